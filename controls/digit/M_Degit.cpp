@@ -1,0 +1,1 @@
+#include "controls/digit/M_Degit.h"

@@ -1,0 +1,1 @@
+#include "controls/stopname/ChimeiCtl_DX.h"

@@ -1,0 +1,1 @@
+#pragma once // placeholder, replaced by the real ChimeiCtl_DX

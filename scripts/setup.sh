@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs every Debian 12 package K41 needs to build, run and test. Safe to run again.
+set -euo pipefail
+packages=(
+  cmake ninja-build g++ pkg-config git
+  qt6-base-dev libgl-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  libsdl2-dev libsndfile1-dev libfluidsynth-dev timgm6mb-soundfont
+  libespeak-ng-dev espeak-ng-data libmecab-dev mecab mecab-ipadic-utf8
+  fonts-ipafont-gothic fonts-ipafont-mincho
+  xvfb xauth
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

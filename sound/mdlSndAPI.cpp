@@ -1,0 +1,1 @@
+#include "sound/mdlSndAPI.h"

@@ -1,0 +1,6 @@
+#pragma once
+// Sub-commands of k41tool. Each returns the process exit status; messages go to stderr.
+#include <QStringList>
+
+int in4Command(const QStringList& args); // k41tool in4 ...
+int hy3Command(const QStringList& args); // k41tool hy3 ...
