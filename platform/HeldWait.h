@@ -1,0 +1,16 @@
+#pragma once
+// Waits that hold the user's input back while the windows keep painting: the lamp test, a
+// synchronous sound. Clicks made meanwhile are queued and handled afterwards, in order.
+// Never sleep on the GUI thread instead.
+#include <functional>
+
+namespace HeldWait {
+
+// Waits `ms` milliseconds of elapsed time.
+void forMs(int ms);
+
+// Waits until `done` returns true (checked every few milliseconds) or `timeoutMs` passes
+// (a negative timeout waits without limit).
+void until(const std::function<bool()>& done, int timeoutMs = -1);
+
+} // namespace HeldWait
