@@ -1,0 +1,1 @@
+// placeholder: the resource library's dialogs land here

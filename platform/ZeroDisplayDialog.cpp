@@ -1,0 +1,1 @@
+// placeholder: the zero-display dialog (Call_dlg100) lands here
