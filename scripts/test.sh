@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what K41 needs, builds it with AddressSanitizer and UBSan, and runs every test
+# headless (offscreen windows, SDL's dummy audio driver).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+scripts/build.sh build-test -DCMAKE_BUILD_TYPE=Debug -DK41_SANITIZE=ON -DK41_BUILD_BENCH=ON
+cd build-test
+QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=0 \
+  ctest --output-on-failure -j2 --timeout 300
