@@ -4,8 +4,30 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
+#include <vector>
 
 namespace HeldWait {
+
+namespace {
+int g_depth = 0;
+std::vector<std::function<void()>> g_after;
+
+void runAfterActions() {
+    auto actions = std::move(g_after);
+    g_after.clear();
+    for (auto& action : actions) QTimer::singleShot(0, action);
+}
+} // namespace
+
+bool active() { return g_depth > 0; }
+
+void afterWait(std::function<void()> action) {
+    if (g_depth == 0) {
+        QTimer::singleShot(0, std::move(action));
+        return;
+    }
+    g_after.push_back(std::move(action));
+}
 
 void until(const std::function<bool()>& done, int timeoutMs) {
     QElapsedTimer clock;
@@ -19,7 +41,9 @@ void until(const std::function<bool()>& done, int timeoutMs) {
     if (done()) return;
     poll.start();
     // User input stays queued; paint and timer events still run.
+    ++g_depth;
     loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (--g_depth == 0) runAfterActions();
     // Held input otherwise waits for the next window-system event before it is delivered.
     if (auto* dispatcher = QAbstractEventDispatcher::instance()) dispatcher->wakeUp();
 }

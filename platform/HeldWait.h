@@ -13,4 +13,11 @@ void forMs(int ms);
 // (a negative timeout waits without limit).
 void until(const std::function<bool()>& done, int timeoutMs = -1);
 
+// True while a held wait runs (possibly nested).
+bool active();
+
+// Runs `action` once the outermost held wait has ended, from the event loop; at once (queued)
+// when none runs. Used for requests that must wait their turn, such as closing the panel.
+void afterWait(std::function<void()> action);
+
 } // namespace HeldWait
