@@ -1,6 +1,54 @@
-// placeholder until the sound player lands: plays nothing
 #include "sound/mdlSndAPI.h"
+
+#include "platform/AppInfo.h"
+#include "platform/HeldWait.h"
+#include "platform/PathResolver.h"
+#include "sound/MciInterpreter.h"
+
+#include <QFileInfo>
+
 namespace mdlSndAPI {
-void SndPlay(const QString&, const QString&, qint16, qint16) {}
-void SndCloseAll() {}
+
+namespace {
+
+// The channel's device alias: the executable's name followed by the channel, "K41S1".
+QString aliasOf(const QString& channel) { return AppInfo::exeBaseName() + channel; }
+
+QChar quote() { return QLatin1Char('"'); }
+
+} // namespace
+
+void SndPlay(const QString& path, const QString& channel, qint16 sync, qint16 pauseMs) {
+    // A missing or empty file setting means silence and leaves the channel's sound alone.
+    if (path.isEmpty() || !QFileInfo(PathResolver::resolve(path)).isFile()) return;
+
+    const QString alias = aliasOf(channel);
+    mciSendString(QStringLiteral("close ") + alias);
+
+    const QString kind = path.right(3).toUpper().trimmed();
+    QString type;
+    if (kind == QLatin1String("WAV"))
+        type = QStringLiteral("waveaudio");
+    else if (kind == QLatin1String("MID"))
+        type = QStringLiteral("sequencer");
+    else
+        return;
+
+    mciSendString(QStringLiteral("open ") + quote() + path + quote() + QStringLiteral(" type ") +
+                  type + QStringLiteral(" alias ") + alias + QStringLiteral(" wait"));
+    if (sync != 0) {
+        mciSendString(QStringLiteral("play ") + alias + QStringLiteral(" from 0 wait"));
+        // A negative count would be a wait of weeks once taken as unsigned; it means none.
+        if (pauseMs > 0) HeldWait::forMs(pauseMs);
+    } else {
+        mciSendString(QStringLiteral("stop ") + alias);
+        mciSendString(QStringLiteral("play ") + alias + QStringLiteral(" from 0"));
+    }
 }
+
+void SndCloseAll() {
+    for (const char* channel : {"S1", "S2", "S3", "S4"})
+        mciSendString(QStringLiteral("close ") + aliasOf(QLatin1String(channel)));
+}
+
+} // namespace mdlSndAPI

@@ -1,0 +1,71 @@
+#pragma once
+// Runs media command strings (see MciCommand) over an audio engine. Each open device is a
+// decoded sound under its alias; playing it starts the engine voice of that alias, so a new
+// sound on an alias cuts the old one and different aliases sound together. Unknown commands
+// and aliases change nothing and only return an error number, which callers may ignore.
+#include "sound/AudioEngine.h"
+#include "sound/MciCommand.h"
+
+#include <QHash>
+#include <functional>
+#include <memory>
+
+class MidiRenderer;
+
+class MciInterpreter {
+public:
+    // Error numbers returned by send(); 0 is success.
+    enum Error : int {
+        Ok = 0,
+        UnrecognizedKeyword = 259,
+        UnrecognizedCommand = 261,
+        InvalidDeviceName = 263,
+        CannotLoadDriver = 266,
+        FileNotFound = 275,
+        OutOfRange = 282,
+        DuplicateAlias = 289,
+        InvalidFile = 296,
+    };
+
+    // `engineFactory` is called on the first command that needs sound output, so a program
+    // that never plays anything never opens the audio device.
+    explicit MciInterpreter(std::function<std::unique_ptr<AudioEngine>()> engineFactory);
+    ~MciInterpreter();
+    MciInterpreter(const MciInterpreter&) = delete;
+    MciInterpreter& operator=(const MciInterpreter&) = delete;
+
+    // Runs one command. "play … wait" returns when the sound has played to its end, holding
+    // user input meanwhile while the windows go on painting.
+    int send(const QString& command);
+
+    // True when a device is open under `alias` (aliases ignore case).
+    bool isOpen(const QString& alias) const;
+    // True while the sound opened under `alias` is still being played out.
+    bool isPlaying(const QString& alias);
+
+    AudioEngine& engine();
+
+    // The process-wide interpreter on AudioEngine::create(); destroyed at exit.
+    static MciInterpreter& instance();
+
+private:
+    struct Device {
+        MciCommand::DeviceType type = MciCommand::DeviceType::None;
+        std::shared_ptr<const PcmBuffer> pcm;
+    };
+
+    int open(const MciCommand& cmd);
+    int play(const MciCommand& cmd);
+    int stop(const MciCommand& cmd);
+    int close(const MciCommand& cmd);
+    std::shared_ptr<const PcmBuffer> decode(const QString& path, MciCommand::DeviceType type);
+
+    std::function<std::unique_ptr<AudioEngine>()> m_engineFactory;
+    std::unique_ptr<AudioEngine> m_engine;
+    std::unique_ptr<MidiRenderer> m_midi;
+    QHash<QString, Device> m_devices; // keyed by the alias in lower case
+};
+
+// The command interface the sound player speaks: runs `command` on the process-wide
+// interpreter and returns its error number (0 on success).
+int mciSendString(const QString& command);

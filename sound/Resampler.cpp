@@ -1,0 +1,58 @@
+#include "sound/Resampler.h"
+
+#include <SDL.h>
+
+#include <memory>
+
+namespace Resampler {
+
+namespace {
+
+std::vector<float> toStereoFrames(const std::vector<float>& in, int channels) {
+    const std::size_t frames = in.size() / static_cast<std::size_t>(channels);
+    std::vector<float> out(frames * PcmBuffer::Channels);
+    for (std::size_t f = 0; f < frames; ++f) {
+        const float* src = &in[f * channels];
+        out[2 * f] = src[0];
+        out[2 * f + 1] = channels == 1 ? src[0] : src[1];
+    }
+    return out;
+}
+
+struct StreamDeleter {
+    void operator()(SDL_AudioStream* s) const { SDL_FreeAudioStream(s); }
+};
+
+} // namespace
+
+PcmBuffer toStereo(const std::vector<float>& interleaved, int channels, int fromRate,
+                   int toRate) {
+    PcmBuffer result;
+    if (channels < 1 || fromRate <= 0 || toRate <= 0 || interleaved.empty()) return result;
+    std::vector<float> stereo = toStereoFrames(interleaved, channels);
+    if (fromRate == toRate) {
+        result.samples = std::move(stereo);
+        return result;
+    }
+
+    std::unique_ptr<SDL_AudioStream, StreamDeleter> stream(SDL_NewAudioStream(
+        AUDIO_F32SYS, PcmBuffer::Channels, fromRate, AUDIO_F32SYS, PcmBuffer::Channels, toRate));
+    if (!stream) return result;
+    // Fed in slices: SDL takes an int byte count.
+    constexpr std::size_t Slice = 1 << 18;
+    for (std::size_t at = 0; at < stereo.size(); at += Slice) {
+        const std::size_t n = std::min(Slice, stereo.size() - at);
+        if (SDL_AudioStreamPut(stream.get(), stereo.data() + at, int(n * sizeof(float))) != 0)
+            return result;
+    }
+    SDL_AudioStreamFlush(stream.get());
+    const int available = SDL_AudioStreamAvailable(stream.get());
+    result.samples.resize(std::size_t(available) / sizeof(float));
+    const int got = SDL_AudioStreamGet(stream.get(), result.samples.data(), available);
+    result.samples.resize(got > 0 ? std::size_t(got) / sizeof(float) / PcmBuffer::Channels *
+                                        PcmBuffer::Channels
+                                  : 0);
+    return result;
+}
+
+} // namespace Resampler
