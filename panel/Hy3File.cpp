@@ -37,10 +37,13 @@ private:
     void need(qsizetype n, const char* what, int row) const {
         if (n > remaining())
             throw K41Error::pastEnd(
-                QStringLiteral("運賃データが途中で切れています（%1行目の%2、%3バイト目）")
-                    .arg(row)
-                    .arg(QString::fromUtf8(what))
-                    .arg(m_pos));
+                row == 0 ? QStringLiteral("運賃データの行数が途中で切れています（%1バイトのファイル）")
+                               .arg(m_bytes.size())
+                         : QStringLiteral("運賃データが%1行目の%2で切れています（%3バイト目、ファイルは%4バイト）")
+                               .arg(row)
+                               .arg(QString::fromUtf8(what))
+                               .arg(m_pos)
+                               .arg(m_bytes.size()));
     }
 
     const QByteArray& m_bytes;
