@@ -1,1 +1,319 @@
 #include "controls/stopname/ChimeiCtl_DX.h"
+
+#include "controls/stopname/ChimeiLayout.h"
+#include "controls/stopname/ChimeiText.h"
+#include "controls/stopname/DotGlyph.h"
+#include "platform/Fonts.h"
+#include "platform/ZKP4Res.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+// Colours the surfaces were designed with, and the defaults of a loaded control.
+constexpr OleColor DesignBackColor = 4210752;             // grey 64
+constexpr OleColor DesignForeColor = Colour::rgb(255, 192, 128);
+constexpr OleColor LoadBackColor = 8421504;               // grey 128
+constexpr OleColor LoadForeColor = 48895;                 // red 255, green 190, blue 0
+constexpr OleColor DefaultTsugiwaColor = 7977471;         // red 255, green 185, blue 121
+constexpr qint16 DefaultSpeed = 5;
+constexpr qint32 DefaultScrollStartWait = 1500;
+constexpr qint16 DefaultAppearance = 1;
+
+QRgb toRgb(OleColor c) { return Colour::toQColor(c).rgb(); }
+
+OleColor readColour(const PropertyBag& bag, const QString& key, OleColor fallback) {
+    bool ok = false;
+    const qlonglong v = bag.ReadProperty(key, qlonglong(fallback)).toLongLong(&ok);
+    return ok ? OleColor(quint32(v)) : fallback;
+}
+
+template <typename Int>
+Int readInt(const PropertyBag& bag, const QString& key, Int fallback) {
+    bool ok = false;
+    const qlonglong v = bag.ReadProperty(key, qlonglong(fallback)).toLongLong(&ok);
+    if (!ok) return fallback;
+    return Int(std::clamp<qlonglong>(v, std::numeric_limits<Int>::min(), std::numeric_limits<Int>::max()));
+}
+
+bool readBool(const PropertyBag& bag, const QString& key, bool fallback) {
+    const QVariant v = bag.ReadProperty(key, fallback);
+    return v.canConvert<bool>() ? v.toBool() : fallback;
+}
+
+} // namespace
+
+ChimeiCtl_DX::ChimeiCtl_DX(QWidget* parent)
+    : QWidget(parent), m_backColor(DesignBackColor), m_foreColor(DesignForeColor),
+      m_boxFace(Fonts::Gothic) {
+    setObjectName(QStringLiteral("ChimeiCtl"));
+    setAccessibleName(QStringLiteral("ChimeiCtl"));
+    setFixedSize(ControlWidth, ControlHeight);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_steadyClock.start();
+    m_frameTimer.setTimerType(Qt::PreciseTimer);
+    m_frameTimer.setInterval(16); // about the display's frame rate
+    connect(&m_frameTimer, &QTimer::timeout, this, &ChimeiCtl_DX::advanceScroll);
+    InitProperties();
+    clearStrip(ChimeiLayout::FrameWidth);
+    redrawFrame();
+}
+
+// --- properties ---------------------------------------------------------------------------
+
+void ChimeiCtl_DX::setBackColor(OleColor v) {
+    m_backColor = v;
+    if (m_stripBlank) clearStrip(m_strip.width());
+    redrawFrame();
+    update();
+    emit PropertyChanged(QStringLiteral("BackColor"));
+}
+
+void ChimeiCtl_DX::setForeColor(OleColor v) {
+    m_foreColor = v;
+    emit PropertyChanged(QStringLiteral("ForeColor"));
+}
+
+void ChimeiCtl_DX::setSpeed(qint16 v) {
+    m_speed = v;
+    emit PropertyChanged(QStringLiteral("Speed"));
+}
+
+void ChimeiCtl_DX::setScrollStartWait(qint32 v) {
+    m_scrollStartWait = v;
+    emit PropertyChanged(QStringLiteral("ScrollStartWait"));
+}
+
+void ChimeiCtl_DX::setMode(qint16 v) {
+    m_mode = v;
+    emit PropertyChanged(QStringLiteral("Mode"));
+}
+
+void ChimeiCtl_DX::setAppearance(qint16 v) {
+    // The frame keeps its designed size whatever the border look.
+    m_appearance = v;
+    if (m_stripBlank) clearStrip(m_strip.width());
+    redrawFrame();
+    update();
+    emit PropertyChanged(QStringLiteral("Appearance"));
+}
+
+void ChimeiCtl_DX::setFontMode(qint16 v) {
+    m_fontMode = v;
+    emit PropertyChanged(QStringLiteral("FontMode"));
+}
+
+void ChimeiCtl_DX::setFontBold(bool v) {
+    m_fontBold = v;
+    m_boxBold = v;
+    emit PropertyChanged(QStringLiteral("FontBold"));
+}
+
+void ChimeiCtl_DX::setTsugiwaMode(qint16 v) {
+    // An options list with nothing selected passes -1.
+    m_tsugiwaMode = (v < 0 || v > 2) ? 0 : v;
+    emit PropertyChanged(QStringLiteral("TsugiwaMode"));
+}
+
+void ChimeiCtl_DX::setTsugiwaColor(OleColor v) {
+    m_tsugiwaColor = v;
+    emit PropertyChanged(QStringLiteral("TsugiwaColor"));
+}
+
+void ChimeiCtl_DX::setTsugiwaFontMode(qint16 v) {
+    m_tsugiwaFontMode = v;
+    emit PropertyChanged(QStringLiteral("TsugiwaFontMode"));
+}
+
+void ChimeiCtl_DX::setTsugiwaBold(bool v) {
+    m_tsugiwaBold = v;
+    emit PropertyChanged(QStringLiteral("TsugiwaBold"));
+}
+
+// --- persistence --------------------------------------------------------------------------
+
+void ChimeiCtl_DX::InitProperties() {
+    // The colours and the border look stay as the surfaces were designed.
+    m_speed = DefaultSpeed;
+    m_scrollStartWait = DefaultScrollStartWait;
+    m_mode = 0;
+    m_fontMode = 0;
+    m_fontBold = false;
+    m_tsugiwaMode = 0;
+    m_tsugiwaColor = DefaultTsugiwaColor;
+    m_tsugiwaFontMode = 0;
+    m_tsugiwaBold = false;
+}
+
+void ChimeiCtl_DX::ReadProperties(const PropertyBag& bag) {
+    m_backColor = readColour(bag, QStringLiteral("BackColor"), LoadBackColor);
+    m_foreColor = readColour(bag, QStringLiteral("ForeColor"), LoadForeColor);
+    m_speed = readInt<qint16>(bag, QStringLiteral("Speed"), DefaultSpeed);
+    m_scrollStartWait = readInt<qint32>(bag, QStringLiteral("ScrollStartWait"), DefaultScrollStartWait);
+    m_mode = readInt<qint16>(bag, QStringLiteral("Mode"), 0);
+    m_appearance = readInt<qint16>(bag, QStringLiteral("Appearance"), DefaultAppearance);
+    m_fontMode = readInt<qint16>(bag, QStringLiteral("FontMode"), 0);
+    m_fontBold = readBool(bag, QStringLiteral("FontBold"), false);
+    m_boxBold = m_fontBold;
+    m_tsugiwaMode = readInt<qint16>(bag, QStringLiteral("TsugiwaMode"), 0);
+    m_tsugiwaColor = readColour(bag, QStringLiteral("TsugiwaColor"), DefaultTsugiwaColor);
+    m_tsugiwaFontMode = readInt<qint16>(bag, QStringLiteral("TsugiwaFontMode"), 0);
+    m_tsugiwaBold = readBool(bag, QStringLiteral("TsugiwaBold"), false);
+    // The surfaces take their loaded background; nothing is drawn on them yet.
+    if (m_stripBlank) clearStrip(m_strip.width());
+    redrawFrame();
+    update();
+}
+
+void ChimeiCtl_DX::WriteProperties(PropertyBag& bag) const {
+    bag.WriteProperty(QStringLiteral("BackColor"), qlonglong(m_backColor), qlonglong(LoadBackColor));
+    bag.WriteProperty(QStringLiteral("ForeColor"), qlonglong(m_foreColor), qlonglong(LoadForeColor));
+    bag.WriteProperty(QStringLiteral("Speed"), int(m_speed), int(DefaultSpeed));
+    bag.WriteProperty(QStringLiteral("ScrollStartWait"), int(m_scrollStartWait), int(DefaultScrollStartWait));
+    bag.WriteProperty(QStringLiteral("Mode"), int(m_mode), 0);
+    bag.WriteProperty(QStringLiteral("Appearance"), int(m_appearance), int(DefaultAppearance));
+    bag.WriteProperty(QStringLiteral("FontMode"), int(m_fontMode), 0);
+    bag.WriteProperty(QStringLiteral("FontBold"), m_fontBold, false);
+    bag.WriteProperty(QStringLiteral("TsugiwaMode"), int(m_tsugiwaMode), 0);
+    bag.WriteProperty(QStringLiteral("TsugiwaColor"), qlonglong(m_tsugiwaColor), qlonglong(DefaultTsugiwaColor));
+    bag.WriteProperty(QStringLiteral("TsugiwaFontMode"), int(m_tsugiwaFontMode), 0);
+    bag.WriteProperty(QStringLiteral("TsugiwaBold"), m_tsugiwaBold, false);
+}
+
+// --- drawing ------------------------------------------------------------------------------
+
+void ChimeiCtl_DX::SetChimei(const QString& text) {
+    if (text.isEmpty()) {
+        // A running scroll goes on, moving the blank strip.
+        clearStrip(m_strip.width());
+        setShownText({});
+        update();
+        return;
+    }
+
+    const QList<ChimeiText::Cell> cells = ChimeiText::cells(text, MaxCells);
+    const bool prefix = m_tsugiwaMode != 0;
+    const ChimeiLayout layout = ChimeiLayout::of(ZKP4Res::LenB_ASCII(text), int(cells.size()), prefix);
+
+    stopScroll();
+    clearStrip(layout.stripWidth);
+    m_stripX = layout.stripStartX;
+    if (prefix) DrawTsugiwa();
+    QString shown;
+    for (int i = 0; i < cells.size(); ++i) {
+        DrawDot54(layout.firstX + i * layout.pitch, 0, cells.at(i).text);
+        shown += cells.at(i).text;
+    }
+    setShownText(prefix ? QStringLiteral("次は") + shown : shown);
+    if (layout.scrolls) startScroll();
+    update();
+}
+
+void ChimeiCtl_DX::DrawDot54(int x, int y, const QString& ch) {
+    if (ch.isEmpty()) return;
+    const QString cell = ChimeiText::uprightForm(ch);
+    m_boxFace = ChimeiText::faceFor(m_fontMode, cell);
+    m_boxBold = m_fontBold;
+    const DotPattern dots = DotGlyph::pattern(cell, m_boxFace, DotGlyph::Size14pt, m_boxBold);
+    DotGlyph::paint(m_strip, x, y, dots, toRgb(m_foreColor));
+    m_stripBlank = false;
+    update();
+}
+
+void ChimeiCtl_DX::DrawTsugiwa() {
+    const QRgb colour = toRgb(m_tsugiwaColor);
+    if (auto face = ChimeiText::tsugiFace(m_tsugiwaFontMode)) m_boxFace = *face;
+    DotGlyph::paint(m_strip, 0, 0,
+                    DotGlyph::pattern(QStringLiteral("次"), m_boxFace, DotGlyph::Size14pt, m_tsugiwaBold),
+                    colour);
+
+    // The smaller "は" is printed 4 pixels lower so that it sits on the line of "次".
+    const bool smallHa = m_tsugiwaMode == 1;
+    if (auto face = ChimeiText::haFace(m_tsugiwaFontMode)) m_boxFace = *face;
+    DotGlyph::paint(m_strip, ChimeiLayout::CellWidth, 0,
+                    DotGlyph::pattern(QStringLiteral("は"), m_boxFace,
+                                      smallHa ? DotGlyph::Size12pt : DotGlyph::Size14pt, m_tsugiwaBold,
+                                      smallHa ? 4 : 0),
+                    colour);
+    m_boxBold = false;
+    m_stripBlank = false;
+    update();
+}
+
+void ChimeiCtl_DX::Refresh() { update(); }
+
+void ChimeiCtl_DX::clearStrip(int width) {
+    if (m_strip.width() != width || m_strip.height() != ControlHeight)
+        m_strip = QImage(width, ControlHeight, QImage::Format_RGB32);
+    m_strip.fill(Colour::toQColor(m_backColor));
+    m_stripBlank = true;
+}
+
+void ChimeiCtl_DX::setShownText(const QString& text) {
+    if (accessibleDescription() != text) setAccessibleDescription(text);
+}
+
+// --- frame --------------------------------------------------------------------------------
+
+int ChimeiCtl_DX::borderWidth() const { return m_appearance == 0 ? 1 : 2; }
+
+void ChimeiCtl_DX::redrawFrame() {
+    m_frame = QImage(ControlWidth, FrameHeight, QImage::Format_RGB32);
+    m_frame.fill(Colour::toQColor(m_backColor));
+    QPainter p(&m_frame);
+    const int right = ControlWidth - 1, bottom = FrameHeight - 1;
+    if (m_appearance == 0) {
+        p.setPen(Qt::black);
+        p.drawRect(0, 0, right, bottom);
+        return;
+    }
+    // Sunken look: shadow above and left, light below and right, two lines deep.
+    const auto edge = [&](int inset, QColor topLeft, QColor bottomRight) {
+        p.setPen(topLeft);
+        p.drawLine(inset, inset, right - inset, inset);
+        p.drawLine(inset, inset, inset, bottom - inset);
+        p.setPen(bottomRight);
+        p.drawLine(inset, bottom - inset, right - inset, bottom - inset);
+        p.drawLine(right - inset, inset, right - inset, bottom - inset);
+    };
+    edge(0, QColor(160, 160, 160), QColor(255, 255, 255));
+    edge(1, QColor(105, 105, 105), QColor(227, 227, 227));
+}
+
+void ChimeiCtl_DX::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(0, 0, m_frame);
+    const int b = borderWidth();
+    const QRect client = QRect(b, b, ControlWidth - 2 * b, FrameHeight - 2 * b).intersected(rect());
+    // The strip sits one pixel above the frame's inside, as it was placed in the frame.
+    const QPoint origin(client.left() + stripX(), client.top() - 1);
+    const QRect target = QRect(origin, m_strip.size()).intersected(client);
+    if (!target.isEmpty()) p.drawImage(target, m_strip, target.translated(-origin));
+}
+
+// --- scroll -------------------------------------------------------------------------------
+
+void ChimeiCtl_DX::setClock(std::function<qint64()> ms) { m_clock = std::move(ms); }
+
+qint64 ChimeiCtl_DX::now() const { return m_clock ? m_clock() : m_steadyClock.elapsed(); }
+
+void ChimeiCtl_DX::startScroll() {
+    if (m_speed == 0) setSpeed(1);
+    m_scroll.start(now(), ChimeiLayout::FrameWidth, m_strip.width());
+    m_scroll.advance(now(), m_speed, m_scrollStartWait);
+    m_frameTimer.start();
+}
+
+void ChimeiCtl_DX::stopScroll() {
+    m_frameTimer.stop();
+    m_scroll.stop();
+    m_stripX = 0;
+}
+
+void ChimeiCtl_DX::advanceScroll() {
+    if (!m_scroll.running()) return;
+    if (m_scroll.advance(now(), m_speed, m_scrollStartWait)) update();
+}

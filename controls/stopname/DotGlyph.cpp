@@ -1,0 +1,102 @@
+#include "controls/stopname/DotGlyph.h"
+
+#include "platform/Fonts.h"
+
+#include <QFontMetrics>
+#include <QHash>
+#include <QPainter>
+#include <bit>
+
+int DotPattern::count() const {
+    int n = 0;
+    for (quint32 row : rows) n += std::popcount(row);
+    return n;
+}
+
+namespace DotGlyph {
+
+namespace {
+
+// Distinct cells are bounded by the code page; the limit only guards against a flood of
+// odd half-width pairs.
+constexpr int CacheLimit = 16384;
+
+QHash<QString, DotPattern>& cache() {
+    static QHash<QString, DotPattern> patterns;
+    return patterns;
+}
+
+QFont boxFont(const QString& face, int pixelSize, bool bold) {
+    QFont font;
+    font.setFamilies({Fonts::substitute(face), face});
+    // A pixel size, so the glyphs do not depend on the screen's dots per inch.
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
+    font.setHintingPreference(QFont::PreferFullHinting);
+    font.setKerning(false);
+    return font;
+}
+
+} // namespace
+
+QImage sample(const QString& text, const QString& face, int pixelSize, bool bold, int y) {
+    QImage box(DotPattern::Size, DotPattern::Size, QImage::Format_RGB32);
+    box.fill(Qt::white);
+    if (text.isEmpty()) return box;
+    const QFont font = boxFont(face, pixelSize, bold);
+    QPainter painter(&box);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    // Printing starts at the top of the character cell, so the baseline sits one ascent down.
+    painter.drawText(0, y + QFontMetrics(font, &box).ascent(), text);
+    return box;
+}
+
+DotPattern pattern(const QString& text, const QString& face, int pixelSize, bool bold, int y) {
+    const QString key = QStringLiteral("%1\x1f%2\x1f%3\x1f%4\x1f")
+                            .arg(face)
+                            .arg(pixelSize)
+                            .arg(bold ? 1 : 0)
+                            .arg(y) +
+                        text;
+    auto& patterns = cache();
+    if (auto found = patterns.constFind(key); found != patterns.cend()) return *found;
+
+    const QImage box = sample(text, face, pixelSize, bold, y);
+    DotPattern dots;
+    const QRgb black = qRgb(0, 0, 0);
+    for (int r = 0; r < DotPattern::Size; ++r) {
+        const auto* line = reinterpret_cast<const QRgb*>(box.constScanLine(r));
+        for (int c = 0; c < DotPattern::Size; ++c)
+            if ((line[c] & 0xFFFFFF) == black) dots.rows[r] |= 1u << c;
+    }
+    if (patterns.size() >= CacheLimit) patterns.clear();
+    patterns.insert(key, dots);
+    return dots;
+}
+
+void paint(QImage& image, int x, int y, const DotPattern& dots, QRgb colour) {
+    const qint64 width = image.width(), height = image.height();
+    for (int r = 0; r < DotPattern::Size; ++r) {
+        const quint32 row = dots.rows[r];
+        if (row == 0) continue;
+        for (int dy = 0; dy < 2; ++dy) {
+            const qint64 py = qint64(y) + 3 * r + dy;
+            if (py < 0 || py >= height) continue;
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(int(py)));
+            for (int c = 0; c < DotPattern::Size; ++c) {
+                if (!(row >> c & 1u)) continue;
+                for (int dx = 0; dx < 2; ++dx) {
+                    const qint64 px = qint64(x) + 3 * c + dx;
+                    if (px >= 0 && px < width) line[px] = colour;
+                }
+            }
+        }
+    }
+}
+
+int cachedCount() { return int(cache().size()); }
+
+} // namespace DotGlyph
