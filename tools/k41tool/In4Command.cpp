@@ -1,4 +1,64 @@
+// k41tool in4: shows a settings file as JSON and builds one from JSON.
 #include "tools/k41tool/Commands.h"
+
+#include "platform/K41Error.h"
+#include "settings/In4File.h"
+#include "settings/In4Json.h"
+
+#include <QFile>
+#include <QSaveFile>
 #include <cstdio>
-// placeholder, replaced by the real in4 commands
-int in4Command(const QStringList&) { std::fputs("k41tool: in4 is not built yet\n", stderr); return 1; }
+
+namespace {
+
+int fail(const QString& message) {
+    std::fputs(qPrintable(QStringLiteral("k41tool in4: %1\n").arg(message)), stderr);
+    return 1;
+}
+
+QByteArray readAll(const QString& path, qsizetype limit) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) throw K41Error::fromFile(file, path);
+    const QByteArray bytes = file.read(limit);
+    if (file.error() != QFileDevice::NoError) throw K41Error::fromFile(file, path);
+    return bytes;
+}
+
+int dump(const QString& path) {
+    const In4File file = In4Format::read(readAll(path, In4Format::kMaxFileSize));
+    const QByteArray json = In4Json::dump(file);
+    std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
+    return std::fflush(stdout) == 0 ? 0 : fail(QStringLiteral("cannot write to standard output"));
+}
+
+int build(const QString& jsonPath, const QString& outPath) {
+    // A JSON description of a settings file stays far below this; the limit only keeps a
+    // wrong argument (a disk image, say) from being read whole.
+    constexpr qsizetype kMaxJson = 64 * 1024 * 1024;
+    const QByteArray json = readAll(jsonPath, kMaxJson + 1);
+    if (json.size() > kMaxJson) return fail(QStringLiteral("%1: too large for a settings description").arg(jsonPath));
+    In4File file;
+    try {
+        file = In4Json::build(json);
+    } catch (const K41Error& e) {
+        return fail(QStringLiteral("%1: %2").arg(jsonPath, e.description()));
+    }
+    const QByteArray bytes = In4Format::write(file);
+    QSaveFile out(outPath);
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+        throw K41Error::fromFile(out, outPath);
+    return 0;
+}
+
+} // namespace
+
+int in4Command(const QStringList& args) {
+    try {
+        if (args.size() == 2 && args[0] == QLatin1String("dump")) return dump(args[1]);
+        if (args.size() == 3 && args[0] == QLatin1String("build")) return build(args[1], args[2]);
+    } catch (const K41Error& e) {
+        return fail(QStringLiteral("%1 (error %2)").arg(e.description()).arg(e.number()));
+    }
+    std::fputs("usage: k41tool in4 dump FILE | k41tool in4 build JSON OUT\n", stderr);
+    return 2;
+}

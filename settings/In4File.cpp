@@ -1,0 +1,146 @@
+#include "settings/In4File.h"
+
+#include "platform/Codec932.h"
+#include "platform/K41Error.h"
+#include "settings/SettingField.h"
+
+#include <QtEndian>
+
+namespace {
+
+class Writer {
+public:
+    void i16(qint16 v) { put(v); }
+    void i32(qint32 v) { put(v); }
+    void u32(quint32 v) { put(v); }
+    void text(const QString& value, const QString& field) {
+        const QByteArray bytes = Codec932::encode(value);
+        // A longer text cannot be described by the 16-bit byte count; cutting it would store
+        // a different path than the user chose, so the save fails instead.
+        if (bytes.size() > 0xFFFF)
+            throw K41Error(K41Error::Overflow,
+                           QStringLiteral("文字列が長すぎます（%1 バイト、最大 65535 バイト）: %2")
+                               .arg(bytes.size())
+                               .arg(field));
+        put(quint16(bytes.size()));
+        m_out.append(bytes);
+    }
+    QByteArray take() { return std::move(m_out); }
+
+private:
+    template <typename T> void put(T v) {
+        char raw[sizeof(T)];
+        qToLittleEndian(v, raw);
+        m_out.append(raw, sizeof(T));
+    }
+    QByteArray m_out;
+};
+
+class Reader {
+public:
+    explicit Reader(const QByteArray& bytes) : m_bytes(bytes) {}
+
+    qint16 i16(const QString& field) { return get<qint16>(field); }
+    qint32 i32(const QString& field) { return get<qint32>(field); }
+    quint32 u32(const QString& field) { return get<quint32>(field); }
+    QString text(const QString& field) {
+        const quint16 length = get<quint16>(field);
+        if (remaining() < length)
+            throw K41Error::pastEnd(
+                QStringLiteral("%1（%2 バイトの文字列、残り %3 バイト）").arg(field).arg(length).arg(remaining()));
+        const QByteArray bytes = m_bytes.mid(m_pos, length);
+        m_pos += length;
+        return Codec932::decode(bytes);
+    }
+
+private:
+    qsizetype remaining() const { return m_bytes.size() - m_pos; }
+    template <typename T> T get(const QString& field) {
+        if (remaining() < qsizetype(sizeof(T))) throw K41Error::pastEnd(field);
+        const T v = qFromLittleEndian<T>(m_bytes.constData() + m_pos);
+        m_pos += sizeof(T);
+        return v;
+    }
+    const QByteArray& m_bytes;
+    qsizetype m_pos = 0;
+};
+
+QString digitField(int digit, const char* member) {
+    return QStringLiteral("DegitUserInfo(%1).%2").arg(digit).arg(QLatin1String(member));
+}
+
+} // namespace
+
+namespace In4Format {
+
+QByteArray write(const In4File& file) {
+    Writer w;
+    const Settings& s = file.options;
+    for (const SettingField& f : SettingFields::all()) {
+        switch (f.kind) {
+        case SettingKind::Text: w.text(s.*f.text, f.qName()); break;
+        case SettingKind::Check:
+        case SettingKind::Index: w.i16(s.*f.number); break;
+        case SettingKind::Colour: w.u32(s.*f.colour); break;
+        case SettingKind::Choice: w.i16(s.*f.choice ? -1 : 0); break;
+        }
+    }
+    const CtrlDataInfo& c = file.ctrl;
+    w.i16(c.FrameIndex);
+    w.i32(c.ScrollSpeed);
+    w.i32(c.ScrollInterval);
+    w.i16(c.LateNight);
+    w.i16(c.PreviewOpen);
+    w.i32(c.PanelLeft);
+    w.i32(c.PanelTop);
+    w.i32(file.form.BoardLeft);
+    w.i32(file.form.BoardTop);
+    for (OleColor colour : s.CustomColors) w.u32(colour);
+    w.i16(kFareDigitCount);
+    for (const DegitUserInfo& d : file.digits) {
+        w.i16(d.Shift);
+        w.i16(d.ZeroMode);
+        w.i16(d.FillZero);
+    }
+    return w.take();
+}
+
+In4File read(const QByteArray& bytes) {
+    Reader r(bytes);
+    In4File file;
+    Settings& s = file.options;
+    for (const SettingField& f : SettingFields::all()) {
+        const QString name = f.qName();
+        switch (f.kind) {
+        case SettingKind::Text: s.*f.text = r.text(name); break;
+        case SettingKind::Check:
+        case SettingKind::Index: s.*f.number = r.i16(name); break;
+        case SettingKind::Colour: s.*f.colour = r.u32(name); break;
+        // Any non-zero value selects the button, as a radio button's value does.
+        case SettingKind::Choice: s.*f.choice = r.i16(name) != 0; break;
+        }
+    }
+    CtrlDataInfo& c = file.ctrl;
+    c.FrameIndex = r.i16(QStringLiteral("CtrlDataInfo.FrameIndex"));
+    c.ScrollSpeed = r.i32(QStringLiteral("CtrlDataInfo.ScrollSpeed"));
+    c.ScrollInterval = r.i32(QStringLiteral("CtrlDataInfo.ScrollInterval"));
+    c.LateNight = r.i16(QStringLiteral("CtrlDataInfo.LateNight"));
+    c.PreviewOpen = r.i16(QStringLiteral("CtrlDataInfo.PreviewOpen"));
+    c.PanelLeft = r.i32(QStringLiteral("CtrlDataInfo.PanelLeft"));
+    c.PanelTop = r.i32(QStringLiteral("CtrlDataInfo.PanelTop"));
+    file.form.BoardLeft = r.i32(QStringLiteral("FormInfo.BoardLeft"));
+    file.form.BoardTop = r.i32(QStringLiteral("FormInfo.BoardTop"));
+    for (int i = 0; i < int(s.CustomColors.size()); ++i)
+        s.CustomColors[i] = r.u32(QStringLiteral("CustomColors(%1)").arg(i));
+    // The stored count is kept for display only: the table always has 24 entries.
+    file.DigitCount = r.i16(QStringLiteral("DigitCount"));
+    for (int i = 0; i < kFareDigitCount; ++i) {
+        DegitUserInfo& d = file.digits[i];
+        d.Shift = r.i16(digitField(i + 1, "Shift"));
+        d.ZeroMode = r.i16(digitField(i + 1, "ZeroMode"));
+        d.FillZero = r.i16(digitField(i + 1, "FillZero"));
+    }
+    return file;
+}
+
+} // namespace In4Format

@@ -1,0 +1,10 @@
+#include "settings/IniHost.h"
+
+#include "platform/AppInfo.h"
+
+#include <QMessageBox>
+
+void IniHost::showIniError(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, AppInfo::exeBaseName(), text, QMessageBox::Ok);
+    box.exec();
+}

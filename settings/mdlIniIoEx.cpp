@@ -1,0 +1,111 @@
+#include "settings/mdlIniIoEx.h"
+
+#include "platform/AppInfo.h"
+#include "platform/K41Error.h"
+#include "settings/In4File.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <exception>
+#include <new>
+
+namespace mdlIniIoEx {
+
+namespace {
+
+QByteArray readSettingsBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) throw K41Error::fromFile(file, path);
+    // Bytes after the last field are never used; a huge file must not be loaded whole.
+    const QByteArray bytes = file.read(In4Format::kMaxFileSize);
+    if (file.error() != QFileDevice::NoError) throw K41Error::fromFile(file, path);
+    return bytes;
+}
+
+K41Error openFailure(const QSaveFile& file, const QString& path) {
+    const QFileInfo info(path);
+    // A new file in a folder that takes none: the generic mapping would call this a
+    // missing file, which tells the user nothing.
+    if (!info.exists() && info.absoluteDir().exists())
+        return K41Error(K41Error::PermissionDenied,
+                        QStringLiteral("フォルダーにファイルを作成できません（アクセス拒否）: %1 (%2)")
+                            .arg(path, file.errorString()));
+    // QSaveFile refuses a read-only file with a write error, which would read as a full disk.
+    if (info.isFile() && !info.isWritable())
+        return K41Error(K41Error::PermissionDenied,
+                        QStringLiteral("読み取り専用のため書き込みできません: %1").arg(path));
+    return K41Error::fromFile(file, path);
+}
+
+void writeSettingsBytes(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly)) throw openFailure(file, path);
+    if (file.write(bytes) != bytes.size()) {
+        const K41Error error = K41Error::fromFile(file, path);
+        file.cancelWriting();
+        throw error;
+    }
+    if (!file.commit()) throw K41Error::fromFile(file, path);
+}
+
+// Runs `work`, turning every failure into the error box.
+template <typename Work> void reporting(IniHost& host, Work&& work) {
+    try {
+        work();
+    } catch (const K41Error& e) {
+        host.showIniError(errorText(e.number(), e.description()));
+    } catch (const std::bad_alloc&) {
+        host.showIniError(errorText(K41Error::OutOfMemory, QStringLiteral("メモリが不足しています。")));
+    } catch (const std::exception& e) {
+        host.showIniError(errorText(51, QStringLiteral("内部エラー: %1").arg(QString::fromLocal8Bit(e.what()))));
+    }
+}
+
+} // namespace
+
+QString errorText(int number, const QString& description) {
+    return QStringLiteral("エラー Code:") + QString::number(number) + QStringLiteral("\r\n内容:") +
+           description;
+}
+
+void SaveIniFile(const QString& path, IniHost& host) {
+    reporting(host, [&] {
+        In4File file;
+        for (int i = 1; i <= kFareDigitCount; ++i) file.digits[i - 1] = host.fareDigitUserInfo(i);
+        file.options = GetOptionInfo(host.settings());
+        file.ctrl = host.GetCtrlDataInfo();
+        file.form = host.GetFormInfo();
+        writeSettingsBytes(path, In4Format::write(file));
+    });
+}
+
+void SaveIniFile(IniHost& host) { SaveIniFile(AppInfo::settingsFilePath(), host); }
+
+void LoadIniFile(const QString& path, IniHost& host) {
+    if (path.isEmpty() || !QFileInfo::exists(path)) return;
+    reporting(host, [&] {
+        const In4File file = In4Format::read(readSettingsBytes(path));
+        const Settings& saved = file.options;
+        Settings& store = host.settings();
+        store.CustomColors = saved.CustomColors;
+
+        const DigitColours colours{saved.DegitBackColor, saved.DegitUnlitColor, saved.DegitLitColor};
+        for (int i = 1; i <= kFareDigitCount; ++i) host.setFareDigit(i, file.digits[i - 1], colours);
+        host.setClockDigitColours(0, colours);
+        host.setClockDigitColours(1, colours);
+        host.setStopNameProperties({saved.ChimeiBackColor, saved.ChimeiForeColor, saved.TsugiwaMode,
+                                    saved.TsugiwaColor, saved.TsugiwaBold != 0, saved.TsugiwaFontMode});
+
+        SetOptionInfo(saved, store, host.optionInfoHooks());
+        host.SetCtrlDataInfo(file.ctrl);
+        host.SetFormInfo(file.form);
+        host.SetProp();
+    });
+}
+
+void LoadIniFile(IniHost& host) { LoadIniFile(AppInfo::settingsFilePath(), host); }
+
+} // namespace mdlIniIoEx

@@ -1,0 +1,315 @@
+#include "platform/K41Error.h"
+#include "settings/In4File.h"
+#include "settings/mdlIniIoEx.h"
+#include "tests/common/TestUtil.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// Stands in for the board, the panel and the dialog: keeps what it is given, logs the order
+// of the calls, and can fail at a named step.
+class FakeHost : public IniHost {
+public:
+    Settings store;
+    std::array<DegitUserInfo, 24> digits{};
+    std::array<DigitColours, 25> fareColours{};
+    std::array<DigitColours, 2> clockColours{};
+    std::array<QString, 25> fareValues;
+    StopNameProperties stopName;
+    CtrlDataInfo ctrl;
+    FormInfo form;
+    QStringList log;
+    QStringList errors;
+    QString failAt;
+
+    Settings& settings() override { return store; }
+    DegitUserInfo fareDigitUserInfo(int index) override { return digits.at(index - 1); }
+    CtrlDataInfo GetCtrlDataInfo() override { step("GetCtrlDataInfo"); return ctrl; }
+    FormInfo GetFormInfo() override { step("GetFormInfo"); return form; }
+    void setFareDigit(int index, const DegitUserInfo& info, const DigitColours& colours) override {
+        step(QStringLiteral("Degit(%1)").arg(index));
+        digits.at(index - 1) = info;
+        fareColours.at(index) = colours;
+        fareValues.at(index) = QStringLiteral(" ");
+    }
+    void setClockDigitColours(int index, const DigitColours& colours) override {
+        step(QStringLiteral("TimeDegit(%1)").arg(index));
+        clockColours.at(index) = colours;
+    }
+    void setStopNameProperties(const StopNameProperties& p) override { step("ChimeiCtl"); stopName = p; }
+    OptionInfoHooks optionInfoHooks() override {
+        OptionInfoHooks hooks;
+        hooks.panelSettingsApplied = [this] { step("backlight"); };
+        hooks.allApplied = [this] { step("SetPlgin"); };
+        return hooks;
+    }
+    void SetCtrlDataInfo(const CtrlDataInfo& info) override { step("SetCtrlDataInfo"); ctrl = info; }
+    void SetFormInfo(const FormInfo& info) override { step("SetFormInfo"); form = info; }
+    void SetProp() override { step("SetProp"); }
+    void showIniError(const QString& text) override { errors << text; }
+
+private:
+    void step(const QString& name) {
+        log << name;
+        if (name == failAt) throw K41Error(K41Error::InvalidPropertyValue, QStringLiteral("refused ") + name);
+    }
+};
+
+void fillUnusual(FakeHost& h) {
+    Settings& s = h.store;
+    s.FareDataDir = QStringLiteral("/データ/運賃");
+    s.TapeDataDir = QStringLiteral("C:\\放送用");
+    s.UseSeiriNumAuto = 0;
+    s.SeiriNumStyle = 7;
+    s.PanelAssignAuto = false;
+    s.PanelAssignEach = true;
+    s.PanelOn1Builtin = false;
+    s.PanelOn1User = true;
+    s.PanelOn1File = QStringLiteral("昼.gif");
+    s.DegitBackColor = 0x010101;
+    s.DegitUnlitColor = 0x020202;
+    s.DegitLitColor = 0x030303;
+    s.InfoKeitouUse = 1;
+    s.InfoKeitouPos = 23;
+    s.InfoColumnNo = -1;
+    s.ChimeiBackColor = 0x0A;
+    s.ChimeiForeColor = 0x0B;
+    s.TsugiwaMode = 1;
+    s.TsugiwaColor = 0x0C;
+    s.TsugiwaFontMode = 2;
+    s.TsugiwaBold = 1;
+    s.SoundMoveSync = true;
+    s.SoundMoveAsync = false;
+    s.SoundMove3 = QStringLiteral("次は.wav");
+    s.SeiriDateAuto = false;
+    s.SeiriDateHold = true;
+    s.SeiriDateValue = QStringLiteral("2024/12/31");
+    for (size_t i = 0; i < s.CustomColors.size(); ++i) s.CustomColors[i] = OleColor(0x100 * i + 1);
+    for (int i = 0; i < 24; ++i) h.digits[i] = {qint16(i % 4), qint16((i / 4) % 4), qint16(i % 5)};
+    h.ctrl = {1, 777, 2999, 1, 1, 16000, -2000};
+    h.form = {-30000, 45000};
+}
+
+QString settingsPath(const QTemporaryDir& dir) { return dir.filePath(QStringLiteral("K41.in4")); }
+
+} // namespace
+
+TEST(IniIo, SaveThenLoadRestoresEverything) {
+    QTemporaryDir dir;
+    FakeHost saver;
+    fillUnusual(saver);
+    mdlIniIoEx::SaveIniFile(settingsPath(dir), saver);
+    ASSERT_TRUE(saver.errors.isEmpty()) << saver.errors.join('\n').toStdString();
+
+    FakeHost loader;
+    mdlIniIoEx::LoadIniFile(settingsPath(dir), loader);
+    ASSERT_TRUE(loader.errors.isEmpty()) << loader.errors.join('\n').toStdString();
+    EXPECT_EQ(In4Format::write({loader.store, loader.ctrl, loader.form, 24, loader.digits}),
+              In4Format::write({saver.store, saver.ctrl, saver.form, 24, saver.digits}));
+    EXPECT_EQ(loader.store.FareDataDir, saver.store.FareDataDir);
+    EXPECT_EQ(loader.store.CustomColors, saver.store.CustomColors);
+    EXPECT_EQ(loader.digits, saver.digits);
+    EXPECT_EQ(loader.ctrl, saver.ctrl);
+    EXPECT_EQ(loader.form, saver.form);
+    // The board's controls were given the loaded colours and the stop-name properties.
+    for (int i = 1; i <= 24; ++i) {
+        EXPECT_EQ(loader.fareColours[i].lit, 0x030303u);
+        EXPECT_EQ(loader.fareValues[i], QStringLiteral(" "));
+    }
+    EXPECT_EQ(loader.clockColours[1].back, 0x010101u);
+    EXPECT_EQ(loader.stopName.TsugiwaColor, 0x0Cu);
+    EXPECT_TRUE(loader.stopName.TsugiwaBold);
+    EXPECT_EQ(loader.stopName.TsugiwaFontMode, 2);
+}
+
+TEST(IniIo, LoadAppliesInOrder) {
+    QTemporaryDir dir;
+    FakeHost saver;
+    mdlIniIoEx::SaveIniFile(settingsPath(dir), saver);
+    FakeHost loader;
+    mdlIniIoEx::LoadIniFile(settingsPath(dir), loader);
+    QStringList expected;
+    for (int i = 1; i <= 24; ++i) expected << QStringLiteral("Degit(%1)").arg(i);
+    expected << "TimeDegit(0)" << "TimeDegit(1)" << "ChimeiCtl" << "backlight" << "SetPlgin"
+             << "SetCtrlDataInfo" << "SetFormInfo" << "SetProp";
+    EXPECT_EQ(loader.log, expected);
+}
+
+TEST(IniIo, AMissingFileIsSilentAndAppliesNothing) {
+    QTemporaryDir dir;
+    FakeHost host;
+    mdlIniIoEx::LoadIniFile(settingsPath(dir), host);
+    mdlIniIoEx::LoadIniFile(QString(), host);
+    EXPECT_TRUE(host.errors.isEmpty());
+    EXPECT_TRUE(host.log.isEmpty());
+}
+
+TEST(IniIo, ADamagedFileShowsTheErrorAndAppliesNothing) {
+    QTemporaryDir dir;
+    FakeHost saver;
+    fillUnusual(saver);
+    mdlIniIoEx::SaveIniFile(settingsPath(dir), saver);
+    const QByteArray whole = TestUtil::readFile(settingsPath(dir));
+    TestUtil::writeFile(settingsPath(dir), whole.left(whole.size() - 3));
+
+    FakeHost loader;
+    mdlIniIoEx::LoadIniFile(settingsPath(dir), loader);
+    ASSERT_EQ(loader.errors.size(), 1);
+    EXPECT_TRUE(loader.errors[0].startsWith(QStringLiteral("エラー Code:62\r\n内容:")))
+        << loader.errors[0].toStdString();
+    EXPECT_TRUE(loader.log.isEmpty());
+    EXPECT_EQ(loader.store.CustomColors, Settings().CustomColors);
+    EXPECT_TRUE(loader.store.FareDataDir.isEmpty());
+}
+
+TEST(IniIo, AListPositionOutOfRangeStopsBeforeThePanelAndBoard) {
+    QTemporaryDir dir;
+    In4File file;
+    file.options.SeiriDateValue = QStringLiteral("2020/01/01");
+    file.options.TsugiwaMode = 3; // the list holds three items
+    file.options.SoundKeitouSet = QStringLiteral("after.wav");
+    file.options.InfoOrderUse = 1;
+    file.ctrl.PanelLeft = 999;
+    TestUtil::writeFile(settingsPath(dir), In4Format::write(file));
+
+    FakeHost host;
+    mdlIniIoEx::LoadIniFile(settingsPath(dir), host);
+    ASSERT_EQ(host.errors.size(), 1);
+    EXPECT_TRUE(host.errors[0].startsWith(QStringLiteral("エラー Code:380\r\n内容:")));
+    EXPECT_TRUE(host.errors[0].contains(QStringLiteral("TsugiwaMode")));
+    EXPECT_EQ(host.store.InfoOrderUse, 1);            // before it
+    EXPECT_TRUE(host.store.SoundKeitouSet.isEmpty()); // after it
+    EXPECT_FALSE(host.log.contains("SetCtrlDataInfo"));
+    EXPECT_FALSE(host.log.contains("SetFormInfo"));
+    EXPECT_FALSE(host.log.contains("SetProp"));
+    EXPECT_EQ(host.ctrl.PanelLeft, 0);
+    // The stop-name control was already given the stored mode before the dialog refused it.
+    EXPECT_EQ(host.stopName.TsugiwaMode, 3);
+}
+
+TEST(IniIo, AFailingStepSkipsTheRest) {
+    QTemporaryDir dir;
+    FakeHost saver;
+    mdlIniIoEx::SaveIniFile(settingsPath(dir), saver);
+    FakeHost loader;
+    loader.failAt = QStringLiteral("SetCtrlDataInfo");
+    mdlIniIoEx::LoadIniFile(settingsPath(dir), loader);
+    ASSERT_EQ(loader.errors.size(), 1);
+    EXPECT_EQ(loader.errors[0], QStringLiteral("エラー Code:380\r\n内容:refused SetCtrlDataInfo"));
+    EXPECT_EQ(loader.log.last(), QStringLiteral("SetCtrlDataInfo"));
+}
+
+TEST(IniIo, SaveReplacesTheOldFileWhole) {
+    QTemporaryDir dir;
+    const QString path = settingsPath(dir);
+    TestUtil::writeFile(path, QByteArray(5000, 'x'));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    FakeHost host;
+    fillUnusual(host);
+    mdlIniIoEx::SaveIniFile(path, host);
+    EXPECT_TRUE(host.errors.isEmpty());
+    EXPECT_EQ(TestUtil::readFile(path),
+              In4Format::write({host.store, host.ctrl, host.form, 24, host.digits}));
+    // Owner, group and others; the "user" bits only repeat the owner's for the current user.
+    EXPECT_EQ(QFile::permissions(path) & 0x7077, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"K41.in4"}); // no temporary left
+}
+
+// Root ignores file permissions, so under root the save runs in a child process that has
+// given up its rights. The result comes back as the exit status: 0 = no error box, 70 = the
+// box for error 70, 1 = any other box.
+class ReadOnlyFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        if (geteuid() == 0) ASSERT_EQ(chown(dir.path().toLocal8Bit().constData(), kNobody, kNobody), 0);
+    }
+    void TearDown() override {
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    void writeOld(QFile::Permissions permissions) {
+        TestUtil::writeFile(path(), "old settings");
+        QFile::setPermissions(path(), permissions);
+        if (geteuid() == 0) ASSERT_EQ(chown(path().toLocal8Bit().constData(), kNobody, kNobody), 0);
+    }
+    void lockFolder() { QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner); }
+    QString path() const { return settingsPath(dir); }
+
+    int save(FakeHost& host) {
+        auto run = [&] {
+            mdlIniIoEx::SaveIniFile(path(), host);
+            if (host.errors.isEmpty()) return 0;
+            return host.errors[0].startsWith(QStringLiteral("エラー Code:70\r\n内容:")) ? 70 : 1;
+        };
+        if (geteuid() != 0) return run();
+        const pid_t child = fork();
+        if (child == 0) {
+            if (setgid(kNobody) != 0 || setuid(kNobody) != 0) _exit(99);
+            _exit(run());
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    static constexpr uid_t kNobody = 65534;
+    QTemporaryDir dir;
+};
+
+TEST_F(ReadOnlyFolder, SaveReportsTheErrorAndKeepsTheOldFile) {
+    writeOld(QFile::ReadOwner);
+    lockFolder();
+    FakeHost host;
+    EXPECT_EQ(save(host), 70);
+    EXPECT_EQ(TestUtil::readFile(path()), QByteArray("old settings"));
+}
+
+TEST_F(ReadOnlyFolder, SaveWithoutAnOldFileReportsTheError) {
+    lockFolder();
+    FakeHost host;
+    EXPECT_EQ(save(host), 70);
+    EXPECT_FALSE(QFile::exists(path()));
+}
+
+TEST_F(ReadOnlyFolder, AWritableOldFileIsWrittenInPlace) {
+    writeOld(QFile::ReadOwner | QFile::WriteOwner);
+    lockFolder();
+    FakeHost host;
+    fillUnusual(host);
+    EXPECT_EQ(save(host), 0);
+    EXPECT_EQ(TestUtil::readFile(path()), In4Format::write({host.store, host.ctrl, host.form, 24, host.digits}));
+}
+
+TEST(IniIo, AGatheringFailureLeavesTheOldFile) {
+    QTemporaryDir dir;
+    const QString path = settingsPath(dir);
+    TestUtil::writeFile(path, "old settings");
+    FakeHost host;
+    host.failAt = QStringLiteral("GetFormInfo");
+    mdlIniIoEx::SaveIniFile(path, host);
+    EXPECT_EQ(host.errors.size(), 1);
+    EXPECT_EQ(TestUtil::readFile(path), QByteArray("old settings"));
+    host.failAt.clear();
+    host.store.SoundPre1 = QString(70000, QLatin1Char('a')); // more than a 16-bit count holds
+    mdlIniIoEx::SaveIniFile(path, host);
+    ASSERT_EQ(host.errors.size(), 2);
+    EXPECT_TRUE(host.errors[1].startsWith(QStringLiteral("エラー Code:6\r\n")));
+    EXPECT_EQ(TestUtil::readFile(path), QByteArray("old settings"));
+}
+
+TEST(IniIo, AFolderInPlaceOfTheFileIsReported) {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir(QStringLiteral("K41.in4"));
+    FakeHost host;
+    mdlIniIoEx::LoadIniFile(settingsPath(dir), host);
+    EXPECT_EQ(host.errors.size(), 1);
+    EXPECT_TRUE(host.log.isEmpty());
+}

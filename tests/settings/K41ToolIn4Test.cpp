@@ -1,0 +1,126 @@
+#include "settings/In4File.h"
+#include "tests/common/TestUtil.h"
+#include "tests/settings/HandBuiltIn4.h"
+
+#include <gtest/gtest.h>
+
+#include <QDate>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+struct ToolRun {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+ToolRun k41tool(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(K41TOOL_PATH), args);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+class K41ToolIn4 : public ::testing::Test {
+protected:
+    QString path(const char* name) const { return dir.filePath(QLatin1String(name)); }
+    // Builds from `json` into out.in4 and expects a refusal mentioning `mention`.
+    void expectRefused(const QByteArray& json, const char* mention) {
+        TestUtil::writeFile(path("in.json"), json);
+        const ToolRun r = k41tool({"in4", "build", path("in.json"), path("out.in4")});
+        EXPECT_NE(r.exitCode, 0) << json.toStdString();
+        EXPECT_TRUE(r.err.contains(mention)) << r.err.toStdString();
+        EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+        EXPECT_FALSE(QFile::exists(path("out.in4"))) << json.toStdString();
+    }
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(K41ToolIn4, DumpShowsEveryFieldUnderItsName) {
+    TestUtil::writeFile(path("K41.in4"), HandBuiltIn4::file());
+    const ToolRun r = k41tool({"in4", "dump", path("K41.in4")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QJsonObject o = QJsonDocument::fromJson(r.out).object();
+    EXPECT_EQ(o.size(), 65 + 4);
+    EXPECT_TRUE(r.out.startsWith("{\n  \"FareDataDir\": "));
+    EXPECT_EQ(o["FareDataDir"].toString(), QStringLiteral("C:\\運賃"));
+    EXPECT_EQ(o["SeiriPlgFile"].toString(), QStringLiteral("駅前.4SP"));
+    EXPECT_EQ(o["SeiriNumColorOn2"].toInt(), 0x070809);
+    EXPECT_EQ(o["PanelAssignEach"].toInt(), -1);
+    EXPECT_EQ(o["PanelAssignAuto"].toInt(), 0);
+    EXPECT_EQ(o["InfoKeitouPos"].toInt(), -1);
+    EXPECT_EQ(o["SoundMoveColumn"].toInt(), 42);
+    const QJsonObject ctrl = o["CtrlDataInfo"].toObject();
+    EXPECT_EQ(ctrl["ScrollInterval"].toInt(), 2500);
+    EXPECT_EQ(ctrl["PanelLeft"].toInt(), -300);
+    EXPECT_EQ(o["FormInfo"].toObject()["BoardLeft"].toInt(), 70000);
+    EXPECT_EQ(o["CustomColors"].toArray().size(), 17);
+    EXPECT_EQ(o["CustomColors"].toArray()[16].toInt(), 0x0A0010);
+    const QJsonArray digits = o["DegitUserInfo"].toArray();
+    ASSERT_EQ(digits.size(), 24);
+    EXPECT_EQ(digits[5].toObject()["Shift"].toInt(), 1);
+    EXPECT_EQ(digits[5].toObject()["ZeroMode"].toInt(), 2);
+    EXPECT_EQ(digits[5].toObject()["FillZero"].toInt(), 2);
+}
+
+TEST_F(K41ToolIn4, DumpThenBuildGivesTheSameFile) {
+    TestUtil::writeFile(path("K41.in4"), HandBuiltIn4::file());
+    const ToolRun dump = k41tool({"in4", "dump", path("K41.in4")});
+    TestUtil::writeFile(path("in.json"), dump.out);
+    const ToolRun build = k41tool({"in4", "build", path("in.json"), path("out.in4")});
+    ASSERT_EQ(build.exitCode, 0) << build.err.toStdString();
+    EXPECT_EQ(TestUtil::readFile(path("out.in4")), HandBuiltIn4::file());
+}
+
+TEST_F(K41ToolIn4, BuildFillsLeftOutKeysWithStartUpDefaults) {
+    TestUtil::writeFile(path("in.json"), R"({"FareDataDir": "D:\\運賃", "CtrlDataInfo": {"PanelTop": 15}})");
+    const ToolRun r = k41tool({"in4", "build", path("in.json"), path("out.in4")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const In4File f = In4Format::read(TestUtil::readFile(path("out.in4")));
+    EXPECT_EQ(f.options.FareDataDir, QStringLiteral("D:\\運賃"));
+    EXPECT_EQ(f.options.UseSeiriNumAuto, 1);
+    EXPECT_EQ(f.options.ChimeiFontMode, -1);
+    EXPECT_TRUE(f.options.SoundMoveAsync);
+    EXPECT_EQ(f.options.SeiriDateValue, QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")));
+    EXPECT_EQ(f.options.CustomColors[0], 16777215u);
+    EXPECT_EQ(f.ctrl, (CtrlDataInfo{0, 1, 0, 0, 0, 0, 15}));
+    EXPECT_EQ(f.form, (FormInfo{0, 0}));
+}
+
+TEST_F(K41ToolIn4, BuildRefusesWhatTheFileCannotHold) {
+    expectRefused(R"({"FareDataDri": ""})", "FareDataDri");
+    expectRefused(R"({"SeiriNumStyle": 12})", "SeiriNumStyle");
+    expectRefused(R"({"InfoColumnNo": -2})", "InfoColumnNo");
+    expectRefused(R"({"UseSeiriNumAuto": 2})", "UseSeiriNumAuto");
+    expectRefused(R"({"PanelAssignAuto": 1})", "PanelAssignAuto");
+    expectRefused(R"({"DegitLitColor": 4294967296})", "DegitLitColor");
+    expectRefused(R"({"DegitLitColor": 1.5})", "DegitLitColor");
+    expectRefused(R"({"SoundReset": 5})", "SoundReset");
+    expectRefused(R"({"SoundReset": "caf\u00e9.wav"})", "SoundReset");
+    expectRefused(R"({"CtrlDataInfo": {"ScrollSpeed": 2001}})", "CtrlDataInfo.ScrollSpeed");
+    expectRefused(R"({"CtrlDataInfo": {"Speed": 1}})", "CtrlDataInfo.Speed");
+    expectRefused(R"({"FormInfo": {"BoardTop": 2147483648}})", "FormInfo.BoardTop");
+    expectRefused(R"({"CustomColors": [1, 2, 3]})", "CustomColors");
+    expectRefused(R"({"DegitUserInfo": [{"ZeroMode": 4}]})", "DegitUserInfo");
+    expectRefused(R"([1, 2])", "object");
+    expectRefused(R"({"FareDataDir": )", "JSON");
+}
+
+TEST_F(K41ToolIn4, DumpOfADamagedFileFailsWithOneLine) {
+    TestUtil::writeFile(path("K41.in4"), HandBuiltIn4::file().left(100));
+    const ToolRun r = k41tool({"in4", "dump", path("K41.in4")});
+    EXPECT_NE(r.exitCode, 0);
+    EXPECT_TRUE(r.out.isEmpty());
+    EXPECT_TRUE(r.err.contains("62")) << r.err.toStdString();
+    EXPECT_EQ(r.err.count('\n'), 1);
+    EXPECT_NE(k41tool({"in4", "dump", path("missing.in4")}).exitCode, 0);
+}
