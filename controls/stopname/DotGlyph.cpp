@@ -66,11 +66,10 @@ DotPattern pattern(const QString& text, const QString& face, int pixelSize, bool
 
     const QImage box = sample(text, face, pixelSize, bold, y);
     DotPattern dots;
-    const QRgb black = qRgb(0, 0, 0);
     for (int r = 0; r < DotPattern::Size; ++r) {
         const auto* line = reinterpret_cast<const QRgb*>(box.constScanLine(r));
         for (int c = 0; c < DotPattern::Size; ++c)
-            if ((line[c] & 0xFFFFFF) == black) dots.rows[r] |= 1u << c;
+            if ((line[c] & 0xFFFFFF) == 0) dots.rows[r] |= 1u << c; // exactly black only
     }
     if (patterns.size() >= CacheLimit) patterns.clear();
     patterns.insert(key, dots);
