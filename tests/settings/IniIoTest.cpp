@@ -230,7 +230,8 @@ class ReadOnlyFolder : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        if (geteuid() == 0) ASSERT_EQ(chown(dir.path().toLocal8Bit().constData(), kNobody, kNobody), 0);
+        if (geteuid() == 0 && chown(dir.path().toLocal8Bit().constData(), kNobody, kNobody) != 0)
+            GTEST_SKIP() << "running as root without the right to hand the folder to nobody";
     }
     void TearDown() override {
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -252,7 +253,7 @@ protected:
         if (geteuid() != 0) return run();
         const pid_t child = fork();
         if (child == 0) {
-            if (setgid(kNobody) != 0 || setuid(kNobody) != 0) _exit(99);
+            if (setgid(kNobody) != 0 || setuid(kNobody) != 0) _exit(99); // shows as a failure
             _exit(run());
         }
         int status = 0;
