@@ -19,7 +19,7 @@ public:
                       std::size_t startFrame = 0) = 0;
     // Silences `voice` and lets go of its buffer. An unknown voice is ignored.
     virtual void stop(const QString& voice) = 0;
-    // True while the device has not yet consumed all of the voice's samples.
+    // True until the device has taken the voice's last sample and played it out.
     virtual bool isPlaying(const QString& voice) const = 0;
 
     // The SDL output, falling back to SDL's dummy driver when no device opens, and to the

@@ -58,6 +58,9 @@ bool MidiRenderer::ensureSynth() {
     fluid_settings_setnum(m_settings, "synth.sample-rate", double(m_rate));
     fluid_settings_setstr(m_settings, "player.timing-source", "sample");
     fluid_settings_setint(m_settings, "synth.lock-memory", 0);
+    // FluidSynth's default gain leaves a General MIDI tune far quieter than the Wave sounds
+    // beside it.
+    fluid_settings_setnum(m_settings, "synth.gain", 0.5);
     m_synth = new_fluid_synth(m_settings);
     if (!m_synth) return false;
     if (fluid_synth_sfload(m_synth, QFile::encodeName(font).constData(), 1) == FLUID_FAILED) {

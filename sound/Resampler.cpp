@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace Resampler {
@@ -38,6 +39,11 @@ PcmBuffer toStereo(const std::vector<float>& interleaved, int channels, int from
     std::unique_ptr<SDL_AudioStream, StreamDeleter> stream(SDL_NewAudioStream(
         AUDIO_F32SYS, PcmBuffer::Channels, fromRate, AUDIO_F32SYS, PcmBuffer::Channels, toRate));
     if (!stream) return result;
+    const std::size_t frames = stereo.size() / PcmBuffer::Channels;
+    const auto expected = std::size_t(double(frames) * toRate / fromRate + 0.5);
+    // The resampler keeps its look-ahead back even when flushed, which would cut the sound's
+    // tail: feed silence after the sound, then keep only the sound's own length.
+    stereo.resize(stereo.size() + (4096 + std::size_t(fromRate) / 10) * PcmBuffer::Channels);
     // Fed in slices: SDL takes an int byte count.
     constexpr std::size_t Slice = 1 << 18;
     for (std::size_t at = 0; at < stereo.size(); at += Slice) {
@@ -49,9 +55,9 @@ PcmBuffer toStereo(const std::vector<float>& interleaved, int channels, int from
     const int available = SDL_AudioStreamAvailable(stream.get());
     result.samples.resize(std::size_t(available) / sizeof(float));
     const int got = SDL_AudioStreamGet(stream.get(), result.samples.data(), available);
-    result.samples.resize(got > 0 ? std::size_t(got) / sizeof(float) / PcmBuffer::Channels *
-                                        PcmBuffer::Channels
-                                  : 0);
+    const std::size_t gotFrames =
+        got > 0 ? std::size_t(got) / sizeof(float) / PcmBuffer::Channels : 0;
+    result.samples.resize(std::min(gotFrames, expected) * PcmBuffer::Channels);
     return result;
 }
 

@@ -107,7 +107,8 @@ bool SdlAudioEngine::isPlaying(const QString& voice) const {
     DeviceLock lock(m_device);
     const auto it = std::find_if(m_voices.begin(), m_voices.end(),
                                  [&](const Voice& v) { return v.name == voice; });
-    return it != m_voices.end() && it->pcm && it->position < it->pcm->frames();
+    if (it == m_voices.end() || !it->pcm) return false;
+    return it->position < it->pcm->frames() || std::chrono::steady_clock::now() < it->endsAt;
 }
 
 void SdlAudioEngine::callback(void* self, unsigned char* stream, int bytes) {
@@ -124,6 +125,11 @@ void SdlAudioEngine::mix(float* out, std::size_t frames) {
         const float* src = v.pcm->samples.data() + v.position * PcmBuffer::Channels;
         for (std::size_t i = 0; i < n * PcmBuffer::Channels; ++i) out[i] += src[i];
         v.position += n;
+        // The buffer starts playing about now; the voice has been heard once its last frame
+        // in the buffer has played.
+        if (v.position == v.pcm->frames())
+            v.endsAt = std::chrono::steady_clock::now() +
+                       std::chrono::microseconds(qint64(n) * 1000000 / m_rate);
     }
     for (std::size_t i = 0; i < frames * PcmBuffer::Channels; ++i)
         out[i] = std::clamp(out[i], -1.0f, 1.0f);

@@ -3,6 +3,7 @@
 // samples. Voices are guarded by the device lock, which SDL also holds around the callback.
 #include "sound/AudioEngine.h"
 
+#include <chrono>
 #include <vector>
 
 class SdlAudioEngine : public AudioEngine {
@@ -29,6 +30,8 @@ private:
         QString name;
         std::shared_ptr<const PcmBuffer> pcm;
         std::size_t position = 0;
+        // When the buffer that took the voice's last samples will have played them.
+        std::chrono::steady_clock::time_point endsAt{};
     };
 
     SdlAudioEngine() = default;

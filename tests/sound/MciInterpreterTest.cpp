@@ -1,0 +1,120 @@
+#include "sound/MciInterpreter.h"
+
+#include "tests/sound/SoundFiles.h"
+
+#include <QElapsedTimer>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Records what the interpreter asks of the output; a voice plays for a set number of checks.
+class RecordingEngine : public AudioEngine {
+public:
+    QStringList calls;
+    mutable int checksUntilDone = 0;
+
+    int sampleRate() const override { return 8000; }
+    void play(const QString& voice, std::shared_ptr<const PcmBuffer> pcm,
+              std::size_t startFrame) override {
+        calls << QStringLiteral("play %1 %2 of %3").arg(voice).arg(startFrame).arg(pcm->frames());
+        playing = voice;
+    }
+    void stop(const QString& voice) override {
+        calls << QStringLiteral("stop ") + voice;
+        if (playing == voice) playing.clear();
+    }
+    bool isPlaying(const QString& voice) const override {
+        if (voice != playing) return false;
+        return checksUntilDone-- > 0;
+    }
+
+private:
+    QString playing;
+};
+
+struct Interpreter : ::testing::Test {
+    QTemporaryDir dir;
+    RecordingEngine* engine = nullptr;
+    MciInterpreter mci{[this] {
+        auto e = std::make_unique<RecordingEngine>();
+        engine = e.get();
+        return e;
+    }};
+    QString wave;
+
+    void SetUp() override {
+        wave = dir.filePath("Chime.wav");
+        SoundFiles::write(wave, SoundFiles::levelWave(0.5, 1000, 8000));
+    }
+    QString openWave(const QString& alias) {
+        return QStringLiteral("open \"%1\" type waveaudio alias %2 wait").arg(wave, alias);
+    }
+};
+
+} // namespace
+
+TEST_F(Interpreter, OpensPlaysStopsAndClosesUnderAnAliasOfAnyCase) {
+    ASSERT_EQ(mci.send(openWave("K41S1")), 0);
+    EXPECT_TRUE(mci.isOpen("k41s1"));
+    EXPECT_EQ(mci.send("play K41S1 from 0"), 0);
+    EXPECT_EQ(mci.send("play k41s1 from 500"), 0);
+    EXPECT_EQ(mci.send("stop K41s1"), 0);
+    EXPECT_EQ(mci.send("close K41S1"), 0);
+    EXPECT_FALSE(mci.isOpen("K41S1"));
+    EXPECT_EQ(engine->calls, QStringList({"play k41s1 0 of 8000", "play k41s1 4000 of 8000",
+                                          "stop k41s1", "stop k41s1"}));
+}
+
+TEST_F(Interpreter, UnknownCommandsAndAliasesChangeNothing) {
+    ASSERT_EQ(mci.send(openWave("K41S1")), 0);
+    EXPECT_EQ(mci.send("eject K41S1"), MciInterpreter::UnrecognizedCommand);
+    EXPECT_EQ(mci.send("play K41S1 sideways"), MciInterpreter::UnrecognizedKeyword);
+    EXPECT_EQ(mci.send("play K41S9 from 0"), MciInterpreter::InvalidDeviceName);
+    EXPECT_EQ(mci.send("stop K41S9"), MciInterpreter::InvalidDeviceName);
+    EXPECT_EQ(mci.send("close K41S9"), MciInterpreter::InvalidDeviceName);
+    EXPECT_EQ(mci.send("play K41S1 from 5000"), MciInterpreter::OutOfRange);
+    EXPECT_TRUE(engine->calls.isEmpty());
+    EXPECT_TRUE(mci.isOpen("K41S1"));
+}
+
+TEST_F(Interpreter, OpenFailsCleanlyAndKeepsTheFirstDeviceOfAnAlias) {
+    ASSERT_EQ(mci.send(openWave("A")), 0);
+    EXPECT_EQ(mci.send(openWave("a")), MciInterpreter::DuplicateAlias);
+
+    SoundFiles::write(dir.filePath("text.wav"), "not sound");
+    EXPECT_EQ(mci.send(QStringLiteral("open \"%1\" type waveaudio alias B")
+                           .arg(dir.filePath("text.wav"))),
+              MciInterpreter::InvalidFile);
+    EXPECT_EQ(mci.send(QStringLiteral("open \"%1\" type waveaudio alias B")
+                           .arg(dir.filePath("gone.wav"))),
+              MciInterpreter::FileNotFound);
+    EXPECT_EQ(mci.send(QStringLiteral("open \"%1\" type mpegvideo alias B").arg(wave)),
+              MciInterpreter::CannotLoadDriver);
+    EXPECT_FALSE(mci.isOpen("B"));
+    EXPECT_EQ(mci.send("play B from 0 wait"), MciInterpreter::InvalidDeviceName);
+}
+
+TEST_F(Interpreter, FindsAWindowsPathWrittenInAnotherCase) {
+    const QString stored = dir.path() + QStringLiteral("\\CHIME.WAV");
+    EXPECT_EQ(mci.send(QStringLiteral("open \"%1\" type waveaudio alias S").arg(stored)), 0);
+}
+
+TEST_F(Interpreter, CloseAllClosesEveryDevice) {
+    ASSERT_EQ(mci.send(openWave("A")), 0);
+    ASSERT_EQ(mci.send(openWave("B")), 0);
+    EXPECT_EQ(mci.send("close all"), 0);
+    EXPECT_FALSE(mci.isOpen("A"));
+    EXPECT_FALSE(mci.isOpen("B"));
+}
+
+TEST_F(Interpreter, PlayWithWaitReturnsWhenTheOutputHasConsumedTheSound) {
+    ASSERT_EQ(mci.send(openWave("A")), 0);
+    engine->checksUntilDone = 20; // the waiting loop checks every 5 ms or so
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(mci.send("play A from 0 wait"), 0);
+    EXPECT_EQ(engine->checksUntilDone, -1);
+    EXPECT_LT(clock.elapsed(), 1500); // well before the safety margin would end it
+}
