@@ -1,1 +1,127 @@
+// The stop-name control's scroll, driven by a fake clock.
+#include "controls/stopname/ChimeiCtl_DX.h"
+#include "tests/stopname/StripDots.h"
+
+#include <QTest>
 #include <gtest/gtest.h>
+
+namespace {
+
+const QString LongName = QStringLiteral("中央公園北入口前停留所"); // 11 cells
+
+struct ScrollingControl : testing::Test {
+    qint64 clock = 10000;
+    ChimeiCtl_DX c;
+    void SetUp() override { c.setClock([this] { return clock; }); }
+    // Moves the clock on and lets the control catch up.
+    void after(qint64 ms) {
+        clock += ms;
+        c.advanceScroll();
+    }
+};
+
+} // namespace
+
+TEST_F(ScrollingControl, AdvancesByTheStepRuleOverAMeasuredInterval) {
+    c.setSpeed(200);
+    c.SetChimei(LongName);
+    ASSERT_TRUE(c.scrolling());
+    EXPECT_EQ(c.stripWidth(), 11 * 54);
+    EXPECT_EQ(c.stripX(), 431); // first step, at once
+
+    after(20);
+    const int x0 = c.stripX();
+    after(1000);
+    EXPECT_EQ(x0 - c.stripX(), 128);
+
+    // Steps fall every 15.625 ms whatever the frame rate: 2 pixels each at speed 200.
+    const int x1 = c.stripX();
+    after(125); // 8 steps
+    EXPECT_EQ(x1 - c.stripX(), 16);
+
+    // A new speed acts from the next step on.
+    c.setSpeed(2000);
+    const int x2 = c.stripX();
+    after(125);
+    EXPECT_EQ(x2 - c.stripX(), 8 * 20);
+}
+
+TEST_F(ScrollingControl, PausesBetweenPassesWithTheFrameShowingBackground) {
+    c.setSpeed(2000);
+    c.setScrollStartWait(700);
+    c.SetChimei(LongName);
+    // 432 + 594 pixels at 20 a step: the pass ends within 52 steps.
+    int steps = 0;
+    while (c.stripX() != 432 || steps == 0) {
+        after(16);
+        ASSERT_LT(++steps, 200);
+    }
+    const QImage shown = c.grab().toImage();
+    EXPECT_EQ(StripDots::pixelsIn(shown, 2, 430, qRgb(255, 192, 128)), 0);
+    after(650);
+    EXPECT_EQ(c.stripX(), 432);
+    after(100);
+    EXPECT_LT(c.stripX(), 432);
+    EXPECT_TRUE(c.scrolling());
+
+    // The wait is read at the end of each pass.
+    c.setScrollStartWait(5000);
+    steps = 0;
+    while (c.stripX() != 432) {
+        after(16);
+        ASSERT_LT(++steps, 200);
+    }
+    after(4000);
+    EXPECT_EQ(c.stripX(), 432);
+}
+
+TEST_F(ScrollingControl, TheNextNameEndsTheScrollButTheEmptyTextDoesNot) {
+    c.setSpeed(400);
+    c.SetChimei(LongName);
+    after(500);
+    const int moving = c.stripX();
+
+    c.SetChimei(QString());
+    EXPECT_TRUE(c.scrolling());
+    EXPECT_EQ(c.stripWidth(), 11 * 54);
+    after(500);
+    EXPECT_LT(c.stripX(), moving);
+
+    c.SetChimei(QStringLiteral("駅"));
+    EXPECT_FALSE(c.scrolling());
+    EXPECT_EQ(c.stripX(), 0);
+    after(1000);
+    EXPECT_EQ(c.stripX(), 0);
+
+    // A long name after a long name starts its own pass from the right edge.
+    c.SetChimei(LongName);
+    after(500);
+    c.SetChimei(QStringLiteral("一二三四五六七八九十"));
+    EXPECT_TRUE(c.scrolling());
+    EXPECT_EQ(c.stripX(), 430);
+    EXPECT_EQ(c.stripWidth(), 540);
+}
+
+TEST_F(ScrollingControl, SpeedZeroBecomesOneWhenAScrollStarts) {
+    c.setSpeed(0);
+    c.SetChimei(QStringLiteral("駅"));
+    EXPECT_EQ(c.Speed(), 0);
+    c.SetChimei(LongName);
+    EXPECT_EQ(c.Speed(), 1);
+    after(1000);
+    EXPECT_GE(c.stripX(), 431); // 0.005 pixels a step
+}
+
+TEST_F(ScrollingControl, TheFrameTimerDrivesTheScrollWithoutBlocking) {
+    c.setSpeed(2000);
+    c.show();
+    c.SetChimei(LongName);
+    const int start = c.stripX();
+    clock += 500;
+    // Only the timer moves the strip here.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return c.stripX() < start - 500; }, 2000));
+    c.SetChimei(QStringLiteral("駅"));
+    clock += 500;
+    QTest::qWait(50);
+    EXPECT_EQ(c.stripX(), 0);
+}
