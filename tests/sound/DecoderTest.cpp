@@ -2,6 +2,7 @@
 #include "sound/Resampler.h"
 #include "sound/WaveDecoder.h"
 
+#include "tests/common/TestUtil.h"
 #include "tests/sound/SoundFiles.h"
 
 #include <QTemporaryDir>
@@ -131,4 +132,19 @@ TEST(MidiRenderer, RefusesDamagedFiles) {
         if (pcm) EXPECT_LT(pcm->frames(), 44100u * 3) << c.name;
         if (QByteArray(c.name) != "cut-track.mid") EXPECT_FALSE(pcm) << c.name;
     }
+}
+
+TEST(SampleSounds, AllDecodeToAudibleSound) {
+    const QString folder = TestUtil::samplesDir() + "/sounds/";
+    for (const char* name : {"chime.wav", "click.wav", "fare.wav"}) {
+        const auto pcm = WaveDecoder::decode(folder + name, 44100);
+        ASSERT_TRUE(pcm) << name;
+        EXPECT_GT(peak(*pcm), 0.2f) << name;
+    }
+    if (MidiRenderer::soundFontPath().isEmpty()) GTEST_SKIP() << "no General MIDI SoundFont";
+    MidiRenderer renderer(44100);
+    const auto tune = renderer.render(folder + "tune.mid");
+    ASSERT_TRUE(tune);
+    EXPECT_GT(double(tune->frames()) / 44100.0, 2.3); // 4.75 beats at 120 a minute
+    EXPECT_GT(peak(*tune), 0.05f);
 }
