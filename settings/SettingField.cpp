@@ -1,5 +1,7 @@
 #include "settings/SettingField.h"
 
+#include "settings/OptionLists.h"
+
 #include <array>
 
 namespace {
@@ -22,14 +24,6 @@ constexpr SettingField index(const char* n, qint16 S::*m, int count) {
     return {n, SettingKind::Index, nullptr, m, nullptr, nullptr, count};
 }
 
-// List sizes of the dialog's drop-down lists.
-constexpr int kNumberingStyles = 12;
-constexpr int kDigitPositions = 24;
-constexpr int kFareColumns = 150;
-constexpr int kChimeiFontModes = 5;
-constexpr int kTsugiwaModes = 3;
-constexpr int kTsugiwaFontModes = 4;
-
 // Radio groups: the buttons of one frame exclude each other.
 enum Group { PanelAssign = 1, PanelOff, PanelOn1, PanelOn2, MoveChoice, MovePlay, PreChoice,
              PrePlay, SeiriDate };
@@ -43,7 +37,7 @@ const std::array<SettingField, 65> kFields = {{
     colour(F(SeiriNumColorOff)),
     colour(F(SeiriNumColorOn1)),
     colour(F(SeiriNumColorOn2)),
-    index(F(SeiriNumStyle), kNumberingStyles),
+    index(F(SeiriNumStyle), OptionLists::kNumberingStyleCount),
     check(F(SeiriNumZeroFill)),
     choice(F(PanelAssignAuto), PanelAssign),
     choice(F(PanelAssignEach), PanelAssign),
@@ -61,23 +55,23 @@ const std::array<SettingField, 65> kFields = {{
     colour(F(DegitUnlitColor)),
     colour(F(DegitLitColor)),
     check(F(InfoOrderUse)),
-    index(F(InfoOrderPos), kDigitPositions),
+    index(F(InfoOrderPos), OptionLists::kDigitPositionCount),
     check(F(InfoOrderFromZero)),
     check(F(InfoSeiriNumUse)),
-    index(F(InfoSeiriNumPos), kDigitPositions),
+    index(F(InfoSeiriNumPos), OptionLists::kDigitPositionCount),
     check(F(InfoKeitouUse)),
-    index(F(InfoKeitouPos), kDigitPositions),
+    index(F(InfoKeitouPos), OptionLists::kDigitPositionCount),
     check(F(InfoColumnUse)),
-    index(F(InfoColumnNo), kFareColumns),
-    index(F(InfoColumnPos), kDigitPositions),
+    index(F(InfoColumnNo), OptionLists::kFareColumnCount),
+    index(F(InfoColumnPos), OptionLists::kDigitPositionCount),
 
     colour(F(ChimeiBackColor)),
     colour(F(ChimeiForeColor)),
-    index(F(ChimeiFontMode), kChimeiFontModes),
+    index(F(ChimeiFontMode), OptionLists::kChimeiFontModeCount),
     check(F(ChimeiFontBold)),
-    index(F(TsugiwaMode), kTsugiwaModes),
+    index(F(TsugiwaMode), OptionLists::kTsugiwaModeCount),
     colour(F(TsugiwaColor)),
-    index(F(TsugiwaFontMode), kTsugiwaFontModes),
+    index(F(TsugiwaFontMode), OptionLists::kTsugiwaFontModeCount),
     check(F(TsugiwaBold)),
 
     text(F(SoundKeitouSet)),
@@ -87,7 +81,7 @@ const std::array<SettingField, 65> kFields = {{
     choice(F(SoundMoveSync), MovePlay),
     choice(F(SoundMoveAsync), MovePlay),
     text(F(SoundMoveFile)),
-    index(F(SoundMoveColumn), kFareColumns),
+    index(F(SoundMoveColumn), OptionLists::kFareColumnCount),
     text(F(SoundMove1)),
     text(F(SoundMove2)),
     text(F(SoundMove3)),
