@@ -11,15 +11,15 @@ struct Settings;
 // What the ticket preview prints for the current stop.
 struct SeirikenTicket {
     QString StopName;
-    QString Date;    // "mm-dd-yyyy" or "yyyy/mm/dd", as the ticket date setting gives it
-    QString Time;    // "hh:mm:ss"
+    QString Date;     // "mm-dd-yyyy" or "yyyy/mm/dd", as the ticket date setting gives it
+    QString Time;     // "hh:mm:ss"
     qint32 Route = 0; // the route number, leading zeros dropped
     qint16 SeiriNum = 0;
     qint16 Index = 0; // row of the fare table
 };
 
 class DispDataHost {
-public:
+  public:
     virtual ~DispDataHost() = default;
 
     virtual const Settings& settings() const = 0;

@@ -62,7 +62,8 @@ void FareDisplay::DispData(qint16 Index) {
         ticket.Date = seirikenDate();
         ticket.Time = m_host.currentDateTime().time().toString(QStringLiteral("HH:mm:ss"));
         const qint64 route = RouteLoad::routeFileNumber(m_state.RouteText).left(10).toLongLong();
-        ticket.Route = static_cast<qint32>(std::min<qint64>(route, std::numeric_limits<qint32>::max()));
+        ticket.Route =
+            static_cast<qint32>(std::min<qint64>(route, std::numeric_limits<qint32>::max()));
         ticket.SeiriNum = row.SeiriNum;
         ticket.Index = Index;
         m_host.drawSeirikenPreview(ticket);

@@ -10,7 +10,7 @@ class FareTable;
 struct RouteState;
 
 class FareDisplay {
-public:
+  public:
     FareDisplay(const FareTable& table, RouteState& state, DispDataHost& host);
 
     // Draws row `Index` (1 to 301). An Index outside the table is K41Error 9, thrown before
@@ -23,7 +23,7 @@ public:
     // The ticket date printed on the preview, from the ticket date setting.
     QString seirikenDate() const;
 
-private:
+  private:
     const FareTable& m_table;
     RouteState& m_state;
     DispDataHost& m_host;

@@ -17,8 +17,9 @@ FareRow& FareTable::at(int row, int column) {
 void FareTable::SetFareCell(int row, int column, const QString& value) {
     FareRow& r = at(row, column);
     if (column != 1)
-        throw K41Error(K41Error::TypeMismatch,
-                       QStringLiteral("型が一致しません: 運賃データの列 %1 は数値です").arg(column));
+        throw K41Error(
+            K41Error::TypeMismatch,
+            QStringLiteral("型が一致しません: 運賃データの列 %1 は数値です").arg(column));
     r.StopName = value;
 }
 
@@ -32,7 +33,9 @@ void FareTable::SetFareCell(int row, int column, qint16 value) {
         r.Fares[static_cast<size_t>(column - 3)] = value;
 }
 
-void FareTable::ClearFareTable() { m_rows.fill(FareRow{}); }
+void FareTable::ClearFareTable() {
+    m_rows.fill(FareRow{});
+}
 
 void FareTable::store(const std::vector<FareRow>& rows) {
     if (rows.size() > static_cast<size_t>(RowCount))

@@ -8,7 +8,7 @@
 #include <vector>
 
 class FareTable {
-public:
+  public:
     static constexpr int RowCount = 301;
     static constexpr int ColumnCount = 2 + FareRow::FareCount;
 
@@ -30,7 +30,7 @@ public:
     // More than 301 rows is K41Error 9 and leaves the table as it was.
     void store(const std::vector<FareRow>& rows);
 
-private:
+  private:
     FareRow& at(int row, int column);
 
     std::array<FareRow, RowCount> m_rows{};

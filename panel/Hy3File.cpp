@@ -13,7 +13,7 @@ namespace {
 
 // Reads little-endian fields from the bytes; every read is checked against the end first.
 class Reader {
-public:
+  public:
     explicit Reader(const QByteArray& bytes) : m_bytes(bytes) {}
 
     qsizetype remaining() const { return m_bytes.size() - m_pos; }
@@ -33,17 +33,19 @@ public:
         return out;
     }
 
-private:
+  private:
     void need(qsizetype n, const char* what, int row) const {
         if (n > remaining())
             throw K41Error::pastEnd(
-                row == 0 ? QStringLiteral("運賃データの行数が途中で切れています（%1バイトのファイル）")
-                               .arg(m_bytes.size())
-                         : QStringLiteral("運賃データが%1行目の%2で切れています（%3バイト目、ファイルは%4バイト）")
-                               .arg(row)
-                               .arg(QString::fromUtf8(what))
-                               .arg(m_pos)
-                               .arg(m_bytes.size()));
+                row == 0
+                    ? QStringLiteral("運賃データの行数が途中で切れています（%1バイトのファイル）")
+                          .arg(m_bytes.size())
+                    : QStringLiteral(
+                          "運賃データが%1行目の%2で切れています（%3バイト目、ファイルは%4バイト）")
+                          .arg(row)
+                          .arg(QString::fromUtf8(what))
+                          .arg(m_pos)
+                          .arg(m_bytes.size()));
     }
 
     const QByteArray& m_bytes;
@@ -67,8 +69,9 @@ qint16 readCount(const QByteArray& bytes) {
 std::vector<FareRow> readRows(const QByteArray& bytes) {
     const qint16 count = readCount(bytes);
     if (count < 1 || count > MaxRows)
-        throw K41Error::subscript(
-            QStringLiteral("運賃データの行数 %1 は読み込めません（1～%2行）").arg(count).arg(MaxRows));
+        throw K41Error::subscript(QStringLiteral("運賃データの行数 %1 は読み込めません（1～%2行）")
+                                      .arg(count)
+                                      .arg(MaxRows));
 
     Reader in(bytes);
     in.i16("行数", 0);
@@ -81,7 +84,8 @@ std::vector<FareRow> readRows(const QByteArray& bytes) {
         const quint16 nameLength = in.u16("停留所名の長さ", r);
         row.StopName = Codec932::decode(in.take(nameLength, "停留所名", r));
         row.SeiriNum = in.i16("整理券番号", r);
-        for (qint16& fare : row.Fares) fare = in.i16("運賃", r);
+        for (qint16& fare : row.Fares)
+            fare = in.i16("運賃", r);
         rows.push_back(std::move(row));
     }
     return rows;
@@ -89,8 +93,9 @@ std::vector<FareRow> readRows(const QByteArray& bytes) {
 
 QByteArray write(const std::vector<FareRow>& rows) {
     if (rows.empty() || rows.size() > static_cast<size_t>(MaxRows))
-        throw K41Error::subscript(
-            QStringLiteral("運賃データの行数 %1 は書き込めません（1～%2行）").arg(rows.size()).arg(MaxRows));
+        throw K41Error::subscript(QStringLiteral("運賃データの行数 %1 は書き込めません（1～%2行）")
+                                      .arg(rows.size())
+                                      .arg(MaxRows));
     QByteArray out;
     putU16(out, static_cast<quint16>(rows.size()));
     int r = 0;
@@ -99,11 +104,14 @@ QByteArray write(const std::vector<FareRow>& rows) {
         const QByteArray name = Codec932::encode(row.StopName);
         if (name.size() > 0xFFFF)
             throw K41Error::subscript(
-                QStringLiteral("%1行目の停留所名が長すぎます（%2バイト、最大65535バイト）").arg(r).arg(name.size()));
+                QStringLiteral("%1行目の停留所名が長すぎます（%2バイト、最大65535バイト）")
+                    .arg(r)
+                    .arg(name.size()));
         putU16(out, static_cast<quint16>(name.size()));
         out.append(name);
         putU16(out, static_cast<quint16>(row.SeiriNum));
-        for (qint16 fare : row.Fares) putU16(out, static_cast<quint16>(fare));
+        for (qint16 fare : row.Fares)
+            putU16(out, static_cast<quint16>(fare));
     }
     return out;
 }
@@ -123,7 +131,8 @@ Check check(const QByteArray& bytes) {
         verdict.rows = static_cast<int>(readRows(bytes).size());
         verdict.ok = true;
         if (verdict.rows < 2)
-            verdict.warning = QStringLiteral("行が%1行しかないため、始められる区間がありません").arg(verdict.rows);
+            verdict.warning = QStringLiteral("行が%1行しかないため、始められる区間がありません")
+                                  .arg(verdict.rows);
     } catch (const K41Error& e) {
         verdict.reason = e.description();
     }

@@ -13,8 +13,8 @@
 const QString RouteLoad::MsgNoRouteData = QStringLiteral("指定した系統のデータがありません...");
 const QString RouteLoad::MsgNoRows =
     QStringLiteral("指定した系統はデータの数が0(未登録)の可能性があります...");
-const QString RouteLoad::MsgSectionTooFar =
-    QStringLiteral("指定した区間はデータの数よりも多いです...\r\n  解決法：正しい区間を入力して下さい.");
+const QString RouteLoad::MsgSectionTooFar = QStringLiteral(
+    "指定した区間はデータの数よりも多いです...\r\n  解決法：正しい区間を入力して下さい.");
 
 namespace {
 
@@ -22,13 +22,16 @@ namespace {
 // optional fraction; anything else ends it, and no number at all reads as 0.
 double leadingNumber(const QString& text) {
     qsizetype i = 0;
-    while (i < text.size() && text.at(i).isSpace()) ++i;
+    while (i < text.size() && text.at(i).isSpace())
+        ++i;
     qsizetype start = i;
     if (i < text.size() && (text.at(i) == u'+' || text.at(i) == u'-')) ++i;
-    while (i < text.size() && text.at(i) >= u'0' && text.at(i) <= u'9') ++i;
+    while (i < text.size() && text.at(i) >= u'0' && text.at(i) <= u'9')
+        ++i;
     if (i < text.size() && text.at(i) == u'.') {
         ++i;
-        while (i < text.size() && text.at(i) >= u'0' && text.at(i) <= u'9') ++i;
+        while (i < text.size() && text.at(i) >= u'0' && text.at(i) <= u'9')
+            ++i;
     }
     bool ok = false;
     const double v = text.mid(start, i - start).toDouble(&ok);
@@ -51,10 +54,13 @@ qint16 RouteLoad::sectionFromText(const QString& sectionText) {
 
 QString RouteLoad::routeFileNumber(const QString& routeText) {
     qsizetype i = 0;
-    while (i < routeText.size() && routeText.at(i).isSpace()) ++i;
-    while (i < routeText.size() && routeText.at(i) == u'0') ++i;
+    while (i < routeText.size() && routeText.at(i).isSpace())
+        ++i;
+    while (i < routeText.size() && routeText.at(i) == u'0')
+        ++i;
     qsizetype end = i;
-    while (end < routeText.size() && routeText.at(end) >= u'0' && routeText.at(end) <= u'9') ++end;
+    while (end < routeText.size() && routeText.at(end) >= u'0' && routeText.at(end) <= u'9')
+        ++end;
     const QString digits = routeText.mid(i, end - i);
     return digits.isEmpty() ? QStringLiteral("0") : digits;
 }
@@ -108,9 +114,11 @@ bool RouteLoad::Command1_Click(int Index, const QString& routeText, const QStrin
         m_host.setChimei(QStringLiteral("系統選別中"));
         m_host.setTsugiwaMode(m_state.SavedTsugiwaMode);
 
-        for (int d = 1; d <= 24; ++d) m_host.resetDegit(d, true);
+        for (int d = 1; d <= 24; ++d)
+            m_host.resetDegit(d, true);
         m_host.holdLampTest(LampTestMs);
-        for (int d = 1; d <= 24; ++d) m_host.setDegitValue(d, 0);
+        for (int d = 1; d <= 24; ++d)
+            m_host.setDegitValue(d, 0);
 
         m_host.enableDataButtons();
 

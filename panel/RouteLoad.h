@@ -12,10 +12,10 @@ class RouteLoadHost;
 struct RouteState;
 
 class RouteLoad {
-public:
+  public:
     // The operator messages, exactly as shown.
-    static const QString MsgNoRouteData;  // the file does not exist
-    static const QString MsgNoRows;       // the file holds no rows
+    static const QString MsgNoRouteData;   // the file does not exist
+    static const QString MsgNoRows;        // the file holds no rows
     static const QString MsgSectionTooFar; // the section is not before the last row
 
     static constexpr int LampTestMs = 3000;
@@ -34,7 +34,7 @@ public:
     // The route number that names the files: leading zeros dropped, "" gives "0".
     static QString routeFileNumber(const QString& routeText);
 
-private:
+  private:
     FareTable& m_table;
     RouteState& m_state;
     RouteLoadHost& m_host;

@@ -8,7 +8,7 @@
 struct Settings;
 
 class RouteLoadHost {
-public:
+  public:
     virtual ~RouteLoadHost() = default;
 
     virtual const Settings& settings() const = 0;

@@ -12,30 +12,34 @@
 namespace {
 
 class FakeBoard : public DispDataHost {
-public:
+  public:
     Settings s;
     bool lateNight = false;
     QMap<int, QVariant> digits; // last value written to each digit
     int writes = 0;
-    QStringList chimeiLog;      // tsugiwa and chimei calls in order
+    QStringList chimeiLog; // tsugiwa and chimei calls in order
     int cleared = 0;
     QList<SeirikenTicket> tickets;
 
     const Settings& settings() const override { return s; }
     bool lateNightFare() const override { return lateNight; }
-    QDateTime currentDateTime() const override { return QDateTime(QDate(2024, 12, 31), QTime(23, 5, 9)); }
+    QDateTime currentDateTime() const override {
+        return QDateTime(QDate(2024, 12, 31), QTime(23, 5, 9));
+    }
     void setDegitValue(int index, const QVariant& value) override {
         digits[index] = value;
         ++writes;
     }
-    void setTsugiwaMode(qint16 mode) override { chimeiLog << QStringLiteral("tsugiwa %1").arg(mode); }
+    void setTsugiwaMode(qint16 mode) override {
+        chimeiLog << QStringLiteral("tsugiwa %1").arg(mode);
+    }
     void setChimei(const QString& text) override { chimeiLog << text; }
     void clearSeirikenPreview() override { ++cleared; }
     void drawSeirikenPreview(const SeirikenTicket& ticket) override { tickets << ticket; }
 };
 
 class FareDisplayTest : public ::testing::Test {
-protected:
+  protected:
     FareTable table;
     RouteState state;
     FakeBoard board;
@@ -47,7 +51,8 @@ protected:
         for (int r = 1; r <= 6; ++r) {
             table.SetFareCell(r, 1, QStringLiteral("停留所%1").arg(r));
             table.SetFareCell(r, 2, qint16(r + 10));
-            for (int t = 1; t <= 150; ++t) table.SetFareCell(r, t + 2, qint16(r * 1000 + t));
+            for (int t = 1; t <= 150; ++t)
+                table.SetFareCell(r, t + 2, qint16(r * 1000 + t));
         }
         board.s.TsugiwaMode = 3;
     }
@@ -69,7 +74,7 @@ TEST_F(FareDisplayTest, WritesFaresFromTheStartingSectionAndDoublesThemAtNight) 
     board.lateNight = true;
     display.DispData(2);
     EXPECT_EQ(board.digits.value(1), 400);
-    EXPECT_EQ(board.digits.value(2), -1); // a visible zero stays one at night
+    EXPECT_EQ(board.digits.value(2), -1);    // a visible zero stays one at night
     EXPECT_EQ(board.digits.value(3), 40000); // beyond 16 bits, shown in full
     EXPECT_EQ(board.digits.value(4), -40000);
     EXPECT_EQ(board.digits.value(24), 4048);
@@ -121,7 +126,7 @@ TEST_F(FareDisplayTest, IncompleteInformationSettingsNeitherFailNorWriteElsewher
     board.s.InfoSeiriNumUse = 1;
     board.s.InfoSeiriNumPos = -1; // no position chosen: the hidden digit 0
     board.s.InfoKeitouUse = 1;
-    board.s.InfoKeitouPos = 40;   // names no digit
+    board.s.InfoKeitouPos = 40; // names no digit
     EXPECT_NO_THROW(display.DispData(2));
     EXPECT_EQ(board.digits.value(3), 2003);
     EXPECT_EQ(board.digits.value(0), 12);

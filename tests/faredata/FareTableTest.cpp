@@ -38,17 +38,20 @@ TEST(FareTable, CellsOutsideTheTableAreSubscriptErrorsThatChangeNothing) {
     EXPECT_EQ(number([&] { table.SetFareCell(302, 3, qint16(1)); }), K41Error::SubscriptOutOfRange);
     EXPECT_EQ(number([&] { table.SetFareCell(1, 0, qint16(1)); }), K41Error::SubscriptOutOfRange);
     EXPECT_EQ(number([&] { table.SetFareCell(1, 153, qint16(1)); }), K41Error::SubscriptOutOfRange);
-    EXPECT_EQ(number([&] { table.SetFareCell(1, 3, QStringLiteral("x")); }), K41Error::TypeMismatch);
+    EXPECT_EQ(number([&] { table.SetFareCell(1, 3, QStringLiteral("x")); }),
+              K41Error::TypeMismatch);
     EXPECT_EQ(number([&] { table.row(0); }), K41Error::SubscriptOutOfRange);
     EXPECT_EQ(number([&] { table.row(1).Fare(151); }), K41Error::SubscriptOutOfRange);
-    EXPECT_EQ(number([&] { table.store(std::vector<FareRow>(302)); }), K41Error::SubscriptOutOfRange);
+    EXPECT_EQ(number([&] { table.store(std::vector<FareRow>(302)); }),
+              K41Error::SubscriptOutOfRange);
     EXPECT_EQ(table.row(1).Fare(1), 180);
 }
 
 TEST(FareTable, StoringAShorterRouteClearsTheRowsBeyondIt) {
     FareTable table;
     std::vector<FareRow> longRoute(5);
-    for (auto& row : longRoute) row.StopName = QStringLiteral("旧");
+    for (auto& row : longRoute)
+        row.StopName = QStringLiteral("旧");
     table.store(longRoute);
     std::vector<FareRow> shortRoute(2);
     shortRoute[1].StopName = QStringLiteral("新");

@@ -24,9 +24,9 @@ const QByteArray Shiyakusho("\x8e\x73\x96\xf0\x8f\x8a\x91\x4f");
 } // namespace
 
 TEST(Hy3File, ReadsAFileBuiltFieldByField) {
-    const QByteArray bytes = Hy3Bytes::file(
-        3, {Hy3Bytes::row(Ekimae, 0, {0, 0, -1}), Hy3Bytes::row(Shiyakusho, 2, {180, 32767, -32768}),
-            Hy3Bytes::row("", -5, {200, 220})});
+    const QByteArray bytes = Hy3Bytes::file(3, {Hy3Bytes::row(Ekimae, 0, {0, 0, -1}),
+                                                Hy3Bytes::row(Shiyakusho, 2, {180, 32767, -32768}),
+                                                Hy3Bytes::row("", -5, {200, 220})});
     const auto rows = Hy3File::readRows(bytes);
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0].StopName, QStringLiteral("駅前"));
@@ -47,14 +47,16 @@ TEST(Hy3File, ReadsAFileBuiltFieldByField) {
 
 TEST(Hy3File, RoundTripsRandomRows) {
     QRandomGenerator rng(41);
-    const QStringList names{QStringLiteral("山鳩市立総合医療センター前"), QStringLiteral("ﾊﾞｽﾀｰﾐﾅﾙ"),
-                            QStringLiteral("A, \"B\""), QString(), QStringLiteral("〇〇団地")};
+    const QStringList names{QStringLiteral("山鳩市立総合医療センター前"),
+                            QStringLiteral("ﾊﾞｽﾀｰﾐﾅﾙ"), QStringLiteral("A, \"B\""), QString(),
+                            QStringLiteral("〇〇団地")};
     for (int n : {1, 2, 17, 301}) {
         std::vector<FareRow> rows(static_cast<size_t>(n));
         for (FareRow& row : rows) {
             row.StopName = names.at(rng.bounded(names.size()));
             row.SeiriNum = static_cast<qint16>(rng.bounded(-32768, 32768));
-            for (qint16& f : row.Fares) f = static_cast<qint16>(rng.bounded(-32768, 32768));
+            for (qint16& f : row.Fares)
+                f = static_cast<qint16>(rng.bounded(-32768, 32768));
         }
         EXPECT_EQ(Hy3File::readRows(Hy3File::write(rows)), rows) << n << " rows";
     }
@@ -117,9 +119,11 @@ TEST(Hy3File, SurvivesRandomBytesAndAgreesWithCheck) {
         QByteArray bytes;
         if (i % 2 == 0) {
             bytes.resize(rng.bounded(0, 1500));
-            for (char& c : bytes) c = static_cast<char>(rng.bounded(256));
+            for (char& c : bytes)
+                c = static_cast<char>(rng.bounded(256));
             // Small counts reach the row parsing instead of failing on the count.
-            if (bytes.size() >= 2 && i % 4 == 0) bytes[1] = 0, bytes[0] = static_cast<char>(rng.bounded(1, 5));
+            if (bytes.size() >= 2 && i % 4 == 0)
+                bytes[1] = 0, bytes[0] = static_cast<char>(rng.bounded(1, 5));
         } else {
             bytes = valid;
             for (int flips = rng.bounded(1, 6); flips > 0; --flips)

@@ -31,7 +31,8 @@ ToolRun k41tool(const QStringList& args) {
 
 QString zeros(int n) {
     QStringList z;
-    for (int i = 0; i < n; ++i) z << "0";
+    for (int i = 0; i < n; ++i)
+        z << "0";
     return z.join(',');
 }
 
@@ -40,14 +41,15 @@ QString zeros(int n) {
 TEST(Hy3Tool, BuildsFromCsvAndDumpsItBack) {
     QTemporaryDir dir;
     const QString csv = dir.filePath("route.csv");
-    TestUtil::writeFile(csv, QByteArray("\xEF\xBB\xBF") + QStringLiteral("# 山鳩市 テスト系統\r\n"
-                                            "山鳩駅前,1\r\n"
-                                            "\r\n"
-                                            "\"本町, 一丁目\",2,180,-1,,\r\n"
-                                            "\"\"\"東\"\" 口\",-3,200,220\n"
-                                            "\"#1番のりば\",4\n"
-                                            ",5,1\n")
-                                 .toUtf8());
+    TestUtil::writeFile(csv, QByteArray("\xEF\xBB\xBF") +
+                                 QStringLiteral("# 山鳩市 テスト系統\r\n"
+                                                "山鳩駅前,1\r\n"
+                                                "\r\n"
+                                                "\"本町, 一丁目\",2,180,-1,,\r\n"
+                                                "\"\"\"東\"\" 口\",-3,200,220\n"
+                                                "\"#1番のりば\",4\n"
+                                                ",5,1\n")
+                                     .toUtf8());
     const QString hy3 = dir.filePath("out.hy3");
     const ToolRun build = k41tool({"build", csv, hy3});
     ASSERT_EQ(build.code, 0) << build.err.toStdString();
@@ -132,8 +134,10 @@ TEST(Hy3Tool, CheckAgreesWithTheReaderOnDamagedFiles) {
     QTemporaryDir dir;
     QRandomGenerator rng(12);
     const QByteArray valid = Hy3Bytes::numbered(2);
-    std::vector<QByteArray> files{QByteArray(), valid, Hy3Bytes::numbered(301), Hy3Bytes::file(-1, {})};
-    for (int i = 0; i < 12; ++i) files.push_back(valid.left(rng.bounded(valid.size())));
+    std::vector<QByteArray> files{QByteArray(), valid, Hy3Bytes::numbered(301),
+                                  Hy3Bytes::file(-1, {})};
+    for (int i = 0; i < 12; ++i)
+        files.push_back(valid.left(rng.bounded(valid.size())));
     for (int i = 0; i < 12; ++i) {
         QByteArray b = valid;
         b[rng.bounded(6)] = static_cast<char>(rng.bounded(256)); // count or first name length
@@ -147,7 +151,8 @@ TEST(Hy3Tool, CheckAgreesWithTheReaderOnDamagedFiles) {
             readable = false;
         }
         TestUtil::writeFile(dir.filePath("a.hy3"), bytes);
-        EXPECT_EQ(k41tool({"check", dir.filePath("a.hy3")}).code == 0, readable) << bytes.size() << " bytes";
+        EXPECT_EQ(k41tool({"check", dir.filePath("a.hy3")}).code == 0, readable)
+            << bytes.size() << " bytes";
     }
 }
 
@@ -163,7 +168,8 @@ TEST(Hy3Tool, SampleRoutesAreCompleteAndBelievable) {
         for (const FareRow& row : Hy3File::readRows(TestUtil::readFile(fare.filePath(name)))) {
             manyTickets |= row.SeiriNum > 24;
             longName |= row.StopName.size() > 8;
-            for (qint16 f : row.Fares) visibleZero |= f == -1;
+            for (qint16 f : row.Fares)
+                visibleZero |= f == -1;
         }
         const QString route = QFileInfo(name).completeBaseName();
         const QString tape = QStringLiteral(K41_BUILT_SAMPLES_DIR "/tape/") + route + "tp.csv";

@@ -15,7 +15,7 @@ namespace {
 
 // Records every call in order, as short texts.
 class FakeHost : public RouteLoadHost {
-public:
+  public:
     Settings s;
     QStringList log;
     QStringList messages;
@@ -50,7 +50,8 @@ public:
     QDate currentDate() const override { return QDate(2024, 3, 9); }
     void dispData(qint16 index) override {
         log << QStringLiteral("disp %1").arg(index);
-        if (failDispData) throw K41Error(K41Error::Overflow, QStringLiteral("オーバーフローしました"));
+        if (failDispData)
+            throw K41Error(K41Error::Overflow, QStringLiteral("オーバーフローしました"));
     }
 
     // The calls after the sound and the broadcast hand-over: what reached the board.
@@ -65,7 +66,7 @@ struct Panel {
 };
 
 class RouteLoadTest : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir dir;
     Panel p;
 
@@ -77,7 +78,9 @@ protected:
         p.host.s.SoundKeitouSet = QStringLiteral("set.wav");
         p.host.s.SeiriDateValue = QStringLiteral("2020/01/02");
     }
-    void put(const QString& name, const QByteArray& bytes) { TestUtil::writeFile(dir.filePath("FARE/" + name), bytes); }
+    void put(const QString& name, const QByteArray& bytes) {
+        TestUtil::writeFile(dir.filePath("FARE/" + name), bytes);
+    }
 
     // Loads route 9 (5 rows) and clears the log, as the state a failed load must keep.
     void loadRouteNine() {
@@ -102,9 +105,18 @@ protected:
 TEST_F(RouteLoadTest, LoadsInOrderAndDrawsTheStartingRow) {
     put("12.hy3", Hy3Bytes::numbered(5));
     EXPECT_TRUE(p.load.Command1_Click(0, "00012", "003"));
-    const QStringList expected{"sound set.wav S1 0", "tape C:\\TAPE\\ 12", "tsugiwa 0", "chimei 系統選別中",
-                               "tsugiwa 2",          "reset 1 1",        "reset 24 1", "lamp 3000",
-                               "value 1 0",          "value 24 0",       "enable",     "tsugiwa 2",
+    const QStringList expected{"sound set.wav S1 0",
+                               "tape C:\\TAPE\\ 12",
+                               "tsugiwa 0",
+                               "chimei 系統選別中",
+                               "tsugiwa 2",
+                               "reset 1 1",
+                               "reset 24 1",
+                               "lamp 3000",
+                               "value 1 0",
+                               "value 24 0",
+                               "enable",
+                               "tsugiwa 2",
                                "disp 3"};
     EXPECT_EQ(p.host.log, expected);
     EXPECT_TRUE(p.host.messages.isEmpty());
@@ -123,9 +135,13 @@ TEST_F(RouteLoadTest, NormalisesRouteAndSection) {
     EXPECT_EQ(RouteLoad::routeFileNumber(""), "0");
     EXPECT_EQ(RouteLoad::routeFileNumber("000"), "0");
     EXPECT_EQ(RouteLoad::routeFileNumber("99999"), "99999");
-    struct { const char* text; qint16 section; } sections[] = {
-        {"", 1}, {"0", 1}, {"000", 1}, {"7", 7}, {"007", 7}, {"300", 300}, {"301", 300},
-        {"999", 300}, {"99999999999", 300}, {"-5", 1}, {"2.5", 2}, {"3.5", 4}, {"x", 1}};
+    struct {
+        const char* text;
+        qint16 section;
+    } sections[] = {
+        {"", 1},      {"0", 1},     {"000", 1},           {"7", 7},  {"007", 7}, {"300", 300},
+        {"301", 300}, {"999", 300}, {"99999999999", 300}, {"-5", 1}, {"2.5", 2}, {"3.5", 4},
+        {"x", 1}};
     for (const auto& c : sections)
         EXPECT_EQ(RouteLoad::sectionFromText(c.text), c.section) << c.text;
 
@@ -188,7 +204,8 @@ TEST_F(RouteLoadTest, RefusalsTellTheOperatorAndKeepTheLoadedRoute) {
         if (!c.message.isEmpty())
             EXPECT_EQ(p.host.messages.front(), c.message);
         else
-            EXPECT_TRUE(p.host.messages.front().contains(c.fragment)) << p.host.messages.front().toStdString();
+            EXPECT_TRUE(p.host.messages.front().contains(c.fragment))
+                << p.host.messages.front().toStdString();
         // The route-setting sound plays even for a refused route.
         EXPECT_EQ(p.host.log.value(0), "sound set.wav S1 0");
         expectRouteNineKept();
@@ -201,7 +218,8 @@ TEST_F(RouteLoadTest, AMissingFolderIsReportedAsItself) {
     EXPECT_FALSE(p.load.Command1_Click(1, "9", "1"));
     ASSERT_EQ(p.host.messages.size(), 1);
     EXPECT_NE(p.host.messages.front(), RouteLoad::MsgNoRouteData);
-    EXPECT_TRUE(p.host.messages.front().contains("nowhere")) << p.host.messages.front().toStdString();
+    EXPECT_TRUE(p.host.messages.front().contains("nowhere"))
+        << p.host.messages.front().toStdString();
     expectRouteNineKept();
 }
 

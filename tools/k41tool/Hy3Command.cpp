@@ -60,7 +60,8 @@ std::optional<QString> parseCsv(const QString& text, std::vector<CsvRecord>& out
             continue;
         }
         if (text.at(i) == u'#') {
-            while (i < n && text.at(i) != u'\n') ++i;
+            while (i < n && text.at(i) != u'\n')
+                ++i;
             continue;
         }
         CsvRecord record;
@@ -120,7 +121,8 @@ int dump(const QString& file) {
         QByteArray out;
         for (const FareRow& row : rows) {
             QStringList fields{csvField(row.StopName), QString::number(row.SeiriNum)};
-            for (qint16 fare : row.Fares) fields << QString::number(fare);
+            for (qint16 fare : row.Fares)
+                fields << QString::number(fare);
             out += fields.join(u',').toUtf8() + '\n';
         }
         std::fwrite(out.constData(), 1, static_cast<size_t>(out.size()), stdout);
@@ -132,7 +134,8 @@ int dump(const QString& file) {
 
 int build(const QString& csvPath, const QString& outPath) {
     QFile in(csvPath);
-    if (!in.open(QIODevice::ReadOnly)) return fail(csvPath, K41Error::fromFile(in, csvPath).description());
+    if (!in.open(QIODevice::ReadOnly))
+        return fail(csvPath, K41Error::fromFile(in, csvPath).description());
     QByteArray bytes = in.readAll();
     if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
     const QString text = QString::fromUtf8(bytes);
@@ -148,21 +151,29 @@ int build(const QString& csvPath, const QString& outPath) {
         if (record.fields.size() < 2)
             return fail(csvPath, where + QStringLiteral("停留所名と整理券番号が必要です"));
         if (record.fields.size() > 2 + FareRow::FareCount)
-            return fail(csvPath, where + QStringLiteral("運賃は%1列までです").arg(FareRow::FareCount));
+            return fail(csvPath,
+                        where + QStringLiteral("運賃は%1列までです").arg(FareRow::FareCount));
         FareRow row;
         row.StopName = record.fields.at(0);
         const QString bad = Codec932::firstUnencodable(row.StopName);
         if (!bad.isEmpty())
-            return fail(csvPath, where + QStringLiteral("停留所名の「%1」はシフトJISで表せません").arg(bad));
+            return fail(csvPath,
+                        where + QStringLiteral("停留所名の「%1」はシフトJISで表せません").arg(bad));
         const auto seiri = toInt16(record.fields.at(1));
-        if (!seiri) return fail(csvPath, where + QStringLiteral("整理券番号「%1」が数値（-32768～32767）ではありません").arg(record.fields.at(1)));
+        if (!seiri)
+            return fail(csvPath,
+                        where +
+                            QStringLiteral("整理券番号「%1」が数値（-32768～32767）ではありません")
+                                .arg(record.fields.at(1)));
         row.SeiriNum = *seiri;
         for (qsizetype k = 2; k < record.fields.size(); ++k) {
             const auto fare = toInt16(record.fields.at(k));
             if (!fare)
-                return fail(csvPath, where + QStringLiteral("整理券%1の運賃「%2」が数値（-32768～32767）ではありません")
-                                             .arg(k - 1)
-                                             .arg(record.fields.at(k)));
+                return fail(csvPath,
+                            where + QStringLiteral(
+                                        "整理券%1の運賃「%2」が数値（-32768～32767）ではありません")
+                                        .arg(k - 1)
+                                        .arg(record.fields.at(k)));
             row.Fares[static_cast<size_t>(k - 2)] = *fare;
         }
         rows.push_back(std::move(row));
@@ -183,7 +194,8 @@ int check(const QString& file) {
     try {
         const Hy3File::Check verdict = Hy3File::check(Hy3File::readFile(file));
         if (!verdict.ok) return fail(file, verdict.reason);
-        if (!verdict.warning.isEmpty()) printErr(QStringLiteral("k41tool: %1: 警告: %2").arg(file, verdict.warning));
+        if (!verdict.warning.isEmpty())
+            printErr(QStringLiteral("k41tool: %1: 警告: %2").arg(file, verdict.warning));
         return 0;
     } catch (const K41Error& e) {
         return fail(file, e.description());
