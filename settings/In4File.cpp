@@ -9,7 +9,7 @@
 namespace {
 
 class Writer {
-public:
+  public:
     void i16(qint16 v) { put(v); }
     void i32(qint32 v) { put(v); }
     void u32(quint32 v) { put(v); }
@@ -27,7 +27,7 @@ public:
     }
     QByteArray take() { return std::move(m_out); }
 
-private:
+  private:
     template <typename T> void put(T v) {
         char raw[sizeof(T)];
         qToLittleEndian(v, raw);
@@ -37,7 +37,7 @@ private:
 };
 
 class Reader {
-public:
+  public:
     explicit Reader(const QByteArray& bytes) : m_bytes(bytes) {}
 
     qint16 i16(const QString& field) { return get<qint16>(field); }
@@ -46,14 +46,16 @@ public:
     QString text(const QString& field) {
         const quint16 length = get<quint16>(field);
         if (remaining() < length)
-            throw K41Error::pastEnd(
-                QStringLiteral("%1（%2 バイトの文字列、残り %3 バイト）").arg(field).arg(length).arg(remaining()));
+            throw K41Error::pastEnd(QStringLiteral("%1（%2 バイトの文字列、残り %3 バイト）")
+                                        .arg(field)
+                                        .arg(length)
+                                        .arg(remaining()));
         const QByteArray bytes = m_bytes.mid(m_pos, length);
         m_pos += length;
         return Codec932::decode(bytes);
     }
 
-private:
+  private:
     qsizetype remaining() const { return m_bytes.size() - m_pos; }
     template <typename T> T get(const QString& field) {
         if (remaining() < qsizetype(sizeof(T))) throw K41Error::pastEnd(field);
@@ -78,11 +80,19 @@ QByteArray write(const In4File& file) {
     const Settings& s = file.options;
     for (const SettingField& f : SettingFields::all()) {
         switch (f.kind) {
-        case SettingKind::Text: w.text(s.*f.text, f.qName()); break;
+        case SettingKind::Text:
+            w.text(s.*f.text, f.qName());
+            break;
         case SettingKind::Check:
-        case SettingKind::Index: w.i16(s.*f.number); break;
-        case SettingKind::Colour: w.u32(s.*f.colour); break;
-        case SettingKind::Choice: w.i16(s.*f.choice ? -1 : 0); break;
+        case SettingKind::Index:
+            w.i16(s.*f.number);
+            break;
+        case SettingKind::Colour:
+            w.u32(s.*f.colour);
+            break;
+        case SettingKind::Choice:
+            w.i16(s.*f.choice ? -1 : 0);
+            break;
         }
     }
     const CtrlDataInfo& c = file.ctrl;
@@ -95,7 +105,8 @@ QByteArray write(const In4File& file) {
     w.i32(c.PanelTop);
     w.i32(file.form.BoardLeft);
     w.i32(file.form.BoardTop);
-    for (OleColor colour : s.CustomColors) w.u32(colour);
+    for (OleColor colour : s.CustomColors)
+        w.u32(colour);
     w.i16(kFareDigitCount);
     for (const DegitUserInfo& d : file.digits) {
         w.i16(d.Shift);
@@ -112,12 +123,20 @@ In4File read(const QByteArray& bytes) {
     for (const SettingField& f : SettingFields::all()) {
         const QString name = f.qName();
         switch (f.kind) {
-        case SettingKind::Text: s.*f.text = r.text(name); break;
+        case SettingKind::Text:
+            s.*f.text = r.text(name);
+            break;
         case SettingKind::Check:
-        case SettingKind::Index: s.*f.number = r.i16(name); break;
-        case SettingKind::Colour: s.*f.colour = r.u32(name); break;
+        case SettingKind::Index:
+            s.*f.number = r.i16(name);
+            break;
+        case SettingKind::Colour:
+            s.*f.colour = r.u32(name);
+            break;
         // Any non-zero value selects the button, as a radio button's value does.
-        case SettingKind::Choice: s.*f.choice = r.i16(name) != 0; break;
+        case SettingKind::Choice:
+            s.*f.choice = r.i16(name) != 0;
+            break;
         }
     }
     CtrlDataInfo& c = file.ctrl;

@@ -14,7 +14,7 @@
 constexpr int kFareDigitCount = 24;
 
 struct In4File {
-    Settings options;    // the 65 settings; options.CustomColors is the custom colour table
+    Settings options; // the 65 settings; options.CustomColors is the custom colour table
     CtrlDataInfo ctrl;
     FormInfo form;
     qint16 DigitCount = kFareDigitCount; // as read; the writer always writes 24

@@ -38,11 +38,15 @@ QByteArray member(const char* key, qint64 value) {
 
 QByteArray settingValue(const SettingField& f, const Settings& s) {
     switch (f.kind) {
-    case SettingKind::Text: return quoted(s.*f.text);
+    case SettingKind::Text:
+        return quoted(s.*f.text);
     case SettingKind::Check:
-    case SettingKind::Index: return QByteArray::number(s.*f.number);
-    case SettingKind::Colour: return QByteArray::number(s.*f.colour);
-    case SettingKind::Choice: return s.*f.choice ? "-1" : "0";
+    case SettingKind::Index:
+        return QByteArray::number(s.*f.number);
+    case SettingKind::Colour:
+        return QByteArray::number(s.*f.colour);
+    case SettingKind::Choice:
+        return s.*f.choice ? "-1" : "0";
     }
     return {};
 }
@@ -83,10 +87,18 @@ void setSetting(const SettingField& f, const QJsonValue& v, Settings& s) {
         s.*f.text = text;
         break;
     }
-    case SettingKind::Check: s.*f.number = qint16(integer(v, key, 0, 1)); break;
-    case SettingKind::Index: s.*f.number = qint16(integer(v, key, -1, f.listCount - 1)); break;
-    case SettingKind::Colour: s.*f.colour = OleColor(integer(v, key, 0, kColourMax)); break;
-    case SettingKind::Choice: s.*f.choice = integer(v, key, -1, 0) != 0; break;
+    case SettingKind::Check:
+        s.*f.number = qint16(integer(v, key, 0, 1));
+        break;
+    case SettingKind::Index:
+        s.*f.number = qint16(integer(v, key, -1, f.listCount - 1));
+        break;
+    case SettingKind::Colour:
+        s.*f.colour = OleColor(integer(v, key, 0, kColourMax));
+        break;
+    case SettingKind::Choice:
+        s.*f.choice = integer(v, key, -1, 0) != 0;
+        break;
     }
 }
 
@@ -99,7 +111,8 @@ QJsonArray array(const QJsonValue& v, const QString& key, int count) {
     if (!v.isArray()) throw refused(key, QStringLiteral("expected an array"));
     const QJsonArray a = v.toArray();
     if (a.size() != count)
-        throw refused(key, QStringLiteral("expected %1 entries, found %2").arg(count).arg(a.size()));
+        throw refused(key,
+                      QStringLiteral("expected %1 entries, found %2").arg(count).arg(a.size()));
     return a;
 }
 
@@ -156,9 +169,12 @@ QByteArray dump(const In4File& file) {
 
     const CtrlDataInfo& c = file.ctrl;
     lines << "  \"CtrlDataInfo\": {" +
-                 QByteArrayList{member("FrameIndex", c.FrameIndex), member("ScrollSpeed", c.ScrollSpeed),
-                                member("ScrollInterval", c.ScrollInterval), member("LateNight", c.LateNight),
-                                member("PreviewOpen", c.PreviewOpen), member("PanelLeft", c.PanelLeft),
+                 QByteArrayList{member("FrameIndex", c.FrameIndex),
+                                member("ScrollSpeed", c.ScrollSpeed),
+                                member("ScrollInterval", c.ScrollInterval),
+                                member("LateNight", c.LateNight),
+                                member("PreviewOpen", c.PreviewOpen),
+                                member("PanelLeft", c.PanelLeft),
                                 member("PanelTop", c.PanelTop)}
                      .join(", ") +
                  "}";
@@ -166,13 +182,14 @@ QByteArray dump(const In4File& file) {
                  member("BoardTop", file.form.BoardTop) + "}";
 
     QByteArrayList colours;
-    for (OleColor colour : s.CustomColors) colours << QByteArray::number(colour);
+    for (OleColor colour : s.CustomColors)
+        colours << QByteArray::number(colour);
     lines << "  \"CustomColors\": [" + colours.join(", ") + "]";
 
     QByteArrayList digits;
     for (const DegitUserInfo& d : file.digits)
-        digits << "    {" + member("Shift", d.Shift) + ", " + member("ZeroMode", d.ZeroMode) + ", " +
-                      member("FillZero", d.FillZero) + "}";
+        digits << "    {" + member("Shift", d.Shift) + ", " + member("ZeroMode", d.ZeroMode) +
+                      ", " + member("FillZero", d.FillZero) + "}";
     lines << "  \"DegitUserInfo\": [\n" + digits.join(",\n") + "\n  ]";
 
     return "{\n" + lines.join(",\n") + "\n}\n";
@@ -183,7 +200,9 @@ In4File build(const QByteArray& json) {
     const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError)
         throw K41Error(K41Error::InvalidPropertyValue,
-                       QStringLiteral("not valid JSON at offset %1: %2").arg(error.offset).arg(error.errorString()));
+                       QStringLiteral("not valid JSON at offset %1: %2")
+                           .arg(error.offset)
+                           .arg(error.errorString()));
     if (!doc.isObject())
         throw K41Error(K41Error::InvalidPropertyValue, QStringLiteral("expected one JSON object"));
 
@@ -200,8 +219,8 @@ In4File build(const QByteArray& json) {
         } else if (key == QLatin1String("CustomColors")) {
             const QJsonArray a = array(it.value(), key, int(file.options.CustomColors.size()));
             for (int i = 0; i < a.size(); ++i)
-                file.options.CustomColors[i] =
-                    OleColor(integer(a[i], QStringLiteral("CustomColors[%1]").arg(i), 0, kColourMax));
+                file.options.CustomColors[i] = OleColor(
+                    integer(a[i], QStringLiteral("CustomColors[%1]").arg(i), 0, kColourMax));
         } else if (key == QLatin1String("DegitUserInfo")) {
             const QJsonArray a = array(it.value(), key, kFareDigitCount);
             for (int i = 0; i < a.size(); ++i) {

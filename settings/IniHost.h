@@ -32,7 +32,7 @@ struct StopNameProperties {
 };
 
 class IniHost {
-public:
+  public:
     virtual ~IniHost() = default;
 
     // The live settings store.
@@ -45,7 +45,8 @@ public:
 
     // Loading, in the order called. Fare digit `index` (1 to 24) takes ZeroMode, Shift and
     // FillZero, then the three colours, then the text " " as its value (which blanks it).
-    virtual void setFareDigit(int index, const DegitUserInfo& info, const DigitColours& colours) = 0;
+    virtual void setFareDigit(int index, const DegitUserInfo& info,
+                              const DigitColours& colours) = 0;
     // Clock digit `index` (0 = hours, 1 = minutes) takes the three colours.
     virtual void setClockDigitColours(int index, const DigitColours& colours) = 0;
     virtual void setStopNameProperties(const StopNameProperties& properties) = 0;

@@ -24,9 +24,8 @@ constexpr std::array kRestPart = {
     "SoundKeitouSet", "SoundReset", "SoundMoveSync", "SoundMoveAsync", "SoundMoveAlways",
     "SoundMoveByColumn", "SoundMoveFile", "SoundMoveColumn", "SoundMove1", "SoundMove2",
     "SoundMove3", "SoundPreSync", "SoundPreAsync", "SoundPreAlways", "SoundPreByFlag",
-    "SoundPreFile", "SoundPre1", "SoundPre2", "SoundPre3",
-    "UseSeiriPrev", "SeiriPlgFile", "SeiriDateAuto", "SeiriDateHold", "SeiriDateFixed",
-    "SeiriDateValue"};
+    "SoundPreFile", "SoundPre1", "SoundPre2", "SoundPre3", "UseSeiriPrev", "SeiriPlgFile",
+    "SeiriDateAuto", "SeiriDateHold", "SeiriDateFixed", "SeiriDateValue"};
 constexpr size_t kCopyCount = kPanelPart.size() + kDigitColourPart.size() + kRestPart.size();
 static_assert(kCopyCount == 65);
 
@@ -35,7 +34,8 @@ const std::array<const SettingField*, kCopyCount>& copyOrder() {
         std::array<const SettingField*, kCopyCount> out{};
         size_t n = 0;
         auto add = [&](const auto& names) {
-            for (const char* name : names) out[n++] = SettingFields::find(QLatin1String(name));
+            for (const char* name : names)
+                out[n++] = SettingFields::find(QLatin1String(name));
         };
         add(kPanelPart);
         add(kDigitColourPart);
@@ -49,10 +49,12 @@ void notify(const OptionInfoHooks& hooks, const SettingField& f) {
     if (hooks.changed) hooks.changed(f);
 }
 
-void setChoice(const SettingField& f, bool selected, Settings& store, const OptionInfoHooks& hooks) {
+void setChoice(const SettingField& f, bool selected, Settings& store,
+               const OptionInfoHooks& hooks) {
     if (selected) {
         for (const SettingField& other : SettingFields::all()) {
-            if (&other == &f || other.kind != SettingKind::Choice || other.radioGroup != f.radioGroup)
+            if (&other == &f || other.kind != SettingKind::Choice ||
+                other.radioGroup != f.radioGroup)
                 continue;
             if (store.*other.choice) {
                 store.*other.choice = false;
@@ -107,18 +109,24 @@ void copyField(const SettingField& f, const Settings& record, Settings& store,
 
 } // namespace
 
-std::span<const SettingField* const> optionCopyOrder() { return copyOrder(); }
+std::span<const SettingField* const> optionCopyOrder() {
+    return copyOrder();
+}
 
 void SetOptionInfo(const Settings& record, Settings& store, const OptionInfoHooks& hooks) {
     const auto& order = copyOrder();
     size_t i = 0;
-    for (; i < kPanelPart.size(); ++i) copyField(*order[i], record, store, hooks);
+    for (; i < kPanelPart.size(); ++i)
+        copyField(*order[i], record, store, hooks);
     if (hooks.panelSettingsApplied) hooks.panelSettingsApplied();
     for (; i < kPanelPart.size() + kDigitColourPart.size(); ++i)
         copyField(*order[i], record, store, hooks);
     if (hooks.digitColoursApplied) hooks.digitColoursApplied();
-    for (; i < order.size(); ++i) copyField(*order[i], record, store, hooks);
+    for (; i < order.size(); ++i)
+        copyField(*order[i], record, store, hooks);
     if (hooks.allApplied) hooks.allApplied();
 }
 
-Settings GetOptionInfo(const Settings& store) { return store; }
+Settings GetOptionInfo(const Settings& store) {
+    return store;
+}

@@ -5,8 +5,8 @@
 
 namespace OptionLists {
 
-constexpr int kDigitPositionCount = 24; // Combo4 0 to 3: "1" to "24"
-constexpr int kFareColumnCount = 150;   // Combo1 and Combo4 4: "1" to "150"
+constexpr int kDigitPositionCount = 24;  // Combo4 0 to 3: "1" to "24"
+constexpr int kFareColumnCount = 150;    // Combo1 and Combo4 4: "1" to "150"
 constexpr int kNumberingStyleCount = 12; // Combo2
 constexpr int kChimeiFontModeCount = 5;  // Combo3
 constexpr int kTsugiwaFontModeCount = 4; // Combo5

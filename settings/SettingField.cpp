@@ -25,8 +25,17 @@ constexpr SettingField index(const char* n, qint16 S::*m, int count) {
 }
 
 // Radio groups: the buttons of one frame exclude each other.
-enum Group { PanelAssign = 1, PanelOff, PanelOn1, PanelOn2, MoveChoice, MovePlay, PreChoice,
-             PrePlay, SeiriDate };
+enum Group {
+    PanelAssign = 1,
+    PanelOff,
+    PanelOn1,
+    PanelOn2,
+    MoveChoice,
+    MovePlay,
+    PreChoice,
+    PrePlay,
+    SeiriDate
+};
 
 #define F(x) #x, &S::x
 const std::array<SettingField, 65> kFields = {{
@@ -107,7 +116,9 @@ const std::array<SettingField, 65> kFields = {{
 
 namespace SettingFields {
 
-std::span<const SettingField> all() { return kFields; }
+std::span<const SettingField> all() {
+    return kFields;
+}
 
 const SettingField* find(const QString& name) {
     for (const SettingField& f : kFields)

@@ -29,9 +29,10 @@ K41Error openFailure(const QSaveFile& file, const QString& path) {
     // A new file in a folder that takes none: the generic mapping would call this a
     // missing file, which tells the user nothing.
     if (!info.exists() && info.absoluteDir().exists())
-        return K41Error(K41Error::PermissionDenied,
-                        QStringLiteral("フォルダーにファイルを作成できません（アクセス拒否）: %1 (%2)")
-                            .arg(path, file.errorString()));
+        return K41Error(
+            K41Error::PermissionDenied,
+            QStringLiteral("フォルダーにファイルを作成できません（アクセス拒否）: %1 (%2)")
+                .arg(path, file.errorString()));
     // QSaveFile refuses a read-only file with a write error, which would read as a full disk.
     if (info.isFile() && !info.isWritable())
         return K41Error(K41Error::PermissionDenied,
@@ -58,9 +59,11 @@ template <typename Work> void reporting(IniHost& host, Work&& work) {
     } catch (const K41Error& e) {
         host.showIniError(errorText(e.number(), e.description()));
     } catch (const std::bad_alloc&) {
-        host.showIniError(errorText(K41Error::OutOfMemory, QStringLiteral("メモリが不足しています。")));
+        host.showIniError(
+            errorText(K41Error::OutOfMemory, QStringLiteral("メモリが不足しています。")));
     } catch (const std::exception& e) {
-        host.showIniError(errorText(51, QStringLiteral("内部エラー: %1").arg(QString::fromLocal8Bit(e.what()))));
+        host.showIniError(
+            errorText(51, QStringLiteral("内部エラー: %1").arg(QString::fromLocal8Bit(e.what()))));
     }
 }
 
@@ -74,7 +77,8 @@ QString errorText(int number, const QString& description) {
 void SaveIniFile(const QString& path, IniHost& host) {
     reporting(host, [&] {
         In4File file;
-        for (int i = 1; i <= kFareDigitCount; ++i) file.digits[i - 1] = host.fareDigitUserInfo(i);
+        for (int i = 1; i <= kFareDigitCount; ++i)
+            file.digits[i - 1] = host.fareDigitUserInfo(i);
         file.options = GetOptionInfo(host.settings());
         file.ctrl = host.GetCtrlDataInfo();
         file.form = host.GetFormInfo();
@@ -82,7 +86,9 @@ void SaveIniFile(const QString& path, IniHost& host) {
     });
 }
 
-void SaveIniFile(IniHost& host) { SaveIniFile(AppInfo::settingsFilePath(), host); }
+void SaveIniFile(IniHost& host) {
+    SaveIniFile(AppInfo::settingsFilePath(), host);
+}
 
 void LoadIniFile(const QString& path, IniHost& host) {
     if (path.isEmpty() || !QFileInfo::exists(path)) return;
@@ -92,12 +98,15 @@ void LoadIniFile(const QString& path, IniHost& host) {
         Settings& store = host.settings();
         store.CustomColors = saved.CustomColors;
 
-        const DigitColours colours{saved.DegitBackColor, saved.DegitUnlitColor, saved.DegitLitColor};
-        for (int i = 1; i <= kFareDigitCount; ++i) host.setFareDigit(i, file.digits[i - 1], colours);
+        const DigitColours colours{saved.DegitBackColor, saved.DegitUnlitColor,
+                                   saved.DegitLitColor};
+        for (int i = 1; i <= kFareDigitCount; ++i)
+            host.setFareDigit(i, file.digits[i - 1], colours);
         host.setClockDigitColours(0, colours);
         host.setClockDigitColours(1, colours);
         host.setStopNameProperties({saved.ChimeiBackColor, saved.ChimeiForeColor, saved.TsugiwaMode,
-                                    saved.TsugiwaColor, saved.TsugiwaBold != 0, saved.TsugiwaFontMode});
+                                    saved.TsugiwaColor, saved.TsugiwaBold != 0,
+                                    saved.TsugiwaFontMode});
 
         SetOptionInfo(saved, store, host.optionInfoHooks());
         host.SetCtrlDataInfo(file.ctrl);
@@ -106,6 +115,8 @@ void LoadIniFile(const QString& path, IniHost& host) {
     });
 }
 
-void LoadIniFile(IniHost& host) { LoadIniFile(AppInfo::settingsFilePath(), host); }
+void LoadIniFile(IniHost& host) {
+    LoadIniFile(AppInfo::settingsFilePath(), host);
+}
 
 } // namespace mdlIniIoEx

@@ -7,7 +7,7 @@
 namespace HandBuiltIn4 {
 
 class Bytes {
-public:
+  public:
     Bytes& i16(qint16 v) { return put(v); }
     Bytes& i32(qint32 v) { return put(v); }
     Bytes& u32(quint32 v) { return put(v); }
@@ -18,7 +18,7 @@ public:
     }
     QByteArray bytes() const { return m_bytes; }
 
-private:
+  private:
     template <typename T> Bytes& put(T v) {
         char raw[sizeof(T)];
         qToLittleEndian(v, raw);
@@ -38,7 +38,7 @@ inline QByteArray file() {
     b.i16(0).u32(0x010203).u32(0x040506).u32(0x070809).i16(11).i16(1); // ticket-number settings
     b.i16(0).i16(-1).i16(0).i16(-1).i16(-1).i16(0).i16(0).i16(-1);     // panel radios
     b.text("off.bmp").text("on1.gif").text("on2.jpg");
-    b.u32(0x111111).u32(0x222222).u32(0x333333);                       // digit colours
+    b.u32(0x111111).u32(0x222222).u32(0x333333); // digit colours
     b.i16(1).i16(23).i16(1).i16(1).i16(5).i16(0).i16(-1).i16(1).i16(149).i16(7);
     b.u32(0x444444).u32(0x555555).i16(4).i16(1).i16(2).u32(0x666666).i16(3).i16(1);
     b.text("k.wav").text("r.wav").i16(0).i16(-1).i16(-1).i16(0).text("m.wav").i16(42);
@@ -47,9 +47,11 @@ inline QByteArray file() {
     b.i16(1).text(kEkimae + ".4SP").i16(0).i16(0).i16(-1).text("2025/03/07");
     b.i16(1).i32(1500).i32(2500).i16(1).i16(1).i32(-300).i32(123456); // panel state
     b.i32(70000).i32(-15);                                            // board position
-    for (int i = 0; i < 17; ++i) b.u32(0x0A0000 + i);
+    for (int i = 0; i < 17; ++i)
+        b.u32(0x0A0000 + i);
     b.i16(24);
-    for (int i = 0; i < 24; ++i) b.i16(qint16(i % 4)).i16(qint16((i + 1) % 4)).i16(qint16((i + 2) % 5));
+    for (int i = 0; i < 24; ++i)
+        b.i16(qint16(i % 4)).i16(qint16((i + 1) % 4)).i16(qint16((i + 2) % 5));
     return b.bytes();
 }
 

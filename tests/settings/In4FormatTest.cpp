@@ -43,10 +43,12 @@ In4File unusualFile() {
     s.SeiriDateAuto = false;
     s.SeiriDateFixed = true;
     s.SeiriDateValue = QStringLiteral("2025/03/07");
-    for (size_t i = 0; i < s.CustomColors.size(); ++i) s.CustomColors[i] = OleColor(i * 1000 + 7);
+    for (size_t i = 0; i < s.CustomColors.size(); ++i)
+        s.CustomColors[i] = OleColor(i * 1000 + 7);
     f.ctrl = {1, 2000, 3000, 1, 1, -45000, 99999};
     f.form = {123456789, -1};
-    for (int i = 0; i < kFareDigitCount; ++i) f.digits[i] = {qint16(i % 4), qint16(3 - i % 4), qint16(i % 5)};
+    for (int i = 0; i < kFareDigitCount; ++i)
+        f.digits[i] = {qint16(i % 4), qint16(3 - i % 4), qint16(i % 5)};
     return f;
 }
 
@@ -75,7 +77,11 @@ TEST(In4Format, BeginsWithTheFolderTextsAndTheFirstCheck) {
     f.options.FareDataDir = QStringLiteral("C:\\HY");
     f.options.TapeDataDir.clear();
     const QByteArray bytes = In4Format::write(f);
-    EXPECT_EQ(bytes.left(11), QByteArray("\x05\x00" "C:\\HY" "\x00\x00" "\x01\x00", 11));
+    EXPECT_EQ(bytes.left(11), QByteArray("\x05\x00"
+                                         "C:\\HY"
+                                         "\x00\x00"
+                                         "\x01\x00",
+                                         11));
 }
 
 TEST(In4Format, SizeIsFixedPartPlusTexts) {
@@ -167,9 +173,12 @@ TEST(In4Format, ReadsAFileBuiltByteByByteIntoTheRightFields) {
     EXPECT_EQ(s.SeiriDateValue, QStringLiteral("2025/03/07"));
     EXPECT_EQ(f.ctrl, (CtrlDataInfo{1, 1500, 2500, 1, 1, -300, 123456}));
     EXPECT_EQ(f.form, (FormInfo{70000, -15}));
-    for (int i = 0; i < 17; ++i) EXPECT_EQ(s.CustomColors[i], OleColor(0x0A0000 + i)) << i;
+    for (int i = 0; i < 17; ++i)
+        EXPECT_EQ(s.CustomColors[i], OleColor(0x0A0000 + i)) << i;
     for (int i = 0; i < 24; ++i)
-        EXPECT_EQ(f.digits[i], (DegitUserInfo{qint16(i % 4), qint16((i + 1) % 4), qint16((i + 2) % 5)})) << i;
+        EXPECT_EQ(f.digits[i],
+                  (DegitUserInfo{qint16(i % 4), qint16((i + 1) % 4), qint16((i + 2) % 5)}))
+            << i;
     // The writer gives back the same bytes.
     EXPECT_EQ(In4Format::write(f), HandBuiltIn4::file());
 }
@@ -191,7 +200,8 @@ TEST(In4Format, ACutFileIsAnInputPastEndErrorAtEveryOffset) {
         ASSERT_EQ(readError(whole.left(n)), K41Error::InputPastEnd) << "cut at " << n;
     QString description;
     readError(whole.left(whole.size() - 1), &description);
-    EXPECT_TRUE(description.contains(QStringLiteral("DegitUserInfo(24).FillZero"))) << description.toStdString();
+    EXPECT_TRUE(description.contains(QStringLiteral("DegitUserInfo(24).FillZero")))
+        << description.toStdString();
     readError(QByteArray(), &description);
     EXPECT_TRUE(description.contains(QStringLiteral("FareDataDir"))) << description.toStdString();
 }
@@ -209,9 +219,12 @@ TEST(In4Format, RandomBytesGiveAFileOrAnInputPastEndError) {
     QRandomGenerator rng(4141);
     for (int round = 0; round < 2000; ++round) {
         QByteArray bytes(rng.bounded(0, 1200), Qt::Uninitialized);
-        for (char& c : bytes) c = char(rng.bounded(256));
+        for (char& c : bytes)
+            c = char(rng.bounded(256));
         // Short texts make a complete read likely in some rounds.
-        if (round % 2) for (qsizetype i = 1; i < bytes.size(); i += 2) bytes[i] = 0;
+        if (round % 2)
+            for (qsizetype i = 1; i < bytes.size(); i += 2)
+                bytes[i] = 0;
         const int error = readError(bytes);
         ASSERT_TRUE(error == 0 || error == K41Error::InputPastEnd) << error;
     }

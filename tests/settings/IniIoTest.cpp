@@ -17,7 +17,7 @@ namespace {
 // Stands in for the board, the panel and the dialog: keeps what it is given, logs the order
 // of the calls, and can fail at a named step.
 class FakeHost : public IniHost {
-public:
+  public:
     Settings store;
     std::array<DegitUserInfo, 24> digits{};
     std::array<DigitColours, 25> fareColours{};
@@ -32,8 +32,14 @@ public:
 
     Settings& settings() override { return store; }
     DegitUserInfo fareDigitUserInfo(int index) override { return digits.at(index - 1); }
-    CtrlDataInfo GetCtrlDataInfo() override { step("GetCtrlDataInfo"); return ctrl; }
-    FormInfo GetFormInfo() override { step("GetFormInfo"); return form; }
+    CtrlDataInfo GetCtrlDataInfo() override {
+        step("GetCtrlDataInfo");
+        return ctrl;
+    }
+    FormInfo GetFormInfo() override {
+        step("GetFormInfo");
+        return form;
+    }
     void setFareDigit(int index, const DegitUserInfo& info, const DigitColours& colours) override {
         step(QStringLiteral("Degit(%1)").arg(index));
         digits.at(index - 1) = info;
@@ -44,22 +50,32 @@ public:
         step(QStringLiteral("TimeDegit(%1)").arg(index));
         clockColours.at(index) = colours;
     }
-    void setStopNameProperties(const StopNameProperties& p) override { step("ChimeiCtl"); stopName = p; }
+    void setStopNameProperties(const StopNameProperties& p) override {
+        step("ChimeiCtl");
+        stopName = p;
+    }
     OptionInfoHooks optionInfoHooks() override {
         OptionInfoHooks hooks;
         hooks.panelSettingsApplied = [this] { step("backlight"); };
         hooks.allApplied = [this] { step("SetPlgin"); };
         return hooks;
     }
-    void SetCtrlDataInfo(const CtrlDataInfo& info) override { step("SetCtrlDataInfo"); ctrl = info; }
-    void SetFormInfo(const FormInfo& info) override { step("SetFormInfo"); form = info; }
+    void SetCtrlDataInfo(const CtrlDataInfo& info) override {
+        step("SetCtrlDataInfo");
+        ctrl = info;
+    }
+    void SetFormInfo(const FormInfo& info) override {
+        step("SetFormInfo");
+        form = info;
+    }
     void SetProp() override { step("SetProp"); }
     void showIniError(const QString& text) override { errors << text; }
 
-private:
+  private:
     void step(const QString& name) {
         log << name;
-        if (name == failAt) throw K41Error(K41Error::InvalidPropertyValue, QStringLiteral("refused ") + name);
+        if (name == failAt)
+            throw K41Error(K41Error::InvalidPropertyValue, QStringLiteral("refused ") + name);
     }
 };
 
@@ -92,13 +108,17 @@ void fillUnusual(FakeHost& h) {
     s.SeiriDateAuto = false;
     s.SeiriDateHold = true;
     s.SeiriDateValue = QStringLiteral("2024/12/31");
-    for (size_t i = 0; i < s.CustomColors.size(); ++i) s.CustomColors[i] = OleColor(0x100 * i + 1);
-    for (int i = 0; i < 24; ++i) h.digits[i] = {qint16(i % 4), qint16((i / 4) % 4), qint16(i % 5)};
+    for (size_t i = 0; i < s.CustomColors.size(); ++i)
+        s.CustomColors[i] = OleColor(0x100 * i + 1);
+    for (int i = 0; i < 24; ++i)
+        h.digits[i] = {qint16(i % 4), qint16((i / 4) % 4), qint16(i % 5)};
     h.ctrl = {1, 777, 2999, 1, 1, 16000, -2000};
     h.form = {-30000, 45000};
 }
 
-QString settingsPath(const QTemporaryDir& dir) { return dir.filePath(QStringLiteral("K41.in4")); }
+QString settingsPath(const QTemporaryDir& dir) {
+    return dir.filePath(QStringLiteral("K41.in4"));
+}
 
 } // namespace
 
@@ -137,9 +157,16 @@ TEST(IniIo, LoadAppliesInOrder) {
     FakeHost loader;
     mdlIniIoEx::LoadIniFile(settingsPath(dir), loader);
     QStringList expected;
-    for (int i = 1; i <= 24; ++i) expected << QStringLiteral("Degit(%1)").arg(i);
-    expected << "TimeDegit(0)" << "TimeDegit(1)" << "ChimeiCtl" << "backlight" << "SetPlgin"
-             << "SetCtrlDataInfo" << "SetFormInfo" << "SetProp";
+    for (int i = 1; i <= 24; ++i)
+        expected << QStringLiteral("Degit(%1)").arg(i);
+    expected << "TimeDegit(0)"
+             << "TimeDegit(1)"
+             << "ChimeiCtl"
+             << "backlight"
+             << "SetPlgin"
+             << "SetCtrlDataInfo"
+             << "SetFormInfo"
+             << "SetProp";
     EXPECT_EQ(loader.log, expected);
 }
 
@@ -219,7 +246,8 @@ TEST(IniIo, SaveReplacesTheOldFileWhole) {
     EXPECT_EQ(TestUtil::readFile(path),
               In4Format::write({host.store, host.ctrl, host.form, 24, host.digits}));
     // Owner, group and others; the "user" bits only repeat the owner's for the current user.
-    EXPECT_EQ(QFile::permissions(path) & 0x7077, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    EXPECT_EQ(QFile::permissions(path) & 0x7077,
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"K41.in4"}); // no temporary left
 }
 
@@ -227,7 +255,7 @@ TEST(IniIo, SaveReplacesTheOldFileWhole) {
 // given up its rights. The result comes back as the exit status: 0 = no error box, 70 = the
 // box for error 70, 1 = any other box.
 class ReadOnlyFolder : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         if (geteuid() == 0 && chown(dir.path().toLocal8Bit().constData(), kNobody, kNobody) != 0)
@@ -286,7 +314,8 @@ TEST_F(ReadOnlyFolder, AWritableOldFileIsWrittenInPlace) {
     FakeHost host;
     fillUnusual(host);
     EXPECT_EQ(save(host), 0);
-    EXPECT_EQ(TestUtil::readFile(path()), In4Format::write({host.store, host.ctrl, host.form, 24, host.digits}));
+    EXPECT_EQ(TestUtil::readFile(path()),
+              In4Format::write({host.store, host.ctrl, host.form, 24, host.digits}));
 }
 
 TEST(IniIo, AGatheringFailureLeavesTheOldFile) {

@@ -29,7 +29,7 @@ ToolRun k41tool(const QStringList& args) {
 }
 
 class K41ToolIn4 : public ::testing::Test {
-protected:
+  protected:
     QString path(const char* name) const { return dir.filePath(QLatin1String(name)); }
     // Builds from `json` into out.in4 and expects a refusal mentioning `mention`.
     void expectRefused(const QByteArray& json, const char* mention) {
@@ -82,7 +82,8 @@ TEST_F(K41ToolIn4, DumpThenBuildGivesTheSameFile) {
 }
 
 TEST_F(K41ToolIn4, BuildFillsLeftOutKeysWithStartUpDefaults) {
-    TestUtil::writeFile(path("in.json"), R"({"FareDataDir": "D:\\運賃", "CtrlDataInfo": {"PanelTop": 15}})");
+    TestUtil::writeFile(path("in.json"),
+                        R"({"FareDataDir": "D:\\運賃", "CtrlDataInfo": {"PanelTop": 15}})");
     const ToolRun r = k41tool({"in4", "build", path("in.json"), path("out.in4")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const In4File f = In4Format::read(TestUtil::readFile(path("out.in4")));
@@ -90,7 +91,8 @@ TEST_F(K41ToolIn4, BuildFillsLeftOutKeysWithStartUpDefaults) {
     EXPECT_EQ(f.options.UseSeiriNumAuto, 1);
     EXPECT_EQ(f.options.ChimeiFontMode, -1);
     EXPECT_TRUE(f.options.SoundMoveAsync);
-    EXPECT_EQ(f.options.SeiriDateValue, QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")));
+    EXPECT_EQ(f.options.SeiriDateValue,
+              QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")));
     EXPECT_EQ(f.options.CustomColors[0], 16777215u);
     EXPECT_EQ(f.ctrl, (CtrlDataInfo{0, 1, 0, 0, 0, 0, 15}));
     EXPECT_EQ(f.form, (FormInfo{0, 0}));

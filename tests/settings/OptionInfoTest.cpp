@@ -1,5 +1,5 @@
-#include "platform/K41Error.h"
 #include "settings/OptionInfo.h"
+#include "platform/K41Error.h"
 
 #include <gtest/gtest.h>
 
@@ -39,8 +39,9 @@ TEST(OptionInfo, ListPositionsMustFitTheirList) {
         qint16 lastGood;
     };
     const Case cases[] = {
-        {&Settings::SeiriNumStyle, 11},  {&Settings::InfoOrderPos, 23},   {&Settings::InfoColumnNo, 149},
-        {&Settings::InfoColumnPos, 23},  {&Settings::ChimeiFontMode, 4},  {&Settings::TsugiwaMode, 2},
+        {&Settings::SeiriNumStyle, 11},  {&Settings::InfoOrderPos, 23},
+        {&Settings::InfoColumnNo, 149},  {&Settings::InfoColumnPos, 23},
+        {&Settings::ChimeiFontMode, 4},  {&Settings::TsugiwaMode, 2},
         {&Settings::TsugiwaFontMode, 3}, {&Settings::SoundMoveColumn, 149},
     };
     for (const Case& c : cases) {
@@ -60,10 +61,10 @@ TEST(OptionInfo, ListPositionsMustFitTheirList) {
 
 TEST(OptionInfo, ARefusedValueStopsTheCopyAtThatSetting) {
     Settings record, store;
-    record.InfoOrderUse = 1;      // copied before the refused one
-    record.DegitLitColor = 0x10;  // before
-    record.InfoSeiriNumPos = 30;  // refused: the list holds 24 digits
-    record.InfoKeitouUse = 1;     // after
+    record.InfoOrderUse = 1;     // copied before the refused one
+    record.DegitLitColor = 0x10; // before
+    record.InfoSeiriNumPos = 30; // refused: the list holds 24 digits
+    record.InfoKeitouUse = 1;    // after
     record.SoundReset = QStringLiteral("later.wav");
     bool pluginLoaded = false, panelApplied = false;
     OptionInfoHooks hooks;
@@ -151,8 +152,8 @@ TEST(OptionInfo, HooksRunBetweenTheirParts) {
     hooks.digitColoursApplied = [&] { log << "preview"; };
     hooks.allApplied = [&] { log << "plugin"; };
     SetOptionInfo(record, store, hooks);
-    EXPECT_EQ(log, (QStringList{"UseSeiriNumAuto", "panel", "DegitBackColor", "preview", "InfoOrderUse",
-                                "plugin"}))
+    EXPECT_EQ(log, (QStringList{"UseSeiriNumAuto", "panel", "DegitBackColor", "preview",
+                                "InfoOrderUse", "plugin"}))
         << log.join(' ').toStdString();
 }
 
@@ -162,7 +163,7 @@ TEST(OptionInfo, ClearingASelectedButtonIsReported) {
     record.PanelAssignEach = true;
     QStringList changed;
     SetOptionInfo(record, store, {.changed = [&](const SettingField& f) {
-                                      if (f.kind == SettingKind::Choice) changed << f.qName();
-                                  }});
+                      if (f.kind == SettingKind::Choice) changed << f.qName();
+                  }});
     EXPECT_EQ(changed, (QStringList{"PanelAssignAuto", "PanelAssignEach"}));
 }

@@ -36,7 +36,8 @@ int build(const QString& jsonPath, const QString& outPath) {
     // wrong argument (a disk image, say) from being read whole.
     constexpr qsizetype kMaxJson = 64 * 1024 * 1024;
     const QByteArray json = readAll(jsonPath, kMaxJson + 1);
-    if (json.size() > kMaxJson) return fail(QStringLiteral("%1: too large for a settings description").arg(jsonPath));
+    if (json.size() > kMaxJson)
+        return fail(QStringLiteral("%1: too large for a settings description").arg(jsonPath));
     In4File file;
     try {
         file = In4Json::build(json);
