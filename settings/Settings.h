@@ -4,6 +4,7 @@
 // Kinds: check = qint16 0/1; choice = bool (one field per radio button, as the settings
 // file keeps them); index = qint16 list position, -1 = nothing selected; colour = OleColor;
 // text = QString (kept exactly as written, Windows paths included).
+// SettingFields (settings/SettingField.h) lists them with their kinds, lists and radio groups.
 #include "platform/Colour.h"
 #include "platform/ZKP4Res.h"
 
