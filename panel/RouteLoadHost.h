@@ -1,9 +1,11 @@
 #pragma once
 // What the route load needs from the operation panel that runs it: the board's fare digits
 // and stop-name line, the sound player, the announcement link, the panel's buttons, message
-// boxes and the settings. The panel window implements it; tests use a recording fake.
+// boxes and the settings. The panel window implements it (calls shared with DispDataHost have
+// the same signatures, so one implementation serves both); tests use a recording fake.
 #include <QDate>
 #include <QString>
+#include <QVariant>
 
 struct Settings;
 
@@ -26,7 +28,7 @@ class RouteLoadHost {
 
     // Fare digit `index` (1 to 24): ResetDegit (lit: every segment on / off) and Value.
     virtual void resetDegit(int index, bool lit) = 0;
-    virtual void setDegitValue(int index, qint16 value) = 0;
+    virtual void setDegitValue(int index, const QVariant& value) = 0;
     // Lets the board repaint, then waits `ms` with the user's input held back.
     virtual void holdLampTest(int ms) = 0;
 

@@ -38,8 +38,9 @@ class FakeHost : public RouteLoadHost {
     void resetDegit(int index, bool lit) override {
         if (index == 1 || index == 24) log << QStringLiteral("reset %1 %2").arg(index).arg(lit);
     }
-    void setDegitValue(int index, qint16 value) override {
-        if (index == 1 || index == 24) log << QStringLiteral("value %1 %2").arg(index).arg(value);
+    void setDegitValue(int index, const QVariant& value) override {
+        if (index == 1 || index == 24)
+            log << QStringLiteral("value %1 %2").arg(index).arg(value.toString());
     }
     void holdLampTest(int ms) override { log << QStringLiteral("lamp %1").arg(ms); }
     void enableDataButtons() override { log << QStringLiteral("enable"); }
