@@ -1,1 +1,236 @@
 #include "app/Form1.h"
+
+#include "app/BoardLayout.h"
+#include "app/BoardPicture.h"
+#include "app/mdlK41_000.h"
+#include "controls/digit/M_Degit.h"
+#include "platform/Fonts.h"
+#include "platform/PropertyBag.h"
+#include "platform/Twips.h"
+#include "settings/Settings.h"
+#include "sound/mdlSndAPI.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTime>
+#include <QTimer>
+#include <QWindow>
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+QString indexed(const char* name, int index) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+// Twips from a settings file may be anything; keep the conversion inside int.
+int safePixels(qint32 twips) {
+    constexpr qint32 limit = std::numeric_limits<qint32>::max() - Twips::PerPixel;
+    return Twips::toPixels(std::clamp(twips, -limit, limit));
+}
+
+} // namespace
+
+Form1::Form1(Settings& settings, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_settings(settings) {
+    setObjectName(QStringLiteral("Form1"));
+    setFixedSize(Twips::toPixels(BoardLayout::ClientWidthTwips),
+                 Twips::toPixels(BoardLayout::ClientHeightTwips));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    imgRes[0] = BoardPicture::image();
+    buildControls();
+    redrawBackBuffer();
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildControls() {
+    // The fare digits as the board was designed: large cells (size 2) in the second segment
+    // face, four cells each. Loading stored properties neither resizes nor redraws, so the
+    // geometry comes from the layout and the first Value written draws them.
+    PropertyBag fareDesign;
+    fareDesign.WriteProperty(QStringLiteral("DegitSize"), qint16(2), qint16(0));
+    fareDesign.WriteProperty(QStringLiteral("DegitStyle"), qint16(1), qint16(0));
+    for (int i = 0; i <= BoardLayout::Cells; ++i) {
+        auto* d = new M_Degit(this);
+        d->setObjectName(indexed("Degit", i));
+        if (i == 0) {
+            d->InitProperties();
+            d->setGeometry(BoardLayout::pixels(BoardLayout::Degit0Twips));
+            d->hide();
+        } else {
+            d->ReadProperties(fareDesign);
+            d->setGeometry(BoardLayout::pixels(BoardLayout::degitTwips(i)));
+        }
+        connect(d, &M_Degit::DblClick, this, [this, i] { Degit_DblClick(i); });
+        Degit.append(d);
+    }
+
+    for (int i = 0; i <= BoardLayout::Cells; ++i) {
+        auto* l = new QLabel(this);
+        l->setObjectName(indexed("lblSeiriNum", i));
+        l->setAlignment(Qt::AlignCenter);
+        l->setAutoFillBackground(false);
+        QPalette pal = l->palette();
+        pal.setColor(QPalette::WindowText, Qt::white);
+        l->setPalette(pal);
+        if (i == 0) {
+            l->setFont(Fonts::font(Fonts::LunaNumber, 12.75, true));
+            l->setGeometry(BoardLayout::pixels(BoardLayout::Label0Twips));
+        } else {
+            l->setFont(Fonts::font(Fonts::NumC2, 12));
+            l->setGeometry(BoardLayout::pixels(BoardLayout::labelTwips(i)));
+        }
+        lblSeiriNum.append(l);
+        // Placeholder numbers until the numbering style is applied at start-up.
+        setSeiriNumCaption(i, i == 0 ? QStringLiteral("１") : QString());
+    }
+
+    PropertyBag clockDesign;
+    clockDesign.WriteProperty(QStringLiteral("Keta"), qint16(2), qint16(4));
+    for (int i = 0; i < 2; ++i) {
+        auto* d = new M_Degit(this);
+        d->setObjectName(indexed("TimeDegit", i));
+        d->ReadProperties(clockDesign);
+        d->setGeometry(BoardLayout::pixels(BoardLayout::TimeDegitTwips[size_t(i)]));
+        d->hide();
+        TimeDegit.append(d);
+    }
+
+    ChimeiCtl = new QWidget(this);
+    ChimeiCtl->setObjectName(QStringLiteral("ChimeiCtl"));
+    ChimeiCtl->setGeometry(BoardLayout::pixels(BoardLayout::ChimeiTwips));
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+}
+
+void Form1::setPanelWindow(QWidget* panel) { m_panel = panel; }
+
+void Form1::setPicture(const QImage& picture) {
+    m_picture = picture;
+    redrawBackBuffer();
+}
+
+void Form1::redrawBackBuffer() {
+    if (m_backBuffer.size() != size()) m_backBuffer = QImage(size(), QImage::Format_RGB32);
+    m_backBuffer.fill(palette().color(QPalette::Window));
+    if (!m_picture.isNull()) {
+        QPainter p(&m_backBuffer);
+        p.drawImage(0, 0, m_picture);
+    }
+    update();
+}
+
+void Form1::setSeiriNumForeColor(OleColor colour) {
+    const QColor c = Colour::toQColor(colour);
+    for (int i = 1; i <= BoardLayout::Cells; ++i) {
+        QLabel* l = lblSeiriNum[i];
+        QPalette pal = l->palette();
+        pal.setColor(QPalette::WindowText, c);
+        l->setPalette(pal);
+    }
+}
+
+void Form1::setSeiriNumCaption(int index, const QString& caption) {
+    QLabel* l = lblSeiriNum[index];
+    l->setText(caption);
+    l->setAccessibleName(caption);
+}
+
+void Form1::Form_Load() {
+    mdlSndAPI::SndCloseAll();
+    mdlK41_000::ClearFareDigits(*this);
+    // The panel is not shown yet and starts with its OFF button selected.
+    mdlK41_000::InitDefaults(*this, m_settings, 0);
+    if (onShowPanel) onShowPanel();
+    // Clip to the client area so that no frame ever shows (ignored where the window system
+    // has no masks).
+    setMask(QRegion(rect()));
+    update();
+    if (onLoadSettings) onLoadSettings();
+}
+
+void Form1::Form_MouseDown(Qt::MouseButton button) {
+    if (button == Qt::LeftButton) beginSystemMove();
+}
+
+bool Form1::beginSystemMove() {
+    QWindow* w = windowHandle();
+    return w && w->startSystemMove();
+}
+
+void Form1::mousePressEvent(QMouseEvent* event) {
+    // Presses that a child control left unhandled bubble up here; only the bare background
+    // starts a drag.
+    if (childAt(event->position().toPoint())) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    Form_MouseDown(event->button());
+}
+
+void Form1::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    p.drawImage(event->rect(), m_backBuffer, event->rect());
+}
+
+void Form1::Degit_DblClick(int Index) {
+    M_Degit* clicked = Degit[Index];
+    if (!clicked->UserSet()) return;
+
+    // Keep the operator from stepping fares while the dialog is open; the panel comes back
+    // however the dialog ends, a failure included.
+    QPointer<QWidget> panel = m_panel;
+    if (panel) panel->setEnabled(false);
+    try {
+        if (clicked->ShowSetDlg() == 1) CopyZeroRules(Index);
+    } catch (const K41Error& e) {
+        QMessageBox::critical(this, QStringLiteral("エラー"),
+                              QStringLiteral("エラーです。\r\n\r\nエラーコード：%1\r\n%2")
+                                  .arg(e.number())
+                                  .arg(e.description()));
+    } catch (const std::exception& e) {
+        QMessageBox::critical(this, QStringLiteral("エラー"),
+                              QStringLiteral("エラーです。\r\n\r\n%1").arg(QString::fromUtf8(e.what())));
+    }
+    if (panel) panel->setEnabled(true);
+}
+
+void Form1::CopyZeroRules(int Index) {
+    M_Degit* source = Degit[Index];
+    const qint16 shift = source->Shift();
+    const qint16 fillZero = source->FillZero();
+    const qint16 zeroMode = source->ZeroMode();
+    for (int i = 1; i <= BoardLayout::Cells; ++i) {
+        M_Degit* d = Degit[i];
+        const QVariant value = d->Value();
+        d->setShift(shift);
+        d->setFillZero(fillZero);
+        d->setZeroMode(zeroMode);
+        // These three rules do not redraw; writing the value back does.
+        d->setValue(value);
+    }
+}
+
+void Form1::Timer1_Timer() { ShowClock(QTime::currentTime()); }
+
+void Form1::ShowClock(const QTime& time) {
+    TimeDegit[0]->setValue(time.hour());
+    TimeDegit[1]->setValue(time.minute());
+}
+
+void Form1::GetFormInfo() {
+    BoardLeft = Twips::fromPixels(x());
+    BoardTop = Twips::fromPixels(y());
+}
+
+void Form1::SetFormInfo() { move(safePixels(BoardLeft), safePixels(BoardTop)); }
+
+void Form1::DeleteRgn() {}

@@ -1,9 +1,118 @@
 #pragma once
-// placeholder, replaced by the real board window
+// The board window: a borderless 543 × 333 px window showing the board picture, the 24 fare
+// digits with their ticket-number labels, the stop-name line and two (hidden) clock digits.
+// Other windows write the board through the control arrays below, addressed by index.
+//
+// The window paints from a cached back buffer (the plain background with the board picture
+// at its top-left corner, unscaled); the buffer is rebuilt only when the picture changes.
+// After start-up the board reacts only to a left-button drag on its background (moves the
+// window), a double-click on a fare digit (zero display for all 24) and its clock timer.
+#include "app/ControlArray.h"
+#include "platform/Colour.h"
+
+#include <QImage>
+#include <QPointer>
 #include <QWidget>
+#include <array>
+#include <functional>
+
+class M_Degit;
+class QLabel;
+class QTime;
+class QTimer;
+struct Settings;
 
 class Form1 : public QWidget {
     Q_OBJECT
 public:
-    using QWidget::QWidget;
+    // `settings` is the live settings store; it must outlive the board.
+    explicit Form1(Settings& settings, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Control arrays. Degit 1 to 24 are the fares of ticket numbers 1 to 24, element 0 is a
+    // hidden spare; lblSeiriNum 1 to 24 the ticket numbers above them (element 0 a spare
+    // label); TimeDegit 0 and 1 the clock's hours and minutes (hidden).
+    ControlArray<M_Degit> Degit{0};
+    ControlArray<QLabel> lblSeiriNum{0};
+    ControlArray<M_Degit> TimeDegit{0};
+    // The stop-name line. A plain placeholder widget until the real control is put in its
+    // place (same geometry, object name "ChimeiCtl").
+    QWidget* ChimeiCtl = nullptr;
+    // Built-in pictures of the backlight states OFF, ON1, ON2.
+    std::array<QImage, 3> imgRes;
+    // Clock tick, 1000 ms, stopped until the operation panel starts it.
+    QTimer* Timer1 = nullptr;
+
+    // Last position of the board in twips, exchanged with the settings file.
+    qint32 BoardLeft = 0;
+    qint32 BoardTop = 0;
+
+    // Start-up steps that belong to the other windows, run by Form_Load in this order:
+    // show and place the operation panel (before the board is clipped), then read the
+    // settings file.
+    std::function<void()> onShowPanel;
+    std::function<void()> onLoadSettings;
+    // Applying settings to the board ends with these two steps when they are set: the
+    // stop-name control's colours and fonts, then the picture of the backlight state
+    // (0 OFF, 1 ON1, 2 ON2).
+    std::function<void(const Settings&)> onApplyStopName;
+    std::function<void(int backlightIndex)> onApplyBacklight;
+
+    Settings& settings() const { return m_settings; }
+
+    // The operation panel, disabled while a fare digit's zero-display dialog is open.
+    // May be null (no panel yet).
+    void setPanelWindow(QWidget* panel);
+    QWidget* panelWindow() const { return m_panel; }
+
+    // The background picture, drawn from the top-left corner at its own size; a larger one is
+    // cut off, a smaller one leaves the plain background around it. Writing it repaints.
+    QImage Picture() const { return m_picture; }
+    void setPicture(const QImage& picture);
+
+    // Text colour of the ticket-number labels 1 to 24.
+    void setSeiriNumForeColor(OleColor colour);
+    // Caption of ticket-number label `index`; its accessible name follows it.
+    void setSeiriNumCaption(int index, const QString& caption);
+
+    // The image the window shows (background and picture, without the child controls).
+    const QImage& backBuffer() const { return m_backBuffer; }
+
+    // Start-up: closes sound channels, clears the fares, applies the defaults, runs
+    // onShowPanel, clips the window to its client area, repaints and runs onLoadSettings.
+    // Errors of the hooks or of applying settings are passed to the caller.
+    void Form_Load();
+    // Left button: the window follows the mouse until it is released. Other buttons: nothing.
+    void Form_MouseDown(Qt::MouseButton button);
+    // Double-click on fare digit `Index`: with its UserSet, opens the digit's zero-display
+    // dialog (the operation panel disabled meanwhile) and on OK copies its zero rules to all
+    // 24 fare digits.
+    void Degit_DblClick(int Index);
+    // Copies Shift, FillZero and ZeroMode of Degit(Index) to Degit 1 to 24 and rewrites each
+    // one's Value so that it redraws with them.
+    void CopyZeroRules(int Index);
+    // Clock tick: hours into TimeDegit 0, minutes into TimeDegit 1, as numbers.
+    void Timer1_Timer();
+    void ShowClock(const QTime& time);
+
+    // BoardLeft/BoardTop from the window's position, and back.
+    void GetFormInfo();
+    void SetFormInfo();
+    // Called at exit. The window owns its clip region, so nothing is released here.
+    void DeleteRgn();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    // Hands the move to the window system; a seam for tests. Returns whether it started.
+    virtual bool beginSystemMove();
+
+private:
+    void buildControls();
+    void redrawBackBuffer();
+
+    Settings& m_settings;
+    QPointer<QWidget> m_panel;
+    QImage m_picture;
+    QImage m_backBuffer;
 };

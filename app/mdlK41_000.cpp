@@ -1,0 +1,47 @@
+#include "app/mdlK41_000.h"
+
+#include "app/Form1.h"
+#include "app/SeiriNumText.h"
+#include "controls/digit/M_Degit.h"
+#include "platform/Fonts.h"
+#include "settings/SetProp.h"
+#include "settings/Settings.h"
+
+#include <QLabel>
+#include <QMessageBox>
+
+namespace mdlK41_000 {
+
+void ClearFareDigits(Form1& board) {
+    for (int i = 1; i <= 24; ++i) board.Degit[i]->setValue(0);
+}
+
+void InitDefaults(Form1& board, Settings& settings, int backlightIndex) {
+    settings.UseSeiriNumAuto = 1;
+    settings.SeiriNumColorOff = 16777215;
+    settings.SeiriNumColorOn1 = 12648384;
+    settings.SeiriNumColorOn2 = 12648384;
+    board.setPicture(board.imgRes[0]);
+    board.imgRes[1] = board.imgRes[0];
+    board.imgRes[2] = board.imgRes[0];
+    SetProp(settings, board, backlightIndex);
+}
+
+void SeirikenNumSet(Form1& board, qint16 style, qint16 pad) {
+    try {
+        const SeiriNumText texts = SeiriNumText::forStyle(style, pad);
+        QLabel* first = board.lblSeiriNum[1];
+        const QFont current = first->font();
+        first->setFont(Fonts::font(texts.label1Face, current.pointSizeF(), current.bold()));
+        for (int i = 1; i <= 24; ++i)
+            if (texts.captions[size_t(i)]) board.setSeiriNumCaption(i, *texts.captions[size_t(i)]);
+    } catch (const K41Error& e) {
+        QMessageBox::critical(&board, QStringLiteral("エラー！"),
+                              SeiriNumText::errorText(e.number(), e.description()));
+    } catch (const std::exception& e) {
+        QMessageBox::critical(&board, QStringLiteral("エラー！"),
+                              SeiriNumText::errorText(K41Error::InvalidCall, QString::fromUtf8(e.what())));
+    }
+}
+
+} // namespace mdlK41_000

@@ -1,0 +1,105 @@
+// Applying the settings to the board: what the ticket numbers and digits show afterwards.
+#include "app/Form1.h"
+#include "controls/digit/M_Degit.h"
+#include "platform/Fonts.h"
+#include "settings/SetProp.h"
+#include "settings/Settings.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+
+namespace {
+
+QColor textColour(const QLabel* l) { return l->palette().color(QPalette::WindowText); }
+
+} // namespace
+
+TEST(SetProp, HiddenTicketNumbersAreStillRenumberedAndRecoloured) {
+    Settings s;
+    Form1 board(s);
+    s.UseSeiriNumAuto = 0;
+    s.SeiriNumStyle = 5;
+    s.SeiriNumZeroFill = 1;
+    s.SeiriNumColorOff = Colour::rgb(10, 20, 30);
+    SetProp(s, board, 0);
+    for (int i = 1; i <= 24; ++i) {
+        EXPECT_TRUE(board.lblSeiriNum[i]->isHidden()) << i;
+        EXPECT_EQ(textColour(board.lblSeiriNum[i]), QColor(10, 20, 30)) << i;
+    }
+    EXPECT_EQ(board.lblSeiriNum[1]->text(), QStringLiteral("無 券"));
+    EXPECT_EQ(Fonts::faceName(board.lblSeiriNum[1]->font()), Fonts::PGothic);
+    EXPECT_EQ(board.lblSeiriNum[2]->text(), QStringLiteral("０２"));
+    EXPECT_FALSE(board.lblSeiriNum[0]->isHidden()); // the spare label is not part of the column
+
+    s.UseSeiriNumAuto = 1;
+    s.SeiriNumStyle = 0;
+    s.SeiriNumZeroFill = 0;
+    SetProp(s, board, 0);
+    EXPECT_FALSE(board.lblSeiriNum[1]->isHidden());
+    EXPECT_EQ(board.lblSeiriNum[1]->text(), QStringLiteral("１"));
+    EXPECT_EQ(Fonts::faceName(board.lblSeiriNum[1]->font()), Fonts::NumC2);
+    EXPECT_EQ(board.lblSeiriNum[1]->font().pointSizeF(), 12.0);
+}
+
+TEST(SetProp, StyleAboveElevenEmptiesLabelOneAndKeepsTheOthers) {
+    Settings s;
+    Form1 board(s);
+    SetProp(s, board, 0);
+    s.SeiriNumStyle = 12;
+    SetProp(s, board, 0);
+    EXPECT_EQ(board.lblSeiriNum[1]->text(), QString());
+    EXPECT_EQ(Fonts::faceName(board.lblSeiriNum[1]->font()), Fonts::PGothic);
+    EXPECT_EQ(board.lblSeiriNum[2]->text(), QStringLiteral("２"));
+    EXPECT_EQ(board.lblSeiriNum[24]->text(), QStringLiteral("２４"));
+}
+
+TEST(SetProp, TicketNumbersTakeTheColourOfTheSelectedBacklightState) {
+    Settings s;
+    Form1 board(s);
+    s.SeiriNumColorOff = Colour::rgb(1, 1, 1);
+    s.SeiriNumColorOn1 = Colour::rgb(2, 2, 2);
+    s.SeiriNumColorOn2 = Colour::rgb(3, 3, 3);
+    const std::pair<int, QColor> cases[] = {{0, QColor(1, 1, 1)}, {1, QColor(2, 2, 2)},
+                                            {2, QColor(3, 3, 3)}, {-1, QColor(3, 3, 3)},
+                                            {7, QColor(3, 3, 3)}};
+    for (const auto& [index, colour] : cases) {
+        SetProp(s, board, index);
+        EXPECT_EQ(textColour(board.lblSeiriNum[17]), colour) << index;
+    }
+}
+
+TEST(SetProp, FareAndClockDigitsTakeTheThreeDigitColours) {
+    Settings s;
+    Form1 board(s);
+    s.DegitBackColor = Colour::rgb(0, 0, 64);
+    s.DegitUnlitColor = Colour::rgb(0, 0, 90);
+    s.DegitLitColor = Colour::rgb(255, 128, 0);
+    SetProp(s, board, 0);
+    for (M_Degit* d : {board.Degit[1], board.Degit[24], board.TimeDegit[0], board.TimeDegit[1]}) {
+        EXPECT_EQ(d->BackColor(), s.DegitBackColor) << d->objectName().toStdString();
+        EXPECT_EQ(d->BaseForeColor(), s.DegitUnlitColor);
+        EXPECT_EQ(d->DegitForeColor(), s.DegitLitColor);
+    }
+    EXPECT_NE(board.Degit[0]->BackColor(), s.DegitBackColor); // the spare digit is left alone
+}
+
+TEST(SetProp, EndsWithTheStopNameAndBacklightStepsAndRepeatsToTheSameBoard) {
+    Settings s;
+    Form1 board(s);
+    QStringList steps;
+    board.onApplyStopName = [&](const Settings& got) {
+        EXPECT_EQ(&got, &s);
+        // The ticket numbers and digits are done by now.
+        EXPECT_EQ(board.TimeDegit[1]->DegitForeColor(), s.DegitLitColor);
+        steps << "stopname";
+    };
+    board.onApplyBacklight = [&](int state) { steps << QStringLiteral("backlight %1").arg(state); };
+    SetProp(s, board, 1);
+    const QString firstCaption = board.lblSeiriNum[9]->text();
+    const QImage firstDigit = board.Degit[9]->backBuffer();
+    SetProp(s, board, 5);
+    EXPECT_EQ(steps, (QStringList{"stopname", "backlight 1", "stopname", "backlight 2"}));
+    EXPECT_EQ(board.lblSeiriNum[9]->text(), firstCaption);
+    EXPECT_EQ(board.Degit[9]->backBuffer(), firstDigit);
+}
