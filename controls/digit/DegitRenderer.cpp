@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <cmath>
+#include <cstring>
 
 namespace {
 // Colour changes from the options dialog make new entries; old ones are dropped wholesale
@@ -13,10 +14,55 @@ QSize deviceCell(qint16 degitSize, qreal scale) {
     const QSize cell = SegmentFont::cellPixels(degitSize);
     return {qMax(1, qRound(cell.width() * scale)), qMax(1, qRound(cell.height() * scale))};
 }
+// Draws a premultiplied glyph over an opaque image at device column `x`, clipped. A plain
+// loop is several times cheaper than setting up a painter for a few hundred pixels.
+void blendOver(QImage& dst, const QImage& glyph, int x) {
+    const int from = qMax(0, -x), to = qMin(glyph.width(), dst.width() - x);
+    const int rows = qMin(glyph.height(), dst.height());
+    const uchar* src = glyph.constBits();
+    uchar* out = dst.bits();
+    for (int y = 0; y < rows; ++y) {
+        const QRgb* s = reinterpret_cast<const QRgb*>(src + y * glyph.bytesPerLine());
+        QRgb* d = reinterpret_cast<QRgb*>(out + y * dst.bytesPerLine()) + x;
+        for (int i = from; i < to; ++i) {
+            const QRgb src = s[i];
+            const int a = qAlpha(src);
+            if (a == 0) continue;
+            if (a == 255) {
+                d[i] = src;
+                continue;
+            }
+            const QRgb old = d[i];
+            const int k = 255 - a;
+            d[i] = qRgb(qRed(src) + (qRed(old) * k + 127) / 255,
+                        qGreen(src) + (qGreen(old) * k + 127) / 255,
+                        qBlue(src) + (qBlue(old) * k + 127) / 255);
+        }
+    }
+}
+
+// Copies an opaque cell into an image at device column `x`, clipped.
+void copyAt(QImage& dst, const QImage& cell, int x) {
+    const int from = qMax(0, -x), to = qMin(cell.width(), dst.width() - x);
+    const int rows = qMin(cell.height(), dst.height());
+    if (to <= from) return;
+    // One bits() call: scanLine() checks for sharing on every row.
+    const uchar* src = cell.constBits();
+    uchar* out = dst.bits();
+    for (int y = 0; y < rows; ++y) {
+        const QRgb* s = reinterpret_cast<const QRgb*>(src + y * cell.bytesPerLine());
+        QRgb* d = reinterpret_cast<QRgb*>(out + y * dst.bytesPerLine()) + x;
+        std::memcpy(d + from, s + from, size_t(to - from) * sizeof(QRgb));
+    }
+}
+
 } // namespace
 
 size_t qHash(const DegitRenderer::GlyphKey& k, size_t seed) {
     return qHashMulti(seed, k.mask, int(k.face), k.size, k.bold, k.colour, k.scale);
+}
+size_t qHash(const DegitRenderer::CellKey& k, size_t seed) {
+    return qHashMulti(seed, qHash(k.lit, seed), k.unlit, k.back);
 }
 size_t qHash(const DegitRenderer::PatternKey& k, size_t seed) {
     return qHashMulti(seed, qHash(k.glyph, seed), k.surface.width(), k.surface.height(), k.keta,
@@ -82,13 +128,35 @@ void DegitRenderer::render(QImage& image, QSize surface, qint16 keta, const QStr
 
     const int cellWidth = SegmentFont::cellPixels(size).width();
     const int left = surface.width() - int(text.size()) * cellWidth;
-    QPainter p;
     for (int i = 0; i < text.size(); ++i) {
         const quint8 mask = SegmentFont::segmentsOf(text.at(i));
         const int x = left + i * cellWidth;
         if (mask == 0 || x >= surface.width() || x + cellWidth <= 0) continue;
-        if (!p.isActive()) p.begin(&image);
-        p.drawImage(QPointF(x, 0),
-                    glyph(GlyphKey{mask, face, size, look.bold, look.lit, look.scale}));
+        const GlyphKey litKey{mask, face, size, look.bold, look.lit, look.scale};
+        const int deviceX = qRound(x * look.scale);
+        // Normally the lit text lands exactly on unlit cells, and a finished cell can be
+        // copied; a host that sized the surface differently gets the glyph blended.
+        const bool onCell = x >= 0 && x % cellWidth == 0 && x / cellWidth < keta &&
+                            x + cellWidth <= surface.width();
+        if (onCell)
+            copyAt(image, cell(CellKey{litKey, look.unlit, look.back}), deviceX);
+        else
+            blendOver(image, glyph(litKey), deviceX);
     }
+}
+
+const QImage& DegitRenderer::cell(const CellKey& key) {
+    auto it = m_cells.constFind(key);
+    if (it != m_cells.constEnd()) return *it;
+    if (m_cells.size() >= MaxGlyphs) m_cells.clear();
+
+    GlyphKey unlitKey = key.lit;
+    unlitKey.mask = SegmentFont::AllSegments;
+    unlitKey.colour = key.unlit;
+    QImage img(glyph(key.lit).size(), QImage::Format_RGB32);
+    img.fill(Colour::toQColor(key.back));
+    blendOver(img, glyph(unlitKey), 0);
+    blendOver(img, glyph(key.lit), 0);
+    img.setDevicePixelRatio(key.lit.scale);
+    return *m_cells.insert(key, img);
 }

@@ -47,12 +47,22 @@ private:
         OleColor back;
         bool operator==(const PatternKey&) const = default;
     };
+    // A finished opaque cell: background, unlit "8" and the lit glyph.
+    struct CellKey {
+        GlyphKey lit;
+        OleColor unlit;
+        OleColor back;
+        bool operator==(const CellKey&) const = default;
+    };
     friend size_t qHash(const GlyphKey& k, size_t seed);
+    friend size_t qHash(const CellKey& k, size_t seed);
     friend size_t qHash(const PatternKey& k, size_t seed);
 
     const QImage& glyph(const GlyphKey& key);
     const QImage& pattern(const PatternKey& key);
+    const QImage& cell(const CellKey& key);
 
     QHash<GlyphKey, QImage> m_glyphs;
     QHash<PatternKey, QImage> m_patterns;
+    QHash<CellKey, QImage> m_cells;
 };

@@ -146,6 +146,23 @@ TEST(M_Degit, WritesAreCorrectedNeverRefused) {
     EXPECT_EQ(g.d.size(), Twips::toPixels(QSize(510, 390)));
 }
 
+TEST(M_Degit, AHostSizedSurfaceKeepsTheTextFlushRight) {
+    // Loading neither resizes nor redraws, so the host's own geometry decides the surface:
+    // here one cell wider than the four unlit cells drawn from the left.
+    PropertyBag bag;
+    bag.WriteProperty("DegitSize", 2, 0);
+    M_Degit d;
+    d.ReadProperties(bag);
+    const QSize cell = SegmentFont::cellPixels(2);
+    d.resize(cell.width() * 5, cell.height());
+    d.setValue(12);
+    using DigitProbe::Lamp;
+    EXPECT_EQ(DigitProbe::lamp(d, 3, SegmentFont::SegB), Lamp::Lit);          // the 1
+    EXPECT_EQ(DigitProbe::lamp(d, 3, SegmentFont::SegA), Lamp::Unlit);
+    EXPECT_EQ(DigitProbe::lamp(d, 4, SegmentFont::SegA), Lamp::Lit);          // the 2
+    EXPECT_EQ(DigitProbe::lamp(d, 4, SegmentFont::SegC), Lamp::Background);  // no unlit cell
+}
+
 TEST(M_Degit, ZeroSettingsWaitForTheNextValue) {
     Digit g;
     g.d.setValue(5);
