@@ -4,7 +4,6 @@
 #include "controls/stopname/ChimeiText.h"
 #include "controls/stopname/DotGlyph.h"
 #include "platform/Fonts.h"
-#include "platform/ZKP4Res.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -195,8 +194,10 @@ void ChimeiCtl_DX::SetChimei(const QString& text) {
     }
 
     const QList<ChimeiText::Cell> cells = ChimeiText::cells(text, MaxCells);
+    int byteCount = 0;
+    for (const auto& cell : cells) byteCount += int(cell.bytes.size());
     const bool prefix = m_tsugiwaMode != 0;
-    const ChimeiLayout layout = ChimeiLayout::of(ZKP4Res::LenB_ASCII(text), int(cells.size()), prefix);
+    const ChimeiLayout layout = ChimeiLayout::of(byteCount, int(cells.size()), prefix);
 
     stopScroll();
     clearStrip(layout.stripWidth);
@@ -204,8 +205,13 @@ void ChimeiCtl_DX::SetChimei(const QString& text) {
     if (prefix) DrawTsugiwa();
     QString shown;
     for (int i = 0; i < cells.size(); ++i) {
-        DrawDot54(layout.firstX + i * layout.pitch, 0, cells.at(i).text);
-        shown += cells.at(i).text;
+        const ChimeiText::Cell& cell = cells.at(i);
+        // The cell's own bytes give its code unless an upright form replaced a character.
+        const QString upright = ChimeiText::uprightForm(cell.text);
+        const qint16 code = upright == cell.text ? ChimeiText::signedCode(cell.bytes)
+                                                 : ChimeiText::signedCode(upright);
+        drawCell(layout.firstX + i * layout.pitch, 0, upright, code);
+        shown += cell.text;
     }
     setShownText(prefix ? QStringLiteral("次は") + shown : shown);
     if (layout.scrolls) startScroll();
@@ -215,12 +221,17 @@ void ChimeiCtl_DX::SetChimei(const QString& text) {
 void ChimeiCtl_DX::DrawDot54(int x, int y, const QString& ch) {
     if (ch.isEmpty()) return;
     const QString cell = ChimeiText::uprightForm(ch);
-    m_boxFace = ChimeiText::faceFor(m_fontMode, cell);
+    drawCell(x, y, cell, ChimeiText::signedCode(cell));
+    update();
+}
+
+void ChimeiCtl_DX::drawCell(int x, int y, const QString& text, qint16 code) {
+    if (text.isEmpty()) return;
+    m_boxFace = ChimeiText::faceFor(m_fontMode, code);
     m_boxBold = m_fontBold;
-    const DotPattern dots = DotGlyph::pattern(cell, m_boxFace, DotGlyph::Size14pt, m_boxBold);
+    const DotPattern dots = DotGlyph::pattern(text, m_boxFace, DotGlyph::Size14pt, m_boxBold);
     DotGlyph::paint(m_strip, x, y, dots, toRgb(m_foreColor));
     m_stripBlank = false;
-    update();
 }
 
 void ChimeiCtl_DX::DrawTsugiwa() {

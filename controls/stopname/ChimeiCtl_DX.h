@@ -110,6 +110,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void drawCell(int x, int y, const QString& text, qint16 code);
     void redrawFrame();
     void clearStrip(int width);
     void startScroll();

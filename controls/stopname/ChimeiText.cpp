@@ -2,7 +2,6 @@
 
 #include "platform/Codec932.h"
 #include "platform/Fonts.h"
-#include "platform/ZKP4Res.h"
 
 namespace ChimeiText {
 
@@ -22,8 +21,7 @@ QString printable(const QByteArray& bytes) {
 
 QList<Cell> cells(const QString& name, int maxCells) {
     QList<Cell> out;
-    const int length = ZKP4Res::LenB_ASCII(name);
-    const QByteArray bytes = ZKP4Res::MidB_Bytes(name, 1, length);
+    const QByteArray bytes = Codec932::encode(name);
     const auto at = [&](int i) { return quint8(bytes.at(i)); };
     // A byte is the start of a double-byte character when it is a lead byte with a byte after it.
     const auto doubleAt = [&](int i) { return isLeadByte(at(i)) && i + 1 < bytes.size(); };
@@ -54,16 +52,19 @@ QString uprightForm(const QString& cell) {
 qint16 signedCode(const QString& cell) {
     if (cell.isEmpty()) return 0;
     const int firstLength = (cell.at(0).isHighSurrogate() && cell.size() > 1) ? 2 : 1;
-    const QByteArray bytes = Codec932::encode(cell.left(firstLength));
-    if (bytes.isEmpty()) return 0;
-    if (bytes.size() == 1) return qint16(quint8(bytes.at(0)));
-    return qint16(quint16((quint8(bytes.at(0)) << 8) | quint8(bytes.at(1))));
+    return signedCode(Codec932::encode(cell.left(firstLength)));
 }
 
-QString faceFor(qint16 fontMode, const QString& cell) {
+qint16 signedCode(const QByteArray& cellBytes) {
+    if (cellBytes.isEmpty()) return 0;
+    const quint8 first = quint8(cellBytes.at(0));
+    if (!isLeadByte(first) || cellBytes.size() < 2) return qint16(first);
+    return qint16(quint16((first << 8) | quint8(cellBytes.at(1))));
+}
+
+QString faceFor(qint16 fontMode, qint16 code) {
     // The boundaries are compared as signed 16-bit codes, so single bytes (positive) sort
     // above every double-byte code and fall in with the kanji.
-    const qint16 code = signedCode(cell);
     constexpr qint16 firstKanji = qint16(quint16(0x889F));
     constexpr qint16 fullWidthZero = qint16(quint16(0x824F));
     constexpr qint16 fullWidthSmallZ = qint16(quint16(0x829A));

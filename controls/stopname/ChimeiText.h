@@ -27,11 +27,15 @@ QString uprightForm(const QString& cell);
 // Code page 932 code of the cell's first character as a signed 16-bit number: double-byte
 // codes are negative, single bytes 0 to 255. 0 for an empty cell.
 qint16 signedCode(const QString& cell);
+// The same from the cell's code page 932 bytes.
+qint16 signedCode(const QByteArray& cellBytes);
 
-// Face name ("ＭＳ ゴシック" or "ＭＳ 明朝") that draws `cell` under `fontMode`:
-// 0 all Gothic, 1 all Mincho, 2 kanji and half-width Gothic, 3 the reverse,
-// 4 full-width digits and Latin letters Gothic; any other value all Gothic.
-QString faceFor(qint16 fontMode, const QString& cell);
+// Face name ("ＭＳ ゴシック" or "ＭＳ 明朝") that draws a cell whose first character has the
+// signed code `code` under `fontMode`: 0 all Gothic, 1 all Mincho, 2 kanji and half-width
+// Gothic, 3 the reverse, 4 full-width digits and Latin letters Gothic; any other value all
+// Gothic.
+QString faceFor(qint16 fontMode, qint16 code);
+inline QString faceFor(qint16 fontMode, const QString& cell) { return faceFor(fontMode, signedCode(cell)); }
 
 // Faces of "次" and "は" under `tsugiwaFontMode` (0 to 3); nothing for other values, which
 // keep whatever face the sampling box had last.

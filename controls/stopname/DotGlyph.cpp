@@ -21,8 +21,19 @@ namespace {
 // odd half-width pairs.
 constexpr int CacheLimit = 16384;
 
-QHash<QString, DotPattern>& cache() {
-    static QHash<QString, DotPattern> patterns;
+struct GlyphKey {
+    QString text, face;
+    int pixelSize, y;
+    bool bold;
+    bool operator==(const GlyphKey&) const = default;
+};
+
+size_t qHash(const GlyphKey& k, size_t seed = 0) {
+    return qHashMulti(seed, k.text, k.face, k.pixelSize, k.y, k.bold);
+}
+
+QHash<GlyphKey, DotPattern>& cache() {
+    static QHash<GlyphKey, DotPattern> patterns;
     return patterns;
 }
 
@@ -55,12 +66,7 @@ QImage sample(const QString& text, const QString& face, int pixelSize, bool bold
 }
 
 DotPattern pattern(const QString& text, const QString& face, int pixelSize, bool bold, int y) {
-    const QString key = QStringLiteral("%1\x1f%2\x1f%3\x1f%4\x1f")
-                            .arg(face)
-                            .arg(pixelSize)
-                            .arg(bold ? 1 : 0)
-                            .arg(y) +
-                        text;
+    const GlyphKey key{text, face, pixelSize, y, bold};
     auto& patterns = cache();
     if (auto found = patterns.constFind(key); found != patterns.cend()) return *found;
 
