@@ -71,8 +71,12 @@ qint16 ZeroDisplayDialog::zeroMode() const {
     const int checked = m_modes->checkedId();
     return checked >= 0 ? qint16(checked) : m_incomingZeroMode;
 }
-qint16 ZeroDisplayDialog::shift() const { return qint16(m_shift->value()); }
-qint16 ZeroDisplayDialog::fillZero() const { return qint16(m_fillZero->value()); }
+qint16 ZeroDisplayDialog::shift() const {
+    return qint16(m_shift->value());
+}
+qint16 ZeroDisplayDialog::fillZero() const {
+    return qint16(m_fillZero->value());
+}
 
 namespace ZKP4Res {
 

@@ -11,10 +11,9 @@ class QSpinBox;
 
 class ZeroDisplayDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     // keta bounds the spin boxes: shift 0 .. keta - 1, fill 0 .. keta.
-    ZeroDisplayDialog(QWidget* owner, qint16 keta, qint16 zeroMode, qint16 shift,
-                      qint16 fillZero);
+    ZeroDisplayDialog(QWidget* owner, qint16 keta, qint16 zeroMode, qint16 shift, qint16 fillZero);
 
     // The edited values. A zero mode outside 0 to 3 that came in stays as it was unless the
     // user picks one.
@@ -22,7 +21,7 @@ public:
     qint16 shift() const;
     qint16 fillZero() const;
 
-private:
+  private:
     qint16 m_incomingZeroMode;
     QButtonGroup* m_modes;
     QSpinBox* m_shift;

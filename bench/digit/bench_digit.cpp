@@ -19,7 +19,8 @@ constexpr int ValueCount = int(sizeof(Values) / sizeof(Values[0]));
 template <typename F> double nanosPerCall(int iterations, F&& step) {
     QElapsedTimer clock;
     clock.start();
-    for (int i = 0; i < iterations; ++i) step(i);
+    for (int i = 0; i < iterations; ++i)
+        step(i);
     return double(clock.nsecsElapsed()) / iterations;
 }
 
@@ -71,7 +72,7 @@ int main(int argc, char** argv) {
     std::printf("M_Degit value write + redraw: %9.0f ns\n", oursNs);
     std::printf("QLCDNumber display + render:  %9.0f ns\n", lcdNs);
     std::printf("ratio ours/QLCDNumber:        %9.3f\n", oursNs / lcdNs);
-    std::printf("(%d iterations x 3 rounds, %dx%d px, checksum %llu)\n", iterations,
-                ours.width(), ours.height(), static_cast<unsigned long long>(sink));
+    std::printf("(%d iterations x 3 rounds, %dx%d px, checksum %llu)\n", iterations, ours.width(),
+                ours.height(), static_cast<unsigned long long>(sink));
     return 0;
 }

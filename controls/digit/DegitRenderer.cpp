@@ -108,7 +108,8 @@ const QImage& DegitRenderer::pattern(const PatternKey& key) {
     // than the surface.
     const int cells = qMin<int>(key.keta, key.surface.width() / qMax(1, cellWidth) + 1);
     QPainter p(&img);
-    for (int k = 0; k < cells; ++k) p.drawImage(QPointF(k * cellWidth, 0), eight);
+    for (int k = 0; k < cells; ++k)
+        p.drawImage(QPointF(k * cellWidth, 0), eight);
     p.end();
     return *m_patterns.insert(key, img);
 }
@@ -121,7 +122,8 @@ void DegitRenderer::render(QImage& image, QSize surface, qint16 keta, const QStr
     }
     const SegmentFont::Face face = SegmentFont::faceForStyle(look.degitStyle);
     const qint16 size = look.degitSize >= 1 && look.degitSize <= 3 ? look.degitSize : 0;
-    const GlyphKey unlitKey{SegmentFont::AllSegments, face, size, look.bold, look.unlit, look.scale};
+    const GlyphKey unlitKey{
+        SegmentFont::AllSegments, face, size, look.bold, look.unlit, look.scale};
     // Sharing the cached pattern makes the copy happen only when the lit pass paints.
     image = pattern(PatternKey{unlitKey, surface, keta < 0 ? qint16(0) : keta, look.back});
     if (text.isEmpty()) return;

@@ -12,7 +12,7 @@
 #include <QString>
 
 class DegitRenderer {
-public:
+  public:
     struct Look {
         qint16 degitStyle = 0;
         qint16 degitSize = 0;
@@ -30,7 +30,7 @@ public:
     // The process-wide renderer the controls share (GUI thread only).
     static DegitRenderer& shared();
 
-private:
+  private:
     struct GlyphKey {
         quint8 mask;
         SegmentFont::Face face;

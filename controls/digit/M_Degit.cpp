@@ -26,7 +26,9 @@ qint16 toInt16(const QVariant& v) {
     constexpr qlonglong hi = std::numeric_limits<qint16>::max();
     return qint16(n < lo ? lo : n > hi ? hi : n);
 }
-OleColor toColour(const QVariant& v) { return OleColor(v.toLongLong() & 0xFFFFFFFF); }
+OleColor toColour(const QVariant& v) {
+    return OleColor(v.toLongLong() & 0xFFFFFFFF);
+}
 } // namespace
 
 M_Degit::M_Degit(QWidget* parent) : QWidget(parent), m_backColor(DefaultBackColor) {
@@ -47,9 +49,13 @@ void M_Degit::setDegitForeColor(OleColor colour) {
     DrawDegit(m_value, m_baseForeColor, m_degitForeColor);
 }
 
-void M_Degit::setFillZero(qint16 count) { m_fillZero = count > m_keta ? m_keta : count; }
+void M_Degit::setFillZero(qint16 count) {
+    m_fillZero = count > m_keta ? m_keta : count;
+}
 
-void M_Degit::setZeroMode(qint16 mode) { m_zeroMode = mode >= 4 ? 0 : mode; }
+void M_Degit::setZeroMode(qint16 mode) {
+    m_zeroMode = mode >= 4 ? 0 : mode;
+}
 
 void M_Degit::setShift(qint16 cells) {
     // Upper bound first, so that a Keta below 1 (loaded from a store) still ends at 0.
@@ -84,7 +90,9 @@ void M_Degit::setBackColor(OleColor colour) {
     DrawDegit(m_value, m_baseForeColor, m_degitForeColor);
 }
 
-WId M_Degit::hwnd() const { return winId(); }
+WId M_Degit::hwnd() const {
+    return winId();
+}
 
 int M_Degit::ShowSetDlg() {
     qint16 zeroMode = m_zeroMode, shift = m_shift, fillZero = m_fillZero;
@@ -155,8 +163,7 @@ void M_Degit::fitToCells() {
 }
 
 void M_Degit::DrawDegit(const QVariant& value, OleColor baseColour, OleColor digitColour) {
-    const QString text =
-        DegitText::displayText(value, {m_zeroMode, m_fillZero, m_shift, m_keta});
+    const QString text = DegitText::displayText(value, {m_zeroMode, m_fillZero, m_shift, m_keta});
     DegitRenderer::Look look;
     look.degitStyle = m_degitStyle;
     look.degitSize = m_degitSize;

@@ -19,7 +19,7 @@ class PropertyBag;
 
 class M_Degit : public QWidget {
     Q_OBJECT
-public:
+  public:
     // Creates the control as the designer lays it out (four size-0 cells, grey background)
     // with every field still zero, so it shows only its background until properties are
     // loaded or set. Hosts then call InitProperties or ReadProperties.
@@ -81,16 +81,16 @@ public:
     // The lit text now, without the blanks around it ("" when nothing is lit).
     QString shownText() const { return m_shownText; }
 
-signals:
+  signals:
     void DblClick();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void DrawDegit(const QVariant& value, OleColor baseColour, OleColor digitColour);
     void fitToCells();
 

@@ -32,11 +32,14 @@ QSize cellTwips(qint16 degitSize) {
     }
 }
 
-QSize cellPixels(qint16 degitSize) { return Twips::toPixels(cellTwips(degitSize)); }
+QSize cellPixels(qint16 degitSize) {
+    return Twips::toPixels(cellTwips(degitSize));
+}
 
 quint8 segmentsOf(QChar ch) {
     char16_t u = ch.unicode();
     if (u >= 0xFF01 && u <= 0xFF5E) u = char16_t(u - 0xFEE0); // full-width ASCII
+    // clang-format off
     switch (u) {
     case '0': case 'O': return SegA | SegB | SegC | SegD | SegE | SegF;
     case '1': return SegB | SegC;
@@ -77,6 +80,7 @@ quint8 segmentsOf(QChar ch) {
     case 'Y': case 'y': return SegB | SegC | SegD | SegF | SegG;
     default: return 0;
     }
+    // clang-format on
 }
 
 namespace {
@@ -130,6 +134,7 @@ struct Line {
 Line lineOf(Segment segment, const Box& b) {
     const double h = b.thickness / 2;
     const double l = h, r = b.width - h, t = h, m = b.height / 2, bo = b.height - h;
+    // clang-format off
     switch (segment) {
     case SegA: return {l, t, r, t};
     case SegB: return {r, t, r, m};
@@ -144,6 +149,7 @@ Line lineOf(Segment segment, const Box& b) {
         return {x, y, x, y};
     }
     }
+    // clang-format on
 }
 
 // Box coordinates to cell coordinates, leaning the top to the right.
@@ -165,6 +171,7 @@ QPolygonF polygonOf(Segment segment, Face face, const Box& b) {
         return poly;
     }
     const bool pointed = shapeOf(face).pointed;
+    // clang-format off
     if (ln.y0 == ln.y1) {
         const double x0 = ln.x0 + b.gap, x1 = ln.x1 - b.gap, y = ln.y0;
         if (pointed) {
@@ -185,6 +192,7 @@ QPolygonF polygonOf(Segment segment, Face face, const Box& b) {
             add(x + h, y1 - h - b.gap); add(x - h, y1 - h - b.gap);
         }
     }
+    // clang-format on
     return poly;
 }
 

@@ -20,8 +20,8 @@ int distance(QRgb a, QColor b) {
 // so that a wrong segment table shows up as a wrong reading.
 const std::map<QString, QChar>& patterns() {
     static const std::map<QString, QChar> table = {
-        {"abcdef", '0'}, {"bc", '1'},     {"abdeg", '2'},  {"abcdg", '3'},
-        {"bcfg", '4'},   {"acdfg", '5'},  {"acdefg", '6'}, {"abc", '7'},
+        {"abcdef", '0'},  {"bc", '1'},     {"abdeg", '2'},  {"abcdg", '3'},
+        {"bcfg", '4'},    {"acdfg", '5'},  {"acdefg", '6'}, {"abc", '7'},
         {"abcdefg", '8'}, {"abcdfg", '9'}, {"g", '-'},      {"", ' '},
     };
     return table;

@@ -23,4 +23,6 @@ QString read(const M_Degit& digit);
 } // namespace DigitProbe
 
 // Readable failure messages for texts.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}

@@ -77,9 +77,8 @@ TEST(M_Degit, EveryFaceAndSizeLightsAndDimsTheSameCells) {
             Digit g(4, size, style);
             EXPECT_EQ(g.show(8018), "8018") << "style " << style << " size " << size;
             EXPECT_EQ(g.show(QString()), "    ") << "style " << style << " size " << size;
-            EXPECT_EQ(g.d.backBuffer().size(),
-                      QSize(4 * SegmentFont::cellPixels(size).width(),
-                            SegmentFont::cellPixels(size).height()));
+            EXPECT_EQ(g.d.backBuffer().size(), QSize(4 * SegmentFont::cellPixels(size).width(),
+                                                     SegmentFont::cellPixels(size).height()));
         }
     }
 }
@@ -107,13 +106,14 @@ TEST(M_Degit, ResetLampTestAndBlankKeepTheZeroSettings) {
     EXPECT_EQ(DigitProbe::read(g.d), "8888");
     EXPECT_EQ(g.d.Value().toString(), "8888");
     EXPECT_EQ(g.d.shownText(), "8888");
+    EXPECT_EQ(g.d.accessibleDescription(), "8888");
     EXPECT_EQ(g.d.ZeroMode(), 3);
     EXPECT_EQ(g.d.Shift(), 1);
     EXPECT_EQ(g.d.FillZero(), 2);
 
     g.d.ResetDegit(0);
     EXPECT_EQ(DigitProbe::read(g.d), "    "); // even though zero mode 3 would light a 0
-    EXPECT_EQ(g.d.shownText(), "");
+    EXPECT_EQ(g.d.accessibleDescription(), "");
     EXPECT_EQ(g.show(7), " 07 "); // the kept settings apply to the next value
 }
 
@@ -157,10 +157,10 @@ TEST(M_Degit, AHostSizedSurfaceKeepsTheTextFlushRight) {
     d.resize(cell.width() * 5, cell.height());
     d.setValue(12);
     using DigitProbe::Lamp;
-    EXPECT_EQ(DigitProbe::lamp(d, 3, SegmentFont::SegB), Lamp::Lit);          // the 1
+    EXPECT_EQ(DigitProbe::lamp(d, 3, SegmentFont::SegB), Lamp::Lit); // the 1
     EXPECT_EQ(DigitProbe::lamp(d, 3, SegmentFont::SegA), Lamp::Unlit);
-    EXPECT_EQ(DigitProbe::lamp(d, 4, SegmentFont::SegA), Lamp::Lit);          // the 2
-    EXPECT_EQ(DigitProbe::lamp(d, 4, SegmentFont::SegC), Lamp::Background);  // no unlit cell
+    EXPECT_EQ(DigitProbe::lamp(d, 4, SegmentFont::SegA), Lamp::Lit);        // the 2
+    EXPECT_EQ(DigitProbe::lamp(d, 4, SegmentFont::SegC), Lamp::Background); // no unlit cell
 }
 
 TEST(M_Degit, ZeroSettingsWaitForTheNextValue) {
@@ -209,9 +209,9 @@ TEST(M_Degit, PropertiesSurviveTheStoreAsTheyAre) {
     a.d.setBackColor(Back + 1);
     PropertyBag bag;
     a.d.WriteProperties(bag);
-    EXPECT_EQ(bag.keys(), QStringList({"BaseForeColor", "DegitForeColor", "FillZero", "ZeroMode",
-                                       "Shift", "DegitSize", "DegitStyle", "Value", "UserSet",
-                                       "BackColor"}));
+    EXPECT_EQ(bag.keys(),
+              QStringList({"BaseForeColor", "DegitForeColor", "FillZero", "ZeroMode", "Shift",
+                           "DegitSize", "DegitStyle", "Value", "UserSet", "BackColor"}));
 
     M_Degit b;
     b.ReadProperties(bag);
