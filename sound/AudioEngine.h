@@ -8,7 +8,7 @@
 #include <memory>
 
 class AudioEngine {
-public:
+  public:
     virtual ~AudioEngine() = default;
 
     // Frames per second that buffers given to play() must have.

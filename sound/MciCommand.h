@@ -15,8 +15,8 @@ struct MciCommand {
     // For open: the file as written (quotes removed); for the others: the alias addressed.
     QString device;
     DeviceType type = DeviceType::None;
-    QString alias;  // open only
-    qint64 fromMs = 0;  // play only: where the sound starts (no "from": its beginning)
+    QString alias;     // open only
+    qint64 fromMs = 0; // play only: where the sound starts (no "from": its beginning)
     bool wait = false;
     // False when the command has a word or value this interpreter does not know; such a
     // command is not run.

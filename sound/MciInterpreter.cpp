@@ -11,7 +11,9 @@
 
 namespace {
 
-QString key(const QString& alias) { return alias.toLower(); }
+QString key(const QString& alias) {
+    return alias.toLower();
+}
 
 // Without a type word the file's extension chooses the device.
 MciCommand::DeviceType typeFromExtension(const QString& path) {
@@ -44,7 +46,9 @@ AudioEngine& MciInterpreter::engine() {
     return *m_engine;
 }
 
-bool MciInterpreter::isOpen(const QString& alias) const { return m_devices.contains(key(alias)); }
+bool MciInterpreter::isOpen(const QString& alias) const {
+    return m_devices.contains(key(alias));
+}
 
 bool MciInterpreter::isPlaying(const QString& alias) {
     return isOpen(alias) && engine().isPlaying(key(alias));
@@ -55,11 +59,16 @@ int MciInterpreter::send(const QString& command) {
     if (cmd.verb == MciCommand::Verb::Unknown) return UnrecognizedCommand;
     if (!cmd.valid) return UnrecognizedKeyword;
     switch (cmd.verb) {
-    case MciCommand::Verb::Open: return open(cmd);
-    case MciCommand::Verb::Play: return play(cmd);
-    case MciCommand::Verb::Stop: return stop(cmd);
-    case MciCommand::Verb::Close: return close(cmd);
-    case MciCommand::Verb::Unknown: break;
+    case MciCommand::Verb::Open:
+        return open(cmd);
+    case MciCommand::Verb::Play:
+        return play(cmd);
+    case MciCommand::Verb::Stop:
+        return stop(cmd);
+    case MciCommand::Verb::Close:
+        return close(cmd);
+    case MciCommand::Verb::Unknown:
+        break;
     }
     return UnrecognizedCommand;
 }
@@ -115,7 +124,8 @@ int MciInterpreter::stop(const MciCommand& cmd) {
 
 int MciInterpreter::close(const MciCommand& cmd) {
     if (cmd.device.compare(QLatin1String("all"), Qt::CaseInsensitive) == 0) {
-        for (auto it = m_devices.cbegin(); it != m_devices.cend(); ++it) engine().stop(it.key());
+        for (auto it = m_devices.cbegin(); it != m_devices.cend(); ++it)
+            engine().stop(it.key());
         m_devices.clear();
         return Ok;
     }
@@ -126,4 +136,6 @@ int MciInterpreter::close(const MciCommand& cmd) {
     return Ok;
 }
 
-int mciSendString(const QString& command) { return MciInterpreter::instance().send(command); }
+int mciSendString(const QString& command) {
+    return MciInterpreter::instance().send(command);
+}

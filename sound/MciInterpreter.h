@@ -13,7 +13,7 @@
 class MidiRenderer;
 
 class MciInterpreter {
-public:
+  public:
     // Error numbers returned by send(); 0 is success.
     enum Error : int {
         Ok = 0,
@@ -48,7 +48,7 @@ public:
     // The process-wide interpreter on AudioEngine::create(); destroyed at exit.
     static MciInterpreter& instance();
 
-private:
+  private:
     struct Device {
         MciCommand::DeviceType type = MciCommand::DeviceType::None;
         std::shared_ptr<const PcmBuffer> pcm;

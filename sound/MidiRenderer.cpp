@@ -34,9 +34,9 @@ MidiRenderer::~MidiRenderer() {
 }
 
 QString MidiRenderer::soundFontPath() {
-    for (const char* candidate : {"/usr/share/sounds/sf2/TimGM6mb.sf2",
-                                  "/usr/share/sounds/sf2/default-GM.sf2",
-                                  "/usr/share/soundfonts/default.sf2"}) {
+    for (const char* candidate :
+         {"/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/default-GM.sf2",
+          "/usr/share/soundfonts/default.sf2"}) {
         const QString path = QString::fromLatin1(candidate);
         if (QFileInfo(path).isFile()) return path;
     }

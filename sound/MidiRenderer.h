@@ -10,7 +10,7 @@ struct _fluid_hashtable_t;
 struct _fluid_synth_t;
 
 class MidiRenderer {
-public:
+  public:
     // Renders at `rate` frames per second. The SoundFont is loaded on the first render.
     explicit MidiRenderer(int rate);
     ~MidiRenderer();
@@ -25,7 +25,7 @@ public:
     // The General MIDI SoundFont used, or empty when none is installed.
     static QString soundFontPath();
 
-private:
+  private:
     bool ensureSynth();
 
     int m_rate;

@@ -10,7 +10,9 @@ void NullAudioEngine::play(const QString& voice, std::shared_ptr<const PcmBuffer
     m_voices.insert(voice, v);
 }
 
-void NullAudioEngine::stop(const QString& voice) { m_voices.remove(voice); }
+void NullAudioEngine::stop(const QString& voice) {
+    m_voices.remove(voice);
+}
 
 bool NullAudioEngine::isPlaying(const QString& voice) const {
     const auto it = m_voices.constFind(voice);

@@ -7,7 +7,7 @@
 #include <QHash>
 
 class NullAudioEngine : public AudioEngine {
-public:
+  public:
     explicit NullAudioEngine(int rate = 44100) : m_rate(rate) {}
 
     int sampleRate() const override { return m_rate; }
@@ -16,7 +16,7 @@ public:
     void stop(const QString& voice) override;
     bool isPlaying(const QString& voice) const override;
 
-private:
+  private:
     struct Voice {
         QElapsedTimer started;
         qint64 durationMs = 0;

@@ -26,8 +26,7 @@ struct StreamDeleter {
 
 } // namespace
 
-PcmBuffer toStereo(const std::vector<float>& interleaved, int channels, int fromRate,
-                   int toRate) {
+PcmBuffer toStereo(const std::vector<float>& interleaved, int channels, int fromRate, int toRate) {
     PcmBuffer result;
     if (channels < 1 || fromRate <= 0 || toRate <= 0 || interleaved.empty()) return result;
     std::vector<float> stereo = toStereoFrames(interleaved, channels);

@@ -10,7 +10,7 @@ namespace {
 
 // Holds the device lock for a scope so the callback never sees a voice half changed.
 class DeviceLock {
-public:
+  public:
     explicit DeviceLock(SDL_AudioDeviceID device) : m_device(device) {
         SDL_LockAudioDevice(m_device);
     }
@@ -18,7 +18,7 @@ public:
     DeviceLock(const DeviceLock&) = delete;
     DeviceLock& operator=(const DeviceLock&) = delete;
 
-private:
+  private:
     SDL_AudioDeviceID m_device;
 };
 
@@ -113,8 +113,7 @@ bool SdlAudioEngine::isPlaying(const QString& voice) const {
 
 void SdlAudioEngine::callback(void* self, unsigned char* stream, int bytes) {
     static_cast<SdlAudioEngine*>(self)->mix(
-        reinterpret_cast<float*>(stream),
-        std::size_t(bytes) / sizeof(float) / PcmBuffer::Channels);
+        reinterpret_cast<float*>(stream), std::size_t(bytes) / sizeof(float) / PcmBuffer::Channels);
 }
 
 void SdlAudioEngine::mix(float* out, std::size_t frames) {
@@ -123,7 +122,8 @@ void SdlAudioEngine::mix(float* out, std::size_t frames) {
         if (!v.pcm || v.position >= v.pcm->frames()) continue;
         const std::size_t n = std::min(frames, v.pcm->frames() - v.position);
         const float* src = v.pcm->samples.data() + v.position * PcmBuffer::Channels;
-        for (std::size_t i = 0; i < n * PcmBuffer::Channels; ++i) out[i] += src[i];
+        for (std::size_t i = 0; i < n * PcmBuffer::Channels; ++i)
+            out[i] += src[i];
         v.position += n;
         // The buffer starts playing about now; the voice has been heard once its last frame
         // in the buffer has played.

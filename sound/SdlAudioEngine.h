@@ -7,7 +7,7 @@
 #include <vector>
 
 class SdlAudioEngine : public AudioEngine {
-public:
+  public:
     // Frames per callback; also the most the device lags behind a play() call.
     static constexpr int BufferFrames = 1024;
 
@@ -25,7 +25,7 @@ public:
     // The SDL driver in use ("alsa", "pulseaudio", "disk", "dummy", ...).
     QString driverName() const;
 
-private:
+  private:
     struct Voice {
         QString name;
         std::shared_ptr<const PcmBuffer> pcm;

@@ -11,10 +11,19 @@ namespace mdlSndAPI {
 
 namespace {
 
-// The channel's device alias: the executable's name followed by the channel, "K41S1".
-QString aliasOf(const QString& channel) { return AppInfo::exeBaseName() + channel; }
+// The channel's device alias: the executable's name followed by the channel, "K41S1". A
+// blank or quote in a renamed executable would split the alias inside the command strings
+// and leave every channel silent, so those become "_".
+QString aliasOf(const QString& channel) {
+    QString alias = AppInfo::exeBaseName() + channel;
+    for (QChar& c : alias)
+        if (c.isSpace() || c == QLatin1Char('"')) c = QLatin1Char('_');
+    return alias;
+}
 
-QChar quote() { return QLatin1Char('"'); }
+QChar quote() {
+    return QLatin1Char('"');
+}
 
 } // namespace
 

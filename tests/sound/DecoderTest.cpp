@@ -14,7 +14,8 @@ namespace {
 
 float peak(const PcmBuffer& pcm) {
     float p = 0;
-    for (float s : pcm.samples) p = std::max(p, std::abs(s));
+    for (float s : pcm.samples)
+        p = std::max(p, std::abs(s));
     return p;
 }
 

@@ -6,8 +6,8 @@ using Verb = MciCommand::Verb;
 using Type = MciCommand::DeviceType;
 
 TEST(MciCommand, ReadsTheCommandsThePlayerSends) {
-    const MciCommand open = MciCommand::parse(
-        R"(open "C:\My Sounds\チャイム.wav" type waveaudio alias K41S1 wait)");
+    const MciCommand open =
+        MciCommand::parse(R"(open "C:\My Sounds\チャイム.wav" type waveaudio alias K41S1 wait)");
     EXPECT_TRUE(open.valid);
     EXPECT_EQ(open.verb, Verb::Open);
     EXPECT_EQ(open.device, QStringLiteral(R"(C:\My Sounds\チャイム.wav)"));

@@ -11,7 +11,7 @@ namespace {
 
 // Records what the interpreter asks of the output; a voice plays for a set number of checks.
 class RecordingEngine : public AudioEngine {
-public:
+  public:
     QStringList calls;
     mutable int checksUntilDone = 0;
 
@@ -30,7 +30,7 @@ public:
         return checksUntilDone-- > 0;
     }
 
-private:
+  private:
     QString playing;
 };
 
@@ -84,12 +84,14 @@ TEST_F(Interpreter, OpenFailsCleanlyAndKeepsTheFirstDeviceOfAnAlias) {
     EXPECT_EQ(mci.send(openWave("a")), MciInterpreter::DuplicateAlias);
 
     SoundFiles::write(dir.filePath("text.wav"), "not sound");
-    EXPECT_EQ(mci.send(QStringLiteral("open \"%1\" type waveaudio alias B")
-                           .arg(dir.filePath("text.wav"))),
-              MciInterpreter::InvalidFile);
-    EXPECT_EQ(mci.send(QStringLiteral("open \"%1\" type waveaudio alias B")
-                           .arg(dir.filePath("gone.wav"))),
-              MciInterpreter::FileNotFound);
+    EXPECT_EQ(
+        mci.send(
+            QStringLiteral("open \"%1\" type waveaudio alias B").arg(dir.filePath("text.wav"))),
+        MciInterpreter::InvalidFile);
+    EXPECT_EQ(
+        mci.send(
+            QStringLiteral("open \"%1\" type waveaudio alias B").arg(dir.filePath("gone.wav"))),
+        MciInterpreter::FileNotFound);
     EXPECT_EQ(mci.send(QStringLiteral("open \"%1\" type mpegvideo alias B").arg(wave)),
               MciInterpreter::CannotLoadDriver);
     EXPECT_FALSE(mci.isOpen("B"));

@@ -79,7 +79,8 @@ TEST_F(Player, ChannelsAreIndependentAndCloseAllEndsThemAll) {
     EXPECT_TRUE(playing("S1"));
     EXPECT_TRUE(playing("S2"));
     SndCloseAll();
-    for (const char* channel : {"S1", "S2", "S3", "S4"}) EXPECT_FALSE(open(channel)) << channel;
+    for (const char* channel : {"S1", "S2", "S3", "S4"})
+        EXPECT_FALSE(open(channel)) << channel;
 }
 
 TEST_F(Player, SynchronousPlayReturnsAfterTheSoundAndThePause) {

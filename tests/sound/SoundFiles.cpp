@@ -18,12 +18,14 @@ void le32(QByteArray& b, quint32 v) {
     le16(b, int(v >> 16));
 }
 void be32(QByteArray& b, quint32 v) {
-    for (int shift = 24; shift >= 0; shift -= 8) b.append(char((v >> shift) & 0xff));
+    for (int shift = 24; shift >= 0; shift -= 8)
+        b.append(char((v >> shift) & 0xff));
 }
 void varLen(QByteArray& b, quint32 v) {
     QByteArray bytes;
     bytes.prepend(char(v & 0x7f));
-    while (v >>= 7) bytes.prepend(char((v & 0x7f) | 0x80));
+    while (v >>= 7)
+        bytes.prepend(char((v & 0x7f) | 0x80));
     b.append(bytes);
 }
 
@@ -45,7 +47,8 @@ QByteArray wave(int rate, int channels, int frames, const std::function<double(i
     le32(b, dataBytes);
     for (int f = 0; f < frames; ++f) {
         const int v = int(std::lround(std::clamp(sample(f), -1.0, 1.0) * 32767.0));
-        for (int c = 0; c < channels; ++c) le16(b, v);
+        for (int c = 0; c < channels; ++c)
+            le16(b, v);
     }
     return b;
 }
@@ -75,6 +78,8 @@ QByteArray midiTune(const QList<int>& notes, int noteMs) {
     return b;
 }
 
-void write(const QString& path, const QByteArray& bytes) { TestUtil::writeFile(path, bytes); }
+void write(const QString& path, const QByteArray& bytes) {
+    TestUtil::writeFile(path, bytes);
+}
 
 } // namespace SoundFiles

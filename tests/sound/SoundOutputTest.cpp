@@ -92,9 +92,8 @@ TEST_F(Output, ChannelsPlayAtTheSameTime) {
 
 TEST_F(Output, StartingAgainOnAChannelRestartsFromTheBeginning) {
     // A ramp from 0 to 0.9 over one second shows where in the sound the output is.
-    const QString ramp = file("ramp.wav", SoundFiles::wave(44100, 1, 44100, [](int f) {
-                                  return 0.9 * f / 44100.0;
-                              }));
+    const QString ramp = file(
+        "ramp.wav", SoundFiles::wave(44100, 1, 44100, [](int f) { return 0.9 * f / 44100.0; }));
     SndPlay(ramp, "S2", 0, 0);
     HeldWait::forMs(300);
     SndPlay(ramp, "S2", 0, 0);
