@@ -86,19 +86,6 @@ TEST(ChimeiText, FaceByFontModeAndCharacterClass) {
     EXPECT_EQ(ChimeiText::faceFor(2, QStringLiteral("Aあ")), G);
 }
 
-TEST(ChimeiText, PrefixFacesByTsugiwaFontMode) {
-    EXPECT_EQ(ChimeiText::tsugiFace(0), Fonts::Gothic);
-    EXPECT_EQ(ChimeiText::haFace(0), Fonts::Gothic);
-    EXPECT_EQ(ChimeiText::tsugiFace(1), Fonts::Gothic);
-    EXPECT_EQ(ChimeiText::haFace(1), Fonts::Mincho);
-    EXPECT_EQ(ChimeiText::tsugiFace(2), Fonts::Mincho);
-    EXPECT_EQ(ChimeiText::haFace(2), Fonts::Mincho);
-    EXPECT_EQ(ChimeiText::tsugiFace(3), Fonts::Mincho);
-    EXPECT_EQ(ChimeiText::haFace(3), Fonts::Gothic);
-    EXPECT_FALSE(ChimeiText::tsugiFace(-1).has_value());
-    EXPECT_FALSE(ChimeiText::haFace(4).has_value());
-}
-
 TEST(ChimeiLayout, SpreadsShortNamesAndScrollsLongOnes) {
     struct Row {
         int cells;
