@@ -3,6 +3,7 @@
 #include "app/BoardPicture.h"
 #include "app/Form1.h"
 #include "controls/digit/M_Degit.h"
+#include "controls/stopname/ChimeiCtl_DX.h"
 #include "platform/Fonts.h"
 #include "settings/Settings.h"
 #include "tests/common/TestUtil.h"
@@ -233,13 +234,17 @@ TEST(BoardWindow, DoubleClickOnADigitWithoutUserSetOpensNothing) {
     QTest::qWait(50);
     EXPECT_FALSE(opened);
     EXPECT_TRUE(panel.isEnabled());
+    probe.stop();
 
     board.setPanelWindow(nullptr); // no panel: nothing to disable, no crash
     board.Degit[5]->setUserSet(true);
-    TestUtil::onNextModal([](QWidget* dlg) {
+    bool answered = false;
+    TestUtil::onNextModal([&](QWidget* dlg) {
+        answered = true;
         QTest::mouseClick(dlg->findChild<QPushButton*>("cancelButton"), Qt::LeftButton);
     });
     board.Degit_DblClick(5);
+    EXPECT_TRUE(answered);
 }
 
 TEST(BoardWindow, ClockWritesHoursAndMinutesAsNumbers) {

@@ -1,13 +1,16 @@
 // Applying the settings to the board: what the ticket numbers and digits show afterwards.
 #include "app/Form1.h"
+#include "app/mdlK41_000.h"
 #include "controls/digit/M_Degit.h"
 #include "platform/Fonts.h"
 #include "settings/SetProp.h"
 #include "settings/Settings.h"
+#include "tests/common/TestUtil.h"
 
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QMessageBox>
 
 namespace {
 
@@ -102,4 +105,37 @@ TEST(SetProp, EndsWithTheStopNameAndBacklightStepsAndRepeatsToTheSameBoard) {
     EXPECT_EQ(steps, (QStringList{"stopname", "backlight 1", "stopname", "backlight 2"}));
     EXPECT_EQ(board.lblSeiriNum[9]->text(), firstCaption);
     EXPECT_EQ(board.Degit[9]->backBuffer(), firstDigit);
+}
+
+TEST(SeirikenNumSet, ALabelThatCannotBeWrittenStopsTheNumberingWithTheModuleErrorBox) {
+    Settings s;
+    Form1 board(s);
+    SetProp(s, board, 0);
+    // A column cut short after label 10: labels 1 to 10 are renumbered, then the error.
+    ControlArray<QLabel> shortColumn{0};
+    for (int i = 0; i <= 10; ++i) shortColumn.append(board.lblSeiriNum[i]);
+    const QString label11Before = board.lblSeiriNum[11]->text();
+    std::swap(board.lblSeiriNum, shortColumn);
+
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    TestUtil::onNextModal([&](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        ASSERT_NE(box, nullptr);
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        box->accept();
+    });
+    mdlK41_000::SeirikenNumSet(board, 1, 0); // reports and returns normally
+    // Applying settings has no handling of its own: the short column fails it at step 1.
+    EXPECT_THROW(SetProp(s, board, 0), K41Error);
+    std::swap(board.lblSeiriNum, shortColumn);
+
+    EXPECT_EQ(title, QStringLiteral("エラー！"));
+    EXPECT_EQ(icon, QMessageBox::Critical);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("エラーです！\r\n\r\nコード：9\r\n\r\n内容：")));
+    EXPECT_TRUE(text.endsWith(QStringLiteral("モジュール：IniIO-SeirikenNumSet( )")));
+    EXPECT_EQ(board.lblSeiriNum[10]->text(), QStringLiteral("９"));
+    EXPECT_EQ(board.lblSeiriNum[11]->text(), label11Before);
 }
