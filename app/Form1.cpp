@@ -1,5 +1,7 @@
 #include "app/Form1.h"
 
+#include "controls/stopname/ChimeiCtl_DX.h"
+
 #include "app/BoardLayout.h"
 #include "app/BoardPicture.h"
 #include "app/mdlK41_000.h"
@@ -100,7 +102,7 @@ void Form1::buildControls() {
         TimeDegit.append(d);
     }
 
-    ChimeiCtl = new QWidget(this);
+    ChimeiCtl = new ChimeiCtl_DX(this);
     ChimeiCtl->setObjectName(QStringLiteral("ChimeiCtl"));
     ChimeiCtl->setGeometry(BoardLayout::pixels(BoardLayout::ChimeiTwips));
 

@@ -16,6 +16,7 @@
 #include <array>
 #include <functional>
 
+class ChimeiCtl_DX;
 class M_Degit;
 class QLabel;
 class QTime;
@@ -35,9 +36,8 @@ public:
     ControlArray<M_Degit> Degit{0};
     ControlArray<QLabel> lblSeiriNum{0};
     ControlArray<M_Degit> TimeDegit{0};
-    // The stop-name line. A plain placeholder widget until the real control is put in its
-    // place (same geometry, object name "ChimeiCtl").
-    QWidget* ChimeiCtl = nullptr;
+    // The stop-name line.
+    ChimeiCtl_DX* ChimeiCtl = nullptr;
     // Built-in pictures of the backlight states OFF, ON1, ON2.
     std::array<QImage, 3> imgRes;
     // Clock tick, 1000 ms, stopped until the operation panel starts it.

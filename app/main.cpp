@@ -1,13 +1,13 @@
-#include "app/Form1.h"
-#include "settings/Settings.h"
+// K41: the fare display board of a Japanese route bus, with its operation panel.
+#include "app/Startup.h"
+#include "platform/AppInfo.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
-    QApplication a(argc, argv);
-    Settings settings;
-    Form1 board(settings);
-    board.Form_Load();
-    board.show();
-    return a.exec();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(AppInfo::exeBaseName());
+    Startup startup(AppInfo::settingsFilePath());
+    startup.run();
+    return QApplication::exec();
 }

@@ -1,0 +1,52 @@
+#include "app/Startup.h"
+
+#include "app/Form1.h"
+#include "app/WindowsIniHost.h"
+#include "controls/stopname/ChimeiCtl_DX.h"
+#include "panel/frmCtl.h"
+#include "settings/mdlIniIoEx.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+Startup::Startup(const QString& settingsPath) : m_settingsPath(settingsPath) {
+    board = std::make_unique<Form1>(settings);
+    panel = std::make_unique<frmCtl>(settings, *board);
+    iniHost = std::make_unique<WindowsIniHost>(settings, *board, *panel);
+    board->setPanelWindow(panel.get());
+
+    board->onShowPanel = [this] { showPanel(); };
+    board->onLoadSettings = [this] { mdlIniIoEx::LoadIniFile(m_settingsPath, *iniHost); };
+    board->onApplyStopName = [this](const Settings& s) {
+        ChimeiCtl_DX& line = *board->ChimeiCtl;
+        line.setBackColor(s.ChimeiBackColor);
+        line.setForeColor(s.ChimeiForeColor);
+        line.setFontMode(s.ChimeiFontMode);
+        line.setFontBold(s.ChimeiFontBold == 1);
+        line.setTsugiwaMode(s.TsugiwaMode);
+        line.setTsugiwaColor(s.TsugiwaColor);
+        line.setTsugiwaFontMode(s.TsugiwaFontMode);
+        line.setTsugiwaBold(s.TsugiwaBold == 1);
+    };
+    panel->onQuitConfirmed = [this] { mdlIniIoEx::SaveIniFile(m_settingsPath, *iniHost); };
+}
+
+Startup::~Startup() = default;
+
+void Startup::run() {
+    board->Form_Load();
+    board->show();
+}
+
+void Startup::showPanel() {
+    panel->show();
+    panel->Form_Load();
+    panel->raise();
+    board->move(0, 0);
+    // The panel goes to the bottom-right corner of the screen, frame included.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        const QRect frame = panel->frameGeometry();
+        panel->move(area.right() + 1 - frame.width(), area.bottom() + 1 - frame.height());
+    }
+}

@@ -1,0 +1,31 @@
+#pragma once
+// K41's windows and their wiring: the live settings store, the board, the operation panel,
+// and the settings file between them. main() makes one, tests make their own with a
+// settings file in a temporary folder.
+#include "settings/Settings.h"
+
+#include <QString>
+#include <memory>
+
+class Form1;
+class frmCtl;
+class WindowsIniHost;
+
+class Startup {
+public:
+    // `settingsPath` is the settings file read at start and written when quitting.
+    explicit Startup(const QString& settingsPath);
+    ~Startup();
+
+    // The board's load: defaults, the panel shown and placed, the settings file read.
+    void run();
+
+    Settings settings;
+    std::unique_ptr<Form1> board;
+    std::unique_ptr<frmCtl> panel;
+    std::unique_ptr<WindowsIniHost> iniHost;
+
+private:
+    void showPanel();
+    QString m_settingsPath;
+};

@@ -1,0 +1,136 @@
+#pragma once
+// The operation panel ("集中操作盤"): the driver's console of the simulated bus. Two route-entry
+// faces lie on top of each other (dials `Frame1` 0, keypad `Frame1` 1); "リセット" loads the
+// route, "データ戻し"/"データ送り" step the stops, "表示消去" blanks the board, `Frame6` holds
+// the late-night fare and the stop-name scroll settings. The panel owns the route state and
+// drives the board (`Form1`) through its control arrays; settings are read from the live
+// store at the moment they are needed.
+#include "panel/DispDataHost.h"
+#include "panel/FareTable.h"
+#include "panel/RouteLoadHost.h"
+#include "panel/RouteState.h"
+#include "settings/CtrlDataInfo.h"
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QScrollBar;
+class ChimeiCtl_DX;
+class DialFace;
+class Form1;
+class KeypadFace;
+struct Settings;
+
+
+class frmCtl : public QWidget, private RouteLoadHost, private DispDataHost {
+    Q_OBJECT
+public:
+    frmCtl(Settings& settings, Form1& board, QWidget* parent = nullptr);
+    ~frmCtl() override;
+
+    // Controls, by their names and indexes.
+    std::array<QWidget*, 2> Frame1{}; // 0 dial face, 1 keypad face
+    DialFace* dialFace = nullptr;
+    KeypadFace* keypadFace = nullptr;
+    std::array<QPushButton*, 2> Command1{}; // "リセット": 0 dials, 1 keypad
+    std::array<QPushButton*, 2> Command2{}; // 0 "データ戻し", 1 "データ送り"
+    QPushButton* Check1 = nullptr;          // "表示消去", stays down while checked
+    QGroupBox* Frame6 = nullptr;
+    QCheckBox* Check2 = nullptr; // "深夜料金"
+    std::array<QScrollBar*, 2> HScroll1{};
+    std::array<QLabel*, 2> Label1{};
+    std::array<QLabel*, 2> Label3{};
+    QGroupBox* Frame2 = nullptr;              // "バックライト"
+    std::array<QPushButton*, 3> Option4{};    // "OFF", "ON1", "ON2"
+    QGroupBox* grpM_Tape = nullptr;           // announcements
+    std::array<QPushButton*, 4> tapeButtons{}; // cmdTapeBack, cmdTapeNext, cmdTapeStop, cmdTapeSet
+    QPushButton* Command4 = nullptr;          // "設定..."
+    QPushButton* Command8 = nullptr;          // "ﾊﾞｰｼﾞｮﾝ"
+    QPushButton* Check4 = nullptr;            // ">>" / "<<" preview toggle
+    QLabel* Label4 = nullptr;
+    QLabel* picSeirikenPrev = nullptr;
+    QComboBox* Combo1 = nullptr;
+
+    bool KeyInKeitou = false;
+
+    // Start-up of the panel: the board's caption and the key shapes.
+    void Form_Load();
+
+    void CommandButton1_Click(int Index);
+    void List2_Click(int Index);
+    void List3_Click(int Index);
+    void Command1_Click(int Index);
+    void Command2_Click(int Index);
+    void Check1_Click();
+    void HScroll1_Change(int Index);
+    void Check4_Click();
+    void Frame1_DblClick(int Index);
+    void Command8_Click();
+    // The backlight state now selected: 0 OFF, 1 ON1, 2 ON2.
+    int backlightIndex() const;
+
+    // Puts row `Index` of the fare table on the board.
+    void DispData(qint16 Index);
+
+    void GetCtrlDataInfo(CtrlDataInfo& info) const;
+    void SetCtrlDataInfo(const CtrlDataInfo& info);
+
+    // The loaded route.
+    const FareTable& fareTable() const { return m_table; }
+    const RouteState& routeState() const { return m_state; }
+
+    // Which entry face was last sent to the back (0 or 1).
+    qint16 frameIndex() const { return m_frameIndex; }
+
+    // What quitting does once confirmed (writing the settings file among it). The start-up
+    // wires it; tests replace it so that nothing is written beside the executable.
+    std::function<void()> onQuitConfirmed;
+    // Asks the close question; tests replace it. Returns true for Yes.
+    std::function<bool()> askQuit;
+    // Shows an operator message (OK only, no icon, the application's title); tests replace it.
+    std::function<void(const QString&)> showMessageBox;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // What the route load and the fare display update do to the board and the panel.
+    const Settings& settings() const override;
+    void playSound(const QString& path, const QString& channel, qint16 sync) override;
+    void loadBroadcastData(const QString& folder, const QString& route) override;
+    qint16 tsugiwaMode() const override;
+    void setTsugiwaMode(qint16 mode) override;
+    void setChimei(const QString& text) override;
+    void resetDegit(int index, bool lit) override;
+    void setDegitValue(int index, const QVariant& value) override;
+    void holdLampTest(int ms) override;
+    void enableDataButtons() override;
+    void showMessage(const QString& text) override;
+    QDate currentDate() const override;
+    void dispData(qint16 index) override;
+    bool lateNightFare() const override;
+    QDateTime currentDateTime() const override;
+    void clearSeirikenPreview() override;
+    void drawSeirikenPreview(const SeirikenTicket& ticket) override;
+
+    void buildDataButtons();
+    void buildFrame6();
+    void buildBacklight();
+    void buildAnnouncements();
+    void buildCommands();
+    void buildPreview();
+    void setWidthTwips(int twips);
+    ChimeiCtl_DX* stopName() const;
+
+    Settings& m_settings;
+    Form1& m_board;
+    qint16 m_frameIndex = 0;
+    FareTable m_table;
+    RouteState m_state;
+};
