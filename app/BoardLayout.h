@@ -14,8 +14,12 @@ constexpr int Cells = 24;
 constexpr int ClientWidthTwips = 8145;
 constexpr int ClientHeightTwips = 4995;
 
-constexpr int row(int i) { return (i - 1) / 6; }
-constexpr int column(int i) { return (i - 1) % 6; }
+constexpr int row(int i) {
+    return (i - 1) / 6;
+}
+constexpr int column(int i) {
+    return (i - 1) % 6;
+}
 
 constexpr std::array<int, 4> DegitTops{1815, 2580, 3360, 4140};
 constexpr std::array<int, 4> LabelTops{1545, 2310, 3090, 3870};
@@ -42,7 +46,8 @@ inline QRect pixels(const QRect& twips) {
 inline QRect cellPixels(int i) {
     const QRect digit = pixels(degitTwips(i));
     const QRect label = pixels(labelTwips(i));
-    return QRect(QPoint(digit.left() - 2, label.top() - 2), QPoint(digit.right() + 2, digit.bottom() + 1));
+    return QRect(QPoint(digit.left() - 2, label.top() - 2),
+                 QPoint(digit.right() + 2, digit.bottom() + 1));
 }
 
 } // namespace BoardLayout

@@ -48,12 +48,14 @@ void drawStopNameWindow(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(MatrixDot);
     for (int y = line.top() + 2; y < line.bottom(); y += 4)
-        for (int x = line.left() + 2; x < line.right(); x += 4) p.drawRect(x, y, 2, 2);
+        for (int x = line.left() + 2; x < line.right(); x += 4)
+            p.drawRect(x, y, 2, 2);
 }
 
 void drawCells(QPainter& p) {
     QRect all;
-    for (int i = 1; i <= BoardLayout::Cells; ++i) all |= BoardLayout::cellPixels(i);
+    for (int i = 1; i <= BoardLayout::Cells; ++i)
+        all |= BoardLayout::cellPixels(i);
     p.setPen(Qt::NoPen);
     p.setBrush(GridPanel);
     p.drawRoundedRect(all.adjusted(-8, -6, 8, 6), 5, 5);

@@ -6,9 +6,8 @@
 
 #include <vector>
 
-template <typename T>
-class ControlArray {
-public:
+template <typename T> class ControlArray {
+  public:
     ControlArray() = default;
     explicit ControlArray(int lowerBound) : m_lower(lowerBound) {}
 
@@ -28,7 +27,7 @@ public:
     auto begin() const { return m_items.begin(); }
     auto end() const { return m_items.end(); }
 
-private:
+  private:
     int m_lower = 0;
     std::vector<T*> m_items;
 };

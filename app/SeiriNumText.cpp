@@ -5,14 +5,11 @@
 SeiriNumText SeiriNumText::forStyle(qint16 style, qint16 pad) {
     SeiriNumText t;
     const bool padded = pad != 0;
-    QString heading; // a style above 11 chooses none and writes the empty text
-    switch (style) {
-    case 2: case 3: heading = QStringLiteral("な し"); break;
-    case 4: case 5: heading = QStringLiteral("無 券"); break;
-    case 6: case 7: heading = QStringLiteral("券なし"); break;
-    case 8: case 9: heading = QStringLiteral("券無し"); break;
-    default: break;
-    }
+    // Headings of label 1 for styles 2 to 11, two styles each; a style above 11 chooses none
+    // and writes the empty text.
+    static const char16_t* const Headings[] = {u"な し", u"無 券", u"券なし", u"券無し", u""};
+    QString heading;
+    if (style >= 2 && style <= 11) heading = QString::fromUtf16(Headings[(style - 2) / 2]);
     if (style < 2) {
         t.label1Face = Fonts::NumC2;
     } else {
@@ -22,19 +19,23 @@ SeiriNumText SeiriNumText::forStyle(qint16 style, qint16 pad) {
     if (style < 0 || style > 11) return t;
 
     if (style == 0) {
-        for (int n = 1; n <= 24; ++n) t.captions[size_t(n)] = number(n, padded);
+        for (int n = 1; n <= 24; ++n)
+            t.captions[size_t(n)] = number(n, padded);
     } else if (style == 1) {
-        for (int n = 0; n <= 23; ++n) t.captions[size_t(n + 1)] = number(n, padded);
+        for (int n = 0; n <= 23; ++n)
+            t.captions[size_t(n + 1)] = number(n, padded);
     } else {
         // Odd styles number labels 2 to 24 from 2, even ones from 1.
         const int first = style % 2 == 1 ? 2 : 1;
-        for (int n = 1; n <= 23; ++n) t.captions[size_t(n + 1)] = number(n - 1 + first, padded);
+        for (int n = 1; n <= 23; ++n)
+            t.captions[size_t(n + 1)] = number(n - 1 + first, padded);
     }
     return t;
 }
 
 QString SeiriNumText::number(int n, bool pad) {
-    const QString narrow = pad ? QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')) : QString::number(n);
+    const QString narrow =
+        pad ? QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')) : QString::number(n);
     QString wide;
     wide.reserve(narrow.size());
     for (const QChar c : narrow)

@@ -13,7 +13,8 @@
 namespace mdlK41_000 {
 
 void ClearFareDigits(Form1& board) {
-    for (int i = 1; i <= 24; ++i) board.Degit[i]->setValue(0);
+    for (int i = 1; i <= 24; ++i)
+        board.Degit[i]->setValue(0);
 }
 
 void InitDefaults(Form1& board, Settings& settings, int backlightIndex) {
@@ -39,8 +40,9 @@ void SeirikenNumSet(Form1& board, qint16 style, qint16 pad) {
         QMessageBox::critical(&board, QStringLiteral("エラー！"),
                               SeiriNumText::errorText(e.number(), e.description()));
     } catch (const std::exception& e) {
-        QMessageBox::critical(&board, QStringLiteral("エラー！"),
-                              SeiriNumText::errorText(K41Error::InvalidCall, QString::fromUtf8(e.what())));
+        QMessageBox::critical(
+            &board, QStringLiteral("エラー！"),
+            SeiriNumText::errorText(K41Error::InvalidCall, QString::fromUtf8(e.what())));
     }
 }
 

@@ -19,14 +19,16 @@ void applyDigitColours(M_Degit* d, const Settings& s) {
 
 void SetProp(const Settings& s, Form1& board, int backlightIndex) {
     // Hidden labels are still renumbered and recoloured, so they are current when shown.
-    for (int i = 1; i <= 24; ++i) board.lblSeiriNum[i]->setVisible(s.UseSeiriNumAuto != 0);
+    for (int i = 1; i <= 24; ++i)
+        board.lblSeiriNum[i]->setVisible(s.UseSeiriNumAuto != 0);
     mdlK41_000::SeirikenNumSet(board, s.SeiriNumStyle, s.SeiriNumZeroFill);
 
     const int state = backlightIndex == 0 ? 0 : backlightIndex == 1 ? 1 : 2;
     const OleColor numberColours[3] = {s.SeiriNumColorOff, s.SeiriNumColorOn1, s.SeiriNumColorOn2};
     board.setSeiriNumForeColor(numberColours[state]);
 
-    for (int i = 1; i <= 24; ++i) applyDigitColours(board.Degit[i], s);
+    for (int i = 1; i <= 24; ++i)
+        applyDigitColours(board.Degit[i], s);
     applyDigitColours(board.TimeDegit[0], s);
     applyDigitColours(board.TimeDegit[1], s);
 

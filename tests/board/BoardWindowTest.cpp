@@ -23,18 +23,20 @@ namespace {
 
 // Counts the drags the board hands to the window system instead of starting them.
 class DragCountingBoard : public Form1 {
-public:
+  public:
     using Form1::Form1;
     int moves = 0;
 
-protected:
+  protected:
     bool beginSystemMove() override {
         ++moves;
         return true;
     }
 };
 
-QColor luma(const QImage& img, int x, int y) { return QColor(img.pixel(x, y)); }
+QColor luma(const QImage& img, int x, int y) {
+    return QColor(img.pixel(x, y));
+}
 
 } // namespace
 
@@ -111,7 +113,8 @@ TEST(BoardWindow, StartUpClearsFaresAppliesDefaultsAndRunsTheHooksInOrder) {
     board.Form_Load();
 
     EXPECT_EQ(order, (QStringList{"panel", "settings"}));
-    for (int i = 1; i <= 24; ++i) EXPECT_EQ(board.Degit[i]->Value(), QVariant(0)) << i;
+    for (int i = 1; i <= 24; ++i)
+        EXPECT_EQ(board.Degit[i]->Value(), QVariant(0)) << i;
     EXPECT_EQ(settings.UseSeiriNumAuto, 1);
     EXPECT_EQ(settings.SeiriNumColorOff, OleColor(16777215));
     EXPECT_EQ(settings.SeiriNumColorOn1, OleColor(12648384));
@@ -212,7 +215,8 @@ TEST(BoardWindow, DoubleClickCancelChangesNoOtherDigit) {
     board.Degit_DblClick(5);
 
     EXPECT_TRUE(panel.isEnabled());
-    for (int i = 1; i <= 24; ++i) EXPECT_EQ(board.Degit[i]->FillZero(), 0) << i;
+    for (int i = 1; i <= 24; ++i)
+        EXPECT_EQ(board.Degit[i]->FillZero(), 0) << i;
 }
 
 TEST(BoardWindow, DoubleClickOnADigitWithoutUserSetOpensNothing) {

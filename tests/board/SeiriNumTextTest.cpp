@@ -14,6 +14,7 @@ struct Row {
     const char16_t* caption; // nullptr: the label keeps what it had
 };
 
+// clang-format off
 const Row Rows[] = {
     {0, 0, 1, u"１"},       {0, 0, 9, u"９"},       {0, 0, 24, u"２４"},
     {0, 1, 1, u"０１"},     {0, 1, 10, u"１０"},    {0, 1, 24, u"２４"},
@@ -32,6 +33,7 @@ const Row Rows[] = {
     {12, 0, 1, u""},        {12, 0, 2, nullptr},    {12, 0, 24, nullptr},
     {-1, 0, 1, nullptr},    {-1, 0, 24, nullptr},   {32767, 1, 1, u""},
 };
+// clang-format on
 
 } // namespace
 
@@ -39,8 +41,8 @@ TEST(SeiriNumText, EveryStyleGivesTheCaptionsOfItsTable) {
     for (const Row& r : Rows) {
         const SeiriNumText t = SeiriNumText::forStyle(r.style, r.pad);
         const auto& got = t.captions[size_t(r.label)];
-        SCOPED_TRACE(testing::Message() << "style " << r.style << " pad " << r.pad << " label "
-                                        << r.label);
+        SCOPED_TRACE(testing::Message()
+                     << "style " << r.style << " pad " << r.pad << " label " << r.label);
         if (!r.caption) {
             EXPECT_FALSE(got.has_value());
         } else {
@@ -60,7 +62,8 @@ TEST(SeiriNumText, NumberStylesKeepLabelOneInTheDigitFaceAndHeadingsUseThePGothi
 TEST(SeiriNumText, StylesWithinRangeWriteAllTwentyFourLabelsInSequence) {
     for (qint16 style = 0; style <= 11; ++style) {
         const SeiriNumText t = SeiriNumText::forStyle(style, 0);
-        for (int i = 1; i <= 24; ++i) EXPECT_TRUE(t.captions[size_t(i)].has_value()) << style << "/" << i;
+        for (int i = 1; i <= 24; ++i)
+            EXPECT_TRUE(t.captions[size_t(i)].has_value()) << style << "/" << i;
         EXPECT_FALSE(t.captions[0].has_value());
         // Labels 3 to 24 always count up by one from label 2.
         const int second = t.captions[2]->right(1).at(0).unicode() - 0xFF10;
@@ -70,6 +73,7 @@ TEST(SeiriNumText, StylesWithinRangeWriteAllTwentyFourLabelsInSequence) {
 
 TEST(SeiriNumText, ErrorBoxTextHasItsBlocksSeparatedByEmptyLines) {
     EXPECT_EQ(SeiriNumText::errorText(9, QStringLiteral("インデックスが有効範囲にありません。")),
-              QStringLiteral("エラーです！\r\n\r\nコード：9\r\n\r\n内容：インデックスが有効範囲にありません。"
-                             "\r\n\r\nモジュール：IniIO-SeirikenNumSet( )"));
+              QStringLiteral(
+                  "エラーです！\r\n\r\nコード：9\r\n\r\n内容：インデックスが有効範囲にありません。"
+                  "\r\n\r\nモジュール：IniIO-SeirikenNumSet( )"));
 }

@@ -1,9 +1,9 @@
 // Applying the settings to the board: what the ticket numbers and digits show afterwards.
+#include "settings/SetProp.h"
 #include "app/Form1.h"
 #include "app/mdlK41_000.h"
 #include "controls/digit/M_Degit.h"
 #include "platform/Fonts.h"
-#include "settings/SetProp.h"
 #include "settings/Settings.h"
 #include "tests/common/TestUtil.h"
 
@@ -14,7 +14,9 @@
 
 namespace {
 
-QColor textColour(const QLabel* l) { return l->palette().color(QPalette::WindowText); }
+QColor textColour(const QLabel* l) {
+    return l->palette().color(QPalette::WindowText);
+}
 
 } // namespace
 
@@ -63,8 +65,10 @@ TEST(SetProp, TicketNumbersTakeTheColourOfTheSelectedBacklightState) {
     s.SeiriNumColorOff = Colour::rgb(1, 1, 1);
     s.SeiriNumColorOn1 = Colour::rgb(2, 2, 2);
     s.SeiriNumColorOn2 = Colour::rgb(3, 3, 3);
-    const std::pair<int, QColor> cases[] = {{0, QColor(1, 1, 1)}, {1, QColor(2, 2, 2)},
-                                            {2, QColor(3, 3, 3)}, {-1, QColor(3, 3, 3)},
+    const std::pair<int, QColor> cases[] = {{0, QColor(1, 1, 1)},
+                                            {1, QColor(2, 2, 2)},
+                                            {2, QColor(3, 3, 3)},
+                                            {-1, QColor(3, 3, 3)},
                                             {7, QColor(3, 3, 3)}};
     for (const auto& [index, colour] : cases) {
         SetProp(s, board, index);
@@ -113,7 +117,8 @@ TEST(SeirikenNumSet, ALabelThatCannotBeWrittenStopsTheNumberingWithTheModuleErro
     SetProp(s, board, 0);
     // A column cut short after label 10: labels 1 to 10 are renumbered, then the error.
     ControlArray<QLabel> shortColumn{0};
-    for (int i = 0; i <= 10; ++i) shortColumn.append(board.lblSeiriNum[i]);
+    for (int i = 0; i <= 10; ++i)
+        shortColumn.append(board.lblSeiriNum[i]);
     const QString label11Before = board.lblSeiriNum[11]->text();
     std::swap(board.lblSeiriNum, shortColumn);
 

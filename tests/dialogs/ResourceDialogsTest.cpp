@@ -108,7 +108,8 @@ TEST(ResourceDialogs, FilePickerTurnsNulSeparatedPairsIntoFiltersAndReturnsThePa
         dlg->selectFile(wav);
         static_cast<QDialog*>(dlg)->accept();
     });
-    const QString chosen = Zk3FileDlg(nullptr, 0, filter, QString(), QStringLiteral("サウンドの選択"));
+    const QString chosen =
+        Zk3FileDlg(nullptr, 0, filter, QString(), QStringLiteral("サウンドの選択"));
     EXPECT_EQ(filters, (QStringList{QStringLiteral("Wave ファイル (*.wav)"),
                                     QStringLiteral("画像 (*.bmp *.gif *.jpg)")}));
     EXPECT_EQ(title, QStringLiteral("サウンドの選択"));
