@@ -112,7 +112,9 @@ void Form1::buildControls() {
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 }
 
-void Form1::setPanelWindow(QWidget* panel) { m_panel = panel; }
+void Form1::setPanelWindow(QWidget* panel) {
+    m_panel = panel;
+}
 
 void Form1::setPicture(const QImage& picture) {
     m_picture = picture;
@@ -199,8 +201,9 @@ void Form1::Degit_DblClick(int Index) {
                                   .arg(e.number())
                                   .arg(e.description()));
     } catch (const std::exception& e) {
-        QMessageBox::critical(this, QStringLiteral("エラー"),
-                              QStringLiteral("エラーです。\r\n\r\n%1").arg(QString::fromUtf8(e.what())));
+        QMessageBox::critical(
+            this, QStringLiteral("エラー"),
+            QStringLiteral("エラーです。\r\n\r\n%1").arg(QString::fromUtf8(e.what())));
     }
     if (panel) panel->setEnabled(true);
 }
@@ -221,7 +224,9 @@ void Form1::CopyZeroRules(int Index) {
     }
 }
 
-void Form1::Timer1_Timer() { ShowClock(QTime::currentTime()); }
+void Form1::Timer1_Timer() {
+    ShowClock(QTime::currentTime());
+}
 
 void Form1::ShowClock(const QTime& time) {
     TimeDegit[0]->setValue(time.hour());
@@ -233,6 +238,8 @@ void Form1::GetFormInfo() {
     BoardTop = Twips::fromPixels(y());
 }
 
-void Form1::SetFormInfo() { move(safePixels(BoardLeft), safePixels(BoardTop)); }
+void Form1::SetFormInfo() {
+    move(safePixels(BoardLeft), safePixels(BoardTop));
+}
 
 void Form1::DeleteRgn() {}

@@ -25,7 +25,7 @@ struct Settings;
 
 class Form1 : public QWidget {
     Q_OBJECT
-public:
+  public:
     // `settings` is the live settings store; it must outlive the board.
     explicit Form1(Settings& settings, QWidget* parent = nullptr);
     ~Form1() override;
@@ -101,13 +101,13 @@ public:
     // Called at exit. The window owns its clip region, so nothing is released here.
     void DeleteRgn();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     // Hands the move to the window system; a seam for tests. Returns whether it started.
     virtual bool beginSystemMove();
 
-private:
+  private:
     void buildControls();
     void redrawBackBuffer();
 
