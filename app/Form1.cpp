@@ -1,11 +1,10 @@
 #include "app/Form1.h"
 
-#include "controls/stopname/ChimeiCtl_DX.h"
-
 #include "app/BoardLayout.h"
 #include "app/BoardPicture.h"
 #include "app/mdlK41_000.h"
 #include "controls/digit/M_Degit.h"
+#include "controls/stopname/ChimeiCtl_DX.h"
 #include "platform/Fonts.h"
 #include "platform/PropertyBag.h"
 #include "platform/Twips.h"
