@@ -59,6 +59,7 @@ frmCtl::frmCtl(Settings& settings, Form1& board, QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_settings(settings), m_board(board) {
     setObjectName(QStringLiteral("frmCtl"));
+    endProgram = [] { QCoreApplication::exit(0); };
     setWindowTitle(QStringLiteral("集中操作盤"));
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -340,7 +341,7 @@ void frmCtl::closeEvent(QCloseEvent* event) {
     m_board.DeleteRgn();
     mdlSndAPI::SndCloseAll();
     if (onQuitConfirmed) onQuitConfirmed();
-    QCoreApplication::exit(0);
+    if (endProgram) endProgram();
 }
 
 void frmCtl::Command1_Click(int Index) {

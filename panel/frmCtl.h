@@ -91,6 +91,9 @@ public:
     // What quitting does once confirmed (writing the settings file among it). The start-up
     // wires it; tests replace it so that nothing is written beside the executable.
     std::function<void()> onQuitConfirmed;
+    // Ends the program after a confirmed quit (QCoreApplication::exit). Tests replace it: once
+    // called, every event loop of the process would return at once.
+    std::function<void()> endProgram;
     // Asks the close question; tests replace it. Returns true for Yes.
     std::function<bool()> askQuit;
     // Shows an operator message (OK only, no icon, the application's title); tests replace it.

@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config git
-  qt6-base-dev libgl-dev
+  qt6-base-dev qt6-base-private-dev libgl-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libsdl2-dev libsndfile1-dev libfluidsynth-dev timgm6mb-soundfont
   libespeak-ng-dev espeak-ng-data libmecab-dev mecab mecab-ipadic-utf8

@@ -1,0 +1,59 @@
+#include "tests/app/AppFixture.h"
+
+#include "app/Form1.h"
+#include "panel/KeypadFace.h"
+#include "panel/frmCtl.h"
+#include "tests/common/TestUtil.h"
+#include "tests/digit/DigitProbe.h"
+
+#include <QPushButton>
+#include <QTest>
+
+In4File AppFixture::sampleSettings() {
+    In4File file;
+    file.options.FareDataDir = QStringLiteral(K41_SAMPLES_DIR "/fare");
+    file.options.TapeDataDir = QStringLiteral(K41_SAMPLES_DIR "/tape");
+    file.options.TsugiwaMode = 1;
+    file.ctrl.PanelLeft = 9000;
+    file.ctrl.PanelTop = 900;
+    return file;
+}
+
+void AppFixture::startWith(const In4File& file) {
+    TestUtil::writeFile(settingsPath(), In4Format::write(file));
+    start();
+}
+
+void AppFixture::start() {
+    k41 = std::make_unique<Startup>(settingsPath());
+    k41->panel->showMessageBox = [this](const QString& text) { messages << text; };
+    k41->panel->endProgram = [this] { ended = true; };
+    k41->run();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(k41->board.get()));
+}
+
+void AppFixture::stop() { k41.reset(); }
+
+Form1& AppFixture::board() const { return *k41->board; }
+frmCtl& AppFixture::panel() const { return *k41->panel; }
+
+void AppFixture::click(QWidget* widget) {
+    ASSERT_TRUE(widget->isEnabled()) << widget->objectName().toStdString();
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+void AppFixture::key(int index) { click(panel().keypadFace->CommandButton1[size_t(index)]); }
+
+void AppFixture::loadFromKeypad(const QString& route, const QString& section) {
+    key(10);
+    for (QChar c : route) key(c.digitValue());
+    key(11);
+    for (QChar c : section) key(c.digitValue());
+    click(panel().keypadFace->Command1);
+}
+
+QString AppFixture::fareShown(int i) const { return DigitProbe::read(*board().Degit[i]); }
+
+QString AppFixture::fareText(int fare) {
+    return fare == 0 ? QStringLiteral("    ") : QString::number(fare).rightJustified(4, u' ');
+}

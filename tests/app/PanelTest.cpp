@@ -1,0 +1,214 @@
+// The operation panel driven with mouse clicks on the real windows, checked on what the board
+// shows: the fare digits' lamps, the stop-name line, the panel's enabled controls.
+#include "tests/app/AppFixture.h"
+
+#include "app/Form1.h"
+#include "controls/digit/M_Degit.h"
+#include "controls/stopname/ChimeiCtl_DX.h"
+#include "panel/DialFace.h"
+#include "panel/Hy3File.h"
+#include "panel/KeypadFace.h"
+#include "panel/frmCtl.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <qpa/qwindowsysteminterface.h>
+
+namespace {
+
+std::vector<FareRow> sampleRoute(int route) {
+    return Hy3File::readRows(
+        Hy3File::readFile(QStringLiteral(K41_SAMPLES_DIR "/fare/%1.hy3").arg(route)));
+}
+
+// Posts a click as the window system delivers it, so that a held wait holds it back.
+void postClick(QWidget* button) {
+    QWindow* window = button->window()->windowHandle();
+    const QPointF local = button->mapTo(button->window(), button->rect().center());
+    const QPointF global = button->mapToGlobal(button->rect().center());
+    QWindowSystemInterface::handleMouseEvent(window, local, global, Qt::LeftButton, Qt::LeftButton,
+                                             QEvent::MouseButtonPress);
+    QWindowSystemInterface::handleMouseEvent(window, local, global, Qt::NoButton, Qt::LeftButton,
+                                             QEvent::MouseButtonRelease);
+}
+
+} // namespace
+
+class PanelTest : public AppFixture {};
+
+TEST_F(PanelTest, KeypadRouteLoadsFromTheSectionAndStepsStopByStop) {
+    startWith(sampleSettings());
+    const auto rows = sampleRoute(1);
+    loadFromKeypad("1", "2");
+
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
+    EXPECT_EQ(panel().routeState().CurStop, 1);
+    EXPECT_EQ(fareShown(1), fareText(0)) << "ticket numbers below the section keep the load's 0";
+    for (int t = 2; t <= 24; ++t) EXPECT_EQ(fareShown(t), fareText(rows[1].Fare(t))) << t;
+    EXPECT_EQ(board().ChimeiCtl->accessibleDescription(), "次は" + rows[1].StopName);
+
+    click(panel().Command2[1]); // データ送り
+    EXPECT_EQ(panel().routeState().CurStop, 2);
+    for (int t = 2; t <= 24; ++t) EXPECT_EQ(fareShown(t), fareText(rows[2].Fare(t))) << t;
+
+    click(panel().Command2[0]); // データ戻し
+    click(panel().Command2[0]);
+    EXPECT_EQ(panel().routeState().CurStop, 0);
+    EXPECT_EQ(board().ChimeiCtl->accessibleDescription(), rows[0].StopName)
+        << "the first stop of a route is shown without 次は";
+
+    // At the first row "データ戻し" changes nothing, not even a redraw.
+    const QImage before = board().Degit[5]->backBuffer();
+    const qint64 key = before.cacheKey();
+    click(panel().Command2[0]);
+    EXPECT_EQ(panel().routeState().CurStop, 0);
+    EXPECT_EQ(board().Degit[5]->backBuffer().cacheKey(), key);
+
+    // Stepping to the last row and once more stays there.
+    for (size_t i = 1; i < rows.size() + 2; ++i) click(panel().Command2[1]);
+    EXPECT_EQ(panel().routeState().CurStop, int(rows.size()) - 1);
+}
+
+TEST_F(PanelTest, DisplayClearBlanksTheBoardAndReleasingItRedrawsTheSameRow) {
+    startWith(sampleSettings());
+    const auto rows = sampleRoute(1);
+    loadFromKeypad("1", "1");
+    click(panel().Command2[1]);
+    click(panel().Command2[1]);
+    const QString shown5 = fareShown(5);
+
+    click(panel().Check1);
+    for (int t = 1; t <= 24; ++t) EXPECT_EQ(fareShown(t), "    ") << t;
+    EXPECT_TRUE(board().ChimeiCtl->accessibleDescription().isEmpty());
+    EXPECT_FALSE(panel().Frame1[0]->isEnabled());
+    EXPECT_FALSE(panel().Frame1[1]->isEnabled());
+    EXPECT_FALSE(panel().Command2[0]->isEnabled());
+    EXPECT_FALSE(panel().Command2[1]->isEnabled());
+    EXPECT_TRUE(panel().Check1->isEnabled());
+
+    click(panel().Check1);
+    EXPECT_EQ(panel().routeState().CurStop, 2);
+    EXPECT_EQ(fareShown(5), shown5);
+    EXPECT_EQ(fareShown(2), fareText(rows[2].Fare(2)));
+    EXPECT_TRUE(panel().Frame1[1]->isEnabled());
+    EXPECT_TRUE(panel().Command2[1]->isEnabled());
+}
+
+TEST_F(PanelTest, StateTableEnablesTheDataButtonsOnlyOnceARouteIsLoaded) {
+    startWith(sampleSettings());
+    EXPECT_FALSE(panel().Command2[0]->isEnabled());
+    EXPECT_FALSE(panel().Command2[1]->isEnabled());
+    EXPECT_FALSE(panel().Check1->isEnabled());
+    loadFromKeypad("99", "1"); // no such route
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages.at(0), "指定した系統のデータがありません...");
+    EXPECT_FALSE(panel().Command2[1]->isEnabled());
+    loadFromKeypad("1", "1");
+    EXPECT_TRUE(panel().Command2[0]->isEnabled());
+    EXPECT_TRUE(panel().Check1->isEnabled());
+}
+
+TEST_F(PanelTest, KeypadFillsTheRouteAndSectionDisplaysByItsRules) {
+    startWith(sampleSettings());
+    QLabel* route = panel().keypadFace->Label2[0];
+    QLabel* section = panel().keypadFace->Label2[2];
+    key(4);
+    key(2);
+    EXPECT_EQ(section->text(), "42") << "digits before any 系統 go to the section";
+    EXPECT_EQ(route->text(), "");
+    key(10);
+    for (int d : {1, 2, 3, 4, 5, 6}) key(d);
+    EXPECT_EQ(route->text(), "12345");
+    EXPECT_EQ(section->text(), "42");
+    key(11);
+    for (int d : {7, 8, 9, 1}) key(d);
+    EXPECT_EQ(section->text(), "789");
+    key(10);
+    EXPECT_EQ(route->text(), "") << "系統 empties only the route display";
+    EXPECT_EQ(section->text(), "789");
+    EXPECT_EQ(panel().routeState().RouteText, "") << "keys alone load nothing";
+}
+
+TEST_F(PanelTest, DialsLoadTheSameFileAsTheKeypadAndKeepTheRouteAsEntered) {
+    startWith(sampleSettings());
+    DialFace& dials = *panel().dialFace;
+    const QString digits = "00012";
+    for (int i = 0; i < 5; ++i) dials.List2[size_t(i)]->setCurrentRow(digits.at(i).digitValue());
+    for (int i = 0; i < 3; ++i) dials.List3[size_t(i)]->setCurrentRow(i == 2 ? 3 : 0);
+    panel().Frame1_DblClick(1); // the keypad face to the back: the dials in front
+    click(dials.Command1);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
+    EXPECT_EQ(panel().routeState().RouteText, "00012");
+    EXPECT_EQ(panel().routeState().CurStop, 2);
+    const auto rows = sampleRoute(12);
+    EXPECT_EQ(fareShown(3), fareText(rows[2].Fare(3)));
+}
+
+TEST_F(PanelTest, EverySampleRoutePutsItsFaresUnderEveryTicketNumber) {
+    startWith(sampleSettings());
+    for (int route : {1, 7, 12}) {
+        loadFromKeypad(QString::number(route), "1");
+        ASSERT_TRUE(messages.isEmpty()) << route;
+        const auto rows = sampleRoute(route);
+        for (int t = 1; t <= 24; ++t)
+            EXPECT_EQ(fareShown(t), fareText(rows[0].Fare(t))) << "route " << route << " ticket " << t;
+    }
+}
+
+TEST_F(PanelTest, AClickMadeDuringTheLampTestIsCarriedOutAfterItOnce) {
+    startWith(sampleSettings());
+    loadFromKeypad("1", "2");
+    ASSERT_TRUE(panel().Command2[1]->isEnabled());
+    // Reload; half-way through the lamp test the user clicks "データ送り".
+    QTimer::singleShot(500, [this] {
+        EXPECT_EQ(fareShown(7), "8888") << "the lamp test is on";
+        postClick(panel().Command2[1]);
+    });
+    QElapsedTimer clock;
+    clock.start();
+    click(panel().keypadFace->Command1);
+    EXPECT_GE(clock.elapsed(), 2900);
+    EXPECT_EQ(panel().routeState().CurStop, 1) << "held until the lamp test ended";
+    QTest::qWait(200);
+    EXPECT_EQ(panel().routeState().CurStop, 2) << "then carried out, once";
+}
+
+TEST_F(PanelTest, ScrollBarsSendSpeedAndWaitToTheStopNameLine) {
+    startWith(sampleSettings());
+    panel().HScroll1[0]->setValue(640);
+    EXPECT_EQ(panel().Label1[0]->text(), "640");
+    EXPECT_EQ(board().ChimeiCtl->Speed(), 640);
+    panel().HScroll1[1]->setValue(2500);
+    EXPECT_EQ(board().ChimeiCtl->ScrollStartWait(), 2500);
+    EXPECT_EQ(board().ChimeiCtl->Speed(), 640);
+}
+
+TEST_F(PanelTest, PreviewToggleWidensThePanelAndTheFaceDoubleClickFlipsFaces) {
+    startWith(sampleSettings());
+    const int closed = panel().width();
+    click(panel().Check4);
+    EXPECT_EQ(panel().Check4->text(), "<<");
+    EXPECT_EQ(panel().Check4->toolTip(), "整理券プレビューを隠します");
+    EXPECT_EQ(panel().width(), (9000 - 90) / 15);
+    click(panel().Check4);
+    EXPECT_EQ(panel().width(), closed);
+    EXPECT_EQ(panel().Check4->text(), ">>");
+
+    auto inFront = [this] {
+        const QWidgetList kids = panel().findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        const qsizetype dial = kids.indexOf(panel().Frame1[0]);
+        const qsizetype pad = kids.indexOf(panel().Frame1[1]);
+        return dial > pad ? 0 : 1;
+    };
+    EXPECT_EQ(inFront(), 1) << "the keypad is in front at a first start";
+    panel().Frame1_DblClick(1);
+    EXPECT_EQ(inFront(), 0);
+    panel().Frame1_DblClick(0);
+    EXPECT_EQ(inFront(), 1);
+    EXPECT_EQ(panel().frameIndex(), 0);
+}

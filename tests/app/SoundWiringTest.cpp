@@ -1,0 +1,72 @@
+// The panel's sounds: which channel each control plays on, and the synchronous fare-change
+// sound that holds the fares (and the user's clicks) until it has played.
+#include "tests/app/AppFixture.h"
+
+#include "app/Form1.h"
+#include "panel/KeypadFace.h"
+#include "panel/frmCtl.h"
+#include "platform/AppInfo.h"
+#include "sound/MciInterpreter.h"
+#include "tests/sound/SoundFiles.h"
+
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <qpa/qwindowsysteminterface.h>
+
+namespace {
+
+bool playing(const char* channel) {
+    return MciInterpreter::instance().isPlaying(AppInfo::exeBaseName() + QLatin1String(channel));
+}
+
+} // namespace
+
+class SoundWiringTest : public AppFixture {};
+
+TEST_F(SoundWiringTest, SampleSoundsPlayOnTheirChannelsWhenKeyingAndStepping) {
+    In4File file = sampleSettings();
+    file.options.SoundReset = QStringLiteral(K41_SAMPLES_DIR "/sounds/chime.wav");
+    file.options.SoundKeitouSet = QStringLiteral(K41_SAMPLES_DIR "/sounds/tune.mid");
+    file.options.SoundMoveFile = QStringLiteral(K41_SAMPLES_DIR "/sounds/chime.wav");
+    startWith(file);
+    key(10);
+    EXPECT_TRUE(playing("S1")) << "a keypad key plays the reset sound";
+    loadFromKeypad("1", "1");
+    EXPECT_FALSE(playing("S2"));
+    click(panel().Command2[1]);
+    EXPECT_TRUE(playing("S2")) << "data forward plays the fare-change sound";
+}
+
+TEST_F(SoundWiringTest, ASynchronousSoundHoldsTheFareChangeAndTheClicksMadeMeanwhile) {
+    const QString wave = dir.filePath("long.wav");
+    SoundFiles::write(wave, SoundFiles::levelWave(0.3, 900));
+    In4File file = sampleSettings();
+    file.options.SoundMoveFile = wave;
+    file.options.SoundMoveSync = true;
+    file.options.SoundMoveAsync = false;
+    startWith(file);
+    loadFromKeypad("1", "1");
+    const QString before = fareShown(2);
+
+    QTimer::singleShot(300, [this, before] {
+        EXPECT_EQ(fareShown(2), before) << "the fares wait for the sound";
+        QWidget* button = panel().Command2[1];
+        QWindow* window = panel().windowHandle();
+        const QPointF local = button->mapTo(&panel(), button->rect().center());
+        const QPointF global = button->mapToGlobal(button->rect().center());
+        QWindowSystemInterface::handleMouseEvent(window, local, global, Qt::LeftButton,
+                                                 Qt::LeftButton, QEvent::MouseButtonPress);
+        QWindowSystemInterface::handleMouseEvent(window, local, global, Qt::NoButton,
+                                                 Qt::LeftButton, QEvent::MouseButtonRelease);
+    });
+    QElapsedTimer clock;
+    clock.start();
+    click(panel().Command2[1]);
+    EXPECT_GE(clock.elapsed(), 900);
+    EXPECT_EQ(panel().routeState().CurStop, 1);
+    // The held click is a complete second step, with its own synchronous sound.
+    QTest::qWait(100);
+    QTRY_COMPARE_WITH_TIMEOUT(panel().routeState().CurStop, 2, 3000);
+}
