@@ -11,8 +11,10 @@ namespace Twips {
 constexpr int PerPixel = 15;
 
 constexpr int toPixels(int twips) {
-    // Round half away from zero so that -7 and 7 twips map symmetrically.
-    return twips >= 0 ? (twips + PerPixel / 2) / PerPixel : -((-twips + PerPixel / 2) / PerPixel);
+    // Round half away from zero so that -7 and 7 twips map symmetrically. Computed in 64 bits:
+    // positions come from files and may be anywhere in the 32-bit range.
+    const long long t = twips;
+    return int(t >= 0 ? (t + PerPixel / 2) / PerPixel : -((-t + PerPixel / 2) / PerPixel));
 }
 constexpr int fromPixels(int pixels) { return pixels * PerPixel; }
 

@@ -2,6 +2,7 @@
 #include "platform/Twips.h"
 #include "platform/ZKP4Res.h"
 
+#include <climits>
 #include <gtest/gtest.h>
 
 using namespace ZKP4Res;
@@ -46,4 +47,7 @@ TEST(Twips, FifteenTwipsMakeOnePixel) {
     EXPECT_EQ(Twips::toPixels(-15), -1);
     EXPECT_EQ(Twips::fromPixels(432), 6480);
     EXPECT_EQ(Twips::toPixels(705, 1815, 1140, 435), QRect(47, 121, 76, 29));
+    // Positions read from a settings file may be anywhere in the 32-bit range.
+    EXPECT_EQ(Twips::toPixels(INT_MAX), 143165576);
+    EXPECT_EQ(Twips::toPixels(INT_MIN), -143165577);
 }
