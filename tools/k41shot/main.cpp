@@ -1,6 +1,6 @@
 // k41shot: renders K41's board and operation panel into a PNG, for the README and for a look
 // at the program without a display.
-//   k41shot OUT.png SETTINGS.in4 [ROUTE [STEPS [WAIT_MS]]]
+//   k41shot [--board-only] OUT.png SETTINGS.in4 [ROUTE [STEPS [WAIT_MS]]]
 // With ROUTE, the route is keyed on the panel ("系統", the digits, "リセット") and stepped
 // forward STEPS times; WAIT_MS lets a long stop name scroll before the picture is taken.
 #include "app/Form1.h"
@@ -16,9 +16,12 @@
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
+    QStringList args = app.arguments().mid(1);
+    const bool boardOnly = !args.isEmpty() && args.first() == QLatin1String("--board-only");
+    if (boardOnly) args.removeFirst();
     if (args.size() < 2) {
-        std::fputs("usage: k41shot OUT.png SETTINGS.in4 [ROUTE [STEPS [WAIT_MS]]]\n", stderr);
+        std::fputs("usage: k41shot [--board-only] OUT.png SETTINGS.in4 [ROUTE [STEPS [WAIT_MS]]]\n",
+                   stderr);
         return 2;
     }
     Startup startup(args.at(1));
@@ -34,6 +37,7 @@ int main(int argc, char** argv) {
         HeldWait::forMs(args.size() >= 5 ? args.at(4).toInt() : 100);
     }
     const QImage board = startup.board->grab().toImage();
+    if (boardOnly) return board.save(args.at(0)) ? 0 : 1;
     const QImage ctl = panel.grab().toImage();
     QImage out(board.width() + 12 + ctl.width(), qMax(board.height(), ctl.height()),
                QImage::Format_RGB32);
