@@ -37,26 +37,36 @@ QByteArray encodeOne(QStringEncoder& enc, QStringView ch) {
 
 namespace Codec932 {
 
-QByteArray encode(const QString& text) {
+namespace {
+
+// Calls `visit(ch, bytes)` for each character of `text` (a surrogate pair counts as one),
+// with its code page 932 bytes, or empty bytes when it has none. Stops when visit returns false.
+template <typename Visit> void forEachCharacter(const QString& text, Visit visit) {
     QStringEncoder enc("windows-31j");
     const QString mapped = mapLookAlikes(text);
-    QByteArray out;
-    out.reserve(mapped.size() * 2);
-    for (qsizetype i = 0; i < mapped.size(); ++i) {
-        const qsizetype len =
-            (mapped.at(i).isHighSurrogate() && i + 1 < mapped.size() &&
-             mapped.at(i + 1).isLowSurrogate())
-                ? 2
-                : 1;
+    for (qsizetype i = 0; i < mapped.size();) {
+        const qsizetype len = (mapped.at(i).isHighSurrogate() && i + 1 < mapped.size() &&
+                               mapped.at(i + 1).isLowSurrogate())
+                                  ? 2
+                                  : 1;
         const QStringView ch = QStringView(mapped).mid(i, len);
-        i += len - 1;
-        if (ch.size() == 1 && ch.at(0).unicode() < 0x80) {
-            out.append(char(ch.at(0).unicode()));
-            continue;
-        }
-        const QByteArray bytes = encodeOne(enc, ch);
-        out.append(bytes.isEmpty() ? QByteArray("?") : bytes);
+        const QByteArray bytes = (len == 1 && ch.at(0).unicode() < 0x80)
+                                     ? QByteArray(1, char(ch.at(0).unicode()))
+                                     : encodeOne(enc, ch);
+        if (!visit(text.mid(i, len), bytes)) return;
+        i += len;
     }
+}
+
+} // namespace
+
+QByteArray encode(const QString& text) {
+    QByteArray out;
+    out.reserve(text.size() * 2);
+    forEachCharacter(text, [&](const QString&, const QByteArray& bytes) {
+        out.append(bytes.isEmpty() ? QByteArray("?") : bytes);
+        return true;
+    });
     return out;
 }
 
@@ -66,20 +76,12 @@ QString decode(const QByteArray& bytes) {
 }
 
 QString firstUnencodable(const QString& text) {
-    QStringEncoder enc("windows-31j");
-    const QString mapped = mapLookAlikes(text);
-    for (qsizetype i = 0; i < mapped.size(); ++i) {
-        const qsizetype len =
-            (mapped.at(i).isHighSurrogate() && i + 1 < mapped.size() &&
-             mapped.at(i + 1).isLowSurrogate())
-                ? 2
-                : 1;
-        const QStringView ch = QStringView(mapped).mid(i, len);
-        if (!(ch.size() == 1 && ch.at(0).unicode() < 0x80) && encodeOne(enc, ch).isEmpty())
-            return text.mid(i, len);
-        i += len - 1;
-    }
-    return {};
+    QString found;
+    forEachCharacter(text, [&](const QString& ch, const QByteArray& bytes) {
+        if (bytes.isEmpty()) found = ch;
+        return found.isEmpty();
+    });
+    return found;
 }
 
 bool canEncode(const QString& text) { return firstUnencodable(text).isEmpty(); }
