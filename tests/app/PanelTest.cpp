@@ -167,6 +167,8 @@ TEST_F(PanelTest, AClickMadeDuringTheLampTestIsCarriedOutAfterItOnce) {
     // Reload; half-way through the lamp test the user clicks "データ送り".
     QTimer::singleShot(500, [this] {
         EXPECT_EQ(fareShown(7), "8888") << "the lamp test is on";
+        EXPECT_EQ(board().ChimeiCtl->accessibleDescription(), "系統選別中")
+            << "the loading message is shown without 次は";
         postClick(panel().Command2[1]);
     });
     QElapsedTimer clock;
@@ -211,4 +213,34 @@ TEST_F(PanelTest, PreviewToggleWidensThePanelAndTheFaceDoubleClickFlipsFaces) {
     panel().Frame1_DblClick(0);
     EXPECT_EQ(inFront(), 1);
     EXPECT_EQ(panel().frameIndex(), 0);
+}
+
+TEST_F(PanelTest, SteppingThroughARouteShowsEachStopsNameAfterTsugiwa) {
+    startWith(sampleSettings());
+    const auto rows = sampleRoute(12);
+    loadFromKeypad("12", "1");
+    EXPECT_EQ(board().ChimeiCtl->accessibleDescription(), rows[0].StopName);
+    for (size_t r = 1; r < rows.size(); ++r) {
+        click(panel().Command2[1]);
+        EXPECT_EQ(board().ChimeiCtl->accessibleDescription(), "次は" + rows[r].StopName) << r;
+    }
+}
+
+TEST_F(PanelTest, ACloseAskedForDuringTheLampTestIsAnsweredAfterIt) {
+    startWith(sampleSettings());
+    bool waitOver = false;
+    bool askedDuringWait = false;
+    int asked = 0;
+    panel().askQuit = [&] {
+        ++asked;
+        askedDuringWait = !waitOver;
+        return false;
+    };
+    QTimer::singleShot(500, [this] { QWindowSystemInterface::handleCloseEvent(panel().windowHandle()); });
+    loadFromKeypad("1", "1");
+    waitOver = true;
+    QTest::qWait(200);
+    EXPECT_EQ(asked, 1);
+    EXPECT_FALSE(askedDuringWait);
+    EXPECT_TRUE(panel().isVisible());
 }

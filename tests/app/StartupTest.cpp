@@ -4,6 +4,7 @@
 
 #include "app/Form1.h"
 #include "controls/digit/M_Degit.h"
+#include "controls/stopname/ChimeiCtl_DX.h"
 #include "panel/frmCtl.h"
 #include "platform/Twips.h"
 #include "tests/common/TestUtil.h"
@@ -103,6 +104,10 @@ TEST_F(StartupTest, ASettingsFileChangesTheBoardAtTheNextStart) {
     file.form.BoardLeft = 1500;
     file.form.BoardTop = 750;
     file.digits[6] = DegitUserInfo{1, 3, 2}; // fare digit 7: Shift 1, ZeroMode 3, FillZero 2
+    file.options.ChimeiBackColor = Colour::rgb(0, 0, 64);
+    file.options.ChimeiForeColor = Colour::rgb(255, 96, 0);
+    file.options.ChimeiFontMode = 4;
+    file.options.TsugiwaMode = 2;
     startWith(file);
 
     EXPECT_EQ(board().pos(), QPoint(100, 50));
@@ -116,6 +121,10 @@ TEST_F(StartupTest, ASettingsFileChangesTheBoardAtTheNextStart) {
     EXPECT_EQ(board().lblSeiriNum[2]->text(), "０２");
     EXPECT_EQ(board().lblSeiriNum[24]->text(), "２４");
     EXPECT_FALSE(board().lblSeiriNum[5]->isVisible());
+    EXPECT_EQ(board().ChimeiCtl->BackColor(), Colour::rgb(0, 0, 64));
+    EXPECT_EQ(board().ChimeiCtl->ForeColor(), Colour::rgb(255, 96, 0));
+    EXPECT_EQ(board().ChimeiCtl->FontMode(), 4);
+    EXPECT_EQ(board().ChimeiCtl->TsugiwaMode(), 2);
 
     // The loaded digit options draw the next value: a zero under mode 3 is a lit 0.
     loadFromKeypad("1", "1");
