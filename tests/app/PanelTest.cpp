@@ -9,10 +9,12 @@
 #include "panel/Hy3File.h"
 #include "panel/KeypadFace.h"
 #include "panel/frmCtl.h"
+#include "tests/common/TestUtil.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -243,4 +245,19 @@ TEST_F(PanelTest, ACloseAskedForDuringTheLampTestIsAnsweredAfterIt) {
     EXPECT_EQ(asked, 1);
     EXPECT_FALSE(askedDuringWait);
     EXPECT_TRUE(panel().isVisible());
+}
+
+TEST_F(PanelTest, TheVersionBoxNamesTheModelAndVersionWhileTheBoardWaits) {
+    startWith(sampleSettings());
+    QString text;
+    bool boardEnabled = true;
+    TestUtil::onNextModal([&](QWidget* dialog) {
+        if (auto* box = dialog->findChild<QPlainTextEdit*>("dlg110Text")) text = box->toPlainText();
+        boardEnabled = board().isEnabled();
+        dialog->findChild<QPushButton*>("dlg110Ok")->click();
+    });
+    click(panel().Command8);
+    EXPECT_EQ(text, "機種：test_app\nバージョン：4.0.0  ServiceRelease 1\n");
+    EXPECT_FALSE(boardEnabled);
+    EXPECT_TRUE(board().isEnabled());
 }
