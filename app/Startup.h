@@ -12,7 +12,7 @@ class frmCtl;
 class WindowsIniHost;
 
 class Startup {
-public:
+  public:
     // `settingsPath` is the settings file read at start and written when quitting.
     explicit Startup(const QString& settingsPath);
     ~Startup();
@@ -25,7 +25,7 @@ public:
     std::unique_ptr<frmCtl> panel;
     std::unique_ptr<WindowsIniHost> iniHost;
 
-private:
+  private:
     void showPanel();
     QString m_settingsPath;
 };

@@ -42,7 +42,8 @@ FormInfo WindowsIniHost::GetFormInfo() {
     return info;
 }
 
-void WindowsIniHost::setFareDigit(int index, const DegitUserInfo& info, const DigitColours& colours) {
+void WindowsIniHost::setFareDigit(int index, const DegitUserInfo& info,
+                                  const DigitColours& colours) {
     M_Degit& digit = *m_board.Degit[index];
     digit.setZeroMode(info.ZeroMode);
     digit.setShift(info.Shift);
@@ -65,7 +66,9 @@ void WindowsIniHost::setStopNameProperties(const StopNameProperties& p) {
     line.setTsugiwaFontMode(p.TsugiwaFontMode);
 }
 
-void WindowsIniHost::SetCtrlDataInfo(const CtrlDataInfo& info) { m_panel.SetCtrlDataInfo(info); }
+void WindowsIniHost::SetCtrlDataInfo(const CtrlDataInfo& info) {
+    m_panel.SetCtrlDataInfo(info);
+}
 
 void WindowsIniHost::SetFormInfo(const FormInfo& info) {
     m_board.BoardLeft = info.BoardLeft;
@@ -73,4 +76,6 @@ void WindowsIniHost::SetFormInfo(const FormInfo& info) {
     m_board.SetFormInfo();
 }
 
-void WindowsIniHost::SetProp() { ::SetProp(m_settings, m_board, m_panel.backlightIndex()); }
+void WindowsIniHost::SetProp() {
+    ::SetProp(m_settings, m_board, m_panel.backlightIndex());
+}

@@ -7,7 +7,7 @@ class Form1;
 class frmCtl;
 
 class WindowsIniHost : public IniHost {
-public:
+  public:
     WindowsIniHost(Settings& settings, Form1& board, frmCtl& panel);
 
     Settings& settings() override { return m_settings; }
@@ -21,7 +21,7 @@ public:
     void SetFormInfo(const FormInfo& info) override;
     void SetProp() override;
 
-private:
+  private:
     Settings& m_settings;
     Form1& m_board;
     frmCtl& m_panel;

@@ -14,7 +14,8 @@ QListWidget* makeDigitList(QWidget* parent, const QString& name, const QRect& pl
     auto* list = new QListWidget(parent);
     list->setObjectName(name);
     list->setAccessibleName(name);
-    for (int d = 0; d <= 9; ++d) list->addItem(QString::number(d));
+    for (int d = 0; d <= 9; ++d)
+        list->addItem(QString::number(d));
     list->setGeometry(place);
     list->setFont(Fonts::font(Fonts::Gothic, 9));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -48,12 +49,15 @@ DialFace::DialFace(QWidget* parent) : QFrame(parent) {
     setAutoFillBackground(true);
     setStyleSheet(QStringLiteral("DialFace { background: black; border: 1px solid #606060; }"));
 
-    makeCaption(this, QStringLiteral("Label5"), QStringLiteral("系統設定"), Twips::toPixels(150, 60, 1800, 240));
-    makeCaption(this, QStringLiteral("Label6"), QStringLiteral("系　統"), Twips::toPixels(150, 330, 1800, 240));
+    makeCaption(this, QStringLiteral("Label5"), QStringLiteral("系統設定"),
+                Twips::toPixels(150, 60, 1800, 240));
+    makeCaption(this, QStringLiteral("Label6"), QStringLiteral("系　統"),
+                Twips::toPixels(150, 330, 1800, 240));
     for (int i = 0; i < 5; ++i)
         List2[size_t(i)] = makeDigitList(this, QStringLiteral("List2(%1)").arg(i),
                                          Twips::toPixels(150 + 375 * i, 570, 345, 990));
-    makeCaption(this, QStringLiteral("Label7"), QStringLiteral("区間"), Twips::toPixels(150, 1620, 1800, 240));
+    makeCaption(this, QStringLiteral("Label7"), QStringLiteral("区間"),
+                Twips::toPixels(150, 1620, 1800, 240));
     for (int i = 0; i < 3; ++i)
         List3[size_t(i)] = makeDigitList(this, QStringLiteral("List3(%1)").arg(i),
                                          Twips::toPixels(150 + 375 * i, 1860, 345, 660));
@@ -63,8 +67,12 @@ DialFace::DialFace(QWidget* parent) : QFrame(parent) {
     Command1->setGeometry(Twips::toPixels(1290, 1860, 705, 660));
 }
 
-QString DialFace::routeText() const { return joinSelected(List2.data(), 5); }
-QString DialFace::sectionText() const { return joinSelected(List3.data(), 3); }
+QString DialFace::routeText() const {
+    return joinSelected(List2.data(), 5);
+}
+QString DialFace::sectionText() const {
+    return joinSelected(List3.data(), 3);
+}
 
 void DialFace::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) emit doubleClicked();

@@ -10,7 +10,7 @@ class QPushButton;
 
 class DialFace : public QFrame {
     Q_OBJECT
-public:
+  public:
     explicit DialFace(QWidget* parent = nullptr);
 
     std::array<QListWidget*, 5> List2{}; // route digits, 0 leftmost and most significant
@@ -21,9 +21,9 @@ public:
     QString routeText() const;
     QString sectionText() const;
 
-signals:
+  signals:
     void doubleClicked();
 
-protected:
+  protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };

@@ -15,8 +15,8 @@ struct KeyPlace {
 };
 // Calculator order: 7 8 9 on top, then 4 5 6, 1 2 3, and 0 "系統" "区間".
 constexpr KeyPlace kKeys[] = {
-    {7, 330, 570},  {8, 810, 570},  {9, 1290, 570},  {4, 330, 975},
-    {5, 810, 975},  {6, 1290, 975}, {1, 330, 1395},  {2, 810, 1395},
+    {7, 330, 570},   {8, 810, 570},  {9, 1290, 570},  {4, 330, 975},
+    {5, 810, 975},   {6, 1290, 975}, {1, 330, 1395},  {2, 810, 1395},
     {3, 1290, 1395}, {0, 330, 1815}, {10, 810, 1815}, {11, 1290, 1815},
 };
 
@@ -52,7 +52,8 @@ KeypadFace::KeypadFace(QWidget* parent) : QFrame(parent) {
         CommandButton1[size_t(k.index)] = key;
     }
 
-    const QRect places[3] = {Twips::toPixels(225, 180, 810, 315), Twips::toPixels(1125, 180, 150, 150),
+    const QRect places[3] = {Twips::toPixels(225, 180, 810, 315),
+                             Twips::toPixels(1125, 180, 150, 150),
                              Twips::toPixels(1290, 180, 465, 270)};
     for (int i = 0; i < 3; ++i) {
         auto* label = new QLabel(this);

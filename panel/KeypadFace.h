@@ -10,7 +10,7 @@ class QPushButton;
 
 class KeypadFace : public QFrame {
     Q_OBJECT
-public:
+  public:
     explicit KeypadFace(QWidget* parent = nullptr);
 
     std::array<QPushButton*, 12> CommandButton1{}; // 0-9 digits, 10 "系統", 11 "区間"
@@ -20,9 +20,9 @@ public:
     // Trims each key to a rounded rubber-key shape.
     void shapeKeys();
 
-signals:
+  signals:
     void doubleClicked();
 
-protected:
+  protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };

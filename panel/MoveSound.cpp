@@ -11,10 +11,14 @@ QString choose(const Settings& settings, const FareRow& row) {
     const int column = settings.SoundMoveColumn + 1;
     if (column < 1 || column > FareRow::FareCount) return {};
     switch (row.Fare(column)) {
-    case 1: return settings.SoundMove1;
-    case 2: return settings.SoundMove2;
-    case 3: return settings.SoundMove3;
-    default: return {};
+    case 1:
+        return settings.SoundMove1;
+    case 2:
+        return settings.SoundMove2;
+    case 3:
+        return settings.SoundMove3;
+    default:
+        return {};
     }
 }
 

@@ -1,18 +1,18 @@
 #include "panel/frmCtl.h"
 
 #include "app/Form1.h"
+#include "controls/digit/M_Degit.h"
+#include "controls/stopname/ChimeiCtl_DX.h"
 #include "panel/DialFace.h"
-#include "panel/KeypadFace.h"
 #include "panel/FareDisplay.h"
+#include "panel/KeypadFace.h"
 #include "panel/KeypadRules.h"
 #include "panel/MoveSound.h"
 #include "panel/RouteLoad.h"
-#include "controls/digit/M_Degit.h"
-#include "controls/stopname/ChimeiCtl_DX.h"
-#include "platform/K41Error.h"
 #include "platform/AppInfo.h"
 #include "platform/Fonts.h"
 #include "platform/HeldWait.h"
+#include "platform/K41Error.h"
 #include "platform/Twips.h"
 #include "platform/ZKP4Res.h"
 #include "settings/Settings.h"
@@ -32,17 +32,18 @@
 
 namespace {
 
-constexpr int kClientWidth = 5295;   // twips, preview closed
+constexpr int kClientWidth = 5295; // twips, preview closed
 constexpr int kClientHeight = 2595;
-constexpr int kFrameAllowance = 90;  // the window frame's share of the designed outer widths
-constexpr int kClosedWidth = 5385;   // outer width, preview closed
-constexpr int kOpenWidth = 9000;     // outer width, preview open
+constexpr int kFrameAllowance = 90; // the window frame's share of the designed outer widths
+constexpr int kClosedWidth = 5385;  // outer width, preview closed
+constexpr int kOpenWidth = 9000;    // outer width, preview open
 
-const QString kGroupStyle = QStringLiteral(
-    "QGroupBox { color: white; border: 1px solid #808080; margin-top: 6px; }"
-    "QGroupBox::title { subcontrol-origin: margin; left: 4px; padding: 0 2px; }");
+const QString kGroupStyle =
+    QStringLiteral("QGroupBox { color: white; border: 1px solid #808080; margin-top: 6px; }"
+                   "QGroupBox::title { subcontrol-origin: margin; left: 4px; padding: 0 2px; }");
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, const QRect& twips) {
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text,
+                        const QRect& twips) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(name);
     b->setAccessibleName(text);
@@ -52,7 +53,9 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& tex
 
 } // namespace
 
-ChimeiCtl_DX* frmCtl::stopName() const { return m_board.ChimeiCtl; }
+ChimeiCtl_DX* frmCtl::stopName() const {
+    return m_board.ChimeiCtl;
+}
 
 frmCtl::frmCtl(Settings& settings, Form1& board, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -116,7 +119,8 @@ void frmCtl::buildDataButtons() {
                         QRect(2085, 870, 1290, 345));
     Check1->setCheckable(true);
     Check1->setEnabled(false);
-    Check1->setStyleSheet(QStringLiteral("QPushButton:checked { background: #505050; color: white; }"));
+    Check1->setStyleSheet(
+        QStringLiteral("QPushButton:checked { background: #505050; color: white; }"));
     connect(Check1, &QPushButton::toggled, this, [this] { Check1_Click(); });
 }
 
@@ -170,8 +174,10 @@ void frmCtl::buildBacklight() {
     Frame2->setGeometry(Twips::toPixels(3465, 60, 1695, 720));
     auto* group = new QButtonGroup(this);
     group->setExclusive(true);
-    const QString captions[3] = {QStringLiteral("OFF"), QStringLiteral("ON1"), QStringLiteral("ON2")};
-    const QString colours[3] = {QStringLiteral("black"), QStringLiteral("red"), QStringLiteral("blue")};
+    const QString captions[3] = {QStringLiteral("OFF"), QStringLiteral("ON1"),
+                                 QStringLiteral("ON2")};
+    const QString colours[3] = {QStringLiteral("black"), QStringLiteral("red"),
+                                QStringLiteral("blue")};
     const int lefts[3] = {75, 615, 1140};
     for (int i = 0; i < 3; ++i) {
         auto* b = makeButton(Frame2, QStringLiteral("Option4(%1)").arg(i), captions[i],
@@ -203,7 +209,8 @@ void frmCtl::buildAnnouncements() {
     for (int i = 0; i < 4; ++i) {
         auto* b = makeButton(grpM_Tape, QString::fromLatin1(buttons[i].name),
                              QString::fromUtf8(buttons[i].text), buttons[i].place);
-        if (buttons[i].green) b->setStyleSheet(QStringLiteral("QPushButton { background: rgb(0,192,0); }"));
+        if (buttons[i].green)
+            b->setStyleSheet(QStringLiteral("QPushButton { background: rgb(0,192,0); }"));
         b->setEnabled(false);
         tapeButtons[size_t(i)] = b;
     }
@@ -216,7 +223,8 @@ void frmCtl::buildCommands() {
     Command8 = makeButton(this, QStringLiteral("Command8"), QStringLiteral("ﾊﾞｰｼﾞｮﾝ"),
                           QRect(4290, 2250, 870, 300));
     connect(Command8, &QPushButton::clicked, this, [this] { Command8_Click(); });
-    Check4 = makeButton(this, QStringLiteral("Check4"), QStringLiteral(">>"), QRect(4935, 45, 330, 300));
+    Check4 =
+        makeButton(this, QStringLiteral("Check4"), QStringLiteral(">>"), QRect(4935, 45, 330, 300));
     Check4->setCheckable(true);
     Check4->setToolTip(QStringLiteral("整理券プレビューを開きます"));
     Check4->raise();
@@ -238,7 +246,8 @@ void frmCtl::buildPreview() {
 }
 
 void frmCtl::Form_Load() {
-    m_board.setWindowTitle(QStringLiteral("料金案内盤アプリケーション - 型番:") + AppInfo::exeBaseName());
+    m_board.setWindowTitle(QStringLiteral("料金案内盤アプリケーション - 型番:") +
+                           AppInfo::exeBaseName());
     keypadFace->shapeKeys();
 }
 
@@ -252,7 +261,9 @@ void frmCtl::CommandButton1_Click(int Index) {
 }
 
 // The route dials play the reset sound and the section dials the route-setting sound.
-void frmCtl::List2_Click(int) { mdlSndAPI::SndPlay(m_settings.SoundReset, QStringLiteral("S1"), 0, 0); }
+void frmCtl::List2_Click(int) {
+    mdlSndAPI::SndPlay(m_settings.SoundReset, QStringLiteral("S1"), 0, 0);
+}
 void frmCtl::List3_Click(int) {
     mdlSndAPI::SndPlay(m_settings.SoundKeitouSet, QStringLiteral("S1"), 0, 0);
 }
@@ -287,7 +298,8 @@ void frmCtl::Frame1_DblClick(int Index) {
 }
 
 void frmCtl::Command8_Click() {
-    const QString text = QStringLiteral("機種：") + AppInfo::exeBaseName() + QStringLiteral("\r\n") +
+    const QString text = QStringLiteral("機種：") + AppInfo::exeBaseName() +
+                         QStringLiteral("\r\n") +
                          QStringLiteral("バージョン：%1.%2.%3  ServiceRelease 1\r\n")
                              .arg(K41_VERSION_MAJOR)
                              .arg(K41_VERSION_MINOR)
@@ -316,8 +328,10 @@ void frmCtl::GetCtrlDataInfo(CtrlDataInfo& info) const {
 void frmCtl::SetCtrlDataInfo(const CtrlDataInfo& info) {
     move(Twips::toPixels(info.PanelLeft), Twips::toPixels(info.PanelTop));
     // A stored slider value outside the bar's range is clamped instead of failing the load.
-    HScroll1[0]->setValue(std::clamp<qint32>(info.ScrollSpeed, HScroll1[0]->minimum(), HScroll1[0]->maximum()));
-    HScroll1[1]->setValue(std::clamp<qint32>(info.ScrollInterval, HScroll1[1]->minimum(), HScroll1[1]->maximum()));
+    HScroll1[0]->setValue(
+        std::clamp<qint32>(info.ScrollSpeed, HScroll1[0]->minimum(), HScroll1[0]->maximum()));
+    HScroll1[1]->setValue(
+        std::clamp<qint32>(info.ScrollInterval, HScroll1[1]->minimum(), HScroll1[1]->maximum()));
     m_frameIndex = info.FrameIndex;
     Check4->setChecked(info.PreviewOpen != 0);
     Check2->setChecked(info.LateNight != 0);
@@ -331,11 +345,12 @@ void frmCtl::closeEvent(QCloseEvent* event) {
         HeldWait::afterWait([this] { close(); });
         return;
     }
-    const bool yes = askQuit ? askQuit()
-                             : QMessageBox::question(this, QStringLiteral("料金案内盤アプリの終了確認"),
-                                                     QStringLiteral("料金案内盤アプリを終了しますか？"),
-                                                     QMessageBox::Yes | QMessageBox::No,
-                                                     QMessageBox::No) == QMessageBox::Yes;
+    const bool yes = askQuit
+                         ? askQuit()
+                         : QMessageBox::question(this, QStringLiteral("料金案内盤アプリの終了確認"),
+                                                 QStringLiteral("料金案内盤アプリを終了しますか？"),
+                                                 QMessageBox::Yes | QMessageBox::No,
+                                                 QMessageBox::No) == QMessageBox::Yes;
     if (!yes) return;
     stopName()->SetChimei(QString());
     m_board.DeleteRgn();
@@ -362,17 +377,22 @@ void frmCtl::Command2_Click(int Index) {
 void frmCtl::Check1_Click() {
     if (Check1->isChecked()) {
         setChimei(QString());
-        for (int i = 1; i <= 24; ++i) m_board.Degit[i]->ResetDegit(0);
+        for (int i = 1; i <= 24; ++i)
+            m_board.Degit[i]->ResetDegit(0);
         m_board.Timer1->stop();
         m_board.TimeDegit[0]->setValue(QString());
         m_board.TimeDegit[1]->setValue(QString());
-        for (QWidget* face : Frame1) face->setEnabled(false);
-        for (QPushButton* b : Command2) b->setEnabled(false);
+        for (QWidget* face : Frame1)
+            face->setEnabled(false);
+        for (QPushButton* b : Command2)
+            b->setEnabled(false);
         grpM_Tape->setEnabled(false);
         Frame6->setEnabled(false);
     } else {
-        for (QWidget* face : Frame1) face->setEnabled(true);
-        for (QPushButton* b : Command2) b->setEnabled(true);
+        for (QWidget* face : Frame1)
+            face->setEnabled(true);
+        for (QPushButton* b : Command2)
+            b->setEnabled(true);
         Frame6->setEnabled(true);
         if (m_board.TimeDegit[0]->isVisibleTo(&m_board)) m_board.Timer1->start();
         grpM_Tape->setEnabled(false); // no speech engine yet: the group stays unusable
@@ -390,7 +410,9 @@ void frmCtl::DispData(qint16 Index) {
     }
 }
 
-const Settings& frmCtl::settings() const { return m_settings; }
+const Settings& frmCtl::settings() const {
+    return m_settings;
+}
 
 void frmCtl::playSound(const QString& path, const QString& channel, qint16 sync) {
     mdlSndAPI::SndPlay(path, channel, sync, 0);
@@ -400,12 +422,22 @@ void frmCtl::loadBroadcastData(const QString&, const QString&) {
     // The announcement link has no speech engine yet; nothing to prepare.
 }
 
-qint16 frmCtl::tsugiwaMode() const { return stopName()->TsugiwaMode(); }
-void frmCtl::setTsugiwaMode(qint16 mode) { stopName()->setTsugiwaMode(mode); }
-void frmCtl::setChimei(const QString& text) { stopName()->SetChimei(text); }
+qint16 frmCtl::tsugiwaMode() const {
+    return stopName()->TsugiwaMode();
+}
+void frmCtl::setTsugiwaMode(qint16 mode) {
+    stopName()->setTsugiwaMode(mode);
+}
+void frmCtl::setChimei(const QString& text) {
+    stopName()->SetChimei(text);
+}
 
-void frmCtl::resetDegit(int index, bool lit) { m_board.Degit[index]->ResetDegit(lit ? -1 : 0); }
-void frmCtl::setDegitValue(int index, const QVariant& value) { m_board.Degit[index]->setValue(value); }
+void frmCtl::resetDegit(int index, bool lit) {
+    m_board.Degit[index]->ResetDegit(lit ? -1 : 0);
+}
+void frmCtl::setDegitValue(int index, const QVariant& value) {
+    m_board.Degit[index]->setValue(value);
+}
 
 void frmCtl::holdLampTest(int ms) {
     m_board.update();
@@ -413,7 +445,8 @@ void frmCtl::holdLampTest(int ms) {
 }
 
 void frmCtl::enableDataButtons() {
-    for (QPushButton* b : Command2) b->setEnabled(true);
+    for (QPushButton* b : Command2)
+        b->setEnabled(true);
     Check1->setEnabled(true);
 }
 
@@ -426,12 +459,22 @@ void frmCtl::showMessage(const QString& text) {
     box.exec();
 }
 
-QDate frmCtl::currentDate() const { return QDate::currentDate(); }
-void frmCtl::dispData(qint16 index) { FareDisplay(m_table, m_state, *this).DispData(index); }
-bool frmCtl::lateNightFare() const { return Check2->isChecked(); }
-QDateTime frmCtl::currentDateTime() const { return QDateTime::currentDateTime(); }
+QDate frmCtl::currentDate() const {
+    return QDate::currentDate();
+}
+void frmCtl::dispData(qint16 index) {
+    FareDisplay(m_table, m_state, *this).DispData(index);
+}
+bool frmCtl::lateNightFare() const {
+    return Check2->isChecked();
+}
+QDateTime frmCtl::currentDateTime() const {
+    return QDateTime::currentDateTime();
+}
 
-void frmCtl::clearSeirikenPreview() { picSeirikenPrev->clear(); }
+void frmCtl::clearSeirikenPreview() {
+    picSeirikenPrev->clear();
+}
 void frmCtl::drawSeirikenPreview(const SeirikenTicket&) {
     // Ticket plug-ins are not supported yet: the preview stays blank.
 }

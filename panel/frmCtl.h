@@ -27,10 +27,9 @@ class Form1;
 class KeypadFace;
 struct Settings;
 
-
 class frmCtl : public QWidget, private RouteLoadHost, private DispDataHost {
     Q_OBJECT
-public:
+  public:
     frmCtl(Settings& settings, Form1& board, QWidget* parent = nullptr);
     ~frmCtl() override;
 
@@ -46,13 +45,13 @@ public:
     std::array<QScrollBar*, 2> HScroll1{};
     std::array<QLabel*, 2> Label1{};
     std::array<QLabel*, 2> Label3{};
-    QGroupBox* Frame2 = nullptr;              // "バックライト"
-    std::array<QPushButton*, 3> Option4{};    // "OFF", "ON1", "ON2"
-    QGroupBox* grpM_Tape = nullptr;           // announcements
+    QGroupBox* Frame2 = nullptr;               // "バックライト"
+    std::array<QPushButton*, 3> Option4{};     // "OFF", "ON1", "ON2"
+    QGroupBox* grpM_Tape = nullptr;            // announcements
     std::array<QPushButton*, 4> tapeButtons{}; // cmdTapeBack, cmdTapeNext, cmdTapeStop, cmdTapeSet
-    QPushButton* Command4 = nullptr;          // "設定..."
-    QPushButton* Command8 = nullptr;          // "ﾊﾞｰｼﾞｮﾝ"
-    QPushButton* Check4 = nullptr;            // ">>" / "<<" preview toggle
+    QPushButton* Command4 = nullptr;           // "設定..."
+    QPushButton* Command8 = nullptr;           // "ﾊﾞｰｼﾞｮﾝ"
+    QPushButton* Check4 = nullptr;             // ">>" / "<<" preview toggle
     QLabel* Label4 = nullptr;
     QLabel* picSeirikenPrev = nullptr;
     QComboBox* Combo1 = nullptr;
@@ -99,10 +98,10 @@ public:
     // Shows an operator message (OK only, no icon, the application's title); tests replace it.
     std::function<void(const QString&)> showMessageBox;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     // What the route load and the fare display update do to the board and the panel.
     const Settings& settings() const override;
     void playSound(const QString& path, const QString& channel, qint16 sync) override;

@@ -10,7 +10,9 @@ QString exeBaseName() {
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
 
-QString programDir() { return QCoreApplication::applicationDirPath(); }
+QString programDir() {
+    return QCoreApplication::applicationDirPath();
+}
 
 QString settingsFilePath() {
     return QDir(programDir()).filePath(exeBaseName() + QStringLiteral(".in4"));

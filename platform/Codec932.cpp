@@ -10,13 +10,26 @@ QString mapLookAlikes(const QString& text) {
     QString out = text;
     for (QChar& c : out) {
         switch (c.unicode()) {
-        case 0x301C: c = QChar(0xFF5E); break; // 〜 → ～
-        case 0x2016: c = QChar(0x2225); break; // ‖ → ∥
-        case 0x2212: c = QChar(0xFF0D); break; // − → －
-        case 0x00A2: c = QChar(0xFFE0); break; // ¢ → ￠
-        case 0x00A3: c = QChar(0xFFE1); break; // £ → ￡
-        case 0x00AC: c = QChar(0xFFE2); break; // ¬ → ￢
-        default: break;
+        case 0x301C:
+            c = QChar(0xFF5E);
+            break; // 〜 → ～
+        case 0x2016:
+            c = QChar(0x2225);
+            break; // ‖ → ∥
+        case 0x2212:
+            c = QChar(0xFF0D);
+            break; // − → －
+        case 0x00A2:
+            c = QChar(0xFFE0);
+            break; // ¢ → ￠
+        case 0x00A3:
+            c = QChar(0xFFE1);
+            break; // £ → ￡
+        case 0x00AC:
+            c = QChar(0xFFE2);
+            break; // ¬ → ￢
+        default:
+            break;
         }
     }
     return out;
@@ -84,6 +97,8 @@ QString firstUnencodable(const QString& text) {
     return found;
 }
 
-bool canEncode(const QString& text) { return firstUnencodable(text).isEmpty(); }
+bool canEncode(const QString& text) {
+    return firstUnencodable(text).isEmpty();
+}
 
 } // namespace Codec932

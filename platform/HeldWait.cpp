@@ -15,11 +15,14 @@ std::vector<std::function<void()>> g_after;
 void runAfterActions() {
     auto actions = std::move(g_after);
     g_after.clear();
-    for (auto& action : actions) QTimer::singleShot(0, action);
+    for (auto& action : actions)
+        QTimer::singleShot(0, action);
 }
 } // namespace
 
-bool active() { return g_depth > 0; }
+bool active() {
+    return g_depth > 0;
+}
 
 void afterWait(std::function<void()> action) {
     if (g_depth == 0) {

@@ -27,15 +27,15 @@ K41Error K41Error::fromFileError(QFileDevice::FileError error, const QString& pa
         }
         if (error == QFileDevice::PermissionsError || !info.isWritable() || !info.isReadable())
             return K41Error(PermissionDenied,
-                            QStringLiteral("書き込みできません（アクセス拒否）: %1").arg(path) + tail);
-        return K41Error(PathFileAccess,
-                        QStringLiteral("パス名が無効です: %1").arg(path) + tail);
+                            QStringLiteral("書き込みできません（アクセス拒否）: %1").arg(path) +
+                                tail);
+        return K41Error(PathFileAccess, QStringLiteral("パス名が無効です: %1").arg(path) + tail);
     case QFileDevice::ReadError:
         return K41Error(DeviceIO, QStringLiteral("読み込みエラー: %1").arg(path) + tail);
     case QFileDevice::WriteError:
-        return K41Error(DiskFull,
-                        QStringLiteral("書き込みエラー（ディスクがいっぱいの可能性）: %1").arg(path) +
-                            tail);
+        return K41Error(
+            DiskFull,
+            QStringLiteral("書き込みエラー（ディスクがいっぱいの可能性）: %1").arg(path) + tail);
     case QFileDevice::RenameError:
     case QFileDevice::RemoveError:
     case QFileDevice::CopyError:
@@ -47,11 +47,13 @@ K41Error K41Error::fromFileError(QFileDevice::FileError error, const QString& pa
 }
 
 K41Error K41Error::pastEnd(const QString& what) {
-    return K41Error(InputPastEnd, QStringLiteral("ファイルの終わりを越えて読み込もうとしました: %1").arg(what));
+    return K41Error(InputPastEnd,
+                    QStringLiteral("ファイルの終わりを越えて読み込もうとしました: %1").arg(what));
 }
 
 K41Error K41Error::subscript(const QString& what) {
-    return K41Error(SubscriptOutOfRange, QStringLiteral("インデックスが有効範囲にありません: %1").arg(what));
+    return K41Error(SubscriptOutOfRange,
+                    QStringLiteral("インデックスが有効範囲にありません: %1").arg(what));
 }
 
 K41Error K41Error::invalidProperty(const QString& what) {

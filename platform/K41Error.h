@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 class K41Error : public std::runtime_error {
-public:
+  public:
     // Runtime error numbers used across the program.
     enum Number : int {
         InvalidCall = 5,
@@ -41,7 +41,7 @@ public:
     static K41Error subscript(const QString& what);
     static K41Error invalidProperty(const QString& what);
 
-private:
+  private:
     int m_number;
     QString m_description;
 };

@@ -19,10 +19,8 @@ QString resolve(const QString& stored) {
         QString chosen = part;
         if (part != QLatin1String(".") && part != QLatin1String("..") &&
             !QFileInfo::exists(QDir(base).filePath(part))) {
-            const QStringList entries =
-                QDir(base).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                         QDir::NoDotAndDotDot,
-                                     QDir::Name);
+            const QStringList entries = QDir(base).entryList(
+                QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
             bool found = false;
             for (const QString& entry : entries) {
                 if (entry.compare(part, Qt::CaseInsensitive) == 0) {
@@ -35,9 +33,9 @@ QString resolve(const QString& stored) {
                 // Keep the rest as written: nothing below a missing name can be matched.
                 QString rest = parts.mid(i).join(QLatin1Char('/'));
                 if (path.endsWith(QLatin1Char('/'))) rest += QLatin1Char('/');
-                return current.isEmpty() ? rest
+                return current.isEmpty()                    ? rest
                        : current.endsWith(QLatin1Char('/')) ? current + rest
-                                                             : current + QLatin1Char('/') + rest;
+                                                            : current + QLatin1Char('/') + rest;
             }
         }
         if (current.isEmpty())

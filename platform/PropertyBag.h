@@ -6,7 +6,7 @@
 #include <QVariantMap>
 
 class PropertyBag {
-public:
+  public:
     QVariant ReadProperty(const QString& key, const QVariant& defaultValue) const {
         return m_values.contains(key) ? m_values.value(key) : defaultValue;
     }
@@ -23,7 +23,7 @@ public:
     // Keys in the order they were last written (defaults left out).
     QStringList keys() const { return m_order; }
 
-private:
+  private:
     QVariantMap m_values;
     QStringList m_order;
 };

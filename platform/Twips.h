@@ -16,12 +16,18 @@ constexpr int toPixels(int twips) {
     const long long t = twips;
     return int(t >= 0 ? (t + PerPixel / 2) / PerPixel : -((-t + PerPixel / 2) / PerPixel));
 }
-constexpr int fromPixels(int pixels) { return pixels * PerPixel; }
+constexpr int fromPixels(int pixels) {
+    return pixels * PerPixel;
+}
 
 inline QRect toPixels(int left, int top, int width, int height) {
     return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
 }
-inline QSize toPixels(QSize twips) { return QSize(toPixels(twips.width()), toPixels(twips.height())); }
-inline QPoint toPixels(QPoint twips) { return QPoint(toPixels(twips.x()), toPixels(twips.y())); }
+inline QSize toPixels(QSize twips) {
+    return QSize(toPixels(twips.width()), toPixels(twips.height()));
+}
+inline QPoint toPixels(QPoint twips) {
+    return QPoint(toPixels(twips.x()), toPixels(twips.y()));
+}
 
 } // namespace Twips

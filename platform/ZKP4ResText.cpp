@@ -6,9 +6,13 @@
 
 namespace ZKP4Res {
 
-QString GetOsInfo() { return QSysInfo::prettyProductName(); }
+QString GetOsInfo() {
+    return QSysInfo::prettyProductName();
+}
 
-int LenB_ASCII(const QString& text) { return int(Codec932::encode(text).size()); }
+int LenB_ASCII(const QString& text) {
+    return int(Codec932::encode(text).size());
+}
 
 QByteArray MidB_Bytes(const QString& text, int start, int count) {
     const QByteArray bytes = Codec932::encode(text);

@@ -2,7 +2,7 @@
 # Installs every Debian 12 package K41 needs to build, run and test. Safe to run again.
 set -euo pipefail
 packages=(
-  cmake ninja-build g++ pkg-config git
+  cmake ninja-build g++ pkg-config git clang-format
   qt6-base-dev qt6-base-private-dev libgl-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libsdl2-dev libsndfile1-dev libfluidsynth-dev timgm6mb-soundfont

@@ -37,7 +37,8 @@ struct PaintCounter : QObject {
 double nsPerCall(int calls, const std::function<void()>& f) {
     QElapsedTimer t;
     t.start();
-    for (int i = 0; i < calls; ++i) f();
+    for (int i = 0; i < calls; ++i)
+        f();
     return double(t.nsecsElapsed()) / calls;
 }
 
@@ -89,13 +90,16 @@ int main(int argc, char** argv) {
     const double elapsed = double(wall.nsecsElapsed()) / 1e9;
     const double cpu = cpuSeconds() - cpu0;
 
-    std::printf("scroll: %d s of a 20-cell name at speed 200: CPU %.3f s of %.3f s elapsed = %.2f %% of one core, "
+    std::printf("scroll: %d s of a 20-cell name at speed 200: CPU %.3f s of %.3f s elapsed = %.2f "
+                "%% of one core, "
                 "%d repaints (%.1f per second)\n",
-                seconds, cpu, elapsed, 100.0 * cpu / elapsed, counter.paints, counter.paints / elapsed);
-    std::printf("SetChimei (20 cells, glyphs cached): %.1f us; first call (glyphs printed): %.1f us\n",
-                setNs / 1000, coldNs / 1000);
-    std::printf("QPainter::drawText of the same string into a %dx%d image: %.1f us\n", image.width(),
-                image.height(), textNs / 1000);
+                seconds, cpu, elapsed, 100.0 * cpu / elapsed, counter.paints,
+                counter.paints / elapsed);
+    std::printf(
+        "SetChimei (20 cells, glyphs cached): %.1f us; first call (glyphs printed): %.1f us\n",
+        setNs / 1000, coldNs / 1000);
+    std::printf("QPainter::drawText of the same string into a %dx%d image: %.1f us\n",
+                image.width(), image.height(), textNs / 1000);
     std::printf("ratio SetChimei / drawText: %.2f\n", setNs / textNs);
     return 0;
 }

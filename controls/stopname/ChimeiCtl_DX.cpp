@@ -13,16 +13,18 @@
 namespace {
 
 // Colours the surfaces were designed with, and the defaults of a loaded control.
-constexpr OleColor DesignBackColor = 4210752;             // grey 64
+constexpr OleColor DesignBackColor = 4210752; // grey 64
 constexpr OleColor DesignForeColor = Colour::rgb(255, 192, 128);
-constexpr OleColor LoadBackColor = 8421504;               // grey 128
-constexpr OleColor LoadForeColor = 48895;                 // red 255, green 190, blue 0
-constexpr OleColor DefaultTsugiwaColor = 7977471;         // red 255, green 185, blue 121
+constexpr OleColor LoadBackColor = 8421504;       // grey 128
+constexpr OleColor LoadForeColor = 48895;         // red 255, green 190, blue 0
+constexpr OleColor DefaultTsugiwaColor = 7977471; // red 255, green 185, blue 121
 constexpr qint16 DefaultSpeed = 5;
 constexpr qint32 DefaultScrollStartWait = 1500;
 constexpr qint16 DefaultAppearance = 1;
 
-QRgb toRgb(OleColor c) { return Colour::toQColor(c).rgb(); }
+QRgb toRgb(OleColor c) {
+    return Colour::toQColor(c).rgb();
+}
 
 OleColor readColour(const PropertyBag& bag, const QString& key, OleColor fallback) {
     bool ok = false;
@@ -30,12 +32,12 @@ OleColor readColour(const PropertyBag& bag, const QString& key, OleColor fallbac
     return ok ? OleColor(quint32(v)) : fallback;
 }
 
-template <typename Int>
-Int readInt(const PropertyBag& bag, const QString& key, Int fallback) {
+template <typename Int> Int readInt(const PropertyBag& bag, const QString& key, Int fallback) {
     bool ok = false;
     const qlonglong v = bag.ReadProperty(key, qlonglong(fallback)).toLongLong(&ok);
     if (!ok) return fallback;
-    return Int(std::clamp<qlonglong>(v, std::numeric_limits<Int>::min(), std::numeric_limits<Int>::max()));
+    return Int(
+        std::clamp<qlonglong>(v, std::numeric_limits<Int>::min(), std::numeric_limits<Int>::max()));
 }
 
 bool readBool(const PropertyBag& bag, const QString& key, bool fallback) {
@@ -151,7 +153,8 @@ void ChimeiCtl_DX::ReadProperties(const PropertyBag& bag) {
     m_backColor = readColour(bag, QStringLiteral("BackColor"), LoadBackColor);
     m_foreColor = readColour(bag, QStringLiteral("ForeColor"), LoadForeColor);
     m_speed = readInt<qint16>(bag, QStringLiteral("Speed"), DefaultSpeed);
-    m_scrollStartWait = readInt<qint32>(bag, QStringLiteral("ScrollStartWait"), DefaultScrollStartWait);
+    m_scrollStartWait =
+        readInt<qint32>(bag, QStringLiteral("ScrollStartWait"), DefaultScrollStartWait);
     m_mode = readInt<qint16>(bag, QStringLiteral("Mode"), 0);
     m_appearance = readInt<qint16>(bag, QStringLiteral("Appearance"), DefaultAppearance);
     m_fontMode = readInt<qint16>(bag, QStringLiteral("FontMode"), 0);
@@ -168,16 +171,20 @@ void ChimeiCtl_DX::ReadProperties(const PropertyBag& bag) {
 }
 
 void ChimeiCtl_DX::WriteProperties(PropertyBag& bag) const {
-    bag.WriteProperty(QStringLiteral("BackColor"), qlonglong(m_backColor), qlonglong(LoadBackColor));
-    bag.WriteProperty(QStringLiteral("ForeColor"), qlonglong(m_foreColor), qlonglong(LoadForeColor));
+    bag.WriteProperty(QStringLiteral("BackColor"), qlonglong(m_backColor),
+                      qlonglong(LoadBackColor));
+    bag.WriteProperty(QStringLiteral("ForeColor"), qlonglong(m_foreColor),
+                      qlonglong(LoadForeColor));
     bag.WriteProperty(QStringLiteral("Speed"), int(m_speed), int(DefaultSpeed));
-    bag.WriteProperty(QStringLiteral("ScrollStartWait"), int(m_scrollStartWait), int(DefaultScrollStartWait));
+    bag.WriteProperty(QStringLiteral("ScrollStartWait"), int(m_scrollStartWait),
+                      int(DefaultScrollStartWait));
     bag.WriteProperty(QStringLiteral("Mode"), int(m_mode), 0);
     bag.WriteProperty(QStringLiteral("Appearance"), int(m_appearance), int(DefaultAppearance));
     bag.WriteProperty(QStringLiteral("FontMode"), int(m_fontMode), 0);
     bag.WriteProperty(QStringLiteral("FontBold"), m_fontBold, false);
     bag.WriteProperty(QStringLiteral("TsugiwaMode"), int(m_tsugiwaMode), 0);
-    bag.WriteProperty(QStringLiteral("TsugiwaColor"), qlonglong(m_tsugiwaColor), qlonglong(DefaultTsugiwaColor));
+    bag.WriteProperty(QStringLiteral("TsugiwaColor"), qlonglong(m_tsugiwaColor),
+                      qlonglong(DefaultTsugiwaColor));
     bag.WriteProperty(QStringLiteral("TsugiwaFontMode"), int(m_tsugiwaFontMode), 0);
     bag.WriteProperty(QStringLiteral("TsugiwaBold"), m_tsugiwaBold, false);
 }
@@ -195,7 +202,8 @@ void ChimeiCtl_DX::SetChimei(const QString& text) {
 
     const QList<ChimeiText::Cell> cells = ChimeiText::cells(text, MaxCells);
     int byteCount = 0;
-    for (const auto& cell : cells) byteCount += int(cell.bytes.size());
+    for (const auto& cell : cells)
+        byteCount += int(cell.bytes.size());
     const bool prefix = m_tsugiwaMode != 0;
     const ChimeiLayout layout = ChimeiLayout::of(byteCount, int(cells.size()), prefix);
 
@@ -237,24 +245,27 @@ void ChimeiCtl_DX::drawCell(int x, int y, const QString& text, qint16 code) {
 void ChimeiCtl_DX::DrawTsugiwa() {
     const QRgb colour = toRgb(m_tsugiwaColor);
     if (auto face = ChimeiText::tsugiFace(m_tsugiwaFontMode)) m_boxFace = *face;
-    DotGlyph::paint(m_strip, 0, 0,
-                    DotGlyph::pattern(QStringLiteral("次"), m_boxFace, DotGlyph::Size14pt, m_tsugiwaBold),
-                    colour);
+    DotGlyph::paint(
+        m_strip, 0, 0,
+        DotGlyph::pattern(QStringLiteral("次"), m_boxFace, DotGlyph::Size14pt, m_tsugiwaBold),
+        colour);
 
     // The smaller "は" is printed 4 pixels lower so that it sits on the line of "次".
     const bool smallHa = m_tsugiwaMode == 1;
     if (auto face = ChimeiText::haFace(m_tsugiwaFontMode)) m_boxFace = *face;
     DotGlyph::paint(m_strip, ChimeiLayout::CellWidth, 0,
                     DotGlyph::pattern(QStringLiteral("は"), m_boxFace,
-                                      smallHa ? DotGlyph::Size12pt : DotGlyph::Size14pt, m_tsugiwaBold,
-                                      smallHa ? 4 : 0),
+                                      smallHa ? DotGlyph::Size12pt : DotGlyph::Size14pt,
+                                      m_tsugiwaBold, smallHa ? 4 : 0),
                     colour);
     m_boxBold = false;
     m_stripBlank = false;
     update();
 }
 
-void ChimeiCtl_DX::Refresh() { update(); }
+void ChimeiCtl_DX::Refresh() {
+    update();
+}
 
 void ChimeiCtl_DX::clearStrip(int width) {
     if (m_strip.width() != width || m_strip.height() != ControlHeight)
@@ -269,7 +280,9 @@ void ChimeiCtl_DX::setShownText(const QString& text) {
 
 // --- frame --------------------------------------------------------------------------------
 
-int ChimeiCtl_DX::borderWidth() const { return m_appearance == 0 ? 1 : 2; }
+int ChimeiCtl_DX::borderWidth() const {
+    return m_appearance == 0 ? 1 : 2;
+}
 
 void ChimeiCtl_DX::redrawFrame() {
     m_frame = QImage(ControlWidth, FrameHeight, QImage::Format_RGB32);
@@ -307,9 +320,13 @@ void ChimeiCtl_DX::paintEvent(QPaintEvent*) {
 
 // --- scroll -------------------------------------------------------------------------------
 
-void ChimeiCtl_DX::setClock(std::function<qint64()> ms) { m_clock = std::move(ms); }
+void ChimeiCtl_DX::setClock(std::function<qint64()> ms) {
+    m_clock = std::move(ms);
+}
 
-qint64 ChimeiCtl_DX::now() const { return m_clock ? m_clock() : m_steadyClock.elapsed(); }
+qint64 ChimeiCtl_DX::now() const {
+    return m_clock ? m_clock() : m_steadyClock.elapsed();
+}
 
 void ChimeiCtl_DX::startScroll() {
     if (m_speed == 0) setSpeed(1);

@@ -25,7 +25,7 @@
 class ChimeiCtl_DX : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int ControlWidth = 432;
     static constexpr int ControlHeight = 56;
     static constexpr int FrameHeight = 58;
@@ -103,13 +103,13 @@ public:
     // timer calls this; tests call it after moving their clock.
     void advanceScroll();
 
-signals:
+  signals:
     void PropertyChanged(const QString& name);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     void drawCell(int x, int y, const QString& text, qint16 code);
     void redrawFrame();
     void clearStrip(int width);

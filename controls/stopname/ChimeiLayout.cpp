@@ -10,10 +10,17 @@ struct Spread {
 };
 
 // Indexed by the number of cells, 1 to 8 (8 stands for 8 or more).
-constexpr std::array<Spread, 9> withoutPrefix{{
-    {0, 0}, {188, 0}, {135, 108}, {81, 108}, {67, 81}, {27, 81}, {21, 66}, {18, 57}, {0, 54}}};
-constexpr std::array<Spread, 9> withPrefix{{
-    {0, 0}, {242, 0}, {188, 108}, {162, 81}, {135, 72}, {135, 54}, {108, 54}, {108, 54}, {108, 54}}};
+constexpr std::array<Spread, 9> withoutPrefix{
+    {{0, 0}, {188, 0}, {135, 108}, {81, 108}, {67, 81}, {27, 81}, {21, 66}, {18, 57}, {0, 54}}};
+constexpr std::array<Spread, 9> withPrefix{{{0, 0},
+                                            {242, 0},
+                                            {188, 108},
+                                            {162, 81},
+                                            {135, 72},
+                                            {135, 54},
+                                            {108, 54},
+                                            {108, 54},
+                                            {108, 54}}};
 
 } // namespace
 

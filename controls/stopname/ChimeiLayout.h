@@ -8,10 +8,10 @@ struct ChimeiLayout {
     static constexpr int FrameWidth = 432;
     static constexpr int PrefixWidth = 2 * CellWidth;
 
-    int firstX = 0;       // x of the first cell of the name
-    int pitch = 0;        // distance between cells
+    int firstX = 0; // x of the first cell of the name
+    int pitch = 0;  // distance between cells
     int stripWidth = FrameWidth;
-    int stripStartX = 0;  // where the strip is placed before any scroll
+    int stripStartX = 0; // where the strip is placed before any scroll
     bool scrolls = false;
 
     // Layout of a name of `cellCount` cells whose code page 932 form is `byteCount` bytes,

@@ -7,7 +7,7 @@
 #include <QtGlobal>
 
 class ChimeiScroll {
-public:
+  public:
     // One step per tick of the 64 Hz system timer, at which a 1 ms sleep returns.
     static constexpr double StepMs = 1000.0 / 64;
 
@@ -26,7 +26,7 @@ public:
     int stripX() const { return m_stripX; }
     double position() const { return m_x; }
 
-private:
+  private:
     void step(qint16 speed, qint32 passPauseMs);
 
     bool m_running = false;

@@ -7,7 +7,9 @@ namespace ChimeiText {
 
 namespace {
 
-bool isLeadByte(quint8 b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+bool isLeadByte(quint8 b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
 
 // Bytes that decode to nothing printable (a stray half of a character) draw nothing rather
 // than a replacement glyph.
@@ -69,27 +71,42 @@ QString faceFor(qint16 fontMode, qint16 code) {
     constexpr qint16 fullWidthZero = qint16(quint16(0x824F));
     constexpr qint16 fullWidthSmallZ = qint16(quint16(0x829A));
     switch (fontMode) {
-    case 1: return Fonts::Mincho;
-    case 2: return code < firstKanji ? Fonts::Mincho : Fonts::Gothic;
-    case 3: return code < firstKanji ? Fonts::Gothic : Fonts::Mincho;
-    case 4: return (code >= fullWidthZero && code <= fullWidthSmallZ) ? Fonts::Gothic : Fonts::Mincho;
-    default: return Fonts::Gothic;
+    case 1:
+        return Fonts::Mincho;
+    case 2:
+        return code < firstKanji ? Fonts::Mincho : Fonts::Gothic;
+    case 3:
+        return code < firstKanji ? Fonts::Gothic : Fonts::Mincho;
+    case 4:
+        return (code >= fullWidthZero && code <= fullWidthSmallZ) ? Fonts::Gothic : Fonts::Mincho;
+    default:
+        return Fonts::Gothic;
     }
 }
 
 std::optional<QString> tsugiFace(qint16 tsugiwaFontMode) {
     switch (tsugiwaFontMode) {
-    case 0: case 1: return Fonts::Gothic;
-    case 2: case 3: return Fonts::Mincho;
-    default: return std::nullopt;
+    case 0:
+    case 1:
+        return Fonts::Gothic;
+    case 2:
+    case 3:
+        return Fonts::Mincho;
+    default:
+        return std::nullopt;
     }
 }
 
 std::optional<QString> haFace(qint16 tsugiwaFontMode) {
     switch (tsugiwaFontMode) {
-    case 0: case 3: return Fonts::Gothic;
-    case 1: case 2: return Fonts::Mincho;
-    default: return std::nullopt;
+    case 0:
+    case 3:
+        return Fonts::Gothic;
+    case 1:
+    case 2:
+        return Fonts::Mincho;
+    default:
+        return std::nullopt;
     }
 }
 

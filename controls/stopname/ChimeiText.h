@@ -35,7 +35,9 @@ qint16 signedCode(const QByteArray& cellBytes);
 // Gothic, 3 the reverse, 4 full-width digits and Latin letters Gothic; any other value all
 // Gothic.
 QString faceFor(qint16 fontMode, qint16 code);
-inline QString faceFor(qint16 fontMode, const QString& cell) { return faceFor(fontMode, signedCode(cell)); }
+inline QString faceFor(qint16 fontMode, const QString& cell) {
+    return faceFor(fontMode, signedCode(cell));
+}
 
 // Faces of "次" and "は" under `tsugiwaFontMode` (0 to 3); nothing for other values, which
 // keep whatever face the sampling box had last.

@@ -9,7 +9,8 @@
 
 int DotPattern::count() const {
     int n = 0;
-    for (quint32 row : rows) n += std::popcount(row);
+    for (quint32 row : rows)
+        n += std::popcount(row);
     return n;
 }
 
@@ -102,6 +103,8 @@ void paint(QImage& image, int x, int y, const DotPattern& dots, QRgb colour) {
     }
 }
 
-int cachedCount() { return int(cache().size()); }
+int cachedCount() {
+    return int(cache().size());
+}
 
 } // namespace DotGlyph

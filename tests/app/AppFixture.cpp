@@ -32,27 +32,39 @@ void AppFixture::start() {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(k41->board.get()));
 }
 
-void AppFixture::stop() { k41.reset(); }
+void AppFixture::stop() {
+    k41.reset();
+}
 
-Form1& AppFixture::board() const { return *k41->board; }
-frmCtl& AppFixture::panel() const { return *k41->panel; }
+Form1& AppFixture::board() const {
+    return *k41->board;
+}
+frmCtl& AppFixture::panel() const {
+    return *k41->panel;
+}
 
 void AppFixture::click(QWidget* widget) {
     ASSERT_TRUE(widget->isEnabled()) << widget->objectName().toStdString();
     QTest::mouseClick(widget, Qt::LeftButton);
 }
 
-void AppFixture::key(int index) { click(panel().keypadFace->CommandButton1[size_t(index)]); }
+void AppFixture::key(int index) {
+    click(panel().keypadFace->CommandButton1[size_t(index)]);
+}
 
 void AppFixture::loadFromKeypad(const QString& route, const QString& section) {
     key(10);
-    for (QChar c : route) key(c.digitValue());
+    for (QChar c : route)
+        key(c.digitValue());
     key(11);
-    for (QChar c : section) key(c.digitValue());
+    for (QChar c : section)
+        key(c.digitValue());
     click(panel().keypadFace->Command1);
 }
 
-QString AppFixture::fareShown(int i) const { return DigitProbe::read(*board().Degit[i]); }
+QString AppFixture::fareShown(int i) const {
+    return DigitProbe::read(*board().Degit[i]);
+}
 
 QString AppFixture::fareText(int fare) {
     return fare == 0 ? QStringLiteral("    ") : QString::number(fare).rightJustified(4, u' ');

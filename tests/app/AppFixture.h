@@ -14,7 +14,7 @@ class frmCtl;
 class QWidget;
 
 class AppFixture : public ::testing::Test {
-protected:
+  protected:
     // Settings whose data folders are the built sample routes.
     static In4File sampleSettings();
     // Writes `file` as the settings file and starts K41 on it.

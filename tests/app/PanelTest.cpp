@@ -51,12 +51,14 @@ TEST_F(PanelTest, KeypadRouteLoadsFromTheSectionAndStepsStopByStop) {
     EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
     EXPECT_EQ(panel().routeState().CurStop, 1);
     EXPECT_EQ(fareShown(1), fareText(0)) << "ticket numbers below the section keep the load's 0";
-    for (int t = 2; t <= 24; ++t) EXPECT_EQ(fareShown(t), fareText(rows[1].Fare(t))) << t;
+    for (int t = 2; t <= 24; ++t)
+        EXPECT_EQ(fareShown(t), fareText(rows[1].Fare(t))) << t;
     EXPECT_EQ(board().ChimeiCtl->accessibleDescription(), "次は" + rows[1].StopName);
 
     click(panel().Command2[1]); // データ送り
     EXPECT_EQ(panel().routeState().CurStop, 2);
-    for (int t = 2; t <= 24; ++t) EXPECT_EQ(fareShown(t), fareText(rows[2].Fare(t))) << t;
+    for (int t = 2; t <= 24; ++t)
+        EXPECT_EQ(fareShown(t), fareText(rows[2].Fare(t))) << t;
 
     click(panel().Command2[0]); // データ戻し
     click(panel().Command2[0]);
@@ -72,7 +74,8 @@ TEST_F(PanelTest, KeypadRouteLoadsFromTheSectionAndStepsStopByStop) {
     EXPECT_EQ(board().Degit[5]->backBuffer().cacheKey(), key);
 
     // Stepping to the last row and once more stays there.
-    for (size_t i = 1; i < rows.size() + 2; ++i) click(panel().Command2[1]);
+    for (size_t i = 1; i < rows.size() + 2; ++i)
+        click(panel().Command2[1]);
     EXPECT_EQ(panel().routeState().CurStop, int(rows.size()) - 1);
 }
 
@@ -85,7 +88,8 @@ TEST_F(PanelTest, DisplayClearBlanksTheBoardAndReleasingItRedrawsTheSameRow) {
     const QString shown5 = fareShown(5);
 
     click(panel().Check1);
-    for (int t = 1; t <= 24; ++t) EXPECT_EQ(fareShown(t), "    ") << t;
+    for (int t = 1; t <= 24; ++t)
+        EXPECT_EQ(fareShown(t), "    ") << t;
     EXPECT_TRUE(board().ChimeiCtl->accessibleDescription().isEmpty());
     EXPECT_FALSE(panel().Frame1[0]->isEnabled());
     EXPECT_FALSE(panel().Frame1[1]->isEnabled());
@@ -124,11 +128,13 @@ TEST_F(PanelTest, KeypadFillsTheRouteAndSectionDisplaysByItsRules) {
     EXPECT_EQ(section->text(), "42") << "digits before any 系統 go to the section";
     EXPECT_EQ(route->text(), "");
     key(10);
-    for (int d : {1, 2, 3, 4, 5, 6}) key(d);
+    for (int d : {1, 2, 3, 4, 5, 6})
+        key(d);
     EXPECT_EQ(route->text(), "12345");
     EXPECT_EQ(section->text(), "42");
     key(11);
-    for (int d : {7, 8, 9, 1}) key(d);
+    for (int d : {7, 8, 9, 1})
+        key(d);
     EXPECT_EQ(section->text(), "789");
     key(10);
     EXPECT_EQ(route->text(), "") << "系統 empties only the route display";
@@ -140,8 +146,10 @@ TEST_F(PanelTest, DialsLoadTheSameFileAsTheKeypadAndKeepTheRouteAsEntered) {
     startWith(sampleSettings());
     DialFace& dials = *panel().dialFace;
     const QString digits = "00012";
-    for (int i = 0; i < 5; ++i) dials.List2[size_t(i)]->setCurrentRow(digits.at(i).digitValue());
-    for (int i = 0; i < 3; ++i) dials.List3[size_t(i)]->setCurrentRow(i == 2 ? 3 : 0);
+    for (int i = 0; i < 5; ++i)
+        dials.List2[size_t(i)]->setCurrentRow(digits.at(i).digitValue());
+    for (int i = 0; i < 3; ++i)
+        dials.List3[size_t(i)]->setCurrentRow(i == 2 ? 3 : 0);
     panel().Frame1_DblClick(1); // the keypad face to the back: the dials in front
     click(dials.Command1);
     EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
@@ -158,7 +166,8 @@ TEST_F(PanelTest, EverySampleRoutePutsItsFaresUnderEveryTicketNumber) {
         ASSERT_TRUE(messages.isEmpty()) << route;
         const auto rows = sampleRoute(route);
         for (int t = 1; t <= 24; ++t)
-            EXPECT_EQ(fareShown(t), fareText(rows[0].Fare(t))) << "route " << route << " ticket " << t;
+            EXPECT_EQ(fareShown(t), fareText(rows[0].Fare(t)))
+                << "route " << route << " ticket " << t;
     }
 }
 
@@ -204,7 +213,8 @@ TEST_F(PanelTest, PreviewToggleWidensThePanelAndTheFaceDoubleClickFlipsFaces) {
     EXPECT_EQ(panel().Check4->text(), ">>");
 
     auto inFront = [this] {
-        const QWidgetList kids = panel().findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        const QWidgetList kids =
+            panel().findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
         const qsizetype dial = kids.indexOf(panel().Frame1[0]);
         const qsizetype pad = kids.indexOf(panel().Frame1[1]);
         return dial > pad ? 0 : 1;
@@ -238,7 +248,8 @@ TEST_F(PanelTest, ACloseAskedForDuringTheLampTestIsAnsweredAfterIt) {
         askedDuringWait = !waitOver;
         return false;
     };
-    QTimer::singleShot(500, [this] { QWindowSystemInterface::handleCloseEvent(panel().windowHandle()); });
+    QTimer::singleShot(
+        500, [this] { QWindowSystemInterface::handleCloseEvent(panel().windowHandle()); });
     loadFromKeypad("1", "1");
     waitOver = true;
     QTest::qWait(200);

@@ -36,7 +36,8 @@ TEST_F(StartupTest, WithoutSettingsTheBoardIsTopLeftAndThePanelBottomRight) {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     EXPECT_EQ(panel().frameGeometry().bottomRight(), screen.bottomRight());
     EXPECT_EQ(board().windowTitle(), "料金案内盤アプリケーション - 型番:test_app");
-    for (int t = 1; t <= 24; ++t) EXPECT_EQ(fareShown(t), "    ") << t;
+    for (int t = 1; t <= 24; ++t)
+        EXPECT_EQ(fareShown(t), "    ") << t;
     EXPECT_EQ(board().lblSeiriNum[1]->text(), "１");
     EXPECT_EQ(board().lblSeiriNum[24]->text(), "２４");
     EXPECT_EQ(labelColour(board().lblSeiriNum[5]), 16777215u);
@@ -160,7 +161,8 @@ TEST_F(StartupTest, AListPositionItsListCannotHoldStopsTheLoadAtThatSetting) {
     });
     startWith(file);
     EXPECT_TRUE(shown.startsWith("エラー Code:380")) << shown.toStdString();
-    EXPECT_FALSE(panel().Check2->isChecked()) << "the panel state after the failure is not restored";
+    EXPECT_FALSE(panel().Check2->isChecked())
+        << "the panel state after the failure is not restored";
     EXPECT_EQ(board().pos(), QPoint(0, 0));
 }
 

@@ -45,6 +45,8 @@ void onNextModal(std::function<void(QWidget*)> action, int timeoutMs) {
     timer->start();
 }
 
-QString samplesDir() { return QStringLiteral(K41_SOURCE_DIR "/samples"); }
+QString samplesDir() {
+    return QStringLiteral(K41_SOURCE_DIR "/samples");
+}
 
 } // namespace TestUtil

@@ -24,9 +24,12 @@ TEST(Codec932, UnencodableCharactersBecomeQuestionMarks) {
 }
 
 TEST(Codec932, LinuxLookAlikesMapToTheirWindowsForms) {
-    EXPECT_EQ(Codec932::encode(QStringLiteral("\u301C")), Codec932::encode(QStringLiteral("\uFF5E")));
-    EXPECT_EQ(Codec932::encode(QStringLiteral("\u2212")), Codec932::encode(QStringLiteral("\uFF0D")));
-    EXPECT_EQ(Codec932::encode(QStringLiteral("\u00A3")), Codec932::encode(QStringLiteral("\uFFE1")));
+    EXPECT_EQ(Codec932::encode(QStringLiteral("\u301C")),
+              Codec932::encode(QStringLiteral("\uFF5E")));
+    EXPECT_EQ(Codec932::encode(QStringLiteral("\u2212")),
+              Codec932::encode(QStringLiteral("\uFF0D")));
+    EXPECT_EQ(Codec932::encode(QStringLiteral("\u00A3")),
+              Codec932::encode(QStringLiteral("\uFFE1")));
     EXPECT_TRUE(Codec932::canEncode(QStringLiteral("\u2016\u00A2\u00AC")));
 }
 

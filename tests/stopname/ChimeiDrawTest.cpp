@@ -14,7 +14,9 @@ const QRgb Prefix = qRgb(255, 185, 121); // "次は"
 DotPattern gothic(const QString& ch, bool bold = false) {
     return DotGlyph::pattern(ch, Fonts::Gothic, DotGlyph::Size14pt, bold);
 }
-DotPattern mincho(const QString& ch) { return DotGlyph::pattern(ch, Fonts::Mincho, DotGlyph::Size14pt, false); }
+DotPattern mincho(const QString& ch) {
+    return DotGlyph::pattern(ch, Fonts::Mincho, DotGlyph::Size14pt, false);
+}
 
 // Checks that each character of `name` sits at firstX + i × pitch in the name's colour and
 // that nothing of that colour lies outside those cells.
@@ -33,7 +35,8 @@ void expectCells(const ChimeiCtl_DX& c, const QStringList& cells, int firstX, in
 
 QStringList chars(const QString& s) {
     QStringList out;
-    for (QChar ch : s) out << QString(ch);
+    for (QChar ch : s)
+        out << QString(ch);
     return out;
 }
 
@@ -140,9 +143,11 @@ TEST(ChimeiDraw, SmallerHaSitsFourPixelsLower) {
     c.setTsugiwaMode(1);
     c.SetChimei(QStringLiteral("駅"));
     const DotPattern ha = StripDots::at(c.strip(), 54, 0, Prefix);
-    EXPECT_EQ(ha, DotGlyph::pattern(QStringLiteral("は"), Fonts::Gothic, DotGlyph::Size12pt, false, 4));
+    EXPECT_EQ(ha,
+              DotGlyph::pattern(QStringLiteral("は"), Fonts::Gothic, DotGlyph::Size12pt, false, 4));
     EXPECT_LT(ha.count(), gothic(QStringLiteral("は")).count());
-    for (int r = 0; r < 4; ++r) EXPECT_EQ(ha.rows[r], 0u) << "row " << r;
+    for (int r = 0; r < 4; ++r)
+        EXPECT_EQ(ha.rows[r], 0u) << "row " << r;
     EXPECT_EQ(StripDots::at(c.strip(), 0, 0, Prefix), gothic(QStringLiteral("次")));
 }
 
@@ -198,7 +203,8 @@ TEST(ChimeiDraw, EmptyNameBlanksTheStrip) {
 TEST(ChimeiDraw, GlyphDotsAreTheExactlyBlackPixelsOfAnUnsmoothedPrint) {
     for (const QString& face : {Fonts::Gothic, Fonts::Mincho}) {
         const QImage box = DotGlyph::sample(QStringLiteral("駅"), face, DotGlyph::Size14pt, false);
-        const DotPattern dots = DotGlyph::pattern(QStringLiteral("駅"), face, DotGlyph::Size14pt, false);
+        const DotPattern dots =
+            DotGlyph::pattern(QStringLiteral("駅"), face, DotGlyph::Size14pt, false);
         int black = 0;
         for (int y = 0; y < 18; ++y)
             for (int x = 0; x < 18; ++x) {

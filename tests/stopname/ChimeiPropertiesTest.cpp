@@ -108,8 +108,8 @@ TEST(ChimeiProperties, SaveAndLoadRoundTripWithoutCorrections) {
     PropertyBag bag;
     a.WriteProperties(bag);
     EXPECT_EQ(bag.keys(), (QStringList{"BackColor", "ForeColor", "Speed", "ScrollStartWait", "Mode",
-                                       "Appearance", "FontMode", "FontBold", "TsugiwaMode", "TsugiwaColor",
-                                       "TsugiwaFontMode", "TsugiwaBold"}));
+                                       "Appearance", "FontMode", "FontBold", "TsugiwaMode",
+                                       "TsugiwaColor", "TsugiwaFontMode", "TsugiwaBold"}));
 
     ChimeiCtl_DX b;
     b.ReadProperties(bag);
@@ -137,7 +137,7 @@ TEST(ChimeiProperties, SaveAndLoadRoundTripWithoutCorrections) {
 TEST(ChimeiProperties, AStoreWithOddValuesLoadsWithoutFailing) {
     PropertyBag bag;
     bag.WriteProperty("Speed", 100000, 5);
-    bag.WriteProperty("TsugiwaMode", 7, 0);       // loading does not correct
+    bag.WriteProperty("TsugiwaMode", 7, 0); // loading does not correct
     bag.WriteProperty("FontMode", QStringLiteral("x"), 0);
     bag.WriteProperty("BackColor", -2147483643LL, 8421504LL);
     ChimeiCtl_DX c;

@@ -10,7 +10,8 @@ namespace {
 
 QStringList texts(const QList<ChimeiText::Cell>& cells) {
     QStringList out;
-    for (const auto& c : cells) out << c.text;
+    for (const auto& c : cells)
+        out << c.text;
     return out;
 }
 
@@ -71,13 +72,30 @@ TEST(ChimeiText, FaceByFontModeAndCharacterClass) {
         QString face;
     };
     const Row rows[] = {
-        {0, "駅", G}, {0, "A", G},  {1, "駅", M}, {1, "A", M},
+        {0, "駅", G},
+        {0, "A", G},
+        {1, "駅", M},
+        {1, "A", M},
         // kanji start at 0x889F (亜); the code just below it is kana-side
-        {2, "亜", G}, {2, "駅", G}, {2, "A", G}, {2, "あ", M}, {2, "Ａ", M}, {2, "ヴ", M},
-        {3, "亜", M}, {3, "A", M},  {3, "あ", G},
-        {4, "０", G}, {4, "５", G}, {4, "Ａ", G}, {4, "ｚ", G}, {4, "あ", M}, {4, "駅", M},
-        {4, "5", M},  {4, "・", M},
-        {-1, "あ", G}, {5, "駅", G},
+        {2, "亜", G},
+        {2, "駅", G},
+        {2, "A", G},
+        {2, "あ", M},
+        {2, "Ａ", M},
+        {2, "ヴ", M},
+        {3, "亜", M},
+        {3, "A", M},
+        {3, "あ", G},
+        {4, "０", G},
+        {4, "５", G},
+        {4, "Ａ", G},
+        {4, "ｚ", G},
+        {4, "あ", M},
+        {4, "駅", M},
+        {4, "5", M},
+        {4, "・", M},
+        {-1, "あ", G},
+        {5, "駅", G},
     };
     for (const Row& r : rows)
         EXPECT_EQ(ChimeiText::faceFor(r.mode, QString::fromUtf8(r.ch)), r.face)
@@ -94,15 +112,15 @@ TEST(ChimeiLayout, SpreadsShortNamesAndScrollsLongOnes) {
         bool scrolls;
     };
     const Row rows[] = {
-        {1, false, 188, 0, 432, 0, false},   {2, false, 135, 108, 432, 0, false},
-        {3, false, 81, 108, 432, 0, false},  {4, false, 67, 81, 432, 0, false},
-        {5, false, 27, 81, 432, 0, false},   {6, false, 21, 66, 432, 0, false},
-        {7, false, 18, 57, 432, 0, false},   {8, false, 0, 54, 432, 0, false},
-        {9, false, 0, 54, 486, 432, true},   {20, false, 0, 54, 1080, 432, true},
-        {1, true, 242, 0, 432, 0, false},    {2, true, 188, 108, 432, 0, false},
-        {3, true, 162, 81, 432, 0, false},   {4, true, 135, 72, 432, 0, false},
-        {5, true, 135, 54, 432, 0, false},   {6, true, 108, 54, 432, 0, false},
-        {7, true, 108, 54, 486, 0, true},    {8, true, 108, 54, 540, 0, true},
+        {1, false, 188, 0, 432, 0, false},  {2, false, 135, 108, 432, 0, false},
+        {3, false, 81, 108, 432, 0, false}, {4, false, 67, 81, 432, 0, false},
+        {5, false, 27, 81, 432, 0, false},  {6, false, 21, 66, 432, 0, false},
+        {7, false, 18, 57, 432, 0, false},  {8, false, 0, 54, 432, 0, false},
+        {9, false, 0, 54, 486, 432, true},  {20, false, 0, 54, 1080, 432, true},
+        {1, true, 242, 0, 432, 0, false},   {2, true, 188, 108, 432, 0, false},
+        {3, true, 162, 81, 432, 0, false},  {4, true, 135, 72, 432, 0, false},
+        {5, true, 135, 54, 432, 0, false},  {6, true, 108, 54, 432, 0, false},
+        {7, true, 108, 54, 486, 0, true},   {8, true, 108, 54, 540, 0, true},
         {9, true, 108, 54, 594, 432, true},
     };
     for (const Row& r : rows) {
@@ -162,7 +180,8 @@ TEST(ChimeiScroll, PausesAfterEachPassAndGuardsOddValues) {
     // 918 px to leave the frame at 20 px a step.
     s.advance(0, 2000, 1500);
     qint64 t = 0;
-    while (!s.pausing() && t < 10000) s.advance(t += 1, 2000, 1500);
+    while (!s.pausing() && t < 10000)
+        s.advance(t += 1, 2000, 1500);
     ASSERT_TRUE(s.pausing());
     EXPECT_EQ(s.stripX(), 432);
     const qint64 wrapped = t;

@@ -12,7 +12,9 @@ const QString LongName = QStringLiteral("中央公園北入口前停留所"); //
 struct ScrollingControl : testing::Test {
     qint64 clock = 10000;
     ChimeiCtl_DX c;
-    void SetUp() override { c.setClock([this] { return clock; }); }
+    void SetUp() override {
+        c.setClock([this] { return clock; });
+    }
     // Moves the clock on and lets the control catch up.
     void after(qint64 ms) {
         clock += ms;

@@ -7,12 +7,14 @@ namespace StripDots {
 DotPattern at(const QImage& strip, int x, int y, QRgb colour) {
     DotPattern dots;
     const auto is = [&](int px, int py) {
-        return strip.rect().contains(px, py) && (strip.pixel(px, py) & 0xFFFFFF) == (colour & 0xFFFFFF);
+        return strip.rect().contains(px, py) &&
+               (strip.pixel(px, py) & 0xFFFFFF) == (colour & 0xFFFFFF);
     };
     for (int r = 0; r < DotPattern::Size; ++r)
         for (int c = 0; c < DotPattern::Size; ++c) {
             const int px = x + 3 * c, py = y + 3 * r;
-            if (is(px, py) && is(px + 1, py) && is(px, py + 1) && is(px + 1, py + 1)) dots.rows[r] |= 1u << c;
+            if (is(px, py) && is(px + 1, py) && is(px, py + 1) && is(px + 1, py + 1))
+                dots.rows[r] |= 1u << c;
         }
     return dots;
 }

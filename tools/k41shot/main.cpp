@@ -33,7 +33,8 @@ int main(int argc, char** argv) {
             if (c.isDigit()) panel.CommandButton1_Click(c.digitValue());
         panel.Command1_Click(1);
         const int steps = args.size() >= 4 ? args.at(3).toInt() : 0;
-        for (int i = 0; i < steps; ++i) panel.Command2_Click(1);
+        for (int i = 0; i < steps; ++i)
+            panel.Command2_Click(1);
         HeldWait::forMs(args.size() >= 5 ? args.at(4).toInt() : 100);
     }
     const QImage board = startup.board->grab().toImage();
