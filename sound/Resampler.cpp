@@ -20,6 +20,12 @@ std::vector<float> toStereoFrames(const std::vector<float>& in, int channels) {
     return out;
 }
 
+// Rates a Wave may carry. Beyond these the header is damaged: SDL's resampler overflows its
+// own sizes above about 4 MHz, and a rate of a few hertz would be stretched to minutes of
+// output at a crawl.
+constexpr int MinRate = 1000;
+constexpr int MaxRate = 768000;
+
 struct StreamDeleter {
     void operator()(SDL_AudioStream* s) const { SDL_FreeAudioStream(s); }
 };
@@ -28,7 +34,8 @@ struct StreamDeleter {
 
 PcmBuffer toStereo(const std::vector<float>& interleaved, int channels, int fromRate, int toRate) {
     PcmBuffer result;
-    if (channels < 1 || fromRate <= 0 || toRate <= 0 || interleaved.empty()) return result;
+    const auto usable = [](int rate) { return rate >= MinRate && rate <= MaxRate; };
+    if (channels < 1 || !usable(fromRate) || !usable(toRate) || interleaved.empty()) return result;
     std::vector<float> stereo = toStereoFrames(interleaved, channels);
     if (fromRate == toRate) {
         result.samples = std::move(stereo);

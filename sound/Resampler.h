@@ -8,7 +8,7 @@ namespace Resampler {
 
 // `interleaved` holds frames of `channels` samples at `fromRate`. Mono is sent to both sides;
 // of more than two channels the first two are kept. Returns stereo at `toRate` (empty on
-// invalid rates or channel counts).
+// invalid channel counts or rates outside 1000 to 768000 Hz).
 PcmBuffer toStereo(const std::vector<float>& interleaved, int channels, int fromRate, int toRate);
 
 } // namespace Resampler

@@ -61,6 +61,10 @@ TEST(WaveDecoder, RefusesFilesThatAreNotSound) {
         {"empty.wav", ""},
         {"header-only.wav", good.left(20)},
         {"no-data.wav", SoundFiles::levelWave(0.5, 0)},
+        // Damaged rates: one would overflow the resampler, the other stretch 300 frames into
+        // five minutes of output.
+        {"megahertz.wav", SoundFiles::levelWave(0.5, 1, 5000000)},
+        {"one-hertz.wav", SoundFiles::levelWave(0.5, 300000, 1)},
     };
     for (const auto& c : cases) {
         const QString path = dir.filePath(c.name);
@@ -75,6 +79,8 @@ TEST(Resampler, RejectsNonsenseFormatsInsteadOfDividingByThem) {
     EXPECT_TRUE(Resampler::toStereo(samples, 0, 44100, 44100).empty());
     EXPECT_TRUE(Resampler::toStereo(samples, 1, 0, 44100).empty());
     EXPECT_TRUE(Resampler::toStereo(samples, 1, 44100, 0).empty());
+    EXPECT_TRUE(Resampler::toStereo(samples, 1, 5000000, 44100).empty());
+    EXPECT_TRUE(Resampler::toStereo(samples, 1, 1, 44100).empty());
     EXPECT_EQ(Resampler::toStereo(samples, 1, 44100, 44100).frames(), 100u);
     // Three channels: the first two are kept, frame count unchanged.
     EXPECT_EQ(Resampler::toStereo(std::vector<float>(99, 0.1f), 3, 8000, 8000).frames(), 33u);
