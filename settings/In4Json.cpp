@@ -152,11 +152,14 @@ const Member<FormInfo> kFormMembers[] = {
     {"BoardTop", kI32Min, kI32Max, [](FormInfo& f, qint64 v) { f.BoardTop = qint32(v); }},
 };
 
-// The ranges a fare digit (four cells) holds.
+constexpr qint64 kI16Min = std::numeric_limits<qint16>::min();
+
+// The ranges a fare digit (four cells) holds. Its zero mode and fill have no lower bound
+// (a negative fill means none), so files that K41 writes with such values build again.
 const Member<DegitUserInfo> kDigitMembers[] = {
     {"Shift", 0, 3, [](DegitUserInfo& d, qint64 v) { d.Shift = qint16(v); }},
-    {"ZeroMode", 0, 3, [](DegitUserInfo& d, qint64 v) { d.ZeroMode = qint16(v); }},
-    {"FillZero", 0, 4, [](DegitUserInfo& d, qint64 v) { d.FillZero = qint16(v); }},
+    {"ZeroMode", kI16Min, 3, [](DegitUserInfo& d, qint64 v) { d.ZeroMode = qint16(v); }},
+    {"FillZero", kI16Min, 4, [](DegitUserInfo& d, qint64 v) { d.FillZero = qint16(v); }},
 };
 
 } // namespace

@@ -81,6 +81,30 @@ TEST_F(K41ToolIn4, DumpThenBuildGivesTheSameFile) {
     EXPECT_EQ(TestUtil::readFile(path("out.in4")), HandBuiltIn4::file());
 }
 
+TEST_F(K41ToolIn4, DigitOptionsAFareDigitKeepsBuildAgain) {
+    // A fare digit keeps a negative zero mode or fill as loaded (a negative fill is no fill),
+    // so K41 saves such files; what the tool dumps from them it must build again.
+    In4File f;
+    f.digits[0] = {0, -1, -1};
+    f.digits[1] = {0, -32768, -32768};
+    f.digits[23] = {3, 3, 4};
+    TestUtil::writeFile(path("K41.in4"), In4Format::write(f));
+    const ToolRun dump = k41tool({"in4", "dump", path("K41.in4")});
+    ASSERT_EQ(dump.exitCode, 0) << dump.err.toStdString();
+    TestUtil::writeFile(path("in.json"), dump.out);
+    const ToolRun build = k41tool({"in4", "build", path("in.json"), path("out.in4")});
+    ASSERT_EQ(build.exitCode, 0) << build.err.toStdString();
+    EXPECT_EQ(TestUtil::readFile(path("out.in4")), TestUtil::readFile(path("K41.in4")));
+
+    // What no fare digit can hold stays refused: blanks past the last cell, mode 4, fill 5.
+    QFile::remove(path("out.in4"));
+    for (const char* bad : {R"("Shift": 4)", R"("ZeroMode": 4)", R"("FillZero": 5)"}) {
+        QByteArrayList entries(24, "{}");
+        entries[7] = QByteArray("{") + bad + "}";
+        expectRefused("{\"DegitUserInfo\": [" + entries.join(", ") + "]}", "DegitUserInfo[7]");
+    }
+}
+
 TEST_F(K41ToolIn4, BuildFillsLeftOutKeysWithStartUpDefaults) {
     TestUtil::writeFile(path("in.json"),
                         R"({"FareDataDir": "D:\\運賃", "CtrlDataInfo": {"PanelTop": 15}})");
