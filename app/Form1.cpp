@@ -160,7 +160,9 @@ void Form1::Form_Load() {
 }
 
 void Form1::Form_MouseDown(Qt::MouseButton button) {
-    if (button == Qt::LeftButton) beginSystemMove();
+    // Window managers without a move request (and some X11 set-ups) refuse the system move;
+    // then the board moves itself while the button is held.
+    m_dragging = button == Qt::LeftButton && !beginSystemMove();
 }
 
 bool Form1::beginSystemMove() {
@@ -176,7 +178,23 @@ void Form1::mousePressEvent(QMouseEvent* event) {
         return;
     }
     event->accept();
+    m_dragGrip = event->globalPosition().toPoint() - pos();
     Form_MouseDown(event->button());
+}
+
+void Form1::mouseMoveEvent(QMouseEvent* event) {
+    if (!m_dragging || !(event->buttons() & Qt::LeftButton)) {
+        m_dragging = false;
+        event->ignore();
+        return;
+    }
+    event->accept();
+    move(event->globalPosition().toPoint() - m_dragGrip);
+}
+
+void Form1::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) m_dragging = false;
+    event->ignore();
 }
 
 void Form1::paintEvent(QPaintEvent* event) {

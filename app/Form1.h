@@ -104,7 +104,10 @@ class Form1 : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     // Hands the move to the window system; a seam for tests. Returns whether it started.
+    // Where the window system cannot move the window, the board follows the mouse itself.
     virtual bool beginSystemMove();
 
   private:
@@ -113,6 +116,10 @@ class Form1 : public QWidget {
 
     Settings& m_settings;
     QPointer<QWidget> m_panel;
+    // A drag the board carries out itself: where the press grabbed the window, relative to
+    // its top-left corner (screen pixels).
+    bool m_dragging = false;
+    QPoint m_dragGrip;
     QImage m_picture;
     QImage m_backBuffer;
 };

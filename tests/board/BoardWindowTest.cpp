@@ -10,7 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -33,6 +35,22 @@ class DragCountingBoard : public Form1 {
         return true;
     }
 };
+
+// A window system that refuses to move windows for the program.
+class NoSystemMoveBoard : public Form1 {
+  public:
+    using Form1::Form1;
+
+  protected:
+    bool beginSystemMove() override { return false; }
+};
+
+void sendMouse(QWidget& w, QEvent::Type type, QPoint globalPos, Qt::MouseButton button,
+               Qt::MouseButtons buttons) {
+    QMouseEvent e(type, QPointF(w.mapFromGlobal(globalPos)), QPointF(w.mapFromGlobal(globalPos)),
+                  QPointF(globalPos), button, buttons, Qt::NoModifier);
+    QCoreApplication::sendEvent(&w, &e);
+}
 
 QColor luma(const QImage& img, int x, int y) {
     return QColor(img.pixel(x, y));
@@ -164,6 +182,32 @@ TEST(BoardWindow, OnlyALeftPressOnTheBackgroundStartsADrag) {
     QTest::mousePress(&board, Qt::LeftButton, {}, background);
     QTest::mouseRelease(&board, Qt::LeftButton, {}, background);
     EXPECT_EQ(board.moves, 1);
+}
+
+TEST(BoardWindow, WithoutASystemMoveTheBoardFollowsALeftDragItself) {
+    Settings settings;
+    NoSystemMoveBoard board(settings);
+    board.Form_Load();
+    board.move(100, 80);
+    board.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&board));
+    const QPoint start = board.pos();
+    const QPoint grip = board.mapToGlobal(QPoint(20, 320));
+
+    sendMouse(board, QEvent::MouseButtonPress, grip, Qt::RightButton, Qt::RightButton);
+    sendMouse(board, QEvent::MouseMove, grip + QPoint(40, 40), Qt::NoButton, Qt::RightButton);
+    sendMouse(board, QEvent::MouseButtonRelease, grip, Qt::RightButton, Qt::NoButton);
+    EXPECT_EQ(board.pos(), start);
+
+    sendMouse(board, QEvent::MouseButtonPress, grip, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(board, QEvent::MouseMove, grip + QPoint(30, 15), Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(board.pos(), start + QPoint(30, 15));
+    sendMouse(board, QEvent::MouseMove, grip + QPoint(-10, 5), Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(board.pos(), start + QPoint(-10, 5));
+    sendMouse(board, QEvent::MouseButtonRelease, grip + QPoint(-10, 5), Qt::LeftButton,
+              Qt::NoButton);
+    sendMouse(board, QEvent::MouseMove, grip + QPoint(50, 50), Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(board.pos(), start + QPoint(-10, 5));
 }
 
 TEST(BoardWindow, DoubleClickOkCopiesTheZeroRulesToAllFareDigits) {
