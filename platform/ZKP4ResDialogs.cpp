@@ -99,11 +99,15 @@ QStringList nameFilters(const QString& filter) {
         if (description.isEmpty() && masks.isEmpty()) break; // the closing NUL
         masks.replace(QRegularExpression(QStringLiteral("\\s*;\\s*")), QStringLiteral(" "));
         if (masks.isEmpty()) masks = QStringLiteral("*");
-        // A description that already names its masks ("Wave (*.wav)") is kept as written.
-        if (description.contains(QLatin1Char('(')))
-            filters << description;
-        else
-            filters << QStringLiteral("%1 (%2)").arg(description, masks);
+        // The picker reads its patterns from the last parentheses of a filter, split at
+        // blanks only. A description that names its masks ("Wave (*.wav)", "画像
+        // (*.bmp;*.gif)") gives them up for the mask part; any other one ("ビットマップ (BMP)")
+        // is kept whole, so the files shown are always those of the mask part.
+        static const QRegularExpression namedMasks(
+            QStringLiteral("\\s*\\([^()]*\\*[^()]*\\)\\s*$"));
+        QString shown = description;
+        shown.remove(namedMasks);
+        filters << QStringLiteral("%1 (%2)").arg(shown, masks);
     }
     return filters;
 }

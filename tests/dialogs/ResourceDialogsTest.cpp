@@ -117,6 +117,20 @@ TEST(ResourceDialogs, FilePickerTurnsNulSeparatedPairsIntoFiltersAndReturnsThePa
 
     TestUtil::onNextModal([](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
     EXPECT_TRUE(Zk3FileDlg(nullptr, 0, filter, wav, QString()).isEmpty());
+
+    // Descriptions with parentheses of their own: the patterns always come from the masks,
+    // never from a description that lists them with semicolons or names no pattern at all.
+    const QString described =
+        QStringLiteral("画像ファイル (*.bmp;*.gif)\0*.bmp;*.gif\0ビットマップ (BMP)\0*.bmp\0Wave "
+                       "(*.wav)\0*.wav\0\0");
+    TestUtil::onNextModal([&](QWidget* w) {
+        filters = static_cast<QFileDialog*>(w)->nameFilters();
+        static_cast<QDialog*>(w)->reject();
+    });
+    Zk3FileDlg(nullptr, 0, described, QString(), QString());
+    EXPECT_EQ(filters, (QStringList{QStringLiteral("画像ファイル (*.bmp *.gif)"),
+                                    QStringLiteral("ビットマップ (BMP) (*.bmp)"),
+                                    QStringLiteral("Wave (*.wav)")}));
 }
 
 TEST(ResourceDialogs, FolderPickerReturnsTheFolderOrEmptyOnCancel) {
