@@ -4,6 +4,7 @@
 #include "platform/K41Error.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QtEndian>
 #include <algorithm>
 
@@ -117,6 +118,12 @@ QByteArray write(const std::vector<FareRow>& rows) {
 }
 
 QByteArray readFile(const QString& path) {
+    // Opening a named pipe or a device waits for a writer that may never come, and would hold
+    // the panel for good; only plain files (or what a link names) are opened.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile() && !info.isDir())
+        throw K41Error(K41Error::PathFileAccess,
+                       QStringLiteral("通常のファイルではないため読み込めません: %1").arg(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) throw K41Error::fromFile(file, path);
     // Reading only what the file holds keeps a huge file from reserving a huge buffer.

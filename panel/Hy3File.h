@@ -32,7 +32,8 @@ std::vector<FareRow> readRows(const QByteArray& bytes);
 QByteArray write(const std::vector<FareRow>& rows);
 
 // The first MaxUsefulBytes bytes of the file at `path` (a path on this system), in one read.
-// A file that cannot be opened or read is the matching K41Error (53 when missing).
+// A file that cannot be opened or read is the matching K41Error (53 when missing); a pipe or
+// device in its place is K41Error 75 and is never opened.
 QByteArray readFile(const QString& path);
 
 // Verdict of a file for k41tool's check, from the same reading as above: ok is true when

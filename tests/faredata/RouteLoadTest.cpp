@@ -9,7 +9,10 @@
 #include "tests/faredata/Hy3Bytes.h"
 
 #include <QTemporaryDir>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -220,6 +223,21 @@ TEST_F(RouteLoadTest, AMissingFolderIsReportedAsItself) {
     ASSERT_EQ(p.host.messages.size(), 1);
     EXPECT_NE(p.host.messages.front(), RouteLoad::MsgNoRouteData);
     EXPECT_TRUE(p.host.messages.front().contains("nowhere"))
+        << p.host.messages.front().toStdString();
+    expectRouteNineKept();
+}
+
+TEST_F(RouteLoadTest, APipeInPlaceOfTheFileIsRefusedWithoutWaitingForIt) {
+    loadRouteNine();
+    const QByteArray pipe = QFile::encodeName(dir.filePath("FARE/20.hy3"));
+    ASSERT_EQ(::mkfifo(pipe.constData(), 0600), 0);
+    // Holding both ends open keeps this test from hanging should the pipe ever be opened.
+    const int held = ::open(pipe.constData(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(held, 0);
+    EXPECT_FALSE(p.load.Command1_Click(1, "20", "1"));
+    ::close(held);
+    ASSERT_EQ(p.host.messages.size(), 1);
+    EXPECT_TRUE(p.host.messages.front().contains(QStringLiteral("通常のファイルではない")))
         << p.host.messages.front().toStdString();
     expectRouteNineKept();
 }
