@@ -25,17 +25,21 @@ K41Error K41Error::fromFileError(QFileDevice::FileError error, const QString& pa
             return K41Error(FileNotFound,
                             QStringLiteral("ファイルが見つかりません: %1").arg(path) + tail);
         }
+        if (info.isDir())
+            return K41Error(PathFileAccess,
+                            QStringLiteral("ファイルではなくフォルダーです: %1").arg(path) + tail);
+        // The same mapping serves reading and writing, so the text names neither.
         if (error == QFileDevice::PermissionsError || !info.isWritable() || !info.isReadable())
             return K41Error(PermissionDenied,
-                            QStringLiteral("書き込みできません（アクセス拒否）: %1").arg(path) +
-                                tail);
+                            QStringLiteral("アクセスが拒否されました: %1").arg(path) + tail);
         return K41Error(PathFileAccess, QStringLiteral("パス名が無効です: %1").arg(path) + tail);
     case QFileDevice::ReadError:
         return K41Error(DeviceIO, QStringLiteral("読み込みエラー: %1").arg(path) + tail);
     case QFileDevice::WriteError:
-        return K41Error(
-            DiskFull,
-            QStringLiteral("書き込みエラー（ディスクがいっぱいの可能性）: %1").arg(path) + tail);
+        if (detail.contains(QLatin1String("No space"), Qt::CaseInsensitive))
+            return K41Error(DiskFull,
+                            QStringLiteral("ディスクがいっぱいです: %1").arg(path) + tail);
+        return K41Error(DeviceIO, QStringLiteral("書き込みエラー: %1").arg(path) + tail);
     case QFileDevice::RenameError:
     case QFileDevice::RemoveError:
     case QFileDevice::CopyError:
