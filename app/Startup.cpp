@@ -8,6 +8,35 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
+
+namespace {
+
+// Runs an action once, when a window is first exposed, then goes away.
+class FirstExpose : public QObject {
+  public:
+    FirstExpose(QWindow* window, std::function<void()> action)
+        : QObject(window), m_action(std::move(action)) {
+        window->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed() &&
+            m_action) {
+            auto action = std::move(m_action);
+            m_action = nullptr;
+            deleteLater();
+            action();
+        }
+        return false;
+    }
+
+  private:
+    std::function<void()> m_action;
+};
+
+} // namespace
 
 Startup::Startup(const QString& settingsPath) : m_settingsPath(settingsPath) {
     board = std::make_unique<Form1>(settings);
@@ -43,7 +72,16 @@ void Startup::showPanel() {
     panel->Form_Load();
     panel->raise();
     board->move(0, 0);
-    // The panel goes to the bottom-right corner of the screen, frame included.
+    placePanelBottomRight();
+    // A window manager adds the panel's frame only once the window is mapped, so the corner
+    // is found again when the panel is first exposed, unless the settings file has moved it.
+    if (QWindow* window = panel->windowHandle())
+        new FirstExpose(window, [this, placed = panel->pos()] {
+            if (panel->pos() == placed) placePanelBottomRight();
+        });
+}
+
+void Startup::placePanelBottomRight() {
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
         const QRect frame = panel->frameGeometry();

@@ -27,5 +27,6 @@ class Startup {
 
   private:
     void showPanel();
+    void placePanelBottomRight();
     QString m_settingsPath;
 };

@@ -27,6 +27,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -342,7 +343,9 @@ void frmCtl::closeEvent(QCloseEvent* event) {
     event->ignore();
     // A close asked for during a held wait is answered once the wait is over.
     if (HeldWait::active()) {
-        HeldWait::afterWait([this] { close(); });
+        HeldWait::afterWait([panel = QPointer<frmCtl>(this)] {
+            if (panel) panel->close();
+        });
         return;
     }
     const bool yes = askQuit
