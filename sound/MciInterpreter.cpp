@@ -5,9 +5,12 @@
 #include "sound/MidiRenderer.h"
 #include "sound/WaveDecoder.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
+#include <chrono>
 #include <climits>
+#include <future>
 
 namespace {
 
@@ -76,9 +79,26 @@ int MciInterpreter::send(const QString& command) {
 std::shared_ptr<const PcmBuffer> MciInterpreter::decode(const QString& path,
                                                         MciCommand::DeviceType type) {
     const int rate = engine().sampleRate();
-    if (type == MciCommand::DeviceType::WaveAudio) return WaveDecoder::decode(path, rate);
-    if (!m_midi) m_midi = std::make_unique<MidiRenderer>(rate);
-    return m_midi->render(path);
+    MidiRenderer* midi = nullptr;
+    if (type != MciCommand::DeviceType::WaveAudio) {
+        if (!m_midi) m_midi = std::make_unique<MidiRenderer>(rate);
+        midi = m_midi.get();
+    }
+    // Decoding runs beside the GUI thread: a long MIDI tune takes a second or more to render,
+    // and the windows must keep painting meanwhile. Like the original's "open ... wait", the
+    // caller still waits for it, with the user's input held.
+    std::future<std::shared_ptr<const PcmBuffer>> result =
+        std::async(std::launch::async, [path, type, rate, midi] {
+            return type == MciCommand::DeviceType::WaveAudio ? WaveDecoder::decode(path, rate)
+                                                             : midi->render(path);
+        });
+    constexpr auto kQuickDecode = std::chrono::milliseconds(30);
+    if (result.wait_for(kQuickDecode) != std::future_status::ready &&
+        QCoreApplication::instance()) {
+        HeldWait::until(
+            [&] { return result.wait_for(std::chrono::seconds(0)) == std::future_status::ready; });
+    }
+    return result.get();
 }
 
 int MciInterpreter::open(const MciCommand& cmd) {

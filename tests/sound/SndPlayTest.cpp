@@ -7,6 +7,7 @@
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using mdlSndAPI::SndCloseAll;
@@ -113,4 +114,19 @@ TEST_F(Player, RefusedFilesPlayNothingAndNeverBlock) {
     EXPECT_LT(clock.elapsed(), 1000);
     EXPECT_FALSE(open("S2"));
     EXPECT_FALSE(open("S3"));
+}
+
+TEST_F(Player, TheWindowsKeepRunningWhileALongTuneIsPrepared) {
+    // Four minutes of notes: rendering it takes far longer than one frame.
+    QList<int> notes;
+    for (int i = 0; i < 480; ++i)
+        notes << 48 + i % 24;
+    const QString tune = file("long.mid", SoundFiles::midiTune(notes, 500));
+    int ticks = 0;
+    QTimer frame;
+    QObject::connect(&frame, &QTimer::timeout, [&] { ++ticks; });
+    frame.start(10);
+    SndPlay(tune, "S3", 0, 0);
+    EXPECT_GT(ticks, 0) << "timers and painting ran while the tune was rendered";
+    EXPECT_TRUE(playing("S3"));
 }
