@@ -85,7 +85,7 @@ std::shared_ptr<const PcmBuffer> MciInterpreter::decode(const QString& path,
         midi = m_midi.get();
     }
     // Decoding runs beside the GUI thread: a long MIDI tune takes a second or more to render,
-    // and the windows must keep painting meanwhile. Like the original's "open ... wait", the
+    // and the windows must keep painting meanwhile. As "open ... wait" promises, the
     // caller still waits for it, with the user's input held.
     std::future<std::shared_ptr<const PcmBuffer>> result =
         std::async(std::launch::async, [path, type, rate, midi] {
