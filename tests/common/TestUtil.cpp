@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTimer>
 
 namespace TestUtil {
@@ -43,6 +44,21 @@ void onNextModal(std::function<void(QWidget*)> action, int timeoutMs) {
         }
     });
     timer->start();
+}
+
+ProgramRun runProgram(const QString& program, const QStringList& args) {
+    QProcess proc;
+    proc.start(program, args);
+    ProgramRun run;
+    if (!proc.waitForFinished(60000)) {
+        proc.kill();
+        proc.waitForFinished();
+        return run;
+    }
+    run.exitCode = proc.exitStatus() == QProcess::NormalExit ? proc.exitCode() : -1;
+    run.out = QString::fromUtf8(proc.readAllStandardOutput());
+    run.err = QString::fromUtf8(proc.readAllStandardError());
+    return run;
 }
 
 QString samplesDir() {

@@ -2,6 +2,7 @@
 // Small helpers shared by the tests.
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 
@@ -14,6 +15,15 @@ QByteArray readFile(const QString& path);
 // Runs `action` on the next modal widget (dialog or message box) as soon as it appears,
 // from the event loop. Use before calling code that opens a modal dialog and waits.
 void onNextModal(std::function<void(QWidget*)> action, int timeoutMs = 5000);
+
+// What a program printed and how it ended (exitCode -1: crashed or timed out).
+struct ProgramRun {
+    int exitCode = -1;
+    QString out; // standard output, as UTF-8
+    QString err; // standard error, as UTF-8
+};
+// Runs `program` with `args` and waits for it (at most a minute).
+ProgramRun runProgram(const QString& program, const QStringList& args);
 
 // Folder of the checked-in sample data.
 QString samplesDir();

@@ -5,28 +5,16 @@
 #include "tests/faredata/Hy3Bytes.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct ToolRun {
-    int code = -1;
-    QString out;
-    QString err;
-};
+using ToolRun = TestUtil::ProgramRun;
 
 ToolRun k41tool(const QStringList& args) {
-    QProcess proc;
-    proc.start(QStringLiteral(K41TOOL_PATH), QStringList{"hy3"} + args);
-    ToolRun run;
-    if (!proc.waitForFinished(30000)) return run;
-    run.code = proc.exitStatus() == QProcess::NormalExit ? proc.exitCode() : -1;
-    run.out = QString::fromUtf8(proc.readAllStandardOutput());
-    run.err = QString::fromUtf8(proc.readAllStandardError());
-    return run;
+    return TestUtil::runProgram(QStringLiteral(K41TOOL_PATH), QStringList{"hy3"} + args);
 }
 
 QString zeros(int n) {
@@ -52,7 +40,7 @@ TEST(Hy3Tool, BuildsFromCsvAndDumpsItBack) {
                                      .toUtf8());
     const QString hy3 = dir.filePath("out.hy3");
     const ToolRun build = k41tool({"build", csv, hy3});
-    ASSERT_EQ(build.code, 0) << build.err.toStdString();
+    ASSERT_EQ(build.exitCode, 0) << build.err.toStdString();
 
     const auto rows = Hy3File::readRows(TestUtil::readFile(hy3));
     ASSERT_EQ(rows.size(), 5u);
@@ -65,7 +53,7 @@ TEST(Hy3Tool, BuildsFromCsvAndDumpsItBack) {
     EXPECT_EQ(rows[4].StopName, QString());
 
     const ToolRun dump = k41tool({"dump", hy3});
-    ASSERT_EQ(dump.code, 0) << dump.err.toStdString();
+    ASSERT_EQ(dump.exitCode, 0) << dump.err.toStdString();
     const QStringList lines = dump.out.split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 5);
     EXPECT_EQ(lines[0], QStringLiteral("山鳩駅前,1,") + zeros(150));
@@ -75,7 +63,7 @@ TEST(Hy3Tool, BuildsFromCsvAndDumpsItBack) {
 
     // The dump builds the very same file again.
     TestUtil::writeFile(dir.filePath("again.csv"), dump.out.toUtf8());
-    ASSERT_EQ(k41tool({"build", dir.filePath("again.csv"), dir.filePath("again.hy3")}).code, 0);
+    ASSERT_EQ(k41tool({"build", dir.filePath("again.csv"), dir.filePath("again.hy3")}).exitCode, 0);
     EXPECT_EQ(TestUtil::readFile(dir.filePath("again.hy3")), TestUtil::readFile(hy3));
 }
 
@@ -96,7 +84,7 @@ TEST(Hy3Tool, BuildRefusesBadCsvNamingTheLine) {
     for (const Case& c : cases) {
         TestUtil::writeFile(dir.filePath("bad.csv"), c.csv.toUtf8());
         const ToolRun run = k41tool({"build", dir.filePath("bad.csv"), dir.filePath("bad.hy3")});
-        EXPECT_NE(run.code, 0) << c.csv.toStdString();
+        EXPECT_NE(run.exitCode, 0) << c.csv.toStdString();
         EXPECT_TRUE(run.err.contains(c.fragment)) << run.err.toStdString();
         EXPECT_FALSE(QFile::exists(dir.filePath("bad.hy3")));
     }
@@ -109,25 +97,25 @@ TEST(Hy3Tool, CheckPassesCompleteFilesAndExplainsTheRest) {
         return k41tool({"check", dir.filePath("c.hy3")});
     };
     ToolRun run = check(Hy3Bytes::numbered(3) + "tail");
-    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.exitCode, 0);
     EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
 
     run = check(Hy3Bytes::numbered(1));
-    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.exitCode, 0);
     EXPECT_TRUE(run.err.contains(QStringLiteral("警告"))) << run.err.toStdString();
 
     run = check(Hy3Bytes::numbered(302));
-    EXPECT_NE(run.code, 0);
+    EXPECT_NE(run.exitCode, 0);
     EXPECT_TRUE(run.err.contains("302")) << run.err.toStdString();
 
     run = check(Hy3Bytes::numbered(3).left(400));
-    EXPECT_NE(run.code, 0);
+    EXPECT_NE(run.exitCode, 0);
     EXPECT_TRUE(run.err.contains(QStringLiteral("2行目"))) << run.err.toStdString();
 
     run = k41tool({"check", dir.filePath("missing.hy3")});
-    EXPECT_NE(run.code, 0);
+    EXPECT_NE(run.exitCode, 0);
     EXPECT_FALSE(run.err.isEmpty());
-    EXPECT_NE(k41tool({"frobnicate"}).code, 0);
+    EXPECT_NE(k41tool({"frobnicate"}).exitCode, 0);
 }
 
 TEST(Hy3Tool, CheckAgreesWithTheReaderOnDamagedFiles) {
@@ -151,7 +139,7 @@ TEST(Hy3Tool, CheckAgreesWithTheReaderOnDamagedFiles) {
             readable = false;
         }
         TestUtil::writeFile(dir.filePath("a.hy3"), bytes);
-        EXPECT_EQ(k41tool({"check", dir.filePath("a.hy3")}).code == 0, readable)
+        EXPECT_EQ(k41tool({"check", dir.filePath("a.hy3")}).exitCode == 0, readable)
             << bytes.size() << " bytes";
     }
 }
@@ -163,7 +151,7 @@ TEST(Hy3Tool, SampleRoutesAreCompleteAndBelievable) {
     bool manyTickets = false, longName = false, visibleZero = false;
     for (const QString& name : files) {
         const ToolRun run = k41tool({"check", fare.filePath(name)});
-        EXPECT_EQ(run.code, 0) << name.toStdString() << run.err.toStdString();
+        EXPECT_EQ(run.exitCode, 0) << name.toStdString() << run.err.toStdString();
         EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
         for (const FareRow& row : Hy3File::readRows(TestUtil::readFile(fare.filePath(name)))) {
             manyTickets |= row.SeiriNum > 24;

@@ -9,23 +9,14 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
 namespace {
 
-struct ToolRun {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using ToolRun = TestUtil::ProgramRun;
 
 ToolRun k41tool(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(K41TOOL_PATH), args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
+    return TestUtil::runProgram(QStringLiteral(K41TOOL_PATH), args);
 }
 
 class K41ToolIn4 : public ::testing::Test {
@@ -49,7 +40,7 @@ TEST_F(K41ToolIn4, DumpShowsEveryFieldUnderItsName) {
     TestUtil::writeFile(path("K41.in4"), HandBuiltIn4::file());
     const ToolRun r = k41tool({"in4", "dump", path("K41.in4")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-    const QJsonObject o = QJsonDocument::fromJson(r.out).object();
+    const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
     EXPECT_EQ(o.size(), 65 + 4);
     EXPECT_TRUE(r.out.startsWith("{\n  \"FareDataDir\": "));
     EXPECT_EQ(o["FareDataDir"].toString(), QStringLiteral("C:\\運賃"));
@@ -75,7 +66,7 @@ TEST_F(K41ToolIn4, DumpShowsEveryFieldUnderItsName) {
 TEST_F(K41ToolIn4, DumpThenBuildGivesTheSameFile) {
     TestUtil::writeFile(path("K41.in4"), HandBuiltIn4::file());
     const ToolRun dump = k41tool({"in4", "dump", path("K41.in4")});
-    TestUtil::writeFile(path("in.json"), dump.out);
+    TestUtil::writeFile(path("in.json"), dump.out.toUtf8());
     const ToolRun build = k41tool({"in4", "build", path("in.json"), path("out.in4")});
     ASSERT_EQ(build.exitCode, 0) << build.err.toStdString();
     EXPECT_EQ(TestUtil::readFile(path("out.in4")), HandBuiltIn4::file());
@@ -91,7 +82,7 @@ TEST_F(K41ToolIn4, DigitOptionsAFareDigitKeepsBuildAgain) {
     TestUtil::writeFile(path("K41.in4"), In4Format::write(f));
     const ToolRun dump = k41tool({"in4", "dump", path("K41.in4")});
     ASSERT_EQ(dump.exitCode, 0) << dump.err.toStdString();
-    TestUtil::writeFile(path("in.json"), dump.out);
+    TestUtil::writeFile(path("in.json"), dump.out.toUtf8());
     const ToolRun build = k41tool({"in4", "build", path("in.json"), path("out.in4")});
     ASSERT_EQ(build.exitCode, 0) << build.err.toStdString();
     EXPECT_EQ(TestUtil::readFile(path("out.in4")), TestUtil::readFile(path("K41.in4")));
