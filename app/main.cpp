@@ -1,11 +1,15 @@
 // K41: the fare display board of a Japanese route bus, with its operation panel.
 #include "app/Startup.h"
 #include "platform/AppInfo.h"
+#include "sound/SoundFont.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Loading the MIDI SoundFont takes a while; it runs beside the start-up, so the first MIDI
+    // sound finds it ready.
+    SoundFont::preload();
     QApplication::setApplicationName(AppInfo::exeBaseName());
     Startup startup(AppInfo::settingsFilePath());
     startup.run();
