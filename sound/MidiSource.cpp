@@ -28,7 +28,7 @@ std::unique_ptr<MidiSource> MidiSource::open(const QString& path, int rate,
     source->m_rate = rate;
     {
         std::lock_guard lock(source->m_font->mutex());
-        source->m_synth = source->m_font->newSynth(rate);
+        source->m_synth = source->m_font->takeSynth(rate);
         if (!source->m_synth) return nullptr;
         source->m_player = new_fluid_player(source->m_synth);
         // The player keeps its own copy of the file.
@@ -65,7 +65,7 @@ MidiSource::~MidiSource() {
         fluid_player_stop(m_player);
         delete_fluid_player(m_player);
     }
-    m_font->deleteSynth(m_synth);
+    m_font->releaseSynth(m_synth);
 }
 
 bool MidiSource::produce(std::vector<float>& out) {

@@ -73,20 +73,61 @@ std::shared_ptr<SoundFont> SoundFont::load() {
                      qPrintable(file));
         return nullptr;
     }
+    // The first MIDI sound then finds its synthesiser ready too.
+    font->makeSpare(UsualRate);
     return font;
 }
 
 SoundFont::~SoundFont() {
+    if (m_spare.valid()) {
+        fluid_synth_t* spare = m_spare.get();
+        std::lock_guard lock(m_mutex);
+        releaseSynth(spare);
+    }
     if (m_holder) delete_fluid_synth(m_holder);
     if (m_settings) delete_fluid_settings(m_settings);
 }
 
-fluid_synth_t* SoundFont::newSynth(int rate) {
+fluid_synth_t* SoundFont::takeSynth(int rate) {
+    // A spare still being made is left to finish; this one is made here instead.
+    if (m_spare.valid() && m_spare.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
+        const int spareRate = m_spareRate;
+        fluid_synth_t* spare = m_spare.get();
+        makeSpare(rate);
+        if (spare && spareRate == rate) return spare;
+        releaseSynth(spare);
+    }
+    return newSynth(rate);
+}
+
+void SoundFont::makeSpare(int rate) {
+    m_spareRate = rate;
+    try {
+        m_spare = std::async(std::launch::async, [this, rate] {
+            fluid_synth_t* synth = makeSynth(rate);
+            std::lock_guard lock(m_mutex);
+            if (synth && fluid_synth_add_sfont(synth, m_font) == FLUID_FAILED) {
+                delete_fluid_synth(synth);
+                return static_cast<fluid_synth_t*>(nullptr);
+            }
+            return synth;
+        });
+    } catch (const std::system_error&) {
+        // No thread to spare: synthesisers are made when needed.
+    }
+}
+
+fluid_synth_t* SoundFont::makeSynth(int rate) {
+    std::lock_guard lock(m_makeMutex);
     // The rate is read when a synthesiser is made and never watched afterwards, so one
     // settings object serves synthesisers of any rate.
     if (fluid_settings_setnum(m_settings, "synth.sample-rate", double(rate)) != FLUID_OK)
         return nullptr;
-    fluid_synth_t* synth = new_fluid_synth(m_settings);
+    return new_fluid_synth(m_settings);
+}
+
+fluid_synth_t* SoundFont::newSynth(int rate) {
+    fluid_synth_t* synth = makeSynth(rate);
     if (!synth) return nullptr;
     if (fluid_synth_add_sfont(synth, m_font) == FLUID_FAILED) {
         delete_fluid_synth(synth);
@@ -95,7 +136,7 @@ fluid_synth_t* SoundFont::newSynth(int rate) {
     return synth;
 }
 
-void SoundFont::deleteSynth(fluid_synth_t* synth) {
+void SoundFont::releaseSynth(fluid_synth_t* synth) {
     if (!synth) return;
     // Taken back first: deleting a synthesiser deletes the fonts it holds.
     fluid_synth_remove_sfont(synth, m_font);

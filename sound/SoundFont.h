@@ -2,6 +2,7 @@
 // The General MIDI SoundFont, loaded once per process on a thread of its own and shared by
 // every MIDI sound. Each sound has its own synthesiser; all of them draw on this one font.
 #include <QString>
+#include <future>
 #include <memory>
 #include <mutex>
 
@@ -30,17 +31,33 @@ class SoundFont {
     // uses this font (making it, playing it, deleting it) is made with this held.
     std::mutex& mutex() { return m_mutex; }
     // A new synthesiser at `rate` frames a second playing from this font; nullptr when none
-    // can be made. Call with mutex() held.
-    _fluid_synth_t* newSynth(int rate);
-    // Deletes a synthesiser made by newSynth(). Call with mutex() held.
-    void deleteSynth(_fluid_synth_t* synth);
+    // can be made. Usually one made beforehand in the background: making one can take longer
+    // than a click may (its memory is new to the process). Call with mutex() held.
+    _fluid_synth_t* takeSynth(int rate);
+    // Deletes a synthesiser from takeSynth() (null is ignored). Call with mutex() held.
+    void releaseSynth(_fluid_synth_t* synth);
 
   private:
+    // The rate the output asks its device for, so the spare made at load time usually fits.
+    static constexpr int UsualRate = 44100;
+
     SoundFont() = default;
     static std::shared_ptr<SoundFont> load();
+    // Starts making the next spare synthesiser on a thread of its own.
+    void makeSpare(int rate);
+    // A synthesiser at `rate` not yet given the font.
+    _fluid_synth_t* makeSynth(int rate);
+    // makeSynth() with the font added. Call with mutex() held.
+    _fluid_synth_t* newSynth(int rate);
 
     std::mutex m_mutex;
     _fluid_hashtable_t* m_settings = nullptr;
     _fluid_synth_t* m_holder = nullptr; // owns the font; never plays
     _fluid_sfont_t* m_font = nullptr;
+    // The sample rate is a setting read when a synthesiser is made: one is made at a time.
+    std::mutex m_makeMutex;
+    // The next synthesiser, made ahead. Always a new one: a used one, even reset, would not
+    // sound the same (reverb and chorus keep their phase).
+    std::future<_fluid_synth_t*> m_spare;
+    int m_spareRate = 0;
 };

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <atomic>
 #include <gtest/gtest.h>
+#include <pthread.h>
 
 #if defined(__SANITIZE_ADDRESS__)
 extern "C" {
@@ -23,9 +24,11 @@ std::size_t __sanitizer_get_allocated_size(const volatile void*);
 
 namespace {
 
-// Live bytes allocated since start(), their peak and the largest single allocation.
+// Live bytes allocated by the test's thread since start(), their peak and the largest single
+// allocation. Other threads (a spare synthesiser made ahead) are not the sound's.
 struct AllocationCount {
     static inline std::atomic<bool> counting{false};
+    static inline std::atomic<pthread_t> thread{};
     static inline std::atomic<long long> live{0};
     static inline std::atomic<long long> peak{0};
     static inline std::atomic<long long> largest{0};
@@ -41,14 +44,18 @@ struct AllocationCount {
     }
     static void start() {
         live = peak = largest = 0;
+        thread = pthread_self();
         counting = true;
     }
     static void stop() {
         counting = false;
     }
 
+    static bool mine() {
+        return counting && pthread_equal(thread.load(), pthread_self());
+    }
     static void onMalloc(const volatile void*, std::size_t size) {
-        if (!counting) return;
+        if (!mine()) return;
         const long long now = live += (long long)size;
         long long p = peak;
         while (now > p && !peak.compare_exchange_weak(p, now)) {
@@ -59,7 +66,7 @@ struct AllocationCount {
     }
     static void onFree(const volatile void* ptr) {
 #if defined(__SANITIZE_ADDRESS__)
-        if (counting && ptr) live -= (long long)__sanitizer_get_allocated_size(ptr);
+        if (mine() && ptr) live -= (long long)__sanitizer_get_allocated_size(ptr);
 #else
         (void)ptr;
 #endif

@@ -23,6 +23,15 @@ float peak(const std::vector<float>& samples) {
     return p;
 }
 
+// The largest difference between two renderings of the same tune.
+float difference(const std::vector<float>& a, const std::vector<float>& b) {
+    if (a.size() != b.size()) return 1.0f;
+    float most = 0;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        most = std::max(most, std::abs(a[i] - b[i]));
+    return most;
+}
+
 double seconds(const std::vector<float>& samples) {
     return double(samples.size() / 2) / Rate;
 }
@@ -106,8 +115,24 @@ TEST_F(Midi, TunesPlayingTogetherDoNotDisturbEachOther) {
         b->read(block.data(), 1024);
         if (n < 1024) break;
     }
-    ASSERT_EQ(got.size(), expected.size());
-    EXPECT_EQ(got, expected);
+    EXPECT_LT(difference(got, expected), 1e-6f);
+}
+
+TEST_F(Midi, ATuneSoundsTheSameOnASynthesiserThatPlayedAnotherBefore) {
+    const QString path = file("tune.mid", SoundFiles::midiTune({60, 64, 67}, 200));
+    auto first = open(path);
+    ASSERT_TRUE(first);
+    const auto expected = SoundFiles::drain(*first);
+    first.reset();
+    {
+        // Cut off while its notes, their reverb and chorus still sound.
+        auto other = open(file("chord.mid", SoundFiles::midiTune({36, 48, 55, 60, 64}, 400)));
+        ASSERT_TRUE(other);
+        SoundFiles::drain(*other, Rate / 2);
+    }
+    auto again = open(path);
+    ASSERT_TRUE(again);
+    EXPECT_LT(difference(SoundFiles::drain(*again), expected), 1e-6f);
 }
 
 TEST_F(Midi, AnRmidFilePlaysLikeTheTuneItWraps) {
@@ -116,7 +141,7 @@ TEST_F(Midi, AnRmidFilePlaysLikeTheTuneItWraps) {
     auto wrapped = open(file("wrapped.mid", SoundFiles::rmid(smf)));
     ASSERT_TRUE(bare);
     ASSERT_TRUE(wrapped);
-    EXPECT_EQ(SoundFiles::drain(*wrapped), SoundFiles::drain(*bare));
+    EXPECT_LT(difference(SoundFiles::drain(*wrapped), SoundFiles::drain(*bare)), 1e-6f);
 }
 
 TEST_F(Midi, StartsPartWayInAndRefusesAStartPastTheEnd) {
