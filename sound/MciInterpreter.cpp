@@ -1,7 +1,8 @@
 #include "sound/MciInterpreter.h"
 
-#include "platform/HeldWait.h"
-#include "platform/PathResolver.h"
+#include "platform/core/HeldWait.h"
+#include "platform/core/PathResolver.h"
+#include "sound/MidiFile.h"
 #include "sound/MidiSource.h"
 #include "sound/Mixer.h"
 #include "sound/SoundFont.h"
@@ -94,10 +95,15 @@ std::unique_ptr<AudioSource> MciInterpreter::makeSource(const Device& device, lo
     const int rate = engine().sampleRate();
     if (device.type == MciCommand::DeviceType::WaveAudio)
         return WaveSource::open(device.path, rate, startMs, error);
+    const QByteArray smf = MidiFile::read(device.path);
+    if (smf.isEmpty()) {
+        if (error) *error = SourceError::NotSound;
+        return nullptr;
+    }
     // The font is loaded in the background from start-up; a tune asked for before it is
     // ready waits for it with the windows painting and the user's input held.
     if (!SoundFont::loaded() && QCoreApplication::instance()) HeldWait::until(&SoundFont::loaded);
-    return MidiSource::open(device.path, rate, SoundFont::shared(), startMs, error);
+    return MidiSource::open(smf, rate, SoundFont::shared(), startMs, error);
 }
 
 int MciInterpreter::open(const MciCommand& cmd) {

@@ -1,5 +1,8 @@
 #include "sound/MidiFile.h"
 
+#include "platform/core/FileReader.h"
+#include "platform/core/K41Error.h"
+
 #include <algorithm>
 
 namespace MidiFile {
@@ -14,6 +17,17 @@ quint32 le32(const QByteArray& b, qsizetype at) {
 }
 
 } // namespace
+
+QByteArray read(const QString& path) {
+    QByteArray bytes;
+    try {
+        bytes = FileReader::read(path, MaxFileBytes + 1);
+    } catch (const K41Error&) {
+        return {};
+    }
+    if (bytes.size() > MaxFileBytes) return {};
+    return standardMidi(bytes);
+}
 
 QByteArray standardMidi(const QByteArray& bytes) {
     if (bytes.startsWith("MThd")) return bytes;

@@ -2,12 +2,17 @@
 // What a MIDI sound file holds before the synthesiser sees it: a Standard MIDI File, bare or
 // in the RIFF "RMID" wrapper that the platform's sequencer plays under a .mid name.
 #include <QByteArray>
+#include <QString>
 
 namespace MidiFile {
 
 // Standard MIDI Files are small; a bigger file is not one. The synthesiser keeps every event
 // of a tune in memory, several times the file's size.
 inline constexpr qint64 MaxFileBytes = 4 * 1024 * 1024;
+
+// The Standard MIDI File in the file at `path` (see standardMidi); empty when the file cannot
+// be read, is larger than MaxFileBytes or holds no tune.
+QByteArray read(const QString& path);
 
 // The Standard MIDI File in `bytes`: the bytes themselves when they start with "MThd", the
 // "data" chunk of an RMID file when that starts with "MThd"; empty otherwise.

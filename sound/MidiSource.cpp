@@ -1,7 +1,6 @@
 #include "sound/MidiSource.h"
 
 #include "sound/MidiFile.h"
-#include "sound/RegularFile.h"
 #include "sound/SoundFont.h"
 
 #include <fluidsynth.h>
@@ -14,15 +13,13 @@ constexpr int ReleaseMs = 1000;
 
 } // namespace
 
-std::unique_ptr<MidiSource> MidiSource::open(const QString& path, int rate,
+std::unique_ptr<MidiSource> MidiSource::open(const QByteArray& smf, int rate,
                                              std::shared_ptr<SoundFont> font, long long startMs,
                                              SourceError* error) {
     SourceError ignored;
     SourceError& why = error ? *error : ignored;
     why = SourceError::NotSound;
-    if (!font) return nullptr;
-    const QByteArray smf = MidiFile::standardMidi(RegularFile::read(path, MidiFile::MaxFileBytes));
-    if (smf.isEmpty()) return nullptr;
+    if (!font || smf.isEmpty()) return nullptr;
 
     std::unique_ptr<MidiSource> source(new MidiSource(std::move(font)));
     source->m_rate = rate;

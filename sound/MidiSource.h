@@ -5,7 +5,7 @@
 #include "sound/ChunkedSource.h"
 #include "sound/SourceError.h"
 
-#include <QString>
+#include <QByteArray>
 #include <memory>
 
 class SoundFont;
@@ -14,11 +14,11 @@ struct _fluid_synth_t;
 
 class MidiSource : public ChunkedSource {
   public:
-    // Opens the Standard MIDI File (bare or RMID) at `path` for `font` at `rate` and renders
+    // Plays the Standard MIDI File `smf` (see MidiFile::read) with `font` at `rate`: renders
     // its first block, starting `startMs` into the tune (counted at the tune's opening
-    // tempo). nullptr when the file is no tune FluidSynth can play or the start lies past
-    // its end (`error` says which).
-    static std::unique_ptr<MidiSource> open(const QString& path, int rate,
+    // tempo). nullptr when it is no tune FluidSynth can play or the start lies past its end
+    // (`error` says which).
+    static std::unique_ptr<MidiSource> open(const QByteArray& smf, int rate,
                                             std::shared_ptr<SoundFont> font, long long startMs = 0,
                                             SourceError* error = nullptr);
     ~MidiSource() override;

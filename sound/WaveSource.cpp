@@ -1,6 +1,7 @@
 #include "sound/WaveSource.h"
 
-#include "sound/RegularFile.h"
+#include "platform/core/FileReader.h"
+#include "platform/core/K41Error.h"
 #include "sound/Resampler.h"
 
 #include <algorithm>
@@ -23,8 +24,13 @@ std::unique_ptr<WaveSource> WaveSource::open(const QString& path, int rate, long
     SourceError& why = error ? *error : ignored;
     why = SourceError::NotSound;
 
-    const int fd = RegularFile::openForReading(path);
-    if (fd < 0) return nullptr;
+    int fd = -1;
+    try {
+        // Only a plain file: a named pipe would block the open or feed sound for ever.
+        fd = FileReader::openRegular(path);
+    } catch (const K41Error&) {
+        return nullptr;
+    }
     std::unique_ptr<WaveSource> source(new WaveSource);
     source->m_fd = fd;
     SF_INFO info{};

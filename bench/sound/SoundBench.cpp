@@ -9,10 +9,11 @@
 #include "app/Startup.h"
 #include "panel/KeypadFace.h"
 #include "panel/frmCtl.h"
-#include "platform/AppInfo.h"
-#include "platform/HeldWait.h"
+#include "platform/core/AppInfo.h"
+#include "platform/core/HeldWait.h"
 #include "settings/In4File.h"
 #include "sound/MciInterpreter.h"
+#include "sound/MidiFile.h"
 #include "sound/MidiSource.h"
 #include "sound/SoundFont.h"
 #include "sound/mdlSndAPI.h"
@@ -134,7 +135,7 @@ int main(int argc, char** argv) {
     mdlSndAPI::SndCloseAll();
     std::size_t wholeFrames = 0;
     const double wholeMs = msOf([&] {
-        auto source = MidiSource::open(tune, 44100, SoundFont::shared());
+        auto source = MidiSource::open(MidiFile::read(tune), 44100, SoundFont::shared());
         std::vector<float> block(2 * 1024);
         while (source && source->read(block.data(), 1024) == 1024)
             wholeFrames += 1024;

@@ -50,7 +50,7 @@ struct Midi : ::testing::Test {
     }
     std::unique_ptr<MidiSource> open(const QString& path, long long startMs = 0,
                                      SourceError* error = nullptr) {
-        return MidiSource::open(path, Rate, font, startMs, error);
+        return MidiSource::open(MidiFile::read(path), Rate, font, startMs, error);
     }
 };
 
@@ -179,7 +179,7 @@ TEST_F(Midi, RefusesDamagedFilesAndWhatIsNotAFile) {
     }
     EXPECT_FALSE(open(dir.filePath("missing.mid")));
     EXPECT_FALSE(open(dir.path()));
-    EXPECT_FALSE(MidiSource::open(file("tune.mid", tune), Rate, nullptr)) << "no SoundFont";
+    EXPECT_FALSE(MidiSource::open(tune, Rate, nullptr)) << "no SoundFont";
 }
 
 TEST_F(Midi, TheSampleTunePlays) {
