@@ -5,6 +5,7 @@
 #include "app/mdlK41_000.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
+#include "panel/Backlight.h"
 #include "platform/Fonts.h"
 #include "platform/PropertyBag.h"
 #include "platform/Twips.h"
@@ -41,7 +42,8 @@ Form1::Form1(Settings& settings, QWidget* parent)
     setFixedSize(Twips::toPixels(BoardLayout::ClientWidthTwips),
                  Twips::toPixels(BoardLayout::ClientHeightTwips));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    imgRes[0] = BoardPicture::image();
+    for (int i = 0; i < 3; ++i)
+        imgRes[size_t(i)] = BoardPicture::image(i);
     buildControls();
     redrawBackBuffer();
 }
@@ -121,12 +123,7 @@ void Form1::setPicture(const QImage& picture) {
 }
 
 void Form1::redrawBackBuffer() {
-    if (m_backBuffer.size() != size()) m_backBuffer = QImage(size(), QImage::Format_RGB32);
-    m_backBuffer.fill(palette().color(QPalette::Window));
-    if (!m_picture.isNull()) {
-        QPainter p(&m_backBuffer);
-        p.drawImage(0, 0, m_picture);
-    }
+    m_backBuffer = Backlight::compose(m_picture, size());
     update();
 }
 

@@ -38,7 +38,7 @@ class Form1 : public QWidget {
     ControlArray<M_Degit> TimeDegit{0};
     // The stop-name line.
     ChimeiCtl_DX* ChimeiCtl = nullptr;
-    // Built-in pictures of the backlight states OFF, ON1, ON2.
+    // Built-in pictures of the backlight states OFF, ON1, ON2, each its own drawing.
     std::array<QImage, 3> imgRes;
     // Clock tick, 1000 ms, stopped until the operation panel starts it.
     QTimer* Timer1 = nullptr;
@@ -66,7 +66,7 @@ class Form1 : public QWidget {
     QWidget* panelWindow() const { return m_panel; }
 
     // The background picture, drawn from the top-left corner at its own size; a larger one is
-    // cut off, a smaller one leaves the plain background around it. Writing it repaints.
+    // cut off, a smaller one leaves the plain grey background around it. Writing it repaints.
     QImage Picture() const { return m_picture; }
     void setPicture(const QImage& picture);
 

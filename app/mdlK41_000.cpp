@@ -22,9 +22,8 @@ void InitDefaults(Form1& board, Settings& settings, int backlightIndex) {
     settings.SeiriNumColorOff = 16777215;
     settings.SeiriNumColorOn1 = 12648384;
     settings.SeiriNumColorOn2 = 12648384;
+    // The board starts unlit. The lit states keep their own built-in pictures.
     board.setPicture(board.imgRes[0]);
-    board.imgRes[1] = board.imgRes[0];
-    board.imgRes[2] = board.imgRes[0];
     SetProp(settings, board, backlightIndex);
 }
 
