@@ -267,3 +267,15 @@ TEST(Backlight, TheErrorBoxNamesTheNumberAndWhatItMeans) {
                 .arg(n)));
     EXPECT_EQ(Backlight::errorText(52), QStringLiteral("エラーです。\r\n\r\nエラーコード：52"));
 }
+
+TEST(Backlight, TheSamplePanelsAreReadAtTheirOwnSizes) {
+    const QString panels = QStringLiteral(K41_SOURCE_DIR "/samples/panels/");
+    const QImage green = Backlight::loadPicture(panels + "evening-green.gif", Board);
+    // The board's own size, cut by the one pixel the window lacks on each axis.
+    EXPECT_EQ(green.size(), Board);
+    EXPECT_EQ(at(green, 20, 100), QColor(0x14, 0x3a, 0x2a));
+    const QImage maroon = Backlight::loadPicture(panels + "small-maroon.bmp", Board);
+    EXPECT_EQ(maroon.size(), QSize(480, 300));
+    EXPECT_EQ(at(maroon, 20, 100), QColor(0x4a, 0x14, 0x1c));
+    EXPECT_EQ(at(maroon, 479, 5), QColor(0x4a, 0x14, 0x1c));
+}
