@@ -57,6 +57,7 @@ Startup::Startup(const QString& settingsPath) : m_settingsPath(settingsPath) {
         line.setTsugiwaFontMode(s.TsugiwaFontMode);
         line.setTsugiwaBold(s.TsugiwaBold == 1);
     };
+    board->onApplyBacklight = [this](int state) { panel->Option4_Click(state); };
     panel->onQuitConfirmed = [this] { mdlIniIoEx::SaveIniFile(m_settingsPath, *iniHost); };
 }
 

@@ -3,6 +3,7 @@
 #include "app/Form1.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
+#include "panel/Backlight.h"
 #include "panel/DialFace.h"
 #include "panel/FareDisplay.h"
 #include "panel/KeypadFace.h"
@@ -188,7 +189,10 @@ void frmCtl::buildBacklight() {
         group->addButton(b, i);
         Option4[size_t(i)] = b;
     }
+    // Every start is unlit; the state is not kept between runs.
     Option4[0]->setChecked(true);
+    // Each click runs, also on the button already down: it reads a changed picture again.
+    connect(group, &QButtonGroup::idClicked, this, [this](int i) { Option4_Click(i); });
 }
 
 void frmCtl::buildAnnouncements() {
@@ -314,6 +318,22 @@ int frmCtl::backlightIndex() const {
     if (Option4[0]->isChecked()) return 0;
     if (Option4[1]->isChecked()) return 1;
     return 2;
+}
+
+void frmCtl::Option4_Click(int Index) {
+    const Backlight::Outcome o = Backlight::decide(m_settings, Index, m_board.size());
+    if (o.picture == Backlight::Outcome::Picture::Builtin)
+        m_board.setPicture(m_board.imgRes[size_t(o.state)]);
+    else if (o.picture == Backlight::Outcome::Picture::User)
+        m_board.setPicture(o.userPicture);
+    if (o.errorNumber) {
+        const QString text = Backlight::errorText(*o.errorNumber);
+        if (showErrorBox)
+            showErrorBox(text);
+        else
+            QMessageBox::critical(this, QStringLiteral("エラー"), text);
+    }
+    m_board.setSeiriNumForeColor(o.numberColour);
 }
 
 void frmCtl::GetCtrlDataInfo(CtrlDataInfo& info) const {

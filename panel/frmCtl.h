@@ -73,6 +73,11 @@ class frmCtl : public QWidget, private RouteLoadHost, private DispDataHost {
     void Command8_Click();
     // The backlight state now selected: 0 OFF, 1 ON1, 2 ON2.
     int backlightIndex() const;
+    // Backlight button `Index` (0 OFF, 1 ON1, any other ON2): the board takes the state's
+    // picture (built-in, or the user's file read afresh) and the ticket numbers its colour.
+    // A user's file that is missing leaves the picture as it is; one that cannot be read
+    // shows the error box and leaves the picture too. The numbers are recoloured in any case.
+    void Option4_Click(int Index);
 
     // Puts row `Index` of the fare table on the board.
     void DispData(qint16 Index);
@@ -97,6 +102,8 @@ class frmCtl : public QWidget, private RouteLoadHost, private DispDataHost {
     std::function<bool()> askQuit;
     // Shows an operator message (OK only, no icon, the application's title); tests replace it.
     std::function<void(const QString&)> showMessageBox;
+    // Shows the backlight's error box (title "エラー", critical icon, OK); tests replace it.
+    std::function<void(const QString&)> showErrorBox;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
