@@ -15,9 +15,6 @@ QImage plain(const QSize& size, const QColor& colour, const QColor& corner = Qt:
 // `image` encoded as "BMP" or "JPG" by Qt's writers.
 QByteArray encoded(const QImage& image, const char* format);
 
-// A GIF of `size` in one colour (Qt has no GIF writer).
-QByteArray gif(const QSize& size, const QColor& colour);
-
 // Writes `bytes` to `path`, replacing what is there; false on failure.
 bool write(const QString& path, const QByteArray& bytes);
 
