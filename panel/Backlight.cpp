@@ -1,7 +1,8 @@
 #include "panel/Backlight.h"
 
-#include "platform/K41Error.h"
-#include "platform/PathResolver.h"
+#include "platform/core/FileReader.h"
+#include "platform/core/K41Error.h"
+#include "platform/core/PathResolver.h"
 #include "settings/Settings.h"
 
 #include <QFile>
@@ -9,6 +10,7 @@
 #include <QImageReader>
 #include <QPainter>
 #include <new>
+#include <unistd.h>
 
 namespace Backlight {
 
@@ -62,14 +64,20 @@ K41Error notAPicture(const QString& path, const QString& detail) {
 
 QImage loadPicture(const QString& stored, const QSize& visible) {
     const QString path = PathResolver::resolve(stored);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        const K41Error e = K41Error::fromFile(file, path);
+    int fd = -1;
+    try {
+        fd = FileReader::openRegular(path);
+    } catch (const K41Error& e) {
         // A picture that is there but cannot be opened is a path or file access error,
         // refused permission included.
         if (e.number() == K41Error::PermissionDenied)
             throw K41Error(K41Error::PathFileAccess, e.description());
-        throw e;
+        throw;
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        throw K41Error::fromFile(file, path);
     }
 
     QImageReader reader(&file);

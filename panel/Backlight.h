@@ -4,8 +4,9 @@
 // take, how a user's picture is read and what its failures are called, and how a picture
 // sits on the board. Plain Qt Gui, no widgets: the backlight frame asks here and then only
 // passes the answer on to the board.
-#include "platform/Colour.h"
+#include "platform/core/Colour.h"
 
+#include <QColor>
 #include <QImage>
 #include <QSize>
 #include <QString>

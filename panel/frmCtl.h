@@ -2,13 +2,14 @@
 // The operation panel ("集中操作盤"): the driver's console of the simulated bus. Two route-entry
 // faces lie on top of each other (dials `Frame1` 0, keypad `Frame1` 1); "リセット" loads the
 // route, "データ戻し"/"データ送り" step the stops, "表示消去" blanks the board, `Frame6` holds
-// the late-night fare and the stop-name scroll settings. The panel owns the route state and
-// drives the board (`Form1`) through its control arrays; settings are read from the live
-// store at the moment they are needed.
-#include "panel/DispDataHost.h"
-#include "panel/FareTable.h"
-#include "panel/RouteLoadHost.h"
-#include "panel/RouteState.h"
+// the late-night fare and the stop-name scroll settings. Each face and frame is a small class
+// of its own; this class assembles them and wires their handlers. The panel owns the route
+// state and drives the board through BoardControl; settings are read from the live store at
+// the moment they are needed.
+#include "faredata/DispDataHost.h"
+#include "faredata/FareTable.h"
+#include "faredata/RouteLoadHost.h"
+#include "faredata/RouteState.h"
 #include "settings/CtrlDataInfo.h"
 
 #include <QWidget>
@@ -21,22 +22,34 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QScrollBar;
+class BacklightFrame;
+class BoardControl;
 class ChimeiCtl_DX;
+class DataButtons;
 class DialFace;
-class Form1;
 class KeypadFace;
+class LateNightFrame;
+class PreviewArea;
+class TapeGroup;
 struct Settings;
 
 class frmCtl : public QWidget, private RouteLoadHost, private DispDataHost {
     Q_OBJECT
   public:
-    frmCtl(Settings& settings, Form1& board, QWidget* parent = nullptr);
+    frmCtl(Settings& settings, BoardControl& board, QWidget* parent = nullptr);
     ~frmCtl() override;
 
-    // Controls, by their names and indexes.
-    std::array<QWidget*, 2> Frame1{}; // 0 dial face, 1 keypad face
+    // The pieces of the panel.
     DialFace* dialFace = nullptr;
     KeypadFace* keypadFace = nullptr;
+    DataButtons* dataButtons = nullptr;
+    LateNightFrame* lateNightFrame = nullptr;
+    BacklightFrame* backlightFrame = nullptr;
+    TapeGroup* tapeGroup = nullptr;
+    PreviewArea* previewArea = nullptr;
+
+    // Controls, by their names and indexes.
+    std::array<QWidget*, 2> Frame1{};       // 0 dial face, 1 keypad face
     std::array<QPushButton*, 2> Command1{}; // "リセット": 0 dials, 1 keypad
     std::array<QPushButton*, 2> Command2{}; // 0 "データ戻し", 1 "データ送り"
     QPushButton* Check1 = nullptr;          // "表示消去", stays down while checked
@@ -74,9 +87,7 @@ class frmCtl : public QWidget, private RouteLoadHost, private DispDataHost {
     // The backlight state now selected: 0 OFF, 1 ON1, 2 ON2.
     int backlightIndex() const;
     // Backlight button `Index` (0 OFF, 1 ON1, any other ON2): the board takes the state's
-    // picture (built-in, or the user's file read afresh) and the ticket numbers its colour.
-    // A user's file that is missing leaves the picture as it is; one that cannot be read
-    // shows the error box and leaves the picture too. The numbers are recoloured in any case.
+    // picture and the ticket numbers its colour (BacklightFrame::Option4_Click).
     void Option4_Click(int Index);
 
     // Puts row `Index` of the fare table on the board.
@@ -102,8 +113,6 @@ class frmCtl : public QWidget, private RouteLoadHost, private DispDataHost {
     std::function<bool()> askQuit;
     // Shows an operator message (OK only, no icon, the application's title); tests replace it.
     std::function<void(const QString&)> showMessageBox;
-    // Shows the backlight's error box (title "エラー", critical icon, OK); tests replace it.
-    std::function<void(const QString&)> showErrorBox;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -128,17 +137,12 @@ class frmCtl : public QWidget, private RouteLoadHost, private DispDataHost {
     void clearSeirikenPreview() override;
     void drawSeirikenPreview(const SeirikenTicket& ticket) override;
 
-    void buildDataButtons();
-    void buildFrame6();
-    void buildBacklight();
-    void buildAnnouncements();
     void buildCommands();
-    void buildPreview();
     void setWidthTwips(int twips);
     ChimeiCtl_DX* stopName() const;
 
     Settings& m_settings;
-    Form1& m_board;
+    BoardControl& m_board;
     qint16 m_frameIndex = 0;
     FareTable m_table;
     RouteState m_state;

@@ -6,9 +6,12 @@
 #include "app/Form1.h"
 #include "app/WindowsIniHost.h"
 #include "panel/Backlight.h"
+#include "panel/BacklightFrame.h"
 #include "panel/frmCtl.h"
+#include "platform/QtColour.h"
 #include "settings/mdlIniIoEx.h"
 #include "tests/backlight/PictureFiles.h"
+#include "tests/common/ModalUtil.h"
 #include "tests/common/TestUtil.h"
 
 #include <QLabel>
@@ -114,7 +117,7 @@ TEST_F(BacklightPanelTest, ATextFileNamedJpgGivesError481KeepsThePictureAndRecol
     clickBacklight(1);
     ASSERT_TRUE(boardShows(BoardPicture::image(1)));
 
-    panel().showErrorBox = nullptr; // the real box
+    panel().backlightFrame->showErrorBox = nullptr; // the real box
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     std::optional<OleColor> colourDuringBox;

@@ -2,7 +2,7 @@
 // user's picture files are read and refused, and how a picture sits on the board.
 #include "panel/Backlight.h"
 
-#include "platform/K41Error.h"
+#include "platform/core/K41Error.h"
 #include "settings/Settings.h"
 #include "tests/backlight/PictureFiles.h"
 

@@ -2,6 +2,7 @@
 // housing, ticket-number strips) and leave the display windows as they are.
 #include "app/BoardPicture.h"
 #include "app/BoardLayout.h"
+#include "platform/QtColour.h"
 #include "settings/Settings.h"
 
 #include <gtest/gtest.h>

@@ -7,6 +7,7 @@
 #include "panel/Backlight.h"
 #include "platform/Fonts.h"
 #include "settings/Settings.h"
+#include "tests/common/ModalUtil.h"
 #include "tests/common/TestUtil.h"
 
 #include <gtest/gtest.h>

@@ -6,8 +6,9 @@
 // --backlight N clicks the panel's backlight button N (0 OFF, 1 ON1, 2 ON2) before that.
 #include "app/Form1.h"
 #include "app/Startup.h"
+#include "panel/BacklightFrame.h"
 #include "panel/frmCtl.h"
-#include "platform/HeldWait.h"
+#include "platform/core/HeldWait.h"
 
 #include <QApplication>
 #include <QImage>
@@ -42,7 +43,7 @@ int main(int argc, char** argv) {
     }
     Startup startup(args.at(1));
     // No one is there to close an error box: say it and go on.
-    startup.panel->showErrorBox = [](const QString& text) {
+    startup.panel->backlightFrame->showErrorBox = [](const QString& text) {
         std::fprintf(stderr, "k41shot: %s\n", qPrintable(text));
     };
     startup.run();

@@ -1,0 +1,57 @@
+#include "panel/BacklightFrame.h"
+
+#include "panel/Backlight.h"
+#include "panel/BoardControl.h"
+#include "panel/PanelWidgets.h"
+#include "platform/core/Twips.h"
+
+#include <QButtonGroup>
+#include <QMessageBox>
+#include <QPushButton>
+
+BacklightFrame::BacklightFrame(QWidget* panel, const Settings& settings, BoardControl& board)
+    : QGroupBox(QStringLiteral("バックライト"), panel), m_settings(settings), m_board(board) {
+    setObjectName(QStringLiteral("Frame2"));
+    setStyleSheet(PanelWidgets::groupStyle());
+    setGeometry(Twips::toPixels(3465, 60, 1695, 720));
+    auto* group = new QButtonGroup(this);
+    group->setExclusive(true);
+    const QString captions[3] = {QStringLiteral("OFF"), QStringLiteral("ON1"),
+                                 QStringLiteral("ON2")};
+    const QString colours[3] = {QStringLiteral("black"), QStringLiteral("red"),
+                                QStringLiteral("blue")};
+    const int lefts[3] = {75, 615, 1140};
+    for (int i = 0; i < 3; ++i) {
+        auto* b = PanelWidgets::makeButton(this, QStringLiteral("Option4(%1)").arg(i), captions[i],
+                                           QRect(lefts[i], 330, 510, 330));
+        b->setCheckable(true);
+        b->setStyleSheet(QStringLiteral("QPushButton { color: %1; }").arg(colours[i]));
+        group->addButton(b, i);
+        Option4[size_t(i)] = b;
+    }
+    Option4[0]->setChecked(true);
+    // Every click runs, also on the button already down: it reads a changed picture again.
+    connect(group, &QButtonGroup::idClicked, this, &BacklightFrame::Option4_Click);
+}
+
+int BacklightFrame::selected() const {
+    for (int i = 0; i < 3; ++i)
+        if (Option4[size_t(i)]->isChecked()) return i;
+    return 0;
+}
+
+void BacklightFrame::Option4_Click(int Index) {
+    const Backlight::Outcome o = Backlight::decide(m_settings, Index, m_board.pictureArea());
+    if (o.picture == Backlight::Outcome::Picture::Builtin)
+        m_board.setPicture(m_board.builtinPicture(o.state));
+    else if (o.picture == Backlight::Outcome::Picture::User)
+        m_board.setPicture(o.userPicture);
+    if (o.errorNumber) {
+        const QString text = Backlight::errorText(*o.errorNumber);
+        if (showErrorBox)
+            showErrorBox(text);
+        else
+            QMessageBox::critical(window(), QStringLiteral("エラー"), text);
+    }
+    m_board.setSeiriNumForeColor(o.numberColour);
+}
