@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -147,13 +148,18 @@ TEST(Backlight, PicturesAreReadByTheirContentInEachFormatFromWindowsPaths) {
 TEST(Backlight, AFileThatIsNoPictureGives481AndKeepsThePicture) {
     QTemporaryDir dir;
     const QByteArray bmp = PictureFiles::encoded(PictureFiles::plain({300, 200}, Qt::green), "BMP");
+    // A header that claims 50000 × 50000 pixels, with no pixels after it.
+    QByteArray huge = bmp.left(54);
+    qToLittleEndian<qint32>(50000, huge.data() + 18);
+    qToLittleEndian<qint32>(50000, huge.data() + 22);
     const struct {
         const char* name;
         QByteArray bytes;
     } files[] = {{"notes.jpg", "This is a text file, not a picture.\r\n"},
                  {"empty.bmp", QByteArray()},
                  {"cut.bmp", bmp.left(40)},
-                 {"garbage.gif", QByteArray("GIF89a") + QByteArray(32, '\xff')}};
+                 {"garbage.gif", QByteArray("GIF89a") + QByteArray(32, '\xff')},
+                 {"huge.bmp", huge}};
     for (const auto& f : files) {
         const QString path = dir.filePath(f.name);
         ASSERT_TRUE(PictureFiles::write(path, f.bytes));
