@@ -10,6 +10,7 @@
 #include "platform/core/Twips.h"
 #include "tests/common/ModalUtil.h"
 #include "tests/common/TestUtil.h"
+#include "tests/digit/DigitProbe.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -45,6 +46,23 @@ TEST_F(StartupTest, WithoutSettingsTheBoardIsTopLeftAndThePanelBottomRight) {
     EXPECT_EQ(labelColour(board().lblSeiriNum[5]), 16777215u);
     EXPECT_EQ(k41->settings.SeiriNumColorOn1, 12648384u);
     EXPECT_FALSE(QFile::exists(settingsPath())) << "starting writes nothing";
+}
+
+TEST_F(StartupTest, WithoutSettingsTheFaresGlowAmberOverGreyLamps) {
+    start();
+    // The colours a rider sees, written out here rather than taken from the settings store.
+    const QRgb grey = qRgb(128, 128, 128), lampGrey = qRgb(150, 150, 150),
+               amber = qRgb(248, 210, 114);
+    const M_Degit& blank = *board().Degit[7];
+    EXPECT_EQ(blank.backBuffer().pixel(0, 0), grey);
+    EXPECT_EQ(DigitProbe::segmentPixel(blank, 0, SegmentFont::SegG), lampGrey);
+
+    board().showFare(1, 180); // as the panel writes a fare
+    const M_Degit& fare = *board().Degit[1];
+    const QString shown = DigitProbe::read(fare);
+    ASSERT_EQ(shown, QStringLiteral(" 180"));
+    EXPECT_EQ(DigitProbe::segmentPixel(fare, 3, SegmentFont::SegA), amber);
+    EXPECT_EQ(DigitProbe::segmentPixel(fare, 3, SegmentFont::SegG), lampGrey); // 0 leaves g dark
 }
 
 TEST_F(StartupTest, QuitConfirmedWritesTheSettingsAndARestartRestoresThem) {

@@ -171,7 +171,7 @@ TEST(In4Format, ReadsAFileBuiltByteByByteIntoTheRightFields) {
     EXPECT_FALSE(s.SeiriDateHold);
     EXPECT_TRUE(s.SeiriDateFixed);
     EXPECT_EQ(s.SeiriDateValue, QStringLiteral("2025/03/07"));
-    EXPECT_EQ(f.ctrl, (CtrlDataInfo{1, 1500, 2500, 1, 1, -300, 123456}));
+    EXPECT_EQ(f.ctrl, (CtrlDataInfo{1, 1500, 2500, 0, 1, -300, 123456}));
     EXPECT_EQ(f.form, (FormInfo{70000, -15}));
     for (int i = 0; i < 17; ++i)
         EXPECT_EQ(s.CustomColors[i], OleColor(0x0A0000 + i)) << i;

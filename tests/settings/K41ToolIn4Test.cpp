@@ -40,6 +40,9 @@ TEST_F(K41ToolIn4, DumpShowsEveryFieldUnderItsName) {
     TestUtil::writeFile(path("K41.in4"), HandBuiltIn4::file());
     const ToolRun r = k41tool({"in4", "dump", path("K41.in4")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    // The whole text, checked field by field against the bytes above when it was stored.
+    EXPECT_EQ(r.out, QString::fromUtf8(TestUtil::readFile(QStringLiteral(
+                         K41_SOURCE_DIR "/tests/settings/data/HandBuiltIn4.dump.json"))));
     const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
     EXPECT_EQ(o.size(), 65 + 4);
     EXPECT_TRUE(r.out.startsWith("{\n  \"FareDataDir\": "));
