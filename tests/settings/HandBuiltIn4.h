@@ -34,7 +34,7 @@ inline const QByteArray Ekimae("\x89\x77\x91\x4F");
 
 inline QByteArray file() {
     Bytes b;
-    b.text("C:\\" + Unchin).text("D:\\tp");                           // folders
+    b.text("C:\\" + Unchin).text("D:\\tp");                            // folders
     b.i16(0).u32(0x010203).u32(0x040506).u32(0x070809).i16(11).i16(1); // ticket-number settings
     b.i16(0).i16(-1).i16(0).i16(-1).i16(-1).i16(0).i16(0).i16(-1);     // panel radios
     b.text("off.bmp").text("on1.gif").text("on2.jpg");

@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 namespace {
 
@@ -64,6 +65,13 @@ TEST_F(K41ToolIn4, DumpShowsEveryFieldUnderItsName) {
     EXPECT_EQ(digits[5].toObject()["Shift"].toInt(), 1);
     EXPECT_EQ(digits[5].toObject()["ZeroMode"].toInt(), 2);
     EXPECT_EQ(digits[5].toObject()["FillZero"].toInt(), 2);
+}
+
+TEST_F(K41ToolIn4, DumpRefusesANamedPipeAtOnce) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("K41.in4")).constData(), 0600), 0);
+    const ToolRun r = k41tool({"in4", "dump", path("K41.in4")}); // a hang ends as exit -1
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains("error 75")) << r.err.toStdString();
 }
 
 TEST_F(K41ToolIn4, DumpThenBuildGivesTheSameFile) {
