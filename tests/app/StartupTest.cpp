@@ -21,6 +21,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -166,6 +167,19 @@ TEST_F(StartupTest, ACutSettingsFileShowsTheErrorBoxAndTheBoardKeepsItsDefaults)
     start();
     EXPECT_TRUE(shown.startsWith("エラー Code:62\r\n内容:")) << "[" << shown.toStdString() << "]";
     EXPECT_EQ(board().Degit[1]->BackColor(), 8421504u) << "nothing of a cut file is applied";
+    EXPECT_EQ(board().pos(), QPoint(0, 0));
+}
+
+TEST_F(StartupTest, ANamedPipeAsSettingsFileIsRefusedAtOnce) {
+    // Opening a pipe for reading would wait for a writer for good, before any window shows.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(settingsPath()).constData(), 0600), 0);
+    QString shown;
+    TestUtil::onNextModal([&](QWidget* w) {
+        if (auto* box = qobject_cast<QMessageBox*>(w)) shown = box->text();
+        QTest::keyClick(w, Qt::Key_Return);
+    });
+    start();
+    EXPECT_TRUE(shown.startsWith("エラー Code:75\r\n内容:")) << "[" << shown.toStdString() << "]";
     EXPECT_EQ(board().pos(), QPoint(0, 0));
 }
 
