@@ -16,6 +16,27 @@ quint32 le32(const QByteArray& b, qsizetype at) {
     return v;
 }
 
+quint32 be32(const QByteArray& b, qsizetype at) {
+    quint32 v = 0;
+    for (int i = 0; i < 4; ++i)
+        v = (v << 8) | quint8(b[at + i]);
+    return v;
+}
+
+int be16(const QByteArray& b, qsizetype at) {
+    return (quint8(b[at]) << 8) | quint8(b[at + 1]);
+}
+
+// A header the synthesiser could take: its length within the file, a known format, at least
+// one track and a division. Checked here so that a file that is plainly no tune is refused
+// without waiting for the SoundFont.
+bool hasUsableHeader(const QByteArray& smf) {
+    if (smf.size() < 14 || !smf.startsWith("MThd")) return false;
+    const quint32 length = be32(smf, 4);
+    return length >= 6 && qint64(length) <= smf.size() - 8 && be16(smf, 8) <= 2 &&
+           be16(smf, 10) >= 1 && be16(smf, 12) != 0;
+}
+
 } // namespace
 
 QByteArray read(const QString& path) {
@@ -30,7 +51,7 @@ QByteArray read(const QString& path) {
 }
 
 QByteArray standardMidi(const QByteArray& bytes) {
-    if (bytes.startsWith("MThd")) return bytes;
+    if (bytes.startsWith("MThd")) return hasUsableHeader(bytes) ? bytes : QByteArray();
     if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "RMID") return {};
     // Chunks follow the form type: an id, a little-endian size, the data, padded to even.
     // Sizes are not trusted beyond what the file holds.
@@ -41,7 +62,7 @@ QByteArray standardMidi(const QByteArray& bytes) {
         const qsizetype available = bytes.size() - dataAt;
         if (bytes.mid(at, 4) == "data") {
             const QByteArray smf = bytes.mid(dataAt, qsizetype(std::min<qint64>(size, available)));
-            return smf.startsWith("MThd") ? smf : QByteArray();
+            return hasUsableHeader(smf) ? smf : QByteArray();
         }
         if (qint64(size) >= available) break;
         at = dataAt + qsizetype(size) + qsizetype(size & 1);

@@ -15,7 +15,9 @@ inline constexpr qint64 MaxFileBytes = 4 * 1024 * 1024;
 QByteArray read(const QString& path);
 
 // The Standard MIDI File in `bytes`: the bytes themselves when they start with "MThd", the
-// "data" chunk of an RMID file when that starts with "MThd"; empty otherwise.
+// "data" chunk of an RMID file when that starts with "MThd"; empty otherwise, and when the
+// header is unusable (a length past the file's end, an unknown format, no track or no
+// division).
 QByteArray standardMidi(const QByteArray& bytes);
 
 // Ticks in a millisecond at the start of the tune in `smf` (a result of standardMidi), with

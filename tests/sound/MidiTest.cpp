@@ -68,7 +68,16 @@ TEST(MidiFile, FindsTheTuneBareOrInsideAnRmidWrapper) {
     hugeInfo[19] = char(0xff); // the chunk before the data claims to run past the end
     EXPECT_TRUE(MidiFile::standardMidi(hugeInfo).isEmpty());
 
-    EXPECT_TRUE(MidiFile::standardMidi("RIFF\x04\0\0\0WAVE").isEmpty());
+    EXPECT_TRUE(MidiFile::standardMidi(QByteArray("RIFF\x04\0\0\0WAVE", 12)).isEmpty());
+    // Headers no synthesiser could take, refused before the SoundFont is needed.
+    for (const auto& [at, value] : {std::pair{7, 0xff}, {7, 5}, {9, 3}, {11, 0}, {12, 0}}) {
+        QByteArray broken = smf;
+        broken[at] = char(value);
+        if (at == 12) broken[13] = 0; // no division
+        EXPECT_TRUE(MidiFile::standardMidi(broken).isEmpty()) << at << " = " << value;
+        EXPECT_TRUE(MidiFile::standardMidi(SoundFiles::rmid(broken)).isEmpty()) << at;
+    }
+    EXPECT_TRUE(MidiFile::standardMidi(smf.left(13)).isEmpty());
     EXPECT_TRUE(MidiFile::standardMidi(SoundFiles::rmid("not a tune")).isEmpty());
     EXPECT_TRUE(MidiFile::standardMidi("RIFF").isEmpty());
     EXPECT_TRUE(MidiFile::standardMidi({}).isEmpty());
