@@ -145,7 +145,8 @@ int MciInterpreter::play(const MciCommand& cmd) {
         const long long frames = lengthFrames < 0 ? capFrames : std::min(lengthFrames, capFrames);
         const qint64 timeoutMs = frames * 1000 / rate + WaitMarginMs;
         // The alias is looked up afresh on each check: a handler run meanwhile may close it.
-        HeldWait::until([this, voice] { return !isPlaying(voice); },
+        // A stalled device ends the wait too: a tune's length is known only by playing it.
+        HeldWait::until([this, voice] { return !isPlaying(voice) || engine().stalled(); },
                         int(std::min<qint64>(timeoutMs, INT_MAX)));
     }
     return Ok;
