@@ -1,4 +1,5 @@
 #include "sound/MciInterpreter.h"
+#include "sound/NullAudioEngine.h"
 
 #include "tests/sound/SoundFiles.h"
 
@@ -138,6 +139,17 @@ TEST_F(Interpreter, AStalledOutputEndsAWaitThatCouldLastHalfAnHour) {
     clock.start();
     EXPECT_EQ(mci.send("play T from 0 wait"), 0);
     EXPECT_LT(clock.elapsed(), 3000);
+}
+
+TEST_F(Interpreter, WithoutAnyOutputASoundStillLastsItsLength) {
+    MciInterpreter silent([] { return std::make_unique<NullAudioEngine>(8000); });
+    ASSERT_EQ(silent.send(openWave("A")), 0);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(silent.send("play A from 0 wait"), 0);
+    EXPECT_GE(clock.elapsed(), 950);
+    EXPECT_LT(clock.elapsed(), 2500) << "ended by the sound, not by the safety margin";
+    EXPECT_FALSE(silent.isPlaying("A"));
 }
 
 TEST_F(Interpreter, EveryPlayStartsFromTheFileAgain) {
