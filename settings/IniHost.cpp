@@ -5,6 +5,6 @@
 #include <QMessageBox>
 
 void IniHost::showIniError(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, AppInfo::exeBaseName(), text, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::NoIcon, AppInfo::exeName(), text, QMessageBox::Ok);
     box.exec();
 }
