@@ -1,26 +1,64 @@
 // k41shot: renders K41's board and operation panel into a PNG, for the README and for a look
 // at the program without a display.
-//   k41shot [--board-only] OUT.png SETTINGS.in4 [ROUTE [STEPS [WAIT_MS]]]
+//   k41shot [--board-only] [--click NAME]... [--dblclick NAME]... OUT.png SETTINGS.in4
+//           [ROUTE [STEPS [WAIT_MS]]]
 // With ROUTE, the route is keyed on the panel ("系統", the digits, "リセット") and stepped
-// forward STEPS times; WAIT_MS lets a long stop name scroll before the picture is taken.
+// forward STEPS times; then the panel controls named by --click (buttons, check boxes) and
+// --dblclick (the entry faces "Frame1(0)", "Frame1(1)") are clicked in the order given, and
+// WAIT_MS lets a long stop name scroll before the picture is taken.
 #include "app/Form1.h"
 #include "app/Startup.h"
 #include "panel/frmCtl.h"
 #include "platform/HeldWait.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPainter>
 #include <cstdio>
+
+namespace {
+
+// A click (or double-click) on the panel's control of that object name, as a user makes it.
+bool clickControl(QWidget& panel, const QString& name, bool twice) {
+    QWidget* control = panel.findChild<QWidget*>(name);
+    if (!control) {
+        std::fprintf(stderr, "k41shot: no control named %s\n", qPrintable(name));
+        return false;
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(control); button && !twice) {
+        button->click();
+        return true;
+    }
+    const QPointF at(2, 2);
+    QMouseEvent press(twice ? QEvent::MouseButtonDblClick : QEvent::MouseButtonPress, at,
+                      control->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(control, &press);
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
-    const bool boardOnly = !args.isEmpty() && args.first() == QLatin1String("--board-only");
-    if (boardOnly) args.removeFirst();
+    bool boardOnly = false;
+    QList<std::pair<QString, bool>> clicks; // name, double-click
+    while (!args.isEmpty() && args.first().startsWith(QLatin1String("--"))) {
+        const QString option = args.takeFirst();
+        if (option == QLatin1String("--board-only"))
+            boardOnly = true;
+        else if ((option == QLatin1String("--click") || option == QLatin1String("--dblclick")) &&
+                 !args.isEmpty())
+            clicks.append({args.takeFirst(), option == QLatin1String("--dblclick")});
+        else
+            args.clear();
+    }
     if (args.size() < 2) {
-        std::fputs("usage: k41shot [--board-only] OUT.png SETTINGS.in4 [ROUTE [STEPS [WAIT_MS]]]\n",
+        std::fputs("usage: k41shot [--board-only] [--click NAME]... [--dblclick NAME]... OUT.png "
+                   "SETTINGS.in4 [ROUTE [STEPS [WAIT_MS]]]\n",
                    stderr);
         return 2;
     }
@@ -35,8 +73,11 @@ int main(int argc, char** argv) {
         const int steps = args.size() >= 4 ? args.at(3).toInt() : 0;
         for (int i = 0; i < steps; ++i)
             panel.Command2_Click(1);
-        HeldWait::forMs(args.size() >= 5 ? args.at(4).toInt() : 100);
     }
+    for (const auto& [name, twice] : clicks)
+        if (!clickControl(panel, name, twice)) return 2;
+    if (args.size() >= 3 || !clicks.isEmpty())
+        HeldWait::forMs(args.size() >= 5 ? args.at(4).toInt() : 100);
     const QImage board = startup.board->grab().toImage();
     if (boardOnly) return board.save(args.at(0)) ? 0 : 1;
     const QImage ctl = panel.grab().toImage();
