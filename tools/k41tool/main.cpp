@@ -16,7 +16,7 @@ static const char kHelp[] =
     "  hy3 dump FILE        print a fare data file (.hy3) as UTF-8 CSV\n"
     "  hy3 build CSV OUT    write a fare data file from CSV: one stop a line, stop name,\n"
     "                       ticket number, then the fares for ticket numbers 1, 2, ...\n"
-    "  hy3 check FILE       say whether K41 can read a fare data file\n"
+    "  hy3 check FILE       check that K41 can read a fare data file (silent when it can)\n"
     "\n"
     "Exit status: 0 done, 1 a file could not be read or written, 2 wrong usage.\n"
     "See k41tool(1).\n";
