@@ -1,15 +1,17 @@
 #include "app/InfoOption.h"
 
 #include "platform/AppInfo.h"
+#include "platform/ZKP4Res.h"
 
 namespace InfoOption {
 
 namespace {
 
 QString versionText() {
+    // The system's name, for bug reports.
     return AppInfo::exeName() + QLatin1Char(' ') + AppInfo::version() + QLatin1Char('\n') +
            QStringLiteral("設定ファイル (settings file): ") + AppInfo::settingsFilePath() +
-           QLatin1Char('\n');
+           QLatin1Char('\n') + QStringLiteral("OS: ") + ZKP4Res::GetOsInfo() + QLatin1Char('\n');
 }
 
 QString helpText() {

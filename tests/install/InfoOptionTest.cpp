@@ -37,6 +37,7 @@ TEST(InfoOption, HelpWinsOverVersionAndOtherArgumentsAreIgnored) {
     EXPECT_TRUE(run.out.startsWith("使い方 (usage): K41 [--help | --version]"))
         << run.out.toStdString();
     EXPECT_TRUE(run.out.contains("K41 4.0.0\n"));
+    EXPECT_TRUE(run.out.contains("\nOS: ")) << "the system's name, for bug reports";
 }
 
 TEST(InfoOption, APrintThatCannotBeWrittenEndsInFailure) {
