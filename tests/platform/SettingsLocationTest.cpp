@@ -1,4 +1,5 @@
-// Where the settings file lives, and the first start's copy of the example settings.
+// Whether the program folder takes files, and the first start's copy of the example settings.
+// The choice of place itself is tested through copies of the program (tests/install).
 #include "platform/SettingsLocation.h"
 
 #include "tests/common/TestUtil.h"
@@ -10,20 +11,6 @@
 #include <gtest/gtest.h>
 
 using SettingsLocation::Seed;
-
-TEST(SettingsLocation, APortableCopyKeepsItsSettingsBesideItAndAnyOtherUsesTheConfigFolder) {
-    struct Case {
-        bool takesFiles, installed;
-        const char* folder;
-    };
-    for (const Case& c :
-         {Case{true, false, "/opt/k41"}, Case{false, false, "/home/u/.config/K41"},
-          Case{true, true, "/home/u/.config/K41"}, Case{false, true, "/home/u/.config/K41"}})
-        EXPECT_EQ(SettingsLocation::choose("/opt/k41", "/home/u/.config/K41", "K41.test.in4",
-                                           c.takesFiles, c.installed),
-                  QString(c.folder) + "/K41.test.in4")
-            << c.takesFiles << c.installed;
-}
 
 TEST(SettingsLocation, AFolderTakesFilesOnlyWhenOneCanReallyBeMadeThere) {
     QTemporaryDir dir;
