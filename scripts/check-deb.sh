@@ -61,7 +61,7 @@ DISPLAY=$display openbox > "$out/openbox.log" 2>&1 &
 wm=$!
 sleep 1
 chroot --userspec=rider:rider "$root" env -i HOME=/home/rider PATH=/usr/bin:/bin \
-  LANG=C.UTF-8 DISPLAY=$display XDG_RUNTIME_DIR=/tmp SDL_AUDIODRIVER=dummy \
+  LANG=C.UTF-8 DISPLAY=$display SDL_AUDIODRIVER=dummy \
   /usr/bin/K41 > "$out/k41.log" 2>&1 &
 k41=$!
 export DISPLAY=$display
