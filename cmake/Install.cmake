@@ -1,7 +1,8 @@
 # What `cmake --install` puts where (GNU layout under CMAKE_INSTALL_PREFIX):
 #   bin/K41, bin/k41tool
 #   share/k41/samples/{fare,tape,sounds}/   the sample data built in samples/
-#   share/k41/K41.in4                       example settings pointing at those samples; K41
+#   share/k41/K41.in4                       example settings pointing at those samples (written
+#                                           at install time for the prefix used); K41
 #                                           copies it into ~/.config/K41/ on its first start
 #   share/applications/, share/metainfo/, share/icons/hicolor/   menu entry, AppStream, icon
 #   share/man/man1/                         K41.1.gz, k41tool.1.gz
@@ -26,20 +27,6 @@ foreach(part fare tape sounds)
   install(DIRECTORY ${K41_SAMPLES_DIR}/${part} DESTINATION ${k41_datadir}/samples)
 endforeach()
 
-# The example settings file again, with the installed sample folders in it.
-function(k41_installed_example out)
-  set(K41_SAMPLES_DIR ${CMAKE_INSTALL_FULL_DATADIR}/k41/samples)
-  configure_file(${CMAKE_SOURCE_DIR}/samples/settings/K41.json.in
-                 ${CMAKE_BINARY_DIR}/install/K41.json @ONLY)
-  add_custom_command(
-    OUTPUT ${out}
-    COMMAND k41tool in4 build ${CMAKE_BINARY_DIR}/install/K41.json ${out}
-    DEPENDS ${CMAKE_BINARY_DIR}/install/K41.json k41tool
-    COMMENT "Building the installed example settings file"
-    VERBATIM)
-endfunction()
-k41_installed_example(${CMAKE_BINARY_DIR}/install/K41.in4)
-
 # Man pages, compressed without a time stamp so that builds are reproducible.
 set(k41_manpages)
 foreach(page K41.1 k41tool.1)
@@ -61,10 +48,16 @@ add_custom_command(
 configure_file(${k41_dist}/${K41_APP_ID}.metainfo.xml.in
                ${CMAKE_BINARY_DIR}/install/${K41_APP_ID}.metainfo.xml @ONLY)
 
-add_custom_target(k41install_files ALL
-  DEPENDS ${CMAKE_BINARY_DIR}/install/K41.in4 ${k41_manpages} ${k41_changelog})
+add_custom_target(k41install_files ALL DEPENDS ${k41_manpages} ${k41_changelog})
 
-install(FILES ${CMAKE_BINARY_DIR}/install/K41.in4 DESTINATION ${k41_datadir})
+# The example settings file again, with the installed sample folders in it: written at
+# install time, when the prefix really used is known.
+install(CODE "
+  set(K41TOOL \"$<TARGET_FILE:k41tool>\")
+  set(K41_JSON_IN \"${CMAKE_SOURCE_DIR}/samples/settings/K41.json.in\")
+  set(K41_WORK \"${CMAKE_BINARY_DIR}/install\")
+  set(K41_DATADIR \"${k41_datadir}\")
+  include(\"${CMAKE_CURRENT_LIST_DIR}/InstallExample.cmake\")")
 install(FILES ${k41_dist}/${K41_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_BINARY_DIR}/install/${K41_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

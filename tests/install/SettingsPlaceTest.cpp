@@ -43,7 +43,7 @@ class SettingsPlaceTest : public ::testing::Test {
         const QString example =
             QDir::cleanPath(tmp.filePath("usr/bin/" K41_DATA_FROM_BIN "/K41.in4"));
         QDir().mkpath(QFileInfo(example).path());
-        EXPECT_TRUE(QFile::copy(K41_INSTALLED_EXAMPLE, example));
+        EXPECT_TRUE(QFile::copy(K41_EXAMPLE, example));
         return exe;
     }
 
@@ -104,8 +104,7 @@ TEST_F(SettingsPlaceTest, TheFirstStartOfAnInstalledCopyCopiesTheExampleSettings
     QTest::qWait(200); // the copy is renamed into place whole; give a cut copy time to show
     k41.kill();
     k41.waitForFinished();
-    EXPECT_EQ(TestUtil::readFile(configFile("K41.test.in4")),
-              TestUtil::readFile(K41_INSTALLED_EXAMPLE));
+    EXPECT_EQ(TestUtil::readFile(configFile("K41.test.in4")), TestUtil::readFile(K41_EXAMPLE));
     EXPECT_EQ(entries(home() + "/.config/K41"), QStringList{"K41.test.in4"});
     EXPECT_FALSE(QFileInfo::exists(tmp.filePath("usr/bin/K41.test.in4")));
 }
