@@ -97,4 +97,6 @@ while read -r f; do
 done < "$out/files.txt"
 [ -e "$root/usr/share/k41" ] && { echo "left behind: /usr/share/k41"; left=1; }
 [ "$left" = 0 ] && echo "no file of the package is left"
+# What apt pulled in for it goes too, so that the folder is a clean system again.
+in_root env DEBIAN_FRONTEND=noninteractive apt-get autoremove --purge -y -q >> "$out/purge.log"
 exit $left
