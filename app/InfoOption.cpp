@@ -1,7 +1,7 @@
 #include "app/InfoOption.h"
 
-#include "platform/AppInfo.h"
 #include "platform/ZKP4Res.h"
+#include "platform/core/AppInfo.h"
 
 namespace InfoOption {
 

@@ -1,7 +1,7 @@
 // K41: the fare display board of a Japanese route bus, with its operation panel.
 #include "app/InfoOption.h"
 #include "app/Startup.h"
-#include "platform/AppInfo.h"
+#include "platform/core/AppInfo.h"
 
 #include <QApplication>
 #include <cstdio>

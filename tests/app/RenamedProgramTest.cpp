@@ -6,8 +6,9 @@
 
 #include "app/Form1.h"
 #include "panel/frmCtl.h"
-#include "platform/AppInfo.h"
+#include "platform/core/AppInfo.h"
 #include "sound/MciInterpreter.h"
+#include "tests/common/ModalUtil.h"
 #include "tests/common/TestUtil.h"
 
 #include <QCoreApplication>

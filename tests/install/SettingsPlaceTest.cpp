@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -99,9 +98,9 @@ TEST_F(SettingsPlaceTest, TheFirstStartOfAnInstalledCopyCopiesTheExampleSettings
     QElapsedTimer waited;
     waited.start();
     while (!QFileInfo::exists(configFile("K41.test.in4")) && waited.elapsed() < 30000 &&
-           k41.state() == QProcess::Running)
-        QTest::qWait(50);
-    QTest::qWait(200); // the copy is renamed into place whole; give a cut copy time to show
+           !k41.waitForFinished(50)) {
+    }
+    k41.waitForFinished(200); // the copy is renamed into place whole; a cut copy would show now
     k41.kill();
     k41.waitForFinished();
     EXPECT_EQ(TestUtil::readFile(configFile("K41.test.in4")), TestUtil::readFile(K41_EXAMPLE));

@@ -1,6 +1,6 @@
 // Whether the program folder takes files, and the first start's copy of the example settings.
 // The choice of place itself is tested through copies of the program (tests/install).
-#include "platform/SettingsLocation.h"
+#include "platform/core/SettingsLocation.h"
 
 #include "tests/common/TestUtil.h"
 
