@@ -1,13 +1,15 @@
 // k41shot: renders K41's board and operation panel into a PNG, for the README and for a look
 // at the program without a display.
-//   k41shot [--board-only] [--click NAME]... [--dblclick NAME]... OUT.png SETTINGS.in4
-//           [ROUTE [STEPS [WAIT_MS]]]
+//   k41shot [--board-only] [--backlight N] [--click NAME]... [--dblclick NAME]... OUT.png
+//           SETTINGS.in4 [ROUTE [STEPS [WAIT_MS]]]
 // With ROUTE, the route is keyed on the panel ("系統", the digits, "リセット") and stepped
-// forward STEPS times; then the panel controls named by --click (buttons, check boxes) and
-// --dblclick (the entry faces "Frame1(0)", "Frame1(1)") are clicked in the order given, and
-// WAIT_MS lets a long stop name scroll before the picture is taken.
+// forward STEPS times; WAIT_MS lets a long stop name scroll before the picture is taken.
+// --backlight N clicks the panel's backlight button N (0 OFF, 1 ON1, 2 ON2) before that.
+// --click (buttons, check boxes) and --dblclick (the entry faces "Frame1(0)", "Frame1(1)")
+// act on the panel's controls of those object names after the steps, in the order given.
 #include "app/Form1.h"
 #include "app/Startup.h"
+#include "panel/BacklightFrame.h"
 #include "panel/frmCtl.h"
 #include "platform/core/HeldWait.h"
 
@@ -16,6 +18,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <cstdio>
 
 namespace {
@@ -45,26 +48,38 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     bool boardOnly = false;
+    int backlight = -1;
     QList<std::pair<QString, bool>> clicks; // name, double-click
+    bool usage = false;
     while (!args.isEmpty() && args.first().startsWith(QLatin1String("--"))) {
-        const QString option = args.takeFirst();
-        if (option == QLatin1String("--board-only"))
+        const QString flag = args.takeFirst();
+        if (flag == QLatin1String("--board-only")) {
             boardOnly = true;
-        else if ((option == QLatin1String("--click") || option == QLatin1String("--dblclick")) &&
-                 !args.isEmpty())
-            clicks.append({args.takeFirst(), option == QLatin1String("--dblclick")});
-        else
-            args.clear();
+        } else if (flag == QLatin1String("--backlight") && !args.isEmpty()) {
+            bool ok = false;
+            backlight = args.takeFirst().toInt(&ok);
+            usage |= !ok || backlight < 0 || backlight > 2;
+        } else if ((flag == QLatin1String("--click") || flag == QLatin1String("--dblclick")) &&
+                   !args.isEmpty()) {
+            clicks.append({args.takeFirst(), flag == QLatin1String("--dblclick")});
+        } else {
+            usage = true;
+        }
     }
-    if (args.size() < 2) {
-        std::fputs("usage: k41shot [--board-only] [--click NAME]... [--dblclick NAME]... OUT.png "
-                   "SETTINGS.in4 [ROUTE [STEPS [WAIT_MS]]]\n",
+    if (usage || args.size() < 2) {
+        std::fputs("usage: k41shot [--board-only] [--backlight N] [--click NAME]... "
+                   "[--dblclick NAME]... OUT.png SETTINGS.in4 [ROUTE [STEPS [WAIT_MS]]]\n",
                    stderr);
         return 2;
     }
     Startup startup(args.at(1));
+    // No one is there to close an error box: say it and go on.
+    startup.panel->backlightFrame->showErrorBox = [](const QString& text) {
+        std::fprintf(stderr, "k41shot: %s\n", qPrintable(text));
+    };
     startup.run();
     frmCtl& panel = *startup.panel;
+    if (backlight >= 0) panel.Option4[size_t(backlight)]->click();
     if (args.size() >= 3) {
         panel.CommandButton1_Click(10);
         for (QChar c : args.at(2))
