@@ -1,0 +1,101 @@
+#include "sound/SpeechWorker.h"
+
+#include "sound/EspeakVoice.h"
+#include "sound/Resampler.h"
+#include "sound/SpeechText.h"
+
+namespace {
+
+// The synthesis runs at most this far ahead of what has been heard.
+constexpr int kAheadSeconds = 20;
+// A piece is one sentence (or a part of one); this only bounds a runaway synthesis.
+constexpr int kMaxPieceSeconds = 60;
+
+} // namespace
+
+SpeechWorker::SpeechWorker(std::unique_ptr<Pronouncer> pronouncer, QByteArray voice,
+                           std::function<AudioEngine&()> audio)
+    : m_pronouncer(std::move(pronouncer)), m_voice(std::move(voice)),
+      m_queue(std::size_t(kAheadSeconds) * 48000), m_output(m_queue, std::move(audio)),
+      m_thread([this] { run(); }) {}
+
+SpeechWorker::~SpeechWorker() {
+    {
+        std::lock_guard guard(m_mutex);
+        m_quit = true;
+        m_job.reset();
+    }
+    m_queue.drop(); // wakes a synthesis waiting for room
+    m_wake.notify_all();
+    m_thread.join();
+}
+
+void SpeechWorker::speak(const QString& text, const VoiceSettings& settings) {
+    Job job{m_output.begin(), text, settings, m_output.sampleRate()};
+    m_utterance = job.utterance;
+    {
+        std::lock_guard guard(m_mutex);
+        m_job = std::move(job);
+    }
+    m_wake.notify_all();
+}
+
+void SpeechWorker::stop() {
+    {
+        std::lock_guard guard(m_mutex);
+        m_job.reset();
+    }
+    m_output.stop();
+}
+
+bool SpeechWorker::active() const {
+    return m_output.active();
+}
+
+bool SpeechWorker::failed() const {
+    return m_utterance != 0 && m_failed.load() == m_utterance;
+}
+
+void SpeechWorker::run() {
+    for (;;) {
+        Job job;
+        {
+            std::unique_lock guard(m_mutex);
+            m_wake.wait(guard, [this] { return m_quit || m_job.has_value(); });
+            if (m_quit) return;
+            job = std::move(*m_job);
+            m_job.reset();
+        }
+        synthesize(job);
+    }
+}
+
+void SpeechWorker::synthesize(const Job& job) {
+    const int sourceRate = EspeakVoice::sampleRate();
+    const std::size_t maxFrames = std::size_t(kMaxPieceSeconds) * std::size_t(sourceRate);
+    for (const QString& piece : SpeechText::pieces(job.text)) {
+        if (!m_queue.current(job.utterance)) return;
+        const QString kana = m_pronouncer->toKana(piece);
+        if (kana.isEmpty()) continue;
+        std::vector<float> mono;
+        bool stopped = false;
+        const bool ok = EspeakVoice::synthesize(
+            kana, m_voice, job.settings, [&](const short* samples, int count) {
+                for (int i = 0; i < count; ++i)
+                    mono.push_back(float(samples[i]) / 32768.0f);
+                stopped = mono.size() >= maxFrames || !m_queue.current(job.utterance);
+                return !stopped;
+            });
+        if (!ok && !stopped) {
+            m_failed = job.utterance;
+            break;
+        }
+        if (mono.empty()) continue;
+        auto pcm = std::make_shared<PcmBuffer>(Resampler::toStereo(mono, 1, sourceRate, job.rate));
+        if (pcm->empty()) continue;
+        if (!m_queue.push(job.utterance, std::move(pcm))) return;
+        m_output.requestPump();
+    }
+    m_queue.finish(job.utterance);
+    m_output.requestPump();
+}
