@@ -1,7 +1,7 @@
 #include "sound/JapaneseSpeech.h"
 
-#include "platform/AppInfo.h"
-#include "platform/K41Error.h"
+#include "platform/core/AppInfo.h"
+#include "platform/core/K41Error.h"
 #include "sound/EspeakVoice.h"
 #include "sound/MciInterpreter.h"
 #include "sound/Pronouncer.h"

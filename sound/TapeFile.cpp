@@ -1,12 +1,10 @@
 #include "sound/TapeFile.h"
 
-#include "platform/Codec932.h"
-#include "platform/K41Error.h"
-#include "platform/PathResolver.h"
+#include "platform/core/Codec932.h"
+#include "platform/core/FileReader.h"
+#include "platform/core/K41Error.h"
+#include "platform/core/PathResolver.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <algorithm>
 #include <cmath>
 
 namespace TapeFile {
@@ -105,21 +103,12 @@ QString pathFor(const QString& folder, const QString& route) {
 }
 
 QByteArray readFile(const QString& path) {
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        throw K41Error(K41Error::PathFileAccess,
-                       QStringLiteral("通常のファイルではないため読み込めません: %1").arg(path));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) throw K41Error::fromFile(file, path);
-    if (file.size() > MaxBytes)
+    QByteArray bytes = FileReader::read(path, MaxBytes + 1);
+    if (bytes.size() > MaxBytes)
         throw K41Error(K41Error::OutOfMemory,
-                       QStringLiteral("放送用データが大きすぎます（%1バイト、最大%2バイト）: %3")
-                           .arg(file.size())
+                       QStringLiteral("放送用データが大きすぎます（最大%1バイト）: %2")
                            .arg(MaxBytes)
                            .arg(path));
-    // Asking for no more than the file holds keeps a small file from reserving MaxBytes.
-    QByteArray bytes = file.read(std::min(file.size(), MaxBytes));
-    if (file.error() != QFileDevice::NoError) throw K41Error::fromFile(file, path);
     return bytes;
 }
 

@@ -1,9 +1,9 @@
 #include "sound/VoiceSettings.h"
 
-#include "platform/K41Error.h"
+#include "platform/core/FileReader.h"
+#include "platform/core/K41Error.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
@@ -28,12 +28,12 @@ QString VoiceSettings::pathBeside(const QString& settingsPath) {
 
 VoiceSettings VoiceSettings::read(const QString& path) {
     VoiceSettings s;
-    const QFileInfo info(path);
-    // Only a regular file: a pipe or a device in its place could hold the reader for good.
-    if (!info.isFile()) return s;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return s;
-    const QString text = QString::fromUtf8(file.read(kMaxFileBytes));
+    QString text;
+    try {
+        text = QString::fromUtf8(FileReader::read(path, kMaxFileBytes));
+    } catch (const K41Error&) {
+        return s;
+    }
     for (const QString& line : text.split(u'\n')) {
         const qsizetype eq = line.indexOf(u'=');
         if (eq < 0) continue;

@@ -1,6 +1,6 @@
 #include "sound/mdlM_Tape.h"
 
-#include "platform/K41Error.h"
+#include "platform/core/K41Error.h"
 
 #include <exception>
 #include <new>

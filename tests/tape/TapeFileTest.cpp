@@ -2,8 +2,8 @@
 // bytes are read, and which files are refused.
 #include "sound/TapeFile.h"
 
-#include "platform/Codec932.h"
-#include "platform/K41Error.h"
+#include "platform/core/Codec932.h"
+#include "platform/core/K41Error.h"
 #include "tests/common/TestUtil.h"
 
 #include <QDir>

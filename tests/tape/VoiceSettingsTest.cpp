@@ -1,7 +1,7 @@
 // The voice settings file: what a damaged file reads as, and writes that fail keep the old file.
 #include "sound/VoiceSettings.h"
 
-#include "platform/K41Error.h"
+#include "platform/core/K41Error.h"
 #include "tests/common/TestUtil.h"
 
 #include <QDir>
