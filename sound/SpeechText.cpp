@@ -13,41 +13,45 @@ bool isBreak(QChar c) {
     return c == u'、' || c == u',' || c == u'，' || c == u' ' || c == u'　' || c == u'\t';
 }
 
-void add(QStringList& out, QStringView piece) {
-    const QStringView trimmed = piece.trimmed();
-    if (!trimmed.isEmpty()) out << trimmed.toString();
-}
-
 } // namespace
+
+bool Pieces::next(QString& piece) {
+    while (m_pos < m_text.size()) {
+        const qsizetype start = m_pos;
+        qsizetype end = start;
+        while (end < m_text.size() && end - start < m_maxChars && !endsSentence(m_text[end]))
+            ++end;
+        if (end < m_text.size() && endsSentence(m_text[end])) {
+            m_pos = end + 1;
+        } else if (end == m_text.size()) {
+            m_pos = end;
+        } else {
+            // Too long without a sentence end: cut after the last comma or space, else here,
+            // keeping a surrogate pair whole.
+            qsizetype cut = end;
+            while (cut > start && !isBreak(m_text[cut - 1]))
+                --cut;
+            if (cut == start) {
+                cut = end;
+                if (m_text[cut - 1].isHighSurrogate()) ++cut;
+            }
+            m_pos = cut;
+        }
+        const QStringView trimmed = m_text.mid(start, m_pos - start).trimmed();
+        if (!trimmed.isEmpty()) {
+            piece = trimmed.toString();
+            return true;
+        }
+    }
+    return false;
+}
 
 QStringList pieces(QStringView text, int maxChars) {
     QStringList out;
-    qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype end = start;
-        while (end < text.size() && end - start < maxChars && !endsSentence(text[end]))
-            ++end;
-        if (end < text.size() && endsSentence(text[end])) {
-            add(out, text.mid(start, end + 1 - start));
-            start = end + 1;
-            continue;
-        }
-        if (end == text.size()) {
-            add(out, text.mid(start));
-            break;
-        }
-        // Too long without a sentence end: cut after the last comma or space, else here,
-        // keeping a surrogate pair whole.
-        qsizetype cut = end;
-        while (cut > start && !isBreak(text[cut - 1]))
-            --cut;
-        if (cut == start) {
-            cut = end;
-            if (text[cut - 1].isHighSurrogate()) ++cut;
-        }
-        add(out, text.mid(start, cut - start));
-        start = cut;
-    }
+    Pieces walk(text, maxChars);
+    QString piece;
+    while (walk.next(piece))
+        out << piece;
     return out;
 }
 

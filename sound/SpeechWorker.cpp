@@ -8,8 +8,9 @@ namespace {
 
 // The synthesis runs at most this far ahead of what has been heard.
 constexpr int kAheadSeconds = 20;
-// A piece is one sentence (or a part of one); this only bounds a runaway synthesis.
-constexpr int kMaxPieceSeconds = 60;
+// A sentence goes to the output whole, so its words are never parted; a run of text without
+// a sentence end goes in parts of this length, so it is heard before all of it is made.
+constexpr int kPartSeconds = 8;
 
 } // namespace
 
@@ -72,29 +73,40 @@ void SpeechWorker::run() {
 
 void SpeechWorker::synthesize(const Job& job) {
     const int sourceRate = EspeakVoice::sampleRate();
-    const std::size_t maxFrames = std::size_t(kMaxPieceSeconds) * std::size_t(sourceRate);
-    for (const QString& piece : SpeechText::pieces(job.text)) {
+    const std::size_t partFrames = std::size_t(kPartSeconds) * std::size_t(sourceRate);
+    std::vector<float> mono;
+    // Hands what is made so far to the output; false once the utterance has been dropped.
+    const auto deliver = [&] {
+        if (mono.empty()) return true;
+        auto pcm = std::make_shared<PcmBuffer>(Resampler::toStereo(mono, 1, sourceRate, job.rate));
+        mono.clear();
+        if (pcm->empty()) return true;
+        if (!m_queue.push(job.utterance, std::move(pcm))) return false;
+        m_output.requestPump();
+        return true;
+    };
+
+    SpeechText::Pieces pieces(job.text);
+    QString piece;
+    while (pieces.next(piece)) {
         if (!m_queue.current(job.utterance)) return;
         const QString kana = m_pronouncer->toKana(piece);
         if (kana.isEmpty()) continue;
-        std::vector<float> mono;
-        bool stopped = false;
+        bool dropped = false;
         const bool ok = EspeakVoice::synthesize(
             kana, m_voice, job.settings, [&](const short* samples, int count) {
                 for (int i = 0; i < count; ++i)
                     mono.push_back(float(samples[i]) / 32768.0f);
-                stopped = mono.size() >= maxFrames || !m_queue.current(job.utterance);
-                return !stopped;
+                dropped =
+                    (mono.size() >= partFrames && !deliver()) || !m_queue.current(job.utterance);
+                return !dropped;
             });
-        if (!ok && !stopped) {
+        if (dropped) return;
+        if (!ok) {
             m_failed = job.utterance;
             break;
         }
-        if (mono.empty()) continue;
-        auto pcm = std::make_shared<PcmBuffer>(Resampler::toStereo(mono, 1, sourceRate, job.rate));
-        if (pcm->empty()) continue;
-        if (!m_queue.push(job.utterance, std::move(pcm))) return;
-        m_output.requestPump();
+        if (!deliver()) return;
     }
     m_queue.finish(job.utterance);
     m_output.requestPump();
