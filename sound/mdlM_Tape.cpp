@@ -3,7 +3,6 @@
 #include "platform/core/K41Error.h"
 
 #include <exception>
-#include <new>
 
 const QString mdlM_Tape::UnsupportedOs = QStringLiteral("Windows Vista");
 
@@ -54,10 +53,8 @@ void mdlM_Tape::TapeLoad(const QString& folder, const QString& route) {
             m_host.setGroupEnabled(true);
             m_host.setButtonsEnabled(true);
         }
-    } catch (const K41Error&) {
-        m_loaded = false;
-        m_host.setGroupEnabled(false);
-    } catch (const std::bad_alloc&) {
+    } catch (const std::exception&) {
+        // Missing, unreadable, too large, without a line, or no memory for it: not reported.
         m_loaded = false;
         m_host.setGroupEnabled(false);
     }

@@ -219,6 +219,8 @@ TEST_F(TapePanel, TheVoiceDialogKeepsItsSettingsBesideTheSettingsFile) {
         EXPECT_EQ(dialog->windowTitle(), "音声の調節");
         EXPECT_EQ(dialog->parentWidget(), &panel());
         dialog->findChild<QSlider*>("sldRate")->setValue(300);
+        click(dialog->findChild<QPushButton*>("cmdTest"));
+        EXPECT_EQ(panel().tapeGroup->tape().TapeVoice()->status(), SpeechEngine::Speaking);
         click(dialog->findChild<QPushButton*>("cmdOK"));
     });
     click(button(3));
