@@ -4,6 +4,9 @@
 #include "sound/Resampler.h"
 #include "sound/SpeechText.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 // The synthesis runs at most this far ahead of what has been heard.
@@ -11,6 +14,8 @@ constexpr int kAheadSeconds = 20;
 // A sentence goes to the output whole, so its words are never parted; a run of text without
 // a sentence end goes in parts of this length, so it is heard before all of it is made.
 constexpr int kPartSeconds = 8;
+// Below this a sample is silence (a few steps of 16-bit samples).
+constexpr float kSilence = 1e-4f;
 
 } // namespace
 
@@ -75,8 +80,16 @@ void SpeechWorker::synthesize(const Job& job) {
     const int sourceRate = EspeakVoice::sampleRate();
     const std::size_t partFrames = std::size_t(kPartSeconds) * std::size_t(sourceRate);
     std::vector<float> mono;
+    bool started = false;
     // Hands what is made so far to the output; false once the utterance has been dropped.
     const auto deliver = [&] {
+        if (!started) {
+            // The synthesiser opens with some 40 ms of silence; the announcement starts at once.
+            const auto first = std::find_if(mono.begin(), mono.end(),
+                                            [](float s) { return std::abs(s) > kSilence; });
+            mono.erase(mono.begin(), first);
+            started = !mono.empty();
+        }
         if (mono.empty()) return true;
         auto pcm = std::make_shared<PcmBuffer>(Resampler::toStereo(mono, 1, sourceRate, job.rate));
         mono.clear();
