@@ -69,6 +69,12 @@ void WindowsIniHost::setStopNameProperties(const StopNameProperties& p) {
     line.setTsugiwaFontMode(p.TsugiwaFontMode);
 }
 
+OptionInfoHooks WindowsIniHost::optionInfoHooks() {
+    OptionInfoHooks hooks;
+    hooks.panelSettingsApplied = [this] { m_panel.Option4_Click(m_panel.backlightIndex()); };
+    return hooks;
+}
+
 void WindowsIniHost::SetCtrlDataInfo(const CtrlDataInfo& info) {
     m_panel.SetCtrlDataInfo(info);
 }
