@@ -107,9 +107,10 @@ frmCtl::frmCtl(Settings& settings, BoardControl& board, QWidget* parent)
     Frame2 = backlightFrame;
     Option4 = backlightFrame->Option4;
 
-    tapeGroup = new TapeGroup(this);
+    tapeGroup = new TapeGroup(m_settings, this);
     grpM_Tape = tapeGroup;
     tapeButtons = tapeGroup->tapeButtons;
+    connect(tapeGroup, &TapeGroup::dataStep, this, [this](int i) { Command2_Click(i); });
 
     buildCommands();
 
@@ -139,6 +140,7 @@ void frmCtl::Form_Load() {
     m_board.setBoardCaption(QStringLiteral("料金案内盤アプリケーション - 型番:") +
                             AppInfo::exeName());
     keypadFace->shapeKeys();
+    tapeGroup->tape().TapeInit();
 }
 
 void frmCtl::CommandButton1_Click(int Index) {
@@ -248,6 +250,7 @@ void frmCtl::closeEvent(QCloseEvent* event) {
     stopName()->SetChimei(QString());
     m_board.DeleteRgn();
     mdlSndAPI::SndCloseAll();
+    tapeGroup->tape().TapeRelease();
     if (onQuitConfirmed) onQuitConfirmed();
     if (endProgram) endProgram();
 }
@@ -274,7 +277,7 @@ void frmCtl::Check1_Click() {
         for (QWidget* face : Frame1)
             face->setEnabled(false);
         dataButtons->setSteppingEnabled(false);
-        grpM_Tape->setEnabled(false);
+        tapeGroup->tape().displayCleared(true);
         Frame6->setEnabled(false);
     } else {
         for (QWidget* face : Frame1)
@@ -282,7 +285,7 @@ void frmCtl::Check1_Click() {
         dataButtons->setSteppingEnabled(true);
         Frame6->setEnabled(true);
         m_board.resumeClock();
-        grpM_Tape->setEnabled(false); // no speech engine yet: the group stays unusable
+        tapeGroup->tape().displayCleared(false);
         DispData(qint16(m_state.CurStop + 1));
     }
 }
@@ -305,8 +308,8 @@ void frmCtl::playSound(const QString& path, const QString& channel, qint16 sync)
     mdlSndAPI::SndPlay(path, channel, sync, 0);
 }
 
-void frmCtl::loadBroadcastData(const QString&, const QString&) {
-    // The announcement link has no speech engine yet; nothing to prepare.
+void frmCtl::loadBroadcastData(const QString& folder, const QString& route) {
+    tapeGroup->tape().TapeLoad(folder, route);
 }
 
 qint16 frmCtl::tsugiwaMode() const {
