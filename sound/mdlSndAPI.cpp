@@ -16,7 +16,7 @@ namespace {
 // blank or quote in a renamed executable would split the alias inside the command strings
 // and leave every channel silent, so those become "_".
 QString aliasOf(const QString& channel) {
-    QString alias = AppInfo::exeBaseName() + channel;
+    QString alias = AppInfo::exeName() + channel;
     for (QChar& c : alias)
         if (c.isSpace() || c == QLatin1Char('"')) c = QLatin1Char('_');
     return alias;

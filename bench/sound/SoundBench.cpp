@@ -119,7 +119,7 @@ int main(int argc, char** argv) {
         firstMidiMs = msOf([&] { mdlSndAPI::SndPlay(tune, "S1", 0, 0); });
         HeldWait::forMs(playSeconds * 1000);
     });
-    const bool stillPlaying = MciInterpreter::instance().isPlaying(AppInfo::exeBaseName() + "S1");
+    const bool stillPlaying = MciInterpreter::instance().isPlaying(AppInfo::exeName() + "S1");
     mdlSndAPI::SndCloseAll();
 
     // (a)
@@ -170,7 +170,7 @@ int main(int argc, char** argv) {
     k41.settings.SoundKeitouSet = tune;
     load();
     steps(tuneSteps);
-    const bool tunePlayedOn = MciInterpreter::instance().isPlaying(AppInfo::exeBaseName() + "S1");
+    const bool tunePlayedOn = MciInterpreter::instance().isPlaying(AppInfo::exeName() + "S1");
 
     std::printf("SoundFont loaded in the background in %.1f ms; first SndPlay (opens the output) "
                 "%.2f ms\n",

@@ -27,10 +27,10 @@ struct Player : ::testing::Test {
     void TearDown() override { SndCloseAll(); }
 
     static bool open(const char* channel) {
-        return MciInterpreter::instance().isOpen(AppInfo::exeBaseName() + channel);
+        return MciInterpreter::instance().isOpen(AppInfo::exeName() + channel);
     }
     static bool playing(const char* channel) {
-        return MciInterpreter::instance().isPlaying(AppInfo::exeBaseName() + channel);
+        return MciInterpreter::instance().isPlaying(AppInfo::exeName() + channel);
     }
     QString file(const QString& name, const QByteArray& bytes) {
         SoundFiles::write(dir.filePath(name), bytes);

@@ -173,7 +173,7 @@ TEST_F(Output, RefusedFilesLeaveTheOutputSilent) {
 }
 
 TEST_F(Output, StopAndCloseSilenceTheChannelWithinOneBuffer) {
-    const QString alias = AppInfo::exeBaseName() + "S1";
+    const QString alias = AppInfo::exeName() + "S1";
     for (const char* verb : {"stop ", "close "}) {
         start = outputSize();
         SndPlay(file("half.wav", SoundFiles::levelWave(0.5, 3000)), "S1", 0, 0);
@@ -231,5 +231,5 @@ TEST_F(Output, ALongTuneKeepsSoundingWhileTheFareSoundsComeAndGo) {
             energy += double(left[i]) * left[i];
         EXPECT_GT(std::sqrt(energy / double(window)), 0.005) << "at frame " << from;
     }
-    EXPECT_TRUE(MciInterpreter::instance().isPlaying(AppInfo::exeBaseName() + "S1"));
+    EXPECT_TRUE(MciInterpreter::instance().isPlaying(AppInfo::exeName() + "S1"));
 }
