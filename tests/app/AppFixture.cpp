@@ -48,6 +48,11 @@ void AppFixture::click(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton);
 }
 
+int AppFixture::faceInFront() const {
+    const QWidgetList kids = panel().findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    return kids.indexOf(panel().Frame1[0]) > kids.indexOf(panel().Frame1[1]) ? 0 : 1;
+}
+
 void AppFixture::key(int index) {
     click(panel().keypadFace->CommandButton1[size_t(index)]);
 }
