@@ -3,6 +3,7 @@
 #include "app/Form1.h"
 #include "app/WindowsIniHost.h"
 #include "panel/frmCtl.h"
+#include "platform/HeldInput.h"
 #include "settings/mdlIniIoEx.h"
 
 #include <QGuiApplication>
@@ -38,6 +39,7 @@ class FirstExpose : public QObject {
 } // namespace
 
 Startup::Startup(const QString& settingsPath) : m_settingsPath(settingsPath) {
+    HeldInput::install();
     board = std::make_unique<Form1>(settings);
     panel = std::make_unique<frmCtl>(settings, *board);
     iniHost = std::make_unique<WindowsIniHost>(settings, *board, *panel);

@@ -8,6 +8,8 @@
 
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
+#include <qpa/qwindowsysteminterface.h>
 
 In4File AppFixture::sampleSettings() {
     In4File file;
@@ -46,6 +48,16 @@ frmCtl& AppFixture::panel() const {
 void AppFixture::click(QWidget* widget) {
     ASSERT_TRUE(widget->isEnabled()) << widget->objectName().toStdString();
     QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+void AppFixture::postClick(QWidget* widget) {
+    QWindow* window = widget->window()->windowHandle();
+    const QPointF local = widget->mapTo(widget->window(), widget->rect().center());
+    const QPointF global = widget->mapToGlobal(widget->rect().center());
+    QWindowSystemInterface::handleMouseEvent(window, local, global, Qt::LeftButton, Qt::LeftButton,
+                                             QEvent::MouseButtonPress);
+    QWindowSystemInterface::handleMouseEvent(window, local, global, Qt::NoButton, Qt::LeftButton,
+                                             QEvent::MouseButtonRelease);
 }
 
 int AppFixture::faceInFront() const {

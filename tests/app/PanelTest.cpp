@@ -29,17 +29,6 @@ std::vector<FareRow> sampleRoute(int route) {
         Hy3File::readFile(QStringLiteral(K41_SAMPLES_DIR "/fare/%1.hy3").arg(route)));
 }
 
-// Posts a click as the window system delivers it, so that a held wait holds it back.
-void postClick(QWidget* button) {
-    QWindow* window = button->window()->windowHandle();
-    const QPointF local = button->mapTo(button->window(), button->rect().center());
-    const QPointF global = button->mapToGlobal(button->rect().center());
-    QWindowSystemInterface::handleMouseEvent(window, local, global, Qt::LeftButton, Qt::LeftButton,
-                                             QEvent::MouseButtonPress);
-    QWindowSystemInterface::handleMouseEvent(window, local, global, Qt::NoButton, Qt::LeftButton,
-                                             QEvent::MouseButtonRelease);
-}
-
 } // namespace
 
 class PanelTest : public AppFixture {};
