@@ -4,6 +4,7 @@
 #include "app/WindowsIniHost.h"
 #include "panel/frmCtl.h"
 #include "platform/HeldInput.h"
+#include "platform/QtTexts.h"
 #include "settings/mdlIniIoEx.h"
 
 #include <QGuiApplication>
@@ -39,6 +40,7 @@ class FirstExpose : public QObject {
 } // namespace
 
 Startup::Startup(const QString& settingsPath) : m_settingsPath(settingsPath) {
+    QtTexts::installJapanese();
     HeldInput::install();
     board = std::make_unique<Form1>(settings);
     panel = std::make_unique<frmCtl>(settings, *board);

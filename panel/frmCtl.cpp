@@ -240,7 +240,7 @@ void frmCtl::closeEvent(QCloseEvent* event) {
                          : QMessageBox::question(this, QStringLiteral("料金案内盤アプリの終了確認"),
                                                  QStringLiteral("料金案内盤アプリを終了しますか？"),
                                                  QMessageBox::Yes | QMessageBox::No,
-                                                 QMessageBox::No) == QMessageBox::Yes;
+                                                 QMessageBox::Yes) == QMessageBox::Yes;
     if (!yes) return;
     stopName()->SetChimei(QString());
     m_board.DeleteRgn();
