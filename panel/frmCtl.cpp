@@ -15,6 +15,7 @@
 #include "panel/PreviewArea.h"
 #include "panel/TapeGroup.h"
 #include "platform/Fonts.h"
+#include "platform/TopLevelWindow.h"
 #include "platform/ZKP4Res.h"
 #include "platform/core/AppInfo.h"
 #include "platform/core/HeldWait.h"
@@ -51,10 +52,10 @@ ChimeiCtl_DX* frmCtl::stopName() const {
 }
 
 frmCtl::frmCtl(Settings& settings, BoardControl& board, QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_settings(settings), m_board(board) {
+    : QWidget(parent), m_settings(settings), m_board(board) {
     setObjectName(QStringLiteral("frmCtl"));
+    TopLevelWindow::presentAsWindow(this);
+    TopLevelWindow::useFixedDialogFrame(this);
     endProgram = [] { QCoreApplication::exit(0); };
     setWindowTitle(QStringLiteral("集中操作盤"));
     setAutoFillBackground(true);

@@ -9,7 +9,7 @@ packages=(
   libespeak-ng-dev espeak-ng-data libmecab-dev mecab mecab-ipadic-utf8
   fonts-ipafont-gothic fonts-ipafont-mincho
   qt6-translations-l10n
-  xvfb xauth
+  xvfb xauth openbox x11-utils
 )
 missing=()
 for p in "${packages[@]}"; do

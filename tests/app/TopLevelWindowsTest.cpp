@@ -1,11 +1,13 @@
-// How the board and the panel present themselves: Qt's own texts in Japanese and the quit
-// question.
+// How the board and the panel present themselves: Qt's own texts in Japanese, the quit
+// question and what assistive technology is told about both windows. The panel's frame is
+// checked under a real window manager by panel_frame_x11.sh.
 #include "tests/app/AppFixture.h"
 
 #include "app/Form1.h"
 #include "panel/frmCtl.h"
 #include "tests/common/ModalUtil.h"
 
+#include <QAccessible>
 #include <QDialogButtonBox>
 #include <QLocale>
 #include <QMessageBox>
@@ -52,4 +54,18 @@ TEST_F(TopLevelWindowsTest, TheQuitQuestionOffersYesFirstAndNoKeepsK41Running) {
     EXPECT_TRUE(yesIsDefault);
     EXPECT_FALSE(ended);
     EXPECT_TRUE(panel().isVisible());
+}
+
+TEST_F(TopLevelWindowsTest, BothWindowsPresentThemselvesAsWindowsNamedByTheirCaptions) {
+    start();
+    QAccessibleInterface* boardWindow = QAccessible::queryAccessibleInterface(&board());
+    ASSERT_NE(boardWindow, nullptr);
+    EXPECT_EQ(boardWindow->role(), QAccessible::Window);
+    EXPECT_EQ(boardWindow->text(QAccessible::Name), "料金案内盤アプリケーション - 型番:test_app");
+
+    QAccessibleInterface* panelWindow = QAccessible::queryAccessibleInterface(&panel());
+    ASSERT_NE(panelWindow, nullptr);
+    EXPECT_EQ(panelWindow->role(), QAccessible::Window);
+    EXPECT_EQ(panelWindow->text(QAccessible::Name), "集中操作盤");
+    EXPECT_GT(panelWindow->childCount(), 0) << "its controls are still reachable";
 }
