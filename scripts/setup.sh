@@ -9,7 +9,9 @@ packages=(
   libespeak-ng-dev espeak-ng-data libmecab-dev mecab mecab-ipadic-utf8
   fonts-ipafont-gothic fonts-ipafont-mincho
   qt6-translations-l10n
-  xvfb xauth openbox x11-utils
+  xvfb xauth openbox
+  dpkg-dev fakeroot file lintian desktop-file-utils appstream librsvg2-bin
+  debootstrap xdotool x11-utils imagemagick
 )
 missing=()
 for p in "${packages[@]}"; do
