@@ -9,6 +9,7 @@ packages=(
   libespeak-ng-dev espeak-ng-data libmecab-dev mecab mecab-ipadic-utf8
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,30 @@
+// The code page 932 codec on any bytes and any text. The input is decoded as bytes and, read
+// as UTF-16, encoded as text; whatever encodes must decode to text that encodes to the same
+// bytes again, and the unencodable check must agree with the encoder.
+#include "fuzz/FuzzCheck.h"
+#include "platform/Codec932.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+
+void checkText(const QString& text) {
+    const QByteArray bytes = Codec932::encode(text);
+    const QString bad = Codec932::firstUnencodable(text);
+    K41_FUZZ_CHECK(Codec932::canEncode(text) == bad.isEmpty());
+    K41_FUZZ_CHECK(bad.isEmpty() || text.contains(bad));
+    K41_FUZZ_CHECK(Codec932::encode(Codec932::decode(bytes)) == bytes);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
+    const QString decoded = Codec932::decode(bytes);
+    K41_FUZZ_CHECK(decoded.size() <= bytes.size());
+    checkText(decoded);
+    checkText(QString(reinterpret_cast<const QChar*>(data), qsizetype(size / 2)));
+    return 0;
+}

@@ -1,0 +1,30 @@
+// Fare data files of any content: the reader must refuse or read them without reading past
+// the end, and the check must agree with the reader. A file the reader takes is written
+// again and must read back to the same rows.
+#include "fuzz/FuzzCheck.h"
+#include "panel/Hy3File.h"
+#include "platform/K41Error.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
+    (void)Hy3File::readCount(bytes);
+    const Hy3File::Check verdict = Hy3File::check(bytes);
+    std::vector<FareRow> rows;
+    try {
+        rows = Hy3File::readRows(bytes);
+    } catch (const K41Error&) {
+        K41_FUZZ_CHECK(!verdict.ok);
+        return 0;
+    }
+    K41_FUZZ_CHECK(verdict.ok && verdict.rows == int(rows.size()));
+    K41_FUZZ_CHECK(!rows.empty() && rows.size() <= size_t(Hy3File::MaxRows));
+    // Names that code page 932 cannot give back byte for byte are written in their usual form;
+    // from then on writing and reading must agree.
+    const QByteArray written = Hy3File::write(rows);
+    K41_FUZZ_CHECK(Hy3File::write(Hy3File::readRows(written)) == written);
+    return 0;
+}
