@@ -1,7 +1,12 @@
 #include "platform/K41Error.h"
 
+#include "platform/FileKind.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <unistd.h>
 
 K41Error::K41Error(int number, const QString& description)
     : std::runtime_error(description.toStdString()), m_number(number), m_description(description) {}
@@ -17,7 +22,13 @@ K41Error K41Error::fromFileError(QFileDevice::FileError error, const QString& pa
     switch (error) {
     case QFileDevice::OpenError:
     case QFileDevice::ResourceError:
-    case QFileDevice::PermissionsError:
+    case QFileDevice::PermissionsError: {
+        const FileKind::Info kind = FileKind::at(path);
+        if (kind.kind == FileKind::Kind::DanglingLink)
+            return K41Error(FileNotFound, FileKind::notARegularFile(kind, path) + tail);
+        if (kind.kind == FileKind::Kind::Pipe || kind.kind == FileKind::Kind::Device ||
+            kind.kind == FileKind::Kind::Socket || kind.kind == FileKind::Kind::Other)
+            return K41Error(PathFileAccess, FileKind::notARegularFile(kind, path) + tail);
         if (!info.exists()) {
             if (!info.absoluteDir().exists())
                 return K41Error(PathNotFound,
@@ -28,11 +39,14 @@ K41Error K41Error::fromFileError(QFileDevice::FileError error, const QString& pa
         if (info.isDir())
             return K41Error(PathFileAccess,
                             QStringLiteral("ファイルではなくフォルダーです: %1").arg(path) + tail);
-        // The same mapping serves reading and writing, so the text names neither.
-        if (error == QFileDevice::PermissionsError || !info.isWritable() || !info.isReadable())
+        if (!info.isReadable())
+            return K41Error(PermissionDenied,
+                            QStringLiteral("読み取りが許可されていません: %1").arg(path) + tail);
+        if (error == QFileDevice::PermissionsError)
             return K41Error(PermissionDenied,
                             QStringLiteral("アクセスが拒否されました: %1").arg(path) + tail);
         return K41Error(PathFileAccess, QStringLiteral("パス名が無効です: %1").arg(path) + tail);
+    }
     case QFileDevice::ReadError:
         return K41Error(DeviceIO, QStringLiteral("読み込みエラー: %1").arg(path) + tail);
     case QFileDevice::WriteError:
@@ -47,6 +61,49 @@ K41Error K41Error::fromFileError(QFileDevice::FileError error, const QString& pa
                         QStringLiteral("ファイルを置き換えできません: %1").arg(path) + tail);
     default:
         return K41Error(DeviceIO, QStringLiteral("ファイルエラー: %1").arg(path) + tail);
+    }
+}
+
+K41Error K41Error::writeFailure(int error, const QString& path) {
+    const QString tail = QStringLiteral(" (%1)").arg(qt_error_string(error));
+    switch (error) {
+    case ENOSPC:
+        return K41Error(DiskFull, QStringLiteral("ディスクがいっぱいです: %1").arg(path) + tail);
+    case EDQUOT:
+        return K41Error(DiskFull,
+                        QStringLiteral("ディスクの使用量の上限に達しました: %1").arg(path) + tail);
+    case EACCES:
+    case EPERM: {
+        const QByteArray name = QFile::encodeName(path);
+        if (::access(name.constData(), F_OK) != 0)
+            return K41Error(PermissionDenied,
+                            QStringLiteral("書き込みが許可されていません: %1").arg(path) + tail);
+        // A file that may be read but not written is read-only; one that may be neither is
+        // closed to this user altogether, and calling it read-only would mislead.
+        if (::access(name.constData(), R_OK) == 0)
+            return K41Error(PermissionDenied,
+                            QStringLiteral("読み取り専用のため書き込めません: %1").arg(path) +
+                                tail);
+        return K41Error(PermissionDenied,
+                        QStringLiteral("読み取りも書き込みも許可されていません: %1").arg(path) +
+                            tail);
+    }
+    case EROFS:
+        return K41Error(
+            PermissionDenied,
+            QStringLiteral("読み取り専用のファイルシステムのため書き込めません: %1").arg(path) +
+                tail);
+    case ENOENT:
+    case ENOTDIR:
+        return K41Error(PathNotFound, QStringLiteral("パスが見つかりません: %1").arg(path) + tail);
+    case EISDIR:
+        return K41Error(PathFileAccess,
+                        QStringLiteral("ファイルではなくフォルダーです: %1").arg(path) + tail);
+    case EIO:
+        return K41Error(
+            DeviceIO, QStringLiteral("書き込み中に入出力エラーが起きました: %1").arg(path) + tail);
+    default:
+        return K41Error(DeviceIO, QStringLiteral("書き込みエラー: %1").arg(path) + tail);
     }
 }
 

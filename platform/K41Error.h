@@ -32,10 +32,16 @@ class K41Error : public std::runtime_error {
     int number() const { return m_number; }
     QString description() const { return m_description; }
 
-    // Maps a failed QFile operation on `path` to the matching runtime error.
+    // Maps a failed QFile read on `path` to the matching runtime error, naming what is really
+    // at the path when it cannot be read: a folder, a pipe, a link to nothing, a file that
+    // may not be read.
     static K41Error fromFile(const QFileDevice& file, const QString& path);
     static K41Error fromFileError(QFileDevice::FileError error, const QString& path,
                                   const QString& detail = {});
+    // A write-side system call on `path` failed with `error` (an errno value): a full disk, a
+    // file that may not be written (read-only, or not even readable), a read-only file
+    // system, a missing folder, an I/O error.
+    static K41Error writeFailure(int error, const QString& path);
     // Reading ran past the end of the data (a cut file).
     static K41Error pastEnd(const QString& what);
     static K41Error subscript(const QString& what);
