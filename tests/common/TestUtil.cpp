@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTimer>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace TestUtil {
 
@@ -59,6 +61,18 @@ ProgramRun runProgram(const QString& program, const QStringList& args) {
     run.out = QString::fromUtf8(proc.readAllStandardOutput());
     run.err = QString::fromUtf8(proc.readAllStandardError());
     return run;
+}
+
+int asNobody(const std::function<int()>& work) {
+    if (geteuid() != 0) return work();
+    const pid_t child = fork();
+    if (child == 0) {
+        if (setgid(kNobody) != 0 || setuid(kNobody) != 0) _exit(255);
+        _exit(work());
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) != 255 ? WEXITSTATUS(status) : -1;
 }
 
 QString samplesDir() {

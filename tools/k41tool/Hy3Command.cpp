@@ -9,10 +9,10 @@
 
 #include "panel/Hy3File.h"
 #include "platform/Codec932.h"
+#include "platform/FileReplace.h"
 #include "platform/K41Error.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 #include <cstdio>
 #include <limits>
@@ -181,9 +181,11 @@ int build(const QString& csvPath, const QString& outPath) {
 
     try {
         const QByteArray hy3 = Hy3File::write(rows);
-        QSaveFile out(outPath);
-        if (!out.open(QIODevice::WriteOnly) || out.write(hy3) != hy3.size() || !out.commit())
-            return fail(outPath, K41Error::fromFile(out, outPath).description());
+        try {
+            FileReplace::write(outPath, hy3);
+        } catch (const K41Error& e) {
+            return fail(outPath, e.description());
+        }
         return 0;
     } catch (const K41Error& e) {
         return fail(csvPath, e.description());

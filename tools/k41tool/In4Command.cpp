@@ -1,12 +1,12 @@
 // k41tool in4: shows a settings file as JSON and builds one from JSON.
 #include "tools/k41tool/Commands.h"
 
+#include "platform/FileReplace.h"
 #include "platform/K41Error.h"
 #include "settings/In4File.h"
 #include "settings/In4Json.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <cstdio>
 
 namespace {
@@ -44,10 +44,7 @@ int build(const QString& jsonPath, const QString& outPath) {
     } catch (const K41Error& e) {
         return fail(QStringLiteral("%1: %2").arg(jsonPath, e.description()));
     }
-    const QByteArray bytes = In4Format::write(file);
-    QSaveFile out(outPath);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        throw K41Error::fromFile(out, outPath);
+    FileReplace::write(outPath, In4Format::write(file));
     return 0;
 }
 
