@@ -25,7 +25,14 @@ QByteArray readAll(const QString& path, qsizetype limit) {
 }
 
 int dump(const QString& path) {
-    const In4File file = In4Format::read(readAll(path, In4Format::kMaxFileSize));
+    const QByteArray bytes = readAll(path, In4Format::kMaxFileSize + 1);
+    // K41 never reads past this, so what lies beyond could not be given back.
+    if (bytes.size() > In4Format::kMaxFileSize)
+        return fail(QStringLiteral("%1: longer than any settings file (%2 bytes); the rest "
+                                   "could not be shown")
+                        .arg(path)
+                        .arg(In4Format::kMaxFileSize));
+    const In4File file = In4Format::read(bytes);
     const QByteArray json = In4Json::dump(file);
     std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
     return std::fflush(stdout) == 0 ? 0 : fail(QStringLiteral("cannot write to standard output"));
@@ -44,7 +51,7 @@ int build(const QString& jsonPath, const QString& outPath) {
     } catch (const K41Error& e) {
         return fail(QStringLiteral("%1: %2").arg(jsonPath, e.description()));
     }
-    FileReplace::write(outPath, In4Format::write(file));
+    FileReplace::write(outPath, In4Format::writeExact(file));
     return 0;
 }
 
