@@ -75,6 +75,11 @@ int asNobody(const std::function<int()>& work) {
     return WIFEXITED(status) && WEXITSTATUS(status) != 255 ? WEXITSTATUS(status) : -1;
 }
 
+QString scratchFolder() {
+    const QFileInfo shm(QStringLiteral("/dev/shm"));
+    return shm.isDir() && shm.isWritable() ? shm.filePath() : QDir::tempPath();
+}
+
 QString samplesDir() {
     return QStringLiteral(K41_SOURCE_DIR "/samples");
 }

@@ -31,6 +31,10 @@ ProgramRun runProgram(const QString& program, const QStringList& args);
 constexpr unsigned kNobody = 65534;
 int asNobody(const std::function<int()>& work);
 
+// A folder for tests that sync many files: a memory file system (/dev/shm) where there is
+// one, where syncing costs nothing; otherwise the usual temporary folder.
+QString scratchFolder();
+
 // Folder of the checked-in sample data.
 QString samplesDir();
 

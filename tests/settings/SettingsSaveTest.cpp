@@ -78,7 +78,7 @@ TEST(SettingsSave, AFullDiskRefusesAnInPlaceSaveBeforeCuttingTheFile) {
 }
 
 TEST(SettingsSave, EveryFailingWriteKeepsTheOldFileAndShowsTheBox) {
-    QTemporaryDir dir;
+    QTemporaryDir dir(TestUtil::scratchFolder() + QStringLiteral("/k41-XXXXXX"));
     const QString path = dir.filePath(QStringLiteral("K41.in4"));
     FakeHost host;
     fillUnusual(host);
