@@ -4,11 +4,16 @@
 #include "app/WindowsIniHost.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "panel/frmCtl.h"
+#include "platform/AppInfo.h"
+#include "platform/SignalWatcher.h"
 #include "settings/mdlIniIoEx.h"
+#include "sound/mdlSndAPI.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWindow>
+#include <cstdio>
 
 namespace {
 
@@ -58,6 +63,17 @@ Startup::Startup(const QString& settingsPath) : m_settingsPath(settingsPath) {
         line.setTsugiwaBold(s.TsugiwaBold == 1);
     };
     panel->onQuitConfirmed = [this] { mdlIniIoEx::SaveIniFile(m_settingsPath, *iniHost); };
+    m_signals = std::make_unique<SignalWatcher>(&Startup::endOnSignal);
+}
+
+void Startup::endOnSignal(int signal) {
+    // Quitting was not confirmed, so the settings file is not written: a save happens only
+    // after the operator's "はい". Ending through the event loop also ends a held wait or an
+    // open message box at once.
+    std::fprintf(stderr, "%s: signal %d received, ending without saving the settings\n",
+                 qPrintable(AppInfo::exeBaseName()), signal);
+    mdlSndAPI::SndCloseAll();
+    QCoreApplication::exit(128 + signal);
 }
 
 Startup::~Startup() = default;
