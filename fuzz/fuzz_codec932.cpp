@@ -2,7 +2,7 @@
 // as UTF-16, encoded as text; whatever encodes must decode to text that encodes to the same
 // bytes again, and the unencodable check must agree with the encoder.
 #include "fuzz/FuzzCheck.h"
-#include "platform/Codec932.h"
+#include "platform/core/Codec932.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,9 +1,9 @@
 // Fare data files of any content: the reader must refuse or read them without reading past
 // the end, and the check must agree with the reader. A file the reader takes must come back
 // byte for byte through k41tool's CSV, and written again from its rows must read back the same.
+#include "faredata/Hy3File.h"
 #include "fuzz/FuzzCheck.h"
-#include "panel/Hy3File.h"
-#include "platform/K41Error.h"
+#include "platform/core/K41Error.h"
 #include "tools/k41tool/Hy3Csv.h"
 
 #include <cstddef>

@@ -2,7 +2,7 @@
 // the end. A file it reads must come back byte for byte through k41tool's JSON, and what K41
 // would save from it must read back to the same bytes.
 #include "fuzz/FuzzCheck.h"
-#include "platform/K41Error.h"
+#include "platform/core/K41Error.h"
 #include "settings/In4File.h"
 #include "settings/In4Json.h"
 

@@ -12,7 +12,7 @@
 #include <QHash>
 #include <array>
 
-constexpr int kFareDigitCount = 24;
+constexpr int FareDigitCount = 24;
 
 // What a file may hold that the settings record cannot: kept by the reader so that k41tool
 // gives a file back byte for byte. K41's own save starts from an empty record and so writes
@@ -28,8 +28,8 @@ struct In4File {
     Settings options; // the 65 settings; options.CustomColors is the custom colour table
     CtrlDataInfo ctrl;
     FormInfo form;
-    qint16 DigitCount = kFareDigitCount; // as read; K41 always saves 24
-    std::array<DegitUserInfo, kFareDigitCount> digits{};
+    qint16 DigitCount = FareDigitCount; // as read; K41 always saves 24
+    std::array<DegitUserInfo, FareDigitCount> digits{};
     In4Stored stored;
 };
 
@@ -37,7 +37,7 @@ namespace In4Format {
 
 // Bytes a settings file can need at most (every text at its longest). Anything after the
 // last digit entry is never read, so a reader need not look further than this.
-constexpr qsizetype kMaxFileSize = 358 + 17 * (2 + 65535);
+constexpr qsizetype MaxFileSize = 358 + 17 * (2 + 65535);
 
 // The file's bytes as K41 saves them. Texts are encoded with Codec932::encode (unencodable
 // characters become "?"), a selected radio button is -1, the digit count is 24, nothing

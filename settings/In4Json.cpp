@@ -1,7 +1,7 @@
 #include "settings/In4Json.h"
 
-#include "platform/Codec932.h"
-#include "platform/K41Error.h"
+#include "platform/core/Codec932.h"
+#include "platform/core/K41Error.h"
 #include "settings/SettingField.h"
 
 #include <QJsonArray>
@@ -15,11 +15,11 @@ namespace In4Json {
 
 namespace {
 
-constexpr qint64 kI16Min = std::numeric_limits<qint16>::min();
-constexpr qint64 kI16Max = std::numeric_limits<qint16>::max();
-constexpr qint64 kI32Min = std::numeric_limits<qint32>::min();
-constexpr qint64 kI32Max = std::numeric_limits<qint32>::max();
-constexpr qint64 kColourMax = std::numeric_limits<quint32>::max();
+constexpr qint64 I16Min = std::numeric_limits<qint16>::min();
+constexpr qint64 I16Max = std::numeric_limits<qint16>::max();
+constexpr qint64 I32Min = std::numeric_limits<qint32>::min();
+constexpr qint64 I32Max = std::numeric_limits<qint32>::max();
+constexpr qint64 ColourMax = std::numeric_limits<quint32>::max();
 
 // QJsonObject sorts its keys; the dump keeps the file's order, so it is written by hand.
 QByteArray quoted(const QString& text) {
@@ -56,7 +56,7 @@ qint64 highest(const SettingField& f) {
     case SettingKind::Check:
         return 1;
     case SettingKind::Colour:
-        return kColourMax;
+        return ColourMax;
     default:
         return 0;
     }
@@ -152,13 +152,13 @@ void setSetting(const SettingField& f, const QJsonValue& v, In4File& file) {
         break;
     case SettingKind::Check:
     case SettingKind::Index:
-        s.*f.number = qint16(value(v, key, lowest(f), highest(f), kI16Min, kI16Max));
+        s.*f.number = qint16(value(v, key, lowest(f), highest(f), I16Min, I16Max));
         break;
     case SettingKind::Colour:
-        s.*f.colour = OleColor(integer(v, key, 0, kColourMax));
+        s.*f.colour = OleColor(integer(v, key, 0, ColourMax));
         break;
     case SettingKind::Choice: {
-        const qint64 n = value(v, key, -1, 0, kI16Min, kI16Max);
+        const qint64 n = value(v, key, -1, 0, I16Min, I16Max);
         s.*f.choice = n != 0;
         if (n != 0 && n != -1) file.stored.choices.insert(key, qint16(n));
         break;
@@ -200,8 +200,8 @@ void setMembers(const QJsonObject& o, const QString& key, const Member<Record> (
             if (it.key() == QLatin1String(candidate.name)) m = &candidate;
         const QString path = key + QLatin1Char('.') + it.key();
         if (!m) throw refused(path, QStringLiteral("unknown key"));
-        m->set(record, value(it.value(), path, m->min, m->max, m->bits == 16 ? kI16Min : kI32Min,
-                             m->bits == 16 ? kI16Max : kI32Max));
+        m->set(record, value(it.value(), path, m->min, m->max, m->bits == 16 ? I16Min : I32Min,
+                             m->bits == 16 ? I16Max : I32Max));
     }
 }
 
@@ -222,27 +222,27 @@ QByteArray members(const Record& record, const Member<Record> (&members)[N]) {
                                                    qint64 v) { r.field = decltype(r.field)(v); }   \
     }
 
-const Member<CtrlDataInfo> kCtrlMembers[] = {
+const Member<CtrlDataInfo> CtrlMembers[] = {
     K41_MEMBER(CtrlDataInfo, FrameIndex, 0, 1, 16),
     K41_MEMBER(CtrlDataInfo, ScrollSpeed, 0, 2000, 32),
     K41_MEMBER(CtrlDataInfo, ScrollInterval, 0, 3000, 32),
     K41_MEMBER(CtrlDataInfo, LateNight, 0, 1, 16),
     K41_MEMBER(CtrlDataInfo, PreviewOpen, 0, 1, 16),
-    K41_MEMBER(CtrlDataInfo, PanelLeft, kI32Min, kI32Max, 32),
-    K41_MEMBER(CtrlDataInfo, PanelTop, kI32Min, kI32Max, 32),
+    K41_MEMBER(CtrlDataInfo, PanelLeft, I32Min, I32Max, 32),
+    K41_MEMBER(CtrlDataInfo, PanelTop, I32Min, I32Max, 32),
 };
 
-const Member<FormInfo> kFormMembers[] = {
-    K41_MEMBER(FormInfo, BoardLeft, kI32Min, kI32Max, 32),
-    K41_MEMBER(FormInfo, BoardTop, kI32Min, kI32Max, 32),
+const Member<FormInfo> FormMembers[] = {
+    K41_MEMBER(FormInfo, BoardLeft, I32Min, I32Max, 32),
+    K41_MEMBER(FormInfo, BoardTop, I32Min, I32Max, 32),
 };
 
 // The ranges a fare digit (four cells) holds. Its zero mode and fill have no lower bound
 // (a negative fill means none), so files that K41 writes with such values build again.
-const Member<DegitUserInfo> kDigitMembers[] = {
+const Member<DegitUserInfo> DigitMembers[] = {
     K41_MEMBER(DegitUserInfo, Shift, 0, 3, 16),
-    K41_MEMBER(DegitUserInfo, ZeroMode, kI16Min, 3, 16),
-    K41_MEMBER(DegitUserInfo, FillZero, kI16Min, 4, 16),
+    K41_MEMBER(DegitUserInfo, ZeroMode, I16Min, 3, 16),
+    K41_MEMBER(DegitUserInfo, FillZero, I16Min, 4, 16),
 };
 
 #undef K41_MEMBER
@@ -253,19 +253,19 @@ QByteArray dump(const In4File& file) {
     QByteArrayList lines;
     for (const SettingField& f : SettingFields::all())
         lines << "  " + quoted(f.qName()) + ": " + settingValue(f, file);
-    lines << "  \"CtrlDataInfo\": " + members(file.ctrl, kCtrlMembers);
-    lines << "  \"FormInfo\": " + members(file.form, kFormMembers);
+    lines << "  \"CtrlDataInfo\": " + members(file.ctrl, CtrlMembers);
+    lines << "  \"FormInfo\": " + members(file.form, FormMembers);
 
     QByteArrayList colours;
     for (OleColor colour : file.options.CustomColors)
         colours << QByteArray::number(colour);
     lines << "  \"CustomColors\": [" + colours.join(", ") + "]";
-    if (file.DigitCount != kFareDigitCount)
+    if (file.DigitCount != FareDigitCount)
         lines << "  \"DigitCount\": " + QByteArray::number(file.DigitCount);
 
     QByteArrayList digits;
     for (const DegitUserInfo& d : file.digits)
-        digits << "    " + members(d, kDigitMembers);
+        digits << "    " + members(d, DigitMembers);
     lines << "  \"DegitUserInfo\": [\n" + digits.join(",\n") + "\n  ]";
     if (!file.stored.trailing.isEmpty())
         lines << "  \"Trailing\": \"" + file.stored.trailing.toHex().toUpper() + "\"";
@@ -291,21 +291,21 @@ In4File build(const QByteArray& json) {
         if (const SettingField* f = SettingFields::find(key)) {
             setSetting(*f, it.value(), file);
         } else if (key == QLatin1String("CtrlDataInfo")) {
-            setMembers(object(it.value(), key), key, kCtrlMembers, file.ctrl);
+            setMembers(object(it.value(), key), key, CtrlMembers, file.ctrl);
         } else if (key == QLatin1String("FormInfo")) {
-            setMembers(object(it.value(), key), key, kFormMembers, file.form);
+            setMembers(object(it.value(), key), key, FormMembers, file.form);
         } else if (key == QLatin1String("CustomColors")) {
             const QJsonArray a = array(it.value(), key, int(file.options.CustomColors.size()));
             for (int i = 0; i < a.size(); ++i)
                 file.options.CustomColors[i] = OleColor(
-                    integer(a[i], QStringLiteral("CustomColors[%1]").arg(i), 0, kColourMax));
+                    integer(a[i], QStringLiteral("CustomColors[%1]").arg(i), 0, ColourMax));
         } else if (key == QLatin1String("DigitCount")) {
-            file.DigitCount = qint16(integer(it.value(), key, kI16Min, kI16Max));
+            file.DigitCount = qint16(integer(it.value(), key, I16Min, I16Max));
         } else if (key == QLatin1String("DegitUserInfo")) {
-            const QJsonArray a = array(it.value(), key, kFareDigitCount);
+            const QJsonArray a = array(it.value(), key, FareDigitCount);
             for (int i = 0; i < a.size(); ++i) {
                 const QString path = QStringLiteral("DegitUserInfo[%1]").arg(i);
-                setMembers(object(a[i], path), path, kDigitMembers, file.digits[i]);
+                setMembers(object(a[i], path), path, DigitMembers, file.digits[i]);
             }
         } else if (key == QLatin1String("Trailing")) {
             file.stored.trailing = hexBytes(it.value(), key);

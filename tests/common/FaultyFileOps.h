@@ -1,7 +1,7 @@
 #pragma once
 // File system calls that fail once, at a chosen call, the way a full or failing disk does,
 // and a loop that makes a save fail at every call it makes in turn.
-#include "platform/FileOps.h"
+#include "platform/core/FileOps.h"
 
 #include <QByteArray>
 #include <QString>

@@ -2,13 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QTimer>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -25,27 +22,6 @@ QByteArray readFile(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return {};
     return f.readAll();
-}
-
-void onNextModal(std::function<void(QWidget*)> action, int timeoutMs) {
-    auto* timer = new QTimer;
-    auto* clock = new QElapsedTimer;
-    clock->start();
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, clock, action, timeoutMs] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            delete clock;
-            action(modal);
-        } else if (clock->elapsed() > timeoutMs) {
-            timer->stop();
-            timer->deleteLater();
-            delete clock;
-            ADD_FAILURE() << "no modal widget appeared";
-        }
-    });
-    timer->start();
 }
 
 ProgramRun runProgram(const QString& program, const QStringList& args) {
@@ -67,7 +43,7 @@ int asNobody(const std::function<int()>& work) {
     if (geteuid() != 0) return work();
     const pid_t child = fork();
     if (child == 0) {
-        if (setgid(kNobody) != 0 || setuid(kNobody) != 0) _exit(255);
+        if (setgid(Nobody) != 0 || setuid(Nobody) != 0) _exit(255);
         _exit(work());
     }
     int status = 0;

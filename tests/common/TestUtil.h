@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <QWidget>
 #include <functional>
 
 namespace TestUtil {
@@ -11,10 +10,6 @@ namespace TestUtil {
 // Writes `bytes` to `path`, creating folders; fails the test on error.
 void writeFile(const QString& path, const QByteArray& bytes);
 QByteArray readFile(const QString& path);
-
-// Runs `action` on the next modal widget (dialog or message box) as soon as it appears,
-// from the event loop. Use before calling code that opens a modal dialog and waits.
-void onNextModal(std::function<void(QWidget*)> action, int timeoutMs = 5000);
 
 // What a program printed and how it ended (exitCode -1: crashed or timed out).
 struct ProgramRun {
@@ -28,7 +23,7 @@ ProgramRun runProgram(const QString& program, const QStringList& args);
 // Root ignores file permissions, so a test of them runs `work` in a child process that has
 // become the user nobody (uid and gid 65534) and returns its result as the exit status
 // (-1 when the child could not give up its rights or crashed). Run directly when not root.
-constexpr unsigned kNobody = 65534;
+constexpr unsigned Nobody = 65534;
 int asNobody(const std::function<int()>& work);
 
 // A folder for tests that sync many files: a memory file system (/dev/shm) where there is

@@ -1,7 +1,7 @@
 #pragma once
 // A stand-in for the board, the panel and the dialog while the settings file is read or
 // written: keeps what it is given, logs the order of the calls, and can fail at a named step.
-#include "platform/K41Error.h"
+#include "platform/core/K41Error.h"
 #include "settings/IniHost.h"
 
 #include <QStringList>

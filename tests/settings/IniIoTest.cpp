@@ -1,4 +1,4 @@
-#include "platform/K41Error.h"
+#include "platform/core/K41Error.h"
 #include "settings/In4File.h"
 #include "settings/mdlIniIoEx.h"
 #include "tests/common/TestUtil.h"
@@ -156,7 +156,7 @@ class ReadOnlyFolder : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        if (geteuid() == 0 && chown(dir.path().toLocal8Bit().constData(), kNobody, kNobody) != 0)
+        if (geteuid() == 0 && chown(dir.path().toLocal8Bit().constData(), Nobody, Nobody) != 0)
             GTEST_SKIP() << "running as root without the right to hand the folder to nobody";
     }
     void TearDown() override {
@@ -165,7 +165,7 @@ class ReadOnlyFolder : public ::testing::Test {
     void writeOld(QFile::Permissions permissions) {
         TestUtil::writeFile(path(), "old settings");
         QFile::setPermissions(path(), permissions);
-        if (geteuid() == 0) ASSERT_EQ(chown(path().toLocal8Bit().constData(), kNobody, kNobody), 0);
+        if (geteuid() == 0) ASSERT_EQ(chown(path().toLocal8Bit().constData(), Nobody, Nobody), 0);
     }
     void lockFolder() { QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner); }
     QString path() const { return settingsPath(dir); }
@@ -178,7 +178,7 @@ class ReadOnlyFolder : public ::testing::Test {
         });
     }
 
-    static constexpr uid_t kNobody = TestUtil::kNobody;
+    static constexpr uid_t Nobody = TestUtil::Nobody;
     QTemporaryDir dir;
 };
 

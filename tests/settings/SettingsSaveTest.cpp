@@ -61,8 +61,7 @@ TEST(SettingsSave, AFullDiskRefusesAnInPlaceSaveBeforeCuttingTheFile) {
     FakeHost before;
     mdlIniIoEx::SaveIniFile(path, before);
     const QByteArray old = TestUtil::readFile(path);
-    ASSERT_EQ(::chown(QFile::encodeName(path).constData(), TestUtil::kNobody, TestUtil::kNobody),
-              0);
+    ASSERT_EQ(::chown(QFile::encodeName(path).constData(), TestUtil::Nobody, TestUtil::Nobody), 0);
     disk.fill();
     ASSERT_EQ(::chmod(QFile::encodeName(disk.path()).constData(), 0555), 0);
 
@@ -149,15 +148,15 @@ TEST(SettingsSave, WhatIsNotAFileIsRefusedAndLeftAsItIs) {
 // read nor written, and a file that may only be read is still called read-only.
 TEST(SettingsSave, TheBoxNamesThePermissionThatIsMissing) {
     QTemporaryDir dir;
-    if (geteuid() == 0 && ::chown(QFile::encodeName(dir.path()).constData(), TestUtil::kNobody,
-                                  TestUtil::kNobody) != 0)
+    if (geteuid() == 0 &&
+        ::chown(QFile::encodeName(dir.path()).constData(), TestUtil::Nobody, TestUtil::Nobody) != 0)
         GTEST_SKIP() << "cannot hand the folder to nobody";
     const QString closed = dir.filePath(QStringLiteral("closed.in4"));
     const QString readOnly = dir.filePath(QStringLiteral("readonly.in4"));
     TestUtil::writeFile(closed, "old");
     TestUtil::writeFile(readOnly, "old");
     for (const QString& path : {closed, readOnly})
-        ::chown(QFile::encodeName(path).constData(), TestUtil::kNobody, TestUtil::kNobody);
+        ::chown(QFile::encodeName(path).constData(), TestUtil::Nobody, TestUtil::Nobody);
     ::chmod(QFile::encodeName(closed).constData(), 0);
     ::chmod(QFile::encodeName(readOnly).constData(), 0444);
 

@@ -11,8 +11,8 @@
 
 namespace {
 
-const QByteArray kJson = R"({"FareDataDir": "C:\\運賃", "CtrlDataInfo": {"PanelTop": 15}})";
-const QByteArray kCsv = "駅前,1,180,200\n市役所前,2,210\n";
+const QByteArray SettingsJson = R"({"FareDataDir": "C:\\運賃", "CtrlDataInfo": {"PanelTop": 15}})";
+const QByteArray FareCsv = "駅前,1,180,200\n市役所前,2,210\n";
 
 struct Build {
     const char* group;
@@ -20,7 +20,8 @@ struct Build {
     QByteArray content;
     const char* output;
 };
-const Build kBuilds[] = {{"in4", "in.json", kJson, "K41.in4"}, {"hy3", "in.csv", kCsv, "12.hy3"}};
+const Build Builds[] = {{"in4", "in.json", SettingsJson, "K41.in4"},
+                        {"hy3", "in.csv", FareCsv, "12.hy3"}};
 
 int run(const Build& b, const QString& input, const QString& output) {
     const QStringList args{QStringLiteral("build"), input, output};
@@ -33,12 +34,12 @@ TEST(K41ToolWrite, AFullDiskFailsTheBuildAndKeepsTheOldFile) {
     SmallDisk disk;
     if (!disk.isMounted()) GTEST_SKIP() << "mounting a small tmpfs needs root";
     QTemporaryDir inputs;
-    for (const Build& b : kBuilds) {
+    for (const Build& b : Builds) {
         TestUtil::writeFile(inputs.filePath(b.input), b.content);
         TestUtil::writeFile(disk.filePath(b.output), "old " + QByteArray(b.output));
     }
     disk.fill();
-    for (const Build& b : kBuilds) {
+    for (const Build& b : Builds) {
         SCOPED_TRACE(b.group);
         const TestUtil::ProgramRun r = TestUtil::runProgram(
             QStringLiteral(K41TOOL_PATH),
@@ -51,7 +52,7 @@ TEST(K41ToolWrite, AFullDiskFailsTheBuildAndKeepsTheOldFile) {
 }
 
 TEST(K41ToolWrite, EveryFailingWriteKeepsTheOldFile) {
-    for (const Build& b : kBuilds) {
+    for (const Build& b : Builds) {
         SCOPED_TRACE(b.group);
         QTemporaryDir inputs(TestUtil::scratchFolder() + QStringLiteral("/k41-XXXXXX"));
         QTemporaryDir outputs(TestUtil::scratchFolder() + QStringLiteral("/k41-XXXXXX"));

@@ -3,13 +3,12 @@
 // and writer; a dump builds back to the very same bytes.
 #include "tools/k41tool/Commands.h"
 
-#include "panel/Hy3File.h"
-#include "platform/FileReplace.h"
-#include "platform/K41Error.h"
+#include "faredata/Hy3File.h"
+#include "platform/core/FileReader.h"
+#include "platform/core/FileReplace.h"
+#include "platform/core/K41Error.h"
 #include "tools/k41tool/Hy3Csv.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QStringList>
 #include <cstdio>
 
@@ -27,12 +26,13 @@ int fail(const QString& file, const QString& reason) {
 
 int dump(const QString& file) {
     try {
+        const QByteArray bytes = FileReader::read(file, Hy3File::MaxUsefulBytes + 1);
         // Bytes past the longest file K41 reads are never read, so they could not be given back.
-        if (QFileInfo(file).size() > Hy3File::MaxUsefulBytes)
+        if (bytes.size() > Hy3File::MaxUsefulBytes)
             return fail(file,
                         QStringLiteral("%1バイトを超えるファイルはそのままの形で書き出せません")
                             .arg(Hy3File::MaxUsefulBytes));
-        const QByteArray out = Hy3Csv::toCsv(Hy3File::readStored(Hy3File::readFile(file)));
+        const QByteArray out = Hy3Csv::toCsv(Hy3File::readStored(bytes));
         std::fwrite(out.constData(), 1, static_cast<size_t>(out.size()), stdout);
         return std::fflush(stdout) == 0 ? 0 : 1;
     } catch (const K41Error& e) {
@@ -41,10 +41,16 @@ int dump(const QString& file) {
 }
 
 int build(const QString& csvPath, const QString& outPath) {
-    QFile in(csvPath);
-    if (!in.open(QIODevice::ReadOnly))
-        return fail(csvPath, K41Error::fromFile(in, csvPath).description());
-    QByteArray bytes = in.readAll();
+    // A route of 301 rows stays far below this; the limit keeps a wrong argument from being
+    // read whole.
+    constexpr qint64 MaxCsvBytes = 64 * 1024 * 1024;
+    QByteArray bytes;
+    try {
+        bytes = FileReader::read(csvPath, MaxCsvBytes + 1);
+    } catch (const K41Error& e) {
+        return fail(csvPath, e.description());
+    }
+    if (bytes.size() > MaxCsvBytes) return fail(csvPath, QStringLiteral("ファイルが大きすぎます"));
     if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
     const QString text = QString::fromUtf8(bytes);
     if (text.contains(QChar::ReplacementCharacter))

@@ -1,7 +1,7 @@
 #include "tools/k41tool/Hy3Csv.h"
 
-#include "platform/Codec932.h"
-#include "platform/K41Error.h"
+#include "platform/core/Codec932.h"
+#include "platform/core/K41Error.h"
 
 #include <QStringList>
 #include <limits>
@@ -11,8 +11,8 @@ namespace Hy3Csv {
 
 namespace {
 
-const QString kBytesMark = QStringLiteral("=cp932:");
-const QString kTrailingMark = QStringLiteral("=trailing:");
+const QString BytesMark = QStringLiteral("=cp932:");
+const QString TrailingMark = QStringLiteral("=trailing:");
 
 QString csvField(const QString& text) {
     const bool quote = text.contains(u',') || text.contains(u'"') || text.contains(u'\n') ||
@@ -32,7 +32,7 @@ QString nameField(const QByteArray& bytes) {
     for (QChar c : text)
         faithful &= c.category() != QChar::Other_Control || c == u'\t';
     if (faithful) return csvField(text);
-    return kBytesMark + QString::fromLatin1(bytes.toHex().toUpper());
+    return BytesMark + QString::fromLatin1(bytes.toHex().toUpper());
 }
 
 struct Field {
@@ -135,7 +135,7 @@ std::optional<QByteArray> marked(const Field& field, const QString& mark, int li
 
 QByteArray nameBytes(const Record& record) {
     const Field& name = record.fields.at(0);
-    if (const auto bytes = marked(name, kBytesMark, record.line)) return *bytes;
+    if (const auto bytes = marked(name, BytesMark, record.line)) return *bytes;
     const QString bad = Codec932::firstUnencodable(name.text);
     if (!bad.isEmpty())
         throw wrongAt(record.line,
@@ -154,7 +154,7 @@ QByteArray toCsv(const Hy3File::Stored& stored) {
         out += fields.join(u',').toUtf8() + '\n';
     }
     if (!stored.trailing.isEmpty())
-        out += kTrailingMark.toLatin1() + stored.trailing.toHex().toUpper() + '\n';
+        out += TrailingMark.toLatin1() + stored.trailing.toHex().toUpper() + '\n';
     return out;
 }
 
@@ -163,11 +163,11 @@ Hy3File::Stored fromCsv(const QString& text) {
     Hy3File::Stored stored;
     for (size_t r = 0; r < records.size(); ++r) {
         const Record& record = records[r];
-        if (const auto trailing = marked(record.fields.at(0), kTrailingMark, record.line)) {
+        if (const auto trailing = marked(record.fields.at(0), TrailingMark, record.line)) {
             if (record.fields.size() != 1 || r + 1 != records.size())
                 throw wrongAt(
                     record.line,
-                    QStringLiteral("%1 は最後の行にそれだけを書きます").arg(kTrailingMark));
+                    QStringLiteral("%1 は最後の行にそれだけを書きます").arg(TrailingMark));
             stored.trailing = *trailing;
             break;
         }

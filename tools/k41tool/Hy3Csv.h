@@ -11,7 +11,7 @@
 //   =cp932:8365ED40      (unquoted, as a stop name) a name whose bytes are not code page 932
 //                        as K41 writes it again, or that holds control characters
 //   =trailing:0102       (unquoted, alone on the last line) bytes after the last row
-#include "panel/Hy3File.h"
+#include "faredata/Hy3File.h"
 
 #include <QByteArray>
 #include <QString>
