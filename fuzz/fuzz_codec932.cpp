@@ -15,6 +15,15 @@ void checkText(const QString& text) {
     K41_FUZZ_CHECK(Codec932::canEncode(text) == bad.isEmpty());
     K41_FUZZ_CHECK(bad.isEmpty() || text.contains(bad));
     K41_FUZZ_CHECK(Codec932::encode(Codec932::decode(bytes)) == bytes);
+    // A character's bytes do not depend on what came before it.
+    QByteArray oneByOne;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool pair =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        oneByOne += Codec932::encode(text.mid(i, pair ? 2 : 1));
+        if (pair) ++i;
+    }
+    K41_FUZZ_CHECK(oneByOne == bytes);
 }
 
 } // namespace

@@ -48,7 +48,9 @@ QByteArray encodeOne(QStringEncoder& enc, QStringView ch) {
     QByteArray bytes = enc.encode(ch);
     if (enc.hasError() || bytes.isEmpty() || bytes == QByteArray("\xFC\xFC", 2) ||
         (bytes == "?" && ch != u"?")) {
-        enc.resetState();
+        // resetState() would also drop ICU's converter and fail every character after this
+        // one, so a fresh encoder takes over.
+        enc = QStringEncoder("windows-31j");
         return {};
     }
     return bytes;
@@ -63,7 +65,9 @@ namespace {
 // Calls `visit(ch, bytes)` for each character of `text` (a surrogate pair counts as one),
 // with its code page 932 bytes, or empty bytes when it has none. Stops when visit returns false.
 template <typename Visit> void forEachCharacter(const QString& text, Visit visit) {
-    QStringEncoder enc("windows-31j");
+    // Opening ICU's converter costs far more than converting a stop name, so each thread
+    // keeps one; encodeOne leaves it clean.
+    thread_local QStringEncoder enc("windows-31j");
     const QString mapped = mapLookAlikes(text);
     for (qsizetype i = 0; i < mapped.size();) {
         const qsizetype len = (mapped.at(i).isHighSurrogate() && i + 1 < mapped.size() &&
@@ -95,7 +99,7 @@ QString decode(const QByteArray& bytes) {
     // ICU's table for this code page swaps the control codes 0x1A, 0x1C and 0x7F and turns
     // bytes it cannot map into U+001A, so text would change on every load and save. Windows
     // keeps 0x00-0x7F as ASCII; only double-byte characters go through ICU here.
-    QStringDecoder dec("windows-31j", QStringDecoder::Flag::Stateless);
+    thread_local QStringDecoder dec("windows-31j", QStringDecoder::Flag::Stateless);
     const auto* p = reinterpret_cast<const uchar*>(bytes.constData());
     const qsizetype n = bytes.size();
     QString out;

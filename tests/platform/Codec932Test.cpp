@@ -16,6 +16,10 @@ TEST(Codec932, UnencodableCharactersBecomeQuestionMarks) {
     EXPECT_FALSE(Codec932::canEncode(QStringLiteral("caf\u00E9")));
     EXPECT_EQ(Codec932::firstUnencodable(QStringLiteral("駅caf\u00E9")), QStringLiteral("\u00E9"));
     EXPECT_TRUE(Codec932::canEncode(QStringLiteral("?")));
+    // Each unencodable character costs only itself, not the Japanese after it.
+    EXPECT_EQ(Codec932::encode(QStringLiteral("caf\u00E9駅\u00E9前")),
+              QByteArray("caf?\x89\x77?\x91\x4F"));
+    EXPECT_EQ(Codec932::firstUnencodable(QStringLiteral("駅前")), QString());
 }
 
 TEST(Codec932, BytesDecodeAsWindowsReadsThemAndEncodeBackUnchanged) {
