@@ -4,6 +4,7 @@
 #include "fuzz/FuzzCheck.h"
 #include "platform/core/Codec932.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -15,15 +16,18 @@ void checkText(const QString& text) {
     K41_FUZZ_CHECK(Codec932::canEncode(text) == bad.isEmpty());
     K41_FUZZ_CHECK(bad.isEmpty() || text.contains(bad));
     K41_FUZZ_CHECK(Codec932::encode(Codec932::decode(bytes)) == bytes);
-    // A character's bytes do not depend on what came before it.
+    // A character's bytes do not depend on what came before it (checked on the first
+    // characters only: one call a character is slow, and a stop name is short).
+    const qsizetype checked = std::min<qsizetype>(text.size(), 64);
     QByteArray oneByOne;
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    for (qsizetype i = 0; i < checked; ++i) {
         const bool pair =
             text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
         oneByOne += Codec932::encode(text.mid(i, pair ? 2 : 1));
         if (pair) ++i;
     }
-    K41_FUZZ_CHECK(oneByOne == bytes);
+    K41_FUZZ_CHECK(bytes.startsWith(oneByOne));
+    if (checked == text.size()) K41_FUZZ_CHECK(oneByOne == bytes);
 }
 
 } // namespace
