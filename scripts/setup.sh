@@ -12,6 +12,7 @@ packages=(
   xvfb xauth openbox
   dpkg-dev fakeroot file lintian desktop-file-utils appstream librsvg2-bin
   debootstrap xdotool x11-utils imagemagick
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do
