@@ -1,6 +1,7 @@
 #include "app/WindowsIniHost.h"
 
 #include "app/Form1.h"
+#include "app/options/frmOption.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "panel/frmCtl.h"
@@ -16,8 +17,8 @@ void setColours(M_Degit& digit, const DigitColours& colours) {
 
 } // namespace
 
-WindowsIniHost::WindowsIniHost(Settings& settings, Form1& board, frmCtl& panel)
-    : m_settings(settings), m_board(board), m_panel(panel) {}
+WindowsIniHost::WindowsIniHost(Settings& settings, Form1& board, frmCtl& panel, frmOption& options)
+    : m_settings(settings), m_board(board), m_panel(panel), m_options(options) {}
 
 DegitUserInfo WindowsIniHost::fareDigitUserInfo(int index) {
     const M_Degit& digit = *m_board.Degit[index];
@@ -64,6 +65,10 @@ void WindowsIniHost::setStopNameProperties(const StopNameProperties& p) {
     line.setTsugiwaColor(p.TsugiwaColor);
     line.setTsugiwaBold(p.TsugiwaBold);
     line.setTsugiwaFontMode(p.TsugiwaFontMode);
+}
+
+OptionInfoHooks WindowsIniHost::optionInfoHooks() {
+    return m_options.optionInfoHooks();
 }
 
 void WindowsIniHost::SetCtrlDataInfo(const CtrlDataInfo& info) {

@@ -5,10 +5,11 @@
 
 class Form1;
 class frmCtl;
+class frmOption;
 
 class WindowsIniHost : public IniHost {
   public:
-    WindowsIniHost(Settings& settings, Form1& board, frmCtl& panel);
+    WindowsIniHost(Settings& settings, Form1& board, frmCtl& panel, frmOption& options);
 
     Settings& settings() override { return m_settings; }
     DegitUserInfo fareDigitUserInfo(int index) override;
@@ -17,6 +18,7 @@ class WindowsIniHost : public IniHost {
     void setFareDigit(int index, const DegitUserInfo& info, const DigitColours& colours) override;
     void setClockDigitColours(int index, const DigitColours& colours) override;
     void setStopNameProperties(const StopNameProperties& properties) override;
+    OptionInfoHooks optionInfoHooks() override;
     void SetCtrlDataInfo(const CtrlDataInfo& info) override;
     void SetFormInfo(const FormInfo& info) override;
     void SetProp() override;
@@ -25,4 +27,5 @@ class WindowsIniHost : public IniHost {
     Settings& m_settings;
     Form1& m_board;
     frmCtl& m_panel;
+    frmOption& m_options;
 };

@@ -1,16 +1,18 @@
-// k41shot: renders K41's board and operation panel into a PNG, for the README and for a look
-// at the program without a display.
-//   k41shot [--board-only] OUT.png SETTINGS.in4 [ROUTE [STEPS [WAIT_MS]]]
+// k41shot: renders K41's board and operation panel, or a page of the options dialog, into a
+// PNG, for the README and for a look at the program without a display.
+//   k41shot [--board-only | --options PAGE] OUT.png SETTINGS.in4 [ROUTE [STEPS [WAIT_MS]]]
 // With ROUTE, the route is keyed on the panel ("系統", the digits, "リセット") and stepped
 // forward STEPS times; WAIT_MS lets a long stop name scroll before the picture is taken.
 #include "app/Form1.h"
 #include "app/Startup.h"
+#include "app/options/frmOption.h"
 #include "panel/frmCtl.h"
 #include "platform/HeldWait.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <QRadioButton>
 #include <cstdio>
 
 int main(int argc, char** argv) {
@@ -19,8 +21,16 @@ int main(int argc, char** argv) {
     QStringList args = app.arguments().mid(1);
     const bool boardOnly = !args.isEmpty() && args.first() == QLatin1String("--board-only");
     if (boardOnly) args.removeFirst();
-    if (args.size() < 2) {
-        std::fputs("usage: k41shot [--board-only] OUT.png SETTINGS.in4 [ROUTE [STEPS [WAIT_MS]]]\n",
+    int optionsPage = -1;
+    if (args.size() >= 2 && args.first() == QLatin1String("--options")) {
+        bool ok = false;
+        optionsPage = args.at(1).toInt(&ok);
+        if (!ok || optionsPage < 0 || optionsPage >= kOptionPageCount) optionsPage = -2;
+        args.remove(0, 2);
+    }
+    if (args.size() < 2 || optionsPage == -2) {
+        std::fputs("usage: k41shot [--board-only | --options PAGE] OUT.png SETTINGS.in4 "
+                   "[ROUTE [STEPS [WAIT_MS]]]\n  PAGE: 0 to 5, the options dialog's pages\n",
                    stderr);
         return 2;
     }
@@ -36,6 +46,15 @@ int main(int argc, char** argv) {
         for (int i = 0; i < steps; ++i)
             panel.Command2_Click(1);
         HeldWait::forMs(args.size() >= 5 ? args.at(4).toInt() : 100);
+    }
+    if (optionsPage >= 0) {
+        frmOption& options = *startup.options;
+        options.Option1[size_t(optionsPage)]->click();
+        options.show();
+        HeldWait::forMs(50);
+        const QImage page = options.grab().toImage();
+        options.hide();
+        return page.save(args.at(0)) ? 0 : 1;
     }
     const QImage board = startup.board->grab().toImage();
     if (boardOnly) return board.save(args.at(0)) ? 0 : 1;
