@@ -22,9 +22,13 @@ namespace {
 // A character that was already there (a damaged settings file) does not lock the box.
 class Cp932Validator : public QValidator {
   public:
-    explicit Cp932Validator(QLineEdit* box) : QValidator(box), m_box(box) {}
+    explicit Cp932Validator(QLineEdit* box) : QValidator(box), m_before(box->text()) {
+        // While an edit is validated the box already holds the new text, so the text before
+        // it is kept here.
+        connect(box, &QLineEdit::textChanged, this, [this](const QString& t) { m_before = t; });
+    }
     State validate(QString& input, int&) const override {
-        return unencodable(input) <= unencodable(m_box->text()) ? Acceptable : Invalid;
+        return unencodable(input) <= unencodable(m_before) ? Acceptable : Invalid;
     }
 
   private:
@@ -38,7 +42,7 @@ class Cp932Validator : public QValidator {
         }
         return count;
     }
-    QLineEdit* m_box;
+    QString m_before;
 };
 
 template <typename W> W* named(W* w, const QString& name, const QString& accessibleName) {

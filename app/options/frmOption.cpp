@@ -27,7 +27,6 @@ frmOption::frmOption(Settings& store, Form1& board, std::function<int()> backlig
     setObjectName(QStringLiteral("frmOption"));
     setWindowTitle(QStringLiteral("オプション"));
     setFont(Fonts::font(Fonts::PGothic, 9));
-    setModal(true);
 
     auto* layout = new QVBoxLayout(this);
     auto* buttons = new QHBoxLayout;
