@@ -51,6 +51,9 @@ void OptionsFixture::withOptionsOpen(const std::function<void(frmOption&)>& insi
     TestUtil::onNextModal([&](QWidget* modal) {
         ran = true;
         EXPECT_EQ(modal, &options());
+        // A window system maps the dialog a little after exec() starts; clicks before that
+        // would be lost.
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&options()));
         inside(options());
         if (options().isVisible()) QTest::mouseClick(options().Command4, Qt::LeftButton);
     });
