@@ -5,7 +5,6 @@
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "panel/frmCtl.h"
-#include "settings/SetProp.h"
 
 namespace {
 
@@ -82,5 +81,5 @@ void WindowsIniHost::SetFormInfo(const FormInfo& info) {
 }
 
 void WindowsIniHost::SetProp() {
-    ::SetProp(m_settings, m_board, m_panel.backlightIndex());
+    m_options.SetProp();
 }
