@@ -11,7 +11,7 @@
 
 class ColourButton;
 class M_Degit;
-class OptionContext;
+struct OptionContext;
 class QCheckBox;
 class QComboBox;
 class QLabel;

@@ -4,7 +4,7 @@
 #include <QGroupBox>
 #include <array>
 
-class OptionContext;
+struct OptionContext;
 class QLabel;
 class QLineEdit;
 class QPushButton;

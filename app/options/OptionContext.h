@@ -5,11 +5,9 @@
 #include "app/options/SettingBinder.h"
 
 class ColourButton;
-class QLineEdit;
 class QWidget;
 
-class OptionContext {
-  public:
+struct OptionContext {
     OptionContext(Settings& store, QWidget* owner);
 
     Settings& store;

@@ -11,7 +11,7 @@
 #include <array>
 
 class ColourButton;
-class OptionContext;
+struct OptionContext;
 class QCheckBox;
 class QComboBox;
 class QLabel;

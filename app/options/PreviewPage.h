@@ -12,7 +12,7 @@
 #include <QGroupBox>
 #include <array>
 
-class OptionContext;
+struct OptionContext;
 class QCheckBox;
 class QLabel;
 class QLineEdit;

@@ -6,7 +6,7 @@
 #include <QGroupBox>
 #include <array>
 
-class OptionContext;
+struct OptionContext;
 class QComboBox;
 class QGridLayout;
 class QLabel;

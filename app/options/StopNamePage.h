@@ -5,7 +5,7 @@
 #include <array>
 
 class ColourButton;
-class OptionContext;
+struct OptionContext;
 class QCheckBox;
 class QComboBox;
 class QLabel;

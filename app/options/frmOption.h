@@ -20,6 +20,7 @@ class FoldersPage;
 class Form1;
 class PanelPage;
 class PreviewPage;
+class QHBoxLayout;
 class QPushButton;
 class QRadioButton;
 class QStackedWidget;
@@ -83,7 +84,7 @@ class frmOption : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    void buildPageButtons(class QHBoxLayout* row);
+    void buildPageButtons(QHBoxLayout* row);
 
     OptionContext m_context;
     Form1& m_board;
