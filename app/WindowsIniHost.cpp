@@ -5,6 +5,9 @@
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "panel/frmCtl.h"
+#include "platform/core/AppInfo.h"
+
+#include <QMessageBox>
 
 namespace {
 
@@ -82,4 +85,9 @@ void WindowsIniHost::SetFormInfo(const FormInfo& info) {
 
 void WindowsIniHost::SetProp() {
     m_options.SetProp();
+}
+
+void WindowsIniHost::showIniError(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, AppInfo::exeBaseName(), text, QMessageBox::Ok);
+    box.exec();
 }

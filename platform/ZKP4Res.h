@@ -1,16 +1,13 @@
 #pragma once
 // The resource library: dialogs, the operating system's name, byte-counted text helpers over
-// code page 932 and the numbered-ticket plug-in host. Every operation of the library's
-// interface table is declared here; callers use nothing else of it.
-#include "platform/Colour.h"
+// code page 932 and the numbered-ticket plug-in host. The operations of the library's interface
+// table that K41 uses are declared here; callers use nothing else of it.
+#include "platform/core/Colour.h"
 
 #include <QString>
 #include <array>
 
 class QWidget;
-class QPainter;
-class QComboBox;
-class QTextEdit;
 
 namespace ZKP4Res {
 
@@ -38,7 +35,7 @@ struct SystemTime {
     quint16 wHour = 0, wMinute = 0, wSecond = 0, wMilliseconds = 0;
 };
 
-using CustomColors = std::array<OleColor, 17>;
+using Colour::CustomColors;
 
 // Zero-display dialog of a digit control. Modal over `owner`. zeroMode (0 to 3), shift and
 // fillZero come in as the current values and are stored back whatever the result.
@@ -74,13 +71,5 @@ QString Zk3FileDlg(QWidget* owner, int flags, const QString& filter, const QStri
 
 // Folder picker with a prompt. Returns the chosen folder, empty when cancelled.
 QString Zk3FolderDlg(QWidget* owner, const QString& prompt);
-
-// Ticket plug-in host (plug-ins are data files of our own format, never code).
-void ZK4_DrawSeiriken(const QString& plugin, QPainter* dc, const QString& stopName,
-                      const QString& dateText, const QString& timeText, qint32 route,
-                      qint16 seiriNum, qint16 row, qint32 company);
-int ZK4_GetPlgInfo(const QString& plugin, PlgInfo& info);
-void ZK4_SetPlgComment(const QString& plugin, QTextEdit* box);
-void ZK4_SetCorpAddList(const QString& plugin, QComboBox* box);
 
 } // namespace ZKP4Res

@@ -2,7 +2,7 @@
 // A button whose face shows the colour of a setting. Clicking it does nothing by itself; the
 // page that owns it opens the colour picker. The colour is exposed to assistive technology
 // as the accessible description ("#RRGGBB").
-#include "platform/Colour.h"
+#include "platform/QtColour.h"
 
 #include <QPushButton>
 

@@ -18,7 +18,7 @@ using namespace OptionWidgets;
 namespace {
 
 // What the preview shows: a fare, so that lit and unlit cells both appear.
-constexpr int kPreviewValue = 180;
+constexpr int PreviewValue = 180;
 
 QComboBox* positionList(QWidget* parent, int index, const QString& accessibleName, int count) {
     QComboBox* c =
@@ -75,7 +75,7 @@ void DigitsPage::buildInfoDigits() {
     for (int i = 0; i < 3; ++i) {
         Check3[size_t(i)] = checkBox(f, indexed("Check3", i), captions[i]);
         Combo4[size_t(i)] =
-            positionList(f, i, captions[i] + suffix, OptionLists::kDigitPositionCount);
+            positionList(f, i, captions[i] + suffix, OptionLists::DigitPositionCount);
         grid->addWidget(Check3[size_t(i)], row, 0, 1, 3);
         grid->addWidget(Combo4[size_t(i)], row, 3);
         grid->addWidget(label(f, indexed("lblDigitSuffix", i), suffix), row, 4);
@@ -87,9 +87,9 @@ void DigitsPage::buildInfoDigits() {
     }
     // "データの" [column] "列目の値を、" [digit] "コマ目に表示する。"
     Check3[3] = checkBox(f, indexed("Check3", 3), QStringLiteral("データの"));
-    Combo4[4] = positionList(f, 4, QStringLiteral("データの列目"), OptionLists::kFareColumnCount);
+    Combo4[4] = positionList(f, 4, QStringLiteral("データの列目"), OptionLists::FareColumnCount);
     Combo4[3] = positionList(f, 3, QStringLiteral("データの列目の値を、") + suffix,
-                             OptionLists::kDigitPositionCount);
+                             OptionLists::DigitPositionCount);
     grid->addWidget(Check3[3], row, 0);
     grid->addWidget(Combo4[4], row, 1);
     grid->addWidget(label(f, QStringLiteral("lblColumnSuffix"), QStringLiteral("列目の値を、")),
@@ -129,7 +129,7 @@ void DigitsPage::buildColours() {
     // The fare digits' face, so that the preview looks like the board.
     M_Degit1->setDegitStyle(1);
     M_Degit1->setDegitSize(2);
-    M_Degit1->setValue(kPreviewValue);
+    M_Degit1->setValue(PreviewValue);
     M_Degit1->setFixedSize(M_Degit1->size()); // the control sizes itself to its cells
     auto* preview = new QVBoxLayout;
     preview->addWidget(Label6[3]);

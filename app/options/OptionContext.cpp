@@ -1,8 +1,8 @@
 #include "app/options/OptionContext.h"
 
 #include "app/options/ColourButton.h"
-#include "platform/Codec932.h"
-#include "platform/PathResolver.h"
+#include "platform/core/Codec932.h"
+#include "platform/core/PathResolver.h"
 
 OptionContext::OptionContext(Settings& s, QWidget* ownerWindow)
     : store(s), binder(s), owner(ownerWindow) {}

@@ -1,6 +1,6 @@
 #include "app/options/OptionDialogs.h"
 
-#include "platform/AppInfo.h"
+#include "platform/core/AppInfo.h"
 
 #include <QDesktopServices>
 #include <QMessageBox>

@@ -2,4 +2,4 @@
 // The six pages of the options dialog, in the order of their page buttons.
 enum class OptionPage { Folders, Panel, Digits, StopName, Sound, Preview };
 
-constexpr int kOptionPageCount = 6;
+constexpr int OptionPageCount = 6;

@@ -2,7 +2,7 @@
 
 #include "app/options/ColourButton.h"
 #include "app/options/WrapRadioButton.h"
-#include "platform/Codec932.h"
+#include "platform/core/Codec932.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -6,8 +6,8 @@
 
 namespace {
 
-constexpr int kWidth = 96;
-constexpr int kTextFlags = Qt::AlignCenter | Qt::TextWordWrap;
+constexpr int Width = 96;
+constexpr int TextFlags = Qt::AlignCenter | Qt::TextWordWrap;
 
 } // namespace
 
@@ -29,7 +29,7 @@ QString PageButton::shownText() const {
 
 QSize PageButton::sizeHint() const {
     // Room for two lines of the caption, as every page button has.
-    return {kWidth, fontMetrics().height() * 2 + 14};
+    return {Width, fontMetrics().height() * 2 + 14};
 }
 
 void PageButton::paintEvent(QPaintEvent*) {
@@ -45,7 +45,7 @@ void PageButton::paintEvent(QPaintEvent*) {
     QFont f = font();
     f.setBold(isChecked());
     p.setFont(f);
-    p.drawText(rect().adjusted(4, 2, -4, -2), kTextFlags, shownText());
+    p.drawText(rect().adjusted(4, 2, -4, -2), TextFlags, shownText());
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);

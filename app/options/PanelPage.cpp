@@ -19,7 +19,7 @@ using namespace OptionWidgets;
 
 namespace {
 
-const QString kPictureFilter =
+const QString PictureFilter =
     QStringLiteral("ビットマップ(*.bmp)") + QChar(u'\0') + QStringLiteral("*.bmp") + QChar(u'\0') +
     QStringLiteral("GIF画像(*.gif)") + QChar(u'\0') + QStringLiteral("*.gif") + QChar(u'\0') +
     QStringLiteral("JPEG画像(*.jpg)") + QChar(u'\0') + QStringLiteral("*.jpg") + QChar(u'\0') +
@@ -147,7 +147,7 @@ void PanelPage::AddComboItem() {
 }
 
 void PanelPage::Command6_Click(int Index) {
-    const QString file = m_context.pickFile(kPictureFilter, QStringLiteral("パネル画像の選択"));
+    const QString file = m_context.pickFile(PictureFilter, QStringLiteral("パネル画像の選択"));
     if (!file.isEmpty()) txtSelectPanel[size_t(Index)]->setText(file);
 }
 

@@ -18,19 +18,19 @@ using namespace OptionWidgets;
 
 namespace {
 
-const QString kSoundFilter = QStringLiteral("Waveサウンド(*.wav)") + QChar(u'\0') +
-                             QStringLiteral("*.wav") + QChar(u'\0') +
-                             QStringLiteral("MIDIサウンド(*.mid)") + QChar(u'\0') +
-                             QStringLiteral("*.mid") + QChar(u'\0') + QChar(u'\0');
+const QString SoundFilter = QStringLiteral("Waveサウンド(*.wav)") + QChar(u'\0') +
+                            QStringLiteral("*.wav") + QChar(u'\0') +
+                            QStringLiteral("MIDIサウンド(*.mid)") + QChar(u'\0') +
+                            QStringLiteral("*.mid") + QChar(u'\0') + QChar(u'\0');
 
-const QString kAlways = QStringLiteral("常に右記のサウンドを鳴らす");
-const QString kCases[3] = {QStringLiteral("「1」の場合"), QStringLiteral("「2」の場合"),
-                           QStringLiteral("「3」の場合")};
+const QString Always = QStringLiteral("常に右記のサウンドを鳴らす");
+const QString Cases[3] = {QStringLiteral("「1」の場合"), QStringLiteral("「2」の場合"),
+                          QStringLiteral("「3」の場合")};
 
 // The settings of the eleven sound boxes, by box index.
-const char* const kSoundSettings[11] = {
-    "SoundKeitouSet", "SoundReset",    nullptr,      "SoundPreFile", "SoundPre1", "SoundPre2",
-    "SoundPre3",      "SoundMoveFile", "SoundMove1", "SoundMove2",   "SoundMove3"};
+const char* const SoundSettings[11] = {"SoundKeitouSet", "SoundReset", nullptr,     "SoundPreFile",
+                                       "SoundPre1",      "SoundPre2",  "SoundPre3", "SoundMoveFile",
+                                       "SoundMove1",     "SoundMove2", "SoundMove3"};
 
 } // namespace
 
@@ -69,7 +69,7 @@ SoundPage::SoundPage(OptionContext& context, QWidget* parent)
 
     SettingBinder& b = context.binder;
     for (int k = 0; k < 11; ++k)
-        if (kSoundSettings[k]) b.bind(txtSelectSound[size_t(k)], kSoundSettings[k]);
+        if (SoundSettings[k]) b.bind(txtSelectSound[size_t(k)], SoundSettings[k]);
     b.bind(Option2[0], "SoundMoveAlways");
     b.bind(Option2[1], "SoundMoveByColumn");
     b.bind(Option6[0], "SoundMoveSync");
@@ -103,10 +103,10 @@ void SoundPage::buildMoveSounds() {
     QGroupBox* f = Frame2[1] =
         frame(this, indexed("Frame2", 1), QStringLiteral("送り・戻し時のサウンド"));
     auto* grid = new QGridLayout(f);
-    Option2[0] = radio(f, indexed("Option2", 0), kAlways);
+    Option2[0] = radio(f, indexed("Option2", 0), Always);
     grid->addWidget(Option2[0], 0, 0);
     addSoundRow(grid, 0, 7, nullptr);
-    txtSelectSound[7]->setAccessibleName(kAlways);
+    txtSelectSound[7]->setAccessibleName(Always);
     Option2[1] = wrapRadio(f, indexed("Option2", 1),
                            QStringLiteral("運賃データ(*.hy3)の特定の列のデータから判断して、以下の"
                                           "指定したサウンドを鳴らす（指定した列のデータの内容が1～3"
@@ -117,7 +117,7 @@ void SoundPage::buildMoveSounds() {
     auto* column = new QHBoxLayout;
     Label1[2] = label(f, indexed("Label1", 2), QStringLiteral("運賃データの"));
     Combo1 = list(f, QStringLiteral("Combo1"), QStringLiteral("運賃データの列目"),
-                  OptionLists::numbers(OptionLists::kFareColumnCount));
+                  OptionLists::numbers(OptionLists::FareColumnCount));
     Combo1->setCurrentIndex(0);
     Label1[2]->setBuddy(Combo1);
     column->addWidget(Label1[2]);
@@ -127,7 +127,7 @@ void SoundPage::buildMoveSounds() {
     column->addStretch(1);
     grid->addLayout(column, 2, 0, 1, 3);
     for (int i = 0; i < 3; ++i) {
-        Label1[size_t(3 + i)] = label(f, indexed("Label1", 3 + i), kCases[i]);
+        Label1[size_t(3 + i)] = label(f, indexed("Label1", 3 + i), Cases[i]);
         addSoundRow(grid, 3 + i, 8 + i, Label1[size_t(3 + i)]);
     }
 
@@ -150,17 +150,17 @@ void SoundPage::buildPreSounds() {
         QStringLiteral("放送前のサウンド：※音声合成放送機能が有効でない場合は以下の設定は意味を"
                        "持ちません。"));
     auto* grid = new QGridLayout(f);
-    Option2[2] = radio(f, indexed("Option2", 2), kAlways);
+    Option2[2] = radio(f, indexed("Option2", 2), Always);
     grid->addWidget(Option2[2], 0, 0);
     addSoundRow(grid, 0, 3, nullptr);
-    txtSelectSound[3]->setAccessibleName(kAlways);
+    txtSelectSound[3]->setAccessibleName(Always);
     Option2[3] = wrapRadio(f, indexed("Option2", 3),
                            QStringLiteral("放送データ(*.Tp.csv)内のフラグから判断して、以下の指定し"
                                           "たサウンドを鳴らす（フラグの内容が1～3以外の場合はサウン"
                                           "ドは鳴りません）"));
     grid->addWidget(Option2[3], 1, 0, 1, 3);
     for (int i = 0; i < 3; ++i) {
-        Label1[size_t(9 + i)] = label(f, indexed("Label1", 9 + i), kCases[i]);
+        Label1[size_t(9 + i)] = label(f, indexed("Label1", 9 + i), Cases[i]);
         addSoundRow(grid, 2 + i, 4 + i, Label1[size_t(9 + i)]);
     }
 
@@ -183,7 +183,7 @@ void SoundPage::buildPreSounds() {
 }
 
 void SoundPage::cmdSelectSound_Click(int Index) {
-    const QString file = m_context.pickFile(kSoundFilter, QStringLiteral("サウンドの選択"));
+    const QString file = m_context.pickFile(SoundFilter, QStringLiteral("サウンドの選択"));
     if (!file.isEmpty()) txtSelectSound[size_t(Index)]->setText(file);
 }
 

@@ -15,7 +15,7 @@ using namespace OptionWidgets;
 
 namespace {
 
-const QString kBold = QStringLiteral("太字（表示の不具合はサポート対象外）");
+const QString Bold = QStringLiteral("太字（表示の不具合はサポート対象外）");
 
 } // namespace
 
@@ -57,7 +57,7 @@ void StopNamePage::buildName() {
     Combo3 =
         list(Frame11, QStringLiteral("Combo3"), Label9->text(), OptionLists::chimeiFontModes());
     Label9->setBuddy(Combo3);
-    Check4 = checkBox(Frame11, QStringLiteral("Check4"), kBold);
+    Check4 = checkBox(Frame11, QStringLiteral("Check4"), Bold);
     grid->addWidget(Label9, 2, 0, Qt::AlignRight);
     grid->addWidget(Combo3, 2, 1);
     grid->addWidget(Check4, 3, 1);
@@ -75,7 +75,7 @@ void StopNamePage::buildPrefix() {
     Combo5 =
         list(Frame12, QStringLiteral("Combo5"), Label16->text(), OptionLists::tsugiwaFontModes());
     Label16->setBuddy(Combo5);
-    Check5 = checkBox(Frame12, QStringLiteral("Check5"), kBold);
+    Check5 = checkBox(Frame12, QStringLiteral("Check5"), Bold);
     Label8[2] = label(Frame12, indexed("Label8", 2), QStringLiteral("「次は」の文字色："));
     Command9[2] = colourButton(Frame12, indexed("Command9", 2), Label8[2]->text());
     Label8[2]->setBuddy(Command9[2]);

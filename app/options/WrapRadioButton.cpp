@@ -6,8 +6,8 @@
 
 namespace {
 
-constexpr int kPreferredWidth = 420;
-constexpr int kTextFlags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+constexpr int PreferredWidth = 420;
+constexpr int TextFlags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
 
 } // namespace
 
@@ -26,7 +26,7 @@ int WrapRadioButton::textIndent() const {
 QRect WrapRadioButton::textRect(int width) const {
     const int indent = textIndent();
     return fontMetrics().boundingRect(QRect(indent, 0, std::max(1, width - indent), 100000),
-                                      kTextFlags, text());
+                                      TextFlags, text());
 }
 
 int WrapRadioButton::heightForWidth(int width) const {
@@ -35,11 +35,11 @@ int WrapRadioButton::heightForWidth(int width) const {
 }
 
 QSize WrapRadioButton::sizeHint() const {
-    return {kPreferredWidth, heightForWidth(kPreferredWidth)};
+    return {PreferredWidth, heightForWidth(PreferredWidth)};
 }
 
 QSize WrapRadioButton::minimumSizeHint() const {
-    return {textIndent() + fontMetrics().height() * 6, heightForWidth(kPreferredWidth)};
+    return {textIndent() + fontMetrics().height() * 6, heightForWidth(PreferredWidth)};
 }
 
 void WrapRadioButton::paintEvent(QPaintEvent*) {
@@ -56,7 +56,7 @@ void WrapRadioButton::paintEvent(QPaintEvent*) {
     const QRect area(textIndent(), 0, width() - textIndent(), height());
     p.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    p.drawText(area, kTextFlags, text());
+    p.drawText(area, TextFlags, text());
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);

@@ -1,6 +1,7 @@
 #include "app/options/frmOption.h"
 
 #include "app/Form1.h"
+#include "app/SetProp.h"
 #include "app/options/DigitsPage.h"
 #include "app/options/FoldersPage.h"
 #include "app/options/OptionWidgets.h"
@@ -10,8 +11,7 @@
 #include "app/options/SoundPage.h"
 #include "app/options/StopNamePage.h"
 #include "platform/Fonts.h"
-#include "platform/K41Error.h"
-#include "settings/SetProp.h"
+#include "platform/core/K41Error.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
@@ -39,9 +39,9 @@ frmOption::frmOption(Settings& store, Form1& board, std::function<int()> backlig
     stopName = new StopNamePage(m_context);
     sound = new SoundPage(m_context);
     preview = new PreviewPage(m_context);
-    const std::array<QWidget*, kOptionPageCount> frames = {folders,  panel, digits,
-                                                           stopName, sound, preview};
-    for (int i = 0; i < kOptionPageCount; ++i) {
+    const std::array<QWidget*, OptionPageCount> frames = {folders,  panel, digits,
+                                                          stopName, sound, preview};
+    for (int i = 0; i < OptionPageCount; ++i) {
         frames[size_t(i)]->setObjectName(OptionWidgets::indexed("Frame1", i));
         pages->addWidget(frames[size_t(i)]);
     }
@@ -65,14 +65,14 @@ frmOption::frmOption(Settings& store, Form1& board, std::function<int()> backlig
 frmOption::~frmOption() = default;
 
 void frmOption::buildPageButtons(QHBoxLayout* row) {
-    const QString captions[kOptionPageCount] = {QStringLiteral("運賃データと　放送用データ"),
-                                                QStringLiteral("パネルと整理券番号表示"),
-                                                QStringLiteral("デジタル部品と情報用数字"),
-                                                QStringLiteral("停名の設定"),
-                                                QStringLiteral("サウンド"),
-                                                QStringLiteral("　　整理券　　　プレビュー")};
+    const QString captions[OptionPageCount] = {QStringLiteral("運賃データと　放送用データ"),
+                                               QStringLiteral("パネルと整理券番号表示"),
+                                               QStringLiteral("デジタル部品と情報用数字"),
+                                               QStringLiteral("停名の設定"),
+                                               QStringLiteral("サウンド"),
+                                               QStringLiteral("　　整理券　　　プレビュー")};
     auto* group = new QButtonGroup(this);
-    for (int i = 0; i < kOptionPageCount; ++i) {
+    for (int i = 0; i < OptionPageCount; ++i) {
         auto* b = new PageButton(captions[i], this);
         b->setObjectName(OptionWidgets::indexed("Option1", i));
         // The full-width blanks only place the line break; the spoken name goes without.

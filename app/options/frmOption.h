@@ -37,7 +37,7 @@ class frmOption : public QDialog {
               QWidget* parent = nullptr);
     ~frmOption() override;
 
-    std::array<QRadioButton*, kOptionPageCount> Option1{}; // page buttons
+    std::array<QRadioButton*, OptionPageCount> Option1{}; // page buttons
     QStackedWidget* pages = nullptr;
     QPushButton* Command4 = nullptr; // "OK"
 

@@ -7,7 +7,7 @@
 #include "app/options/PanelPage.h"
 #include "controls/digit/M_Degit.h"
 #include "panel/frmCtl.h"
-#include "platform/K41Error.h"
+#include "platform/core/K41Error.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,7 +22,7 @@
 namespace {
 
 // Each setting and the control that holds it, as the dialog's layout names them.
-const std::pair<const char*, const char*> kControlOf[] = {
+const std::pair<const char*, const char*> ControlOf[] = {
     {"FareDataDir", "Text2(0)"},
     {"TapeDataDir", "Text2(1)"},
     {"UseSeiriNumAuto", "Check1"},
@@ -104,7 +104,7 @@ class OptionsDialogTest : public OptionsFixture {};
 TEST_F(OptionsDialogTest, EverySettingHasItsOwnNamedControlWithAnAccessibleName) {
     start();
     std::set<QWidget*> seen;
-    for (const auto& [setting, name] : kControlOf) {
+    for (const auto& [setting, name] : ControlOf) {
         const SettingField* f = SettingFields::find(QString::fromLatin1(setting));
         ASSERT_NE(f, nullptr) << setting;
         QWidget* w = options().control(*f);

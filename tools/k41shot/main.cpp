@@ -7,7 +7,7 @@
 #include "app/Startup.h"
 #include "app/options/frmOption.h"
 #include "panel/frmCtl.h"
-#include "platform/HeldWait.h"
+#include "platform/core/HeldWait.h"
 
 #include <QApplication>
 #include <QImage>
@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
     if (args.size() >= 2 && args.first() == QLatin1String("--options")) {
         bool ok = false;
         optionsPage = args.at(1).toInt(&ok);
-        if (!ok || optionsPage < 0 || optionsPage >= kOptionPageCount) optionsPage = -2;
+        if (!ok || optionsPage < 0 || optionsPage >= OptionPageCount) optionsPage = -2;
         args.remove(0, 2);
     }
     if (args.size() < 2 || optionsPage == -2) {

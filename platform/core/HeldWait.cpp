@@ -1,4 +1,4 @@
-#include "platform/HeldWait.h"
+#include "platform/core/HeldWait.h"
 
 #include <QAbstractEventDispatcher>
 #include <QElapsedTimer>

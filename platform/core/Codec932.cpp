@@ -1,4 +1,4 @@
-#include "platform/Codec932.h"
+#include "platform/core/Codec932.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

@@ -14,6 +14,7 @@ class K41Error : public std::runtime_error {
         OutOfMemory = 7,
         SubscriptOutOfRange = 9,
         TypeMismatch = 13,
+        InternalError = 51,
         BadFileName = 52,
         FileNotFound = 53,
         DeviceIO = 57,
@@ -40,6 +41,10 @@ class K41Error : public std::runtime_error {
     static K41Error pastEnd(const QString& what);
     static K41Error subscript(const QString& what);
     static K41Error invalidProperty(const QString& what);
+    // Any failure as a K41Error: itself when it is one, error 7 for an allocation failure,
+    // error 51 (internal error) with its text for anything else. Every error box that must
+    // also catch what nobody expected goes through this.
+    static K41Error from(const std::exception& e);
 
   private:
     int m_number;

@@ -1,6 +1,6 @@
-#include "panel/FareTable.h"
+#include "faredata/FareTable.h"
 
-#include "platform/K41Error.h"
+#include "platform/core/K41Error.h"
 
 const FareRow& FareTable::row(int r) const {
     if (r < 1 || r > RowCount)

@@ -1,10 +1,9 @@
-#include "panel/Hy3File.h"
+#include "faredata/Hy3File.h"
 
-#include "platform/Codec932.h"
-#include "platform/K41Error.h"
+#include "platform/core/Codec932.h"
+#include "platform/core/FileReader.h"
+#include "platform/core/K41Error.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QtEndian>
 #include <algorithm>
 
@@ -118,18 +117,8 @@ QByteArray write(const std::vector<FareRow>& rows) {
 }
 
 QByteArray readFile(const QString& path) {
-    // Opening a named pipe or a device waits for a writer that may never come, and would hold
-    // the panel for good; only plain files (or what a link names) are opened.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile() && !info.isDir())
-        throw K41Error(K41Error::PathFileAccess,
-                       QStringLiteral("通常のファイルではないため読み込めません: %1").arg(path));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) throw K41Error::fromFile(file, path);
-    // Reading only what the file holds keeps a huge file from reserving a huge buffer.
-    QByteArray bytes = file.read(std::min(file.size(), MaxUsefulBytes));
-    if (file.error() != QFileDevice::NoError) throw K41Error::fromFile(file, path);
-    return bytes;
+    // Reading only what the rows can use keeps a huge file from reserving a huge buffer.
+    return FileReader::read(path, MaxUsefulBytes);
 }
 
 Check check(const QByteArray& bytes) {

@@ -1,8 +1,8 @@
 #pragma once
 // Pushes the display settings onto the board as a whole: ticket-number visibility, numbering
-// and colour, the colours of the fare and clock digits, then (through the board's
-// onApplyStopName and onApplyBacklight hooks, when set) the stop-name control and the
-// picture of the backlight state. Same settings, same board: it may run any number of times.
+// and colour, the colours of the fare and clock digits, the stop-name control's colours and
+// fonts, then (through the board's onApplyBacklight hook, when set) the picture of the
+// backlight state. Same settings, same board: it may run any number of times.
 class Form1;
 struct Settings;
 

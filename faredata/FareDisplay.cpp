@@ -1,9 +1,9 @@
-#include "panel/FareDisplay.h"
+#include "faredata/FareDisplay.h"
 
-#include "panel/DispDataHost.h"
-#include "panel/FareTable.h"
-#include "panel/RouteLoad.h"
-#include "panel/RouteState.h"
+#include "faredata/DispDataHost.h"
+#include "faredata/FareTable.h"
+#include "faredata/RouteLoad.h"
+#include "faredata/RouteState.h"
 #include "settings/Settings.h"
 
 #include <limits>

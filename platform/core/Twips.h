@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <climits>
 #include <cmath>
 
 namespace Twips {
@@ -17,7 +18,9 @@ constexpr int toPixels(int twips) {
     return int(t >= 0 ? (t + PerPixel / 2) / PerPixel : -((-t + PerPixel / 2) / PerPixel));
 }
 constexpr int fromPixels(int pixels) {
-    return pixels * PerPixel;
+    // A window placed from an extreme stored position must convert back without overflow.
+    const long long t = static_cast<long long>(pixels) * PerPixel;
+    return int(t > INT_MAX ? INT_MAX : t < INT_MIN ? INT_MIN : t);
 }
 
 inline QRect toPixels(int left, int top, int width, int height) {

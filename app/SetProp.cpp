@@ -1,8 +1,9 @@
-#include "settings/SetProp.h"
+#include "app/SetProp.h"
 
 #include "app/Form1.h"
 #include "app/mdlK41_000.h"
 #include "controls/digit/M_Degit.h"
+#include "controls/stopname/ChimeiCtl_DX.h"
 #include "settings/Settings.h"
 
 #include <QLabel>
@@ -32,6 +33,15 @@ void SetProp(const Settings& s, Form1& board, int backlightIndex) {
     applyDigitColours(board.TimeDegit[0], s);
     applyDigitColours(board.TimeDegit[1], s);
 
-    if (board.onApplyStopName) board.onApplyStopName(s);
+    ChimeiCtl_DX& line = *board.ChimeiCtl;
+    line.setBackColor(s.ChimeiBackColor);
+    line.setForeColor(s.ChimeiForeColor);
+    line.setFontMode(s.ChimeiFontMode);
+    line.setFontBold(s.ChimeiFontBold == 1);
+    line.setTsugiwaMode(s.TsugiwaMode);
+    line.setTsugiwaColor(s.TsugiwaColor);
+    line.setTsugiwaFontMode(s.TsugiwaFontMode);
+    line.setTsugiwaBold(s.TsugiwaBold == 1);
+
     if (board.onApplyBacklight) board.onApplyBacklight(state);
 }

@@ -1,6 +1,6 @@
-#include "panel/FareRow.h"
+#include "faredata/FareRow.h"
 
-#include "platform/K41Error.h"
+#include "platform/core/K41Error.h"
 
 qint16 FareRow::Fare(int k) const {
     if (k < 1 || k > FareCount)

@@ -1,7 +1,8 @@
-#include "platform/K41Error.h"
+#include "platform/core/K41Error.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <new>
 
 K41Error::K41Error(int number, const QString& description)
     : std::runtime_error(description.toStdString()), m_number(number), m_description(description) {}
@@ -58,6 +59,14 @@ K41Error K41Error::pastEnd(const QString& what) {
 K41Error K41Error::subscript(const QString& what) {
     return K41Error(SubscriptOutOfRange,
                     QStringLiteral("インデックスが有効範囲にありません: %1").arg(what));
+}
+
+K41Error K41Error::from(const std::exception& e) {
+    if (const auto* k41 = dynamic_cast<const K41Error*>(&e)) return *k41;
+    if (dynamic_cast<const std::bad_alloc*>(&e))
+        return K41Error(OutOfMemory, QStringLiteral("メモリが不足しています。"));
+    return K41Error(InternalError,
+                    QStringLiteral("内部エラー: %1").arg(QString::fromLocal8Bit(e.what())));
 }
 
 K41Error K41Error::invalidProperty(const QString& what) {

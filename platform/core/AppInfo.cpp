@@ -1,4 +1,4 @@
-#include "platform/AppInfo.h"
+#include "platform/core/AppInfo.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,11 +1,11 @@
-#include "panel/RouteLoad.h"
+#include "faredata/RouteLoad.h"
 
-#include "panel/FareTable.h"
-#include "panel/Hy3File.h"
-#include "panel/RouteLoadHost.h"
-#include "panel/RouteState.h"
-#include "platform/K41Error.h"
-#include "platform/PathResolver.h"
+#include "faredata/FareTable.h"
+#include "faredata/Hy3File.h"
+#include "faredata/RouteLoadHost.h"
+#include "faredata/RouteState.h"
+#include "platform/core/K41Error.h"
+#include "platform/core/PathResolver.h"
 #include "settings/Settings.h"
 
 #include <cmath>

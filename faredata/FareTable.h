@@ -2,7 +2,7 @@
 // The fare table of the loaded route: rows 1 to 301, a fixed array that is never resized.
 // Cells are addressed like the columns of the data: column 1 is the stop name, column 2 the
 // ticket number, columns 3 to 152 the fares for ticket numbers 1 to 150.
-#include "panel/FareRow.h"
+#include "faredata/FareRow.h"
 
 #include <array>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "panel/MoveSound.h"
+#include "faredata/MoveSound.h"
 
-#include "panel/FareRow.h"
+#include "faredata/FareRow.h"
 #include "settings/Settings.h"
 
 namespace MoveSound {

@@ -1,4 +1,4 @@
-#include "panel/KeypadRules.h"
+#include "faredata/KeypadRules.h"
 
 namespace KeypadRules {
 

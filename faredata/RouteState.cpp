@@ -1,4 +1,4 @@
-#include "panel/RouteState.h"
+#include "faredata/RouteState.h"
 
 bool RouteState::stepBack() {
     if (CurStop <= 0) return false;

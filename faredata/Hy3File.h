@@ -4,7 +4,7 @@
 // number and 150 signed 16-bit fares. No header, no checksum; bytes after the last row are
 // ignored. K41 and k41tool read and check files with these same functions, so they agree on
 // every file.
-#include "panel/FareRow.h"
+#include "faredata/FareRow.h"
 
 #include <QByteArray>
 #include <QString>
