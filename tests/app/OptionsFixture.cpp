@@ -1,6 +1,7 @@
 #include "tests/app/OptionsFixture.h"
 
 #include "panel/frmCtl.h"
+#include "tests/common/ModalUtil.h"
 #include "tests/common/TestUtil.h"
 
 #include <QCheckBox>

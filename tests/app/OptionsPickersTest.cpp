@@ -4,6 +4,7 @@
 
 #include "app/options/ColourButton.h"
 #include "controls/digit/M_Degit.h"
+#include "tests/common/ModalUtil.h"
 #include "tests/common/TestUtil.h"
 
 #include <QDir>

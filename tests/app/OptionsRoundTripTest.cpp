@@ -6,6 +6,7 @@
 #include "app/Form1.h"
 #include "app/options/ColourButton.h"
 #include "panel/frmCtl.h"
+#include "tests/common/ModalUtil.h"
 #include "tests/common/TestUtil.h"
 
 #include <QCheckBox>
