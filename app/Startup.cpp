@@ -50,6 +50,7 @@ Startup::Startup(const QString& settingsPath) : m_settingsPath(settingsPath) {
 
     board->onShowPanel = [this] { showPanel(); };
     board->onLoadSettings = [this] { mdlIniIoEx::LoadIniFile(m_settingsPath, *iniHost); };
+    board->onApplyBacklight = [this](int state) { panel->Option4_Click(state); };
     panel->onQuitConfirmed = [this] { mdlIniIoEx::SaveIniFile(m_settingsPath, *iniHost); };
 }
 

@@ -18,6 +18,7 @@ class WindowsIniHost : public IniHost {
     void setFareDigit(int index, const DegitUserInfo& info, const DigitColours& colours) override;
     void setClockDigitColours(int index, const DigitColours& colours) override;
     void setStopNameProperties(const StopNameProperties& properties) override;
+    // What the options dialog does while a settings record is copied into the store.
     OptionInfoHooks optionInfoHooks() override;
     void SetCtrlDataInfo(const CtrlDataInfo& info) override;
     void SetFormInfo(const FormInfo& info) override;

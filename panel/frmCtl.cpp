@@ -103,7 +103,7 @@ frmCtl::frmCtl(Settings& settings, BoardControl& board, QWidget* parent)
     connect(lateNightFrame, &LateNightFrame::scrollChanged, this,
             [this](int i) { HScroll1_Change(i); });
 
-    backlightFrame = new BacklightFrame(this);
+    backlightFrame = new BacklightFrame(this, m_settings, m_board);
     Frame2 = backlightFrame;
     Option4 = backlightFrame->Option4;
 
@@ -212,6 +212,10 @@ void frmCtl::Command8_Click() {
 
 int frmCtl::backlightIndex() const {
     return backlightFrame->selected();
+}
+
+void frmCtl::Option4_Click(int Index) {
+    backlightFrame->Option4_Click(Index);
 }
 
 void frmCtl::GetCtrlDataInfo(CtrlDataInfo& info) const {

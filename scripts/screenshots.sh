@@ -1,17 +1,32 @@
 #!/usr/bin/env bash
 # Renders the README's screenshots with the program itself (offscreen): the board at start,
-# board and panel after "系統 1 リセット", a long "次は" stop name scrolling, and the six pages
-# of the options dialog.
+# board and panel after "系統 1 リセット" (backlight OFF), a long "次は" stop name scrolling, the
+# lit backlight states ON1 and ON2 on route 1, the sample user panels, and the six pages of the
+# options dialog.
+# K41_BUILD_DIR=build-test scripts/screenshots.sh renders with an existing build instead of
+# configuring and building ./build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DK41_BUILD_TESTS=OFF -DK41_BUILD_BENCH=OFF
+if [[ -n ${K41_BUILD_DIR:-} ]]; then
+  build=$K41_BUILD_DIR
+  cmake --build "$build" -j2 --target k41shot k41example_settings
+else
+  build=build
+  scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DK41_BUILD_TESTS=OFF -DK41_BUILD_BENCH=OFF
+fi
 out=docs/screenshots
 mkdir -p "$out"
-settings=build/samples/K41.in4
+settings=$build/samples/K41.in4
+panels=$build/samples/K41-panels.in4
+shot=$build/tools/k41shot
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
-build/tools/k41shot --board-only "$out/board.png" "$settings"
-build/tools/k41shot "$out/route1.png" "$settings" 1 5 300
-build/tools/k41shot --board-only "$out/scroll.png" "$settings" 1 7 2200
+"$shot" --board-only "$out/board.png" "$settings"
+"$shot" "$out/route1.png" "$settings" 1 5 300
+"$shot" --board-only "$out/scroll.png" "$settings" 1 7 2200
+"$shot" --backlight 1 "$out/backlight-on1.png" "$settings" 1 5 300
+"$shot" --backlight 2 "$out/backlight-on2.png" "$settings" 1 5 300
+"$shot" --board-only --backlight 1 "$out/user-panel-on1.png" "$panels" 1 5 300
+"$shot" --board-only --backlight 2 "$out/user-panel-on2.png" "$panels" 1 5 300
 
 # The options dialog on settings that show every control: paths as a user would have them,
 # the picture frames and the ticket preview switched on, one information digit in use.
@@ -33,8 +48,8 @@ cat > "$work/options.json" <<'JSON'
   "SeiriDateValue": "2025/03/07"
 }
 JSON
-build/tools/k41tool in4 build "$work/options.json" "$work/options.in4"
+"$build/tools/k41tool" in4 build "$work/options.json" "$work/options.in4"
 pages=(folders panel digits stopname sound preview)
 for i in 0 1 2 3 4 5; do
-  build/tools/k41shot --options "$i" "$out/options-$i-${pages[$i]}.png" "$work/options.in4"
+  "$shot" --options "$i" "$out/options-$i-${pages[$i]}.png" "$work/options.in4"
 done

@@ -1,6 +1,7 @@
 #include "tests/app/AppFixture.h"
 
 #include "app/Form1.h"
+#include "panel/BacklightFrame.h"
 #include "panel/KeypadFace.h"
 #include "panel/frmCtl.h"
 #include "tests/common/TestUtil.h"
@@ -27,6 +28,7 @@ void AppFixture::startWith(const In4File& file) {
 void AppFixture::start() {
     k41 = std::make_unique<Startup>(settingsPath());
     k41->panel->showMessageBox = [this](const QString& text) { messages << text; };
+    k41->panel->backlightFrame->showErrorBox = [this](const QString& text) { errors << text; };
     k41->panel->endProgram = [this] { ended = true; };
     k41->run();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(k41->board.get()));

@@ -41,5 +41,6 @@ class AppFixture : public ::testing::Test {
     QTemporaryDir dir;
     std::unique_ptr<Startup> k41;
     QStringList messages; // operator messages the panel showed
+    QStringList errors;   // error boxes of the backlight
     bool ended = false;   // the panel asked to end the program
 };

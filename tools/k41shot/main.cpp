@@ -1,17 +1,22 @@
 // k41shot: renders K41's board and operation panel, or a page of the options dialog, into a
 // PNG, for the README and for a look at the program without a display.
-//   k41shot [--board-only | --options PAGE] OUT.png SETTINGS.in4 [ROUTE [STEPS [WAIT_MS]]]
+//   k41shot [--board-only] [--backlight N] [--options PAGE] OUT.png SETTINGS.in4
+//           [ROUTE [STEPS [WAIT_MS]]]
 // With ROUTE, the route is keyed on the panel ("系統", the digits, "リセット") and stepped
 // forward STEPS times; WAIT_MS lets a long stop name scroll before the picture is taken.
+// --backlight N clicks the panel's backlight button N (0 OFF, 1 ON1, 2 ON2) before that.
+// --options PAGE renders page PAGE (0 to 5) of the options dialog instead.
 #include "app/Form1.h"
 #include "app/Startup.h"
 #include "app/options/frmOption.h"
+#include "panel/BacklightFrame.h"
 #include "panel/frmCtl.h"
 #include "platform/core/HeldWait.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <cstdio>
 
@@ -19,24 +24,40 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
-    const bool boardOnly = !args.isEmpty() && args.first() == QLatin1String("--board-only");
-    if (boardOnly) args.removeFirst();
+    bool boardOnly = false;
+    int backlight = -1;
     int optionsPage = -1;
-    if (args.size() >= 2 && args.first() == QLatin1String("--options")) {
-        bool ok = false;
-        optionsPage = args.at(1).toInt(&ok);
-        if (!ok || optionsPage < 0 || optionsPage >= OptionPageCount) optionsPage = -2;
-        args.remove(0, 2);
+    bool usage = false;
+    while (!args.isEmpty() && args.first().startsWith(QLatin1String("--"))) {
+        const QString flag = args.takeFirst();
+        if (flag == QLatin1String("--board-only")) {
+            boardOnly = true;
+        } else if (flag == QLatin1String("--backlight") && !args.isEmpty()) {
+            bool ok = false;
+            backlight = args.takeFirst().toInt(&ok);
+            usage |= !ok || backlight < 0 || backlight > 2;
+        } else if (flag == QLatin1String("--options") && !args.isEmpty()) {
+            bool ok = false;
+            optionsPage = args.takeFirst().toInt(&ok);
+            usage |= !ok || optionsPage < 0 || optionsPage >= OptionPageCount;
+        } else {
+            usage = true;
+        }
     }
-    if (args.size() < 2 || optionsPage == -2) {
-        std::fputs("usage: k41shot [--board-only | --options PAGE] OUT.png SETTINGS.in4 "
-                   "[ROUTE [STEPS [WAIT_MS]]]\n  PAGE: 0 to 5, the options dialog's pages\n",
+    if (usage || args.size() < 2) {
+        std::fputs("usage: k41shot [--board-only] [--backlight N] [--options PAGE] OUT.png "
+                   "SETTINGS.in4 [ROUTE [STEPS [WAIT_MS]]]\n",
                    stderr);
         return 2;
     }
     Startup startup(args.at(1));
+    // No one is there to close an error box: say it and go on.
+    startup.panel->backlightFrame->showErrorBox = [](const QString& text) {
+        std::fprintf(stderr, "k41shot: %s\n", qPrintable(text));
+    };
     startup.run();
     frmCtl& panel = *startup.panel;
+    if (backlight >= 0) panel.Option4[size_t(backlight)]->click();
     if (args.size() >= 3) {
         panel.CommandButton1_Click(10);
         for (QChar c : args.at(2))
