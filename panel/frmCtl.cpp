@@ -128,6 +128,7 @@ void frmCtl::buildCommands() {
                                         QRect(3450, 2250, 840, 300));
     Command8 = PanelWidgets::makeButton(this, QStringLiteral("Command8"), QStringLiteral("ﾊﾞｰｼﾞｮﾝ"),
                                         QRect(4290, 2250, 870, 300));
+    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
     connect(Command8, &QPushButton::clicked, this, [this] { Command8_Click(); });
     Check4 = PanelWidgets::makeButton(this, QStringLiteral("Check4"), QStringLiteral(">>"),
                                       QRect(4935, 45, 330, 300));
@@ -188,6 +189,16 @@ void frmCtl::Frame1_DblClick(int Index) {
     if (Index != 0 && Index != 1) return;
     m_frameIndex = qint16(Index);
     Frame1[size_t(Index)]->lower();
+}
+
+void frmCtl::Command4_Click() {
+    m_board.setBoardEnabled(false);
+    setEnabled(false);
+    if (showOptions) showOptions();
+    m_board.setBoardEnabled(true);
+    setEnabled(true);
+    setChimei(QString());
+    setChimei(m_table.row(m_state.CurStop + 1).StopName);
 }
 
 void frmCtl::Command8_Click() {
