@@ -1,5 +1,7 @@
 #include "app/options/SetPlgin.h"
 
+#include "app/options/CrossMark.h"
+
 #include "tests/common/TestUtil.h"
 
 #include <QComboBox>
@@ -169,4 +171,14 @@ TEST(SetPlgin, CrossButtonRemovesThePluginButNotThePanelState) {
     EXPECT_EQ(t.comment.toPlainText(), QString());
     EXPECT_EQ(t.companies.count(), 3);
     EXPECT_EQ(t.previewSize, QSize(3300, 1680));
+}
+
+TEST(SetPlgin, CrossMarkIsDrawn) {
+    const QImage mark = CrossMark::icon().pixmap(QSize(16, 16)).toImage();
+    ASSERT_EQ(mark.size(), QSize(16, 16));
+    // Ink where the strokes cross, nothing in the middle of the edges between the arms.
+    EXPECT_GT(qAlpha(mark.pixel(8, 8)), 200);
+    EXPECT_GT(qAlpha(mark.pixel(4, 4)), 200);
+    EXPECT_EQ(qAlpha(mark.pixel(8, 1)), 0);
+    EXPECT_EQ(qAlpha(mark.pixel(1, 8)), 0);
 }
