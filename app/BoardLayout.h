@@ -3,7 +3,7 @@
 // its fare digit, 4 rows × 6 columns), the stop-name line and the clock digits. The board
 // window places its controls from here and the built-in picture draws its cells from here,
 // so the two always agree.
-#include "platform/Twips.h"
+#include "platform/core/Twips.h"
 
 #include <QRect>
 #include <array>

@@ -2,7 +2,7 @@
 // A control array of a window: elements addressed by index from a lower bound, like
 // Degit(1) to Degit(24). An index outside the array is the runtime error "subscript out of
 // range" (9), never undefined behaviour.
-#include "platform/K41Error.h"
+#include "platform/core/K41Error.h"
 
 #include <vector>
 

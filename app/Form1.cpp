@@ -6,8 +6,9 @@
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "platform/Fonts.h"
-#include "platform/PropertyBag.h"
-#include "platform/Twips.h"
+#include "platform/QtColour.h"
+#include "platform/core/PropertyBag.h"
+#include "platform/core/Twips.h"
 #include "settings/Settings.h"
 #include "sound/mdlSndAPI.h"
 
@@ -25,12 +26,6 @@ namespace {
 
 QString indexed(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
-// Twips from a settings file may be anything; keep the conversion inside int.
-int safePixels(qint32 twips) {
-    constexpr qint32 limit = std::numeric_limits<qint32>::max() - Twips::PerPixel;
-    return Twips::toPixels(std::clamp(twips, -limit, limit));
 }
 
 } // namespace
@@ -212,15 +207,12 @@ void Form1::Degit_DblClick(int Index) {
     if (panel) panel->setEnabled(false);
     try {
         if (clicked->ShowSetDlg() == 1) CopyZeroRules(Index);
-    } catch (const K41Error& e) {
+    } catch (const std::exception& failure) {
+        const K41Error e = K41Error::from(failure);
         QMessageBox::critical(this, QStringLiteral("エラー"),
                               QStringLiteral("エラーです。\r\n\r\nエラーコード：%1\r\n%2")
                                   .arg(e.number())
                                   .arg(e.description()));
-    } catch (const std::exception& e) {
-        QMessageBox::critical(
-            this, QStringLiteral("エラー"),
-            QStringLiteral("エラーです。\r\n\r\n%1").arg(QString::fromUtf8(e.what())));
     }
     if (panel) panel->setEnabled(true);
 }
@@ -256,7 +248,39 @@ void Form1::GetFormInfo() {
 }
 
 void Form1::SetFormInfo() {
-    move(safePixels(BoardLeft), safePixels(BoardTop));
+    move(Twips::toPixels(BoardLeft), Twips::toPixels(BoardTop));
 }
 
 void Form1::DeleteRgn() {}
+
+void Form1::setBoardCaption(const QString& caption) {
+    setWindowTitle(caption);
+}
+
+void Form1::setBoardEnabled(bool enabled) {
+    setEnabled(enabled);
+}
+
+void Form1::showFare(int ticket, const QVariant& value) {
+    Degit[ticket]->setValue(value);
+}
+
+void Form1::lampTest(int ticket, bool lit) {
+    Degit[ticket]->ResetDegit(lit ? -1 : 0);
+}
+
+void Form1::repaintBoard() {
+    update();
+}
+
+void Form1::clearDisplay() {
+    for (int i = 1; i <= 24; ++i)
+        Degit[i]->ResetDegit(0);
+    Timer1->stop();
+    TimeDegit[0]->setValue(QString());
+    TimeDegit[1]->setValue(QString());
+}
+
+void Form1::resumeClock() {
+    if (TimeDegit[0]->isVisibleTo(this)) Timer1->start();
+}

@@ -8,7 +8,8 @@
 // After start-up the board reacts only to a left-button drag on its background (moves the
 // window), a double-click on a fare digit (zero display for all 24) and its clock timer.
 #include "app/ControlArray.h"
-#include "platform/Colour.h"
+#include "panel/BoardControl.h"
+#include "platform/core/Colour.h"
 
 #include <QImage>
 #include <QPointer>
@@ -23,7 +24,7 @@ class QTime;
 class QTimer;
 struct Settings;
 
-class Form1 : public QWidget {
+class Form1 : public QWidget, public BoardControl {
     Q_OBJECT
   public:
     // `settings` is the live settings store; it must outlive the board.
@@ -52,10 +53,8 @@ class Form1 : public QWidget {
     // settings file.
     std::function<void()> onShowPanel;
     std::function<void()> onLoadSettings;
-    // Applying settings to the board ends with these two steps when they are set: the
-    // stop-name control's colours and fonts, then the picture of the backlight state
-    // (0 OFF, 1 ON1, 2 ON2).
-    std::function<void(const Settings&)> onApplyStopName;
+    // Applying settings to the board ends with this step when it is set: the picture of the
+    // backlight state (0 OFF, 1 ON1, 2 ON2).
     std::function<void(int backlightIndex)> onApplyBacklight;
 
     Settings& settings() const { return m_settings; }
@@ -99,7 +98,17 @@ class Form1 : public QWidget {
     void GetFormInfo();
     void SetFormInfo();
     // Called at exit. The window owns its clip region, so nothing is released here.
-    void DeleteRgn();
+    void DeleteRgn() override;
+
+    // What the operation panel may do to the board.
+    void setBoardCaption(const QString& caption) override;
+    void setBoardEnabled(bool enabled) override;
+    void showFare(int ticket, const QVariant& value) override;
+    void lampTest(int ticket, bool lit) override;
+    void repaintBoard() override;
+    void clearDisplay() override;
+    void resumeClock() override;
+    ChimeiCtl_DX& stopName() override { return *ChimeiCtl; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;

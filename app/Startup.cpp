@@ -2,7 +2,6 @@
 
 #include "app/Form1.h"
 #include "app/WindowsIniHost.h"
-#include "controls/stopname/ChimeiCtl_DX.h"
 #include "panel/frmCtl.h"
 #include "settings/mdlIniIoEx.h"
 
@@ -46,17 +45,6 @@ Startup::Startup(const QString& settingsPath) : m_settingsPath(settingsPath) {
 
     board->onShowPanel = [this] { showPanel(); };
     board->onLoadSettings = [this] { mdlIniIoEx::LoadIniFile(m_settingsPath, *iniHost); };
-    board->onApplyStopName = [this](const Settings& s) {
-        ChimeiCtl_DX& line = *board->ChimeiCtl;
-        line.setBackColor(s.ChimeiBackColor);
-        line.setForeColor(s.ChimeiForeColor);
-        line.setFontMode(s.ChimeiFontMode);
-        line.setFontBold(s.ChimeiFontBold == 1);
-        line.setTsugiwaMode(s.TsugiwaMode);
-        line.setTsugiwaColor(s.TsugiwaColor);
-        line.setTsugiwaFontMode(s.TsugiwaFontMode);
-        line.setTsugiwaBold(s.TsugiwaBold == 1);
-    };
     panel->onQuitConfirmed = [this] { mdlIniIoEx::SaveIniFile(m_settingsPath, *iniHost); };
 }
 

@@ -1,10 +1,13 @@
 #include "app/WindowsIniHost.h"
 
 #include "app/Form1.h"
+#include "app/SetProp.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "panel/frmCtl.h"
-#include "settings/SetProp.h"
+#include "platform/core/AppInfo.h"
+
+#include <QMessageBox>
 
 namespace {
 
@@ -78,4 +81,9 @@ void WindowsIniHost::SetFormInfo(const FormInfo& info) {
 
 void WindowsIniHost::SetProp() {
     ::SetProp(m_settings, m_board, m_panel.backlightIndex());
+}
+
+void WindowsIniHost::showIniError(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, AppInfo::exeBaseName(), text, QMessageBox::Ok);
+    box.exec();
 }

@@ -20,6 +20,7 @@ class WindowsIniHost : public IniHost {
     void SetCtrlDataInfo(const CtrlDataInfo& info) override;
     void SetFormInfo(const FormInfo& info) override;
     void SetProp() override;
+    void showIniError(const QString& text) override;
 
   private:
     Settings& m_settings;

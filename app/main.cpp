@@ -1,6 +1,6 @@
 // K41: the fare display board of a Japanese route bus, with its operation panel.
 #include "app/Startup.h"
-#include "platform/AppInfo.h"
+#include "platform/core/AppInfo.h"
 
 #include <QApplication>
 

@@ -2,9 +2,9 @@
 
 #include "app/Form1.h"
 #include "app/SeiriNumText.h"
+#include "app/SetProp.h"
 #include "controls/digit/M_Degit.h"
 #include "platform/Fonts.h"
-#include "settings/SetProp.h"
 #include "settings/Settings.h"
 
 #include <QLabel>
@@ -18,10 +18,12 @@ void ClearFareDigits(Form1& board) {
 }
 
 void InitDefaults(Form1& board, Settings& settings, int backlightIndex) {
-    settings.UseSeiriNumAuto = 1;
-    settings.SeiriNumColorOff = 16777215;
-    settings.SeiriNumColorOn1 = 12648384;
-    settings.SeiriNumColorOn2 = 12648384;
+    // The start-up values are the settings store's own defaults.
+    const Settings defaults;
+    settings.UseSeiriNumAuto = defaults.UseSeiriNumAuto;
+    settings.SeiriNumColorOff = defaults.SeiriNumColorOff;
+    settings.SeiriNumColorOn1 = defaults.SeiriNumColorOn1;
+    settings.SeiriNumColorOn2 = defaults.SeiriNumColorOn2;
     board.setPicture(board.imgRes[0]);
     board.imgRes[1] = board.imgRes[0];
     board.imgRes[2] = board.imgRes[0];
@@ -36,13 +38,10 @@ void SeirikenNumSet(Form1& board, qint16 style, qint16 pad) {
         first->setFont(Fonts::font(texts.label1Face, current.pointSizeF(), current.bold()));
         for (int i = 1; i <= 24; ++i)
             if (texts.captions[size_t(i)]) board.setSeiriNumCaption(i, *texts.captions[size_t(i)]);
-    } catch (const K41Error& e) {
+    } catch (const std::exception& failure) {
+        const K41Error e = K41Error::from(failure);
         QMessageBox::critical(&board, QStringLiteral("エラー！"),
                               SeiriNumText::errorText(e.number(), e.description()));
-    } catch (const std::exception& e) {
-        QMessageBox::critical(
-            &board, QStringLiteral("エラー！"),
-            SeiriNumText::errorText(K41Error::InvalidCall, QString::fromUtf8(e.what())));
     }
 }
 

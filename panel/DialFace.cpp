@@ -1,7 +1,7 @@
 #include "panel/DialFace.h"
 
 #include "platform/Fonts.h"
-#include "platform/Twips.h"
+#include "platform/core/Twips.h"
 
 #include <QLabel>
 #include <QListWidget>

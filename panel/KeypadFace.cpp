@@ -1,7 +1,7 @@
 #include "panel/KeypadFace.h"
 
 #include "platform/Fonts.h"
-#include "platform/Twips.h"
+#include "platform/core/Twips.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -14,13 +14,13 @@ struct KeyPlace {
     int index, left, top;
 };
 // Calculator order: 7 8 9 on top, then 4 5 6, 1 2 3, and 0 "系統" "区間".
-constexpr KeyPlace kKeys[] = {
+constexpr KeyPlace KeyPlaces[] = {
     {7, 330, 570},   {8, 810, 570},  {9, 1290, 570},  {4, 330, 975},
     {5, 810, 975},   {6, 1290, 975}, {1, 330, 1395},  {2, 810, 1395},
     {3, 1290, 1395}, {0, 330, 1815}, {10, 810, 1815}, {11, 1290, 1815},
 };
 
-const QString kLedStyle = QStringLiteral("color: rgb(255,128,0); background: black;");
+const QString LedStyle = QStringLiteral("color: rgb(255,128,0); background: black;");
 
 } // namespace
 
@@ -31,7 +31,7 @@ KeypadFace::KeypadFace(QWidget* parent) : QFrame(parent) {
     setAutoFillBackground(true);
     setStyleSheet(QStringLiteral("KeypadFace { background: black; border: 1px solid #606060; }"));
 
-    for (const KeyPlace& k : kKeys) {
+    for (const KeyPlace& k : KeyPlaces) {
         auto* key = new QPushButton(this);
         const bool digit = k.index <= 9;
         key->setText(digit ? QString::number(k.index)
@@ -60,7 +60,7 @@ KeypadFace::KeypadFace(QWidget* parent) : QFrame(parent) {
         label->setObjectName(QStringLiteral("Label2(%1)").arg(i));
         label->setGeometry(places[i]);
         label->setFont(Fonts::font(Fonts::Gothic, 14.25));
-        label->setStyleSheet(kLedStyle);
+        label->setStyleSheet(LedStyle);
         label->setAlignment(i == 1 ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
         Label2[size_t(i)] = label;
     }

@@ -1,7 +1,7 @@
 #include "panel/PreviewPicture.h"
 
-#include "platform/Twips.h"
 #include "platform/ZKP4Res.h"
+#include "platform/core/Twips.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

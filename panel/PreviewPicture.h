@@ -3,7 +3,7 @@
 // drawn on it as a persistent image, shows that image on every repaint, and offers it for
 // copying. A right-click pops up the hidden menu MnuHide with its one item MnuHideCopy
 // "コピー(&C)"; other buttons do nothing.
-#include "panel/DispDataHost.h"
+#include "faredata/DispDataHost.h"
 
 #include <QImage>
 #include <QWidget>

@@ -2,13 +2,14 @@
 // The operation panel ("集中操作盤"): the driver's console of the simulated bus. Two route-entry
 // faces lie on top of each other (dials `Frame1` 0, keypad `Frame1` 1); "リセット" loads the
 // route, "データ戻し"/"データ送り" step the stops, "表示消去" blanks the board, `Frame6` holds
-// the late-night fare and the stop-name scroll settings. The panel owns the route state and
-// drives the board (`Form1`) through its control arrays; settings are read from the live
-// store at the moment they are needed.
-#include "panel/DispDataHost.h"
-#include "panel/FareTable.h"
-#include "panel/RouteLoadHost.h"
-#include "panel/RouteState.h"
+// the late-night fare and the stop-name scroll settings. Each face and frame is a small class
+// of its own; this class assembles them and wires their handlers. The panel owns the route
+// state and drives the board through BoardControl; settings are read from the live store at
+// the moment they are needed.
+#include "faredata/DispDataHost.h"
+#include "faredata/FareTable.h"
+#include "faredata/RouteLoadHost.h"
+#include "faredata/RouteState.h"
 #include "settings/CtrlDataInfo.h"
 
 #include <QWidget>
@@ -21,22 +22,35 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QScrollBar;
+class BacklightFrame;
+class BoardControl;
 class ChimeiCtl_DX;
+class DataButtons;
 class DialFace;
-class Form1;
 class KeypadFace;
+class LateNightFrame;
+class PreviewArea;
+class PreviewPicture;
+class TapeGroup;
 struct Settings;
 
 class frmCtl : public QWidget, private RouteLoadHost, private DispDataHost {
     Q_OBJECT
   public:
-    frmCtl(Settings& settings, Form1& board, QWidget* parent = nullptr);
+    frmCtl(Settings& settings, BoardControl& board, QWidget* parent = nullptr);
     ~frmCtl() override;
 
-    // Controls, by their names and indexes.
-    std::array<QWidget*, 2> Frame1{}; // 0 dial face, 1 keypad face
+    // The pieces of the panel.
     DialFace* dialFace = nullptr;
     KeypadFace* keypadFace = nullptr;
+    DataButtons* dataButtons = nullptr;
+    LateNightFrame* lateNightFrame = nullptr;
+    BacklightFrame* backlightFrame = nullptr;
+    TapeGroup* tapeGroup = nullptr;
+    PreviewArea* previewArea = nullptr;
+
+    // Controls, by their names and indexes.
+    std::array<QWidget*, 2> Frame1{};       // 0 dial face, 1 keypad face
     std::array<QPushButton*, 2> Command1{}; // "リセット": 0 dials, 1 keypad
     std::array<QPushButton*, 2> Command2{}; // 0 "データ戻し", 1 "データ送り"
     QPushButton* Check1 = nullptr;          // "表示消去", stays down while checked
@@ -53,7 +67,7 @@ class frmCtl : public QWidget, private RouteLoadHost, private DispDataHost {
     QPushButton* Command8 = nullptr;           // "ﾊﾞｰｼﾞｮﾝ"
     QPushButton* Check4 = nullptr;             // ">>" / "<<" preview toggle
     QLabel* Label4 = nullptr;
-    QLabel* picSeirikenPrev = nullptr;
+    PreviewPicture* picSeirikenPrev = nullptr;
     QComboBox* Combo1 = nullptr;
 
     bool KeyInKeitou = false;
@@ -121,17 +135,12 @@ class frmCtl : public QWidget, private RouteLoadHost, private DispDataHost {
     void clearSeirikenPreview() override;
     void drawSeirikenPreview(const SeirikenTicket& ticket) override;
 
-    void buildDataButtons();
-    void buildFrame6();
-    void buildBacklight();
-    void buildAnnouncements();
     void buildCommands();
-    void buildPreview();
     void setWidthTwips(int twips);
     ChimeiCtl_DX* stopName() const;
 
     Settings& m_settings;
-    Form1& m_board;
+    BoardControl& m_board;
     qint16 m_frameIndex = 0;
     FareTable m_table;
     RouteState m_state;

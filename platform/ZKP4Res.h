@@ -1,17 +1,17 @@
 #pragma once
 // The resource library: dialogs, the operating system's name, byte-counted text helpers over
-// code page 932 and the numbered-ticket plug-in host. Every operation of the library's
-// interface table is declared here; callers use nothing else of it.
-#include "platform/Colour.h"
+// code page 932 and the numbered-ticket plug-in host. The operations of the library's interface
+// table that K41 uses are declared here; callers use nothing else of it.
+#include "platform/core/Colour.h"
 #include "platform/ticket/PlgInfo.h"
 
 #include <QString>
 #include <array>
 
-class QWidget;
-class QPainter;
 class QComboBox;
+class QPainter;
 class QTextEdit;
+class QWidget;
 
 namespace ZKP4Res {
 
@@ -21,7 +21,7 @@ struct SystemTime {
     quint16 wHour = 0, wMinute = 0, wSecond = 0, wMilliseconds = 0;
 };
 
-using CustomColors = std::array<OleColor, 17>;
+using Colour::CustomColors;
 
 // Zero-display dialog of a digit control. Modal over `owner`. zeroMode (0 to 3), shift and
 // fillZero come in as the current values and are stored back whatever the result.

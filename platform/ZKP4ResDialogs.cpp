@@ -1,6 +1,7 @@
 // The resource library's general dialogs: text box, date picker, colour, file and folder
 // pickers. All are modal over their owner and built from Qt's stock widgets; every widget a
 // caller or a test needs to reach carries an object name.
+#include "platform/QtColour.h"
 #include "platform/ZKP4Res.h"
 
 #include <QCalendarWidget>

@@ -1,6 +1,6 @@
 // The text helpers and the system name of the resource library.
-#include "platform/Codec932.h"
 #include "platform/ZKP4Res.h"
+#include "platform/core/Codec932.h"
 
 #include <QSysInfo>
 

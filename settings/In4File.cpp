@@ -1,7 +1,7 @@
 #include "settings/In4File.h"
 
-#include "platform/Codec932.h"
-#include "platform/K41Error.h"
+#include "platform/core/Codec932.h"
+#include "platform/core/K41Error.h"
 #include "settings/SettingField.h"
 
 #include <QtEndian>
@@ -107,7 +107,7 @@ QByteArray write(const In4File& file) {
     w.i32(file.form.BoardTop);
     for (OleColor colour : s.CustomColors)
         w.u32(colour);
-    w.i16(kFareDigitCount);
+    w.i16(FareDigitCount);
     for (const DegitUserInfo& d : file.digits) {
         w.i16(d.Shift);
         w.i16(d.ZeroMode);
@@ -153,7 +153,7 @@ In4File read(const QByteArray& bytes) {
         s.CustomColors[i] = r.u32(QStringLiteral("CustomColors(%1)").arg(i));
     // The stored count is kept for display only: the table always has 24 entries.
     file.DigitCount = r.i16(QStringLiteral("DigitCount"));
-    for (int i = 0; i < kFareDigitCount; ++i) {
+    for (int i = 0; i < FareDigitCount; ++i) {
         DegitUserInfo& d = file.digits[i];
         d.Shift = r.i16(digitField(i + 1, "Shift"));
         d.ZeroMode = r.i16(digitField(i + 1, "ZeroMode"));

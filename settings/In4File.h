@@ -11,21 +11,21 @@
 #include <QByteArray>
 #include <array>
 
-constexpr int kFareDigitCount = 24;
+constexpr int FareDigitCount = 24;
 
 struct In4File {
     Settings options; // the 65 settings; options.CustomColors is the custom colour table
     CtrlDataInfo ctrl;
     FormInfo form;
-    qint16 DigitCount = kFareDigitCount; // as read; the writer always writes 24
-    std::array<DegitUserInfo, kFareDigitCount> digits{};
+    qint16 DigitCount = FareDigitCount; // as read; the writer always writes 24
+    std::array<DegitUserInfo, FareDigitCount> digits{};
 };
 
 namespace In4Format {
 
 // Bytes a settings file can need at most (every text at its longest). Anything after the
 // last digit entry is never read, so a reader need not look further than this.
-constexpr qsizetype kMaxFileSize = 358 + 17 * (2 + 65535);
+constexpr qsizetype MaxFileSize = 358 + 17 * (2 + 65535);
 
 // The file's bytes. Texts are encoded with Codec932::encode (unencodable characters become
 // "?"). Throws K41Error (Overflow) naming the field when a text needs more than 65535 bytes.

@@ -1,7 +1,7 @@
 #include "settings/In4Json.h"
 
-#include "platform/Codec932.h"
-#include "platform/K41Error.h"
+#include "platform/core/Codec932.h"
+#include "platform/core/K41Error.h"
 #include "settings/SettingField.h"
 
 #include <QJsonArray>
@@ -67,9 +67,9 @@ qint64 integer(const QJsonValue& v, const QString& key, qint64 min, qint64 max) 
     return qint64(d);
 }
 
-constexpr qint64 kI32Min = std::numeric_limits<qint32>::min();
-constexpr qint64 kI32Max = std::numeric_limits<qint32>::max();
-constexpr qint64 kColourMax = std::numeric_limits<quint32>::max();
+constexpr qint64 I32Min = std::numeric_limits<qint32>::min();
+constexpr qint64 I32Max = std::numeric_limits<qint32>::max();
+constexpr qint64 ColourMax = std::numeric_limits<quint32>::max();
 
 void setSetting(const SettingField& f, const QJsonValue& v, Settings& s) {
     const QString key = f.qName();
@@ -94,7 +94,7 @@ void setSetting(const SettingField& f, const QJsonValue& v, Settings& s) {
         s.*f.number = qint16(integer(v, key, -1, f.listCount - 1));
         break;
     case SettingKind::Colour:
-        s.*f.colour = OleColor(integer(v, key, 0, kColourMax));
+        s.*f.colour = OleColor(integer(v, key, 0, ColourMax));
         break;
     case SettingKind::Choice:
         s.*f.choice = integer(v, key, -1, 0) != 0;
@@ -137,29 +137,29 @@ void setMembers(const QJsonObject& o, const QString& key, const Member<Record> (
     }
 }
 
-const Member<CtrlDataInfo> kCtrlMembers[] = {
+const Member<CtrlDataInfo> CtrlMembers[] = {
     {"FrameIndex", 0, 1, [](CtrlDataInfo& c, qint64 v) { c.FrameIndex = qint16(v); }},
     {"ScrollSpeed", 0, 2000, [](CtrlDataInfo& c, qint64 v) { c.ScrollSpeed = qint32(v); }},
     {"ScrollInterval", 0, 3000, [](CtrlDataInfo& c, qint64 v) { c.ScrollInterval = qint32(v); }},
     {"LateNight", 0, 1, [](CtrlDataInfo& c, qint64 v) { c.LateNight = qint16(v); }},
     {"PreviewOpen", 0, 1, [](CtrlDataInfo& c, qint64 v) { c.PreviewOpen = qint16(v); }},
-    {"PanelLeft", kI32Min, kI32Max, [](CtrlDataInfo& c, qint64 v) { c.PanelLeft = qint32(v); }},
-    {"PanelTop", kI32Min, kI32Max, [](CtrlDataInfo& c, qint64 v) { c.PanelTop = qint32(v); }},
+    {"PanelLeft", I32Min, I32Max, [](CtrlDataInfo& c, qint64 v) { c.PanelLeft = qint32(v); }},
+    {"PanelTop", I32Min, I32Max, [](CtrlDataInfo& c, qint64 v) { c.PanelTop = qint32(v); }},
 };
 
-const Member<FormInfo> kFormMembers[] = {
-    {"BoardLeft", kI32Min, kI32Max, [](FormInfo& f, qint64 v) { f.BoardLeft = qint32(v); }},
-    {"BoardTop", kI32Min, kI32Max, [](FormInfo& f, qint64 v) { f.BoardTop = qint32(v); }},
+const Member<FormInfo> FormMembers[] = {
+    {"BoardLeft", I32Min, I32Max, [](FormInfo& f, qint64 v) { f.BoardLeft = qint32(v); }},
+    {"BoardTop", I32Min, I32Max, [](FormInfo& f, qint64 v) { f.BoardTop = qint32(v); }},
 };
 
-constexpr qint64 kI16Min = std::numeric_limits<qint16>::min();
+constexpr qint64 I16Min = std::numeric_limits<qint16>::min();
 
 // The ranges a fare digit (four cells) holds. Its zero mode and fill have no lower bound
 // (a negative fill means none), so files that K41 writes with such values build again.
-const Member<DegitUserInfo> kDigitMembers[] = {
+const Member<DegitUserInfo> DigitMembers[] = {
     {"Shift", 0, 3, [](DegitUserInfo& d, qint64 v) { d.Shift = qint16(v); }},
-    {"ZeroMode", kI16Min, 3, [](DegitUserInfo& d, qint64 v) { d.ZeroMode = qint16(v); }},
-    {"FillZero", kI16Min, 4, [](DegitUserInfo& d, qint64 v) { d.FillZero = qint16(v); }},
+    {"ZeroMode", I16Min, 3, [](DegitUserInfo& d, qint64 v) { d.ZeroMode = qint16(v); }},
+    {"FillZero", I16Min, 4, [](DegitUserInfo& d, qint64 v) { d.FillZero = qint16(v); }},
 };
 
 } // namespace
@@ -216,19 +216,19 @@ In4File build(const QByteArray& json) {
         if (const SettingField* f = SettingFields::find(key)) {
             setSetting(*f, it.value(), file.options);
         } else if (key == QLatin1String("CtrlDataInfo")) {
-            setMembers(object(it.value(), key), key, kCtrlMembers, file.ctrl);
+            setMembers(object(it.value(), key), key, CtrlMembers, file.ctrl);
         } else if (key == QLatin1String("FormInfo")) {
-            setMembers(object(it.value(), key), key, kFormMembers, file.form);
+            setMembers(object(it.value(), key), key, FormMembers, file.form);
         } else if (key == QLatin1String("CustomColors")) {
             const QJsonArray a = array(it.value(), key, int(file.options.CustomColors.size()));
             for (int i = 0; i < a.size(); ++i)
                 file.options.CustomColors[i] = OleColor(
-                    integer(a[i], QStringLiteral("CustomColors[%1]").arg(i), 0, kColourMax));
+                    integer(a[i], QStringLiteral("CustomColors[%1]").arg(i), 0, ColourMax));
         } else if (key == QLatin1String("DegitUserInfo")) {
-            const QJsonArray a = array(it.value(), key, kFareDigitCount);
+            const QJsonArray a = array(it.value(), key, FareDigitCount);
             for (int i = 0; i < a.size(); ++i) {
                 const QString path = QStringLiteral("DegitUserInfo[%1]").arg(i);
-                setMembers(object(a[i], path), path, kDigitMembers, file.digits[i]);
+                setMembers(object(a[i], path), path, DigitMembers, file.digits[i]);
             }
         } else {
             throw refused(key, QStringLiteral("unknown key"));

@@ -3,7 +3,7 @@
 // board's controls, the operation panel and the board window rather than in the settings
 // store. The program's windows implement it; tests implement it with plain records.
 // Any method may throw K41Error; the settings file operations report it.
-#include "platform/Colour.h"
+#include "platform/core/Colour.h"
 #include "settings/CtrlDataInfo.h"
 #include "settings/DegitUserInfo.h"
 #include "settings/FormInfo.h"
@@ -57,7 +57,7 @@ class IniHost {
     // The dialog's settings onto the board.
     virtual void SetProp() = 0;
 
-    // Shows a failure of the settings file. The default is a message box with an OK button
-    // only and the application's title.
-    virtual void showIniError(const QString& text);
+    // Shows a failure of the settings file: the program's windows show a message box with an
+    // OK button only and the application's title.
+    virtual void showIniError(const QString& text) = 0;
 };

@@ -1,21 +1,21 @@
 #include "settings/OptionInfo.h"
 
-#include "platform/K41Error.h"
+#include "platform/core/K41Error.h"
 
 #include <array>
 
 namespace {
 
 // The copy order of the dialog, in groups separated by the hooks.
-constexpr std::array kPanelPart = {
+constexpr std::array PanelPart = {
     "FareDataDir", "TapeDataDir", "UseSeiriNumAuto", "SeiriNumColorOff", "SeiriNumColorOn1",
     "SeiriNumColorOn2", "SeiriNumStyle", "SeiriNumZeroFill",
     // The panel radio buttons go in the order of their control indexes 0, 1, 7, 6, 3, 2, 4, 5.
     "PanelAssignAuto", "PanelAssignEach", "PanelOffBuiltin", "PanelOffUser", "PanelOn1Builtin",
     "PanelOn1User", "PanelOn2Builtin", "PanelOn2User", "PanelOffFile", "PanelOn1File",
     "PanelOn2File"};
-constexpr std::array kDigitColourPart = {"DegitBackColor", "DegitUnlitColor", "DegitLitColor"};
-constexpr std::array kRestPart = {
+constexpr std::array DigitColourPart = {"DegitBackColor", "DegitUnlitColor", "DegitLitColor"};
+constexpr std::array RestPart = {
     "InfoOrderUse", "InfoOrderPos", "InfoOrderFromZero", "InfoSeiriNumUse", "InfoSeiriNumPos",
     "InfoKeitouUse", "InfoKeitouPos", "InfoColumnUse", "InfoColumnNo", "InfoColumnPos",
     "ChimeiBackColor", "ChimeiForeColor", "ChimeiFontMode", "ChimeiFontBold", "TsugiwaMode",
@@ -26,20 +26,20 @@ constexpr std::array kRestPart = {
     "SoundMove3", "SoundPreSync", "SoundPreAsync", "SoundPreAlways", "SoundPreByFlag",
     "SoundPreFile", "SoundPre1", "SoundPre2", "SoundPre3", "UseSeiriPrev", "SeiriPlgFile",
     "SeiriDateAuto", "SeiriDateHold", "SeiriDateFixed", "SeiriDateValue"};
-constexpr size_t kCopyCount = kPanelPart.size() + kDigitColourPart.size() + kRestPart.size();
-static_assert(kCopyCount == 65);
+constexpr size_t CopyCount = PanelPart.size() + DigitColourPart.size() + RestPart.size();
+static_assert(CopyCount == 65);
 
-const std::array<const SettingField*, kCopyCount>& copyOrder() {
+const std::array<const SettingField*, CopyCount>& copyOrder() {
     static const auto order = [] {
-        std::array<const SettingField*, kCopyCount> out{};
+        std::array<const SettingField*, CopyCount> out{};
         size_t n = 0;
         auto add = [&](const auto& names) {
             for (const char* name : names)
                 out[n++] = SettingFields::find(QLatin1String(name));
         };
-        add(kPanelPart);
-        add(kDigitColourPart);
-        add(kRestPart);
+        add(PanelPart);
+        add(DigitColourPart);
+        add(RestPart);
         return out;
     }();
     return order;
@@ -116,10 +116,10 @@ std::span<const SettingField* const> optionCopyOrder() {
 void SetOptionInfo(const Settings& record, Settings& store, const OptionInfoHooks& hooks) {
     const auto& order = copyOrder();
     size_t i = 0;
-    for (; i < kPanelPart.size(); ++i)
+    for (; i < PanelPart.size(); ++i)
         copyField(*order[i], record, store, hooks);
     if (hooks.panelSettingsApplied) hooks.panelSettingsApplied();
-    for (; i < kPanelPart.size() + kDigitColourPart.size(); ++i)
+    for (; i < PanelPart.size() + DigitColourPart.size(); ++i)
         copyField(*order[i], record, store, hooks);
     if (hooks.digitColoursApplied) hooks.digitColoursApplied();
     for (; i < order.size(); ++i)

@@ -20,7 +20,7 @@ QStringList numberingStyles() {
         QStringLiteral("「券無し」、1,2...23"),      QStringLiteral("「券無し」、2,3...24"),
         QStringLiteral("(無地)、1,2...23"),          QStringLiteral("(無地)、2,3...24"),
     };
-    Q_ASSERT(out.size() == kNumberingStyleCount);
+    Q_ASSERT(out.size() == NumberingStyleCount);
     return out;
 }
 

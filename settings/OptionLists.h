@@ -5,12 +5,12 @@
 
 namespace OptionLists {
 
-constexpr int kDigitPositionCount = 24;  // Combo4 0 to 3: "1" to "24"
-constexpr int kFareColumnCount = 150;    // Combo1 and Combo4 4: "1" to "150"
-constexpr int kNumberingStyleCount = 12; // Combo2
-constexpr int kChimeiFontModeCount = 5;  // Combo3
-constexpr int kTsugiwaFontModeCount = 4; // Combo5
-constexpr int kTsugiwaModeCount = 3;     // Combo6
+constexpr int DigitPositionCount = 24;  // Combo4 0 to 3: "1" to "24"
+constexpr int FareColumnCount = 150;    // Combo1 and Combo4 4: "1" to "150"
+constexpr int NumberingStyleCount = 12; // Combo2
+constexpr int ChimeiFontModeCount = 5;  // Combo3
+constexpr int TsugiwaFontModeCount = 4; // Combo5
+constexpr int TsugiwaModeCount = 3;     // Combo6
 
 // "1" to "count".
 QStringList numbers(int count);

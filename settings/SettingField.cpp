@@ -38,7 +38,7 @@ enum Group {
 };
 
 #define F(x) #x, &S::x
-const std::array<SettingField, 65> kFields = {{
+const std::array<SettingField, 65> Fields = {{
     text(F(FareDataDir)),
     text(F(TapeDataDir)),
 
@@ -46,7 +46,7 @@ const std::array<SettingField, 65> kFields = {{
     colour(F(SeiriNumColorOff)),
     colour(F(SeiriNumColorOn1)),
     colour(F(SeiriNumColorOn2)),
-    index(F(SeiriNumStyle), OptionLists::kNumberingStyleCount),
+    index(F(SeiriNumStyle), OptionLists::NumberingStyleCount),
     check(F(SeiriNumZeroFill)),
     choice(F(PanelAssignAuto), PanelAssign),
     choice(F(PanelAssignEach), PanelAssign),
@@ -64,23 +64,23 @@ const std::array<SettingField, 65> kFields = {{
     colour(F(DegitUnlitColor)),
     colour(F(DegitLitColor)),
     check(F(InfoOrderUse)),
-    index(F(InfoOrderPos), OptionLists::kDigitPositionCount),
+    index(F(InfoOrderPos), OptionLists::DigitPositionCount),
     check(F(InfoOrderFromZero)),
     check(F(InfoSeiriNumUse)),
-    index(F(InfoSeiriNumPos), OptionLists::kDigitPositionCount),
+    index(F(InfoSeiriNumPos), OptionLists::DigitPositionCount),
     check(F(InfoKeitouUse)),
-    index(F(InfoKeitouPos), OptionLists::kDigitPositionCount),
+    index(F(InfoKeitouPos), OptionLists::DigitPositionCount),
     check(F(InfoColumnUse)),
-    index(F(InfoColumnNo), OptionLists::kFareColumnCount),
-    index(F(InfoColumnPos), OptionLists::kDigitPositionCount),
+    index(F(InfoColumnNo), OptionLists::FareColumnCount),
+    index(F(InfoColumnPos), OptionLists::DigitPositionCount),
 
     colour(F(ChimeiBackColor)),
     colour(F(ChimeiForeColor)),
-    index(F(ChimeiFontMode), OptionLists::kChimeiFontModeCount),
+    index(F(ChimeiFontMode), OptionLists::ChimeiFontModeCount),
     check(F(ChimeiFontBold)),
-    index(F(TsugiwaMode), OptionLists::kTsugiwaModeCount),
+    index(F(TsugiwaMode), OptionLists::TsugiwaModeCount),
     colour(F(TsugiwaColor)),
-    index(F(TsugiwaFontMode), OptionLists::kTsugiwaFontModeCount),
+    index(F(TsugiwaFontMode), OptionLists::TsugiwaFontModeCount),
     check(F(TsugiwaBold)),
 
     text(F(SoundKeitouSet)),
@@ -90,7 +90,7 @@ const std::array<SettingField, 65> kFields = {{
     choice(F(SoundMoveSync), MovePlay),
     choice(F(SoundMoveAsync), MovePlay),
     text(F(SoundMoveFile)),
-    index(F(SoundMoveColumn), OptionLists::kFareColumnCount),
+    index(F(SoundMoveColumn), OptionLists::FareColumnCount),
     text(F(SoundMove1)),
     text(F(SoundMove2)),
     text(F(SoundMove3)),
@@ -117,11 +117,11 @@ const std::array<SettingField, 65> kFields = {{
 namespace SettingFields {
 
 std::span<const SettingField> all() {
-    return kFields;
+    return Fields;
 }
 
 const SettingField* find(const QString& name) {
-    for (const SettingField& f : kFields)
+    for (const SettingField& f : Fields)
         if (name == QLatin1String(f.name)) return &f;
     return nullptr;
 }

@@ -5,8 +5,7 @@
 // file keeps them); index = qint16 list position, -1 = nothing selected; colour = OleColor;
 // text = QString (kept exactly as written, Windows paths included).
 // SettingFields (settings/SettingField.h) lists them with their kinds, lists and radio groups.
-#include "platform/Colour.h"
-#include "platform/ZKP4Res.h"
+#include "platform/core/Colour.h"
 
 #include <QString>
 
@@ -89,7 +88,7 @@ struct Settings {
     QString SeiriDateValue; // "yyyy/mm/dd"; today's date after start-up
 
     // The colour picker's custom colours.
-    ZKP4Res::CustomColors CustomColors{};
+    Colour::CustomColors CustomColors{};
 
     Settings();
 };

@@ -1,7 +1,8 @@
 #include "settings/mdlIniIoEx.h"
 
-#include "platform/AppInfo.h"
-#include "platform/K41Error.h"
+#include "platform/core/AppInfo.h"
+#include "platform/core/FileReader.h"
+#include "platform/core/K41Error.h"
 #include "settings/In4File.h"
 
 #include <QDir>
@@ -16,12 +17,8 @@ namespace mdlIniIoEx {
 namespace {
 
 QByteArray readSettingsBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) throw K41Error::fromFile(file, path);
     // Bytes after the last field are never used; a huge file must not be loaded whole.
-    const QByteArray bytes = file.read(In4Format::kMaxFileSize);
-    if (file.error() != QFileDevice::NoError) throw K41Error::fromFile(file, path);
-    return bytes;
+    return FileReader::read(path, In4Format::MaxFileSize);
 }
 
 K41Error openFailure(const QSaveFile& file, const QString& path) {
@@ -56,14 +53,9 @@ void writeSettingsBytes(const QString& path, const QByteArray& bytes) {
 template <typename Work> void reporting(IniHost& host, Work&& work) {
     try {
         work();
-    } catch (const K41Error& e) {
+    } catch (const std::exception& failure) {
+        const K41Error e = K41Error::from(failure);
         host.showIniError(errorText(e.number(), e.description()));
-    } catch (const std::bad_alloc&) {
-        host.showIniError(
-            errorText(K41Error::OutOfMemory, QStringLiteral("メモリが不足しています。")));
-    } catch (const std::exception& e) {
-        host.showIniError(
-            errorText(51, QStringLiteral("内部エラー: %1").arg(QString::fromLocal8Bit(e.what()))));
     }
 }
 
@@ -77,7 +69,7 @@ QString errorText(int number, const QString& description) {
 void SaveIniFile(const QString& path, IniHost& host) {
     reporting(host, [&] {
         In4File file;
-        for (int i = 1; i <= kFareDigitCount; ++i)
+        for (int i = 1; i <= FareDigitCount; ++i)
             file.digits[i - 1] = host.fareDigitUserInfo(i);
         file.options = GetOptionInfo(host.settings());
         file.ctrl = host.GetCtrlDataInfo();
@@ -100,7 +92,7 @@ void LoadIniFile(const QString& path, IniHost& host) {
 
         const DigitColours colours{saved.DegitBackColor, saved.DegitUnlitColor,
                                    saved.DegitLitColor};
-        for (int i = 1; i <= kFareDigitCount; ++i)
+        for (int i = 1; i <= FareDigitCount; ++i)
             host.setFareDigit(i, file.digits[i - 1], colours);
         host.setClockDigitColours(0, colours);
         host.setClockDigitColours(1, colours);

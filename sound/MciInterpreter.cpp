@@ -1,7 +1,7 @@
 #include "sound/MciInterpreter.h"
 
-#include "platform/HeldWait.h"
-#include "platform/PathResolver.h"
+#include "platform/core/HeldWait.h"
+#include "platform/core/PathResolver.h"
 #include "sound/MidiRenderer.h"
 #include "sound/WaveDecoder.h"
 
@@ -92,9 +92,8 @@ std::shared_ptr<const PcmBuffer> MciInterpreter::decode(const QString& path,
             return type == MciCommand::DeviceType::WaveAudio ? WaveDecoder::decode(path, rate)
                                                              : midi->render(path);
         });
-    constexpr auto kQuickDecode = std::chrono::milliseconds(30);
-    if (result.wait_for(kQuickDecode) != std::future_status::ready &&
-        QCoreApplication::instance()) {
+    constexpr auto QuickDecode = std::chrono::milliseconds(30);
+    if (result.wait_for(QuickDecode) != std::future_status::ready && QCoreApplication::instance()) {
         HeldWait::until(
             [&] { return result.wait_for(std::chrono::seconds(0)) == std::future_status::ready; });
     }

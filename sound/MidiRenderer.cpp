@@ -1,5 +1,8 @@
 #include "sound/MidiRenderer.h"
 
+#include "platform/core/FileReader.h"
+#include "platform/core/K41Error.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QScopeGuard>
@@ -75,9 +78,13 @@ bool MidiRenderer::ensureSynth() {
 }
 
 std::shared_ptr<const PcmBuffer> MidiRenderer::render(const QString& path) {
-    QFile file(path);
-    if (file.size() > MaxFileBytes || !file.open(QIODevice::ReadOnly)) return nullptr;
-    const QByteArray data = file.readAll();
+    QByteArray data;
+    try {
+        data = FileReader::read(path, MaxFileBytes + 1);
+    } catch (const K41Error&) {
+        return nullptr;
+    }
+    if (data.size() > MaxFileBytes) return nullptr;
     if (!data.startsWith("MThd")) return nullptr;
     if (!ensureSynth()) return nullptr;
 

@@ -1,5 +1,7 @@
 #include "sound/WaveDecoder.h"
 
+#include "platform/core/FileReader.h"
+#include "platform/core/K41Error.h"
 #include "sound/Resampler.h"
 
 #include <QFile>
@@ -10,8 +12,14 @@
 namespace WaveDecoder {
 
 std::shared_ptr<const PcmBuffer> decode(const QString& path, int rate) {
+    int fd = -1;
+    try {
+        fd = FileReader::openRegular(path);
+    } catch (const K41Error&) {
+        return nullptr;
+    }
     SF_INFO info{};
-    SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
+    SNDFILE* file = sf_open_fd(fd, SFM_READ, &info, SF_TRUE);
     if (!file) return nullptr;
     const auto closeFile = qScopeGuard([file] { sf_close(file); });
     if (info.channels < 1 || info.samplerate < 1 || info.frames < 1) return nullptr;

@@ -1,8 +1,8 @@
 #include "sound/mdlSndAPI.h"
 
-#include "platform/AppInfo.h"
-#include "platform/HeldWait.h"
-#include "platform/PathResolver.h"
+#include "platform/core/AppInfo.h"
+#include "platform/core/HeldWait.h"
+#include "platform/core/PathResolver.h"
 #include "sound/MciInterpreter.h"
 
 #include <QFileInfo>

@@ -1,5 +1,6 @@
 #include "controls/digit/DegitRenderer.h"
 
+#include "platform/QtColour.h"
 #include <QPainter>
 #include <cmath>
 #include <cstring>

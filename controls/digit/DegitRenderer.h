@@ -4,7 +4,7 @@
 // The unlit pattern and the lit glyphs are cached per face, size and colours, so a redraw
 // is one copy and a few small blits.
 #include "controls/digit/SegmentFont.h"
-#include "platform/Colour.h"
+#include "platform/core/Colour.h"
 
 #include <QHash>
 #include <QImage>

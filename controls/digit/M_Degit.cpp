@@ -3,9 +3,10 @@
 #include "controls/digit/DegitRenderer.h"
 #include "controls/digit/DegitText.h"
 #include "controls/digit/SegmentFont.h"
-#include "platform/PropertyBag.h"
-#include "platform/Twips.h"
+#include "platform/QtColour.h"
 #include "platform/ZKP4Res.h"
+#include "platform/core/PropertyBag.h"
+#include "platform/core/Twips.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -88,10 +89,6 @@ void M_Degit::setValue(const QVariant& value) {
 void M_Degit::setBackColor(OleColor colour) {
     m_backColor = colour;
     DrawDegit(m_value, m_baseForeColor, m_degitForeColor);
-}
-
-WId M_Degit::hwnd() const {
-    return winId();
 }
 
 int M_Degit::ShowSetDlg() {

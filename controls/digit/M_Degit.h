@@ -9,7 +9,7 @@
 // DegitStyle, Value, BackColor), when ShowSetDlg returns or when ResetDegit runs. FillZero,
 // ZeroMode and Shift are stored without redrawing: write Value again to show their effect.
 // Writes never fail; out-of-range values are corrected as each setter says.
-#include "platform/Colour.h"
+#include "platform/core/Colour.h"
 
 #include <QImage>
 #include <QVariant>
@@ -58,8 +58,6 @@ class M_Degit : public QWidget {
     // Background of the drawing surface. Redraws.
     OleColor BackColor() const { return m_backColor; }
     void setBackColor(OleColor colour);
-    // The control's own native window (created on first call).
-    WId hwnd() const;
 
     // Opens the zero-display dialog over this control, stores the zero mode, shift and fill
     // the dialog leaves as they are (without the setters' corrections), redraws and returns

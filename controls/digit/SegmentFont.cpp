@@ -1,6 +1,6 @@
 #include "controls/digit/SegmentFont.h"
 
-#include "platform/Twips.h"
+#include "platform/core/Twips.h"
 
 #include <QPolygonF>
 #include <QTransform>

@@ -4,6 +4,7 @@
 #include "controls/stopname/ChimeiText.h"
 #include "controls/stopname/DotGlyph.h"
 #include "platform/Fonts.h"
+#include "platform/QtColour.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -13,8 +13,8 @@
 // Speed and ScrollStartWait act on a running scroll at once. Every write emits
 // PropertyChanged with the property's name.
 #include "controls/stopname/ChimeiScroll.h"
-#include "platform/Colour.h"
-#include "platform/PropertyBag.h"
+#include "platform/core/Colour.h"
+#include "platform/core/PropertyBag.h"
 
 #include <QElapsedTimer>
 #include <QImage>

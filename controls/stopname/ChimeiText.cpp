@@ -1,7 +1,7 @@
 #include "controls/stopname/ChimeiText.h"
 
-#include "platform/Codec932.h"
 #include "platform/Fonts.h"
+#include "platform/core/Codec932.h"
 
 namespace ChimeiText {
 

@@ -1,11 +1,10 @@
 #include "platform/ticket/TicketPluginReader.h"
 
-#include "platform/K41Error.h"
-#include "platform/PathResolver.h"
+#include "platform/core/FileReader.h"
+#include "platform/core/K41Error.h"
+#include "platform/core/PathResolver.h"
 #include "platform/ticket/StrictJson.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonDocument>
 #include <QStringDecoder>
 #include <limits>
@@ -265,25 +264,13 @@ Result readFile(const QString& stored) {
         result.reason = QStringLiteral("プラグインが指定されていません");
         return result;
     }
-    const QString path = PathResolver::resolve(stored);
-    const QFileInfo info(path);
-    // A pipe or a device would block the open or the read for as long as nobody writes.
-    if (info.exists() && !info.isFile() && !info.isDir()) {
-        result.reason = QStringLiteral("通常のファイルではないため読み込めません: %1").arg(stored);
-        return result;
+    try {
+        // One byte more than allowed is enough to know the file is too large.
+        return parse(FileReader::read(PathResolver::resolve(stored), MaxFileBytes + 1));
+    } catch (const K41Error& e) {
+        result.reason = e.description();
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.reason = K41Error::fromFile(file, stored).description();
-        return result;
-    }
-    // One byte more than allowed is enough to know the file is too large.
-    const QByteArray bytes = file.read(MaxFileBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        result.reason = K41Error::fromFile(file, stored).description();
-        return result;
-    }
-    return parse(bytes);
+    return result;
 }
 
 } // namespace TicketPluginReader

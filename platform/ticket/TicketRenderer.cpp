@@ -1,6 +1,6 @@
 #include "platform/ticket/TicketRenderer.h"
 
-#include "platform/Twips.h"
+#include "platform/core/Twips.h"
 #include "platform/ticket/BarcodeSymbol.h"
 #include "platform/ticket/TicketContent.h"
 

@@ -5,10 +5,11 @@
 #include "app/Form1.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
+#include "faredata/Hy3File.h"
 #include "panel/DialFace.h"
-#include "panel/Hy3File.h"
 #include "panel/KeypadFace.h"
 #include "panel/frmCtl.h"
+#include "tests/common/ModalUtil.h"
 #include "tests/common/TestUtil.h"
 
 #include <QElapsedTimer>

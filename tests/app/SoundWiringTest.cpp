@@ -5,7 +5,7 @@
 #include "app/Form1.h"
 #include "panel/KeypadFace.h"
 #include "panel/frmCtl.h"
-#include "platform/AppInfo.h"
+#include "platform/core/AppInfo.h"
 #include "sound/MciInterpreter.h"
 #include "tests/sound/SoundFiles.h"
 

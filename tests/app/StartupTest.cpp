@@ -1,12 +1,14 @@
 // Start-up, quitting and the settings file seen from the windows: what a user finds on the
 // board and the panel after a restart.
+#include "platform/QtColour.h"
 #include "tests/app/AppFixture.h"
 
 #include "app/Form1.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "panel/frmCtl.h"
-#include "platform/Twips.h"
+#include "platform/core/Twips.h"
+#include "tests/common/ModalUtil.h"
 #include "tests/common/TestUtil.h"
 
 #include <QCheckBox>

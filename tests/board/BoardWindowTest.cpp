@@ -6,6 +6,7 @@
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "platform/Fonts.h"
 #include "settings/Settings.h"
+#include "tests/common/ModalUtil.h"
 #include "tests/common/TestUtil.h"
 
 #include <gtest/gtest.h>

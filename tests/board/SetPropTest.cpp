@@ -1,10 +1,12 @@
 // Applying the settings to the board: what the ticket numbers and digits show afterwards.
-#include "settings/SetProp.h"
+#include "app/SetProp.h"
 #include "app/Form1.h"
 #include "app/mdlK41_000.h"
 #include "controls/digit/M_Degit.h"
+#include "controls/stopname/ChimeiCtl_DX.h"
 #include "platform/Fonts.h"
 #include "settings/Settings.h"
+#include "tests/common/ModalUtil.h"
 #include "tests/common/TestUtil.h"
 
 #include <gtest/gtest.h>
@@ -93,20 +95,34 @@ TEST(SetProp, FareAndClockDigitsTakeTheThreeDigitColours) {
 
 TEST(SetProp, EndsWithTheStopNameAndBacklightStepsAndRepeatsToTheSameBoard) {
     Settings s;
+    s.ChimeiBackColor = Colour::rgb(10, 20, 30);
+    s.ChimeiForeColor = Colour::rgb(200, 100, 0);
+    s.ChimeiFontMode = 2;
+    s.ChimeiFontBold = 1;
+    s.TsugiwaMode = 0;
+    s.TsugiwaColor = Colour::rgb(0, 255, 0);
+    s.TsugiwaFontMode = 1;
+    s.TsugiwaBold = 1;
     Form1 board(s);
     QStringList steps;
-    board.onApplyStopName = [&](const Settings& got) {
-        EXPECT_EQ(&got, &s);
-        // The ticket numbers and digits are done by now.
-        EXPECT_EQ(board.TimeDegit[1]->DegitForeColor(), s.DegitLitColor);
-        steps << "stopname";
+    board.onApplyBacklight = [&](int state) {
+        // The stop-name line is done by now.
+        EXPECT_EQ(board.ChimeiCtl->TsugiwaColor(), s.TsugiwaColor);
+        steps << QStringLiteral("backlight %1").arg(state);
     };
-    board.onApplyBacklight = [&](int state) { steps << QStringLiteral("backlight %1").arg(state); };
     SetProp(s, board, 1);
+    const ChimeiCtl_DX& line = *board.ChimeiCtl;
+    EXPECT_EQ(line.BackColor(), s.ChimeiBackColor);
+    EXPECT_EQ(line.ForeColor(), s.ChimeiForeColor);
+    EXPECT_EQ(line.FontMode(), 2);
+    EXPECT_TRUE(line.FontBold());
+    EXPECT_EQ(line.TsugiwaMode(), 0);
+    EXPECT_EQ(line.TsugiwaFontMode(), 1);
+    EXPECT_TRUE(line.TsugiwaBold());
     const QString firstCaption = board.lblSeiriNum[9]->text();
     const QImage firstDigit = board.Degit[9]->backBuffer();
     SetProp(s, board, 5);
-    EXPECT_EQ(steps, (QStringList{"stopname", "backlight 1", "stopname", "backlight 2"}));
+    EXPECT_EQ(steps, (QStringList{"backlight 1", "backlight 2"}));
     EXPECT_EQ(board.lblSeiriNum[9]->text(), firstCaption);
     EXPECT_EQ(board.Degit[9]->backBuffer(), firstDigit);
 }

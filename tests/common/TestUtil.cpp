@@ -2,13 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QTimer>
 
 namespace TestUtil {
 
@@ -23,27 +20,6 @@ QByteArray readFile(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return {};
     return f.readAll();
-}
-
-void onNextModal(std::function<void(QWidget*)> action, int timeoutMs) {
-    auto* timer = new QTimer;
-    auto* clock = new QElapsedTimer;
-    clock->start();
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, clock, action, timeoutMs] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            delete clock;
-            action(modal);
-        } else if (clock->elapsed() > timeoutMs) {
-            timer->stop();
-            timer->deleteLater();
-            delete clock;
-            ADD_FAILURE() << "no modal widget appeared";
-        }
-    });
-    timer->start();
 }
 
 ProgramRun runProgram(const QString& program, const QStringList& args) {

@@ -3,18 +3,12 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <QWidget>
-#include <functional>
 
 namespace TestUtil {
 
 // Writes `bytes` to `path`, creating folders; fails the test on error.
 void writeFile(const QString& path, const QByteArray& bytes);
 QByteArray readFile(const QString& path);
-
-// Runs `action` on the next modal widget (dialog or message box) as soon as it appears,
-// from the event loop. Use before calling code that opens a modal dialog and waits.
-void onNextModal(std::function<void(QWidget*)> action, int timeoutMs = 5000);
 
 // What a program printed and how it ended (exitCode -1: crashed or timed out).
 struct ProgramRun {

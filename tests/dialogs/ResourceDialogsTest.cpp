@@ -1,6 +1,7 @@
 // The resource library's general dialogs, driven as a user would: each test answers the
 // modal dialog from the event loop and checks what the caller gets back.
 #include "platform/ZKP4Res.h"
+#include "tests/common/ModalUtil.h"
 #include "tests/common/TestUtil.h"
 
 #include <gtest/gtest.h>

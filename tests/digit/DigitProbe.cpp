@@ -1,6 +1,7 @@
 #include "tests/digit/DigitProbe.h"
 
 #include "controls/digit/M_Degit.h"
+#include "platform/QtColour.h"
 
 #include <QColor>
 #include <QImage>

@@ -1,6 +1,6 @@
 #include "controls/digit/M_Degit.h"
-#include "platform/PropertyBag.h"
-#include "platform/Twips.h"
+#include "platform/core/PropertyBag.h"
+#include "platform/core/Twips.h"
 #include "tests/digit/DigitProbe.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 #include "controls/digit/M_Degit.h"
 #include "platform/ZKP4Res.h"
+#include "tests/common/ModalUtil.h"
 #include "tests/common/TestUtil.h"
 #include "tests/digit/DigitProbe.h"
 

@@ -1,9 +1,9 @@
-#include "panel/FareDisplay.h"
+#include "faredata/FareDisplay.h"
 
-#include "panel/DispDataHost.h"
-#include "panel/FareTable.h"
-#include "panel/RouteState.h"
-#include "platform/K41Error.h"
+#include "faredata/DispDataHost.h"
+#include "faredata/FareTable.h"
+#include "faredata/RouteState.h"
+#include "platform/core/K41Error.h"
 #include "settings/Settings.h"
 
 #include <QMap>

@@ -1,7 +1,7 @@
-#include "panel/FareTable.h"
-#include "panel/RouteState.h"
+#include "faredata/FareTable.h"
+#include "faredata/RouteState.h"
 
-#include "platform/K41Error.h"
+#include "platform/core/K41Error.h"
 
 #include <gtest/gtest.h>
 

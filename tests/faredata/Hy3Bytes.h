@@ -1,7 +1,7 @@
 #pragma once
 // Builds fare data bytes field by field, so tests state the file layout independently of the
 // writer under test.
-#include "panel/FareRow.h"
+#include "faredata/FareRow.h"
 
 #include <QByteArray>
 #include <QtEndian>

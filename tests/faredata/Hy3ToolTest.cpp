@@ -1,6 +1,6 @@
-#include "panel/Hy3File.h"
+#include "faredata/Hy3File.h"
 
-#include "platform/K41Error.h"
+#include "platform/core/K41Error.h"
 #include "tests/common/TestUtil.h"
 #include "tests/faredata/Hy3Bytes.h"
 

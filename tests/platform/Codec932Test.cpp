@@ -1,11 +1,6 @@
-#include "platform/Codec932.h"
-#include "platform/Twips.h"
-#include "platform/ZKP4Res.h"
+#include "platform/core/Codec932.h"
 
-#include <climits>
 #include <gtest/gtest.h>
-
-using namespace ZKP4Res;
 
 TEST(Codec932, EncodesJapaneseAsWindowsDoes) {
     EXPECT_EQ(Codec932::encode(QStringLiteral("次は")), QByteArray("\x8E\x9F\x82\xCD"));
@@ -31,26 +26,4 @@ TEST(Codec932, LinuxLookAlikesMapToTheirWindowsForms) {
     EXPECT_EQ(Codec932::encode(QStringLiteral("\u00A3")),
               Codec932::encode(QStringLiteral("\uFFE1")));
     EXPECT_TRUE(Codec932::canEncode(QStringLiteral("\u2016\u00A2\u00AC")));
-}
-
-TEST(ResourceLibraryText, ByteLengthAndSliceCountCodePageBytes) {
-    EXPECT_EQ(LenB_ASCII(QStringLiteral("駅前")), 4);
-    EXPECT_EQ(LenB_ASCII(QStringLiteral("A駅1")), 4);
-    EXPECT_EQ(LenB_ASCII(QString()), 0);
-    EXPECT_EQ(MidB_ASCII(QStringLiteral("駅前通り"), 3, 2), QStringLiteral("前"));
-    EXPECT_EQ(MidB_ASCII(QStringLiteral("AB駅"), 1, 2), QStringLiteral("AB"));
-    EXPECT_EQ(MidB_ASCII(QStringLiteral("ABC"), 3, 2), QStringLiteral("C"));
-    EXPECT_EQ(MidB_ASCII(QStringLiteral("ABC"), 5, 2), QString());
-    EXPECT_EQ(MidB_ASCII(QStringLiteral("ABC"), 0, 2), QString());
-}
-
-TEST(Twips, FifteenTwipsMakeOnePixel) {
-    EXPECT_EQ(Twips::toPixels(8145), 543);
-    EXPECT_EQ(Twips::toPixels(4995), 333);
-    EXPECT_EQ(Twips::toPixels(-15), -1);
-    EXPECT_EQ(Twips::fromPixels(432), 6480);
-    EXPECT_EQ(Twips::toPixels(705, 1815, 1140, 435), QRect(47, 121, 76, 29));
-    // Positions read from a settings file may be anywhere in the 32-bit range.
-    EXPECT_EQ(Twips::toPixels(INT_MAX), 143165576);
-    EXPECT_EQ(Twips::toPixels(INT_MIN), -143165577);
 }

@@ -1,4 +1,4 @@
-#include "platform/K41Error.h"
+#include "platform/core/K41Error.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "platform/PathResolver.h"
+#include "platform/core/PathResolver.h"
 
 #include "tests/common/TestUtil.h"
 

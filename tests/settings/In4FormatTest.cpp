@@ -1,4 +1,4 @@
-#include "platform/K41Error.h"
+#include "platform/core/K41Error.h"
 #include "settings/In4File.h"
 #include "tests/settings/HandBuiltIn4.h"
 
@@ -47,7 +47,7 @@ In4File unusualFile() {
         s.CustomColors[i] = OleColor(i * 1000 + 7);
     f.ctrl = {1, 2000, 3000, 1, 1, -45000, 99999};
     f.form = {123456789, -1};
-    for (int i = 0; i < kFareDigitCount; ++i)
+    for (int i = 0; i < FareDigitCount; ++i)
         f.digits[i] = {qint16(i % 4), qint16(3 - i % 4), qint16(i % 5)};
     return f;
 }

@@ -1,4 +1,4 @@
-#include "platform/K41Error.h"
+#include "platform/core/K41Error.h"
 #include "settings/In4File.h"
 #include "settings/mdlIniIoEx.h"
 #include "tests/common/TestUtil.h"
@@ -258,7 +258,7 @@ class ReadOnlyFolder : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        if (geteuid() == 0 && chown(dir.path().toLocal8Bit().constData(), kNobody, kNobody) != 0)
+        if (geteuid() == 0 && chown(dir.path().toLocal8Bit().constData(), Nobody, Nobody) != 0)
             GTEST_SKIP() << "running as root without the right to hand the folder to nobody";
     }
     void TearDown() override {
@@ -267,7 +267,7 @@ class ReadOnlyFolder : public ::testing::Test {
     void writeOld(QFile::Permissions permissions) {
         TestUtil::writeFile(path(), "old settings");
         QFile::setPermissions(path(), permissions);
-        if (geteuid() == 0) ASSERT_EQ(chown(path().toLocal8Bit().constData(), kNobody, kNobody), 0);
+        if (geteuid() == 0) ASSERT_EQ(chown(path().toLocal8Bit().constData(), Nobody, Nobody), 0);
     }
     void lockFolder() { QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner); }
     QString path() const { return settingsPath(dir); }
@@ -281,7 +281,7 @@ class ReadOnlyFolder : public ::testing::Test {
         if (geteuid() != 0) return run();
         const pid_t child = fork();
         if (child == 0) {
-            if (setgid(kNobody) != 0 || setuid(kNobody) != 0) _exit(99); // shows as a failure
+            if (setgid(Nobody) != 0 || setuid(Nobody) != 0) _exit(99); // shows as a failure
             _exit(run());
         }
         int status = 0;
@@ -289,7 +289,7 @@ class ReadOnlyFolder : public ::testing::Test {
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
-    static constexpr uid_t kNobody = 65534;
+    static constexpr uid_t Nobody = 65534;
     QTemporaryDir dir;
 };
 

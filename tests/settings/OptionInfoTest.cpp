@@ -1,5 +1,5 @@
 #include "settings/OptionInfo.h"
-#include "platform/K41Error.h"
+#include "platform/core/K41Error.h"
 
 #include <gtest/gtest.h>
 

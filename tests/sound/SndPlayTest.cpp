@@ -1,6 +1,6 @@
 #include "sound/mdlSndAPI.h"
 
-#include "platform/AppInfo.h"
+#include "platform/core/AppInfo.h"
 #include "sound/MciInterpreter.h"
 #include "sound/MidiRenderer.h"
 #include "tests/sound/SoundFiles.h"

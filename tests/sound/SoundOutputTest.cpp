@@ -2,8 +2,8 @@
 // stereo float frames written at the pace of a real device.
 #include "sound/mdlSndAPI.h"
 
-#include "platform/AppInfo.h"
-#include "platform/HeldWait.h"
+#include "platform/core/AppInfo.h"
+#include "platform/core/HeldWait.h"
 #include "sound/MciInterpreter.h"
 #include "sound/MidiRenderer.h"
 #include "sound/SdlAudioEngine.h"

@@ -6,7 +6,7 @@
 #include "app/Form1.h"
 #include "app/Startup.h"
 #include "panel/frmCtl.h"
-#include "platform/HeldWait.h"
+#include "platform/core/HeldWait.h"
 
 #include <QApplication>
 #include <QImage>

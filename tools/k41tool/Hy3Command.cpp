@@ -7,9 +7,10 @@
 // first character is an unquoted '#' is a comment; blank lines are skipped.
 #include "tools/k41tool/Commands.h"
 
-#include "panel/Hy3File.h"
-#include "platform/Codec932.h"
-#include "platform/K41Error.h"
+#include "faredata/Hy3File.h"
+#include "platform/core/Codec932.h"
+#include "platform/core/FileReader.h"
+#include "platform/core/K41Error.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -133,10 +134,16 @@ int dump(const QString& file) {
 }
 
 int build(const QString& csvPath, const QString& outPath) {
-    QFile in(csvPath);
-    if (!in.open(QIODevice::ReadOnly))
-        return fail(csvPath, K41Error::fromFile(in, csvPath).description());
-    QByteArray bytes = in.readAll();
+    // A route of 301 rows stays far below this; the limit keeps a wrong argument from being
+    // read whole.
+    constexpr qint64 MaxCsvBytes = 64 * 1024 * 1024;
+    QByteArray bytes;
+    try {
+        bytes = FileReader::read(csvPath, MaxCsvBytes + 1);
+    } catch (const K41Error& e) {
+        return fail(csvPath, e.description());
+    }
+    if (bytes.size() > MaxCsvBytes) return fail(csvPath, QStringLiteral("ファイルが大きすぎます"));
     if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
     const QString text = QString::fromUtf8(bytes);
     if (text.contains(QChar::ReplacementCharacter))

@@ -1,7 +1,8 @@
 // k41tool in4: shows a settings file as JSON and builds one from JSON.
 #include "tools/k41tool/Commands.h"
 
-#include "platform/K41Error.h"
+#include "platform/core/FileReader.h"
+#include "platform/core/K41Error.h"
 #include "settings/In4File.h"
 #include "settings/In4Json.h"
 
@@ -17,15 +18,11 @@ int fail(const QString& message) {
 }
 
 QByteArray readAll(const QString& path, qsizetype limit) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) throw K41Error::fromFile(file, path);
-    const QByteArray bytes = file.read(limit);
-    if (file.error() != QFileDevice::NoError) throw K41Error::fromFile(file, path);
-    return bytes;
+    return FileReader::read(path, limit);
 }
 
 int dump(const QString& path) {
-    const In4File file = In4Format::read(readAll(path, In4Format::kMaxFileSize));
+    const In4File file = In4Format::read(readAll(path, In4Format::MaxFileSize));
     const QByteArray json = In4Json::dump(file);
     std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
     return std::fflush(stdout) == 0 ? 0 : fail(QStringLiteral("cannot write to standard output"));
@@ -34,9 +31,9 @@ int dump(const QString& path) {
 int build(const QString& jsonPath, const QString& outPath) {
     // A JSON description of a settings file stays far below this; the limit only keeps a
     // wrong argument (a disk image, say) from being read whole.
-    constexpr qsizetype kMaxJson = 64 * 1024 * 1024;
-    const QByteArray json = readAll(jsonPath, kMaxJson + 1);
-    if (json.size() > kMaxJson)
+    constexpr qsizetype MaxJson = 64 * 1024 * 1024;
+    const QByteArray json = readAll(jsonPath, MaxJson + 1);
+    if (json.size() > MaxJson)
         return fail(QStringLiteral("%1: too large for a settings description").arg(jsonPath));
     In4File file;
     try {

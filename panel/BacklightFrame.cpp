@@ -1,0 +1,36 @@
+#include "panel/BacklightFrame.h"
+
+#include "panel/PanelWidgets.h"
+#include "platform/core/Twips.h"
+
+#include <QButtonGroup>
+#include <QPushButton>
+
+BacklightFrame::BacklightFrame(QWidget* panel) : QGroupBox(QStringLiteral("バックライト"), panel) {
+    setObjectName(QStringLiteral("Frame2"));
+    setStyleSheet(PanelWidgets::groupStyle());
+    setGeometry(Twips::toPixels(3465, 60, 1695, 720));
+    auto* group = new QButtonGroup(this);
+    group->setExclusive(true);
+    const QString captions[3] = {QStringLiteral("OFF"), QStringLiteral("ON1"),
+                                 QStringLiteral("ON2")};
+    const QString colours[3] = {QStringLiteral("black"), QStringLiteral("red"),
+                                QStringLiteral("blue")};
+    const int lefts[3] = {75, 615, 1140};
+    for (int i = 0; i < 3; ++i) {
+        auto* b = PanelWidgets::makeButton(this, QStringLiteral("Option4(%1)").arg(i), captions[i],
+                                           QRect(lefts[i], 330, 510, 330));
+        b->setCheckable(true);
+        b->setStyleSheet(QStringLiteral("QPushButton { color: %1; }").arg(colours[i]));
+        group->addButton(b, i);
+        Option4[size_t(i)] = b;
+    }
+    Option4[0]->setChecked(true);
+    connect(group, &QButtonGroup::idClicked, this, &BacklightFrame::clicked);
+}
+
+int BacklightFrame::selected() const {
+    for (int i = 0; i < 3; ++i)
+        if (Option4[size_t(i)]->isChecked()) return i;
+    return 0;
+}

@@ -1,0 +1,36 @@
+#pragma once
+// What the operation panel may do to the board: the panel drives the board through this and
+// nothing else, so the board's controls stay the board's own. The board window implements it.
+#include <QString>
+#include <QVariant>
+
+class ChimeiCtl_DX;
+
+class BoardControl {
+  public:
+    virtual ~BoardControl() = default;
+
+    // The board's caption (its window title).
+    virtual void setBoardCaption(const QString& caption) = 0;
+    // Disables or enables the whole board window (while one of the panel's dialogs is open).
+    virtual void setBoardEnabled(bool enabled) = 0;
+
+    // Writes `value` (a number, a text or nothing) into the fare digit of ticket number
+    // `ticket` (1 to 24); ticket 0 is the hidden spare digit.
+    virtual void showFare(int ticket, const QVariant& value) = 0;
+    // Lights every segment of the fare digit of `ticket` (the lamp test), or blanks it.
+    virtual void lampTest(int ticket, bool lit) = 0;
+    // Repaints the board now, before a held wait.
+    virtual void repaintBoard() = 0;
+
+    // Blanks all 24 fares and the clock and stops the clock (the display clear).
+    virtual void clearDisplay() = 0;
+    // Starts the clock again after a display clear, when the clock is shown.
+    virtual void resumeClock() = 0;
+
+    // The stop-name line.
+    virtual ChimeiCtl_DX& stopName() = 0;
+
+    // Called when quitting.
+    virtual void DeleteRgn() = 0;
+};

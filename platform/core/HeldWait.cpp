@@ -1,0 +1,60 @@
+#include "platform/core/HeldWait.h"
+
+#include <QAbstractEventDispatcher>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <vector>
+
+namespace HeldWait {
+
+namespace {
+int g_depth = 0;
+std::vector<std::function<void()>> g_after;
+
+void runAfterActions() {
+    auto actions = std::move(g_after);
+    g_after.clear();
+    for (auto& action : actions)
+        QTimer::singleShot(0, action);
+}
+} // namespace
+
+bool active() {
+    return g_depth > 0;
+}
+
+void afterWait(std::function<void()> action) {
+    if (g_depth == 0) {
+        QTimer::singleShot(0, std::move(action));
+        return;
+    }
+    g_after.push_back(std::move(action));
+}
+
+void until(const std::function<bool()>& done, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    QEventLoop loop;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done() || (timeoutMs >= 0 && clock.elapsed() >= timeoutMs)) loop.quit();
+    });
+    if (done()) return;
+    poll.start();
+    // User input stays queued; paint and timer events still run.
+    ++g_depth;
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (--g_depth == 0) runAfterActions();
+    // Held input otherwise waits for the next window-system event before it is delivered.
+    if (auto* dispatcher = QAbstractEventDispatcher::instance()) dispatcher->wakeUp();
+}
+
+void forMs(int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    until([&] { return clock.elapsed() >= ms; });
+}
+
+} // namespace HeldWait
