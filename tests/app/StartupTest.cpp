@@ -10,6 +10,7 @@
 #include "platform/core/Twips.h"
 #include "tests/common/ModalUtil.h"
 #include "tests/common/TestUtil.h"
+#include "tests/digit/DigitProbe.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -20,6 +21,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
+#include <sys/stat.h>
 
 namespace {
 
@@ -45,6 +47,23 @@ TEST_F(StartupTest, WithoutSettingsTheBoardIsTopLeftAndThePanelBottomRight) {
     EXPECT_EQ(labelColour(board().lblSeiriNum[5]), 16777215u);
     EXPECT_EQ(k41->settings.SeiriNumColorOn1, 12648384u);
     EXPECT_FALSE(QFile::exists(settingsPath())) << "starting writes nothing";
+}
+
+TEST_F(StartupTest, WithoutSettingsTheFaresGlowAmberOverGreyLamps) {
+    start();
+    // The colours a rider sees, written out here rather than taken from the settings store.
+    const QRgb grey = qRgb(128, 128, 128), lampGrey = qRgb(150, 150, 150),
+               amber = qRgb(248, 210, 114);
+    const M_Degit& blank = *board().Degit[7];
+    EXPECT_EQ(blank.backBuffer().pixel(0, 0), grey);
+    EXPECT_EQ(DigitProbe::segmentPixel(blank, 0, SegmentFont::SegG), lampGrey);
+
+    board().showFare(1, 180); // as the panel writes a fare
+    const M_Degit& fare = *board().Degit[1];
+    const QString shown = DigitProbe::read(fare);
+    ASSERT_EQ(shown, QStringLiteral(" 180"));
+    EXPECT_EQ(DigitProbe::segmentPixel(fare, 3, SegmentFont::SegA), amber);
+    EXPECT_EQ(DigitProbe::segmentPixel(fare, 3, SegmentFont::SegG), lampGrey); // 0 leaves g dark
 }
 
 TEST_F(StartupTest, QuitConfirmedWritesTheSettingsAndARestartRestoresThem) {
@@ -148,6 +167,19 @@ TEST_F(StartupTest, ACutSettingsFileShowsTheErrorBoxAndTheBoardKeepsItsDefaults)
     start();
     EXPECT_TRUE(shown.startsWith("エラー Code:62\r\n内容:")) << "[" << shown.toStdString() << "]";
     EXPECT_EQ(board().Degit[1]->BackColor(), 8421504u) << "nothing of a cut file is applied";
+    EXPECT_EQ(board().pos(), QPoint(0, 0));
+}
+
+TEST_F(StartupTest, ANamedPipeAsSettingsFileIsRefusedAtOnce) {
+    // Opening a pipe for reading would wait for a writer for good, before any window shows.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(settingsPath()).constData(), 0600), 0);
+    QString shown;
+    TestUtil::onNextModal([&](QWidget* w) {
+        if (auto* box = qobject_cast<QMessageBox*>(w)) shown = box->text();
+        QTest::keyClick(w, Qt::Key_Return);
+    });
+    start();
+    EXPECT_TRUE(shown.startsWith("エラー Code:75\r\n内容:")) << "[" << shown.toStdString() << "]";
     EXPECT_EQ(board().pos(), QPoint(0, 0));
 }
 

@@ -30,7 +30,10 @@ const std::map<QString, QChar>& patterns() {
 
 } // namespace
 
-Lamp lamp(const M_Degit& digit, int cell, SegmentFont::Segment segment) {
+namespace {
+
+// Where the centre of a segment falls on the back buffer; outside it when the cell is not.
+QPoint segmentPoint(const M_Degit& digit, int cell, SegmentFont::Segment segment) {
     const QImage& image = digit.backBuffer();
     const QSize cellSize = SegmentFont::cellPixels(digit.DegitSize());
     const QPointF centre =
@@ -38,7 +41,20 @@ Lamp lamp(const M_Degit& digit, int cell, SegmentFont::Segment segment) {
                                    QSizeF(cellSize), true) +
         QPointF(cell * cellSize.width(), 0);
     const QPointF device = centre * image.devicePixelRatio();
-    const QPoint at(qFloor(device.x()), qFloor(device.y()));
+    return QPoint(qFloor(device.x()), qFloor(device.y()));
+}
+
+} // namespace
+
+QRgb segmentPixel(const M_Degit& digit, int cell, SegmentFont::Segment segment) {
+    const QImage& image = digit.backBuffer();
+    const QPoint at = segmentPoint(digit, cell, segment);
+    return image.rect().contains(at) ? image.pixel(at) : 0;
+}
+
+Lamp lamp(const M_Degit& digit, int cell, SegmentFont::Segment segment) {
+    const QImage& image = digit.backBuffer();
+    const QPoint at = segmentPoint(digit, cell, segment);
     if (!image.rect().contains(at)) return Lamp::Background;
     const QRgb px = image.pixel(at);
     const int lit = distance(px, Colour::toQColor(digit.DegitForeColor()));

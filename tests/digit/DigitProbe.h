@@ -3,6 +3,7 @@
 // cell glow in the digit colour, which show the dim base colour, and which show neither.
 #include "controls/digit/SegmentFont.h"
 
+#include <QColor>
 #include <QString>
 #include <ostream>
 
@@ -14,6 +15,9 @@ enum class Lamp { Lit, Unlit, Background };
 
 // The look of one segment of cell `cell` (0 = leftmost) of the control.
 Lamp lamp(const M_Degit& digit, int cell, SegmentFont::Segment segment);
+
+// The colour shown at the centre of a segment of cell `cell` (0 = leftmost).
+QRgb segmentPixel(const M_Degit& digit, int cell, SegmentFont::Segment segment);
 
 // The cells from left to right, each read as the character whose segments glow: a digit,
 // '-', ' ' when nothing glows, '?' for a pattern that is no digit, '!' when a segment shows

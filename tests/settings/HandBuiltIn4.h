@@ -29,12 +29,12 @@ class Bytes {
 };
 
 // 運賃 and 駅前 in code page 932.
-inline const QByteArray kUnchin("\x89\x5E\x92\xC0");
-inline const QByteArray kEkimae("\x89\x77\x91\x4F");
+inline const QByteArray Unchin("\x89\x5E\x92\xC0");
+inline const QByteArray Ekimae("\x89\x77\x91\x4F");
 
 inline QByteArray file() {
     Bytes b;
-    b.text("C:\\" + kUnchin).text("D:\\tp");                           // folders
+    b.text("C:\\" + Unchin).text("D:\\tp");                            // folders
     b.i16(0).u32(0x010203).u32(0x040506).u32(0x070809).i16(11).i16(1); // ticket-number settings
     b.i16(0).i16(-1).i16(0).i16(-1).i16(-1).i16(0).i16(0).i16(-1);     // panel radios
     b.text("off.bmp").text("on1.gif").text("on2.jpg");
@@ -44,8 +44,8 @@ inline QByteArray file() {
     b.text("k.wav").text("r.wav").i16(0).i16(-1).i16(-1).i16(0).text("m.wav").i16(42);
     b.text("m1.wav").text("m2.mid").text("m3.wav").i16(0).i16(-1).i16(0).i16(-1);
     b.text("p.wav").text("p1.wav").text("p2.wav").text("p3.wav");
-    b.i16(1).text(kEkimae + ".4SP").i16(0).i16(0).i16(-1).text("2025/03/07");
-    b.i16(1).i32(1500).i32(2500).i16(1).i16(1).i32(-300).i32(123456); // panel state
+    b.i16(1).text(Ekimae + ".4SP").i16(0).i16(0).i16(-1).text("2025/03/07");
+    b.i16(1).i32(1500).i32(2500).i16(0).i16(1).i32(-300).i32(123456); // panel state
     b.i32(70000).i32(-15);                                            // board position
     for (int i = 0; i < 17; ++i)
         b.u32(0x0A0000 + i);

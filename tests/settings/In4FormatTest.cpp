@@ -1,5 +1,7 @@
 #include "platform/core/K41Error.h"
 #include "settings/In4File.h"
+#include "settings/SettingField.h"
+#include "tests/settings/EveryFieldChanged.h"
 #include "tests/settings/HandBuiltIn4.h"
 
 #include <gtest/gtest.h>
@@ -7,50 +9,6 @@
 #include <QRandomGenerator>
 
 namespace {
-
-// Every field different from its default, Japanese texts, -1 positions, both radio states.
-In4File unusualFile() {
-    In4File f;
-    Settings& s = f.options;
-    s.FareDataDir = QStringLiteral("/home/運転士/運賃データ");
-    s.TapeDataDir = QStringLiteral("C:\\放送\\");
-    s.UseSeiriNumAuto = 0;
-    s.SeiriNumColorOff = 1;
-    s.SeiriNumColorOn1 = 0xFFFFFFFF;
-    s.SeiriNumColorOn2 = 0x80000005;
-    s.SeiriNumStyle = 11;
-    s.SeiriNumZeroFill = 1;
-    s.PanelAssignAuto = false;
-    s.PanelAssignEach = true;
-    s.PanelOffBuiltin = false;
-    s.PanelOffUser = true;
-    s.PanelOn2Builtin = false;
-    s.PanelOn2User = true;
-    s.PanelOffFile = QStringLiteral("夜.bmp");
-    s.PanelOn2File = QStringLiteral("明るい.jpg");
-    s.DegitLitColor = 0x123456;
-    s.InfoOrderPos = -1;
-    s.InfoColumnNo = 149;
-    s.InfoColumnPos = 23;
-    s.ChimeiFontMode = 4;
-    s.TsugiwaMode = 2;
-    s.TsugiwaFontMode = -1;
-    s.TsugiwaBold = 1;
-    s.SoundMoveAlways = false;
-    s.SoundMoveByColumn = true;
-    s.SoundMoveColumn = 149;
-    s.SoundPre3 = QStringLiteral("ﾁｬｲﾑ.mid");
-    s.SeiriDateAuto = false;
-    s.SeiriDateFixed = true;
-    s.SeiriDateValue = QStringLiteral("2025/03/07");
-    for (size_t i = 0; i < s.CustomColors.size(); ++i)
-        s.CustomColors[i] = OleColor(i * 1000 + 7);
-    f.ctrl = {1, 2000, 3000, 1, 1, -45000, 99999};
-    f.form = {123456789, -1};
-    for (int i = 0; i < FareDigitCount; ++i)
-        f.digits[i] = {qint16(i % 4), qint16(3 - i % 4), qint16(i % 5)};
-    return f;
-}
 
 void expectSameFile(const In4File& a, const In4File& b) {
     EXPECT_EQ(In4Format::write(a), In4Format::write(b));
@@ -92,8 +50,29 @@ TEST(In4Format, SizeIsFixedPartPlusTexts) {
     EXPECT_EQ(In4Format::write(f).size(), 358 + 17 * 2 + 4); // Shift-JIS bytes, not characters
 }
 
+TEST(In4Format, TheChangedRecordReallyChangesEveryField) {
+    const In4File changed = EveryFieldChanged::file();
+    const Settings defaults;
+    for (const SettingField& f : SettingFields::all()) {
+        const Settings& c = changed.options;
+        const bool same = f.text     ? c.*f.text == defaults.*f.text
+                          : f.number ? c.*f.number == defaults.*f.number
+                          : f.colour ? c.*f.colour == defaults.*f.colour
+                                     : c.*f.choice == defaults.*f.choice;
+        // Of the three date buttons one is selected: the default's and the changed one move,
+        // the third stays off.
+        if (f.qName() == QLatin1String("SeiriDateHold")) continue;
+        EXPECT_FALSE(same) << f.name;
+    }
+    EXPECT_NE(changed.options.CustomColors, defaults.CustomColors);
+    EXPECT_NE(changed.ctrl, CtrlDataInfo{});
+    EXPECT_NE(changed.form, FormInfo{});
+    for (const DegitUserInfo& d : changed.digits)
+        EXPECT_NE(d, DegitUserInfo{});
+}
+
 TEST(In4Format, WriteThenReadKeepsEveryField) {
-    const In4File original = unusualFile();
+    const In4File original = EveryFieldChanged::file();
     const In4File back = In4Format::read(In4Format::write(original));
     expectSameFile(original, back);
     EXPECT_EQ(back.options.FareDataDir, original.options.FareDataDir);
@@ -171,7 +150,7 @@ TEST(In4Format, ReadsAFileBuiltByteByByteIntoTheRightFields) {
     EXPECT_FALSE(s.SeiriDateHold);
     EXPECT_TRUE(s.SeiriDateFixed);
     EXPECT_EQ(s.SeiriDateValue, QStringLiteral("2025/03/07"));
-    EXPECT_EQ(f.ctrl, (CtrlDataInfo{1, 1500, 2500, 1, 1, -300, 123456}));
+    EXPECT_EQ(f.ctrl, (CtrlDataInfo{1, 1500, 2500, 0, 1, -300, 123456}));
     EXPECT_EQ(f.form, (FormInfo{70000, -15}));
     for (int i = 0; i < 17; ++i)
         EXPECT_EQ(s.CustomColors[i], OleColor(0x0A0000 + i)) << i;

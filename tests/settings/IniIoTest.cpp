@@ -2,6 +2,7 @@
 #include "settings/In4File.h"
 #include "settings/mdlIniIoEx.h"
 #include "tests/common/TestUtil.h"
+#include "tests/settings/EveryFieldChanged.h"
 
 #include <gtest/gtest.h>
 
@@ -80,40 +81,11 @@ class FakeHost : public IniHost {
 };
 
 void fillUnusual(FakeHost& h) {
-    Settings& s = h.store;
-    s.FareDataDir = QStringLiteral("/データ/運賃");
-    s.TapeDataDir = QStringLiteral("C:\\放送用");
-    s.UseSeiriNumAuto = 0;
-    s.SeiriNumStyle = 7;
-    s.PanelAssignAuto = false;
-    s.PanelAssignEach = true;
-    s.PanelOn1Builtin = false;
-    s.PanelOn1User = true;
-    s.PanelOn1File = QStringLiteral("昼.gif");
-    s.DegitBackColor = 0x010101;
-    s.DegitUnlitColor = 0x020202;
-    s.DegitLitColor = 0x030303;
-    s.InfoKeitouUse = 1;
-    s.InfoKeitouPos = 23;
-    s.InfoColumnNo = -1;
-    s.ChimeiBackColor = 0x0A;
-    s.ChimeiForeColor = 0x0B;
-    s.TsugiwaMode = 1;
-    s.TsugiwaColor = 0x0C;
-    s.TsugiwaFontMode = 2;
-    s.TsugiwaBold = 1;
-    s.SoundMoveSync = true;
-    s.SoundMoveAsync = false;
-    s.SoundMove3 = QStringLiteral("次は.wav");
-    s.SeiriDateAuto = false;
-    s.SeiriDateHold = true;
-    s.SeiriDateValue = QStringLiteral("2024/12/31");
-    for (size_t i = 0; i < s.CustomColors.size(); ++i)
-        s.CustomColors[i] = OleColor(0x100 * i + 1);
-    for (int i = 0; i < 24; ++i)
-        h.digits[i] = {qint16(i % 4), qint16((i / 4) % 4), qint16(i % 5)};
-    h.ctrl = {1, 777, 2999, 1, 1, 16000, -2000};
-    h.form = {-30000, 45000};
+    const In4File f = EveryFieldChanged::file();
+    h.store = f.options;
+    h.ctrl = f.ctrl;
+    h.form = f.form;
+    h.digits = f.digits;
 }
 
 QString settingsPath(const QTemporaryDir& dir) {

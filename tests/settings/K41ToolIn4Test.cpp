@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 namespace {
 
@@ -40,6 +41,9 @@ TEST_F(K41ToolIn4, DumpShowsEveryFieldUnderItsName) {
     TestUtil::writeFile(path("K41.in4"), HandBuiltIn4::file());
     const ToolRun r = k41tool({"in4", "dump", path("K41.in4")});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    // The whole text, checked field by field against the bytes above when it was stored.
+    EXPECT_EQ(r.out, QString::fromUtf8(TestUtil::readFile(QStringLiteral(
+                         K41_SOURCE_DIR "/tests/settings/data/HandBuiltIn4.dump.json"))));
     const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
     EXPECT_EQ(o.size(), 65 + 4);
     EXPECT_TRUE(r.out.startsWith("{\n  \"FareDataDir\": "));
@@ -61,6 +65,13 @@ TEST_F(K41ToolIn4, DumpShowsEveryFieldUnderItsName) {
     EXPECT_EQ(digits[5].toObject()["Shift"].toInt(), 1);
     EXPECT_EQ(digits[5].toObject()["ZeroMode"].toInt(), 2);
     EXPECT_EQ(digits[5].toObject()["FillZero"].toInt(), 2);
+}
+
+TEST_F(K41ToolIn4, DumpRefusesANamedPipeAtOnce) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("K41.in4")).constData(), 0600), 0);
+    const ToolRun r = k41tool({"in4", "dump", path("K41.in4")}); // a hang ends as exit -1
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains("error 75")) << r.err.toStdString();
 }
 
 TEST_F(K41ToolIn4, DumpThenBuildGivesTheSameFile) {

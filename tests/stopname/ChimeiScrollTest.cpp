@@ -3,6 +3,7 @@
 #include "tests/stopname/StripDots.h"
 
 #include <QTest>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
@@ -75,6 +76,29 @@ TEST_F(ScrollingControl, PausesBetweenPassesWithTheFrameShowingBackground) {
     }
     after(4000);
     EXPECT_EQ(c.stripX(), 432);
+}
+
+TEST_F(ScrollingControl, AStripLandingExactlyOnItsEndWrapsWithoutABlankFrame) {
+    // At speed 400 the strip moves 2 pixels on the first step and 4 on every later one:
+    // 432, 430, ..., -590, -594. An 11-cell strip (594 pixels) lands exactly on its end.
+    c.setSpeed(400);
+    c.SetChimei(LongName);
+    const qint64 start = clock;
+    int last = c.stripX();
+    bool wrapped = false;
+    for (int k = 1; k < 400 && !wrapped; ++k) {
+        clock = start + qint64(std::ceil(k * 15.625)); // one step at a time
+        c.advanceScroll();
+        if (c.stripX() == 432) {
+            wrapped = true;
+            EXPECT_EQ(last, -590); // the step that wrapped was the one landing on -594
+        } else {
+            // Every frame of the pass shows some of the strip.
+            ASSERT_GT(c.stripX(), -594) << "step " << k;
+        }
+        last = c.stripX();
+    }
+    EXPECT_TRUE(wrapped);
 }
 
 TEST_F(ScrollingControl, TheNextNameEndsTheScrollButTheEmptyTextDoesNot) {
