@@ -5,6 +5,7 @@
 #include "app/mdlK41_000.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
+#include "panel/Backlight.h"
 #include "platform/Fonts.h"
 #include "platform/QtColour.h"
 #include "platform/core/PropertyBag.h"
@@ -36,7 +37,8 @@ Form1::Form1(Settings& settings, QWidget* parent)
     setFixedSize(Twips::toPixels(BoardLayout::ClientWidthTwips),
                  Twips::toPixels(BoardLayout::ClientHeightTwips));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    imgRes[0] = BoardPicture::image();
+    for (int i = 0; i < 3; ++i)
+        imgRes[size_t(i)] = BoardPicture::image(i);
     buildControls();
     redrawBackBuffer();
 }
@@ -110,18 +112,17 @@ void Form1::setPanelWindow(QWidget* panel) {
     m_panel = panel;
 }
 
+QImage Form1::builtinPicture(int state) const {
+    return imgRes[state == 1 || state == 2 ? size_t(state) : 0];
+}
+
 void Form1::setPicture(const QImage& picture) {
     m_picture = picture;
     redrawBackBuffer();
 }
 
 void Form1::redrawBackBuffer() {
-    if (m_backBuffer.size() != size()) m_backBuffer = QImage(size(), QImage::Format_RGB32);
-    m_backBuffer.fill(palette().color(QPalette::Window));
-    if (!m_picture.isNull()) {
-        QPainter p(&m_backBuffer);
-        p.drawImage(0, 0, m_picture);
-    }
+    m_backBuffer = Backlight::compose(m_picture, size());
     update();
 }
 

@@ -39,7 +39,7 @@ class Form1 : public QWidget, public BoardControl {
     ControlArray<M_Degit> TimeDegit{0};
     // The stop-name line.
     ChimeiCtl_DX* ChimeiCtl = nullptr;
-    // Built-in pictures of the backlight states OFF, ON1, ON2.
+    // Built-in pictures of the backlight states OFF, ON1, ON2, each its own drawing.
     std::array<QImage, 3> imgRes;
     // Clock tick, 1000 ms, stopped until the operation panel starts it.
     QTimer* Timer1 = nullptr;
@@ -65,12 +65,12 @@ class Form1 : public QWidget, public BoardControl {
     QWidget* panelWindow() const { return m_panel; }
 
     // The background picture, drawn from the top-left corner at its own size; a larger one is
-    // cut off, a smaller one leaves the plain background around it. Writing it repaints.
+    // cut off, a smaller one leaves the plain grey background around it. Writing it repaints.
     QImage Picture() const { return m_picture; }
-    void setPicture(const QImage& picture);
+    void setPicture(const QImage& picture) override;
 
     // Text colour of the ticket-number labels 1 to 24.
-    void setSeiriNumForeColor(OleColor colour);
+    void setSeiriNumForeColor(OleColor colour) override;
     // Caption of ticket-number label `index`; its accessible name follows it.
     void setSeiriNumCaption(int index, const QString& caption);
 
@@ -109,6 +109,9 @@ class Form1 : public QWidget, public BoardControl {
     void clearDisplay() override;
     void resumeClock() override;
     ChimeiCtl_DX& stopName() override { return *ChimeiCtl; }
+    // imgRes `state`; any other state gives the unlit picture.
+    QImage builtinPicture(int state) const override;
+    QSize pictureArea() const override { return size(); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -2,8 +2,10 @@
 
 #include "app/Form1.h"
 #include "app/WindowsIniHost.h"
+#include "panel/TapeGroup.h"
 #include "panel/frmCtl.h"
 #include "settings/mdlIniIoEx.h"
+#include "sound/JapaneseSpeech.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -45,7 +47,14 @@ Startup::Startup(const QString& settingsPath) : m_settingsPath(settingsPath) {
 
     board->onShowPanel = [this] { showPanel(); };
     board->onLoadSettings = [this] { mdlIniIoEx::LoadIniFile(m_settingsPath, *iniHost); };
+    board->onApplyBacklight = [this](int state) { panel->Option4_Click(state); };
     panel->onQuitConfirmed = [this] { mdlIniIoEx::SaveIniFile(m_settingsPath, *iniHost); };
+    // The voice settings live beside the settings file.
+    panel->tapeGroup->speechFactory = [voice = VoiceSettings::pathBeside(m_settingsPath)] {
+        JapaneseSpeech::Setup setup;
+        setup.settingsPath = voice;
+        return std::unique_ptr<SpeechEngine>(JapaneseSpeech::create(setup));
+    };
 }
 
 Startup::~Startup() = default;

@@ -69,6 +69,12 @@ void WindowsIniHost::setStopNameProperties(const StopNameProperties& p) {
     line.setTsugiwaFontMode(p.TsugiwaFontMode);
 }
 
+OptionInfoHooks WindowsIniHost::optionInfoHooks() {
+    OptionInfoHooks hooks;
+    hooks.panelSettingsApplied = [this] { m_panel.Option4_Click(m_panel.backlightIndex()); };
+    return hooks;
+}
+
 void WindowsIniHost::SetCtrlDataInfo(const CtrlDataInfo& info) {
     m_panel.SetCtrlDataInfo(info);
 }
@@ -84,6 +90,6 @@ void WindowsIniHost::SetProp() {
 }
 
 void WindowsIniHost::showIniError(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, AppInfo::exeBaseName(), text, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::NoIcon, AppInfo::exeName(), text, QMessageBox::Ok);
     box.exec();
 }

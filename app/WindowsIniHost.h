@@ -17,6 +17,8 @@ class WindowsIniHost : public IniHost {
     void setFareDigit(int index, const DegitUserInfo& info, const DigitColours& colours) override;
     void setClockDigitColours(int index, const DigitColours& colours) override;
     void setStopNameProperties(const StopNameProperties& properties) override;
+    // Once the panel settings are copied, the selected backlight state is applied again.
+    OptionInfoHooks optionInfoHooks() override;
     void SetCtrlDataInfo(const CtrlDataInfo& info) override;
     void SetFormInfo(const FormInfo& info) override;
     void SetProp() override;

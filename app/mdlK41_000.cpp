@@ -24,9 +24,8 @@ void InitDefaults(Form1& board, Settings& settings, int backlightIndex) {
     settings.SeiriNumColorOff = defaults.SeiriNumColorOff;
     settings.SeiriNumColorOn1 = defaults.SeiriNumColorOn1;
     settings.SeiriNumColorOn2 = defaults.SeiriNumColorOn2;
+    // The board starts unlit. The lit states keep their own built-in pictures.
     board.setPicture(board.imgRes[0]);
-    board.imgRes[1] = board.imgRes[0];
-    board.imgRes[2] = board.imgRes[0];
     SetProp(settings, board, backlightIndex);
 }
 

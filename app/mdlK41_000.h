@@ -11,8 +11,8 @@ namespace mdlK41_000 {
 void ClearFareDigits(Form1& board);
 
 // Start-up defaults: ticket-number auto display on, the three ticket-number colours (white
-// for OFF, pale green for ON1 and ON2), the built-in picture on the board and in all three
-// backlight holders, then the settings applied to the board for `backlightIndex`.
+// for OFF, pale green for ON1 and ON2), the unlit built-in picture on the board, then the
+// settings applied to the board for `backlightIndex`.
 void InitDefaults(Form1& board, Settings& settings, int backlightIndex);
 
 // Writes the 24 ticket-number captions for numbering `style` (0 to 11), with a leading zero

@@ -1,12 +1,16 @@
 #include "panel/BacklightFrame.h"
 
+#include "panel/Backlight.h"
+#include "panel/BoardControl.h"
 #include "panel/PanelWidgets.h"
 #include "platform/core/Twips.h"
 
 #include <QButtonGroup>
+#include <QMessageBox>
 #include <QPushButton>
 
-BacklightFrame::BacklightFrame(QWidget* panel) : QGroupBox(QStringLiteral("バックライト"), panel) {
+BacklightFrame::BacklightFrame(QWidget* panel, const Settings& settings, BoardControl& board)
+    : QGroupBox(QStringLiteral("バックライト"), panel), m_settings(settings), m_board(board) {
     setObjectName(QStringLiteral("Frame2"));
     setStyleSheet(PanelWidgets::groupStyle());
     setGeometry(Twips::toPixels(3465, 60, 1695, 720));
@@ -26,11 +30,28 @@ BacklightFrame::BacklightFrame(QWidget* panel) : QGroupBox(QStringLiteral("バ�
         Option4[size_t(i)] = b;
     }
     Option4[0]->setChecked(true);
-    connect(group, &QButtonGroup::idClicked, this, &BacklightFrame::clicked);
+    // Every click runs, also on the button already down: it reads a changed picture again.
+    connect(group, &QButtonGroup::idClicked, this, &BacklightFrame::Option4_Click);
 }
 
 int BacklightFrame::selected() const {
     for (int i = 0; i < 3; ++i)
         if (Option4[size_t(i)]->isChecked()) return i;
     return 0;
+}
+
+void BacklightFrame::Option4_Click(int Index) {
+    const Backlight::Outcome o = Backlight::decide(m_settings, Index, m_board.pictureArea());
+    if (o.picture == Backlight::Outcome::Picture::Builtin)
+        m_board.setPicture(m_board.builtinPicture(o.state));
+    else if (o.picture == Backlight::Outcome::Picture::User)
+        m_board.setPicture(o.userPicture);
+    if (o.errorNumber) {
+        const QString text = Backlight::errorText(*o.errorNumber);
+        if (showErrorBox)
+            showErrorBox(text);
+        else
+            QMessageBox::critical(window(), QStringLiteral("エラー"), text);
+    }
+    m_board.setSeiriNumForeColor(o.numberColour);
 }

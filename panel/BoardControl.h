@@ -1,6 +1,10 @@
 #pragma once
 // What the operation panel may do to the board: the panel drives the board through this and
 // nothing else, so the board's controls stay the board's own. The board window implements it.
+#include "platform/core/Colour.h"
+
+#include <QImage>
+#include <QSize>
 #include <QString>
 #include <QVariant>
 
@@ -30,6 +34,16 @@ class BoardControl {
 
     // The stop-name line.
     virtual ChimeiCtl_DX& stopName() = 0;
+
+    // The built-in picture of backlight state `state` (0 OFF, 1 ON1, 2 ON2).
+    virtual QImage builtinPicture(int state) const = 0;
+    // The board's background picture, drawn from its top-left corner at its own size (cut at
+    // the right and bottom, plain grey beyond a smaller one). Writing it repaints the board.
+    virtual void setPicture(const QImage& picture) = 0;
+    // The size of the board: the part of a picture that can show.
+    virtual QSize pictureArea() const = 0;
+    // Text colour of the ticket numbers 1 to 24.
+    virtual void setSeiriNumForeColor(OleColor colour) = 0;
 
     // Called when quitting.
     virtual void DeleteRgn() = 0;

@@ -103,13 +103,14 @@ frmCtl::frmCtl(Settings& settings, BoardControl& board, QWidget* parent)
     connect(lateNightFrame, &LateNightFrame::scrollChanged, this,
             [this](int i) { HScroll1_Change(i); });
 
-    backlightFrame = new BacklightFrame(this);
+    backlightFrame = new BacklightFrame(this, m_settings, m_board);
     Frame2 = backlightFrame;
     Option4 = backlightFrame->Option4;
 
-    tapeGroup = new TapeGroup(this);
+    tapeGroup = new TapeGroup(m_settings, this);
     grpM_Tape = tapeGroup;
     tapeButtons = tapeGroup->tapeButtons;
+    connect(tapeGroup, &TapeGroup::dataStep, this, [this](int i) { Command2_Click(i); });
 
     buildCommands();
 
@@ -137,8 +138,9 @@ void frmCtl::buildCommands() {
 
 void frmCtl::Form_Load() {
     m_board.setBoardCaption(QStringLiteral("料金案内盤アプリケーション - 型番:") +
-                            AppInfo::exeBaseName());
+                            AppInfo::exeName());
     keypadFace->shapeKeys();
+    tapeGroup->tape().TapeInit();
 }
 
 void frmCtl::CommandButton1_Click(int Index) {
@@ -188,8 +190,7 @@ void frmCtl::Frame1_DblClick(int Index) {
 }
 
 void frmCtl::Command8_Click() {
-    const QString text = QStringLiteral("機種：") + AppInfo::exeBaseName() +
-                         QStringLiteral("\r\n") +
+    const QString text = QStringLiteral("機種：") + AppInfo::exeName() + QStringLiteral("\r\n") +
                          QStringLiteral("バージョン：%1.%2.%3  ServiceRelease 1\r\n")
                              .arg(K41_VERSION_MAJOR)
                              .arg(K41_VERSION_MINOR)
@@ -201,6 +202,10 @@ void frmCtl::Command8_Click() {
 
 int frmCtl::backlightIndex() const {
     return backlightFrame->selected();
+}
+
+void frmCtl::Option4_Click(int Index) {
+    backlightFrame->Option4_Click(Index);
 }
 
 void frmCtl::GetCtrlDataInfo(CtrlDataInfo& info) const {
@@ -245,6 +250,7 @@ void frmCtl::closeEvent(QCloseEvent* event) {
     stopName()->SetChimei(QString());
     m_board.DeleteRgn();
     mdlSndAPI::SndCloseAll();
+    tapeGroup->tape().TapeRelease();
     if (onQuitConfirmed) onQuitConfirmed();
     if (endProgram) endProgram();
 }
@@ -271,7 +277,7 @@ void frmCtl::Check1_Click() {
         for (QWidget* face : Frame1)
             face->setEnabled(false);
         dataButtons->setSteppingEnabled(false);
-        grpM_Tape->setEnabled(false);
+        tapeGroup->tape().displayCleared(true);
         Frame6->setEnabled(false);
     } else {
         for (QWidget* face : Frame1)
@@ -279,7 +285,7 @@ void frmCtl::Check1_Click() {
         dataButtons->setSteppingEnabled(true);
         Frame6->setEnabled(true);
         m_board.resumeClock();
-        grpM_Tape->setEnabled(false); // no speech engine yet: the group stays unusable
+        tapeGroup->tape().displayCleared(false);
         DispData(qint16(m_state.CurStop + 1));
     }
 }
@@ -302,8 +308,8 @@ void frmCtl::playSound(const QString& path, const QString& channel, qint16 sync)
     mdlSndAPI::SndPlay(path, channel, sync, 0);
 }
 
-void frmCtl::loadBroadcastData(const QString&, const QString&) {
-    // The announcement link has no speech engine yet; nothing to prepare.
+void frmCtl::loadBroadcastData(const QString& folder, const QString& route) {
+    tapeGroup->tape().TapeLoad(folder, route);
 }
 
 qint16 frmCtl::tsugiwaMode() const {
@@ -338,7 +344,7 @@ void frmCtl::showMessage(const QString& text) {
         showMessageBox(text);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, AppInfo::exeBaseName(), text, QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, AppInfo::exeName(), text, QMessageBox::Ok, this);
     box.exec();
 }
 

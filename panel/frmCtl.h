@@ -87,6 +87,9 @@ class frmCtl : public QWidget, private RouteLoadHost, private DispDataHost {
     void Command8_Click();
     // The backlight state now selected: 0 OFF, 1 ON1, 2 ON2.
     int backlightIndex() const;
+    // Backlight button `Index` (0 OFF, 1 ON1, any other ON2): the board takes the state's
+    // picture and the ticket numbers its colour (BacklightFrame::Option4_Click).
+    void Option4_Click(int Index);
 
     // Puts row `Index` of the fare table on the board.
     void DispData(qint16 Index);

@@ -10,6 +10,8 @@ packages=(
   libzint-dev libzbar-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth
+  dpkg-dev fakeroot file lintian desktop-file-utils appstream librsvg2-bin
+  debootstrap xdotool x11-utils imagemagick
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -74,6 +74,25 @@ def fare_tone():
     return beep(880.0, 0.15) + gap + beep(1174.66, 0.25)
 
 
+def announce_chime():
+    """Before a stop announcement: three soft rising notes, as bus chimes go."""
+    notes = [bell(523.25, 0.6, 6.0, 0.5), bell(659.26, 0.6, 6.0, 0.5), bell(783.99, 0.9, 4.0, 0.5)]
+    out = []
+    for i, note in enumerate(notes):
+        out = mix_at(out, note, int(RATE * 0.22 * i))
+    return out
+
+
+def terminal_chime():
+    """Before the last announcement of a route: four notes rising and falling back."""
+    freqs = [523.25, 659.26, 783.99, 1046.5, 783.99]
+    out = []
+    for i, f in enumerate(freqs):
+        out = mix_at(out, bell(f, 0.8 if i == len(freqs) - 1 else 0.5, 5.0, 0.45),
+                     int(RATE * 0.2 * i))
+    return out
+
+
 def var_len(value):
     data = [value & 0x7F]
     value >>= 7
@@ -115,6 +134,8 @@ def main():
     write_wave("chime.wav", chime())
     write_wave("click.wav", click())
     write_wave("fare.wav", fare_tone())
+    write_wave("announce.wav", announce_chime())
+    write_wave("terminal.wav", terminal_chime())
     write_midi("tune.mid", 11, tune())  # program 12 in General MIDI numbering: vibraphone
 
 

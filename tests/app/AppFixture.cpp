@@ -1,7 +1,9 @@
 #include "tests/app/AppFixture.h"
 
 #include "app/Form1.h"
+#include "panel/BacklightFrame.h"
 #include "panel/KeypadFace.h"
+#include "panel/TapeGroup.h"
 #include "panel/frmCtl.h"
 #include "tests/common/TestUtil.h"
 #include "tests/digit/DigitProbe.h"
@@ -27,7 +29,9 @@ void AppFixture::startWith(const In4File& file) {
 void AppFixture::start() {
     k41 = std::make_unique<Startup>(settingsPath());
     k41->panel->showMessageBox = [this](const QString& text) { messages << text; };
+    k41->panel->backlightFrame->showErrorBox = [this](const QString& text) { errors << text; };
     k41->panel->endProgram = [this] { ended = true; };
+    if (speechFactory) k41->panel->tapeGroup->speechFactory = speechFactory;
     k41->run();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(k41->board.get()));
 }

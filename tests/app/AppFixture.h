@@ -6,12 +6,14 @@
 
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
 class Form1;
 class frmCtl;
 class QWidget;
+class SpeechEngine;
 
 class AppFixture : public ::testing::Test {
   protected:
@@ -41,5 +43,8 @@ class AppFixture : public ::testing::Test {
     QTemporaryDir dir;
     std::unique_ptr<Startup> k41;
     QStringList messages; // operator messages the panel showed
+    QStringList errors;   // error boxes of the backlight
     bool ended = false;   // the panel asked to end the program
+    // Replaces the speech component the panel creates when set before start().
+    std::function<std::unique_ptr<SpeechEngine>()> speechFactory;
 };

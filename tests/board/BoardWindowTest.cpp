@@ -4,6 +4,7 @@
 #include "app/Form1.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
+#include "panel/Backlight.h"
 #include "platform/Fonts.h"
 #include "settings/Settings.h"
 #include "tests/common/ModalUtil.h"
@@ -138,8 +139,12 @@ TEST(BoardWindow, StartUpClearsFaresAppliesDefaultsAndRunsTheHooksInOrder) {
     EXPECT_EQ(settings.SeiriNumColorOff, OleColor(16777215));
     EXPECT_EQ(settings.SeiriNumColorOn1, OleColor(12648384));
     EXPECT_EQ(settings.SeiriNumColorOn2, OleColor(12648384));
-    EXPECT_EQ(board.imgRes[1], board.imgRes[0]);
-    EXPECT_EQ(board.imgRes[2], board.imgRes[0]);
+    // Each backlight state keeps its own built-in picture; the board starts unlit.
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(board.imgRes[size_t(i)], BoardPicture::image(i)) << i;
+    EXPECT_NE(board.imgRes[1], board.imgRes[0]);
+    EXPECT_NE(board.imgRes[2], board.imgRes[0]);
+    EXPECT_EQ(board.Picture(), BoardPicture::image(0));
     EXPECT_EQ(board.backBuffer().pixel(30, 5), BoardPicture::image().pixel(30, 5));
     EXPECT_FALSE(board.lblSeiriNum[3]->isHidden());
     EXPECT_EQ(board.lblSeiriNum[24]->text(), QStringLiteral("２４"));
@@ -154,8 +159,8 @@ TEST(BoardWindow, PictureIsDrawnUnscaledOnThePlainBackground) {
     small.fill(Qt::red);
     board.setPicture(small);
     EXPECT_EQ(QColor(board.backBuffer().pixel(99, 49)), QColor(Qt::red));
-    EXPECT_EQ(QColor(board.backBuffer().pixel(100, 49)), board.palette().color(QPalette::Window));
-    EXPECT_EQ(QColor(board.backBuffer().pixel(300, 200)), board.palette().color(QPalette::Window));
+    EXPECT_EQ(QColor(board.backBuffer().pixel(100, 49)), Backlight::PlainGrey);
+    EXPECT_EQ(QColor(board.backBuffer().pixel(300, 200)), Backlight::PlainGrey);
 }
 
 TEST(BoardWindow, OnlyALeftPressOnTheBackgroundStartsADrag) {

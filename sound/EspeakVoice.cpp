@@ -1,0 +1,76 @@
+#include "sound/EspeakVoice.h"
+
+#include <espeak-ng/espeak_ng.h>
+#include <espeak-ng/speak_lib.h>
+#include <mutex>
+
+namespace EspeakVoice {
+
+namespace {
+
+std::mutex& lock() {
+    static std::mutex m;
+    return m;
+}
+
+bool g_started = false;
+int g_rate = 0;
+QByteArray g_voice; // the voice espeak-ng has loaded
+
+using Sink = std::function<bool(const short*, int)>;
+
+int callback(short* samples, int count, espeak_EVENT* events) {
+    const auto* sink = static_cast<const Sink*>(events ? events->user_data : nullptr);
+    if (!sink || !samples || count <= 0) return 0;
+    return (*sink)(samples, count) ? 0 : 1; // 1 asks espeak-ng to stop
+}
+
+// With the lock held.
+bool start() {
+    if (g_started) return g_rate > 0;
+    g_started = true;
+    espeak_ng_InitializePath(nullptr);
+    if (espeak_ng_Initialize(nullptr) != ENS_OK) return false;
+    // Synchronous: the samples come to the callback on the calling thread, in blocks of 50 ms.
+    if (espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 50, nullptr) != ENS_OK) return false;
+    espeak_SetSynthCallback(&callback);
+    g_rate = espeak_ng_GetSampleRate();
+    return g_rate > 0;
+}
+
+// With the lock held.
+bool select(const QByteArray& voice) {
+    if (voice == g_voice) return true;
+    if (espeak_ng_SetVoiceByName(voice.constData()) != ENS_OK) return false;
+    g_voice = voice;
+    return true;
+}
+
+} // namespace
+
+bool open(const QByteArray& voice) {
+    std::lock_guard guard(lock());
+    return start() && select(voice);
+}
+
+int sampleRate() {
+    std::lock_guard guard(lock());
+    return start() ? g_rate : 0;
+}
+
+bool synthesize(const QString& text, const QByteArray& voice, const VoiceSettings& settings,
+                const Sink& sink) {
+    std::lock_guard guard(lock());
+    if (!start() || !select(voice)) return false;
+    espeak_ng_SetParameter(espeakRATE, settings.rate, 0);
+    espeak_ng_SetParameter(espeakPITCH, settings.pitch, 0);
+    espeak_ng_SetParameter(espeakVOLUME, settings.volume, 0);
+    const QByteArray utf8 = text.toUtf8();
+    Sink s = sink;
+    const espeak_ng_STATUS status =
+        espeak_ng_Synthesize(utf8.constData(), size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
+                             espeakCHARS_UTF8, nullptr, &s);
+    return status == ENS_OK;
+}
+
+} // namespace EspeakVoice

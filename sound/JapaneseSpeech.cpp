@@ -1,0 +1,72 @@
+#include "sound/JapaneseSpeech.h"
+
+#include "platform/core/AppInfo.h"
+#include "platform/core/K41Error.h"
+#include "sound/EspeakVoice.h"
+#include "sound/MciInterpreter.h"
+#include "sound/Pronouncer.h"
+#include "sound/SpeechWorker.h"
+#include "sound/VoiceSettingsDialog.h"
+
+#include <QMessageBox>
+
+const QString JapaneseSpeech::TestText =
+    QStringLiteral("音声のテストです。次は、市役所前です。お降りの方はお知らせください。");
+
+std::unique_ptr<JapaneseSpeech> JapaneseSpeech::create(Setup setup) {
+    std::unique_ptr<Pronouncer> pronouncer =
+        Pronouncer::open(setup.dictionaryDirs.isEmpty() ? Pronouncer::defaultDictionaryDirs()
+                                                        : setup.dictionaryDirs);
+    if (!pronouncer || !EspeakVoice::open(setup.voice)) return nullptr;
+    if (!setup.audio)
+        setup.audio = []() -> AudioEngine& { return MciInterpreter::instance().engine(); };
+
+    std::unique_ptr<JapaneseSpeech> speech(new JapaneseSpeech(setup));
+    speech->m_worker =
+        std::make_unique<SpeechWorker>(std::move(pronouncer), setup.voice, std::move(setup.audio));
+    return speech;
+}
+
+JapaneseSpeech::JapaneseSpeech(Setup setup) : m_settingsPath(std::move(setup.settingsPath)) {
+    if (!m_settingsPath.isEmpty()) m_settings = VoiceSettings::read(m_settingsPath);
+}
+
+JapaneseSpeech::~JapaneseSpeech() = default;
+
+void JapaneseSpeech::speak(const QString& text) {
+    speakWith(text, m_settings);
+}
+
+void JapaneseSpeech::speakWith(const QString& text, const VoiceSettings& settings) {
+    m_worker->speak(text, settings);
+}
+
+void JapaneseSpeech::stop() {
+    m_worker->stop();
+}
+
+int JapaneseSpeech::status() const {
+    if (m_worker->failed()) return Failed;
+    return m_worker->active() ? Speaking : Idle;
+}
+
+VoiceSettings JapaneseSpeech::voiceSettings() const {
+    return m_settings;
+}
+
+void JapaneseSpeech::settingsDialog(QWidget* owner, const QString& title) {
+    VoiceSettingsDialog dialog(owner, title, m_settings);
+    dialog.onTest = [this](const VoiceSettings& s) { speakWith(TestText, s); };
+    if (dialog.exec() != QDialog::Accepted) return;
+    m_settings = dialog.settings();
+    if (m_settingsPath.isEmpty()) return;
+    try {
+        m_settings.write(m_settingsPath);
+    } catch (const K41Error& e) {
+        // The new voice holds for this run; the user learns that it will not be kept.
+        QMessageBox box(QMessageBox::Warning, AppInfo::exeBaseName(),
+                        QStringLiteral("音声の設定を保存できませんでした。\n") + e.description(),
+                        QMessageBox::Ok, owner);
+        box.exec();
+    }
+}

@@ -1,0 +1,47 @@
+#pragma once
+// The speech component of the announcements on Debian's own libraries: MeCab finds the
+// pronunciation (Pronouncer), espeak-ng's Japanese voice speaks it (EspeakVoice), on a thread
+// of its own so that no text, however long, holds the windows; the speech plays through the
+// program's audio engine (SpeechOutput). The voice settings live in a file of their own.
+#include "sound/AudioEngine.h"
+#include "sound/SpeechEngine.h"
+#include "sound/VoiceSettings.h"
+
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class SpeechWorker;
+
+class JapaneseSpeech : public SpeechEngine {
+  public:
+    struct Setup {
+        QStringList dictionaryDirs; // empty: Pronouncer::defaultDictionaryDirs()
+        QByteArray voice = "ja";    // espeak-ng's voice
+        QString settingsPath;       // the voice settings file; empty: defaults, never saved
+        std::function<AudioEngine&()> audio; // empty: the sound player's engine
+    };
+
+    // The text the settings dialog's test button speaks.
+    static const QString TestText;
+
+    // nullptr when the dictionary or the voice is not installed.
+    static std::unique_ptr<JapaneseSpeech> create(Setup setup);
+    ~JapaneseSpeech() override;
+
+    void speak(const QString& text) override;
+    void stop() override;
+    int status() const override;
+    void settingsDialog(QWidget* owner, const QString& title) override;
+
+    // Speaks `text` with other voice settings than the saved ones (the dialog's test).
+    void speakWith(const QString& text, const VoiceSettings& settings);
+    VoiceSettings voiceSettings() const;
+
+  private:
+    explicit JapaneseSpeech(Setup setup);
+
+    std::unique_ptr<SpeechWorker> m_worker;
+    VoiceSettings m_settings;
+    QString m_settingsPath;
+};

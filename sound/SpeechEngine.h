@@ -1,0 +1,25 @@
+#pragma once
+// The speech component of the announcements: speaks a text in the background. Every call comes
+// from the GUI thread and returns at once; releasing the component is destroying it.
+#include <QString>
+
+class QWidget;
+
+class SpeechEngine {
+  public:
+    enum Status : int {
+        Idle = 0,
+        Speaking = 1, // synthesising or still sounding
+        Failed = -1,  // the last text could not be synthesised
+    };
+
+    virtual ~SpeechEngine() = default;
+
+    // Starts speaking `text`, cutting what was spoken before; returns at once.
+    virtual void speak(const QString& text) = 0;
+    // Ends the current speech at once; harmless when nothing is spoken.
+    virtual void stop() = 0;
+    virtual int status() const = 0;
+    // Shows the voice settings as a modal dialog titled `title`, owned by `owner`.
+    virtual void settingsDialog(QWidget* owner, const QString& title) = 0;
+};

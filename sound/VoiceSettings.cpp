@@ -1,0 +1,70 @@
+#include "sound/VoiceSettings.h"
+
+#include "platform/core/FileReader.h"
+#include "platform/core/K41Error.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
+
+namespace {
+
+// A voice file is a few lines; anything beyond this is not one.
+constexpr qint64 kMaxFileBytes = 4096;
+
+void take(int& field, const QString& value, int low, int high) {
+    bool ok = false;
+    const int v = value.trimmed().toInt(&ok);
+    if (ok) field = std::clamp(v, low, high);
+}
+
+} // namespace
+
+QString VoiceSettings::pathBeside(const QString& settingsPath) {
+    const QFileInfo info(settingsPath);
+    return info.dir().filePath(info.completeBaseName() + QStringLiteral(".voice"));
+}
+
+VoiceSettings VoiceSettings::read(const QString& path) {
+    VoiceSettings s;
+    QString text;
+    try {
+        text = QString::fromUtf8(FileReader::read(path, kMaxFileBytes));
+    } catch (const K41Error&) {
+        return s;
+    }
+    for (const QString& line : text.split(u'\n')) {
+        const qsizetype eq = line.indexOf(u'=');
+        if (eq < 0) continue;
+        const QString key = line.left(eq).trimmed().toLower();
+        const QString value = line.mid(eq + 1);
+        if (key == QLatin1String("rate"))
+            take(s.rate, value, MinRate, MaxRate);
+        else if (key == QLatin1String("pitch"))
+            take(s.pitch, value, MinPitch, MaxPitch);
+        else if (key == QLatin1String("volume"))
+            take(s.volume, value, MinVolume, MaxVolume);
+    }
+    return s;
+}
+
+void VoiceSettings::write(const QString& path) const {
+    const QByteArray bytes =
+        QStringLiteral("Rate=%1\nPitch=%2\nVolume=%3\n").arg(rate).arg(pitch).arg(volume).toUtf8();
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        throw K41Error(K41Error::PathFileAccess,
+                       QStringLiteral("ファイルではないため書き込めません: %1").arg(path));
+    QSaveFile file(path);
+    // Unbuffered, so a full disk fails the write itself instead of passing unnoticed until
+    // the final flush.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw K41Error::fromFile(file, path);
+    if (file.write(bytes) != bytes.size()) {
+        const K41Error error = K41Error::fromFile(file, path);
+        file.cancelWriting();
+        throw error;
+    }
+    if (!file.commit()) throw K41Error::fromFile(file, path);
+}

@@ -1,0 +1,78 @@
+// The voice settings file: what a damaged file reads as, and writes that fail keep the old file.
+#include "sound/VoiceSettings.h"
+
+#include "platform/core/K41Error.h"
+#include "tests/common/TestUtil.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+namespace {
+
+bool writeFails(const VoiceSettings& s, const QString& path) {
+    try {
+        s.write(path);
+    } catch (const K41Error&) {
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+TEST(VoiceSettings, WrittenSettingsReadBackBesideTheSettingsFile) {
+    QTemporaryDir dir;
+    const QString path = VoiceSettings::pathBeside(dir.filePath("K41.in4"));
+    EXPECT_EQ(path, dir.filePath("K41.voice"));
+    EXPECT_EQ(VoiceSettings::read(path), VoiceSettings()) << "no file: the defaults";
+    VoiceSettings s;
+    s.rate = 300;
+    s.pitch = 10;
+    s.volume = 150;
+    s.write(path);
+    EXPECT_EQ(VoiceSettings::read(path), s);
+}
+
+TEST(VoiceSettings, DamagedLinesKeepTheirDefaultsAndValuesAreClamped) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("K41.voice");
+    TestUtil::writeFile(path, "garbage\nRate=fast\n pitch = 999 \nVOLUME=-5\nother=1\n\xff\xfe=\n");
+    const VoiceSettings s = VoiceSettings::read(path);
+    EXPECT_EQ(s.rate, VoiceSettings::DefaultRate);
+    EXPECT_EQ(s.pitch, VoiceSettings::MaxPitch);
+    EXPECT_EQ(s.volume, VoiceSettings::MinVolume);
+    QDir(dir.path()).mkdir("folder.voice");
+    EXPECT_EQ(VoiceSettings::read(dir.filePath("folder.voice")), VoiceSettings());
+}
+
+TEST(VoiceSettings, AFailedWriteKeepsTheOldFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("K41.voice");
+    VoiceSettings old;
+    old.rate = 200;
+    old.write(path);
+    VoiceSettings changed;
+    changed.rate = 400;
+
+    // A file size limit makes every write past it fail, as a full disk does.
+    struct rlimit saved {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit tiny = saved;
+    tiny.rlim_cur = 8;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    const bool failed = writeFails(changed, path);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_TRUE(failed);
+    EXPECT_EQ(VoiceSettings::read(path), old);
+
+    EXPECT_TRUE(writeFails(changed, dir.filePath("missing/K41.voice")));
+    QDir(dir.path()).mkdir("folder.voice");
+    EXPECT_TRUE(writeFails(changed, dir.filePath("folder.voice")));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"K41.voice"}))
+        << "no temporary file is left behind";
+}
