@@ -376,6 +376,6 @@ QDateTime frmCtl::currentDateTime() const {
 void frmCtl::clearSeirikenPreview() {
     previewArea->clear();
 }
-void frmCtl::drawSeirikenPreview(const SeirikenTicket&) {
-    // Ticket plug-ins are not supported yet: the preview stays blank.
+void frmCtl::drawSeirikenPreview(const SeirikenTicket& ticket) {
+    previewArea->draw(m_settings.SeiriPlgFile, ticket);
 }

@@ -7,6 +7,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libsdl2-dev libsndfile1-dev libfluidsynth-dev timgm6mb-soundfont
   libespeak-ng-dev espeak-ng-data libmecab-dev mecab mecab-ipadic-utf8
+  libzint-dev libzbar-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   qt6-translations-l10n
   xvfb xauth openbox
