@@ -2,8 +2,11 @@
 
 #include "app/Form1.h"
 #include "app/WindowsIniHost.h"
+#include "app/options/frmOption.h"
 #include "panel/TapeGroup.h"
 #include "panel/frmCtl.h"
+#include "platform/HeldInput.h"
+#include "platform/QtTexts.h"
 #include "platform/core/AppInfo.h"
 #include "platform/core/SignalWatcher.h"
 #include "settings/mdlIniIoEx.h"
@@ -45,9 +48,15 @@ class FirstExpose : public QObject {
 } // namespace
 
 Startup::Startup(const QString& settingsPath) : m_settingsPath(settingsPath) {
+    QtTexts::installJapanese();
+    HeldInput::install();
     board = std::make_unique<Form1>(settings);
     panel = std::make_unique<frmCtl>(settings, *board);
-    iniHost = std::make_unique<WindowsIniHost>(settings, *board, *panel);
+    // The dialog exists before the settings file is read, hidden until "設定..." shows it.
+    options =
+        std::make_unique<frmOption>(settings, *board, [this] { return panel->backlightIndex(); });
+    panel->showOptions = [this] { options->exec(); };
+    iniHost = std::make_unique<WindowsIniHost>(settings, *board, *panel, *options);
     board->setPanelWindow(panel.get());
 
     board->onShowPanel = [this] { showPanel(); };

@@ -1,7 +1,7 @@
 #pragma once
 // K41's windows and their wiring: the live settings store, the board, the operation panel,
-// and the settings file between them. main() makes one, tests make their own with a
-// settings file in a temporary folder.
+// the options dialog, and the settings file between them. main() makes one, tests make their own
+// with a settings file in a temporary folder.
 #include "settings/Settings.h"
 
 #include <QString>
@@ -10,6 +10,7 @@
 class Form1;
 class frmCtl;
 class SignalWatcher;
+class frmOption;
 class WindowsIniHost;
 
 class Startup {
@@ -24,6 +25,7 @@ class Startup {
     Settings settings;
     std::unique_ptr<Form1> board;
     std::unique_ptr<frmCtl> panel;
+    std::unique_ptr<frmOption> options;
     std::unique_ptr<WindowsIniHost> iniHost;
 
   private:
