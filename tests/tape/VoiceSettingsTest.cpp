@@ -2,6 +2,7 @@
 #include "sound/VoiceSettings.h"
 
 #include "platform/core/K41Error.h"
+#include "tests/common/FaultyFileOps.h"
 #include "tests/common/TestUtil.h"
 
 #include <QDir>
@@ -75,4 +76,15 @@ TEST(VoiceSettings, AFailedWriteKeepsTheOldFile) {
     EXPECT_TRUE(writeFails(changed, dir.filePath("folder.voice")));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"K41.voice"}))
         << "no temporary file is left behind";
+}
+
+TEST(VoiceSettings, AWriteFailingAtAnyCallKeepsTheOldFile) {
+    QTemporaryDir dir(TestUtil::scratchFolder() + QStringLiteral("/k41-XXXXXX"));
+    const QString path = dir.filePath("K41.voice");
+    VoiceSettings changed;
+    changed.rate = 400;
+    changed.write(path);
+    const QByteArray fresh = TestUtil::readFile(path);
+    FaultInjection::everyFault(path, "Rate=200\n", fresh,
+                               [&] { return !writeFails(changed, path); });
 }
