@@ -90,6 +90,6 @@ void WindowsIniHost::SetProp() {
 }
 
 void WindowsIniHost::showIniError(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, AppInfo::exeBaseName(), text, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::NoIcon, AppInfo::exeName(), text, QMessageBox::Ok);
     box.exec();
 }

@@ -1,12 +1,28 @@
 // K41: the fare display board of a Japanese route bus, with its operation panel.
+#include "app/InfoOption.h"
 #include "app/Startup.h"
 #include "platform/core/AppInfo.h"
+#include "sound/SoundFont.h"
 
 #include <QApplication>
+#include <cstdio>
 
 int main(int argc, char** argv) {
+    // --help and --version answer without a window system.
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    if (const InfoOption::Ask ask = InfoOption::asked(args); ask != InfoOption::Ask::Nothing) {
+        QCoreApplication app(argc, argv);
+        std::fputs(InfoOption::textFor(ask).toUtf8().constData(), stdout);
+        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+    }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(AppInfo::exeBaseName());
+    QApplication::setApplicationName(AppInfo::exeName());
+    AppInfo::prepareSettingsFile();
+    // Loading the MIDI SoundFont takes a while; it runs beside the start-up, so the first MIDI
+    // sound finds it ready.
+    SoundFont::preload();
     Startup startup(AppInfo::settingsFilePath());
     startup.run();
     return QApplication::exec();

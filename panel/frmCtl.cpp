@@ -138,7 +138,7 @@ void frmCtl::buildCommands() {
 
 void frmCtl::Form_Load() {
     m_board.setBoardCaption(QStringLiteral("料金案内盤アプリケーション - 型番:") +
-                            AppInfo::exeBaseName());
+                            AppInfo::exeName());
     keypadFace->shapeKeys();
     tapeGroup->tape().TapeInit();
 }
@@ -190,8 +190,7 @@ void frmCtl::Frame1_DblClick(int Index) {
 }
 
 void frmCtl::Command8_Click() {
-    const QString text = QStringLiteral("機種：") + AppInfo::exeBaseName() +
-                         QStringLiteral("\r\n") +
+    const QString text = QStringLiteral("機種：") + AppInfo::exeName() + QStringLiteral("\r\n") +
                          QStringLiteral("バージョン：%1.%2.%3  ServiceRelease 1\r\n")
                              .arg(K41_VERSION_MAJOR)
                              .arg(K41_VERSION_MINOR)
@@ -345,7 +344,7 @@ void frmCtl::showMessage(const QString& text) {
         showMessageBox(text);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, AppInfo::exeBaseName(), text, QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, AppInfo::exeName(), text, QMessageBox::Ok, this);
     box.exec();
 }
 

@@ -9,6 +9,8 @@ packages=(
   libespeak-ng-dev espeak-ng-data libmecab-dev mecab mecab-ipadic-utf8
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xauth
+  dpkg-dev fakeroot file lintian desktop-file-utils appstream librsvg2-bin
+  debootstrap xdotool x11-utils imagemagick
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,7 +1,9 @@
 #pragma once
-// The audio output: named voices mixed onto one device. A voice plays one PCM buffer from
-// its start; starting a voice again cuts what it played. Voices sound at the same time.
-// All calls come from the GUI thread; implementations mix on their own audio thread.
+// The audio output: named voices mixed onto one device. A voice plays one source (a sound
+// made on demand, see AudioSource) from its start; starting a voice again cuts what it
+// played. Voices sound at the same time. All calls come from the GUI thread; implementations
+// ask the sources for frames on their own audio thread.
+#include "sound/AudioSource.h"
 #include "sound/PcmBuffer.h"
 
 #include <QString>
@@ -11,16 +13,21 @@ class AudioEngine {
   public:
     virtual ~AudioEngine() = default;
 
-    // Frames per second that buffers given to play() must have.
+    // Frames per second that sources given to play() must produce.
     virtual int sampleRate() const = 0;
 
-    // Starts `pcm` on `voice` at `startFrame`, replacing what the voice played.
-    virtual void play(const QString& voice, std::shared_ptr<const PcmBuffer> pcm,
-                      std::size_t startFrame = 0) = 0;
-    // Silences `voice` and lets go of its buffer. An unknown voice is ignored.
+    // Starts `source` on `voice`, replacing what the voice played; heard from the next
+    // output buffer.
+    virtual void play(const QString& voice, std::unique_ptr<AudioSource> source) = 0;
+    // Silences `voice` from the next output buffer and lets go of its source. An unknown
+    // voice is ignored.
     virtual void stop(const QString& voice) = 0;
-    // True until the device has taken the voice's last sample and played it out.
+    // True until the voice's source has ended and the device has played its last frames.
     virtual bool isPlaying(const QString& voice) const = 0;
+
+    // Plays a finished buffer on `voice` from `startFrame`.
+    void playBuffer(const QString& voice, std::shared_ptr<const PcmBuffer> pcm,
+                    std::size_t startFrame = 0);
 
     // The SDL output, falling back to SDL's dummy driver when no device opens, and to the
     // silent NullAudioEngine when SDL's audio cannot start at all.

@@ -2,15 +2,18 @@
 
 #include "platform/core/HeldWait.h"
 #include "platform/core/PathResolver.h"
-#include "sound/MidiRenderer.h"
-#include "sound/WaveDecoder.h"
+#include "sound/MidiFile.h"
+#include "sound/MidiSource.h"
+#include "sound/Mixer.h"
+#include "sound/SoundFont.h"
+#include "sound/WaveSource.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <algorithm>
-#include <chrono>
 #include <climits>
-#include <future>
+#include <new>
+#include <system_error>
 
 namespace {
 
@@ -30,7 +33,7 @@ MciCommand::DeviceType typeFromExtension(const QString& path) {
 
 // A synchronous play gives up this long after the sound should have ended, so a stalled
 // output device can never hold the windows for good.
-constexpr int WaitMarginMs = 2000;
+constexpr qint64 WaitMarginMs = 2000;
 
 } // namespace
 
@@ -50,7 +53,7 @@ AudioEngine& MciInterpreter::engine() {
 }
 
 bool MciInterpreter::isOpen(const QString& alias) const {
-    return m_devices.contains(key(alias));
+    return m_devices.count(key(alias)) != 0;
 }
 
 bool MciInterpreter::isPlaying(const QString& alias) {
@@ -58,7 +61,18 @@ bool MciInterpreter::isPlaying(const QString& alias) {
 }
 
 int MciInterpreter::send(const QString& command) {
-    const MciCommand cmd = MciCommand::parse(command);
+    try {
+        return run(MciCommand::parse(command));
+    } catch (const std::bad_alloc&) {
+        // Whatever the command had made so far is let go of by now; the sound simply fails.
+        return OutOfMemory;
+    } catch (const std::system_error&) {
+        // No thread for the output or the font's load.
+        return OutOfMemory;
+    }
+}
+
+int MciInterpreter::run(const MciCommand& cmd) {
     if (cmd.verb == MciCommand::Verb::Unknown) return UnrecognizedCommand;
     if (!cmd.valid) return UnrecognizedKeyword;
     switch (cmd.verb) {
@@ -76,61 +90,63 @@ int MciInterpreter::send(const QString& command) {
     return UnrecognizedCommand;
 }
 
-std::shared_ptr<const PcmBuffer> MciInterpreter::decode(const QString& path,
-                                                        MciCommand::DeviceType type) {
+std::unique_ptr<AudioSource> MciInterpreter::makeSource(const Device& device, long long startMs,
+                                                        SourceError* error) {
     const int rate = engine().sampleRate();
-    MidiRenderer* midi = nullptr;
-    if (type != MciCommand::DeviceType::WaveAudio) {
-        if (!m_midi) m_midi = std::make_unique<MidiRenderer>(rate);
-        midi = m_midi.get();
+    if (device.type == MciCommand::DeviceType::WaveAudio)
+        return WaveSource::open(device.path, rate, startMs, error);
+    const QByteArray smf = MidiFile::read(device.path);
+    if (smf.isEmpty()) {
+        if (error) *error = SourceError::NotSound;
+        return nullptr;
     }
-    // Decoding runs beside the GUI thread: a long MIDI tune takes a second or more to render,
-    // and the windows must keep painting meanwhile. As "open ... wait" promises, the
-    // caller still waits for it, with the user's input held.
-    std::future<std::shared_ptr<const PcmBuffer>> result =
-        std::async(std::launch::async, [path, type, rate, midi] {
-            return type == MciCommand::DeviceType::WaveAudio ? WaveDecoder::decode(path, rate)
-                                                             : midi->render(path);
-        });
-    constexpr auto QuickDecode = std::chrono::milliseconds(30);
-    if (result.wait_for(QuickDecode) != std::future_status::ready && QCoreApplication::instance()) {
-        HeldWait::until(
-            [&] { return result.wait_for(std::chrono::seconds(0)) == std::future_status::ready; });
-    }
-    return result.get();
+    // The font is loaded in the background from start-up; a tune asked for before it is
+    // ready waits for it with the windows painting and the user's input held.
+    if (!SoundFont::loaded() && QCoreApplication::instance()) HeldWait::until(&SoundFont::loaded);
+    return MidiSource::open(smf, rate, SoundFont::shared(), startMs, error);
 }
 
 int MciInterpreter::open(const MciCommand& cmd) {
     // Without an alias the device is addressed by the name it was opened with.
-    const QString alias = cmd.alias.isEmpty() ? cmd.device : cmd.alias;
-    if (m_devices.contains(key(alias))) return DuplicateAlias;
-    const QString path = PathResolver::resolve(cmd.device);
-    const MciCommand::DeviceType type =
-        cmd.type == MciCommand::DeviceType::None ? typeFromExtension(path) : cmd.type;
-    if (type == MciCommand::DeviceType::Other) return CannotLoadDriver;
-    if (!QFileInfo(path).isFile()) return FileNotFound;
+    const QString alias = key(cmd.alias.isEmpty() ? cmd.device : cmd.alias);
+    if (isOpen(alias)) return DuplicateAlias;
+    Device device;
+    device.path = PathResolver::resolve(cmd.device);
+    device.type =
+        cmd.type == MciCommand::DeviceType::None ? typeFromExtension(device.path) : cmd.type;
+    if (device.type == MciCommand::DeviceType::Other) return CannotLoadDriver;
+    if (!QFileInfo(device.path).isFile()) return FileNotFound;
 
-    std::shared_ptr<const PcmBuffer> pcm = decode(path, type);
-    if (!pcm) return InvalidFile;
-    m_devices.insert(key(alias), Device{type, std::move(pcm)});
+    device.ready = makeSource(device, 0, nullptr);
+    if (!device.ready) return InvalidFile;
+    m_devices.emplace(alias, std::move(device));
     return Ok;
 }
 
 int MciInterpreter::play(const MciCommand& cmd) {
-    const auto it = m_devices.constFind(key(cmd.device));
-    if (it == m_devices.constEnd()) return InvalidDeviceName;
-    const std::shared_ptr<const PcmBuffer> pcm = it->pcm;
+    const auto it = m_devices.find(key(cmd.device));
+    if (it == m_devices.end()) return InvalidDeviceName;
+    Device& device = it->second;
+    std::unique_ptr<AudioSource> source;
+    if (cmd.fromMs == 0 && device.ready) {
+        source = std::move(device.ready);
+    } else {
+        device.ready.reset();
+        SourceError error = SourceError::None;
+        source = makeSource(device, cmd.fromMs, &error);
+        if (!source) return error == SourceError::PastEnd ? OutOfRange : InvalidFile;
+    }
+    const long long lengthFrames = source->lengthFrames();
     const int rate = engine().sampleRate();
-    const std::size_t startFrame = std::size_t(cmd.fromMs) * std::size_t(rate) / 1000;
-    if (startFrame > pcm->frames()) return OutOfRange;
-
-    const QString voice = key(cmd.device);
-    engine().play(voice, pcm, startFrame);
+    const QString voice = it->first;
+    engine().play(voice, std::move(source));
     if (cmd.wait) {
-        const qint64 lengthMs = qint64((pcm->frames() - startFrame) * 1000 / std::size_t(rate));
+        const long long capFrames = (long long)Mixer::MaxPlaySeconds * rate;
+        const long long frames = lengthFrames < 0 ? capFrames : std::min(lengthFrames, capFrames);
+        const qint64 timeoutMs = frames * 1000 / rate + WaitMarginMs;
         // The alias is looked up afresh on each check: a handler run meanwhile may close it.
         HeldWait::until([this, voice] { return !isPlaying(voice); },
-                        int(std::min<qint64>(lengthMs + WaitMarginMs, INT_MAX)));
+                        int(std::min<qint64>(timeoutMs, INT_MAX)));
     }
     return Ok;
 }
@@ -143,15 +159,15 @@ int MciInterpreter::stop(const MciCommand& cmd) {
 
 int MciInterpreter::close(const MciCommand& cmd) {
     if (cmd.device.compare(QLatin1String("all"), Qt::CaseInsensitive) == 0) {
-        for (auto it = m_devices.cbegin(); it != m_devices.cend(); ++it)
-            engine().stop(it.key());
+        for (const auto& [alias, device] : m_devices)
+            engine().stop(alias);
         m_devices.clear();
         return Ok;
     }
-    const QString k = key(cmd.device);
-    if (!m_devices.contains(k)) return InvalidDeviceName;
-    engine().stop(k);
-    m_devices.remove(k);
+    const auto it = m_devices.find(key(cmd.device));
+    if (it == m_devices.end()) return InvalidDeviceName;
+    engine().stop(it->first);
+    m_devices.erase(it);
     return Ok;
 }
 

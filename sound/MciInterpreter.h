@@ -1,22 +1,23 @@
 #pragma once
 // Runs media command strings (see MciCommand) over an audio engine. Each open device is a
-// decoded sound under its alias; playing it starts the engine voice of that alias, so a new
-// sound on an alias cuts the old one and different aliases sound together. Unknown commands
-// and aliases change nothing and only return an error number, which callers may ignore.
+// sound file under its alias, parsed and ready to start; playing it starts the engine voice
+// of that alias, which decodes the sound as it plays, so a new sound on an alias cuts the old
+// one and different aliases sound together. Unknown commands and aliases change nothing and
+// only return an error number, which callers may ignore.
 #include "sound/AudioEngine.h"
 #include "sound/MciCommand.h"
+#include "sound/SourceError.h"
 
-#include <QHash>
 #include <functional>
+#include <map>
 #include <memory>
-
-class MidiRenderer;
 
 class MciInterpreter {
   public:
     // Error numbers returned by send(); 0 is success.
     enum Error : int {
         Ok = 0,
+        OutOfMemory = 258,
         UnrecognizedKeyword = 259,
         UnrecognizedCommand = 261,
         InvalidDeviceName = 263,
@@ -34,8 +35,10 @@ class MciInterpreter {
     MciInterpreter(const MciInterpreter&) = delete;
     MciInterpreter& operator=(const MciInterpreter&) = delete;
 
-    // Runs one command. "play … wait" returns when the sound has played to its end, holding
-    // user input meanwhile while the windows go on painting.
+    // Runs one command. "open … wait" returns once the file is parsed and its first block
+    // made; "play" returns at once, and "play … wait" when the sound has played to its end,
+    // holding user input meanwhile while the windows go on painting. Running out of memory
+    // fails the command (OutOfMemory), nothing more.
     int send(const QString& command);
 
     // True when a device is open under `alias` (aliases ignore case).
@@ -51,19 +54,23 @@ class MciInterpreter {
   private:
     struct Device {
         MciCommand::DeviceType type = MciCommand::DeviceType::None;
-        std::shared_ptr<const PcmBuffer> pcm;
+        QString path;
+        // Made by open, taken by the first play from the start; later plays open the file
+        // again.
+        std::unique_ptr<AudioSource> ready;
     };
 
+    int run(const MciCommand& cmd);
     int open(const MciCommand& cmd);
     int play(const MciCommand& cmd);
     int stop(const MciCommand& cmd);
     int close(const MciCommand& cmd);
-    std::shared_ptr<const PcmBuffer> decode(const QString& path, MciCommand::DeviceType type);
+    std::unique_ptr<AudioSource> makeSource(const Device& device, long long startMs,
+                                            SourceError* error);
 
     std::function<std::unique_ptr<AudioEngine>()> m_engineFactory;
     std::unique_ptr<AudioEngine> m_engine;
-    std::unique_ptr<MidiRenderer> m_midi;
-    QHash<QString, Device> m_devices; // keyed by the alias in lower case
+    std::map<QString, Device> m_devices; // keyed by the alias in lower case
 };
 
 // The command interface the sound player speaks: runs `command` on the process-wide

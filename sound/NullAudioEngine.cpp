@@ -1,20 +1,41 @@
 #include "sound/NullAudioEngine.h"
 
-void NullAudioEngine::play(const QString& voice, std::shared_ptr<const PcmBuffer> pcm,
-                           std::size_t startFrame) {
-    const std::size_t frames = pcm ? pcm->frames() : 0;
-    const std::size_t left = startFrame < frames ? frames - startFrame : 0;
-    Voice v;
-    v.started.start();
-    v.durationMs = qint64(left * 1000 / std::size_t(m_rate));
-    m_voices.insert(voice, v);
+#include <chrono>
+#include <vector>
+
+namespace {
+
+constexpr std::size_t BufferFrames = 1024;
+
+} // namespace
+
+NullAudioEngine::NullAudioEngine(int rate) : m_mixer(rate), m_thread([this] { run(); }) {}
+
+NullAudioEngine::~NullAudioEngine() {
+    m_quit = true;
+    m_thread.join();
+}
+
+void NullAudioEngine::play(const QString& voice, std::unique_ptr<AudioSource> source) {
+    m_mixer.play(voice, std::move(source));
 }
 
 void NullAudioEngine::stop(const QString& voice) {
-    m_voices.remove(voice);
+    m_mixer.stop(voice);
 }
 
 bool NullAudioEngine::isPlaying(const QString& voice) const {
-    const auto it = m_voices.constFind(voice);
-    return it != m_voices.constEnd() && it->started.elapsed() < it->durationMs;
+    return m_mixer.isPlaying(voice);
+}
+
+void NullAudioEngine::run() {
+    std::vector<float> buffer(BufferFrames * 2);
+    const auto period =
+        std::chrono::microseconds(BufferFrames * 1000000 / std::size_t(m_mixer.sampleRate()));
+    auto next = std::chrono::steady_clock::now();
+    while (!m_quit) {
+        m_mixer.mix(buffer.data(), BufferFrames);
+        next += period;
+        std::this_thread::sleep_until(next);
+    }
 }

@@ -1,26 +1,27 @@
 #pragma once
-// A silent engine for headless runs and tests: nothing is heard, but a voice counts as
-// playing for as long as its sound would last, so synchronous plays still wait.
+// A silent engine for when no audio output starts at all: a thread of its own takes the
+// voices' frames at the pace a device would and throws them away, so sounds last as long as
+// they would be heard and synchronous plays still wait.
 #include "sound/AudioEngine.h"
+#include "sound/Mixer.h"
 
-#include <QElapsedTimer>
-#include <QHash>
+#include <atomic>
+#include <thread>
 
 class NullAudioEngine : public AudioEngine {
   public:
-    explicit NullAudioEngine(int rate = 44100) : m_rate(rate) {}
+    explicit NullAudioEngine(int rate = 44100);
+    ~NullAudioEngine() override;
 
-    int sampleRate() const override { return m_rate; }
-    void play(const QString& voice, std::shared_ptr<const PcmBuffer> pcm,
-              std::size_t startFrame = 0) override;
+    int sampleRate() const override { return m_mixer.sampleRate(); }
+    void play(const QString& voice, std::unique_ptr<AudioSource> source) override;
     void stop(const QString& voice) override;
     bool isPlaying(const QString& voice) const override;
 
   private:
-    struct Voice {
-        QElapsedTimer started;
-        qint64 durationMs = 0;
-    };
-    int m_rate;
-    QHash<QString, Voice> m_voices;
+    void run();
+
+    Mixer m_mixer;
+    std::atomic<bool> m_quit{false};
+    std::thread m_thread;
 };

@@ -13,8 +13,3 @@ struct PcmBuffer {
     std::size_t frames() const { return samples.size() / Channels; }
     bool empty() const { return samples.empty(); }
 };
-
-// The longest sound the decoders keep, in seconds. Board sounds last a few seconds; the cap
-// keeps a huge or runaway file (a 2 GB Wave, a MIDI tempo of hours) from exhausting memory
-// or holding the window for long.
-inline constexpr int MaxSoundSeconds = 300;

@@ -3,68 +3,78 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <memory>
 
-namespace Resampler {
-
-namespace {
-
-std::vector<float> toStereoFrames(const std::vector<float>& in, int channels) {
-    const std::size_t frames = in.size() / static_cast<std::size_t>(channels);
-    std::vector<float> out(frames * PcmBuffer::Channels);
-    for (std::size_t f = 0; f < frames; ++f) {
-        const float* src = &in[f * channels];
-        out[2 * f] = src[0];
-        out[2 * f + 1] = channels == 1 ? src[0] : src[1];
+std::unique_ptr<Resampler> Resampler::create(int channels, int fromRate, int toRate) {
+    const auto usable = [](int rate) { return rate >= MinRate && rate <= MaxRate; };
+    if (channels < 1 || !usable(fromRate) || !usable(toRate)) return nullptr;
+    std::unique_ptr<Resampler> r(new Resampler(channels, fromRate, toRate));
+    if (fromRate != toRate) {
+        r->m_stream = SDL_NewAudioStream(AUDIO_F32SYS, 2, fromRate, AUDIO_F32SYS, 2, toRate);
+        if (!r->m_stream) return nullptr;
     }
-    return out;
+    return r;
 }
 
-// Rates a Wave may carry. Beyond these the header is damaged: SDL's resampler overflows its
-// own sizes above about 4 MHz, and a rate of a few hertz would be stretched to minutes of
-// output at a crawl.
-constexpr int MinRate = 1000;
-constexpr int MaxRate = 768000;
+Resampler::Resampler(int channels, int fromRate, int toRate)
+    : m_channels(channels), m_fromRate(fromRate), m_toRate(toRate) {}
 
-struct StreamDeleter {
-    void operator()(SDL_AudioStream* s) const { SDL_FreeAudioStream(s); }
-};
+Resampler::~Resampler() {
+    if (m_stream) SDL_FreeAudioStream(m_stream);
+}
 
-} // namespace
-
-PcmBuffer toStereo(const std::vector<float>& interleaved, int channels, int fromRate, int toRate) {
-    PcmBuffer result;
-    const auto usable = [](int rate) { return rate >= MinRate && rate <= MaxRate; };
-    if (channels < 1 || !usable(fromRate) || !usable(toRate) || interleaved.empty()) return result;
-    std::vector<float> stereo = toStereoFrames(interleaved, channels);
-    if (fromRate == toRate) {
-        result.samples = std::move(stereo);
-        return result;
+bool Resampler::push(const float* interleaved, std::size_t frames, std::vector<float>& out) {
+    m_stereo.resize(frames * 2);
+    for (std::size_t f = 0; f < frames; ++f) {
+        const float* src = interleaved + f * static_cast<std::size_t>(m_channels);
+        m_stereo[2 * f] = src[0];
+        m_stereo[2 * f + 1] = m_channels == 1 ? src[0] : src[1];
     }
+    m_framesIn += static_cast<long long>(frames);
+    if (!m_stream) {
+        out.insert(out.end(), m_stereo.begin(), m_stereo.end());
+        m_framesOut += static_cast<long long>(frames);
+        return true;
+    }
+    if (SDL_AudioStreamPut(m_stream, m_stereo.data(), static_cast<int>(m_stereo.size() * 4)) != 0)
+        return false;
+    return drain(out);
+}
 
-    std::unique_ptr<SDL_AudioStream, StreamDeleter> stream(SDL_NewAudioStream(
-        AUDIO_F32SYS, PcmBuffer::Channels, fromRate, AUDIO_F32SYS, PcmBuffer::Channels, toRate));
-    if (!stream) return result;
-    const std::size_t frames = stereo.size() / PcmBuffer::Channels;
-    const auto expected = std::size_t(double(frames) * toRate / fromRate + 0.5);
+bool Resampler::finish(std::vector<float>& out) {
+    if (!m_stream) return true;
     // The resampler keeps its look-ahead back even when flushed, which would cut the sound's
     // tail: feed silence after the sound, then keep only the sound's own length.
-    stereo.resize(stereo.size() + (4096 + std::size_t(fromRate) / 10) * PcmBuffer::Channels);
-    // Fed in slices: SDL takes an int byte count.
-    constexpr std::size_t Slice = 1 << 18;
-    for (std::size_t at = 0; at < stereo.size(); at += Slice) {
-        const std::size_t n = std::min(Slice, stereo.size() - at);
-        if (SDL_AudioStreamPut(stream.get(), stereo.data() + at, int(n * sizeof(float))) != 0)
-            return result;
+    const std::size_t padFrames = 4096 + static_cast<std::size_t>(m_fromRate) / 10;
+    m_stereo.assign(padFrames * 2, 0.0f);
+    if (SDL_AudioStreamPut(m_stream, m_stereo.data(), static_cast<int>(m_stereo.size() * 4)) != 0)
+        return false;
+    SDL_AudioStreamFlush(m_stream);
+    const long long expected =
+        (m_framesIn * m_toRate + m_fromRate / 2) / static_cast<long long>(m_fromRate);
+    const std::size_t before = out.size();
+    if (!drain(out)) return false;
+    // Frames beyond the sound's own length are the padding's.
+    const long long extra = m_framesOut - expected;
+    if (extra > 0) {
+        const std::size_t cut = std::min(out.size() - before, static_cast<std::size_t>(extra) * 2);
+        out.resize(out.size() - cut);
+        m_framesOut -= static_cast<long long>(cut / 2);
     }
-    SDL_AudioStreamFlush(stream.get());
-    const int available = SDL_AudioStreamAvailable(stream.get());
-    result.samples.resize(std::size_t(available) / sizeof(float));
-    const int got = SDL_AudioStreamGet(stream.get(), result.samples.data(), available);
-    const std::size_t gotFrames =
-        got > 0 ? std::size_t(got) / sizeof(float) / PcmBuffer::Channels : 0;
-    result.samples.resize(std::min(gotFrames, expected) * PcmBuffer::Channels);
-    return result;
+    return true;
 }
 
-} // namespace Resampler
+bool Resampler::drain(std::vector<float>& out) {
+    const int available = SDL_AudioStreamAvailable(m_stream);
+    if (available <= 0) return available == 0;
+    const std::size_t at = out.size();
+    out.resize(at + static_cast<std::size_t>(available) / sizeof(float));
+    const int got = SDL_AudioStreamGet(m_stream, out.data() + at, available);
+    if (got < 0) {
+        out.resize(at);
+        return false;
+    }
+    const std::size_t frames = static_cast<std::size_t>(got) / sizeof(float) / 2;
+    out.resize(at + frames * 2);
+    m_framesOut += static_cast<long long>(frames);
+    return true;
+}

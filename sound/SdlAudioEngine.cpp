@@ -2,28 +2,12 @@
 
 #include <SDL.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <utility>
 
 namespace {
 
-// Holds the device lock for a scope so the callback never sees a voice half changed.
-class DeviceLock {
-  public:
-    explicit DeviceLock(SDL_AudioDeviceID device) : m_device(device) {
-        SDL_LockAudioDevice(m_device);
-    }
-    ~DeviceLock() { SDL_UnlockAudioDevice(m_device); }
-    DeviceLock(const DeviceLock&) = delete;
-    DeviceLock& operator=(const DeviceLock&) = delete;
-
-  private:
-    SDL_AudioDeviceID m_device;
-};
-
 SDL_AudioDeviceID openDevice(SDL_AudioSpec& want, SDL_AudioSpec& have) {
-    // Any rate the device prefers is fine: the decoders resample to it.
+    // Any rate the device prefers is fine: the sources are made at the device's rate.
     return SDL_OpenAudioDevice(nullptr, 0, &want, &have, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
 }
 
@@ -58,6 +42,7 @@ std::unique_ptr<SdlAudioEngine> SdlAudioEngine::open() {
     // The device starts paused, so the callback cannot run before these are set.
     engine->m_device = device;
     engine->m_rate = have.freq;
+    engine->m_mixer = std::make_unique<Mixer>(have.freq);
     SDL_PauseAudioDevice(device, 0);
     return engine;
 }
@@ -73,64 +58,19 @@ QString SdlAudioEngine::driverName() const {
     return name ? QString::fromLatin1(name) : QString();
 }
 
-SdlAudioEngine::Voice* SdlAudioEngine::find(const QString& name) {
-    const auto it = std::find_if(m_voices.begin(), m_voices.end(),
-                                 [&](const Voice& v) { return v.name == name; });
-    return it == m_voices.end() ? nullptr : &*it;
-}
-
-void SdlAudioEngine::play(const QString& voice, std::shared_ptr<const PcmBuffer> pcm,
-                          std::size_t startFrame) {
-    std::shared_ptr<const PcmBuffer> previous;
-    {
-        DeviceLock lock(m_device);
-        Voice* v = find(voice);
-        if (!v) {
-            m_voices.push_back(Voice{voice, nullptr, 0});
-            v = &m_voices.back();
-        }
-        previous = std::exchange(v->pcm, std::move(pcm));
-        v->position = startFrame;
-    }
-    // `previous` is freed here, outside the lock, so the callback never waits on it.
+void SdlAudioEngine::play(const QString& voice, std::unique_ptr<AudioSource> source) {
+    m_mixer->play(voice, std::move(source));
 }
 
 void SdlAudioEngine::stop(const QString& voice) {
-    std::shared_ptr<const PcmBuffer> previous;
-    {
-        DeviceLock lock(m_device);
-        if (Voice* v = find(voice)) previous = std::exchange(v->pcm, nullptr);
-    }
+    m_mixer->stop(voice);
 }
 
 bool SdlAudioEngine::isPlaying(const QString& voice) const {
-    DeviceLock lock(m_device);
-    const auto it = std::find_if(m_voices.begin(), m_voices.end(),
-                                 [&](const Voice& v) { return v.name == voice; });
-    if (it == m_voices.end() || !it->pcm) return false;
-    return it->position < it->pcm->frames() || std::chrono::steady_clock::now() < it->endsAt;
+    return m_mixer->isPlaying(voice);
 }
 
 void SdlAudioEngine::callback(void* self, unsigned char* stream, int bytes) {
-    static_cast<SdlAudioEngine*>(self)->mix(
+    static_cast<SdlAudioEngine*>(self)->m_mixer->mix(
         reinterpret_cast<float*>(stream), std::size_t(bytes) / sizeof(float) / PcmBuffer::Channels);
-}
-
-void SdlAudioEngine::mix(float* out, std::size_t frames) {
-    std::fill(out, out + frames * PcmBuffer::Channels, 0.0f);
-    for (Voice& v : m_voices) {
-        if (!v.pcm || v.position >= v.pcm->frames()) continue;
-        const std::size_t n = std::min(frames, v.pcm->frames() - v.position);
-        const float* src = v.pcm->samples.data() + v.position * PcmBuffer::Channels;
-        for (std::size_t i = 0; i < n * PcmBuffer::Channels; ++i)
-            out[i] += src[i];
-        v.position += n;
-        // The buffer starts playing about now; the voice has been heard once its last frame
-        // in the buffer has played.
-        if (v.position == v.pcm->frames())
-            v.endsAt = std::chrono::steady_clock::now() +
-                       std::chrono::microseconds(qint64(n) * 1000000 / m_rate);
-    }
-    for (std::size_t i = 0; i < frames * PcmBuffer::Channels; ++i)
-        out[i] = std::clamp(out[i], -1.0f, 1.0f);
 }

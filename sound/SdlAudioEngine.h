@@ -1,14 +1,12 @@
 #pragma once
-// The audio output on SDL: one device, its callback mixing every voice that still has
-// samples. Voices are guarded by the device lock, which SDL also holds around the callback.
+// The audio output on SDL: one device whose callback has the mixer fill each buffer from the
+// voices' sources.
 #include "sound/AudioEngine.h"
-
-#include <chrono>
-#include <vector>
+#include "sound/Mixer.h"
 
 class SdlAudioEngine : public AudioEngine {
   public:
-    // Frames per callback; also the most the device lags behind a play() call.
+    // Frames per callback; also the most the device lags behind a play() or stop() call.
     static constexpr int BufferFrames = 1024;
 
     // Opens the default device; when none opens, restarts SDL's audio on its dummy driver and
@@ -17,8 +15,7 @@ class SdlAudioEngine : public AudioEngine {
     ~SdlAudioEngine() override;
 
     int sampleRate() const override { return m_rate; }
-    void play(const QString& voice, std::shared_ptr<const PcmBuffer> pcm,
-              std::size_t startFrame = 0) override;
+    void play(const QString& voice, std::unique_ptr<AudioSource> source) override;
     void stop(const QString& voice) override;
     bool isPlaying(const QString& voice) const override;
 
@@ -26,20 +23,10 @@ class SdlAudioEngine : public AudioEngine {
     QString driverName() const;
 
   private:
-    struct Voice {
-        QString name;
-        std::shared_ptr<const PcmBuffer> pcm;
-        std::size_t position = 0;
-        // When the buffer that took the voice's last samples will have played them.
-        std::chrono::steady_clock::time_point endsAt{};
-    };
-
     SdlAudioEngine() = default;
     static void callback(void* self, unsigned char* stream, int bytes);
-    void mix(float* out, std::size_t frames);
-    Voice* find(const QString& name);
 
     unsigned m_device = 0;
     int m_rate = 0;
-    std::vector<Voice> m_voices;
+    std::unique_ptr<Mixer> m_mixer;
 };

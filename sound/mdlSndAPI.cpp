@@ -6,6 +6,7 @@
 #include "sound/MciInterpreter.h"
 
 #include <QFileInfo>
+#include <new>
 
 namespace mdlSndAPI {
 
@@ -15,7 +16,7 @@ namespace {
 // blank or quote in a renamed executable would split the alias inside the command strings
 // and leave every channel silent, so those become "_".
 QString aliasOf(const QString& channel) {
-    QString alias = AppInfo::exeBaseName() + channel;
+    QString alias = AppInfo::exeName() + channel;
     for (QChar& c : alias)
         if (c.isSpace() || c == QLatin1Char('"')) c = QLatin1Char('_');
     return alias;
@@ -25,9 +26,7 @@ QChar quote() {
     return QLatin1Char('"');
 }
 
-} // namespace
-
-void SndPlay(const QString& path, const QString& channel, qint16 sync, qint16 pauseMs) {
+void play(const QString& path, const QString& channel, qint16 sync, qint16 pauseMs) {
     // A missing or empty file setting means silence and leaves the channel's sound alone.
     if (path.isEmpty() || !QFileInfo(PathResolver::resolve(path)).isFile()) return;
 
@@ -55,9 +54,23 @@ void SndPlay(const QString& path, const QString& channel, qint16 sync, qint16 pa
     }
 }
 
+} // namespace
+
+void SndPlay(const QString& path, const QString& channel, qint16 sync, qint16 pauseMs) {
+    try {
+        play(path, channel, sync, pauseMs);
+    } catch (const std::bad_alloc&) {
+        // Out of memory while the commands were built: this sound fails, nothing more.
+    }
+}
+
 void SndCloseAll() {
-    for (const char* channel : {"S1", "S2", "S3", "S4"})
-        mciSendString(QStringLiteral("close ") + aliasOf(QLatin1String(channel)));
+    try {
+        for (const char* channel : {"S1", "S2", "S3", "S4"})
+            mciSendString(QStringLiteral("close ") + aliasOf(QLatin1String(channel)));
+    } catch (const std::bad_alloc&) {
+        // The channels left open are closed with the process.
+    }
 }
 
 } // namespace mdlSndAPI

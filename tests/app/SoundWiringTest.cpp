@@ -7,6 +7,7 @@
 #include "panel/frmCtl.h"
 #include "platform/core/AppInfo.h"
 #include "sound/MciInterpreter.h"
+#include "sound/SoundFont.h"
 #include "tests/sound/SoundFiles.h"
 
 #include <QElapsedTimer>
@@ -18,7 +19,7 @@
 namespace {
 
 bool playing(const char* channel) {
-    return MciInterpreter::instance().isPlaying(AppInfo::exeBaseName() + QLatin1String(channel));
+    return MciInterpreter::instance().isPlaying(AppInfo::exeName() + QLatin1String(channel));
 }
 
 } // namespace
@@ -69,4 +70,40 @@ TEST_F(SoundWiringTest, ASynchronousSoundHoldsTheFareChangeAndTheClicksMadeMeanw
     // The held click is a complete second step, with its own synchronous sound.
     QTest::qWait(100);
     QTRY_COMPARE_WITH_TIMEOUT(panel().routeState().CurStop, 2, 3000);
+}
+
+TEST_F(SoundWiringTest, ALongRouteTuneNeitherHoldsTheResetNorTheStepsAndPlaysOn) {
+    if (!SoundFont::shared()) GTEST_SKIP() << "no General MIDI SoundFont";
+    const QString tune = dir.filePath("route.mid");
+    SoundFiles::write(tune, SoundFiles::longTune(180));
+    const QString step = dir.filePath("step.wav");
+    SoundFiles::write(step, SoundFiles::levelWave(0.3, 200));
+    In4File file = sampleSettings();
+    file.options.SoundKeitouSet = tune;
+    file.options.SoundMoveFile = step;
+    startWith(file);
+    key(10);
+    key(1);
+    key(11);
+    key(1);
+
+    // The first event the reset lets run must already find the lamp test on: the route's
+    // tune started without any wait before it.
+    QString firstSeen;
+    QTimer::singleShot(0, [&] { firstSeen = fareShown(7); });
+    click(panel().keypadFace->Command1);
+    EXPECT_EQ(firstSeen, "8888");
+    EXPECT_TRUE(playing("S1"));
+
+    for (int stop = 1; stop <= 5; ++stop) {
+        // A step runs straight through: nothing inside it lets a queued event run.
+        bool waited = false;
+        QTimer::singleShot(0, [&] { waited = true; });
+        click(panel().Command2[1]);
+        EXPECT_FALSE(waited) << "step to " << stop;
+        EXPECT_EQ(panel().routeState().CurStop, stop);
+        EXPECT_TRUE(playing("S2"));
+        QTest::qWait(60);
+    }
+    EXPECT_TRUE(playing("S1")) << "the route's tune plays on while the fares step";
 }

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <new>
 
 namespace {
 
@@ -16,11 +17,14 @@ class RecordingEngine : public AudioEngine {
     mutable int checksUntilDone = 0;
 
     int sampleRate() const override { return 8000; }
-    void play(const QString& voice, std::shared_ptr<const PcmBuffer> pcm,
-              std::size_t startFrame) override {
-        calls << QStringLiteral("play %1 %2 of %3").arg(voice).arg(startFrame).arg(pcm->frames());
+    void play(const QString& voice, std::unique_ptr<AudioSource> source) override {
+        if (failPlay) throw std::bad_alloc();
+        calls << QStringLiteral("play %1 %2 frames")
+                     .arg(voice)
+                     .arg(SoundFiles::drain(*source).size() / 2);
         playing = voice;
     }
+    bool failPlay = false;
     void stop(const QString& voice) override {
         calls << QStringLiteral("stop ") + voice;
         if (playing == voice) playing.clear();
@@ -63,7 +67,7 @@ TEST_F(Interpreter, OpensPlaysStopsAndClosesUnderAnAliasOfAnyCase) {
     EXPECT_EQ(mci.send("stop K41s1"), 0);
     EXPECT_EQ(mci.send("close K41S1"), 0);
     EXPECT_FALSE(mci.isOpen("K41S1"));
-    EXPECT_EQ(engine->calls, QStringList({"play k41s1 0 of 8000", "play k41s1 4000 of 8000",
+    EXPECT_EQ(engine->calls, QStringList({"play k41s1 8000 frames", "play k41s1 4000 frames",
                                           "stop k41s1", "stop k41s1"}));
 }
 
@@ -119,4 +123,22 @@ TEST_F(Interpreter, PlayWithWaitReturnsWhenTheOutputHasConsumedTheSound) {
     EXPECT_EQ(mci.send("play A from 0 wait"), 0);
     EXPECT_EQ(engine->checksUntilDone, -1);
     EXPECT_LT(clock.elapsed(), 1500); // well before the safety margin would end it
+}
+
+TEST_F(Interpreter, EveryPlayStartsFromTheFileAgain) {
+    ASSERT_EQ(mci.send(openWave("A")), 0);
+    EXPECT_EQ(mci.send("play A from 0"), 0);
+    EXPECT_EQ(mci.send("play A from 0"), 0);
+    EXPECT_EQ(mci.send("play A from 875"), 0);
+    EXPECT_EQ(engine->calls,
+              QStringList({"play a 8000 frames", "play a 8000 frames", "play a 1000 frames"}));
+}
+
+TEST_F(Interpreter, RunningOutOfMemoryFailsTheSoundNotTheProgram) {
+    ASSERT_EQ(mci.send(openWave("A")), 0);
+    engine->failPlay = true;
+    EXPECT_EQ(mci.send("play A from 0 wait"), MciInterpreter::OutOfMemory);
+    engine->failPlay = false;
+    EXPECT_EQ(mci.send("play A from 0"), 0) << "the device is still usable";
+    EXPECT_EQ(mci.send("close A"), 0);
 }

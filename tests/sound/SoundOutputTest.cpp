@@ -5,8 +5,8 @@
 #include "platform/core/AppInfo.h"
 #include "platform/core/HeldWait.h"
 #include "sound/MciInterpreter.h"
-#include "sound/MidiRenderer.h"
 #include "sound/SdlAudioEngine.h"
+#include "sound/SoundFont.h"
 #include "tests/common/TestUtil.h"
 #include "tests/sound/SoundFiles.h"
 
@@ -16,6 +16,7 @@
 #include <cmath>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <limits>
 
 using mdlSndAPI::SndCloseAll;
 using mdlSndAPI::SndPlay;
@@ -67,6 +68,9 @@ struct Output : ::testing::Test {
         return left;
     }
 
+    // Frames written so far, as a position in the output.
+    std::size_t framesWritten() const { return std::size_t((outputSize() - start) / 8); }
+
     // How long, in ms, the output stayed within 0.02 of `level`.
     double msAt(const std::vector<float>& left, float level) const {
         const auto n = std::count_if(left.begin(), left.end(),
@@ -113,7 +117,7 @@ TEST_F(Output, StartingAgainOnAChannelRestartsFromTheBeginning) {
 }
 
 TEST_F(Output, AMidiTuneIsHeard) {
-    if (MidiRenderer::soundFontPath().isEmpty()) GTEST_SKIP() << "no General MIDI SoundFont";
+    if (!SoundFont::shared()) GTEST_SKIP() << "no General MIDI SoundFont";
     SndPlay(file("tune.mid", SoundFiles::midiTune({60, 67}, 250)), "S3", 0, 0);
     const auto left = leftAfter(1200);
     double energy = 0;
@@ -166,4 +170,66 @@ TEST_F(Output, RefusedFilesLeaveTheOutputSilent) {
     SndPlay(midi, "S3", -1, 0);
     const auto left = leftAfter(300);
     EXPECT_TRUE(std::all_of(left.begin(), left.end(), [](float s) { return s == 0.0f; }));
+}
+
+TEST_F(Output, StopAndCloseSilenceTheChannelWithinOneBuffer) {
+    const QString alias = AppInfo::exeName() + "S1";
+    for (const char* verb : {"stop ", "close "}) {
+        start = outputSize();
+        SndPlay(file("half.wav", SoundFiles::levelWave(0.5, 3000)), "S1", 0, 0);
+        HeldWait::forMs(300);
+        mciSendString(QLatin1String(verb) + alias);
+        const std::size_t at = framesWritten();
+        const auto left = leftAfter(300);
+        ASSERT_GT(left.size(), at);
+        const auto after = std::count_if(left.begin() + std::ptrdiff_t(at), left.end(),
+                                         [](float s) { return std::abs(s - 0.5f) < 0.02f; });
+        EXPECT_LE(after, SdlAudioEngine::BufferFrames) << verb;
+        EXPECT_GT(msAt(left, 0.5f), 250.0) << verb;
+    }
+}
+
+TEST_F(Output, AnRmidTuneUnderAMidNameIsHeard) {
+    if (!SoundFont::shared()) GTEST_SKIP() << "no General MIDI SoundFont";
+    SndPlay(file("wrapped.mid", SoundFiles::rmid(SoundFiles::midiTune({60, 67}, 250))), "S3", 0, 0);
+    const auto left = leftAfter(1000);
+    float peak = 0;
+    for (float s : left)
+        peak = std::max(peak, std::abs(s));
+    EXPECT_GT(peak, 0.05f);
+}
+
+TEST_F(Output, NotANumberInAFloatWaveNeverReachesTheOutput) {
+    std::vector<float> samples(22050, std::numeric_limits<float>::quiet_NaN());
+    for (std::size_t i = 0; i < samples.size(); i += 3)
+        samples[i] = std::numeric_limits<float>::infinity();
+    SndPlay(file("nan.wav", SoundFiles::floatWave(44100, samples)), "S1", 0, 0);
+    SndPlay(file("quarter.wav", SoundFiles::levelWave(0.25, 500)), "S2", 0, 0);
+    const auto left = leftAfter(700);
+    EXPECT_TRUE(std::all_of(left.begin(), left.end(), [](float s) { return std::isfinite(s); }));
+    EXPECT_NEAR(msAt(left, 0.25f), 500.0, 50.0) << "the other channel sounds as it should";
+}
+
+TEST_F(Output, ALongTuneKeepsSoundingWhileTheFareSoundsComeAndGo) {
+    if (!SoundFont::shared()) GTEST_SKIP() << "no General MIDI SoundFont";
+    // Three minutes of tune on the route channel, then five fare steps, each restarting the
+    // fare sound on its own channel.
+    SndPlay(file("route.mid", SoundFiles::longTune(180)), "S1", 0, 0);
+    const QString step = file("step.wav", SoundFiles::levelWave(0.3, 150));
+    std::vector<std::size_t> stepsAt;
+    for (int i = 0; i < 5; ++i) {
+        HeldWait::forMs(250);
+        stepsAt.push_back(framesWritten());
+        SndPlay(step, "S2", 0, 0);
+    }
+    const auto left = leftAfter(300);
+    // Every quarter second between the steps still carries the tune.
+    const std::size_t window = std::size_t(rate) / 4;
+    for (std::size_t from = stepsAt.front(); from + window <= left.size(); from += window) {
+        double energy = 0;
+        for (std::size_t i = from; i < from + window; ++i)
+            energy += double(left[i]) * left[i];
+        EXPECT_GT(std::sqrt(energy / double(window)), 0.005) << "at frame " << from;
+    }
+    EXPECT_TRUE(MciInterpreter::instance().isPlaying(AppInfo::exeName() + "S1"));
 }

@@ -1,20 +1,47 @@
 // k41shot: renders K41's board and operation panel into a PNG, for the README and for a look
 // at the program without a display.
-//   k41shot [--board-only] [--backlight N] OUT.png SETTINGS.in4 [ROUTE [STEPS [WAIT_MS]]]
+//   k41shot [--board-only] [--backlight N] [--click NAME]... [--dblclick NAME]... OUT.png
+//           SETTINGS.in4 [ROUTE [STEPS [WAIT_MS]]]
 // With ROUTE, the route is keyed on the panel ("系統", the digits, "リセット") and stepped
 // forward STEPS times; WAIT_MS lets a long stop name scroll before the picture is taken.
 // --backlight N clicks the panel's backlight button N (0 OFF, 1 ON1, 2 ON2) before that.
+// --click (buttons, check boxes) and --dblclick (the entry faces "Frame1(0)", "Frame1(1)")
+// act on the panel's controls of those object names after the steps, in the order given.
 #include "app/Form1.h"
 #include "app/Startup.h"
 #include "panel/BacklightFrame.h"
 #include "panel/frmCtl.h"
 #include "platform/core/HeldWait.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <cstdio>
+
+namespace {
+
+// A click (or double-click) on the panel's control of that object name, as a user makes it.
+bool clickControl(QWidget& panel, const QString& name, bool twice) {
+    QWidget* control = panel.findChild<QWidget*>(name);
+    if (!control) {
+        std::fprintf(stderr, "k41shot: no control named %s\n", qPrintable(name));
+        return false;
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(control); button && !twice) {
+        button->click();
+        return true;
+    }
+    const QPointF at(2, 2);
+    QMouseEvent press(twice ? QEvent::MouseButtonDblClick : QEvent::MouseButtonPress, at,
+                      control->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(control, &press);
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -22,6 +49,7 @@ int main(int argc, char** argv) {
     QStringList args = app.arguments().mid(1);
     bool boardOnly = false;
     int backlight = -1;
+    QList<std::pair<QString, bool>> clicks; // name, double-click
     bool usage = false;
     while (!args.isEmpty() && args.first().startsWith(QLatin1String("--"))) {
         const QString flag = args.takeFirst();
@@ -31,13 +59,16 @@ int main(int argc, char** argv) {
             bool ok = false;
             backlight = args.takeFirst().toInt(&ok);
             usage |= !ok || backlight < 0 || backlight > 2;
+        } else if ((flag == QLatin1String("--click") || flag == QLatin1String("--dblclick")) &&
+                   !args.isEmpty()) {
+            clicks.append({args.takeFirst(), flag == QLatin1String("--dblclick")});
         } else {
             usage = true;
         }
     }
     if (usage || args.size() < 2) {
-        std::fputs("usage: k41shot [--board-only] [--backlight N] OUT.png SETTINGS.in4 "
-                   "[ROUTE [STEPS [WAIT_MS]]]\n",
+        std::fputs("usage: k41shot [--board-only] [--backlight N] [--click NAME]... "
+                   "[--dblclick NAME]... OUT.png SETTINGS.in4 [ROUTE [STEPS [WAIT_MS]]]\n",
                    stderr);
         return 2;
     }
@@ -57,8 +88,11 @@ int main(int argc, char** argv) {
         const int steps = args.size() >= 4 ? args.at(3).toInt() : 0;
         for (int i = 0; i < steps; ++i)
             panel.Command2_Click(1);
-        HeldWait::forMs(args.size() >= 5 ? args.at(4).toInt() : 100);
     }
+    for (const auto& [name, twice] : clicks)
+        if (!clickControl(panel, name, twice)) return 2;
+    if (args.size() >= 3 || !clicks.isEmpty())
+        HeldWait::forMs(args.size() >= 5 ? args.at(4).toInt() : 100);
     const QImage board = startup.board->grab().toImage();
     if (boardOnly) return board.save(args.at(0)) ? 0 : 1;
     const QImage ctl = panel.grab().toImage();

@@ -5,11 +5,31 @@
 #include <QCoreApplication>
 #include <cstdio>
 
+static const char kUsage[] = "usage: k41tool in4 dump FILE | in4 build JSON OUT |\n"
+                             "               hy3 dump FILE | hy3 build CSV OUT | hy3 check FILE |\n"
+                             "               --help | --version\n";
+
+static const char kHelp[] =
+    "\n"
+    "  in4 dump FILE        print a settings file (.in4) as JSON\n"
+    "  in4 build JSON OUT   write a settings file from JSON (fields left out keep K41's defaults)\n"
+    "  hy3 dump FILE        print a fare data file (.hy3) as UTF-8 CSV\n"
+    "  hy3 build CSV OUT    write a fare data file from CSV: one stop a line, stop name,\n"
+    "                       ticket number, then the fares for ticket numbers 1, 2, ...\n"
+    "  hy3 check FILE       check that K41 can read a fare data file (silent when it can)\n"
+    "\n"
+    "Exit status: 0 done, 1 a file could not be read or written, 2 wrong usage.\n"
+    "See k41tool(1).\n";
+
 static int usage() {
-    std::fputs("usage: k41tool in4 dump FILE | in4 build JSON OUT |\n"
-               "               hy3 dump FILE | hy3 build CSV OUT | hy3 check FILE\n",
-               stderr);
+    std::fputs(kUsage, stderr);
     return 2;
+}
+
+// Prints to standard output and reports a failed write (a closed pipe, a full disk).
+static int print(const QByteArray& text) {
+    std::fputs(text.constData(), stdout);
+    return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
 }
 
 int main(int argc, char** argv) {
@@ -17,6 +37,10 @@ int main(int argc, char** argv) {
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty()) return usage();
     const QString group = args.takeFirst();
+    if (group == QLatin1String("--help") || group == QLatin1String("-h"))
+        return print(QByteArray(kUsage) + kHelp);
+    if (group == QLatin1String("--version"))
+        return print(QByteArrayLiteral("k41tool " K41_VERSION_TEXT "\n"));
     if (group == QLatin1String("in4")) return in4Command(args);
     if (group == QLatin1String("hy3")) return hy3Command(args);
     return usage();

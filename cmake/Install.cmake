@@ -1,0 +1,76 @@
+# What `cmake --install` puts where (GNU layout under CMAKE_INSTALL_PREFIX):
+#   bin/K41, bin/k41tool
+#   share/k41/samples/{fare,tape,sounds,panels}/   the sample data built in samples/
+#   share/k41/K41.in4                       example settings pointing at those samples (written
+#                                           at install time for the prefix used); K41
+#                                           copies it into ~/.config/K41/ on its first start
+#   share/applications/, share/metainfo/, share/icons/hicolor/   menu entry, AppStream, icon
+#   share/man/man1/                         K41.1.gz, k41tool.1.gz
+#   share/doc/k41/                          user guide with its pictures, copyright, changelog
+include(GNUInstallDirs)
+
+set(K41_APP_ID jp.k41.K41)
+set(K41_HOMEPAGE "https://k41.example.org" CACHE STRING
+    "Home page of K41; the AppStream metadata takes its screenshots from under it")
+set(k41_datadir ${CMAKE_INSTALL_DATADIR}/k41)
+# Debian names the documentation folder after the package (k41), not the project (K41).
+set(k41_docdir ${CMAKE_INSTALL_DATAROOTDIR}/doc/k41)
+set(k41_dist ${CMAKE_SOURCE_DIR}/dist)
+
+# K41 finds its installed data relative to its own folder, so the tree can move as a whole.
+file(RELATIVE_PATH k41_data_from_bin ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_DATADIR}/k41)
+target_compile_definitions(k41core PRIVATE K41_DATA_FROM_BIN="${k41_data_from_bin}")
+
+install(TARGETS K41 k41tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+foreach(part fare tape sounds panels)
+  install(DIRECTORY ${K41_SAMPLES_DIR}/${part} DESTINATION ${k41_datadir}/samples)
+endforeach()
+
+# Man pages, compressed without a time stamp so that builds are reproducible.
+set(k41_manpages)
+foreach(page K41.1 k41tool.1)
+  set(gz ${CMAKE_BINARY_DIR}/install/${page}.gz)
+  add_custom_command(
+    OUTPUT ${gz}
+    COMMAND sh -c "gzip -9nc \"$0\" > \"$1\"" ${k41_dist}/man/${page} ${gz}
+    DEPENDS ${k41_dist}/man/${page}
+    VERBATIM)
+  list(APPEND k41_manpages ${gz})
+endforeach()
+set(k41_changelog ${CMAKE_BINARY_DIR}/install/changelog.gz)
+add_custom_command(
+  OUTPUT ${k41_changelog}
+  COMMAND sh -c "gzip -9nc \"$0\" > \"$1\"" ${k41_dist}/changelog ${k41_changelog}
+  DEPENDS ${k41_dist}/changelog
+  VERBATIM)
+
+configure_file(${k41_dist}/${K41_APP_ID}.metainfo.xml.in
+               ${CMAKE_BINARY_DIR}/install/${K41_APP_ID}.metainfo.xml @ONLY)
+
+add_custom_target(k41install_files ALL DEPENDS ${k41_manpages} ${k41_changelog})
+
+# The example settings file again, with the installed sample folders in it: written at
+# install time, when the prefix really used is known.
+install(CODE "
+  set(K41TOOL \"$<TARGET_FILE:k41tool>\")
+  set(K41_JSON_IN \"${CMAKE_SOURCE_DIR}/samples/settings/K41.json.in\")
+  set(K41_WORK \"${CMAKE_BINARY_DIR}/install\")
+  set(K41_DATADIR \"${k41_datadir}\")
+  include(\"${CMAKE_CURRENT_LIST_DIR}/InstallExample.cmake\")")
+install(FILES ${k41_dist}/${K41_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_BINARY_DIR}/install/${K41_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${k41_dist}/icons/${K41_APP_ID}.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+foreach(size 16 22 24 32 48 64 128 256 512)
+  install(FILES ${k41_dist}/icons/${size}x${size}/${K41_APP_ID}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+install(FILES ${k41_manpages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_SOURCE_DIR}/docs/guide.md ${k41_dist}/copyright ${k41_changelog}
+        DESTINATION ${k41_docdir})
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/screenshots DESTINATION ${k41_docdir})
+install(FILES ${k41_dist}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME k41)
+include(${CMAKE_CURRENT_LIST_DIR}/Package.cmake)

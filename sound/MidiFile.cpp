@@ -1,0 +1,85 @@
+#include "sound/MidiFile.h"
+
+#include "platform/core/FileReader.h"
+#include "platform/core/K41Error.h"
+
+#include <algorithm>
+
+namespace MidiFile {
+
+namespace {
+
+quint32 le32(const QByteArray& b, qsizetype at) {
+    quint32 v = 0;
+    for (int i = 3; i >= 0; --i)
+        v = (v << 8) | quint8(b[at + i]);
+    return v;
+}
+
+quint32 be32(const QByteArray& b, qsizetype at) {
+    quint32 v = 0;
+    for (int i = 0; i < 4; ++i)
+        v = (v << 8) | quint8(b[at + i]);
+    return v;
+}
+
+int be16(const QByteArray& b, qsizetype at) {
+    return (quint8(b[at]) << 8) | quint8(b[at + 1]);
+}
+
+// A header the synthesiser could take: its length within the file, a known format, at least
+// one track and a division. Checked here so that a file that is plainly no tune is refused
+// without waiting for the SoundFont.
+bool hasUsableHeader(const QByteArray& smf) {
+    if (smf.size() < 14 || !smf.startsWith("MThd")) return false;
+    const quint32 length = be32(smf, 4);
+    return length >= 6 && qint64(length) <= smf.size() - 8 && be16(smf, 8) <= 2 &&
+           be16(smf, 10) >= 1 && be16(smf, 12) != 0;
+}
+
+} // namespace
+
+QByteArray read(const QString& path) {
+    QByteArray bytes;
+    try {
+        bytes = FileReader::read(path, MaxFileBytes + 1);
+    } catch (const K41Error&) {
+        return {};
+    }
+    if (bytes.size() > MaxFileBytes) return {};
+    return standardMidi(bytes);
+}
+
+QByteArray standardMidi(const QByteArray& bytes) {
+    if (bytes.startsWith("MThd")) return hasUsableHeader(bytes) ? bytes : QByteArray();
+    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "RMID") return {};
+    // Chunks follow the form type: an id, a little-endian size, the data, padded to even.
+    // Sizes are not trusted beyond what the file holds.
+    qsizetype at = 12;
+    while (at + 8 <= bytes.size()) {
+        const quint32 size = le32(bytes, at + 4);
+        const qsizetype dataAt = at + 8;
+        const qsizetype available = bytes.size() - dataAt;
+        if (bytes.mid(at, 4) == "data") {
+            const QByteArray smf = bytes.mid(dataAt, qsizetype(std::min<qint64>(size, available)));
+            return hasUsableHeader(smf) ? smf : QByteArray();
+        }
+        if (qint64(size) >= available) break;
+        at = dataAt + qsizetype(size) + qsizetype(size & 1);
+    }
+    return {};
+}
+
+double ticksPerMs(const QByteArray& smf, int tempo) {
+    if (smf.size() < 14) return 0;
+    const int division = (quint8(smf[12]) << 8) | quint8(smf[13]);
+    if (division & 0x8000) {
+        // Frames a second (as a negative byte) times ticks a frame.
+        const int framesPerSecond = -int(qint8(smf[12]));
+        return framesPerSecond * (division & 0xff) / 1000.0;
+    }
+    if (tempo <= 0) return 0;
+    return division * 1000.0 / tempo;
+}
+
+} // namespace MidiFile

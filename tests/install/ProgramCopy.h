@@ -1,0 +1,21 @@
+#pragma once
+// A copy of the built K41 under a name and in a folder of the test's choosing, run the way a
+// user runs it: with a home and configuration folder of its own.
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+struct ProgramCopy {
+    // Copies K41 to `path` (folders made as needed); fails the test on error.
+    static void place(const QString& path);
+
+    struct Run {
+        int exitCode = -1; // -1: crashed or timed out
+        QString out;
+    };
+    // Runs `exe` with `args`, HOME and XDG_CONFIG_HOME set to `home`. With `unprivileged`
+    // and the tests running as root, the program runs as the user nobody, for whom
+    // permission bits count.
+    static Run run(const QString& exe, const QStringList& args, const QString& home,
+                   bool unprivileged = false);
+};
