@@ -1,11 +1,11 @@
 #include "sound/VoiceSettings.h"
 
 #include "platform/core/FileReader.h"
+#include "platform/core/FileReplace.h"
 #include "platform/core/K41Error.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace {
@@ -50,21 +50,7 @@ VoiceSettings VoiceSettings::read(const QString& path) {
 }
 
 void VoiceSettings::write(const QString& path) const {
-    const QByteArray bytes =
-        QStringLiteral("Rate=%1\nPitch=%2\nVolume=%3\n").arg(rate).arg(pitch).arg(volume).toUtf8();
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        throw K41Error(K41Error::PathFileAccess,
-                       QStringLiteral("ファイルではないため書き込めません: %1").arg(path));
-    QSaveFile file(path);
-    // Unbuffered, so a full disk fails the write itself instead of passing unnoticed until
-    // the final flush.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw K41Error::fromFile(file, path);
-    if (file.write(bytes) != bytes.size()) {
-        const K41Error error = K41Error::fromFile(file, path);
-        file.cancelWriting();
-        throw error;
-    }
-    if (!file.commit()) throw K41Error::fromFile(file, path);
+    FileReplace::write(
+        path,
+        QStringLiteral("Rate=%1\nPitch=%2\nVolume=%3\n").arg(rate).arg(pitch).arg(volume).toUtf8());
 }

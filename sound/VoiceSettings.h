@@ -18,8 +18,8 @@ struct VoiceSettings {
     // key or a value that is not a number keeps that setting's default; values out of range
     // are clamped. Never fails.
     static VoiceSettings read(const QString& path);
-    // Writes the settings to `path` through a temporary file that replaces it only once
-    // complete, so a full disk or a cut write leaves the old file as it was. Throws K41Error.
+    // Writes the settings to `path`, replacing the old file only once the new one is complete
+    // (a full disk or a cut write leaves it as it was). Throws K41Error.
     void write(const QString& path) const;
 
     // The file beside the settings file `settingsPath` ("K41.in4" → "K41.voice").
