@@ -2,6 +2,7 @@
 
 #include "app/Form1.h"
 #include "app/WindowsIniHost.h"
+#include "app/options/PlgInHost.h"
 #include "app/options/frmOption.h"
 #include "panel/TapeGroup.h"
 #include "panel/frmCtl.h"
@@ -56,6 +57,7 @@ Startup::Startup(const QString& settingsPath) : m_settingsPath(settingsPath) {
     options =
         std::make_unique<frmOption>(settings, *board, [this] { return panel->backlightIndex(); });
     panel->showOptions = [this] { options->exec(); };
+    plugins = new PlgInHost(*options, *panel->previewArea);
     iniHost = std::make_unique<WindowsIniHost>(settings, *board, *panel, *options);
     board->setPanelWindow(panel.get());
 

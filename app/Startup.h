@@ -11,6 +11,7 @@ class Form1;
 class frmCtl;
 class SignalWatcher;
 class frmOption;
+class PlgInHost;
 class WindowsIniHost;
 
 class Startup {
@@ -26,6 +27,7 @@ class Startup {
     std::unique_ptr<Form1> board;
     std::unique_ptr<frmCtl> panel;
     std::unique_ptr<frmOption> options;
+    PlgInHost* plugins = nullptr; // owned by the dialog
     std::unique_ptr<WindowsIniHost> iniHost;
 
   private:

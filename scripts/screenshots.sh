@@ -34,7 +34,8 @@ export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 "$shot" --click Check2 --click 'Command2(1)' "$out/guide-night.png" "$settings" 1 4 300
 
 # The options dialog on settings that show every control: paths as a user would have them,
-# the picture frames and the ticket preview switched on, one information digit in use.
+# the picture frames and the ticket preview switched on with the sample plug-in (found from
+# the source folder, where this script runs), one information digit in use.
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cat > "$work/options.json" <<'JSON'
@@ -50,6 +51,7 @@ cat > "$work/options.json" <<'JSON'
   "SoundMoveFile": "/home/k41/バス/音/fare.wav",
   "SoundPreFile": "/home/k41/バス/音/chime.wav",
   "UseSeiriPrev": 1,
+  "SeiriPlgFile": "samples/plugins/yamabato.4SP",
   "SeiriDateValue": "2025/03/07"
 }
 JSON

@@ -121,6 +121,14 @@ void PreviewPage::setCapabilityLines(const QStringList& lines) {
     List1->addItems(lines);
 }
 
+void PreviewPage::setPluginPath(const QString& path) {
+    m_context.binder.setText("SeiriPlgFile", path);
+}
+
+QString PreviewPage::pickFile(const QString& filter, const QString& title) {
+    return m_context.pickFile(filter, title);
+}
+
 void PreviewPage::Command7_Click() {
     ZKP4Res::SystemTime date{};
     if (m_context.dialogs.date(m_context.owner, date) == 0) return;

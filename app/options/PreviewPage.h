@@ -6,8 +6,8 @@
 // plug-in) and Frame7 (the date) are enabled and shown while chkUseSeiriPrev is on.
 //
 // The plug-in's controls are laid out here; choosing, checking and removing a plug-in belong
-// to the ticket plug-in host, which connects Command1 and Command11 and fills the list and
-// the comment through setCapabilityLines and txtPlginComment. Until it does, the two buttons
+// to the ticket plug-in host (PlgInHost), which connects Command1 and Command11 and fills the
+// list, the comment and the path through the functions below. Until it does, the two buttons
 // stay disabled and the path box shows the stored path.
 #include <QGroupBox>
 #include <array>
@@ -44,6 +44,11 @@ class PreviewPage : public QGroupBox {
 
     // Replaces the capability list with `lines` (empty: clears it).
     void setCapabilityLines(const QStringList& lines);
+    // The plug-in path: into the setting SeiriPlgFile and its box.
+    void setPluginPath(const QString& path);
+    // The dialog's file picker (a path the settings file cannot hold is refused, as for every
+    // picked file); empty when cancelled.
+    QString pickFile(const QString& filter, const QString& title);
     void Command7_Click();
 
   private:
