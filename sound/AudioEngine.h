@@ -24,6 +24,8 @@ class AudioEngine {
     virtual void stop(const QString& voice) = 0;
     // True until the voice's source has ended and the device has played its last frames.
     virtual bool isPlaying(const QString& voice) const = 0;
+    // True when the device has taken no buffer for a while: what plays will not end.
+    virtual bool stalled() const { return false; }
 
     // Plays a finished buffer on `voice` from `startFrame`.
     void playBuffer(const QString& voice, std::shared_ptr<const PcmBuffer> pcm,

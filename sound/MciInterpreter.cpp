@@ -124,28 +124,32 @@ int MciInterpreter::open(const MciCommand& cmd) {
 }
 
 int MciInterpreter::play(const MciCommand& cmd) {
-    const auto it = m_devices.find(key(cmd.device));
+    const QString voice = key(cmd.device);
+    auto it = m_devices.find(voice);
     if (it == m_devices.end()) return InvalidDeviceName;
-    Device& device = it->second;
     std::unique_ptr<AudioSource> source;
-    if (cmd.fromMs == 0 && device.ready) {
-        source = std::move(device.ready);
+    if (cmd.fromMs == 0 && it->second.ready) {
+        source = std::move(it->second.ready);
     } else {
-        device.ready.reset();
+        it->second.ready.reset();
+        const Device device{it->second.type, it->second.path, nullptr};
         SourceError error = SourceError::None;
         source = makeSource(device, cmd.fromMs, &error);
         if (!source) return error == SourceError::PastEnd ? OutOfRange : InvalidFile;
+        // Making the source may have waited for the SoundFont, running handlers that closed
+        // the alias.
+        if (!isOpen(voice)) return InvalidDeviceName;
     }
     const long long lengthFrames = source->lengthFrames();
     const int rate = engine().sampleRate();
-    const QString voice = it->first;
     engine().play(voice, std::move(source));
     if (cmd.wait) {
         const long long capFrames = (long long)Mixer::MaxPlaySeconds * rate;
         const long long frames = lengthFrames < 0 ? capFrames : std::min(lengthFrames, capFrames);
         const qint64 timeoutMs = frames * 1000 / rate + WaitMarginMs;
         // The alias is looked up afresh on each check: a handler run meanwhile may close it.
-        HeldWait::until([this, voice] { return !isPlaying(voice); },
+        // A stalled device ends the wait too: a tune's length is known only by playing it.
+        HeldWait::until([this, voice] { return !isPlaying(voice) || engine().stalled(); },
                         int(std::min<qint64>(timeoutMs, INT_MAX)));
     }
     return Ok;

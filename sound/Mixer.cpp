@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-Mixer::Mixer(int rate) : m_rate(rate) {
+Mixer::Mixer(int rate)
+    : m_rate(rate), m_lastMix(std::chrono::steady_clock::now().time_since_epoch().count()) {
     // Room for the usual output buffer, so the audio thread seldom has to allocate.
     m_scratch.resize(4096 * 2);
 }
@@ -52,7 +53,14 @@ bool Mixer::isPlaying(const QString& voice) const {
     return !it->ended || std::chrono::steady_clock::now() < it->endsAt;
 }
 
+bool Mixer::idleFor(int ms) const {
+    const auto last =
+        std::chrono::steady_clock::time_point(std::chrono::steady_clock::duration(m_lastMix));
+    return std::chrono::steady_clock::now() - last > std::chrono::milliseconds(ms);
+}
+
 void Mixer::mix(float* out, std::size_t frames) noexcept {
+    m_lastMix = std::chrono::steady_clock::now().time_since_epoch().count();
     std::fill(out, out + frames * 2, 0.0f);
     std::lock_guard lock(m_mutex);
     for (Voice& v : m_voices) {

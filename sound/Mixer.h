@@ -6,6 +6,7 @@
 #include "sound/AudioSource.h"
 
 #include <QString>
+#include <atomic>
 #include <chrono>
 #include <memory>
 #include <mutex>
@@ -31,6 +32,8 @@ class Mixer {
     void stop(const QString& voice);
     // True until the voice's source has ended and its last frames have been played out.
     bool isPlaying(const QString& voice) const;
+    // True when mix() has not been called for `ms` milliseconds.
+    bool idleFor(int ms) const;
 
     // Fills `out` with `frames` frames: every voice added up, limited to [-1, 1]. A source
     // that fails (throws) or yields values that are not numbers is ended or silenced there,
@@ -54,4 +57,5 @@ class Mixer {
     mutable std::mutex m_mutex;
     std::vector<Voice> m_voices;
     std::vector<float> m_scratch;
+    std::atomic<std::chrono::steady_clock::rep> m_lastMix;
 };

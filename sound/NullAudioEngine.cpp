@@ -28,6 +28,10 @@ bool NullAudioEngine::isPlaying(const QString& voice) const {
     return m_mixer.isPlaying(voice);
 }
 
+bool NullAudioEngine::stalled() const {
+    return m_mixer.idleFor(StallMs);
+}
+
 void NullAudioEngine::run() {
     std::vector<float> buffer(BufferFrames * 2);
     const auto period =

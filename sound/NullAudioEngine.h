@@ -17,8 +17,10 @@ class NullAudioEngine : public AudioEngine {
     void play(const QString& voice, std::unique_ptr<AudioSource> source) override;
     void stop(const QString& voice) override;
     bool isPlaying(const QString& voice) const override;
+    bool stalled() const override;
 
   private:
+    static constexpr int StallMs = 2000;
     void run();
 
     Mixer m_mixer;

@@ -73,6 +73,10 @@ bool SdlAudioEngine::isPlaying(const QString& voice) const {
     return m_mixer->isPlaying(voice);
 }
 
+bool SdlAudioEngine::stalled() const {
+    return m_mixer->idleFor(StallMs);
+}
+
 void SdlAudioEngine::callback(void* self, unsigned char* stream, int bytes) {
     static_cast<SdlAudioEngine*>(self)->m_mixer->mix(
         reinterpret_cast<float*>(stream), std::size_t(bytes) / sizeof(float) / PcmBuffer::Channels);

@@ -8,6 +8,8 @@ class SdlAudioEngine : public AudioEngine {
   public:
     // Frames per callback; also the most the device lags behind a play() or stop() call.
     static constexpr int BufferFrames = 1024;
+    // A device that has taken no buffer for this long counts as stalled.
+    static constexpr int StallMs = 2000;
 
     // Opens the default device; when none opens, restarts SDL's audio on its dummy driver and
     // says so once on stderr. nullptr when SDL's audio cannot start at all.
@@ -18,6 +20,7 @@ class SdlAudioEngine : public AudioEngine {
     void play(const QString& voice, std::unique_ptr<AudioSource> source) override;
     void stop(const QString& voice) override;
     bool isPlaying(const QString& voice) const override;
+    bool stalled() const override;
 
     // The SDL driver in use ("alsa", "pulseaudio", "disk", "dummy", ...).
     QString driverName() const;

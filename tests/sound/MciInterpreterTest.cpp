@@ -1,10 +1,12 @@
 #include "sound/MciInterpreter.h"
+#include "sound/NullAudioEngine.h"
 
 #include "tests/sound/SoundFiles.h"
 
 #include <QElapsedTimer>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <new>
 
@@ -33,6 +35,8 @@ class RecordingEngine : public AudioEngine {
         if (voice != playing) return false;
         return checksUntilDone-- > 0;
     }
+    bool stalled() const override { return stalledNow; }
+    bool stalledNow = false;
 
   private:
     QString playing;
@@ -123,6 +127,29 @@ TEST_F(Interpreter, PlayWithWaitReturnsWhenTheOutputHasConsumedTheSound) {
     EXPECT_EQ(mci.send("play A from 0 wait"), 0);
     EXPECT_EQ(engine->checksUntilDone, -1);
     EXPECT_LT(clock.elapsed(), 1500); // well before the safety margin would end it
+}
+
+TEST_F(Interpreter, AStalledOutputEndsAWaitThatCouldLastHalfAnHour) {
+    SoundFiles::write(dir.filePath("tune.mid"), SoundFiles::midiTune({60}, 300));
+    if (mci.send(QStringLiteral("open \"%1\" alias T wait").arg(dir.filePath("tune.mid"))) != 0)
+        GTEST_SKIP() << "no General MIDI SoundFont";
+    engine->checksUntilDone = 1 << 30; // never played out
+    QTimer::singleShot(100, [this] { engine->stalledNow = true; });
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(mci.send("play T from 0 wait"), 0);
+    EXPECT_LT(clock.elapsed(), 3000);
+}
+
+TEST_F(Interpreter, WithoutAnyOutputASoundStillLastsItsLength) {
+    MciInterpreter silent([] { return std::make_unique<NullAudioEngine>(8000); });
+    ASSERT_EQ(silent.send(openWave("A")), 0);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(silent.send("play A from 0 wait"), 0);
+    EXPECT_GE(clock.elapsed(), 950);
+    EXPECT_LT(clock.elapsed(), 2500) << "ended by the sound, not by the safety margin";
+    EXPECT_FALSE(silent.isPlaying("A"));
 }
 
 TEST_F(Interpreter, EveryPlayStartsFromTheFileAgain) {

@@ -131,12 +131,6 @@ TEST_F(Player, ALongTuneStartsWithoutHoldingTheWindows) {
     EXPECT_TRUE(eventLoopRan);
 }
 
-TEST_F(Player, AnRmidTuneUnderAMidNamePlays) {
-    if (!SoundFont::shared()) GTEST_SKIP() << "no General MIDI SoundFont";
-    SndPlay(file("wrapped.mid", SoundFiles::rmid(SoundFiles::midiTune({60, 64}, 300))), "S1", 0, 0);
-    EXPECT_TRUE(playing("S1"));
-}
-
 TEST_F(Player, ASynchronousTuneReturnsAfterItsRealEnd) {
     if (!SoundFont::shared()) GTEST_SKIP() << "no General MIDI SoundFont";
     // 0.9 s of notes, then their release: the length is known only by playing it.

@@ -1,0 +1,51 @@
+// Wave files of any content: opening must refuse them or decode them block by block, without
+// reading past a buffer, with every sample a number within full scale and memory bounded by
+// the stream's blocks (libFuzzer's -rss_limit_mb catches a reservation for a declared length).
+// The file is opened once from its start and once part-way in, as "play ... from" does.
+#include "fuzz/FuzzCheck.h"
+#include "sound/WaveSource.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+// At most this much output per opening: a few bytes of FLAC can describe days of sound, and
+// how long a sound may play is the mixer's limit, not the decoder's.
+constexpr std::size_t MaxFrames = 44100 * 2;
+
+void play(WaveSource& source) {
+    std::vector<float> block(2 * 1024);
+    for (std::size_t frames = 0; frames < MaxFrames; frames += 1024) {
+        const std::size_t got = source.read(block.data(), 1024);
+        K41_FUZZ_CHECK(got <= 1024);
+        for (std::size_t i = 0; i < 2 * got; ++i)
+            K41_FUZZ_CHECK(std::isfinite(block[i]) && std::abs(block[i]) <= 1.5f);
+        if (got < 1024) return;
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static QTemporaryDir dir;
+    static const QString path = dir.filePath(QStringLiteral("input.wav"));
+    QFile file(path);
+    K41_FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    K41_FUZZ_CHECK(file.write(reinterpret_cast<const char*>(data), qint64(size)) == qint64(size));
+    file.close();
+
+    for (long long startMs : {0LL, 250LL}) {
+        SourceError error = SourceError::None;
+        auto source = WaveSource::open(path, 44100, startMs, &error);
+        K41_FUZZ_CHECK(bool(source) == (error == SourceError::None));
+        if (!source) continue;
+        K41_FUZZ_CHECK(source->lengthFrames() >= 0);
+        play(*source);
+    }
+    return 0;
+}
