@@ -30,7 +30,8 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Qt's window-system plugins, the MIDI SoundFont and the Japanese faces the board asks for.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, timgm6mb-soundfont, fonts-ipafont-gothic, fonts-ipafont-mincho")
-# Qt's own Japanese texts for standard buttons; K41 works without them.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+# Qt's own Japanese texts for standard buttons, and the dictionary and voice the spoken
+# announcements need; K41 works without them (the announcement group is then unusable).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, mecab-ipadic-utf8, espeak-ng-data")
 
 include(CPack)

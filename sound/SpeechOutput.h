@@ -1,35 +1,31 @@
 #pragma once
-// Plays the pieces of synthesised speech through the program's audio engine, one after another
-// on a voice of its own, mixed with the four sound channels. This is the only place that knows
-// how speech reaches the engine. GUI thread only, except where said.
+// Plays the speech through the program's audio engine, each utterance as one source
+// (SpeechSource) on a voice of its own, mixed with the four sound channels. This is the only
+// place that knows how speech reaches the engine. GUI thread only.
 #include "sound/AudioEngine.h"
 #include "sound/SpeechQueue.h"
 
-#include <QObject>
-#include <QTimer>
 #include <functional>
 
-class SpeechOutput : public QObject {
+class SpeechOutput {
   public:
     // The engine voice of the speech; no sound channel's alias can take this name.
     static const QString Voice;
 
-    // `audio` gives the engine, opened on first use.
+    // `audio` gives the engine, opened on first use. `queue` must outlive the output.
     SpeechOutput(SpeechQueue& queue, std::function<AudioEngine&()> audio);
-    ~SpeechOutput() override;
+    ~SpeechOutput();
+    SpeechOutput(const SpeechOutput&) = delete;
+    SpeechOutput& operator=(const SpeechOutput&) = delete;
 
-    // Frames per second the pieces must have.
+    // Frames per second the speech must have.
     int sampleRate();
-    // Cuts what is spoken and begins a new utterance, whose number it returns; its pieces are
-    // played as they come.
+    // Cuts what is spoken and begins a new utterance, whose number it returns; its blocks are
+    // heard as the synthesis queues them.
     quint64 begin();
-    // Starts the next queued piece once the one sounding has ended. Any thread may ask for it
-    // with requestPump(); the output then checks again until the utterance has played out.
-    void pump();
-    void requestPump();
     // Silences the speech at once.
     void stop();
-    // True while a piece is sounding or queued, or more are to come.
+    // True while the current utterance is being made or heard.
     bool active() const;
 
   private:
@@ -37,6 +33,5 @@ class SpeechOutput : public QObject {
 
     SpeechQueue& m_queue;
     std::function<AudioEngine&()> m_audio;
-    mutable bool m_opened = false; // the engine is opened by the first piece, not by a stop
-    QTimer m_poll;
+    mutable bool m_opened = false; // the engine is opened by the first utterance, not a stop
 };

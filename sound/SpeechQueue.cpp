@@ -2,7 +2,7 @@
 
 quint64 SpeechQueue::restart() {
     std::lock_guard guard(m_mutex);
-    m_pieces.clear();
+    m_blocks.clear();
     m_queuedFrames = 0;
     m_finished = false;
     ++m_utterance;
@@ -11,9 +11,12 @@ quint64 SpeechQueue::restart() {
 }
 
 void SpeechQueue::drop() {
-    restart();
     std::lock_guard guard(m_mutex);
+    m_blocks.clear();
+    m_queuedFrames = 0;
     m_finished = true;
+    ++m_utterance;
+    m_room.notify_all();
 }
 
 bool SpeechQueue::current(quint64 utterance) const {
@@ -21,15 +24,15 @@ bool SpeechQueue::current(quint64 utterance) const {
     return utterance == m_utterance;
 }
 
-bool SpeechQueue::push(quint64 utterance, std::shared_ptr<const PcmBuffer> piece) {
+bool SpeechQueue::push(quint64 utterance, std::shared_ptr<const PcmBuffer> block) {
     std::unique_lock guard(m_mutex);
-    // An empty queue always takes a piece, however long, so nothing waits for ever.
+    // An empty queue always takes a block, however long, so nothing waits for ever.
     m_room.wait(guard, [&] {
-        return utterance != m_utterance || m_pieces.empty() || m_queuedFrames < m_maxAhead;
+        return utterance != m_utterance || m_blocks.empty() || m_queuedFrames < m_maxAhead;
     });
     if (utterance != m_utterance) return false;
-    m_queuedFrames += piece->frames();
-    m_pieces.push_back(std::move(piece));
+    m_queuedFrames += block->frames();
+    m_blocks.push_back(std::move(block));
     return true;
 }
 
@@ -38,17 +41,17 @@ void SpeechQueue::finish(quint64 utterance) {
     if (utterance == m_utterance) m_finished = true;
 }
 
-std::shared_ptr<const PcmBuffer> SpeechQueue::pop() {
+std::shared_ptr<const PcmBuffer> SpeechQueue::pop(quint64 utterance) {
     std::lock_guard guard(m_mutex);
-    if (m_pieces.empty()) return nullptr;
-    std::shared_ptr<const PcmBuffer> piece = std::move(m_pieces.front());
-    m_pieces.pop_front();
-    m_queuedFrames -= piece->frames();
+    if (utterance != m_utterance || m_blocks.empty()) return nullptr;
+    std::shared_ptr<const PcmBuffer> block = std::move(m_blocks.front());
+    m_blocks.pop_front();
+    m_queuedFrames -= block->frames();
     m_room.notify_all();
-    return piece;
+    return block;
 }
 
-bool SpeechQueue::pending() const {
+bool SpeechQueue::pending(quint64 utterance) const {
     std::lock_guard guard(m_mutex);
-    return !m_pieces.empty() || !m_finished;
+    return utterance == m_utterance && (!m_blocks.empty() || !m_finished);
 }

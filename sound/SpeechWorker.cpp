@@ -9,25 +9,8 @@
 
 namespace {
 
-// One piece of mono speech as the engine's stereo at its rate; empty when it cannot convert.
-PcmBuffer toStereo(const std::vector<float>& mono, int fromRate, int toRate) {
-    PcmBuffer stereo;
-    const std::unique_ptr<Resampler> resampler = Resampler::create(1, fromRate, toRate);
-    if (!resampler || !resampler->push(mono.data(), mono.size(), stereo.samples) ||
-        !resampler->finish(stereo.samples))
-        return {};
-    return stereo;
-}
-
-} // namespace
-
-namespace {
-
 // The synthesis runs at most this far ahead of what has been heard.
 constexpr int kAheadSeconds = 20;
-// A sentence goes to the output whole, so its words are never parted; a run of text without
-// a sentence end goes in parts of this length, so it is heard before all of it is made.
-constexpr int kPartSeconds = 8;
 // Below this a sample is silence (a few steps of 16-bit samples).
 constexpr float kSilence = 1e-4f;
 
@@ -92,49 +75,58 @@ void SpeechWorker::run() {
 
 void SpeechWorker::synthesize(const Job& job) {
     const int sourceRate = EspeakVoice::sampleRate();
-    const std::size_t partFrames = std::size_t(kPartSeconds) * std::size_t(sourceRate);
-    std::vector<float> mono;
+    // One resampler for the whole utterance, so the blocks join without a seam.
+    const std::unique_ptr<Resampler> resampler = Resampler::create(1, sourceRate, job.rate);
+    if (!resampler) {
+        m_failed = job.utterance;
+        m_queue.finish(job.utterance);
+        return;
+    }
     bool started = false;
-    // Hands what is made so far to the output; false once the utterance has been dropped.
+    std::vector<float> mono;
+    std::vector<float> stereo;
+    // Hands `stereo` to the output; false once the utterance has been dropped.
     const auto deliver = [&] {
-        if (!started) {
-            // The synthesiser opens with some 40 ms of silence; the announcement starts at once.
-            const auto first = std::find_if(mono.begin(), mono.end(),
-                                            [](float s) { return std::abs(s) > kSilence; });
-            mono.erase(mono.begin(), first);
-            started = !mono.empty();
-        }
-        if (mono.empty()) return true;
-        auto pcm = std::make_shared<PcmBuffer>(toStereo(mono, sourceRate, job.rate));
-        mono.clear();
-        if (pcm->empty()) return true;
-        if (!m_queue.push(job.utterance, std::move(pcm))) return false;
-        m_output.requestPump();
-        return true;
+        if (stereo.empty()) return true;
+        auto block = std::make_shared<PcmBuffer>();
+        block->samples.swap(stereo);
+        return m_queue.push(job.utterance, std::move(block));
     };
 
     SpeechText::Pieces pieces(job.text);
     QString piece;
-    while (pieces.next(piece)) {
+    bool failed = false;
+    while (!failed && pieces.next(piece)) {
         if (!m_queue.current(job.utterance)) return;
         const QString kana = m_pronouncer->toKana(piece);
         if (kana.isEmpty()) continue;
         bool dropped = false;
         const bool ok = EspeakVoice::synthesize(
             kana, m_voice, job.settings, [&](const short* samples, int count) {
-                for (int i = 0; i < count; ++i)
+                int i = 0;
+                // The synthesiser opens with some 40 ms of silence; the announcement starts
+                // with its first sound.
+                while (!started && i < count && std::abs(float(samples[i]) / 32768.0f) <= kSilence)
+                    ++i;
+                started = started || i < count;
+                mono.clear();
+                for (; i < count; ++i)
                     mono.push_back(float(samples[i]) / 32768.0f);
-                dropped =
-                    (mono.size() >= partFrames && !deliver()) || !m_queue.current(job.utterance);
+                if (!mono.empty() && !resampler->push(mono.data(), mono.size(), stereo)) {
+                    failed = true;
+                    return false;
+                }
+                dropped = !deliver() || !m_queue.current(job.utterance);
                 return !dropped;
             });
         if (dropped) return;
-        if (!ok) {
-            m_failed = job.utterance;
-            break;
-        }
-        if (!deliver()) return;
+        failed = failed || !ok;
     }
+    if (!failed) {
+        failed = !resampler->finish(stereo);
+        if (!failed && !deliver()) return;
+    }
+    // The output learns that nothing more comes, also after a failure, so it never waits on.
+    if (failed) m_failed = job.utterance;
     m_queue.finish(job.utterance);
-    m_output.requestPump();
 }

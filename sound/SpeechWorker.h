@@ -1,8 +1,8 @@
 #pragma once
 // The thread that turns texts into speech: the pronunciation of each piece of the text, then
-// espeak-ng's samples, queued for the output as each piece is done. A new text or a stop makes
-// it drop the old text at the next block of samples (a few milliseconds). The calls below come
-// from the GUI thread.
+// espeak-ng's samples, queued for the output block by block as they are made. A new text or a stop
+// makes it drop the old text at the next block of samples (a few milliseconds). The calls below
+// come from the GUI thread.
 #include "sound/Pronouncer.h"
 #include "sound/SpeechOutput.h"
 #include "sound/SpeechQueue.h"

@@ -1,48 +1,72 @@
 #pragma once
-// An audio engine for tests that keeps what each voice was given: a voice sounds for as long
-// as its buffer lasts in real time, as with a device.
+// An audio engine for tests that keeps what it would have played: a thread mixes the voices
+// at a device's pace, as the real output does, and keeps the left channel.
 #include "sound/AudioEngine.h"
-#include "sound/AudioSource.h"
-#include "sound/PcmBuffer.h"
+#include "sound/Mixer.h"
 
 #include <QElapsedTimer>
-#include <QMap>
-#include <memory>
+#include <atomic>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 class CaptureEngine : public AudioEngine {
   public:
-    struct Play {
-        QString voice;
-        std::shared_ptr<const PcmBuffer> pcm;
-        qint64 atMs = 0;
-    };
+    static constexpr int Rate = 44100;
 
-    CaptureEngine() { clock.start(); }
-    int sampleRate() const override { return 44100; }
-    // Takes the source's frames at once (speech is finite), so a test can look at them.
+    CaptureEngine() : m_mixer(Rate), m_thread([this] { run(); }) { clock.start(); }
+    ~CaptureEngine() override {
+        m_quit = true;
+        m_thread.join();
+    }
+
+    int sampleRate() const override { return Rate; }
     void play(const QString& voice, std::unique_ptr<AudioSource> source) override {
-        auto pcm = std::make_shared<PcmBuffer>();
-        std::vector<float> block(2 * 4096);
-        for (std::size_t got = 4096; got == 4096;) {
-            got = source->read(block.data(), 4096);
-            pcm->samples.insert(pcm->samples.end(), block.begin(), block.begin() + 2 * got);
-        }
-        plays.push_back({voice, pcm, clock.elapsed()});
-        m_endsAt[voice] = clock.elapsed() + qint64(pcm->frames()) * 1000 / sampleRate();
+        plays.push_back({voice, clock.elapsed()});
+        m_mixer.play(voice, std::move(source));
     }
     void stop(const QString& voice) override {
         stops.push_back({voice, clock.elapsed()});
-        m_endsAt.remove(voice);
+        m_mixer.stop(voice);
     }
-    bool isPlaying(const QString& voice) const override {
-        return m_endsAt.contains(voice) && clock.elapsed() < m_endsAt.value(voice);
+    bool isPlaying(const QString& voice) const override { return m_mixer.isPlaying(voice); }
+
+    // The output from sample `from` on.
+    std::vector<float> output(std::size_t from = 0) const {
+        std::lock_guard guard(m_mutex);
+        return std::vector<float>(m_left.begin() + std::ptrdiff_t(std::min(from, m_left.size())),
+                                  m_left.end());
+    }
+    std::size_t outputSize() const {
+        std::lock_guard guard(m_mutex);
+        return m_left.size();
     }
 
     QElapsedTimer clock;
-    std::vector<Play> plays;
+    std::vector<std::pair<QString, qint64>> plays; // voice, ms since the engine started
     std::vector<std::pair<QString, qint64>> stops;
 
   private:
-    QMap<QString, qint64> m_endsAt;
+    void run() {
+        constexpr std::size_t frames = 512;
+        std::vector<float> buffer(frames * 2);
+        const auto period = std::chrono::microseconds(frames * 1000000 / Rate);
+        auto next = std::chrono::steady_clock::now();
+        while (!m_quit) {
+            m_mixer.mix(buffer.data(), frames);
+            {
+                std::lock_guard guard(m_mutex);
+                for (std::size_t i = 0; i < frames; ++i)
+                    m_left.push_back(buffer[i * 2]);
+            }
+            next += period;
+            std::this_thread::sleep_until(next);
+        }
+    }
+
+    Mixer m_mixer;
+    mutable std::mutex m_mutex;
+    std::vector<float> m_left;
+    std::atomic<bool> m_quit{false};
+    std::thread m_thread;
 };
