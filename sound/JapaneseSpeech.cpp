@@ -64,7 +64,7 @@ void JapaneseSpeech::settingsDialog(QWidget* owner, const QString& title) {
         m_settings.write(m_settingsPath);
     } catch (const K41Error& e) {
         // The new voice holds for this run; the user learns that it will not be kept.
-        QMessageBox box(QMessageBox::Warning, AppInfo::exeBaseName(),
+        QMessageBox box(QMessageBox::Warning, AppInfo::exeName(),
                         QStringLiteral("音声の設定を保存できませんでした。\n") + e.description(),
                         QMessageBox::Ok, owner);
         box.exec();

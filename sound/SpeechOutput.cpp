@@ -1,5 +1,7 @@
 #include "sound/SpeechOutput.h"
 
+#include "sound/PcmSource.h"
+
 #include <QMetaObject>
 
 // A space keeps it apart from every channel alias, which never holds one.
@@ -47,7 +49,8 @@ void SpeechOutput::requestPump() {
 void SpeechOutput::pump() {
     AudioEngine& out = engine();
     if (!out.isPlaying(Voice)) {
-        if (std::shared_ptr<const PcmBuffer> piece = m_queue.pop()) out.play(Voice, piece);
+        if (std::shared_ptr<const PcmBuffer> piece = m_queue.pop())
+            out.play(Voice, std::make_unique<PcmSource>(std::move(piece)));
     }
     if (out.isPlaying(Voice) || m_queue.pending()) {
         if (!m_poll.isActive()) m_poll.start();

@@ -9,6 +9,20 @@
 
 namespace {
 
+// One piece of mono speech as the engine's stereo at its rate; empty when it cannot convert.
+PcmBuffer toStereo(const std::vector<float>& mono, int fromRate, int toRate) {
+    PcmBuffer stereo;
+    const std::unique_ptr<Resampler> resampler = Resampler::create(1, fromRate, toRate);
+    if (!resampler || !resampler->push(mono.data(), mono.size(), stereo.samples) ||
+        !resampler->finish(stereo.samples))
+        return {};
+    return stereo;
+}
+
+} // namespace
+
+namespace {
+
 // The synthesis runs at most this far ahead of what has been heard.
 constexpr int kAheadSeconds = 20;
 // A sentence goes to the output whole, so its words are never parted; a run of text without
@@ -91,7 +105,7 @@ void SpeechWorker::synthesize(const Job& job) {
             started = !mono.empty();
         }
         if (mono.empty()) return true;
-        auto pcm = std::make_shared<PcmBuffer>(Resampler::toStereo(mono, 1, sourceRate, job.rate));
+        auto pcm = std::make_shared<PcmBuffer>(toStereo(mono, sourceRate, job.rate));
         mono.clear();
         if (pcm->empty()) return true;
         if (!m_queue.push(job.utterance, std::move(pcm))) return false;

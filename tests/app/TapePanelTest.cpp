@@ -26,7 +26,7 @@
 namespace {
 
 bool playing(const char* channel) {
-    return MciInterpreter::instance().isPlaying(AppInfo::exeBaseName() + QLatin1String(channel));
+    return MciInterpreter::instance().isPlaying(AppInfo::exeName() + QLatin1String(channel));
 }
 
 } // namespace

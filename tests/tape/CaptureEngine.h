@@ -2,9 +2,12 @@
 // An audio engine for tests that keeps what each voice was given: a voice sounds for as long
 // as its buffer lasts in real time, as with a device.
 #include "sound/AudioEngine.h"
+#include "sound/AudioSource.h"
+#include "sound/PcmBuffer.h"
 
 #include <QElapsedTimer>
 #include <QMap>
+#include <memory>
 #include <vector>
 
 class CaptureEngine : public AudioEngine {
@@ -17,8 +20,14 @@ class CaptureEngine : public AudioEngine {
 
     CaptureEngine() { clock.start(); }
     int sampleRate() const override { return 44100; }
-    void play(const QString& voice, std::shared_ptr<const PcmBuffer> pcm,
-              std::size_t = 0) override {
+    // Takes the source's frames at once (speech is finite), so a test can look at them.
+    void play(const QString& voice, std::unique_ptr<AudioSource> source) override {
+        auto pcm = std::make_shared<PcmBuffer>();
+        std::vector<float> block(2 * 4096);
+        for (std::size_t got = 4096; got == 4096;) {
+            got = source->read(block.data(), 4096);
+            pcm->samples.insert(pcm->samples.end(), block.begin(), block.begin() + 2 * got);
+        }
         plays.push_back({voice, pcm, clock.elapsed()});
         m_endsAt[voice] = clock.elapsed() + qint64(pcm->frames()) * 1000 / sampleRate();
     }
