@@ -1,7 +1,7 @@
 #pragma once
 // K41's windows and their wiring: the live settings store, the board, the operation panel,
-// and the settings file between them. main() makes one, tests make their own with a
-// settings file in a temporary folder.
+// the options dialog, and the settings file between them. main() makes one, tests make their own
+// with a settings file in a temporary folder.
 #include "settings/Settings.h"
 
 #include <QString>
@@ -9,6 +9,8 @@
 
 class Form1;
 class frmCtl;
+class SignalWatcher;
+class frmOption;
 class WindowsIniHost;
 
 class Startup {
@@ -23,10 +25,15 @@ class Startup {
     Settings settings;
     std::unique_ptr<Form1> board;
     std::unique_ptr<frmCtl> panel;
+    std::unique_ptr<frmOption> options;
     std::unique_ptr<WindowsIniHost> iniHost;
 
   private:
+    // SIGINT, SIGTERM or SIGHUP: the sound channels close and the program ends with status
+    // 128 + signal, leaving the settings file as it was (only a confirmed quit writes it).
+    static void endOnSignal(int signal);
     void showPanel();
     void placePanelBottomRight();
     QString m_settingsPath;
+    std::unique_ptr<SignalWatcher> m_signals;
 };

@@ -1,7 +1,7 @@
 #include "app/WindowsIniHost.h"
 
 #include "app/Form1.h"
-#include "app/SetProp.h"
+#include "app/options/frmOption.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "panel/frmCtl.h"
@@ -19,8 +19,8 @@ void setColours(M_Degit& digit, const DigitColours& colours) {
 
 } // namespace
 
-WindowsIniHost::WindowsIniHost(Settings& settings, Form1& board, frmCtl& panel)
-    : m_settings(settings), m_board(board), m_panel(panel) {}
+WindowsIniHost::WindowsIniHost(Settings& settings, Form1& board, frmCtl& panel, frmOption& options)
+    : m_settings(settings), m_board(board), m_panel(panel), m_options(options) {}
 
 DegitUserInfo WindowsIniHost::fareDigitUserInfo(int index) {
     const M_Degit& digit = *m_board.Degit[index];
@@ -70,9 +70,7 @@ void WindowsIniHost::setStopNameProperties(const StopNameProperties& p) {
 }
 
 OptionInfoHooks WindowsIniHost::optionInfoHooks() {
-    OptionInfoHooks hooks;
-    hooks.panelSettingsApplied = [this] { m_panel.Option4_Click(m_panel.backlightIndex()); };
-    return hooks;
+    return m_options.optionInfoHooks();
 }
 
 void WindowsIniHost::SetCtrlDataInfo(const CtrlDataInfo& info) {
@@ -86,7 +84,7 @@ void WindowsIniHost::SetFormInfo(const FormInfo& info) {
 }
 
 void WindowsIniHost::SetProp() {
-    ::SetProp(m_settings, m_board, m_panel.backlightIndex());
+    m_options.SetProp();
 }
 
 void WindowsIniHost::showIniError(const QString& text) {

@@ -5,10 +5,11 @@
 
 class Form1;
 class frmCtl;
+class frmOption;
 
 class WindowsIniHost : public IniHost {
   public:
-    WindowsIniHost(Settings& settings, Form1& board, frmCtl& panel);
+    WindowsIniHost(Settings& settings, Form1& board, frmCtl& panel, frmOption& options);
 
     Settings& settings() override { return m_settings; }
     DegitUserInfo fareDigitUserInfo(int index) override;
@@ -17,7 +18,7 @@ class WindowsIniHost : public IniHost {
     void setFareDigit(int index, const DegitUserInfo& info, const DigitColours& colours) override;
     void setClockDigitColours(int index, const DigitColours& colours) override;
     void setStopNameProperties(const StopNameProperties& properties) override;
-    // Once the panel settings are copied, the selected backlight state is applied again.
+    // What the options dialog does while a settings record is copied into the store.
     OptionInfoHooks optionInfoHooks() override;
     void SetCtrlDataInfo(const CtrlDataInfo& info) override;
     void SetFormInfo(const FormInfo& info) override;
@@ -28,4 +29,5 @@ class WindowsIniHost : public IniHost {
     Settings& m_settings;
     Form1& m_board;
     frmCtl& m_panel;
+    frmOption& m_options;
 };

@@ -15,6 +15,7 @@
 #include "panel/PreviewArea.h"
 #include "panel/TapeGroup.h"
 #include "platform/Fonts.h"
+#include "platform/TopLevelWindow.h"
 #include "platform/ZKP4Res.h"
 #include "platform/core/AppInfo.h"
 #include "platform/core/HeldWait.h"
@@ -51,10 +52,10 @@ ChimeiCtl_DX* frmCtl::stopName() const {
 }
 
 frmCtl::frmCtl(Settings& settings, BoardControl& board, QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_settings(settings), m_board(board) {
+    : QWidget(parent), m_settings(settings), m_board(board) {
     setObjectName(QStringLiteral("frmCtl"));
+    TopLevelWindow::presentAsWindow(this);
+    TopLevelWindow::useFixedDialogFrame(this);
     endProgram = [] { QCoreApplication::exit(0); };
     setWindowTitle(QStringLiteral("集中操作盤"));
     setAutoFillBackground(true);
@@ -127,6 +128,7 @@ void frmCtl::buildCommands() {
                                         QRect(3450, 2250, 840, 300));
     Command8 = PanelWidgets::makeButton(this, QStringLiteral("Command8"), QStringLiteral("ﾊﾞｰｼﾞｮﾝ"),
                                         QRect(4290, 2250, 870, 300));
+    connect(Command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
     connect(Command8, &QPushButton::clicked, this, [this] { Command8_Click(); });
     Check4 = PanelWidgets::makeButton(this, QStringLiteral("Check4"), QStringLiteral(">>"),
                                       QRect(4935, 45, 330, 300));
@@ -189,6 +191,16 @@ void frmCtl::Frame1_DblClick(int Index) {
     Frame1[size_t(Index)]->lower();
 }
 
+void frmCtl::Command4_Click() {
+    m_board.setBoardEnabled(false);
+    setEnabled(false);
+    if (showOptions) showOptions();
+    m_board.setBoardEnabled(true);
+    setEnabled(true);
+    setChimei(QString());
+    setChimei(m_table.row(m_state.CurStop + 1).StopName);
+}
+
 void frmCtl::Command8_Click() {
     const QString text = QStringLiteral("機種：") + AppInfo::exeName() + QStringLiteral("\r\n") +
                          QStringLiteral("バージョン：%1.%2.%3  ServiceRelease 1\r\n")
@@ -245,7 +257,7 @@ void frmCtl::closeEvent(QCloseEvent* event) {
                          : QMessageBox::question(this, QStringLiteral("料金案内盤アプリの終了確認"),
                                                  QStringLiteral("料金案内盤アプリを終了しますか？"),
                                                  QMessageBox::Yes | QMessageBox::No,
-                                                 QMessageBox::No) == QMessageBox::Yes;
+                                                 QMessageBox::Yes) == QMessageBox::Yes;
     if (!yes) return;
     stopName()->SetChimei(QString());
     m_board.DeleteRgn();
@@ -364,6 +376,6 @@ QDateTime frmCtl::currentDateTime() const {
 void frmCtl::clearSeirikenPreview() {
     previewArea->clear();
 }
-void frmCtl::drawSeirikenPreview(const SeirikenTicket&) {
-    // Ticket plug-ins are not supported yet: the preview stays blank.
+void frmCtl::drawSeirikenPreview(const SeirikenTicket& ticket) {
+    previewArea->draw(m_settings.SeiriPlgFile, ticket);
 }

@@ -30,6 +30,7 @@ class DialFace;
 class KeypadFace;
 class LateNightFrame;
 class PreviewArea;
+class PreviewPicture;
 class TapeGroup;
 struct Settings;
 
@@ -66,7 +67,7 @@ class frmCtl : public QWidget, private RouteLoadHost, private DispDataHost {
     QPushButton* Command8 = nullptr;           // "ﾊﾞｰｼﾞｮﾝ"
     QPushButton* Check4 = nullptr;             // ">>" / "<<" preview toggle
     QLabel* Label4 = nullptr;
-    QLabel* picSeirikenPrev = nullptr;
+    PreviewPicture* picSeirikenPrev = nullptr;
     QComboBox* Combo1 = nullptr;
 
     bool KeyInKeitou = false;
@@ -83,6 +84,9 @@ class frmCtl : public QWidget, private RouteLoadHost, private DispDataHost {
     void HScroll1_Change(int Index);
     void Check4_Click();
     void Frame1_DblClick(int Index);
+    // "設定...": the options dialog over a disabled board and panel, then the stop name
+    // cleared and drawn again so that changed stop-name settings show at once.
+    void Command4_Click();
     void Command8_Click();
     // The backlight state now selected: 0 OFF, 1 ON1, 2 ON2.
     int backlightIndex() const;
@@ -113,6 +117,8 @@ class frmCtl : public QWidget, private RouteLoadHost, private DispDataHost {
     std::function<bool()> askQuit;
     // Shows an operator message (OK only, no icon, the application's title); tests replace it.
     std::function<void(const QString&)> showMessageBox;
+    // Shows the options dialog modally and returns once it is closed; the start-up wires it.
+    std::function<void()> showOptions;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -2,7 +2,8 @@
 # Renders the README's and the user guide's screenshots with the program itself (offscreen):
 # the board at start, board and panel after "系統 1 リセット" (backlight OFF), a long "次は"
 # stop name scrolling, the lit backlight states ON1 and ON2 on route 1, the sample user panels,
-# and the guide's panel faces, display clear and late-night fare.
+# the guide's panel faces, display clear and late-night fare, the six pages of the options
+# dialog and a ticket of the sample ticket plug-in.
 # K41_BUILD_DIR=build-test scripts/screenshots.sh renders with an existing build instead of
 # configuring and building ./build.
 set -euo pipefail
@@ -31,3 +32,32 @@ export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 "$shot" --dblclick 'Frame1(1)' "$out/guide-dial.png" "$settings"
 "$shot" --click Check1 "$out/guide-clear.png" "$settings" 1 2 300
 "$shot" --click Check2 --click 'Command2(1)' "$out/guide-night.png" "$settings" 1 4 300
+
+# The options dialog on settings that show every control: paths as a user would have them,
+# the picture frames and the ticket preview switched on, one information digit in use.
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cat > "$work/options.json" <<'JSON'
+{
+  "FareDataDir": "/home/k41/バス/運賃データ",
+  "TapeDataDir": "/home/k41/バス/放送データ",
+  "PanelAssignAuto": 0, "PanelAssignEach": -1,
+  "PanelOn2Builtin": 0, "PanelOn2User": -1, "PanelOn2File": "/home/k41/バス/パネル/on2.bmp",
+  "InfoOrderUse": 1, "InfoOrderPos": 23,
+  "ChimeiFontMode": 0, "TsugiwaMode": 1, "TsugiwaFontMode": 0,
+  "SoundKeitouSet": "/home/k41/バス/音/tune.mid",
+  "SoundReset": "/home/k41/バス/音/click.wav",
+  "SoundMoveFile": "/home/k41/バス/音/fare.wav",
+  "SoundPreFile": "/home/k41/バス/音/chime.wav",
+  "UseSeiriPrev": 1,
+  "SeiriDateValue": "2025/03/07"
+}
+JSON
+"$build/tools/k41tool" in4 build "$work/options.json" "$work/options.in4"
+pages=(folders panel digits stopname sound preview)
+for i in 0 1 2 3 4 5; do
+  "$shot" --options "$i" "$out/options-$i-${pages[$i]}.png" "$work/options.in4"
+done
+# The sample ticket plug-in's ticket, twice the preview's size.
+"$build/tools/k41tool" plugin render samples/plugins/yamabato.4SP "$out/ticket.png" \
+  --stop 本町一丁目 --number 5 --route 12 --row 5 --date 03-07-2025 --time 08:05:09 --scale 2

@@ -1,14 +1,16 @@
-// k41shot: renders K41's board and operation panel into a PNG, for the README and for a look
-// at the program without a display.
-//   k41shot [--board-only] [--backlight N] [--click NAME]... [--dblclick NAME]... OUT.png
-//           SETTINGS.in4 [ROUTE [STEPS [WAIT_MS]]]
+// k41shot: renders K41's board and operation panel, or a page of the options dialog, into a
+// PNG, for the README and for a look at the program without a display.
+//   k41shot [--board-only] [--backlight N] [--click NAME]... [--dblclick NAME]...
+//           [--options PAGE] OUT.png SETTINGS.in4 [ROUTE [STEPS [WAIT_MS]]]
 // With ROUTE, the route is keyed on the panel ("系統", the digits, "リセット") and stepped
 // forward STEPS times; WAIT_MS lets a long stop name scroll before the picture is taken.
 // --backlight N clicks the panel's backlight button N (0 OFF, 1 ON1, 2 ON2) before that.
 // --click (buttons, check boxes) and --dblclick (the entry faces "Frame1(0)", "Frame1(1)")
 // act on the panel's controls of those object names after the steps, in the order given.
+// --options PAGE renders page PAGE (0 to 5) of the options dialog instead.
 #include "app/Form1.h"
 #include "app/Startup.h"
+#include "app/options/frmOption.h"
 #include "panel/BacklightFrame.h"
 #include "panel/frmCtl.h"
 #include "platform/core/HeldWait.h"
@@ -19,6 +21,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <cstdio>
 
 namespace {
@@ -49,6 +52,7 @@ int main(int argc, char** argv) {
     QStringList args = app.arguments().mid(1);
     bool boardOnly = false;
     int backlight = -1;
+    int optionsPage = -1;
     QList<std::pair<QString, bool>> clicks; // name, double-click
     bool usage = false;
     while (!args.isEmpty() && args.first().startsWith(QLatin1String("--"))) {
@@ -59,6 +63,10 @@ int main(int argc, char** argv) {
             bool ok = false;
             backlight = args.takeFirst().toInt(&ok);
             usage |= !ok || backlight < 0 || backlight > 2;
+        } else if (flag == QLatin1String("--options") && !args.isEmpty()) {
+            bool ok = false;
+            optionsPage = args.takeFirst().toInt(&ok);
+            usage |= !ok || optionsPage < 0 || optionsPage >= OptionPageCount;
         } else if ((flag == QLatin1String("--click") || flag == QLatin1String("--dblclick")) &&
                    !args.isEmpty()) {
             clicks.append({args.takeFirst(), flag == QLatin1String("--dblclick")});
@@ -68,7 +76,8 @@ int main(int argc, char** argv) {
     }
     if (usage || args.size() < 2) {
         std::fputs("usage: k41shot [--board-only] [--backlight N] [--click NAME]... "
-                   "[--dblclick NAME]... OUT.png SETTINGS.in4 [ROUTE [STEPS [WAIT_MS]]]\n",
+                   "[--dblclick NAME]... [--options PAGE] OUT.png SETTINGS.in4 "
+                   "[ROUTE [STEPS [WAIT_MS]]]\n",
                    stderr);
         return 2;
     }
@@ -93,6 +102,15 @@ int main(int argc, char** argv) {
         if (!clickControl(panel, name, twice)) return 2;
     if (args.size() >= 3 || !clicks.isEmpty())
         HeldWait::forMs(args.size() >= 5 ? args.at(4).toInt() : 100);
+    if (optionsPage >= 0) {
+        frmOption& options = *startup.options;
+        options.Option1[size_t(optionsPage)]->click();
+        options.show();
+        HeldWait::forMs(50);
+        const QImage page = options.grab().toImage();
+        options.hide();
+        return page.save(args.at(0)) ? 0 : 1;
+    }
     const QImage board = startup.board->grab().toImage();
     if (boardOnly) return board.save(args.at(0)) ? 0 : 1;
     const QImage ctl = panel.grab().toImage();
