@@ -27,11 +27,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${K41_HOMEPAGE}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# Qt's window-system plugins, the MIDI SoundFont and the Japanese faces the board asks for.
+# Qt's window-system plugins, the MIDI SoundFont, the Japanese faces the board asks for, and
+# the speech data: espeak-ng's voices and MeCab's dictionary, which reads kanji aloud.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, timgm6mb-soundfont, fonts-ipafont-gothic, fonts-ipafont-mincho")
-# Qt's own Japanese texts for standard buttons, and the dictionary and voice the spoken
-# announcements need; K41 works without them (the announcement group is then unusable).
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, mecab-ipadic-utf8, espeak-ng-data")
+    "qt6-qpa-plugins, timgm6mb-soundfont, fonts-ipafont-gothic, fonts-ipafont-mincho, espeak-ng-data, mecab-ipadic-utf8")
+# Qt's own Japanese texts for standard buttons; K41 works without them.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 
 include(CPack)
