@@ -26,7 +26,7 @@ OptionDialogs OptionDialogs::standard() {
         QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
     };
     d.message = [](QWidget* owner, const QString& text) {
-        QMessageBox box(QMessageBox::NoIcon, AppInfo::exeBaseName(), text, QMessageBox::Ok, owner);
+        QMessageBox box(QMessageBox::NoIcon, AppInfo::exeName(), text, QMessageBox::Ok, owner);
         box.exec();
     };
     return d;
