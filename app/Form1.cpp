@@ -8,6 +8,7 @@
 #include "panel/Backlight.h"
 #include "platform/Fonts.h"
 #include "platform/QtColour.h"
+#include "platform/TopLevelWindow.h"
 #include "platform/core/PropertyBag.h"
 #include "platform/core/Twips.h"
 #include "settings/Settings.h"
@@ -34,6 +35,7 @@ QString indexed(const char* name, int index) {
 Form1::Form1(Settings& settings, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_settings(settings) {
     setObjectName(QStringLiteral("Form1"));
+    TopLevelWindow::presentAsWindow(this);
     setFixedSize(Twips::toPixels(BoardLayout::ClientWidthTwips),
                  Twips::toPixels(BoardLayout::ClientHeightTwips));
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -5,12 +5,19 @@
 #include "app/options/frmOption.h"
 #include "panel/TapeGroup.h"
 #include "panel/frmCtl.h"
+#include "platform/HeldInput.h"
+#include "platform/QtTexts.h"
+#include "platform/core/AppInfo.h"
+#include "platform/core/SignalWatcher.h"
 #include "settings/mdlIniIoEx.h"
 #include "sound/JapaneseSpeech.h"
+#include "sound/mdlSndAPI.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWindow>
+#include <cstdio>
 
 namespace {
 
@@ -41,6 +48,8 @@ class FirstExpose : public QObject {
 } // namespace
 
 Startup::Startup(const QString& settingsPath) : m_settingsPath(settingsPath) {
+    QtTexts::installJapanese();
+    HeldInput::install();
     board = std::make_unique<Form1>(settings);
     panel = std::make_unique<frmCtl>(settings, *board);
     // The dialog exists before the settings file is read, hidden until "設定..." shows it.
@@ -60,6 +69,17 @@ Startup::Startup(const QString& settingsPath) : m_settingsPath(settingsPath) {
         setup.settingsPath = voice;
         return std::unique_ptr<SpeechEngine>(JapaneseSpeech::create(setup));
     };
+    m_signals = std::make_unique<SignalWatcher>(&Startup::endOnSignal);
+}
+
+void Startup::endOnSignal(int signal) {
+    // Quitting was not confirmed, so the settings file is not written: a save happens only
+    // after the operator's "はい". Ending through the event loop also ends a held wait or an
+    // open message box at once.
+    std::fprintf(stderr, "%s: signal %d received, ending without saving the settings\n",
+                 qPrintable(AppInfo::exeName()), signal);
+    mdlSndAPI::SndCloseAll();
+    QCoreApplication::exit(128 + signal);
 }
 
 Startup::~Startup() = default;

@@ -9,6 +9,7 @@
 
 class Form1;
 class frmCtl;
+class SignalWatcher;
 class frmOption;
 class WindowsIniHost;
 
@@ -28,7 +29,11 @@ class Startup {
     std::unique_ptr<WindowsIniHost> iniHost;
 
   private:
+    // SIGINT, SIGTERM or SIGHUP: the sound channels close and the program ends with status
+    // 128 + signal, leaving the settings file as it was (only a confirmed quit writes it).
+    static void endOnSignal(int signal);
     void showPanel();
     void placePanelBottomRight();
     QString m_settingsPath;
+    std::unique_ptr<SignalWatcher> m_signals;
 };

@@ -1,6 +1,6 @@
 # What `cmake --install` puts where (GNU layout under CMAKE_INSTALL_PREFIX):
 #   bin/K41, bin/k41tool
-#   share/k41/samples/{fare,tape,sounds,panels}/   the sample data built in samples/
+#   share/k41/samples/{fare,tape,sounds,panels,plugins}/   the sample data built in samples/
 #   share/k41/K41.in4                       example settings pointing at those samples (written
 #                                           at install time for the prefix used); K41
 #                                           copies it into ~/.config/K41/ on its first start
@@ -23,7 +23,7 @@ target_compile_definitions(k41core PRIVATE K41_DATA_FROM_BIN="${k41_data_from_bi
 
 install(TARGETS K41 k41tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-foreach(part fare tape sounds panels)
+foreach(part fare tape sounds panels plugins)
   install(DIRECTORY ${K41_SAMPLES_DIR}/${part} DESTINATION ${k41_datadir}/samples)
 endforeach()
 
@@ -68,7 +68,8 @@ foreach(size 16 22 24 32 48 64 128 256 512)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
 install(FILES ${k41_manpages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${CMAKE_SOURCE_DIR}/docs/guide.md ${k41_dist}/copyright ${k41_changelog}
+install(FILES ${CMAKE_SOURCE_DIR}/docs/guide.md ${CMAKE_SOURCE_DIR}/docs/ticket-plugins.md
+              ${k41_dist}/copyright ${k41_changelog}
         DESTINATION ${k41_docdir})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/screenshots DESTINATION ${k41_docdir})
 install(FILES ${k41_dist}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides

@@ -66,7 +66,7 @@ qint16 readCount(const QByteArray& bytes) {
     return in.i16("行数", 0);
 }
 
-std::vector<FareRow> readRows(const QByteArray& bytes) {
+Stored readStored(const QByteArray& bytes) {
     const qint16 count = readCount(bytes);
     if (count < 1 || count > MaxRows)
         throw K41Error::subscript(QStringLiteral("運賃データの行数 %1 は読み込めません（1～%2行）")
@@ -75,23 +75,35 @@ std::vector<FareRow> readRows(const QByteArray& bytes) {
 
     Reader in(bytes);
     in.i16("行数", 0);
-    std::vector<FareRow> rows;
+    Stored stored;
     // A row takes at least FixedRowBytes, so a count larger than the bytes can hold never
     // makes us reserve for rows that are not there.
-    rows.reserve(static_cast<size_t>(std::min<qsizetype>(count, in.remaining() / FixedRowBytes)));
+    stored.rows.reserve(
+        static_cast<size_t>(std::min<qsizetype>(count, in.remaining() / FixedRowBytes)));
     for (int r = 1; r <= count; ++r) {
-        FareRow row;
+        StoredRow row;
         const quint16 nameLength = in.u16("停留所名の長さ", r);
-        row.StopName = Codec932::decode(in.take(nameLength, "停留所名", r));
+        row.name = in.take(nameLength, "停留所名", r);
         row.SeiriNum = in.i16("整理券番号", r);
         for (qint16& fare : row.Fares)
             fare = in.i16("運賃", r);
-        rows.push_back(std::move(row));
+        stored.rows.push_back(std::move(row));
     }
+    stored.trailing = in.take(in.remaining(), "", 0);
+    return stored;
+}
+
+std::vector<FareRow> readRows(const QByteArray& bytes) {
+    const Stored stored = readStored(bytes);
+    std::vector<FareRow> rows;
+    rows.reserve(stored.rows.size());
+    for (const StoredRow& s : stored.rows)
+        rows.push_back(FareRow{Codec932::decode(s.name), s.SeiriNum, s.Fares});
     return rows;
 }
 
-QByteArray write(const std::vector<FareRow>& rows) {
+QByteArray writeStored(const Stored& stored) {
+    const std::vector<StoredRow>& rows = stored.rows;
     if (rows.empty() || rows.size() > static_cast<size_t>(MaxRows))
         throw K41Error::subscript(QStringLiteral("運賃データの行数 %1 は書き込めません（1～%2行）")
                                       .arg(rows.size())
@@ -99,21 +111,28 @@ QByteArray write(const std::vector<FareRow>& rows) {
     QByteArray out;
     putU16(out, static_cast<quint16>(rows.size()));
     int r = 0;
-    for (const FareRow& row : rows) {
+    for (const StoredRow& row : rows) {
         ++r;
-        const QByteArray name = Codec932::encode(row.StopName);
-        if (name.size() > 0xFFFF)
+        if (row.name.size() > 0xFFFF)
             throw K41Error::subscript(
                 QStringLiteral("%1行目の停留所名が長すぎます（%2バイト、最大65535バイト）")
                     .arg(r)
-                    .arg(name.size()));
-        putU16(out, static_cast<quint16>(name.size()));
-        out.append(name);
+                    .arg(row.name.size()));
+        putU16(out, static_cast<quint16>(row.name.size()));
+        out.append(row.name);
         putU16(out, static_cast<quint16>(row.SeiriNum));
         for (qint16 fare : row.Fares)
             putU16(out, static_cast<quint16>(fare));
     }
-    return out;
+    return out + stored.trailing;
+}
+
+QByteArray write(const std::vector<FareRow>& rows) {
+    Stored stored;
+    stored.rows.reserve(rows.size());
+    for (const FareRow& row : rows)
+        stored.rows.push_back(StoredRow{Codec932::encode(row.StopName), row.SeiriNum, row.Fares});
+    return writeStored(stored);
 }
 
 QByteArray readFile(const QString& path) {

@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <array>
 #include <vector>
 
 namespace Hy3File {
@@ -16,6 +17,18 @@ constexpr int MaxRows = 301;
 constexpr int FixedRowBytes = 2 + 2 + 2 * FareRow::FareCount; // 304 + name length
 // No complete file of at most MaxRows rows is longer than this; anything after it is never read.
 constexpr qint64 MaxUsefulBytes = 2 + qint64(MaxRows) * (FixedRowBytes + 0xFFFF);
+
+// A file as stored, byte for byte: each stop name as its code page 932 bytes, and whatever
+// follows the last row. k41tool works on this form so that it gives every file back exactly.
+struct StoredRow {
+    QByteArray name;
+    qint16 SeiriNum = 0;
+    std::array<qint16, FareRow::FareCount> Fares{};
+};
+struct Stored {
+    std::vector<StoredRow> rows;
+    QByteArray trailing; // bytes after the last row, which K41 never reads
+};
 
 // The row count. An empty file reads as 0 (a route registered without data); a file of one
 // byte is damaged (K41Error 62).
@@ -27,9 +40,14 @@ qint16 readCount(const QByteArray& bytes);
 // reserves more rows than the bytes can hold.
 std::vector<FareRow> readRows(const QByteArray& bytes);
 
+// The same reading, keeping the names' bytes and the bytes after the last row.
+Stored readStored(const QByteArray& bytes);
+
 // The file bytes for `rows`. Throws K41Error 9 for no rows or more than 301, and for a name
 // that takes more than 65535 bytes in code page 932.
 QByteArray write(const std::vector<FareRow>& rows);
+// The file bytes for `stored`, trailing bytes included; refuses what write() refuses.
+QByteArray writeStored(const Stored& stored);
 
 // The first MaxUsefulBytes bytes of the file at `path` (a path on this system), in one read.
 // A file that cannot be opened or read is the matching K41Error (53 when missing); a pipe or

@@ -122,9 +122,10 @@ bool RouteLoad::Command1_Click(int Index, const QString& routeText, const QStrin
 
         m_host.enableDataButtons();
 
+        // With none of the three date choices selected the ticket date stays as it was.
         if (settings.SeiriDateAuto || settings.SeiriDateHold)
             m_state.HeldSeiriDate = m_host.currentDate().toString(QStringLiteral("MM-dd-yyyy"));
-        else
+        else if (settings.SeiriDateFixed)
             m_state.HeldSeiriDate = settings.SeiriDateValue;
 
         m_host.setTsugiwaMode(m_state.SavedTsugiwaMode);

@@ -1,5 +1,6 @@
 #include "panel/DialFace.h"
 
+#include "panel/DialList.h"
 #include "platform/Fonts.h"
 #include "platform/core/Twips.h"
 
@@ -11,14 +12,11 @@
 namespace {
 
 QListWidget* makeDigitList(QWidget* parent, const QString& name, const QRect& place) {
-    auto* list = new QListWidget(parent);
+    auto* list = new DialList(parent);
     list->setObjectName(name);
     list->setAccessibleName(name);
-    for (int d = 0; d <= 9; ++d)
-        list->addItem(QString::number(d));
     list->setGeometry(place);
     list->setFont(Fonts::font(Fonts::Gothic, 9));
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setStyleSheet(QStringLiteral("QListWidget { background: white; color: black; }"));
     return list;
 }
@@ -75,6 +73,9 @@ QString DialFace::sectionText() const {
 }
 
 void DialFace::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) emit doubleClicked();
+    // Only the frame itself flips the faces; its captions and displays keep their own
+    // double-clicks, which Qt would otherwise pass on to the frame.
+    if (event->button() == Qt::LeftButton && !childAt(event->position().toPoint()))
+        emit doubleClicked();
     QFrame::mouseDoubleClickEvent(event);
 }

@@ -22,6 +22,7 @@ class DialFace : public QFrame {
     QString sectionText() const;
 
   signals:
+    // A left double-click on the frame itself, not on one of its controls or captions.
     void doubleClicked();
 
   protected:

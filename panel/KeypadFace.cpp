@@ -85,6 +85,9 @@ void KeypadFace::shapeKeys() {
 }
 
 void KeypadFace::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) emit doubleClicked();
+    // Only the frame itself flips the faces; its captions and displays keep their own
+    // double-clicks, which Qt would otherwise pass on to the frame.
+    if (event->button() == Qt::LeftButton && !childAt(event->position().toPoint()))
+        emit doubleClicked();
     QFrame::mouseDoubleClickEvent(event);
 }

@@ -21,6 +21,7 @@ class KeypadFace : public QFrame {
     void shapeKeys();
 
   signals:
+    // A left double-click on the frame itself, not on one of its controls or captions.
     void doubleClicked();
 
   protected:

@@ -1,5 +1,6 @@
 #include "panel/PreviewArea.h"
 
+#include "panel/PreviewPicture.h"
 #include "platform/core/Twips.h"
 
 #include <QComboBox>
@@ -10,10 +11,8 @@ PreviewArea::PreviewArea(QWidget* panel) : QObject(panel) {
     Label4->setObjectName(QStringLiteral("Label4"));
     Label4->setStyleSheet(QStringLiteral("color: white;"));
     Label4->setGeometry(Twips::toPixels(5370, 135, 2400, 240));
-    picSeirikenPrev = new QLabel(panel);
-    picSeirikenPrev->setObjectName(QStringLiteral("picSeirikenPrev"));
-    picSeirikenPrev->setStyleSheet(QStringLiteral("background: white;"));
-    picSeirikenPrev->setGeometry(Twips::toPixels(5415, 390, 3300, 1395));
+    picSeirikenPrev = new PreviewPicture(panel);
+    picSeirikenPrev->move(Twips::toPixels(QPoint(5415, 390)));
     Combo1 = new QComboBox(panel);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setGeometry(Twips::toPixels(5430, 2160, 3000, 300));
@@ -21,4 +20,8 @@ PreviewArea::PreviewArea(QWidget* panel) : QObject(panel) {
 
 void PreviewArea::clear() {
     picSeirikenPrev->clear();
+}
+
+void PreviewArea::draw(const QString& plugin, const SeirikenTicket& ticket) {
+    picSeirikenPrev->drawTicket(plugin, ticket, Combo1->currentIndex());
 }

@@ -15,6 +15,7 @@
 #include "panel/PreviewArea.h"
 #include "panel/TapeGroup.h"
 #include "platform/Fonts.h"
+#include "platform/TopLevelWindow.h"
 #include "platform/ZKP4Res.h"
 #include "platform/core/AppInfo.h"
 #include "platform/core/HeldWait.h"
@@ -51,10 +52,10 @@ ChimeiCtl_DX* frmCtl::stopName() const {
 }
 
 frmCtl::frmCtl(Settings& settings, BoardControl& board, QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_settings(settings), m_board(board) {
+    : QWidget(parent), m_settings(settings), m_board(board) {
     setObjectName(QStringLiteral("frmCtl"));
+    TopLevelWindow::presentAsWindow(this);
+    TopLevelWindow::useFixedDialogFrame(this);
     endProgram = [] { QCoreApplication::exit(0); };
     setWindowTitle(QStringLiteral("集中操作盤"));
     setAutoFillBackground(true);
@@ -256,7 +257,7 @@ void frmCtl::closeEvent(QCloseEvent* event) {
                          : QMessageBox::question(this, QStringLiteral("料金案内盤アプリの終了確認"),
                                                  QStringLiteral("料金案内盤アプリを終了しますか？"),
                                                  QMessageBox::Yes | QMessageBox::No,
-                                                 QMessageBox::No) == QMessageBox::Yes;
+                                                 QMessageBox::Yes) == QMessageBox::Yes;
     if (!yes) return;
     stopName()->SetChimei(QString());
     m_board.DeleteRgn();
@@ -375,6 +376,6 @@ QDateTime frmCtl::currentDateTime() const {
 void frmCtl::clearSeirikenPreview() {
     previewArea->clear();
 }
-void frmCtl::drawSeirikenPreview(const SeirikenTicket&) {
-    // Ticket plug-ins are not supported yet: the preview stays blank.
+void frmCtl::drawSeirikenPreview(const SeirikenTicket& ticket) {
+    previewArea->draw(m_settings.SeiriPlgFile, ticket);
 }

@@ -30,6 +30,7 @@ class DialFace;
 class KeypadFace;
 class LateNightFrame;
 class PreviewArea;
+class PreviewPicture;
 class TapeGroup;
 struct Settings;
 
@@ -66,7 +67,7 @@ class frmCtl : public QWidget, private RouteLoadHost, private DispDataHost {
     QPushButton* Command8 = nullptr;           // "ﾊﾞｰｼﾞｮﾝ"
     QPushButton* Check4 = nullptr;             // ">>" / "<<" preview toggle
     QLabel* Label4 = nullptr;
-    QLabel* picSeirikenPrev = nullptr;
+    PreviewPicture* picSeirikenPrev = nullptr;
     QComboBox* Combo1 = nullptr;
 
     bool KeyInKeitou = false;

@@ -3,31 +3,17 @@
 // code page 932 and the numbered-ticket plug-in host. The operations of the library's interface
 // table that K41 uses are declared here; callers use nothing else of it.
 #include "platform/core/Colour.h"
+#include "platform/ticket/PlgInfo.h"
 
 #include <QString>
 #include <array>
 
+class QComboBox;
+class QPainter;
+class QTextEdit;
 class QWidget;
 
 namespace ZKP4Res {
-
-// Capability record of a ticket plug-in: fourteen 32-bit fields, in this order.
-struct PlgInfo {
-    qint32 Reserved = 0;      // not read
-    qint32 PreviewWidth = 0;  // twips
-    qint32 PreviewHeight = 0; // twips
-    qint32 PrintDate = 0;     // 1 = available
-    qint32 PrintTime = 0;
-    qint32 PrintRoute = 0;
-    qint32 PrintStopName = 0;
-    qint32 PrintBarcode = 0;
-    qint32 BarcodeCount = 0;
-    qint32 MaxRoute = 0;           // highest settable route
-    qint32 BarcodeRouteMethod = 0; // 1 = serial numbering, else route number plus direction flag
-    qint32 StopRangeFrom = 0;
-    qint32 StopRangeTo = 0;
-    qint32 CompanySwitch = 0; // above 0 = available
-};
 
 // A date as the date picker hands it over (fields of the platform's SYSTEMTIME).
 struct SystemTime {
@@ -71,5 +57,20 @@ QString Zk3FileDlg(QWidget* owner, int flags, const QString& filter, const QStri
 
 // Folder picker with a prompt. Returns the chosen folder, empty when cancelled.
 QString Zk3FolderDlg(QWidget* owner, const QString& prompt);
+
+// Ticket plug-in host. Plug-ins are data files of K41's own format (docs/ticket-plugins.md),
+// never code. A plug-in path is used as stored (see PathResolver).
+// Draws the ticket for these values with its top-left corner at the painter's origin;
+// draws nothing for an empty path, a missing or invalid plug-in, or a null painter.
+void ZK4_DrawSeiriken(const QString& plugin, QPainter* dc, const QString& stopName,
+                      const QString& dateText, const QString& timeText, qint32 route,
+                      qint16 seiriNum, qint16 row, qint32 company);
+// 0 when `plugin` is not a valid plug-in (`info` untouched; `reason`, when given, says why);
+// otherwise non-zero with `info` filled.
+int ZK4_GetPlgInfo(const QString& plugin, PlgInfo& info, QString* reason = nullptr);
+// Puts the plug-in's comment text into `box`; nothing for an invalid plug-in.
+void ZK4_SetPlgComment(const QString& plugin, QTextEdit* box);
+// Adds the plug-in's company names to the end of `box`'s list; nothing for an invalid one.
+void ZK4_SetCorpAddList(const QString& plugin, QComboBox* box);
 
 } // namespace ZKP4Res

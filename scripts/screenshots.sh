@@ -2,8 +2,8 @@
 # Renders the README's and the user guide's screenshots with the program itself (offscreen):
 # the board at start, board and panel after "系統 1 リセット" (backlight OFF), a long "次は"
 # stop name scrolling, the lit backlight states ON1 and ON2 on route 1, the sample user panels,
-# the guide's panel faces, display clear and late-night fare, and the six pages of the options
-# dialog.
+# the guide's panel faces, display clear and late-night fare, the six pages of the options
+# dialog and a ticket of the sample ticket plug-in.
 # K41_BUILD_DIR=build-test scripts/screenshots.sh renders with an existing build instead of
 # configuring and building ./build.
 set -euo pipefail
@@ -58,3 +58,6 @@ pages=(folders panel digits stopname sound preview)
 for i in 0 1 2 3 4 5; do
   "$shot" --options "$i" "$out/options-$i-${pages[$i]}.png" "$work/options.in4"
 done
+# The sample ticket plug-in's ticket, twice the preview's size.
+"$build/tools/k41tool" plugin render samples/plugins/yamabato.4SP "$out/ticket.png" \
+  --stop 本町一丁目 --number 5 --route 12 --row 5 --date 03-07-2025 --time 08:05:09 --scale 2

@@ -7,10 +7,13 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libsdl2-dev libsndfile1-dev libfluidsynth-dev timgm6mb-soundfont
   libespeak-ng-dev espeak-ng-data libmecab-dev mecab mecab-ipadic-utf8
+  libzint-dev libzbar-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
-  xvfb xauth
+  qt6-translations-l10n
+  xvfb xauth openbox
   dpkg-dev fakeroot file lintian desktop-file-utils appstream librsvg2-bin
   debootstrap xdotool x11-utils imagemagick
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do

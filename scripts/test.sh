@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what K41 needs, builds it with AddressSanitizer and UBSan, and runs every test
-# headless (offscreen windows, SDL's dummy audio driver).
+# Installs what K41 needs, builds it with AddressSanitizer and UBSan, runs every test
+# headless (offscreen windows, SDL's dummy audio driver), then runs each fuzz target briefly
+# (K41_FUZZ_SECONDS a target, 30 by default).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -13,3 +14,5 @@ if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
 fi
 QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=0 \
   ctest --output-on-failure -j2 --timeout 300
+cd ..
+scripts/fuzz.sh "${K41_FUZZ_SECONDS:-30}"

@@ -5,6 +5,7 @@
 #include "settings/SettingField.h"
 
 #include <QtEndian>
+#include <utility>
 
 namespace {
 
@@ -13,8 +14,8 @@ class Writer {
     void i16(qint16 v) { put(v); }
     void i32(qint32 v) { put(v); }
     void u32(quint32 v) { put(v); }
-    void text(const QString& value, const QString& field) {
-        const QByteArray bytes = Codec932::encode(value);
+    void text(const QString& value, const QString& field) { bytes(Codec932::encode(value), field); }
+    void bytes(const QByteArray& bytes, const QString& field) {
         // A longer text cannot be described by the 16-bit byte count; cutting it would store
         // a different path than the user chose, so the save fails instead.
         if (bytes.size() > 0xFFFF)
@@ -25,6 +26,7 @@ class Writer {
         put(quint16(bytes.size()));
         m_out.append(bytes);
     }
+    void raw(const QByteArray& bytes) { m_out.append(bytes); }
     QByteArray take() { return std::move(m_out); }
 
   private:
@@ -43,7 +45,7 @@ class Reader {
     qint16 i16(const QString& field) { return get<qint16>(field); }
     qint32 i32(const QString& field) { return get<qint32>(field); }
     quint32 u32(const QString& field) { return get<quint32>(field); }
-    QString text(const QString& field) {
+    QByteArray text(const QString& field) {
         const quint16 length = get<quint16>(field);
         if (remaining() < length)
             throw K41Error::pastEnd(QStringLiteral("%1（%2 バイトの文字列、残り %3 バイト）")
@@ -52,8 +54,9 @@ class Reader {
                                         .arg(remaining()));
         const QByteArray bytes = m_bytes.mid(m_pos, length);
         m_pos += length;
-        return Codec932::decode(bytes);
+        return bytes;
     }
+    QByteArray rest() { return m_bytes.mid(std::exchange(m_pos, m_bytes.size())); }
 
   private:
     qsizetype remaining() const { return m_bytes.size() - m_pos; }
@@ -75,14 +78,22 @@ QString digitField(int digit, const char* member) {
 
 namespace In4Format {
 
-QByteArray write(const In4File& file) {
+namespace {
+
+QByteArray writeFile(const In4File& file, bool exact) {
     Writer w;
     const Settings& s = file.options;
     for (const SettingField& f : SettingFields::all()) {
         switch (f.kind) {
-        case SettingKind::Text:
-            w.text(s.*f.text, f.qName());
+        case SettingKind::Text: {
+            const auto stored = file.stored.texts.constFind(f.qName());
+            if (exact && stored != file.stored.texts.cend() &&
+                Codec932::decode(*stored) == s.*f.text)
+                w.bytes(*stored, f.qName());
+            else
+                w.text(s.*f.text, f.qName());
             break;
+        }
         case SettingKind::Check:
         case SettingKind::Index:
             w.i16(s.*f.number);
@@ -90,9 +101,14 @@ QByteArray write(const In4File& file) {
         case SettingKind::Colour:
             w.u32(s.*f.colour);
             break;
-        case SettingKind::Choice:
-            w.i16(s.*f.choice ? -1 : 0);
+        case SettingKind::Choice: {
+            const auto stored = file.stored.choices.constFind(f.qName());
+            if (exact && stored != file.stored.choices.cend() && (*stored != 0) == s.*f.choice)
+                w.i16(*stored);
+            else
+                w.i16(s.*f.choice ? -1 : 0);
             break;
+        }
         }
     }
     const CtrlDataInfo& c = file.ctrl;
@@ -107,13 +123,24 @@ QByteArray write(const In4File& file) {
     w.i32(file.form.BoardTop);
     for (OleColor colour : s.CustomColors)
         w.u32(colour);
-    w.i16(FareDigitCount);
+    w.i16(exact ? file.DigitCount : qint16(FareDigitCount));
     for (const DegitUserInfo& d : file.digits) {
         w.i16(d.Shift);
         w.i16(d.ZeroMode);
         w.i16(d.FillZero);
     }
+    if (exact) w.raw(file.stored.trailing);
     return w.take();
+}
+
+} // namespace
+
+QByteArray write(const In4File& file) {
+    return writeFile(file, false);
+}
+
+QByteArray writeExact(const In4File& file) {
+    return writeFile(file, true);
 }
 
 In4File read(const QByteArray& bytes) {
@@ -123,9 +150,12 @@ In4File read(const QByteArray& bytes) {
     for (const SettingField& f : SettingFields::all()) {
         const QString name = f.qName();
         switch (f.kind) {
-        case SettingKind::Text:
-            s.*f.text = r.text(name);
+        case SettingKind::Text: {
+            const QByteArray bytes = r.text(name);
+            s.*f.text = Codec932::decode(bytes);
+            if (Codec932::encode(s.*f.text) != bytes) file.stored.texts.insert(name, bytes);
             break;
+        }
         case SettingKind::Check:
         case SettingKind::Index:
             s.*f.number = r.i16(name);
@@ -134,9 +164,12 @@ In4File read(const QByteArray& bytes) {
             s.*f.colour = r.u32(name);
             break;
         // Any non-zero value selects the button, as a radio button's value does.
-        case SettingKind::Choice:
-            s.*f.choice = r.i16(name) != 0;
+        case SettingKind::Choice: {
+            const qint16 v = r.i16(name);
+            s.*f.choice = v != 0;
+            if (v != 0 && v != -1) file.stored.choices.insert(name, v);
             break;
+        }
         }
     }
     CtrlDataInfo& c = file.ctrl;
@@ -159,6 +192,7 @@ In4File read(const QByteArray& bytes) {
         d.ZeroMode = r.i16(digitField(i + 1, "ZeroMode"));
         d.FillZero = r.i16(digitField(i + 1, "FillZero"));
     }
+    file.stored.trailing = r.rest();
     return file;
 }
 

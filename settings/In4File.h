@@ -9,16 +9,28 @@
 #include "settings/Settings.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <array>
 
 constexpr int FareDigitCount = 24;
+
+// What a file may hold that the settings record cannot: kept by the reader so that k41tool
+// gives a file back byte for byte. K41's own save starts from an empty record and so writes
+// the usual forms: -1 or 0 for a radio button, texts as the codec writes them, nothing after
+// the digit entries.
+struct In4Stored {
+    QHash<QString, qint16> choices;   // radio buttons stored as neither -1 nor 0, by setting name
+    QHash<QString, QByteArray> texts; // texts whose bytes the codec would write differently
+    QByteArray trailing;              // bytes after the last digit entry
+};
 
 struct In4File {
     Settings options; // the 65 settings; options.CustomColors is the custom colour table
     CtrlDataInfo ctrl;
     FormInfo form;
-    qint16 DigitCount = FareDigitCount; // as read; the writer always writes 24
+    qint16 DigitCount = FareDigitCount; // as read; K41 always saves 24
     std::array<DegitUserInfo, FareDigitCount> digits{};
+    In4Stored stored;
 };
 
 namespace In4Format {
@@ -27,14 +39,22 @@ namespace In4Format {
 // last digit entry is never read, so a reader need not look further than this.
 constexpr qsizetype MaxFileSize = 358 + 17 * (2 + 65535);
 
-// The file's bytes. Texts are encoded with Codec932::encode (unencodable characters become
-// "?"). Throws K41Error (Overflow) naming the field when a text needs more than 65535 bytes.
+// The file's bytes as K41 saves them. Texts are encoded with Codec932::encode (unencodable
+// characters become "?"), a selected radio button is -1, the digit count is 24, nothing
+// follows the digit entries. Throws K41Error (Overflow) naming the field when a text needs
+// more than 65535 bytes.
 QByteArray write(const In4File& file);
 
+// The same, but as the file was read: the digit count as stored, and what `file.stored`
+// keeps (a radio button's stored value, a text's stored bytes, where the setting still says
+// the same; the trailing bytes). read() then writeExact() gives any readable file back.
+QByteArray writeExact(const In4File& file);
+
 // Reads the 77 fields in order. Exactly 24 digit entries are read whatever the digit count
-// says; bytes after them are ignored. Values are taken as stored (a list position of 30 is
-// read as 30: the load rules decide what the store accepts). Throws K41Error (InputPastEnd)
-// naming the field when the bytes end before it or a text's byte count runs past the end.
+// says; bytes after them are ignored by K41 and kept in `stored`. Values are taken as stored
+// (a list position of 30 is read as 30: the load rules decide what the store accepts).
+// Throws K41Error (InputPastEnd) naming the field when the bytes end before it or a text's
+// byte count runs past the end.
 In4File read(const QByteArray& bytes);
 
 } // namespace In4Format

@@ -15,6 +15,12 @@ namespace In4Json {
 
 namespace {
 
+constexpr qint64 I16Min = std::numeric_limits<qint16>::min();
+constexpr qint64 I16Max = std::numeric_limits<qint16>::max();
+constexpr qint64 I32Min = std::numeric_limits<qint32>::min();
+constexpr qint64 I32Max = std::numeric_limits<qint32>::max();
+constexpr qint64 ColourMax = std::numeric_limits<quint32>::max();
+
 // QJsonObject sorts its keys; the dump keeps the file's order, so it is written by hand.
 QByteArray quoted(const QString& text) {
     QByteArray out = "\"";
@@ -32,20 +38,46 @@ QByteArray quoted(const QString& text) {
     return out + '"';
 }
 
-QByteArray member(const char* key, qint64 value) {
-    return quoted(QLatin1String(key)) + ": " + QByteArray::number(value);
+// A number as build takes it: plain when inside the range build accepts from a hand-written
+// file, otherwise marked as the value the file stores, so build gives it back unchecked.
+QByteArray number(qint64 value, qint64 min, qint64 max) {
+    if (value >= min && value <= max) return QByteArray::number(value);
+    return "{\"stored\": " + QByteArray::number(value) + "}";
 }
 
-QByteArray settingValue(const SettingField& f, const Settings& s) {
+// The ranges build accepts for a setting written by hand.
+qint64 lowest(const SettingField& f) {
+    return f.kind == SettingKind::Index || f.kind == SettingKind::Choice ? -1 : 0;
+}
+qint64 highest(const SettingField& f) {
+    switch (f.kind) {
+    case SettingKind::Index:
+        return f.listCount - 1;
+    case SettingKind::Check:
+        return 1;
+    case SettingKind::Colour:
+        return ColourMax;
+    default:
+        return 0;
+    }
+}
+
+QByteArray settingValue(const SettingField& f, const In4File& file) {
+    const Settings& s = file.options;
+    const QString name = f.qName();
     switch (f.kind) {
     case SettingKind::Text:
+        if (file.stored.texts.contains(name))
+            return "{\"bytes\": \"" + file.stored.texts.value(name).toHex().toUpper() + "\"}";
         return quoted(s.*f.text);
     case SettingKind::Check:
     case SettingKind::Index:
-        return QByteArray::number(s.*f.number);
+        return number(s.*f.number, lowest(f), highest(f));
     case SettingKind::Colour:
         return QByteArray::number(s.*f.colour);
     case SettingKind::Choice:
+        if (file.stored.choices.contains(name))
+            return number(file.stored.choices.value(name), 0, -1); // always marked
         return s.*f.choice ? "-1" : "0";
     }
     return {};
@@ -67,38 +99,70 @@ qint64 integer(const QJsonValue& v, const QString& key, qint64 min, qint64 max) 
     return qint64(d);
 }
 
-constexpr qint64 I32Min = std::numeric_limits<qint32>::min();
-constexpr qint64 I32Max = std::numeric_limits<qint32>::max();
-constexpr qint64 ColourMax = std::numeric_limits<quint32>::max();
+// A number written plainly (checked against min and max) or as {"stored": n}, which the dump
+// writes for what a file holds outside that range (checked only against the field's width).
+qint64 value(const QJsonValue& v, const QString& key, qint64 min, qint64 max, qint64 widthMin,
+             qint64 widthMax) {
+    if (!v.isObject()) return integer(v, key, min, max);
+    const QJsonObject o = v.toObject();
+    if (o.size() != 1 || !o.contains(QLatin1String("stored")))
+        throw refused(key, QStringLiteral("expected a number or {\"stored\": number}"));
+    return integer(o.value(QLatin1String("stored")), key, widthMin, widthMax);
+}
 
-void setSetting(const SettingField& f, const QJsonValue& v, Settings& s) {
+QByteArray hexBytes(const QJsonValue& v, const QString& key) {
+    const QString hex = v.toString();
+    bool valid = v.isString() && hex.size() % 2 == 0;
+    for (QChar c : hex)
+        valid &= c.isDigit() || (c.toLower() >= u'a' && c.toLower() <= u'f');
+    if (!valid) throw refused(key, QStringLiteral("expected bytes as hexadecimal digits"));
+    return QByteArray::fromHex(hex.toLatin1());
+}
+
+void setText(const SettingField& f, const QJsonValue& v, In4File& file) {
+    const QString key = f.qName();
+    if (v.isObject()) {
+        const QJsonObject o = v.toObject();
+        if (o.size() != 1 || !o.contains(QLatin1String("bytes")))
+            throw refused(key, QStringLiteral("expected a text or {\"bytes\": \"hex\"}"));
+        const QByteArray bytes = hexBytes(o.value(QLatin1String("bytes")), key);
+        if (bytes.size() > 0xFFFF) throw refused(key, QStringLiteral("longer than 65535 bytes"));
+        file.options.*f.text = Codec932::decode(bytes);
+        if (Codec932::encode(file.options.*f.text) != bytes) file.stored.texts.insert(key, bytes);
+        return;
+    }
+    if (!v.isString()) throw refused(key, QStringLiteral("expected a text"));
+    const QString text = v.toString();
+    const QString bad = Codec932::firstUnencodable(text);
+    if (!bad.isEmpty())
+        throw refused(key, QStringLiteral("code page 932 cannot hold \"%1\" (U+%2)")
+                               .arg(bad)
+                               .arg(bad.at(0).unicode(), 4, 16, QLatin1Char('0')));
+    if (Codec932::encode(text).size() > 0xFFFF)
+        throw refused(key, QStringLiteral("longer than 65535 bytes"));
+    file.options.*f.text = text;
+}
+
+void setSetting(const SettingField& f, const QJsonValue& v, In4File& file) {
+    Settings& s = file.options;
     const QString key = f.qName();
     switch (f.kind) {
-    case SettingKind::Text: {
-        if (!v.isString()) throw refused(key, QStringLiteral("expected a text"));
-        const QString text = v.toString();
-        const QString bad = Codec932::firstUnencodable(text);
-        if (!bad.isEmpty())
-            throw refused(key, QStringLiteral("code page 932 cannot hold \"%1\" (U+%2)")
-                                   .arg(bad)
-                                   .arg(bad.at(0).unicode(), 4, 16, QLatin1Char('0')));
-        if (Codec932::encode(text).size() > 0xFFFF)
-            throw refused(key, QStringLiteral("longer than 65535 bytes"));
-        s.*f.text = text;
+    case SettingKind::Text:
+        setText(f, v, file);
         break;
-    }
     case SettingKind::Check:
-        s.*f.number = qint16(integer(v, key, 0, 1));
-        break;
     case SettingKind::Index:
-        s.*f.number = qint16(integer(v, key, -1, f.listCount - 1));
+        s.*f.number = qint16(value(v, key, lowest(f), highest(f), I16Min, I16Max));
         break;
     case SettingKind::Colour:
         s.*f.colour = OleColor(integer(v, key, 0, ColourMax));
         break;
-    case SettingKind::Choice:
-        s.*f.choice = integer(v, key, -1, 0) != 0;
+    case SettingKind::Choice: {
+        const qint64 n = value(v, key, -1, 0, I16Min, I16Max);
+        s.*f.choice = n != 0;
+        if (n != 0 && n != -1) file.stored.choices.insert(key, qint16(n));
         break;
+    }
     }
 }
 
@@ -116,11 +180,14 @@ QJsonArray array(const QJsonValue& v, const QString& key, int count) {
     return a;
 }
 
-// Members of a nested object: name, lowest and highest value, and where it goes.
+// Members of a nested object: name, the range a hand-written value must keep, the width of
+// the stored field, and how to reach it.
 template <typename Record> struct Member {
     const char* name;
     qint64 min;
     qint64 max;
+    int bits; // 16 or 32
+    qint64 (*get)(const Record&);
     void (*set)(Record&, qint64);
 };
 
@@ -133,67 +200,75 @@ void setMembers(const QJsonObject& o, const QString& key, const Member<Record> (
             if (it.key() == QLatin1String(candidate.name)) m = &candidate;
         const QString path = key + QLatin1Char('.') + it.key();
         if (!m) throw refused(path, QStringLiteral("unknown key"));
-        m->set(record, integer(it.value(), path, m->min, m->max));
+        m->set(record, value(it.value(), path, m->min, m->max, m->bits == 16 ? I16Min : I32Min,
+                             m->bits == 16 ? I16Max : I32Max));
     }
 }
 
+template <typename Record, size_t N>
+QByteArray members(const Record& record, const Member<Record> (&members)[N]) {
+    QByteArrayList out;
+    for (const auto& m : members)
+        out << quoted(QLatin1String(m.name)) + ": " + number(m.get(record), m.min, m.max);
+    return "{" + out.join(", ") + "}";
+}
+
+#define K41_MEMBER(Record, field, min, max, bits)                                                  \
+    Member<Record> {                                                                               \
+#field, min, max, bits,                                                                    \
+            [](const Record&                                                                       \
+                   r) { return qint64(r.field); },                                                 \
+                                                [](Record & r,                                     \
+                                                   qint64 v) { r.field = decltype(r.field)(v); }   \
+    }
+
 const Member<CtrlDataInfo> CtrlMembers[] = {
-    {"FrameIndex", 0, 1, [](CtrlDataInfo& c, qint64 v) { c.FrameIndex = qint16(v); }},
-    {"ScrollSpeed", 0, 2000, [](CtrlDataInfo& c, qint64 v) { c.ScrollSpeed = qint32(v); }},
-    {"ScrollInterval", 0, 3000, [](CtrlDataInfo& c, qint64 v) { c.ScrollInterval = qint32(v); }},
-    {"LateNight", 0, 1, [](CtrlDataInfo& c, qint64 v) { c.LateNight = qint16(v); }},
-    {"PreviewOpen", 0, 1, [](CtrlDataInfo& c, qint64 v) { c.PreviewOpen = qint16(v); }},
-    {"PanelLeft", I32Min, I32Max, [](CtrlDataInfo& c, qint64 v) { c.PanelLeft = qint32(v); }},
-    {"PanelTop", I32Min, I32Max, [](CtrlDataInfo& c, qint64 v) { c.PanelTop = qint32(v); }},
+    K41_MEMBER(CtrlDataInfo, FrameIndex, 0, 1, 16),
+    K41_MEMBER(CtrlDataInfo, ScrollSpeed, 0, 2000, 32),
+    K41_MEMBER(CtrlDataInfo, ScrollInterval, 0, 3000, 32),
+    K41_MEMBER(CtrlDataInfo, LateNight, 0, 1, 16),
+    K41_MEMBER(CtrlDataInfo, PreviewOpen, 0, 1, 16),
+    K41_MEMBER(CtrlDataInfo, PanelLeft, I32Min, I32Max, 32),
+    K41_MEMBER(CtrlDataInfo, PanelTop, I32Min, I32Max, 32),
 };
 
 const Member<FormInfo> FormMembers[] = {
-    {"BoardLeft", I32Min, I32Max, [](FormInfo& f, qint64 v) { f.BoardLeft = qint32(v); }},
-    {"BoardTop", I32Min, I32Max, [](FormInfo& f, qint64 v) { f.BoardTop = qint32(v); }},
+    K41_MEMBER(FormInfo, BoardLeft, I32Min, I32Max, 32),
+    K41_MEMBER(FormInfo, BoardTop, I32Min, I32Max, 32),
 };
-
-constexpr qint64 I16Min = std::numeric_limits<qint16>::min();
 
 // The ranges a fare digit (four cells) holds. Its zero mode and fill have no lower bound
 // (a negative fill means none), so files that K41 writes with such values build again.
 const Member<DegitUserInfo> DigitMembers[] = {
-    {"Shift", 0, 3, [](DegitUserInfo& d, qint64 v) { d.Shift = qint16(v); }},
-    {"ZeroMode", I16Min, 3, [](DegitUserInfo& d, qint64 v) { d.ZeroMode = qint16(v); }},
-    {"FillZero", I16Min, 4, [](DegitUserInfo& d, qint64 v) { d.FillZero = qint16(v); }},
+    K41_MEMBER(DegitUserInfo, Shift, 0, 3, 16),
+    K41_MEMBER(DegitUserInfo, ZeroMode, I16Min, 3, 16),
+    K41_MEMBER(DegitUserInfo, FillZero, I16Min, 4, 16),
 };
+
+#undef K41_MEMBER
 
 } // namespace
 
 QByteArray dump(const In4File& file) {
     QByteArrayList lines;
-    const Settings& s = file.options;
     for (const SettingField& f : SettingFields::all())
-        lines << "  " + quoted(f.qName()) + ": " + settingValue(f, s);
-
-    const CtrlDataInfo& c = file.ctrl;
-    lines << "  \"CtrlDataInfo\": {" +
-                 QByteArrayList{member("FrameIndex", c.FrameIndex),
-                                member("ScrollSpeed", c.ScrollSpeed),
-                                member("ScrollInterval", c.ScrollInterval),
-                                member("LateNight", c.LateNight),
-                                member("PreviewOpen", c.PreviewOpen),
-                                member("PanelLeft", c.PanelLeft),
-                                member("PanelTop", c.PanelTop)}
-                     .join(", ") +
-                 "}";
-    lines << "  \"FormInfo\": {" + member("BoardLeft", file.form.BoardLeft) + ", " +
-                 member("BoardTop", file.form.BoardTop) + "}";
+        lines << "  " + quoted(f.qName()) + ": " + settingValue(f, file);
+    lines << "  \"CtrlDataInfo\": " + members(file.ctrl, CtrlMembers);
+    lines << "  \"FormInfo\": " + members(file.form, FormMembers);
 
     QByteArrayList colours;
-    for (OleColor colour : s.CustomColors)
+    for (OleColor colour : file.options.CustomColors)
         colours << QByteArray::number(colour);
     lines << "  \"CustomColors\": [" + colours.join(", ") + "]";
+    if (file.DigitCount != FareDigitCount)
+        lines << "  \"DigitCount\": " + QByteArray::number(file.DigitCount);
 
     QByteArrayList digits;
     for (const DegitUserInfo& d : file.digits)
-        digits << "    {" + member("Shift", d.Shift) + ", " + member("ZeroMode", d.ZeroMode) +
-                      ", " + member("FillZero", d.FillZero) + "}";
+        digits << "    " + members(d, DigitMembers);
     lines << "  \"DegitUserInfo\": [\n" + digits.join(",\n") + "\n  ]";
+    if (!file.stored.trailing.isEmpty())
+        lines << "  \"Trailing\": \"" + file.stored.trailing.toHex().toUpper() + "\"";
 
     return "{\n" + lines.join(",\n") + "\n}\n";
 }
@@ -214,7 +289,7 @@ In4File build(const QByteArray& json) {
     for (auto it = root.begin(); it != root.end(); ++it) {
         const QString key = it.key();
         if (const SettingField* f = SettingFields::find(key)) {
-            setSetting(*f, it.value(), file.options);
+            setSetting(*f, it.value(), file);
         } else if (key == QLatin1String("CtrlDataInfo")) {
             setMembers(object(it.value(), key), key, CtrlMembers, file.ctrl);
         } else if (key == QLatin1String("FormInfo")) {
@@ -224,12 +299,16 @@ In4File build(const QByteArray& json) {
             for (int i = 0; i < a.size(); ++i)
                 file.options.CustomColors[i] = OleColor(
                     integer(a[i], QStringLiteral("CustomColors[%1]").arg(i), 0, ColourMax));
+        } else if (key == QLatin1String("DigitCount")) {
+            file.DigitCount = qint16(integer(it.value(), key, I16Min, I16Max));
         } else if (key == QLatin1String("DegitUserInfo")) {
             const QJsonArray a = array(it.value(), key, FareDigitCount);
             for (int i = 0; i < a.size(); ++i) {
                 const QString path = QStringLiteral("DegitUserInfo[%1]").arg(i);
                 setMembers(object(a[i], path), path, DigitMembers, file.digits[i]);
             }
+        } else if (key == QLatin1String("Trailing")) {
+            file.stored.trailing = hexBytes(it.value(), key);
         } else {
             throw refused(key, QStringLiteral("unknown key"));
         }

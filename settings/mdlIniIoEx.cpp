@@ -2,13 +2,13 @@
 
 #include "platform/core/AppInfo.h"
 #include "platform/core/FileReader.h"
+#include "platform/core/FileReplace.h"
 #include "platform/core/K41Error.h"
 #include "settings/In4File.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <exception>
 #include <new>
 
@@ -19,34 +19,6 @@ namespace {
 QByteArray readSettingsBytes(const QString& path) {
     // Bytes after the last field are never used; a huge file must not be loaded whole.
     return FileReader::read(path, In4Format::MaxFileSize);
-}
-
-K41Error openFailure(const QSaveFile& file, const QString& path) {
-    const QFileInfo info(path);
-    // A new file in a folder that takes none: the generic mapping would call this a
-    // missing file, which tells the user nothing.
-    if (!info.exists() && info.absoluteDir().exists())
-        return K41Error(
-            K41Error::PermissionDenied,
-            QStringLiteral("フォルダーにファイルを作成できません（アクセス拒否）: %1 (%2)")
-                .arg(path, file.errorString()));
-    // QSaveFile refuses a read-only file with a write error, which would read as a full disk.
-    if (info.isFile() && !info.isWritable())
-        return K41Error(K41Error::PermissionDenied,
-                        QStringLiteral("読み取り専用のため書き込みできません: %1").arg(path));
-    return K41Error::fromFile(file, path);
-}
-
-void writeSettingsBytes(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) throw openFailure(file, path);
-    if (file.write(bytes) != bytes.size()) {
-        const K41Error error = K41Error::fromFile(file, path);
-        file.cancelWriting();
-        throw error;
-    }
-    if (!file.commit()) throw K41Error::fromFile(file, path);
 }
 
 // Runs `work`, turning every failure into the error box.
@@ -74,7 +46,7 @@ void SaveIniFile(const QString& path, IniHost& host) {
         file.options = GetOptionInfo(host.settings());
         file.ctrl = host.GetCtrlDataInfo();
         file.form = host.GetFormInfo();
-        writeSettingsBytes(path, In4Format::write(file));
+        FileReplace::write(path, In4Format::write(file));
     });
 }
 

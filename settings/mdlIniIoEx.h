@@ -9,10 +9,8 @@
 namespace mdlIniIoEx {
 
 // Gathers the per-digit options, the settings store, the panel state and the board position
-// from `host` and writes them to `path`. The new file is written beside the old one and
-// replaces it only once complete, keeping the old file's permissions; if anything fails the
-// old file stays as it was. Where the folder takes no new file but the old file is
-// writable, the old file is overwritten in place.
+// from `host` and writes them to `path` through FileReplace: the old file is replaced only
+// once the new one is complete and on disk, and stays as it was on any failure.
 void SaveIniFile(const QString& path, IniHost& host);
 void SaveIniFile(IniHost& host); // the settings file beside the executable
 

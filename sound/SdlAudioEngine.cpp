@@ -14,6 +14,9 @@ SDL_AudioDeviceID openDevice(SDL_AudioSpec& want, SDL_AudioSpec& have) {
 } // namespace
 
 std::unique_ptr<SdlAudioEngine> SdlAudioEngine::open() {
+    // SDL's own SIGINT and SIGTERM handlers only queue an SDL quit event that nothing reads,
+    // so Ctrl+C and kill would be ignored once a sound had played; the program handles them.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return nullptr;
     std::unique_ptr<SdlAudioEngine> engine(new SdlAudioEngine);
 

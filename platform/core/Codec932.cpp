@@ -35,12 +35,22 @@ QString mapLookAlikes(const QString& text) {
     return out;
 }
 
+bool isLeadByte(uchar b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
+bool isTrailByte(uchar b) {
+    return b >= 0x40 && b <= 0xFC && b != 0x7F;
+}
+
 // Encodes one character (or surrogate pair); empty when code page 932 has no form for it.
 QByteArray encodeOne(QStringEncoder& enc, QStringView ch) {
     QByteArray bytes = enc.encode(ch);
     if (enc.hasError() || bytes.isEmpty() || bytes == QByteArray("\xFC\xFC", 2) ||
         (bytes == "?" && ch != u"?")) {
-        enc.resetState();
+        // resetState() would also drop ICU's converter and fail every character after this
+        // one, so a fresh encoder takes over.
+        enc = QStringEncoder("windows-31j");
         return {};
     }
     return bytes;
@@ -55,7 +65,9 @@ namespace {
 // Calls `visit(ch, bytes)` for each character of `text` (a surrogate pair counts as one),
 // with its code page 932 bytes, or empty bytes when it has none. Stops when visit returns false.
 template <typename Visit> void forEachCharacter(const QString& text, Visit visit) {
-    QStringEncoder enc("windows-31j");
+    // Opening ICU's converter costs far more than converting a stop name, so each thread
+    // keeps one; encodeOne leaves it clean.
+    thread_local QStringEncoder enc("windows-31j");
     const QString mapped = mapLookAlikes(text);
     for (qsizetype i = 0; i < mapped.size();) {
         const qsizetype len = (mapped.at(i).isHighSurrogate() && i + 1 < mapped.size() &&
@@ -84,8 +96,36 @@ QByteArray encode(const QString& text) {
 }
 
 QString decode(const QByteArray& bytes) {
-    QStringDecoder dec("windows-31j");
-    return dec.decode(bytes);
+    // ICU's table for this code page swaps the control codes 0x1A, 0x1C and 0x7F and turns
+    // bytes it cannot map into U+001A, so text would change on every load and save. Windows
+    // keeps 0x00-0x7F as ASCII; only double-byte characters go through ICU here.
+    thread_local QStringDecoder dec("windows-31j", QStringDecoder::Flag::Stateless);
+    const auto* p = reinterpret_cast<const uchar*>(bytes.constData());
+    const qsizetype n = bytes.size();
+    QString out;
+    out.reserve(n);
+    for (qsizetype i = 0; i < n;) {
+        const uchar b = p[i];
+        if (b < 0x80) {
+            out += QChar(b);
+            ++i;
+        } else if (b >= 0xA1 && b <= 0xDF) { // half-width katakana
+            out += QChar(0xFF61 + (b - 0xA1));
+            ++i;
+        } else if (isLeadByte(b) && i + 1 < n && isTrailByte(p[i + 1])) {
+            const QString ch = dec.decode(QByteArrayView(p + i, 2));
+            const bool mapped = ch.size() == 1 && ch.at(0) != QChar(0x1A) &&
+                                ch.at(0) != QChar::ReplacementCharacter;
+            out += mapped ? ch.at(0) : QChar(QChar::ReplacementCharacter);
+            i += 2;
+        } else {
+            // A byte no character starts with, or a lead byte without its second byte: the
+            // next byte starts afresh, so ASCII after a stray byte survives.
+            out += QChar(QChar::ReplacementCharacter);
+            ++i;
+        }
+    }
+    return out;
 }
 
 QString firstUnencodable(const QString& text) {

@@ -1,5 +1,6 @@
 #include "platform/core/FileReader.h"
 
+#include "platform/core/FileKind.h"
 #include "platform/core/K41Error.h"
 
 #include <QDir>
@@ -20,7 +21,8 @@ K41Error notRegular(const QString& path, mode_t mode) {
         return K41Error(K41Error::PathFileAccess,
                         QStringLiteral("ファイルではなくフォルダーです: %1").arg(path));
     return K41Error(K41Error::PathFileAccess,
-                    QStringLiteral("通常のファイルではないため読み込めません: %1").arg(path));
+                    QStringLiteral("通常のファイルではないため読み込めません（%1）: %2")
+                        .arg(FileKind::noun(FileKind::ofMode(mode)), path));
 }
 
 K41Error openFailure(const QString& path, int error) {

@@ -11,6 +11,8 @@ namespace HeldWait {
 namespace {
 int g_depth = 0;
 std::vector<std::function<void()>> g_after;
+InputHolder* g_holder = nullptr;  // installed for later waits
+InputHolder* g_holding = nullptr; // holding the input of the waits now running
 
 void runAfterActions() {
     auto actions = std::move(g_after);
@@ -22,6 +24,10 @@ void runAfterActions() {
 
 bool active() {
     return g_depth > 0;
+}
+
+void setInputHolder(InputHolder* holder) {
+    g_holder = holder;
 }
 
 void afterWait(std::function<void()> action) {
@@ -43,10 +49,16 @@ void until(const std::function<bool()>& done, int timeoutMs) {
     });
     if (done()) return;
     poll.start();
-    // User input stays queued; paint and timer events still run.
-    ++g_depth;
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    if (--g_depth == 0) runAfterActions();
+    // Paint and timer events still run. User input goes to the holder, or stays queued.
+    if (g_depth++ == 0) {
+        g_holding = g_holder && g_holder->holdStarted() ? g_holder : nullptr;
+    }
+    loop.exec(g_holding ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
+    if (--g_depth == 0) {
+        if (g_holding) g_holding->holdEnded();
+        g_holding = nullptr;
+        runAfterActions();
+    }
     // Held input otherwise waits for the next window-system event before it is delivered.
     if (auto* dispatcher = QAbstractEventDispatcher::instance()) dispatcher->wakeUp();
 }

@@ -20,4 +20,19 @@ bool active();
 // when none runs. Used for requests that must wait their turn, such as closing the panel.
 void afterWait(std::function<void()> action);
 
+// Takes over the holding of the user's input during waits. Without one, the wait's event loop
+// leaves all input queued; the GUI installs one that judges each click as it is made.
+class InputHolder {
+  public:
+    virtual ~InputHolder() = default;
+    // The outermost wait begins: from now on the holder receives the user's input. False when
+    // it cannot take it; the input then stays queued.
+    virtual bool holdStarted() = 0;
+    // It has ended: the holder hands back what it kept, oldest first, to be handled next.
+    virtual void holdEnded() = 0;
+};
+
+// The holder for every later wait; nullptr goes back to leaving input queued.
+void setInputHolder(InputHolder* holder);
+
 } // namespace HeldWait

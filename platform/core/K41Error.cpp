@@ -1,8 +1,11 @@
 #include "platform/core/K41Error.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 #include <new>
+#include <unistd.h>
 
 K41Error::K41Error(int number, const QString& description)
     : std::runtime_error(description.toStdString()), m_number(number), m_description(description) {}
@@ -48,6 +51,49 @@ K41Error K41Error::fromFileError(QFileDevice::FileError error, const QString& pa
                         QStringLiteral("ファイルを置き換えできません: %1").arg(path) + tail);
     default:
         return K41Error(DeviceIO, QStringLiteral("ファイルエラー: %1").arg(path) + tail);
+    }
+}
+
+K41Error K41Error::writeFailure(int error, const QString& path) {
+    const QString tail = QStringLiteral(" (%1)").arg(qt_error_string(error));
+    switch (error) {
+    case ENOSPC:
+        return K41Error(DiskFull, QStringLiteral("ディスクがいっぱいです: %1").arg(path) + tail);
+    case EDQUOT:
+        return K41Error(DiskFull,
+                        QStringLiteral("ディスクの使用量の上限に達しました: %1").arg(path) + tail);
+    case EACCES:
+    case EPERM: {
+        const QByteArray name = QFile::encodeName(path);
+        if (::access(name.constData(), F_OK) != 0)
+            return K41Error(PermissionDenied,
+                            QStringLiteral("書き込みが許可されていません: %1").arg(path) + tail);
+        // A file that may be read but not written is read-only; one that may be neither is
+        // closed to this user altogether, and calling it read-only would mislead.
+        if (::access(name.constData(), R_OK) == 0)
+            return K41Error(PermissionDenied,
+                            QStringLiteral("読み取り専用のため書き込めません: %1").arg(path) +
+                                tail);
+        return K41Error(PermissionDenied,
+                        QStringLiteral("読み取りも書き込みも許可されていません: %1").arg(path) +
+                            tail);
+    }
+    case EROFS:
+        return K41Error(
+            PermissionDenied,
+            QStringLiteral("読み取り専用のファイルシステムのため書き込めません: %1").arg(path) +
+                tail);
+    case ENOENT:
+    case ENOTDIR:
+        return K41Error(PathNotFound, QStringLiteral("パスが見つかりません: %1").arg(path) + tail);
+    case EISDIR:
+        return K41Error(PathFileAccess,
+                        QStringLiteral("ファイルではなくフォルダーです: %1").arg(path) + tail);
+    case EIO:
+        return K41Error(
+            DeviceIO, QStringLiteral("書き込み中に入出力エラーが起きました: %1").arg(path) + tail);
+    default:
+        return K41Error(DeviceIO, QStringLiteral("書き込みエラー: %1").arg(path) + tail);
     }
 }
 

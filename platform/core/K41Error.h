@@ -37,6 +37,10 @@ class K41Error : public std::runtime_error {
     static K41Error fromFile(const QFileDevice& file, const QString& path);
     static K41Error fromFileError(QFileDevice::FileError error, const QString& path,
                                   const QString& detail = {});
+    // A write-side system call on `path` failed with `error` (an errno value): a full disk, a
+    // file that may not be written (read-only, or not even readable), a read-only file
+    // system, a missing folder, an I/O error.
+    static K41Error writeFailure(int error, const QString& path);
     // Reading ran past the end of the data (a cut file).
     static K41Error pastEnd(const QString& what);
     static K41Error subscript(const QString& what);

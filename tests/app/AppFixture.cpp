@@ -10,6 +10,8 @@
 
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
+#include <qpa/qwindowsysteminterface.h>
 
 In4File AppFixture::sampleSettings() {
     In4File file;
@@ -50,6 +52,21 @@ frmCtl& AppFixture::panel() const {
 void AppFixture::click(QWidget* widget) {
     ASSERT_TRUE(widget->isEnabled()) << widget->objectName().toStdString();
     QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+void AppFixture::postClick(QWidget* widget) {
+    QWindow* window = widget->window()->windowHandle();
+    const QPointF local = widget->mapTo(widget->window(), widget->rect().center());
+    const QPointF global = widget->mapToGlobal(widget->rect().center());
+    QWindowSystemInterface::handleMouseEvent(window, local, global, Qt::LeftButton, Qt::LeftButton,
+                                             QEvent::MouseButtonPress);
+    QWindowSystemInterface::handleMouseEvent(window, local, global, Qt::NoButton, Qt::LeftButton,
+                                             QEvent::MouseButtonRelease);
+}
+
+int AppFixture::faceInFront() const {
+    const QWidgetList kids = panel().findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    return kids.indexOf(panel().Frame1[0]) > kids.indexOf(panel().Frame1[1]) ? 0 : 1;
 }
 
 void AppFixture::key(int index) {

@@ -31,6 +31,11 @@ class AppFixture : public ::testing::Test {
     QString settingsPath() const { return dir.filePath(QStringLiteral("K41.in4")); }
 
     void click(QWidget* widget);
+    // Posts a click on `widget` as the window system delivers it, so that a held wait holds
+    // it back (QTest's clicks are sent at once).
+    static void postClick(QWidget* widget);
+    // The route-entry face in front: 0 the dials, 1 the keypad.
+    int faceInFront() const;
     // Keys on the keypad: "系統" = 10, "区間" = 11, digits 0 to 9.
     void key(int index);
     // "系統" route "区間" section "リセット", as a user types them.

@@ -55,6 +55,17 @@ TEST_F(RenamedCopy, DISABLED_TakesItsWholeFileNameEverywhere) {
     EXPECT_TRUE(version.startsWith("機種：K41.test\n")) << version.toStdString();
 }
 
+// Runs only inside a copy named "K41 bus" (see below).
+TEST_F(RenamedCopy, DISABLED_BlanksInTheNameBecomeUnderscoresInTheChannels) {
+    ASSERT_EQ(AppInfo::exeName(), "K41 bus");
+    In4File file = sampleSettings();
+    file.options.SoundReset = QStringLiteral(K41_SAMPLES_DIR "/sounds/click.wav");
+    startWith(file);
+    key(10);
+    EXPECT_TRUE(MciInterpreter::instance().isOpen("K41_busS1"))
+        << "a blank would end the alias inside the command string";
+}
+
 TEST(RenamedProgram, ACopyNamedK41DotTestUsesItsWholeName) {
     QTemporaryDir dir;
     const QString copy = dir.filePath("K41.test");
@@ -66,6 +77,25 @@ TEST(RenamedProgram, ACopyNamedK41DotTestUsesItsWholeName) {
     child.setProcessChannelMode(QProcess::MergedChannels);
     child.start(copy, {"--gtest_also_run_disabled_tests",
                        "--gtest_filter=RenamedCopy.DISABLED_TakesItsWholeFileNameEverywhere"});
+    ASSERT_TRUE(child.waitForFinished(120000));
+    const QString out = QString::fromUtf8(child.readAll());
+    EXPECT_EQ(child.exitCode(), 0) << out.toStdString();
+    EXPECT_TRUE(out.contains("[  PASSED  ] 1 test")) << out.toStdString();
+}
+
+TEST(RenamedProgram, ACopyWithABlankInItsNameKeepsItsSoundChannelsWhole) {
+    QTemporaryDir dir;
+    const QString copy = dir.filePath("K41 bus");
+    ASSERT_TRUE(QFile::copy(QCoreApplication::applicationFilePath(), copy));
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(
+        copy,
+        {"--gtest_also_run_disabled_tests",
+         "--gtest_filter=RenamedCopy.DISABLED_BlanksInTheNameBecomeUnderscoresInTheChannels"});
     ASSERT_TRUE(child.waitForFinished(120000));
     const QString out = QString::fromUtf8(child.readAll());
     EXPECT_EQ(child.exitCode(), 0) << out.toStdString();

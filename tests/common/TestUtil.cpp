@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace TestUtil {
 
@@ -35,6 +37,23 @@ ProgramRun runProgram(const QString& program, const QStringList& args) {
     run.out = QString::fromUtf8(proc.readAllStandardOutput());
     run.err = QString::fromUtf8(proc.readAllStandardError());
     return run;
+}
+
+int asNobody(const std::function<int()>& work) {
+    if (geteuid() != 0) return work();
+    const pid_t child = fork();
+    if (child == 0) {
+        if (setgid(Nobody) != 0 || setuid(Nobody) != 0) _exit(255);
+        _exit(work());
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) != 255 ? WEXITSTATUS(status) : -1;
+}
+
+QString scratchFolder() {
+    const QFileInfo shm(QStringLiteral("/dev/shm"));
+    return shm.isDir() && shm.isWritable() ? shm.filePath() : QDir::tempPath();
 }
 
 QString samplesDir() {

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace TestUtil {
 
@@ -18,6 +19,16 @@ struct ProgramRun {
 };
 // Runs `program` with `args` and waits for it (at most a minute).
 ProgramRun runProgram(const QString& program, const QStringList& args);
+
+// Root ignores file permissions, so a test of them runs `work` in a child process that has
+// become the user nobody (uid and gid 65534) and returns its result as the exit status
+// (-1 when the child could not give up its rights or crashed). Run directly when not root.
+constexpr unsigned Nobody = 65534;
+int asNobody(const std::function<int()>& work);
+
+// A folder for tests that sync many files: a memory file system (/dev/shm) where there is
+// one, where syncing costs nothing; otherwise the usual temporary folder.
+QString scratchFolder();
 
 // Folder of the checked-in sample data.
 QString samplesDir();

@@ -67,6 +67,31 @@ TEST(Hy3Tool, BuildsFromCsvAndDumpsItBack) {
     EXPECT_EQ(TestUtil::readFile(dir.filePath("again.hy3")), TestUtil::readFile(hy3));
 }
 
+// Whatever check accepts, dump prints as text (never raw control bytes) that build turns
+// back into the very same bytes: names that are not code page 932 as K41 writes it, names
+// with control characters, names that look like comments, and bytes after the last row.
+TEST(Hy3Tool, EveryFileCheckAcceptsDumpsAndBuildsBackByteForByte) {
+    QTemporaryDir dir;
+    const QByteArray hy3 =
+        Hy3Bytes::file(7, {Hy3Bytes::row("\x89\x77\x00\x91\x4F", 1, {180}),
+                           Hy3Bytes::row("\x80\xFF\x81", 2),
+                           Hy3Bytes::row("\xED\x40", 3), // written FA 5C today
+                           Hy3Bytes::row("\x1A\x1C\x7F", 4), Hy3Bytes::row("=cp932:41", 5),
+                           Hy3Bytes::row("#\t=", 6), Hy3Bytes::row("", 7, {-1})}) +
+        "after";
+    TestUtil::writeFile(dir.filePath("odd.hy3"), hy3);
+    ASSERT_EQ(k41tool({"check", dir.filePath("odd.hy3")}).exitCode, 0);
+    const ToolRun dump = k41tool({"dump", dir.filePath("odd.hy3")});
+    ASSERT_EQ(dump.exitCode, 0) << dump.err.toStdString();
+    for (QChar c : dump.out)
+        EXPECT_TRUE(c == u'\n' || c == u'\t' || c.category() != QChar::Other_Control)
+            << "control character U+" << std::hex << int(c.unicode()) << " in the dump";
+    TestUtil::writeFile(dir.filePath("odd.csv"), dump.out.toUtf8());
+    const ToolRun build = k41tool({"build", dir.filePath("odd.csv"), dir.filePath("again.hy3")});
+    ASSERT_EQ(build.exitCode, 0) << build.err.toStdString();
+    EXPECT_EQ(TestUtil::readFile(dir.filePath("again.hy3")), hy3);
+}
+
 TEST(Hy3Tool, BuildRefusesBadCsvNamingTheLine) {
     QTemporaryDir dir;
     struct Case {
@@ -80,6 +105,8 @@ TEST(Hy3Tool, BuildRefusesBadCsvNamingTheLine) {
         {QStringLiteral("駅前,1\n한국,2\n"), QStringLiteral("2行目")},
         {"駅前,1\n\"市役所前,2\n", QStringLiteral("2行目")},
         {"# only a comment\n", QStringLiteral("0")},
+        {"駅前,1\n=cp932:8G,2\n", QStringLiteral("2行目")},
+        {"駅前,1\n=trailing:00\n市役所前,2\n", QStringLiteral("2行目")},
     };
     for (const Case& c : cases) {
         TestUtil::writeFile(dir.filePath("bad.csv"), c.csv.toUtf8());

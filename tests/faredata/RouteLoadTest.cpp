@@ -252,6 +252,11 @@ TEST_F(RouteLoadTest, FixesTheTicketDateFromItsSetting) {
     p.host.s.SeiriDateFixed = true;
     ASSERT_TRUE(p.load.Command1_Click(1, "3", "1"));
     EXPECT_EQ(p.state.HeldSeiriDate, "2020/01/02");
+    // A settings file may hold none of the three choices: the date taken before is kept.
+    p.host.s.SeiriDateFixed = false;
+    p.host.s.SeiriDateValue = QStringLiteral("2021/11/12");
+    ASSERT_TRUE(p.load.Command1_Click(1, "3", "1"));
+    EXPECT_EQ(p.state.HeldSeiriDate, "2020/01/02");
 }
 
 TEST_F(RouteLoadTest, ReportsAFailedFirstDrawing) {

@@ -16,6 +16,22 @@ TEST(Codec932, UnencodableCharactersBecomeQuestionMarks) {
     EXPECT_FALSE(Codec932::canEncode(QStringLiteral("caf\u00E9")));
     EXPECT_EQ(Codec932::firstUnencodable(QStringLiteral("駅caf\u00E9")), QStringLiteral("\u00E9"));
     EXPECT_TRUE(Codec932::canEncode(QStringLiteral("?")));
+    // Each unencodable character costs only itself, not the Japanese after it.
+    EXPECT_EQ(Codec932::encode(QStringLiteral("caf\u00E9駅\u00E9前")),
+              QByteArray("caf?\x89\x77?\x91\x4F"));
+    EXPECT_EQ(Codec932::firstUnencodable(QStringLiteral("駅前")), QString());
+}
+
+TEST(Codec932, BytesDecodeAsWindowsReadsThemAndEncodeBackUnchanged) {
+    // ICU's own table swaps these three control codes; Windows keeps them as ASCII.
+    const QByteArray controls("\x1A\x1C\x7F\x00", 4);
+    EXPECT_EQ(Codec932::decode(controls), QString::fromUtf16(u"\u001A\u001C\u007F\u0000", 4));
+    EXPECT_EQ(Codec932::encode(Codec932::decode(controls)), controls);
+    // Bytes no character starts with, and a lead byte without its second byte.
+    EXPECT_EQ(Codec932::decode("\x80"
+                               "A\xA0\xFD\x81 B\x81"),
+              QStringLiteral("\uFFFDA\uFFFD\uFFFD\uFFFD B\uFFFD"));
+    EXPECT_EQ(Codec932::decode("\xB1\x81\x40\xEA\xA4"), QStringLiteral("ｱ\u3000熙"));
 }
 
 TEST(Codec932, LinuxLookAlikesMapToTheirWindowsForms) {

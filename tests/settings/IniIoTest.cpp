@@ -3,6 +3,7 @@
 #include "settings/mdlIniIoEx.h"
 #include "tests/common/TestUtil.h"
 #include "tests/settings/EveryFieldChanged.h"
+#include "tests/settings/FakeIniHost.h"
 
 #include <gtest/gtest.h>
 
@@ -10,83 +11,9 @@
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
-
-// Stands in for the board, the panel and the dialog: keeps what it is given, logs the order
-// of the calls, and can fail at a named step.
-class FakeHost : public IniHost {
-  public:
-    Settings store;
-    std::array<DegitUserInfo, 24> digits{};
-    std::array<DigitColours, 25> fareColours{};
-    std::array<DigitColours, 2> clockColours{};
-    std::array<QString, 25> fareValues;
-    StopNameProperties stopName;
-    CtrlDataInfo ctrl;
-    FormInfo form;
-    QStringList log;
-    QStringList errors;
-    QString failAt;
-
-    Settings& settings() override { return store; }
-    DegitUserInfo fareDigitUserInfo(int index) override { return digits.at(index - 1); }
-    CtrlDataInfo GetCtrlDataInfo() override {
-        step("GetCtrlDataInfo");
-        return ctrl;
-    }
-    FormInfo GetFormInfo() override {
-        step("GetFormInfo");
-        return form;
-    }
-    void setFareDigit(int index, const DegitUserInfo& info, const DigitColours& colours) override {
-        step(QStringLiteral("Degit(%1)").arg(index));
-        digits.at(index - 1) = info;
-        fareColours.at(index) = colours;
-        fareValues.at(index) = QStringLiteral(" ");
-    }
-    void setClockDigitColours(int index, const DigitColours& colours) override {
-        step(QStringLiteral("TimeDegit(%1)").arg(index));
-        clockColours.at(index) = colours;
-    }
-    void setStopNameProperties(const StopNameProperties& p) override {
-        step("ChimeiCtl");
-        stopName = p;
-    }
-    OptionInfoHooks optionInfoHooks() override {
-        OptionInfoHooks hooks;
-        hooks.panelSettingsApplied = [this] { step("backlight"); };
-        hooks.allApplied = [this] { step("SetPlgin"); };
-        return hooks;
-    }
-    void SetCtrlDataInfo(const CtrlDataInfo& info) override {
-        step("SetCtrlDataInfo");
-        ctrl = info;
-    }
-    void SetFormInfo(const FormInfo& info) override {
-        step("SetFormInfo");
-        form = info;
-    }
-    void SetProp() override { step("SetProp"); }
-    void showIniError(const QString& text) override { errors << text; }
-
-  private:
-    void step(const QString& name) {
-        log << name;
-        if (name == failAt)
-            throw K41Error(K41Error::InvalidPropertyValue, QStringLiteral("refused ") + name);
-    }
-};
-
-void fillUnusual(FakeHost& h) {
-    const In4File f = EveryFieldChanged::file();
-    h.store = f.options;
-    h.ctrl = f.ctrl;
-    h.form = f.form;
-    h.digits = f.digits;
-}
 
 QString settingsPath(const QTemporaryDir& dir) {
     return dir.filePath(QStringLiteral("K41.in4"));
@@ -245,23 +172,14 @@ class ReadOnlyFolder : public ::testing::Test {
     QString path() const { return settingsPath(dir); }
 
     int save(FakeHost& host) {
-        auto run = [&] {
+        return TestUtil::asNobody([&] {
             mdlIniIoEx::SaveIniFile(path(), host);
             if (host.errors.isEmpty()) return 0;
             return host.errors[0].startsWith(QStringLiteral("エラー Code:70\r\n内容:")) ? 70 : 1;
-        };
-        if (geteuid() != 0) return run();
-        const pid_t child = fork();
-        if (child == 0) {
-            if (setgid(Nobody) != 0 || setuid(Nobody) != 0) _exit(99); // shows as a failure
-            _exit(run());
-        }
-        int status = 0;
-        waitpid(child, &status, 0);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        });
     }
 
-    static constexpr uid_t Nobody = 65534;
+    static constexpr uid_t Nobody = TestUtil::Nobody;
     QTemporaryDir dir;
 };
 

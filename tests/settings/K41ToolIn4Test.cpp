@@ -1,4 +1,5 @@
 #include "settings/In4File.h"
+#include "settings/SettingField.h"
 #include "tests/common/TestUtil.h"
 #include "tests/settings/HandBuiltIn4.h"
 
@@ -105,6 +106,53 @@ TEST_F(K41ToolIn4, DigitOptionsAFareDigitKeepsBuildAgain) {
         entries[7] = QByteArray("{") + bad + "}";
         expectRefused("{\"DegitUserInfo\": [" + entries.join(", ") + "]}", "DegitUserInfo[7]");
     }
+}
+
+// A file as K41 might find it, written field by field from the settings table: values
+// outside what build accepts by hand, a radio button stored as 5, texts that are not code
+// page 932 as K41 writes it (or hold control bytes), a digit count of 3, bytes at the end.
+QByteArray oddFile() {
+    HandBuiltIn4::Bytes b;
+    for (const SettingField& f : SettingFields::all()) {
+        const QByteArray name = f.name;
+        switch (f.kind) {
+        case SettingKind::Text:
+            b.text(name == "FareDataDir"  ? QByteArray("C:\\\xED\x40\x80", 6)
+                   : name == "SoundReset" ? QByteArray("a\0b\x1A\x7F", 5)
+                                          : name);
+            break;
+        case SettingKind::Check:
+        case SettingKind::Index:
+            b.i16(name == "InfoColumnUse" ? 301 : name == "SeiriNumStyle" ? 30 : -7);
+            break;
+        case SettingKind::Colour:
+            b.u32(0xFF000000u);
+            break;
+        case SettingKind::Choice:
+            b.i16(name == "PanelAssignAuto" ? 5 : -1);
+            break;
+        }
+    }
+    b.i16(9).i32(5000).i32(-1).i16(2).i16(-2).i32(1).i32(2).i32(3).i32(4);
+    for (int i = 0; i < 17; ++i)
+        b.u32(0xFFFFFFFFu - i);
+    b.i16(3);
+    for (int i = 0; i < 24; ++i)
+        b.i16(7).i16(9).i16(qint16(-1 - i));
+    return b.bytes() + "after the end";
+}
+
+TEST_F(K41ToolIn4, WhateverDumpPrintsBuildsBackToTheSameBytes) {
+    TestUtil::writeFile(path("K41.in4"), oddFile());
+    const ToolRun dump = k41tool({"in4", "dump", path("K41.in4")});
+    ASSERT_EQ(dump.exitCode, 0) << dump.err.toStdString();
+    TestUtil::writeFile(path("in.json"), dump.out.toUtf8());
+    const ToolRun build = k41tool({"in4", "build", path("in.json"), path("out.in4")});
+    ASSERT_EQ(build.exitCode, 0) << build.err.toStdString();
+    EXPECT_EQ(TestUtil::readFile(path("out.in4")), oddFile());
+    // What a hand-written file may say stays checked: only the dump's marked form passes.
+    QFile::remove(path("out.in4"));
+    expectRefused(R"({"InfoColumnUse": 301})", "InfoColumnUse");
 }
 
 TEST_F(K41ToolIn4, BuildFillsLeftOutKeysWithStartUpDefaults) {

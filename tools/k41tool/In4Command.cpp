@@ -2,12 +2,12 @@
 #include "tools/k41tool/Commands.h"
 
 #include "platform/core/FileReader.h"
+#include "platform/core/FileReplace.h"
 #include "platform/core/K41Error.h"
 #include "settings/In4File.h"
 #include "settings/In4Json.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <cstdio>
 
 namespace {
@@ -22,7 +22,14 @@ QByteArray readAll(const QString& path, qsizetype limit) {
 }
 
 int dump(const QString& path) {
-    const In4File file = In4Format::read(readAll(path, In4Format::MaxFileSize));
+    const QByteArray bytes = readAll(path, In4Format::MaxFileSize + 1);
+    // K41 never reads past this, so what lies beyond could not be given back.
+    if (bytes.size() > In4Format::MaxFileSize)
+        return fail(QStringLiteral("%1: longer than any settings file (%2 bytes); the rest "
+                                   "could not be shown")
+                        .arg(path)
+                        .arg(In4Format::MaxFileSize));
+    const In4File file = In4Format::read(bytes);
     const QByteArray json = In4Json::dump(file);
     std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
     return std::fflush(stdout) == 0 ? 0 : fail(QStringLiteral("cannot write to standard output"));
@@ -41,10 +48,7 @@ int build(const QString& jsonPath, const QString& outPath) {
     } catch (const K41Error& e) {
         return fail(QStringLiteral("%1: %2").arg(jsonPath, e.description()));
     }
-    const QByteArray bytes = In4Format::write(file);
-    QSaveFile out(outPath);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        throw K41Error::fromFile(out, outPath);
+    FileReplace::write(outPath, In4Format::writeExact(file));
     return 0;
 }
 

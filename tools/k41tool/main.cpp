@@ -3,11 +3,16 @@
 #include "tools/k41tool/Commands.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
+#include <memory>
+#include <string_view>
 
-static const char kUsage[] = "usage: k41tool in4 dump FILE | in4 build JSON OUT |\n"
-                             "               hy3 dump FILE | hy3 build CSV OUT | hy3 check FILE |\n"
-                             "               --help | --version\n";
+static const char kUsage[] =
+    "usage: k41tool in4 dump FILE | in4 build JSON OUT |\n"
+    "               hy3 dump FILE | hy3 build CSV OUT | hy3 check FILE |\n"
+    "               plugin check FILE | plugin render FILE OUT.png [options] |\n"
+    "               --help | --version\n";
 
 static const char kHelp[] =
     "\n"
@@ -17,6 +22,11 @@ static const char kHelp[] =
     "  hy3 build CSV OUT    write a fare data file from CSV: one stop a line, stop name,\n"
     "                       ticket number, then the fares for ticket numbers 1, 2, ...\n"
     "  hy3 check FILE       check that K41 can read a fare data file (silent when it can)\n"
+    "  plugin check FILE    print a ticket plug-in's capability lines as the options dialog\n"
+    "                       lists them, or why the file is refused\n"
+    "  plugin render FILE OUT.png [--stop NAME] [--number N] [--route N] [--row N]\n"
+    "                       [--date TEXT] [--time TEXT] [--company N] [--scale 1-4]\n"
+    "                       draw the ticket a plug-in prints for these values\n"
     "\n"
     "Exit status: 0 done, 1 a file could not be read or written, 2 wrong usage.\n"
     "See k41tool(1).\n";
@@ -33,8 +43,15 @@ static int print(const QByteArray& text) {
 }
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    // Drawing a ticket needs fonts, and so a GUI application; it never shows a window.
+    const bool drawing =
+        argc >= 3 && std::string_view(argv[1]) == "plugin" && std::string_view(argv[2]) == "render";
+    if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app =
+        drawing ? std::make_unique<QGuiApplication>(argc, argv)
+                : std::make_unique<QCoreApplication>(argc, argv);
+    QStringList args = app->arguments().mid(1);
     if (args.isEmpty()) return usage();
     const QString group = args.takeFirst();
     if (group == QLatin1String("--help") || group == QLatin1String("-h"))
@@ -43,5 +60,6 @@ int main(int argc, char** argv) {
         return print(QByteArrayLiteral("k41tool " K41_VERSION_TEXT "\n"));
     if (group == QLatin1String("in4")) return in4Command(args);
     if (group == QLatin1String("hy3")) return hy3Command(args);
+    if (group == QLatin1String("plugin")) return pluginCommand(args);
     return usage();
 }

@@ -1,0 +1,50 @@
+// The resource library's ticket plug-in host over K41's own plug-in format: the file is
+// read afresh on every call, so an edited plug-in shows at the next display update and a
+// removed one simply draws nothing.
+#include "platform/ZKP4Res.h"
+#include "platform/ticket/TicketPluginReader.h"
+#include "platform/ticket/TicketRenderer.h"
+
+#include <QComboBox>
+#include <QTextEdit>
+
+namespace ZKP4Res {
+
+void ZK4_DrawSeiriken(const QString& plugin, QPainter* dc, const QString& stopName,
+                      const QString& dateText, const QString& timeText, qint32 route,
+                      qint16 seiriNum, qint16 row, qint32 company) {
+    if (!dc || plugin.isEmpty()) return;
+    const TicketPluginReader::Result read = TicketPluginReader::readFile(plugin);
+    if (!read) return;
+    TicketData ticket;
+    ticket.stopName = stopName;
+    ticket.date = dateText;
+    ticket.time = timeText;
+    ticket.route = route;
+    ticket.seiriNum = seiriNum;
+    ticket.row = row;
+    ticket.company = company;
+    TicketRenderer::draw(*dc, *read.plugin, ticket);
+}
+
+int ZK4_GetPlgInfo(const QString& plugin, PlgInfo& info, QString* reason) {
+    const TicketPluginReader::Result read = TicketPluginReader::readFile(plugin);
+    if (reason) *reason = read.reason;
+    if (!read) return 0;
+    info = read.plugin->info;
+    return 1;
+}
+
+void ZK4_SetPlgComment(const QString& plugin, QTextEdit* box) {
+    if (!box) return;
+    const TicketPluginReader::Result read = TicketPluginReader::readFile(plugin);
+    if (read) box->setPlainText(read.plugin->comment);
+}
+
+void ZK4_SetCorpAddList(const QString& plugin, QComboBox* box) {
+    if (!box) return;
+    const TicketPluginReader::Result read = TicketPluginReader::readFile(plugin);
+    if (read) box->addItems(read.plugin->companies);
+}
+
+} // namespace ZKP4Res
