@@ -4,7 +4,7 @@
 # and fails when any target crashes, hangs (an input running over 10 s) or leaks.
 #
 #   scripts/fuzz.sh            30 s a target, as CI runs it
-#   scripts/fuzz.sh 600        10 minutes a target, before a release
+#   FUZZ_SEED=0 scripts/fuzz.sh 600   10 minutes a target and a fresh seed, before a release
 #   scripts/fuzz.sh 60 fuzz_hy3 fuzz_in4     only the named targets
 #
 # Inputs that found something new are kept in build-fuzz/fuzz/corpus/<target>/ for the next
@@ -31,7 +31,9 @@ run() {
   mkdir -p "$corpus"
   [ -d "fuzz/regressions/$name" ] && extra+=("fuzz/regressions/$name")
   # -timeout: one input taking longer is a hang; -rss_limit_mb also caps single allocations.
-  "$dir/fuzz/$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+  # -seed: the same mutations on every run, so a short run finds the same things again;
+  # FUZZ_SEED=0 draws a new seed, for the long runs before a release.
+  "$dir/fuzz/$name" -seed="${FUZZ_SEED:-1}" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
     -print_final_stats=1 -artifact_prefix="$dir/fuzz/artifacts/$name-" \
     "$corpus" "$dir/fuzz/seeds/$name" "${extra[@]}" >"$dir/fuzz/logs/$name.log" 2>&1
 }
