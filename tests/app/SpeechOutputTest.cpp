@@ -120,7 +120,9 @@ TEST_F(SpeechHeard, DamagedBytesAndATenMegabyteLineAreSpokenWithoutHoldingThePan
         QElapsedTimer clock;
         clock.start();
         click(button(1));
-        EXPECT_LT(clock.elapsed(), 500) << "press " << i + 1;
+        // Speaking ten megabytes in the press would take minutes; the bound is loose so that
+        // a loaded machine running the sanitizers never trips it.
+        EXPECT_LT(clock.elapsed(), 2000) << "press " << i + 1;
         QTest::qWait(300);
     }
     EXPECT_EQ(panel().tapeGroup->tape().TapeIndex(), 3);

@@ -88,10 +88,12 @@ struct Output : ::testing::Test {
 
 TEST_F(Output, ChannelsPlayAtTheSameTime) {
     // Different rates and layouts on purpose: both are converted to the device's.
-    SndPlay(file("quarter.wav", SoundFiles::levelWave(0.25, 600, 22050, 1)), "S1", 0, 0);
-    SndPlay(file("half.wav", SoundFiles::levelWave(0.5, 600, 44100, 2)), "S2", 0, 0);
-    const auto left = leftAfter(1000);
-    EXPECT_GT(msAt(left, 0.75f), 450.0); // both sounding: the levels add up
+    // Three seconds each, so that a slow start of the second (a loaded machine, the
+    // sanitizers) still leaves most of them sounding together.
+    SndPlay(file("quarter.wav", SoundFiles::levelWave(0.25, 3000, 22050, 1)), "S1", 0, 0);
+    SndPlay(file("half.wav", SoundFiles::levelWave(0.5, 3000, 44100, 2)), "S2", 0, 0);
+    const auto left = leftAfter(3500);
+    EXPECT_GT(msAt(left, 0.75f), 2000.0); // both sounding: the levels add up
 }
 
 TEST_F(Output, StartingAgainOnAChannelRestartsFromTheBeginning) {
@@ -140,15 +142,17 @@ TEST_F(Output, AnEmptyOrMissingPathLeavesTheRunningSoundAlone) {
 }
 
 TEST_F(Output, AnUnknownEndingSilencesTheChannel) {
-    const QByteArray level = SoundFiles::levelWave(0.5, 1500);
+    // Five seconds of sound, cut after 200 ms: a channel left sounding would show seconds of
+    // it, a slow machine only a little more than the 200 ms.
+    const QByteArray level = SoundFiles::levelWave(0.5, 5000);
     const QString half = file("half.wav", level);
     for (const QString& other : {QStringLiteral("half.midi"), QStringLiteral("half.wav.old")}) {
         start = outputSize();
         SndPlay(half, "S1", 0, 0);
         HeldWait::forMs(200);
         SndPlay(file(other, level), "S1", 0, 0);
-        const auto left = leftAfter(600);
-        EXPECT_LT(msAt(left, 0.5f), 450.0) << other.toStdString();
+        const auto left = leftAfter(2500);
+        EXPECT_LT(msAt(left, 0.5f), 1500.0) << other.toStdString();
         EXPECT_GT(msAt(left, 0.5f), 100.0) << other.toStdString();
     }
 }
