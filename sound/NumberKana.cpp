@@ -4,17 +4,17 @@ namespace NumberKana {
 
 namespace {
 
-const char16_t* const kDigit[10] = {u"ゼロ", u"イチ", u"ニ",   u"サン", u"ヨン",
+const char16_t* const Digit[10] = {u"ゼロ", u"イチ", u"ニ",   u"サン", u"ヨン",
                                     u"ゴ",   u"ロク", u"ナナ", u"ハチ", u"キュウ"};
 // Hundreds and thousands change their sound after some digits (サンビャク, ハッセン).
-const char16_t* const kHundreds[10] = {u"",           u"ヒャク",      u"ニヒャク",   u"サンビャク",
+const char16_t* const Hundreds[10] = {u"",           u"ヒャク",      u"ニヒャク",   u"サンビャク",
                                        u"ヨンヒャク", u"ゴヒャク",    u"ロッピャク", u"ナナヒャク",
                                        u"ハッピャク", u"キュウヒャク"};
-const char16_t* const kThousands[10] = {u"",         u"セン",      u"ニセン",   u"サンゼン",
+const char16_t* const Thousands[10] = {u"",         u"セン",      u"ニセン",   u"サンゼン",
                                         u"ヨンセン", u"ゴセン",    u"ロクセン", u"ナナセン",
                                         u"ハッセン", u"キュウセン"};
 // Units of each group of four digits, lowest first.
-const char16_t* const kGroupUnit[4] = {u"", u"マン", u"オク", u"チョウ"};
+const char16_t* const GroupUnit[4] = {u"", u"マン", u"オク", u"チョウ"};
 
 QString str(const char16_t* s) {
     return QString::fromUtf16(s);
@@ -27,18 +27,18 @@ QString group(int n, bool higher) {
     if (thousands == 1 && higher)
         out += str(u"イッセン");
     else
-        out += str(kThousands[thousands]);
-    out += str(kHundreds[hundreds]);
-    if (tens > 1) out += str(kDigit[tens]);
+        out += str(Thousands[thousands]);
+    out += str(Hundreds[hundreds]);
+    if (tens > 1) out += str(Digit[tens]);
     if (tens > 0) out += str(u"ジュウ");
-    if (ones > 0) out += str(kDigit[ones]);
+    if (ones > 0) out += str(Digit[ones]);
     return out;
 }
 
 QString digitByDigit(QStringView digits) {
     QString out;
     for (QChar c : digits)
-        out += str(kDigit[c.unicode() - u'0']);
+        out += str(Digit[c.unicode() - u'0']);
     return out;
 }
 
@@ -50,7 +50,7 @@ QString read(QStringView digits) {
     if (digits.isEmpty()) return QString();
     if (digits.size() > 16 || (digits.size() > 1 && digits[0] == u'0')) return digitByDigit(digits);
     const qulonglong value = digits.toULongLong();
-    if (value == 0) return str(kDigit[0]);
+    if (value == 0) return str(Digit[0]);
 
     QString out;
     for (int g = 3; g >= 0; --g) {
@@ -60,7 +60,7 @@ QString read(QStringView digits) {
         const int n = int(value / scale % 10000);
         if (n == 0) continue;
         out += group(n, g > 0);
-        out += str(kGroupUnit[g]);
+        out += str(GroupUnit[g]);
     }
     return out;
 }

@@ -10,16 +10,16 @@
 namespace {
 
 // The synthesis runs at most this far ahead of what has been heard.
-constexpr int kAheadSeconds = 20;
+constexpr int AheadSeconds = 20;
 // Below this a sample is silence (a few steps of 16-bit samples).
-constexpr float kSilence = 1e-4f;
+constexpr float Silence = 1e-4f;
 
 } // namespace
 
 SpeechWorker::SpeechWorker(std::unique_ptr<Pronouncer> pronouncer, QByteArray voice,
                            std::function<AudioEngine&()> audio)
     : m_pronouncer(std::move(pronouncer)), m_voice(std::move(voice)),
-      m_queue(std::size_t(kAheadSeconds) * 48000), m_output(m_queue, std::move(audio)),
+      m_queue(std::size_t(AheadSeconds) * 48000), m_output(m_queue, std::move(audio)),
       m_thread([this] { run(); }) {}
 
 SpeechWorker::~SpeechWorker() {
@@ -106,7 +106,7 @@ void SpeechWorker::synthesize(const Job& job) {
                 int i = 0;
                 // The synthesiser opens with some 40 ms of silence; the announcement starts
                 // with its first sound.
-                while (!started && i < count && std::abs(float(samples[i]) / 32768.0f) <= kSilence)
+                while (!started && i < count && std::abs(float(samples[i]) / 32768.0f) <= Silence)
                     ++i;
                 started = started || i < count;
                 mono.clear();

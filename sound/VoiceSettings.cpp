@@ -11,7 +11,7 @@
 namespace {
 
 // A voice file is a few lines; anything beyond this is not one.
-constexpr qint64 kMaxFileBytes = 4096;
+constexpr qint64 MaxFileBytes = 4096;
 
 void take(int& field, const QString& value, int low, int high) {
     bool ok = false;
@@ -30,7 +30,7 @@ VoiceSettings VoiceSettings::read(const QString& path) {
     VoiceSettings s;
     QString text;
     try {
-        text = QString::fromUtf8(FileReader::read(path, kMaxFileBytes));
+        text = QString::fromUtf8(FileReader::read(path, MaxFileBytes));
     } catch (const K41Error&) {
         return s;
     }

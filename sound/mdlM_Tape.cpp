@@ -8,8 +8,8 @@ const QString mdlM_Tape::UnsupportedOs = QStringLiteral("Windows Vista");
 
 namespace {
 
-const QString kUsable = QStringLiteral("音合使用可");
-const QString kUnusable = QStringLiteral("音合使用不可");
+const QString Usable = QStringLiteral("音合使用可");
+const QString Unusable = QStringLiteral("音合使用不可");
 
 // The sound chosen by a record's sound flag 1, 2 or 3; none for any other value.
 QString byFlag(const TapePreSound& pre, qint16 flag) {
@@ -35,7 +35,7 @@ void mdlM_Tape::TapeInit() {
         }
     }
     m_enabled = m_voice != nullptr;
-    m_host.setGroupCaption(m_enabled ? kUsable : kUnusable);
+    m_host.setGroupCaption(m_enabled ? Usable : Unusable);
     m_host.setGroupEnabled(m_enabled);
 }
 

@@ -21,7 +21,7 @@ namespace AppInfo {
 namespace {
 
 // The example's name in the installed data folder; it is copied under the user's own name.
-const QString kExampleName = QStringLiteral("K41.in4");
+const QString ExampleName = QStringLiteral("K41.in4");
 
 } // namespace
 
@@ -48,7 +48,7 @@ QString configDir() {
 
 QString packagedExample() {
     const QString path = QDir::cleanPath(
-        QDir(programDir()).filePath(QStringLiteral(K41_DATA_FROM_BIN "/") + kExampleName));
+        QDir(programDir()).filePath(QStringLiteral(K41_DATA_FROM_BIN "/") + ExampleName));
     return QFileInfo(path).isFile() ? path : QString();
 }
 

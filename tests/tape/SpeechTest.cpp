@@ -14,7 +14,7 @@
 
 namespace {
 
-const QString kAnnouncement =
+const QString Announcement =
     QStringLiteral("次は、山鳩市役所前です。お降りの方はお知らせください。");
 
 bool loud(float s) {
@@ -58,7 +58,7 @@ class Speech : public ::testing::Test {
 
 TEST_F(Speech, AnAnnouncementIsHeardOnItsOwnVoiceAtSpeakingLevel) {
     const std::size_t before = engine.outputSize();
-    speech->speak(kAnnouncement);
+    speech->speak(Announcement);
     EXPECT_EQ(speech->status(), SpeechEngine::Speaking);
     ASSERT_TRUE(waitIdle(15000));
     ASSERT_EQ(engine.plays.size(), 1u);
@@ -72,7 +72,7 @@ TEST_F(Speech, AnAnnouncementIsHeardOnItsOwnVoiceAtSpeakingLevel) {
 TEST_F(Speech, SpeakingReturnsAtOnceAndStopCutsEvenAHugeText) {
     QString huge;
     for (int i = 0; i < 20000; ++i)
-        huge += kAnnouncement;
+        huge += Announcement;
     QElapsedTimer clock;
     clock.start();
     speech->speak(huge);

@@ -8,13 +8,13 @@
 #include <memory>
 #include <string_view>
 
-static const char kUsage[] =
+static const char Usage[] =
     "usage: k41tool in4 dump FILE | in4 build JSON OUT |\n"
     "               hy3 dump FILE | hy3 build CSV OUT | hy3 check FILE |\n"
     "               plugin check FILE | plugin render FILE OUT.png [options] |\n"
     "               --help | --version\n";
 
-static const char kHelp[] =
+static const char Help[] =
     "\n"
     "  in4 dump FILE        print a settings file (.in4) as JSON\n"
     "  in4 build JSON OUT   write a settings file from JSON (fields left out keep K41's defaults)\n"
@@ -32,7 +32,7 @@ static const char kHelp[] =
     "See k41tool(1).\n";
 
 static int usage() {
-    std::fputs(kUsage, stderr);
+    std::fputs(Usage, stderr);
     return 2;
 }
 
@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
     if (args.isEmpty()) return usage();
     const QString group = args.takeFirst();
     if (group == QLatin1String("--help") || group == QLatin1String("-h"))
-        return print(QByteArray(kUsage) + kHelp);
+        return print(QByteArray(Usage) + Help);
     if (group == QLatin1String("--version"))
         return print(QByteArrayLiteral("k41tool " K41_VERSION_TEXT "\n"));
     if (group == QLatin1String("in4")) return in4Command(args);
