@@ -1,7 +1,8 @@
 // Wave files of any content: opening must refuse them or decode them block by block, without
-// reading past a buffer, with every sample a number within full scale (the resampler included) and memory bounded by
-// the stream's blocks (libFuzzer's -rss_limit_mb catches a reservation for a declared length).
-// The file is opened once from its start and once part-way in, as "play ... from" does.
+// reading past a buffer, with every sample a number within full scale (the resampler included) and
+// memory bounded by the stream's blocks (libFuzzer's -rss_limit_mb catches a reservation for a
+// declared length). The file is opened once from its start and once part-way in, as "play ... from"
+// does.
 #include "fuzz/FuzzCheck.h"
 #include "sound/WaveSource.h"
 

@@ -5,14 +5,14 @@ namespace NumberKana {
 namespace {
 
 const char16_t* const Digit[10] = {u"ゼロ", u"イチ", u"ニ",   u"サン", u"ヨン",
-                                    u"ゴ",   u"ロク", u"ナナ", u"ハチ", u"キュウ"};
+                                   u"ゴ",   u"ロク", u"ナナ", u"ハチ", u"キュウ"};
 // Hundreds and thousands change their sound after some digits (サンビャク, ハッセン).
 const char16_t* const Hundreds[10] = {u"",           u"ヒャク",      u"ニヒャク",   u"サンビャク",
-                                       u"ヨンヒャク", u"ゴヒャク",    u"ロッピャク", u"ナナヒャク",
-                                       u"ハッピャク", u"キュウヒャク"};
+                                      u"ヨンヒャク", u"ゴヒャク",    u"ロッピャク", u"ナナヒャク",
+                                      u"ハッピャク", u"キュウヒャク"};
 const char16_t* const Thousands[10] = {u"",         u"セン",      u"ニセン",   u"サンゼン",
-                                        u"ヨンセン", u"ゴセン",    u"ロクセン", u"ナナセン",
-                                        u"ハッセン", u"キュウセン"};
+                                       u"ヨンセン", u"ゴセン",    u"ロクセン", u"ナナセン",
+                                       u"ハッセン", u"キュウセン"};
 // Units of each group of four digits, lowest first.
 const char16_t* const GroupUnit[4] = {u"", u"マン", u"オク", u"チョウ"};
 

@@ -77,7 +77,8 @@ bool Resampler::drain(std::vector<float>& out) {
     out.resize(at + frames * 2);
     // A band-limited filter overshoots on full-scale input near the top of the band (by half
     // again and more); every source hands on samples within full scale.
-    for (std::size_t i = at; i < out.size(); ++i) out[i] = std::clamp(out[i], -1.0f, 1.0f);
+    for (std::size_t i = at; i < out.size(); ++i)
+        out[i] = std::clamp(out[i], -1.0f, 1.0f);
     m_framesOut += static_cast<long long>(frames);
     return true;
 }
