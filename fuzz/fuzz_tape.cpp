@@ -1,6 +1,6 @@
 // Broadcast data files of any content: every non-blank line is one record, whatever it holds.
 #include "fuzz/FuzzCheck.h"
-#include "sound/TapeFile.h"
+#include "tape/TapeFile.h"
 
 #include <cstddef>
 #include <cstdint>

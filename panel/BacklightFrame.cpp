@@ -1,6 +1,6 @@
 #include "panel/BacklightFrame.h"
 
-#include "panel/Backlight.h"
+#include "backlight/Backlight.h"
 #include "panel/BoardControl.h"
 #include "panel/PanelWidgets.h"
 #include "platform/core/Twips.h"

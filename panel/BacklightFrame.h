@@ -1,7 +1,7 @@
 #pragma once
 // `Frame2` "バックライト": three push buttons of which one is down, "OFF", "ON1" and "ON2"
 // (`Option4` 0 to 2). OFF is down at every start; the state is not kept between runs.
-// A click asks the backlight rules (panel/Backlight.h) what the state shows and hands the
+// A click asks the backlight rules (backlight/Backlight.h) what the state shows and hands the
 // answer to the board.
 #include <QGroupBox>
 #include <array>

@@ -5,8 +5,8 @@
 // "音合使用不可" (and stays disabled) when not; a route whose broadcast file cannot be read
 // disables it until a route with one is set. A record's move flag steps the panel's fare data,
 // which the group asks for with dataStep().
-#include "sound/TapeHost.h"
-#include "sound/mdlM_Tape.h"
+#include "tape/TapeHost.h"
+#include "tape/mdlM_Tape.h"
 
 #include <QGroupBox>
 #include <array>

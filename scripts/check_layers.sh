@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks that no source folder includes a folder above it. The layers, bottom up:
-#   platform/core; platform/ticket; platform; controls/digit, controls/stopname, sound; settings; faredata;
-#   panel; app; tools (tests, bench and fuzz may include anything).
+#   platform/core; platform/ticket; platform; tape; controls/digit, controls/stopname, sound; settings; faredata;
+#   backlight; panel; app; tools (tests, bench and fuzz may include anything).
 # Prints every offending include and exits 1 when there is one. Usage: scripts/check_layers.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,14 +13,16 @@ declare -A allowed=(
   [platform]="platform/core platform/ticket"
   [controls/digit]="platform/core platform"
   [controls/stopname]="platform/core platform"
-  [sound]="platform/core platform"
+  [tape]="platform/core"
+  [sound]="platform/core platform tape"
   [settings]="platform/core platform/ticket"
   [faredata]="platform/core settings"
-  [panel]="platform/core platform/ticket platform controls/digit controls/stopname sound settings faredata"
-  [app]="platform/core platform/ticket platform controls/digit controls/stopname sound settings faredata panel"
-  [tools]="platform/core platform/ticket platform controls/digit controls/stopname sound settings faredata panel app"
+  [backlight]="platform/core settings"
+  [panel]="platform/core platform/ticket platform controls/digit controls/stopname tape sound settings faredata backlight"
+  [app]="platform/core platform/ticket platform controls/digit controls/stopname tape sound settings faredata backlight panel"
+  [tools]="platform/core platform/ticket platform controls/digit controls/stopname tape sound settings faredata backlight panel app"
 )
-layers=(platform/core platform/ticket platform controls/digit controls/stopname sound settings faredata panel app tools)
+layers=(platform/core platform/ticket platform tape controls/digit controls/stopname sound settings faredata backlight panel app tools)
 
 # The layer a path belongs to: the longest layer folder that is a prefix of it.
 layer_of() {

@@ -4,8 +4,8 @@
 // of its own so that no text, however long, holds the windows; the speech plays through the
 // program's audio engine (SpeechOutput). The voice settings live in a file of their own.
 #include "sound/AudioEngine.h"
-#include "sound/SpeechEngine.h"
 #include "sound/VoiceSettings.h"
+#include "tape/SpeechEngine.h"
 
 #include <QStringList>
 #include <functional>

@@ -3,7 +3,7 @@
 // much (ratios near 1 per byte). A reader that rescans the line per character would show
 // ratios growing with the length instead.
 #include "platform/core/Codec932.h"
-#include "sound/TapeFile.h"
+#include "tape/TapeFile.h"
 
 #include <QElapsedTimer>
 #include <QString>

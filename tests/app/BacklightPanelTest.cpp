@@ -5,7 +5,7 @@
 #include "app/BoardPicture.h"
 #include "app/Form1.h"
 #include "app/WindowsIniHost.h"
-#include "panel/Backlight.h"
+#include "backlight/Backlight.h"
 #include "panel/BacklightFrame.h"
 #include "panel/frmCtl.h"
 #include "platform/QtColour.h"

@@ -1,6 +1,6 @@
 // The backlight's rules without a window: which picture and colour a state gives, how the
 // user's picture files are read and refused, and how a picture sits on the board.
-#include "panel/Backlight.h"
+#include "backlight/Backlight.h"
 
 #include "platform/core/K41Error.h"
 #include "settings/Settings.h"

@@ -2,9 +2,9 @@
 // zero-display double-click and the clock.
 #include "app/BoardPicture.h"
 #include "app/Form1.h"
+#include "backlight/Backlight.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
-#include "panel/Backlight.h"
 #include "platform/Fonts.h"
 #include "settings/Settings.h"
 #include "tests/common/ModalUtil.h"

@@ -1,6 +1,6 @@
 // Reading a route's broadcast file: the records a well-formed file gives, how damaged lines and
 // bytes are read, and which files are refused.
-#include "sound/TapeFile.h"
+#include "tape/TapeFile.h"
 
 #include "platform/core/Codec932.h"
 #include "platform/core/K41Error.h"

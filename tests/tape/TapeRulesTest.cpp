@@ -1,9 +1,9 @@
 // The announcement link's rules through its button handlers, with a recording panel and a
 // silent speech component: which record is spoken, which sound plays where, when the fare data
 // steps with it, and when the group can be used.
-#include "sound/mdlM_Tape.h"
+#include "tape/mdlM_Tape.h"
 
-#include "sound/NullSpeechEngine.h"
+#include "tape/NullSpeechEngine.h"
 #include "tests/common/TestUtil.h"
 
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "sound/TapeFile.h"
+#include "tape/TapeFile.h"
 
 #include "platform/core/Codec932.h"
 #include "platform/core/FileReader.h"

@@ -5,8 +5,8 @@
 // steps the fare data. No failure of this module is reported to the user: a missing or damaged
 // broadcast file disables the group for that route, and a speech component that cannot be
 // created keeps the group disabled ("音合使用不可") for the whole run.
-#include "sound/TapeFile.h"
-#include "sound/TapeHost.h"
+#include "tape/TapeFile.h"
+#include "tape/TapeHost.h"
 
 #include <memory>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "sound/mdlM_Tape.h"
+#include "tape/mdlM_Tape.h"
 
 #include "platform/core/K41Error.h"
 

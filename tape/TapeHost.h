@@ -3,7 +3,7 @@
 // caption and enabled states, the sound player, the fare data steps, the speech component and
 // the settings of the sounds played before an announcement. The panel implements it; tests use
 // a recording fake.
-#include "sound/SpeechEngine.h"
+#include "tape/SpeechEngine.h"
 
 #include <QString>
 #include <array>

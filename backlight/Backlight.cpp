@@ -1,4 +1,4 @@
-#include "panel/Backlight.h"
+#include "backlight/Backlight.h"
 
 #include "platform/core/FileReader.h"
 #include "platform/core/K41Error.h"

@@ -1,7 +1,7 @@
 #pragma once
 // A speech component that says nothing: it remembers what it was asked to speak, for headless
 // runs and tests of the announcements.
-#include "sound/SpeechEngine.h"
+#include "tape/SpeechEngine.h"
 
 #include <QStringList>
 
