@@ -30,7 +30,7 @@ wait_for() {
 # The server picks a free display and writes its number.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 pids+=($!)
-wait_for 20 test -s "$work/display" || { echo "SKIP: Xvfb did not start"; exit 77; }
+wait_for 60 test -s "$work/display" || { echo "SKIP: Xvfb did not start"; exit 77; }
 export DISPLAY=:$(head -n1 "$work/display")
 
 # The window manager's defaults, pinned: title, then iconify, maximise and close buttons.
@@ -43,7 +43,7 @@ EOF
 openbox --config-file "$work/rc.xml" >"$work/openbox.log" 2>&1 &
 pids+=($!)
 wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-wait_for 20 wm_ready || { echo "SKIP: openbox did not start"; cat "$work/openbox.log"; exit 77; }
+wait_for 60 wm_ready || { echo "SKIP: openbox did not start"; cat "$work/openbox.log"; exit 77; }
 
 mkdir -m 700 "$work/run"
 XDG_RUNTIME_DIR=$work/run QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=0 \
