@@ -138,7 +138,7 @@ TEST_F(Interpreter, AStalledOutputEndsAWaitThatCouldLastHalfAnHour) {
     QElapsedTimer clock;
     clock.start();
     EXPECT_EQ(mci.send("play T from 0 wait"), 0);
-    EXPECT_LT(clock.elapsed(), 3000);
+    EXPECT_LT(clock.elapsed(), 10000); // the stall is noticed after 2 s, not half an hour
 }
 
 TEST_F(Interpreter, WithoutAnyOutputASoundStillLastsItsLength) {

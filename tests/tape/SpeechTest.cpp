@@ -76,12 +76,14 @@ TEST_F(Speech, SpeakingReturnsAtOnceAndStopCutsEvenAHugeText) {
     QElapsedTimer clock;
     clock.start();
     speech->speak(huge);
-    EXPECT_LT(clock.elapsed(), 50);
+    // Speaking this text takes days and making it minutes: a second is "at once" with room
+    // for a loaded machine.
+    EXPECT_LT(clock.elapsed(), 1000);
     const std::size_t before = engine.outputSize();
     QTRY_VERIFY_WITH_TIMEOUT(measure(engine.output(before)).first > 0.5, 5000);
     clock.restart();
     speech->stop();
-    EXPECT_LT(clock.elapsed(), 50);
+    EXPECT_LT(clock.elapsed(), 1000);
     ASSERT_FALSE(engine.stops.empty());
     EXPECT_EQ(engine.stops.back().first, SpeechOutput::Voice);
     QTest::qWait(30); // the mixer buffer under way
