@@ -32,6 +32,21 @@ const char* const SoundSettings[11] = {"SoundKeitouSet", "SoundReset", nullptr, 
                                        "SoundPre1",      "SoundPre2",  "SoundPre3", "SoundMoveFile",
                                        "SoundMove1",     "SoundMove2", "SoundMove3"};
 
+// A "再生方法" frame of two radio buttons, `radioName`(0) synchronous and (1) asynchronous;
+// `then` names what follows the sound ("運賃切り替え", "放送開始").
+QGroupBox* playMethodFrame(QWidget* parent, const QString& name, const char* radioName,
+                           std::array<QRadioButton*, 2>& radios, const QString& then) {
+    QGroupBox* box = frame(parent, name, QStringLiteral("再生方法"));
+    auto* play = new QVBoxLayout(box);
+    radios[0] = radio(box, indexed(radioName, 0),
+                      QStringLiteral("同期再生(サウンドが完全に再生された後で%1)").arg(then));
+    radios[1] = radio(box, indexed(radioName, 1),
+                      QStringLiteral("非同期再生(サウンドを再生しながら%1)").arg(then));
+    play->addWidget(radios[0]);
+    play->addWidget(radios[1]);
+    return box;
+}
+
 } // namespace
 
 SoundPage::SoundPage(OptionContext& context, QWidget* parent)
@@ -131,14 +146,8 @@ void SoundPage::buildMoveSounds() {
         addSoundRow(grid, 3 + i, 8 + i, Label1[size_t(3 + i)]);
     }
 
-    Frame8 = frame(f, QStringLiteral("Frame8"), QStringLiteral("再生方法"));
-    auto* play = new QVBoxLayout(Frame8);
-    Option6[0] = radio(Frame8, indexed("Option6", 0),
-                       QStringLiteral("同期再生(サウンドが完全に再生された後で運賃切り替え)"));
-    Option6[1] = radio(Frame8, indexed("Option6", 1),
-                       QStringLiteral("非同期再生(サウンドを再生しながら運賃切り替え)"));
-    play->addWidget(Option6[0]);
-    play->addWidget(Option6[1]);
+    Frame8 = playMethodFrame(f, QStringLiteral("Frame8"), "Option6", Option6,
+                             QStringLiteral("運賃切り替え"));
     grid->addWidget(Frame8, 6, 0, 1, 3);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(7, 1);
@@ -164,14 +173,8 @@ void SoundPage::buildPreSounds() {
         addSoundRow(grid, 2 + i, 4 + i, Label1[size_t(9 + i)]);
     }
 
-    Frame9 = frame(f, QStringLiteral("Frame9"), QStringLiteral("再生方法"));
-    auto* play = new QVBoxLayout(Frame9);
-    Option7[0] = radio(Frame9, indexed("Option7", 0),
-                       QStringLiteral("同期再生(サウンドが完全に再生された後で放送開始)"));
-    Option7[1] = radio(Frame9, indexed("Option7", 1),
-                       QStringLiteral("非同期再生(サウンドを再生しながら放送開始)"));
-    play->addWidget(Option7[0]);
-    play->addWidget(Option7[1]);
+    Frame9 = playMethodFrame(f, QStringLiteral("Frame9"), "Option7", Option7,
+                             QStringLiteral("放送開始"));
     grid->addWidget(Frame9, 5, 0, 1, 3);
     Label1[7] =
         note(f, indexed("Label1", 7),
