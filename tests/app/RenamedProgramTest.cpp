@@ -66,38 +66,32 @@ TEST_F(RenamedCopy, DISABLED_BlanksInTheNameBecomeUnderscoresInTheChannels) {
         << "a blank would end the alias inside the command string";
 }
 
-TEST(RenamedProgram, ACopyNamedK41DotTestUsesItsWholeName) {
+namespace {
+
+// Runs one of the disabled RenamedCopy tests in a copy of this test program named `name`,
+// with a configuration folder of its own, and expects it to pass.
+void passesInACopyNamed(const QString& name, const QString& test) {
     QTemporaryDir dir;
-    const QString copy = dir.filePath("K41.test");
+    const QString copy = dir.filePath(name);
     ASSERT_TRUE(QFile::copy(QCoreApplication::applicationFilePath(), copy));
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
     child.setProcessEnvironment(env);
     child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(copy, {"--gtest_also_run_disabled_tests",
-                       "--gtest_filter=RenamedCopy.DISABLED_TakesItsWholeFileNameEverywhere"});
+    child.start(copy, {"--gtest_also_run_disabled_tests", "--gtest_filter=RenamedCopy." + test});
     ASSERT_TRUE(child.waitForFinished(120000));
     const QString out = QString::fromUtf8(child.readAll());
     EXPECT_EQ(child.exitCode(), 0) << out.toStdString();
     EXPECT_TRUE(out.contains("[  PASSED  ] 1 test")) << out.toStdString();
 }
 
+} // namespace
+
+TEST(RenamedProgram, ACopyNamedK41DotTestUsesItsWholeName) {
+    passesInACopyNamed("K41.test", "DISABLED_TakesItsWholeFileNameEverywhere");
+}
+
 TEST(RenamedProgram, ACopyWithABlankInItsNameKeepsItsSoundChannelsWhole) {
-    QTemporaryDir dir;
-    const QString copy = dir.filePath("K41 bus");
-    ASSERT_TRUE(QFile::copy(QCoreApplication::applicationFilePath(), copy));
-    QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
-    child.setProcessEnvironment(env);
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start(
-        copy,
-        {"--gtest_also_run_disabled_tests",
-         "--gtest_filter=RenamedCopy.DISABLED_BlanksInTheNameBecomeUnderscoresInTheChannels"});
-    ASSERT_TRUE(child.waitForFinished(120000));
-    const QString out = QString::fromUtf8(child.readAll());
-    EXPECT_EQ(child.exitCode(), 0) << out.toStdString();
-    EXPECT_TRUE(out.contains("[  PASSED  ] 1 test")) << out.toStdString();
+    passesInACopyNamed("K41 bus", "DISABLED_BlanksInTheNameBecomeUnderscoresInTheChannels");
 }
