@@ -11,6 +11,7 @@
 #include "panel/DialFace.h"
 #include "panel/KeypadFace.h"
 #include "panel/LateNightFrame.h"
+#include "panel/PanelKeyboard.h"
 #include "panel/PanelWidgets.h"
 #include "panel/PreviewArea.h"
 #include "panel/TapeGroup.h"
@@ -119,6 +120,11 @@ frmCtl::frmCtl(Settings& settings, BoardControl& board, QWidget* parent)
     Label4 = previewArea->Label4;
     picSeirikenPrev = previewArea->picSeirikenPrev;
     Combo1 = previewArea->Combo1;
+
+    keyboard = new PanelKeyboard(*this);
+    Frame1_DblClick(0);
+    // The stop-name line scrolls as the bars show from the start, not at its own defaults.
+    HScroll1_Change(0);
 }
 
 frmCtl::~frmCtl() = default;
@@ -175,10 +181,12 @@ void frmCtl::setWidthTwips(int outerTwips) {
 void frmCtl::Check4_Click() {
     if (Check4->isChecked()) {
         setWidthTwips(OpenWidth);
+        previewArea->setOpen(true);
         Check4->setText(QStringLiteral("<<"));
         Check4->setToolTip(QStringLiteral("整理券プレビューを隠します"));
     } else {
         setWidthTwips(ClosedWidth);
+        previewArea->setOpen(false);
         Check4->setText(QStringLiteral(">>"));
         Check4->setToolTip(QStringLiteral("整理券プレビューを開きます"));
     }
@@ -189,6 +197,13 @@ void frmCtl::Frame1_DblClick(int Index) {
     if (Index != 0 && Index != 1) return;
     m_frameIndex = qint16(Index);
     Frame1[size_t(Index)]->lower();
+    Frame1[size_t(Index)]->hide();
+    Frame1[size_t(1 - Index)]->show();
+    keyboard->orderTabs();
+}
+
+bool frmCtl::keyRefusedNow(int key, Qt::KeyboardModifiers modifiers) const {
+    return keyboard->refusedNow(key, modifiers);
 }
 
 void frmCtl::Command4_Click() {
@@ -241,6 +256,9 @@ void frmCtl::SetCtrlDataInfo(const CtrlDataInfo& info) {
     Check4->setChecked(info.PreviewOpen != 0);
     Check2->setChecked(info.LateNight != 0);
     Frame1_DblClick(info.FrameIndex);
+    // A restored value equal to the bar's own raises no change: send both values anyway.
+    HScroll1_Change(0);
+    HScroll1_Change(1);
 }
 
 void frmCtl::closeEvent(QCloseEvent* event) {

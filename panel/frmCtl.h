@@ -10,6 +10,7 @@
 #include "faredata/FareTable.h"
 #include "faredata/RouteLoadHost.h"
 #include "faredata/RouteState.h"
+#include "platform/HeldInput.h"
 #include "settings/CtrlDataInfo.h"
 
 #include <QWidget>
@@ -29,12 +30,16 @@ class DataButtons;
 class DialFace;
 class KeypadFace;
 class LateNightFrame;
+class PanelKeyboard;
 class PreviewArea;
 class PreviewPicture;
 class TapeGroup;
 struct Settings;
 
-class frmCtl : public QWidget, private RouteLoadHost, private DispDataHost {
+class frmCtl : public QWidget,
+               public HeldInput::KeyTarget,
+               private RouteLoadHost,
+               private DispDataHost {
     Q_OBJECT
   public:
     frmCtl(Settings& settings, BoardControl& board, QWidget* parent = nullptr);
@@ -48,6 +53,7 @@ class frmCtl : public QWidget, private RouteLoadHost, private DispDataHost {
     BacklightFrame* backlightFrame = nullptr;
     TapeGroup* tapeGroup = nullptr;
     PreviewArea* previewArea = nullptr;
+    PanelKeyboard* keyboard = nullptr;
 
     // Controls, by their names and indexes.
     std::array<QWidget*, 2> Frame1{};       // 0 dial face, 1 keypad face
@@ -83,6 +89,8 @@ class frmCtl : public QWidget, private RouteLoadHost, private DispDataHost {
     void Check1_Click();
     void HScroll1_Change(int Index);
     void Check4_Click();
+    // Sends entry face `Index` to the back and hides it, so that it takes neither focus nor
+    // keys; the other face shows and the Tab order follows it.
     void Frame1_DblClick(int Index);
     // "設定...": the options dialog over a disabled board and panel, then the stop name
     // cleared and drawn again so that changed stop-name settings show at once.
@@ -119,6 +127,8 @@ class frmCtl : public QWidget, private RouteLoadHost, private DispDataHost {
     std::function<void(const QString&)> showMessageBox;
     // Shows the options dialog modally and returns once it is closed; the start-up wires it.
     std::function<void()> showOptions;
+
+    bool keyRefusedNow(int key, Qt::KeyboardModifiers modifiers) const override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -16,6 +16,12 @@
 
 using namespace OptionWidgets;
 
+namespace {
+
+constexpr int CapabilityLines = 10;
+
+} // namespace
+
 PreviewPage::PreviewPage(OptionContext& context, QWidget* parent)
     : QGroupBox(QStringLiteral("整理券プレビュー"), parent), m_context(context) {
     auto* layout = new QVBoxLayout(this);
@@ -26,6 +32,8 @@ PreviewPage::PreviewPage(OptionContext& context, QWidget* parent)
     layout->addWidget(Frame10, 1);
     buildDate();
     layout->addWidget(Frame7);
+    // With the frames hidden the check box stays at the top, not in the middle of the page.
+    layout->addStretch(0);
 
     SettingBinder& b = context.binder;
     b.bind(chkUseSeiriPrev, "UseSeiriPrev");
@@ -80,6 +88,12 @@ void PreviewPage::buildPlugin() {
     grid->addWidget(List1, 3, 0, 1, 3);
     grid->addWidget(Label13, 4, 0, 1, 3);
     grid->addWidget(txtPlginComment, 5, 0, 1, 3);
+    // The list shows every capability line (ten) without scrolling; the comment, free text,
+    // takes what height is left.
+    List1->setMinimumHeight(CapabilityLines * (List1->fontMetrics().height() + 3) +
+                            2 * List1->frameWidth() + 4);
+    txtPlginComment->setMinimumHeight(txtPlginComment->fontMetrics().height() * 2 + 8);
+    grid->setRowStretch(5, 1);
 }
 
 void PreviewPage::buildDate() {
