@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "app/AppIdentity.h"
 #include "app/Form1.h"
 #include "app/WindowsIniHost.h"
 #include "app/options/PlgInHost.h"
@@ -51,6 +52,7 @@ class FirstExpose : public QObject {
 Startup::Startup(const QString& settingsPath) : m_settingsPath(settingsPath) {
     QtTexts::installJapanese();
     HeldInput::install();
+    AppIdentity::apply();
     board = std::make_unique<Form1>(settings);
     panel = std::make_unique<frmCtl>(settings, *board);
     // The dialog exists before the settings file is read, hidden until "設定..." shows it.

@@ -15,9 +15,9 @@
 #include "panel/PanelWidgets.h"
 #include "panel/PreviewArea.h"
 #include "panel/TapeGroup.h"
+#include "panel/VersionBox.h"
 #include "platform/Fonts.h"
 #include "platform/TopLevelWindow.h"
-#include "platform/ZKP4Res.h"
 #include "platform/core/AppInfo.h"
 #include "platform/core/HeldWait.h"
 #include "platform/core/K41Error.h"
@@ -217,13 +217,8 @@ void frmCtl::Command4_Click() {
 }
 
 void frmCtl::Command8_Click() {
-    const QString text = QStringLiteral("機種：") + AppInfo::exeName() + QStringLiteral("\r\n") +
-                         QStringLiteral("バージョン：%1.%2.%3  ServiceRelease 1\r\n")
-                             .arg(K41_VERSION_MAJOR)
-                             .arg(K41_VERSION_MINOR)
-                             .arg(K41_VERSION_PATCH);
     m_board.setBoardEnabled(false);
-    ZKP4Res::Call_dlg110(this, 1, text);
+    VersionBox::show(this);
     m_board.setBoardEnabled(true);
 }
 
