@@ -88,11 +88,12 @@ void PreviewPage::buildPlugin() {
     grid->addWidget(List1, 3, 0, 1, 3);
     grid->addWidget(Label13, 4, 0, 1, 3);
     grid->addWidget(txtPlginComment, 5, 0, 1, 3);
-    // The list shows every capability line (ten) without scrolling; the comment, free text,
-    // takes what height is left.
-    List1->setMinimumHeight(CapabilityLines * (List1->fontMetrics().height() + 3) +
-                            2 * List1->frameWidth() + 4);
-    txtPlginComment->setMinimumHeight(txtPlginComment->fontMetrics().height() * 2 + 8);
+    // The list is as tall as every capability line (ten) needs, no taller; the comment, free
+    // text, takes what height is left.
+    List1->addItem(QStringLiteral("0"));
+    List1->setFixedHeight(CapabilityLines * List1->sizeHintForRow(0) + 2 * List1->frameWidth());
+    List1->clear();
+    txtPlginComment->setMinimumHeight(txtPlginComment->fontMetrics().lineSpacing() * 3 + 12);
     grid->setRowStretch(5, 1);
 }
 
