@@ -5,6 +5,7 @@
 
 #include "app/Form1.h"
 #include "app/options/SoundPage.h"
+#include "panel/BacklightFrame.h"
 #include "panel/frmCtl.h"
 #include "platform/QtColour.h"
 #include "tests/common/TestUtil.h"
@@ -70,16 +71,16 @@ TEST_F(ActivationTest, EveryWayOfChoosingABacklightRunsItOnce) {
     on1->setFocus();
     QTest::keyClick(on1, Qt::Key_Space);
     EXPECT_EQ(errors.size(), 1);
-    EXPECT_EQ(panel().backlightIndex(), 1);
+    EXPECT_EQ(panel().backlightFrame->selected(), 1);
 
     click(on1); // already down: read again, once
     EXPECT_EQ(errors.size(), 2);
     act(on1, Toggle); // cannot be raised: nothing changes, nothing runs
     EXPECT_EQ(errors.size(), 2);
-    EXPECT_EQ(panel().backlightIndex(), 1);
+    EXPECT_EQ(panel().backlightFrame->selected(), 1);
 
     act(panel().Option4[2], Toggle);
-    EXPECT_EQ(panel().backlightIndex(), 2);
+    EXPECT_EQ(panel().backlightFrame->selected(), 2);
     EXPECT_EQ(board().lblSeiriNum[1]->palette().color(QPalette::WindowText), QColor(0, 220, 255));
     EXPECT_EQ(errors.size(), 2);
 }

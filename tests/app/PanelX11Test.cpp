@@ -4,6 +4,7 @@
 #include "tests/app/OptionsFixture.h"
 
 #include "app/Form1.h"
+#include "panel/BacklightFrame.h"
 #include "panel/DialFace.h"
 #include "panel/KeypadFace.h"
 #include "panel/frmCtl.h"
@@ -145,9 +146,9 @@ TEST_F(PanelX11Test, ChoiceButtonsActOnKeysAndAccessibilityActions) {
     // A focused control without a key of its own takes Space as usual.
     panel().Option4[1]->setFocus();
     press({"space"});
-    EXPECT_TRUE(QTest::qWaitFor([&] { return panel().backlightIndex() == 1; }, Deadline));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return panel().backlightFrame->selected() == 1; }, Deadline));
     atspi(panel(), QStringLiteral("ON2"), QStringLiteral("Toggle"));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return panel().backlightIndex() == 2; }, Deadline));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return panel().backlightFrame->selected() == 2; }, Deadline));
     EXPECT_EQ(board().lblSeiriNum[1]->palette().color(QPalette::WindowText),
               QColor(Colour::toQColor(board().settings().SeiriNumColorOn2)));
     atspi(panel(), QStringLiteral(">>"), QStringLiteral("Toggle"));
