@@ -100,6 +100,10 @@ class frmCtl : public QWidget, private RouteLoadHost {
     const FareTable& fareTable() const { return m_table; }
     const RouteState& routeState() const { return m_state; }
 
+    // How long the lamp test after a route load holds the panel (RouteLoad::LampTestMs unless
+    // set); tests shorten it.
+    void setLampTestLength(int ms) { m_lampTestMs = ms; }
+
     // Which entry face was last sent to the back (0 or 1).
     qint16 frameIndex() const { return m_frameIndex; }
 
@@ -140,6 +144,7 @@ class frmCtl : public QWidget, private RouteLoadHost {
     BoardControl& m_board;
     PanelHost& m_host;
     qint16 m_frameIndex = 0;
+    int m_lampTestMs;
     FareTable m_table;
     RouteState m_state;
 };

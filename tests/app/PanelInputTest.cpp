@@ -17,6 +17,7 @@
 class PanelInputTest : public AppFixture {};
 
 TEST_F(PanelInputTest, ClicksOnGreyedButtonsDuringTheFirstLampTestAreDroppedOthersRunAfterIt) {
+    lampTestMs = 1000;
     startWith(sampleSettings());
     QLabel* section = panel().keypadFace->Label2[2];
     key(10);
@@ -25,7 +26,7 @@ TEST_F(PanelInputTest, ClicksOnGreyedButtonsDuringTheFirstLampTestAreDroppedOthe
     key(2);
     bool greyedWhenClicked = false;
     QString sectionDuringWait;
-    QTimer::singleShot(500, [&] {
+    QTimer::singleShot(200, [&] {
         greyedWhenClicked = !panel().Command2[1]->isEnabled() && !panel().Check1->isEnabled();
         postClick(panel().Command2[1]);                   // データ送り
         postClick(panel().Check1);                        // 表示消去
