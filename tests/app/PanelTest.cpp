@@ -178,7 +178,8 @@ TEST_F(PanelTest, AClickMadeDuringTheLampTestIsCarriedOutAfterItOnce) {
     click(panel().keypadFace->Command1);
     EXPECT_GE(clock.elapsed(), lampTestMs);
     EXPECT_EQ(panel().routeState().CurStop, 1) << "held until the lamp test ended";
-    QTest::qWait(200);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return panel().routeState().CurStop != 1; }, 5000));
+    QCoreApplication::processEvents();
     EXPECT_EQ(panel().routeState().CurStop, 2) << "then carried out, once";
 }
 
@@ -237,7 +238,8 @@ TEST_F(PanelTest, ACloseAskedForDuringTheLampTestIsAnsweredAfterIt) {
         300, [this] { QWindowSystemInterface::handleCloseEvent(panel().windowHandle()); });
     loadFromKeypad("1", "1");
     waitOver = true;
-    QTest::qWait(200);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return asked > 0; }, 5000));
+    QCoreApplication::processEvents();
     EXPECT_EQ(asked, 1);
     EXPECT_FALSE(askedDuringWait);
     EXPECT_TRUE(panel().isVisible());

@@ -96,8 +96,7 @@ TEST_F(SoundWiringTest, ASynchronousSoundHoldsTheFareChangeAndTheClicksMadeMeanw
     EXPECT_GE(clock.elapsed(), 900);
     EXPECT_EQ(panel().routeState().CurStop, 1);
     // The held click is a complete second step, with its own synchronous sound.
-    QTest::qWait(100);
-    QTRY_COMPARE_WITH_TIMEOUT(panel().routeState().CurStop, 2, 3000);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return panel().routeState().CurStop == 2; }, 5000));
 }
 
 TEST_F(SoundWiringTest, ALongRouteTuneNeitherHoldsTheResetNorTheStepsAndPlaysOn) {
