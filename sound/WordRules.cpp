@@ -1,0 +1,76 @@
+#include "sound/WordRules.h"
+
+#include "sound/KanaText.h"
+
+#include <QStringList>
+
+namespace WordRules {
+
+namespace {
+
+bool isNumber(const ReadWord& w) {
+    if (w.pos == QStringLiteral("名詞") && w.pos1 == QStringLiteral("数")) return true;
+    if (w.surface.isEmpty()) return false;
+    for (QChar c : w.surface)
+        if (c < u'0' || c > u'9') return false;
+    return true;
+}
+
+// Counters whose first sound is k, s, t or h: a number before them that ends in イチ, ハチ or
+// ジュウ closes with a glottal stop (イッチョウメ, ハック, ジュッセン); ロク does so before the k
+// counters only.
+struct Counter {
+    const char16_t* surface;
+    bool kSound;
+};
+const Counter Counters[] = {{u"丁目", false}, {u"丁", false}, {u"区", true}, {u"線", false}};
+
+void counterSoundChange(ReadWord& number, const ReadWord& next) {
+    for (const Counter& counter : Counters) {
+        const QString surface = QString::fromUtf16(counter.surface);
+        if (!next.surface.startsWith(surface)) continue;
+        QString& p = number.pronunciation;
+        if (p.endsWith(QStringLiteral("イチ")) || p.endsWith(QStringLiteral("ハチ")) ||
+            p.endsWith(QStringLiteral("ジュウ")) || p.endsWith(QStringLiteral("ジュー")) ||
+            (counter.kSound && p.endsWith(QStringLiteral("ロク"))))
+            p.replace(p.size() - 1, 1, u'ッ');
+        return;
+    }
+}
+
+bool isParticleHa(const ReadWord& w) {
+    return w.surface == QStringLiteral("は") && w.pos == QStringLiteral("助詞");
+}
+
+// The particle は follows the word it marks: a noun, a pronoun, a particle (では, には) or an
+// auxiliary. After a kana word of another kind (a verb's stem くれ, an interjection, a suffix
+// さ) or right before a suffix (苑, 台, 町) it is not the particle but a syllable of a name.
+bool haIsInName(const ReadWords& words, size_t i) {
+    if (i == 0) return true;
+    const ReadWord& before = words[i - 1];
+    const bool beforeKana =
+        !before.surface.isEmpty() && KanaText::isHiragana(before.surface.back());
+    const bool marksBefore =
+        (before.pos == QStringLiteral("名詞") && before.pos1 != QStringLiteral("接尾")) ||
+        before.pos == QStringLiteral("助詞") || before.pos == QStringLiteral("助動詞");
+    if (beforeKana && !marksBefore) return true;
+    if (i + 1 < words.size()) {
+        const ReadWord& after = words[i + 1];
+        if (after.pos == QStringLiteral("名詞") && after.pos1 == QStringLiteral("接尾"))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void apply(ReadWords& words) {
+    for (size_t i = 0; i < words.size(); ++i) {
+        ReadWord& w = words[i];
+        if (w.fixed) continue;
+        if (i + 1 < words.size() && isNumber(w)) counterSoundChange(w, words[i + 1]);
+        if (isParticleHa(w) && haIsInName(words, i)) w.pronunciation = QStringLiteral("ハ");
+    }
+}
+
+} // namespace WordRules
