@@ -38,7 +38,11 @@ void JapaneseSpeech::speak(const QString& text) {
 }
 
 void JapaneseSpeech::speakWith(const QString& text, const VoiceSettings& settings) {
-    m_worker->speak(text, settings);
+    m_worker->speak(text, settings, m_readings);
+}
+
+void JapaneseSpeech::setReadings(const ReadingTable& readings) {
+    m_readings = std::make_shared<const ReadingTable>(readings);
 }
 
 void JapaneseSpeech::stop() {

@@ -33,6 +33,7 @@ class JapaneseSpeech : public SpeechEngine {
     void stop() override;
     int status() const override;
     void settingsDialog(QWidget* owner, const QString& title) override;
+    void setReadings(const ReadingTable& readings) override;
 
     // Speaks `text` with other voice settings than the saved ones (the dialog's test).
     void speakWith(const QString& text, const VoiceSettings& settings);
@@ -43,5 +44,6 @@ class JapaneseSpeech : public SpeechEngine {
 
     std::unique_ptr<SpeechWorker> m_worker;
     VoiceSettings m_settings;
+    std::shared_ptr<const ReadingTable> m_readings; // shared with the texts being spoken
     QString m_settingsPath;
 };

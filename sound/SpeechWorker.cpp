@@ -33,8 +33,9 @@ SpeechWorker::~SpeechWorker() {
     m_thread.join();
 }
 
-void SpeechWorker::speak(const QString& text, const VoiceSettings& settings) {
-    Job job{m_output.begin(), text, settings, m_output.sampleRate()};
+void SpeechWorker::speak(const QString& text, const VoiceSettings& settings,
+                         std::shared_ptr<const ReadingTable> readings) {
+    Job job{m_output.begin(), text, settings, m_output.sampleRate(), std::move(readings)};
     m_utterance = job.utterance;
     {
         std::lock_guard guard(m_mutex);
@@ -98,7 +99,7 @@ void SpeechWorker::synthesize(const Job& job) {
     bool failed = false;
     while (!failed && pieces.next(piece)) {
         if (!m_queue.current(job.utterance)) return;
-        const QString kana = m_pronouncer->toKana(piece);
+        const QString kana = m_pronouncer->toKana(piece, job.readings.get());
         if (kana.isEmpty()) continue;
         bool dropped = false;
         const bool ok = EspeakVoice::synthesize(

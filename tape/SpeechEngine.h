@@ -1,6 +1,8 @@
 #pragma once
 // The speech component of the announcements: speaks a text in the background. Every call comes
 // from the GUI thread and returns at once; releasing the component is destroying it.
+#include "tape/ReadingTable.h"
+
 #include <QString>
 
 class QWidget;
@@ -22,4 +24,7 @@ class SpeechEngine {
     virtual int status() const = 0;
     // Shows the voice settings as a modal dialog titled `title`, owned by `owner`.
     virtual void settingsDialog(QWidget* owner, const QString& title) = 0;
+    // The user's readings of names for the texts spoken from now on (the tables of the route
+    // set last).
+    virtual void setReadings(const ReadingTable& readings) = 0;
 };

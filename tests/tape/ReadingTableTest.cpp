@@ -1,6 +1,8 @@
 // The user's reading tables: how a file's lines become readings, and which file wins.
 #include "tape/ReadingTable.h"
 #include "platform/core/K41Error.h"
+#include "tape/NullSpeechEngine.h"
+#include "tape/mdlM_Tape.h"
 
 #include <QDir>
 #include <QFile>
@@ -66,4 +68,45 @@ TEST(ReadingTable, TheRoutesTableWinsOverTheCommonOne) {
     ASSERT_TRUE(big.resize(ReadingTable::MaxBytes + 1));
     big.close();
     EXPECT_THROW(ReadingTable::load(folder, QStringLiteral("8")), K41Error);
+}
+
+// The speech is given the readings of the route set last; a damaged table leaves none.
+TEST(ReadingTable, EachRouteLoadHandsItsReadingsToTheSpeech) {
+    class Panel : public TapeHost {
+      public:
+        NullSpeechEngine* speech = nullptr;
+        QString osInfo() const override { return QStringLiteral("Debian"); }
+        std::unique_ptr<SpeechEngine> createSpeech() override {
+            auto engine = std::make_unique<NullSpeechEngine>();
+            speech = engine.get();
+            return engine;
+        }
+        void setGroupCaption(const QString&) override {}
+        void setGroupEnabled(bool) override {}
+        void setButtonsEnabled(bool) override {}
+        QWidget* ownerWindow() override { return nullptr; }
+        TapePreSound preSound() const override { return {}; }
+        void playSound(const QString&, const QString&, qint16) override {}
+        void dataForward() override {}
+        void dataBack() override {}
+    } panel;
+    QTemporaryDir dir;
+    const QString folder = dir.path() + u'/';
+    write(folder + "1tp.csv", "次は上条です。,0,0\n");
+    write(folder + "2tp.csv", "次は本町です。,0,0\n");
+    write(folder + "readings.csv", "上条,ジョウジョウ\n");
+    write(folder + "2readings.csv", "本町,ホンマチ\n");
+    mdlM_Tape tape(panel);
+    tape.TapeInit();
+    ASSERT_TRUE(panel.speech);
+    tape.TapeLoad(folder, QStringLiteral("2"));
+    EXPECT_EQ(panel.speech->readings.reading(QStringLiteral("本町")), QStringLiteral("ホンマチ"));
+    tape.TapeLoad(folder, QStringLiteral("1"));
+    EXPECT_EQ(panel.speech->readings.reading(QStringLiteral("上条")),
+              QStringLiteral("ジョウジョウ"));
+    EXPECT_TRUE(panel.speech->readings.reading(QStringLiteral("本町")).isEmpty());
+    ASSERT_TRUE(QDir(folder).mkdir(QStringLiteral("1readings.csv")));
+    tape.TapeLoad(folder, QStringLiteral("1"));
+    EXPECT_TRUE(panel.speech->readings.isEmpty());
+    EXPECT_TRUE(tape.usable());
 }
