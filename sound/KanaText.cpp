@@ -49,6 +49,12 @@ QString speakable(QStringView text) {
             i = end - 1;
         } else if (isHiragana(c)) {
             out += QChar(c.unicode() + 0x60);
+        } else if (c == u'ヴ') {
+            // Spoken Japanese has no v: ヴィ is said ビ, ヴ ブ, as the voice would not.
+            const qsizetype small =
+                QStringView(u"ァィゥェォ").indexOf(i + 1 < text.size() ? text[i + 1] : QChar());
+            if (small >= 0) ++i;
+            out += QStringView(u"バビブベボ")[small >= 0 ? small : 2];
         } else if (isKatakana(c)) {
             out += c;
         } else if (c == u'ヶ' || c == u'ヵ') {
@@ -56,7 +62,7 @@ QString speakable(QStringView text) {
             // it is the counter カ (3ヶ所).
             out += i > 0 && isDigit(text[i - 1]) ? u'カ' : u'ガ';
         } else if (c == u'ヷ') {
-            out += QStringLiteral("ヴァ");
+            out += u'バ';
         } else if (c == u'、' || c == u',' || c == u'，') {
             out += u'、';
         } else if (c == u'。' || c == u'.' || c == u'．' || c == u'\n') {

@@ -62,6 +62,43 @@ bool haIsInName(const ReadWords& words, size_t i) {
     return false;
 }
 
+bool isNoun(const ReadWord& w) {
+    return w.pos == QStringLiteral("名詞") || w.pos == QStringLiteral("接頭詞");
+}
+
+bool hasKanji(const QString& s) {
+    for (QChar c : s)
+        if (KanaText::isKanji(c)) return true;
+    return false;
+}
+
+// A place name's first word that says where it lies is read in its native form: 東 ヒガシ (not
+// the given name アズマ), 上 カミ (not ウエ), 中 ナカ (not チュウ), as in 上川原, 中島田, 東山鳩.
+struct Position {
+    const char16_t* surface;
+    const char16_t* reading;
+};
+const Position Positions[] = {{u"東", u"ヒガシ"}, {u"西", u"ニシ"}, {u"南", u"ミナミ"},
+                              {u"北", u"キタ"},   {u"上", u"カミ"}, {u"下", u"シモ"},
+                              {u"中", u"ナカ"}};
+
+void positionPrefix(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i + 1 >= words.size() || (i > 0 && isNoun(words[i - 1]))) return;
+    const ReadWord& next = words[i + 1];
+    if (!isNoun(next) || !hasKanji(next.surface) || next.pos1 == QStringLiteral("接尾") ||
+        next.pos1 == QStringLiteral("数"))
+        return;
+    for (const Position& p : Positions)
+        if (w.surface == QStringView(p.surface)) w.pronunciation = QString::fromUtf16(p.reading);
+}
+
+// A bridge named after what precedes it takes the voiced バシ (鍛冶屋橋, 山鳩橋).
+void bridge(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i > 0 && w.surface == QStringLiteral("橋") && isNoun(words[i - 1]) &&
+        words[i - 1].pos1 != QStringLiteral("数"))
+        w.pronunciation = QStringLiteral("バシ");
+}
+
 } // namespace
 
 void apply(ReadWords& words) {
@@ -70,6 +107,8 @@ void apply(ReadWords& words) {
         if (w.fixed) continue;
         if (i + 1 < words.size() && isNumber(w)) counterSoundChange(w, words[i + 1]);
         if (isParticleHa(w) && haIsInName(words, i)) w.pronunciation = QStringLiteral("ハ");
+        positionPrefix(words, i, w);
+        bridge(words, i, w);
     }
 }
 

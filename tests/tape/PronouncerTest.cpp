@@ -102,6 +102,12 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"あさは苑", "アサハエン"},
         {"次はくれは苑です", "ツギワクレハエンデス"},
         {"ここは山鳩です", "ココワヤマバトデス"},
+        // Place names: a bridge after a name is バシ, a leading position word native.
+        {"若葉橋", "ワカババシ"},
+        {"次は東若葉です", "ツギワヒガシワカバデス"},
+        {"上若葉", "カミワカバ"},
+        {"中若葉", "ナカワカバ"},
+        {"ヴィラ若葉", "ビラワカバ"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(pronouncer().toKana(QString::fromUtf8(c.text)), QString::fromUtf8(c.kana))
