@@ -1,18 +1,24 @@
 #pragma once
 // The voice settings dialog of the announcements: speed, pitch and volume on sliders, a test
-// button that speaks a sample with the values shown, OK and キャンセル.
+// button that speaks a sample with the values shown, OK and キャンセル. Below them, "読みの確認":
+// a stop name, the reading it is spoken with ("聞く" fills it in and speaks it), and
+// "読みを登録", which keeps a corrected reading in the user's reading table.
+#include "sound/ReadingCheck.h"
 #include "sound/VoiceSettings.h"
 
 #include <QDialog>
 #include <functional>
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QSlider;
 
 class VoiceSettingsDialog : public QDialog {
   public:
-    VoiceSettingsDialog(QWidget* owner, const QString& title, const VoiceSettings& current);
+    // `check` (may be null: no reading check) outlives the dialog.
+    VoiceSettingsDialog(QWidget* owner, const QString& title, const VoiceSettings& current,
+                        ReadingCheck* check = nullptr);
 
     // The values the sliders show.
     VoiceSettings settings() const;
@@ -25,7 +31,17 @@ class VoiceSettingsDialog : public QDialog {
     QPushButton* cmdTest = nullptr;
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdCancel = nullptr;
+    QLineEdit* txtName = nullptr;
+    QLineEdit* txtReading = nullptr;
+    QPushButton* cmdHear = nullptr;
+    QPushButton* cmdKeep = nullptr;
+    QLabel* lblReadingStatus = nullptr;
 
   private:
+    void addReadingCheck();
+    void hearReading();
+    void keepReading();
     QSlider* addSlider(const QString& name, const QString& caption, int low, int high, int value);
+
+    ReadingCheck* m_check = nullptr;
 };

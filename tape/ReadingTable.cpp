@@ -1,6 +1,7 @@
 #include "tape/ReadingTable.h"
 
 #include "platform/core/FileReader.h"
+#include "platform/core/FileReplace.h"
 #include "platform/core/K41Error.h"
 #include "platform/core/PathResolver.h"
 
@@ -118,6 +119,24 @@ ReadingTable ReadingTable::load(const QString& folder, const QString& route) {
         table.overlay(parse(bytes));
     }
     return table;
+}
+
+void ReadingTable::append(const QString& path, const QString& name, const QString& reading) {
+    QByteArray bytes;
+    if (QFileInfo::exists(path)) {
+        bytes = FileReader::read(path, MaxBytes + 1);
+        if (bytes.size() > MaxBytes)
+            throw K41Error(7, QStringLiteral("読みの表が大きすぎます: ") + path);
+        if (!bytes.isEmpty() && !bytes.endsWith('\n') && !bytes.endsWith('\r')) bytes += '\n';
+    }
+    const auto field = [](const QString& s) {
+        if (!s.contains(u',') && !s.contains(u'"') && !s.contains(u'\n') && !s.contains(u'\r') &&
+            !s.startsWith(u'#') && s.trimmed() == s)
+            return s;
+        return u'"' + QString(s).replace(u'"', QStringLiteral("\"\"")) + u'"';
+    };
+    bytes += (field(name) + u',' + field(reading) + u'\n').toUtf8();
+    FileReplace::write(path, bytes);
 }
 
 QString ReadingTable::reading(QStringView name) const {

@@ -23,6 +23,9 @@ class ReadingTable {
     // only), file names matched without regard to case. A missing table is empty; one that
     // cannot be read throws K41Error naming the file.
     static ReadingTable load(const QString& folder, const QString& route);
+    // Adds the line `name`,`reading` to the table file at `path` (made when missing), through
+    // FileReplace: on any failure the file stays as it was. Throws K41Error naming the file.
+    static void append(const QString& path, const QString& name, const QString& reading);
     // The table's file names in a folder.
     static QString commonFileName();
     static QString routeFileName(const QString& route);

@@ -25,6 +25,7 @@ class SpeechEngine {
     // Shows the voice settings as a modal dialog titled `title`, owned by `owner`.
     virtual void settingsDialog(QWidget* owner, const QString& title) = 0;
     // The user's readings of names for the texts spoken from now on (the tables of the route
-    // set last).
-    virtual void setReadings(const ReadingTable& readings) = 0;
+    // set last), and the table file where readings corrected in the settings dialog are kept
+    // (empty: none can be kept).
+    virtual void setReadings(const ReadingTable& readings, const QString& tablePath) = 0;
 };

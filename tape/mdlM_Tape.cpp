@@ -1,6 +1,7 @@
 #include "tape/mdlM_Tape.h"
 
 #include "platform/core/K41Error.h"
+#include "platform/core/PathResolver.h"
 
 #include <exception>
 
@@ -60,7 +61,9 @@ void mdlM_Tape::TapeLoad(const QString& folder, const QString& route) {
         m_data = std::move(records);
         m_index = 0;
         m_loaded = true;
-        if (m_voice) m_voice->setReadings(routeReadings(folder, route));
+        if (m_voice)
+            m_voice->setReadings(routeReadings(folder, route),
+                                 PathResolver::resolve(folder + ReadingTable::commonFileName()));
         if (m_enabled) {
             m_host.setGroupEnabled(true);
             m_host.setButtonsEnabled(true);

@@ -110,3 +110,21 @@ TEST(ReadingTable, EachRouteLoadHandsItsReadingsToTheSpeech) {
     EXPECT_TRUE(panel.speech->readings.isEmpty());
     EXPECT_TRUE(tape.usable());
 }
+
+TEST(ReadingTable, AKeptReadingIsAddedAndReadBack) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("readings.csv"));
+    ReadingTable::append(path, QStringLiteral("上条"), QStringLiteral("ジョウジョウ"));
+    write(path, "\xEF\xBB\xBF"
+                "本町,ホンマチ"); // no line end at the end
+    ReadingTable::append(path, QStringLiteral("市場, \"北\""), QStringLiteral("イチバキタ"));
+    ReadingTable::append(path, QStringLiteral("#1"), QStringLiteral("イチ"));
+    const ReadingTable t = ReadingTable::load(dir.path() + u'/', QString());
+    EXPECT_EQ(t.reading(QStringLiteral("本町")), QStringLiteral("ホンマチ"));
+    EXPECT_EQ(t.reading(QStringLiteral("市場, \"北\"")), QStringLiteral("イチバキタ"));
+    EXPECT_EQ(t.size(), 2) << "a name starting with # is a comment line";
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+    EXPECT_THROW(ReadingTable::append(dir.filePath(QStringLiteral("sub")), QStringLiteral("a"),
+                                      QStringLiteral("エー")),
+                 K41Error);
+}

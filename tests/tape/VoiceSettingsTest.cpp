@@ -1,11 +1,15 @@
 // The voice settings file: what a damaged file reads as, and writes that fail keep the old file.
 #include "sound/VoiceSettings.h"
+#include "sound/VoiceSettingsDialog.h"
 
 #include "platform/core/K41Error.h"
 #include "tests/common/FaultyFileOps.h"
 #include "tests/common/TestUtil.h"
 
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -87,4 +91,48 @@ TEST(VoiceSettings, AWriteFailingAtAnyCallKeepsTheOldFile) {
     const QByteArray fresh = TestUtil::readFile(path);
     FaultInjection::everyFault(path, "Rate=200\n", fresh,
                                [&] { return !writeFails(changed, path); });
+}
+
+// "読みの確認": the name's current reading is filled in and heard, a corrected one kept.
+TEST(VoiceSettingsDialog, HearsANameAndKeepsItsCorrectedReading) {
+    struct Check : ReadingCheck {
+        QString path = QStringLiteral("/tables/readings.csv");
+        QStringList heard, kept;
+        bool failKeep = false;
+        QString readingOf(const QString& name) override {
+            return name == QStringLiteral("上条") ? QStringLiteral("カミジョウ") : QString();
+        }
+        void hear(const QString& kana, const VoiceSettings&) override { heard << kana; }
+        QString tablePath() const override { return path; }
+        void keep(const QString& name, const QString& reading) override {
+            if (failKeep) throw K41Error(75, QStringLiteral("書き込めません"));
+            kept << name + u'=' + reading;
+        }
+    } check;
+    VoiceSettingsDialog dialog(nullptr, QStringLiteral("音声の調節"), VoiceSettings(), &check);
+    ASSERT_TRUE(dialog.cmdKeep->isEnabled());
+    dialog.txtName->setText(QStringLiteral("上条"));
+    dialog.cmdHear->click();
+    EXPECT_EQ(dialog.txtReading->text(), QStringLiteral("カミジョウ"));
+    dialog.txtReading->setText(QStringLiteral("じょうじょう"));
+    dialog.cmdHear->click();
+    dialog.cmdKeep->click();
+    EXPECT_EQ(check.heard, QStringList({"カミジョウ", "ジョウジョウ"}));
+    EXPECT_EQ(check.kept, QStringList({"上条=ジョウジョウ"}));
+
+    // A reading that is not kana is neither heard nor kept; a failed keep says why.
+    dialog.txtReading->setText(QStringLiteral("joujou"));
+    dialog.cmdHear->click();
+    dialog.cmdKeep->click();
+    EXPECT_EQ(check.heard.size(), 2);
+    EXPECT_EQ(check.kept.size(), 1);
+    dialog.txtReading->setText(QStringLiteral("ジョウジョウ"));
+    check.failKeep = true;
+    dialog.cmdKeep->click();
+    EXPECT_TRUE(dialog.lblReadingStatus->text().contains(QStringLiteral("書き込めません")));
+
+    // Before a route is set there is no table to keep a reading in.
+    check.path.clear();
+    VoiceSettingsDialog early(nullptr, QStringLiteral("音声の調節"), VoiceSettings(), &check);
+    EXPECT_FALSE(early.cmdKeep->isEnabled());
 }
