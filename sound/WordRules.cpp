@@ -99,6 +99,22 @@ void bridge(const ReadWords& words, size_t i, ReadWord& w) {
         w.pronunciation = QStringLiteral("バシ");
 }
 
+// A stop named after what it stands in front of ends in 前, said マエ: 西門前 is ニシモンマエ,
+// though the dictionary knows 門前 as モンゼン. Words of time and the like keep their ゼン.
+void frontOf(const ReadWords& words, size_t i, ReadWord& w) {
+    static const QStringList keep = {
+        QStringLiteral("午前"), QStringLiteral("以前"), QStringLiteral("直前"),
+        QStringLiteral("事前"), QStringLiteral("寸前"), QStringLiteral("空前"),
+        QStringLiteral("目前"), QStringLiteral("生前"), QStringLiteral("戦前"),
+        QStringLiteral("食前"), QStringLiteral("産前"), QStringLiteral("最前")};
+    if (!w.surface.endsWith(u'前') || !w.pronunciation.endsWith(QStringLiteral("ゼン"))) return;
+    if (i + 1 < words.size() && isNoun(words[i + 1])) return;
+    for (const QString& k : keep)
+        if (w.surface.endsWith(k)) return;
+    w.pronunciation.chop(2);
+    w.pronunciation += QStringLiteral("マエ");
+}
+
 } // namespace
 
 void apply(ReadWords& words) {
@@ -109,6 +125,7 @@ void apply(ReadWords& words) {
         if (isParticleHa(w) && haIsInName(words, i)) w.pronunciation = QStringLiteral("ハ");
         positionPrefix(words, i, w);
         bridge(words, i, w);
+        frontOf(words, i, w);
     }
 }
 

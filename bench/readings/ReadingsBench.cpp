@@ -1,8 +1,9 @@
 // How many real stop names K41 reads as their operators publish them. Reads a CSV of stop
 // name, published reading (katakana), source (the first argument, or the measuring set beside
 // the source tree) and prints the share read right, strictly and with long vowels compared
-// leniently (トーキョー = トウキョウ), overall and by kind of name. Without the file it says so
-// and succeeds, so a checkout without the measuring set still runs every benchmark.
+// leniently (トーキョー = トウキョウ), overall and by kind of name; "alike" also takes ヂ, ヅ as
+// the ジ, ズ they sound like. Without the file it says so and succeeds, so a checkout without the
+// measuring set still runs every benchmark.
 //
 //   bench_readings [FILE] [--misses N]   also list N names read wrong (leniently)
 #include "sound/Pronouncer.h"
@@ -74,8 +75,16 @@ QStringList fields(const QString& line) {
 struct Tally {
     const char* label;
     std::function<bool(const QString&)> has;
-    int total = 0, strict = 0, lenient = 0;
+    int total = 0, strict = 0, lenient = 0, alike = 0;
 };
+
+// Lenient, and ヂ, ヅ taken as the ジ, ズ they sound like.
+QString heard(const QString& s) {
+    QString out = lenient(s);
+    out.replace(u'ヂ', u'ジ');
+    out.replace(u'ヅ', u'ズ');
+    return out;
+}
 
 } // namespace
 
@@ -139,15 +148,17 @@ int main(int argc, char** argv) {
             ++t.total;
             t.strict += strict;
             t.lenient += loose;
+            t.alike += heard(read) == heard(published);
         }
     }
     const double seconds = double(timer.elapsed()) / 1000.0;
-    std::printf("%-14s %6s %8s %9s\n", "names", "count", "strict", "lenient");
+    std::printf("%-14s %6s %8s %9s %8s\n", "names", "count", "strict", "lenient", "alike");
     for (const Tally& t : tallies) {
         if (t.total == 0) continue;
-        std::printf("%-*s %6d %7.1f%% %8.1f%%\n",
+        std::printf("%-*s %6d %7.1f%% %8.1f%% %7.1f%%\n",
                     14 + int(qstrlen(t.label)) - int(QString::fromUtf8(t.label).size()), t.label,
-                    t.total, 100.0 * t.strict / t.total, 100.0 * t.lenient / t.total);
+                    t.total, 100.0 * t.strict / t.total, 100.0 * t.lenient / t.total,
+                    100.0 * t.alike / t.total);
     }
     std::printf("read in %.2f s, %.2f ms a name\n", seconds,
                 tallies[0].total ? 1000.0 * seconds / tallies[0].total : 0.0);

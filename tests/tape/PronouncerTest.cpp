@@ -108,6 +108,9 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"上若葉", "カミワカバ"},
         {"中若葉", "ナカワカバ"},
         {"ヴィラ若葉", "ビラワカバ"},
+        // A stop in front of something ends in マエ; a word of time keeps its ゼン.
+        {"次は山鳩東門前です", "ツギワヤマバトヒガシモンマエデス"},
+        {"午前", "ゴゼン"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(pronouncer().toKana(QString::fromUtf8(c.text)), QString::fromUtf8(c.kana))
