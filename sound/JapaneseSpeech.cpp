@@ -30,7 +30,8 @@ std::unique_ptr<JapaneseSpeech> JapaneseSpeech::create(Setup setup) {
 JapaneseSpeech::JapaneseSpeech(Setup setup)
     : m_settingsPath(std::move(setup.settingsPath)),
       m_dictionaryDirs(setup.dictionaryDirs.isEmpty() ? Pronouncer::defaultDictionaryDirs()
-                                                      : setup.dictionaryDirs) {
+                                                      : setup.dictionaryDirs),
+      m_builtInVoice(setup.voice) {
     if (!m_settingsPath.isEmpty()) m_settings = VoiceSettings::read(m_settingsPath);
 }
 
@@ -82,7 +83,8 @@ VoiceSettings JapaneseSpeech::voiceSettings() const {
 }
 
 void JapaneseSpeech::settingsDialog(QWidget* owner, const QString& title) {
-    VoiceSettingsDialog dialog(owner, title, m_settings, this);
+    VoiceSettingsDialog dialog(owner, title, m_settings, this,
+                               EspeakVoice::japaneseVoices(m_builtInVoice));
     dialog.onTest = [this](const VoiceSettings& s) { speakWith(TestText, s); };
     if (dialog.exec() != QDialog::Accepted) return;
     m_settings = dialog.settings();

@@ -55,6 +55,7 @@ class JapaneseSpeech : public SpeechEngine, private ReadingCheck {
     std::shared_ptr<const ReadingTable> m_readings; // shared with the texts being spoken
     QString m_readingsPath;
     QStringList m_dictionaryDirs;
+    QByteArray m_builtInVoice;
     // The GUI thread's own pronouncer (the worker's is not reentrant), opened on first use.
     std::unique_ptr<Pronouncer> m_dialogPronouncer;
     QString m_settingsPath;

@@ -75,7 +75,12 @@ void SpeechWorker::run() {
 }
 
 void SpeechWorker::synthesize(const Job& job) {
-    const int sourceRate = EspeakVoice::sampleRate();
+    // A chosen voice that is no longer installed gives way to the built-in one.
+    const QByteArray voice =
+        !job.settings.voice.isEmpty() && EspeakVoice::sampleRate(job.settings.voice) > 0
+            ? job.settings.voice
+            : m_voice;
+    const int sourceRate = EspeakVoice::sampleRate(voice);
     // One resampler for the whole utterance, so the blocks join without a seam.
     const std::unique_ptr<Resampler> resampler = Resampler::create(1, sourceRate, job.rate);
     if (!resampler) {
@@ -103,7 +108,7 @@ void SpeechWorker::synthesize(const Job& job) {
         if (kana.isEmpty()) continue;
         bool dropped = false;
         const bool ok = EspeakVoice::synthesize(
-            kana, m_voice, job.settings, [&](const short* samples, int count) {
+            kana, voice, job.settings, [&](const short* samples, int count) {
                 int i = 0;
                 // The synthesiser opens with some 40 ms of silence; the announcement starts
                 // with its first sound.

@@ -3,6 +3,7 @@
 #include "platform/core/K41Error.h"
 #include "tape/ReadingTable.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,13 +13,32 @@
 #include <QSlider>
 
 VoiceSettingsDialog::VoiceSettingsDialog(QWidget* owner, const QString& title,
-                                         const VoiceSettings& current, ReadingCheck* check)
+                                         const VoiceSettings& current, ReadingCheck* check,
+                                         const QList<QByteArray>& voices)
     : QDialog(owner), m_check(check) {
     setObjectName(QStringLiteral("VoiceSettingsDialog"));
     setWindowTitle(title);
     setModal(true);
     auto* grid = new QGridLayout(this);
     setLayout(grid);
+    cboVoice = new QComboBox(this);
+    cboVoice->setObjectName(QStringLiteral("cboVoice"));
+    cboVoice->setAccessibleName(QStringLiteral("声"));
+    for (qsizetype i = 0; i < voices.size(); ++i) {
+        // The first is the built-in voice, kept in the settings as no name at all.
+        const QByteArray name = i == 0 ? QByteArray() : voices[i];
+        const QString text = i == 0 ? QStringLiteral("標準の声")
+                             : voices[i].startsWith("mb-")
+                                 ? QStringLiteral("MBROLA ") + QString::fromLatin1(voices[i].mid(3))
+                                 : QString::fromLatin1(voices[i]);
+        cboVoice->addItem(text, name);
+        if (name == current.voice) cboVoice->setCurrentIndex(int(i));
+    }
+    cboVoice->setEnabled(voices.size() > 1);
+    auto* voiceLabel = new QLabel(QStringLiteral("声(&V)"), this);
+    voiceLabel->setBuddy(cboVoice);
+    grid->addWidget(voiceLabel, 0, 0);
+    grid->addWidget(cboVoice, 0, 1, 1, 2);
     sldRate = addSlider(QStringLiteral("sldRate"), QStringLiteral("速さ"), VoiceSettings::MinRate,
                         VoiceSettings::MaxRate, current.rate);
     sldPitch = addSlider(QStringLiteral("sldPitch"), QStringLiteral("高さ"),
@@ -74,6 +94,7 @@ QSlider* VoiceSettingsDialog::addSlider(const QString& name, const QString& capt
 
 VoiceSettings VoiceSettingsDialog::settings() const {
     VoiceSettings s;
+    s.voice = cboVoice->currentData().toByteArray();
     s.rate = sldRate->value();
     s.pitch = sldPitch->value();
     s.volume = sldVolume->value();

@@ -1,5 +1,6 @@
 #pragma once
-// The voice settings dialog of the announcements: speed, pitch and volume on sliders, a test
+// The voice settings dialog of the announcements: the voice (when more than the built-in one is
+// installed, the MBROLA voices too), speed, pitch and volume on sliders, a test
 // button that speaks a sample with the values shown, OK and キャンセル. Below them, "読みの確認":
 // a stop name, the reading it is spoken with ("聞く" fills it in and speaks it), and
 // "読みを登録", which keeps a corrected reading in the user's reading table.
@@ -9,6 +10,7 @@
 #include <QDialog>
 #include <functional>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -16,15 +18,17 @@ class QSlider;
 
 class VoiceSettingsDialog : public QDialog {
   public:
-    // `check` (may be null: no reading check) outlives the dialog.
+    // `voices`: the voices to offer, the built-in one first (none: no choice). `check` (may be
+    // null: no reading check) outlives the dialog.
     VoiceSettingsDialog(QWidget* owner, const QString& title, const VoiceSettings& current,
-                        ReadingCheck* check = nullptr);
+                        ReadingCheck* check = nullptr, const QList<QByteArray>& voices = {});
 
     // The values the sliders show.
     VoiceSettings settings() const;
     // Called by the test button with the values shown.
     std::function<void(const VoiceSettings&)> onTest;
 
+    QComboBox* cboVoice = nullptr;
     QSlider* sldRate = nullptr;
     QSlider* sldPitch = nullptr;
     QSlider* sldVolume = nullptr;

@@ -6,6 +6,7 @@
 #include "tests/common/FaultyFileOps.h"
 #include "tests/common/TestUtil.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,6 +40,9 @@ TEST(VoiceSettings, WrittenSettingsReadBackBesideTheSettingsFile) {
     s.volume = 150;
     s.write(path);
     EXPECT_EQ(VoiceSettings::read(path), s);
+    s.voice = "mb-jp2";
+    s.write(path);
+    EXPECT_EQ(VoiceSettings::read(path), s);
 }
 
 TEST(VoiceSettings, DamagedLinesKeepTheirDefaultsAndValuesAreClamped) {
@@ -49,6 +53,9 @@ TEST(VoiceSettings, DamagedLinesKeepTheirDefaultsAndValuesAreClamped) {
     EXPECT_EQ(s.rate, VoiceSettings::DefaultRate);
     EXPECT_EQ(s.pitch, VoiceSettings::MaxPitch);
     EXPECT_EQ(s.volume, VoiceSettings::MinVolume);
+    // A voice name espeak-ng could take for a file or an option is no voice.
+    TestUtil::writeFile(path, "Voice=../../etc/x\n");
+    EXPECT_TRUE(VoiceSettings::read(path).voice.isEmpty());
     QDir(dir.path()).mkdir("folder.voice");
     EXPECT_EQ(VoiceSettings::read(dir.filePath("folder.voice")), VoiceSettings());
 }
@@ -130,6 +137,17 @@ TEST(VoiceSettingsDialog, HearsANameAndKeepsItsCorrectedReading) {
     check.failKeep = true;
     dialog.cmdKeep->click();
     EXPECT_TRUE(dialog.lblReadingStatus->text().contains(QStringLiteral("書き込めません")));
+
+    // The voices offered: the built-in one is kept as no name, another by its name.
+    EXPECT_FALSE(dialog.cboVoice->isEnabled()) << "only the built-in voice";
+    VoiceSettings mbrola;
+    mbrola.voice = "mb-jp1";
+    VoiceSettingsDialog choose(nullptr, QStringLiteral("音声の調節"), mbrola, &check,
+                               {"ja", "mb-jp1", "mb-jp3"});
+    EXPECT_EQ(choose.cboVoice->currentText(), QStringLiteral("MBROLA jp1"));
+    EXPECT_EQ(choose.settings().voice, "mb-jp1");
+    choose.cboVoice->setCurrentIndex(0);
+    EXPECT_TRUE(choose.settings().voice.isEmpty());
 
     // Before a route is set there is no table to keep a reading in.
     check.path.clear();
