@@ -63,6 +63,8 @@ QString speakable(QStringView text) {
             out += i > 0 && isDigit(text[i - 1]) ? u'カ' : u'ガ';
         } else if (c == u'ヷ') {
             out += u'バ';
+        } else if (c == u'&' || c == u'＆') {
+            out += QStringLiteral("アンド");
         } else if (c == u'、' || c == u',' || c == u'，') {
             out += u'、';
         } else if (c == u'。' || c == u'.' || c == u'．' || c == u'\n') {

@@ -16,8 +16,9 @@ bool isKatakana(QChar c);
 QString letterName(QChar c);
 
 // What of `text` the synthesiser is given: katakana (hiragana made katakana, ヶ and ヵ as the
-// ガ/カ they stand for), the long vowel mark, pause punctuation (、。？！), Latin letters by their
-// Japanese names, and runs of digits read as numbers. Other characters are dropped.
+// ガ/カ they stand for, ヴ as the b it is said with), the long vowel mark, pause punctuation
+// (、。？！), Latin letters by their Japanese names, & as アンド, and runs of digits read as
+// numbers. Other characters are dropped.
 QString speakable(QStringView text);
 
 } // namespace KanaText

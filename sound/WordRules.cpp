@@ -23,7 +23,8 @@ struct Counter {
     const char16_t* surface;
     bool kSound;
 };
-const Counter Counters[] = {{u"丁目", false}, {u"丁", false}, {u"区", true}, {u"線", false}};
+const Counter Counters[] = {{u"丁目", false}, {u"丁", false}, {u"区", true}, {u"線", false},
+                            {u"世紀", false}, {u"階", true},  {u"軒", true}};
 
 void counterSoundChange(ReadWord& number, const ReadWord& next) {
     for (const Counter& counter : Counters) {

@@ -88,6 +88,7 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         // Letters are read as Japanese reads them, in either width.
         {"ＪＲ山鳩駅", "ジェイアールヤマバトエキ"},
         {"Ｂ棟前", "ビートーマエ"},
+        {"E&S前", "イーアンドエスマエ"},
         // A word the dictionary does not know is read by its characters, none left out.
         {"須花", "スハナ"},
         {"鵆沢", "チドリサワ"},
@@ -97,6 +98,7 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"48区", "ヨンジュウハック"},
         {"10線", "ジュッセン"},
         {"3線", "サンセン"},
+        {"21世紀の森", "ニジュウイッセイキノモリ"},
         // は inside a name in kana is ハ; after a noun it stays the particle ワ.
         {"くれは苑", "クレハエン"},
         {"あさは苑", "アサハエン"},
