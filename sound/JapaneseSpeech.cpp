@@ -78,10 +78,6 @@ int JapaneseSpeech::status() const {
     return m_worker->active() ? Speaking : Idle;
 }
 
-VoiceSettings JapaneseSpeech::voiceSettings() const {
-    return m_settings;
-}
-
 void JapaneseSpeech::settingsDialog(QWidget* owner, const QString& title) {
     VoiceSettingsDialog dialog(owner, title, m_settings, this,
                                EspeakVoice::japaneseVoices(m_builtInVoice));

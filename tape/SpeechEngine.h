@@ -4,6 +4,7 @@
 #include "tape/ReadingTable.h"
 
 #include <QString>
+#include <memory>
 
 class QWidget;
 
@@ -28,4 +29,12 @@ class SpeechEngine {
     // set last), and the table file where readings corrected in the settings dialog are kept
     // (empty: none can be kept).
     virtual void setReadings(const ReadingTable& readings, const QString& tablePath) = 0;
+};
+
+// Makes the speech component when the announcements start.
+class SpeechFactory {
+  public:
+    virtual ~SpeechFactory() = default;
+    // nullptr (or a thrown exception) when it cannot be created.
+    virtual std::unique_ptr<SpeechEngine> createSpeech() = 0;
 };
