@@ -8,6 +8,7 @@ packages=(
   libsdl2-dev libsndfile1-dev libfluidsynth-dev timgm6mb-soundfont
   libespeak-ng-dev espeak-ng-data libmecab-dev mecab mecab-ipadic-utf8
   libzint-dev libzbar-dev
+  libzip-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   qt6-translations-l10n
   xvfb xauth openbox

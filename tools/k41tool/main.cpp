@@ -12,6 +12,8 @@ static const char Usage[] =
     "usage: k41tool in4 dump FILE | in4 build JSON OUT |\n"
     "               hy3 dump FILE | hy3 build CSV OUT | hy3 check FILE |\n"
     "               plugin check FILE | plugin render FILE OUT.png [options] |\n"
+    "               gtfs list FEED | gtfs import FEED (--trip ID | --pattern ID) --route N OUTDIR "
+    "|\n"
     "               --help | --version\n";
 
 static const char Help[] =
@@ -27,6 +29,10 @@ static const char Help[] =
     "  plugin render FILE OUT.png [--stop NAME] [--number N] [--route N] [--row N]\n"
     "                       [--date TEXT] [--time TEXT] [--company N] [--scale 1-4]\n"
     "                       draw the ticket a plug-in prints for these values\n"
+    "  gtfs list FEED       list the stop patterns of an open-data route feed (zip or folder)\n"
+    "  gtfs import FEED (--trip ID | --pattern ID) --route N [--ticket-per-stop] OUTDIR\n"
+    "                       write that trip as route N: N.hy3, Ntp.csv, Nreadings.csv,\n"
+    "                       Ntimes.csv and N.gtfs.txt in OUTDIR\n"
     "\n"
     "Exit status: 0 done, 1 a file could not be read or written, 2 wrong usage.\n"
     "See k41tool(1).\n";
@@ -61,5 +67,6 @@ int main(int argc, char** argv) {
     if (group == QLatin1String("in4")) return in4Command(args);
     if (group == QLatin1String("hy3")) return hy3Command(args);
     if (group == QLatin1String("plugin")) return pluginCommand(args);
+    if (group == QLatin1String("gtfs")) return gtfsCommand(args);
     return usage();
 }
