@@ -18,13 +18,11 @@ void GtfsFeed::loadFares(FeedArchive& feed, FeedProgress* progress) {
     if (!feed.has(attributes) || !feed.has(rules)) return;
     FeedTable::read(
         feed, attributes, FeedTable::SmallTableBytes, {"fare_id", "price"}, 2,
-        [&](const FeedRow& row) { fares.setPrice(row.text(0), row.text(1)); }, progress);
+        [&](const FeedRow& row) { fares.setPrice(row[0], row[1]); }, progress);
     FeedTable::read(
         feed, rules, FeedArchive::MaxFileBytes / 4,
         {"fare_id", "route_id", "origin_id", "destination_id", "contains_id"}, 1,
-        [&](const FeedRow& row) {
-            fares.addRule(row.text(0), row.text(1), row.text(2), row.text(3), row.text(4));
-        },
+        [&](const FeedRow& row) { fares.addRule(row[0], row[1], row[2], row[3], row[4]); },
         progress);
 }
 

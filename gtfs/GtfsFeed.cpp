@@ -104,9 +104,10 @@ void GtfsFeed::loadTrips(FeedArchive& feed, FeedProgress* progress) {
 }
 
 void GtfsFeed::loadStopTimes(FeedArchive& feed, FeedProgress* progress) {
-    QHash<QString, qint32> stopIds;
+    // Stops are looked up by the id's bytes, sparing a conversion on every row.
+    QHash<QByteArray, qint32> stopIds;
     for (qint32 i = 0; i < qint32(stops.size()); ++i)
-        stopIds.insert(stops[size_t(i)].id, i);
+        stopIds.insert(stops[size_t(i)].id.toUtf8(), i);
     // Rows of one trip usually come together: the last trip's index is kept to spare a lookup.
     std::string lastTrip;
     qint32 lastIndex = -1;
@@ -123,7 +124,9 @@ void GtfsFeed::loadStopTimes(FeedArchive& feed, FeedProgress* progress) {
             }
             GtfsStopTime st;
             st.trip = lastIndex;
-            st.stop = stopIds.value(row.text(1), -1);
+            const std::string_view stopId = row[1];
+            st.stop =
+                stopIds.value(QByteArray::fromRawData(stopId.data(), qsizetype(stopId.size())), -1);
             if (stopTimes.size() >= MaxStopTimes)
                 throw K41Error(K41Error::OutOfMemory,
                                QStringLiteral("%1 の %2 は行が多すぎます（%3 行まで）")
@@ -145,10 +148,13 @@ void GtfsFeed::loadStopTimes(FeedArchive& feed, FeedProgress* progress) {
             stopTimes.push_back(st);
         },
         progress);
-    std::stable_sort(stopTimes.begin(), stopTimes.end(),
-                     [](const GtfsStopTime& a, const GtfsStopTime& b) {
-                         return a.trip != b.trip ? a.trip < b.trip : a.sequence < b.sequence;
-                     });
+    // Sorted in place: a stable sort would take a second buffer as large as the rows.
+    const auto byTripAndSequence = [](const GtfsStopTime& a, const GtfsStopTime& b) {
+        return a.trip != b.trip ? a.trip < b.trip : a.sequence < b.sequence;
+    };
+    if (!std::is_sorted(stopTimes.begin(), stopTimes.end(), byTripAndSequence))
+        std::sort(stopTimes.begin(), stopTimes.end(), byTripAndSequence);
+    stopTimes.shrink_to_fit();
     for (size_t i = 0; i < stopTimes.size();) {
         size_t end = i;
         while (end < stopTimes.size() && stopTimes[end].trip == stopTimes[i].trip)

@@ -20,15 +20,22 @@ QString cleanName(QString name) {
     return name.trimmed();
 }
 
+std::string_view view(const QByteArray& bytes) {
+    return {bytes.constData(), size_t(bytes.size())};
+}
+
 // The fares between the stops of one trip, looked up once per pair.
 class FareGrid {
   public:
     FareGrid(const GtfsFeed& feed, const GtfsRoute& route, const std::vector<qint32>& stops)
         : m_n(stops.size()), m_cells(m_n * m_n) {
+        const QByteArray routeId = route.id.toUtf8();
+        std::vector<QByteArray> zones;
+        for (qint32 s : stops)
+            zones.push_back(feed.stops[size_t(s)].zone.toUtf8());
         for (size_t i = 0; i < m_n; ++i)
             for (size_t j = i + 1; j < m_n; ++j) {
-                const auto fare = feed.fares.fare(route.id, feed.stops[size_t(stops[i])].zone,
-                                                  feed.stops[size_t(stops[j])].zone);
+                const auto fare = feed.fares.fare(view(routeId), view(zones[i]), view(zones[j]));
                 if (fare) {
                     m_cells[i * m_n + j] = fare->price;
                     if (fare->conflicting) ++conflicts;
