@@ -154,7 +154,6 @@ void GtfsFeed::loadStopTimes(FeedArchive& feed, FeedProgress* progress) {
     };
     if (!std::is_sorted(stopTimes.begin(), stopTimes.end(), byTripAndSequence))
         std::sort(stopTimes.begin(), stopTimes.end(), byTripAndSequence);
-    stopTimes.shrink_to_fit();
     for (size_t i = 0; i < stopTimes.size();) {
         size_t end = i;
         while (end < stopTimes.size() && stopTimes[end].trip == stopTimes[i].trip)
