@@ -143,6 +143,9 @@ ImportedRoute build(const GtfsFeed& feed, qint32 tripIndex, const Options& optio
         out.warnings << QStringLiteral("規則によって運賃が異なる区間が %1 あります"
                                        "（安い方を使いました）")
                             .arg(grid.conflicts);
+    if (feed.skippedRows > 0)
+        out.warnings << QStringLiteral("定義されていない便や停留所を指す %1 行を読み飛ばしました")
+                            .arg(feed.skippedRows);
     if (feed.fares.skippedContains() > 0)
         out.warnings << QStringLiteral("通過するゾーンで決まる運賃の規則 %1 件は使っていません")
                             .arg(feed.fares.skippedContains());

@@ -88,6 +88,19 @@ TEST(GtfsImport, AnnouncementsReadingsAndTimes) {
             .toUtf8());
 }
 
+TEST(GtfsImport, AnnouncementTextsSurviveTheBroadcastFile) {
+    const std::vector<TapeRec> awkward = {
+        {QStringLiteral("この バスは 駅前, \"東口\" 行きです。"), 0, 1},
+        {QStringLiteral(" 次は、二行の\n名前です。 "), 1, 1},
+    };
+    const std::vector<TapeRec> back = TapeFile::parse(TapeFile::format(awkward));
+    ASSERT_EQ(back.size(), 2u);
+    EXPECT_EQ(back[0].Text, awkward[0].Text);
+    EXPECT_EQ(back[1].Text, QStringLiteral(" 次は、二行の 名前です。 "));
+    EXPECT_EQ(back[1].MoveFlag, 1);
+    EXPECT_EQ(back[1].SoundFlag, 1);
+}
+
 TEST(GtfsImport, NewTranslationLayoutByStopAndByName) {
     SmallFeed f = SmallFeed::sixStops();
     f.files["translations.txt"] =

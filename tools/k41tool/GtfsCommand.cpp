@@ -35,6 +35,9 @@ QString cell(QString text) {
 int list(const QString& path) {
     const std::unique_ptr<FeedArchive> archive = FeedArchive::open(path);
     const GtfsFeed feed = GtfsFeed::load(*archive, GtfsFeed::Trips);
+    if (feed.patterns.empty())
+        throw K41Error(K41Error::InputPastEnd,
+                       QStringLiteral("%1 には停留所が2つ以上の便がありません").arg(path));
     QByteArray out;
     for (size_t p = 0; p < feed.patterns.size(); ++p) {
         const GtfsPattern& pattern = feed.patterns[p];
