@@ -128,7 +128,8 @@ ImportedRoute build(const GtfsFeed& feed, qint32 tripIndex, const Options& optio
             else if (*fare > 32767)
                 ++tooLarge;
             else
-                row.setFare(k, *fare == 0 ? qint16(-1) : qint16(*fare)); // -1: a lit zero
+                row.Fares[size_t(k - 1)] =
+                    *fare == 0 ? qint16(-1) : qint16(*fare); // -1: a lit zero
         }
         out.rows.push_back(std::move(row));
     }
