@@ -5,19 +5,14 @@
 
 namespace {
 
-QByteArray key(std::string_view route, std::string_view origin, std::string_view destination) {
-    QByteArray k;
-    k.reserve(qsizetype(route.size() + origin.size() + destination.size() + 2));
-    k.append(route.data(), qsizetype(route.size()));
-    k.append('\x1f');
-    k.append(origin.data(), qsizetype(origin.size()));
-    k.append('\x1f');
-    k.append(destination.data(), qsizetype(destination.size()));
-    return k;
-}
-
-QByteArray bytes(std::string_view s) {
-    return QByteArray(s.data(), qsizetype(s.size()));
+void makeKey(std::string& k, std::string_view route, std::string_view origin,
+             std::string_view destination) {
+    k.clear();
+    k.append(route);
+    k.push_back('\x1f');
+    k.append(origin);
+    k.push_back('\x1f');
+    k.append(destination);
 }
 
 } // namespace
@@ -29,7 +24,7 @@ void FareRules::setPrice(std::string_view fareId, std::string_view price) {
     if (error != std::errc() || end != price.data() + price.size() || !std::isfinite(value) ||
         value < 0 || value > 1e9 || value != std::floor(value))
         return;
-    m_prices.insert(bytes(fareId), qint64(value));
+    m_prices.insert_or_assign(std::string(fareId), qint64(value));
 }
 
 void FareRules::addRule(std::string_view fareId, std::string_view routeId, std::string_view origin,
@@ -39,40 +34,36 @@ void FareRules::addRule(std::string_view fareId, std::string_view routeId, std::
         ++m_skippedContains;
         return;
     }
-    const auto price =
-        m_prices.constFind(QByteArray::fromRawData(fareId.data(), qsizetype(fareId.size())));
-    if (price == m_prices.cend()) {
+    const auto price = m_prices.find(fareId);
+    if (price == m_prices.end()) {
         ++m_unpriced;
         return;
     }
-    const QByteArray k = key(routeId, origin, destination);
-    const auto it = m_rules.find(k);
-    if (it == m_rules.end()) {
-        m_rules.insert(k, Entry{*price, false});
-    } else if (it->price != *price) {
-        it->conflicting = true;
-        if (*price < it->price) it->price = *price;
+    makeKey(m_key, routeId, origin, destination);
+    const auto [it, added] = m_rules.try_emplace(m_key, Entry{price->second, false});
+    if (!added && it->second.price != price->second) {
+        it->second.conflicting = true;
+        if (price->second < it->second.price) it->second.price = price->second;
     }
 }
 
 std::optional<FareRules::Fare> FareRules::fare(std::string_view routeId, std::string_view origin,
                                                std::string_view destination) const {
     const std::string_view none;
+    std::string k;
     for (const bool ownRoute : {true, false}) {
         if (ownRoute && routeId.empty()) continue;
         const std::string_view route = ownRoute ? routeId : none;
-        const QByteArray keys[] = {
-            key(route, origin, destination),
-            key(route, origin, none),
-            key(route, none, destination),
-            key(route, none, none),
-        };
+        // Both zones, the origin's, the destination's, neither; a stop without a zone matches
+        // only rules that leave that side open.
+        const std::string_view origins[] = {origin, origin, none, none};
+        const std::string_view destinations[] = {destination, none, destination, none};
         for (size_t i = 0; i < 4; ++i) {
-            // A stop without a zone matches only rules that leave that side open.
             if ((i == 0 || i == 1) && origin.empty()) continue;
             if ((i == 0 || i == 2) && destination.empty()) continue;
-            const auto it = m_rules.constFind(keys[i]);
-            if (it != m_rules.cend()) return Fare{it->price, it->conflicting};
+            makeKey(k, route, origins[i], destinations[i]);
+            const auto it = m_rules.find(std::string_view(k));
+            if (it != m_rules.end()) return Fare{it->second.price, it->second.conflicting};
         }
     }
     return std::nullopt;

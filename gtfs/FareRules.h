@@ -2,9 +2,11 @@
 // The fares of a feed: each fare's price (fare_attributes.txt) and the rules that say where it
 // applies (fare_rules.txt): a route, an origin zone and a destination zone, each possibly left
 // open. The fare between two stops is found by the zones of the stops.
-#include <QByteArray>
-#include <QHash>
+#include "gtfs/ByteMap.h"
+
+#include <QtGlobal>
 #include <optional>
+#include <string>
 #include <string_view>
 
 class FareRules {
@@ -31,15 +33,16 @@ class FareRules {
     int ruleCount() const { return m_ruleCount; }
     int skippedContains() const { return m_skippedContains; }
     int unpriced() const { return m_unpriced; }
-    bool empty() const { return m_rules.isEmpty(); }
+    bool empty() const { return m_rules.empty(); }
 
   private:
     struct Entry {
         qint64 price = 0;
         bool conflicting = false;
     };
-    QHash<QByteArray, qint64> m_prices;
-    QHash<QByteArray, Entry> m_rules; // route, origin, destination joined by 0x1F
+    ByteMap<qint64> m_prices;
+    ByteMap<Entry> m_rules; // route, origin and destination joined by 0x1F
+    std::string m_key;      // the key being looked up, kept to spare an allocation a lookup
     int m_ruleCount = 0;
     int m_skippedContains = 0;
     int m_unpriced = 0;

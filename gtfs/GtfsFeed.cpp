@@ -1,5 +1,6 @@
 #include "gtfs/GtfsFeed.h"
 
+#include "gtfs/ByteMap.h"
 #include "platform/core/K41Error.h"
 
 #include <algorithm>
@@ -105,9 +106,9 @@ void GtfsFeed::loadTrips(FeedArchive& feed, FeedProgress* progress) {
 
 void GtfsFeed::loadStopTimes(FeedArchive& feed, FeedProgress* progress) {
     // Stops are looked up by the id's bytes, sparing a conversion on every row.
-    QHash<QByteArray, qint32> stopIds;
+    ByteMap<qint32> stopIds;
     for (qint32 i = 0; i < qint32(stops.size()); ++i)
-        stopIds.insert(stops[size_t(i)].id.toUtf8(), i);
+        stopIds.emplace(stops[size_t(i)].id.toStdString(), i);
     // Rows of one trip usually come together: the last trip's index is kept to spare a lookup.
     std::string lastTrip;
     qint32 lastIndex = -1;
@@ -124,9 +125,8 @@ void GtfsFeed::loadStopTimes(FeedArchive& feed, FeedProgress* progress) {
             }
             GtfsStopTime st;
             st.trip = lastIndex;
-            const std::string_view stopId = row[1];
-            st.stop =
-                stopIds.value(QByteArray::fromRawData(stopId.data(), qsizetype(stopId.size())), -1);
+            const auto stop = stopIds.find(row[1]);
+            st.stop = stop == stopIds.end() ? -1 : stop->second;
             if (stopTimes.size() >= MaxStopTimes)
                 throw K41Error(K41Error::OutOfMemory,
                                QStringLiteral("%1 の %2 は行が多すぎます（%3 行まで）")
