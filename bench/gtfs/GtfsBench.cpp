@@ -1,9 +1,8 @@
 // Reading a feed as large as the largest real ones (600 stops each its own fare zone, about
 // 180,000 fare rules, 1,000 trips of 300 stops), zipped. The baseline is inflating the feed's
 // tables without looking at them; printed are the ratios of listing its patterns, loading its
-// fares alone, loading it
-// whole, and importing one 300-stop trip, and the ratio per byte of loading a feed twice as
-// large (near 1 when loading grows linearly).
+// fares alone, loading it whole, and importing one 300-stop trip, and the ratio per byte of
+// loading a feed twice as large (near 1 when loading grows linearly).
 #include "gtfs/FeedArchive.h"
 #include "gtfs/GtfsFeed.h"
 #include "gtfs/RouteImport.h"
