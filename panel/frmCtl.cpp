@@ -8,6 +8,7 @@
 #include "panel/BoardControl.h"
 #include "panel/DataButtons.h"
 #include "panel/DialFace.h"
+#include "panel/GtfsImportDialog.h"
 #include "panel/KeypadFace.h"
 #include "panel/LateNightFrame.h"
 #include "panel/PanelHost.h"
@@ -112,6 +113,7 @@ frmCtl::frmCtl(Settings& settings, BoardControl& board, PanelHost& host, QWidget
     connect(tapeGroup, &TapeGroup::dataStep, this, [this](int i) { Command2_Click(i); });
 
     buildCommands();
+    GtfsImportDialog::addTo(this, m_settings);
 
     previewArea = new PreviewArea(this);
     Label4 = previewArea->Label4;

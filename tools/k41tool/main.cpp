@@ -13,6 +13,8 @@ static const char Usage[] =
     "               hy3 dump FILE | hy3 build CSV OUT | hy3 check FILE |\n"
     "               plugin check FILE | plugin render FILE OUT.png [options] |\n"
     "               kana [--tables DIR [--route N]] [TEXT...] |\n"
+    "               gtfs list FEED | gtfs import FEED (--trip ID | --pattern ID) --route N OUTDIR "
+    "|\n"
     "               --help | --version\n";
 
 static const char Help[] =
@@ -33,6 +35,10 @@ static const char Help[] =
     "                       the katakana an announcement of that text speaks, with the reading\n"
     "                       tables of the broadcast data folder DIR (readings.csv, and\n"
     "                       Nreadings.csv of route N)\n"
+    "  gtfs list FEED       list the stop patterns of an open-data route feed (zip or folder)\n"
+    "  gtfs import FEED (--trip ID | --pattern ID) --route N [--ticket-per-stop] OUTDIR\n"
+    "                       write that trip as route N: N.hy3, Ntp.csv, Nreadings.csv,\n"
+    "                       Ntimes.csv and N.gtfs.txt in OUTDIR\n"
     "\n"
     "Exit status: 0 done, 1 a file could not be read or written, 2 wrong usage.\n"
     "See k41tool(1).\n";
@@ -68,5 +74,6 @@ int main(int argc, char** argv) {
     if (group == QLatin1String("hy3")) return hy3Command(args);
     if (group == QLatin1String("plugin")) return pluginCommand(args);
     if (group == QLatin1String("kana")) return kanaCommand(args);
+    if (group == QLatin1String("gtfs")) return gtfsCommand(args);
     return usage();
 }
