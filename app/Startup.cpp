@@ -3,6 +3,7 @@
 #include "app/Form1.h"
 #include "app/WindowsIniHost.h"
 #include "app/options/PlgInHost.h"
+#include "app/options/SoundPage.h"
 #include "app/options/frmOption.h"
 #include "panel/TapeGroup.h"
 #include "panel/frmCtl.h"
@@ -12,6 +13,7 @@
 #include "platform/core/SignalWatcher.h"
 #include "settings/mdlIniIoEx.h"
 #include "sound/JapaneseSpeech.h"
+#include "sound/SoundFont.h"
 #include "sound/mdlSndAPI.h"
 
 #include <QCoreApplication>
@@ -88,6 +90,8 @@ Startup::~Startup() = default;
 
 void Startup::run() {
     board->Form_Load();
+    // The SoundFont is large: it is loaded only when a MIDI tune is among the sounds.
+    if (SoundPage::choosesMidi(settings)) SoundFont::preload();
     board->show();
 }
 
