@@ -43,11 +43,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     K41_FUZZ_CHECK(file.write(reinterpret_cast<const char*>(data), qint64(size)) == qint64(size));
     file.close();
 
-    // Opening part-way in costs a second decoder; one input in four (by size) tries it.
+    // Opening part-way in costs a second decoder; one input in four (by size) tries it. The
+    // resampler's work grows with the output rate: most inputs play at a low rate, the same
+    // code at a quarter of the cost, and one in four at the usual device rate.
+    const int rate = size % 4 == 2 ? 44100 : 11025;
     for (long long startMs : {0LL, 250LL}) {
         if (startMs > 0 && size % 4 != 1) continue;
         SourceError error = SourceError::None;
-        auto source = WaveSource::open(path, 44100, startMs, &error);
+        auto source = WaveSource::open(path, rate, startMs, &error);
         K41_FUZZ_CHECK(bool(source) == (error == SourceError::None));
         if (!source) continue;
         K41_FUZZ_CHECK(source->lengthFrames() >= 0);
