@@ -20,6 +20,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 #include <cstdio>
 
@@ -83,6 +84,8 @@ void Startup::run() {
     // The SoundFont is large: it is loaded only when a MIDI tune is among the sounds.
     if (SoundPage::choosesMidi(settings)) SoundFont::preload();
     board->show();
+    // The speech's dictionary and voice load once the windows are up, on the speech thread.
+    QTimer::singleShot(0, panel.get(), [panel = panel.get()] { panel->loadVoice(); });
 }
 
 void Startup::loadSettings() {

@@ -150,6 +150,10 @@ void frmCtl::Form_Load() {
     tapeGroup->tape().TapeInit();
 }
 
+void frmCtl::loadVoice() {
+    tapeGroup->tape().TapeLoadVoice();
+}
+
 void frmCtl::CommandButton1_Click(int Index) {
     mdlSndAPI::SndPlay(m_settings.SoundReset, QStringLiteral("S1"), 0, 0);
     QString route = keypadFace->Label2[0]->text();

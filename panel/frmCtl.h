@@ -78,6 +78,8 @@ class frmCtl : public QWidget, public HeldInput::KeyTarget, private RouteLoadHos
 
     // Start-up of the panel: the board's caption and the key shapes.
     void Form_Load();
+    // Has the announcements' speech load in the background (once the windows are shown).
+    void loadVoice();
 
     void CommandButton1_Click(int Index);
     void List2_Click(int Index);

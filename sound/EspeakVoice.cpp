@@ -1,5 +1,8 @@
 #include "sound/EspeakVoice.h"
 
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <espeak-ng/espeak_ng.h>
 #include <espeak-ng/speak_lib.h>
 #include <mutex>
@@ -49,6 +52,25 @@ bool select(const QByteArray& voice) {
 }
 
 } // namespace
+
+bool installed(const QByteArray& voice) {
+    const char* data = nullptr;
+    {
+        std::lock_guard guard(lock());
+        espeak_ng_InitializePath(nullptr); // only finds the data folder
+        espeak_Info(&data);
+    }
+    if (!data || voice.isEmpty() || voice.contains('/')) return false;
+    const QDir dir(QString::fromLocal8Bit(data));
+    if (!QFileInfo(dir.filePath(QStringLiteral("phontab"))).isFile()) return false;
+    // Voices are files named after them, among the languages or the other voices.
+    const QString name = QString::fromLocal8Bit(voice);
+    for (const QString& folder : {QStringLiteral("lang"), QStringLiteral("voices")}) {
+        QDirIterator it(dir.filePath(folder), {name}, QDir::Files, QDirIterator::Subdirectories);
+        if (it.hasNext()) return true;
+    }
+    return false;
+}
 
 bool open(const QByteArray& voice) {
     std::lock_guard guard(lock());

@@ -14,6 +14,10 @@ namespace EspeakVoice {
 // data or the voice is not installed.
 bool open(const QByteArray& voice);
 
+// Whether espeak-ng's data and a voice file named `voice` are installed, without starting
+// espeak-ng (which costs a few megabytes): a cheap check before open().
+bool installed(const QByteArray& voice);
+
 // Frames per second of what synthesize() hands over (mono) for `voice`: the built-in voices
 // speak at one rate, the MBROLA voices at their own.
 int sampleRate(const QByteArray& voice);

@@ -14,17 +14,34 @@ const QString JapaneseSpeech::TestText =
     QStringLiteral("音声のテストです。次は、市役所前です。お降りの方はお知らせください。");
 
 std::unique_ptr<JapaneseSpeech> JapaneseSpeech::create(Setup setup) {
-    std::unique_ptr<Pronouncer> pronouncer =
-        Pronouncer::open(setup.dictionaryDirs.isEmpty() ? Pronouncer::defaultDictionaryDirs()
-                                                        : setup.dictionaryDirs);
-    if (!pronouncer || !EspeakVoice::open(setup.voice)) return nullptr;
+    // The dictionary takes some 15 MB and espeak-ng a few more: here they are only looked for.
+    const QStringList dirs =
+        setup.dictionaryDirs.isEmpty() ? Pronouncer::defaultDictionaryDirs() : setup.dictionaryDirs;
+    if (!Pronouncer::dictionaryIn(dirs) || !EspeakVoice::installed(setup.voice)) return nullptr;
     if (!setup.audio)
         setup.audio = []() -> AudioEngine& { return MciInterpreter::instance().engine(); };
 
     std::unique_ptr<JapaneseSpeech> speech(new JapaneseSpeech(setup));
+    JapaneseSpeech* self = speech.get();
     speech->m_worker =
-        std::make_unique<SpeechWorker>(std::move(pronouncer), setup.voice, std::move(setup.audio));
+        std::make_unique<SpeechWorker>(dirs, setup.voice, std::move(setup.audio), [self](bool ok) {
+            QMetaObject::invokeMethod(
+                &self->m_gui, [self, ok] { self->loaded(ok); }, Qt::QueuedConnection);
+        });
     return speech;
+}
+
+void JapaneseSpeech::load(SpeechReady& ready) {
+    m_ready = &ready;
+    if (m_loaded >= 0)
+        ready.speechReady(m_loaded == 1);
+    else
+        m_worker->load();
+}
+
+void JapaneseSpeech::loaded(bool ok) {
+    m_loaded = ok ? 1 : 0;
+    if (m_ready) m_ready->speechReady(ok);
 }
 
 JapaneseSpeech::JapaneseSpeech(Setup setup)

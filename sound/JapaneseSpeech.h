@@ -8,6 +8,7 @@
 #include "sound/VoiceSettings.h"
 #include "tape/SpeechEngine.h"
 
+#include <QObject>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -27,7 +28,8 @@ class JapaneseSpeech : public SpeechEngine, private ReadingCheck {
     // The text the settings dialog's test button speaks.
     static const QString TestText;
 
-    // nullptr when the dictionary or the voice is not installed.
+    // nullptr when the dictionary or the voice is not installed. Only checks that they are:
+    // they load on the speech thread, on load() or before the first text.
     static std::unique_ptr<JapaneseSpeech> create(Setup setup);
     ~JapaneseSpeech() override;
 
@@ -36,6 +38,7 @@ class JapaneseSpeech : public SpeechEngine, private ReadingCheck {
     int status() const override;
     void settingsDialog(QWidget* owner, const QString& title) override;
     void setReadings(const ReadingTable& readings, const QString& tablePath) override;
+    void load(SpeechReady& ready) override;
 
     // Speaks `text` with other voice settings than the saved ones (the dialog's test).
     void speakWith(const QString& text, const VoiceSettings& settings);
@@ -43,12 +46,20 @@ class JapaneseSpeech : public SpeechEngine, private ReadingCheck {
   private:
     explicit JapaneseSpeech(Setup setup);
 
+    // On the GUI thread, once the speech thread has tried loading.
+    void loaded(bool ok);
+
     // The settings dialog's reading check.
     QString readingOf(const QString& name) override;
     void hear(const QString& kana, const VoiceSettings& settings) override;
     QString tablePath() const override { return m_readingsPath; }
     void keep(const QString& name, const QString& reading) override;
 
+    // Brings the speech thread's "loaded" to the GUI thread; before m_worker, so that it
+    // outlives the thread.
+    QObject m_gui;
+    SpeechReady* m_ready = nullptr;
+    int m_loaded = -1; // -1 not yet, else whether loading succeeded
     std::unique_ptr<SpeechWorker> m_worker;
     VoiceSettings m_settings;
     std::shared_ptr<const ReadingTable> m_readings; // shared with the texts being spoken

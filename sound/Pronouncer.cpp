@@ -55,6 +55,12 @@ QStringList Pronouncer::defaultDictionaryDirs() {
             QStringLiteral("/usr/share/mecab/dic/ipadic-utf8")};
 }
 
+bool Pronouncer::dictionaryIn(const QStringList& dictionaryDirs) {
+    for (const QString& dir : dictionaryDirs)
+        if (QFileInfo(dir + QStringLiteral("/sys.dic")).isFile()) return true;
+    return false;
+}
+
 std::unique_ptr<Pronouncer> Pronouncer::open(const QStringList& dictionaryDirs) {
     for (const QString& dir : dictionaryDirs) {
         if (!QFileInfo(dir + QStringLiteral("/sys.dic")).isFile()) continue;

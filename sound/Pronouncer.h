@@ -23,6 +23,9 @@ class Pronouncer {
     // The folders searched for the IPA dictionary in UTF-8, in order.
     static QStringList defaultDictionaryDirs();
 
+    // Whether one of `dictionaryDirs` holds a dictionary file; cheap, it opens nothing.
+    static bool dictionaryIn(const QStringList& dictionaryDirs);
+
     // The pronouncer on the first of `dictionaryDirs` that holds an IPA dictionary in UTF-8;
     // nullptr when none does (or MeCab cannot start).
     static std::unique_ptr<Pronouncer> open(const QStringList& dictionaryDirs);

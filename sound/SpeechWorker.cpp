@@ -16,11 +16,11 @@ constexpr float Silence = 1e-4f;
 
 } // namespace
 
-SpeechWorker::SpeechWorker(std::unique_ptr<Pronouncer> pronouncer, QByteArray voice,
-                           std::function<AudioEngine&()> audio)
-    : m_pronouncer(std::move(pronouncer)), m_voice(std::move(voice)),
-      m_queue(std::size_t(AheadSeconds) * 48000), m_output(m_queue, std::move(audio)),
-      m_thread([this] { run(); }) {}
+SpeechWorker::SpeechWorker(QStringList dictionaryDirs, QByteArray voice,
+                           std::function<AudioEngine&()> audio, std::function<void(bool)> loaded)
+    : m_dictionaryDirs(std::move(dictionaryDirs)), m_loaded(std::move(loaded)),
+      m_voice(std::move(voice)), m_queue(std::size_t(AheadSeconds) * 48000),
+      m_output(m_queue, std::move(audio)), m_thread([this] { run(); }) {}
 
 SpeechWorker::~SpeechWorker() {
     {
@@ -31,6 +31,14 @@ SpeechWorker::~SpeechWorker() {
     m_queue.drop(); // wakes a synthesis waiting for room
     m_wake.notify_all();
     m_thread.join();
+}
+
+void SpeechWorker::load() {
+    {
+        std::lock_guard guard(m_mutex);
+        m_loadWanted = true;
+    }
+    m_wake.notify_all();
 }
 
 void SpeechWorker::speak(const QString& text, const VoiceSettings& settings,
@@ -65,10 +73,28 @@ void SpeechWorker::run() {
         Job job;
         {
             std::unique_lock guard(m_mutex);
-            m_wake.wait(guard, [this] { return m_quit || m_job.has_value(); });
+            m_wake.wait(guard, [this] {
+                return m_quit || m_job.has_value() || (m_loadWanted && !m_loadTried);
+            });
             if (m_quit) return;
-            job = std::move(*m_job);
-            m_job.reset();
+            if (m_loadTried) {
+                job = std::move(*m_job);
+                m_job.reset();
+            }
+        }
+        if (!m_loadTried) {
+            // A text spoken meanwhile waits in m_job and is taken on the next round.
+            m_pronouncer = Pronouncer::open(m_dictionaryDirs);
+            if (m_pronouncer && !EspeakVoice::open(m_voice)) m_pronouncer.reset();
+            m_loadTried = true;
+            if (m_loaded) m_loaded(m_pronouncer != nullptr);
+            continue;
+        }
+        if (!m_pronouncer) {
+            // Nothing to speak with: the output learns at once that nothing comes.
+            m_failed = job.utterance;
+            m_queue.finish(job.utterance);
+            continue;
         }
         synthesize(job);
     }

@@ -1,8 +1,9 @@
 #pragma once
 // The thread that turns texts into speech: the pronunciation of each piece of the text, then
 // espeak-ng's samples, queued for the output block by block as they are made. A new text or a stop
-// makes it drop the old text at the next block of samples (a few milliseconds). The calls below
-// come from the GUI thread.
+// makes it drop the old text at the next block of samples (a few milliseconds). The dictionary
+// and the voice load on this thread too, when asked to or before the first text, so that the
+// program's start never waits for them. The calls below come from the GUI thread.
 #include "sound/Pronouncer.h"
 #include "sound/SpeechOutput.h"
 #include "sound/SpeechQueue.h"
@@ -17,13 +18,16 @@
 
 class SpeechWorker {
   public:
-    SpeechWorker(std::unique_ptr<Pronouncer> pronouncer, QByteArray voice,
-                 std::function<AudioEngine&()> audio);
+    // `loaded` is called on the worker thread once loading has succeeded or failed.
+    SpeechWorker(QStringList dictionaryDirs, QByteArray voice, std::function<AudioEngine&()> audio,
+                 std::function<void(bool)> loaded);
     ~SpeechWorker();
     SpeechWorker(const SpeechWorker&) = delete;
     SpeechWorker& operator=(const SpeechWorker&) = delete;
 
-    // Cuts what is spoken and starts on `text`; returns at once.
+    // Starts loading the dictionary and the voice; returns at once.
+    void load();
+    // Cuts what is spoken and starts on `text` (once loaded); returns at once.
     // `readings` (may be null) are the user's readings of names.
     void speak(const QString& text, const VoiceSettings& settings,
                std::shared_ptr<const ReadingTable> readings = nullptr);
@@ -45,7 +49,12 @@ class SpeechWorker {
     void run();
     void synthesize(const Job& job);
 
-    std::unique_ptr<Pronouncer> m_pronouncer; // used on the worker thread only
+    // On the worker thread only.
+    QStringList m_dictionaryDirs;
+    std::unique_ptr<Pronouncer> m_pronouncer; // null until loaded, or when loading failed
+    bool m_loadTried = false;
+    std::function<void(bool)> m_loaded;
+
     QByteArray m_voice;
     SpeechQueue m_queue;
     SpeechOutput m_output;
@@ -55,6 +64,7 @@ class SpeechWorker {
     std::condition_variable m_wake;
     std::optional<Job> m_job;
     bool m_quit = false;
+    bool m_loadWanted = false;
     std::atomic<quint64> m_failed{0};
     std::thread m_thread; // last: starts once everything above is ready
 };

@@ -8,6 +8,13 @@
 
 class QWidget;
 
+// Learns, on the GUI thread, whether the speech component could load what it speaks with.
+class SpeechReady {
+  public:
+    virtual ~SpeechReady() = default;
+    virtual void speechReady(bool usable) = 0;
+};
+
 class SpeechEngine {
   public:
     enum Status : int {
@@ -29,6 +36,10 @@ class SpeechEngine {
     // set last), and the table file where readings corrected in the settings dialog are kept
     // (empty: none can be kept).
     virtual void setReadings(const ReadingTable& readings, const QString& tablePath) = 0;
+    // Loads what speaking needs (a dictionary, a voice) in the background and tells `ready`
+    // the outcome; a text spoken before it has loaded is spoken once it has. `ready` must
+    // outlive the component. A component with nothing to load is ready at once.
+    virtual void load(SpeechReady& ready) { ready.speechReady(true); }
 };
 
 // Makes the speech component when the announcements start.

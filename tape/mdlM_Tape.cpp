@@ -40,6 +40,18 @@ void mdlM_Tape::TapeInit() {
     m_host.setGroupEnabled(m_enabled);
 }
 
+void mdlM_Tape::TapeLoadVoice() {
+    if (m_voice && m_enabled) m_voice->load(*this);
+}
+
+void mdlM_Tape::speechReady(bool usable) {
+    if (usable || !m_enabled) return;
+    // The component stays (it may be the one calling); with m_enabled false nothing speaks.
+    m_enabled = false;
+    m_host.setGroupCaption(Unusable);
+    m_host.setGroupEnabled(false);
+}
+
 // The user's readings for the route's announcements. A table that cannot be read leaves the
 // names to the dictionary, as without one; the announcements themselves are unaffected.
 static ReadingTable routeReadings(const QString& folder, const QString& route) {
@@ -102,7 +114,7 @@ void mdlM_Tape::TapeBack() {
 
 void mdlM_Tape::TapeSpeak(qint32 index) {
     // A synchronous sound before the speech lets events run; the component may be gone by now.
-    if (!m_voice || index < 1 || index > TapeCount()) return;
+    if (!m_voice || !m_enabled || index < 1 || index > TapeCount()) return;
     m_voice->stop();
     m_voice->speak(record(index).Text);
     if (m_voice->status() == SpeechEngine::Failed) m_voice->stop();
@@ -121,7 +133,8 @@ void mdlM_Tape::TapeStop() {
 }
 
 void mdlM_Tape::TapeAdjust() {
-    if (m_voice) m_voice->settingsDialog(m_host.ownerWindow(), QStringLiteral("音声の調節"));
+    if (m_voice && m_enabled)
+        m_voice->settingsDialog(m_host.ownerWindow(), QStringLiteral("音声の調節"));
 }
 
 void mdlM_Tape::TapeRelease() {

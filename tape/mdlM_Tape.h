@@ -11,18 +11,23 @@
 #include <memory>
 #include <vector>
 
-class mdlM_Tape {
+class mdlM_Tape : private SpeechReady {
   public:
     // The operating system name on which speech is not offered.
     static const QString UnsupportedOs;
 
     explicit mdlM_Tape(TapeHost& host);
-    ~mdlM_Tape();
+    ~mdlM_Tape() override;
     mdlM_Tape(const mdlM_Tape&) = delete;
     mdlM_Tape& operator=(const mdlM_Tape&) = delete;
 
-    // Creates the speech component and sets the group's caption and enabled state.
+    // Creates the speech component and sets the group's caption and enabled state. The
+    // component only checks here that its dictionary and voice are installed; loading them
+    // is left to TapeLoadVoice, so that the windows need not wait for it.
     void TapeInit();
+    // Has the speech component load in the background; should it fail, the group turns
+    // "音合使用不可" and stays disabled for the run.
+    void TapeLoadVoice();
     // Reads the broadcast file of `route` from `folder` (separator already added). On success
     // the records are replaced, the index rewinds to 0 and, when speech is available, the group
     // and its buttons are enabled; on failure the group is disabled and the records stay.
@@ -63,6 +68,7 @@ class mdlM_Tape {
 
   private:
     bool unsupportedOs() const;
+    void speechReady(bool usable) override;
 
     TapeHost& m_host;
     std::vector<TapeRec> m_data;

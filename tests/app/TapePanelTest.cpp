@@ -258,3 +258,48 @@ TEST_F(TapePanel, TheVoiceDialogKeepsItsSettingsBesideTheSettingsFile) {
     EXPECT_TRUE(warned);
     EXPECT_TRUE(QFileInfo(voiceFile).isDir());
 }
+
+// The speech's dictionary and voice load only once both windows are shown, so the start never
+// waits for them; an announcement pressed meanwhile still goes to the speech, which speaks it
+// when loaded. Should the load fail, the group turns unusable for the rest of the run.
+TEST_F(TapePanel, SpeechLoadsAfterTheWindowsShowAndAFailedLoadDisablesTheGroup) {
+    struct Loading : NullSpeechEngine {
+        std::function<bool()> windowsShown;
+        int loads = 0;
+        bool shownAtLoad = true; // at every load asked for
+        SpeechReady* ready = nullptr;
+        void load(SpeechReady& r) override {
+            ++loads;
+            shownAtLoad = shownAtLoad && windowsShown();
+            ready = &r;
+        }
+    };
+    Loading* loading = nullptr;
+    speechFactory = [this, &loading] {
+        auto engine = std::make_unique<Loading>();
+        engine->windowsShown = [this] {
+            return k41 && k41->board->isVisible() && k41->panel->isVisible();
+        };
+        loading = engine.get();
+        speech = engine.get();
+        return engine;
+    };
+    startOn(sampleSettings(), QStringLiteral(K41_SAMPLES_DIR "/tape"));
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(loading);
+    EXPECT_EQ(loading->loads, 1);
+    EXPECT_TRUE(loading->shownAtLoad);
+    EXPECT_EQ(panel().grpM_Tape->title(), "音合使用可");
+    loadFromKeypad("1", "1");
+    forward();
+    EXPECT_EQ(spoken().size(), 1) << "pressed before the load finished";
+    ASSERT_TRUE(loading->ready);
+
+    loading->ready->speechReady(false);
+    EXPECT_EQ(panel().grpM_Tape->title(), "音合使用不可");
+    EXPECT_FALSE(panel().grpM_Tape->isEnabled());
+    loadFromKeypad("1", "1");
+    EXPECT_FALSE(panel().grpM_Tape->isEnabled()) << "a route does not bring it back";
+    panel().tapeGroup->tape().TapeSpeak(1);
+    EXPECT_EQ(spoken().size(), 1);
+}

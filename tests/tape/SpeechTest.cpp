@@ -8,6 +8,7 @@
 #include "tests/tape/CaptureEngine.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
@@ -133,6 +134,40 @@ TEST(SpeechCreation, FailsWithoutDictionaryOrVoice) {
     noVoice.voice = "zz-nonexistent";
     EXPECT_EQ(JapaneseSpeech::create(noVoice), nullptr);
     EXPECT_NE(JapaneseSpeech::create({}), nullptr) << "a failed voice leaves the real one usable";
+}
+
+// Creating only looks for the dictionary and the voice; they load on the speech thread, and
+// the outcome reaches the GUI thread. A dictionary file that is there but cannot be read fails
+// there, and a text spoken meanwhile fails with it instead of leaving the speech busy.
+TEST(SpeechCreation, LoadingTellsItsOutcomeAndAFailedLoadFailsTheWaitingText) {
+    struct Ready : SpeechReady {
+        std::vector<bool> told;
+        void speechReady(bool usable) override { told.push_back(usable); }
+    };
+    CaptureEngine engine;
+    QTemporaryDir broken;
+    QFile dic(broken.filePath(QStringLiteral("sys.dic")));
+    ASSERT_TRUE(dic.open(QIODevice::WriteOnly) && dic.write(QByteArray(4096, 'x')) == 4096);
+    dic.close();
+    JapaneseSpeech::Setup setup;
+    setup.dictionaryDirs = {broken.path()};
+    setup.audio = [&engine]() -> AudioEngine& { return engine; };
+    std::unique_ptr<JapaneseSpeech> speech = JapaneseSpeech::create(setup);
+    ASSERT_TRUE(speech) << "only the file's presence is checked at creation";
+    speech->speak(Announcement);
+    Ready failed;
+    speech->load(failed);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !failed.told.empty(); }, 20000));
+    EXPECT_EQ(failed.told, std::vector<bool>{false});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return speech->status() == SpeechEngine::Failed; }, 5000));
+
+    setup.dictionaryDirs.clear();
+    speech = JapaneseSpeech::create(setup);
+    Ready ready;
+    speech->load(ready);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !ready.told.empty(); }, 20000));
+    speech->load(ready); // once loaded, asking again answers at once
+    EXPECT_EQ(ready.told, (std::vector<bool>{true, true}));
 }
 
 // A voice chosen once and since uninstalled (or a name that no voice has) gives way to the
