@@ -41,7 +41,16 @@ void mdlM_Tape::TapeInit() {
 }
 
 void mdlM_Tape::TapeLoadVoice() {
-    if (m_voice && m_enabled) m_voice->load(*this);
+    m_loadWanted = true;
+    loadVoiceWhenUsable();
+}
+
+void mdlM_Tape::loadVoiceWhenUsable() {
+    // Until a route has announcements the speech is not needed, and a run without any never
+    // pays for its dictionary.
+    if (!m_loadWanted || m_loadAsked || !m_voice || !usable()) return;
+    m_loadAsked = true;
+    m_voice->load(*this);
 }
 
 void mdlM_Tape::speechReady(bool usable) {
@@ -80,6 +89,7 @@ void mdlM_Tape::TapeLoad(const QString& folder, const QString& route) {
             m_host.setGroupEnabled(true);
             m_host.setButtonsEnabled(true);
         }
+        loadVoiceWhenUsable();
     } catch (const std::exception&) {
         // Missing, unreadable, too large, without a line, or no memory for it: not reported.
         m_loaded = false;

@@ -25,8 +25,9 @@ class mdlM_Tape : private SpeechReady {
     // component only checks here that its dictionary and voice are installed; loading them
     // is left to TapeLoadVoice, so that the windows need not wait for it.
     void TapeInit();
-    // Has the speech component load in the background; should it fail, the group turns
-    // "音合使用不可" and stays disabled for the run.
+    // From now on (once the windows are shown), has the speech component load in the
+    // background as soon as a route's announcements can be used; should the load fail, the
+    // group turns "音合使用不可" and stays disabled for the run.
     void TapeLoadVoice();
     // Reads the broadcast file of `route` from `folder` (separator already added). On success
     // the records are replaced, the index rewinds to 0 and, when speech is available, the group
@@ -69,11 +70,14 @@ class mdlM_Tape : private SpeechReady {
   private:
     bool unsupportedOs() const;
     void speechReady(bool usable) override;
+    void loadVoiceWhenUsable();
 
     TapeHost& m_host;
     std::vector<TapeRec> m_data;
     qint32 m_index = 0;
     bool m_enabled = false;
     bool m_loaded = false;
+    bool m_loadWanted = false; // the windows are shown
+    bool m_loadAsked = false;
     std::unique_ptr<SpeechEngine> m_voice;
 };
