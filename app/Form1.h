@@ -7,6 +7,7 @@
 // at its top-left corner, unscaled); the buffer is rebuilt only when the picture changes.
 // After start-up the board reacts only to a left-button drag on its background (moves the
 // window), a double-click on a fare digit (zero display for all 24) and its clock timer.
+#include "app/BoardView.h"
 #include "app/ControlArray.h"
 #include "panel/BoardControl.h"
 #include "platform/core/Colour.h"
@@ -17,6 +18,7 @@
 #include <array>
 #include <functional>
 
+class BoardViewMenu;
 class ChimeiCtl_DX;
 class M_Degit;
 class QLabel;
@@ -77,6 +79,13 @@ class Form1 : public QWidget, public BoardControl {
     // The image the window shows (background and picture, without the child controls).
     const QImage& backBuffer() const { return m_backBuffer; }
 
+    // Shows the board as `view` says: resizes the window, places and scales every control
+    // and redraws the background. The default view is the board at its designed size.
+    void setView(const BoardView& view);
+    const BoardView& view() const { return m_view; }
+    // The view choices of the context menu and F11.
+    BoardViewMenu* viewMenu() const { return m_viewMenu; }
+
     // Start-up: closes sound channels, clears the fares, applies the defaults, runs
     // onShowPanel, clips the window to its client area, repaints and runs onLoadSettings.
     // Errors of the hooks or of applying settings are passed to the caller.
@@ -111,7 +120,7 @@ class Form1 : public QWidget, public BoardControl {
     ChimeiCtl_DX& stopName() override { return *ChimeiCtl; }
     // imgRes `state`; any other state gives the unlit picture.
     QImage builtinPicture(int state) const override;
-    QSize pictureArea() const override { return size(); }
+    QSize pictureArea() const override { return BoardView::designedSize(); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -124,7 +133,10 @@ class Form1 : public QWidget, public BoardControl {
 
   private:
     void buildControls();
+    void placeControls();
     void redrawBackBuffer();
+    // The backlight state whose built-in picture the board shows, -1 for a user's picture.
+    int builtinState() const;
 
     Settings& m_settings;
     QPointer<QWidget> m_panel;
@@ -134,4 +146,6 @@ class Form1 : public QWidget, public BoardControl {
     QPoint m_dragGrip;
     QImage m_picture;
     QImage m_backBuffer;
+    BoardView m_view;
+    BoardViewMenu* m_viewMenu = nullptr;
 };
