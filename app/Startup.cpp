@@ -4,6 +4,7 @@
 #include "app/WindowsIniHost.h"
 #include "app/options/PlgInHost.h"
 #include "app/options/frmOption.h"
+#include "panel/PanelExtras.h"
 #include "panel/TapeGroup.h"
 #include "panel/frmCtl.h"
 #include "platform/HeldInput.h"
@@ -58,6 +59,7 @@ Startup::Startup(const QString& settingsPath) : m_settingsPath(settingsPath) {
         std::make_unique<frmOption>(settings, *board, [this] { return panel->backlightIndex(); });
     panel->showOptions = [this] { options->exec(); };
     plugins = new PlgInHost(*options, *panel->previewArea);
+    extras = new PanelExtras(*panel, settings);
     iniHost = std::make_unique<WindowsIniHost>(settings, *board, *panel, *options);
     board->setPanelWindow(panel.get());
 

@@ -12,6 +12,7 @@ class frmCtl;
 class SignalWatcher;
 class frmOption;
 class PlgInHost;
+class PanelExtras;
 class WindowsIniHost;
 
 class Startup {
@@ -27,7 +28,8 @@ class Startup {
     std::unique_ptr<Form1> board;
     std::unique_ptr<frmCtl> panel;
     std::unique_ptr<frmOption> options;
-    PlgInHost* plugins = nullptr; // owned by the dialog
+    PlgInHost* plugins = nullptr;         // owned by the dialog
+    PanelExtras* extras = nullptr;        // the panel's context menu, owned by the panel
     std::unique_ptr<WindowsIniHost> iniHost;
 
   private:
