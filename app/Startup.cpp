@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "app/Form1.h"
+#include "app/RecordWindow.h"
 #include "app/WindowsIniHost.h"
 #include "app/options/PlgInHost.h"
 #include "app/options/frmOption.h"
@@ -62,6 +63,9 @@ Startup::Startup(const QString& settingsPath) : m_settingsPath(settingsPath) {
     extras = new PanelExtras(*panel, settings);
     iniHost = std::make_unique<WindowsIniHost>(settings, *board, *panel, *options);
     board->setPanelWindow(panel.get());
+    recordWindow = new RecordWindow(
+        *panel, [this](const QString& path) { mdlIniIoEx::SaveIniFile(path, *iniHost); });
+    extras->setRecordingOpener(recordWindow);
 
     board->onShowPanel = [this] { showPanel(); };
     board->onLoadSettings = [this] { mdlIniIoEx::LoadIniFile(m_settingsPath, *iniHost); };

@@ -13,6 +13,7 @@ class SignalWatcher;
 class frmOption;
 class PlgInHost;
 class PanelExtras;
+class RecordWindow;
 class WindowsIniHost;
 
 class Startup {
@@ -30,6 +31,7 @@ class Startup {
     std::unique_ptr<frmOption> options;
     PlgInHost* plugins = nullptr;         // owned by the dialog
     PanelExtras* extras = nullptr;        // the panel's context menu, owned by the panel
+    RecordWindow* recordWindow = nullptr; // "録画...", owned by the panel
     std::unique_ptr<WindowsIniHost> iniHost;
 
   private:

@@ -6,6 +6,7 @@ packages=(
   qt6-base-dev qt6-base-private-dev libgl-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libsdl2-dev libsndfile1-dev libfluidsynth-dev timgm6mb-soundfont
+  libavformat-dev libavcodec-dev libavutil-dev libswscale-dev libswresample-dev
   libespeak-ng-dev espeak-ng-data libmecab-dev mecab mecab-ipadic-utf8
   libzint-dev libzbar-dev
   fonts-ipafont-gothic fonts-ipafont-mincho

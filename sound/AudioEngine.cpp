@@ -12,7 +12,19 @@ void AudioEngine::playBuffer(const QString& voice, std::shared_ptr<const PcmBuff
     play(voice, std::make_unique<PcmSource>(std::move(pcm), startFrame));
 }
 
+namespace {
+std::function<std::unique_ptr<AudioEngine>()>& processFactory() {
+    static std::function<std::unique_ptr<AudioEngine>()> factory;
+    return factory;
+}
+} // namespace
+
+void AudioEngine::setFactory(std::function<std::unique_ptr<AudioEngine>()> factory) {
+    processFactory() = std::move(factory);
+}
+
 std::unique_ptr<AudioEngine> AudioEngine::create() {
+    if (processFactory()) return processFactory()();
     if (auto sdl = SdlAudioEngine::open()) return sdl;
     std::fprintf(stderr, "K41: sound output cannot start (%s); sounds are silent\n",
                  SDL_GetError());
