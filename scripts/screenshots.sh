@@ -63,3 +63,8 @@ done
 # The sample ticket plug-in's ticket, twice the preview's size.
 "$build/tools/k41tool" plugin render samples/plugins/yamabato.4SP "$out/ticket.png" \
   --stop 本町一丁目 --number 5 --route 12 --row 5 --date 03-07-2025 --time 08:05:09 --scale 2
+# Filming the board: twice its size, full screen on a 1280 × 720 screen with the key colour,
+# and the panel during an automatic ride.
+"$shot" --board-only --scale 2 "$out/board-2x.png" "$settings" 1 5 300
+"$shot" --board-only --fill 1280x720 --key 00ff00 "$out/board-fullscreen-key.png" "$settings" 1 5 300
+"$shot" --ride "$out/auto-ride.png" "$settings" 1 2 300
