@@ -25,13 +25,13 @@ constexpr qint64 LongestWaitMs = qint64(Mixer::MaxPlaySeconds) * 1000;
 
 RideRecorder::RideRecorder(Startup& k41, OfflineAudioEngine& audio, Options options)
     : m_k41(k41), m_audio(audio), m_options(std::move(options)) {
-    m_k41.board->stopName().setClock([this] { return nowMs(); });
+    m_k41.board->ChimeiCtl->setClock([this] { return nowMs(); });
     HeldWait::setClock(this);
 }
 
 RideRecorder::~RideRecorder() {
     HeldWait::setClock(nullptr);
-    m_k41.board->stopName().setClock({});
+    m_k41.board->ChimeiCtl->setClock({});
 }
 
 qint64 RideRecorder::nowMs() const {
@@ -53,7 +53,7 @@ void RideRecorder::renderFrame() {
     Form1& board = *m_k41.board;
     // What K41 would have done by this moment: timers posted, the scroll's steps.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    board.stopName().advanceScroll();
+    board.ChimeiCtl->advanceScroll();
     QImage picture = board.grab().toImage().convertToFormat(QImage::Format_RGB32);
     picture.setDevicePixelRatio(1.0);
     m_writer->addFrame(picture);

@@ -55,3 +55,7 @@ void BacklightFrame::Option4_Click(int Index) {
     }
     m_board.setSeiriNumForeColor(o.numberColour);
 }
+
+void BacklightFrame::applySelected() {
+    Option4_Click(selected());
+}

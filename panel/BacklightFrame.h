@@ -29,6 +29,8 @@ class BacklightFrame : public QGroupBox {
     // cannot be read shows the error box and leaves it too. The numbers are recoloured in
     // every case, after the box is closed.
     void Option4_Click(int Index);
+    // Option4_Click for the state already selected: what applying settings ends with.
+    void applySelected();
 
     // Shows the error box (title "エラー", critical icon, OK); tests replace it.
     std::function<void(const QString&)> showErrorBox;

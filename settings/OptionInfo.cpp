@@ -109,10 +109,6 @@ void copyField(const SettingField& f, const Settings& record, Settings& store,
 
 } // namespace
 
-std::span<const SettingField* const> optionCopyOrder() {
-    return copyOrder();
-}
-
 void SetOptionInfo(const Settings& record, Settings& store, const OptionInfoHooks& hooks) {
     const auto& order = copyOrder();
     size_t i = 0;

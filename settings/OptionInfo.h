@@ -34,6 +34,3 @@ void SetOptionInfo(const Settings& record, Settings& store, const OptionInfoHook
 
 // The record that describes `store`: every setting as it is, the custom colours included.
 Settings GetOptionInfo(const Settings& store);
-
-// The settings in the order SetOptionInfo copies them.
-std::span<const SettingField* const> optionCopyOrder();

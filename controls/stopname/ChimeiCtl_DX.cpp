@@ -265,10 +265,6 @@ void ChimeiCtl_DX::DrawTsugiwa() {
     update();
 }
 
-void ChimeiCtl_DX::Refresh() {
-    update();
-}
-
 void ChimeiCtl_DX::clearStrip(int width) {
     const QSize device(qRound(width * m_scale), qRound(ControlHeight * m_scale));
     if (m_strip.size() != device) {

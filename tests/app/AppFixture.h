@@ -13,9 +13,8 @@
 class Form1;
 class frmCtl;
 class QWidget;
-class SpeechEngine;
 
-class AppFixture : public ::testing::Test {
+class AppFixture : public ::testing::Test, public SpeechFactory {
   protected:
     // Settings whose data folders are the built sample routes.
     static In4File sampleSettings();
@@ -52,4 +51,7 @@ class AppFixture : public ::testing::Test {
     bool ended = false;   // the panel asked to end the program
     // Replaces the speech component the panel creates when set before start().
     std::function<std::unique_ptr<SpeechEngine>()> speechFactory;
+
+  private:
+    std::unique_ptr<SpeechEngine> createSpeech() override { return speechFactory(); }
 };

@@ -34,8 +34,8 @@ void fill(Form1& board) {
     board.clearDisplay();
     board.showFare(5, 230);
     board.showFare(24, 1870);
-    board.stopName().setForeColor(0x00FFFF); // yellow
-    board.stopName().SetChimei(QStringLiteral("市役所前"));
+    board.ChimeiCtl->setForeColor(0x00FFFF); // yellow
+    board.ChimeiCtl->SetChimei(QStringLiteral("市役所前"));
 }
 
 void trigger(QMenu* menu, const QString& name) {
@@ -52,14 +52,14 @@ TEST(BoardView, TwiceTheSizeDrawsEveryControlAnewAndOneTimesIsUnchanged) {
     fill(board);
     const QImage before = board.grab().toImage();
     const QImage digitBefore = board.Degit[5]->backBuffer();
-    const QImage stripBefore = board.stopName().strip();
+    const QImage stripBefore = board.ChimeiCtl->strip();
     const QRect degitBefore = board.Degit[5]->geometry();
     const qreal labelPoints = board.lblSeiriNum[3]->font().pointSizeF();
 
     board.setView(BoardView::windowed(2.0, {}, {}));
     EXPECT_EQ(board.size(), QSize(1086, 666));
     EXPECT_EQ(board.Degit[5]->geometry(), QRect(degitBefore.topLeft() * 2, degitBefore.size() * 2));
-    EXPECT_EQ(board.stopName().size(), QSize(864, 112));
+    EXPECT_EQ(board.ChimeiCtl->size(), QSize(864, 112));
     EXPECT_DOUBLE_EQ(board.lblSeiriNum[3]->font().pointSizeF(), 2 * labelPoints);
     EXPECT_EQ(board.pictureArea(), QSize(543, 333));
 
@@ -78,7 +78,7 @@ TEST(BoardView, TwiceTheSizeDrawsEveryControlAnewAndOneTimesIsUnchanged) {
     ASSERT_GT(litSmall, 20);
     EXPECT_GT(litLarge, litSmall * 9 / 10);
     // Dots: 4 × 4 squares where there were 2 × 2 ones.
-    const QImage strip = board.stopName().strip();
+    const QImage strip = board.ChimeiCtl->strip();
     EXPECT_EQ(strip.size(), stripBefore.size() * 2);
     const int dots = countColour(stripBefore, qRgb(255, 255, 0));
     ASSERT_GT(dots, 100);
