@@ -11,6 +11,7 @@
 #include "settings/Settings.h"
 #include "sound/Mixer.h"
 #include "sound/OfflineAudioEngine.h"
+#include "sound/SoundFont.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -83,6 +84,9 @@ bool RideRecorder::run(const Progress& progress, bool fromCurrentStop) {
     frmCtl& panel = *m_k41.panel;
     m_progress = progress;
     m_cancelled = false;
+    // A tune waits for the MIDI font, loaded in the background; on the recording's time that
+    // wait would last as many frames as the machine took. Have it loaded first.
+    (void)SoundFont::shared();
 
     // The board as it is to be filmed, at exactly its scale: no screen limits a recording.
     board.setView(BoardView::windowed(m_options.scale, {}, m_options.key));

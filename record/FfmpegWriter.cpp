@@ -74,6 +74,12 @@ void FfmpegWriter::openVideo(const char* codecName, int pixelFormat) {
     if (!m_videoStream || !m_video) fail(QStringLiteral("メモリー不足"), AVERROR(ENOMEM));
     m_video->width = m_options.size.width();
     m_video->height = m_options.size.height();
+    if (pixelFormat == AV_PIX_FMT_YUV420P) {
+        // Colour is kept for 2 × 2 pixels, so the encoders want even sizes: an odd edge gets
+        // one more row or column, a copy of the last.
+        m_video->width += m_video->width % 2;
+        m_video->height += m_video->height % 2;
+    }
     m_video->time_base = AVRational{1, m_options.fps};
     m_video->framerate = AVRational{m_options.fps, 1};
     m_video->pix_fmt = AVPixelFormat(pixelFormat);
@@ -94,6 +100,8 @@ void FfmpegWriter::openVideo(const char* codecName, int pixelFormat) {
     } else if (std::strcmp(codecName, "libx264") == 0) {
         av_opt_set(m_video->priv_data, "preset", "veryfast", 0);
         av_opt_set(m_video->priv_data, "crf", "18", 0);
+        // No frames out of order: each frame's time is its place, as editors expect.
+        m_video->max_b_frames = 0;
     }
     if (m_format->oformat->flags & AVFMT_GLOBALHEADER)
         m_video->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
@@ -180,7 +188,18 @@ void FfmpegWriter::addFrame(const QImage& frame) {
         for (int i = 0; i < 256; ++i)
             palette[i] = i < table.size() ? (table[i] | 0xFF000000u) : 0xFF000000u;
     } else {
-        const QImage bgra = frame.convertToFormat(QImage::Format_ARGB32);
+        QImage bgra = frame.convertToFormat(QImage::Format_ARGB32);
+        if (bgra.size() != QSize(m_video->width, m_video->height)) {
+            QImage padded(m_video->width, m_video->height, QImage::Format_ARGB32);
+            for (int y = 0; y < padded.height(); ++y) {
+                const auto* from =
+                    reinterpret_cast<const QRgb*>(bgra.constScanLine(qMin(y, bgra.height() - 1)));
+                auto* to = reinterpret_cast<QRgb*>(padded.scanLine(y));
+                for (int x = 0; x < padded.width(); ++x)
+                    to[x] = from[qMin(x, bgra.width() - 1)];
+            }
+            bgra = padded;
+        }
         const uint8_t* src[1] = {bgra.constBits()};
         const int stride[1] = {int(bgra.bytesPerLine())};
         sws_scale(m_scale, src, stride, 0, bgra.height(), m_picture->data, m_picture->linesize);

@@ -26,6 +26,7 @@ std::unique_ptr<AVCodecContext, Closer> openDecoder(AVStream* stream) {
     const AVCodec* codec = avcodec_find_decoder(stream->codecpar->codec_id);
     if (!codec) return nullptr;
     std::unique_ptr<AVCodecContext, Closer> ctx(avcodec_alloc_context3(codec));
+    if (ctx) ctx->thread_count = 1;
     if (!ctx || avcodec_parameters_to_context(ctx.get(), stream->codecpar) < 0 ||
         avcodec_open2(ctx.get(), codec, nullptr) < 0)
         return nullptr;
@@ -99,8 +100,8 @@ bool MediaProbe::open(const QString& path, int wantFrame) {
     const auto drain = [&](AVCodecContext* ctx, bool isVideo) {
         while (avcodec_receive_frame(ctx, decoded.get()) >= 0) {
             if (isVideo) {
-                if (frames == wantFrame) frame = toImage(decoded.get());
-                ++frames;
+                if (decodedFrames == wantFrame) frame = toImage(decoded.get());
+                ++decodedFrames;
             } else {
                 const int room = swr_get_out_samples(resample.get(), decoded->nb_samples);
                 const size_t at = mono.size();
@@ -113,14 +114,18 @@ bool MediaProbe::open(const QString& path, int wantFrame) {
             }
         }
     };
+    // A decoder that is full takes the packet only once its frames have been taken.
+    const auto feed = [&](AVCodecContext* ctx, bool isVideo) {
+        while (avcodec_send_packet(ctx, packet.get()) == AVERROR(EAGAIN))
+            drain(ctx, isVideo);
+        drain(ctx, isVideo);
+    };
     while (av_read_frame(format.get(), packet.get()) >= 0) {
-        if (packet->stream_index == videoIndex && video) {
-            avcodec_send_packet(video.get(), packet.get());
-            drain(video.get(), true);
-        } else if (packet->stream_index == audioIndex && audio) {
-            avcodec_send_packet(audio.get(), packet.get());
-            drain(audio.get(), false);
-        }
+        if (packet->stream_index == videoIndex) ++frames;
+        if (packet->stream_index == videoIndex && video)
+            feed(video.get(), true);
+        else if (packet->stream_index == audioIndex && audio)
+            feed(audio.get(), false);
         av_packet_unref(packet.get());
     }
     if (video) {

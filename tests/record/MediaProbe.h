@@ -14,7 +14,8 @@ struct MediaProbe {
     int audioStreams = 0;
     QString videoCodec, audioCodec;
     double durationSeconds = 0; // of the container
-    int frames = 0;             // pictures decoded
+    int frames = 0;             // pictures stored (packets of the video stream)
+    int decodedFrames = 0;
     double fps = 0;
     QImage frame;            // picture number `wantFrame` (0 first), as RGB
     std::vector<float> mono; // the sound, one channel at `rate`

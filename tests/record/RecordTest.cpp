@@ -123,6 +123,27 @@ TEST_F(RecordTest, AFolderHoldsEveryFrameAtTheScaleWithTheKeyColourAndTheWholeSo
     EXPECT_EQ(wave.size() - 44, 6 * 48000 * 4);
 }
 
+TEST_F(RecordTest, Mp4CarriesH264AndAacAndAGifOnlyPictures) {
+    const QStringList ride{"--section", "11", "--seconds-per-stop", "1", "--fps", "5"};
+    QString err;
+    const QString mp4 = dir.filePath("ride.mp4");
+    ASSERT_EQ(record(ride, mp4, &err), 0) << err.toStdString();
+    MediaProbe video;
+    ASSERT_TRUE(video.open(mp4)) << video.error.toStdString();
+    EXPECT_EQ(video.videoCodec, "h264");
+    EXPECT_EQ(video.audioCodec, "aac");
+    EXPECT_EQ(video.frames, 30); // 6 s
+    EXPECT_GT(video.loudest(4.0, 4.6), 0.02) << "the welcome, spoken at 4 s";
+
+    const QString gif = dir.filePath("ride.gif");
+    ASSERT_EQ(record(ride, gif, &err), 0) << err.toStdString();
+    MediaProbe pictures;
+    ASSERT_TRUE(pictures.open(gif)) << pictures.error.toStdString();
+    EXPECT_EQ(pictures.videoStreams, 1);
+    EXPECT_EQ(pictures.audioStreams, 0);
+    EXPECT_EQ(pictures.videoCodec, "gif");
+}
+
 TEST_F(RecordTest, UnknownKindsAndMissingRoutesFailNamingWhatIsWrong) {
     QString err;
     EXPECT_EQ(record({}, dir.filePath("ride.avi"), &err), 1);
