@@ -48,7 +48,8 @@ constexpr int OpenWidth = 9000;    // outer width, preview open
 } // namespace
 
 frmCtl::frmCtl(Settings& settings, BoardControl& board, PanelHost& host, QWidget* parent)
-    : QWidget(parent), m_settings(settings), m_board(board), m_host(host) {
+    : QWidget(parent), m_settings(settings), m_board(board), m_host(host),
+      m_lampTestMs(RouteLoad::LampTestMs) {
     setObjectName(QStringLiteral("frmCtl"));
     TopLevelWindow::presentAsWindow(this);
     TopLevelWindow::useFixedDialogFrame(this);
@@ -257,7 +258,7 @@ void frmCtl::closeEvent(QCloseEvent* event) {
 void frmCtl::Command1_Click(int Index) {
     const QString route = Index == 0 ? dialFace->routeText() : keypadFace->Label2[0]->text();
     const QString section = Index == 0 ? dialFace->sectionText() : keypadFace->Label2[2]->text();
-    RouteLoad(m_table, m_state, *this).Command1_Click(Index, route, section);
+    RouteLoad(m_table, m_state, *this, m_lampTestMs).Command1_Click(Index, route, section);
 }
 
 void frmCtl::Command2_Click(int Index) {
