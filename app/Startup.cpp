@@ -1,10 +1,12 @@
 #include "app/Startup.h"
 
+#include "app/AppIdentity.h"
 #include "app/Form1.h"
 #include "app/RecordWindow.h"
 #include "app/SetProp.h"
 #include "app/WindowsIniHost.h"
 #include "app/options/PlgInHost.h"
+#include "app/options/SoundPage.h"
 #include "app/options/frmOption.h"
 #include "panel/BacklightFrame.h"
 #include "panel/PanelExtras.h"
@@ -15,6 +17,7 @@
 #include "platform/core/SignalWatcher.h"
 #include "settings/mdlIniIoEx.h"
 #include "sound/JapaneseSpeech.h"
+#include "sound/SoundFont.h"
 #include "sound/mdlSndAPI.h"
 
 #include <QCoreApplication>
@@ -55,6 +58,7 @@ Startup::Startup(const QString& settingsPath, SpeechFactory* speech)
     : m_settingsPath(settingsPath), m_speech(speech) {
     QtTexts::installJapanese();
     HeldInput::install();
+    AppIdentity::apply();
     board = std::make_unique<Form1>(settings);
     panel = std::make_unique<frmCtl>(settings, *board, *this);
     // The dialog exists before the settings file is read, hidden until "設定..." shows it.
@@ -83,6 +87,8 @@ Startup::~Startup() = default;
 
 void Startup::run() {
     board->Form_Load(this);
+    // The SoundFont is large: it is loaded only when a MIDI tune is among the sounds.
+    if (SoundPage::choosesMidi(settings)) SoundFont::preload();
     board->show();
 }
 

@@ -2,7 +2,6 @@
 #include "app/InfoOption.h"
 #include "app/Startup.h"
 #include "platform/core/AppInfo.h"
-#include "sound/SoundFont.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -20,9 +19,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppInfo::exeName());
     AppInfo::prepareSettingsFile();
-    // Loading the MIDI SoundFont takes a while; it runs beside the start-up, so the first MIDI
-    // sound finds it ready.
-    SoundFont::preload();
     Startup startup(AppInfo::settingsFilePath());
     startup.run();
     return QApplication::exec();

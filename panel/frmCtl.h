@@ -9,6 +9,7 @@
 #include "faredata/FareTable.h"
 #include "faredata/RouteLoadHost.h"
 #include "faredata/RouteState.h"
+#include "platform/HeldInput.h"
 #include "settings/CtrlDataInfo.h"
 
 #include <QWidget>
@@ -28,12 +29,13 @@ class DialFace;
 class KeypadFace;
 class LateNightFrame;
 class PanelHost;
+class PanelKeyboard;
 class PreviewArea;
 class PreviewPicture;
 class TapeGroup;
 struct Settings;
 
-class frmCtl : public QWidget, private RouteLoadHost {
+class frmCtl : public QWidget, public HeldInput::KeyTarget, private RouteLoadHost {
     Q_OBJECT
   public:
     // `settings`, `board` and `host` must outlive the panel.
@@ -48,6 +50,7 @@ class frmCtl : public QWidget, private RouteLoadHost {
     BacklightFrame* backlightFrame = nullptr;
     TapeGroup* tapeGroup = nullptr;
     PreviewArea* previewArea = nullptr;
+    PanelKeyboard* keyboard = nullptr;
 
     // Controls, by their names and indexes.
     std::array<QWidget*, 2> Frame1{};          // 0 dial face, 1 keypad face
@@ -84,6 +87,8 @@ class frmCtl : public QWidget, private RouteLoadHost {
     void Check1_Click();
     void HScroll1_Change(int Index);
     void Check4_Click();
+    // Sends entry face `Index` to the back and hides it, so that it takes neither focus nor
+    // keys; the other face shows and the Tab order follows it.
     void Frame1_DblClick(int Index);
     // "設定...": the options dialog (PanelHost::showOptions) over a disabled board and panel,
     // then the stop name
@@ -115,6 +120,8 @@ class frmCtl : public QWidget, private RouteLoadHost {
     std::function<bool()> askQuit;
     // Shows an operator message (OK only, no icon, the application's title); tests replace it.
     std::function<void(const QString&)> showMessageBox;
+
+    bool keyRefusedNow(int key, Qt::KeyboardModifiers modifiers) const override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

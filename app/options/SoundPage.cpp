@@ -2,7 +2,11 @@
 
 #include "app/options/OptionContext.h"
 #include "app/options/OptionWidgets.h"
+#include "platform/ChoiceButton.h"
 #include "settings/OptionLists.h"
+#include "settings/SettingField.h"
+#include "sound/SoundFont.h"
+#include "sound/mdlSndAPI.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -78,13 +82,20 @@ SoundPage::SoundPage(OptionContext& context, QWidget* parent)
     subPages->addWidget(Frame2[1]);
     layout->addWidget(subPages, 1);
     for (int i = 0; i < 2; ++i)
-        connect(Option5[size_t(i)], &QRadioButton::clicked, this, [this, i] { Option5_Click(i); });
+        ChoiceButton::onChosen(Option5[size_t(i)], this, [this, i] { Option5_Click(i); });
     Option5[1]->setChecked(true);
     Option5_Click(1);
 
     SettingBinder& b = context.binder;
     for (int k = 0; k < 11; ++k)
         if (SoundSettings[k]) b.bind(txtSelectSound[size_t(k)], SoundSettings[k]);
+    // A MIDI tune chosen here (or loaded into the box) loads the SoundFont in the background,
+    // so that it is ready when the tune first plays.
+    for (QLineEdit* box : txtSelectSound)
+        if (box)
+            connect(box, &QLineEdit::textChanged, this, [](const QString& path) {
+                if (mdlSndAPI::IsMidiFile(path)) SoundFont::preload();
+            });
     b.bind(Option2[0], "SoundMoveAlways");
     b.bind(Option2[1], "SoundMoveByColumn");
     b.bind(Option6[0], "SoundMoveSync");
@@ -188,6 +199,14 @@ void SoundPage::buildPreSounds() {
 void SoundPage::cmdSelectSound_Click(int Index) {
     const QString file = m_context.pickFile(SoundFilter, QStringLiteral("サウンドの選択"));
     if (!file.isEmpty()) txtSelectSound[size_t(Index)]->setText(file);
+}
+
+bool SoundPage::choosesMidi(const Settings& settings) {
+    for (const char* name : SoundSettings) {
+        const SettingField* field = name ? SettingFields::find(QLatin1String(name)) : nullptr;
+        if (field && field->text && mdlSndAPI::IsMidiFile(settings.*(field->text))) return true;
+    }
+    return false;
 }
 
 void SoundPage::Option5_Click(int Index) {

@@ -9,6 +9,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
 
 namespace {
@@ -311,9 +312,34 @@ void ChimeiCtl_DX::redrawFrame() {
     edge(1, QColor(105, 105, 105), QColor(227, 227, 227));
 }
 
-void ChimeiCtl_DX::paintEvent(QPaintEvent*) {
+QRect ChimeiCtl_DX::clientRect() const {
+    const int b = borderWidth();
+    return QRect(b, b, ControlWidth - 2 * b, FrameHeight - 2 * b).intersected(rect());
+}
+
+QRect ChimeiCtl_DX::stripRect(int x) const {
+    // The strip sits one pixel above the frame's inside, as it was placed in the frame.
+    const QRect client = clientRect();
+    return QRect(QPoint(client.left() + x, client.top() - 1), m_strip.size());
+}
+
+void ChimeiCtl_DX::paintEvent(QPaintEvent* event) {
+    if (m_scale != 1.0) {
+        paintScaled();
+        return;
+    }
+    // Only the asked-for part: while scrolling that is the column the strip uncovered.
+    const QRect area = event->rect();
     QPainter p(this);
-    // Images of another scale are placed by their pixels, one image pixel to one pixel here.
+    p.drawImage(area, m_frame, area);
+    const QRect strip = stripRect(stripX());
+    const QRect target = strip.intersected(clientRect()).intersected(area);
+    if (!target.isEmpty()) p.drawImage(target, m_strip, target.translated(-strip.topLeft()));
+}
+
+void ChimeiCtl_DX::paintScaled() {
+    QPainter p(this);
+    // The images are drawn for the scale: one image pixel to one pixel here.
     p.drawImage(QRect(QPoint(0, 0), m_frame.size()), m_frame);
     const int b = borderWidth();
     const QRect client = QRect(b, b, ControlWidth - 2 * b, FrameHeight - 2 * b)
@@ -322,10 +348,6 @@ void ChimeiCtl_DX::paintEvent(QPaintEvent*) {
     const QPoint origin(client.left() + stripX(), client.top() - 1);
     const QRect target = QRect(origin, QSize(m_stripWidth, ControlHeight)).intersected(client);
     if (target.isEmpty()) return;
-    if (m_scale == 1.0) {
-        p.drawImage(target, m_strip, target.translated(-origin));
-        return;
-    }
     // Whole image pixels on both sides, so that the dots are copied, never resampled.
     const auto device = [this](const QRect& r) {
         const int left = qRound(r.left() * m_scale), top = qRound(r.top() * m_scale);
@@ -383,5 +405,24 @@ void ChimeiCtl_DX::stopScroll() {
 
 void ChimeiCtl_DX::advanceScroll() {
     if (!m_scroll.running()) return;
-    if (m_scroll.advance(now(), m_speed, m_scrollStartWait)) update();
+    const int before = m_scroll.stripX();
+    if (m_scroll.advance(now(), m_speed, m_scrollStartWait)) moveStrip(before, m_scroll.stripX());
+}
+
+void ChimeiCtl_DX::moveStrip(int fromX, int toX) {
+    // Drawn larger, the line is painted whole; moved pixels would land between image pixels.
+    if (m_scale != 1.0) {
+        update();
+        return;
+    }
+    const QRect client = clientRect();
+    // Outside the strip the frame's inside is one colour, so moving the shown pixels with
+    // the strip and painting the uncovered column gives the same picture as a full redraw.
+    const bool wasShown = stripRect(fromX).intersects(client);
+    const bool isShown = stripRect(toX).intersects(client);
+    if (!wasShown && !isShown) return; // between passes: nothing visible changed
+    if (wasShown && isShown && std::abs(toX - fromX) < client.width())
+        scroll(toX - fromX, 0, client);
+    else
+        update(client);
 }

@@ -13,6 +13,7 @@
 #include "tests/common/TestUtil.h"
 
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -247,15 +248,31 @@ TEST_F(PanelTest, ACloseAskedForDuringTheLampTestIsAnsweredAfterIt) {
 
 TEST_F(PanelTest, TheVersionBoxNamesTheModelAndVersionWhileTheBoardWaits) {
     startWith(sampleSettings());
-    QString text;
+    QString text, links;
     bool boardEnabled = true;
+    bool fits = false;
     TestUtil::onNextModal([&](QWidget* dialog) {
-        if (auto* box = dialog->findChild<QPlainTextEdit*>("dlg110Text")) text = box->toPlainText();
+        if (auto* box = dialog->findChild<QPlainTextEdit*>("dlg110Text")) {
+            text = box->toPlainText();
+            // Sized to its text: no line cut or scrolled away, no empty half of a box.
+            const QFontMetrics m(box->font());
+            fits = box->viewport()->width() >= m.horizontalAdvance(text.section('\n', 1, 1)) &&
+                   box->viewport()->height() >= 2 * m.lineSpacing() &&
+                   box->viewport()->height() < 5 * m.lineSpacing();
+        }
+        if (auto* label = dialog->findChild<QLabel*>("dlg110Links")) links = label->text();
         boardEnabled = board().isEnabled();
         dialog->findChild<QPushButton*>("dlg110Ok")->click();
     });
     click(panel().Command8);
     EXPECT_EQ(text, "機種：test_app\nバージョン：4.0.0  ServiceRelease 1\n");
+    EXPECT_TRUE(fits);
+    EXPECT_TRUE(links.contains("ライセンス")) << links.toStdString();
+    EXPECT_TRUE(links.contains("href=\"https://")) << "the home page";
+    EXPECT_TRUE(links.contains("利用の手引き")) << "the guide";
+    // Every window carries K41's own icon and names its desktop file.
+    EXPECT_FALSE(panel().windowIcon().pixmap(32).isNull());
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "jp.k41.K41");
     EXPECT_FALSE(boardEnabled);
     EXPECT_TRUE(board().isEnabled());
 }
