@@ -17,8 +17,10 @@ BoardViewMenu::BoardViewMenu(Form1& board) : QObject(&board), m_board(board) {
     connect(&board, &QWidget::customContextMenuRequested, this, &BoardViewMenu::popUp);
     auto* f11 = new QShortcut(QKeySequence(Qt::Key_F11), &board);
     connect(f11, &QShortcut::activated, this, [this] { setFullScreen(!m_fullScreen); });
-    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), &board);
-    connect(esc, &QShortcut::activated, this, [this] { setFullScreen(false); });
+    // Esc belongs to full screen only; otherwise the key stays free for the other windows.
+    m_leaveFullScreen = new QShortcut(QKeySequence(Qt::Key_Escape), &board);
+    m_leaveFullScreen->setEnabled(false);
+    connect(m_leaveFullScreen, &QShortcut::activated, this, [this] { setFullScreen(false); });
 }
 
 void BoardViewMenu::setScaleChoice(qreal scale) {
@@ -29,6 +31,7 @@ void BoardViewMenu::setScaleChoice(qreal scale) {
 void BoardViewMenu::setFullScreen(bool on) {
     if (on == m_fullScreen) return;
     m_fullScreen = on;
+    m_leaveFullScreen->setEnabled(on);
     apply();
 }
 

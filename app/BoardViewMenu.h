@@ -10,6 +10,7 @@
 class Form1;
 class QMenu;
 class QScreen;
+class QShortcut;
 
 class BoardViewMenu : public QObject {
     Q_OBJECT
@@ -50,4 +51,5 @@ class BoardViewMenu : public QObject {
     bool m_keyed = false;
     QColor m_keyColour{0, 255, 0};
     QPointer<QScreen> m_screen;
+    QShortcut* m_leaveFullScreen = nullptr;
 };
