@@ -34,6 +34,7 @@ void AppFixture::start() {
     k41->panel->backlightFrame->showErrorBox = [this](const QString& text) { errors << text; };
     k41->panel->endProgram = [this] { ended = true; };
     if (speechFactory) k41->panel->tapeGroup->speechFactory = speechFactory;
+    if (beforeRun) beforeRun(*k41);
     k41->run();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(k41->board.get()));
 }

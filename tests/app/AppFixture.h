@@ -52,4 +52,6 @@ class AppFixture : public ::testing::Test {
     bool ended = false;   // the panel asked to end the program
     // Replaces the speech component the panel creates when set before start().
     std::function<std::unique_ptr<SpeechEngine>()> speechFactory;
+    // Runs on the new windows before start() shows them and reads the settings file.
+    std::function<void(Startup&)> beforeRun;
 };
