@@ -10,6 +10,7 @@
 #include "faredata/FareTable.h"
 #include "faredata/RouteLoadHost.h"
 #include "faredata/RouteState.h"
+#include "platform/SavedPosition.h"
 #include "settings/CtrlDataInfo.h"
 
 #include <QWidget>
@@ -90,8 +91,8 @@ class frmCtl : public QWidget, private RouteLoadHost, private DispDataHost {
     void Command8_Click();
     // The backlight state now selected: 0 OFF, 1 ON1, 2 ON2.
     int backlightIndex() const;
-    // Backlight button `Index` (0 OFF, 1 ON1, any other ON2): the board takes the state's
-    // picture and the ticket numbers its colour (BacklightFrame::Option4_Click).
+    // Backlight button `Index` (0 OFF, 1 ON1, any other ON2) as settings apply it: the board
+    // takes the state's picture and the ticket numbers its colour (BacklightFrame::Option4_Click).
     void Option4_Click(int Index);
 
     // Puts row `Index` of the fare table on the board.
@@ -150,6 +151,7 @@ class frmCtl : public QWidget, private RouteLoadHost, private DispDataHost {
     Settings& m_settings;
     BoardControl& m_board;
     qint16 m_frameIndex = 0;
+    SavedPosition m_position;
     FareTable m_table;
     RouteState m_state;
 };
