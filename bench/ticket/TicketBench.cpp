@@ -11,27 +11,39 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace {
 
 using namespace TicketPluginReader;
 
-// `count` text items, each in a box of `boxFraction` of the ticket's side, sharing the text
-// budget, at the largest font size.
-QByteArray heavy(int count, int boxDivisor) {
-    const int side = MaxTwips, box = side / boxDivisor;
+// `count` text items at `points`, in square boxes as large as the reader allows for the texts
+// together, sharing what it allows of text; under them rules covering the ticket as often as
+// allowed.
+QByteArray heavy(int count, int points) {
+    const int side = MaxTwips;
+    const int box = int(std::sqrt(double(MaxTextArea) / count));
     QJsonArray items;
-    const int perItem = MaxTotalText / count;
+    for (int i = 0; i + 1 < MaxCoverage; ++i)
+        items.append(QJsonObject{{"type", "rule"},
+                                 {"x", 0},
+                                 {"y", 0},
+                                 {"width", side},
+                                 {"height", side},
+                                 {"colour", i % 2 ? "#FFEEDD" : "#102030"}});
+    const int perRow = std::max(1, side / box);
+    const int perItem = std::min(MaxTextLength, MaxTotalText / count);
     for (int i = 0; i < count; ++i) {
-        const int cell = i % (boxDivisor * boxDivisor);
+        const int cell = i % (perRow * perRow);
         items.append(QJsonObject{{"type", "text"},
                                  {"text", QString(perItem, QChar(0x6F22 + i % 50))},
-                                 {"x", (cell % boxDivisor) * box},
-                                 {"y", (cell / boxDivisor) * box},
+                                 {"x", (cell % perRow) * box},
+                                 {"y", (cell / perRow) * box},
                                  {"width", box},
                                  {"height", box},
-                                 {"size", MaxFontSize},
+                                 {"size", points},
                                  {"bold", true}});
     }
     const QJsonObject caps{{"printDate", 0},     {"printTime", 0},    {"printRoute", 0},
@@ -60,6 +72,7 @@ double millis(const TicketPlugin& plugin, double scale, int runs) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     const Result sample = readFile(QStringLiteral(K41_SAMPLE_PLUGIN));
     if (!sample) {
         std::fprintf(stderr, "sample: %s\n", qPrintable(sample.reason));
@@ -69,17 +82,18 @@ int main(int argc, char** argv) {
     std::printf("sample ticket, scale 1: %.2f ms\n", base);
     struct Layout {
         const char* name;
-        int count, divisor;
+        int count, points;
     };
-    for (const Layout l : {Layout{"8 boxes as large as the ticket", 8, 1},
-                           Layout{"200 boxes of 1/25 of the ticket", 200, 5}}) {
-        const Result read = parse(heavy(l.count, l.divisor));
+    for (const Layout l :
+         {Layout{"1 text box, 500 pt", 1, 500}, Layout{"8 text boxes, 500 pt", 8, 500},
+          Layout{"8 text boxes, 40 pt", 8, 40}, Layout{"190 text boxes, 20 pt", 190, 20}}) {
+        const Result read = parse(heavy(l.count, l.points));
         if (!read) {
             std::printf("%s: refused (%s)\n", l.name, qPrintable(read.reason));
             continue;
         }
         for (double scale : {1.0, 4.0}) {
-            const double ms = millis(*read.plugin, scale, 3);
+            const double ms = millis(*read.plugin, scale, 1);
             std::printf("%s, scale %.0f: %.1f ms (%.0f x the sample)\n", l.name, scale, ms,
                         ms / base);
         }

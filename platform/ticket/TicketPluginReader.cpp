@@ -52,16 +52,26 @@ quint32 readColour(Object& o, const QString& key, quint32 fallback) {
 // Refuses a layout whose drawing would take long: many long texts, or many boxes each as
 // large as the ticket (each text is squeezed into its box, so its box bounds what it paints).
 void checkDrawingCost(const TicketPlugin& p, QSize ticket) {
-    qint64 characters = 0, area = 0;
+    qint64 characters = 0, textArea = 0, area = 0;
     for (const TicketItem& item : p.items) {
-        if (isTextKind(item.kind)) characters += item.text.size();
-        area += qint64(item.box.width()) * item.box.height();
+        const qint64 box = qint64(item.box.width()) * item.box.height();
+        if (isTextKind(item.kind)) {
+            characters += item.text.size();
+            textArea += box;
+        }
+        area += box;
     }
     if (characters > TicketPluginReader::MaxTotalText)
         refuse(QStringLiteral("items"),
                QStringLiteral("文字が多すぎます（全項目で %1 文字、最大 %2 文字）")
                    .arg(characters)
                    .arg(TicketPluginReader::MaxTotalText));
+    // Drawing smooth glyphs costs in proportion to the area they cover.
+    if (textArea > TicketPluginReader::MaxTextArea)
+        refuse(QStringLiteral("items"),
+               QStringLiteral("文字の項目の面積の合計が大きすぎます（%1 平方twip、最大 %2）")
+                   .arg(textArea)
+                   .arg(TicketPluginReader::MaxTextArea));
     const qint64 tickets = qint64(ticket.width()) * ticket.height();
     if (area > tickets * TicketPluginReader::MaxCoverage)
         refuse(QStringLiteral("items"),

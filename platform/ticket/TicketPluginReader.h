@@ -21,8 +21,11 @@ constexpr double MaxFontSize = 500; // points
 // What a ticket may ask of the drawing, so that any plug-in read draws its ticket quickly:
 // the texts of all items together, and the boxes of all items together measured in tickets
 // (a frame around the whole ticket counts one).
-constexpr int MaxTotalText = 2000; // characters
-constexpr int MaxCoverage = 8;     // tickets' areas
+// Text is drawn no taller than its box (see TicketRenderer), so the boxes of the texts bound
+// the glyphs' area.
+constexpr int MaxTotalText = 2000;               // characters
+constexpr qint64 MaxTextArea = qint64(22500000); // twips² (100,000 screen pixels)
+constexpr int MaxCoverage = 8;                   // tickets' areas, all items
 
 struct Result {
     std::optional<TicketPlugin> plugin;

@@ -172,6 +172,19 @@ TEST(TicketPluginReader, RefusesWithTheReasonAndPlace) {
              d["items"] = items;
          },
          "items:"},
+        {"text boxes too large in all",
+         [](QJsonObject& d) {
+             d["size"] = QJsonObject{{"width", 6000}, {"height", 4000}};
+             QJsonArray items = d["items"].toArray();
+             items.append(QJsonObject{{"type", "text"},
+                                      {"text", "大"},
+                                      {"x", 0},
+                                      {"y", 0},
+                                      {"width", 6000},
+                                      {"height", 4000}});
+             d["items"] = items;
+         },
+         "items:"},
         {"boxes covering the ticket many times",
          [](QJsonObject& d) {
              QJsonArray items = d["items"].toArray();
