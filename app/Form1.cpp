@@ -150,17 +150,17 @@ void Form1::setSeiriNumCaption(int index, const QString& caption) {
     l->setAccessibleName(caption);
 }
 
-void Form1::Form_Load() {
+void Form1::Form_Load(BoardStartup* steps) {
     mdlSndAPI::SndCloseAll();
     mdlK41_000::ClearFareDigits(*this);
     // The panel is not shown yet and starts with its OFF button selected.
-    mdlK41_000::InitDefaults(*this, m_settings, 0);
-    if (onShowPanel) onShowPanel();
+    mdlK41_000::InitDefaults(*this, m_settings, steps ? &steps->backlight() : nullptr);
+    if (steps) steps->showPanel();
     // Clip to the client area so that no frame ever shows (ignored where the window system
     // has no masks).
     setMask(QRegion(rect()));
     update();
-    if (onLoadSettings) onLoadSettings();
+    if (steps) steps->loadSettings();
 }
 
 void Form1::Form_MouseDown(Qt::MouseButton button) {
@@ -289,6 +289,23 @@ void Form1::clearDisplay() {
     Timer1->stop();
     TimeDegit[0]->setValue(QString());
     TimeDegit[1]->setValue(QString());
+}
+
+void Form1::showStopName(const QString& name) {
+    ChimeiCtl->SetChimei(name);
+}
+
+qint16 Form1::tsugiwaMode() const {
+    return ChimeiCtl->TsugiwaMode();
+}
+
+void Form1::setTsugiwaMode(qint16 mode) {
+    ChimeiCtl->setTsugiwaMode(mode);
+}
+
+void Form1::setStopNameScroll(qint16 speed, qint32 pauseMs) {
+    ChimeiCtl->setSpeed(speed);
+    ChimeiCtl->setScrollStartWait(pauseMs);
 }
 
 void Form1::resumeClock() {

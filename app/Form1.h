@@ -16,14 +16,27 @@
 #include <QPointer>
 #include <QWidget>
 #include <array>
-#include <functional>
 
+class BacklightFrame;
 class ChimeiCtl_DX;
 class M_Degit;
 class QLabel;
 class QTime;
 class QTimer;
 struct Settings;
+
+// The start-up steps that belong to the other windows, which the board's Form_Load runs in
+// this order. The start-up implements it.
+class BoardStartup {
+  public:
+    virtual ~BoardStartup() = default;
+    // Shows and places the operation panel (before the board is clipped).
+    virtual void showPanel() = 0;
+    // Reads the settings file.
+    virtual void loadSettings() = 0;
+    // The panel's backlight buttons, whose selected state applying the defaults ends with.
+    virtual BacklightFrame& backlight() = 0;
+};
 
 class Form1 : public QWidget, public BoardControl {
     Q_OBJECT
@@ -49,15 +62,6 @@ class Form1 : public QWidget, public BoardControl {
     qint32 BoardLeft = 0;
     qint32 BoardTop = 0;
 
-    // Start-up steps that belong to the other windows, run by Form_Load in this order:
-    // show and place the operation panel (before the board is clipped), then read the
-    // settings file.
-    std::function<void()> onShowPanel;
-    std::function<void()> onLoadSettings;
-    // Applying settings to the board ends with this step when it is set: the picture of the
-    // backlight state (0 OFF, 1 ON1, 2 ON2).
-    std::function<void(int backlightIndex)> onApplyBacklight;
-
     Settings& settings() const { return m_settings; }
 
     // The operation panel, disabled while a fare digit's zero-display dialog is open.
@@ -78,10 +82,11 @@ class Form1 : public QWidget, public BoardControl {
     // The image the window shows (background and picture, without the child controls).
     const QImage& backBuffer() const { return m_backBuffer; }
 
-    // Start-up: closes sound channels, clears the fares, applies the defaults, runs
-    // onShowPanel, clips the window to its client area, repaints and runs onLoadSettings.
-    // Errors of the hooks or of applying settings are passed to the caller.
-    void Form_Load();
+    // Start-up: closes sound channels, clears the fares, applies the defaults, shows the
+    // panel (`steps`), clips the window to its client area, repaints and reads the settings
+    // file (`steps`). Without `steps` the board starts alone. Errors of the steps or of
+    // applying settings are passed to the caller.
+    void Form_Load(BoardStartup* steps = nullptr);
     // Left button: the window follows the mouse until it is released. Other buttons: nothing.
     void Form_MouseDown(Qt::MouseButton button);
     // Double-click on fare digit `Index`: with its UserSet, opens the digit's zero-display
@@ -109,7 +114,10 @@ class Form1 : public QWidget, public BoardControl {
     void repaintBoard() override;
     void clearDisplay() override;
     void resumeClock() override;
-    ChimeiCtl_DX& stopName() override { return *ChimeiCtl; }
+    void showStopName(const QString& name) override;
+    qint16 tsugiwaMode() const override;
+    void setTsugiwaMode(qint16 mode) override;
+    void setStopNameScroll(qint16 speed, qint32 pauseMs) override;
     // imgRes `state`; any other state gives the unlit picture.
     QImage builtinPicture(int state) const override;
     QSize pictureArea() const override { return size(); }

@@ -4,6 +4,7 @@
 #include "app/mdlK41_000.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
+#include "panel/BacklightFrame.h"
 #include "settings/Settings.h"
 
 #include <QLabel>
@@ -18,15 +19,11 @@ void applyDigitColours(M_Degit* d, const Settings& s) {
 
 } // namespace
 
-void SetProp(const Settings& s, Form1& board, int backlightIndex) {
+void SetProp(const Settings& s, Form1& board, BacklightFrame* backlight) {
     // Hidden labels are still renumbered and recoloured, so they are current when shown.
     for (int i = 1; i <= 24; ++i)
         board.lblSeiriNum[i]->setVisible(s.UseSeiriNumAuto != 0);
     mdlK41_000::SeirikenNumSet(board, s.SeiriNumStyle, s.SeiriNumZeroFill);
-
-    const int state = backlightIndex == 0 ? 0 : backlightIndex == 1 ? 1 : 2;
-    const OleColor numberColours[3] = {s.SeiriNumColorOff, s.SeiriNumColorOn1, s.SeiriNumColorOn2};
-    board.setSeiriNumForeColor(numberColours[state]);
 
     for (int i = 1; i <= 24; ++i)
         applyDigitColours(board.Degit[i], s);
@@ -43,5 +40,5 @@ void SetProp(const Settings& s, Form1& board, int backlightIndex) {
     line.setTsugiwaFontMode(s.TsugiwaFontMode);
     line.setTsugiwaBold(s.TsugiwaBold == 1);
 
-    if (board.onApplyBacklight) board.onApplyBacklight(state);
+    if (backlight) backlight->applySelected();
 }

@@ -1,10 +1,10 @@
 #include "app/Startup.h"
 
-#include "app/Form1.h"
+#include "app/SetProp.h"
 #include "app/WindowsIniHost.h"
 #include "app/options/PlgInHost.h"
 #include "app/options/frmOption.h"
-#include "panel/TapeGroup.h"
+#include "panel/BacklightFrame.h"
 #include "panel/frmCtl.h"
 #include "platform/HeldInput.h"
 #include "platform/QtTexts.h"
@@ -48,29 +48,17 @@ class FirstExpose : public QObject {
 
 } // namespace
 
-Startup::Startup(const QString& settingsPath) : m_settingsPath(settingsPath) {
+Startup::Startup(const QString& settingsPath, SpeechFactory* speech)
+    : m_settingsPath(settingsPath), m_speech(speech) {
     QtTexts::installJapanese();
     HeldInput::install();
     board = std::make_unique<Form1>(settings);
-    panel = std::make_unique<frmCtl>(settings, *board);
+    panel = std::make_unique<frmCtl>(settings, *board, *this);
     // The dialog exists before the settings file is read, hidden until "設定..." shows it.
-    options =
-        std::make_unique<frmOption>(settings, *board, [this] { return panel->backlightIndex(); });
-    panel->showOptions = [this] { options->exec(); };
+    options = std::make_unique<frmOption>(settings, *this);
     plugins = new PlgInHost(*options, *panel->previewArea);
     iniHost = std::make_unique<WindowsIniHost>(settings, *board, *panel, *options);
     board->setPanelWindow(panel.get());
-
-    board->onShowPanel = [this] { showPanel(); };
-    board->onLoadSettings = [this] { mdlIniIoEx::LoadIniFile(m_settingsPath, *iniHost); };
-    board->onApplyBacklight = [this](int state) { panel->Option4_Click(state); };
-    panel->onQuitConfirmed = [this] { mdlIniIoEx::SaveIniFile(m_settingsPath, *iniHost); };
-    // The voice settings live beside the settings file.
-    panel->tapeGroup->speechFactory = [voice = VoiceSettings::pathBeside(m_settingsPath)] {
-        JapaneseSpeech::Setup setup;
-        setup.settingsPath = voice;
-        return std::unique_ptr<SpeechEngine>(JapaneseSpeech::create(setup));
-    };
     m_signals = std::make_unique<SignalWatcher>(&Startup::endOnSignal);
 }
 
@@ -87,8 +75,40 @@ void Startup::endOnSignal(int signal) {
 Startup::~Startup() = default;
 
 void Startup::run() {
-    board->Form_Load();
+    board->Form_Load(this);
     board->show();
+}
+
+void Startup::loadSettings() {
+    mdlIniIoEx::LoadIniFile(m_settingsPath, *iniHost);
+}
+
+BacklightFrame& Startup::backlight() {
+    return *panel->backlightFrame;
+}
+
+void Startup::showOptions() {
+    options->exec();
+}
+
+void Startup::quitConfirmed() {
+    mdlIniIoEx::SaveIniFile(m_settingsPath, *iniHost);
+}
+
+std::unique_ptr<SpeechEngine> Startup::createSpeech() {
+    if (m_speech) return m_speech->createSpeech();
+    // The voice settings live beside the settings file.
+    JapaneseSpeech::Setup setup;
+    setup.settingsPath = VoiceSettings::pathBeside(m_settingsPath);
+    return JapaneseSpeech::create(std::move(setup));
+}
+
+void Startup::SetProp() {
+    ::SetProp(settings, *board, panel->backlightFrame);
+}
+
+void Startup::applyBacklight() {
+    panel->backlightFrame->applySelected();
 }
 
 void Startup::showPanel() {

@@ -1,24 +1,31 @@
 #pragma once
 // K41's windows and their wiring: the live settings store, the board, the operation panel,
 // the options dialog, and the settings file between them. main() makes one, tests make their own
-// with a settings file in a temporary folder.
+// with a settings file in a temporary folder. The windows reach each other through small
+// interfaces that the start-up implements: the board's start-up steps (BoardStartup), what the
+// panel asks of the program (PanelHost), where the options dialog's display settings go
+// (DisplayTarget).
+#include "app/Form1.h"
+#include "app/options/DisplayTarget.h"
+#include "panel/PanelHost.h"
 #include "settings/Settings.h"
 
 #include <QString>
 #include <memory>
 
-class Form1;
 class frmCtl;
 class SignalWatcher;
 class frmOption;
 class PlgInHost;
 class WindowsIniHost;
 
-class Startup {
+class Startup : public BoardStartup, public PanelHost, public DisplayTarget {
   public:
-    // `settingsPath` is the settings file read at start and written when quitting.
-    explicit Startup(const QString& settingsPath);
-    ~Startup();
+    // `settingsPath` is the settings file read at start and written when quitting. `speech`
+    // makes the announcements' speech component; null: the Japanese speech with its voice
+    // settings beside the settings file. It must outlive the windows.
+    explicit Startup(const QString& settingsPath, SpeechFactory* speech = nullptr);
+    ~Startup() override;
 
     // The board's load: defaults, the panel shown and placed, the settings file read.
     void run();
@@ -34,8 +41,22 @@ class Startup {
     // SIGINT, SIGTERM or SIGHUP: the sound channels close and the program ends with status
     // 128 + signal, leaving the settings file as it was (only a confirmed quit writes it).
     static void endOnSignal(int signal);
-    void showPanel();
+
+    // The interfaces the windows are given; only they call these.
+    // BoardStartup
+    void showPanel() override;
+    void loadSettings() override;
+    BacklightFrame& backlight() override;
+    // PanelHost
+    void showOptions() override;
+    void quitConfirmed() override;
+    std::unique_ptr<SpeechEngine> createSpeech() override;
+    // DisplayTarget
+    void SetProp() override;
+    void applyBacklight() override;
+
     void placePanelBottomRight();
     QString m_settingsPath;
+    SpeechFactory* m_speech;
     std::unique_ptr<SignalWatcher> m_signals;
 };

@@ -1,9 +1,11 @@
 #include "app/WindowsIniHost.h"
 
 #include "app/Form1.h"
+#include "app/SetProp.h"
 #include "app/options/frmOption.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
+#include "panel/BacklightFrame.h"
 #include "panel/frmCtl.h"
 #include "platform/core/AppInfo.h"
 
@@ -84,7 +86,7 @@ void WindowsIniHost::SetFormInfo(const FormInfo& info) {
 }
 
 void WindowsIniHost::SetProp() {
-    m_options.SetProp();
+    ::SetProp(m_settings, m_board, m_panel.backlightFrame);
 }
 
 void WindowsIniHost::showIniError(const QString& text) {

@@ -17,7 +17,7 @@ void ClearFareDigits(Form1& board) {
         board.Degit[i]->setValue(0);
 }
 
-void InitDefaults(Form1& board, Settings& settings, int backlightIndex) {
+void InitDefaults(Form1& board, Settings& settings, BacklightFrame* backlight) {
     // The start-up values are the settings store's own defaults.
     const Settings defaults;
     settings.UseSeiriNumAuto = defaults.UseSeiriNumAuto;
@@ -26,7 +26,7 @@ void InitDefaults(Form1& board, Settings& settings, int backlightIndex) {
     settings.SeiriNumColorOn2 = defaults.SeiriNumColorOn2;
     // The board starts unlit. The lit states keep their own built-in pictures.
     board.setPicture(board.imgRes[0]);
-    SetProp(settings, board, backlightIndex);
+    SetProp(settings, board, backlight);
 }
 
 void SeirikenNumSet(Form1& board, qint16 style, qint16 pad) {

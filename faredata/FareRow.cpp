@@ -7,9 +7,3 @@ qint16 FareRow::Fare(int k) const {
         throw K41Error::subscript(QStringLiteral("運賃の列 %1 (1～%2)").arg(k).arg(FareCount));
     return Fares[static_cast<size_t>(k - 1)];
 }
-
-void FareRow::setFare(int k, qint16 value) {
-    if (k < 1 || k > FareCount)
-        throw K41Error::subscript(QStringLiteral("運賃の列 %1 (1～%2)").arg(k).arg(FareCount));
-    Fares[static_cast<size_t>(k - 1)] = value;
-}

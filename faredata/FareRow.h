@@ -14,7 +14,6 @@ struct FareRow {
 
     // Fare for ticket number k (1 to 150); K41Error 9 outside that range.
     qint16 Fare(int k) const;
-    void setFare(int k, qint16 value);
 
     bool operator==(const FareRow&) const = default;
 };

@@ -1,5 +1,6 @@
 #include "faredata/RouteLoad.h"
 
+#include "faredata/FareDisplay.h"
 #include "faredata/FareTable.h"
 #include "faredata/Hy3File.h"
 #include "faredata/RouteLoadHost.h"
@@ -133,7 +134,7 @@ bool RouteLoad::Command1_Click(int Index, const QString& routeText, const QStrin
             m_state.HeldSeiriDate = settings.SeiriDateValue;
 
         m_host.setTsugiwaMode(m_state.SavedTsugiwaMode);
-        m_host.dispData(static_cast<qint16>(m_state.CurStop + 1));
+        FareDisplay(m_table, m_state, m_host).DispData(static_cast<qint16>(m_state.CurStop + 1));
         return true;
     } catch (const K41Error& e) {
         m_host.showMessage(e.description());

@@ -47,10 +47,6 @@ void BacklightFrame::Option4_Click(int Index) {
     apply(Index, false);
 }
 
-void BacklightFrame::applyFromSettings(int Index) {
-    apply(Index, true);
-}
-
 void BacklightFrame::apply(int Index, bool fromSettings) {
     const Backlight::Outcome o = Backlight::decide(m_settings, Index, m_board.pictureArea());
     if (o.picture == Backlight::Outcome::Picture::Builtin)
@@ -75,4 +71,8 @@ void BacklightFrame::tell(const QString& text, const QString& file, bool fromSet
         showErrorBox(shown);
     else
         QMessageBox::critical(window(), QStringLiteral("エラー"), shown);
+}
+
+void BacklightFrame::applySelected() {
+    apply(selected(), true);
 }

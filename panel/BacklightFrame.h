@@ -30,9 +30,10 @@ class BacklightFrame : public QGroupBox {
     // cannot be read shows the error box and leaves it too. The numbers are recoloured in
     // every case, after the box is closed. The box names the file on a line of its own.
     void Option4_Click(int Index);
-    // The same as settings apply it: a failure already told for the same unchanged file is
-    // not told again (a start applies the state twice; one bad picture is one box).
-    void applyFromSettings(int Index);
+    // Option4_Click for the state already selected: what applying settings ends with. A
+    // failure already told for the same unchanged file is not told again (a start applies
+    // the state twice; one bad picture is one box).
+    void applySelected();
 
     // Shows the error box (title "エラー", critical icon, OK); tests replace it.
     std::function<void(const QString&)> showErrorBox;

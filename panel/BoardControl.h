@@ -8,8 +8,6 @@
 #include <QString>
 #include <QVariant>
 
-class ChimeiCtl_DX;
-
 class BoardControl {
   public:
     virtual ~BoardControl() = default;
@@ -32,8 +30,14 @@ class BoardControl {
     // Starts the clock again after a display clear, when the clock is shown.
     virtual void resumeClock() = 0;
 
-    // The stop-name line.
-    virtual ChimeiCtl_DX& stopName() = 0;
+    // The stop-name line: shows `name` (scrolling when it is longer than the line; the empty
+    // text blanks it).
+    virtual void showStopName(const QString& name) = 0;
+    // Its "次は" prefix: 0 none, 1 with a smaller "は", 2 same size; shows with the next name.
+    virtual qint16 tsugiwaMode() const = 0;
+    virtual void setTsugiwaMode(qint16 mode) = 0;
+    // Its scroll: the speed, and the pause in milliseconds after each pass.
+    virtual void setStopNameScroll(qint16 speed, qint32 pauseMs) = 0;
 
     // The built-in picture of backlight state `state` (0 OFF, 1 ON1, 2 ON2).
     virtual QImage builtinPicture(int state) const = 0;

@@ -8,8 +8,9 @@
 
 #include <QPushButton>
 
-TapeGroup::TapeGroup(const Settings& settings, QWidget* panel)
-    : QGroupBox(QStringLiteral("音合使用不可"), panel), m_settings(settings), m_tape(*this) {
+TapeGroup::TapeGroup(const Settings& settings, SpeechFactory& speech, QWidget* panel)
+    : QGroupBox(QStringLiteral("音合使用不可"), panel), m_settings(settings), m_speech(speech),
+      m_tape(*this) {
     setObjectName(QStringLiteral("grpM_Tape"));
     setAccessibleDescription(title());
     setStyleSheet(QStringLiteral(
@@ -48,7 +49,7 @@ QString TapeGroup::osInfo() const {
 }
 
 std::unique_ptr<SpeechEngine> TapeGroup::createSpeech() {
-    return speechFactory ? speechFactory() : nullptr;
+    return m_speech.createSpeech();
 }
 
 void TapeGroup::setGroupCaption(const QString& caption) {

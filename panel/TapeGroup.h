@@ -10,7 +10,6 @@
 
 #include <QGroupBox>
 #include <array>
-#include <functional>
 
 class QPushButton;
 struct Settings;
@@ -18,14 +17,11 @@ struct Settings;
 class TapeGroup : public QGroupBox, private TapeHost {
     Q_OBJECT
   public:
-    TapeGroup(const Settings& settings, QWidget* panel);
+    // `speech` makes the speech component when the link starts; it must outlive the group.
+    TapeGroup(const Settings& settings, SpeechFactory& speech, QWidget* panel);
     ~TapeGroup() override;
 
     std::array<QPushButton*, 4> tapeButtons{}; // back, next, stop, set
-
-    // Creates the speech component when the link starts; start-up sets it, tests replace it.
-    // Unset, or returning nullptr: no speech.
-    std::function<std::unique_ptr<SpeechEngine>()> speechFactory;
 
     mdlM_Tape& tape() { return m_tape; }
     const mdlM_Tape& tape() const { return m_tape; }
@@ -47,5 +43,6 @@ class TapeGroup : public QGroupBox, private TapeHost {
     void dataBack() override;
 
     const Settings& m_settings;
+    SpeechFactory& m_speech;
     mdlM_Tape m_tape;
 };

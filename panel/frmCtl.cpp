@@ -1,6 +1,5 @@
 #include "panel/frmCtl.h"
 
-#include "controls/stopname/ChimeiCtl_DX.h"
 #include "faredata/FareDisplay.h"
 #include "faredata/KeypadRules.h"
 #include "faredata/MoveSound.h"
@@ -11,6 +10,7 @@
 #include "panel/DialFace.h"
 #include "panel/KeypadFace.h"
 #include "panel/LateNightFrame.h"
+#include "panel/PanelHost.h"
 #include "panel/PanelWidgets.h"
 #include "panel/PreviewArea.h"
 #include "panel/TapeGroup.h"
@@ -47,12 +47,8 @@ constexpr int OpenWidth = 9000;    // outer width, preview open
 
 } // namespace
 
-ChimeiCtl_DX* frmCtl::stopName() const {
-    return &m_board.stopName();
-}
-
-frmCtl::frmCtl(Settings& settings, BoardControl& board, QWidget* parent)
-    : QWidget(parent), m_settings(settings), m_board(board) {
+frmCtl::frmCtl(Settings& settings, BoardControl& board, PanelHost& host, QWidget* parent)
+    : QWidget(parent), m_settings(settings), m_board(board), m_host(host) {
     setObjectName(QStringLiteral("frmCtl"));
     TopLevelWindow::presentAsWindow(this);
     TopLevelWindow::useFixedDialogFrame(this);
@@ -108,7 +104,7 @@ frmCtl::frmCtl(Settings& settings, BoardControl& board, QWidget* parent)
     Frame2 = backlightFrame;
     Option4 = backlightFrame->Option4;
 
-    tapeGroup = new TapeGroup(m_settings, this);
+    tapeGroup = new TapeGroup(m_settings, m_host, this);
     grpM_Tape = tapeGroup;
     tapeButtons = tapeGroup->tapeButtons;
     connect(tapeGroup, &TapeGroup::dataStep, this, [this](int i) { Command2_Click(i); });
@@ -164,8 +160,7 @@ void frmCtl::List3_Click(int) {
 
 void frmCtl::HScroll1_Change(int Index) {
     Label1[size_t(Index)]->setText(QString::number(HScroll1[size_t(Index)]->value()));
-    stopName()->setSpeed(qint16(HScroll1[0]->value()));
-    stopName()->setScrollStartWait(HScroll1[1]->value());
+    m_board.setStopNameScroll(qint16(HScroll1[0]->value()), HScroll1[1]->value());
 }
 
 void frmCtl::setWidthTwips(int outerTwips) {
@@ -194,7 +189,7 @@ void frmCtl::Frame1_DblClick(int Index) {
 void frmCtl::Command4_Click() {
     m_board.setBoardEnabled(false);
     setEnabled(false);
-    if (showOptions) showOptions();
+    m_host.showOptions();
     m_board.setBoardEnabled(true);
     setEnabled(true);
     setChimei(QString());
@@ -210,14 +205,6 @@ void frmCtl::Command8_Click() {
     m_board.setBoardEnabled(false);
     ZKP4Res::Call_dlg110(this, 1, text);
     m_board.setBoardEnabled(true);
-}
-
-int frmCtl::backlightIndex() const {
-    return backlightFrame->selected();
-}
-
-void frmCtl::Option4_Click(int Index) {
-    backlightFrame->applyFromSettings(Index);
 }
 
 void frmCtl::GetCtrlDataInfo(CtrlDataInfo& info) const {
@@ -260,11 +247,11 @@ void frmCtl::closeEvent(QCloseEvent* event) {
                                                  QMessageBox::Yes | QMessageBox::No,
                                                  QMessageBox::Yes) == QMessageBox::Yes;
     if (!yes) return;
-    stopName()->SetChimei(QString());
+    m_board.showStopName(QString());
     m_board.DeleteRgn();
     mdlSndAPI::SndCloseAll();
     tapeGroup->tape().TapeRelease();
-    if (onQuitConfirmed) onQuitConfirmed();
+    m_host.quitConfirmed();
     if (endProgram) endProgram();
 }
 
@@ -326,13 +313,13 @@ void frmCtl::loadBroadcastData(const QString& folder, const QString& route) {
 }
 
 qint16 frmCtl::tsugiwaMode() const {
-    return stopName()->TsugiwaMode();
+    return m_board.tsugiwaMode();
 }
 void frmCtl::setTsugiwaMode(qint16 mode) {
-    stopName()->setTsugiwaMode(mode);
+    m_board.setTsugiwaMode(mode);
 }
 void frmCtl::setChimei(const QString& text) {
-    stopName()->SetChimei(text);
+    m_board.showStopName(text);
 }
 
 void frmCtl::resetDegit(int index, bool lit) {
@@ -363,9 +350,6 @@ void frmCtl::showMessage(const QString& text) {
 
 QDate frmCtl::currentDate() const {
     return QDate::currentDate();
-}
-void frmCtl::dispData(qint16 index) {
-    FareDisplay(m_table, m_state, *this).DispData(index);
 }
 bool frmCtl::lateNightFare() const {
     return Check2->isChecked();

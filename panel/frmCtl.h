@@ -6,7 +6,6 @@
 // of its own; this class assembles them and wires their handlers. The panel owns the route
 // state and drives the board through BoardControl; settings are read from the live store at
 // the moment they are needed.
-#include "faredata/DispDataHost.h"
 #include "faredata/FareTable.h"
 #include "faredata/RouteLoadHost.h"
 #include "faredata/RouteState.h"
@@ -25,20 +24,21 @@ class QPushButton;
 class QScrollBar;
 class BacklightFrame;
 class BoardControl;
-class ChimeiCtl_DX;
 class DataButtons;
 class DialFace;
 class KeypadFace;
 class LateNightFrame;
+class PanelHost;
 class PreviewArea;
 class PreviewPicture;
 class TapeGroup;
 struct Settings;
 
-class frmCtl : public QWidget, private RouteLoadHost, private DispDataHost {
+class frmCtl : public QWidget, private RouteLoadHost {
     Q_OBJECT
   public:
-    frmCtl(Settings& settings, BoardControl& board, QWidget* parent = nullptr);
+    // `settings`, `board` and `host` must outlive the panel.
+    frmCtl(Settings& settings, BoardControl& board, PanelHost& host, QWidget* parent = nullptr);
     ~frmCtl() override;
 
     // The pieces of the panel.
@@ -85,15 +85,11 @@ class frmCtl : public QWidget, private RouteLoadHost, private DispDataHost {
     void HScroll1_Change(int Index);
     void Check4_Click();
     void Frame1_DblClick(int Index);
-    // "設定...": the options dialog over a disabled board and panel, then the stop name
+    // "設定...": the options dialog (PanelHost::showOptions) over a disabled board and panel,
+    // then the stop name
     // cleared and drawn again so that changed stop-name settings show at once.
     void Command4_Click();
     void Command8_Click();
-    // The backlight state now selected: 0 OFF, 1 ON1, 2 ON2.
-    int backlightIndex() const;
-    // Backlight button `Index` (0 OFF, 1 ON1, any other ON2) as settings apply it: the board
-    // takes the state's picture and the ticket numbers its colour (BacklightFrame::Option4_Click).
-    void Option4_Click(int Index);
 
     // Puts row `Index` of the fare table on the board.
     void DispData(qint16 Index);
@@ -108,9 +104,6 @@ class frmCtl : public QWidget, private RouteLoadHost, private DispDataHost {
     // Which entry face was last sent to the back (0 or 1).
     qint16 frameIndex() const { return m_frameIndex; }
 
-    // What quitting does once confirmed (writing the settings file among it). The start-up
-    // wires it; tests replace it so that nothing is written beside the executable.
-    std::function<void()> onQuitConfirmed;
     // Ends the program after a confirmed quit (QCoreApplication::exit). Tests replace it: once
     // called, every event loop of the process would return at once.
     std::function<void()> endProgram;
@@ -118,14 +111,12 @@ class frmCtl : public QWidget, private RouteLoadHost, private DispDataHost {
     std::function<bool()> askQuit;
     // Shows an operator message (OK only, no icon, the application's title); tests replace it.
     std::function<void(const QString&)> showMessageBox;
-    // Shows the options dialog modally and returns once it is closed; the start-up wires it.
-    std::function<void()> showOptions;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    // What the route load and the fare display update do to the board and the panel.
+    // What the route load and the fare display update ask of the board and the panel.
     const Settings& settings() const override;
     void playSound(const QString& path, const QString& channel, qint16 sync) override;
     void loadBroadcastData(const QString& folder, const QString& route) override;
@@ -138,7 +129,6 @@ class frmCtl : public QWidget, private RouteLoadHost, private DispDataHost {
     void enableDataButtons() override;
     void showMessage(const QString& text) override;
     QDate currentDate() const override;
-    void dispData(qint16 index) override;
     bool lateNightFare() const override;
     QDateTime currentDateTime() const override;
     void clearSeirikenPreview() override;
@@ -146,10 +136,10 @@ class frmCtl : public QWidget, private RouteLoadHost, private DispDataHost {
 
     void buildCommands();
     void setWidthTwips(int twips);
-    ChimeiCtl_DX* stopName() const;
 
     Settings& m_settings;
     BoardControl& m_board;
+    PanelHost& m_host;
     qint16 m_frameIndex = 0;
     SavedPosition m_position;
     FareTable m_table;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks that no source folder includes a folder above it. The layers, bottom up:
 #   platform/core; platform/ticket; platform; tape; controls/digit, controls/stopname, sound; settings; faredata;
-#   backlight; panel; app; tools (tests, bench and fuzz may include anything).
+#   backlight; panel; app/options; app; tools (tests, bench and fuzz may include anything).
 # Prints every offending include and exits 1 when there is one. Usage: scripts/check_layers.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -19,10 +19,11 @@ declare -A allowed=(
   [faredata]="platform/core settings"
   [backlight]="platform/core settings"
   [panel]="platform/core platform/ticket platform controls/digit controls/stopname tape sound settings faredata backlight"
-  [app]="platform/core platform/ticket platform controls/digit controls/stopname tape sound settings faredata backlight panel"
-  [tools]="platform/core platform/ticket platform controls/digit controls/stopname tape sound settings faredata backlight panel app"
+  [app/options]="platform/core platform/ticket platform controls/digit controls/stopname tape sound settings faredata backlight panel"
+  [app]="platform/core platform/ticket platform controls/digit controls/stopname tape sound settings faredata backlight panel app/options"
+  [tools]="platform/core platform/ticket platform controls/digit controls/stopname tape sound settings faredata backlight panel app/options app"
 )
-layers=(platform/core platform/ticket platform tape controls/digit controls/stopname sound settings faredata backlight panel app tools)
+layers=(platform/core platform/ticket platform tape controls/digit controls/stopname sound settings faredata backlight panel app/options app tools)
 
 # The layer a path belongs to: the longest layer folder that is a prefix of it.
 layer_of() {

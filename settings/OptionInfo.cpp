@@ -109,10 +109,6 @@ void copyField(const SettingField& f, const Settings& record, Settings& store,
 
 } // namespace
 
-std::span<const SettingField* const> optionCopyOrder() {
-    return copyOrder();
-}
-
 std::vector<K41Error> SetOptionInfo(const Settings& record, Settings& store,
                                     const OptionInfoHooks& hooks) {
     std::vector<K41Error> failures;

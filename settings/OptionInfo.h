@@ -39,6 +39,3 @@ std::vector<K41Error> SetOptionInfo(const Settings& record, Settings& store,
 
 // The record that describes `store`: every setting as it is, the custom colours included.
 Settings GetOptionInfo(const Settings& store);
-
-// The settings in the order SetOptionInfo copies them.
-std::span<const SettingField* const> optionCopyOrder();

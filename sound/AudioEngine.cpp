@@ -1,16 +1,10 @@
 #include "sound/AudioEngine.h"
 
 #include "sound/NullAudioEngine.h"
-#include "sound/PcmSource.h"
 #include "sound/SdlAudioEngine.h"
 
 #include <SDL.h>
 #include <cstdio>
-
-void AudioEngine::playBuffer(const QString& voice, std::shared_ptr<const PcmBuffer> pcm,
-                             std::size_t startFrame) {
-    play(voice, std::make_unique<PcmSource>(std::move(pcm), startFrame));
-}
 
 std::unique_ptr<AudioEngine> AudioEngine::create() {
     if (auto sdl = SdlAudioEngine::open()) return sdl;

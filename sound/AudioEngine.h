@@ -4,7 +4,6 @@
 // played. Voices sound at the same time. All calls come from the GUI thread; implementations
 // ask the sources for frames on their own audio thread.
 #include "sound/AudioSource.h"
-#include "sound/PcmBuffer.h"
 
 #include <QString>
 #include <memory>
@@ -26,10 +25,6 @@ class AudioEngine {
     virtual bool isPlaying(const QString& voice) const = 0;
     // True when the device has taken no buffer for a while: what plays will not end.
     virtual bool stalled() const { return false; }
-
-    // Plays a finished buffer on `voice` from `startFrame`.
-    void playBuffer(const QString& voice, std::shared_ptr<const PcmBuffer> pcm,
-                    std::size_t startFrame = 0);
 
     // The SDL output, falling back to SDL's dummy driver when no device opens, and to the
     // silent NullAudioEngine when SDL's audio cannot start at all.

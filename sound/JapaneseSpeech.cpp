@@ -50,10 +50,6 @@ int JapaneseSpeech::status() const {
     return m_worker->active() ? Speaking : Idle;
 }
 
-VoiceSettings JapaneseSpeech::voiceSettings() const {
-    return m_settings;
-}
-
 void JapaneseSpeech::settingsDialog(QWidget* owner, const QString& title) {
     VoiceSettingsDialog dialog(owner, title, m_settings);
     dialog.onTest = [this](const VoiceSettings& s) { speakWith(TestText, s); };

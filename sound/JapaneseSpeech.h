@@ -36,7 +36,6 @@ class JapaneseSpeech : public SpeechEngine {
 
     // Speaks `text` with other voice settings than the saved ones (the dialog's test).
     void speakWith(const QString& text, const VoiceSettings& settings);
-    VoiceSettings voiceSettings() const;
 
   private:
     explicit JapaneseSpeech(Setup setup);

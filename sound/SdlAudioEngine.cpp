@@ -1,5 +1,7 @@
 #include "sound/SdlAudioEngine.h"
 
+#include "sound/PcmBuffer.h"
+
 #include <SDL.h>
 
 #include <cstdio>

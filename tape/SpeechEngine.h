@@ -2,6 +2,7 @@
 // The speech component of the announcements: speaks a text in the background. Every call comes
 // from the GUI thread and returns at once; releasing the component is destroying it.
 #include <QString>
+#include <memory>
 
 class QWidget;
 
@@ -22,4 +23,12 @@ class SpeechEngine {
     virtual int status() const = 0;
     // Shows the voice settings as a modal dialog titled `title`, owned by `owner`.
     virtual void settingsDialog(QWidget* owner, const QString& title) = 0;
+};
+
+// Makes the speech component when the announcements start.
+class SpeechFactory {
+  public:
+    virtual ~SpeechFactory() = default;
+    // nullptr (or a thrown exception) when it cannot be created.
+    virtual std::unique_ptr<SpeechEngine> createSpeech() = 0;
 };

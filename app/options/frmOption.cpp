@@ -1,7 +1,5 @@
 #include "app/options/frmOption.h"
 
-#include "app/Form1.h"
-#include "app/SetProp.h"
 #include "app/options/DigitsPage.h"
 #include "app/options/FoldersPage.h"
 #include "app/options/OptionWidgets.h"
@@ -20,10 +18,8 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
-frmOption::frmOption(Settings& store, Form1& board, std::function<int()> backlightIndex,
-                     QWidget* parent)
-    : QDialog(parent), m_context(store, this), m_board(board),
-      m_backlightIndex(std::move(backlightIndex)) {
+frmOption::frmOption(Settings& store, DisplayTarget& display, QWidget* parent)
+    : QDialog(parent), m_context(store, this), m_display(display) {
     setObjectName(QStringLiteral("frmOption"));
     setWindowTitle(QStringLiteral("オプション"));
     setFont(Fonts::font(Fonts::PGothic, 9));
@@ -107,9 +103,7 @@ std::vector<K41Error> frmOption::SetOptionInfo(const Settings& record) {
 OptionInfoHooks frmOption::optionInfoHooks() {
     OptionInfoHooks hooks;
     hooks.changed = [this](const SettingField& f) { m_context.binder.show(f); };
-    hooks.panelSettingsApplied = [this] {
-        if (m_board.onApplyBacklight) m_board.onApplyBacklight(m_backlightIndex());
-    };
+    hooks.panelSettingsApplied = [this] { m_display.applyBacklight(); };
     hooks.digitColoursApplied = [this] { digits->updatePreview(); };
     hooks.allApplied = [this] {
         if (loadPlugin) loadPlugin(m_context.store.SeiriPlgFile);
@@ -118,7 +112,7 @@ OptionInfoHooks frmOption::optionInfoHooks() {
 }
 
 void frmOption::SetProp() {
-    ::SetProp(m_context.store, m_board, m_backlightIndex());
+    m_display.SetProp();
 }
 
 void frmOption::refreshControls() {

@@ -7,6 +7,7 @@
 // same as OK, so that the board never shows something other than the dialog.
 //
 // Created once at start-up, then only shown (modally, by the panel's "設定...") and hidden.
+#include "app/options/DisplayTarget.h"
 #include "app/options/OptionContext.h"
 #include "app/options/OptionPage.h"
 #include "settings/OptionInfo.h"
@@ -17,7 +18,6 @@
 
 class DigitsPage;
 class FoldersPage;
-class Form1;
 class PanelPage;
 class PreviewPage;
 class QHBoxLayout;
@@ -30,11 +30,9 @@ class StopNamePage;
 class frmOption : public QDialog {
     Q_OBJECT
   public:
-    // `store` is the live settings store and `board` the board the settings are applied to;
-    // `backlightIndex` answers which backlight state the operation panel has selected
-    // (0 OFF, 1 ON1, 2 ON2). Both must outlive the dialog.
-    frmOption(Settings& store, Form1& board, std::function<int()> backlightIndex,
-              QWidget* parent = nullptr);
+    // `store` is the live settings store and `display` where the display settings are
+    // applied (the board and the panel's backlight). Both must outlive the dialog.
+    frmOption(Settings& store, DisplayTarget& display, QWidget* parent = nullptr);
     ~frmOption() override;
 
     std::array<QRadioButton*, OptionPageCount> Option1{}; // page buttons
@@ -68,7 +66,7 @@ class frmOption : public QDialog {
     // end the plug-in named by SeiriPlgFile is loaded (when loadPlugin is set).
     OptionInfoHooks optionInfoHooks();
 
-    // The display settings onto the board.
+    // The display settings onto the board (DisplayTarget::SetProp).
     void SetProp();
     // Shows every setting of the store in its control.
     void refreshControls();
@@ -88,6 +86,5 @@ class frmOption : public QDialog {
     void buildPageButtons(QHBoxLayout* row);
 
     OptionContext m_context;
-    Form1& m_board;
-    std::function<int()> m_backlightIndex;
+    DisplayTarget& m_display;
 };

@@ -198,13 +198,6 @@ QPolygonF polygonOf(Segment segment, Face face, const Box& b) {
 
 } // namespace
 
-QPainterPath segmentPath(Segment segment, Face face, QSizeF cell, bool bold) {
-    QPainterPath path;
-    path.addPolygon(polygonOf(segment, face, boxOf(face, cell, bold)));
-    path.closeSubpath();
-    return path;
-}
-
 QPainterPath glyphPath(quint8 mask, Face face, QSizeF cell, bool bold) {
     QPainterPath path;
     const Box b = boxOf(face, cell, bold);

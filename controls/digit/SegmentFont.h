@@ -41,10 +41,8 @@ QSize cellPixels(qint16 degitSize);
 // and leaves the cell showing only the unlit pattern.
 quint8 segmentsOf(QChar ch);
 
-// Outline of one segment of face `face` in a cell of `cell` device pixels, origin at the
-// cell's top-left corner. `bold` thickens the strokes.
-QPainterPath segmentPath(Segment segment, Face face, QSizeF cell, bool bold);
-// Outline of all segments in `mask`.
+// Outline of all segments in `mask` of face `face` in a cell of `cell` device pixels, origin
+// at the cell's top-left corner. `bold` thickens the strokes.
 QPainterPath glyphPath(quint8 mask, Face face, QSizeF cell, bool bold);
 // A point well inside the segment (its centre), for reading pixels back.
 QPointF segmentCentre(Segment segment, Face face, QSizeF cell, bool bold);

@@ -264,10 +264,6 @@ void ChimeiCtl_DX::DrawTsugiwa() {
     update();
 }
 
-void ChimeiCtl_DX::Refresh() {
-    update();
-}
-
 void ChimeiCtl_DX::clearStrip(int width) {
     if (m_strip.width() != width || m_strip.height() != ControlHeight)
         m_strip = QImage(width, ControlHeight, QImage::Format_RGB32);

@@ -80,8 +80,6 @@ class ChimeiCtl_DX : public QWidget {
     void DrawDot54(int x, int y, const QString& ch);
     // Draws "次は" in TsugiwaColor into the two leftmost cells of the strip.
     void DrawTsugiwa();
-    // Repaints the strip.
-    void Refresh();
 
     // Defaults of a new instance (the constructor applies them).
     void InitProperties();

@@ -29,11 +29,10 @@ void AppFixture::startWith(const In4File& file) {
 }
 
 void AppFixture::start() {
-    k41 = std::make_unique<Startup>(settingsPath());
+    k41 = std::make_unique<Startup>(settingsPath(), speechFactory ? this : nullptr);
     k41->panel->showMessageBox = [this](const QString& text) { messages << text; };
     k41->panel->backlightFrame->showErrorBox = [this](const QString& text) { errors << text; };
     k41->panel->endProgram = [this] { ended = true; };
-    if (speechFactory) k41->panel->tapeGroup->speechFactory = speechFactory;
     if (beforeRun) beforeRun(*k41);
     k41->run();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(k41->board.get()));

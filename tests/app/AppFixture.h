@@ -13,9 +13,8 @@
 class Form1;
 class frmCtl;
 class QWidget;
-class SpeechEngine;
 
-class AppFixture : public ::testing::Test {
+class AppFixture : public ::testing::Test, public SpeechFactory {
   protected:
     // Settings whose data folders are the built sample routes.
     static In4File sampleSettings();
@@ -54,4 +53,7 @@ class AppFixture : public ::testing::Test {
     std::function<std::unique_ptr<SpeechEngine>()> speechFactory;
     // Runs on the new windows before start() shows them and reads the settings file.
     std::function<void(Startup&)> beforeRun;
+
+  private:
+    std::unique_ptr<SpeechEngine> createSpeech() override { return speechFactory(); }
 };

@@ -6,8 +6,10 @@
 #include "app/options/ColourButton.h"
 #include "app/options/PanelPage.h"
 #include "controls/digit/M_Degit.h"
+#include "panel/BacklightFrame.h"
 #include "panel/frmCtl.h"
 #include "platform/core/K41Error.h"
+#include "tests/common/TestUtil.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -318,18 +320,23 @@ TEST_F(OptionsDialogTest, ARefusedValueIsPassedOverAndTheControlsStillMatchTheSt
 TEST_F(OptionsDialogTest, TheSelectedBacklightIsAppliedAgainAfterThePanelSettingsOfARecord) {
     start();
     click(panel().Option4[1]); // ON1
+    // ON1's own file is no picture: applying the state shows the error box, in which the
+    // store tells how far the copy has come.
+    const QString notAPicture = dir.filePath("on1.bmp");
+    TestUtil::writeFile(notAPicture, "text");
     QStringList steps;
-    board().onApplyBacklight = [&](int state) {
-        steps << QStringLiteral("backlight %1 %2 %3")
-                     .arg(state)
+    panel().backlightFrame->showErrorBox = [&](const QString&) {
+        steps << QStringLiteral("backlight %1 %2")
                      .arg(k41->settings.PanelOn1File)
                      .arg(k41->settings.DegitBackColor);
     };
     Settings record = options().GetOptionInfo();
-    record.PanelOn1File = "on1.bmp";
+    record.PanelAssignEach = true;
+    record.PanelOn1User = true;
+    record.PanelOn1File = notAPicture;
     record.DegitBackColor = Colour::rgb(1, 2, 3);
     options().SetOptionInfo(record);
-    EXPECT_EQ(steps, QStringList({"backlight 1 on1.bmp 8421504"}))
+    EXPECT_EQ(steps, QStringList({"backlight " + notAPicture + " 8421504"}))
         << "once, after the panel settings and before the digit colours";
 }
 

@@ -5,6 +5,7 @@
 #include "backlight/Backlight.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
+#include "panel/BacklightFrame.h"
 #include "platform/Fonts.h"
 #include "settings/Settings.h"
 #include "tests/common/ModalUtil.h"
@@ -117,22 +118,31 @@ TEST(BoardWindow, BuiltInPictureIsAnUnlitBoardFace) {
     }
 }
 
-TEST(BoardWindow, StartUpClearsFaresAppliesDefaultsAndRunsTheHooksInOrder) {
+TEST(BoardWindow, StartUpClearsFaresAppliesDefaultsAndRunsTheStepsInOrder) {
     Settings settings;
     settings.UseSeiriNumAuto = 0;
     settings.SeiriNumColorOff = 32768; // the options dialog's design colour
     Form1 board(settings);
     board.Degit[7]->setValue(230);
-    QStringList order;
-    board.onShowPanel = [&] {
-        order << "panel";
-        // The options are already applied when the panel comes up.
-        EXPECT_EQ(board.lblSeiriNum[1]->text(), QStringLiteral("１"));
-    };
-    board.onLoadSettings = [&] { order << "settings"; };
-    board.Form_Load();
+    struct Steps : BoardStartup {
+        Form1& board;
+        BacklightFrame frame;
+        QStringList order;
+        Steps(Form1& b, Settings& s) : board(b), frame(nullptr, s, b) {}
+        void showPanel() override {
+            order << "panel";
+            // The options and the OFF state's colour are already applied when the panel
+            // comes up.
+            EXPECT_EQ(board.lblSeiriNum[1]->text(), QStringLiteral("１"));
+            EXPECT_EQ(board.lblSeiriNum[1]->palette().color(QPalette::WindowText), Qt::white);
+        }
+        void loadSettings() override { order << "settings"; }
+        BacklightFrame& backlight() override { return frame; }
+    } steps(board, settings);
+    board.setSeiriNumForeColor(32768);
+    board.Form_Load(&steps);
 
-    EXPECT_EQ(order, (QStringList{"panel", "settings"}));
+    EXPECT_EQ(steps.order, (QStringList{"panel", "settings"}));
     for (int i = 1; i <= 24; ++i)
         EXPECT_EQ(board.Degit[i]->Value(), QVariant(0)) << i;
     EXPECT_EQ(settings.UseSeiriNumAuto, 1);

@@ -4,6 +4,7 @@
 #include "app/mdlK41_000.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
+#include "panel/BacklightFrame.h"
 #include "platform/Fonts.h"
 #include "settings/Settings.h"
 #include "tests/common/ModalUtil.h"
@@ -13,6 +14,7 @@
 
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -20,16 +22,25 @@ QColor textColour(const QLabel* l) {
     return l->palette().color(QPalette::WindowText);
 }
 
+// A board with the panel's backlight buttons beside it, OFF selected.
+struct Board {
+    Settings s;
+    Form1 board{s};
+    BacklightFrame backlight{nullptr, s, board};
+    void apply() { SetProp(s, board, &backlight); }
+};
+
 } // namespace
 
 TEST(SetProp, HiddenTicketNumbersAreStillRenumberedAndRecoloured) {
-    Settings s;
-    Form1 board(s);
+    Board b;
+    Settings& s = b.s;
+    Form1& board = b.board;
     s.UseSeiriNumAuto = 0;
     s.SeiriNumStyle = 5;
     s.SeiriNumZeroFill = 1;
     s.SeiriNumColorOff = Colour::rgb(10, 20, 30);
-    SetProp(s, board, 0);
+    b.apply();
     for (int i = 1; i <= 24; ++i) {
         EXPECT_TRUE(board.lblSeiriNum[i]->isHidden()) << i;
         EXPECT_EQ(textColour(board.lblSeiriNum[i]), QColor(10, 20, 30)) << i;
@@ -42,7 +53,7 @@ TEST(SetProp, HiddenTicketNumbersAreStillRenumberedAndRecoloured) {
     s.UseSeiriNumAuto = 1;
     s.SeiriNumStyle = 0;
     s.SeiriNumZeroFill = 0;
-    SetProp(s, board, 0);
+    b.apply();
     EXPECT_FALSE(board.lblSeiriNum[1]->isHidden());
     EXPECT_EQ(board.lblSeiriNum[1]->text(), QStringLiteral("１"));
     EXPECT_EQ(Fonts::faceName(board.lblSeiriNum[1]->font()), Fonts::NumC2);
@@ -50,41 +61,45 @@ TEST(SetProp, HiddenTicketNumbersAreStillRenumberedAndRecoloured) {
 }
 
 TEST(SetProp, StyleAboveElevenEmptiesLabelOneAndKeepsTheOthers) {
-    Settings s;
-    Form1 board(s);
-    SetProp(s, board, 0);
+    Board b;
+    Settings& s = b.s;
+    Form1& board = b.board;
+    b.apply();
     s.SeiriNumStyle = 12;
-    SetProp(s, board, 0);
+    b.apply();
     EXPECT_EQ(board.lblSeiriNum[1]->text(), QString());
     EXPECT_EQ(Fonts::faceName(board.lblSeiriNum[1]->font()), Fonts::PGothic);
     EXPECT_EQ(board.lblSeiriNum[2]->text(), QStringLiteral("２"));
     EXPECT_EQ(board.lblSeiriNum[24]->text(), QStringLiteral("２４"));
 }
 
-TEST(SetProp, TicketNumbersTakeTheColourOfTheSelectedBacklightState) {
-    Settings s;
-    Form1 board(s);
-    s.SeiriNumColorOff = Colour::rgb(1, 1, 1);
-    s.SeiriNumColorOn1 = Colour::rgb(2, 2, 2);
-    s.SeiriNumColorOn2 = Colour::rgb(3, 3, 3);
-    const std::pair<int, QColor> cases[] = {{0, QColor(1, 1, 1)},
-                                            {1, QColor(2, 2, 2)},
-                                            {2, QColor(3, 3, 3)},
-                                            {-1, QColor(3, 3, 3)},
-                                            {7, QColor(3, 3, 3)}};
-    for (const auto& [index, colour] : cases) {
-        SetProp(s, board, index);
-        EXPECT_EQ(textColour(board.lblSeiriNum[17]), colour) << index;
+TEST(SetProp, EndsWithTheSelectedBacklightStatesPictureAndTicketNumberColour) {
+    Board b;
+    b.s.SeiriNumColorOff = Colour::rgb(1, 1, 1);
+    b.s.SeiriNumColorOn1 = Colour::rgb(2, 2, 2);
+    b.s.SeiriNumColorOn2 = Colour::rgb(3, 3, 3);
+    const QColor colours[3] = {QColor(1, 1, 1), QColor(2, 2, 2), QColor(3, 3, 3)};
+    for (int state : {1, 2, 0}) {
+        b.backlight.Option4[size_t(state)]->setChecked(true);
+        b.apply();
+        EXPECT_EQ(textColour(b.board.lblSeiriNum[17]), colours[state]) << state;
+        EXPECT_EQ(b.board.Picture(), b.board.imgRes[size_t(state)]) << state;
     }
+    // A board without a panel keeps its picture and number colour.
+    b.board.setPicture(QImage());
+    SetProp(b.s, b.board, nullptr);
+    EXPECT_TRUE(b.board.Picture().isNull());
+    EXPECT_EQ(textColour(b.board.lblSeiriNum[17]), colours[0]);
 }
 
 TEST(SetProp, FareAndClockDigitsTakeTheThreeDigitColours) {
-    Settings s;
-    Form1 board(s);
+    Board b;
+    Settings& s = b.s;
+    Form1& board = b.board;
     s.DegitBackColor = Colour::rgb(0, 0, 64);
     s.DegitUnlitColor = Colour::rgb(0, 0, 90);
     s.DegitLitColor = Colour::rgb(255, 128, 0);
-    SetProp(s, board, 0);
+    b.apply();
     for (M_Degit* d : {board.Degit[1], board.Degit[24], board.TimeDegit[0], board.TimeDegit[1]}) {
         EXPECT_EQ(d->BackColor(), s.DegitBackColor) << d->objectName().toStdString();
         EXPECT_EQ(d->BaseForeColor(), s.DegitUnlitColor);
@@ -93,8 +108,9 @@ TEST(SetProp, FareAndClockDigitsTakeTheThreeDigitColours) {
     EXPECT_NE(board.Degit[0]->BackColor(), s.DegitBackColor); // the spare digit is left alone
 }
 
-TEST(SetProp, EndsWithTheStopNameAndBacklightStepsAndRepeatsToTheSameBoard) {
-    Settings s;
+TEST(SetProp, SetsTheStopNameLineAndRepeatsToTheSameBoard) {
+    Board b;
+    Settings& s = b.s;
     s.ChimeiBackColor = Colour::rgb(10, 20, 30);
     s.ChimeiForeColor = Colour::rgb(200, 100, 0);
     s.ChimeiFontMode = 2;
@@ -103,34 +119,28 @@ TEST(SetProp, EndsWithTheStopNameAndBacklightStepsAndRepeatsToTheSameBoard) {
     s.TsugiwaColor = Colour::rgb(0, 255, 0);
     s.TsugiwaFontMode = 1;
     s.TsugiwaBold = 1;
-    Form1 board(s);
-    QStringList steps;
-    board.onApplyBacklight = [&](int state) {
-        // The stop-name line is done by now.
-        EXPECT_EQ(board.ChimeiCtl->TsugiwaColor(), s.TsugiwaColor);
-        steps << QStringLiteral("backlight %1").arg(state);
-    };
-    SetProp(s, board, 1);
-    const ChimeiCtl_DX& line = *board.ChimeiCtl;
+    b.apply();
+    const ChimeiCtl_DX& line = *b.board.ChimeiCtl;
     EXPECT_EQ(line.BackColor(), s.ChimeiBackColor);
     EXPECT_EQ(line.ForeColor(), s.ChimeiForeColor);
     EXPECT_EQ(line.FontMode(), 2);
     EXPECT_TRUE(line.FontBold());
     EXPECT_EQ(line.TsugiwaMode(), 0);
+    EXPECT_EQ(line.TsugiwaColor(), s.TsugiwaColor);
     EXPECT_EQ(line.TsugiwaFontMode(), 1);
     EXPECT_TRUE(line.TsugiwaBold());
-    const QString firstCaption = board.lblSeiriNum[9]->text();
-    const QImage firstDigit = board.Degit[9]->backBuffer();
-    SetProp(s, board, 5);
-    EXPECT_EQ(steps, (QStringList{"backlight 1", "backlight 2"}));
-    EXPECT_EQ(board.lblSeiriNum[9]->text(), firstCaption);
-    EXPECT_EQ(board.Degit[9]->backBuffer(), firstDigit);
+    const QString firstCaption = b.board.lblSeiriNum[9]->text();
+    const QImage firstDigit = b.board.Degit[9]->backBuffer();
+    b.apply();
+    EXPECT_EQ(b.board.lblSeiriNum[9]->text(), firstCaption);
+    EXPECT_EQ(b.board.Degit[9]->backBuffer(), firstDigit);
 }
 
 TEST(SeirikenNumSet, ALabelThatCannotBeWrittenStopsTheNumberingWithTheModuleErrorBox) {
-    Settings s;
-    Form1 board(s);
-    SetProp(s, board, 0);
+    Board b;
+    Settings& s = b.s;
+    Form1& board = b.board;
+    b.apply();
     // A column cut short after label 10: labels 1 to 10 are renumbered, then the error.
     ControlArray<QLabel> shortColumn{0};
     for (int i = 0; i <= 10; ++i)
@@ -150,7 +160,7 @@ TEST(SeirikenNumSet, ALabelThatCannotBeWrittenStopsTheNumberingWithTheModuleErro
     });
     mdlK41_000::SeirikenNumSet(board, 1, 0); // reports and returns normally
     // Applying settings has no handling of its own: the short column fails it at step 1.
-    EXPECT_THROW(SetProp(s, board, 0), K41Error);
+    EXPECT_THROW(b.apply(), K41Error);
     std::swap(board.lblSeiriNum, shortColumn);
 
     EXPECT_EQ(title, QStringLiteral("エラー！"));

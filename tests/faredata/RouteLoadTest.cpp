@@ -23,7 +23,7 @@ class FakeHost : public RouteLoadHost {
     QStringList log;
     QStringList messages;
     qint16 mode = 2;
-    bool failDispData = false;
+    bool failDrawing = false;
 
     const Settings& settings() const override { return s; }
     void playSound(const QString& path, const QString& channel, qint16 sync) override {
@@ -52,11 +52,14 @@ class FakeHost : public RouteLoadHost {
         log << QStringLiteral("message");
     }
     QDate currentDate() const override { return QDate(2024, 3, 9); }
-    void dispData(qint16 index) override {
-        log << QStringLiteral("disp %1").arg(index);
-        if (failDispData)
+    bool lateNightFare() const override { return false; }
+    QDateTime currentDateTime() const override { return QDateTime(currentDate(), QTime(8, 0)); }
+    void clearSeirikenPreview() override {
+        log << QStringLiteral("preview");
+        if (failDrawing)
             throw K41Error(K41Error::Overflow, QStringLiteral("オーバーフローしました"));
     }
+    void drawSeirikenPreview(const SeirikenTicket&) override {}
 
     // The calls after the sound and the broadcast hand-over: what reached the board.
     QStringList boardCalls() const { return log.mid(2); }
@@ -121,7 +124,10 @@ TEST_F(RouteLoadTest, LoadsInOrderAndDrawsTheStartingRow) {
                                "value 24 0",
                                "enable",
                                "tsugiwa 2",
-                               "disp 3"};
+                               "value 24 103",
+                               "preview",
+                               "tsugiwa -1",
+                               "chimei 停3"};
     EXPECT_EQ(p.host.log, expected);
     EXPECT_TRUE(p.host.messages.isEmpty());
     EXPECT_EQ(p.state.RouteText, "00012");
@@ -266,7 +272,7 @@ TEST_F(RouteLoadTest, FixesTheTicketDateFromItsSetting) {
 
 TEST_F(RouteLoadTest, ReportsAFailedFirstDrawing) {
     put("3.hy3", Hy3Bytes::numbered(3));
-    p.host.failDispData = true;
+    p.host.failDrawing = true;
     EXPECT_FALSE(p.load.Command1_Click(1, "3", "1"));
     EXPECT_EQ(p.host.messages, QStringList{QStringLiteral("オーバーフローしました")});
 }

@@ -1,6 +1,5 @@
 // The mixer on its own, driven buffer by buffer as an output device would.
 #include "sound/Mixer.h"
-#include "sound/PcmSource.h"
 
 #include <QThread>
 #include <algorithm>
@@ -31,6 +30,22 @@ class LevelSource : public AudioSource {
     long long m_left;
     long long m_throwAfter;
     long long m_given = 0;
+};
+
+// A rising ramp of `frames` frames, 0 at the first: shows where in the sound the output is.
+class RampSource : public AudioSource {
+  public:
+    explicit RampSource(std::size_t frames) : m_frames(frames) {}
+    std::size_t read(float* out, std::size_t frames) override {
+        const std::size_t n = std::min(frames, m_frames - m_position);
+        for (std::size_t i = 0; i < n; ++i, ++m_position)
+            out[2 * i] = out[2 * i + 1] = float(m_position) / float(m_frames);
+        return n;
+    }
+
+  private:
+    std::size_t m_frames;
+    std::size_t m_position = 0;
 };
 
 struct MixerTest : ::testing::Test {
@@ -69,15 +84,11 @@ TEST_F(MixerTest, VoicesAddUpAndTheSumIsLimitedToFullScale) {
 }
 
 TEST_F(MixerTest, PlayStopAndRestartTakeEffectFromTheNextBuffer) {
-    // A ramp shows where in the sound the output is.
-    auto ramp = std::make_shared<PcmBuffer>();
-    for (int f = 0; f < 4000; ++f)
-        ramp->samples.insert(ramp->samples.end(), 2, f / 4000.0f);
-    mixer.play("s1", std::make_unique<PcmSource>(ramp));
+    mixer.play("s1", std::make_unique<RampSource>(4000));
     next();
     const auto second = next();
     EXPECT_FLOAT_EQ(second[0], float(Buffer) / 4000.0f);
-    mixer.play("s1", std::make_unique<PcmSource>(ramp));
+    mixer.play("s1", std::make_unique<RampSource>(4000));
     EXPECT_FLOAT_EQ(next()[0], 0.0f) << "a restart begins at the start";
     EXPECT_TRUE(mixer.isPlaying("s1"));
     mixer.stop("s1");
