@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "app/AppIdentity.h"
 #include "app/SetProp.h"
 #include "app/WindowsIniHost.h"
 #include "app/options/PlgInHost.h"
@@ -52,6 +53,7 @@ Startup::Startup(const QString& settingsPath, SpeechFactory* speech)
     : m_settingsPath(settingsPath), m_speech(speech) {
     QtTexts::installJapanese();
     HeldInput::install();
+    AppIdentity::apply();
     board = std::make_unique<Form1>(settings);
     panel = std::make_unique<frmCtl>(settings, *board, *this);
     // The dialog exists before the settings file is read, hidden until "設定..." shows it.

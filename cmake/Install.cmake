@@ -19,7 +19,8 @@ set(k41_dist ${CMAKE_SOURCE_DIR}/dist)
 
 # K41 finds its installed data relative to its own folder, so the tree can move as a whole.
 file(RELATIVE_PATH k41_data_from_bin ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_DATADIR}/k41)
-target_compile_definitions(k41core PRIVATE K41_DATA_FROM_BIN="${k41_data_from_bin}")
+target_compile_definitions(k41core PRIVATE K41_DATA_FROM_BIN="${k41_data_from_bin}"
+                                           K41_HOMEPAGE="${K41_HOMEPAGE}")
 
 install(TARGETS K41 k41tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 

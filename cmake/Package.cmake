@@ -31,7 +31,8 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # the speech data: espeak-ng's voices and MeCab's dictionary, which reads kanji aloud.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, timgm6mb-soundfont, fonts-ipafont-gothic, fonts-ipafont-mincho, espeak-ng-data, mecab-ipadic-utf8")
-# Qt's own Japanese texts for standard buttons; K41 works without them.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+# Qt's own Japanese texts for standard buttons, and KANJIDIC for kanji MeCab cannot read; K41
+# works without them.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, kanjidic")
 
 include(CPack)

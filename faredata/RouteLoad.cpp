@@ -42,8 +42,8 @@ double leadingNumber(const QString& text) {
 
 } // namespace
 
-RouteLoad::RouteLoad(FareTable& table, RouteState& state, RouteLoadHost& host)
-    : m_table(table), m_state(state), m_host(host) {}
+RouteLoad::RouteLoad(FareTable& table, RouteState& state, RouteLoadHost& host, int lampTestMs)
+    : m_table(table), m_state(state), m_host(host), m_lampTestMs(lampTestMs) {}
 
 qint16 RouteLoad::sectionFromText(const QString& sectionText) {
     const double v = leadingNumber(sectionText);
@@ -121,7 +121,7 @@ bool RouteLoad::Command1_Click(int Index, const QString& routeText, const QStrin
 
         for (int d = 1; d <= 24; ++d)
             m_host.resetDegit(d, true);
-        m_host.holdLampTest(LampTestMs);
+        m_host.holdLampTest(m_lampTestMs);
         for (int d = 1; d <= 24; ++d)
             m_host.setDegitValue(d, 0);
 

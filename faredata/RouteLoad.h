@@ -18,9 +18,12 @@ class RouteLoad {
     static const QString MsgNoRows;        // the file holds no rows
     static const QString MsgSectionTooFar; // the section is not before the last row
 
+    // The lamp test's length on the bus.
     static constexpr int LampTestMs = 3000;
 
-    RouteLoad(FareTable& table, RouteState& state, RouteLoadHost& host);
+    // `lampTestMs` is how long the lamp test holds the panel.
+    RouteLoad(FareTable& table, RouteState& state, RouteLoadHost& host,
+              int lampTestMs = LampTestMs);
 
     // Runs the load for reset button `Index` (0 dial face, 1 keypad face). `routeText` is the
     // route as entered (the keypad's display, or the dial selections joined most significant
@@ -38,4 +41,5 @@ class RouteLoad {
     FareTable& m_table;
     RouteState& m_state;
     RouteLoadHost& m_host;
+    int m_lampTestMs;
 };

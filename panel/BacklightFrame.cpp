@@ -3,6 +3,7 @@
 #include "backlight/Backlight.h"
 #include "panel/BoardControl.h"
 #include "panel/PanelWidgets.h"
+#include "platform/ChoiceButton.h"
 #include "platform/core/Twips.h"
 
 #include <QButtonGroup>
@@ -33,8 +34,10 @@ BacklightFrame::BacklightFrame(QWidget* panel, const Settings& settings, BoardCo
         Option4[size_t(i)] = b;
     }
     Option4[0]->setChecked(true);
-    // Every click runs, also on the button already down: it reads a changed picture again.
-    connect(group, &QButtonGroup::idClicked, this, &BacklightFrame::Option4_Click);
+    // Every choice runs, also a click on the button already down: it reads a changed picture
+    // again.
+    for (int i = 0; i < 3; ++i)
+        ChoiceButton::onChosen(Option4[size_t(i)], this, [this, i] { Option4_Click(i); });
 }
 
 int BacklightFrame::selected() const {

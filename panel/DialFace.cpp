@@ -17,7 +17,13 @@ QListWidget* makeDigitList(QWidget* parent, const QString& name, const QRect& pl
     list->setAccessibleName(name);
     list->setGeometry(place);
     list->setFont(Fonts::font(Fonts::Gothic, 9));
-    list->setStyleSheet(QStringLiteral("QListWidget { background: white; color: black; }"));
+    // A dial is about as wide as two digits: scroll bars would cover them. The wheel and the
+    // arrow keys still scroll, and the chosen digit is scrolled into sight.
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setStyleSheet(
+        QStringLiteral("QListWidget { background: white; color: black; }"
+                       "QListWidget::item:selected { background: rgb(0,70,200); color: white; }"));
     return list;
 }
 

@@ -2,8 +2,10 @@
 
 DialList::DialList(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
-    for (int d = 0; d <= 9; ++d)
+    for (int d = 0; d <= 9; ++d) {
         addItem(QString::number(d));
+        item(d)->setTextAlignment(Qt::AlignCenter);
+    }
 }
 
 QItemSelectionModel::SelectionFlags DialList::selectionCommand(const QModelIndex& index,

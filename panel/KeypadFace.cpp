@@ -20,6 +20,9 @@ constexpr KeyPlace KeyPlaces[] = {
     {3, 1290, 1395}, {0, 330, 1815}, {10, 810, 1815}, {11, 1290, 1815},
 };
 
+// The key under focus: the rounded trim cuts off the border where a focus frame would go.
+const QString FocusStyle = QStringLiteral("QPushButton:focus { background: rgb(140,190,255); }");
+
 const QString LedStyle = QStringLiteral("color: rgb(255,128,0); background: black;");
 
 } // namespace
@@ -40,15 +43,16 @@ KeypadFace::KeypadFace(QWidget* parent) : QFrame(parent) {
         key->setAccessibleName(key->text());
         key->setGeometry(Twips::toPixels(k.left, k.top, 450, k.index == 0 ? 405 : 390));
         key->setFont(Fonts::font(Fonts::PGothic, digit ? 15.75 : 8.25, true));
-        key->setFocusPolicy(Qt::NoFocus);
-        key->setStyleSheet(digit ? QStringLiteral("QPushButton { background: rgb(224,224,224); "
+        const QString look = digit
+                                 ? QStringLiteral("QPushButton { background: rgb(224,224,224); "
                                                   "color: black; border: 1px solid gray; "
                                                   "border-radius: 2px; padding: 0; }"
                                                   "QPushButton:pressed { background: gray; }")
                                  : QStringLiteral("QPushButton { background: yellow; color: black; "
                                                   "border: 1px solid gray; border-radius: 2px; "
                                                   "padding: 0; }"
-                                                  "QPushButton:pressed { background: #b0b000; }"));
+                                                  "QPushButton:pressed { background: #b0b000; }");
+        key->setStyleSheet(look + FocusStyle);
         CommandButton1[size_t(k.index)] = key;
     }
 

@@ -16,6 +16,13 @@ PreviewArea::PreviewArea(QWidget* panel) : QObject(panel) {
     Combo1 = new QComboBox(panel);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setGeometry(Twips::toPixels(5430, 2160, 3000, 300));
+    setOpen(false);
+}
+
+void PreviewArea::setOpen(bool open) {
+    for (QWidget* w : {static_cast<QWidget*>(Label4), static_cast<QWidget*>(picSeirikenPrev),
+                       static_cast<QWidget*>(Combo1)})
+        w->setVisible(open);
 }
 
 void PreviewArea::clear() {

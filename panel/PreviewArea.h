@@ -20,6 +20,9 @@ class PreviewArea : public QObject {
     PreviewPicture* picSeirikenPrev = nullptr;
     QComboBox* Combo1 = nullptr;
 
+    // Shows or hides the area with the panel's width: closed, its controls are out of sight
+    // and take no focus. The box keeps its drawing either way.
+    void setOpen(bool open);
     // Blanks the preview box.
     void clear();
     // Draws the ticket through the plug-in at `plugin` for the company chosen in Combo1

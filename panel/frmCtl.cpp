@@ -8,15 +8,17 @@
 #include "panel/BoardControl.h"
 #include "panel/DataButtons.h"
 #include "panel/DialFace.h"
+#include "panel/GtfsImportDialog.h"
 #include "panel/KeypadFace.h"
 #include "panel/LateNightFrame.h"
 #include "panel/PanelHost.h"
+#include "panel/PanelKeyboard.h"
 #include "panel/PanelWidgets.h"
 #include "panel/PreviewArea.h"
 #include "panel/TapeGroup.h"
+#include "panel/VersionBox.h"
 #include "platform/Fonts.h"
 #include "platform/TopLevelWindow.h"
-#include "platform/ZKP4Res.h"
 #include "platform/core/AppInfo.h"
 #include "platform/core/HeldWait.h"
 #include "platform/core/K41Error.h"
@@ -48,7 +50,8 @@ constexpr int OpenWidth = 9000;    // outer width, preview open
 } // namespace
 
 frmCtl::frmCtl(Settings& settings, BoardControl& board, PanelHost& host, QWidget* parent)
-    : QWidget(parent), m_settings(settings), m_board(board), m_host(host) {
+    : QWidget(parent), m_settings(settings), m_board(board), m_host(host),
+      m_lampTestMs(RouteLoad::LampTestMs) {
     setObjectName(QStringLiteral("frmCtl"));
     TopLevelWindow::presentAsWindow(this);
     TopLevelWindow::useFixedDialogFrame(this);
@@ -110,11 +113,17 @@ frmCtl::frmCtl(Settings& settings, BoardControl& board, PanelHost& host, QWidget
     connect(tapeGroup, &TapeGroup::dataStep, this, [this](int i) { Command2_Click(i); });
 
     buildCommands();
+    GtfsImportDialog::addTo(this, m_settings);
 
     previewArea = new PreviewArea(this);
     Label4 = previewArea->Label4;
     picSeirikenPrev = previewArea->picSeirikenPrev;
     Combo1 = previewArea->Combo1;
+
+    keyboard = new PanelKeyboard(*this);
+    Frame1_DblClick(0);
+    // The stop-name line scrolls as the bars show from the start, not at its own defaults.
+    HScroll1_Change(0);
 }
 
 frmCtl::~frmCtl() = default;
@@ -170,10 +179,12 @@ void frmCtl::setWidthTwips(int outerTwips) {
 void frmCtl::Check4_Click() {
     if (Check4->isChecked()) {
         setWidthTwips(OpenWidth);
+        previewArea->setOpen(true);
         Check4->setText(QStringLiteral("<<"));
         Check4->setToolTip(QStringLiteral("整理券プレビューを隠します"));
     } else {
         setWidthTwips(ClosedWidth);
+        previewArea->setOpen(false);
         Check4->setText(QStringLiteral(">>"));
         Check4->setToolTip(QStringLiteral("整理券プレビューを開きます"));
     }
@@ -184,6 +195,13 @@ void frmCtl::Frame1_DblClick(int Index) {
     if (Index != 0 && Index != 1) return;
     m_frameIndex = qint16(Index);
     Frame1[size_t(Index)]->lower();
+    Frame1[size_t(Index)]->hide();
+    Frame1[size_t(1 - Index)]->show();
+    keyboard->orderTabs();
+}
+
+bool frmCtl::keyRefusedNow(int key, Qt::KeyboardModifiers modifiers) const {
+    return keyboard->refusedNow(key, modifiers);
 }
 
 void frmCtl::Command4_Click() {
@@ -197,13 +215,8 @@ void frmCtl::Command4_Click() {
 }
 
 void frmCtl::Command8_Click() {
-    const QString text = QStringLiteral("機種：") + AppInfo::exeName() + QStringLiteral("\r\n") +
-                         QStringLiteral("バージョン：%1.%2.%3  ServiceRelease 1\r\n")
-                             .arg(K41_VERSION_MAJOR)
-                             .arg(K41_VERSION_MINOR)
-                             .arg(K41_VERSION_PATCH);
     m_board.setBoardEnabled(false);
-    ZKP4Res::Call_dlg110(this, 1, text);
+    VersionBox::show(this);
     m_board.setBoardEnabled(true);
 }
 
@@ -229,6 +242,9 @@ void frmCtl::SetCtrlDataInfo(const CtrlDataInfo& info) {
     Check4->setChecked(info.PreviewOpen != 0);
     Check2->setChecked(info.LateNight != 0);
     Frame1_DblClick(info.FrameIndex);
+    // A restored value equal to the bar's own raises no change: send both values anyway.
+    HScroll1_Change(0);
+    HScroll1_Change(1);
 }
 
 void frmCtl::closeEvent(QCloseEvent* event) {
@@ -258,7 +274,7 @@ void frmCtl::closeEvent(QCloseEvent* event) {
 void frmCtl::Command1_Click(int Index) {
     const QString route = Index == 0 ? dialFace->routeText() : keypadFace->Label2[0]->text();
     const QString section = Index == 0 ? dialFace->sectionText() : keypadFace->Label2[2]->text();
-    RouteLoad(m_table, m_state, *this).Command1_Click(Index, route, section);
+    RouteLoad(m_table, m_state, *this, m_lampTestMs).Command1_Click(Index, route, section);
 }
 
 void frmCtl::Command2_Click(int Index) {

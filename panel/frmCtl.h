@@ -9,6 +9,7 @@
 #include "faredata/FareTable.h"
 #include "faredata/RouteLoadHost.h"
 #include "faredata/RouteState.h"
+#include "platform/HeldInput.h"
 #include "platform/SavedPosition.h"
 #include "settings/CtrlDataInfo.h"
 
@@ -29,12 +30,13 @@ class DialFace;
 class KeypadFace;
 class LateNightFrame;
 class PanelHost;
+class PanelKeyboard;
 class PreviewArea;
 class PreviewPicture;
 class TapeGroup;
 struct Settings;
 
-class frmCtl : public QWidget, private RouteLoadHost {
+class frmCtl : public QWidget, public HeldInput::KeyTarget, private RouteLoadHost {
     Q_OBJECT
   public:
     // `settings`, `board` and `host` must outlive the panel.
@@ -49,27 +51,29 @@ class frmCtl : public QWidget, private RouteLoadHost {
     BacklightFrame* backlightFrame = nullptr;
     TapeGroup* tapeGroup = nullptr;
     PreviewArea* previewArea = nullptr;
+    PanelKeyboard* keyboard = nullptr;
 
     // Controls, by their names and indexes.
-    std::array<QWidget*, 2> Frame1{};       // 0 dial face, 1 keypad face
-    std::array<QPushButton*, 2> Command1{}; // "リセット": 0 dials, 1 keypad
-    std::array<QPushButton*, 2> Command2{}; // 0 "データ戻し", 1 "データ送り"
-    QPushButton* Check1 = nullptr;          // "表示消去", stays down while checked
-    QGroupBox* Frame6 = nullptr;
-    QCheckBox* Check2 = nullptr; // "深夜料金"
-    std::array<QScrollBar*, 2> HScroll1{};
-    std::array<QLabel*, 2> Label1{};
-    std::array<QLabel*, 2> Label3{};
+    std::array<QWidget*, 2> Frame1{};          // 0 dial face, 1 keypad face
+    std::array<QPushButton*, 2> Command1{};    // "リセット": 0 dials, 1 keypad
+    std::array<QPushButton*, 2> Command2{};    // 0 "データ戻し", 1 "データ送り"
+    QPushButton* Check1 = nullptr;             // "表示消去", stays down while checked
+                                               // (the options' Check1 is a check box)
+    QGroupBox* Frame6 = nullptr;               // late-night fare and the stop-name scroll
+    QCheckBox* Check2 = nullptr;               // "深夜料金"
+    std::array<QScrollBar*, 2> HScroll1{};     // stop-name scroll: 0 speed, 1 pause
+    std::array<QLabel*, 2> Label1{};           // their values
+    std::array<QLabel*, 2> Label3{};           // their captions
     QGroupBox* Frame2 = nullptr;               // "バックライト"
-    std::array<QPushButton*, 3> Option4{};     // "OFF", "ON1", "ON2"
+    std::array<QPushButton*, 3> Option4{};     // backlight "OFF", "ON1", "ON2"
     QGroupBox* grpM_Tape = nullptr;            // announcements
     std::array<QPushButton*, 4> tapeButtons{}; // cmdTapeBack, cmdTapeNext, cmdTapeStop, cmdTapeSet
     QPushButton* Command4 = nullptr;           // "設定..."
     QPushButton* Command8 = nullptr;           // "ﾊﾞｰｼﾞｮﾝ"
     QPushButton* Check4 = nullptr;             // ">>" / "<<" preview toggle
-    QLabel* Label4 = nullptr;
+    QLabel* Label4 = nullptr;                  // "整理券プレビュー"
     PreviewPicture* picSeirikenPrev = nullptr;
-    QComboBox* Combo1 = nullptr;
+    QComboBox* Combo1 = nullptr; // the company printed on the ticket
 
     bool KeyInKeitou = false;
 
@@ -84,6 +88,8 @@ class frmCtl : public QWidget, private RouteLoadHost {
     void Check1_Click();
     void HScroll1_Change(int Index);
     void Check4_Click();
+    // Sends entry face `Index` to the back and hides it, so that it takes neither focus nor
+    // keys; the other face shows and the Tab order follows it.
     void Frame1_DblClick(int Index);
     // "設定...": the options dialog (PanelHost::showOptions) over a disabled board and panel,
     // then the stop name
@@ -101,6 +107,10 @@ class frmCtl : public QWidget, private RouteLoadHost {
     const FareTable& fareTable() const { return m_table; }
     const RouteState& routeState() const { return m_state; }
 
+    // How long the lamp test after a route load holds the panel (RouteLoad::LampTestMs unless
+    // set); tests shorten it.
+    void setLampTestLength(int ms) { m_lampTestMs = ms; }
+
     // Which entry face was last sent to the back (0 or 1).
     qint16 frameIndex() const { return m_frameIndex; }
 
@@ -111,6 +121,8 @@ class frmCtl : public QWidget, private RouteLoadHost {
     std::function<bool()> askQuit;
     // Shows an operator message (OK only, no icon, the application's title); tests replace it.
     std::function<void(const QString&)> showMessageBox;
+
+    bool keyRefusedNow(int key, Qt::KeyboardModifiers modifiers) const override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -141,6 +153,7 @@ class frmCtl : public QWidget, private RouteLoadHost {
     BoardControl& m_board;
     PanelHost& m_host;
     qint16 m_frameIndex = 0;
+    int m_lampTestMs;
     SavedPosition m_position;
     FareTable m_table;
     RouteState m_state;

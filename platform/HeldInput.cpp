@@ -3,6 +3,7 @@
 #include "platform/core/HeldWait.h"
 
 #include <QApplication>
+#include <QList>
 #include <QWidget>
 #include <QWindow>
 #include <memory>
@@ -63,15 +64,19 @@ Wsi::WindowSystemEvent* copyOf(const Wsi::WindowSystemEvent& event) {
     }
 }
 
+QWidget* topLevelOf(const QWindow* window) {
+    if (!window) return nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->windowHandle() == window) return top;
+    return nullptr;
+}
+
 // The widget a press at `pos` in `window` lands on, as the widget window picks it.
 QWidget* widgetAt(const QWindow* window, const QPointF& pos) {
-    if (!window) return nullptr;
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (top->windowHandle() != window) continue;
-        QWidget* child = top->childAt(pos.toPoint());
-        return child ? child : top;
-    }
-    return nullptr;
+    QWidget* top = topLevelOf(window);
+    if (!top) return nullptr;
+    QWidget* child = top->childAt(pos.toPoint());
+    return child ? child : top;
 }
 
 class Holder final : public QWindowSystemEventHandler, public HeldWait::InputHolder {
@@ -111,6 +116,7 @@ class Holder final : public QWindowSystemEventHandler, public HeldWait::InputHol
     // True when `event` belongs to a click that was made on a disabled control. The press is
     // judged while input is held; the rest of its gesture follows it, even after the wait.
     bool dropped(const Wsi::WindowSystemEvent& event) {
+        if (event.type == Wsi::Key) return droppedKey(static_cast<const Wsi::KeyEvent&>(event));
         if (event.type != Wsi::Mouse) return false;
         const auto& mouse = static_cast<const Wsi::MouseEvent&>(event);
         switch (mouse.buttonType) {
@@ -136,15 +142,40 @@ class Holder final : public QWindowSystemEventHandler, public HeldWait::InputHol
         }
     }
 
+    // A key is known by its scan code: the release of a shifted key ("+") may report another
+    // key code than its press once Shift is up.
+    static quint32 keyId(const Wsi::KeyEvent& key) {
+        return key.nativeScanCode ? key.nativeScanCode : quint32(key.key);
+    }
+
+    bool droppedKey(const Wsi::KeyEvent& key) {
+        const quint32 id = keyId(key);
+        if (key.keyType == QEvent::KeyRelease) {
+            if (!m_droppedKeys.contains(id)) return false;
+            if (key.repeat) return true; // the release half of an auto-repeat
+            m_droppedKeys.removeOne(id);
+            detachWhenIdle();
+            return true;
+        }
+        if (key.keyType != QEvent::KeyPress) return false;
+        if (key.repeat && m_droppedKeys.contains(id)) return true;
+        if (!m_holding || (key.flags & Judged)) return false;
+        const auto* target = dynamic_cast<const HeldInput::KeyTarget*>(topLevelOf(key.window));
+        if (!target || !target->keyRefusedNow(key.key, key.modifiers)) return false;
+        m_droppedKeys.append(id);
+        return true;
+    }
+
     // Leaves the window system's queue alone once nothing is held and no dropped click awaits
     // its release.
     void detachWhenIdle() {
-        if (!m_holding && m_droppedButtons == Qt::NoButton)
+        if (!m_holding && m_droppedButtons == Qt::NoButton && m_droppedKeys.isEmpty())
             QWindowSystemInterfacePrivate::removeWindowSystemEventhandler(this);
     }
 
     bool m_holding = false;
     Qt::MouseButtons m_droppedButtons;
+    QList<quint32> m_droppedKeys; // keys whose press was dropped, until their release
     std::vector<std::unique_ptr<Wsi::WindowSystemEvent>> m_held;
 };
 

@@ -28,8 +28,11 @@ using Colour::CustomColors;
 // Returns 1 when the user pressed OK (with the edited values), 0 on Cancel (values as given).
 int Call_dlg100(QWidget* owner, qint16 keta, qint16& zeroMode, qint16& shift, qint16& fillZero);
 
-// Modal text box showing `text` (lines end in CR LF); returns when it is closed.
-void Call_dlg110(QWidget* owner, int kind, const QString& text);
+// Modal text box showing `text` (lines end in CR LF), sized to it; `linksHtml`, when given,
+// shows below it with its links opening in the desktop's browser or viewer. Returns when
+// the box is closed.
+void Call_dlg110(QWidget* owner, int kind, const QString& text,
+                 const QString& linksHtml = QString());
 
 // Date picker. Returns non-zero when a date was chosen; its year, month and day are then set.
 int Call_dlg111(QWidget* owner, SystemTime& date);

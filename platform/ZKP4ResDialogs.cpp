@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -19,7 +20,7 @@
 
 namespace ZKP4Res {
 
-void Call_dlg110(QWidget* owner, int /*kind*/, const QString& text) {
+void Call_dlg110(QWidget* owner, int /*kind*/, const QString& text, const QString& linksHtml) {
     QDialog dlg(owner);
     dlg.setObjectName(QStringLiteral("dlg110"));
     dlg.setWindowTitle(owner ? owner->window()->windowTitle() : QString());
@@ -31,13 +32,36 @@ void Call_dlg110(QWidget* owner, int /*kind*/, const QString& text) {
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     box->setPlainText(shown);
+    // The box fits its text: every line whole, no scrolling, no empty space below.
+    box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const QStringList lines =
+        shown.endsWith(QLatin1Char('\n')) ? shown.chopped(1).split('\n') : shown.split('\n');
+    const QFontMetrics metrics(box->font());
+    int widest = 0;
+    for (const QString& line : lines)
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    const int margins = 2 * (box->frameWidth() + int(box->document()->documentMargin())) + 8;
+    box->setFixedSize(std::max(widest + margins, 240),
+                      int(lines.size()) * metrics.lineSpacing() + margins);
+    auto* layout = new QVBoxLayout(&dlg);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(box);
+    if (!linksHtml.isEmpty()) {
+        auto* links = new QLabel(linksHtml, &dlg);
+        links->setObjectName(QStringLiteral("dlg110Links"));
+        links->setTextFormat(Qt::RichText);
+        links->setTextInteractionFlags(Qt::TextBrowserInteraction);
+        links->setOpenExternalLinks(true);
+        links->setWordWrap(true);
+        links->setMaximumWidth(std::max(box->width(), 360));
+        layout->addWidget(links);
+    }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dlg);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("dlg110Ok"));
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dlg, &QDialog::accept);
-    auto* layout = new QVBoxLayout(&dlg);
-    layout->addWidget(box);
     layout->addWidget(buttons);
-    dlg.resize(420, 300);
     dlg.exec();
 }
 

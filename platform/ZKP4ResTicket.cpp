@@ -44,7 +44,12 @@ void ZK4_SetPlgComment(const QString& plugin, QTextEdit* box) {
 void ZK4_SetCorpAddList(const QString& plugin, QComboBox* box) {
     if (!box) return;
     const TicketPluginReader::Result read = TicketPluginReader::readFile(plugin);
-    if (read) box->addItems(read.plugin->companies);
+    if (!read) return;
+    // Adding to an empty list would choose its first company; the choice is the user's, and
+    // until it is made the index stays as it was (-1, none, for an empty list).
+    const int chosen = box->currentIndex();
+    box->addItems(read.plugin->companies);
+    box->setCurrentIndex(chosen);
 }
 
 } // namespace ZKP4Res

@@ -1,20 +1,50 @@
 #!/usr/bin/env bash
-# Installs every Debian 12 package K41 needs to build, run and test. Safe to run again.
+# Installs the Debian 12 packages K41 needs. Safe to run again.
+#   scripts/setup.sh --run   what building and running K41 need (scripts/run.sh)
+#   scripts/setup.sh         that and what testing, benchmarks, fuzzing and packaging need
+#                            (scripts/test.sh)
+# With --list, prints the chosen packages, one a line, instead of installing them.
 set -euo pipefail
-packages=(
-  cmake ninja-build g++ pkg-config git clang-format
+
+# Building and running.
+run_packages=(
+  cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-private-dev libgl-dev
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
   libsdl2-dev libsndfile1-dev libfluidsynth-dev timgm6mb-soundfont
-  libespeak-ng-dev espeak-ng-data libmecab-dev mecab mecab-ipadic-utf8
-  libzint-dev libzbar-dev
+  libespeak-ng-dev espeak-ng-data libmecab-dev mecab mecab-ipadic-utf8 kanjidic
+  libzint-dev
+  libzip-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   qt6-translations-l10n
-  xvfb xauth openbox
+)
+
+# Testing (the tests, the window-manager and accessibility checks, the format check),
+# benchmarks, fuzzing and packaging, besides the above.
+test_packages=(
+  git clang-format
+  googletest libgtest-dev libgmock-dev libbenchmark-dev libzbar-dev
+  xvfb xauth openbox xdotool x11-utils imagemagick
+  dbus at-spi2-core python3-pyatspi
   dpkg-dev fakeroot file lintian desktop-file-utils appstream librsvg2-bin
-  debootstrap xdotool x11-utils imagemagick
+  debootstrap
   clang libclang-rt-14-dev
 )
+
+run_only=0 list=0
+for arg in "$@"; do
+  case "$arg" in
+    --run) run_only=1 ;;
+    --list) list=1 ;;
+    *) echo "usage: $0 [--run] [--list]" >&2; exit 2 ;;
+  esac
+done
+packages=("${run_packages[@]}")
+((run_only)) || packages+=("${test_packages[@]}")
+if ((list)); then
+  printf '%s\n' "${packages[@]}"
+  exit 0
+fi
+
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

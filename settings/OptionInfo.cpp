@@ -10,7 +10,8 @@ namespace {
 constexpr std::array PanelPart = {
     "FareDataDir", "TapeDataDir", "UseSeiriNumAuto", "SeiriNumColorOff", "SeiriNumColorOn1",
     "SeiriNumColorOn2", "SeiriNumStyle", "SeiriNumZeroFill",
-    // The panel radio buttons go in the order of their control indexes 0, 1, 7, 6, 3, 2, 4, 5.
+    // The panel radio buttons (the options dialog's Option3) go in the order of their control
+    // indexes 0, 1, 7, 6, 3, 2, 4, 5: auto and each, then built-in and user of OFF, ON1, ON2.
     "PanelAssignAuto", "PanelAssignEach", "PanelOffBuiltin", "PanelOffUser", "PanelOn1Builtin",
     "PanelOn1User", "PanelOn2Builtin", "PanelOn2User", "PanelOffFile", "PanelOn1File",
     "PanelOn2File"};

@@ -14,7 +14,7 @@ std::mutex& lock() {
 }
 
 bool g_started = false;
-int g_rate = 0;
+int g_rate = 0;     // of the voice loaded
 QByteArray g_voice; // the voice espeak-ng has loaded
 
 using Sink = std::function<bool(const short*, int)>;
@@ -43,7 +43,9 @@ bool select(const QByteArray& voice) {
     if (voice == g_voice) return true;
     if (espeak_ng_SetVoiceByName(voice.constData()) != ENS_OK) return false;
     g_voice = voice;
-    return true;
+    // An MBROLA voice changes the rate to its database's.
+    g_rate = espeak_ng_GetSampleRate();
+    return g_rate > 0;
 }
 
 } // namespace
@@ -53,9 +55,24 @@ bool open(const QByteArray& voice) {
     return start() && select(voice);
 }
 
-int sampleRate() {
+int sampleRate(const QByteArray& voice) {
     std::lock_guard guard(lock());
-    return start() ? g_rate : 0;
+    return start() && select(voice) ? g_rate : 0;
+}
+
+QList<QByteArray> japaneseVoices(const QByteArray& builtIn) {
+    std::lock_guard guard(lock());
+    QList<QByteArray> voices;
+    if (!start()) return voices;
+    const QByteArray loaded = g_voice;
+    for (const QByteArray& voice :
+         {builtIn, QByteArray("mb-jp1"), QByteArray("mb-jp2"), QByteArray("mb-jp3")}) {
+        // espeak-ng loads an MBROLA voice's database when the voice is chosen, and refuses
+        // it when the database (or MBROLA itself) is missing.
+        if (select(voice)) voices.append(voice);
+    }
+    if (!loaded.isEmpty()) select(loaded);
+    return voices;
 }
 
 bool synthesize(const QString& text, const QByteArray& voice, const VoiceSettings& settings,

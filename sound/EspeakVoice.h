@@ -4,6 +4,7 @@
 #include "sound/VoiceSettings.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <functional>
 
@@ -13,10 +14,15 @@ namespace EspeakVoice {
 // data or the voice is not installed.
 bool open(const QByteArray& voice);
 
-// Frames per second of what synthesize() hands over (mono).
-int sampleRate();
+// Frames per second of what synthesize() hands over (mono) for `voice`: the built-in voices
+// speak at one rate, the MBROLA voices at their own.
+int sampleRate(const QByteArray& voice);
 
-// Speaks `text` with `voice` and `settings`, handing the samples (mono, 16-bit, sampleRate())
+// The Japanese voices that can speak here, built-in first: `builtIn` and those of
+// Debian's MBROLA voices (mb-jp1, mb-jp2, mb-jp3) whose data is installed.
+QList<QByteArray> japaneseVoices(const QByteArray& builtIn);
+
+// Speaks `text` with `voice` and `settings`, handing the samples (mono, 16-bit, sampleRate(voice))
 // to `sink` block by block as they are made. `sink` returns false to stop early. Returns false
 // when synthesis failed (not when it was stopped).
 bool synthesize(const QString& text, const QByteArray& voice, const VoiceSettings& settings,

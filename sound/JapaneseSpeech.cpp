@@ -27,7 +27,11 @@ std::unique_ptr<JapaneseSpeech> JapaneseSpeech::create(Setup setup) {
     return speech;
 }
 
-JapaneseSpeech::JapaneseSpeech(Setup setup) : m_settingsPath(std::move(setup.settingsPath)) {
+JapaneseSpeech::JapaneseSpeech(Setup setup)
+    : m_settingsPath(std::move(setup.settingsPath)),
+      m_dictionaryDirs(setup.dictionaryDirs.isEmpty() ? Pronouncer::defaultDictionaryDirs()
+                                                      : setup.dictionaryDirs),
+      m_builtInVoice(setup.voice) {
     if (!m_settingsPath.isEmpty()) m_settings = VoiceSettings::read(m_settingsPath);
 }
 
@@ -38,7 +42,31 @@ void JapaneseSpeech::speak(const QString& text) {
 }
 
 void JapaneseSpeech::speakWith(const QString& text, const VoiceSettings& settings) {
-    m_worker->speak(text, settings);
+    m_worker->speak(text, settings, m_readings);
+}
+
+void JapaneseSpeech::setReadings(const ReadingTable& readings, const QString& tablePath) {
+    m_readings = std::make_shared<const ReadingTable>(readings);
+    m_readingsPath = tablePath;
+}
+
+QString JapaneseSpeech::readingOf(const QString& name) {
+    if (!m_dialogPronouncer) m_dialogPronouncer = Pronouncer::open(m_dictionaryDirs);
+    if (!m_dialogPronouncer) return QString();
+    return m_dialogPronouncer->toKana(name, m_readings.get());
+}
+
+void JapaneseSpeech::hear(const QString& kana, const VoiceSettings& settings) {
+    speakWith(kana, settings);
+}
+
+void JapaneseSpeech::keep(const QString& name, const QString& reading) {
+    if (m_readingsPath.isEmpty()) return;
+    ReadingTable::append(m_readingsPath, name, reading);
+    // Texts already being spoken keep the table they started with.
+    auto readings = std::make_shared<ReadingTable>(m_readings ? *m_readings : ReadingTable());
+    readings->insert(ReadingTable::key(name), reading);
+    m_readings = std::move(readings);
 }
 
 void JapaneseSpeech::stop() {
@@ -51,7 +79,8 @@ int JapaneseSpeech::status() const {
 }
 
 void JapaneseSpeech::settingsDialog(QWidget* owner, const QString& title) {
-    VoiceSettingsDialog dialog(owner, title, m_settings);
+    VoiceSettingsDialog dialog(owner, title, m_settings, this,
+                               EspeakVoice::japaneseVoices(m_builtInVoice));
     dialog.onTest = [this](const VoiceSettings& s) { speakWith(TestText, s); };
     if (dialog.exec() != QDialog::Accepted) return;
     m_settings = dialog.settings();

@@ -4,6 +4,7 @@
 // of its own so that no text, however long, holds the windows; the speech plays through the
 // program's audio engine (SpeechOutput). The voice settings live in a file of their own.
 #include "sound/AudioEngine.h"
+#include "sound/ReadingCheck.h"
 #include "sound/VoiceSettings.h"
 #include "tape/SpeechEngine.h"
 
@@ -11,9 +12,10 @@
 #include <functional>
 #include <memory>
 
+class Pronouncer;
 class SpeechWorker;
 
-class JapaneseSpeech : public SpeechEngine {
+class JapaneseSpeech : public SpeechEngine, private ReadingCheck {
   public:
     struct Setup {
         QStringList dictionaryDirs; // empty: Pronouncer::defaultDictionaryDirs()
@@ -33,6 +35,7 @@ class JapaneseSpeech : public SpeechEngine {
     void stop() override;
     int status() const override;
     void settingsDialog(QWidget* owner, const QString& title) override;
+    void setReadings(const ReadingTable& readings, const QString& tablePath) override;
 
     // Speaks `text` with other voice settings than the saved ones (the dialog's test).
     void speakWith(const QString& text, const VoiceSettings& settings);
@@ -40,7 +43,19 @@ class JapaneseSpeech : public SpeechEngine {
   private:
     explicit JapaneseSpeech(Setup setup);
 
+    // The settings dialog's reading check.
+    QString readingOf(const QString& name) override;
+    void hear(const QString& kana, const VoiceSettings& settings) override;
+    QString tablePath() const override { return m_readingsPath; }
+    void keep(const QString& name, const QString& reading) override;
+
     std::unique_ptr<SpeechWorker> m_worker;
     VoiceSettings m_settings;
+    std::shared_ptr<const ReadingTable> m_readings; // shared with the texts being spoken
+    QString m_readingsPath;
+    QStringList m_dictionaryDirs;
+    QByteArray m_builtInVoice;
+    // The GUI thread's own pronouncer (the worker's is not reentrant), opened on first use.
+    std::unique_ptr<Pronouncer> m_dialogPronouncer;
     QString m_settingsPath;
 };

@@ -1,62 +1,51 @@
 #include "sound/Pronouncer.h"
 
+#include "sound/AnnouncementText.h"
 #include "sound/KanaOverrides.h"
-#include "sound/NumberKana.h"
+#include "sound/KanaText.h"
+#include "sound/KanjiReadings.h"
+#include "sound/WordRules.h"
 
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <mecab.h>
 
 namespace {
 
-bool isDigit(QChar c) {
-    return c >= u'0' && c <= u'9';
+bool hasKanji(const QString& text) {
+    for (QChar c : text)
+        if (KanaText::isKanji(c)) return true;
+    return false;
 }
 
-// What of a reading the synthesiser is given: katakana (hiragana turned into katakana), the
-// long vowel mark, pause punctuation and Latin letters. Digit runs are read as numbers.
-QString speakable(QStringView text) {
-    QString out;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (isDigit(c)) {
-            qsizetype end = i;
-            while (end < text.size() && isDigit(text[end]))
-                ++end;
-            out += NumberKana::read(text.mid(i, end - i));
-            i = end - 1;
-        } else if (c >= u'\u3041' && c <= u'\u3096') {
-            out += QChar(c.unicode() + 0x60);
-        } else if ((c >= u'\u30A1' && c <= u'\u30FA') || c == u'ー') {
-            out += c;
-        } else if (c == u'、' || c == u',' || c == u'，') {
-            out += u'、';
-        } else if (c == u'。' || c == u'.' || c == u'．' || c == u'\n') {
-            out += u'。';
-        } else if (c == u'？' || c == u'?') {
-            out += u'？';
-        } else if (c == u'！' || c == u'!') {
-            out += u'！';
-        } else if ((c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z')) {
-            out += c;
-        } else if (c == u' ' && !out.isEmpty() && !out.endsWith(u' ')) {
-            out += c;
+// Marks the words that the override table reads, the longest entry that covers whole words
+// from each word on.
+void applyOverrides(ReadWords& words) {
+    for (size_t i = 0; i < words.size();) {
+        const KanaOverride* best = nullptr;
+        size_t bestWords = 0;
+        for (const KanaOverride& entry : KanaOverrides::table()) {
+            if (!entry.partOfSpeech.isEmpty() && words[i].pos != entry.partOfSpeech) continue;
+            QString joined;
+            size_t k = i;
+            while (k < words.size() && joined.size() < entry.surface.size())
+                joined += words[k++].surface;
+            if (joined == entry.surface && (!best || entry.surface.size() > best->surface.size())) {
+                best = &entry;
+                bestWords = k - i;
+            }
         }
+        if (!best) {
+            ++i;
+            continue;
+        }
+        // The first word carries the whole reading, the others none.
+        for (size_t k = i; k < i + bestWords; ++k) {
+            words[k].fixed = true;
+            words[k].pronunciation.clear();
+        }
+        words[i].pronunciation = best->reading;
+        i += bestWords;
     }
-    return out;
-}
-
-// The text as the dictionary expects it: full-width digits and letters made ASCII, half-width
-// katakana made full width; digit groups ("1,000") joined; characters without meaning dropped.
-QString normalised(const QString& text) {
-    QString out = text.normalized(QString::NormalizationForm_KC);
-    static const QRegularExpression groups(QStringLiteral("(?<=\\d),(?=\\d{3}(?!\\d))"));
-    out.remove(groups);
-    out.removeIf([](QChar c) {
-        return (c.category() == QChar::Other_Control && c != u'\n') ||
-               c.category() == QChar::Other_Format || c == QChar::ReplacementCharacter;
-    });
-    return out;
 }
 
 } // namespace
@@ -85,7 +74,7 @@ std::unique_ptr<Pronouncer> Pronouncer::open(const QStringList& dictionaryDirs) 
         if (!p->m_tagger || !p->m_lattice) continue;
         // Another dictionary (JUMAN, say) lays its features out differently; only one that
         // gives the particle は its spoken ワ will do.
-        const std::vector<Word> probe = p->analyse(QStringLiteral("次は"));
+        const ReadWords probe = p->analyse(QStringLiteral("次は"));
         if (probe.size() == 2 && probe[1].pronunciation == QStringLiteral("ワ")) return p;
     }
     return nullptr;
@@ -97,8 +86,8 @@ Pronouncer::~Pronouncer() {
     if (m_model) mecab_model_destroy(m_model);
 }
 
-std::vector<Pronouncer::Word> Pronouncer::analyse(const QString& text) {
-    std::vector<Word> words;
+ReadWords Pronouncer::analyse(const QString& text) {
+    ReadWords words;
     const QByteArray utf8 = text.toUtf8();
     mecab_lattice_set_sentence2(m_lattice, utf8.constData(), size_t(utf8.size()));
     if (!mecab_parse_lattice(m_tagger, m_lattice)) return words;
@@ -106,13 +95,15 @@ std::vector<Pronouncer::Word> Pronouncer::analyse(const QString& text) {
          node = node->next) {
         if (node->stat == MECAB_BOS_NODE) continue;
         if (node->stat == MECAB_EOS_NODE) break;
-        Word word;
+        ReadWord word;
         word.surface = QString::fromUtf8(node->surface, node->length);
-        word.spaceBefore = node->rlength > node->length; // Latin words keep their spaces
+        word.known = node->stat != MECAB_UNK_NODE;
         // Features: part of speech, three subdivisions, conjugation type and form, base form,
         // reading, pronunciation. Unknown words stop after the first seven.
         const QStringList features = QString::fromUtf8(node->feature).split(u',');
-        word.partOfSpeech = features.value(0);
+        word.pos = features.value(0);
+        word.pos1 = features.value(1);
+        word.pos2 = features.value(2);
         const QString pronunciation = features.value(8);
         if (pronunciation != QLatin1String("*")) word.pronunciation = pronunciation;
         words.push_back(std::move(word));
@@ -120,33 +111,46 @@ std::vector<Pronouncer::Word> Pronouncer::analyse(const QString& text) {
     return words;
 }
 
-QString Pronouncer::toKana(const QString& text) {
-    const std::vector<Word> words = analyse(normalised(text));
+// A word the dictionary does not know, read one character at a time: each kanji by the
+// dictionary's reading of it alone (or, lacking one, the kanji list's), the rest as spoken
+// characters.
+QString Pronouncer::readCharacters(const QString& surface) {
     QString out;
-    for (size_t i = 0; i < words.size();) {
-        // The longest override that covers whole words from here.
-        const KanaOverride* best = nullptr;
-        size_t bestWords = 0;
-        for (const KanaOverride& entry : KanaOverrides::table()) {
-            if (!entry.partOfSpeech.isEmpty() && words[i].partOfSpeech != entry.partOfSpeech)
-                continue;
-            QString joined;
-            size_t k = i;
-            while (k < words.size() && joined.size() < entry.surface.size())
-                joined += words[k++].surface;
-            if (joined == entry.surface && (!best || entry.surface.size() > best->surface.size())) {
-                best = &entry;
-                bestWords = k - i;
-            }
-        }
-        if (best) {
-            out += best->reading;
-            i += bestWords;
+    for (qsizetype i = 0; i < surface.size(); ++i) {
+        const qsizetype n = surface[i].isHighSurrogate() && i + 1 < surface.size() ? 2 : 1;
+        const QString character = surface.mid(i, n);
+        i += n - 1;
+        if (!hasKanji(character)) {
+            out += KanaText::speakable(character);
             continue;
         }
-        const Word& word = words[i++];
-        if (word.spaceBefore && !out.isEmpty() && !out.endsWith(u' ')) out += u' ';
-        out += speakable(word.pronunciation.isEmpty() ? word.surface : word.pronunciation);
+        QString read;
+        for (const ReadWord& w : analyse(character))
+            read += KanaText::speakable(w.pronunciation);
+        out += read.isEmpty() ? KanjiReadings::reading(character) : read;
     }
-    return out.trimmed();
+    return out;
+}
+
+QString Pronouncer::readPiece(const QString& text) {
+    ReadWords words = analyse(text);
+    applyOverrides(words);
+    for (ReadWord& w : words) {
+        if (w.fixed) continue;
+        if (w.pronunciation.isEmpty())
+            w.pronunciation =
+                hasKanji(w.surface) ? readCharacters(w.surface) : KanaText::speakable(w.surface);
+    }
+    WordRules::apply(words);
+    QString out;
+    for (const ReadWord& w : words)
+        out += KanaText::speakable(w.pronunciation);
+    return out;
+}
+
+QString Pronouncer::toKana(const QString& text, const ReadingTable* readings) {
+    QString out;
+    for (const AnnouncementText::Piece& piece : AnnouncementText::pieces(text, readings))
+        out += piece.reading.isEmpty() ? readPiece(piece.text) : piece.reading;
+    return out;
 }

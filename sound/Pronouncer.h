@@ -1,9 +1,14 @@
 #pragma once
 // Turns Japanese text into its pronunciation in katakana, the form the speech synthesiser reads
-// well: MeCab with the IPA dictionary reads the kanji and the particles (は → ワ, へ → エ), the
-// override table mends the bus phrases it misreads, and numbers in digits (full or half width)
-// are read as numbers. Punctuation that marks a pause (、。？！) is kept; characters without a
-// reading are dropped, so the synthesiser never spells them out.
+// well. Names whose reading the user gave (a reading table, or a reading in braces in the text,
+// see AnnouncementText) are read so; MeCab with the IPA dictionary reads the rest, the override
+// table mends the bus phrases it misreads, WordRules the sound changes between words, and
+// numbers in digits (full or half width) are read as numbers. A word the dictionary does not
+// know is read character by character, so no part of a name is ever left unsaid. Punctuation
+// that marks a pause (、。？！) is kept; characters without a reading are dropped, so the
+// synthesiser never spells them out.
+#include "sound/ReadWord.h"
+
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -11,6 +16,7 @@
 struct mecab_model_t;
 struct mecab_t;
 struct mecab_lattice_t;
+class ReadingTable;
 
 class Pronouncer {
   public:
@@ -24,19 +30,15 @@ class Pronouncer {
     Pronouncer(const Pronouncer&) = delete;
     Pronouncer& operator=(const Pronouncer&) = delete;
 
-    // The katakana pronunciation of `text`. Not reentrant: one thread at a time.
-    QString toKana(const QString& text);
+    // The katakana pronunciation of `text`, with the user's `readings` (may be null). Not
+    // reentrant: one thread at a time.
+    QString toKana(const QString& text, const ReadingTable* readings = nullptr);
 
   private:
-    struct Word {
-        QString surface;
-        QString partOfSpeech;
-        QString pronunciation; // empty when the dictionary gives none
-        bool spaceBefore = false;
-    };
-
     Pronouncer() = default;
-    std::vector<Word> analyse(const QString& text);
+    ReadWords analyse(const QString& text);
+    QString readPiece(const QString& text);
+    QString readCharacters(const QString& surface);
 
     mecab_model_t* m_model = nullptr;
     mecab_t* m_tagger = nullptr;

@@ -33,8 +33,9 @@ SpeechWorker::~SpeechWorker() {
     m_thread.join();
 }
 
-void SpeechWorker::speak(const QString& text, const VoiceSettings& settings) {
-    Job job{m_output.begin(), text, settings, m_output.sampleRate()};
+void SpeechWorker::speak(const QString& text, const VoiceSettings& settings,
+                         std::shared_ptr<const ReadingTable> readings) {
+    Job job{m_output.begin(), text, settings, m_output.sampleRate(), std::move(readings)};
     m_utterance = job.utterance;
     {
         std::lock_guard guard(m_mutex);
@@ -74,7 +75,12 @@ void SpeechWorker::run() {
 }
 
 void SpeechWorker::synthesize(const Job& job) {
-    const int sourceRate = EspeakVoice::sampleRate();
+    // A chosen voice that is no longer installed gives way to the built-in one.
+    const QByteArray voice =
+        !job.settings.voice.isEmpty() && EspeakVoice::sampleRate(job.settings.voice) > 0
+            ? job.settings.voice
+            : m_voice;
+    const int sourceRate = EspeakVoice::sampleRate(voice);
     // One resampler for the whole utterance, so the blocks join without a seam.
     const std::unique_ptr<Resampler> resampler = Resampler::create(1, sourceRate, job.rate);
     if (!resampler) {
@@ -98,11 +104,11 @@ void SpeechWorker::synthesize(const Job& job) {
     bool failed = false;
     while (!failed && pieces.next(piece)) {
         if (!m_queue.current(job.utterance)) return;
-        const QString kana = m_pronouncer->toKana(piece);
+        const QString kana = m_pronouncer->toKana(piece, job.readings.get());
         if (kana.isEmpty()) continue;
         bool dropped = false;
         const bool ok = EspeakVoice::synthesize(
-            kana, m_voice, job.settings, [&](const short* samples, int count) {
+            kana, voice, job.settings, [&](const short* samples, int count) {
                 int i = 0;
                 // The synthesiser opens with some 40 ms of silence; the announcement starts
                 // with its first sound.

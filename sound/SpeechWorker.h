@@ -7,6 +7,7 @@
 #include "sound/SpeechOutput.h"
 #include "sound/SpeechQueue.h"
 #include "sound/VoiceSettings.h"
+#include "tape/ReadingTable.h"
 
 #include <atomic>
 #include <condition_variable>
@@ -23,7 +24,9 @@ class SpeechWorker {
     SpeechWorker& operator=(const SpeechWorker&) = delete;
 
     // Cuts what is spoken and starts on `text`; returns at once.
-    void speak(const QString& text, const VoiceSettings& settings);
+    // `readings` (may be null) are the user's readings of names.
+    void speak(const QString& text, const VoiceSettings& settings,
+               std::shared_ptr<const ReadingTable> readings = nullptr);
     void stop();
     // Synthesising, or speech still to be heard.
     bool active() const;
@@ -36,6 +39,7 @@ class SpeechWorker {
         QString text;
         VoiceSettings settings;
         int rate = 0;
+        std::shared_ptr<const ReadingTable> readings;
     };
 
     void run();

@@ -19,6 +19,14 @@ void take(int& field, const QString& value, int low, int high) {
     if (ok) field = std::clamp(v, low, high);
 }
 
+// A voice name as espeak-ng takes it ("mb-jp1"); anything else is not passed on.
+bool isVoiceName(const QString& name) {
+    if (name.isEmpty() || name.size() > 32) return false;
+    return std::all_of(name.begin(), name.end(), [](QChar c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') || c == u'-';
+    });
+}
+
 } // namespace
 
 QString VoiceSettings::pathBeside(const QString& settingsPath) {
@@ -45,12 +53,15 @@ VoiceSettings VoiceSettings::read(const QString& path) {
             take(s.pitch, value, MinPitch, MaxPitch);
         else if (key == QLatin1String("volume"))
             take(s.volume, value, MinVolume, MaxVolume);
+        else if (key == QLatin1String("voice") && isVoiceName(value.trimmed()))
+            s.voice = value.trimmed().toLatin1();
     }
     return s;
 }
 
 void VoiceSettings::write(const QString& path) const {
-    const QByteArray bytes =
+    QByteArray bytes =
         QStringLiteral("Rate=%1\nPitch=%2\nVolume=%3\n").arg(rate).arg(pitch).arg(volume).toUtf8();
+    if (!voice.isEmpty()) bytes += "Voice=" + voice + '\n';
     FileReplace::write(path, bytes);
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The voice of the announcements: speed, pitch and volume, kept in a small text file of its own
-// beside the settings file ("Rate=175" and the like, one a line).
+// The voice of the announcements: which voice, speed, pitch and volume, kept in a small text
+// file of its own beside the settings file ("Rate=175" and the like, one a line).
+#include <QByteArray>
 #include <QString>
 
 struct VoiceSettings {
@@ -8,6 +9,9 @@ struct VoiceSettings {
     static constexpr int MinPitch = 0, MaxPitch = 100, DefaultPitch = 50;
     static constexpr int MinVolume = 0, MaxVolume = 200, DefaultVolume = 100; // percent
 
+    // espeak-ng's voice by name: empty for the built-in Japanese voice, or one of the MBROLA
+    // Japanese voices ("mb-jp1" …) when installed.
+    QByteArray voice;
     int rate = DefaultRate;
     int pitch = DefaultPitch;
     int volume = DefaultVolume;

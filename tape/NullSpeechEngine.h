@@ -17,10 +17,16 @@ class NullSpeechEngine : public SpeechEngine {
     }
     int status() const override { return m_speaking ? Speaking : Idle; }
     void settingsDialog(QWidget*, const QString& title) override { dialogTitles << title; }
+    void setReadings(const ReadingTable& table, const QString& path) override {
+        readings = table;
+        readingsPath = path;
+    }
 
     QStringList spoken;       // every text given to speak, in order
     int stops = 0;            // calls of stop
     QStringList dialogTitles; // every settings dialog asked for
+    ReadingTable readings;    // the readings given last
+    QString readingsPath;     // and their table file
 
   private:
     bool m_speaking = false;

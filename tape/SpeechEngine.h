@@ -1,6 +1,8 @@
 #pragma once
 // The speech component of the announcements: speaks a text in the background. Every call comes
 // from the GUI thread and returns at once; releasing the component is destroying it.
+#include "tape/ReadingTable.h"
+
 #include <QString>
 #include <memory>
 
@@ -23,6 +25,10 @@ class SpeechEngine {
     virtual int status() const = 0;
     // Shows the voice settings as a modal dialog titled `title`, owned by `owner`.
     virtual void settingsDialog(QWidget* owner, const QString& title) = 0;
+    // The user's readings of names for the texts spoken from now on (the tables of the route
+    // set last), and the table file where readings corrected in the settings dialog are kept
+    // (empty: none can be kept).
+    virtual void setReadings(const ReadingTable& readings, const QString& tablePath) = 0;
 };
 
 // Makes the speech component when the announcements start.

@@ -152,3 +152,24 @@ std::vector<TapeRec> parse(const QByteArray& bytes) {
 }
 
 } // namespace TapeFile
+
+namespace TapeFile {
+
+QByteArray format(const std::vector<TapeRec>& records) {
+    QByteArray out;
+    for (const TapeRec& rec : records) {
+        // A line break would split the record in two; the reader cannot carry one.
+        QString text = rec.Text;
+        for (QChar& c : text)
+            if (c == u'\r' || c == u'\n') c = u' ';
+        const bool quote = text.contains(u',') || text.contains(u'"') ||
+                           (!text.isEmpty() && (isBlank(text.front()) || isBlank(text.back())));
+        if (quote) text = u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
+        out += Codec932::encode(text);
+        out += ',' + QByteArray::number(rec.MoveFlag) + ',' + QByteArray::number(rec.SoundFlag);
+        out += "\r\n";
+    }
+    return out;
+}
+
+} // namespace TapeFile

@@ -40,4 +40,9 @@ QByteArray readFile(const QString& path);
 // The records of a file's bytes, in order.
 std::vector<TapeRec> parse(const QByteArray& bytes);
 
+// The file bytes for `records`, which parse() reads back as the same records: CR LF line
+// ends, a text quoted when it holds a comma or a quote or starts or ends with a space; a line
+// break inside a text (which no record can hold) becomes a space.
+QByteArray format(const std::vector<TapeRec>& records);
+
 } // namespace TapeFile

@@ -1,6 +1,7 @@
 #include "tape/mdlM_Tape.h"
 
 #include "platform/core/K41Error.h"
+#include "platform/core/PathResolver.h"
 
 #include <exception>
 
@@ -39,6 +40,17 @@ void mdlM_Tape::TapeInit() {
     m_host.setGroupEnabled(m_enabled);
 }
 
+// The user's readings for the route's announcements. A table that cannot be read leaves the
+// names to the dictionary, as without one; the announcements themselves are unaffected.
+static ReadingTable routeReadings(const QString& folder, const QString& route) {
+    try {
+        return ReadingTable::load(folder, route);
+    } catch (const K41Error& e) {
+        qWarning("%s", qPrintable(e.description()));
+        return ReadingTable();
+    }
+}
+
 void mdlM_Tape::TapeLoad(const QString& folder, const QString& route) {
     if (unsupportedOs()) return;
     try {
@@ -49,6 +61,9 @@ void mdlM_Tape::TapeLoad(const QString& folder, const QString& route) {
         m_data = std::move(records);
         m_index = 0;
         m_loaded = true;
+        if (m_voice)
+            m_voice->setReadings(routeReadings(folder, route),
+                                 PathResolver::resolve(folder + ReadingTable::commonFileName()));
         if (m_enabled) {
             m_host.setGroupEnabled(true);
             m_host.setButtonsEnabled(true);

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolTip>
 #include <QValidator>
 
 namespace OptionWidgets {
@@ -28,10 +29,22 @@ class Cp932Validator : public QValidator {
         connect(box, &QLineEdit::textChanged, this, [this](const QString& t) { m_before = t; });
     }
     State validate(QString& input, int&) const override {
-        return unencodable(input) <= unencodable(m_before) ? Acceptable : Invalid;
+        if (unencodable(input) <= unencodable(m_before)) return Acceptable;
+        explainRefusal(Codec932::firstUnencodable(input));
+        return Invalid;
     }
 
   private:
+    // The refused character would otherwise vanish without a word: the box says why, beside
+    // itself, as the pickers do in their message.
+    void explainRefusal(const QString& character) const {
+        auto* box = static_cast<QLineEdit*>(parent());
+        const QString why = QStringLiteral("「%1」は設定ファイルに保存できない文字のため、"
+                                           "入力できません。")
+                                .arg(character);
+        QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), why, box);
+    }
+
     static int unencodable(const QString& text) {
         if (Codec932::canEncode(text)) return 0;
         int count = 0;

@@ -24,7 +24,14 @@ QString PageButton::shownText() const {
         shown.remove(0, 1);
     while (shown.endsWith(QChar(0x3000)))
         shown.chop(1);
-    return shown.replace(blanks, QStringLiteral("\n"));
+    if (shown.contains(QChar(0x3000))) return shown.replace(blanks, QStringLiteral("\n"));
+    // A caption without blanks that is too wide for one line breaks after its particle と
+    // ("パネルと" / "整理券番号表示"), never inside a word.
+    const qsizetype particle = shown.indexOf(QChar(0x3068));
+    if (particle > 0 && particle + 1 < shown.size() &&
+        fontMetrics().horizontalAdvance(shown) > Width - 8)
+        shown.insert(particle + 1, QChar('\n'));
+    return shown;
 }
 
 QSize PageButton::sizeHint() const {

@@ -1,6 +1,7 @@
 #pragma once
 // One of the options dialog's page buttons: a radio button drawn as a push button that stays
-// down while its page is in front. The caption wraps at its full-width blanks onto two lines.
+// down while its page is in front. The caption wraps at its full-width blanks onto two lines,
+// or after its particle と when it has none.
 #include <QRadioButton>
 
 class PageButton : public QRadioButton {
@@ -11,7 +12,7 @@ class PageButton : public QRadioButton {
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
-    // The caption as drawn: its full-width blanks become the line break.
+    // The caption as drawn: its full-width blanks, or the place after と, become the line break.
     QString shownText() const;
 
   protected:

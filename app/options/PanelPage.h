@@ -24,9 +24,11 @@ class PanelPage : public QGroupBox {
   public:
     PanelPage(OptionContext& context, QWidget* parent = nullptr);
 
-    QCheckBox* Check1 = nullptr; // UseSeiriNumAuto
+    // "整理券番号自動表示機能を使用" (UseSeiriNumAuto); not the panel's "表示消去" Check1.
+    QCheckBox* Check1 = nullptr;
     QGroupBox* Frame4 = nullptr; // "本体パネル"
-    // 0 auto, 1 each; 7/6 OFF built-in/user, 3/2 ON1 built-in/user, 4/5 ON2 built-in/user.
+    // 0 "内蔵しているパネルを自動で割り当てる", 1 "個別に設定する"; then "内蔵" / "ユーザー
+    // パネル" of each state: 7 / 6 OFF, 3 / 2 ON1, 4 / 5 ON2.
     std::array<QRadioButton*, 8> Option3{};
     std::array<QGroupBox*, 3> Frame6{}; // picture frames OFF, ON1, ON2
     std::array<QLineEdit*, 3> txtSelectPanel{};
@@ -35,7 +37,7 @@ class PanelPage : public QGroupBox {
     QLabel* Label5 = nullptr;                // Label5(1), the note on user pictures
     QGroupBox* Frame3 = nullptr;             // the ticket-number settings
     QComboBox* Combo2 = nullptr;             // SeiriNumStyle
-    QCheckBox* Check2 = nullptr;             // SeiriNumZeroFill
+    QCheckBox* Check2 = nullptr;             // zero fill of one-digit numbers (SeiriNumZeroFill)
     std::array<ColourButton*, 3> Command5{}; // number colour for OFF, ON1, ON2
     QLabel* Label15 = nullptr;
 

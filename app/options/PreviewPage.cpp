@@ -16,6 +16,12 @@
 
 using namespace OptionWidgets;
 
+namespace {
+
+constexpr int CapabilityLines = 10;
+
+} // namespace
+
 PreviewPage::PreviewPage(OptionContext& context, QWidget* parent)
     : QGroupBox(QStringLiteral("整理券プレビュー"), parent), m_context(context) {
     auto* layout = new QVBoxLayout(this);
@@ -26,6 +32,8 @@ PreviewPage::PreviewPage(OptionContext& context, QWidget* parent)
     layout->addWidget(Frame10, 1);
     buildDate();
     layout->addWidget(Frame7);
+    // With the frames hidden the check box stays at the top, not in the middle of the page.
+    layout->addStretch(0);
 
     SettingBinder& b = context.binder;
     b.bind(chkUseSeiriPrev, "UseSeiriPrev");
@@ -80,6 +88,13 @@ void PreviewPage::buildPlugin() {
     grid->addWidget(List1, 3, 0, 1, 3);
     grid->addWidget(Label13, 4, 0, 1, 3);
     grid->addWidget(txtPlginComment, 5, 0, 1, 3);
+    // The list is as tall as every capability line (ten) needs, no taller; the comment, free
+    // text, takes what height is left.
+    List1->addItem(QStringLiteral("0"));
+    List1->setFixedHeight(CapabilityLines * List1->sizeHintForRow(0) + 2 * List1->frameWidth());
+    List1->clear();
+    txtPlginComment->setMinimumHeight(txtPlginComment->fontMetrics().lineSpacing() * 3 + 12);
+    grid->setRowStretch(5, 1);
 }
 
 void PreviewPage::buildDate() {

@@ -37,6 +37,8 @@ class PreviewPage : public QGroupBox {
     QLabel* Label13 = nullptr;
     QTextEdit* txtPlginComment = nullptr; // the plug-in's comment
     QGroupBox* Frame7 = nullptr;          // the ticket date
+    // The ticket date: 0 "システムの日付を使用" (updated with every ticket), 1 the same held
+    // from the route's setting, 2 "右記の日付に固定". Not the panel's backlight Option4.
     std::array<QRadioButton*, 3> Option4{};
     QLabel* Label14 = nullptr;
     QLabel* Label10 = nullptr;       // SeiriDateValue, "yyyy/mm/dd"

@@ -26,8 +26,11 @@ void Command1_Click(PlgInTarget& target) {
     // The company list belongs to the plug-in in use: it is replaced only when the new file
     // is taken, so a refused file leaves the previous plug-in with its companies.
     ZKP4Res::PlgInfo probe;
-    if (ZKP4Res::ZK4_GetPlgInfo(path, probe) == 0) {
-        target.showError(ErrorTitle, ErrorText);
+    QString reason;
+    if (ZKP4Res::ZK4_GetPlgInfo(path, probe, &reason) == 0) {
+        // The reader's own words say what is wrong with the file.
+        target.showError(
+            ErrorTitle, reason.isEmpty() ? ErrorText : ErrorText + QStringLiteral("\n\n") + reason);
         return;
     }
     if (QComboBox* companies = target.companyList()) companies->clear();

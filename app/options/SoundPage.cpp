@@ -2,6 +2,7 @@
 
 #include "app/options/OptionContext.h"
 #include "app/options/OptionWidgets.h"
+#include "platform/ChoiceButton.h"
 #include "settings/OptionLists.h"
 
 #include <QComboBox>
@@ -78,7 +79,7 @@ SoundPage::SoundPage(OptionContext& context, QWidget* parent)
     subPages->addWidget(Frame2[1]);
     layout->addWidget(subPages, 1);
     for (int i = 0; i < 2; ++i)
-        connect(Option5[size_t(i)], &QRadioButton::clicked, this, [this, i] { Option5_Click(i); });
+        ChoiceButton::onChosen(Option5[size_t(i)], this, [this, i] { Option5_Click(i); });
     Option5[1]->setChecked(true);
     Option5_Click(1);
 

@@ -21,12 +21,12 @@ class StopNamePage : public QGroupBox {
     std::array<QLabel*, 3> Label8{};
     QComboBox* Combo3 = nullptr; // ChimeiFontMode
     QLabel* Label9 = nullptr;
-    QCheckBox* Check4 = nullptr; // ChimeiFontBold
+    QCheckBox* Check4 = nullptr; // "太字" of the name (ChimeiFontBold); not the panel's ">>"
     QComboBox* Combo6 = nullptr; // TsugiwaMode
     QLabel* Label17 = nullptr;
     QComboBox* Combo5 = nullptr; // TsugiwaFontMode
     QLabel* Label16 = nullptr;
-    QCheckBox* Check5 = nullptr; // TsugiwaBold
+    QCheckBox* Check5 = nullptr; // "太字" of "次は" (TsugiwaBold)
 
     void Command9_Click(int Index);
 

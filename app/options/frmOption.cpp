@@ -8,6 +8,7 @@
 #include "app/options/PreviewPage.h"
 #include "app/options/SoundPage.h"
 #include "app/options/StopNamePage.h"
+#include "platform/ChoiceButton.h"
 #include "platform/Fonts.h"
 #include "platform/core/K41Error.h"
 
@@ -74,7 +75,7 @@ void frmOption::buildPageButtons(QHBoxLayout* row) {
         // The full-width blanks only place the line break; the spoken name goes without.
         b->setAccessibleName(QString(captions[i]).remove(QChar(0x3000)));
         group->addButton(b, i);
-        connect(b, &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
+        ChoiceButton::onChosen(b, this, [this, i] { Option1_Click(i); });
         Option1[size_t(i)] = b;
         row->addWidget(b);
     }
@@ -86,6 +87,7 @@ QWidget* frmOption::control(const SettingField& field) const {
 
 void frmOption::Option1_Click(int Index) {
     pages->setCurrentIndex(Index);
+    Option1[size_t(Index)]->setChecked(true); // when called, not chosen: the button follows
 }
 
 OptionPage frmOption::currentPage() const {

@@ -35,9 +35,11 @@ class frmOption : public QDialog {
     frmOption(Settings& store, DisplayTarget& display, QWidget* parent = nullptr);
     ~frmOption() override;
 
-    std::array<QRadioButton*, OptionPageCount> Option1{}; // page buttons
+    // Page buttons, in the order of OptionPage: "運賃データと 放送用データ", "パネルと整理券
+    // 番号表示", "デジタル部品と情報用数字", "停名の設定", "サウンド", "整理券 プレビュー".
+    std::array<QRadioButton*, OptionPageCount> Option1{};
     QStackedWidget* pages = nullptr;
-    QPushButton* Command4 = nullptr; // "OK"
+    QPushButton* Command4 = nullptr; // "OK" (the panel's Command4 is "設定...")
 
     FoldersPage* folders = nullptr;
     PanelPage* panel = nullptr;

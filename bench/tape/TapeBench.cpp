@@ -171,7 +171,7 @@ int main(int argc, char** argv) {
             return true;
         });
         synthMs = double(clock.nsecsElapsed()) / 1e6;
-        audioSeconds = double(samples) / EspeakVoice::sampleRate();
+        audioSeconds = double(samples) / EspeakVoice::sampleRate("ja");
         ratios.push_back(synthMs / 1000.0 / audioSeconds);
     }
 

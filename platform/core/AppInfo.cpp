@@ -14,6 +14,9 @@
 #error                                                                                             \
     "K41_DATA_FROM_BIN (the installed data folder relative to the executable) is set by the build"
 #endif
+#ifndef K41_HOMEPAGE
+#error "K41_HOMEPAGE is set by the build"
+#endif
 #ifndef K41_VERSION_TEXT
 #error "K41_VERSION_TEXT is set by the build"
 #endif
@@ -29,6 +32,17 @@ const QString ExampleName = QStringLiteral("K41.in4");
 
 QString version() {
     return QStringLiteral(K41_VERSION_TEXT);
+}
+
+QString homePage() {
+    return QStringLiteral(K41_HOMEPAGE);
+}
+
+QString installedGuide() {
+    // The documentation folder lies beside the data folder, under share/doc/k41.
+    const QString path = QDir::cleanPath(
+        QDir(programDir()).filePath(QStringLiteral(K41_DATA_FROM_BIN "/../doc/k41/guide.md")));
+    return QFileInfo(path).isFile() ? path : QString();
 }
 
 QString exeName() {

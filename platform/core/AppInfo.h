@@ -8,6 +8,10 @@ namespace AppInfo {
 
 // The version shown by the version box and by `K41 --version`.
 QString version();
+// K41's home page ("https://…").
+QString homePage();
+// The user guide of an installed copy (share/doc/k41/guide.md); empty when there is none.
+QString installedGuide();
 // The executable's whole file name ("K41", "K41.test"). Programs here carry no extension,
 // so nothing is cut from it.
 QString exeName();

@@ -49,6 +49,9 @@ class AppFixture : public ::testing::Test, public SpeechFactory {
     QStringList messages; // operator messages the panel showed
     QStringList errors;   // error boxes of the backlight
     bool ended = false;   // the panel asked to end the program
+    // The lamp test's length in this K41, set before start(): short, so that a route load
+    // costs no real three seconds; tests of what happens during the lamp test lengthen it.
+    int lampTestMs = 20;
     // Replaces the speech component the panel creates when set before start().
     std::function<std::unique_ptr<SpeechEngine>()> speechFactory;
     // Runs on the new windows before start() shows them and reads the settings file.

@@ -13,6 +13,7 @@
 #include "tests/common/TestUtil.h"
 
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -163,11 +164,12 @@ TEST_F(PanelTest, EverySampleRoutePutsItsFaresUnderEveryTicketNumber) {
 }
 
 TEST_F(PanelTest, AClickMadeDuringTheLampTestIsCarriedOutAfterItOnce) {
+    lampTestMs = 1000;
     startWith(sampleSettings());
     loadFromKeypad("1", "2");
     ASSERT_TRUE(panel().Command2[1]->isEnabled());
     // Reload; half-way through the lamp test the user clicks "データ送り".
-    QTimer::singleShot(500, [this] {
+    QTimer::singleShot(300, [this] {
         EXPECT_EQ(fareShown(7), "8888") << "the lamp test is on";
         EXPECT_EQ(board().ChimeiCtl->accessibleDescription(), "系統選別中")
             << "the loading message is shown without 次は";
@@ -176,9 +178,10 @@ TEST_F(PanelTest, AClickMadeDuringTheLampTestIsCarriedOutAfterItOnce) {
     QElapsedTimer clock;
     clock.start();
     click(panel().keypadFace->Command1);
-    EXPECT_GE(clock.elapsed(), 2900);
+    EXPECT_GE(clock.elapsed(), lampTestMs);
     EXPECT_EQ(panel().routeState().CurStop, 1) << "held until the lamp test ended";
-    QTest::qWait(200);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return panel().routeState().CurStop != 1; }, 5000));
+    QCoreApplication::processEvents();
     EXPECT_EQ(panel().routeState().CurStop, 2) << "then carried out, once";
 }
 
@@ -223,6 +226,7 @@ TEST_F(PanelTest, SteppingThroughARouteShowsEachStopsNameAfterTsugiwa) {
 }
 
 TEST_F(PanelTest, ACloseAskedForDuringTheLampTestIsAnsweredAfterIt) {
+    lampTestMs = 1000;
     startWith(sampleSettings());
     bool waitOver = false;
     bool askedDuringWait = false;
@@ -233,10 +237,11 @@ TEST_F(PanelTest, ACloseAskedForDuringTheLampTestIsAnsweredAfterIt) {
         return false;
     };
     QTimer::singleShot(
-        500, [this] { QWindowSystemInterface::handleCloseEvent(panel().windowHandle()); });
+        300, [this] { QWindowSystemInterface::handleCloseEvent(panel().windowHandle()); });
     loadFromKeypad("1", "1");
     waitOver = true;
-    QTest::qWait(200);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return asked > 0; }, 5000));
+    QCoreApplication::processEvents();
     EXPECT_EQ(asked, 1);
     EXPECT_FALSE(askedDuringWait);
     EXPECT_TRUE(panel().isVisible());
@@ -244,15 +249,31 @@ TEST_F(PanelTest, ACloseAskedForDuringTheLampTestIsAnsweredAfterIt) {
 
 TEST_F(PanelTest, TheVersionBoxNamesTheModelAndVersionWhileTheBoardWaits) {
     startWith(sampleSettings());
-    QString text;
+    QString text, links;
     bool boardEnabled = true;
+    bool fits = false;
     TestUtil::onNextModal([&](QWidget* dialog) {
-        if (auto* box = dialog->findChild<QPlainTextEdit*>("dlg110Text")) text = box->toPlainText();
+        if (auto* box = dialog->findChild<QPlainTextEdit*>("dlg110Text")) {
+            text = box->toPlainText();
+            // Sized to its text: no line cut or scrolled away, no empty half of a box.
+            const QFontMetrics m(box->font());
+            fits = box->viewport()->width() >= m.horizontalAdvance(text.section('\n', 1, 1)) &&
+                   box->viewport()->height() >= 2 * m.lineSpacing() &&
+                   box->viewport()->height() < 5 * m.lineSpacing();
+        }
+        if (auto* label = dialog->findChild<QLabel*>("dlg110Links")) links = label->text();
         boardEnabled = board().isEnabled();
         dialog->findChild<QPushButton*>("dlg110Ok")->click();
     });
     click(panel().Command8);
     EXPECT_EQ(text, "機種：test_app\nバージョン：4.0.0  ServiceRelease 1\n");
+    EXPECT_TRUE(fits);
+    EXPECT_TRUE(links.contains("ライセンス")) << links.toStdString();
+    EXPECT_TRUE(links.contains("href=\"https://")) << "the home page";
+    EXPECT_TRUE(links.contains("利用の手引き")) << "the guide";
+    // Every window carries K41's own icon and names its desktop file.
+    EXPECT_FALSE(panel().windowIcon().pixmap(32).isNull());
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "jp.k41.K41");
     EXPECT_FALSE(boardEnabled);
     EXPECT_TRUE(board().isEnabled());
 }

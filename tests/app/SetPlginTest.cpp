@@ -1,4 +1,5 @@
 #include "app/options/SetPlgin.h"
+#include "platform/ticket/TicketPluginReader.h"
 
 #include "app/options/CrossMark.h"
 
@@ -148,8 +149,12 @@ TEST(SetPlgin, RefusedChoiceShowsTheBoxAndKeepsEverything) {
     PlgIn::Command1_Click(t);
     t.picked = dir.filePath("not.4SP");
     PlgIn::Command1_Click(t);
-    EXPECT_EQ(t.errors, QStringList({"プラグインロードエラー",
-                                     "指定したファイルはプラグインでないか、内容が不正です"}));
+    // The box's text, then the reader's reason.
+    const QString reason = TicketPluginReader::readFile(dir.filePath("not.4SP")).reason;
+    ASSERT_FALSE(reason.isEmpty());
+    EXPECT_EQ(t.errors,
+              QStringList({"プラグインロードエラー",
+                           "指定したファイルはプラグインでないか、内容が不正です\n\n" + reason}));
     EXPECT_EQ(t.path, sample("yamabato.4SP"));
     EXPECT_EQ(t.lines.size(), 10);
     EXPECT_EQ(t.companies.count(), 3) << "the plug-in still in use keeps its companies";

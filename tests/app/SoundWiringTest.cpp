@@ -8,6 +8,8 @@
 #include "platform/core/AppInfo.h"
 #include "sound/MciInterpreter.h"
 #include "sound/SoundFont.h"
+#include "tests/common/TestUtil.h"
+#include "tests/faredata/Hy3Bytes.h"
 #include "tests/sound/SoundFiles.h"
 
 #include <QElapsedTimer>
@@ -40,6 +42,32 @@ TEST_F(SoundWiringTest, SampleSoundsPlayOnTheirChannelsWhenKeyingAndStepping) {
     EXPECT_TRUE(playing("S2")) << "data forward plays the fare-change sound";
 }
 
+TEST_F(SoundWiringTest, ByColumnTheStopArrivedAtChoosesTheFareChangeSound) {
+    // Column 4 of the route says 0, 1, 2 for its three stops; only sound 2 exists, so the
+    // fare-change channel sounds exactly when sound 2 is chosen.
+    TestUtil::writeFile(
+        dir.filePath("fare/5.hy3"),
+        Hy3Bytes::file(3, {Hy3Bytes::row("a", 1, {0, 0, 0, 0}), Hy3Bytes::row("b", 2, {0, 0, 0, 1}),
+                           Hy3Bytes::row("c", 3, {0, 0, 0, 2})}));
+    const QString two = dir.filePath("two.wav");
+    SoundFiles::write(two, SoundFiles::levelWave(0.3, 3000));
+    In4File file = sampleSettings();
+    file.options.FareDataDir = dir.filePath("fare");
+    file.options.SoundMoveAlways = false;
+    file.options.SoundMoveByColumn = true;
+    file.options.SoundMoveColumn = 3; // the list's fourth entry: column 4
+    file.options.SoundMove1 = dir.filePath("one.wav");
+    file.options.SoundMove2 = two;
+    file.options.SoundMove3 = dir.filePath("three.wav");
+    startWith(file);
+    loadFromKeypad("5", "1");
+    ASSERT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
+    click(panel().Command2[1]);
+    EXPECT_FALSE(playing("S2")) << "stop b says 1";
+    click(panel().Command2[1]);
+    EXPECT_TRUE(playing("S2")) << "stop c says 2";
+}
+
 TEST_F(SoundWiringTest, ASynchronousSoundHoldsTheFareChangeAndTheClicksMadeMeanwhile) {
     const QString wave = dir.filePath("long.wav");
     SoundFiles::write(wave, SoundFiles::levelWave(0.3, 900));
@@ -68,8 +96,7 @@ TEST_F(SoundWiringTest, ASynchronousSoundHoldsTheFareChangeAndTheClicksMadeMeanw
     EXPECT_GE(clock.elapsed(), 900);
     EXPECT_EQ(panel().routeState().CurStop, 1);
     // The held click is a complete second step, with its own synchronous sound.
-    QTest::qWait(100);
-    QTRY_COMPARE_WITH_TIMEOUT(panel().routeState().CurStop, 2, 3000);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return panel().routeState().CurStop == 2; }, 5000));
 }
 
 TEST_F(SoundWiringTest, ALongRouteTuneNeitherHoldsTheResetNorTheStepsAndPlaysOn) {

@@ -21,6 +21,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
+#include <QTest>
 #include <sys/stat.h>
 
 namespace {
@@ -202,6 +203,22 @@ TEST_F(TapePanel, StopAndAdjustReachTheSpeechAndQuittingReleasesIt) {
     panel().close();
     EXPECT_TRUE(ended);
     EXPECT_EQ(panel().tapeGroup->tape().TapeVoice(), nullptr);
+}
+
+TEST_F(TapePanel, SpaceBackspaceAndEscapeWorkTheAnnouncementsFromTheKeyboard) {
+    writeTape("1", "one,0,0\r\ntwo,0,0\r\nthree,0,0\r\n");
+    startOn();
+    QTest::keyClick(&panel(), Qt::Key_Space);
+    EXPECT_TRUE(spoken().isEmpty()) << "greyed before a route is set";
+    loadFromKeypad("1", "1");
+    QTest::keyClick(&panel(), Qt::Key_Space);
+    QTest::keyClick(&panel(), Qt::Key_Space);
+    EXPECT_EQ(spoken(), QStringList({"one", "two"}));
+    EXPECT_EQ(speech->status(), SpeechEngine::Speaking);
+    QTest::keyClick(&panel(), Qt::Key_Escape);
+    EXPECT_EQ(speech->status(), SpeechEngine::Idle);
+    QTest::keyClick(&panel(), Qt::Key_Backspace);
+    EXPECT_LT(panel().tapeGroup->tape().TapeIndex(), 2);
 }
 
 // With the real speech component: the voice dialog belongs to the panel and keeps its values

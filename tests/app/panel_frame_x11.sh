@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The operation panel's frame under a real X server and window manager (Xvfb and openbox): a
-# title bar whose only button is the close box, and no minimising, maximising or resizing.
+# title bar whose only button is the close box, no minimising, maximising or resizing, and
+# K41's own icon.
 # What a window manager draws can only be seen there; the offscreen platform has no frames.
 # Exits 77 (skipped) when a program is missing or the X server does not start.
 # Usage: panel_frame_x11.sh path/to/K41
@@ -54,6 +55,9 @@ if [ -n "$title" ]; then
   done
 fi
 echo "title bar $title, top frame $top px, $buttons button(s)"
+# K41's own icon, not the window manager's generic one.
+icon=$(xprop -id "$panel" _NET_WM_ICON 2>/dev/null)
+grep -q 'Icon (16 x 16)' <<<"$icon" || { echo "FAIL: the panel has no icon of its own"; fail=1; }
 if [ -z "$title" ] || ((top < 10)); then echo "FAIL: no title bar"; fail=1; fi
 ((buttons == 1)) || { echo "FAIL: $buttons buttons in the title bar, the close box expected"; fail=1; }
 exit $fail

@@ -5,6 +5,7 @@
 #include "platform/core/K41Error.h"
 #include "settings/Settings.h"
 #include "tests/backlight/PictureFiles.h"
+#include "tests/common/TestUtil.h"
 
 #include <QDir>
 #include <QFile>
@@ -186,15 +187,24 @@ TEST(Backlight, AFileThatCannotBeOpenedIsAPathError) {
     } catch (const K41Error& e) {
         EXPECT_EQ(e.number(), 76);
     }
-    // A file that may not be read; root reads anything, so only a normal user sees this case.
-    if (geteuid() == 0) return;
+}
+
+TEST(Backlight, APictureTheUserMayNotReadIsAPathFileAccessError) {
+    QTemporaryDir dir;
+    // The folder is open to all; the file to nobody but its owner (root reads anything, so
+    // the case runs as an ordinary user).
+    ASSERT_EQ(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
     const QString locked = dir.filePath("locked.bmp");
     ASSERT_TRUE(PictureFiles::write(
         locked, PictureFiles::encoded(PictureFiles::plain({8, 8}, Qt::red), "BMP")));
-    ASSERT_EQ(chmod(locked.toLocal8Bit().constData(), 0), 0);
-    const Backlight::Outcome o = Backlight::decide(eachFromFiles(locked, locked, locked), 0, Board);
-    EXPECT_EQ(o.picture, Picture::Unchanged);
-    EXPECT_EQ(o.errorNumber.value_or(0), 75);
+    ASSERT_EQ(chmod(QFile::encodeName(locked).constData(), 0), 0);
+    const int result = TestUtil::asNobody([&] {
+        const Backlight::Outcome o =
+            Backlight::decide(eachFromFiles(locked, locked, locked), 0, Board);
+        if (o.picture != Picture::Unchanged) return 1;
+        return o.errorNumber.value_or(0);
+    });
+    EXPECT_EQ(result, 75);
 }
 
 TEST(Backlight, OnlyThePartOfAPictureThatCanShowIsKept) {

@@ -287,20 +287,10 @@ TEST(BoardWindow, DoubleClickOnADigitWithoutUserSetOpensNothing) {
     QWidget panel;
     board.setPanelWindow(&panel);
     board.Degit[5]->setUserSet(false);
-    bool opened = false;
-    QTimer probe;
-    QObject::connect(&probe, &QTimer::timeout, [&] {
-        if (QApplication::activeModalWidget()) {
-            opened = true;
-            QApplication::activeModalWidget()->close();
-        }
-    });
-    probe.start(5);
+    // A dialog opened here would fail the test at once (the suite's guard against modal
+    // windows no test expects) and be closed.
     board.Degit_DblClick(5);
-    QTest::qWait(50);
-    EXPECT_FALSE(opened);
     EXPECT_TRUE(panel.isEnabled());
-    probe.stop();
 
     board.setPanelWindow(nullptr); // no panel: nothing to disable, no crash
     board.Degit[5]->setUserSet(true);

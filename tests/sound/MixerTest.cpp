@@ -1,6 +1,7 @@
 // The mixer on its own, driven buffer by buffer as an output device would.
 #include "sound/Mixer.h"
 
+#include <QElapsedTimer>
 #include <QThread>
 #include <algorithm>
 #include <cmath>
@@ -98,14 +99,20 @@ TEST_F(MixerTest, PlayStopAndRestartTakeEffectFromTheNextBuffer) {
 }
 
 TEST_F(MixerTest, ASoundShorterThanABufferIsPlayedWholeAndCountsUntilHeard) {
-    mixer.play("click", level(0.5f, 100));
-    const auto left = next();
-    EXPECT_EQ(std::count(left.begin(), left.end(), 0.5f), 100);
-    // The device plays this buffer from now on: the click is heard for another 100 frames
-    // (12.5 ms at 8000 Hz).
-    EXPECT_TRUE(mixer.isPlaying("click"));
-    QThread::msleep(40);
-    EXPECT_FALSE(mixer.isPlaying("click"));
+    // At 1000 Hz the 100 frames of the click last 100 ms: long enough to be seen playing on a
+    // loaded machine.
+    Mixer slow(1000);
+    slow.play("click", level(0.5f, 100));
+    QElapsedTimer clock;
+    clock.start();
+    slow.mix(out.data(), Buffer);
+    EXPECT_EQ(std::count(out.begin(), out.end(), 0.5f), 200); // both channels
+    // The device plays this buffer from now on: the click is heard for another 100 ms.
+    EXPECT_TRUE(slow.isPlaying("click"));
+    while (slow.isPlaying("click") && clock.elapsed() < 5000)
+        QThread::msleep(5);
+    EXPECT_GE(clock.elapsed(), 100);
+    EXPECT_LT(clock.elapsed(), 5000) << "the click never ended";
 }
 
 TEST_F(MixerTest, AFailingSourceEndsItsOwnVoiceOnly) {

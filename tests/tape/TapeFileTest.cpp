@@ -76,6 +76,9 @@ TEST(TapeFile, BlankLinesAreNoRecords) {
 TEST(TapeFile, FlagsThatAreNoSixteenBitNumberReadAsZero) {
     expectRecords(QByteArray("a,x,2\nb,1,40000\nc,-1,1.6\nd,,\ne,inf,nan\n"),
                   {{"a", 0, 2}, {"b", 1, 0}, {"c", -1, 2}, {"d", 0, 0}, {"e", 0, 0}});
+    // The edges of the 16-bit range, also when reached by rounding.
+    expectRecords(QByteArray("f,32767,32768\ng,-32768,-32769\nh,32767.4,32767.5\n"),
+                  {{"f", 32767, 0}, {"g", -32768, 0}, {"h", 32767, 0}});
 }
 
 TEST(TapeFile, DamagedBytesAreReadWithoutLosingTheLines) {

@@ -12,11 +12,29 @@
 
 namespace {
 
+// A speech component whose every text fails to be synthesised, until it is stopped.
+class FailingSpeech : public NullSpeechEngine {
+  public:
+    void speak(const QString& text) override {
+        NullSpeechEngine::speak(text);
+        m_failed = true;
+    }
+    void stop() override {
+        NullSpeechEngine::stop();
+        m_failed = false;
+    }
+    int status() const override { return m_failed ? Failed : NullSpeechEngine::status(); }
+
+  private:
+    bool m_failed = false;
+};
+
 class FakePanel : public TapeHost {
   public:
     QString os = QStringLiteral("Debian GNU/Linux 12 (bookworm)");
     bool speechInstalled = true;
     bool speechThrows = false;
+    bool speechFails = false;
     NullSpeechEngine* speech = nullptr; // owned by the module once created
     QString caption = QStringLiteral("音合使用不可");
     bool groupEnabled = false;
@@ -28,7 +46,8 @@ class FakePanel : public TapeHost {
     std::unique_ptr<SpeechEngine> createSpeech() override {
         if (speechThrows) throw std::runtime_error("no component");
         if (!speechInstalled) return nullptr;
-        auto engine = std::make_unique<NullSpeechEngine>();
+        auto engine =
+            speechFails ? std::make_unique<FailingSpeech>() : std::make_unique<NullSpeechEngine>();
         speech = engine.get();
         return engine;
     }
@@ -102,6 +121,21 @@ TEST_F(TapeRules, EachSpeechStopsTheOneBefore) {
     EXPECT_EQ(panel.speech->status(), SpeechEngine::Idle);
     tape.cmdTapeSet_Click();
     EXPECT_EQ(panel.speech->dialogTitles, QStringList({"音声の調節"}));
+}
+
+TEST_F(TapeRules, ASpeechThatFailsIsStoppedAndTheNextRecordIsStillSpoken) {
+    panel.speechFails = true;
+    writeRoute("1", "one,0,0\ntwo,1,0\n");
+    start();
+    tape.TapeLoad(folder(), "1");
+    tape.cmdTapeNext_Click();
+    // One stop before speaking, one for the failure: the component is left idle, not failed.
+    EXPECT_EQ(panel.speech->stops, 2);
+    EXPECT_EQ(panel.speech->status(), SpeechEngine::Idle);
+    tape.cmdTapeNext_Click();
+    EXPECT_EQ(panel.spoken(), QStringList({"one", "two"}));
+    EXPECT_EQ(panel.log, QStringList({"data forward"}));
+    EXPECT_TRUE(tape.usable());
 }
 
 TEST_F(TapeRules, ARouteWithFewerRecordsReplacesTheLongerOne) {

@@ -1,11 +1,16 @@
 // The voice settings file: what a damaged file reads as, and writes that fail keep the old file.
 #include "sound/VoiceSettings.h"
+#include "sound/VoiceSettingsDialog.h"
 
 #include "platform/core/K41Error.h"
 #include "tests/common/FaultyFileOps.h"
 #include "tests/common/TestUtil.h"
 
+#include <QComboBox>
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -35,6 +40,9 @@ TEST(VoiceSettings, WrittenSettingsReadBackBesideTheSettingsFile) {
     s.volume = 150;
     s.write(path);
     EXPECT_EQ(VoiceSettings::read(path), s);
+    s.voice = "mb-jp2";
+    s.write(path);
+    EXPECT_EQ(VoiceSettings::read(path), s);
 }
 
 TEST(VoiceSettings, DamagedLinesKeepTheirDefaultsAndValuesAreClamped) {
@@ -45,6 +53,9 @@ TEST(VoiceSettings, DamagedLinesKeepTheirDefaultsAndValuesAreClamped) {
     EXPECT_EQ(s.rate, VoiceSettings::DefaultRate);
     EXPECT_EQ(s.pitch, VoiceSettings::MaxPitch);
     EXPECT_EQ(s.volume, VoiceSettings::MinVolume);
+    // A voice name espeak-ng could take for a file or an option is no voice.
+    TestUtil::writeFile(path, "Voice=../../etc/x\n");
+    EXPECT_TRUE(VoiceSettings::read(path).voice.isEmpty());
     QDir(dir.path()).mkdir("folder.voice");
     EXPECT_EQ(VoiceSettings::read(dir.filePath("folder.voice")), VoiceSettings());
 }
@@ -87,4 +98,59 @@ TEST(VoiceSettings, AWriteFailingAtAnyCallKeepsTheOldFile) {
     const QByteArray fresh = TestUtil::readFile(path);
     FaultInjection::everyFault(path, "Rate=200\n", fresh,
                                [&] { return !writeFails(changed, path); });
+}
+
+// "読みの確認": the name's current reading is filled in and heard, a corrected one kept.
+TEST(VoiceSettingsDialog, HearsANameAndKeepsItsCorrectedReading) {
+    struct Check : ReadingCheck {
+        QString path = QStringLiteral("/tables/readings.csv");
+        QStringList heard, kept;
+        bool failKeep = false;
+        QString readingOf(const QString& name) override {
+            return name == QStringLiteral("上条") ? QStringLiteral("カミジョウ") : QString();
+        }
+        void hear(const QString& kana, const VoiceSettings&) override { heard << kana; }
+        QString tablePath() const override { return path; }
+        void keep(const QString& name, const QString& reading) override {
+            if (failKeep) throw K41Error(75, QStringLiteral("書き込めません"));
+            kept << name + u'=' + reading;
+        }
+    } check;
+    VoiceSettingsDialog dialog(nullptr, QStringLiteral("音声の調節"), VoiceSettings(), &check);
+    ASSERT_TRUE(dialog.cmdKeep->isEnabled());
+    dialog.txtName->setText(QStringLiteral("上条"));
+    dialog.cmdHear->click();
+    EXPECT_EQ(dialog.txtReading->text(), QStringLiteral("カミジョウ"));
+    dialog.txtReading->setText(QStringLiteral("じょうじょう"));
+    dialog.cmdHear->click();
+    dialog.cmdKeep->click();
+    EXPECT_EQ(check.heard, QStringList({"カミジョウ", "ジョウジョウ"}));
+    EXPECT_EQ(check.kept, QStringList({"上条=ジョウジョウ"}));
+
+    // A reading that is not kana is neither heard nor kept; a failed keep says why.
+    dialog.txtReading->setText(QStringLiteral("joujou"));
+    dialog.cmdHear->click();
+    dialog.cmdKeep->click();
+    EXPECT_EQ(check.heard.size(), 2);
+    EXPECT_EQ(check.kept.size(), 1);
+    dialog.txtReading->setText(QStringLiteral("ジョウジョウ"));
+    check.failKeep = true;
+    dialog.cmdKeep->click();
+    EXPECT_TRUE(dialog.lblReadingStatus->text().contains(QStringLiteral("書き込めません")));
+
+    // The voices offered: the built-in one is kept as no name, another by its name.
+    EXPECT_FALSE(dialog.cboVoice->isEnabled()) << "only the built-in voice";
+    VoiceSettings mbrola;
+    mbrola.voice = "mb-jp1";
+    VoiceSettingsDialog choose(nullptr, QStringLiteral("音声の調節"), mbrola, &check,
+                               {"ja", "mb-jp1", "mb-jp3"});
+    EXPECT_EQ(choose.cboVoice->currentText(), QStringLiteral("MBROLA jp1"));
+    EXPECT_EQ(choose.settings().voice, "mb-jp1");
+    choose.cboVoice->setCurrentIndex(0);
+    EXPECT_TRUE(choose.settings().voice.isEmpty());
+
+    // Before a route is set there is no table to keep a reading in.
+    check.path.clear();
+    VoiceSettingsDialog early(nullptr, QStringLiteral("音声の調節"), VoiceSettings(), &check);
+    EXPECT_FALSE(early.cmdKeep->isEnabled());
 }

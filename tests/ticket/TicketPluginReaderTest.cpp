@@ -202,6 +202,24 @@ TEST(TicketPluginReader, RefusesWithTheReasonAndPlace) {
     }
 }
 
+TEST(TicketPluginReader, AnItemMayReachTheTicketsEdgeButNotPassIt) {
+    // The barcode sample's ticket is 3300 × 1680 twips.
+    const auto placed = [](int x, int width, int y, int height) {
+        return changed([&](QJsonObject& d) {
+            setItem(d, 2, "x", x);
+            setItem(d, 2, "width", width);
+            setItem(d, 2, "y", y);
+            setItem(d, 2, "height", height);
+        });
+    };
+    const auto whole = TicketPluginReader::parse(placed(0, 3300, 0, 1680));
+    ASSERT_TRUE(whole) << whole.reason.toStdString();
+    EXPECT_EQ(whole.plugin->items[2].box, QRect(0, 0, 3300, 1680));
+    EXPECT_EQ(refusal(placed(300, 3000, 680, 1000)), "(read)");
+    EXPECT_TRUE(refusal(placed(300, 3001, 0, 100)).startsWith("items[2]:"));
+    EXPECT_TRUE(refusal(placed(0, 100, 681, 1000)).startsWith("items[2]:"));
+}
+
 TEST(TicketPluginReader, RefusesTextThatIsNotJsonOrNotUtf8) {
     EXPECT_TRUE(refusal("").contains(QStringLiteral("JSON")));
     EXPECT_TRUE(refusal("[1, 2]").contains(QStringLiteral("オブジェクト")));

@@ -12,6 +12,9 @@ static const char Usage[] =
     "usage: k41tool in4 dump FILE | in4 build [--base FILE] JSON OUT |\n"
     "               hy3 dump FILE | hy3 build CSV OUT | hy3 check FILE |\n"
     "               plugin check FILE | plugin render FILE OUT.png [options] |\n"
+    "               kana [--tables DIR [--route N]] [TEXT...] |\n"
+    "               gtfs list FEED | gtfs import FEED (--trip ID | --pattern ID) --route N OUTDIR "
+    "|\n"
     "               --help | --version\n";
 
 static const char Help[] =
@@ -29,6 +32,15 @@ static const char Help[] =
     "  plugin render FILE OUT.png [--stop NAME] [--number N] [--route N] [--row N]\n"
     "                       [--date TEXT] [--time TEXT] [--company N] [--scale 1-4]\n"
     "                       draw the ticket a plug-in prints for these values\n"
+    "  kana [--tables DIR [--route N]] [TEXT...]\n"
+    "                       print, one line for each line of standard input (or each TEXT),\n"
+    "                       the katakana an announcement of that text speaks, with the reading\n"
+    "                       tables of the broadcast data folder DIR (readings.csv, and\n"
+    "                       Nreadings.csv of route N)\n"
+    "  gtfs list FEED       list the stop patterns of an open-data route feed (zip or folder)\n"
+    "  gtfs import FEED (--trip ID | --pattern ID) --route N [--ticket-per-stop] OUTDIR\n"
+    "                       write that trip as route N: N.hy3, Ntp.csv, Nreadings.csv,\n"
+    "                       Ntimes.csv and N.gtfs.txt in OUTDIR\n"
     "\n"
     "Exit status: 0 done, 1 a file could not be read or written, 2 wrong usage.\n"
     "See k41tool(1).\n";
@@ -63,5 +75,7 @@ int main(int argc, char** argv) {
     if (group == QLatin1String("in4")) return in4Command(args);
     if (group == QLatin1String("hy3")) return hy3Command(args);
     if (group == QLatin1String("plugin")) return pluginCommand(args);
+    if (group == QLatin1String("kana")) return kanaCommand(args);
+    if (group == QLatin1String("gtfs")) return gtfsCommand(args);
     return usage();
 }

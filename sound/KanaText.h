@@ -1,0 +1,24 @@
+#pragma once
+// Character rules of the katakana that the speech synthesiser is given. The synthesiser's
+// Japanese voice reads katakana, the long vowel mark and pause punctuation well; anything else
+// (a kanji, a Latin letter, a small ヶ) makes it switch languages and spell the character out
+// in English, so nothing else may reach it.
+#include <QString>
+
+namespace KanaText {
+
+bool isKanji(QChar c);
+bool isHiragana(QChar c);
+// Full-width katakana that the voice reads (ァ to ヴ) and the long vowel mark.
+bool isKatakana(QChar c);
+
+// How a Latin letter is read in Japanese ("N" → "エヌ"); empty for other characters.
+QString letterName(QChar c);
+
+// What of `text` the synthesiser is given: katakana (hiragana made katakana, ヶ and ヵ as the
+// ガ/カ they stand for, ヴ as the b it is said with), the long vowel mark, pause punctuation
+// (、。？！), Latin letters by their Japanese names, & as アンド, and runs of digits read as
+// numbers. Other characters are dropped.
+QString speakable(QStringView text);
+
+} // namespace KanaText

@@ -1,0 +1,100 @@
+#include "sound/KanjiReadings.h"
+
+#include "platform/core/FileReader.h"
+#include "platform/core/K41Error.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <QStringDecoder>
+#include <mutex>
+
+namespace KanjiReadings {
+
+namespace {
+
+// The Debian file is about 1.2 MB; a file far larger is not KANJIDIC.
+constexpr qint64 MaxBytes = 16 * 1024 * 1024;
+
+bool isKatakanaWord(QStringView s) {
+    if (s.isEmpty()) return false;
+    for (QChar c : s)
+        if (!((c >= u'\u30A1' && c <= u'\u30FA') || c == u'ー')) return false;
+    return true;
+}
+
+bool isHiraganaWord(QStringView s) {
+    if (s.isEmpty()) return false;
+    for (QChar c : s)
+        if (!(c >= u'\u3041' && c <= u'\u3096')) return false;
+    return true;
+}
+
+// The reading of one KANJIDIC line's fields after the kanji: the first katakana field (on),
+// else the first hiragana one (kun) without prefix and suffix marks ("-") and okurigana (after
+// "."); name readings after the marker "T1" are not used.
+QString pick(const QList<QStringView>& fields) {
+    QString kun;
+    for (qsizetype i = 1; i < fields.size(); ++i) {
+        QStringView f = fields[i];
+        if (f.startsWith(u'{') || f == u"T1" || f == u"T2") break;
+        if (isKatakanaWord(f)) return f.toString();
+        if (kun.isEmpty()) {
+            while (f.startsWith(u'-'))
+                f = f.mid(1);
+            while (f.endsWith(u'-'))
+                f.chop(1);
+            const qsizetype dot = f.indexOf(u'.');
+            if (dot >= 0) f = f.left(dot);
+            if (isHiraganaWord(f)) {
+                for (QChar c : f)
+                    kun += QChar(c.unicode() + 0x60);
+            }
+        }
+    }
+    return kun;
+}
+
+const QHash<QString, QString>& table() {
+    static QHash<QString, QString> readings;
+    static std::once_flag once;
+    std::call_once(once, [] {
+        const QString path = defaultPath();
+        if (path.isEmpty()) return;
+        try {
+            readings = parse(FileReader::read(path, MaxBytes));
+        } catch (const K41Error&) {
+            // Unreadable: unknown kanji stay unread, as without the package.
+        }
+    });
+    return readings;
+}
+
+} // namespace
+
+QString defaultPath() {
+    const QString path = QStringLiteral("/usr/share/edict/kanjidic");
+    return QFileInfo(path).isFile() ? path : QString();
+}
+
+QHash<QString, QString> parse(const QByteArray& bytes) {
+    QHash<QString, QString> readings;
+    QStringDecoder decode("EUC-JP", QStringDecoder::Flag::Stateless);
+    if (!decode.isValid()) return readings;
+    const QString text = decode(bytes);
+    for (QStringView line : QStringView(text).split(u'\n')) {
+        if (line.isEmpty() || line.startsWith(u'#')) continue;
+        const QList<QStringView> fields = line.split(u' ', Qt::SkipEmptyParts);
+        if (fields.size() < 2) continue;
+        const QStringView kanji = fields[0];
+        if (kanji.size() > 2 || (kanji.size() == 2 && !kanji[0].isHighSurrogate())) continue;
+        const QString reading = pick(fields);
+        if (!reading.isEmpty()) readings.insert(kanji.toString(), reading);
+    }
+    return readings;
+}
+
+QString reading(QStringView kanji) {
+    return table().value(kanji.toString());
+}
+
+} // namespace KanjiReadings

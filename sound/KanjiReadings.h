@@ -1,0 +1,22 @@
+#pragma once
+// Readings of single kanji, for the characters of a word that the morphological dictionary
+// does not know and cannot read alone either (須 of an unknown 須花). They come from KANJIDIC
+// (Debian's package kanjidic, /usr/share/edict/kanjidic), read once on first use; without it a
+// kanji has no reading here.
+#include <QHash>
+#include <QString>
+
+namespace KanjiReadings {
+
+// The default places of the KANJIDIC file.
+QString defaultPath();
+
+// A katakana reading of `kanji` (one character, maybe a surrogate pair): its first reading
+// in Chinese style (on'yomi), else its first Japanese one (kun'yomi, without the okurigana);
+// empty when the file knows none. Thread-safe.
+QString reading(QStringView kanji);
+
+// The readings a KANJIDIC text (EUC-JP) gives, for tests: kanji → reading, as reading() picks.
+QHash<QString, QString> parse(const QByteArray& bytes);
+
+} // namespace KanjiReadings

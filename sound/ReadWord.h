@@ -1,0 +1,17 @@
+#pragma once
+// One word of an analysed text and how it is read: what the morphological dictionary says of
+// it, and the reading that the rules settle on.
+#include <QString>
+#include <vector>
+
+struct ReadWord {
+    QString surface;
+    // Part of speech and its first two subdivisions ("名詞", "接尾", "地域").
+    QString pos, pos1, pos2;
+    // The reading in katakana; empty when nothing reads the word.
+    QString pronunciation;
+    bool known = false; // the dictionary knows the word
+    bool fixed = false; // the reading comes from the user or the override table: kept as is
+};
+
+using ReadWords = std::vector<ReadWord>;

@@ -1,0 +1,140 @@
+#include "sound/WordRules.h"
+
+#include "sound/KanaText.h"
+
+#include <QStringList>
+
+namespace WordRules {
+
+namespace {
+
+bool isNumber(const ReadWord& w) {
+    if (w.pos == QStringLiteral("名詞") && w.pos1 == QStringLiteral("数")) return true;
+    if (w.surface.isEmpty()) return false;
+    for (QChar c : w.surface)
+        if (c < u'0' || c > u'9') return false;
+    return true;
+}
+
+// Counters whose first sound is k, s, t or h: a number before them that ends in イチ, ハチ or
+// ジュウ closes with a glottal stop (イッチョウメ, ハック, ジュッセン); ロク does so before the k
+// counters only.
+struct Counter {
+    const char16_t* surface;
+    bool kSound;
+};
+const Counter Counters[] = {{u"丁目", false}, {u"丁", false}, {u"区", true}, {u"線", false},
+                            {u"世紀", false}, {u"階", true},  {u"軒", true}};
+
+void counterSoundChange(ReadWord& number, const ReadWord& next) {
+    for (const Counter& counter : Counters) {
+        const QString surface = QString::fromUtf16(counter.surface);
+        if (!next.surface.startsWith(surface)) continue;
+        QString& p = number.pronunciation;
+        if (p.endsWith(QStringLiteral("イチ")) || p.endsWith(QStringLiteral("ハチ")) ||
+            p.endsWith(QStringLiteral("ジュウ")) || p.endsWith(QStringLiteral("ジュー")) ||
+            (counter.kSound && p.endsWith(QStringLiteral("ロク"))))
+            p.replace(p.size() - 1, 1, u'ッ');
+        return;
+    }
+}
+
+bool isParticleHa(const ReadWord& w) {
+    return w.surface == QStringLiteral("は") && w.pos == QStringLiteral("助詞");
+}
+
+// The particle は follows the word it marks: a noun, a pronoun, a particle (では, には) or an
+// auxiliary. After a kana word of another kind (a verb's stem くれ, an interjection, a suffix
+// さ) or right before a suffix (苑, 台, 町) it is not the particle but a syllable of a name.
+bool haIsInName(const ReadWords& words, size_t i) {
+    if (i == 0) return true;
+    const ReadWord& before = words[i - 1];
+    const bool beforeKana =
+        !before.surface.isEmpty() && KanaText::isHiragana(before.surface.back());
+    const bool marksBefore =
+        (before.pos == QStringLiteral("名詞") && before.pos1 != QStringLiteral("接尾")) ||
+        before.pos == QStringLiteral("助詞") || before.pos == QStringLiteral("助動詞");
+    if (beforeKana && !marksBefore) return true;
+    if (i + 1 < words.size()) {
+        const ReadWord& after = words[i + 1];
+        if (after.pos == QStringLiteral("名詞") && after.pos1 == QStringLiteral("接尾"))
+            return true;
+    }
+    return false;
+}
+
+bool isNoun(const ReadWord& w) {
+    return w.pos == QStringLiteral("名詞") || w.pos == QStringLiteral("接頭詞");
+}
+
+bool hasKanji(const QString& s) {
+    for (QChar c : s)
+        if (KanaText::isKanji(c)) return true;
+    return false;
+}
+
+// A place name's first word that says where it lies is read in its native form: 東 ヒガシ (not
+// the given name アズマ), 上 カミ (not ウエ), 中 ナカ (not チュウ), as in 上川原, 中島田, 東山鳩.
+struct Position {
+    const char16_t* surface;
+    const char16_t* reading;
+};
+const Position Positions[] = {{u"東", u"ヒガシ"}, {u"西", u"ニシ"}, {u"南", u"ミナミ"},
+                              {u"北", u"キタ"},   {u"上", u"カミ"}, {u"下", u"シモ"},
+                              {u"中", u"ナカ"}};
+
+void positionPrefix(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i + 1 >= words.size() || (i > 0 && isNoun(words[i - 1]))) return;
+    const ReadWord& next = words[i + 1];
+    if (!isNoun(next) || !hasKanji(next.surface) || next.pos1 == QStringLiteral("接尾") ||
+        next.pos1 == QStringLiteral("数"))
+        return;
+    for (const Position& p : Positions)
+        if (w.surface == QStringView(p.surface)) w.pronunciation = QString::fromUtf16(p.reading);
+}
+
+// The words of a place that follow its name take the voiced sound of a compound (rendaku): a
+// bridge 鍛冶屋橋 カジヤバシ. (口, 川 and 島 were measured too and left to the dictionary.)
+struct Voiced {
+    const char16_t* surface;
+    const char16_t* reading;
+};
+const Voiced Rendaku[] = {{u"橋", u"バシ"}};
+
+void rendaku(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || !isNoun(words[i - 1]) || words[i - 1].pos1 == QStringLiteral("数")) return;
+    for (const Voiced& v : Rendaku)
+        if (w.surface == QStringView(v.surface)) w.pronunciation = QString::fromUtf16(v.reading);
+}
+
+// A stop named after what it stands in front of ends in 前, said マエ: 西門前 is ニシモンマエ,
+// though the dictionary knows 門前 as モンゼン. Words of time and the like keep their ゼン.
+void frontOf(const ReadWords& words, size_t i, ReadWord& w) {
+    static const QStringList keep = {
+        QStringLiteral("午前"), QStringLiteral("以前"), QStringLiteral("直前"),
+        QStringLiteral("事前"), QStringLiteral("寸前"), QStringLiteral("空前"),
+        QStringLiteral("目前"), QStringLiteral("生前"), QStringLiteral("戦前"),
+        QStringLiteral("食前"), QStringLiteral("産前"), QStringLiteral("最前")};
+    if (!w.surface.endsWith(u'前') || !w.pronunciation.endsWith(QStringLiteral("ゼン"))) return;
+    if (i + 1 < words.size() && isNoun(words[i + 1])) return;
+    for (const QString& k : keep)
+        if (w.surface.endsWith(k)) return;
+    w.pronunciation.chop(2);
+    w.pronunciation += QStringLiteral("マエ");
+}
+
+} // namespace
+
+void apply(ReadWords& words) {
+    for (size_t i = 0; i < words.size(); ++i) {
+        ReadWord& w = words[i];
+        if (w.fixed) continue;
+        if (i + 1 < words.size() && isNumber(w)) counterSoundChange(w, words[i + 1]);
+        if (isParticleHa(w) && haIsInName(words, i)) w.pronunciation = QStringLiteral("ハ");
+        positionPrefix(words, i, w);
+        rendaku(words, i, w);
+        frontOf(words, i, w);
+    }
+}
+
+} // namespace WordRules

@@ -1,0 +1,121 @@
+// What the panel and the options dialog show is what they hold: the face in front alone takes
+// the focus, the dials show their digits whole, the scroll settings the board uses are the
+// panel's, colour buttons show their exact colour, captions and pages are laid out readably,
+// and a character the settings file cannot hold is refused with a reason.
+#include "tests/app/OptionsFixture.h"
+
+#include "app/Form1.h"
+#include "app/options/ColourButton.h"
+#include "app/options/DigitsPage.h"
+#include "app/options/PageButton.h"
+#include "controls/stopname/ChimeiCtl_DX.h"
+#include "panel/DialFace.h"
+#include "panel/KeypadFace.h"
+#include "panel/frmCtl.h"
+#include "platform/QtColour.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QTest>
+#include <QToolTip>
+
+class PanelLookTest : public OptionsFixture {};
+
+TEST_F(PanelLookTest, OnlyTheFaceInFrontTakesTheFocus) {
+    startWith(sampleSettings());
+    ASSERT_EQ(faceInFront(), 1);
+    EXPECT_FALSE(panel().dialFace->isVisible());
+    EXPECT_EQ(panel().keypadFace->CommandButton1[5]->focusPolicy(), Qt::StrongFocus);
+    panel().Frame1_DblClick(1);
+    EXPECT_TRUE(panel().dialFace->isVisible());
+    EXPECT_FALSE(panel().keypadFace->isVisible());
+    EXPECT_EQ(faceInFront(), 0);
+}
+
+TEST_F(PanelLookTest, EachDialShowsItsDigitsWholeAndTheChoiceInSight) {
+    startWith(sampleSettings());
+    panel().Frame1_DblClick(1);
+    for (QListWidget* dial : panel().dialFace->findChildren<QListWidget*>()) {
+        SCOPED_TRACE(dial->objectName().toStdString());
+        EXPECT_FALSE(dial->verticalScrollBar()->isVisible());
+        EXPECT_FALSE(dial->horizontalScrollBar()->isVisible());
+        const QRect digit = dial->visualItemRect(dial->item(8));
+        EXPECT_GE(digit.width(), dial->fontMetrics().horizontalAdvance('8') + 4);
+        EXPECT_LE(digit.right(), dial->viewport()->width());
+        dial->setCurrentRow(9); // the arrow keys and the digit keys bring it into sight
+        EXPECT_TRUE(dial->viewport()->rect().contains(dial->visualItemRect(dial->item(9))));
+    }
+}
+
+TEST_F(PanelLookTest, TheStopNameScrollsAsTheSlidersShowFromTheStart) {
+    start(); // no settings file: the sliders' own starting values
+    const ChimeiCtl_DX& line = *board().ChimeiCtl;
+    EXPECT_EQ(line.Speed(), panel().HScroll1[0]->value());
+    EXPECT_EQ(line.ScrollStartWait(), panel().HScroll1[1]->value());
+    stop();
+
+    In4File file = sampleSettings();
+    file.ctrl.ScrollSpeed = 1; // the same as a slider's start: no change to see
+    file.ctrl.ScrollInterval = 700;
+    startWith(file);
+    EXPECT_EQ(board().ChimeiCtl->Speed(), 1);
+    EXPECT_EQ(board().ChimeiCtl->ScrollStartWait(), 700);
+    EXPECT_EQ(panel().Label1[0]->text(), "1");
+}
+
+TEST_F(PanelLookTest, AColourButtonShowsExactlyItsColourWithAnEdgeOnBlackAndWhite) {
+    startWith(sampleSettings());
+    showOptions();
+    page(2);
+    const std::array<OleColor, 3> colours = {Colour::rgb(255, 0, 0), Colour::rgb(0, 0, 0),
+                                             Colour::rgb(255, 255, 255)};
+    for (size_t i = 0; i < colours.size(); ++i) {
+        ColourButton* button = options().digits->Command8[i];
+        button->setColour(colours[i]);
+        const QImage shown = options().grab().toImage();
+        const QPoint at = button->mapTo(&options(), QPoint(0, 0));
+        const QColor expected = Colour::toQColor(colours[i]);
+        for (QPoint inside : {button->rect().center(), QPoint(4, 4)})
+            EXPECT_EQ(shown.pixelColor(at + inside), expected) << i;
+        // The edge: a dark and a light line, so one of them stands out on any colour.
+        const QPoint edge = at + QPoint(0, button->height() / 2);
+        EXPECT_EQ(shown.pixelColor(edge), QColor(Qt::black)) << i;
+        EXPECT_EQ(shown.pixelColor(edge + QPoint(1, 0)), QColor(Qt::white)) << i;
+    }
+}
+
+TEST_F(PanelLookTest, PageCaptionsBreakBetweenWordsAndThePreviewPageKeepsItsOrder) {
+    startWith(sampleSettings());
+    showOptions();
+    for (QRadioButton* b : options().Option1) {
+        const auto* pageButton = static_cast<PageButton*>(b);
+        for (const QString& line : pageButton->shownText().split('\n'))
+            EXPECT_LE(b->fontMetrics().horizontalAdvance(line), b->width() - 8)
+                << line.toStdString() << " would wrap inside a word";
+    }
+    EXPECT_EQ(static_cast<PageButton*>(options().Option1[1])->shownText(),
+              QStringLiteral("パネルと\n整理券番号表示"));
+
+    page(5);
+    auto* use = find<QCheckBox>("chkUseSeiriPrev");
+    if (use->isChecked()) clickOn("chkUseSeiriPrev");
+    EXPECT_LT(use->mapTo(&options(), QPoint(0, 0)).y(),
+              options().pages->mapTo(&options(), QPoint(0, 0)).y() + 3 * use->height())
+        << "the only control of the page stays at its top";
+}
+
+TEST_F(PanelLookTest, ACharacterTheSettingsFileCannotHoldIsRefusedWithItsReason) {
+    startWith(sampleSettings());
+    showOptions();
+    auto* box = find<QLineEdit>("Text2(0)");
+    typeInto("Text2(0)", QStringLiteral("Müller"));
+    EXPECT_EQ(box->text(), QString()) << "refused whole, as typed in one piece";
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("「ü」")))
+        << QToolTip::text().toStdString();
+}
