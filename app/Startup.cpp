@@ -4,6 +4,7 @@
 #include "app/SetProp.h"
 #include "app/WindowsIniHost.h"
 #include "app/options/PlgInHost.h"
+#include "app/options/SoundPage.h"
 #include "app/options/frmOption.h"
 #include "panel/BacklightFrame.h"
 #include "panel/frmCtl.h"
@@ -13,6 +14,7 @@
 #include "platform/core/SignalWatcher.h"
 #include "settings/mdlIniIoEx.h"
 #include "sound/JapaneseSpeech.h"
+#include "sound/SoundFont.h"
 #include "sound/mdlSndAPI.h"
 
 #include <QCoreApplication>
@@ -78,6 +80,8 @@ Startup::~Startup() = default;
 
 void Startup::run() {
     board->Form_Load(this);
+    // The SoundFont is large: it is loaded only when a MIDI tune is among the sounds.
+    if (SoundPage::choosesMidi(settings)) SoundFont::preload();
     board->show();
 }
 

@@ -5,7 +5,6 @@
 #include "app/Startup.h"
 #include "panel/frmCtl.h"
 #include "platform/core/AppInfo.h"
-#include "sound/SoundFont.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -34,9 +33,6 @@ int main(int argc, char** argv) {
             .exec();
         return 1;
     }
-    // Loading the MIDI SoundFont takes a while; it runs beside the start-up, so the first MIDI
-    // sound finds it ready.
-    SoundFont::preload();
     Startup startup(AppInfo::settingsFilePath());
     single.raiseWindows = [&startup] {
         for (QWidget* window : {static_cast<QWidget*>(startup.board.get()),

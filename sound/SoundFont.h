@@ -16,8 +16,8 @@ class SoundFont {
     SoundFont(const SoundFont&) = delete;
     SoundFont& operator=(const SoundFont&) = delete;
 
-    // Starts loading the font in the background; later calls do nothing. Call at start-up,
-    // so the first MIDI sound finds the font ready.
+    // Starts loading the font in the background; later calls do nothing. Called when a MIDI
+    // tune is among the chosen sounds, so the first MIDI sound finds the font ready.
     static void preload();
     // True once the load has ended, with or without a font.
     static bool loaded();

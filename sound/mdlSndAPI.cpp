@@ -33,11 +33,10 @@ void play(const QString& path, const QString& channel, qint16 sync, qint16 pause
     const QString alias = aliasOf(channel);
     mciSendString(QStringLiteral("close ") + alias);
 
-    const QString kind = path.right(3).toUpper().trimmed();
     QString type;
-    if (kind == QLatin1String("WAV"))
+    if (path.right(3).toUpper().trimmed() == QLatin1String("WAV"))
         type = QStringLiteral("waveaudio");
-    else if (kind == QLatin1String("MID"))
+    else if (mdlSndAPI::IsMidiFile(path))
         type = QStringLiteral("sequencer");
     else
         return;
@@ -71,6 +70,10 @@ void SndCloseAll() {
     } catch (const std::bad_alloc&) {
         // The channels left open are closed with the process.
     }
+}
+
+bool IsMidiFile(const QString& path) {
+    return path.right(3).toUpper().trimmed() == QLatin1String("MID");
 }
 
 } // namespace mdlSndAPI

@@ -13,4 +13,7 @@ void SndPlay(const QString& path, const QString& channel, qint16 sync, qint16 pa
 // Closes the four channels.
 void SndCloseAll();
 
+// True when SndPlay plays `path` as a MIDI tune (by its extension, as the player picks).
+bool IsMidiFile(const QString& path);
+
 } // namespace mdlSndAPI

@@ -4,6 +4,9 @@
 #include "app/options/OptionWidgets.h"
 #include "platform/ChoiceButton.h"
 #include "settings/OptionLists.h"
+#include "settings/SettingField.h"
+#include "sound/SoundFont.h"
+#include "sound/mdlSndAPI.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -86,6 +89,13 @@ SoundPage::SoundPage(OptionContext& context, QWidget* parent)
     SettingBinder& b = context.binder;
     for (int k = 0; k < 11; ++k)
         if (SoundSettings[k]) b.bind(txtSelectSound[size_t(k)], SoundSettings[k]);
+    // A MIDI tune chosen here (or loaded into the box) loads the SoundFont in the background,
+    // so that it is ready when the tune first plays.
+    for (QLineEdit* box : txtSelectSound)
+        if (box)
+            connect(box, &QLineEdit::textChanged, this, [](const QString& path) {
+                if (mdlSndAPI::IsMidiFile(path)) SoundFont::preload();
+            });
     b.bind(Option2[0], "SoundMoveAlways");
     b.bind(Option2[1], "SoundMoveByColumn");
     b.bind(Option6[0], "SoundMoveSync");
@@ -189,6 +199,14 @@ void SoundPage::buildPreSounds() {
 void SoundPage::cmdSelectSound_Click(int Index) {
     const QString file = m_context.pickFile(SoundFilter, QStringLiteral("サウンドの選択"));
     if (!file.isEmpty()) txtSelectSound[size_t(Index)]->setText(file);
+}
+
+bool SoundPage::choosesMidi(const Settings& settings) {
+    for (const char* name : SoundSettings) {
+        const SettingField* field = name ? SettingFields::find(QLatin1String(name)) : nullptr;
+        if (field && field->text && mdlSndAPI::IsMidiFile(settings.*(field->text))) return true;
+    }
+    return false;
 }
 
 void SoundPage::Option5_Click(int Index) {

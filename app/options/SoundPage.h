@@ -13,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+struct Settings;
 class QStackedWidget;
 
 class SoundPage : public QGroupBox {
@@ -39,6 +40,10 @@ class SoundPage : public QGroupBox {
 
     void cmdSelectSound_Click(int Index);
     void Option5_Click(int Index);
+
+    // True when any of the sound boxes' settings names a MIDI tune: only then does K41
+    // load the General MIDI SoundFont.
+    static bool choosesMidi(const Settings& settings);
 
   private:
     void buildMoveSounds();

@@ -9,6 +9,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
 
 namespace {
@@ -304,15 +305,25 @@ void ChimeiCtl_DX::redrawFrame() {
     edge(1, QColor(105, 105, 105), QColor(227, 227, 227));
 }
 
-void ChimeiCtl_DX::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.drawImage(0, 0, m_frame);
+QRect ChimeiCtl_DX::clientRect() const {
     const int b = borderWidth();
-    const QRect client = QRect(b, b, ControlWidth - 2 * b, FrameHeight - 2 * b).intersected(rect());
+    return QRect(b, b, ControlWidth - 2 * b, FrameHeight - 2 * b).intersected(rect());
+}
+
+QRect ChimeiCtl_DX::stripRect(int x) const {
     // The strip sits one pixel above the frame's inside, as it was placed in the frame.
-    const QPoint origin(client.left() + stripX(), client.top() - 1);
-    const QRect target = QRect(origin, m_strip.size()).intersected(client);
-    if (!target.isEmpty()) p.drawImage(target, m_strip, target.translated(-origin));
+    const QRect client = clientRect();
+    return QRect(QPoint(client.left() + x, client.top() - 1), m_strip.size());
+}
+
+void ChimeiCtl_DX::paintEvent(QPaintEvent* event) {
+    // Only the asked-for part: while scrolling that is the column the strip uncovered.
+    const QRect area = event->rect();
+    QPainter p(this);
+    p.drawImage(area, m_frame, area);
+    const QRect strip = stripRect(stripX());
+    const QRect target = strip.intersected(clientRect()).intersected(area);
+    if (!target.isEmpty()) p.drawImage(target, m_strip, target.translated(-strip.topLeft()));
 }
 
 // --- scroll -------------------------------------------------------------------------------
@@ -340,5 +351,19 @@ void ChimeiCtl_DX::stopScroll() {
 
 void ChimeiCtl_DX::advanceScroll() {
     if (!m_scroll.running()) return;
-    if (m_scroll.advance(now(), m_speed, m_scrollStartWait)) update();
+    const int before = m_scroll.stripX();
+    if (m_scroll.advance(now(), m_speed, m_scrollStartWait)) moveStrip(before, m_scroll.stripX());
+}
+
+void ChimeiCtl_DX::moveStrip(int fromX, int toX) {
+    const QRect client = clientRect();
+    // Outside the strip the frame's inside is one colour, so moving the shown pixels with
+    // the strip and painting the uncovered column gives the same picture as a full redraw.
+    const bool wasShown = stripRect(fromX).intersects(client);
+    const bool isShown = stripRect(toX).intersects(client);
+    if (!wasShown && !isShown) return; // between passes: nothing visible changed
+    if (wasShown && isShown && std::abs(toX - fromX) < client.width())
+        scroll(toX - fromX, 0, client);
+    else
+        update(client);
 }

@@ -7,7 +7,9 @@
 // the dot strip inside it (56 pixels high, as wide as the name needs; all dots are drawn on
 // it and it moves sideways to scroll) and a hidden 18 × 18 sampling box on which each
 // character is printed and read back as dots. The strip is rasterised once per SetChimei;
-// a scroll only moves its offset, driven by a frame-rate timer and a replaceable clock.
+// a scroll only moves its offset, driven by a frame-rate timer and a replaceable clock: the
+// window's pixels are shifted and only the uncovered column is painted, and nothing is
+// painted while the strip is out of sight.
 //
 // Property writes never redraw a name: a change shows with the next SetChimei, except that
 // Speed and ScrollStartWait act on a running scroll at once. Every write emits
@@ -113,6 +115,11 @@ class ChimeiCtl_DX : public QWidget {
     void clearStrip(int width);
     void startScroll();
     void stopScroll();
+    // Brings the window's pixels from the strip at fromX to the strip at toX.
+    void moveStrip(int fromX, int toX);
+    QRect clientRect() const;
+    // Where the strip lies in the control with its left edge at x of the frame's inside.
+    QRect stripRect(int x) const;
     void setShownText(const QString& text);
     int borderWidth() const;
     qint64 now() const;

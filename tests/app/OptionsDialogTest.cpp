@@ -5,6 +5,7 @@
 #include "app/Form1.h"
 #include "app/options/ColourButton.h"
 #include "app/options/PanelPage.h"
+#include "app/options/SoundPage.h"
 #include "controls/digit/M_Degit.h"
 #include "panel/BacklightFrame.h"
 #include "panel/frmCtl.h"
@@ -355,4 +356,17 @@ TEST_F(OptionsDialogTest, ALongStoredPathIsShownAndKeptWhole) {
     });
     EXPECT_EQ(k41->settings.SoundPre3.size(), 40000);
     EXPECT_EQ(k41->settings.TapeDataDir.size(), 65535);
+}
+
+TEST(SoundChoice, TheSoundFontIsWantedOnlyWhenASoundBoxNamesAMidiTune) {
+    Settings s;
+    s.SoundKeitouSet = QStringLiteral("C:\\SOUND\\KEITOU.WAV");
+    s.SoundPre1 = QStringLiteral("chime.wav");
+    EXPECT_FALSE(SoundPage::choosesMidi(s));
+    // Any of the boxes, in any case.
+    s.SoundMove3 = QStringLiteral("C:\\SOUND\\TUNE.mid");
+    EXPECT_TRUE(SoundPage::choosesMidi(s));
+    s.SoundMove3.clear();
+    s.SoundReset = QStringLiteral("reset.MID");
+    EXPECT_TRUE(SoundPage::choosesMidi(s));
 }

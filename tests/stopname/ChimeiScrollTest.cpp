@@ -2,6 +2,8 @@
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "tests/stopname/StripDots.h"
 
+#include <QPaintEvent>
+#include <QScreen>
 #include <QTest>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -150,4 +152,54 @@ TEST_F(ScrollingControl, TheFrameTimerDrivesTheScrollWithoutBlocking) {
     clock += 500;
     QTest::qWait(50);
     EXPECT_EQ(c.stripX(), 0);
+}
+
+namespace {
+
+// Sums the area of the rectangles each paint event of a widget asks for.
+struct PaintedArea : QObject {
+    qint64 area = 0;
+    bool counting = true;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (counting && e->type() == QEvent::Paint)
+            for (const QRect& r : static_cast<QPaintEvent*>(e)->region())
+                area += qint64(r.width()) * r.height();
+        return false;
+    }
+};
+
+} // namespace
+
+TEST_F(ScrollingControl, EveryStepOfAPassShowsWhatAFullRepaintShowsAndPaintsLittle) {
+    // What the window shows after each step (the window's own pixels, however the control
+    // brought them up to date) against the control drawn whole at that step.
+    c.setTsugiwaMode(1);
+    c.setScrollStartWait(100);
+    c.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&c));
+    PaintedArea painted;
+    c.installEventFilter(&painted);
+    const qint64 fullArea = qint64(c.width()) * c.height();
+    for (qint16 speed : {qint16(200), qint16(333), qint16(2000), qint16(-700)}) {
+        c.setSpeed(speed);
+        c.SetChimei(LongName);
+        QCoreApplication::processEvents();
+        painted.area = 0;
+        int steps = 0;
+        for (bool wrapped = false; !wrapped && steps < (speed > 0 ? 600 : 50); ++steps) {
+            const int before = c.stripX();
+            after(16);
+            wrapped = c.stripX() > before && speed > 0;
+            QCoreApplication::processEvents();
+            const QImage shown = c.screen()->grabWindow(c.winId()).toImage();
+            painted.counting = false;
+            const QImage whole = c.grab().toImage();
+            painted.counting = true;
+            ASSERT_EQ(shown.convertToFormat(QImage::Format_RGB32),
+                      whole.convertToFormat(QImage::Format_RGB32))
+                << "speed " << speed << ", step " << steps << ", x " << c.stripX();
+        }
+        // A full repaint at every step would paint the whole control as often as it moved.
+        EXPECT_LT(painted.area, fullArea * steps / 8) << "speed " << speed;
+    }
 }
