@@ -15,6 +15,7 @@
 #include "settings/Settings.h"
 #include "sound/mdlSndAPI.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -125,6 +126,11 @@ void Form1::buildControls() {
 
 void Form1::setPanelWindow(QWidget* panel) {
     m_panel = panel;
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (m_panel) m_panel->close();
 }
 
 QImage Form1::builtinPicture(int state) const {
@@ -295,12 +301,13 @@ void Form1::ShowClock(const QTime& time) {
 }
 
 void Form1::GetFormInfo() {
-    BoardLeft = Twips::fromPixels(x());
-    BoardTop = Twips::fromPixels(y());
+    const QPoint at = m_position.twips(*this);
+    BoardLeft = at.x();
+    BoardTop = at.y();
 }
 
 void Form1::SetFormInfo() {
-    move(Twips::toPixels(BoardLeft), Twips::toPixels(BoardTop));
+    m_position.restore(*this, QPoint(BoardLeft, BoardTop));
 }
 
 void Form1::DeleteRgn() {}

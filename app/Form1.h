@@ -10,6 +10,7 @@
 #include "app/BoardView.h"
 #include "app/ControlArray.h"
 #include "panel/BoardControl.h"
+#include "platform/SavedPosition.h"
 #include "platform/core/Colour.h"
 
 #include <QImage>
@@ -135,6 +136,9 @@ class Form1 : public QWidget, public BoardControl {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // The board never closes on its own: a close request (Alt+F4, a window list's "Close")
+    // asks the panel's quit question, which ends the program or keeps both windows.
+    void closeEvent(QCloseEvent* event) override;
     // Hands the move to the window system; a seam for tests. Returns whether it started.
     // Where the window system cannot move the window, the board follows the mouse itself.
     virtual bool beginSystemMove();
@@ -148,6 +152,7 @@ class Form1 : public QWidget, public BoardControl {
 
     Settings& m_settings;
     QPointer<QWidget> m_panel;
+    SavedPosition m_position;
     // A drag the board carries out itself: where the press grabbed the window, relative to
     // its top-left corner (screen pixels).
     bool m_dragging = false;

@@ -140,7 +140,8 @@ void Startup::showPanel() {
 
 void Startup::placePanelBottomRight() {
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
+        // The work area: a taskbar or panel keeps its part of the screen.
+        const QRect area = screen->availableGeometry();
         const QRect frame = panel->frameGeometry();
         panel->move(area.right() + 1 - frame.width(), area.bottom() + 1 - frame.height());
     }

@@ -14,6 +14,7 @@
 #include "app/BoardView.h"
 #include "app/Form1.h"
 #include "app/Startup.h"
+#include "app/WindowsIniHost.h"
 #include "app/options/frmOption.h"
 #include "panel/AutoRideWindow.h"
 #include "panel/BacklightFrame.h"
@@ -111,7 +112,14 @@ int main(int argc, char** argv) {
     startup.panel->backlightFrame->showErrorBox = [](const QString& text) {
         std::fprintf(stderr, "k41shot: %s\n", qPrintable(text));
     };
+    // A settings file that fails to load makes a wrong picture: say why and end.
+    bool settingsFailed = false;
+    startup.iniHost->showBox = [&](const QString& text) {
+        std::fprintf(stderr, "k41shot: %s: %s\n", qPrintable(args.at(1)), qPrintable(text));
+        settingsFailed = true;
+    };
     startup.run();
+    if (settingsFailed) return 1;
     frmCtl& panel = *startup.panel;
     if (backlight >= 0) panel.Option4[size_t(backlight)]->click();
     if (args.size() >= 3) {

@@ -12,7 +12,7 @@
 #include <string_view>
 
 static const char Usage[] =
-    "usage: k41tool in4 dump FILE | in4 build JSON OUT |\n"
+    "usage: k41tool in4 dump FILE | in4 build [--base FILE] JSON OUT |\n"
     "               hy3 dump FILE | hy3 build CSV OUT | hy3 check FILE |\n"
     "               plugin check FILE | plugin render FILE OUT.png [options] |\n"
     "               kana [--tables DIR [--route N]] [TEXT...] |\n"
@@ -24,7 +24,9 @@ static const char Usage[] =
 static const char Help[] =
     "\n"
     "  in4 dump FILE        print a settings file (.in4) as JSON\n"
-    "  in4 build JSON OUT   write a settings file from JSON (fields left out keep K41's defaults)\n"
+    "  in4 build [--base FILE] JSON OUT\n"
+    "                       write a settings file from JSON; fields left out come from FILE,\n"
+    "                       or without --base keep K41's start-up defaults\n"
     "  hy3 dump FILE        print a fare data file (.hy3) as UTF-8 CSV\n"
     "  hy3 build CSV OUT    write a fare data file from CSV: one stop a line, stop name,\n"
     "                       ticket number, then the fares for ticket numbers 1, 2, ...\n"
