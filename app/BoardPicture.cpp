@@ -117,8 +117,9 @@ void drawCells(QPainter& p, const Look& look) {
     }
 }
 
-QImage draw(const Look& look) {
-    QImage img(Width, Height, QImage::Format_RGB32);
+QImage draw(const Look& look, qreal scale = 1.0) {
+    QImage img(QSize(Width, Height) * scale, QImage::Format_RGB32);
+    img.setDevicePixelRatio(scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     drawHousing(p, look);
@@ -132,6 +133,11 @@ QImage draw(const Look& look) {
 QImage image(int state) {
     static const std::array<QImage, 3> pictures{draw(Looks[0]), draw(Looks[1]), draw(Looks[2])};
     return pictures[state == 1 || state == 2 ? size_t(state) : 0];
+}
+
+QImage image(int state, qreal scale) {
+    if (scale == 1.0) return image(state);
+    return draw(Looks[state == 1 || state == 2 ? size_t(state) : 0], scale);
 }
 
 } // namespace BoardPicture

@@ -15,5 +15,7 @@ constexpr int Height = 335;
 // The picture of backlight state `state` (0 OFF, 1 ON1, 2 ON2; any other value gives OFF),
 // 544 × 335 pixels. Each is drawn once and shared (QImage is implicitly shared).
 QImage image(int state = 0);
+// The same picture drawn `scale` times larger (its device pixel ratio is `scale`).
+QImage image(int state, qreal scale);
 
 } // namespace BoardPicture

@@ -2,6 +2,7 @@
 
 #include "app/BoardLayout.h"
 #include "app/BoardPicture.h"
+#include "app/BoardViewMenu.h"
 #include "app/mdlK41_000.h"
 #include "backlight/Backlight.h"
 #include "controls/digit/M_Degit.h"
@@ -14,6 +15,7 @@
 #include "settings/Settings.h"
 #include "sound/mdlSndAPI.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -30,6 +32,21 @@ QString indexed(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
+// Ticket-number label i's face, drawn `scale` times its designed size.
+QFont labelFont(int i, qreal scale) {
+    return i == 0 ? Fonts::font(Fonts::LunaNumber, 12.75 * scale, true)
+                  : Fonts::font(Fonts::NumC2, 12 * scale);
+}
+
+// Where control `designed` (designed pixels) sits in `view`.
+QRect scaled(const QRect& designed, const BoardView& view) {
+    const QPoint topLeft = view.origin + designed.topLeft() * view.scale;
+    const QPoint bottomRight =
+        view.origin +
+        (designed.topLeft() + QPoint(designed.width(), designed.height())) * view.scale;
+    return QRect(topLeft, bottomRight - QPoint(1, 1));
+}
+
 } // namespace
 
 Form1::Form1(Settings& settings, QWidget* parent)
@@ -43,6 +60,7 @@ Form1::Form1(Settings& settings, QWidget* parent)
         imgRes[size_t(i)] = BoardPicture::image(i);
     buildControls();
     redrawBackBuffer();
+    m_viewMenu = new BoardViewMenu(*this);
 }
 
 Form1::~Form1() = default;
@@ -77,13 +95,9 @@ void Form1::buildControls() {
         QPalette pal = l->palette();
         pal.setColor(QPalette::WindowText, Qt::white);
         l->setPalette(pal);
-        if (i == 0) {
-            l->setFont(Fonts::font(Fonts::LunaNumber, 12.75, true));
-            l->setGeometry(BoardLayout::pixels(BoardLayout::Label0Twips));
-        } else {
-            l->setFont(Fonts::font(Fonts::NumC2, 12));
-            l->setGeometry(BoardLayout::pixels(BoardLayout::labelTwips(i)));
-        }
+        l->setFont(labelFont(i, 1.0));
+        l->setGeometry(
+            BoardLayout::pixels(i == 0 ? BoardLayout::Label0Twips : BoardLayout::labelTwips(i)));
         lblSeiriNum.append(l);
         // Placeholder numbers until the numbering style is applied at start-up.
         setSeiriNumCaption(i, i == 0 ? QStringLiteral("１") : QString());
@@ -114,6 +128,11 @@ void Form1::setPanelWindow(QWidget* panel) {
     m_panel = panel;
 }
 
+void Form1::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (m_panel) m_panel->close();
+}
+
 QImage Form1::builtinPicture(int state) const {
     return imgRes[state == 1 || state == 2 ? size_t(state) : 0];
 }
@@ -123,9 +142,45 @@ void Form1::setPicture(const QImage& picture) {
     redrawBackBuffer();
 }
 
+int Form1::builtinState() const {
+    for (int i = 0; i < 3; ++i)
+        if (m_picture.cacheKey() == imgRes[size_t(i)].cacheKey()) return i;
+    return -1;
+}
+
 void Form1::redrawBackBuffer() {
-    m_backBuffer = Backlight::compose(m_picture, size());
+    m_backBuffer = m_view.background(m_picture, builtinState());
     update();
+}
+
+void Form1::setView(const BoardView& view) {
+    if (view == m_view) return;
+    m_view = view;
+    setFixedSize(view.window);
+    placeControls();
+    // A clip region set at start-up follows the new size.
+    if (!mask().isEmpty()) setMask(QRegion(rect()));
+    redrawBackBuffer();
+}
+
+void Form1::placeControls() {
+    const auto place = [this](M_Degit* d, const QRect& designed) {
+        d->setRenderScale(m_view.scale);
+        d->move(scaled(designed, m_view).topLeft());
+    };
+    place(Degit[0], BoardLayout::pixels(BoardLayout::Degit0Twips));
+    for (int i = 1; i <= BoardLayout::Cells; ++i)
+        place(Degit[i], BoardLayout::pixels(BoardLayout::degitTwips(i)));
+    for (int i = 0; i < 2; ++i)
+        place(TimeDegit[i], BoardLayout::pixels(BoardLayout::TimeDegitTwips[size_t(i)]));
+    for (int i = 0; i <= BoardLayout::Cells; ++i) {
+        lblSeiriNum[i]->setFont(labelFont(i, m_view.scale));
+        lblSeiriNum[i]->setGeometry(scaled(
+            BoardLayout::pixels(i == 0 ? BoardLayout::Label0Twips : BoardLayout::labelTwips(i)),
+            m_view));
+    }
+    ChimeiCtl->setRenderScale(m_view.scale);
+    ChimeiCtl->move(scaled(BoardLayout::pixels(BoardLayout::ChimeiTwips), m_view).topLeft());
 }
 
 void Form1::setSeiriNumForeColor(OleColor colour) {
@@ -246,12 +301,13 @@ void Form1::ShowClock(const QTime& time) {
 }
 
 void Form1::GetFormInfo() {
-    BoardLeft = Twips::fromPixels(x());
-    BoardTop = Twips::fromPixels(y());
+    const QPoint at = m_position.twips(*this);
+    BoardLeft = at.x();
+    BoardTop = at.y();
 }
 
 void Form1::SetFormInfo() {
-    move(Twips::toPixels(BoardLeft), Twips::toPixels(BoardTop));
+    m_position.restore(*this, QPoint(BoardLeft, BoardTop));
 }
 
 void Form1::DeleteRgn() {}

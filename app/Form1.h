@@ -7,8 +7,10 @@
 // at its top-left corner, unscaled); the buffer is rebuilt only when the picture changes.
 // After start-up the board reacts only to a left-button drag on its background (moves the
 // window), a double-click on a fare digit (zero display for all 24) and its clock timer.
+#include "app/BoardView.h"
 #include "app/ControlArray.h"
 #include "panel/BoardControl.h"
+#include "platform/SavedPosition.h"
 #include "platform/core/Colour.h"
 
 #include <QImage>
@@ -17,6 +19,7 @@
 #include <array>
 
 class BacklightFrame;
+class BoardViewMenu;
 class ChimeiCtl_DX;
 class M_Degit;
 class QLabel;
@@ -81,6 +84,13 @@ class Form1 : public QWidget, public BoardControl {
     // The image the window shows (background and picture, without the child controls).
     const QImage& backBuffer() const { return m_backBuffer; }
 
+    // Shows the board as `view` says: resizes the window, places and scales every control
+    // and redraws the background. The default view is the board at its designed size.
+    void setView(const BoardView& view);
+    const BoardView& view() const { return m_view; }
+    // The view choices of the context menu and F11.
+    BoardViewMenu* viewMenu() const { return m_viewMenu; }
+
     // Start-up: closes sound channels, clears the fares, applies the defaults, shows the
     // panel (`steps`), clips the window to its client area, repaints and reads the settings
     // file (`steps`). Without `steps` the board starts alone. Errors of the steps or of
@@ -119,27 +129,36 @@ class Form1 : public QWidget, public BoardControl {
     void setStopNameScroll(qint16 speed, qint32 pauseMs) override;
     // imgRes `state`; any other state gives the unlit picture.
     QImage builtinPicture(int state) const override;
-    QSize pictureArea() const override { return size(); }
+    QSize pictureArea() const override { return BoardView::designedSize(); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // The board never closes on its own: a close request (Alt+F4, a window list's "Close")
+    // asks the panel's quit question, which ends the program or keeps both windows.
+    void closeEvent(QCloseEvent* event) override;
     // Hands the move to the window system; a seam for tests. Returns whether it started.
     // Where the window system cannot move the window, the board follows the mouse itself.
     virtual bool beginSystemMove();
 
   private:
     void buildControls();
+    void placeControls();
     void redrawBackBuffer();
+    // The backlight state whose built-in picture the board shows, -1 for a user's picture.
+    int builtinState() const;
 
     Settings& m_settings;
     QPointer<QWidget> m_panel;
+    SavedPosition m_position;
     // A drag the board carries out itself: where the press grabbed the window, relative to
     // its top-left corner (screen pixels).
     bool m_dragging = false;
     QPoint m_dragGrip;
     QImage m_picture;
     QImage m_backBuffer;
+    BoardView m_view;
+    BoardViewMenu* m_viewMenu = nullptr;
 };

@@ -1,12 +1,15 @@
 #include "app/Startup.h"
 
 #include "app/AppIdentity.h"
+#include "app/Form1.h"
+#include "app/RecordWindow.h"
 #include "app/SetProp.h"
 #include "app/WindowsIniHost.h"
 #include "app/options/PlgInHost.h"
 #include "app/options/SoundPage.h"
 #include "app/options/frmOption.h"
 #include "panel/BacklightFrame.h"
+#include "panel/PanelExtras.h"
 #include "panel/frmCtl.h"
 #include "platform/HeldInput.h"
 #include "platform/QtTexts.h"
@@ -62,8 +65,12 @@ Startup::Startup(const QString& settingsPath, SpeechFactory* speech)
     // The dialog exists before the settings file is read, hidden until "設定..." shows it.
     options = std::make_unique<frmOption>(settings, *this);
     plugins = new PlgInHost(*options, *panel->previewArea);
+    extras = new PanelExtras(*panel, settings);
     iniHost = std::make_unique<WindowsIniHost>(settings, *board, *panel, *options);
     board->setPanelWindow(panel.get());
+    recordWindow = new RecordWindow(
+        *panel, [this](const QString& path) { mdlIniIoEx::SaveIniFile(path, *iniHost); });
+    extras->setRecordingOpener(recordWindow);
     m_signals = std::make_unique<SignalWatcher>(&Startup::endOnSignal);
 }
 
@@ -136,7 +143,8 @@ void Startup::showPanel() {
 
 void Startup::placePanelBottomRight() {
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
+        // The work area: a taskbar or panel keeps its part of the screen.
+        const QRect area = screen->availableGeometry();
         const QRect frame = panel->frameGeometry();
         panel->move(area.right() + 1 - frame.width(), area.bottom() + 1 - frame.height());
     }

@@ -17,6 +17,8 @@ class frmCtl;
 class SignalWatcher;
 class frmOption;
 class PlgInHost;
+class PanelExtras;
+class RecordWindow;
 class WindowsIniHost;
 
 class Startup : public BoardStartup, public PanelHost, public DisplayTarget {
@@ -34,7 +36,9 @@ class Startup : public BoardStartup, public PanelHost, public DisplayTarget {
     std::unique_ptr<Form1> board;
     std::unique_ptr<frmCtl> panel;
     std::unique_ptr<frmOption> options;
-    PlgInHost* plugins = nullptr; // owned by the dialog
+    PlgInHost* plugins = nullptr;         // owned by the dialog
+    PanelExtras* extras = nullptr;        // the panel's context menu, owned by the panel
+    RecordWindow* recordWindow = nullptr; // "録画...", owned by the panel
     std::unique_ptr<WindowsIniHost> iniHost;
 
   private:

@@ -90,6 +90,7 @@ void WindowsIniHost::SetProp() {
 }
 
 void WindowsIniHost::showIniError(const QString& text) {
+    if (showBox) return showBox(text);
     QMessageBox box(QMessageBox::NoIcon, AppInfo::exeName(), text, QMessageBox::Ok);
     box.exec();
 }

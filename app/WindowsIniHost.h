@@ -3,6 +3,8 @@
 // operation panel's remembered state and the board's position.
 #include "settings/IniHost.h"
 
+#include <functional>
+
 class Form1;
 class frmCtl;
 class frmOption;
@@ -24,6 +26,9 @@ class WindowsIniHost : public IniHost {
     void SetFormInfo(const FormInfo& info) override;
     void SetProp() override;
     void showIniError(const QString& text) override;
+
+    // Shows the settings file's box (OK only, the application's title); tests replace it.
+    std::function<void(const QString&)> showBox;
 
   private:
     Settings& m_settings;

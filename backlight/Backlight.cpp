@@ -1,10 +1,12 @@
 #include "backlight/Backlight.h"
 
+#include "backlight/PictureCut.h"
 #include "platform/core/FileReader.h"
 #include "platform/core/K41Error.h"
 #include "platform/core/PathResolver.h"
 #include "settings/Settings.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -60,6 +62,42 @@ K41Error notAPicture(const QString& path, const QString& detail) {
                     QStringLiteral("画像として読み込めません: %1 (%2)").arg(path, detail));
 }
 
+K41Error tooCostly(const QString& path, const QSize& size, qint64 bytes) {
+    return K41Error(K41Error::InvalidPicture,
+                    QStringLiteral("画像が大きすぎて読み込めません: %1 (%2 × %3 ピクセル、"
+                                   "読み込みに %4 MB が必要、上限 %5 MB)")
+                        .arg(path)
+                        .arg(size.width())
+                        .arg(size.height())
+                        .arg(bytes >> 20)
+                        .arg(PictureCut::DecodeBudget >> 20));
+}
+
+// Checks, before anything is decoded, that reading the part of the picture that shows stays
+// within the budget, and sets the reader up to read only that part. `file` is the picture's
+// file; `shown` the part of the board the picture covers.
+void boundRead(QImageReader& reader, QIODevice& file, const QString& path, const QSize& full,
+               const QRect& shown) {
+    // Qt's own check on the decoded picture's size, as a last guard.
+    reader.setAllocationLimit(int(PictureCut::DecodeBudget >> 20));
+    const bool cut = shown.size() != full;
+    if (reader.format() == "jpeg") {
+        // A JPEG is decoded row by row, and a clip keeps only the rows and columns that show,
+        // unless its decoder must first gather the whole picture's coefficients.
+        const std::optional<PictureCut::JpegFrame> frame = PictureCut::jpegFrame(file);
+        if (frame && frame->bufferBytes > PictureCut::DecodeBudget)
+            throw tooCostly(path, frame->size, frame->bufferBytes);
+        if (cut) reader.setClipRect(shown);
+        return;
+    }
+    const qint64 decoded = qint64(full.width()) * full.height() * 4;
+    if (cut && reader.supportsOption(QImageIOHandler::ClipRect)) {
+        reader.setClipRect(shown);
+    } else if (decoded > PictureCut::DecodeBudget) {
+        throw tooCostly(path, full, decoded);
+    }
+}
+
 } // namespace
 
 QImage loadPicture(const QString& stored, const QSize& visible) {
@@ -80,7 +118,18 @@ QImage loadPicture(const QString& stored, const QSize& visible) {
         throw K41Error::fromFile(file, path);
     }
 
-    QImageReader reader(&file);
+    // A GIF larger than the board is decoded here, keeping only the corner that shows.
+    if (std::optional<QImage> gif = PictureCut::cropGif(file, visible)) {
+        if (file.error() != QFileDevice::NoError) throw K41Error::fromFile(file, path);
+        return *gif;
+    }
+    // A BMP of plain rows is cut before decoding: only the rows and bytes that show are read.
+    QBuffer cutBmp;
+    if (std::optional<QByteArray> cut = PictureCut::cropBmp(file, visible)) {
+        cutBmp.setData(std::move(*cut));
+        cutBmp.open(QIODevice::ReadOnly);
+    }
+    QImageReader reader(cutBmp.isOpen() ? static_cast<QIODevice*>(&cutBmp) : &file);
     // The content decides, not the name: a JPEG saved as .bmp still shows, a text file named
     // .jpg is refused.
     reader.setDecideFormatFromContent(true);
@@ -89,9 +138,7 @@ QImage loadPicture(const QString& stored, const QSize& visible) {
     const QSize full = reader.size();
     if (full.isValid()) {
         const QRect shown = QRect(QPoint(0, 0), full).intersected(board);
-        // Readers that can decode only a region (JPEG) then never hold the whole of a huge
-        // picture; the others are cut right after reading.
-        if (!shown.isEmpty() && shown.size() != full) reader.setClipRect(shown);
+        if (!shown.isEmpty()) boundRead(reader, *reader.device(), path, full, shown);
     }
 
     QImage image;
@@ -128,6 +175,7 @@ Outcome decide(const Settings& settings, int index, const QSize& visible) {
     } catch (const std::bad_alloc&) {
         o.errorNumber = K41Error::OutOfMemory;
     }
+    if (o.errorNumber) o.errorFile = PathResolver::resolve(*file);
     return o;
 }
 

@@ -54,6 +54,7 @@ struct Outcome {
     QImage userPicture;
     // The error number of a failure to load the user's picture; the board keeps its picture.
     std::optional<int> errorNumber;
+    QString errorFile; // the picture's path, as resolved, when it failed
 };
 
 // Decides a click on backlight button `index` under `settings`; `visible` is the board's size.

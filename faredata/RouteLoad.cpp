@@ -9,6 +9,7 @@
 #include "platform/core/PathResolver.h"
 #include "settings/Settings.h"
 
+#include <QDir>
 #include <cmath>
 
 const QString RouteLoad::MsgNoRouteData = QStringLiteral("指定した系統のデータがありません...");
@@ -89,7 +90,10 @@ bool RouteLoad::Command1_Click(int Index, const QString& routeText, const QStrin
             bytes = Hy3File::readFile(path);
         } catch (const K41Error& e) {
             if (e.number() != K41Error::FileNotFound) throw;
-            m_host.showMessage(MsgNoRouteData);
+            // Which route and where it was looked for, so the operator can put the file there.
+            m_host.showMessage(
+                MsgNoRouteData +
+                QStringLiteral("\r\n系統 %1: %2").arg(route, QDir::toNativeSeparators(path)));
             return false;
         }
         const qint16 count = Hy3File::readCount(bytes);

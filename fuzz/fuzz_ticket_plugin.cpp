@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const TicketPlugin& p = *result.plugin;
     K41_FUZZ_CHECK(p.width() >= 1 && p.width() <= MaxTwips);
     K41_FUZZ_CHECK(p.height() >= 1 && p.height() <= MaxTwips);
-    K41_FUZZ_CHECK(p.items.size() <= size_t(MaxItems) && p.companies.size() <= MaxItems);
+    K41_FUZZ_CHECK(p.items.size() <= size_t(MaxItems) && p.companies.size() <= MaxCompanies);
     K41_FUZZ_CHECK(p.info.CompanySwitch <= 0 || !p.companies.isEmpty());
     int barcodes = 0;
     for (const TicketItem& item : p.items) {

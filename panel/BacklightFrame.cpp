@@ -7,6 +7,9 @@
 #include "platform/core/Twips.h"
 
 #include <QButtonGroup>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -44,21 +47,35 @@ int BacklightFrame::selected() const {
 }
 
 void BacklightFrame::Option4_Click(int Index) {
+    apply(Index, false);
+}
+
+void BacklightFrame::apply(int Index, bool fromSettings) {
     const Backlight::Outcome o = Backlight::decide(m_settings, Index, m_board.pictureArea());
     if (o.picture == Backlight::Outcome::Picture::Builtin)
         m_board.setPicture(m_board.builtinPicture(o.state));
     else if (o.picture == Backlight::Outcome::Picture::User)
         m_board.setPicture(o.userPicture);
-    if (o.errorNumber) {
-        const QString text = Backlight::errorText(*o.errorNumber);
-        if (showErrorBox)
-            showErrorBox(text);
-        else
-            QMessageBox::critical(window(), QStringLiteral("エラー"), text);
-    }
+    if (o.errorNumber)
+        tell(Backlight::errorText(*o.errorNumber), o.errorFile, fromSettings);
+    else
+        m_lastTold.clear();
     m_board.setSeiriNumForeColor(o.numberColour);
 }
 
+void BacklightFrame::tell(const QString& text, const QString& file, bool fromSettings) {
+    const QString shown = text + QStringLiteral("\r\n") + QDir::toNativeSeparators(file);
+    const QFileInfo info(file);
+    const QString told =
+        shown + QString::number(info.size()) + info.lastModified().toString(Qt::ISODateWithMs);
+    if (fromSettings && told == m_lastTold) return;
+    m_lastTold = told;
+    if (showErrorBox)
+        showErrorBox(shown);
+    else
+        QMessageBox::critical(window(), QStringLiteral("エラー"), shown);
+}
+
 void BacklightFrame::applySelected() {
-    Option4_Click(selected());
+    apply(selected(), true);
 }

@@ -225,8 +225,9 @@ void frmCtl::Command8_Click() {
 }
 
 void frmCtl::GetCtrlDataInfo(CtrlDataInfo& info) const {
-    info.PanelLeft = Twips::fromPixels(x());
-    info.PanelTop = Twips::fromPixels(y());
+    const QPoint at = m_position.twips(*this);
+    info.PanelLeft = at.x();
+    info.PanelTop = at.y();
     info.ScrollSpeed = HScroll1[0]->value();
     info.ScrollInterval = HScroll1[1]->value();
     info.FrameIndex = m_frameIndex;
@@ -235,7 +236,7 @@ void frmCtl::GetCtrlDataInfo(CtrlDataInfo& info) const {
 }
 
 void frmCtl::SetCtrlDataInfo(const CtrlDataInfo& info) {
-    move(Twips::toPixels(info.PanelLeft), Twips::toPixels(info.PanelTop));
+    m_position.restore(*this, QPoint(info.PanelLeft, info.PanelTop));
     // A stored slider value outside the bar's range is clamped instead of failing the load.
     HScroll1[0]->setValue(
         std::clamp<qint32>(info.ScrollSpeed, HScroll1[0]->minimum(), HScroll1[0]->maximum()));

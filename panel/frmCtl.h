@@ -10,6 +10,7 @@
 #include "faredata/RouteLoadHost.h"
 #include "faredata/RouteState.h"
 #include "platform/HeldInput.h"
+#include "platform/SavedPosition.h"
 #include "settings/CtrlDataInfo.h"
 
 #include <QWidget>
@@ -155,6 +156,7 @@ class frmCtl : public QWidget, public HeldInput::KeyTarget, private RouteLoadHos
     PanelHost& m_host;
     qint16 m_frameIndex = 0;
     int m_lampTestMs;
+    SavedPosition m_position;
     FareTable m_table;
     RouteState m_state;
 };

@@ -71,6 +71,8 @@ int Call_dlg111(QWidget* owner, SystemTime& date) {
     dlg.setWindowTitle(QStringLiteral("日付の選択"));
     auto* calendar = new QCalendarWidget(&dlg);
     calendar->setObjectName(QStringLiteral("dlg111Calendar"));
+    // Years the record's unsigned field and a four-digit stored date can hold.
+    calendar->setDateRange(QDate(1, 1, 1), QDate(9999, 12, 31));
     // The caller usually passes a zeroed record; then today is offered.
     const QDate given(date.wYear, date.wMonth, date.wDay);
     calendar->setSelectedDate(given.isValid() ? given : QDate::currentDate());

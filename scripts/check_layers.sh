@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks that no source folder includes a folder above it. The layers, bottom up:
-#   platform/core; platform/ticket; platform; tape; controls/digit, controls/stopname, sound; settings; faredata;
+#   platform/core; platform/ticket; platform; tape; controls/digit, controls/stopname, sound, record; settings; faredata;
 #   gtfs; backlight; panel; app/options; app; tools (tests, bench and fuzz may include anything).
 # Prints every offending include and exits 1 when there is one. Usage: scripts/check_layers.sh
 set -euo pipefail
@@ -15,16 +15,17 @@ declare -A allowed=(
   [controls/stopname]="platform/core platform"
   [tape]="platform/core"
   [sound]="platform/core platform tape"
+  [record]="platform/core"
   [settings]="platform/core platform/ticket"
   [faredata]="platform/core settings"
   [gtfs]="platform/core tape settings faredata"
   [backlight]="platform/core settings"
   [panel]="platform/core platform/ticket platform controls/digit controls/stopname tape sound settings faredata gtfs backlight"
   [app/options]="platform/core platform/ticket platform controls/digit controls/stopname tape sound settings faredata gtfs backlight panel"
-  [app]="platform/core platform/ticket platform controls/digit controls/stopname tape sound settings faredata gtfs backlight panel app/options"
-  [tools]="platform/core platform/ticket platform controls/digit controls/stopname tape sound settings faredata gtfs backlight panel app/options app"
+  [app]="platform/core platform/ticket platform controls/digit controls/stopname tape sound record settings faredata gtfs backlight panel app/options"
+  [tools]="platform/core platform/ticket platform controls/digit controls/stopname tape sound record settings faredata gtfs backlight panel app/options app"
 )
-layers=(platform/core platform/ticket platform tape controls/digit controls/stopname sound settings faredata gtfs backlight panel app/options app tools)
+layers=(platform/core platform/ticket platform tape controls/digit controls/stopname sound record settings faredata gtfs backlight panel app/options app tools)
 
 # The layer a path belongs to: the longest layer folder that is a prefix of it.
 layer_of() {

@@ -129,3 +129,9 @@ printf '{"FareDataDir": "%s", "TapeDataDir": "%s", "TsugiwaMode": 1}\n' "$work/r
   > "$work/gtfs.json"
 "$build/tools/k41tool" in4 build "$work/gtfs.json" "$work/gtfs.in4"
 "$shot" "$out/guide-gtfs.png" "$work/gtfs.in4" 31 3 300
+
+# Filming the board: twice its size, full screen on a 1280 × 720 screen with the key colour,
+# and the panel during an automatic ride.
+"$shot" --board-only --scale 2 "$out/board-2x.png" "$settings" 1 5 300
+"$shot" --board-only --fill 1280x720 --key 00ff00 "$out/board-fullscreen-key.png" "$settings" 1 5 300
+"$shot" --ride "$out/auto-ride.png" "$settings" 1 2 300

@@ -143,9 +143,10 @@ QByteArray writeExact(const In4File& file) {
     return writeFile(file, true);
 }
 
-In4File read(const QByteArray& bytes) {
-    Reader r(bytes);
-    In4File file;
+namespace {
+
+// Reads field after field into `file`, counting each one read whole in `fieldsRead`.
+void readFields(Reader& r, In4File& file, int& fieldsRead) {
     Settings& s = file.options;
     for (const SettingField& f : SettingFields::all()) {
         const QString name = f.qName();
@@ -153,6 +154,7 @@ In4File read(const QByteArray& bytes) {
         case SettingKind::Text: {
             const QByteArray bytes = r.text(name);
             s.*f.text = Codec932::decode(bytes);
+            file.stored.texts.remove(name);
             if (Codec932::encode(s.*f.text) != bytes) file.stored.texts.insert(name, bytes);
             break;
         }
@@ -167,33 +169,65 @@ In4File read(const QByteArray& bytes) {
         case SettingKind::Choice: {
             const qint16 v = r.i16(name);
             s.*f.choice = v != 0;
+            file.stored.choices.remove(name);
             if (v != 0 && v != -1) file.stored.choices.insert(name, v);
             break;
         }
         }
+        ++fieldsRead;
     }
+    auto i16 = [&](qint16& into, const char* name) {
+        into = r.i16(QLatin1String(name));
+        ++fieldsRead;
+    };
+    auto i32 = [&](qint32& into, const char* name) {
+        into = r.i32(QLatin1String(name));
+        ++fieldsRead;
+    };
     CtrlDataInfo& c = file.ctrl;
-    c.FrameIndex = r.i16(QStringLiteral("CtrlDataInfo.FrameIndex"));
-    c.ScrollSpeed = r.i32(QStringLiteral("CtrlDataInfo.ScrollSpeed"));
-    c.ScrollInterval = r.i32(QStringLiteral("CtrlDataInfo.ScrollInterval"));
-    c.LateNight = r.i16(QStringLiteral("CtrlDataInfo.LateNight"));
-    c.PreviewOpen = r.i16(QStringLiteral("CtrlDataInfo.PreviewOpen"));
-    c.PanelLeft = r.i32(QStringLiteral("CtrlDataInfo.PanelLeft"));
-    c.PanelTop = r.i32(QStringLiteral("CtrlDataInfo.PanelTop"));
-    file.form.BoardLeft = r.i32(QStringLiteral("FormInfo.BoardLeft"));
-    file.form.BoardTop = r.i32(QStringLiteral("FormInfo.BoardTop"));
+    i16(c.FrameIndex, "CtrlDataInfo.FrameIndex");
+    i32(c.ScrollSpeed, "CtrlDataInfo.ScrollSpeed");
+    i32(c.ScrollInterval, "CtrlDataInfo.ScrollInterval");
+    i16(c.LateNight, "CtrlDataInfo.LateNight");
+    i16(c.PreviewOpen, "CtrlDataInfo.PreviewOpen");
+    i32(c.PanelLeft, "CtrlDataInfo.PanelLeft");
+    i32(c.PanelTop, "CtrlDataInfo.PanelTop");
+    i32(file.form.BoardLeft, "FormInfo.BoardLeft");
+    i32(file.form.BoardTop, "FormInfo.BoardTop");
     for (int i = 0; i < int(s.CustomColors.size()); ++i)
         s.CustomColors[i] = r.u32(QStringLiteral("CustomColors(%1)").arg(i));
+    ++fieldsRead;
     // The stored count is kept for display only: the table always has 24 entries.
-    file.DigitCount = r.i16(QStringLiteral("DigitCount"));
+    i16(file.DigitCount, "DigitCount");
     for (int i = 0; i < FareDigitCount; ++i) {
         DegitUserInfo& d = file.digits[i];
         d.Shift = r.i16(digitField(i + 1, "Shift"));
         d.ZeroMode = r.i16(digitField(i + 1, "ZeroMode"));
         d.FillZero = r.i16(digitField(i + 1, "FillZero"));
     }
+    ++fieldsRead;
     file.stored.trailing = r.rest();
+}
+
+} // namespace
+
+In4File read(const QByteArray& bytes) {
+    Reader r(bytes);
+    In4File file;
+    int fieldsRead = 0;
+    readFields(r, file, fieldsRead);
     return file;
+}
+
+Partial readInto(const QByteArray& bytes, In4File& file) {
+    Reader r(bytes);
+    Partial result;
+    try {
+        readFields(r, file, result.fieldsRead);
+    } catch (const K41Error& cut) {
+        result.failure = cut;
+    }
+    return result;
 }
 
 } // namespace In4Format

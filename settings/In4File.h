@@ -8,9 +8,12 @@
 #include "settings/FormInfo.h"
 #include "settings/Settings.h"
 
+#include "platform/core/K41Error.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <array>
+#include <optional>
 
 constexpr int FareDigitCount = 24;
 
@@ -56,5 +59,22 @@ QByteArray writeExact(const In4File& file);
 // Throws K41Error (InputPastEnd) naming the field when the bytes end before it or a text's
 // byte count runs past the end.
 In4File read(const QByteArray& bytes);
+
+// Where the fields after the settings begin, counting the file's 77 fields from 1: the panel
+// state (7 fields), the board position (2), the custom colours, the digit count, the table.
+constexpr int FirstPanelField = 66;
+constexpr int FirstBoardField = 73;
+constexpr int FieldCount = 77;
+
+// What reading a possibly cut file gave.
+struct Partial {
+    int fieldsRead = 0;              // whole fields read, in file order (77 = the whole file)
+    std::optional<K41Error> failure; // why the reading stopped early
+};
+
+// Reads the fields the bytes hold whole into `file`, in order, and stops at the first that
+// runs past the end; that field and the ones after it keep what `file` held before. So a cut
+// file still gives everything before the cut.
+Partial readInto(const QByteArray& bytes, In4File& file);
 
 } // namespace In4Format

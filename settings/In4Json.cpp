@@ -274,6 +274,10 @@ QByteArray dump(const In4File& file) {
 }
 
 In4File build(const QByteArray& json) {
+    return build(json, In4File());
+}
+
+In4File build(const QByteArray& json, In4File base) {
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError)
@@ -284,7 +288,7 @@ In4File build(const QByteArray& json) {
     if (!doc.isObject())
         throw K41Error(K41Error::InvalidPropertyValue, QStringLiteral("expected one JSON object"));
 
-    In4File file; // start-up defaults
+    In4File file = std::move(base);
     const QJsonObject root = doc.object();
     for (auto it = root.begin(); it != root.end(); ++it) {
         const QString key = it.key();

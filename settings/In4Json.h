@@ -24,5 +24,7 @@ QByteArray dump(const In4File& file);
 // type or out of its field's range, a wrong number of colours or digit entries, or a text
 // that code page 932 cannot hold.
 In4File build(const QByteArray& json);
+// The same, with the keys left out taken from `base` (a settings file as read).
+In4File build(const QByteArray& json, In4File base);
 
 } // namespace In4Json

@@ -110,18 +110,30 @@ void copyField(const SettingField& f, const Settings& record, Settings& store,
 
 } // namespace
 
-void SetOptionInfo(const Settings& record, Settings& store, const OptionInfoHooks& hooks) {
-    const auto& order = copyOrder();
-    size_t i = 0;
-    for (; i < PanelPart.size(); ++i)
-        copyField(*order[i], record, store, hooks);
-    if (hooks.panelSettingsApplied) hooks.panelSettingsApplied();
-    for (; i < PanelPart.size() + DigitColourPart.size(); ++i)
-        copyField(*order[i], record, store, hooks);
-    if (hooks.digitColoursApplied) hooks.digitColoursApplied();
-    for (; i < order.size(); ++i)
-        copyField(*order[i], record, store, hooks);
-    if (hooks.allApplied) hooks.allApplied();
+std::vector<K41Error> SetOptionInfo(const Settings& record, Settings& store,
+                                    const OptionInfoHooks& hooks) {
+    std::vector<K41Error> failures;
+    auto attempt = [&](auto&& work) {
+        try {
+            work();
+        } catch (const std::exception& failure) {
+            failures.push_back(K41Error::from(failure));
+        }
+    };
+    auto copyUpTo = [&, i = size_t(0)](size_t end) mutable {
+        for (const auto& order = copyOrder(); i < end; ++i)
+            attempt([&] { copyField(*order[i], record, store, hooks); });
+    };
+    auto run = [&](const std::function<void()>& hook) {
+        if (hook) attempt(hook);
+    };
+    copyUpTo(PanelPart.size());
+    run(hooks.panelSettingsApplied);
+    copyUpTo(PanelPart.size() + DigitColourPart.size());
+    run(hooks.digitColoursApplied);
+    copyUpTo(CopyCount);
+    run(hooks.allApplied);
+    return failures;
 }
 
 Settings GetOptionInfo(const Settings& store) {

@@ -1,10 +1,12 @@
 #pragma once
 // Moving the 65 settings between a settings record (as read from or written to the settings
 // file) and the live store, with the rules the options dialog's controls impose.
+#include "platform/core/K41Error.h"
 #include "settings/SettingField.h"
 #include "settings/Settings.h"
 
 #include <functional>
+#include <vector>
 
 // Points at which the dialog and the board take part while a record is applied. Each is
 // optional. They run in the middle of the copy, so a failure later in the copy leaves what
@@ -27,10 +29,13 @@ struct OptionInfoHooks {
 // unselected one is only cleared, so a group stored with several selected ends with the
 // last one of the copy order selected and a group stored with none ends with none.
 // A list position the list cannot hold (anything but -1 and 0 .. count-1) or a check value
-// other than 0 and 1 throws K41Error (InvalidPropertyValue) naming the setting; the
-// settings copied before it keep their new values, the ones after it their old ones.
+// other than 0 and 1 is refused: that setting keeps its value in the store and the copy goes
+// on, so one bad value never costs the settings after it. A hook that fails is passed over
+// the same way. Returns the refusals and failures in the order met (K41Error
+// InvalidPropertyValue naming the setting for a refused value); empty when all went in.
 // CustomColors is not part of the copy.
-void SetOptionInfo(const Settings& record, Settings& store, const OptionInfoHooks& hooks = {});
+std::vector<K41Error> SetOptionInfo(const Settings& record, Settings& store,
+                                    const OptionInfoHooks& hooks = {});
 
 // The record that describes `store`: every setting as it is, the custom colours included.
 Settings GetOptionInfo(const Settings& store);

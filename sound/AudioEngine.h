@@ -6,6 +6,7 @@
 #include "sound/AudioSource.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 class AudioEngine {
@@ -29,4 +30,8 @@ class AudioEngine {
     // The SDL output, falling back to SDL's dummy driver when no device opens, and to the
     // silent NullAudioEngine when SDL's audio cannot start at all.
     static std::unique_ptr<AudioEngine> create();
+    // Makes create() build engines with `factory` from now on (an empty one restores the
+    // device): a program that renders sound to a file instead of a device sets it before
+    // the first sound.
+    static void setFactory(std::function<std::unique_ptr<AudioEngine>()> factory);
 };

@@ -18,4 +18,9 @@ class AudioSource {
     // How long the sound lasts from where it starts, in frames, when known before it is
     // played; -1 when only playing it will tell (a MIDI tune).
     virtual long long lengthFrames() const { return -1; }
+
+    // Whether the next frames can be had at once. A sound made by another thread (speech)
+    // may lag behind and fill the gap with silence; an output that runs on its own time
+    // rather than the clock's waits for it instead.
+    virtual bool ready() const { return true; }
 };

@@ -50,7 +50,17 @@ bool Mixer::isPlaying(const QString& voice) const {
     const auto it = std::find_if(m_voices.begin(), m_voices.end(),
                                  [&](const Voice& v) { return v.name == voice; });
     if (it == m_voices.end() || !it->source) return false;
-    return !it->ended || std::chrono::steady_clock::now() < it->endsAt;
+    return !it->ended || now() < it->endsAt;
+}
+
+std::chrono::steady_clock::time_point Mixer::now() const {
+    return m_clock ? m_clock() : std::chrono::steady_clock::now();
+}
+
+bool Mixer::sourcesReady() const {
+    std::lock_guard lock(m_mutex);
+    return std::all_of(m_voices.begin(), m_voices.end(),
+                       [](const Voice& v) { return v.ended || !v.source || v.source->ready(); });
 }
 
 bool Mixer::idleFor(int ms) const {
@@ -92,7 +102,7 @@ void Mixer::mixVoice(Voice& v, float* out, std::size_t frames) {
         v.ended = true;
         // This buffer starts playing about now; its part of the voice has been heard after
         // `got` frames.
-        v.endsAt = std::chrono::steady_clock::now() +
-                   std::chrono::microseconds(static_cast<long long>(got) * 1000000 / m_rate);
+        v.endsAt =
+            now() + std::chrono::microseconds(static_cast<long long>(got) * 1000000 / m_rate);
     }
 }

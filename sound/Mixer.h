@@ -8,6 +8,7 @@
 #include <QString>
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -39,6 +40,13 @@ class Mixer {
     // that fails (throws) or yields values that are not numbers is ended or silenced there,
     // never passed on.
     void mix(float* out, std::size_t frames) noexcept;
+    // True when every playing voice can give its next frames at once (AudioSource::ready).
+    bool sourcesReady() const;
+
+    // Replaces the clock by which a voice's last frames are judged heard (the steady clock by
+    // default), for an output that runs on a time of its own. Set before any play().
+    using Clock = std::function<std::chrono::steady_clock::time_point()>;
+    void setClock(Clock clock) { m_clock = std::move(clock); }
 
   private:
     struct Voice {
@@ -52,10 +60,12 @@ class Mixer {
 
     void mixVoice(Voice& v, float* out, std::size_t frames);
     Voice* find(const QString& name);
+    std::chrono::steady_clock::time_point now() const;
 
     const int m_rate;
     mutable std::mutex m_mutex;
     std::vector<Voice> m_voices;
     std::vector<float> m_scratch;
+    Clock m_clock;
     std::atomic<std::chrono::steady_clock::rep> m_lastMix;
 };

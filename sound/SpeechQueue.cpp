@@ -51,6 +51,11 @@ std::shared_ptr<const PcmBuffer> SpeechQueue::pop(quint64 utterance) {
     return block;
 }
 
+bool SpeechQueue::ready(quint64 utterance) const {
+    std::lock_guard guard(m_mutex);
+    return utterance != m_utterance || !m_blocks.empty() || m_finished;
+}
+
 bool SpeechQueue::pending(quint64 utterance) const {
     std::lock_guard guard(m_mutex);
     return utterance == m_utterance && (!m_blocks.empty() || !m_finished);

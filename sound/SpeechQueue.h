@@ -34,6 +34,8 @@ class SpeechQueue {
     std::shared_ptr<const PcmBuffer> pop(quint64 utterance);
     // True while `utterance` is current and blocks are queued or may still come.
     bool pending(quint64 utterance) const;
+    // True when a block of `utterance` is queued or none will come any more.
+    bool ready(quint64 utterance) const;
 
   private:
     std::size_t m_maxAhead;

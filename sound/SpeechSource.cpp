@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+bool SpeechSource::ready() const {
+    return (m_block && m_position < m_block->frames()) || m_queue.ready(m_utterance);
+}
+
 std::size_t SpeechSource::read(float* out, std::size_t frames) {
     std::size_t done = 0;
     while (done < frames) {

@@ -11,6 +11,7 @@ class SpeechSource : public AudioSource {
     SpeechSource(SpeechQueue& queue, quint64 utterance) : m_queue(queue), m_utterance(utterance) {}
 
     std::size_t read(float* out, std::size_t frames) override;
+    bool ready() const override;
 
   private:
     SpeechQueue& m_queue;

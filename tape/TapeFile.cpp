@@ -5,11 +5,32 @@
 #include "platform/core/K41Error.h"
 #include "platform/core/PathResolver.h"
 
+#include <QStringDecoder>
+#include <algorithm>
 #include <cmath>
 
 namespace TapeFile {
 
 namespace {
+
+bool isJapanese(QChar c) {
+    const char16_t u = c.unicode();
+    return (u >= 0x3000 && u <= 0x30FF) || (u >= 0x4E00 && u <= 0x9FFF) ||
+           (u >= 0xFF00 && u <= 0xFFEF);
+}
+
+// The broadcast file's text. Code page 932 is the rule, but editors on Linux save UTF-8:
+// a file that starts with UTF-8's byte-order mark, or that is valid UTF-8 holding Japanese
+// while it is no valid code page 932, is read as UTF-8.
+QString decodeText(const QByteArray& bytes) {
+    const bool marked = bytes.startsWith("\xEF\xBB\xBF");
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString asUtf8 = utf8.decode(marked ? bytes.mid(3) : bytes);
+    if (marked && !utf8.hasError()) return asUtf8;
+    const QString as932 = Codec932::decode(bytes);
+    if (utf8.hasError() || !as932.contains(QChar::ReplacementCharacter)) return as932;
+    return std::any_of(asUtf8.begin(), asUtf8.end(), isJapanese) ? asUtf8 : as932;
+}
 
 bool isBlank(QChar c) {
     return c == u' ' || c == u'\t';
@@ -113,7 +134,7 @@ QByteArray readFile(const QString& path) {
 }
 
 std::vector<TapeRec> parse(const QByteArray& bytes) {
-    const QString text = Codec932::decode(bytes);
+    const QString text = decodeText(bytes);
     std::vector<TapeRec> records;
     qsizetype start = 0;
     while (start < text.size()) {

@@ -83,6 +83,9 @@ QLabel* note(QWidget* parent, const QString& name, const QString& text) {
 QLineEdit* pathBox(QWidget* parent, const QString& name, const QString& accessibleName) {
     auto* box = named(new QLineEdit(parent), name, accessibleName);
     box->setValidator(new Cp932Validator(box));
+    // The settings file holds a text of up to 65535 bytes; Qt's default of 32767 characters
+    // would cut a longer stored path when it is shown, and the cut path would then be saved.
+    box->setMaxLength(0xFFFF);
     return box;
 }
 

@@ -147,8 +147,9 @@ QString PreviewPage::pickFile(const QString& filter, const QString& title) {
 void PreviewPage::Command7_Click() {
     ZKP4Res::SystemTime date{};
     if (m_context.dialogs.date(m_context.owner, date) == 0) return;
+    // Four-digit years, so that year 99 is not read back as 1999 or 2099.
     m_context.binder.setText("SeiriDateValue", QStringLiteral("%1/%2/%3")
-                                                   .arg(date.wYear)
+                                                   .arg(date.wYear, 4, 10, QLatin1Char('0'))
                                                    .arg(date.wMonth, 2, 10, QLatin1Char('0'))
                                                    .arg(date.wDay, 2, 10, QLatin1Char('0')));
 }

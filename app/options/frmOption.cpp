@@ -98,8 +98,8 @@ Settings frmOption::GetOptionInfo() const {
     return ::GetOptionInfo(m_context.store);
 }
 
-void frmOption::SetOptionInfo(const Settings& record) {
-    ::SetOptionInfo(record, m_context.store, optionInfoHooks());
+std::vector<K41Error> frmOption::SetOptionInfo(const Settings& record) {
+    return ::SetOptionInfo(record, m_context.store, optionInfoHooks());
 }
 
 OptionInfoHooks frmOption::optionInfoHooks() {

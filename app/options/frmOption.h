@@ -58,9 +58,10 @@ class frmOption : public QDialog {
     OptionPage currentPage() const;
 
     // The settings record of the store, and the store from a record with the dialog's side
-    // effects (see optionInfoHooks). A refused value throws K41Error and ends the copy there.
+    // effects (see optionInfoHooks). A refused value keeps the store's value; the refusals
+    // come back in the order met.
     Settings GetOptionInfo() const;
-    void SetOptionInfo(const Settings& record);
+    std::vector<K41Error> SetOptionInfo(const Settings& record);
     // What the dialog does while a record is copied into the store: every changed setting
     // shows in its control (running the enabling rules), the backlight picture is chosen
     // again after the panel settings, the preview digit takes the digit colours, and at the

@@ -156,7 +156,25 @@ void M_Degit::WriteProperties(PropertyBag& bag) const {
 
 void M_Degit::fitToCells() {
     const QSize cell = SegmentFont::cellTwips(m_degitSize);
-    setFixedSize(Twips::toPixels(QSize(cell.width() * m_keta, cell.height())));
+    const QSize designed = Twips::toPixels(QSize(cell.width() * m_keta, cell.height()));
+    setFixedSize(m_scale == 1.0 ? designed : designed * m_scale);
+}
+
+QSize M_Degit::designedSize() const {
+    if (m_scale == 1.0) return size();
+    return QSize(qRound(width() / m_scale), qRound(height() / m_scale));
+}
+
+void M_Degit::setRenderScale(qreal scale) {
+    if (!(scale > 0) || scale == m_scale) return;
+    const QSize designed = designedSize();
+    const bool fixed = minimumSize() == maximumSize();
+    m_scale = scale;
+    if (fixed)
+        setFixedSize(designed * scale);
+    else
+        resize(designed * scale);
+    DrawDegit(m_value, m_baseForeColor, m_degitForeColor);
 }
 
 void M_Degit::DrawDegit(const QVariant& value, OleColor baseColour, OleColor digitColour) {
@@ -168,8 +186,8 @@ void M_Degit::DrawDegit(const QVariant& value, OleColor baseColour, OleColor dig
     look.back = m_backColor;
     look.unlit = baseColour;
     look.lit = digitColour;
-    look.scale = devicePixelRatioF();
-    DegitRenderer::shared().render(m_buffer, size(), m_keta, text, look);
+    look.scale = devicePixelRatioF() * m_scale;
+    DegitRenderer::shared().render(m_buffer, designedSize(), m_keta, text, look);
 
     const QString shown = text.trimmed();
     if (shown != m_shownText) {
@@ -183,14 +201,16 @@ void M_Degit::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (m_buffer.isNull())
         p.fillRect(rect(), Colour::toQColor(m_backColor));
-    else
+    else if (m_scale == 1.0)
         p.drawImage(0, 0, m_buffer);
+    else // drawn for the larger size: one image pixel to one device pixel
+        p.drawImage(QRectF(QPointF(0, 0), QSizeF(m_buffer.size()) / devicePixelRatioF()), m_buffer);
 }
 
 void M_Degit::resizeEvent(QResizeEvent*) {
     // A new size keeps the image drawn so far (nothing redraws on its own); the uncovered
     // part shows the background until the next redraw.
-    if (m_buffer.size() == size() * devicePixelRatioF()) return;
+    if (m_scale != 1.0 || m_buffer.size() == size() * devicePixelRatioF()) return;
     QImage resized(size() * devicePixelRatioF(), QImage::Format_RGB32);
     if (resized.isNull()) {
         m_buffer = QImage();

@@ -74,6 +74,12 @@ class M_Degit : public QWidget {
     void ReadProperties(const PropertyBag& bag);
     void WriteProperties(PropertyBag& bag) const;
 
+    // Draws the control `scale` times its designed size: the size in pixels, the cells and
+    // their segments all grow, drawn anew for the size. Resizes and redraws. 1 is the
+    // designed size; sizes set by the host and by Keta/DegitSize are designed sizes.
+    void setRenderScale(qreal scale);
+    qreal renderScale() const { return m_scale; }
+
     // The image the control shows.
     const QImage& backBuffer() const { return m_buffer; }
     // The lit text now, without the blanks around it ("" when nothing is lit).
@@ -91,6 +97,8 @@ class M_Degit : public QWidget {
   private:
     void DrawDegit(const QVariant& value, OleColor baseColour, OleColor digitColour);
     void fitToCells();
+    // The control's size at scale 1.
+    QSize designedSize() const;
 
     OleColor m_baseForeColor = 0;
     OleColor m_degitForeColor = 0;
@@ -109,4 +117,5 @@ class M_Degit : public QWidget {
 
     QImage m_buffer;
     QString m_shownText;
+    qreal m_scale = 1.0;
 };

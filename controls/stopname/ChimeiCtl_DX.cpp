@@ -69,7 +69,7 @@ ChimeiCtl_DX::ChimeiCtl_DX(QWidget* parent)
 
 void ChimeiCtl_DX::setBackColor(OleColor v) {
     m_backColor = v;
-    if (m_stripBlank) clearStrip(m_strip.width());
+    if (m_stripBlank) clearStrip(m_stripWidth);
     redrawFrame();
     update();
     emit PropertyChanged(QStringLiteral("BackColor"));
@@ -98,7 +98,7 @@ void ChimeiCtl_DX::setMode(qint16 v) {
 void ChimeiCtl_DX::setAppearance(qint16 v) {
     // The frame keeps its designed size whatever the border look.
     m_appearance = v;
-    if (m_stripBlank) clearStrip(m_strip.width());
+    if (m_stripBlank) clearStrip(m_stripWidth);
     redrawFrame();
     update();
     emit PropertyChanged(QStringLiteral("Appearance"));
@@ -167,7 +167,7 @@ void ChimeiCtl_DX::ReadProperties(const PropertyBag& bag) {
     m_tsugiwaFontMode = readInt<qint16>(bag, QStringLiteral("TsugiwaFontMode"), 0);
     m_tsugiwaBold = readBool(bag, QStringLiteral("TsugiwaBold"), false);
     // The surfaces take their loaded background; nothing is drawn on them yet.
-    if (m_stripBlank) clearStrip(m_strip.width());
+    if (m_stripBlank) clearStrip(m_stripWidth);
     redrawFrame();
     update();
 }
@@ -194,9 +194,10 @@ void ChimeiCtl_DX::WriteProperties(PropertyBag& bag) const {
 // --- drawing ------------------------------------------------------------------------------
 
 void ChimeiCtl_DX::SetChimei(const QString& text) {
+    m_name = text;
     if (text.isEmpty()) {
         // A running scroll goes on, moving the blank strip.
-        clearStrip(m_strip.width());
+        clearStrip(m_stripWidth);
         setShownText({});
         update();
         return;
@@ -240,7 +241,7 @@ void ChimeiCtl_DX::drawCell(int x, int y, const QString& text, qint16 code) {
     m_boxFace = ChimeiText::faceFor(m_fontMode, code);
     m_boxBold = m_fontBold;
     const DotPattern dots = DotGlyph::pattern(text, m_boxFace, DotGlyph::Size14pt, m_boxBold);
-    DotGlyph::paint(m_strip, x, y, dots, toRgb(m_foreColor));
+    DotGlyph::paint(m_strip, x, y, dots, toRgb(m_foreColor), m_scale);
     m_stripBlank = false;
 }
 
@@ -250,7 +251,7 @@ void ChimeiCtl_DX::DrawTsugiwa() {
     DotGlyph::paint(
         m_strip, 0, 0,
         DotGlyph::pattern(QStringLiteral("次"), m_boxFace, DotGlyph::Size14pt, m_tsugiwaBold),
-        colour);
+        colour, m_scale);
 
     // The smaller "は" is printed 4 pixels lower so that it sits on the line of "次".
     const bool smallHa = m_tsugiwaMode == 1;
@@ -259,15 +260,19 @@ void ChimeiCtl_DX::DrawTsugiwa() {
                     DotGlyph::pattern(QStringLiteral("は"), m_boxFace,
                                       smallHa ? DotGlyph::Size12pt : DotGlyph::Size14pt,
                                       m_tsugiwaBold, smallHa ? 4 : 0),
-                    colour);
+                    colour, m_scale);
     m_boxBold = false;
     m_stripBlank = false;
     update();
 }
 
 void ChimeiCtl_DX::clearStrip(int width) {
-    if (m_strip.width() != width || m_strip.height() != ControlHeight)
-        m_strip = QImage(width, ControlHeight, QImage::Format_RGB32);
+    const QSize device(qRound(width * m_scale), qRound(ControlHeight * m_scale));
+    if (m_strip.size() != device) {
+        m_strip = QImage(device, QImage::Format_RGB32);
+        m_strip.setDevicePixelRatio(m_scale);
+    }
+    m_stripWidth = width;
     m_strip.fill(Colour::toQColor(m_backColor));
     m_stripBlank = true;
 }
@@ -283,7 +288,9 @@ int ChimeiCtl_DX::borderWidth() const {
 }
 
 void ChimeiCtl_DX::redrawFrame() {
-    m_frame = QImage(ControlWidth, FrameHeight, QImage::Format_RGB32);
+    m_frame = QImage(QSize(qRound(ControlWidth * m_scale), qRound(FrameHeight * m_scale)),
+                     QImage::Format_RGB32);
+    m_frame.setDevicePixelRatio(m_scale);
     m_frame.fill(Colour::toQColor(m_backColor));
     QPainter p(&m_frame);
     const int right = ControlWidth - 1, bottom = FrameHeight - 1;
@@ -317,6 +324,10 @@ QRect ChimeiCtl_DX::stripRect(int x) const {
 }
 
 void ChimeiCtl_DX::paintEvent(QPaintEvent* event) {
+    if (m_scale != 1.0) {
+        paintScaled();
+        return;
+    }
     // Only the asked-for part: while scrolling that is the column the strip uncovered.
     const QRect area = event->rect();
     QPainter p(this);
@@ -324,6 +335,49 @@ void ChimeiCtl_DX::paintEvent(QPaintEvent* event) {
     const QRect strip = stripRect(stripX());
     const QRect target = strip.intersected(clientRect()).intersected(area);
     if (!target.isEmpty()) p.drawImage(target, m_strip, target.translated(-strip.topLeft()));
+}
+
+void ChimeiCtl_DX::paintScaled() {
+    QPainter p(this);
+    // The images are drawn for the scale: one image pixel to one pixel here.
+    p.drawImage(QRect(QPoint(0, 0), m_frame.size()), m_frame);
+    const int b = borderWidth();
+    const QRect client = QRect(b, b, ControlWidth - 2 * b, FrameHeight - 2 * b)
+                             .intersected(QRect(0, 0, ControlWidth, ControlHeight));
+    // The strip sits one pixel above the frame's inside, as it was placed in the frame.
+    const QPoint origin(client.left() + stripX(), client.top() - 1);
+    const QRect target = QRect(origin, QSize(m_stripWidth, ControlHeight)).intersected(client);
+    if (target.isEmpty()) return;
+    // Whole image pixels on both sides, so that the dots are copied, never resampled.
+    const auto device = [this](const QRect& r) {
+        const int left = qRound(r.left() * m_scale), top = qRound(r.top() * m_scale);
+        return QRect(left, top, qRound((r.left() + r.width()) * m_scale) - left,
+                     qRound((r.top() + r.height()) * m_scale) - top);
+    };
+    const QRect to = device(target);
+    const QRect from = device(target.translated(-origin));
+    p.drawImage(to, m_strip, QRect(from.topLeft(), to.size()));
+}
+
+void ChimeiCtl_DX::setRenderScale(qreal scale) {
+    if (!(scale > 0) || scale == m_scale) return;
+    m_scale = scale;
+    setFixedSize(qRound(ControlWidth * scale), qRound(ControlHeight * scale));
+    redrawFrame();
+    // Draw the name again at the new size; the scroll keeps its place and its clock.
+    const ChimeiScroll scroll = m_scroll;
+    const bool wasBlank = m_stripBlank;
+    if (m_name.isEmpty() || wasBlank) {
+        clearStrip(m_stripWidth);
+    } else {
+        SetChimei(m_name);
+        m_scroll = scroll;
+        if (m_scroll.running())
+            m_frameTimer.start();
+        else
+            m_frameTimer.stop();
+    }
+    update();
 }
 
 // --- scroll -------------------------------------------------------------------------------
@@ -338,7 +392,7 @@ qint64 ChimeiCtl_DX::now() const {
 
 void ChimeiCtl_DX::startScroll() {
     if (m_speed == 0) setSpeed(1);
-    m_scroll.start(now(), ChimeiLayout::FrameWidth, m_strip.width());
+    m_scroll.start(now(), ChimeiLayout::FrameWidth, m_stripWidth);
     m_scroll.advance(now(), m_speed, m_scrollStartWait);
     m_frameTimer.start();
 }
@@ -356,6 +410,11 @@ void ChimeiCtl_DX::advanceScroll() {
 }
 
 void ChimeiCtl_DX::moveStrip(int fromX, int toX) {
+    // Drawn larger, the line is painted whole; moved pixels would land between image pixels.
+    if (m_scale != 1.0) {
+        update();
+        return;
+    }
     const QRect client = clientRect();
     // Outside the strip the frame's inside is one colour, so moving the shown pixels with
     // the strip and painting the uncovered column gives the same picture as a full redraw.

@@ -93,8 +93,14 @@ class ChimeiCtl_DX : public QWidget {
     // The dot strip and its position in the frame.
     const QImage& strip() const { return m_strip; }
     int stripX() const { return m_scroll.running() ? m_scroll.stripX() : m_stripX; }
-    int stripWidth() const { return m_strip.width(); }
+    int stripWidth() const { return m_stripWidth; }
     bool scrolling() const { return m_scroll.running(); }
+
+    // Draws the line `scale` times its designed size (frame, dots and scroll steps all in
+    // designed pixels, multiplied when drawn): resizes the control and draws the shown name
+    // again at the new size, a running scroll going on where it was. 1 is the designed size.
+    void setRenderScale(qreal scale);
+    qreal renderScale() const { return m_scale; }
 
     // Replaces the time source of the scroll (milliseconds, monotonic); an empty function
     // restores the steady clock.
@@ -120,6 +126,8 @@ class ChimeiCtl_DX : public QWidget {
     QRect clientRect() const;
     // Where the strip lies in the control with its left edge at x of the frame's inside.
     QRect stripRect(int x) const;
+    // The whole line at a scale other than 1.
+    void paintScaled();
     void setShownText(const QString& text);
     int borderWidth() const;
     qint64 now() const;
@@ -143,8 +151,12 @@ class ChimeiCtl_DX : public QWidget {
     bool m_boxBold = false;
 
     QImage m_frame;
-    QImage m_strip;
+    QImage m_strip; // m_scale image pixels per designed pixel
+    int m_stripWidth = 0;
     bool m_stripBlank = true;
+    qreal m_scale = 1.0;
+    // The last name shown, drawn again when the scale changes.
+    QString m_name;
     int m_stripX = 0;
     ChimeiScroll m_scroll;
     QTimer m_frameTimer;

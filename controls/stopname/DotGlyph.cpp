@@ -5,7 +5,9 @@
 #include <QFontMetrics>
 #include <QHash>
 #include <QPainter>
+#include <algorithm>
 #include <bit>
+#include <cmath>
 
 int DotPattern::count() const {
     int n = 0;
@@ -83,7 +85,38 @@ DotPattern pattern(const QString& text, const QString& face, int pixelSize, bool
     return dots;
 }
 
-void paint(QImage& image, int x, int y, const DotPattern& dots, QRgb colour) {
+namespace {
+
+// One dot square per lit dot, its corners rounded to image pixels so that neighbouring dots
+// keep an even gap at any scale.
+void paintScaled(QImage& image, int x, int y, const DotPattern& dots, QRgb colour, qreal scale) {
+    const auto edge = [scale](qint64 logical) { return qint64(std::llround(logical * scale)); };
+    const qint64 width = image.width(), height = image.height();
+    for (int r = 0; r < DotPattern::Size; ++r) {
+        const quint32 row = dots.rows[r];
+        if (row == 0) continue;
+        const qint64 top = std::max<qint64>(edge(qint64(y) + 3 * r), 0);
+        const qint64 bottom = std::min(edge(qint64(y) + 3 * r + 2), height);
+        for (qint64 py = top; py < bottom; ++py) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(int(py)));
+            for (int c = 0; c < DotPattern::Size; ++c) {
+                if (!(row >> c & 1u)) continue;
+                const qint64 left = std::max<qint64>(edge(qint64(x) + 3 * c), 0);
+                const qint64 right = std::min(edge(qint64(x) + 3 * c + 2), width);
+                for (qint64 px = left; px < right; ++px)
+                    line[px] = colour;
+            }
+        }
+    }
+}
+
+} // namespace
+
+void paint(QImage& image, int x, int y, const DotPattern& dots, QRgb colour, qreal scale) {
+    if (scale != 1.0) {
+        paintScaled(image, x, y, dots, colour, scale);
+        return;
+    }
     const qint64 width = image.width(), height = image.height();
     for (int r = 0; r < DotPattern::Size; ++r) {
         const quint32 row = dots.rows[r];

@@ -32,8 +32,10 @@ DotPattern pattern(const QString& text, const QString& face, int pixelSize, bool
 QImage sample(const QString& text, const QString& face, int pixelSize, bool bold, int y = 0);
 
 // Draws `dots` onto `image` (32-bit) with the top-left dot at (x, y): each dot a 2 × 2 square
-// of `colour` on a 3-pixel pitch. Dots outside the image are left out.
-void paint(QImage& image, int x, int y, const DotPattern& dots, QRgb colour);
+// of `colour` on a 3-pixel pitch. Dots outside the image are left out. With a `scale` other
+// than 1, (x, y), the squares and the pitch are that many image pixels each, so that a larger
+// line is drawn dot by dot rather than enlarged.
+void paint(QImage& image, int x, int y, const DotPattern& dots, QRgb colour, qreal scale = 1.0);
 
 // Number of patterns currently kept (for tests of the cache).
 int cachedCount();

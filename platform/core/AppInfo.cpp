@@ -4,9 +4,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <cstdio>
+#include <pwd.h>
+#include <unistd.h>
 
 #ifndef K41_DATA_FROM_BIN
 #error                                                                                             \
@@ -56,8 +58,18 @@ QString settingsFileName() {
 }
 
 QString configDir() {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-        .filePath(QStringLiteral("K41"));
+    // The XDG rules: XDG_CONFIG_HOME only when it is an absolute path, else ~/.config; the home
+    // from the password database when HOME is unset or not absolute (never "/" plus ".config").
+    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (base.isEmpty() || !QDir::isAbsolutePath(base)) {
+        QString home = qEnvironmentVariable("HOME");
+        if (home.isEmpty() || !QDir::isAbsolutePath(home)) {
+            const passwd* user = ::getpwuid(::getuid());
+            home = user && user->pw_dir ? QFile::decodeName(user->pw_dir) : QString();
+        }
+        base = home + QStringLiteral("/.config");
+    }
+    return QDir::cleanPath(base + QStringLiteral("/K41"));
 }
 
 QString packagedExample() {
@@ -66,23 +78,37 @@ QString packagedExample() {
     return QFileInfo(path).isFile() ? path : QString();
 }
 
-QString settingsFilePath() {
-    static const QString path = SettingsLocation::choose(
-        programDir(), configDir(), settingsFileName(),
-        SettingsLocation::folderTakesFiles(programDir()), !packagedExample().isEmpty());
+namespace {
+
+QString& chosenPath() {
+    static QString path = SettingsLocation::choose(programDir(), configDir(), settingsFileName(),
+                                                   SettingsLocation::folderTakesFiles(programDir()),
+                                                   !packagedExample().isEmpty());
     return path;
 }
 
-void prepareSettingsFile() {
+} // namespace
+
+QString settingsFilePath() {
+    return chosenPath();
+}
+
+QString prepareSettingsFile() {
     const QString path = settingsFilePath();
     const QString beside = QDir(programDir()).filePath(settingsFileName());
-    if (path == beside) return;
+    if (path == beside) return {};
     QString example = packagedExample();
     if (example.isEmpty()) example = beside;
     QString error;
-    if (SettingsLocation::seedFromExample(path, example, &error) == SettingsLocation::Seed::Failed)
-        // Not fatal: K41 starts on its defaults, and saving at exit reports the folder.
-        std::fprintf(stderr, "%s: %s\n", qPrintable(exeName()), qPrintable(error));
+    if (SettingsLocation::seedFromExample(path, example, &error) != SettingsLocation::Seed::Failed)
+        return {};
+    std::fprintf(stderr, "%s: %s\n", qPrintable(exeName()), qPrintable(error));
+    // The settings beside the program still load, though no change can be kept.
+    if (QFileInfo(beside).isFile()) chosenPath() = beside;
+    return QStringLiteral("設定の変更は保存できません。\r\n設定ファイルを置くフォルダーを作れません"
+                          "でした: %1\r\n%2\r\n読み込む設定ファイル: %3")
+        .arg(QDir::toNativeSeparators(QFileInfo(path).path()), error,
+             QDir::toNativeSeparators(settingsFilePath()));
 }
 
 } // namespace AppInfo

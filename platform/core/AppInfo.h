@@ -30,6 +30,9 @@ QString settingsFilePath();
 // Readies a settings file kept in the configuration folder: makes the folder and, on the
 // first start, copies the packaged example there (or the settings file found beside a copy
 // whose folder is read-only). Never touches a file that is already there.
-void prepareSettingsFile();
+// Where the configuration folder cannot be made, the settings beside the program (when there
+// are any) are used instead, so they still load; the result then tells the user that changes
+// cannot be saved and where K41 tried. Empty when all is well.
+QString prepareSettingsFile();
 
 } // namespace AppInfo

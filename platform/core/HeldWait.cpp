@@ -13,6 +13,7 @@ int g_depth = 0;
 std::vector<std::function<void()>> g_after;
 InputHolder* g_holder = nullptr;  // installed for later waits
 InputHolder* g_holding = nullptr; // holding the input of the waits now running
+Clock* g_clock = nullptr;
 
 void runAfterActions() {
     auto actions = std::move(g_after);
@@ -38,7 +39,17 @@ void afterWait(std::function<void()> action) {
     g_after.push_back(std::move(action));
 }
 
+void setClock(Clock* clock) {
+    g_clock = clock;
+}
+
 void until(const std::function<bool()>& done, int timeoutMs) {
+    if (g_clock) {
+        ++g_depth;
+        g_clock->waitUntil(done, timeoutMs);
+        if (--g_depth == 0) runAfterActions();
+        return;
+    }
     QElapsedTimer clock;
     clock.start();
     QEventLoop loop;
@@ -64,6 +75,10 @@ void until(const std::function<bool()>& done, int timeoutMs) {
 }
 
 void forMs(int ms) {
+    if (g_clock) {
+        until([] { return false; }, ms);
+        return;
+    }
     QElapsedTimer clock;
     clock.start();
     until([&] { return clock.elapsed() >= ms; });

@@ -35,4 +35,18 @@ class InputHolder {
 // The holder for every later wait; nullptr goes back to leaving input queued.
 void setInputHolder(InputHolder* holder);
 
+// Keeps the time of the waits instead of the clock: a program that renders the windows on a
+// time of its own (a recording) lets its time run on during each wait. Without one, waits
+// run on elapsed time.
+class Clock {
+  public:
+    virtual ~Clock() = default;
+    // Lets time run on until `done` returns true or `timeoutMs` of this clock's time have
+    // passed (a negative timeout: no limit).
+    virtual void waitUntil(const std::function<bool()>& done, int timeoutMs) = 0;
+};
+
+// The clock of every later wait; nullptr goes back to elapsed time.
+void setClock(Clock* clock);
+
 } // namespace HeldWait

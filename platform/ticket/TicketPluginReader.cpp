@@ -7,6 +7,7 @@
 
 #include <QJsonDocument>
 #include <QStringDecoder>
+#include <algorithm>
 #include <limits>
 
 using StrictJson::Object;
@@ -38,10 +39,45 @@ quint32 readColour(Object& o, const QString& key, quint32 fallback) {
         return fallback;
     }
     const QString text = o.string(key, 7);
-    bool ok = text.size() == 7 && text.front() == u'#';
+    // Exactly six hexadecimal digits: toUInt alone would take a sign, spaces or "0x".
+    bool ok = text.size() == 7 && text.front() == u'#' &&
+              std::all_of(text.begin() + 1, text.end(), [](QChar c) {
+                  return c.isDigit() || (c.toLower() >= u'a' && c.toLower() <= u'f');
+              });
     const uint value = ok ? text.mid(1).toUInt(&ok, 16) : 0;
     if (!ok) refuse(o.place(key), QStringLiteral("\"#RRGGBB\" の形の色が必要です"));
     return value;
+}
+
+// Refuses a layout whose drawing would take long: many long texts, or many boxes each as
+// large as the ticket (each text is squeezed into its box, so its box bounds what it paints).
+void checkDrawingCost(const TicketPlugin& p, QSize ticket) {
+    qint64 characters = 0, textArea = 0, area = 0;
+    for (const TicketItem& item : p.items) {
+        const qint64 box = qint64(item.box.width()) * item.box.height();
+        if (isTextKind(item.kind)) {
+            characters += item.text.size();
+            textArea += box;
+        }
+        area += box;
+    }
+    if (characters > TicketPluginReader::MaxTotalText)
+        refuse(QStringLiteral("items"),
+               QStringLiteral("文字が多すぎます（全項目で %1 文字、最大 %2 文字）")
+                   .arg(characters)
+                   .arg(TicketPluginReader::MaxTotalText));
+    // Drawing smooth glyphs costs in proportion to the area they cover.
+    if (textArea > TicketPluginReader::MaxTextArea)
+        refuse(QStringLiteral("items"),
+               QStringLiteral("文字の項目の面積の合計が大きすぎます（%1 平方twip、最大 %2）")
+                   .arg(textArea)
+                   .arg(TicketPluginReader::MaxTextArea));
+    const qint64 tickets = qint64(ticket.width()) * ticket.height();
+    if (area > tickets * TicketPluginReader::MaxCoverage)
+        refuse(QStringLiteral("items"),
+               QStringLiteral("項目の面積の合計が大きすぎます（券 %1 枚分、最大 %2 枚分）")
+                   .arg(double(area) / double(tickets), 0, 'f', 1)
+                   .arg(TicketPluginReader::MaxCoverage));
 }
 
 TicketItem readItem(const QJsonValue& value, const QString& place, QSize ticket) {
@@ -209,7 +245,7 @@ TicketPlugin readDocument(const QJsonValue& root) {
     p.info = readCapabilities(o.object(QStringLiteral("capabilities")), ticket);
 
     const QJsonArray companies =
-        o.array(QStringLiteral("companies"), TicketPluginReader::MaxItems, false);
+        o.array(QStringLiteral("companies"), TicketPluginReader::MaxCompanies, false);
     for (qsizetype i = 0; i < companies.size(); ++i)
         p.companies << StrictJson::stringAt(companies, i, QStringLiteral("companies"), 100);
 
@@ -217,6 +253,7 @@ TicketPlugin readDocument(const QJsonValue& root) {
     p.items.reserve(size_t(items.size()));
     for (qsizetype i = 0; i < items.size(); ++i)
         p.items.push_back(readItem(items.at(i), QStringLiteral("items[%1]").arg(i), ticket));
+    checkDrawingCost(p, ticket);
     o.finish();
     checkConsistency(p);
     return p;

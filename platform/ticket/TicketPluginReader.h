@@ -13,10 +13,19 @@ namespace TicketPluginReader {
 
 constexpr qint64 MaxFileBytes = 1024 * 1024;
 constexpr int MaxTwips = 20000;     // ticket size, positions and line widths
-constexpr int MaxItems = 1000;      // layout items, and company names
+constexpr int MaxItems = 200;       // layout items
+constexpr int MaxCompanies = 1000;  // company names
 constexpr int MaxTextLength = 1000; // any one text but the comment
 constexpr int MaxCommentLength = 20000;
 constexpr double MaxFontSize = 500; // points
+// What a ticket may ask of the drawing, so that any plug-in read draws its ticket quickly:
+// the texts of all items together, and the boxes of all items together measured in tickets
+// (a frame around the whole ticket counts one).
+// Text is drawn no taller than its box (see TicketRenderer), so the boxes of the texts bound
+// the glyphs' area.
+constexpr int MaxTotalText = 2000;               // characters
+constexpr qint64 MaxTextArea = qint64(22500000); // twips² (100,000 screen pixels)
+constexpr int MaxCoverage = 8;                   // tickets' areas, all items
 
 struct Result {
     std::optional<TicketPlugin> plugin;

@@ -38,7 +38,11 @@ QFont itemFont(const TicketItem& item, double scale) {
 void drawText(QPainter& painter, const TicketItem& item, const QString& text, const QRectF& box,
               double scale) {
     if (text.isEmpty()) return;
-    const QFont font = itemFont(item, scale);
+    QFont font = itemFont(item, scale);
+    // No taller than the box: the rest would be cut off anyway, and drawing it would cost
+    // the time of the whole glyph.
+    const int tallest = std::max(1, int(std::floor(box.height())));
+    if (font.pixelSize() > tallest) font.setPixelSize(tallest);
     painter.setFont(font);
     painter.setPen(colour(item.colour));
     const double width = QFontMetricsF(font).horizontalAdvance(text);

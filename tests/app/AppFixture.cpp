@@ -34,6 +34,7 @@ void AppFixture::start() {
     k41->panel->backlightFrame->showErrorBox = [this](const QString& text) { errors << text; };
     k41->panel->endProgram = [this] { ended = true; };
     k41->panel->setLampTestLength(lampTestMs);
+    if (beforeRun) beforeRun(*k41);
     k41->run();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(k41->board.get()));
 }

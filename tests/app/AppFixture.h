@@ -54,6 +54,8 @@ class AppFixture : public ::testing::Test, public SpeechFactory {
     int lampTestMs = 20;
     // Replaces the speech component the panel creates when set before start().
     std::function<std::unique_ptr<SpeechEngine>()> speechFactory;
+    // Runs on the new windows before start() shows them and reads the settings file.
+    std::function<void(Startup&)> beforeRun;
 
   private:
     std::unique_ptr<SpeechEngine> createSpeech() override { return speechFactory(); }

@@ -14,6 +14,7 @@
 #include "tests/common/ModalUtil.h"
 #include "tests/common/TestUtil.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -133,11 +134,23 @@ TEST_F(BacklightPanelTest, ATextFileNamedJpgGivesError481KeepsThePictureAndRecol
     clickBacklight(2);
     EXPECT_EQ(title, "エラー");
     EXPECT_EQ(icon, QMessageBox::Critical);
-    EXPECT_EQ(text, Backlight::errorText(481));
+    EXPECT_EQ(text, Backlight::errorText(481) + "\r\n" + QDir::toNativeSeparators(notes))
+        << "the file on a line of its own";
     EXPECT_EQ(colourDuringBox, On1Colour) << "the numbers change once the box is closed";
     EXPECT_TRUE(boardShows(BoardPicture::image(1)));
     EXPECT_EQ(numberColour(), On2Colour);
     EXPECT_TRUE(panel().Option4[2]->isChecked());
+}
+
+TEST_F(BacklightPanelTest, ABadPictureForOffIsToldOnceAtStartAndAtEveryClick) {
+    const QString notes = dir.filePath("off.bmp");
+    TestUtil::writeFile(notes, "Not a picture at all.\r\n");
+    startWith(withPictures(true, notes, QString(), QString()));
+    ASSERT_EQ(errors.size(), 1) << errors.join("\n---\n").toStdString();
+    EXPECT_TRUE(errors[0].endsWith(QDir::toNativeSeparators(notes)));
+    clickBacklight(0);
+    clickBacklight(0);
+    EXPECT_EQ(errors.size(), 3) << "a click always tells";
 }
 
 TEST_F(BacklightPanelTest, AssigningBuiltInPicturesIgnoresValidUserFiles) {
@@ -204,8 +217,8 @@ TEST_F(BacklightPanelTest, LoadingSettingsAppliesTheirPictureAndEveryStartIsUnli
 }
 
 TEST_F(BacklightPanelTest, APictureIsAppliedAsSoonAsThePanelSettingsAreLoaded) {
-    // A later setting stops the load before the rest of the settings reach the board; the
-    // backlight has taken the loaded panel settings by then.
+    // A later setting is refused with a box; the backlight has taken the loaded panel
+    // settings all the same.
     const QImage red = PictureFiles::plain({150, 150}, Qt::red);
     In4File file = withPictures(true, picture("off.bmp", red));
     file.options.InfoOrderPos = 30;

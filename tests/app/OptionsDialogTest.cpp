@@ -302,18 +302,20 @@ TEST_F(OptionsDialogTest, ARecordShowsInTheControlsRadioGroupsAsStored) {
     EXPECT_FALSE(k41->settings.SoundMoveAlways);
 }
 
-TEST_F(OptionsDialogTest, ARefusedValueStopsTheCopyAndTheControlsStillMatchTheStore) {
+TEST_F(OptionsDialogTest, ARefusedValueIsPassedOverAndTheControlsStillMatchTheStore) {
     start();
     Settings record = options().GetOptionInfo();
     record.InfoColumnUse = 1;
     record.InfoColumnNo = 150; // the list holds 0 to 149
     record.SoundReset = "reset.wav";
-    EXPECT_THROW(options().SetOptionInfo(record), K41Error);
+    const auto refused = options().SetOptionInfo(record);
+    ASSERT_EQ(refused.size(), 1u);
+    EXPECT_TRUE(refused[0].description().contains("InfoColumnNo"));
     EXPECT_TRUE(find<QCheckBox>("Check3(3)")->isChecked()) << "copied before the refused value";
     EXPECT_TRUE(find("Combo4(4)")->isEnabled());
     EXPECT_EQ(find<QComboBox>("Combo4(4)")->currentIndex(), k41->settings.InfoColumnNo);
-    EXPECT_EQ(find<QLineEdit>("txtSelectSound(1)")->text(), "") << "after it: unchanged";
-    EXPECT_EQ(k41->settings.SoundReset, "");
+    EXPECT_EQ(find<QLineEdit>("txtSelectSound(1)")->text(), "reset.wav") << "after it: copied";
+    EXPECT_EQ(k41->settings.SoundReset, "reset.wav");
 }
 
 TEST_F(OptionsDialogTest, TheSelectedBacklightIsAppliedAgainAfterThePanelSettingsOfARecord) {
@@ -337,6 +339,23 @@ TEST_F(OptionsDialogTest, TheSelectedBacklightIsAppliedAgainAfterThePanelSetting
     options().SetOptionInfo(record);
     EXPECT_EQ(steps, QStringList({"backlight " + notAPicture + " 8421504"}))
         << "once, after the panel settings and before the digit colours";
+}
+
+TEST_F(OptionsDialogTest, ALongStoredPathIsShownAndKeptWhole) {
+    // The settings file holds up to 65535 bytes a text; a box must not cut it.
+    In4File file = sampleSettings();
+    file.options.SoundPre3 = QString(40000, QLatin1Char('p'));
+    file.options.TapeDataDir = QStringLiteral("/") + QString(65534, QLatin1Char('t'));
+    startWith(file);
+    withOptionsOpen([&](frmOption& dialog) {
+        for (const char* name : {"SoundPre3", "TapeDataDir"}) {
+            const auto* box = qobject_cast<QLineEdit*>(dialog.control(*SettingFields::find(name)));
+            ASSERT_NE(box, nullptr) << name;
+            EXPECT_EQ(box->text().size(), name[0] == 'S' ? 40000 : 65535) << name;
+        }
+    });
+    EXPECT_EQ(k41->settings.SoundPre3.size(), 40000);
+    EXPECT_EQ(k41->settings.TapeDataDir.size(), 65535);
 }
 
 TEST(SoundChoice, TheSoundFontIsWantedOnlyWhenASoundBoxNamesAMidiTune) {

@@ -123,6 +123,9 @@ TEST_F(OptionsPickersTest, APickedDateShowsAsYearMonthDayWithTwoDigitMonthAndDay
     dateAnswer = QDate(2031, 12, 25);
     clickOn("Command7");
     EXPECT_EQ(find<QLabel>("Label10")->text(), "2031/12/25");
+    dateAnswer = QDate(99, 12, 15); // four digits, never read back as another century
+    clickOn("Command7");
+    EXPECT_EQ(k41->settings.SeiriDateValue, "0099/12/15");
 }
 
 TEST_F(OptionsPickersTest, AChosenColourBecomesTheSettingAndTheCustomColoursAreTheStoresOwn) {

@@ -103,7 +103,8 @@ TEST_F(PanelTest, StateTableEnablesTheDataButtonsOnlyOnceARouteIsLoaded) {
     EXPECT_FALSE(panel().Check1->isEnabled());
     loadFromKeypad("99", "1"); // no such route
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_EQ(messages.at(0), "指定した系統のデータがありません...");
+    EXPECT_TRUE(messages.at(0).startsWith("指定した系統のデータがありません...\r\n系統 99: "))
+        << messages.at(0).toStdString();
     EXPECT_FALSE(panel().Command2[1]->isEnabled());
     loadFromKeypad("1", "1");
     EXPECT_TRUE(panel().Command2[0]->isEnabled());

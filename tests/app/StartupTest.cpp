@@ -115,6 +115,27 @@ TEST_F(StartupTest, QuitDeclinedKeepsRunningAndWritesNothing) {
     EXPECT_FALSE(QFile::exists(settingsPath()));
 }
 
+TEST_F(StartupTest, ClosingTheBoardAsksThePanelsQuitQuestion) {
+    start();
+    int asked = 0;
+    bool answer = false;
+    panel().askQuit = [&] {
+        ++asked;
+        return answer;
+    };
+    EXPECT_FALSE(board().close()) << "the board is never closed on its own";
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(board().isVisible());
+    EXPECT_TRUE(panel().isVisible());
+    EXPECT_FALSE(ended);
+
+    answer = true;
+    board().close();
+    EXPECT_EQ(asked, 2);
+    EXPECT_TRUE(ended) << "はい quits as the panel's close does";
+    EXPECT_TRUE(QFile::exists(settingsPath()));
+}
+
 TEST_F(StartupTest, ASettingsFileChangesTheBoardAtTheNextStart) {
     In4File file = sampleSettings();
     file.options.DegitBackColor = Colour::rgb(10, 20, 30);
@@ -153,7 +174,7 @@ TEST_F(StartupTest, ASettingsFileChangesTheBoardAtTheNextStart) {
     EXPECT_EQ(board().Degit[7]->DegitForeColor(), Colour::rgb(0, 255, 0));
 }
 
-TEST_F(StartupTest, ACutSettingsFileShowsTheErrorBoxAndTheBoardKeepsItsDefaults) {
+TEST_F(StartupTest, ACutSettingsFileShowsTheErrorBoxAndTheBoardTakesWhatWasRead) {
     In4File file = sampleSettings();
     file.options.DegitBackColor = Colour::rgb(1, 2, 3);
     file.form.BoardLeft = 3000;
@@ -166,8 +187,8 @@ TEST_F(StartupTest, ACutSettingsFileShowsTheErrorBoxAndTheBoardKeepsItsDefaults)
     });
     start();
     EXPECT_TRUE(shown.startsWith("エラー Code:62\r\n内容:")) << "[" << shown.toStdString() << "]";
-    EXPECT_EQ(board().Degit[1]->BackColor(), 8421504u) << "nothing of a cut file is applied";
-    EXPECT_EQ(board().pos(), QPoint(0, 0));
+    EXPECT_EQ(board().Degit[1]->BackColor(), Colour::rgb(1, 2, 3));
+    EXPECT_EQ(board().pos(), QPoint(200, 0));
 }
 
 TEST_F(StartupTest, ANamedPipeAsSettingsFileIsRefusedAtOnce) {
@@ -183,7 +204,7 @@ TEST_F(StartupTest, ANamedPipeAsSettingsFileIsRefusedAtOnce) {
     EXPECT_EQ(board().pos(), QPoint(0, 0));
 }
 
-TEST_F(StartupTest, AListPositionItsListCannotHoldStopsTheLoadAtThatSetting) {
+TEST_F(StartupTest, AListPositionItsListCannotHoldCostsOnlyThatSetting) {
     In4File file = sampleSettings();
     file.options.InfoOrderPos = 30;
     file.ctrl.LateNight = 1;
@@ -194,10 +215,10 @@ TEST_F(StartupTest, AListPositionItsListCannotHoldStopsTheLoadAtThatSetting) {
         QTest::keyClick(w, Qt::Key_Return);
     });
     startWith(file);
-    EXPECT_TRUE(shown.startsWith("エラー Code:380")) << shown.toStdString();
-    EXPECT_FALSE(panel().Check2->isChecked())
-        << "the panel state after the failure is not restored";
-    EXPECT_EQ(board().pos(), QPoint(0, 0));
+    EXPECT_TRUE(shown.startsWith("エラー Code:380\r\n内容:") && shown.contains("InfoOrderPos = 30"))
+        << shown.toStdString();
+    EXPECT_TRUE(panel().Check2->isChecked()) << "the panel state after it is restored";
+    EXPECT_EQ(board().pos(), QPoint(100, 0));
 }
 
 TEST_F(StartupTest, AStoredScrollValueBeyondItsBarIsClampedAndTheLoadGoesOn) {

@@ -5,68 +5,15 @@
 # What a window manager draws can only be seen there; the offscreen platform has no frames.
 # Exits 77 (skipped) when a program is missing or the X server does not start.
 # Usage: panel_frame_x11.sh path/to/K41
-set -uo pipefail
 k41=$1
-for tool in Xvfb openbox xprop xwininfo; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
-export LC_ALL=C.UTF-8
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# Waits up to $1 seconds for the command that follows to succeed.
-wait_for() {
-  local tenths=$(($1 * 10)); shift
-  for ((i = 0; i < tenths; i++)); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
-
-# The server picks a free display and writes its number.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-wait_for 60 test -s "$work/display" || { echo "SKIP: Xvfb did not start"; exit 77; }
-export DISPLAY=:$(head -n1 "$work/display")
-
-# The window manager's defaults, pinned: title, then iconify, maximise and close buttons.
-cat >"$work/rc.xml" <<'EOF'
-<?xml version="1.0" encoding="UTF-8"?>
-<openbox_config xmlns="http://openbox.org/3.4/rc">
-  <theme><titleLayout>LIMC</titleLayout></theme>
-</openbox_config>
-EOF
-openbox --config-file "$work/rc.xml" >"$work/openbox.log" 2>&1 &
-pids+=($!)
-wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-wait_for 60 wm_ready || { echo "SKIP: openbox did not start"; cat "$work/openbox.log"; exit 77; }
-
-mkdir -m 700 "$work/run"
-XDG_RUNTIME_DIR=$work/run QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=0 \
-  "$k41" >"$work/k41.log" 2>&1 &
-pids+=($!)
+source "$(dirname "$0")/x11_session.sh"
+start_k41 "$k41"
 
 # The panel, once the window manager has framed it.
-panel=""
-find_panel() {
-  local w
-  for w in $(xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -o '0x[0-9a-f]*'); do
-    if xprop -id "$w" _NET_WM_NAME 2>/dev/null | grep -qF '"集中操作盤"' &&
-       xprop -id "$w" _NET_WM_ALLOWED_ACTIONS 2>/dev/null | grep -q ACTION; then
-      panel=$w
-      return 0
-    fi
-  done
-  return 1
-}
-if ! wait_for 60 find_panel; then
+if ! wait_for 60 find_window 集中操作盤; then
   echo "FAIL: the panel did not appear"; cat "$work/k41.log"; exit 1
 fi
+panel=$found
 sleep 0.5 # let the window manager settle its decorations
 
 fail=0

@@ -14,10 +14,12 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTest>
 #include <QTime>
@@ -320,15 +322,23 @@ TEST(BoardWindow, PositionRoundTripsInTwipsAndSurvivesAbsurdValues) {
     EXPECT_EQ(board.BoardLeft, 1500);
     EXPECT_EQ(board.BoardTop, 750);
 
+    // Above the screen: pulled onto it, while the stored value stays the user's.
     board.BoardLeft = 3000;
     board.BoardTop = -150;
     board.SetFormInfo();
-    EXPECT_EQ(board.pos(), QPoint(200, -10));
+    EXPECT_EQ(board.pos(), QPoint(200, 0));
+    board.GetFormInfo();
+    EXPECT_EQ(board.BoardLeft, 3000);
+    EXPECT_EQ(board.BoardTop, -150);
 
     board.BoardLeft = std::numeric_limits<qint32>::max();
     board.BoardTop = std::numeric_limits<qint32>::min();
     board.SetFormInfo(); // no overflow
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(board.geometry()));
     board.GetFormInfo();
-    EXPECT_GT(board.BoardLeft, 0);
-    EXPECT_LT(board.BoardTop, 0);
+    EXPECT_EQ(board.BoardLeft, std::numeric_limits<qint32>::max());
+    EXPECT_EQ(board.BoardTop, std::numeric_limits<qint32>::min());
+    board.move(board.pos() + QPoint(1, 0)); // a move makes the position the window's own
+    board.GetFormInfo();
+    EXPECT_LT(board.BoardLeft, 30000);
 }

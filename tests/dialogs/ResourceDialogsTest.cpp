@@ -55,6 +55,18 @@ TEST(ResourceDialogs, DatePickerSetsTheChosenDayAndLeavesTheRecordOnCancel) {
     EXPECT_EQ(Call_dlg111(nullptr, untouched), 0);
     EXPECT_EQ(untouched.wYear, 0);
     EXPECT_EQ(untouched.wDay, 0);
+
+    // Only years 1 to 9999 are offered: a year before 1 would wrap in the record's field.
+    SystemTime early;
+    TestUtil::onNextModal([](QWidget* w) {
+        auto* calendar = w->findChild<QCalendarWidget*>("dlg111Calendar");
+        EXPECT_EQ(calendar->minimumDate(), QDate(1, 1, 1));
+        EXPECT_EQ(calendar->maximumDate(), QDate(9999, 12, 31));
+        calendar->setSelectedDate(QDate(-1, 12, 15));
+        QTest::mouseClick(w->findChild<QPushButton*>("dlg111Ok"), Qt::LeftButton);
+    });
+    EXPECT_NE(Call_dlg111(nullptr, early), 0);
+    EXPECT_EQ(early.wYear, 1);
 }
 
 TEST(ResourceDialogs, ColourPickerReturnsTheChoiceAndKeepsTheSeventeenthCustomColour) {

@@ -2,6 +2,7 @@
 // The choice of place itself is tested through copies of the program (tests/install).
 #include "platform/core/SettingsLocation.h"
 
+#include "platform/core/AppInfo.h"
 #include "tests/common/TestUtil.h"
 
 #include <QDir>
@@ -9,6 +10,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <unistd.h>
 
 using SettingsLocation::Seed;
 
@@ -108,4 +111,27 @@ TEST(SettingsLocation, ACopyThatDoesNotFitOnTheDiskLeavesNoCutFile) {
     EXPECT_EQ(seed, Seed::Failed);
     EXPECT_TRUE(error.contains("K41.in4")) << error.toStdString();
     EXPECT_TRUE(left.isEmpty()) << left.join(' ').toStdString();
+}
+
+TEST(SettingsLocation, TheConfigFolderFollowsTheXdgRules) {
+    const QByteArray oldHome = qgetenv("HOME"), oldXdg = qgetenv("XDG_CONFIG_HOME");
+    const passwd* user = ::getpwuid(::getuid());
+    ASSERT_NE(user, nullptr);
+    const QString own = QDir::cleanPath(QFile::decodeName(user->pw_dir) + "/.config/K41");
+
+    qputenv("XDG_CONFIG_HOME", "/etc/xdg-test");
+    EXPECT_EQ(AppInfo::configDir(), "/etc/xdg-test/K41");
+    qputenv("XDG_CONFIG_HOME", "relative/config"); // not absolute: ignored
+    qputenv("HOME", "/home/someone");
+    EXPECT_EQ(AppInfo::configDir(), "/home/someone/.config/K41");
+    qunsetenv("HOME"); // the password database's home, never "//.config"
+    EXPECT_EQ(AppInfo::configDir(), own);
+    qputenv("HOME", "not/absolute");
+    EXPECT_EQ(AppInfo::configDir(), own);
+
+    qputenv("HOME", oldHome);
+    if (oldXdg.isEmpty())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", oldXdg);
 }

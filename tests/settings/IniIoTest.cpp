@@ -78,50 +78,76 @@ TEST(IniIo, AMissingFileIsSilentAndAppliesNothing) {
     EXPECT_TRUE(host.log.isEmpty());
 }
 
-TEST(IniIo, ADamagedFileShowsTheErrorAndAppliesNothing) {
+TEST(IniIo, ACutFileGivesEverythingBeforeTheCut) {
     QTemporaryDir dir;
-    FakeHost saver;
-    fillUnusual(saver);
-    mdlIniIoEx::SaveIniFile(settingsPath(dir), saver);
-    const QByteArray whole = TestUtil::readFile(settingsPath(dir));
-    TestUtil::writeFile(settingsPath(dir), whole.left(whole.size() - 3));
-
-    FakeHost loader;
-    mdlIniIoEx::LoadIniFile(settingsPath(dir), loader);
-    ASSERT_EQ(loader.errors.size(), 1);
-    EXPECT_TRUE(loader.errors[0].startsWith(QStringLiteral("エラー Code:62\r\n内容:")))
-        << loader.errors[0].toStdString();
-    EXPECT_TRUE(loader.log.isEmpty());
-    EXPECT_EQ(loader.store.CustomColors, Settings().CustomColors);
-    EXPECT_TRUE(loader.store.FareDataDir.isEmpty());
+    const QString path = settingsPath(dir);
+    const In4File unusual = EveryFieldChanged::file();
+    const QByteArray whole = In4Format::write(unusual);
+    const qsizetype panelStart = whole.size() - 244; // the panel state's first byte
+    struct Case {
+        qsizetype keep;
+        bool panelAndBoard;
+    };
+    for (const Case c : {Case{panelStart + 3, false}, Case{whole.size() - 2, true}}) {
+        TestUtil::writeFile(path, whole.left(c.keep));
+        FakeHost loader;
+        mdlIniIoEx::LoadIniFile(path, loader);
+        ASSERT_EQ(loader.errors.size(), 1);
+        const QString box = loader.errors[0];
+        EXPECT_TRUE(box.startsWith(QStringLiteral("エラー Code:62\r\n内容:"))) << box.toStdString();
+        EXPECT_TRUE(box.contains(c.panelAndBoard ? "DegitUserInfo(24).FillZero"
+                                                 : "CtrlDataInfo.ScrollSpeed"));
+        EXPECT_TRUE(box.contains(QStringLiteral("ほかの設定値は読み込みました。")));
+        EXPECT_TRUE(box.contains(QStringLiteral("\r\n設定ファイル: ") + path));
+        EXPECT_TRUE(box.contains(QStringLiteral("K41.in4.bad")));
+        Settings expected = unusual.options;
+        if (!c.panelAndBoard) expected.CustomColors = Settings().CustomColors;
+        EXPECT_EQ(In4Format::write({loader.store, {}, {}, 24, {}}),
+                  In4Format::write({expected, {}, {}, 24, {}}))
+            << "every setting before the cut is applied";
+        EXPECT_EQ(loader.log.contains("SetCtrlDataInfo"), c.panelAndBoard);
+        EXPECT_EQ(loader.log.contains("SetFormInfo"), c.panelAndBoard);
+        EXPECT_EQ(loader.log.last(), QStringLiteral("SetProp"));
+        if (c.panelAndBoard) {
+            EXPECT_EQ(loader.ctrl, unusual.ctrl);
+            EXPECT_EQ(loader.digits[22], unusual.digits[22]);
+            EXPECT_EQ(loader.digits[23].Shift, unusual.digits[23].Shift);
+        }
+    }
 }
 
-TEST(IniIo, AListPositionOutOfRangeStopsBeforeThePanelAndBoard) {
+TEST(IniIo, ARefusedValueCostsOnlyThatSetting) {
     QTemporaryDir dir;
     In4File file;
     file.options.SeiriDateValue = QStringLiteral("2020/01/01");
-    file.options.TsugiwaMode = 3; // the list holds three items
+    file.options.TsugiwaMode = 3;    // the list holds three items
+    file.options.ChimeiFontBold = 2; // a check box holds 0 or 1
     file.options.SoundKeitouSet = QStringLiteral("after.wav");
     file.options.InfoOrderUse = 1;
     file.ctrl.PanelLeft = 999;
+    file.form.BoardTop = 777;
     TestUtil::writeFile(settingsPath(dir), In4Format::write(file));
 
     FakeHost host;
     mdlIniIoEx::LoadIniFile(settingsPath(dir), host);
     ASSERT_EQ(host.errors.size(), 1);
-    EXPECT_TRUE(host.errors[0].startsWith(QStringLiteral("エラー Code:380\r\n内容:")));
-    EXPECT_TRUE(host.errors[0].contains(QStringLiteral("TsugiwaMode")));
-    EXPECT_EQ(host.store.InfoOrderUse, 1);            // before it
-    EXPECT_TRUE(host.store.SoundKeitouSet.isEmpty()); // after it
-    EXPECT_FALSE(host.log.contains("SetCtrlDataInfo"));
-    EXPECT_FALSE(host.log.contains("SetFormInfo"));
-    EXPECT_FALSE(host.log.contains("SetProp"));
-    EXPECT_EQ(host.ctrl.PanelLeft, 0);
-    // The stop-name control was already given the stored mode before the dialog refused it.
-    EXPECT_EQ(host.stopName.TsugiwaMode, 3);
+    const QString box = host.errors[0];
+    const QStringList lines = box.split(QStringLiteral("\r\n"));
+    ASSERT_GE(lines.size(), 3) << box.toStdString();
+    EXPECT_EQ(lines[0], QStringLiteral("エラー Code:380"));
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("ChimeiFontBold = 2"))) << box.toStdString();
+    EXPECT_TRUE(lines[2].contains(QStringLiteral("TsugiwaMode = 3"))) << box.toStdString();
+    EXPECT_EQ(host.store.TsugiwaMode, Settings().TsugiwaMode);
+    EXPECT_EQ(host.store.ChimeiFontBold, 0);
+    EXPECT_EQ(host.store.InfoOrderUse, 1);
+    EXPECT_EQ(host.store.SoundKeitouSet, QStringLiteral("after.wav"));
+    EXPECT_EQ(host.store.SeiriDateValue, QStringLiteral("2020/01/01"));
+    EXPECT_EQ(host.ctrl.PanelLeft, 999);
+    EXPECT_EQ(host.form.BoardTop, 777);
+    EXPECT_EQ(host.log.last(), QStringLiteral("SetProp"));
 }
 
-TEST(IniIo, AFailingStepSkipsTheRest) {
+TEST(IniIo, AFailingStepIsReportedAndTheRestStillRuns) {
     QTemporaryDir dir;
     FakeHost saver;
     mdlIniIoEx::SaveIniFile(settingsPath(dir), saver);
@@ -129,8 +155,46 @@ TEST(IniIo, AFailingStepSkipsTheRest) {
     loader.failAt = QStringLiteral("SetCtrlDataInfo");
     mdlIniIoEx::LoadIniFile(settingsPath(dir), loader);
     ASSERT_EQ(loader.errors.size(), 1);
-    EXPECT_EQ(loader.errors[0], QStringLiteral("エラー Code:380\r\n内容:refused SetCtrlDataInfo"));
-    EXPECT_EQ(loader.log.last(), QStringLiteral("SetCtrlDataInfo"));
+    EXPECT_TRUE(loader.errors[0].startsWith(
+        QStringLiteral("エラー Code:380\r\n内容:refused SetCtrlDataInfo\r\n")));
+    EXPECT_EQ(loader.log.mid(loader.log.size() - 3),
+              QStringList({"SetCtrlDataInfo", "SetFormInfo", "SetProp"}));
+}
+
+TEST(IniIo, AFileThatFailedToLoadIsKeptBeforeItIsReplaced) {
+    QTemporaryDir dir;
+    const QString path = settingsPath(dir), bad = path + QStringLiteral(".bad");
+    In4File file;
+    file.options.ChimeiFontMode = 9;
+    const QByteArray refused = In4Format::write(file);
+    TestUtil::writeFile(path, refused);
+    TestUtil::writeFile(bad, "an older copy");
+
+    FakeHost host;
+    mdlIniIoEx::LoadIniFile(path, host);
+    ASSERT_EQ(host.errors.size(), 1);
+    EXPECT_EQ(TestUtil::readFile(path), refused) << "loading writes nothing";
+    mdlIniIoEx::SaveIniFile(path, host);
+    ASSERT_EQ(host.errors.size(), 1) << host.errors.last().toStdString();
+    EXPECT_EQ(TestUtil::readFile(bad), refused) << "one copy, the newest";
+    EXPECT_EQ(TestUtil::readFile(path), In4Format::write(In4File{}));
+
+    // A file that loaded well is replaced without a copy.
+    QFile::remove(bad);
+    FakeHost good;
+    mdlIniIoEx::LoadIniFile(path, good);
+    mdlIniIoEx::SaveIniFile(path, good);
+    EXPECT_TRUE(good.errors.isEmpty());
+    EXPECT_FALSE(QFile::exists(bad));
+
+    // Where the copy cannot be made, the old file is not replaced either.
+    TestUtil::writeFile(path, refused);
+    QDir(dir.path()).mkdir(QStringLiteral("K41.in4.bad"));
+    FakeHost blocked;
+    mdlIniIoEx::LoadIniFile(path, blocked);
+    mdlIniIoEx::SaveIniFile(path, blocked);
+    ASSERT_EQ(blocked.errors.size(), 2);
+    EXPECT_EQ(TestUtil::readFile(path), refused);
 }
 
 TEST(IniIo, SaveReplacesTheOldFileWhole) {

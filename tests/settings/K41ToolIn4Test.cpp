@@ -172,6 +172,32 @@ TEST_F(K41ToolIn4, BuildFillsLeftOutKeysWithStartUpDefaults) {
     EXPECT_EQ(f.form, (FormInfo{0, 0}));
 }
 
+TEST_F(K41ToolIn4, BuildWithABaseTakesLeftOutKeysFromIt) {
+    In4File base;
+    base.options.TapeDataDir = QStringLiteral("/bus/tape");
+    base.options.ChimeiFontMode = 3;
+    base.ctrl = {1, 250, 1200, 1, 1, 9000, 4500};
+    base.form = {300, 600};
+    base.digits[4] = {1, 2, 3};
+    TestUtil::writeFile(path("base.in4"), In4Format::write(base));
+    TestUtil::writeFile(path("in.json"),
+                        R"({"FareDataDir": "/bus/fare", "CtrlDataInfo": {"PanelTop": 15}})");
+    const ToolRun r =
+        k41tool({"in4", "build", "--base", path("base.in4"), path("in.json"), path("out.in4")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    In4File expected = base;
+    expected.options.FareDataDir = QStringLiteral("/bus/fare");
+    expected.ctrl.PanelTop = 15;
+    EXPECT_EQ(TestUtil::readFile(path("out.in4")), In4Format::write(expected));
+
+    // A base that is no settings file is refused and nothing is written.
+    TestUtil::writeFile(path("cut.in4"), In4Format::write(base).left(100));
+    const ToolRun cut =
+        k41tool({"in4", "build", "--base", path("cut.in4"), path("in.json"), path("out2.in4")});
+    EXPECT_EQ(cut.exitCode, 1);
+    EXPECT_FALSE(QFile::exists(path("out2.in4")));
+}
+
 TEST_F(K41ToolIn4, BuildRefusesWhatTheFileCannotHold) {
     expectRefused(R"({"FareDataDri": ""})", "FareDataDri");
     expectRefused(R"({"SeiriNumStyle": 12})", "SeiriNumStyle");

@@ -96,6 +96,18 @@ TEST(TapeFile, DamagedBytesAreReadWithoutLosingTheLines) {
     EXPECT_EQ(got[4].Text, QStringLiteral("最後"));
 }
 
+TEST(TapeFile, AFileSavedAsUtf8IsReadAsUtf8) {
+    const QString lines = QStringLiteral("次は、市役所前です。,1,1\n停留所「駅前」,0,2\n");
+    const std::vector<Rec> expected = {{"次は、市役所前です。", 1, 1}, {"停留所「駅前」", 0, 2}};
+    expectRecords(lines.toUtf8(), expected);
+    expectRecords("\xEF\xBB\xBF" + lines.toUtf8(), expected);
+    expectRecords(sjis(lines), expected); // code page 932 stays the rule
+    // A byte-order mark before code page 932 bytes is no reason to read them as UTF-8.
+    ASSERT_EQ(TapeFile::parse("\xEF\xBB\xBF" + sjis(lines)).size(), 2u);
+    EXPECT_TRUE(
+        TapeFile::parse("\xEF\xBB\xBF" + sjis(lines))[1].Text.endsWith(QStringLiteral("「駅前」")));
+}
+
 // How the time grows with the line's length is measured by bench_tape_parse.
 TEST(TapeFile, ATenMegabyteLineIsReadWhole) {
     QByteArray bytes = sjis(QStringLiteral("前,1,1\n\""));

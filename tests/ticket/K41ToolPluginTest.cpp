@@ -2,9 +2,13 @@
 #include "tests/ticket/BarcodeReader.h"
 #include "tests/ticket/PluginFiles.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using PluginFiles::samplePath;
 
@@ -70,4 +74,15 @@ TEST(K41ToolPlugin, RenderDrawsTheTicketAsAsked) {
     const auto invalid = k41tool({"render", dir.filePath("missing.4SP"), dir.filePath("no.png")});
     EXPECT_EQ(invalid.exitCode, 1);
     EXPECT_FALSE(QFile::exists(dir.filePath("no.png")));
+
+    // A pipe or a folder given as the output is refused and stays what it was.
+    const QString pipe = dir.filePath("pipe"), folder = dir.filePath("folder");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder"));
+    for (const QString& target : {pipe, folder}) {
+        const auto refused = k41tool({"render", samplePath("minimal.4SP"), target});
+        EXPECT_EQ(refused.exitCode, 1) << target.toStdString();
+        EXPECT_TRUE(refused.err.contains("error 75")) << refused.err.toStdString();
+        EXPECT_FALSE(QFileInfo(target).isFile()) << target.toStdString();
+    }
 }

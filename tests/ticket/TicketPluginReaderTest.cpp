@@ -120,6 +120,11 @@ TEST(TicketPluginReader, RefusesWithTheReasonAndPlace) {
         {"unknown item type", [](QJsonObject& d) { setItem(d, 2, "type", "logo"); },
          "items[2].type:"},
         {"bad colour", [](QJsonObject& d) { setItem(d, 2, "colour", "red"); }, "items[2].colour:"},
+        {"colour with a sign", [](QJsonObject& d) { setItem(d, 2, "colour", "#+12345"); },
+         "items[2].colour:"},
+        {"colour with a space", [](QJsonObject& d) { setItem(d, 2, "colour", "# 12345"); },
+         "items[2].colour:"},
+        {"colour with 0x", [](QJsonObject& d) { d["paper"] = "#0xFFFF"; }, "paper:"},
         {"format without a value", [](QJsonObject& d) { setItem(d, 6, "format", "系統"); },
          "items[6].format:"},
         {"items not an array", [](QJsonObject& d) { d["items"] = QJsonObject(); }, "items:"},
@@ -145,7 +150,7 @@ TEST(TicketPluginReader, RefusesWithTheReasonAndPlace) {
         {"too many items",
          [](QJsonObject& d) {
              QJsonArray items;
-             for (int i = 0; i < 1001; ++i)
+             for (int i = 0; i < TicketPluginReader::MaxItems + 1; ++i)
                  items.append(QJsonObject{
                      {"type", "rule"}, {"x", 0}, {"y", 0}, {"width", 10}, {"height", 10}});
              d["items"] = items;
@@ -153,6 +158,42 @@ TEST(TicketPluginReader, RefusesWithTheReasonAndPlace) {
          "items:"},
         {"text too long", [](QJsonObject& d) { setItem(d, 1, "text", QString(1001, u'券')); },
          "items[1].text:"},
+        // What a ticket asks of the drawing: texts together, boxes together.
+        {"too much text in all",
+         [](QJsonObject& d) {
+             QJsonArray items = d["items"].toArray();
+             for (int i = 0; i < 3; ++i)
+                 items.append(QJsonObject{{"type", "text"},
+                                          {"text", QString(700, u'券')},
+                                          {"x", 0},
+                                          {"y", 0},
+                                          {"width", 100},
+                                          {"height", 100}});
+             d["items"] = items;
+         },
+         "items:"},
+        {"text boxes too large in all",
+         [](QJsonObject& d) {
+             d["size"] = QJsonObject{{"width", 6000}, {"height", 4000}};
+             QJsonArray items = d["items"].toArray();
+             items.append(QJsonObject{{"type", "text"},
+                                      {"text", "大"},
+                                      {"x", 0},
+                                      {"y", 0},
+                                      {"width", 6000},
+                                      {"height", 4000}});
+             d["items"] = items;
+         },
+         "items:"},
+        {"boxes covering the ticket many times",
+         [](QJsonObject& d) {
+             QJsonArray items = d["items"].toArray();
+             for (int i = 0; i < TicketPluginReader::MaxCoverage; ++i)
+                 items.append(QJsonObject{
+                     {"type", "rule"}, {"x", 0}, {"y", 0}, {"width", 3300}, {"height", 1680}});
+             d["items"] = items;
+         },
+         "items:"},
     };
     for (const BadCase& c : cases) {
         const QString reason = refusal(changed(c.change));

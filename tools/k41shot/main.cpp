@@ -8,10 +8,17 @@
 // --click (buttons, check boxes) and --dblclick (the entry faces "Frame1(0)", "Frame1(1)")
 // act on the panel's controls of those object names after the steps, in the order given.
 // --options PAGE renders page PAGE (0 to 5) of the options dialog instead.
+// --scale X shows the board X times its size, --fill WxH as in full screen on a W × H
+// screen, --key RRGGBB with that key colour around its face; --ride starts the automatic
+// ride after the steps and shows its window beside the panel.
+#include "app/BoardView.h"
 #include "app/Form1.h"
 #include "app/Startup.h"
+#include "app/WindowsIniHost.h"
 #include "app/options/frmOption.h"
+#include "panel/AutoRideWindow.h"
 #include "panel/BacklightFrame.h"
+#include "panel/PanelExtras.h"
 #include "panel/frmCtl.h"
 #include "platform/core/HeldWait.h"
 
@@ -54,6 +61,10 @@ int main(int argc, char** argv) {
     int backlight = -1;
     int optionsPage = -1;
     QList<std::pair<QString, bool>> clicks; // name, double-click
+    qreal scale = 0;                        // not given: 1, or as large as fits with --fill
+    QSize fill;
+    QColor key;
+    bool ride = false;
     bool usage = false;
     while (!args.isEmpty() && args.first().startsWith(QLatin1String("--"))) {
         const QString flag = args.takeFirst();
@@ -67,6 +78,20 @@ int main(int argc, char** argv) {
             bool ok = false;
             optionsPage = args.takeFirst().toInt(&ok);
             usage |= !ok || optionsPage < 0 || optionsPage >= OptionPageCount;
+        } else if (flag == QLatin1String("--scale") && !args.isEmpty()) {
+            bool ok = false;
+            scale = args.takeFirst().toDouble(&ok);
+            usage |= !ok || scale < 0.25 || scale > 8;
+        } else if (flag == QLatin1String("--fill") && !args.isEmpty()) {
+            const QStringList wh = args.takeFirst().split(QLatin1Char('x'));
+            fill = wh.size() == 2 ? QSize(wh[0].toInt(), wh[1].toInt()) : QSize();
+            usage |= fill.isEmpty();
+        } else if (flag == QLatin1String("--key") && !args.isEmpty()) {
+            bool ok = false;
+            key = QColor::fromRgb(QRgb(args.takeFirst().toUInt(&ok, 16)));
+            usage |= !ok;
+        } else if (flag == QLatin1String("--ride")) {
+            ride = true;
         } else if ((flag == QLatin1String("--click") || flag == QLatin1String("--dblclick")) &&
                    !args.isEmpty()) {
             clicks.append({args.takeFirst(), flag == QLatin1String("--dblclick")});
@@ -76,7 +101,8 @@ int main(int argc, char** argv) {
     }
     if (usage || args.size() < 2) {
         std::fputs("usage: k41shot [--board-only] [--backlight N] [--click NAME]... "
-                   "[--dblclick NAME]... [--options PAGE] OUT.png SETTINGS.in4 "
+                   "[--dblclick NAME]... [--options PAGE] [--scale X] [--fill WxH] "
+                   "[--key RRGGBB] [--ride] OUT.png SETTINGS.in4 "
                    "[ROUTE [STEPS [WAIT_MS]]]\n",
                    stderr);
         return 2;
@@ -86,7 +112,14 @@ int main(int argc, char** argv) {
     startup.panel->backlightFrame->showErrorBox = [](const QString& text) {
         std::fprintf(stderr, "k41shot: %s\n", qPrintable(text));
     };
+    // A settings file that fails to load makes a wrong picture: say why and end.
+    bool settingsFailed = false;
+    startup.iniHost->showBox = [&](const QString& text) {
+        std::fprintf(stderr, "k41shot: %s: %s\n", qPrintable(args.at(1)), qPrintable(text));
+        settingsFailed = true;
+    };
     startup.run();
+    if (settingsFailed) return 1;
     frmCtl& panel = *startup.panel;
     if (backlight >= 0) panel.Option4[size_t(backlight)]->click();
     if (args.size() >= 3) {
@@ -100,6 +133,16 @@ int main(int argc, char** argv) {
     }
     for (const auto& [name, twice] : clicks)
         if (!clickControl(panel, name, twice)) return 2;
+    if (!fill.isEmpty())
+        startup.board->setView(BoardView::filling(scale, fill, key));
+    else if (scale > 0 || key.isValid())
+        startup.board->setView(BoardView::windowed(scale > 0 ? scale : 1.0, {}, key));
+    AutoRideWindow* rideWindow = nullptr;
+    if (ride) {
+        startup.extras->showAutoRide();
+        rideWindow = startup.extras->autoRideWindow();
+        rideWindow->startRide();
+    }
     if (args.size() >= 3 || !clicks.isEmpty())
         HeldWait::forMs(args.size() >= 5 ? args.at(4).toInt() : 100);
     if (optionsPage >= 0) {
@@ -113,7 +156,20 @@ int main(int argc, char** argv) {
     }
     const QImage board = startup.board->grab().toImage();
     if (boardOnly) return board.save(args.at(0)) ? 0 : 1;
-    const QImage ctl = panel.grab().toImage();
+    QImage ctl = panel.grab().toImage();
+    if (rideWindow) {
+        // The ride's window stands above the panel, as it opens beside it.
+        HeldWait::forMs(300);
+        const QImage extra = rideWindow->grab().toImage();
+        QImage both(qMax(ctl.width(), extra.width()), ctl.height() + 8 + extra.height(),
+                    QImage::Format_RGB32);
+        both.fill(QColor(48, 48, 48));
+        QPainter bp(&both);
+        bp.drawImage(0, 0, extra);
+        bp.drawImage(0, extra.height() + 8, ctl);
+        bp.end();
+        ctl = both;
+    }
     QImage out(board.width() + 12 + ctl.width(), qMax(board.height(), ctl.height()),
                QImage::Format_RGB32);
     out.fill(QColor(48, 48, 48));

@@ -5,14 +5,16 @@
 //   render FILE OUT.png     the ticket for the values given by the options below
 #include "tools/k41tool/Commands.h"
 
+#include "platform/core/FileReplace.h"
+#include "platform/core/K41Error.h"
 #include "platform/ticket/TicketPluginReader.h"
 #include "platform/ticket/TicketRenderer.h"
 #include "settings/PlgInfoLines.h"
 
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QDateTime>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <cstdio>
 
 namespace {
@@ -99,12 +101,16 @@ int render(const QStringList& args) {
     const TicketPluginReader::Result read = TicketPluginReader::readFile(file);
     if (!read) return fail(file, read.reason);
     const QImage image = TicketRenderer::render(*read.plugin, ticket, double(scale));
-    QSaveFile saved(out);
-    if (!saved.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(out, saved.errorString());
-    QImageWriter writer(&saved, "png");
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    QImageWriter writer(&png, "png");
     if (!writer.write(image)) return fail(out, writer.errorString());
-    if (!saved.commit()) return fail(out, saved.errorString());
+    // The one safe writer: a device, a pipe or a folder at OUT is refused, not replaced.
+    try {
+        FileReplace::write(out, png.data());
+    } catch (const K41Error& e) {
+        return fail(out, QStringLiteral("%1 (error %2)").arg(e.description()).arg(e.number()));
+    }
     return 0;
 }
 

@@ -1,6 +1,9 @@
 // k41tool: reads, writes and checks K41's data files from the command line, with the same
 // readers and writers as K41 itself.
 #include "tools/k41tool/Commands.h"
+#include "tools/k41tool/RecordCommand.h"
+
+#include <QApplication>
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -9,18 +12,21 @@
 #include <string_view>
 
 static const char Usage[] =
-    "usage: k41tool in4 dump FILE | in4 build JSON OUT |\n"
+    "usage: k41tool in4 dump FILE | in4 build [--base FILE] JSON OUT |\n"
     "               hy3 dump FILE | hy3 build CSV OUT | hy3 check FILE |\n"
     "               plugin check FILE | plugin render FILE OUT.png [options] |\n"
     "               kana [--tables DIR [--route N]] [TEXT...] |\n"
     "               gtfs list FEED | gtfs import FEED (--trip ID | --pattern ID) --route N OUTDIR "
     "|\n"
+    "               record --settings FILE --route N [options] OUT |\n"
     "               --help | --version\n";
 
 static const char Help[] =
     "\n"
     "  in4 dump FILE        print a settings file (.in4) as JSON\n"
-    "  in4 build JSON OUT   write a settings file from JSON (fields left out keep K41's defaults)\n"
+    "  in4 build [--base FILE] JSON OUT\n"
+    "                       write a settings file from JSON; fields left out come from FILE,\n"
+    "                       or without --base keep K41's start-up defaults\n"
     "  hy3 dump FILE        print a fare data file (.hy3) as UTF-8 CSV\n"
     "  hy3 build CSV OUT    write a fare data file from CSV: one stop a line, stop name,\n"
     "                       ticket number, then the fares for ticket numbers 1, 2, ...\n"
@@ -39,6 +45,12 @@ static const char Help[] =
     "  gtfs import FEED (--trip ID | --pattern ID) --route N [--ticket-per-stop] OUTDIR\n"
     "                       write that trip as route N: N.hy3, Ntp.csv, Nreadings.csv,\n"
     "                       Ntimes.csv and N.gtfs.txt in OUTDIR\n"
+    "  record --settings FILE --route N [--section S] [--seconds-per-stop D]\n"
+    "         [--timetable-speed 1|2|10] [--scale X] [--fps F] [--key-colour RRGGBB]\n"
+    "         [--lossless] [--progress] OUT\n"
+    "                       ride the route automatically and record the board with its\n"
+    "                       sound, offline, into OUT: .webm (VP9, Opus), .mp4 (H.264, AAC),\n"
+    "                       .gif (no sound) or a folder of PNG frames and sound.wav\n"
     "\n"
     "Exit status: 0 done, 1 a file could not be read or written, 2 wrong usage.\n"
     "See k41tool(1).\n";
@@ -58,11 +70,14 @@ int main(int argc, char** argv) {
     // Drawing a ticket needs fonts, and so a GUI application; it never shows a window.
     const bool drawing =
         argc >= 3 && std::string_view(argv[1]) == "plugin" && std::string_view(argv[2]) == "render";
-    if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    // Recording makes K41's own windows, which need a widget application.
+    const bool recording = argc >= 2 && std::string_view(argv[1]) == "record";
+    if ((drawing || recording) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const std::unique_ptr<QCoreApplication> app =
-        drawing ? std::make_unique<QGuiApplication>(argc, argv)
-                : std::make_unique<QCoreApplication>(argc, argv);
+        recording ? std::make_unique<QApplication>(argc, argv)
+        : drawing ? std::make_unique<QGuiApplication>(argc, argv)
+                  : std::make_unique<QCoreApplication>(argc, argv);
     QStringList args = app->arguments().mid(1);
     if (args.isEmpty()) return usage();
     const QString group = args.takeFirst();
@@ -75,5 +90,6 @@ int main(int argc, char** argv) {
     if (group == QLatin1String("plugin")) return pluginCommand(args);
     if (group == QLatin1String("kana")) return kanaCommand(args);
     if (group == QLatin1String("gtfs")) return gtfsCommand(args);
+    if (group == QLatin1String("record")) return recordCommand(args);
     return usage();
 }

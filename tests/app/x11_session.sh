@@ -1,0 +1,72 @@
+# A real X server and window manager (Xvfb and openbox) for the window tests, sourced by them:
+#   source x11_session.sh TOOL...   checks the tools, starts both and sets DISPLAY
+# Gives $work (a temporary folder, removed at exit), wait_for, find_window and start_k41.
+# Exits 77 (skipped) when a program is missing or the X server does not start.
+set -uo pipefail
+for tool in Xvfb openbox xprop xwininfo "$@"; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+export LC_ALL=C.UTF-8
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null; done
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Waits up to $1 seconds for the command that follows to succeed.
+wait_for() {
+  local tenths=$(($1 * 10)); shift
+  for ((i = 0; i < tenths; i++)); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+
+# The server picks a free display and writes its number.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+pids+=($!)
+wait_for 60 test -s "$work/display" || { echo "SKIP: Xvfb did not start"; exit 77; }
+export DISPLAY=:$(head -n1 "$work/display")
+
+# The window manager's defaults, pinned: title, then iconify, maximise and close buttons;
+# Alt+F4 closes the active window.
+cat >"$work/rc.xml" <<'XML'
+<?xml version="1.0" encoding="UTF-8"?>
+<openbox_config xmlns="http://openbox.org/3.4/rc">
+  <theme><titleLayout>LIMC</titleLayout></theme>
+  <keyboard><keybind key="A-F4"><action name="Close"/></keybind></keyboard>
+</openbox_config>
+XML
+openbox --config-file "$work/rc.xml" >"$work/openbox.log" 2>&1 &
+pids+=($!)
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+wait_for 60 wm_ready || { echo "SKIP: openbox did not start"; cat "$work/openbox.log"; exit 77; }
+mkdir -m 700 "$work/run"
+
+# Sets $found to the managed window whose caption starts with $1, once the window manager
+# has framed it.
+found=""
+find_window() {
+  local w
+  for w in $(xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -o '0x[0-9a-f]*'); do
+    if xprop -id "$w" _NET_WM_NAME 2>/dev/null | grep -qF "= \"$1" &&
+       xprop -id "$w" _NET_WM_ALLOWED_ACTIONS 2>/dev/null | grep -q ACTION &&
+       xprop -id "$w" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '='; then
+      found=$w
+      return 0
+    fi
+  done
+  return 1
+}
+
+# Starts K41 ($1, with the arguments after it) in the background; its output goes to
+# $work/k41.log and its process id to $k41_pid.
+k41_pid=""
+start_k41() {
+  XDG_RUNTIME_DIR=$work/run QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=0 \
+    "$@" >"$work/k41.log" 2>&1 &
+  k41_pid=$!
+  pids+=($k41_pid)
+}
