@@ -4,13 +4,15 @@
 // The first K41 holds a lock file beside the settings file (the process id inside, so that a
 // lock left by a killed K41 is seen to be stale and taken over) and listens for a second one;
 // a second K41 finds the lock held, asks the first to bring its windows to the front, and ends.
+// The call goes over a plain local socket: Qt's network library, with all it loads, would be
+// paid for at every start for this one message.
 #include <QObject>
 #include <QString>
 #include <functional>
 #include <memory>
 
-class QLocalServer;
 class QLockFile;
+class QSocketNotifier;
 
 class SingleInstance : public QObject {
     Q_OBJECT
@@ -30,7 +32,12 @@ class SingleInstance : public QObject {
     static QString lockPath(const QString& settingsPath);
 
   private:
+    // Accepts the second K41's call and asks for the windows to come to the front.
+    void answer();
+
     QString m_settingsPath;
     std::unique_ptr<QLockFile> m_lock;
-    QLocalServer* m_server = nullptr;
+    int m_listener = -1; // the listening local socket, or -1
+    QString m_socketPath;
+    QSocketNotifier* m_calls = nullptr;
 };
