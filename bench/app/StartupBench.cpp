@@ -1,16 +1,21 @@
 // K41's start against a bare Qt window of the same toolkit, each in a fresh process (the
 // dynamic loader's work included), alternately, several times: the time from starting the
-// process to its windows drawn and the process ended, and the peak resident memory. Prints
-// the median, minimum and maximum of each and the ratios K41 / bare window.
+// process to its windows drawn and the process ended, the peak resident memory and the shared
+// libraries loaded. Prints the median, minimum and maximum of each and the ratios K41 / bare
+// window. The bare window is a program of its own (bench_startup_bare, beside this one) that
+// links Qt Widgets only, so it pays for none of K41's libraries.
 //
 //   bench_startup [runs] [settings file]   (default: 7 runs, K41 on its defaults: no settings
 //                                           file, so no MIDI sound is chosen)
 // The window system is offscreen unless QT_QPA_PLATFORM says otherwise.
 #include "app/Startup.h"
+#include "bench/app/DrawnWatcher.h"
 #include "panel/frmCtl.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
@@ -22,32 +27,6 @@
 #include <vector>
 
 namespace {
-
-// Quits the application once every watched window has painted.
-struct DrawnWatcher : QObject {
-    std::vector<QWidget*> waiting;
-    bool eventFilter(QObject* o, QEvent* e) override {
-        if (e->type() == QEvent::Paint) {
-            std::erase(waiting, static_cast<QWidget*>(o));
-            if (waiting.empty()) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        }
-        return false;
-    }
-    void watch(QWidget* w) {
-        waiting.push_back(w);
-        w->installEventFilter(this);
-    }
-};
-
-int runBare(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QWidget window;
-    window.resize(640, 480);
-    DrawnWatcher drawn;
-    drawn.watch(&window);
-    window.show();
-    return QApplication::exec();
-}
 
 int runK41(int argc, char** argv, const QString& settingsPath) {
     QApplication app(argc, argv);
@@ -62,30 +41,44 @@ int runK41(int argc, char** argv, const QString& settingsPath) {
 struct Sample {
     double ms;
     double mib;
+    double libraries;
 };
 
-Sample measure(const char* self, const std::vector<const char*>& args) {
+Sample measure(const char* program, const std::vector<const char*>& args) {
+    int out[2];
+    if (pipe(out) != 0) std::exit(1);
     QElapsedTimer clock;
     clock.start();
     const pid_t child = fork();
     if (child == 0) {
+        dup2(out[1], STDOUT_FILENO);
+        close(out[0]);
+        close(out[1]);
         // The offscreen platform's notes about what it cannot do would bury the figures.
         if (FILE* null = std::fopen("/dev/null", "w")) dup2(fileno(null), STDERR_FILENO);
-        std::vector<char*> argv{const_cast<char*>(self)};
+        std::vector<char*> argv{const_cast<char*>(program)};
         for (const char* a : args)
             argv.push_back(const_cast<char*>(a));
         argv.push_back(nullptr);
-        execv(self, argv.data());
+        execv(program, argv.data());
         _exit(127);
     }
+    close(out[1]);
+    char text[32] = {};
+    std::size_t got = 0;
+    // Up to the line's end: a helper the child started may hold the pipe open after it ends.
+    for (ssize_t n; got < sizeof text - 1 && !std::memchr(text, '\n', got) &&
+                    (n = read(out[0], text + got, sizeof text - 1 - got)) > 0;)
+        got += std::size_t(n);
+    close(out[0]);
     int status = 0;
     rusage usage{};
     if (child < 0 || wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) ||
         WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "the %s run failed\n", args.front());
+        std::fprintf(stderr, "the %s run failed\n", program);
         std::exit(1);
     }
-    return {double(clock.nsecsElapsed()) / 1e6, double(usage.ru_maxrss) / 1024.0};
+    return {double(clock.nsecsElapsed()) / 1e6, double(usage.ru_maxrss) / 1024.0, atof(text)};
 }
 
 void show(const char* what, std::vector<double> v, const char* unit) {
@@ -103,7 +96,6 @@ double median(std::vector<double> v) {
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (argc > 1 && std::strcmp(argv[1], "--bare") == 0) return runBare(argc, argv);
     if (argc > 2 && std::strcmp(argv[1], "--k41") == 0)
         return runK41(argc, argv, QString::fromLocal8Bit(argv[2]));
 
@@ -113,11 +105,15 @@ int main(int argc, char** argv) {
         argc > 2 ? QByteArray(argv[2]) : QFile::encodeName(dir.filePath(QStringLiteral("K41.in4")));
     char self[4096] = {};
     if (readlink("/proc/self/exe", self, sizeof self - 1) <= 0) return 1;
+    const QByteArray bareProgram =
+        QFile::encodeName(QFileInfo(QFile::decodeName(self)).dir().filePath("bench_startup_bare"));
 
-    std::vector<double> bareMs, k41Ms, bareMiB, k41MiB, ratioMs, ratioMiB;
+    std::vector<double> bareMs, k41Ms, bareMiB, k41MiB, ratioMs, ratioMiB, bareLibs, k41Libs;
     for (int run = 0; run < runs; ++run) {
-        const Sample bare = measure(self, {"--bare"});
+        const Sample bare = measure(bareProgram.constData(), {});
         const Sample k41 = measure(self, {"--k41", settings.constData()});
+        bareLibs.push_back(bare.libraries);
+        k41Libs.push_back(k41.libraries);
         bareMs.push_back(bare.ms);
         k41Ms.push_back(k41.ms);
         bareMiB.push_back(bare.mib);
@@ -133,6 +129,8 @@ int main(int argc, char** argv) {
     show("bare window: peak memory", bareMiB, "MiB");
     show("K41: peak memory", k41MiB, "MiB");
     show("ratio K41 / bare window (memory)", ratioMiB, "   ");
+    show("bare window: shared libraries", bareLibs, "   ");
+    show("K41: shared libraries", k41Libs, "   ");
     std::printf("ratio of the medians: time %.2f, memory %.2f\n", median(k41Ms) / median(bareMs),
                 median(k41MiB) / median(bareMiB));
     return 0;
