@@ -9,9 +9,9 @@
 #include "platform/core/K41Error.h"
 #include "record/VideoWriter.h"
 #include "settings/Settings.h"
+#include "sound/MidiSynth.h"
 #include "sound/Mixer.h"
 #include "sound/OfflineAudioEngine.h"
-#include "sound/SoundFont.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -86,7 +86,7 @@ bool RideRecorder::run(const Progress& progress, bool fromCurrentStop) {
     m_cancelled = false;
     // A tune waits for the MIDI font, loaded in the background; on the recording's time that
     // wait would last as many frames as the machine took. Have it loaded first.
-    (void)SoundFont::shared();
+    if (MidiSynth* synth = MidiSynth::instance()) (void)synth->ready();
 
     // The board as it is to be filmed, at exactly its scale: no screen limits a recording.
     board.setView(BoardView::windowed(m_options.scale, {}, m_options.key));

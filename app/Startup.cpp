@@ -17,7 +17,7 @@
 #include "platform/core/SignalWatcher.h"
 #include "settings/mdlIniIoEx.h"
 #include "sound/JapaneseSpeech.h"
-#include "sound/SoundFont.h"
+#include "sound/MidiSynth.h"
 #include "sound/mdlSndAPI.h"
 
 #include <QCoreApplication>
@@ -89,7 +89,7 @@ Startup::~Startup() = default;
 void Startup::run() {
     board->Form_Load(this);
     // The SoundFont is large: it is loaded only when a MIDI tune is among the sounds.
-    if (SoundPage::choosesMidi(settings)) SoundFont::preload();
+    if (SoundPage::choosesMidi(settings)) MidiSynth::preloadFont();
     board->show();
     // The speech's dictionary and voice load once the windows are up, on the speech thread.
     QTimer::singleShot(0, panel.get(), [panel = panel.get()] { panel->loadVoice(); });

@@ -24,6 +24,13 @@ target_compile_definitions(k41core PRIVATE K41_DATA_FROM_BIN="${k41_data_from_bi
 
 install(TARGETS K41 k41tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
+# The back-end modules, in a folder of K41's own under the library folder.
+file(RELATIVE_PATH k41_modules_from_bin ${CMAKE_INSTALL_FULL_BINDIR}
+     ${CMAKE_INSTALL_FULL_LIBDIR}/k41)
+target_compile_definitions(k41core PRIVATE K41_MODULES_FROM_BIN="${k41_modules_from_bin}")
+get_property(k41_modules GLOBAL PROPERTY K41_MODULES)
+install(TARGETS ${k41_modules} LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/k41)
+
 foreach(part fare tape sounds panels plugins)
   install(DIRECTORY ${K41_SAMPLES_DIR}/${part} DESTINATION ${k41_datadir}/samples)
 endforeach()

@@ -1,7 +1,7 @@
 #include "record/VideoWriter.h"
 
+#include "platform/core/BackendModule.h"
 #include "platform/core/K41Error.h"
-#include "record/FfmpegWriter.h"
 #include "record/FolderWriter.h"
 
 #include <QFileInfo>
@@ -13,8 +13,13 @@ std::unique_ptr<VideoWriter> VideoWriter::open(const Options& options) {
             QStringLiteral("録画の大きさ・コマ数が正しくありません: %1").arg(options.path));
     const QString suffix = QFileInfo(options.path).suffix().toLower();
     if (suffix == QLatin1String("webm") || suffix == QLatin1String("mp4") ||
-        suffix == QLatin1String("gif"))
-        return std::make_unique<FfmpegWriter>(options);
+        suffix == QLatin1String("gif")) {
+        // The encoders come with their module, loaded on the first video recorded.
+        using Make = VideoWriter* (*)(const Options&);
+        const auto make = reinterpret_cast<Make>(
+            BackendModule::entry("k41video", "k41_video_writer", QStringLiteral("動画の録画")));
+        return std::unique_ptr<VideoWriter>(make(options));
+    }
     if (!suffix.isEmpty() && !QFileInfo(options.path).isDir())
         throw K41Error(
             K41Error::BadFileName,

@@ -3,9 +3,8 @@
 #include "platform/core/HeldWait.h"
 #include "platform/core/PathResolver.h"
 #include "sound/MidiFile.h"
-#include "sound/MidiSource.h"
+#include "sound/MidiSynth.h"
 #include "sound/Mixer.h"
-#include "sound/SoundFont.h"
 #include "sound/WaveSource.h"
 
 #include <QCoreApplication>
@@ -102,8 +101,14 @@ std::unique_ptr<AudioSource> MciInterpreter::makeSource(const Device& device, lo
     }
     // The font is loaded in the background from start-up; a tune asked for before it is
     // ready waits for it with the windows painting and the user's input held.
-    if (!SoundFont::loaded() && QCoreApplication::instance()) HeldWait::until(&SoundFont::loaded);
-    return MidiSource::open(smf, rate, SoundFont::shared(), startMs, error);
+    MidiSynth* synth = MidiSynth::instance();
+    if (!synth) {
+        if (error) *error = SourceError::NotSound;
+        return nullptr;
+    }
+    if (!synth->loaded() && QCoreApplication::instance())
+        HeldWait::until([synth] { return synth->loaded(); });
+    return synth->open(smf, rate, startMs, error);
 }
 
 int MciInterpreter::open(const MciCommand& cmd) {

@@ -5,7 +5,7 @@
 #include "platform/ChoiceButton.h"
 #include "settings/OptionLists.h"
 #include "settings/SettingField.h"
-#include "sound/SoundFont.h"
+#include "sound/MidiSynth.h"
 #include "sound/mdlSndAPI.h"
 
 #include <QComboBox>
@@ -94,7 +94,7 @@ SoundPage::SoundPage(OptionContext& context, QWidget* parent)
     for (QLineEdit* box : txtSelectSound)
         if (box)
             connect(box, &QLineEdit::textChanged, this, [](const QString& path) {
-                if (mdlSndAPI::IsMidiFile(path)) SoundFont::preload();
+                if (mdlSndAPI::IsMidiFile(path)) MidiSynth::preloadFont();
             });
     b.bind(Option2[0], "SoundMoveAlways");
     b.bind(Option2[1], "SoundMoveByColumn");

@@ -14,8 +14,7 @@
 #include "settings/In4File.h"
 #include "sound/MciInterpreter.h"
 #include "sound/MidiFile.h"
-#include "sound/MidiSource.h"
-#include "sound/SoundFont.h"
+#include "sound/MidiSynth.h"
 #include "sound/mdlSndAPI.h"
 #include "tests/sound/SoundFiles.h"
 
@@ -82,6 +81,8 @@ constexpr double MB = 1024.0 * 1024.0;
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
+    // The MIDI module as the build made it.
+    if (qEnvironmentVariableIsEmpty("K41_MODULE_DIR")) qputenv("K41_MODULE_DIR", K41_MODULE_DIR);
     QApplication app(argc, argv);
     const int playSeconds = argc > 1 ? std::max(1, atoi(argv[1])) : 10;
     const int rounds = 20;
@@ -99,11 +100,13 @@ int main(int argc, char** argv) {
     const long long startResident = residentBytes();
     QElapsedTimer fontClock;
     fontClock.start();
-    SoundFont::preload();
-    while (!SoundFont::loaded())
+    MidiSynth* synth = MidiSynth::instance();
+    if (!synth) return 1;
+    synth->preload();
+    while (!synth->loaded())
         QThread::msleep(1);
     const double fontMs = double(fontClock.nsecsElapsed()) / 1e6;
-    if (!SoundFont::shared()) {
+    if (!synth->ready()) {
         std::fprintf(stderr, "no General MIDI SoundFont: nothing to measure\n");
         return 1;
     }
@@ -135,7 +138,7 @@ int main(int argc, char** argv) {
     mdlSndAPI::SndCloseAll();
     std::size_t wholeFrames = 0;
     const double wholeMs = msOf([&] {
-        auto source = MidiSource::open(MidiFile::read(tune), 44100, SoundFont::shared());
+        auto source = synth->open(MidiFile::read(tune), 44100, 0, nullptr);
         std::vector<float> block(2 * 1024);
         while (source && source->read(block.data(), 1024) == 1024)
             wholeFrames += 1024;

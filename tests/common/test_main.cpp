@@ -1,5 +1,6 @@
 // Entry point of every test program: a QApplication on the offscreen platform and SDL's
-// dummy audio driver, so that tests run without a display or a sound card.
+// dummy audio driver, so that tests run without a display or a sound card, and the build's
+// back-end modules.
 #include "tests/common/ModalUtil.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,8 @@ extern "C" const char* __asan_default_options() {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
+    // The back-end modules as this build made them.
+    if (qEnvironmentVariableIsEmpty("K41_MODULE_DIR")) qputenv("K41_MODULE_DIR", K41_MODULE_DIR);
     QApplication app(argc, argv);
     TestUtil::failOnUnexpectedModals();
     ::testing::InitGoogleTest(&argc, argv);

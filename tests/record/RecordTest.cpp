@@ -7,6 +7,8 @@
 #include "app/Startup.h"
 #include "panel/frmCtl.h"
 #include "platform/core/Codec932.h"
+#include "platform/core/K41Error.h"
+#include "record/VideoWriter.h"
 #include "settings/In4File.h"
 #include "tests/common/TestUtil.h"
 
@@ -14,6 +16,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -155,4 +158,50 @@ TEST_F(RecordTest, UnknownKindsAndMissingRoutesFailNamingWhatIsWrong) {
                {"record", "--settings", settingsPath, "--route", "99", dir.filePath("x.webm")});
     ASSERT_TRUE(tool.waitForFinished(120000));
     EXPECT_EQ(tool.exitCode(), 1);
+}
+
+// The encoders are a module loaded on the first video: without it, or with a damaged one, a
+// video cannot be made and the error names the file, while a folder of pictures still can;
+// once the module is there, the next try succeeds without a restart.
+TEST(VideoModule, AMissingOrDamagedModuleIsNamedAndOnlyVideosNeedIt) {
+    const QByteArray built = qgetenv("K41_MODULE_DIR");
+    ASSERT_FALSE(built.isEmpty()) << "the tests are given the build's module folder";
+    QTemporaryDir dir;
+    VideoWriter::Options options;
+    options.size = QSize(32, 16);
+    options.path = dir.filePath("ride.webm");
+    const auto failure = [&]() -> K41Error {
+        try {
+            (void)VideoWriter::open(options);
+        } catch (const K41Error& e) {
+            return e;
+        }
+        return K41Error(0, {});
+    };
+
+    qunsetenv("K41_MODULE_DIR");
+    K41Error missing = failure();
+    EXPECT_EQ(missing.number(), K41Error::FileNotFound);
+    EXPECT_TRUE(missing.description().contains("libk41video.so")) << missing.what();
+    EXPECT_FALSE(QFile::exists(options.path));
+
+    TestUtil::writeFile(dir.filePath("libk41video.so"), QByteArray(4096, 'x'));
+    qputenv("K41_MODULE_DIR", QFile::encodeName(dir.path()));
+    K41Error damaged = failure();
+    EXPECT_EQ(damaged.number(), 48); // error in loading a library
+    EXPECT_TRUE(damaged.description().contains(dir.filePath("libk41video.so"))) << damaged.what();
+
+    options.path = dir.filePath("pictures");
+    ASSERT_TRUE(QDir().mkpath(options.path));
+    auto folder = VideoWriter::open(options);
+    folder->addFrame(QImage(options.size, QImage::Format_RGB32));
+    folder->finish();
+    EXPECT_FALSE(QDir(options.path).entryList({"*.png"}).isEmpty());
+
+    qputenv("K41_MODULE_DIR", built);
+    options.path = dir.filePath("ride.webm");
+    auto video = VideoWriter::open(options);
+    video->addFrame(QImage(options.size, QImage::Format_RGB32));
+    video->finish();
+    EXPECT_GT(QFileInfo(options.path).size(), 0);
 }

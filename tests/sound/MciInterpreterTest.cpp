@@ -1,4 +1,5 @@
 #include "sound/MciInterpreter.h"
+#include "sound/MidiSynth.h"
 #include "sound/NullAudioEngine.h"
 
 #include "tests/sound/SoundFiles.h"
@@ -168,4 +169,29 @@ TEST_F(Interpreter, RunningOutOfMemoryFailsTheSoundNotTheProgram) {
     engine->failPlay = false;
     EXPECT_EQ(mci.send("play A from 0"), 0) << "the device is still usable";
     EXPECT_EQ(mci.send("close A"), 0);
+}
+
+// FluidSynth comes with a module loaded on the first tune: without it a tune cannot be
+// opened while Wave sounds play on; once it is there, the next tune plays through it.
+TEST_F(Interpreter, TunesNeedTheMidiModuleAndWavesDoNot) {
+    const QByteArray built = qgetenv("K41_MODULE_DIR");
+    ASSERT_FALSE(built.isEmpty()) << "the tests are given the build's module folder";
+    SoundFiles::write(dir.filePath("tune.mid"), SoundFiles::midiTune({60}, 300));
+    const QString openTune = QStringLiteral("open \"%1\" alias T").arg(dir.filePath("tune.mid"));
+
+    qunsetenv("K41_MODULE_DIR");
+    EXPECT_EQ(MidiSynth::instance(), nullptr);
+    EXPECT_NE(mci.send(openTune), 0);
+    EXPECT_EQ(mci.send(openWave("W")), 0);
+    EXPECT_EQ(mci.send(QStringLiteral("play W")), 0);
+
+    qputenv("K41_MODULE_DIR", built);
+    MidiSynth* synth = MidiSynth::instance();
+    ASSERT_NE(synth, nullptr);
+    if (!synth->ready()) GTEST_SKIP() << "no General MIDI SoundFont";
+    ASSERT_EQ(mci.send(openTune), 0);
+    ASSERT_EQ(mci.send(QStringLiteral("play T")), 0);
+    EXPECT_TRUE(engine->calls.last().startsWith("play t "))
+        << engine->calls.join('|').toStdString();
+    EXPECT_FALSE(engine->calls.last().startsWith("play t 0 ")) << "the tune made sound";
 }
