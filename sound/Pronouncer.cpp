@@ -6,8 +6,18 @@
 #include "sound/KanjiReadings.h"
 #include "sound/WordRules.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <mecab.h>
+
+#ifndef K41_DATA_FROM_BIN
+#error                                                                                             \
+    "K41_DATA_FROM_BIN (the installed data folder relative to the executable) is set by the build"
+#endif
+#ifndef K41_PLACES_BUILD_DIC
+#error "K41_PLACES_BUILD_DIC (the place-name dictionary of the build tree) is set by the build"
+#endif
 
 namespace {
 
@@ -61,14 +71,41 @@ bool Pronouncer::dictionaryIn(const QStringList& dictionaryDirs) {
     return false;
 }
 
-std::unique_ptr<Pronouncer> Pronouncer::open(const QStringList& dictionaryDirs) {
+QString Pronouncer::defaultPlaceDictionary() {
+    const QString installed =
+        QDir::cleanPath(QDir(QCoreApplication::applicationDirPath())
+                            .filePath(QStringLiteral(K41_DATA_FROM_BIN "/places.dic")));
+    for (const QString& path : {installed, QStringLiteral(K41_PLACES_BUILD_DIC)})
+        if (QFileInfo(path).isFile()) return path;
+    return {};
+}
+
+namespace {
+
+// MeCab's model on the dictionary folder `dir`, with the user dictionary `user` when not
+// empty; nullptr when MeCab refuses them.
+mecab_model_t* newModel(const QString& dir, const QString& user) {
+    const QByteArray dirBytes = QFileInfo(dir).absoluteFilePath().toLocal8Bit();
+    const QByteArray userBytes = QFileInfo(user).absoluteFilePath().toLocal8Bit();
+    // No resource file: the dictionary folder is all MeCab needs to know. MeCab takes a comma
+    // as the separator of several user dictionaries, so a path with one is not given to it.
+    const char* argv[] = {
+        "mecab", "-r", "/dev/null", "-d", dirBytes.constData(), "-u", userBytes.constData()};
+    const bool withUser = !user.isEmpty() && !userBytes.contains(',');
+    return mecab_model_new(withUser ? 7 : 5, const_cast<char**>(argv));
+}
+
+} // namespace
+
+std::unique_ptr<Pronouncer> Pronouncer::open(const QStringList& dictionaryDirs,
+                                             const QString& placeDictionary) {
     for (const QString& dir : dictionaryDirs) {
         if (!QFileInfo(dir + QStringLiteral("/sys.dic")).isFile()) continue;
-        const QByteArray dirBytes = QFileInfo(dir).absoluteFilePath().toLocal8Bit();
-        // No resource file: the dictionary folder is all MeCab needs to know.
-        const char* argv[] = {"mecab", "-r", "/dev/null", "-d", dirBytes.constData()};
         std::unique_ptr<Pronouncer> p(new Pronouncer);
-        p->m_model = mecab_model_new(5, const_cast<char**>(argv));
+        // A user dictionary that MeCab refuses (cut, or made for another dictionary) is
+        // left out rather than costing the speech.
+        p->m_model = newModel(dir, placeDictionary);
+        if (!p->m_model && !placeDictionary.isEmpty()) p->m_model = newModel(dir, {});
         if (!p->m_model) continue;
         const mecab_dictionary_info_t* info = mecab_model_dictionary_info(p->m_model);
         const QString charset = info && info->charset

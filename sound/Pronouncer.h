@@ -26,9 +26,15 @@ class Pronouncer {
     // Whether one of `dictionaryDirs` holds a dictionary file; cheap, it opens nothing.
     static bool dictionaryIn(const QStringList& dictionaryDirs);
 
-    // The pronouncer on the first of `dictionaryDirs` that holds an IPA dictionary in UTF-8;
-    // nullptr when none does (or MeCab cannot start).
-    static std::unique_ptr<Pronouncer> open(const QStringList& dictionaryDirs);
+    // The user dictionary of place names (see PlaceNames.h): the installed one beside the
+    // program's data, else the one of the build tree; empty when there is none.
+    static QString defaultPlaceDictionary();
+
+    // The pronouncer on the first of `dictionaryDirs` that holds an IPA dictionary in UTF-8,
+    // with the user dictionary `placeDictionary` when one is given and MeCab takes it (else
+    // without); nullptr when no folder holds one (or MeCab cannot start).
+    static std::unique_ptr<Pronouncer> open(const QStringList& dictionaryDirs,
+                                            const QString& placeDictionary = {});
     ~Pronouncer();
     Pronouncer(const Pronouncer&) = delete;
     Pronouncer& operator=(const Pronouncer&) = delete;

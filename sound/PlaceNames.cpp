@@ -1,0 +1,115 @@
+#include "sound/PlaceNames.h"
+
+#include "sound/KanaText.h"
+
+#include <QStringList>
+#include <algorithm>
+
+namespace PlaceNames {
+
+namespace {
+
+bool isReading(QStringView s) {
+    if (s.isEmpty()) return false;
+    for (QChar c : s)
+        if (!((c >= u'\u3041' && c <= u'\u3096') || c == u'ー')) return false;
+    return true;
+}
+
+// Kanji, kana, the iteration mark and the small ヶ; nothing that could break a CSV field.
+bool isName(QStringView s) {
+    bool kanji = false;
+    for (QChar c : s) {
+        if (KanaText::isKanji(c)) {
+            kanji = true;
+            continue;
+        }
+        const bool kana = (c >= u'\u3041' && c <= u'\u3096') ||
+                          (c >= u'\u30A1' && c <= u'\u30FA') || c == u'ー' || c == u'々' ||
+                          c == u'ヶ';
+        if (!kana && !c.isSurrogate()) return false;
+    }
+    return kanji;
+}
+
+QString katakana(QStringView hiragana) {
+    QString out;
+    out.reserve(hiragana.size());
+    for (QChar c : hiragana)
+        out += c >= u'\u3041' && c <= u'\u3096' ? QChar(c.unicode() + 0x60) : c;
+    return out;
+}
+
+} // namespace
+
+QList<Entry> fromSkk(QStringView text) {
+    QList<Entry> out;
+    for (QStringView line : text.split(u'\n')) {
+        if (line.endsWith(u'\r')) line.chop(1);
+        if (line.isEmpty() || line.startsWith(u';')) continue;
+        const qsizetype space = line.indexOf(u" /");
+        if (space <= 0) continue;
+        const QStringView headword = line.left(space);
+        if (!isReading(headword)) continue;
+        const QString reading = katakana(headword);
+        for (QStringView candidate : line.mid(space + 2).split(u'/', Qt::SkipEmptyParts)) {
+            const qsizetype semicolon = candidate.indexOf(u';');
+            if (semicolon >= 0) candidate = candidate.left(semicolon);
+            if (isName(candidate)) out.append({candidate.toString(), reading});
+        }
+    }
+    return out;
+}
+
+QList<Entry> choose(const QList<Entry>& entries) {
+    QHash<QString, QStringList> readings;
+    for (const Entry& e : entries) {
+        QStringList& list = readings[e.surface];
+        if (!list.contains(e.reading)) list.append(e.reading);
+    }
+    // How often each reading of a name read several ways begins or ends a longer name's reading.
+    QHash<QString, QHash<QString, int>> votes;
+    for (const Entry& e : entries) {
+        for (qsizetype n = 1; n < e.surface.size(); ++n) {
+            const QString parts[] = {e.surface.left(n), e.surface.mid(n)};
+            for (int end = 0; end < 2; ++end) {
+                const auto found = readings.constFind(parts[end]);
+                if (found == readings.constEnd() || found->size() < 2) continue;
+                for (const QString& r : *found)
+                    if (end ? e.reading.endsWith(r) : e.reading.startsWith(r))
+                        ++votes[parts[end]][r];
+            }
+        }
+    }
+    QList<Entry> out;
+    for (auto it = readings.constBegin(); it != readings.constEnd(); ++it) {
+        if (it.key().size() < 2) continue;
+        QStringList list = it.value();
+        std::sort(list.begin(), list.end());
+        const QHash<QString, int> v = votes.value(it.key());
+        QString best = list.front();
+        for (const QString& r : list)
+            if (v.value(r) > v.value(best)) best = r;
+        out.append({it.key(), best});
+    }
+    std::sort(out.begin(), out.end(),
+              [](const Entry& a, const Entry& b) { return a.surface < b.surface; });
+    return out;
+}
+
+QString userDictionaryCsv(const QList<Entry>& entries,
+                          const std::function<bool(const QString&, Analysis&)>& analyse) {
+    QString out;
+    for (const Entry& e : entries) {
+        Analysis a;
+        if (!analyse(e.surface, a)) continue;
+        // A word's cost is a 16-bit number in MeCab's dictionary.
+        const int cost = std::clamp(a.cost - CostMargin, -32768, 32767);
+        out += e.surface + QStringLiteral(",%1,%2,%3,").arg(a.leftId).arg(a.rightId).arg(cost) +
+               QStringLiteral("名詞,固有名詞,地域,一般,*,*,") + e.surface + u',' + e.reading +
+               u',' + e.reading + u'\n';
+    }
+    return out;
+}
+
+} // namespace PlaceNames
