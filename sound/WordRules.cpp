@@ -93,6 +93,25 @@ void positionPrefix(const ReadWords& words, size_t i, ReadWord& w) {
         if (w.surface == QStringView(p.surface)) w.pronunciation = QString::fromUtf16(p.reading);
 }
 
+// A name that closes with 上, 下 or 中 after a place names a part of that place, its upper,
+// lower or middle end: カミ, シモ, ナカ (合田上 アイダカミ, 東平島下 ヒガシヒラジマシモ, 団地中
+// ダンチナカ). After a common noun that is not a place, 上 and 下 say above and below: 神社下
+// ジンジャシタ. The name closes where no noun follows (the end, です, a pause).
+void closingPosition(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || (i + 1 < words.size() && isNoun(words[i + 1]))) return;
+    const ReadWord& before = words[i - 1];
+    if (!isNoun(before) || before.pos1 == QStringLiteral("数")) return;
+    const bool place = before.pos1 == QStringLiteral("固有名詞") ||
+                       before.pos1 == QStringLiteral("接尾") ||
+                       before.pos2 == QStringLiteral("地域");
+    if (w.surface == QStringLiteral("中"))
+        w.pronunciation = QStringLiteral("ナカ");
+    else if (w.surface == QStringLiteral("上"))
+        w.pronunciation = place ? QStringLiteral("カミ") : QStringLiteral("ウエ");
+    else if (w.surface == QStringLiteral("下"))
+        w.pronunciation = place ? QStringLiteral("シモ") : QStringLiteral("シタ");
+}
+
 // The words of a place that follow its name take the voiced sound of a compound (rendaku): a
 // bridge 鍛冶屋橋 カジヤバシ. (口, 川 and 島 were measured too and left to the dictionary.)
 struct Voiced {
@@ -132,6 +151,7 @@ void apply(ReadWords& words) {
         if (i + 1 < words.size() && isNumber(w)) counterSoundChange(w, words[i + 1]);
         if (isParticleHa(w) && haIsInName(words, i)) w.pronunciation = QStringLiteral("ハ");
         positionPrefix(words, i, w);
+        closingPosition(words, i, w);
         rendaku(words, i, w);
         frontOf(words, i, w);
     }
