@@ -1,6 +1,7 @@
 #include "sound/WordRules.h"
 
 #include "sound/KanaText.h"
+#include "sound/KanjiReadings.h"
 
 #include <QStringList>
 
@@ -112,6 +113,42 @@ void closingPosition(const ReadWords& words, size_t i, ReadWord& w) {
         w.pronunciation = place ? QStringLiteral("シモ") : QStringLiteral("シタ");
 }
 
+// A temple's name of two kanji or more is read in Chinese style and its 寺 as ジ: 法福寺
+// ホウフクジ, 北長徳寺 キタチョウトクジ; after a single kanji it is the native テラ (林寺
+// ハヤシデラ). The dictionary may join 寺 to the word after it (寺前 テラマエ).
+void temple(ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || !w.surface.startsWith(u'寺')) return;
+    QString& p = w.pronunciation;
+    if (!p.startsWith(QStringLiteral("テラ")) && !p.startsWith(QStringLiteral("デラ"))) return;
+    qsizetype kanji = 0;
+    for (size_t k = i; k-- > 0 && kanji < 2;) {
+        const QString& s = words[k].surface;
+        qsizetype n = s.size();
+        while (n > 0 && KanaText::isKanji(s[n - 1]))
+            --n;
+        kanji += s.size() - n;
+        if (n > 0 || !isNoun(words[k])) break;
+    }
+    if (kanji < 2) return;
+    p.replace(0, 2, QStringLiteral("ジ"));
+    // Two kanji the dictionary read one by one (not as a word it knows) are read as the
+    // temple's name, each in its Chinese style: 宝光寺 ホウコウジ, not タカラヒカリ.
+    auto on = [](QStringView c) {
+        const QString r = KanjiReadings::reading(c);
+        return !r.isEmpty() && r[0] >= u'\u30A1' ? r : QString();
+    };
+    ReadWord& b = words[i - 1];
+    if (b.fixed) return;
+    if (b.surface.size() == 1 && i >= 2 && words[i - 2].surface.size() == 1 &&
+        KanaText::isKanji(words[i - 2].surface[0]) && !words[i - 2].fixed) {
+        const QString x = on(words[i - 2].surface), y = on(b.surface);
+        if (!x.isEmpty() && !y.isEmpty()) {
+            words[i - 2].pronunciation = x;
+            b.pronunciation = y;
+        }
+    }
+}
+
 // The words of a place that follow its name take the voiced sound of a compound (rendaku): a
 // bridge 鍛冶屋橋 カジヤバシ. (口, 川 and 島 were measured too and left to the dictionary.)
 struct Voiced {
@@ -152,6 +189,7 @@ void apply(ReadWords& words) {
         if (isParticleHa(w) && haIsInName(words, i)) w.pronunciation = QStringLiteral("ハ");
         positionPrefix(words, i, w);
         closingPosition(words, i, w);
+        temple(words, i, w);
         rendaku(words, i, w);
         frontOf(words, i, w);
     }

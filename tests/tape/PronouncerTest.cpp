@@ -117,6 +117,11 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"若葉台中", "ワカバダイナカ"},
         {"次は若葉台上です", "ツギワワカバダイカミデス"},
         {"若葉神社下", "ワカバジンジャシタ"},
+        // A temple of a two-kanji name is read in Chinese style, also where the dictionary
+        // joins its 寺 to the next word; after one kanji 寺 stays テラ.
+        {"宝鳩寺", "ホウキュウジ"},
+        {"鳩福寺前", "キュウフクジマエ"},
+        {"梅寺", "ウメテラ"},
         // A stop in front of something ends in マエ; a word of time keeps its ゼン.
         {"次は山鳩東門前です", "ツギワヤマバトヒガシモンマエデス"},
         {"午前", "ゴゼン"},
