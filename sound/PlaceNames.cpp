@@ -61,7 +61,8 @@ QList<Entry> fromSkk(QStringView text) {
     return out;
 }
 
-QList<Entry> choose(const QList<Entry>& entries) {
+QList<Entry> choose(const QList<Entry>& entries,
+                    const std::function<QString(const QString&)>& preferred) {
     QHash<QString, QStringList> readings;
     for (const Entry& e : entries) {
         QStringList& list = readings[e.surface];
@@ -90,6 +91,10 @@ QList<Entry> choose(const QList<Entry>& entries) {
         QString best = list.front();
         for (const QString& r : list)
             if (v.value(r) > v.value(best)) best = r;
+        if (list.size() > 1 && preferred) {
+            const QString p = preferred(it.key());
+            if (p != best && list.contains(p) && v.value(p) == v.value(best)) best = p;
+        }
         out.append({it.key(), best});
     }
     std::sort(out.begin(), out.end(),

@@ -23,9 +23,12 @@ struct Entry {
 QList<Entry> fromSkk(QStringView text);
 
 // One entry for each name of two characters or more, with the reading that is most often
-// also the start (or end) of the reading of a longer name that starts (or ends) with it; ties
-// go to the reading first in kana order. In order of surface.
-QList<Entry> choose(const QList<Entry>& entries);
+// also the start (or end) of the reading of a longer name that starts (or ends) with it. A tie
+// goes to the reading `preferred` gives for the name when it is one of those tied (the
+// general dictionary's commonest reading of the word: 小島 コジマ rather than オジマ), else to
+// the first in kana order. In order of surface.
+QList<Entry> choose(const QList<Entry>& entries,
+                    const std::function<QString(const QString&)>& preferred = {});
 
 // How MeCab with the IPA dictionary alone reads a name: the context ids of the first and
 // the last word it splits the name into, and the cost of that path between them (the words'

@@ -48,6 +48,22 @@ bool analyse(mecab_t* tagger, mecab_lattice_t* lattice, const QString& surface,
     return true;
 }
 
+// The reading of the cheapest word the dictionary has for all of `surface`, the commonest;
+// empty when it has none.
+QString commonestReading(mecab_t* tagger, mecab_lattice_t* lattice, const QString& surface) {
+    const QByteArray utf8 = surface.toUtf8();
+    mecab_lattice_set_sentence2(lattice, utf8.constData(), size_t(utf8.size()));
+    if (!mecab_parse_lattice(tagger, lattice)) return {};
+    const mecab_node_t* best = nullptr;
+    for (const mecab_node_t* n = mecab_lattice_get_begin_nodes(lattice, 0); n; n = n->bnext)
+        if (n->stat == MECAB_NOR_NODE && n->length == size_t(utf8.size()) &&
+            (!best || n->wcost < best->wcost))
+            best = n;
+    if (!best) return {};
+    // Features: part of speech and its subdivisions (4), conjugation (2), base form, reading.
+    return QString::fromUtf8(best->feature).split(u',').value(7);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -69,7 +85,10 @@ int main(int argc, char** argv) {
         for (int i = 3; i < argc; ++i)
             entries += PlaceNames::fromSkk(readEucJp(argv[i]));
         const QString csv = PlaceNames::userDictionaryCsv(
-            PlaceNames::choose(entries), [&](const QString& surface, PlaceNames::Analysis& a) {
+            PlaceNames::choose(
+                entries,
+                [&](const QString& surface) { return commonestReading(tagger, lattice, surface); }),
+            [&](const QString& surface, PlaceNames::Analysis& a) {
                 return analyse(tagger, lattice, surface, a);
             });
         FileReplace::write(QString::fromLocal8Bit(argv[1]), csv.toUtf8());
