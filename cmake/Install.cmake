@@ -1,7 +1,7 @@
 # What `cmake --install` puts where (GNU layout under CMAKE_INSTALL_PREFIX):
 #   bin/K41, bin/k41tool
 #   share/k41/samples/{fare,tape,sounds,panels,plugins}/   the sample data built in samples/
-#   share/k41/places.dic                    the speech's place names (MeCab user dictionary)
+#   share/k41/places.dic, towns.tsv         the speech's place names (MeCab user dictionary)
 #   share/k41/K41.in4                       example settings pointing at those samples (written
 #                                           at install time for the prefix used); K41
 #                                           copies it into ~/.config/K41/ on its first start
@@ -27,7 +27,7 @@ target_compile_definitions(k41sound PRIVATE K41_DATA_FROM_BIN="${k41_data_from_b
 install(TARGETS K41 k41tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The place-name dictionary of the speech, when the build could make it (sound/CMakeLists.txt).
 if(K41_HAVE_PLACES_DIC)
-  install(FILES ${K41_PLACES_DIC} DESTINATION ${k41_datadir})
+  install(FILES ${K41_PLACES_DIC} ${K41_TOWNS_TABLE} DESTINATION ${k41_datadir})
 endif()
 
 foreach(part fare tape sounds panels plugins)

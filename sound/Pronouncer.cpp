@@ -1,9 +1,12 @@
 #include "sound/Pronouncer.h"
 
+#include "platform/core/FileReader.h"
+#include "platform/core/K41Error.h"
 #include "sound/AnnouncementText.h"
 #include "sound/KanaOverrides.h"
 #include "sound/KanaText.h"
 #include "sound/KanjiReadings.h"
+#include "sound/PlaceNames.h"
 #include "sound/WordRules.h"
 
 #include <QCoreApplication>
@@ -95,6 +98,18 @@ mecab_model_t* newModel(const QString& dir, const QString& user) {
     return mecab_model_new(withUser ? 7 : 5, const_cast<char**>(argv));
 }
 
+// The town table beside the place dictionary; empty when there is none or it cannot be read.
+QHash<QChar, QString> loadTowns(const QString& placeDictionary) {
+    const QString path = QFileInfo(placeDictionary).dir().filePath(QStringLiteral("towns.tsv"));
+    if (!QFileInfo(path).isFile()) return {};
+    try {
+        // A few thousand kanji at most; a far larger file is not the table.
+        return PlaceNames::parseTownTable(QString::fromUtf8(FileReader::read(path, 1 << 20)));
+    } catch (const K41Error&) {
+        return {};
+    }
+}
+
 } // namespace
 
 std::unique_ptr<Pronouncer> Pronouncer::open(const QStringList& dictionaryDirs,
@@ -105,6 +120,7 @@ std::unique_ptr<Pronouncer> Pronouncer::open(const QStringList& dictionaryDirs,
         // A user dictionary that MeCab refuses (cut, or made for another dictionary) is
         // left out rather than costing the speech.
         p->m_model = newModel(dir, placeDictionary);
+        if (p->m_model && !placeDictionary.isEmpty()) p->m_towns = loadTowns(placeDictionary);
         if (!p->m_model && !placeDictionary.isEmpty()) p->m_model = newModel(dir, {});
         if (!p->m_model) continue;
         const mecab_dictionary_info_t* info = mecab_model_dictionary_info(p->m_model);
@@ -184,7 +200,7 @@ QString Pronouncer::readPiece(const QString& text) {
             w.pronunciation =
                 hasKanji(w.surface) ? readCharacters(w.surface) : KanaText::speakable(w.surface);
     }
-    WordRules::apply(words);
+    WordRules::apply(words, m_towns);
     QString out;
     for (const ReadWord& w : words)
         out += KanaText::speakable(w.pronunciation);

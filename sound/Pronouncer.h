@@ -9,6 +9,7 @@
 // synthesiser never spells them out.
 #include "sound/ReadWord.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -32,7 +33,8 @@ class Pronouncer {
 
     // The pronouncer on the first of `dictionaryDirs` that holds an IPA dictionary in UTF-8,
     // with the user dictionary `placeDictionary` when one is given and MeCab takes it (else
-    // without); nullptr when no folder holds one (or MeCab cannot start).
+    // without), and the table of towns.tsv beside it when there is one; nullptr when no folder
+    // holds a dictionary (or MeCab cannot start).
     static std::unique_ptr<Pronouncer> open(const QStringList& dictionaryDirs,
                                             const QString& placeDictionary = {});
     ~Pronouncer();
@@ -52,4 +54,6 @@ class Pronouncer {
     mecab_model_t* m_model = nullptr;
     mecab_t* m_tagger = nullptr;
     mecab_lattice_t* m_lattice = nullptr;
+    // How 町 reads after a kanji, from beside the place dictionary (see PlaceNames.h).
+    QHash<QChar, QString> m_towns;
 };

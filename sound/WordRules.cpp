@@ -149,6 +149,17 @@ void temple(ReadWords& words, size_t i, ReadWord& w) {
     }
 }
 
+// 町 after a name is マチ in some towns and チョウ in others; MeCab reads the suffix マチ
+// everywhere. A town missing from the place list is read the way most of the country's town
+// names read 町 after the same kanji (新町 マチ; 田町, 寺町 チョウ).
+void townSuffix(const ReadWords& words, size_t i, ReadWord& w, const QHash<QChar, QString>& towns) {
+    if (i == 0 || w.surface != QStringLiteral("町") || w.pos1 != QStringLiteral("接尾")) return;
+    const QString& before = words[i - 1].surface;
+    if (before.isEmpty()) return;
+    const QString reading = towns.value(before.back());
+    if (!reading.isEmpty()) w.pronunciation = reading;
+}
+
 // The words of a place that follow its name take the voiced sound of a compound (rendaku): a
 // bridge 鍛冶屋橋 カジヤバシ. (口, 川 and 島 were measured too and left to the dictionary.)
 struct Voiced {
@@ -181,7 +192,7 @@ void frontOf(const ReadWords& words, size_t i, ReadWord& w) {
 
 } // namespace
 
-void apply(ReadWords& words) {
+void apply(ReadWords& words, const QHash<QChar, QString>& towns) {
     for (size_t i = 0; i < words.size(); ++i) {
         ReadWord& w = words[i];
         if (w.fixed) continue;
@@ -189,6 +200,7 @@ void apply(ReadWords& words) {
         if (isParticleHa(w) && haIsInName(words, i)) w.pronunciation = QStringLiteral("ハ");
         positionPrefix(words, i, w);
         closingPosition(words, i, w);
+        townSuffix(words, i, w, towns);
         temple(words, i, w);
         rendaku(words, i, w);
         frontOf(words, i, w);

@@ -1,8 +1,9 @@
 // Writes the place-name list that the build turns into MeCab's user dictionary (see
 // sound/PlaceNames.h):
-//   k41placedic OUT.csv IPADIC-UTF8-FOLDER SKK-DICTIONARY...
-// The folder holds the compiled IPA dictionary in UTF-8, whose reading of each name gives
-// the name's context ids and cost; the SKK dictionaries are in EUC-JP as Debian ships them.
+//   k41placedic OUT.csv OUT-TOWNS.tsv IPADIC-UTF8-FOLDER SKK-DICTIONARY...
+// OUT-TOWNS.tsv gets how 町 reads after each kanji (PlaceNames::townReadings). The folder holds the
+// compiled IPA dictionary in UTF-8, whose reading of each name gives the name's context ids and
+// cost; the SKK dictionaries are in EUC-JP as Debian ships them.
 #include "platform/core/FileReader.h"
 #include "platform/core/FileReplace.h"
 #include "platform/core/K41Error.h"
@@ -67,14 +68,15 @@ QString commonestReading(mecab_t* tagger, mecab_lattice_t* lattice, const QStrin
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 4) {
-        std::fprintf(stderr, "usage: k41placedic OUT.csv IPADIC-UTF8-FOLDER SKK-DICTIONARY...\n");
+    if (argc < 5) {
+        std::fprintf(stderr, "usage: k41placedic OUT.csv OUT-TOWNS.tsv IPADIC-UTF8-FOLDER "
+                             "SKK-DICTIONARY...\n");
         return 2;
     }
-    const char* mecabArgs[] = {"mecab", "-r", "/dev/null", "-d", argv[2]};
+    const char* mecabArgs[] = {"mecab", "-r", "/dev/null", "-d", argv[3]};
     mecab_model_t* model = mecab_model_new(5, const_cast<char**>(mecabArgs));
     if (!model) {
-        std::fprintf(stderr, "k41placedic: MeCab cannot open the dictionary in %s\n", argv[2]);
+        std::fprintf(stderr, "k41placedic: MeCab cannot open the dictionary in %s\n", argv[3]);
         return 1;
     }
     mecab_t* tagger = mecab_model_new_tagger(model);
@@ -82,7 +84,7 @@ int main(int argc, char** argv) {
     int status = 0;
     try {
         QList<PlaceNames::Entry> entries;
-        for (int i = 3; i < argc; ++i)
+        for (int i = 4; i < argc; ++i)
             entries += PlaceNames::fromSkk(readEucJp(argv[i]));
         const QString csv = PlaceNames::userDictionaryCsv(
             PlaceNames::choose(
@@ -92,6 +94,8 @@ int main(int argc, char** argv) {
                 return analyse(tagger, lattice, surface, a);
             });
         FileReplace::write(QString::fromLocal8Bit(argv[1]), csv.toUtf8());
+        FileReplace::write(QString::fromLocal8Bit(argv[2]),
+                           PlaceNames::townTable(PlaceNames::townReadings(entries)).toUtf8());
     } catch (const K41Error& e) {
         std::fprintf(stderr, "k41placedic: %s\n", qPrintable(e.description()));
         status = 1;
