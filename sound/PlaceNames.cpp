@@ -109,7 +109,8 @@ QString userDictionaryCsv(const QList<Entry>& entries,
         Analysis a;
         if (!analyse(e.surface, a)) continue;
         // A word's cost is a 16-bit number in MeCab's dictionary.
-        const int cost = std::clamp(a.cost - CostMargin, -32768, 32767);
+        const int cost =
+            int(std::clamp(qint64(a.cost) - CostMargin, qint64(-32768), qint64(32767)));
         out += e.surface + QStringLiteral(",%1,%2,%3,").arg(a.leftId).arg(a.rightId).arg(cost) +
                QStringLiteral("名詞,固有名詞,地域,一般,*,*,") + e.surface + u',' + e.reading +
                u',' + e.reading + u'\n';
