@@ -160,6 +160,28 @@ void townSuffix(const ReadWords& words, size_t i, ReadWord& w, const QHash<QChar
     if (!reading.isEmpty()) w.pronunciation = reading;
 }
 
+// 中 and 小 right before 学校 are the school's kind, 中学校 チュウガッコウ and 小学校
+// ショウガッコウ, even where the dictionary took them for the end of a place's name (南中
+// ミナミナカ, 西小 ニシオ). The kanji alone is no name, so it keeps its own reading.
+void schoolKind(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i + 1 >= words.size() || !words[i + 1].surface.startsWith(QStringLiteral("学校"))) return;
+    QString& p = w.pronunciation;
+    const struct {
+        QChar kanji;
+        const char16_t* misread[2];
+        const char16_t* reading;
+    } kinds[] = {{u'中', {u"ナカ", nullptr}, u"チュウ"}, {u'小', {u"コ", u"オ"}, u"ショウ"}};
+    for (const auto& k : kinds) {
+        if (w.surface.size() < 2 || !w.surface.endsWith(k.kanji)) continue;
+        for (const char16_t* m : k.misread) {
+            if (!m || !p.endsWith(QStringView(m))) continue;
+            p.chop(QStringView(m).size());
+            p += QStringView(k.reading);
+            return;
+        }
+    }
+}
+
 // The words of a place that follow its name take the voiced sound of a compound (rendaku): a
 // bridge 鍛冶屋橋 カジヤバシ. (口, 川 and 島 were measured too and left to the dictionary.)
 struct Voiced {
@@ -201,6 +223,7 @@ void apply(ReadWords& words, const QHash<QChar, QString>& towns) {
         positionPrefix(words, i, w);
         closingPosition(words, i, w);
         townSuffix(words, i, w, towns);
+        schoolKind(words, i, w);
         temple(words, i, w);
         rendaku(words, i, w);
         frontOf(words, i, w);

@@ -98,7 +98,9 @@ TEST(PlaceNames, PronouncerReadsByTheListAndWithoutABrokenOne) {
         a = {1293, 1293, 6000}; // the IPA dictionary's place noun
         return true;
     };
-    out.write(PlaceNames::userDictionaryCsv({{"雉子岡", "キギスオカ"}}, placeNoun).toUtf8());
+    out.write(PlaceNames::userDictionaryCsv(
+                  {{"雉子岡", "キギスオカ"}, {"鷺沢南中", "サギサワミナミナカ"}}, placeNoun)
+                  .toUtf8());
     out.close();
     QProcess index;
     index.start(compiler, {"-d", sources, "-u", dic, "-f", "utf-8", "-t", "utf-8", csv});
@@ -110,6 +112,9 @@ TEST(PlaceNames, PronouncerReadsByTheListAndWithoutABrokenOne) {
     ASSERT_TRUE(plain && listed);
     EXPECT_NE(plain->toKana("雉子岡前"), "キギスオカマエ");
     EXPECT_EQ(listed->toKana("雉子岡前"), "キギスオカマエ");
+    // A listed name that ends in the 中 of 中学校 gives it back to the school.
+    EXPECT_EQ(listed->toKana("鷺沢南中学校前"), "サギサワミナミチュウガッコーマエ");
+    EXPECT_EQ(listed->toKana("鷺沢南中"), "サギサワミナミナカ");
     // The town table beside the list reads a town's 町.
     EXPECT_EQ(listed->toKana("鷺沢町"), "サギサワマチ");
     QFile towns(dir.filePath("towns.tsv"));
