@@ -42,12 +42,14 @@ void PreviewPicture::setSizeTwips(int width, int height) {
     if (m_image.size() == size) return;
     fit(m_image, size);
     fit(m_base, size);
+    m_blank = QImage(size, QImage::Format_RGB32);
+    m_blank.fill(Qt::white);
     update();
 }
 
 void PreviewPicture::clear() {
     m_drawer->cancel();
-    m_base.fill(Qt::white);
+    m_base = m_blank; // shared: the drawer's thread makes its own copy to draw on
     m_baseDescription.clear();
     if (m_clearPending) return;
     m_clearPending = true;

@@ -57,6 +57,7 @@ class PreviewPicture : public QWidget {
     TicketDrawer* m_drawer = nullptr;
     QImage m_image; // shown
     QImage m_base;  // what the next ticket is drawn onto: m_image, or blank after clear()
+    QImage m_blank; // white, of the box's size
     QString m_baseDescription;
     QString m_askedDescription;    // of the ticket asked for
     QString m_fallbackDescription; // kept when that plug-in turns out invalid
