@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <chrono>
 #include <optional>
+#include <system_error>
 
 namespace {
 
@@ -120,7 +121,19 @@ void TicketDrawer::request(TicketRequest request) {
     m_busy = true;
     if (!m_thread.joinable()) {
         threadsRunning.fetch_add(1);
-        m_thread = std::thread(&TicketDrawer::run, m_state);
+        try {
+            m_thread = std::thread(&TicketDrawer::run, m_state);
+        } catch (const std::system_error&) {
+            // No thread to be had (the system is out of them): draw here rather than never.
+            threadsRunning.fetch_sub(1);
+            std::unique_lock lock(m_state->mutex);
+            State::Job job = std::move(*m_state->pending);
+            m_state->pending.reset();
+            lock.unlock();
+            QCoreApplication::postEvent(this,
+                                        new DrawnEvent(job.id, TicketDrawing::draw(job.request)));
+            return;
+        }
     }
     m_state->wake.notify_one();
 }
