@@ -11,12 +11,6 @@
 
 namespace {
 
-QMargins frameMargins(const QWidget& window) {
-    const QRect frame = window.frameGeometry(), client = window.geometry();
-    return {client.left() - frame.left(), client.top() - frame.top(),
-            frame.right() - client.right(), frame.bottom() - client.bottom()};
-}
-
 QRect availableAround(const QRect& client) {
     QScreen* screen = QGuiApplication::screenAt(client.center());
     if (!screen) screen = QGuiApplication::primaryScreen();
@@ -54,6 +48,13 @@ class SavedPosition::Settle : public QObject {
     QWidget& m_window;
     SavedPosition& m_position;
 };
+
+QMargins SavedPosition::frameMargins(const QWidget& window) {
+    // Asked of the native window: the widget's own frame geometry is not brought up to date
+    // until later events, and at the first expose it can be a frame of one pixel.
+    const QWindow* native = window.windowHandle();
+    return native ? native->frameMargins() : QMargins();
+}
 
 QPoint SavedPosition::keepInside(const QRect& client, const QMargins& margins, const QRect& area) {
     if (!area.isValid()) return client.topLeft();

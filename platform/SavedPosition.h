@@ -30,6 +30,10 @@ class SavedPosition {
     // window larger than the area keeps its title bar and left edge in view.
     static QPoint keepInside(const QRect& client, const QMargins& margins, const QRect& area);
 
+    // The window manager's frame around `window` as far as it is known now (none before the
+    // window is framed, nor where there is no window manager).
+    static QMargins frameMargins(const QWidget& window);
+
   private:
     class Settle;
     void place(QWidget& window, QPoint pixels);
