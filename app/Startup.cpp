@@ -135,10 +135,11 @@ void Startup::showPanel() {
     board->move(0, 0);
     placePanelBottomRight();
     // A window manager adds the panel's frame only once the window is mapped, so the corner
-    // is found again when the panel is first exposed, unless the settings file has moved it.
+    // is found again when the panel is first exposed, unless the settings file has placed it.
+    // (Its position then may still be one the window manager reported on the way.)
     if (QWindow* window = panel->windowHandle())
-        new FirstExpose(window, [this, placed = panel->geometry().topLeft()] {
-            if (panel->geometry().topLeft() == placed) placePanelBottomRight();
+        new FirstExpose(window, [this] {
+            if (!panel->positionRestored()) placePanelBottomRight();
         });
 }
 

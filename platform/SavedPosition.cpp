@@ -19,9 +19,9 @@ QRect availableAround(const QRect& client) {
 
 } // namespace
 
-// Checks the frame again once the window manager has framed the window (its first expose),
-// unless it was moved meanwhile. The native window may not exist yet: it is watched from
-// the moment the widget is shown.
+// Places the window again once the window manager has framed it (its first expose), now
+// that the frame is known. The native window may not exist yet: it is watched from the moment
+// the widget is shown.
 class SavedPosition::Settle : public QObject {
   public:
     Settle(QWidget& window, SavedPosition& position)
@@ -84,7 +84,8 @@ void SavedPosition::place(QWidget& window, QPoint pixels) {
 
 void SavedPosition::settle(QWidget& window) {
     m_settle = nullptr;
-    if (window.geometry().topLeft() != m_placed) return; // moved meanwhile
+    // Nobody can have moved a window before it was first exposed: a different position now
+    // is one the window manager reported on the way, before it took the one asked for.
     place(window, m_placed);
 }
 

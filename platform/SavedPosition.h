@@ -18,12 +18,15 @@ class QWidget;
 class SavedPosition {
   public:
     // Moves `window` to the stored client position, pulled into the screen's available area.
-    // Once the window is shown and framed, the frame is checked again.
+    // Once the window is shown and framed, it is placed again with the frame known.
     void restore(QWidget& window, QPoint twips);
 
     // The position to store for `window`: the stored one while the window stays where it was
     // put, else the client area's position now.
     QPoint twips(const QWidget& window) const;
+
+    // Whether a stored position has been restored.
+    bool restored() const { return m_stored.has_value(); }
 
     // Where a window of client area `client` with frame `margins` goes so that its frame lies
     // inside `area`: right and bottom edges first, then the left and top edges, so that a
