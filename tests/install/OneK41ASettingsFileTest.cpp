@@ -1,6 +1,6 @@
 // Two K41 on one settings file, each a process of its own: the second says so in a box and ends
-// without touching the file while the first runs on; a K41 killed outright leaves its lock
-// behind, and the next start takes it over.
+// without touching the file while the first runs on and comes to the front; a K41 killed
+// outright leaves its lock behind, and the next start takes it over.
 #include "tests/common/TestUtil.h"
 #include "tests/install/ProgramCopy.h"
 
@@ -13,13 +13,14 @@ namespace {
 
 constexpr int Deadline = 60000; // ms: far beyond what a loaded machine needs
 
-// Reads what `process` prints until a line starts with `start`, at most Deadline.
-bool printsLine(QProcess& process, QString& out, const QString& start) {
+// Reads what `process` prints until a line after the first `from` characters starts with
+// `start`, at most Deadline.
+bool printsLine(QProcess& process, QString& out, const QString& start, qsizetype from = 0) {
     QElapsedTimer waited;
     waited.start();
     while (waited.elapsed() < Deadline) {
         out += QString::fromUtf8(process.readAllStandardOutput());
-        if (out.startsWith(start) || out.contains('\n' + start)) return true;
+        if (('\n' + out).indexOf('\n' + start, from) >= 0) return true;
         if (process.state() == QProcess::NotRunning) return false;
         process.waitForReadyRead(100);
     }
@@ -46,7 +47,9 @@ TEST(OneK41ASettingsFile, ASecondEndsAtOnceAndAKilledOnesLockIsTakenOver) {
     QProcess first;
     QString firstOut;
     ProgramCopy::start(first, exe, {}, home);
-    ASSERT_TRUE(printsLine(first, firstOut, "shown: 集中操作盤")) << firstOut.toStdString();
+    // Started once the board, shown last, is the active window.
+    ASSERT_TRUE(printsLine(first, firstOut, "active: 料金案内盤")) << firstOut.toStdString();
+    const qsizetype firstStarted = firstOut.size();
 
     QProcess second;
     ProgramCopy::start(second, exe, {}, home);
@@ -59,6 +62,9 @@ TEST(OneK41ASettingsFile, ASecondEndsAtOnceAndAKilledOnesLockIsTakenOver) {
     EXPECT_TRUE(boxes[0].contains("K41.test はこの設定ファイルで既に動いています"));
     EXPECT_TRUE(boxes[0].contains(settings)) << boxes[0].toStdString();
     EXPECT_FALSE(secondOut.contains("shown: ")) << "the second shows no window of its own";
+    EXPECT_TRUE(printsLine(first, firstOut, "active: 集中操作盤", firstStarted))
+        << "the first brings its windows to the front\n"
+        << firstOut.toStdString();
     EXPECT_EQ(first.state(), QProcess::Running);
     EXPECT_EQ(TestUtil::readFile(settings), before);
 

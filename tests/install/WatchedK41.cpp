@@ -1,10 +1,10 @@
 // K41 started as main() starts it, for tests that run it as a process of its own (as another
 // user, two at once): each message box it shows is written on standard output as one line,
 // "box: " and its text (line breaks as " / "), and answered with its default button; each
-// window as it is shown, "shown: TITLE at X,Y". With --quit, once the start is over (only the
-// main loop runs and no box is left, not even one whose own loop is winding down) the panel is
-// closed as a user closes it, and its question is answered like any other box: はい.
-// Usage: k41_watched [--quit]
+// window as it is shown, "shown: TITLE at X,Y", and as it becomes the active one, "active: TITLE".
+// With --quit, once the start is over (only the main loop runs and no box is left, not even one
+// whose own loop is winding down) the panel is closed as a user closes it, and its question is
+// answered like any other box: はい. Usage: k41_watched [--quit]
 #include "app/K41Main.h"
 #include "panel/frmCtl.h"
 
@@ -25,9 +25,11 @@ void say(const QString& line) {
 class Watcher : public QObject {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::Show || !watched->isWidgetType()) return false;
+        if (!watched->isWidgetType() || !static_cast<QWidget*>(watched)->isWindow()) return false;
         auto* window = static_cast<QWidget*>(watched);
-        if (!window->isWindow()) return false;
+        if (event->type() == QEvent::WindowActivate)
+            say(QStringLiteral("active: ") + window->windowTitle());
+        if (event->type() != QEvent::Show) return false;
         if (auto* box = qobject_cast<QMessageBox*>(window)) {
             say(QStringLiteral("box: ") +
                 box->text().replace(QStringLiteral("\r\n"), QStringLiteral(" / ")));
