@@ -5,8 +5,8 @@
 #include "platform/core/AppInfo.h"
 #include "platform/core/HeldWait.h"
 #include "sound/MciInterpreter.h"
+#include "sound/MidiSynth.h"
 #include "sound/SdlAudioEngine.h"
-#include "sound/SoundFont.h"
 #include "tests/common/TestUtil.h"
 #include "tests/sound/SoundFiles.h"
 
@@ -22,6 +22,12 @@ using mdlSndAPI::SndCloseAll;
 using mdlSndAPI::SndPlay;
 
 namespace {
+
+// Whether the player has a General MIDI SoundFont, loaded as K41 loads it.
+bool midiFont() {
+    MidiSynth* synth = MidiSynth::instance();
+    return synth && synth->ready();
+}
 
 QTemporaryDir* outputDir = nullptr;
 
@@ -119,7 +125,7 @@ TEST_F(Output, StartingAgainOnAChannelRestartsFromTheBeginning) {
 }
 
 TEST_F(Output, AMidiTuneIsHeard) {
-    if (!SoundFont::shared()) GTEST_SKIP() << "no General MIDI SoundFont";
+    if (!midiFont()) GTEST_SKIP() << "no General MIDI SoundFont";
     SndPlay(file("tune.mid", SoundFiles::midiTune({60, 67}, 250)), "S3", 0, 0);
     const auto left = leftAfter(1200);
     double energy = 0;
@@ -185,7 +191,7 @@ TEST_F(Output, StopAndCloseSilenceTheChannelWithinOneBuffer) {
 }
 
 TEST_F(Output, AnRmidTuneUnderAMidNameIsHeard) {
-    if (!SoundFont::shared()) GTEST_SKIP() << "no General MIDI SoundFont";
+    if (!midiFont()) GTEST_SKIP() << "no General MIDI SoundFont";
     SndPlay(file("wrapped.mid", SoundFiles::rmid(SoundFiles::midiTune({60, 67}, 250))), "S3", 0, 0);
     const auto left = leftAfter(1000);
     float peak = 0;
@@ -206,7 +212,7 @@ TEST_F(Output, NotANumberInAFloatWaveNeverReachesTheOutput) {
 }
 
 TEST_F(Output, ALongTuneKeepsSoundingWhileTheFareSoundsComeAndGo) {
-    if (!SoundFont::shared()) GTEST_SKIP() << "no General MIDI SoundFont";
+    if (!midiFont()) GTEST_SKIP() << "no General MIDI SoundFont";
     // Three minutes of tune on the route channel, then five fare steps, each restarting the
     // fare sound on its own channel.
     SndPlay(file("route.mid", SoundFiles::longTune(180)), "S1", 0, 0);
