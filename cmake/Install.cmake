@@ -1,6 +1,7 @@
 # What `cmake --install` puts where (GNU layout under CMAKE_INSTALL_PREFIX):
 #   bin/K41, bin/k41tool
 #   share/k41/samples/{fare,tape,sounds,panels,plugins}/   the sample data built in samples/
+#   share/k41/places.dic, towns.tsv         the speech's place names (MeCab user dictionary)
 #   share/k41/K41.in4                       example settings pointing at those samples (written
 #                                           at install time for the prefix used); K41
 #                                           copies it into ~/.config/K41/ on its first start
@@ -21,8 +22,13 @@ set(k41_dist ${CMAKE_SOURCE_DIR}/dist)
 file(RELATIVE_PATH k41_data_from_bin ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_DATADIR}/k41)
 target_compile_definitions(k41core PRIVATE K41_DATA_FROM_BIN="${k41_data_from_bin}"
                                            K41_HOMEPAGE="${K41_HOMEPAGE}")
+target_compile_definitions(k41sound PRIVATE K41_DATA_FROM_BIN="${k41_data_from_bin}")
 
 install(TARGETS K41 k41tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The place-name dictionary of the speech, when the build could make it (sound/CMakeLists.txt).
+if(K41_HAVE_PLACES_DIC)
+  install(FILES ${K41_PLACES_DIC} ${K41_TOWNS_TABLE} DESTINATION ${k41_datadir})
+endif()
 
 foreach(part fare tape sounds panels plugins)
   install(DIRECTORY ${K41_SAMPLES_DIR}/${part} DESTINATION ${k41_datadir}/samples)

@@ -68,7 +68,9 @@ void JapaneseSpeech::setReadings(const ReadingTable& readings, const QString& ta
 }
 
 QString JapaneseSpeech::readingOf(const QString& name) {
-    if (!m_dialogPronouncer) m_dialogPronouncer = Pronouncer::open(m_dictionaryDirs);
+    if (!m_dialogPronouncer)
+        m_dialogPronouncer =
+            Pronouncer::open(m_dictionaryDirs, Pronouncer::defaultPlaceDictionary());
     if (!m_dialogPronouncer) return QString();
     return m_dialogPronouncer->toKana(name, m_readings.get());
 }

@@ -1,13 +1,26 @@
 #include "sound/Pronouncer.h"
 
+#include "platform/core/FileReader.h"
+#include "platform/core/K41Error.h"
 #include "sound/AnnouncementText.h"
 #include "sound/KanaOverrides.h"
 #include "sound/KanaText.h"
 #include "sound/KanjiReadings.h"
+#include "sound/PlaceNames.h"
 #include "sound/WordRules.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <mecab.h>
+
+#ifndef K41_DATA_FROM_BIN
+#error                                                                                             \
+    "K41_DATA_FROM_BIN (the installed data folder relative to the executable) is set by the build"
+#endif
+#ifndef K41_PLACES_BUILD_DIC
+#error "K41_PLACES_BUILD_DIC (the place-name dictionary of the build tree) is set by the build"
+#endif
 
 namespace {
 
@@ -61,14 +74,54 @@ bool Pronouncer::dictionaryIn(const QStringList& dictionaryDirs) {
     return false;
 }
 
-std::unique_ptr<Pronouncer> Pronouncer::open(const QStringList& dictionaryDirs) {
+QString Pronouncer::defaultPlaceDictionary() {
+    const QString installed =
+        QDir::cleanPath(QDir(QCoreApplication::applicationDirPath())
+                            .filePath(QStringLiteral(K41_DATA_FROM_BIN "/places.dic")));
+    for (const QString& path : {installed, QStringLiteral(K41_PLACES_BUILD_DIC)})
+        if (QFileInfo(path).isFile()) return path;
+    return {};
+}
+
+namespace {
+
+// MeCab's model on the dictionary folder `dir`, with the user dictionary `user` when not
+// empty; nullptr when MeCab refuses them.
+mecab_model_t* newModel(const QString& dir, const QString& user) {
+    const QByteArray dirBytes = QFileInfo(dir).absoluteFilePath().toLocal8Bit();
+    const QByteArray userBytes = QFileInfo(user).absoluteFilePath().toLocal8Bit();
+    // No resource file: the dictionary folder is all MeCab needs to know. MeCab takes a comma
+    // as the separator of several user dictionaries, so a path with one is not given to it.
+    const char* argv[] = {
+        "mecab", "-r", "/dev/null", "-d", dirBytes.constData(), "-u", userBytes.constData()};
+    const bool withUser = !user.isEmpty() && !userBytes.contains(',');
+    return mecab_model_new(withUser ? 7 : 5, const_cast<char**>(argv));
+}
+
+// The town table beside the place dictionary; empty when there is none or it cannot be read.
+QHash<QChar, QString> loadTowns(const QString& placeDictionary) {
+    const QString path = QFileInfo(placeDictionary).dir().filePath(QStringLiteral("towns.tsv"));
+    if (!QFileInfo(path).isFile()) return {};
+    try {
+        // A few thousand kanji at most; a far larger file is not the table.
+        return PlaceNames::parseTownTable(QString::fromUtf8(FileReader::read(path, 1 << 20)));
+    } catch (const K41Error&) {
+        return {};
+    }
+}
+
+} // namespace
+
+std::unique_ptr<Pronouncer> Pronouncer::open(const QStringList& dictionaryDirs,
+                                             const QString& placeDictionary) {
     for (const QString& dir : dictionaryDirs) {
         if (!QFileInfo(dir + QStringLiteral("/sys.dic")).isFile()) continue;
-        const QByteArray dirBytes = QFileInfo(dir).absoluteFilePath().toLocal8Bit();
-        // No resource file: the dictionary folder is all MeCab needs to know.
-        const char* argv[] = {"mecab", "-r", "/dev/null", "-d", dirBytes.constData()};
         std::unique_ptr<Pronouncer> p(new Pronouncer);
-        p->m_model = mecab_model_new(5, const_cast<char**>(argv));
+        // A user dictionary that MeCab refuses (cut, or made for another dictionary) is
+        // left out rather than costing the speech.
+        p->m_model = newModel(dir, placeDictionary);
+        if (p->m_model && !placeDictionary.isEmpty()) p->m_towns = loadTowns(placeDictionary);
+        if (!p->m_model && !placeDictionary.isEmpty()) p->m_model = newModel(dir, {});
         if (!p->m_model) continue;
         const mecab_dictionary_info_t* info = mecab_model_dictionary_info(p->m_model);
         const QString charset = info && info->charset
@@ -147,7 +200,7 @@ QString Pronouncer::readPiece(const QString& text) {
             w.pronunciation =
                 hasKanji(w.surface) ? readCharacters(w.surface) : KanaText::speakable(w.surface);
     }
-    WordRules::apply(words);
+    WordRules::apply(words, m_towns);
     QString out;
     for (const ReadWord& w : words)
         out += KanaText::speakable(w.pronunciation);

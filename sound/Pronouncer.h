@@ -9,6 +9,7 @@
 // synthesiser never spells them out.
 #include "sound/ReadWord.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -26,9 +27,16 @@ class Pronouncer {
     // Whether one of `dictionaryDirs` holds a dictionary file; cheap, it opens nothing.
     static bool dictionaryIn(const QStringList& dictionaryDirs);
 
-    // The pronouncer on the first of `dictionaryDirs` that holds an IPA dictionary in UTF-8;
-    // nullptr when none does (or MeCab cannot start).
-    static std::unique_ptr<Pronouncer> open(const QStringList& dictionaryDirs);
+    // The user dictionary of place names (see PlaceNames.h): the installed one beside the
+    // program's data, else the one of the build tree; empty when there is none.
+    static QString defaultPlaceDictionary();
+
+    // The pronouncer on the first of `dictionaryDirs` that holds an IPA dictionary in UTF-8,
+    // with the user dictionary `placeDictionary` when one is given and MeCab takes it (else
+    // without), and the table of towns.tsv beside it when there is one; nullptr when no folder
+    // holds a dictionary (or MeCab cannot start).
+    static std::unique_ptr<Pronouncer> open(const QStringList& dictionaryDirs,
+                                            const QString& placeDictionary = {});
     ~Pronouncer();
     Pronouncer(const Pronouncer&) = delete;
     Pronouncer& operator=(const Pronouncer&) = delete;
@@ -46,4 +54,6 @@ class Pronouncer {
     mecab_model_t* m_model = nullptr;
     mecab_t* m_tagger = nullptr;
     mecab_lattice_t* m_lattice = nullptr;
+    // How 町 reads after a kanji, from beside the place dictionary (see PlaceNames.h).
+    QHash<QChar, QString> m_towns;
 };

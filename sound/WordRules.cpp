@@ -1,6 +1,7 @@
 #include "sound/WordRules.h"
 
 #include "sound/KanaText.h"
+#include "sound/KanjiReadings.h"
 
 #include <QStringList>
 
@@ -93,6 +94,94 @@ void positionPrefix(const ReadWords& words, size_t i, ReadWord& w) {
         if (w.surface == QStringView(p.surface)) w.pronunciation = QString::fromUtf16(p.reading);
 }
 
+// A name that closes with 上, 下 or 中 after a place names a part of that place, its upper,
+// lower or middle end: カミ, シモ, ナカ (合田上 アイダカミ, 東平島下 ヒガシヒラジマシモ, 団地中
+// ダンチナカ). After a common noun that is not a place, 上 and 下 say above and below: 神社下
+// ジンジャシタ. The name closes where no noun follows (the end, です, a pause).
+void closingPosition(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || (i + 1 < words.size() && isNoun(words[i + 1]))) return;
+    const ReadWord& before = words[i - 1];
+    if (!isNoun(before) || before.pos1 == QStringLiteral("数")) return;
+    const bool place = before.pos1 == QStringLiteral("固有名詞") ||
+                       before.pos1 == QStringLiteral("接尾") ||
+                       before.pos2 == QStringLiteral("地域");
+    if (w.surface == QStringLiteral("中"))
+        w.pronunciation = QStringLiteral("ナカ");
+    else if (w.surface == QStringLiteral("上"))
+        w.pronunciation = place ? QStringLiteral("カミ") : QStringLiteral("ウエ");
+    else if (w.surface == QStringLiteral("下"))
+        w.pronunciation = place ? QStringLiteral("シモ") : QStringLiteral("シタ");
+}
+
+// A temple's name of two kanji or more is read in Chinese style and its 寺 as ジ: 法福寺
+// ホウフクジ, 北長徳寺 キタチョウトクジ; after a single kanji it is the native テラ (林寺
+// ハヤシデラ). The dictionary may join 寺 to the word after it (寺前 テラマエ).
+void temple(ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || !w.surface.startsWith(u'寺')) return;
+    QString& p = w.pronunciation;
+    if (!p.startsWith(QStringLiteral("テラ")) && !p.startsWith(QStringLiteral("デラ"))) return;
+    qsizetype kanji = 0;
+    for (size_t k = i; k-- > 0 && kanji < 2;) {
+        const QString& s = words[k].surface;
+        qsizetype n = s.size();
+        while (n > 0 && KanaText::isKanji(s[n - 1]))
+            --n;
+        kanji += s.size() - n;
+        if (n > 0 || !isNoun(words[k])) break;
+    }
+    if (kanji < 2) return;
+    p.replace(0, 2, QStringLiteral("ジ"));
+    // Two kanji the dictionary read one by one (not as a word it knows) are read as the
+    // temple's name, each in its Chinese style: 宝光寺 ホウコウジ, not タカラヒカリ.
+    auto on = [](QStringView c) {
+        const QString r = KanjiReadings::reading(c);
+        return !r.isEmpty() && r[0] >= u'\u30A1' ? r : QString();
+    };
+    ReadWord& b = words[i - 1];
+    if (b.fixed) return;
+    if (b.surface.size() == 1 && i >= 2 && words[i - 2].surface.size() == 1 &&
+        KanaText::isKanji(words[i - 2].surface[0]) && !words[i - 2].fixed) {
+        const QString x = on(words[i - 2].surface), y = on(b.surface);
+        if (!x.isEmpty() && !y.isEmpty()) {
+            words[i - 2].pronunciation = x;
+            b.pronunciation = y;
+        }
+    }
+}
+
+// 町 after a name is マチ in some towns and チョウ in others; MeCab reads the suffix マチ
+// everywhere. A town missing from the place list is read the way most of the country's town
+// names read 町 after the same kanji (新町 マチ; 田町, 寺町 チョウ).
+void townSuffix(const ReadWords& words, size_t i, ReadWord& w, const QHash<QChar, QString>& towns) {
+    if (i == 0 || w.surface != QStringLiteral("町") || w.pos1 != QStringLiteral("接尾")) return;
+    const QString& before = words[i - 1].surface;
+    if (before.isEmpty()) return;
+    const QString reading = towns.value(before.back());
+    if (!reading.isEmpty()) w.pronunciation = reading;
+}
+
+// 中 and 小 right before 学校 are the school's kind, 中学校 チュウガッコウ and 小学校
+// ショウガッコウ, even where the dictionary took them for the end of a place's name (南中
+// ミナミナカ, 西小 ニシオ). The kanji alone is no name, so it keeps its own reading.
+void schoolKind(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i + 1 >= words.size() || !words[i + 1].surface.startsWith(QStringLiteral("学校"))) return;
+    QString& p = w.pronunciation;
+    const struct {
+        QChar kanji;
+        const char16_t* misread[2];
+        const char16_t* reading;
+    } kinds[] = {{u'中', {u"ナカ", nullptr}, u"チュウ"}, {u'小', {u"コ", u"オ"}, u"ショウ"}};
+    for (const auto& k : kinds) {
+        if (w.surface.size() < 2 || !w.surface.endsWith(k.kanji)) continue;
+        for (const char16_t* m : k.misread) {
+            if (!m || !p.endsWith(QStringView(m))) continue;
+            p.chop(QStringView(m).size());
+            p += QStringView(k.reading);
+            return;
+        }
+    }
+}
+
 // The words of a place that follow its name take the voiced sound of a compound (rendaku): a
 // bridge 鍛冶屋橋 カジヤバシ. (口, 川 and 島 were measured too and left to the dictionary.)
 struct Voiced {
@@ -125,13 +214,17 @@ void frontOf(const ReadWords& words, size_t i, ReadWord& w) {
 
 } // namespace
 
-void apply(ReadWords& words) {
+void apply(ReadWords& words, const QHash<QChar, QString>& towns) {
     for (size_t i = 0; i < words.size(); ++i) {
         ReadWord& w = words[i];
         if (w.fixed) continue;
         if (i + 1 < words.size() && isNumber(w)) counterSoundChange(w, words[i + 1]);
         if (isParticleHa(w) && haIsInName(words, i)) w.pronunciation = QStringLiteral("ハ");
         positionPrefix(words, i, w);
+        closingPosition(words, i, w);
+        townSuffix(words, i, w, towns);
+        schoolKind(words, i, w);
+        temple(words, i, w);
         rendaku(words, i, w);
         frontOf(words, i, w);
     }

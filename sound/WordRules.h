@@ -4,8 +4,15 @@
 // a name rather than the particle ワ (くれは苑).
 #include "sound/ReadWord.h"
 
+#include <QChar>
+#include <QHash>
+#include <QString>
+
 namespace WordRules {
 
-void apply(ReadWords& words);
+// `towns`: how 町 reads after a kanji in the country's town names (PlaceNames::townReadings);
+// a 町 the dictionary takes for a suffix after a name that ends in one of those kanji is read
+// so. Empty: 町 is left to the dictionary.
+void apply(ReadWords& words, const QHash<QChar, QString>& towns = {});
 
 } // namespace WordRules

@@ -104,7 +104,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     const std::unique_ptr<Pronouncer> pronouncer =
-        Pronouncer::open(Pronouncer::defaultDictionaryDirs());
+        Pronouncer::open(Pronouncer::defaultDictionaryDirs(), Pronouncer::defaultPlaceDictionary());
     if (!pronouncer) {
         std::printf("bench_readings: skipped, MeCab's IPA dictionary is not installed\n");
         return 0;

@@ -113,13 +113,15 @@ void drawBarcode(QPainter& painter, const TicketPlugin& plugin, const TicketItem
 
 namespace TicketRenderer {
 
-void draw(QPainter& painter, const TicketPlugin& plugin, const TicketData& ticket, double scale) {
+void draw(QPainter& painter, const TicketPlugin& plugin, const TicketData& ticket, double scale,
+          std::stop_token stop) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     const QRectF paper = pixels(QRect(0, 0, plugin.width(), plugin.height()), scale);
     painter.fillRect(paper, colour(plugin.paper));
     for (const TicketItem& item : plugin.items) {
+        if (stop.stop_requested()) break;
         const QRectF box = pixels(item.box, scale);
         painter.save();
         painter.setClipRect(box.intersected(paper));

@@ -4,14 +4,16 @@
 #include "platform/ticket/TicketPlugin.h"
 
 #include <QImage>
+#include <stop_token>
 
 class QPainter;
 
 namespace TicketRenderer {
 
-// Draws with the ticket's top-left corner at the painter's origin.
+// Draws with the ticket's top-left corner at the painter's origin. Once `stop` is requested
+// the items not yet begun are left out: a drawing nobody waits for ends within one item.
 void draw(QPainter& painter, const TicketPlugin& plugin, const TicketData& ticket,
-          double scale = 1.0);
+          double scale = 1.0, std::stop_token stop = {});
 
 // The ticket alone, as an image of its size in pixels times `scale`.
 QImage render(const TicketPlugin& plugin, const TicketData& ticket, double scale = 1.0);

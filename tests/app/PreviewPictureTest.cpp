@@ -1,5 +1,6 @@
 #include "panel/PreviewPicture.h"
 
+#include "tests/app/PreviewWait.h"
 #include "tests/common/TestUtil.h"
 
 #include <QAction>
@@ -66,6 +67,7 @@ TEST(PreviewPicture, KeepsAndCopiesTheDrawnTicket) {
     picture.setSizeTwips(3300, 1680);
     EXPECT_EQ(picture.size(), QSize(220, 112));
     picture.drawTicket(sample("yamabato.4SP"), ticket(QStringLiteral("本町一丁目"), 5), 0);
+    ASSERT_TRUE(previewSettled(picture));
     const QImage first = picture.image();
     EXPECT_FALSE(allWhite(first));
     EXPECT_EQ(picture.accessibleDescription(), QStringLiteral("整理券 5 本町一丁目"));
@@ -77,12 +79,15 @@ TEST(PreviewPicture, KeepsAndCopiesTheDrawnTicket) {
 
     picture.clear();
     picture.drawTicket(sample("yamabato.4SP"), ticket(QStringLiteral("市役所前"), 6), 0);
+    ASSERT_TRUE(previewSettled(picture));
     EXPECT_NE(picture.image(), first);
 
     picture.clear();
+    ASSERT_TRUE(previewSettled(picture));
     EXPECT_TRUE(allWhite(picture.image()));
     EXPECT_EQ(picture.accessibleDescription(), QString());
     picture.drawTicket(sample("nowhere.4SP"), ticket(QStringLiteral("本町一丁目"), 5), 0);
+    ASSERT_TRUE(previewSettled(picture));
     EXPECT_TRUE(allWhite(picture.image()));
     EXPECT_EQ(picture.accessibleDescription(), QString());
 }

@@ -5,6 +5,7 @@
 #include "panel/PreviewArea.h"
 #include "panel/PreviewPicture.h"
 #include "panel/frmCtl.h"
+#include "tests/app/PreviewWait.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -35,7 +36,12 @@ class PreviewTest : public AppFixture {
         file.ctrl.PreviewOpen = 1;
         startWith(file);
     }
-    QImage preview() const { return panel().previewArea->picSeirikenPrev->image(); }
+    // What the preview shows once it has caught up with the last display update.
+    QImage preview() const {
+        PreviewPicture& picture = *panel().previewArea->picSeirikenPrev;
+        EXPECT_TRUE(previewSettled(picture));
+        return picture.image();
+    }
 };
 
 TEST_F(PreviewTest, EveryStopPrintsItsOwnTicket) {

@@ -110,6 +110,18 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"上若葉", "カミワカバ"},
         {"中若葉", "ナカワカバ"},
         {"ヴィラ若葉", "ビラワカバ"},
+        // A closing 上, 下, 中 after a place is its upper, lower, middle part; after another
+        // noun 上 and 下 are above and below.
+        {"鷺沢上", "サギサワカミ"},
+        {"鷺沢下", "サギサワシモ"},
+        {"若葉台中", "ワカバダイナカ"},
+        {"次は若葉台上です", "ツギワワカバダイカミデス"},
+        {"若葉神社下", "ワカバジンジャシタ"},
+        // A temple of a two-kanji name is read in Chinese style, also where the dictionary
+        // joins its 寺 to the next word; after one kanji 寺 stays テラ.
+        {"宝鳩寺", "ホウキュウジ"},
+        {"鳩福寺前", "キュウフクジマエ"},
+        {"梅寺", "ウメテラ"},
         // A stop in front of something ends in マエ; a word of time keeps its ゼン.
         {"次は山鳩東門前です", "ツギワヤマバトヒガシモンマエデス"},
         {"午前", "ゴゼン"},

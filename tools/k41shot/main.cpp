@@ -19,6 +19,7 @@
 #include "panel/AutoRideWindow.h"
 #include "panel/BacklightFrame.h"
 #include "panel/PanelExtras.h"
+#include "panel/PreviewPicture.h"
 #include "panel/frmCtl.h"
 #include "platform/core/HeldWait.h"
 
@@ -154,6 +155,9 @@ int main(int argc, char** argv) {
         options.hide();
         return page.save(args.at(0)) ? 0 : 1;
     }
+    // The ticket preview is drawn on a thread of its own: the picture waits for the newest.
+    while (panel.picSeirikenPrev->pending())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     const QImage board = startup.board->grab().toImage();
     if (boardOnly) return board.save(args.at(0)) ? 0 : 1;
     QImage ctl = panel.grab().toImage();

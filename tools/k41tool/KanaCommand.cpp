@@ -78,7 +78,7 @@ int kanaCommand(const QStringList& arguments) {
         }
     }
     const std::unique_ptr<Pronouncer> pronouncer =
-        Pronouncer::open(Pronouncer::defaultDictionaryDirs());
+        Pronouncer::open(Pronouncer::defaultDictionaryDirs(), Pronouncer::defaultPlaceDictionary());
     if (!pronouncer)
         return fail(QStringLiteral("MeCab's IPA dictionary in UTF-8 (mecab-ipadic-utf8) is not "
                                    "installed"));

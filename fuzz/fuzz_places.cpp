@@ -1,0 +1,33 @@
+// Place-name lists and town tables of any content: every name taken has a kanji and a
+// katakana reading, the user dictionary has a line for each, and a town table reads back as
+// written.
+#include "fuzz/FuzzCheck.h"
+#include "sound/PlaceNames.h"
+
+#include <climits>
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
+    const QList<PlaceNames::Entry> entries = PlaceNames::fromSkk(text);
+    for (const PlaceNames::Entry& e : entries) {
+        K41_FUZZ_CHECK(!e.surface.isEmpty() && !e.reading.isEmpty());
+        K41_FUZZ_CHECK(!e.surface.contains(u',') && !e.surface.contains(u'\n'));
+        for (QChar c : e.reading)
+            K41_FUZZ_CHECK((c >= u'\u30A1' && c <= u'\u30FA') || c == u'ー');
+    }
+    const QList<PlaceNames::Entry> chosen =
+        PlaceNames::choose(entries, [](const QString& surface) { return surface.left(2); });
+    const QString csv =
+        PlaceNames::userDictionaryCsv(chosen, [](const QString& surface, PlaceNames::Analysis& a) {
+            a = {1, 2, surface.size() > 2 ? INT_MIN : int(surface.size()) * 30000};
+            return true;
+        });
+    K41_FUZZ_CHECK(csv.count(u'\n') == chosen.size());
+    const PlaceNames::TownReadings towns = PlaceNames::townReadings(entries);
+    K41_FUZZ_CHECK(PlaceNames::parseTownTable(PlaceNames::townTable(towns)) == towns);
+    for (const QString& reading : PlaceNames::parseTownTable(text))
+        K41_FUZZ_CHECK(reading == QStringLiteral("マチ") || reading == QStringLiteral("チョウ"));
+    return 0;
+}

@@ -1,0 +1,165 @@
+#include "sound/PlaceNames.h"
+
+#include "sound/KanaText.h"
+
+#include <QStringList>
+#include <algorithm>
+
+namespace PlaceNames {
+
+namespace {
+
+bool isReading(QStringView s) {
+    if (s.isEmpty()) return false;
+    for (QChar c : s)
+        if (!((c >= u'\u3041' && c <= u'\u3096') || c == u'ー')) return false;
+    return true;
+}
+
+// Kanji, kana, the iteration mark and the small ヶ; nothing that could break a CSV field.
+bool isName(QStringView s) {
+    bool kanji = false;
+    for (QChar c : s) {
+        if (KanaText::isKanji(c)) {
+            kanji = true;
+            continue;
+        }
+        const bool kana = (c >= u'\u3041' && c <= u'\u3096') ||
+                          (c >= u'\u30A1' && c <= u'\u30FA') || c == u'ー' || c == u'々' ||
+                          c == u'ヶ';
+        if (!kana && !c.isSurrogate()) return false;
+    }
+    return kanji;
+}
+
+QString katakana(QStringView hiragana) {
+    QString out;
+    out.reserve(hiragana.size());
+    for (QChar c : hiragana)
+        out += c >= u'\u3041' && c <= u'\u3096' ? QChar(c.unicode() + 0x60) : c;
+    return out;
+}
+
+} // namespace
+
+QList<Entry> fromSkk(QStringView text) {
+    QList<Entry> out;
+    for (QStringView line : text.split(u'\n')) {
+        if (line.endsWith(u'\r')) line.chop(1);
+        if (line.isEmpty() || line.startsWith(u';')) continue;
+        const qsizetype space = line.indexOf(u" /");
+        if (space <= 0) continue;
+        const QStringView headword = line.left(space);
+        if (!isReading(headword)) continue;
+        const QString reading = katakana(headword);
+        for (QStringView candidate : line.mid(space + 2).split(u'/', Qt::SkipEmptyParts)) {
+            const qsizetype semicolon = candidate.indexOf(u';');
+            if (semicolon >= 0) candidate = candidate.left(semicolon);
+            if (isName(candidate)) out.append({candidate.toString(), reading});
+        }
+    }
+    return out;
+}
+
+QList<Entry> choose(const QList<Entry>& entries,
+                    const std::function<QString(const QString&)>& preferred) {
+    QHash<QString, QStringList> readings;
+    for (const Entry& e : entries) {
+        QStringList& list = readings[e.surface];
+        if (!list.contains(e.reading)) list.append(e.reading);
+    }
+    // How often each reading of a name read several ways begins or ends a longer name's reading.
+    QHash<QString, QHash<QString, int>> votes;
+    for (const Entry& e : entries) {
+        for (qsizetype n = 1; n < e.surface.size(); ++n) {
+            const QString parts[] = {e.surface.left(n), e.surface.mid(n)};
+            for (int end = 0; end < 2; ++end) {
+                const auto found = readings.constFind(parts[end]);
+                if (found == readings.constEnd() || found->size() < 2) continue;
+                for (const QString& r : *found)
+                    if (end ? e.reading.endsWith(r) : e.reading.startsWith(r))
+                        ++votes[parts[end]][r];
+            }
+        }
+    }
+    QList<Entry> out;
+    for (auto it = readings.constBegin(); it != readings.constEnd(); ++it) {
+        if (it.key().size() < 2) continue;
+        QStringList list = it.value();
+        std::sort(list.begin(), list.end());
+        const QHash<QString, int> v = votes.value(it.key());
+        QString best = list.front();
+        for (const QString& r : list)
+            if (v.value(r) > v.value(best)) best = r;
+        if (list.size() > 1 && preferred) {
+            const QString p = preferred(it.key());
+            if (p != best && list.contains(p) && v.value(p) == v.value(best)) best = p;
+        }
+        out.append({it.key(), best});
+    }
+    std::sort(out.begin(), out.end(),
+              [](const Entry& a, const Entry& b) { return a.surface < b.surface; });
+    return out;
+}
+
+QString userDictionaryCsv(const QList<Entry>& entries,
+                          const std::function<bool(const QString&, Analysis&)>& analyse) {
+    QString out;
+    for (const Entry& e : entries) {
+        Analysis a;
+        if (!analyse(e.surface, a)) continue;
+        // A word's cost is a 16-bit number in MeCab's dictionary.
+        const int cost =
+            int(std::clamp(qint64(a.cost) - CostMargin, qint64(-32768), qint64(32767)));
+        out += e.surface + QStringLiteral(",%1,%2,%3,").arg(a.leftId).arg(a.rightId).arg(cost) +
+               QStringLiteral("名詞,固有名詞,地域,一般,*,*,") + e.surface + u',' + e.reading +
+               u',' + e.reading + u'\n';
+    }
+    return out;
+}
+
+TownReadings townReadings(const QList<Entry>& entries) {
+    const QString machi = QStringLiteral("マチ"), chou = QStringLiteral("チョウ");
+    QHash<QChar, std::pair<int, int>> counts; // マチ, チョウ
+    for (const Entry& e : entries) {
+        if (e.surface.size() < 2 || !e.surface.endsWith(u'町')) continue;
+        const QChar before = e.surface[e.surface.size() - 2];
+        if (!KanaText::isKanji(before)) continue;
+        if (e.reading.endsWith(machi))
+            ++counts[before].first;
+        else if (e.reading.endsWith(chou))
+            ++counts[before].second;
+    }
+    TownReadings out;
+    for (auto it = counts.constBegin(); it != counts.constEnd(); ++it) {
+        const auto [m, c] = it.value();
+        if (m + c < 5) continue;
+        if (m >= 2 * c)
+            out.insert(it.key(), machi);
+        else if (c >= 2 * m)
+            out.insert(it.key(), chou);
+    }
+    return out;
+}
+
+QString townTable(const TownReadings& towns) {
+    QList<QChar> keys = towns.keys();
+    std::sort(keys.begin(), keys.end());
+    QString out;
+    for (QChar k : keys)
+        out += k + QStringLiteral("\t") + towns.value(k) + u'\n';
+    return out;
+}
+
+TownReadings parseTownTable(QStringView text) {
+    TownReadings out;
+    for (QStringView line : text.split(u'\n')) {
+        const qsizetype tab = line.indexOf(u'\t');
+        if (tab != 1 || !KanaText::isKanji(line[0])) continue;
+        const QStringView reading = line.mid(2);
+        if (reading == u"マチ" || reading == u"チョウ") out.insert(line[0], reading.toString());
+    }
+    return out;
+}
+
+} // namespace PlaceNames

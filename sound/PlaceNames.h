@@ -1,0 +1,65 @@
+#pragma once
+// The place-name list that MeCab takes as a user dictionary: town, district and station names
+// of the whole country with their readings, from the SKK dictionaries (a reading headword, then
+// the names written so). A name written one way is often read several ways (串田 クシダ,
+// クシタ); the list keeps the reading that most other names starting or ending with it share,
+// the way that name is read in most of the places that bear it.
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringView>
+#include <functional>
+
+namespace PlaceNames {
+
+struct Entry {
+    QString surface;
+    QString reading; // katakana
+};
+
+// Every name of an SKK dictionary's text, with the reading of its headword in katakana. Only
+// headwords of hiragana and names of kanji and kana that hold a kanji are taken; annotations
+// (after ";") and comment lines are left out.
+QList<Entry> fromSkk(QStringView text);
+
+// One entry for each name of two characters or more, with the reading that is most often
+// also the start (or end) of the reading of a longer name that starts (or ends) with it. A tie
+// goes to the reading `preferred` gives for the name when it is one of those tied (the
+// general dictionary's commonest reading of the word: 小島 コジマ rather than オジマ), else to
+// the first in kana order. In order of surface.
+QList<Entry> choose(const QList<Entry>& entries,
+                    const std::function<QString(const QString&)>& preferred = {});
+
+// How MeCab with the IPA dictionary alone reads a name: the context ids of the first and
+// the last word it splits the name into, and the cost of that path between them (the words'
+// costs and the connections inside the name).
+struct Analysis {
+    int leftId = 0;
+    int rightId = 0;
+    int cost = 0;
+};
+
+// How much cheaper a listed name is than the IPA dictionary's own reading of the same
+// characters: enough that MeCab takes the listed reading for them, but not so much that a
+// name swallows a neighbouring word (中学校, 公民館) that MeCab would otherwise split off.
+constexpr int CostMargin = 1000;
+
+// The entries as lines of a MeCab user dictionary in CSV, proper nouns of a place. Each takes
+// the context ids and the cost (less CostMargin) of `analyse`'s reading of its characters, so
+// it joins the words around it just as that reading did; an entry that `analyse` gives no
+// analysis for (it returns false) is left out.
+QString userDictionaryCsv(const QList<Entry>& entries,
+                          const std::function<bool(const QString&, Analysis&)>& analyse);
+
+// How 町 reads after each kanji in the country's town names (新町 マチ, 田町 チョウ): for a
+// kanji that ends at least five names before 町 and whose names read it one way at least twice
+// as often as the other, that way (マチ or チョウ). A town missing from the list is read by it.
+using TownReadings = QHash<QChar, QString>;
+TownReadings townReadings(const QList<Entry>& entries);
+
+// The table as text, one kanji a line: the kanji, a tab, the reading; and back. Lines that are
+// not so are skipped.
+QString townTable(const TownReadings& towns);
+TownReadings parseTownTable(QStringView text);
+
+} // namespace PlaceNames

@@ -1,0 +1,134 @@
+// The place-name list of the speech: what is taken from an SKK dictionary, which reading a
+// name read several ways keeps, and MeCab reading with (and without) the list.
+#include "sound/PlaceNames.h"
+#include "sound/Pronouncer.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList surfaces(const QList<PlaceNames::Entry>& entries) {
+    QStringList out;
+    for (const PlaceNames::Entry& e : entries)
+        out += e.surface + u'=' + e.reading;
+    return out;
+}
+
+} // namespace
+
+TEST(PlaceNames, TakesKanjiNamesUnderKanaHeadwords) {
+    const QString text = QStringLiteral(";; okuri-ari entries.\n"
+                                        "はとのs /鳩野/\n"
+                                        ";; okuri-nasi entries.\n"
+                                        "はとのだい /鳩野台/鳩ノ台;古い書き方/\r\n"
+                                        "さぎぬま /鷺沼/サギヌマ/AB沼/\n"
+                                        "がっこう /学校/\n"
+                                        "broken line without slashes\n"
+                                        "つるが /\n");
+    EXPECT_EQ(
+        surfaces(PlaceNames::fromSkk(text)),
+        (QStringList{"鳩野台=ハトノダイ", "鳩ノ台=ハトノダイ", "鷺沼=サギヌマ", "学校=ガッコウ"}));
+}
+
+TEST(PlaceNames, KeepsTheReadingThatLongerNamesShare) {
+    const QList<PlaceNames::Entry> entries = {
+        {"鳩野", "ハトノ"},       {"鳩野", "ハトヤ"},       {"鳩野台", "ハトヤダイ"},
+        {"鳩野川", "ハトヤガワ"}, {"上鳩野", "カミハトノ"}, {"鷺沢", "サギサワ"},
+        {"鷺沢", "サギザワ"},     {"鳩", "ハト"},
+    };
+    // 鳩野 starts two longer names read ハトヤ and ends one read ハトノ; 鷺沢 has no votes
+    // and keeps the first reading in kana order; one character alone is no name.
+    EXPECT_EQ(surfaces(PlaceNames::choose(entries)),
+              (QStringList{"上鳩野=カミハトノ", "鳩野=ハトヤ", "鳩野台=ハトヤダイ",
+                           "鳩野川=ハトヤガワ", "鷺沢=サギサワ"}));
+}
+
+TEST(PlaceNames, WritesEachNameWithTheContextAndCostOfItsAnalysis) {
+    const auto analyse = [](const QString& surface, PlaceNames::Analysis& a) {
+        if (surface == "鷺沢") return false;
+        a = {12, 34, surface == "鳩野" ? 7000 : -32000};
+        return true;
+    };
+    EXPECT_EQ(
+        PlaceNames::userDictionaryCsv(
+            {{"鳩野", "ハトノ"}, {"鷺沢", "サギサワ"}, {"雉岡", "キジオカ"}}, analyse),
+        QStringLiteral("鳩野,12,34,6000,名詞,固有名詞,地域,一般,*,*,鳩野,ハトノ,ハトノ\n"
+                       "雉岡,12,34,-32768,名詞,固有名詞,地域,一般,*,*,雉岡,キジオカ,キジオカ\n"));
+}
+
+TEST(PlaceNames, TownsReadTheirChoAsMostNamesAfterTheSameKanji) {
+    QList<PlaceNames::Entry> entries;
+    const auto add = [&](const char* surface, const char* reading, int times) {
+        for (int i = 0; i < times; ++i)
+            entries.append({QString::fromUtf8(surface), QString::fromUtf8(reading)});
+    };
+    add("白鷺町", "シラサギマチ", 4); // 4 to 1: マチ
+    add("青鷺町", "アオサギチョウ", 1);
+    add("鶴町", "ツルチョウ", 5);     // 5 to 0: チョウ
+    add("山鳩町", "ヤマバトマチ", 3); // 3 to 3: no rule
+    add("野鳩町", "ノバトチョウ", 3);
+    add("雉町", "キジチョウ", 4); // too few names
+    add("鴨町", "カモノマチ", 5);
+    add("鴨町", "カモチョウ", 2); // 5 to 2: マチ
+    add("町", "マチ", 9);         // no kanji before it
+    const PlaceNames::TownReadings towns = PlaceNames::townReadings(entries);
+    EXPECT_EQ(towns,
+              (PlaceNames::TownReadings{{u'鷺', "マチ"}, {u'鶴', "チョウ"}, {u'鴨', "マチ"}}));
+    EXPECT_EQ(PlaceNames::parseTownTable(PlaceNames::townTable(towns)), towns);
+    EXPECT_EQ(PlaceNames::parseTownTable(
+                  QStringLiteral("鷺\tマチ\nab\tマチ\n鶴\tトウ\n\t\n鴨鴨\tマチ\n")),
+              (PlaceNames::TownReadings{{u'鷺', "マチ"}}));
+}
+
+// MeCab reads a listed name by the list, and a list it cannot use costs nothing.
+TEST(PlaceNames, PronouncerReadsByTheListAndWithoutABrokenOne) {
+    const QString compiler = QStringLiteral("/usr/lib/mecab/mecab-dict-index");
+    const QString sources = QStringLiteral("/usr/share/mecab/dic/ipadic");
+    if (!QFileInfo(compiler).isExecutable() || !QFileInfo(sources + "/left-id.def").isFile())
+        GTEST_SKIP() << "needs mecab-utils and mecab-ipadic";
+    QTemporaryDir dir;
+    const QString csv = dir.filePath("places.csv"), dic = dir.filePath("places.dic");
+    QFile out(csv);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    const auto placeNoun = [](const QString&, PlaceNames::Analysis& a) {
+        a = {1293, 1293, 6000}; // the IPA dictionary's place noun
+        return true;
+    };
+    out.write(PlaceNames::userDictionaryCsv(
+                  {{"雉子岡", "キギスオカ"}, {"鷺沢南中", "サギサワミナミナカ"}}, placeNoun)
+                  .toUtf8());
+    out.close();
+    QProcess index;
+    index.start(compiler, {"-d", sources, "-u", dic, "-f", "utf-8", "-t", "utf-8", csv});
+    ASSERT_TRUE(index.waitForFinished(60000));
+    ASSERT_EQ(index.exitCode(), 0) << index.readAllStandardError().toStdString();
+
+    const auto plain = Pronouncer::open(Pronouncer::defaultDictionaryDirs());
+    const auto listed = Pronouncer::open(Pronouncer::defaultDictionaryDirs(), dic);
+    ASSERT_TRUE(plain && listed);
+    EXPECT_NE(plain->toKana("雉子岡前"), "キギスオカマエ");
+    EXPECT_EQ(listed->toKana("雉子岡前"), "キギスオカマエ");
+    // A listed name that ends in the 中 of 中学校 gives it back to the school.
+    EXPECT_EQ(listed->toKana("鷺沢南中学校前"), "サギサワミナミチュウガッコーマエ");
+    EXPECT_EQ(listed->toKana("鷺沢南中"), "サギサワミナミナカ");
+    // The town table beside the list reads a town's 町.
+    EXPECT_EQ(listed->toKana("鷺沢町"), "サギサワマチ");
+    QFile towns(dir.filePath("towns.tsv"));
+    ASSERT_TRUE(towns.open(QIODevice::WriteOnly));
+    towns.write("沢\tチョウ\n");
+    towns.close();
+    EXPECT_EQ(Pronouncer::open(Pronouncer::defaultDictionaryDirs(), dic)->toKana("鷺沢町"),
+              "サギサワチョウ");
+
+    QFile broken(dir.filePath("broken.dic"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a dictionary");
+    broken.close();
+    const auto fallback = Pronouncer::open(Pronouncer::defaultDictionaryDirs(), broken.fileName());
+    ASSERT_TRUE(fallback);
+    EXPECT_EQ(fallback->toKana("雉子岡前"), plain->toKana("雉子岡前"));
+}

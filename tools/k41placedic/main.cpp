@@ -1,0 +1,107 @@
+// Writes the place-name list that the build turns into MeCab's user dictionary (see
+// sound/PlaceNames.h):
+//   k41placedic OUT.csv OUT-TOWNS.tsv IPADIC-UTF8-FOLDER SKK-DICTIONARY...
+// OUT-TOWNS.tsv gets how 町 reads after each kanji (PlaceNames::townReadings). The folder holds the
+// compiled IPA dictionary in UTF-8, whose reading of each name gives the name's context ids and
+// cost; the SKK dictionaries are in EUC-JP as Debian ships them.
+#include "platform/core/FileReader.h"
+#include "platform/core/FileReplace.h"
+#include "platform/core/K41Error.h"
+#include "sound/PlaceNames.h"
+
+#include <QStringDecoder>
+#include <cstdio>
+#include <mecab.h>
+
+namespace {
+
+// The largest SKK dictionary Debian ships is about 10 MB.
+constexpr qint64 MaxBytes = 64 * 1024 * 1024;
+
+QString readEucJp(const char* path) {
+    const QByteArray bytes = FileReader::read(QString::fromLocal8Bit(path), MaxBytes);
+    QStringDecoder decode("EUC-JP", QStringDecoder::Flag::Stateless);
+    if (!decode.isValid())
+        throw K41Error(K41Error::InternalError, QStringLiteral("no EUC-JP decoder"));
+    return decode(bytes);
+}
+
+// MeCab's best path through `surface` alone: the first word's left id, the last word's right
+// id and the cost between them.
+bool analyse(mecab_t* tagger, mecab_lattice_t* lattice, const QString& surface,
+             PlaceNames::Analysis& out) {
+    const QByteArray utf8 = surface.toUtf8();
+    mecab_lattice_set_sentence2(lattice, utf8.constData(), size_t(utf8.size()));
+    if (!mecab_parse_lattice(tagger, lattice)) return false;
+    const mecab_node_t* first = nullptr;
+    const mecab_node_t* last = nullptr;
+    for (const mecab_node_t* n = mecab_lattice_get_bos_node(lattice); n; n = n->next) {
+        if (n->stat == MECAB_BOS_NODE || n->stat == MECAB_EOS_NODE) continue;
+        if (!first) first = n;
+        last = n;
+    }
+    if (!first) return false;
+    out.leftId = first->lcAttr;
+    out.rightId = last->rcAttr;
+    // A node's cost is the path's from the start; the first word's own cost is added back
+    // so that only the connection from the sentence's start is left out.
+    out.cost = int(last->cost - first->cost + first->wcost);
+    return true;
+}
+
+// The reading of the cheapest word the dictionary has for all of `surface`, the commonest;
+// empty when it has none.
+QString commonestReading(mecab_t* tagger, mecab_lattice_t* lattice, const QString& surface) {
+    const QByteArray utf8 = surface.toUtf8();
+    mecab_lattice_set_sentence2(lattice, utf8.constData(), size_t(utf8.size()));
+    if (!mecab_parse_lattice(tagger, lattice)) return {};
+    const mecab_node_t* best = nullptr;
+    for (const mecab_node_t* n = mecab_lattice_get_begin_nodes(lattice, 0); n; n = n->bnext)
+        if (n->stat == MECAB_NOR_NODE && n->length == size_t(utf8.size()) &&
+            (!best || n->wcost < best->wcost))
+            best = n;
+    if (!best) return {};
+    // Features: part of speech and its subdivisions (4), conjugation (2), base form, reading.
+    return QString::fromUtf8(best->feature).split(u',').value(7);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 5) {
+        std::fprintf(stderr, "usage: k41placedic OUT.csv OUT-TOWNS.tsv IPADIC-UTF8-FOLDER "
+                             "SKK-DICTIONARY...\n");
+        return 2;
+    }
+    const char* mecabArgs[] = {"mecab", "-r", "/dev/null", "-d", argv[3]};
+    mecab_model_t* model = mecab_model_new(5, const_cast<char**>(mecabArgs));
+    if (!model) {
+        std::fprintf(stderr, "k41placedic: MeCab cannot open the dictionary in %s\n", argv[3]);
+        return 1;
+    }
+    mecab_t* tagger = mecab_model_new_tagger(model);
+    mecab_lattice_t* lattice = mecab_model_new_lattice(model);
+    int status = 0;
+    try {
+        QList<PlaceNames::Entry> entries;
+        for (int i = 4; i < argc; ++i)
+            entries += PlaceNames::fromSkk(readEucJp(argv[i]));
+        const QString csv = PlaceNames::userDictionaryCsv(
+            PlaceNames::choose(
+                entries,
+                [&](const QString& surface) { return commonestReading(tagger, lattice, surface); }),
+            [&](const QString& surface, PlaceNames::Analysis& a) {
+                return analyse(tagger, lattice, surface, a);
+            });
+        FileReplace::write(QString::fromLocal8Bit(argv[1]), csv.toUtf8());
+        FileReplace::write(QString::fromLocal8Bit(argv[2]),
+                           PlaceNames::townTable(PlaceNames::townReadings(entries)).toUtf8());
+    } catch (const K41Error& e) {
+        std::fprintf(stderr, "k41placedic: %s\n", qPrintable(e.description()));
+        status = 1;
+    }
+    mecab_lattice_destroy(lattice);
+    mecab_destroy(tagger);
+    mecab_model_destroy(model);
+    return status;
+}
