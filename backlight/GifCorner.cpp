@@ -94,24 +94,50 @@ class Placer {
           m_transparent(transparent) {}
     // False once no later pixel can land in the picture.
     bool put(int index) {
-        const int x = m_frame.x() + m_col, y = m_frame.y() + m_row;
+        const int x = m_frame.x() + m_at.col, y = m_frame.y() + m_at.row;
         if (x < m_out.width() && y < m_out.height() && index != m_transparent &&
             index < int(m_colours.size()))
             reinterpret_cast<QRgb*>(m_out.scanLine(y))[x] = m_colours[size_t(index)];
-        if (++m_col < m_frame.width()) return true;
-        m_col = 0;
-        return nextRow();
+        if (++m_at.col < m_frame.width()) return true;
+        m_at.col = 0;
+        return nextRow(m_at);
+    }
+    // Whether any of the next `count` pixels would land in the picture. A picture much larger
+    // than the board drops most of its pixels: those runs are passed over a row at a time.
+    bool lands(int count) const {
+        Position at = m_at;
+        for (;;) {
+            if (m_frame.x() + at.col < m_out.width() && m_frame.y() + at.row < m_out.height())
+                return true;
+            count -= m_frame.width() - at.col;
+            if (count <= 0) return false;
+            at.col = 0;
+            if (!nextRow(at)) return false;
+        }
+    }
+    // Moves past `count` pixels without placing them; false as put.
+    bool skip(int count) {
+        while (m_at.col + count >= m_frame.width()) {
+            count -= m_frame.width() - m_at.col;
+            m_at.col = 0;
+            if (!nextRow(m_at)) return false;
+        }
+        m_at.col += count;
+        return true;
     }
 
   private:
-    bool nextRow() {
+    struct Position {
+        int col = 0, row = 0, pass = 0;
+    };
+    bool nextRow(Position& at) const {
         if (!m_interlaced)
-            return ++m_row < m_frame.height() && m_frame.y() + m_row < m_out.height();
+            return ++at.row < m_frame.height() && m_frame.y() + at.row < m_out.height();
         static constexpr int Start[] = {0, 4, 2, 1}, Step[] = {8, 8, 4, 2};
-        m_row += Step[m_pass];
-        while (m_row >= m_frame.height()) {
-            if (++m_pass == 4) return false;
-            m_row = Start[m_pass];
+        at.row += Step[at.pass];
+        while (at.row >= m_frame.height()) {
+            if (++at.pass == 4) return false;
+            at.row = Start[at.pass];
         }
         return true;
     }
@@ -120,19 +146,21 @@ class Placer {
     bool m_interlaced;
     const std::vector<QRgb>& m_colours;
     int m_transparent;
-    int m_col = 0, m_row = 0, m_pass = 0;
+    Position m_at;
 };
 
-// The LZW decoding of one image's codes.
+// The LZW decoding of one image's codes. Each table entry keeps its length and first index
+// too, so that a string that lands outside the picture is skipped without being spelt out.
 void decode(Codes& codes, int minSize, Placer& place) {
     const int clear = 1 << minSize, end = clear + 1;
-    std::array<quint16, 4096> prefix{};
-    std::array<quint8, 4096> suffix{};
-    for (int i = 0; i < clear; ++i)
-        suffix[size_t(i)] = quint8(i);
+    std::array<quint16, 4096> prefix{}, length{};
+    std::array<quint8, 4096> suffix{}, head{};
+    for (int i = 0; i < clear; ++i) {
+        suffix[size_t(i)] = head[size_t(i)] = quint8(i);
+        length[size_t(i)] = 1;
+    }
     std::array<quint8, 4097> stack{};
     int size = minSize + 1, next = clear + 2, old = -1;
-    quint8 first = 0;
     int code;
     while (codes.next(size, code)) {
         if (code == clear) {
@@ -144,29 +172,38 @@ void decode(Codes& codes, int minSize, Placer& place) {
         if (code == end) return;
         if (old < 0) {
             if (code >= clear) return;
-            first = quint8(code);
             old = code;
             if (!place.put(code)) return;
             continue;
         }
-        size_t depth = 0;
-        int walk = code;
-        if (code >= next) {
-            if (code > next) return;
-            stack[depth++] = first;
-            walk = old;
+        if (code > next) return;
+        // A code not yet in the table (the one being added) is the previous string and its
+        // own first index.
+        const bool added = code == next;
+        const quint8 first = head[size_t(added ? old : code)];
+        const int count = added ? length[size_t(old)] + 1 : length[size_t(code)];
+        if (place.lands(count)) {
+            size_t depth = 0;
+            int walk = code;
+            if (added) {
+                stack[depth++] = first;
+                walk = old;
+            }
+            while (walk >= clear) {
+                stack[depth++] = suffix[size_t(walk)];
+                walk = prefix[size_t(walk)];
+            }
+            stack[depth++] = quint8(walk);
+            while (depth > 0)
+                if (!place.put(stack[--depth])) return;
+        } else if (!place.skip(count)) {
+            return;
         }
-        while (walk >= clear) {
-            stack[depth++] = suffix[size_t(walk)];
-            walk = prefix[size_t(walk)];
-        }
-        first = quint8(walk);
-        stack[depth++] = first;
-        while (depth > 0)
-            if (!place.put(stack[--depth])) return;
         if (next < 4096) {
             prefix[size_t(next)] = quint16(old);
             suffix[size_t(next)] = first;
+            head[size_t(next)] = head[size_t(old)];
+            length[size_t(next)] = quint16(length[size_t(old)] + 1);
             if (++next == (1 << size) && size < 12) ++size;
         }
         old = code;

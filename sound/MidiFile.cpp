@@ -37,6 +37,26 @@ bool hasUsableHeader(const QByteArray& smf) {
            be16(smf, 10) >= 1 && be16(smf, 12) != 0;
 }
 
+// The synthesiser looks for its tracks chunk by chunk, stepping over chunks of other kinds;
+// it reads a length of 2 GB or more as negative and steps back, and can go round for ever.
+// Such a length among the chunks it would walk refuses the file; a walk that runs off the
+// end is the synthesiser's to refuse.
+bool hasWalkableChunks(const QByteArray& smf) {
+    int tracksLeft = be16(smf, 10);
+    qint64 at = 8 + qint64(be32(smf, 4));
+    while (tracksLeft > 0 && at + 8 <= smf.size()) {
+        const quint32 length = be32(smf, qsizetype(at) + 4);
+        if (length >= 0x80000000u) return false;
+        if (smf.mid(qsizetype(at), 4) == "MTrk") --tracksLeft;
+        at += 8 + qint64(length);
+    }
+    return true;
+}
+
+bool isTune(const QByteArray& smf) {
+    return hasUsableHeader(smf) && hasWalkableChunks(smf);
+}
+
 } // namespace
 
 QByteArray read(const QString& path) {
@@ -51,7 +71,7 @@ QByteArray read(const QString& path) {
 }
 
 QByteArray standardMidi(const QByteArray& bytes) {
-    if (bytes.startsWith("MThd")) return hasUsableHeader(bytes) ? bytes : QByteArray();
+    if (bytes.startsWith("MThd")) return isTune(bytes) ? bytes : QByteArray();
     if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "RMID") return {};
     // Chunks follow the form type: an id, a little-endian size, the data, padded to even.
     // Sizes are not trusted beyond what the file holds.
@@ -62,7 +82,7 @@ QByteArray standardMidi(const QByteArray& bytes) {
         const qsizetype available = bytes.size() - dataAt;
         if (bytes.mid(at, 4) == "data") {
             const QByteArray smf = bytes.mid(dataAt, qsizetype(std::min<qint64>(size, available)));
-            return hasUsableHeader(smf) ? smf : QByteArray();
+            return isTune(smf) ? smf : QByteArray();
         }
         if (qint64(size) >= available) break;
         at = dataAt + qsizetype(size) + qsizetype(size & 1);

@@ -43,8 +43,11 @@ bool Resampler::push(const float* interleaved, std::size_t frames, std::vector<f
 bool Resampler::finish(std::vector<float>& out) {
     if (!m_stream) return true;
     // The resampler keeps its look-ahead back even when flushed, which would cut the sound's
-    // tail: feed silence after the sound, then keep only the sound's own length.
-    const std::size_t padFrames = 4096 + static_cast<std::size_t>(m_fromRate) / 10;
+    // tail: feed silence after the sound, then keep only the sound's own length. The
+    // look-ahead is some hundred frames, times the ratio of the rates when going down; the
+    // silence is twice that, rounded up.
+    const int down = (m_fromRate + m_toRate - 1) / m_toRate;
+    const std::size_t padFrames = 1024 + 1024 * static_cast<std::size_t>(down);
     m_stereo.assign(padFrames * 2, 0.0f);
     if (SDL_AudioStreamPut(m_stream, m_stereo.data(), static_cast<int>(m_stereo.size() * 4)) != 0)
         return false;
@@ -52,7 +55,9 @@ bool Resampler::finish(std::vector<float>& out) {
     const long long expected =
         (m_framesIn * m_toRate + m_fromRate / 2) / static_cast<long long>(m_fromRate);
     const std::size_t before = out.size();
-    if (!drain(out)) return false;
+    // Only the sound's own frames are taken: at a low input rate the padding would come out
+    // as many times its length.
+    if (expected > m_framesOut && !drain(out, expected - m_framesOut)) return false;
     // Frames beyond the sound's own length are the padding's.
     const long long extra = m_framesOut - expected;
     if (extra > 0) {
@@ -63,9 +68,10 @@ bool Resampler::finish(std::vector<float>& out) {
     return true;
 }
 
-bool Resampler::drain(std::vector<float>& out) {
-    const int available = SDL_AudioStreamAvailable(m_stream);
+bool Resampler::drain(std::vector<float>& out, long long maxFrames) {
+    int available = SDL_AudioStreamAvailable(m_stream);
     if (available <= 0) return available == 0;
+    if (maxFrames >= 0 && maxFrames < available / 8) available = int(maxFrames * 8);
     const std::size_t at = out.size();
     out.resize(at + static_cast<std::size_t>(available) / sizeof(float));
     const int got = SDL_AudioStreamGet(m_stream, out.data() + at, available);

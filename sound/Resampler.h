@@ -29,7 +29,8 @@ class Resampler {
 
   private:
     Resampler(int channels, int fromRate, int toRate);
-    bool drain(std::vector<float>& out);
+    // Appends what the stream holds, at most `maxFrames` frames when not negative.
+    bool drain(std::vector<float>& out, long long maxFrames = -1);
 
     int m_channels;
     int m_fromRate;

@@ -36,6 +36,11 @@ class SoundFont {
     _fluid_synth_t* takeSynth(int rate);
     // Deletes a synthesiser from takeSynth() (null is ignored). Call with mutex() held.
     void releaseSynth(_fluid_synth_t* synth);
+    // Waits until the spare synthesiser being made in the background is ready, so that all
+    // the work a sound's start set going has ended (a run that counts allocations by sound).
+    void waitForSpare() {
+        if (m_spare.valid()) m_spare.wait();
+    }
 
   private:
     // The rate the output asks its device for, so the spare made at load time usually fits.

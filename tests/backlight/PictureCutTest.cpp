@@ -142,11 +142,19 @@ TEST(PictureCut, AJpegThatMustBeDecodedWholeIsRefusedFromItsHeader) {
 
 namespace {
 
-// A GIF with a 256-colour table and one image, its codes written nine bits each with a clear
-// code every 250 pixels, so that no table entry is ever used (simple and still valid).
-// With `pixels` set, the codes end after that many pixels (a cut-short image).
-QByteArray gif(const QSize& screen, const QRect& frame, bool interlaced, int transparent = -1,
-               int pixels = -1) {
+// The rows of a GIF frame in the order its data holds them.
+QList<int> gifRows(int height, bool interlaced) {
+    QList<int> rows;
+    for (int pass = 0; pass < 4; ++pass)
+        for (int y = interlaced ? (pass == 0 ? 0 : 8 >> pass) : pass * height; y < height;
+             y += interlaced ? (pass == 0 ? 8 : 16 >> pass) : 1)
+            rows << y;
+    return rows;
+}
+
+// A GIF with a 256-colour table and one image whose nine-bit codes are given.
+QByteArray gifOf(const QSize& screen, const QRect& frame, bool interlaced, int transparent,
+                 const QList<int>& nineBitCodes) {
     QByteArray out("GIF89a");
     auto u16 = [&](int v) {
         out.append(char(v & 0xFF));
@@ -168,29 +176,32 @@ QByteArray gif(const QSize& screen, const QRect& frame, bool interlaced, int tra
     QByteArray codes;
     quint32 bits = 0;
     int count = 0;
-    auto put = [&](int code) {
+    for (int code : nineBitCodes) {
         bits |= quint32(code) << count;
         for (count += 9; count >= 8; count -= 8, bits >>= 8)
             codes.append(char(bits & 0xFF));
-    };
-    QList<int> rows;
-    for (int pass = 0; pass < 4; ++pass)
-        for (int y = interlaced ? (pass == 0 ? 0 : 8 >> pass) : pass * frame.height();
-             y < frame.height(); y += interlaced ? (pass == 0 ? 8 : 16 >> pass) : 1)
-            rows << y;
-    int run = 0;
-    for (int y : rows)
-        for (int x = 0; x < frame.width() && run != pixels; ++x) {
-            if (run++ % 250 == 0) put(256);
-            put((x + 3 * y) & 0xFF);
-        }
-    put(257);
+    }
     if (count > 0) codes.append(char(bits & 0xFF));
     for (qsizetype i = 0; i < codes.size(); i += 255) {
         const QByteArray block = codes.mid(i, 255);
         out.append(char(block.size())).append(block);
     }
     return out.append(char(0)).append(char(0x3B));
+}
+
+// Codes written with a clear code every 250 pixels, so that no table entry is ever used
+// (simple and still valid). With `pixels` set, the codes end after that many pixels (a
+// cut-short image).
+QByteArray gif(const QSize& screen, const QRect& frame, bool interlaced, int transparent = -1,
+               int pixels = -1) {
+    QList<int> codes;
+    int run = 0;
+    for (int y : gifRows(frame.height(), interlaced))
+        for (int x = 0; x < frame.width() && run != pixels; ++x) {
+            if (run++ % 250 == 0) codes << 256;
+            codes << ((x + 3 * y) & 0xFF);
+        }
+    return gifOf(screen, frame, interlaced, transparent, codes << 257);
 }
 
 QRgb gifColour(int x, int y) {
@@ -233,4 +244,47 @@ TEST(PictureCut, AGifLargerThanTheBoardShowsItsCorner) {
     // The transparent colour leaves the board's grey.
     ASSERT_TRUE(PictureFiles::write(path, gif({8000, 8000}, QRect(0, 0, 600, 400), false, 7)));
     EXPECT_EQ(qAlpha(Backlight::loadPicture(path, Board).pixel(7, 0)), 0);
+}
+
+// Table entries: each block is one colour written as strings of 1, 2, ... RunCodes pixels,
+// every string but the first a code not yet in the table. The strings cross rows and the
+// edge of the board's corner, and most of a wide frame lies outside it.
+TEST(PictureCut, AGifOfLongStringsShowsTheSamePixelsAsQtDecodes) {
+    constexpr int RunCodes = 90, BlockPixels = RunCodes * (RunCodes + 1) / 2;
+    const auto colourAt = [](int pixel) { return (pixel / BlockPixels * 37 + 11) & 0xFF; };
+    QTemporaryDir dir;
+    const QString path = dir.filePath("runs.gif");
+    for (bool interlaced : {false, true}) {
+        const QRect frame(3, 1, 1500, 450);
+        QList<int> codes;
+        for (int at = 0; at < frame.width() * frame.height(); at += BlockPixels) {
+            codes << 256 << colourAt(at);
+            for (int i = 1; i < RunCodes; ++i)
+                codes << 257 + i;
+        }
+        codes << 257;
+        const QList<int> rows = gifRows(frame.height(), interlaced);
+        QList<int> order(rows.size()); // the place of each row in the data
+        for (int i = 0; i < rows.size(); ++i)
+            order[rows[i]] = i;
+        const auto want = [&](int x, int y) {
+            const int i = colourAt(order[y - frame.y()] * frame.width() + x - frame.x());
+            return qRgb(i, 255 - i, (i * 3) & 0xFF);
+        };
+        ASSERT_TRUE(PictureFiles::write(path, gifOf({1510, 460}, frame, interlaced, -1, codes)));
+        const QImage byQt(path);
+        ASSERT_EQ(byQt.pixel(1400, 440), want(1400, 440));
+        ASSERT_TRUE(PictureFiles::write(path, gifOf({8000, 8000}, frame, interlaced, -1, codes)));
+        const QImage got = Backlight::loadPicture(path, Board);
+        ASSERT_EQ(got.size(), Board);
+        for (int y = 0; y < Board.height(); ++y)
+            for (int x = 0; x < Board.width(); ++x) {
+                const bool inFrame = frame.contains(x, y);
+                const QRgb expected = inFrame ? want(x, y) : 0u;
+                if (got.pixel(x, y) != expected || (inFrame && byQt.pixel(x, y) != expected)) {
+                    ADD_FAILURE() << interlaced << " at " << x << "," << y;
+                    return;
+                }
+            }
+    }
 }

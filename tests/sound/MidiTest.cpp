@@ -78,6 +78,13 @@ TEST(MidiFile, FindsTheTuneBareOrInsideAnRmidWrapper) {
         EXPECT_TRUE(MidiFile::standardMidi(SoundFiles::rmid(broken)).isEmpty()) << at;
     }
     EXPECT_TRUE(MidiFile::standardMidi(smf.left(13)).isEmpty());
+    // A chunk of another kind before the track is stepped over; one whose length would read
+    // as negative would send the synthesiser round for ever.
+    for (const char* length : {"\0\0\0\x02", "\xff\xff\xff\xff"}) {
+        const QByteArray extra = smf.left(14) + "XTra" + QByteArray(length, 4) + "ab" + smf.mid(14);
+        EXPECT_EQ(MidiFile::standardMidi(extra).isEmpty(), length[0] != 0) << length[0];
+        EXPECT_EQ(MidiFile::standardMidi(SoundFiles::rmid(extra)).isEmpty(), length[0] != 0);
+    }
     EXPECT_TRUE(MidiFile::standardMidi(SoundFiles::rmid("not a tune")).isEmpty());
     EXPECT_TRUE(MidiFile::standardMidi("RIFF").isEmpty());
     EXPECT_TRUE(MidiFile::standardMidi({}).isEmpty());
