@@ -68,14 +68,25 @@ QList<Entry> choose(const QList<Entry>& entries,
         QStringList& list = readings[e.surface];
         if (!list.contains(e.reading)) list.append(e.reading);
     }
+    // Whether `e` reads as a listed name and one character more (鷺沼東 サギショウヒガシ is 鷺沼
+    // and 東): then it says nothing of how a name it merely ends with (沼東) is read.
+    const auto listedAndOneMore = [&](const Entry& e) {
+        const auto found = readings.constFind(e.surface.left(e.surface.size() - 1));
+        if (found == readings.constEnd()) return false;
+        for (const QString& r : *found)
+            if (e.reading.startsWith(r)) return true;
+        return false;
+    };
     // How often each reading of a name read several ways begins or ends a longer name's reading.
     QHash<QString, QHash<QString, int>> votes;
     for (const Entry& e : entries) {
+        const bool oneMore = listedAndOneMore(e);
         for (qsizetype n = 1; n < e.surface.size(); ++n) {
             const QString parts[] = {e.surface.left(n), e.surface.mid(n)};
             for (int end = 0; end < 2; ++end) {
                 const auto found = readings.constFind(parts[end]);
                 if (found == readings.constEnd() || found->size() < 2) continue;
+                if (end && oneMore && n < e.surface.size() - 1) continue;
                 for (const QString& r : *found)
                     if (end ? e.reading.endsWith(r) : e.reading.startsWith(r))
                         ++votes[parts[end]][r];

@@ -23,10 +23,12 @@ struct Entry {
 QList<Entry> fromSkk(QStringView text);
 
 // One entry for each name of two characters or more, with the reading that is most often
-// also the start (or end) of the reading of a longer name that starts (or ends) with it. A tie
-// goes to the reading `preferred` gives for the name when it is one of those tied (the
-// general dictionary's commonest reading of the word: 小島 コジマ rather than オジマ), else to
-// the first in kana order. In order of surface.
+// also the start (or end) of the reading of a longer name that starts (or ends) with it; a
+// longer name that reads as another listed name and one character more is no vote for the
+// names it ends with (鷺沼東 is 鷺沼 and 東, not a reading of 沼東). A tie goes to the reading
+// `preferred` gives for the name when it is one of those tied (the general dictionary's
+// commonest reading of the word: 小島 コジマ rather than オジマ), else to the first in kana
+// order. In order of surface.
 QList<Entry> choose(const QList<Entry>& entries,
                     const std::function<QString(const QString&)>& preferred = {});
 

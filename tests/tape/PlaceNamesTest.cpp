@@ -47,6 +47,18 @@ TEST(PlaceNames, KeepsTheReadingThatLongerNamesShare) {
                            "鳩野川=ハトヤガワ", "鷺沢=サギサワ"}));
 }
 
+TEST(PlaceNames, ANameAndOneMoreCharacterIsNoVoteForWhatItEndsWith) {
+    const QList<PlaceNames::Entry> entries = {
+        {"沼東", "ショウヒガシ"},       {"沼東", "ヌマトウ"},   {"鷺沼", "サギショウ"},
+        {"鷺沼東", "サギショウヒガシ"}, {"鳩沼", "ハトショウ"}, {"鳩沼東", "ハトショウヒガシ"},
+        {"上沼東", "カミヌマトウ"},
+    };
+    // 鷺沼東 and 鳩沼東 are 鷺沼 and 鳩沼 with 東 after them; only 上沼東 speaks for 沼東.
+    const QStringList chosen = surfaces(PlaceNames::choose(entries));
+    EXPECT_TRUE(chosen.contains(QStringLiteral("沼東=ヌマトウ")))
+        << chosen.join(u' ').toStdString();
+}
+
 TEST(PlaceNames, WritesEachNameWithTheContextAndCostOfItsAnalysis) {
     const auto analyse = [](const QString& surface, PlaceNames::Analysis& a) {
         if (surface == "鷺沢") return false;
