@@ -232,6 +232,16 @@ void estateEntrance(const ReadWords& words, size_t i, ReadWord& w) {
     w.pronunciation = QStringLiteral("チグチ");
 }
 
+// A name that ends in 入 said イル (東入, "going east" in a street address) before 口 is the
+// name of an entrance, 入口 イリグチ, split after the wrong character.
+void entrance(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i + 1 >= words.size() || words[i + 1].surface != QStringLiteral("口") ||
+        !w.surface.endsWith(u'入') || !w.pronunciation.endsWith(QStringLiteral("イル")))
+        return;
+    w.pronunciation.chop(1);
+    w.pronunciation += u'リ';
+}
+
 // A stop named after what it stands in front of ends in 前, said マエ: 西門前 is ニシモンマエ,
 // though the dictionary knows 門前 as モンゼン. Words of time and the like keep their ゼン.
 void frontOf(const ReadWords& words, size_t i, ReadWord& w) {
@@ -264,6 +274,7 @@ void apply(ReadWords& words, const QHash<QChar, QString>& towns) {
         rendaku(words, i, w);
         suffixAfterName(words, i, w);
         estateEntrance(words, i, w);
+        entrance(words, i, w);
         frontOf(words, i, w);
     }
 }

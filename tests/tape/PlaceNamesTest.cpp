@@ -110,8 +110,10 @@ TEST(PlaceNames, PronouncerReadsByTheListAndWithoutABrokenOne) {
         a = {1293, 1293, 6000}; // the IPA dictionary's place noun
         return true;
     };
-    out.write(PlaceNames::userDictionaryCsv(
-                  {{"雉子岡", "キギスオカ"}, {"鷺沢南中", "サギサワミナミナカ"}}, placeNoun)
+    out.write(PlaceNames::userDictionaryCsv({{"雉子岡", "キギスオカ"},
+                                             {"鷺沢南中", "サギサワミナミナカ"},
+                                             {"鷺東入", "サギヒガシイル"}},
+                                            placeNoun)
                   .toUtf8());
     out.close();
     QProcess index;
@@ -127,6 +129,8 @@ TEST(PlaceNames, PronouncerReadsByTheListAndWithoutABrokenOne) {
     // A listed name that ends in the 中 of 中学校 gives it back to the school.
     EXPECT_EQ(listed->toKana("鷺沢南中学校前"), "サギサワミナミチュウガッコーマエ");
     EXPECT_EQ(listed->toKana("鷺沢南中"), "サギサワミナミナカ");
+    // A listed name ending in 入 said イル gives its 入 back to the entrance, 入口.
+    EXPECT_EQ(listed->toKana("鷺東入口"), "サギヒガシイリグチ");
     // The town table beside the list reads a town's 町.
     EXPECT_EQ(listed->toKana("鷺沢町"), "サギサワマチ");
     QFile towns(dir.filePath("towns.tsv"));
