@@ -62,7 +62,8 @@ QList<Entry> fromSkk(QStringView text) {
 }
 
 QList<Entry> choose(const QList<Entry>& entries,
-                    const std::function<QString(const QString&)>& preferred) {
+                    const std::function<QString(const QString&)>& preferred,
+                    const std::function<bool(const QString&, const QString&)>& oneStyle) {
     QHash<QString, QStringList> readings;
     for (const Entry& e : entries) {
         QStringList& list = readings[e.surface];
@@ -98,7 +99,10 @@ QList<Entry> choose(const QList<Entry>& entries,
         if (it.key().size() < 2) continue;
         QStringList list = it.value();
         std::sort(list.begin(), list.end());
-        const QHash<QString, int> v = votes.value(it.key());
+        QHash<QString, int> v = votes.value(it.key());
+        if (oneStyle)
+            for (const QString& r : list)
+                if (oneStyle(it.key(), r)) v[r] += OneStyleVotes;
         QString best = list.front();
         for (const QString& r : list)
             if (v.value(r) > v.value(best)) best = r;
@@ -111,6 +115,45 @@ QList<Entry> choose(const QList<Entry>& entries,
     std::sort(out.begin(), out.end(),
               [](const Entry& a, const Entry& b) { return a.surface < b.surface; });
     return out;
+}
+
+namespace {
+
+// The sound a kana takes as the second part of a compound (カ ガ, ハ バ and パ).
+QStringList compoundStarts(const QString& reading) {
+    static const QString plain = QStringLiteral("カキクケコサシスセソタチツテトハヒフヘホ");
+    static const QString voiced = QStringLiteral("ガギグゲゴザジズゼゾダヂヅデドバビブベボ");
+    static const QString halfVoiced = QStringLiteral("パピプペポ");
+    QStringList out{reading};
+    const qsizetype k = reading.isEmpty() ? -1 : plain.indexOf(reading.front());
+    if (k < 0) return out;
+    out.append(QString(voiced[k]) + reading.mid(1));
+    if (k >= 15) out.append(QString(halfVoiced[k - 15]) + reading.mid(1));
+    return out;
+}
+
+} // namespace
+
+bool readsInOneStyle(QStringView name, QStringView reading,
+                     const QHash<QString, KanjiReadings::Kinds>& kanji) {
+    if (name.size() != 2 || name[0].isSurrogate() || name[1].isSurrogate()) return false;
+    const auto first = kanji.constFind(name.left(1).toString());
+    const auto second = kanji.constFind(name.mid(1).toString());
+    if (first == kanji.constEnd() || second == kanji.constEnd()) return false;
+    const auto fits = [&](const QStringList& a, const QStringList& b) {
+        for (const QString& x : a) {
+            QStringList heads{x};
+            if (x.size() >= 2 && QStringView(u"ツチクキ").contains(x.back()))
+                heads.append(x.left(x.size() - 1) + u'ッ');
+            for (const QString& h : heads) {
+                if (!reading.startsWith(h)) continue;
+                for (const QString& y : b)
+                    if (compoundStarts(y).contains(reading.mid(h.size()))) return true;
+            }
+        }
+        return false;
+    };
+    return fits(first->on, second->on) || fits(first->kun, second->kun);
 }
 
 QString userDictionaryCsv(const QList<Entry>& entries,
