@@ -13,6 +13,7 @@
 #include "panel/frmCtl.h"
 #include "platform/HeldInput.h"
 #include "platform/QtTexts.h"
+#include "platform/SavedPosition.h"
 #include "platform/core/AppInfo.h"
 #include "platform/core/SignalWatcher.h"
 #include "settings/mdlIniIoEx.h"
@@ -134,18 +135,23 @@ void Startup::showPanel() {
     board->move(0, 0);
     placePanelBottomRight();
     // A window manager adds the panel's frame only once the window is mapped, so the corner
-    // is found again when the panel is first exposed, unless the settings file has moved it.
+    // is found again when the panel is first exposed, unless the settings file has placed it.
+    // (Its position then may still be one the window manager reported on the way.)
     if (QWindow* window = panel->windowHandle())
-        new FirstExpose(window, [this, placed = panel->pos()] {
-            if (panel->pos() == placed) placePanelBottomRight();
+        new FirstExpose(window, [this] {
+            if (!panel->positionRestored()) placePanelBottomRight();
         });
 }
 
 void Startup::placePanelBottomRight() {
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        // The work area: a taskbar or panel keeps its part of the screen.
+        // The work area: a taskbar or panel keeps its part of the screen. The client area is
+        // placed, as a restored position is, around the frame the native window knows of.
         const QRect area = screen->availableGeometry();
-        const QRect frame = panel->frameGeometry();
-        panel->move(area.right() + 1 - frame.width(), area.bottom() + 1 - frame.height());
+        const QRect client = panel->geometry();
+        const QMargins margins = SavedPosition::frameMargins(*panel);
+        // From beyond the corner, pulled in until the frame meets the corner.
+        const QRect beyond(area.bottomRight(), client.size());
+        panel->setGeometry(QRect(SavedPosition::keepInside(beyond, margins, area), client.size()));
     }
 }

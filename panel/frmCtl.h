@@ -104,6 +104,8 @@ class frmCtl : public QWidget, public HeldInput::KeyTarget, private RouteLoadHos
 
     void GetCtrlDataInfo(CtrlDataInfo& info) const;
     void SetCtrlDataInfo(const CtrlDataInfo& info);
+    // Whether the settings file has given the panel its position.
+    bool positionRestored() const { return m_position.restored(); }
 
     // The loaded route.
     const FareTable& fareTable() const { return m_table; }

@@ -11,12 +11,6 @@
 
 namespace {
 
-QMargins frameMargins(const QWidget& window) {
-    const QRect frame = window.frameGeometry(), client = window.geometry();
-    return {client.left() - frame.left(), client.top() - frame.top(),
-            frame.right() - client.right(), frame.bottom() - client.bottom()};
-}
-
 QRect availableAround(const QRect& client) {
     QScreen* screen = QGuiApplication::screenAt(client.center());
     if (!screen) screen = QGuiApplication::primaryScreen();
@@ -25,9 +19,9 @@ QRect availableAround(const QRect& client) {
 
 } // namespace
 
-// Checks the frame again once the window manager has framed the window (its first expose),
-// unless it was moved meanwhile. The native window may not exist yet: it is watched from
-// the moment the widget is shown.
+// Places the window again once the window manager has framed it (its first expose), now
+// that the frame is known. The native window may not exist yet: it is watched from the moment
+// the widget is shown.
 class SavedPosition::Settle : public QObject {
   public:
     Settle(QWidget& window, SavedPosition& position)
@@ -54,6 +48,13 @@ class SavedPosition::Settle : public QObject {
     QWidget& m_window;
     SavedPosition& m_position;
 };
+
+QMargins SavedPosition::frameMargins(const QWidget& window) {
+    // Asked of the native window: the widget's own frame geometry is not brought up to date
+    // until later events, and at the first expose it can be a frame of one pixel.
+    const QWindow* native = window.windowHandle();
+    return native ? native->frameMargins() : QMargins();
+}
 
 QPoint SavedPosition::keepInside(const QRect& client, const QMargins& margins, const QRect& area) {
     if (!area.isValid()) return client.topLeft();
@@ -83,7 +84,8 @@ void SavedPosition::place(QWidget& window, QPoint pixels) {
 
 void SavedPosition::settle(QWidget& window) {
     m_settle = nullptr;
-    if (window.geometry().topLeft() != m_placed) return; // moved meanwhile
+    // Nobody can have moved a window before it was first exposed: a different position now
+    // is one the window manager reported on the way, before it took the one asked for.
     place(window, m_placed);
 }
 

@@ -18,17 +18,24 @@ class QWidget;
 class SavedPosition {
   public:
     // Moves `window` to the stored client position, pulled into the screen's available area.
-    // Once the window is shown and framed, the frame is checked again.
+    // Once the window is shown and framed, it is placed again with the frame known.
     void restore(QWidget& window, QPoint twips);
 
     // The position to store for `window`: the stored one while the window stays where it was
     // put, else the client area's position now.
     QPoint twips(const QWidget& window) const;
 
+    // Whether a stored position has been restored.
+    bool restored() const { return m_stored.has_value(); }
+
     // Where a window of client area `client` with frame `margins` goes so that its frame lies
     // inside `area`: right and bottom edges first, then the left and top edges, so that a
     // window larger than the area keeps its title bar and left edge in view.
     static QPoint keepInside(const QRect& client, const QMargins& margins, const QRect& area);
+
+    // The window manager's frame around `window` as far as it is known now (none before the
+    // window is framed, nor where there is no window manager).
+    static QMargins frameMargins(const QWidget& window);
 
   private:
     class Settle;

@@ -103,8 +103,11 @@ QString prepareSettingsFile() {
     if (SettingsLocation::seedFromExample(path, example, &error) != SettingsLocation::Seed::Failed)
         return {};
     std::fprintf(stderr, "%s: %s\n", qPrintable(exeName()), qPrintable(error));
-    // The settings beside the program still load, though no change can be kept.
-    if (QFileInfo(beside).isFile()) chosenPath() = beside;
+    // The settings beside the program still load. A file that may itself be written keeps
+    // the changes in place, as a portable copy's does; otherwise none can be kept.
+    const QFileInfo besideFile(beside);
+    if (besideFile.isFile()) chosenPath() = beside;
+    if (besideFile.isFile() && besideFile.isWritable()) return {};
     return QStringLiteral("設定の変更は保存できません。\r\n設定ファイルを置くフォルダーを作れません"
                           "でした: %1\r\n%2\r\n読み込む設定ファイル: %3")
         .arg(QDir::toNativeSeparators(QFileInfo(path).path()), error,

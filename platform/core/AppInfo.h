@@ -31,8 +31,9 @@ QString settingsFilePath();
 // first start, copies the packaged example there (or the settings file found beside a copy
 // whose folder is read-only). Never touches a file that is already there.
 // Where the configuration folder cannot be made, the settings beside the program (when there
-// are any) are used instead, so they still load; the result then tells the user that changes
-// cannot be saved and where K41 tried. Empty when all is well.
+// are any) are used instead, so they still load; unless that file may be written in place, the
+// result then tells the user that changes cannot be saved and where K41 tried. Empty when all
+// is well.
 QString prepareSettingsFile();
 
 } // namespace AppInfo

@@ -1,6 +1,6 @@
 // The operation panel and the options dialog under a real X server and window manager, driven
 // as a user without a mouse drives them: real key presses (xdotool) and the actions a screen
-// reader uses (AT-SPI). Run by with_x11.sh; every wait polls with a deadline.
+// reader uses (AT-SPI). Run by x11_session.sh; every wait polls with a deadline.
 #include "tests/app/OptionsFixture.h"
 
 #include "app/Form1.h"

@@ -1,9 +1,18 @@
-# A real X server and window manager (Xvfb and openbox) for the window tests, sourced by them:
-#   source x11_session.sh TOOL...   checks the tools, starts both and sets DISPLAY
-# Gives $work (a temporary folder, removed at exit), wait_for, find_window and start_k41.
-# Exits 77 (skipped) when a program is missing or the X server does not start.
+# A real X server and window manager (Xvfb and openbox) for the window tests, in two ways:
+#   source x11_session.sh TOOL...     checks the tools, starts both and sets DISPLAY; gives
+#                                     $work (a temporary folder, removed at exit), wait_for,
+#                                     find_window, start_k41 and add_taskbar
+#   bash x11_session.sh COMMAND...    runs COMMAND there, in a session bus of its own with the
+#                                     accessibility bus, so that it can press real keys
+#                                     (xdotool) and use AT-SPI actions; its status is returned
+# Exits 77 (skipped) when a program is missing or the X server or window manager does not start.
 set -uo pipefail
-for tool in Xvfb openbox xprop xwininfo "$@"; do
+if [[ "${BASH_SOURCE[0]}" == "$0" ]]; then
+  tools=(dbus-run-session)
+else
+  tools=("$@")
+fi
+for tool in Xvfb openbox xprop xwininfo "${tools[@]}"; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 export LC_ALL=C.UTF-8
@@ -45,6 +54,14 @@ wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window 
 wait_for 60 wm_ready || { echo "SKIP: openbox did not start"; cat "$work/openbox.log"; exit 77; }
 mkdir -m 700 "$work/run"
 
+if [[ "${BASH_SOURCE[0]}" == "$0" ]]; then
+  export XDG_RUNTIME_DIR=$work/run QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+  export SDL_AUDIODRIVER=dummy
+  # The accessibility bus and its registry start on the session bus when asked.
+  dbus-run-session -- "$@"
+  exit $?
+fi
+
 # Sets $found to the managed window whose caption starts with $1, once the window manager
 # has framed it.
 found=""
@@ -69,4 +86,28 @@ start_k41() {
     "$@" >"$work/k41.log" 2>&1 &
   k41_pid=$!
   pids+=($k41_pid)
+}
+
+# The work area, "x y width height": the screen less what taskbars keep for themselves.
+work_area() {
+  xprop -root _NET_WORKAREA | cut -d= -f2 | tr -d ' ' | cut -d, -f1-4 | tr , ' '
+}
+
+# Maps a taskbar $1 pixels high along the bottom of the screen, as a desktop's panel does: a
+# window that says it is a dock and keeps that strip for itself (_NET_WM_STRUT_PARTIAL).
+# Returns once the window manager has left the strip out of the work area.
+add_taskbar() {
+  local height=$1 bar=""
+  xev -name k41-taskbar -geometry "1280x$height+0+$((1024 - height))" >/dev/null 2>&1 &
+  pids+=($!)
+  taskbar_mapped() {
+    bar=$(xwininfo -name k41-taskbar 2>/dev/null | awk '/Window id:/ {print $4}')
+    [ -n "$bar" ]
+  }
+  wait_for 30 taskbar_mapped || { echo "FAIL: no taskbar window"; return 1; }
+  xprop -id "$bar" -f _NET_WM_WINDOW_TYPE 32a -set _NET_WM_WINDOW_TYPE _NET_WM_WINDOW_TYPE_DOCK
+  xprop -id "$bar" -f _NET_WM_STRUT_PARTIAL 32c \
+    -set _NET_WM_STRUT_PARTIAL "0,0,0,$height,0,0,0,0,0,0,0,1279"
+  strut_kept() { [ "$(work_area)" = "0 0 1280 $((1024 - height))" ]; }
+  wait_for 30 strut_kept || { echo "FAIL: the work area is $(work_area)"; return 1; }
 }

@@ -7,17 +7,18 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-void ProgramCopy::place(const QString& path) {
+void ProgramCopy::place(const QString& path, const QString& program) {
     QDir().mkpath(QFileInfo(path).path());
-    ASSERT_TRUE(QFile::copy(QStringLiteral(K41_PATH), path)) << path.toStdString();
+    ASSERT_TRUE(QFile::copy(program, path)) << path.toStdString();
 }
 
-ProgramCopy::Run ProgramCopy::run(const QString& exe, const QStringList& args, const QString& home,
-                                  bool unprivileged) {
-    QProcess process;
+void ProgramCopy::start(QProcess& process, const QString& exe, const QStringList& args,
+                        const QString& home, bool unprivileged) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("HOME"), home);
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
     process.setProcessEnvironment(env);
     if (unprivileged && geteuid() == 0)
         process.start(QStringLiteral("setpriv"),
@@ -25,6 +26,12 @@ ProgramCopy::Run ProgramCopy::run(const QString& exe, const QStringList& args, c
                           args);
     else
         process.start(exe, args);
+}
+
+ProgramCopy::Run ProgramCopy::run(const QString& exe, const QStringList& args, const QString& home,
+                                  bool unprivileged) {
+    QProcess process;
+    start(process, exe, args, home, unprivileged);
     Run run;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
         process.kill();

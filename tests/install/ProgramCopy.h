@@ -1,13 +1,15 @@
 #pragma once
 // A copy of the built K41 under a name and in a folder of the test's choosing, run the way a
-// user runs it: with a home and configuration folder of its own.
-#include <QProcessEnvironment>
+// user runs it: with a home and configuration folder of its own, windows on the offscreen
+// platform and sound to SDL's dummy driver.
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 
 struct ProgramCopy {
-    // Copies K41 to `path` (folders made as needed); fails the test on error.
-    static void place(const QString& path);
+    // Copies `program` (K41 itself unless told) to `path`, folders made as needed; fails the
+    // test on error.
+    static void place(const QString& path, const QString& program = QStringLiteral(K41_PATH));
 
     struct Run {
         int exitCode = -1; // -1: crashed or timed out
@@ -18,4 +20,7 @@ struct ProgramCopy {
     // permission bits count.
     static Run run(const QString& exe, const QStringList& args, const QString& home,
                    bool unprivileged = false);
+    // Starts `exe` in `process` as run() does, without waiting.
+    static void start(QProcess& process, const QString& exe, const QStringList& args,
+                      const QString& home, bool unprivileged = false);
 };

@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -73,6 +74,54 @@ TEST_F(SettingsPlaceTest, ACopyInAReadOnlyFolderKeepsItsSettingsInTheConfigFolde
     QFile::setPermissions(tmp.filePath("readonly"), QFileDevice::Permissions(0x7755));
     ASSERT_EQ(run.exitCode, 0) << "setpriv must be installed to run the copy as nobody";
     EXPECT_EQ(settingsLine(run), configFile("K41.test.in4"));
+}
+
+// A copy in a folder its user may not write, whose configuration folder cannot be made either
+// (a locked-down machine): the settings beside it are read and shown, a box at start says that
+// changes cannot be saved and names the folder K41 tried, and a confirmed quit leaves every
+// file as it was. A settings file that may itself be written keeps the changes, unannounced.
+TEST_F(SettingsPlaceTest, ACopyWithNowhereToSaveReadsTheSettingsBesideItAndSaysSo) {
+    const QString folder = tmp.filePath("readonly");
+    const QString exe = folder + "/K41.test";
+    ProgramCopy::place(exe, K41_WATCHED);
+    const QString settings = folder + "/K41.test.in4";
+    TestUtil::writeFile(tmp.filePath("board.json"),
+                        R"({"FormInfo": {"BoardLeft": 150, "BoardTop": 300}})");
+    ASSERT_EQ(
+        TestUtil::runProgram(K41TOOL_PATH, {"in4", "build", tmp.filePath("board.json"), settings})
+            .exitCode,
+        0);
+    const QByteArray before = TestUtil::readFile(settings);
+    // Runs the copy as nobody with the folder, the home and the settings file as given, and
+    // returns what it showed; the copy confirms a quit once started.
+    const auto runLockedDown = [&](QFileDevice::Permissions settingsMode) {
+        const QFileDevice::Permissions readOnly = QFileDevice::Permissions(0x5555);
+        EXPECT_TRUE(QFile::setPermissions(settings, settingsMode));
+        EXPECT_TRUE(QFile::setPermissions(folder, readOnly));
+        EXPECT_TRUE(QFile::setPermissions(home(), readOnly));
+        const ProgramCopy::Run run = ProgramCopy::run(exe, {"--quit"}, home(), true);
+        QFile::setPermissions(folder, QFileDevice::Permissions(0x7755));
+        QFile::setPermissions(home(), QFileDevice::Permissions(0x7777));
+        EXPECT_EQ(run.exitCode, 0) << run.out.toStdString();
+        EXPECT_EQ(run.out.split('\n')
+                      .filter(QRegularExpression("^shown: 料金案内盤アプリケーション.* at 10,20$"))
+                      .size(),
+                  1)
+            << "the board at the file's position (150, 300 twips)\n"
+            << run.out.toStdString();
+        EXPECT_EQ(TestUtil::readFile(settings), before);
+        EXPECT_EQ(entries(folder), QStringList({"K41.test", "K41.test.in4"}));
+        EXPECT_TRUE(entries(home()).isEmpty());
+        return run.out.split('\n').filter("box: 設定の変更は保存できません");
+    };
+
+    const QStringList notices = runLockedDown(QFileDevice::Permissions(0x4444));
+    ASSERT_EQ(notices.size(), 1);
+    EXPECT_TRUE(notices[0].contains(home() + "/.config/K41")) << notices[0].toStdString();
+    EXPECT_TRUE(notices[0].contains(settings)) << notices[0].toStdString();
+
+    EXPECT_TRUE(runLockedDown(QFileDevice::Permissions(0x6666)).isEmpty())
+        << "a file that may be written is saved in place";
 }
 
 TEST_F(SettingsPlaceTest, AnInstalledCopyUsesTheConfigFolderEvenWhereItCouldWrite) {
