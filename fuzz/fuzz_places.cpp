@@ -1,5 +1,5 @@
-// Place-name lists and town tables of any content: every name taken has a kanji and a
-// katakana reading, the user dictionary has a line for each, and a town table reads back as
+// Place-name lists, kanji dictionaries and town tables of any content: every name taken has a kanji
+// and a katakana reading, the user dictionary has a line for each, and a town table reads back as
 // written.
 #include "fuzz/FuzzCheck.h"
 #include "sound/PlaceNames.h"
@@ -17,8 +17,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         for (QChar c : e.reading)
             K41_FUZZ_CHECK((c >= u'\u30A1' && c <= u'\u30FA') || c == u'ー');
     }
-    const QList<PlaceNames::Entry> chosen =
-        PlaceNames::choose(entries, [](const QString& surface) { return surface.left(2); });
+    // The same bytes as a kanji dictionary: its readings judge the names' style.
+    const auto kanji = KanjiReadings::parseKinds(
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size)));
+    for (const KanjiReadings::Kinds& k : kanji)
+        for (const QString& r : k.on + k.kun)
+            K41_FUZZ_CHECK(!r.isEmpty());
+    const QList<PlaceNames::Entry> chosen = PlaceNames::choose(
+        entries, [](const QString& surface) { return surface.left(2); },
+        [&](const QString& name, const QString& reading) {
+            return PlaceNames::readsInOneStyle(name, reading, kanji);
+        });
     const QString csv =
         PlaceNames::userDictionaryCsv(chosen, [](const QString& surface, PlaceNames::Analysis& a) {
             a = {1, 2, surface.size() > 2 ? INT_MIN : int(surface.size()) * 30000};

@@ -93,6 +93,40 @@ QHash<QString, QString> parse(const QByteArray& bytes) {
     return readings;
 }
 
+QHash<QString, Kinds> parseKinds(const QByteArray& bytes) {
+    QHash<QString, Kinds> out;
+    QStringDecoder decode("EUC-JP", QStringDecoder::Flag::Stateless);
+    if (!decode.isValid()) return out;
+    const QString text = decode(bytes);
+    for (QStringView line : QStringView(text).split(u'\n')) {
+        if (line.isEmpty() || line.startsWith(u'#')) continue;
+        const QList<QStringView> fields = line.split(u' ', Qt::SkipEmptyParts);
+        if (fields.size() < 2) continue;
+        Kinds kinds;
+        for (qsizetype i = 1; i < fields.size(); ++i) {
+            QStringView f = fields[i];
+            if (f.startsWith(u'{') || f == u"T2") break;
+            if (isKatakanaWord(f)) {
+                kinds.on.append(f.toString());
+                continue;
+            }
+            while (f.startsWith(u'-'))
+                f = f.mid(1);
+            while (f.endsWith(u'-'))
+                f.chop(1);
+            const qsizetype dot = f.indexOf(u'.');
+            if (dot >= 0) f = f.left(dot);
+            if (!isHiraganaWord(f)) continue;
+            QString kun;
+            for (QChar c : f)
+                kun += QChar(c.unicode() + 0x60);
+            if (!kinds.kun.contains(kun)) kinds.kun.append(kun);
+        }
+        if (!kinds.on.isEmpty() || !kinds.kun.isEmpty()) out.insert(fields[0].toString(), kinds);
+    }
+    return out;
+}
+
 QString reading(QStringView kanji) {
     return table().value(kanji.toString());
 }

@@ -5,6 +5,7 @@
 // kanji has no reading here.
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 namespace KanjiReadings {
 
@@ -18,5 +19,12 @@ QString reading(QStringView kanji);
 
 // The readings a KANJIDIC text (EUC-JP) gives, for tests: kanji → reading, as reading() picks.
 QHash<QString, QString> parse(const QByteArray& bytes);
+
+// Every reading of each kanji of a KANJIDIC text (EUC-JP), by kind: in Chinese style (on'yomi)
+// and Japanese (kun'yomi without okurigana, with the readings used in names), in katakana.
+struct Kinds {
+    QStringList on, kun;
+};
+QHash<QString, Kinds> parseKinds(const QByteArray& bytes);
 
 } // namespace KanjiReadings

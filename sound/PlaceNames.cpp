@@ -62,20 +62,32 @@ QList<Entry> fromSkk(QStringView text) {
 }
 
 QList<Entry> choose(const QList<Entry>& entries,
-                    const std::function<QString(const QString&)>& preferred) {
+                    const std::function<QString(const QString&)>& preferred,
+                    const std::function<bool(const QString&, const QString&)>& oneStyle) {
     QHash<QString, QStringList> readings;
     for (const Entry& e : entries) {
         QStringList& list = readings[e.surface];
         if (!list.contains(e.reading)) list.append(e.reading);
     }
+    // Whether `e` reads as a listed name and one character more (鷺沼東 サギショウヒガシ is 鷺沼
+    // and 東): then it says nothing of how a name it merely ends with (沼東) is read.
+    const auto listedAndOneMore = [&](const Entry& e) {
+        const auto found = readings.constFind(e.surface.left(e.surface.size() - 1));
+        if (found == readings.constEnd()) return false;
+        for (const QString& r : *found)
+            if (e.reading.startsWith(r)) return true;
+        return false;
+    };
     // How often each reading of a name read several ways begins or ends a longer name's reading.
     QHash<QString, QHash<QString, int>> votes;
     for (const Entry& e : entries) {
+        const bool oneMore = listedAndOneMore(e);
         for (qsizetype n = 1; n < e.surface.size(); ++n) {
             const QString parts[] = {e.surface.left(n), e.surface.mid(n)};
             for (int end = 0; end < 2; ++end) {
                 const auto found = readings.constFind(parts[end]);
                 if (found == readings.constEnd() || found->size() < 2) continue;
+                if (end && oneMore && n < e.surface.size() - 1) continue;
                 for (const QString& r : *found)
                     if (end ? e.reading.endsWith(r) : e.reading.startsWith(r))
                         ++votes[parts[end]][r];
@@ -87,7 +99,10 @@ QList<Entry> choose(const QList<Entry>& entries,
         if (it.key().size() < 2) continue;
         QStringList list = it.value();
         std::sort(list.begin(), list.end());
-        const QHash<QString, int> v = votes.value(it.key());
+        QHash<QString, int> v = votes.value(it.key());
+        if (oneStyle)
+            for (const QString& r : list)
+                if (oneStyle(it.key(), r)) v[r] += OneStyleVotes;
         QString best = list.front();
         for (const QString& r : list)
             if (v.value(r) > v.value(best)) best = r;
@@ -100,6 +115,45 @@ QList<Entry> choose(const QList<Entry>& entries,
     std::sort(out.begin(), out.end(),
               [](const Entry& a, const Entry& b) { return a.surface < b.surface; });
     return out;
+}
+
+namespace {
+
+// The sound a kana takes as the second part of a compound (カ ガ, ハ バ and パ).
+QStringList compoundStarts(const QString& reading) {
+    static const QString plain = QStringLiteral("カキクケコサシスセソタチツテトハヒフヘホ");
+    static const QString voiced = QStringLiteral("ガギグゲゴザジズゼゾダヂヅデドバビブベボ");
+    static const QString halfVoiced = QStringLiteral("パピプペポ");
+    QStringList out{reading};
+    const qsizetype k = reading.isEmpty() ? -1 : plain.indexOf(reading.front());
+    if (k < 0) return out;
+    out.append(QString(voiced[k]) + reading.mid(1));
+    if (k >= 15) out.append(QString(halfVoiced[k - 15]) + reading.mid(1));
+    return out;
+}
+
+} // namespace
+
+bool readsInOneStyle(QStringView name, QStringView reading,
+                     const QHash<QString, KanjiReadings::Kinds>& kanji) {
+    if (name.size() != 2 || name[0].isSurrogate() || name[1].isSurrogate()) return false;
+    const auto first = kanji.constFind(name.left(1).toString());
+    const auto second = kanji.constFind(name.mid(1).toString());
+    if (first == kanji.constEnd() || second == kanji.constEnd()) return false;
+    const auto fits = [&](const QStringList& a, const QStringList& b) {
+        for (const QString& x : a) {
+            QStringList heads{x};
+            if (x.size() >= 2 && QStringView(u"ツチクキ").contains(x.back()))
+                heads.append(x.left(x.size() - 1) + u'ッ');
+            for (const QString& h : heads) {
+                if (!reading.startsWith(h)) continue;
+                for (const QString& y : b)
+                    if (compoundStarts(y).contains(reading.mid(h.size()))) return true;
+            }
+        }
+        return false;
+    };
+    return fits(first->on, second->on) || fits(first->kun, second->kun);
 }
 
 QString userDictionaryCsv(const QList<Entry>& entries,

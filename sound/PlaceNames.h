@@ -4,6 +4,7 @@
 // the names written so). A name written one way is often read several ways (串田 クシダ,
 // クシタ); the list keeps the reading that most other names starting or ending with it share,
 // the way that name is read in most of the places that bear it.
+#include "sound/KanjiReadings.h"
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -23,12 +24,26 @@ struct Entry {
 QList<Entry> fromSkk(QStringView text);
 
 // One entry for each name of two characters or more, with the reading that is most often
-// also the start (or end) of the reading of a longer name that starts (or ends) with it. A tie
-// goes to the reading `preferred` gives for the name when it is one of those tied (the
-// general dictionary's commonest reading of the word: 小島 コジマ rather than オジマ), else to
-// the first in kana order. In order of surface.
+// also the start (or end) of the reading of a longer name that starts (or ends) with it; a
+// longer name that reads as another listed name and one character more is no vote for the
+// names it ends with (鷺沼東 is 鷺沼 and 東, not a reading of 沼東). A tie goes to the reading
+// `preferred` gives for the name when it is one of those tied (the general dictionary's
+// commonest reading of the word: 小島 コジマ rather than オジマ), else to the first in kana
+// order. In order of surface.
+//
+// A name of two kanji read both in one style, each kanji by its on'yomi or each by its kun'yomi
+// (`oneStyle` says; 鳩橋 ハトハシ rather than キュウハシ), counts as OneStyleVotes votes more: a
+// town's name keeps to one style far more often than the mixed readings the list also holds.
+constexpr int OneStyleVotes = 3;
 QList<Entry> choose(const QList<Entry>& entries,
-                    const std::function<QString(const QString&)>& preferred = {});
+                    const std::function<QString(const QString&)>& preferred = {},
+                    const std::function<bool(const QString&, const QString&)>& oneStyle = {});
+
+// Whether `reading` of a `name` of two kanji is both kanji's on'yomi or both their kun'yomi, by
+// `kanji`'s readings; the second may take the voiced sound of a compound (川 ガワ) and the first
+// end in the small ッ before it (日 ニチ → ニッ).
+bool readsInOneStyle(QStringView name, QStringView reading,
+                     const QHash<QString, KanjiReadings::Kinds>& kanji);
 
 // How MeCab with the IPA dictionary alone reads a name: the context ids of the first and
 // the last word it splits the name into, and the cost of that path between them (the words'

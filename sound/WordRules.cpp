@@ -196,6 +196,52 @@ void rendaku(const ReadWords& words, size_t i, ReadWord& w) {
         if (w.surface == QStringView(v.surface)) w.pronunciation = QString::fromUtf16(v.reading);
 }
 
+// Words that the dictionary takes for a suffix of amount or shape mean something else after
+// a name: a school's short name (鷺丘高 サギオカコウ, the high school, not an amount ダカ) and a
+// street corner (酒屋角 サカヤカド; after a number it stays the angle, 六角 ロッカク). Only where
+// the name ends or goes on with the stop's side of it: inside a longer name (鷺高公民館) the
+// dictionary's reading stands.
+struct SuffixReading {
+    const char16_t* surface;
+    const char16_t* reading;
+};
+const SuffixReading AfterName[] = {{u"高", u"コウ"}, {u"角", u"カド"}};
+
+// What a stop may add after the landmark it is named for: its front, entrance, gate or side.
+bool closesLandmark(const ReadWords& words, size_t i) {
+    if (i + 1 >= words.size()) return true;
+    static const QStringList after = {
+        QStringLiteral("前"), QStringLiteral("入口"), QStringLiteral("口"), QStringLiteral("正門"),
+        QStringLiteral("東"), QStringLiteral("西"),   QStringLiteral("南"), QStringLiteral("北")};
+    return after.contains(words[i + 1].surface) || !isNoun(words[i + 1]);
+}
+
+void suffixAfterName(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || w.pos1 != QStringLiteral("接尾") || !isNoun(words[i - 1]) ||
+        isNumber(words[i - 1]) || !closesLandmark(words, i))
+        return;
+    for (const SuffixReading& s : AfterName)
+        if (w.surface == QStringView(s.surface)) w.pronunciation = QString::fromUtf16(s.reading);
+}
+
+// 団地, a housing estate, before 口 (its entrance): the dictionary may split it 団 | 地口 and
+// read 地口 as the pun ジグチ.
+void estateEntrance(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || w.surface != QStringLiteral("地口") || !words[i - 1].surface.endsWith(u'団'))
+        return;
+    w.pronunciation = QStringLiteral("チグチ");
+}
+
+// A name that ends in 入 said イル (東入, "going east" in a street address) before 口 is the
+// name of an entrance, 入口 イリグチ, split after the wrong character.
+void entrance(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i + 1 >= words.size() || words[i + 1].surface != QStringLiteral("口") ||
+        !w.surface.endsWith(u'入') || !w.pronunciation.endsWith(QStringLiteral("イル")))
+        return;
+    w.pronunciation.chop(1);
+    w.pronunciation += u'リ';
+}
+
 // A stop named after what it stands in front of ends in 前, said マエ: 西門前 is ニシモンマエ,
 // though the dictionary knows 門前 as モンゼン. Words of time and the like keep their ゼン.
 void frontOf(const ReadWords& words, size_t i, ReadWord& w) {
@@ -226,6 +272,9 @@ void apply(ReadWords& words, const QHash<QChar, QString>& towns) {
         schoolKind(words, i, w);
         temple(words, i, w);
         rendaku(words, i, w);
+        suffixAfterName(words, i, w);
+        estateEntrance(words, i, w);
+        entrance(words, i, w);
         frontOf(words, i, w);
     }
 }

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -45,6 +46,51 @@ TEST(PlaceNames, KeepsTheReadingThatLongerNamesShare) {
     EXPECT_EQ(surfaces(PlaceNames::choose(entries)),
               (QStringList{"上鳩野=カミハトノ", "鳩野=ハトヤ", "鳩野台=ハトヤダイ",
                            "鳩野川=ハトヤガワ", "鷺沢=サギサワ"}));
+}
+
+TEST(PlaceNames, ANameAndOneMoreCharacterIsNoVoteForWhatItEndsWith) {
+    const QList<PlaceNames::Entry> entries = {
+        {"沼東", "ショウヒガシ"},       {"沼東", "ヌマトウ"},   {"鷺沼", "サギショウ"},
+        {"鷺沼東", "サギショウヒガシ"}, {"鳩沼", "ハトショウ"}, {"鳩沼東", "ハトショウヒガシ"},
+        {"上沼東", "カミヌマトウ"},
+    };
+    // 鷺沼東 and 鳩沼東 are 鷺沼 and 鳩沼 with 東 after them; only 上沼東 speaks for 沼東.
+    const QStringList chosen = surfaces(PlaceNames::choose(entries));
+    EXPECT_TRUE(chosen.contains(QStringLiteral("沼東=ヌマトウ")))
+        << chosen.join(u' ').toStdString();
+}
+
+// A name of two kanji read in one style, both on'yomi or both kun'yomi, outweighs a mixed
+// reading unless more than OneStyleVotes longer names share the mixed one.
+TEST(PlaceNames, NamesReadInOneStyleWinUnlessOutvoted) {
+    QStringEncoder euc("EUC-JP");
+    const QByteArray kanjidic = euc(QStringLiteral("# KANJIDIC\n"
+                                                   "鷺 3C6D U9dfa ロ さぎ {heron}\n"
+                                                   "沢 4274 U6ca2 タク さわ T1 ざわ {swamp}\n"
+                                                   "鉄 4553 U9244 テツ くろがね {iron}\n"
+                                                   "橋 364B U6a4b キョウ はし {bridge}\n"
+                                                   "鳩 4B29 U9ce9 キュウ はと {dove}\n"));
+    const auto kanji = KanjiReadings::parseKinds(kanjidic);
+    ASSERT_EQ(kanji.value("沢").kun, (QStringList{"サワ", "ザワ"}));
+    const auto oneStyle = [&](const QString& name, const QString& reading) {
+        return PlaceNames::readsInOneStyle(name, reading, kanji);
+    };
+    EXPECT_TRUE(oneStyle("鷺沢", "サギサワ"));
+    EXPECT_TRUE(oneStyle("鷺沢", "ロタク"));
+    EXPECT_TRUE(oneStyle("鉄橋", "テッキョウ"));  // the small ッ before the second kanji
+    EXPECT_TRUE(oneStyle("鳩橋", "ハトバシ"));    // and its voiced sound
+    EXPECT_FALSE(oneStyle("鷺沢", "サギタク"));   // mixed
+    EXPECT_FALSE(oneStyle("鷺沢", "サギサワダ")); // more than the kanji say
+    EXPECT_FALSE(oneStyle("鷺沢台", "サギサワダイ"));
+
+    const QList<PlaceNames::Entry> entries = {
+        {"鷺沢", "サギタク"},         {"鷺沢", "ロタク"},           {"鳩橋", "キュウハシ"},
+        {"鳩橋", "ハトハシ"},         {"鳩橋一", "キュウハシイチ"}, {"鳩橋二", "キュウハシニ"},
+        {"鳩橋三", "キュウハシサン"}, {"鳩橋四", "キュウハシヨン"},
+    };
+    const QStringList chosen = surfaces(PlaceNames::choose(entries, {}, oneStyle));
+    EXPECT_TRUE(chosen.contains("鷺沢=ロタク")) << chosen.join(u' ').toStdString();
+    EXPECT_TRUE(chosen.contains("鳩橋=キュウハシ")) << chosen.join(u' ').toStdString();
 }
 
 TEST(PlaceNames, WritesEachNameWithTheContextAndCostOfItsAnalysis) {
@@ -98,8 +144,10 @@ TEST(PlaceNames, PronouncerReadsByTheListAndWithoutABrokenOne) {
         a = {1293, 1293, 6000}; // the IPA dictionary's place noun
         return true;
     };
-    out.write(PlaceNames::userDictionaryCsv(
-                  {{"雉子岡", "キギスオカ"}, {"鷺沢南中", "サギサワミナミナカ"}}, placeNoun)
+    out.write(PlaceNames::userDictionaryCsv({{"雉子岡", "キギスオカ"},
+                                             {"鷺沢南中", "サギサワミナミナカ"},
+                                             {"鷺東入", "サギヒガシイル"}},
+                                            placeNoun)
                   .toUtf8());
     out.close();
     QProcess index;
@@ -115,6 +163,8 @@ TEST(PlaceNames, PronouncerReadsByTheListAndWithoutABrokenOne) {
     // A listed name that ends in the 中 of 中学校 gives it back to the school.
     EXPECT_EQ(listed->toKana("鷺沢南中学校前"), "サギサワミナミチュウガッコーマエ");
     EXPECT_EQ(listed->toKana("鷺沢南中"), "サギサワミナミナカ");
+    // A listed name ending in 入 said イル gives its 入 back to the entrance, 入口.
+    EXPECT_EQ(listed->toKana("鷺東入口"), "サギヒガシイリグチ");
     // The town table beside the list reads a town's 町.
     EXPECT_EQ(listed->toKana("鷺沢町"), "サギサワマチ");
     QFile towns(dir.filePath("towns.tsv"));

@@ -122,6 +122,15 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"宝鳩寺", "ホウキュウジ"},
         {"鳩福寺前", "キュウフクジマエ"},
         {"梅寺", "ウメテラ"},
+        // After a name, a closing 高 is the high school and 角 the street corner; inside a
+        // longer name and after a number they keep the dictionary's reading.
+        {"山鳩高前", "ヤマバトコウマエ"},
+        {"山鳩高北", "ヤマバトコウキタ"},
+        {"鷺高公民館", "サギダカコーミンカン"},
+        {"山鳩角", "ヤマバトカド"},
+        {"五角", "ゴカク"},
+        // 団地 before its 口, which the dictionary would take for the pun 地口.
+        {"山鳩団地口", "ヤマバトダンチグチ"},
         // A stop in front of something ends in マエ; a word of time keeps its ゼン.
         {"次は山鳩東門前です", "ツギワヤマバトヒガシモンマエデス"},
         {"午前", "ゴゼン"},

@@ -83,13 +83,22 @@ int main(int argc, char** argv) {
     mecab_lattice_t* lattice = mecab_model_new_lattice(model);
     int status = 0;
     try {
+        // Each kanji's readings by kind, when KANJIDIC is installed; without it no name counts
+        // as read in one style.
+        QHash<QString, KanjiReadings::Kinds> kanji;
+        if (!KanjiReadings::defaultPath().isEmpty())
+            kanji =
+                KanjiReadings::parseKinds(FileReader::read(KanjiReadings::defaultPath(), MaxBytes));
         QList<PlaceNames::Entry> entries;
         for (int i = 4; i < argc; ++i)
             entries += PlaceNames::fromSkk(readEucJp(argv[i]));
         const QString csv = PlaceNames::userDictionaryCsv(
             PlaceNames::choose(
                 entries,
-                [&](const QString& surface) { return commonestReading(tagger, lattice, surface); }),
+                [&](const QString& surface) { return commonestReading(tagger, lattice, surface); },
+                [&](const QString& name, const QString& reading) {
+                    return PlaceNames::readsInOneStyle(name, reading, kanji);
+                }),
             [&](const QString& surface, PlaceNames::Analysis& a) {
                 return analyse(tagger, lattice, surface, a);
             });
