@@ -1,8 +1,41 @@
 #include "platform/Fonts.h"
 
 #include <QFontDatabase>
+#include <QGuiApplication>
+#include <QHash>
+#include <QMutex>
+#include <QPointer>
 
 namespace Fonts {
+
+namespace {
+
+// Whether a family is installed. QFontDatabase::hasFamily asks fontconfig to resolve the name
+// as an alias on every call, which costs more than building the font, and the board asks for
+// its digit faces once per digit. The answers are kept until the application's fonts change.
+bool installed(const QString& family) {
+    static QMutex mutex;
+    static QHash<QString, bool> known;
+    static QPointer<QGuiApplication> watched;
+    QMutexLocker lock(&mutex);
+    // Without an application there is no signal of a change, so nothing is kept.
+    const bool watching = qGuiApp != nullptr;
+    if (watching && watched != qGuiApp) {
+        watched = qGuiApp;
+        known.clear();
+        QObject::connect(qGuiApp, &QGuiApplication::fontDatabaseChanged, qGuiApp, [] {
+            QMutexLocker relock(&mutex);
+            known.clear();
+        });
+    }
+    const auto found = known.constFind(family);
+    if (found != known.constEnd()) return *found;
+    const bool has = QFontDatabase::hasFamily(family);
+    if (watching) known.insert(family, has);
+    return has;
+}
+
+} // namespace
 
 QString substitute(const QString& faceName) {
     if (faceName == Gothic) return QStringLiteral("IPAGothic");
@@ -10,15 +43,16 @@ QString substitute(const QString& faceName) {
     if (faceName == PGothic) return QStringLiteral("IPAPGothic");
     // The digit faces of the board are not shipped; use them when the user installed them.
     if (faceName == NumC2 || faceName == LunaNumber) {
-        if (QFontDatabase::hasFamily(faceName)) return faceName;
+        if (installed(faceName)) return faceName;
         return QStringLiteral("IPAPGothic");
     }
     return faceName;
 }
 
 QFont font(const QString& face, qreal pointSize, bool bold) {
-    QFont f(substitute(face));
-    f.setFamilies({substitute(face), face});
+    const QString family = substitute(face);
+    QFont f(family);
+    f.setFamilies({family, face});
     f.setPointSizeF(pointSize);
     f.setBold(bold);
     return f;
