@@ -21,9 +21,6 @@ QListWidget* makeDigitList(QWidget* parent, const QString& name, const QRect& pl
     // arrow keys still scroll, and the chosen digit is scrolled into sight.
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setStyleSheet(
-        QStringLiteral("QListWidget { background: white; color: black; }"
-                       "QListWidget::item:selected { background: rgb(0,70,200); color: white; }"));
     return list;
 }
 
@@ -51,7 +48,12 @@ DialFace::DialFace(QWidget* parent) : QFrame(parent) {
     setAccessibleName(objectName());
     setFrameShape(QFrame::Box);
     setAutoFillBackground(true);
-    setStyleSheet(QStringLiteral("DialFace { background: black; border: 1px solid #606060; }"));
+    // The dials' colours are rules of the face's one sheet: a sheet of each list's own would be
+    // parsed, and would lay the list's items out again, once per list.
+    setStyleSheet(
+        QStringLiteral("DialFace { background: black; border: 1px solid #606060; }"
+                       "QListWidget { background: white; color: black; }"
+                       "QListWidget::item:selected { background: rgb(0,70,200); color: white; }"));
 
     makeCaption(this, QStringLiteral("Label5"), QStringLiteral("系統設定"),
                 Twips::toPixels(150, 60, 1800, 240));
