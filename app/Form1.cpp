@@ -56,8 +56,6 @@ Form1::Form1(Settings& settings, QWidget* parent)
     setFixedSize(Twips::toPixels(BoardLayout::ClientWidthTwips),
                  Twips::toPixels(BoardLayout::ClientHeightTwips));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    for (int i = 0; i < 3; ++i)
-        imgRes[size_t(i)] = BoardPicture::image(i);
     buildControls();
     redrawBackBuffer();
     m_viewMenu = new BoardViewMenu(*this);
@@ -134,7 +132,9 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 QImage Form1::builtinPicture(int state) const {
-    return imgRes[state == 1 || state == 2 ? size_t(state) : 0];
+    QImage& picture = imgRes[state == 1 || state == 2 ? size_t(state) : 0];
+    if (picture.isNull()) picture = BoardPicture::image(int(&picture - imgRes.data()));
+    return picture;
 }
 
 void Form1::setPicture(const QImage& picture) {
@@ -144,7 +144,8 @@ void Form1::setPicture(const QImage& picture) {
 
 int Form1::builtinState() const {
     for (int i = 0; i < 3; ++i)
-        if (m_picture.cacheKey() == imgRes[size_t(i)].cacheKey()) return i;
+        if (!imgRes[size_t(i)].isNull() && m_picture.cacheKey() == imgRes[size_t(i)].cacheKey())
+            return i;
     return -1;
 }
 

@@ -55,8 +55,6 @@ class Form1 : public QWidget, public BoardControl {
     ControlArray<M_Degit> TimeDegit{0};
     // The stop-name line.
     ChimeiCtl_DX* ChimeiCtl = nullptr;
-    // Built-in pictures of the backlight states OFF, ON1, ON2, each its own drawing.
-    std::array<QImage, 3> imgRes;
     // Clock tick, 1000 ms, stopped until the operation panel starts it.
     QTimer* Timer1 = nullptr;
 
@@ -144,6 +142,9 @@ class Form1 : public QWidget, public BoardControl {
     virtual bool beginSystemMove();
 
   private:
+    // Built-in pictures of the backlight states OFF, ON1, ON2, each its own drawing, drawn
+    // when first asked for: the lit ones are not needed until the backlight is switched on.
+    mutable std::array<QImage, 3> imgRes;
     void buildControls();
     void placeControls();
     void redrawBackBuffer();

@@ -25,7 +25,7 @@ void InitDefaults(Form1& board, Settings& settings, BacklightFrame* backlight) {
     settings.SeiriNumColorOn1 = defaults.SeiriNumColorOn1;
     settings.SeiriNumColorOn2 = defaults.SeiriNumColorOn2;
     // The board starts unlit. The lit states keep their own built-in pictures.
-    board.setPicture(board.imgRes[0]);
+    board.setPicture(board.builtinPicture(0));
     SetProp(settings, board, backlight);
 }
 

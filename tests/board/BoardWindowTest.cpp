@@ -153,9 +153,9 @@ TEST(BoardWindow, StartUpClearsFaresAppliesDefaultsAndRunsTheStepsInOrder) {
     EXPECT_EQ(settings.SeiriNumColorOn2, OleColor(12648384));
     // Each backlight state keeps its own built-in picture; the board starts unlit.
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(board.imgRes[size_t(i)], BoardPicture::image(i)) << i;
-    EXPECT_NE(board.imgRes[1], board.imgRes[0]);
-    EXPECT_NE(board.imgRes[2], board.imgRes[0]);
+        EXPECT_EQ(board.builtinPicture(i), BoardPicture::image(i)) << i;
+    EXPECT_NE(board.builtinPicture(1), board.builtinPicture(0));
+    EXPECT_NE(board.builtinPicture(2), board.builtinPicture(0));
     EXPECT_EQ(board.Picture(), BoardPicture::image(0));
     EXPECT_EQ(board.backBuffer().pixel(30, 5), BoardPicture::image().pixel(30, 5));
     EXPECT_FALSE(board.lblSeiriNum[3]->isHidden());

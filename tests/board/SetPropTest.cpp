@@ -83,7 +83,7 @@ TEST(SetProp, EndsWithTheSelectedBacklightStatesPictureAndTicketNumberColour) {
         b.backlight.Option4[size_t(state)]->setChecked(true);
         b.apply();
         EXPECT_EQ(textColour(b.board.lblSeiriNum[17]), colours[state]) << state;
-        EXPECT_EQ(b.board.Picture(), b.board.imgRes[size_t(state)]) << state;
+        EXPECT_EQ(b.board.Picture(), b.board.builtinPicture(state)) << state;
     }
     // A board without a panel keeps its picture and number colour.
     b.board.setPicture(QImage());
