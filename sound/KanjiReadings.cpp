@@ -69,6 +69,19 @@ const QHash<QString, QString>& table() {
     return readings;
 }
 
+// Hands each entry of a KANJIDIC text (EUC-JP, one kanji a line, fields split by spaces) to
+// `take` as its fields, the kanji first; comments and lines without a reading are skipped.
+template <typename Take> void forEachEntry(const QByteArray& bytes, Take take) {
+    QStringDecoder decode("EUC-JP", QStringDecoder::Flag::Stateless);
+    if (!decode.isValid()) return;
+    const QString text = decode(bytes);
+    for (QStringView line : QStringView(text).split(u'\n')) {
+        if (line.isEmpty() || line.startsWith(u'#')) continue;
+        const QList<QStringView> fields = line.split(u' ', Qt::SkipEmptyParts);
+        if (fields.size() >= 2) take(fields);
+    }
+}
+
 } // namespace
 
 QString defaultPath() {
@@ -78,30 +91,18 @@ QString defaultPath() {
 
 QHash<QString, QString> parse(const QByteArray& bytes) {
     QHash<QString, QString> readings;
-    QStringDecoder decode("EUC-JP", QStringDecoder::Flag::Stateless);
-    if (!decode.isValid()) return readings;
-    const QString text = decode(bytes);
-    for (QStringView line : QStringView(text).split(u'\n')) {
-        if (line.isEmpty() || line.startsWith(u'#')) continue;
-        const QList<QStringView> fields = line.split(u' ', Qt::SkipEmptyParts);
-        if (fields.size() < 2) continue;
+    forEachEntry(bytes, [&](const QList<QStringView>& fields) {
         const QStringView kanji = fields[0];
-        if (kanji.size() > 2 || (kanji.size() == 2 && !kanji[0].isHighSurrogate())) continue;
+        if (kanji.size() > 2 || (kanji.size() == 2 && !kanji[0].isHighSurrogate())) return;
         const QString reading = pick(fields);
         if (!reading.isEmpty()) readings.insert(kanji.toString(), reading);
-    }
+    });
     return readings;
 }
 
 QHash<QString, Kinds> parseKinds(const QByteArray& bytes) {
     QHash<QString, Kinds> out;
-    QStringDecoder decode("EUC-JP", QStringDecoder::Flag::Stateless);
-    if (!decode.isValid()) return out;
-    const QString text = decode(bytes);
-    for (QStringView line : QStringView(text).split(u'\n')) {
-        if (line.isEmpty() || line.startsWith(u'#')) continue;
-        const QList<QStringView> fields = line.split(u' ', Qt::SkipEmptyParts);
-        if (fields.size() < 2) continue;
+    forEachEntry(bytes, [&](const QList<QStringView>& fields) {
         Kinds kinds;
         for (qsizetype i = 1; i < fields.size(); ++i) {
             QStringView f = fields[i];
@@ -123,7 +124,7 @@ QHash<QString, Kinds> parseKinds(const QByteArray& bytes) {
             if (!kinds.kun.contains(kun)) kinds.kun.append(kun);
         }
         if (!kinds.on.isEmpty() || !kinds.kun.isEmpty()) out.insert(fields[0].toString(), kinds);
-    }
+    });
     return out;
 }
 

@@ -66,17 +66,6 @@ QImage white(QSize size) {
     return image;
 }
 
-SeirikenTicket ticket(const QString& stop, qint16 number) {
-    SeirikenTicket t;
-    t.StopName = stop;
-    t.SeiriNum = number;
-    t.Date = QStringLiteral("03-07-2025");
-    t.Time = QStringLiteral("08:05:09");
-    t.Route = 12;
-    t.Index = 5;
-    return t;
-}
-
 // Runs the event loop until `done` holds; false after Patience.
 template <typename Condition> bool runUntil(Condition done) {
     QElapsedTimer clock;

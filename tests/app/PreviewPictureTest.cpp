@@ -17,17 +17,6 @@ QString sample(const char* name) {
     return TestUtil::samplesDir() + QStringLiteral("/plugins/") + QLatin1String(name);
 }
 
-SeirikenTicket ticket(const QString& stop, qint16 number) {
-    SeirikenTicket t;
-    t.StopName = stop;
-    t.SeiriNum = number;
-    t.Date = QStringLiteral("03-07-2025");
-    t.Time = QStringLiteral("08:05:09");
-    t.Route = 12;
-    t.Index = 5;
-    return t;
-}
-
 bool allWhite(const QImage& image) {
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)

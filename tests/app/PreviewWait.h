@@ -6,6 +6,18 @@
 #include <QEventLoop>
 #include <QTimer>
 
+// A ticket of route 12 taken at `stop` under `number`, at a fixed date and time.
+inline SeirikenTicket ticket(const QString& stop, qint16 number) {
+    SeirikenTicket t;
+    t.StopName = stop;
+    t.SeiriNum = number;
+    t.Date = QStringLiteral("03-07-2025");
+    t.Time = QStringLiteral("08:05:09");
+    t.Route = 12;
+    t.Index = 5;
+    return t;
+}
+
 // False when the preview has not caught up within 30 s.
 inline bool previewSettled(PreviewPicture& picture) {
     QEventLoop loop;

@@ -35,13 +35,8 @@ TEST(OneK41ASettingsFile, ASecondEndsAtOnceAndAKilledOnesLockIsTakenOver) {
     const QString exe = tmp.filePath("bin/K41.test");
     ProgramCopy::place(exe, K41_WATCHED);
     const QString settings = tmp.filePath("bin/K41.test.in4");
-    TestUtil::writeFile(tmp.filePath("board.json"),
-                        R"({"FormInfo": {"BoardLeft": 150, "BoardTop": 300}})");
-    ASSERT_EQ(
-        TestUtil::runProgram(K41TOOL_PATH, {"in4", "build", tmp.filePath("board.json"), settings})
-            .exitCode,
-        0);
-    const QByteArray before = TestUtil::readFile(settings);
+    const QByteArray before = ProgramCopy::writeBoardSettings(settings, tmp.path());
+    ASSERT_FALSE(before.isEmpty());
     const QString home = tmp.filePath("home");
 
     QProcess first;

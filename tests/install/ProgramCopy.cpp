@@ -1,5 +1,7 @@
 #include "tests/install/ProgramCopy.h"
 
+#include "tests/common/TestUtil.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,6 +12,13 @@
 void ProgramCopy::place(const QString& path, const QString& program) {
     QDir().mkpath(QFileInfo(path).path());
     ASSERT_TRUE(QFile::copy(program, path)) << path.toStdString();
+}
+
+QByteArray ProgramCopy::writeBoardSettings(const QString& path, const QString& scratch) {
+    const QString recipe = scratch + QStringLiteral("/board.json");
+    TestUtil::writeFile(recipe, R"({"FormInfo": {"BoardLeft": 150, "BoardTop": 300}})");
+    EXPECT_EQ(TestUtil::runProgram(K41TOOL_PATH, {"in4", "build", recipe, path}).exitCode, 0);
+    return TestUtil::readFile(path);
 }
 
 void ProgramCopy::start(QProcess& process, const QString& exe, const QStringList& args,

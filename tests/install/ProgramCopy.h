@@ -2,6 +2,7 @@
 // A copy of the built K41 under a name and in a folder of the test's choosing, run the way a
 // user runs it: with a home and configuration folder of its own, windows on the offscreen
 // platform and sound to SDL's dummy driver.
+#include <QByteArray>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -20,6 +21,9 @@ struct ProgramCopy {
     // permission bits count.
     static Run run(const QString& exe, const QStringList& args, const QString& home,
                    bool unprivileged = false);
+    // Writes a settings file at `path` whose board stands at 150,300 (every other field at its
+    // start-up default) and returns its bytes; `scratch` is a folder for the recipe.
+    static QByteArray writeBoardSettings(const QString& path, const QString& scratch);
     // Starts `exe` in `process` as run() does, without waiting.
     static void start(QProcess& process, const QString& exe, const QStringList& args,
                       const QString& home, bool unprivileged = false);

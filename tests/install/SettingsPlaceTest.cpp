@@ -85,13 +85,8 @@ TEST_F(SettingsPlaceTest, ACopyWithNowhereToSaveReadsTheSettingsBesideItAndSaysS
     const QString exe = folder + "/K41.test";
     ProgramCopy::place(exe, K41_WATCHED);
     const QString settings = folder + "/K41.test.in4";
-    TestUtil::writeFile(tmp.filePath("board.json"),
-                        R"({"FormInfo": {"BoardLeft": 150, "BoardTop": 300}})");
-    ASSERT_EQ(
-        TestUtil::runProgram(K41TOOL_PATH, {"in4", "build", tmp.filePath("board.json"), settings})
-            .exitCode,
-        0);
-    const QByteArray before = TestUtil::readFile(settings);
+    const QByteArray before = ProgramCopy::writeBoardSettings(settings, tmp.path());
+    ASSERT_FALSE(before.isEmpty());
     // Runs the copy as nobody with the folder, the home and the settings file as given, and
     // returns what it showed; the copy confirms a quit once started.
     const auto runLockedDown = [&](QFileDevice::Permissions settingsMode) {
