@@ -29,27 +29,31 @@ bool isHiraganaWord(QStringView s) {
     return true;
 }
 
+// A kun reading field in katakana, without prefix and suffix marks ("-") and okurigana
+// (after "."); empty when the field is not a kun reading.
+QString kunInKatakana(QStringView f) {
+    while (f.startsWith(u'-'))
+        f = f.mid(1);
+    while (f.endsWith(u'-'))
+        f.chop(1);
+    const qsizetype dot = f.indexOf(u'.');
+    if (dot >= 0) f = f.left(dot);
+    QString kun;
+    if (!isHiraganaWord(f)) return kun;
+    for (QChar c : f)
+        kun += QChar(c.unicode() + 0x60);
+    return kun;
+}
+
 // The reading of one KANJIDIC line's fields after the kanji: the first katakana field (on),
-// else the first hiragana one (kun) without prefix and suffix marks ("-") and okurigana (after
-// "."); name readings after the marker "T1" are not used.
+// else the first kun reading; name readings after the marker "T1" are not used.
 QString pick(const QList<QStringView>& fields) {
     QString kun;
     for (qsizetype i = 1; i < fields.size(); ++i) {
-        QStringView f = fields[i];
+        const QStringView f = fields[i];
         if (f.startsWith(u'{') || f == u"T1" || f == u"T2") break;
         if (isKatakanaWord(f)) return f.toString();
-        if (kun.isEmpty()) {
-            while (f.startsWith(u'-'))
-                f = f.mid(1);
-            while (f.endsWith(u'-'))
-                f.chop(1);
-            const qsizetype dot = f.indexOf(u'.');
-            if (dot >= 0) f = f.left(dot);
-            if (isHiraganaWord(f)) {
-                for (QChar c : f)
-                    kun += QChar(c.unicode() + 0x60);
-            }
-        }
+        if (kun.isEmpty()) kun = kunInKatakana(f);
     }
     return kun;
 }
@@ -105,23 +109,14 @@ QHash<QString, Kinds> parseKinds(const QByteArray& bytes) {
     forEachEntry(bytes, [&](const QList<QStringView>& fields) {
         Kinds kinds;
         for (qsizetype i = 1; i < fields.size(); ++i) {
-            QStringView f = fields[i];
+            const QStringView f = fields[i];
             if (f.startsWith(u'{') || f == u"T2") break;
             if (isKatakanaWord(f)) {
                 kinds.on.append(f.toString());
                 continue;
             }
-            while (f.startsWith(u'-'))
-                f = f.mid(1);
-            while (f.endsWith(u'-'))
-                f.chop(1);
-            const qsizetype dot = f.indexOf(u'.');
-            if (dot >= 0) f = f.left(dot);
-            if (!isHiraganaWord(f)) continue;
-            QString kun;
-            for (QChar c : f)
-                kun += QChar(c.unicode() + 0x60);
-            if (!kinds.kun.contains(kun)) kinds.kun.append(kun);
+            const QString kun = kunInKatakana(f);
+            if (!kun.isEmpty() && !kinds.kun.contains(kun)) kinds.kun.append(kun);
         }
         if (!kinds.on.isEmpty() || !kinds.kun.isEmpty()) out.insert(fields[0].toString(), kinds);
     });

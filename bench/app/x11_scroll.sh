@@ -14,37 +14,10 @@ runs=${2:-3}
 seconds=${3:-20}
 program=$build/bench/app/bench_x11scroll
 [ -x "$program" ] || { echo "no $program: build the target bench_x11scroll" >&2; exit 1; }
-for tool in Xvfb openbox xprop; do
-  command -v "$tool" >/dev/null || { echo "$tool is not installed" >&2; exit 1; }
-done
-export LC_ALL=C.UTF-8
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-wait_for() {
-  local tenths=$(($1 * 10)); shift
-  for ((i = 0; i < tenths; i++)); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
-
-# The server picks a free display and writes its number.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-pids+=($xvfb)
-wait_for 60 test -s "$work/display" || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=:$(head -n1 "$work/display")
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-wait_for 60 wm_ready || { echo "openbox did not start" >&2; exit 1; }
-mkdir -m 700 "$work/run"
+# Xvfb and openbox on a free display, as the window tests run them: gives $work, $pids (the
+# X server's first), wait_for and DISPLAY, and stops them at exit.
+source "$(dirname "$0")/../../tests/app/x11_session.sh" xprop
+xvfb=${pids[0]}
 
 # Nanoseconds a process's threads have run so far (finer than the clock ticks of /proc/PID/stat).
 cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ n += $1 } END { printf "%d\n", n }'; }

@@ -9,6 +9,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <limits>
 
@@ -57,8 +58,12 @@ ChimeiCtl_DX::ChimeiCtl_DX(QWidget* parent)
     setFixedSize(ControlWidth, ControlHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_steadyClock.start();
+    // Armed for the moment the next step is due, so the control wakes once a step and
+    // sleeps through the pass pause.
     m_frameTimer.setTimerType(Qt::PreciseTimer);
-    m_frameTimer.setInterval(16); // about the display's frame rate
+    m_frameTimer.setSingleShot(true);
+    m_frameTimer.setParent(this);
+    m_frameTimer.setObjectName(QStringLiteral("frameTimer"));
     connect(&m_frameTimer, &QTimer::timeout, this, &ChimeiCtl_DX::advanceScroll);
     InitProperties();
     clearStrip(ChimeiLayout::FrameWidth);
@@ -373,7 +378,7 @@ void ChimeiCtl_DX::setRenderScale(qreal scale) {
         SetChimei(m_name);
         m_scroll = scroll;
         if (m_scroll.running())
-            m_frameTimer.start();
+            scheduleNextStep();
         else
             m_frameTimer.stop();
     }
@@ -394,7 +399,13 @@ void ChimeiCtl_DX::startScroll() {
     if (m_speed == 0) setSpeed(1);
     m_scroll.start(now(), ChimeiLayout::FrameWidth, m_stripWidth);
     m_scroll.advance(now(), m_speed, m_scrollStartWait);
-    m_frameTimer.start();
+    scheduleNextStep();
+}
+
+void ChimeiCtl_DX::scheduleNextStep() {
+    // Rounded up: a timer that fired before the step was due would wake for nothing.
+    const double wait = std::ceil(m_scroll.nextStepMs() - double(now()));
+    m_frameTimer.start(int(std::clamp(wait, 1.0, double(std::numeric_limits<int>::max()))));
 }
 
 void ChimeiCtl_DX::stopScroll() {
@@ -407,6 +418,7 @@ void ChimeiCtl_DX::advanceScroll() {
     if (!m_scroll.running()) return;
     const int before = m_scroll.stripX();
     if (m_scroll.advance(now(), m_speed, m_scrollStartWait)) moveStrip(before, m_scroll.stripX());
+    if (m_scroll.running()) scheduleNextStep();
 }
 
 void ChimeiCtl_DX::moveStrip(int fromX, int toX) {

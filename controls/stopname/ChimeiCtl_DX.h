@@ -121,6 +121,8 @@ class ChimeiCtl_DX : public QWidget {
     void clearStrip(int width);
     void startScroll();
     void stopScroll();
+    // Arms the frame timer for the moment the next step of the running scroll is due.
+    void scheduleNextStep();
     // Brings the window's pixels from the strip at fromX to the strip at toX.
     void moveStrip(int fromX, int toX);
     QRect clientRect() const;

@@ -25,6 +25,8 @@ class ChimeiScroll {
     bool pausing() const { return m_pausing; }
     int stripX() const { return m_stripX; }
     double position() const { return m_x; }
+    // When the next step is due (the pass pause included), on the clock given to advance().
+    double nextStepMs() const { return m_nextStepMs; }
 
   private:
     void step(qint16 speed, qint32 passPauseMs);

@@ -5,6 +5,7 @@
 #include <QPaintEvent>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -63,11 +64,17 @@ TEST_F(ScrollingControl, PausesBetweenPassesWithTheFrameShowingBackground) {
     }
     const QImage shown = c.grab().toImage();
     EXPECT_EQ(StripDots::pixelsIn(shown, 2, 430, qRgb(255, 192, 128)), 0);
+    // While the strip waits, the control sleeps until the pause ends instead of waking for
+    // every frame; while it moves, it wakes for the next step.
+    const QTimer* frames = c.findChild<QTimer*>(QStringLiteral("frameTimer"));
+    ASSERT_NE(frames, nullptr);
+    EXPECT_GT(frames->remainingTime(), 500);
     after(650);
     EXPECT_EQ(c.stripX(), 432);
     after(100);
     EXPECT_LT(c.stripX(), 432);
     EXPECT_TRUE(c.scrolling());
+    EXPECT_LE(frames->remainingTime(), 16);
 
     // The wait is read at the end of each pass.
     c.setScrollStartWait(5000);
