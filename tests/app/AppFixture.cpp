@@ -5,6 +5,7 @@
 #include "panel/KeypadFace.h"
 #include "panel/TapeGroup.h"
 #include "panel/frmCtl.h"
+#include "tape/NullSpeechEngine.h"
 #include "tests/common/TestUtil.h"
 #include "tests/digit/DigitProbe.h"
 
@@ -37,6 +38,14 @@ void AppFixture::start() {
     if (beforeRun) beforeRun(*k41);
     k41->run();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(k41->board.get()));
+}
+
+void AppFixture::useSilentSpeech() {
+    speechFactory = [this] {
+        auto engine = std::make_unique<NullSpeechEngine>();
+        speech = engine.get();
+        return engine;
+    };
 }
 
 void AppFixture::stop() {

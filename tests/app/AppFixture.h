@@ -11,6 +11,7 @@
 #include <memory>
 
 class Form1;
+class NullSpeechEngine;
 class frmCtl;
 class QWidget;
 
@@ -54,6 +55,9 @@ class AppFixture : public ::testing::Test, public SpeechFactory {
     int lampTestMs = 20;
     // Replaces the speech component the panel creates when set before start().
     std::function<std::unique_ptr<SpeechEngine>()> speechFactory;
+    // Gives the panel a silent speech component from the next start() on, kept in `speech`.
+    void useSilentSpeech();
+    NullSpeechEngine* speech = nullptr;
     // Runs on the new windows before start() shows them and reads the settings file.
     std::function<void(Startup&)> beforeRun;
 

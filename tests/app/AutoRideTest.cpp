@@ -24,15 +24,7 @@
 
 class AutoRideTest : public AppFixture {
   protected:
-    NullSpeechEngine* speech = nullptr;
-
-    void SetUp() override {
-        speechFactory = [this] {
-            auto engine = std::make_unique<NullSpeechEngine>();
-            speech = engine.get();
-            return engine;
-        };
-    }
+    void SetUp() override { useSilentSpeech(); }
     // Sample fares; announcements only when `tapeFolder` is given.
     void startOn(const QString& fareFolder = QStringLiteral(K41_SAMPLES_DIR "/fare"),
                  const QString& tapeFolder = {}) {

@@ -35,14 +35,8 @@ class RecordingImport : public GtfsImportDialog {
 
 class GtfsImportPanel : public AppFixture {
   protected:
-    NullSpeechEngine* speech = nullptr;
-
     void SetUp() override {
-        speechFactory = [this] {
-            auto engine = std::make_unique<NullSpeechEngine>();
-            speech = engine.get();
-            return engine;
-        };
+        useSilentSpeech();
         In4File file = sampleSettings();
         file.options.FareDataDir = dir.filePath("fare");
         file.options.TapeDataDir = dir.filePath("tape");

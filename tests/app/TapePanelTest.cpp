@@ -34,17 +34,12 @@ bool playing(const char* channel) {
 
 class TapePanel : public AppFixture {
   protected:
-    NullSpeechEngine* speech = nullptr;
     QString tapeDir;
 
     void SetUp() override {
         tapeDir = dir.filePath("tape");
         QDir().mkpath(tapeDir);
-        speechFactory = [this] {
-            auto engine = std::make_unique<NullSpeechEngine>();
-            speech = engine.get();
-            return engine;
-        };
+        useSilentSpeech();
     }
 
     // Sample fare data, broadcast files from `folder` (the test's own by default).

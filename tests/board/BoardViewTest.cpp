@@ -3,6 +3,7 @@
 #include "app/BoardPicture.h"
 #include "app/BoardViewMenu.h"
 #include "app/Form1.h"
+#include "backlight/Backlight.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "settings/Settings.h"
@@ -105,7 +106,10 @@ TEST(BoardView, KeyColourFillsOnlyWhatLiesOutsideTheBoardsFace) {
     QImage small(100, 50, QImage::Format_RGB32);
     small.fill(Qt::red);
     board.setPicture(small);
-    EXPECT_EQ(board.backBuffer().pixelColor(300, 200), QColor(192, 192, 192));
+    // Drawn unscaled from the top-left corner, on the plain background.
+    EXPECT_EQ(board.backBuffer().pixelColor(99, 49), QColor(Qt::red));
+    EXPECT_EQ(board.backBuffer().pixelColor(100, 49), Backlight::PlainGrey);
+    EXPECT_EQ(board.backBuffer().pixelColor(300, 200), Backlight::PlainGrey);
 
     const QColor green(0, 255, 0);
     board.setView(BoardView::windowed(1.0, {}, green));

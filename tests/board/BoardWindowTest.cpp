@@ -2,7 +2,6 @@
 // zero-display double-click and the clock.
 #include "app/BoardPicture.h"
 #include "app/Form1.h"
-#include "backlight/Backlight.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "panel/BacklightFrame.h"
@@ -162,17 +161,6 @@ TEST(BoardWindow, StartUpClearsFaresAppliesDefaultsAndRunsTheStepsInOrder) {
     EXPECT_EQ(board.lblSeiriNum[24]->text(), QStringLiteral("２４"));
     EXPECT_EQ(board.lblSeiriNum[24]->accessibleName(), QStringLiteral("２４"));
     EXPECT_EQ(board.mask(), QRegion(0, 0, 543, 333));
-}
-
-TEST(BoardWindow, PictureIsDrawnUnscaledOnThePlainBackground) {
-    Settings settings;
-    Form1 board(settings);
-    QImage small(100, 50, QImage::Format_RGB32);
-    small.fill(Qt::red);
-    board.setPicture(small);
-    EXPECT_EQ(QColor(board.backBuffer().pixel(99, 49)), QColor(Qt::red));
-    EXPECT_EQ(QColor(board.backBuffer().pixel(100, 49)), Backlight::PlainGrey);
-    EXPECT_EQ(QColor(board.backBuffer().pixel(300, 200)), Backlight::PlainGrey);
 }
 
 TEST(BoardWindow, OnlyALeftPressOnTheBackgroundStartsADrag) {
