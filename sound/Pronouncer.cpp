@@ -163,7 +163,15 @@ ReadWords Pronouncer::analyse(const QString& text) {
         word.pos = features.value(0);
         word.pos1 = features.value(1);
         word.pos2 = features.value(2);
-        const QString pronunciation = features.value(8);
+        QString pronunciation = features.value(8);
+        // The pronunciation field writes ヅ and ヂ as the ズ and ジ they sound like; the written
+        // reading keeps them (橋詰 ハシヅメ), as names are spelt in kana.
+        const QString reading = features.value(7);
+        if (reading.size() == pronunciation.size())
+            for (qsizetype i = 0; i < reading.size(); ++i)
+                if ((reading[i] == u'ヅ' && pronunciation[i] == u'ズ') ||
+                    (reading[i] == u'ヂ' && pronunciation[i] == u'ジ'))
+                    pronunciation[i] = reading[i];
         if (pronunciation != QLatin1String("*")) word.pronunciation = pronunciation;
         words.push_back(std::move(word));
     }

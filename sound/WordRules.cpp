@@ -190,10 +190,50 @@ struct Voiced {
 };
 const Voiced Rendaku[] = {{u"橋", u"バシ"}};
 
+// A bridge's side or entrance that the dictionary took for one word (橋西 キョウセイ, 橋口
+// ハシグチ) is the bridge's too after its name: 鳩川橋西 ハトガワバシニシ.
+struct Side {
+    QChar kanji;
+    const char16_t* reading;
+};
+const Side BridgeSides[] = {
+    {u'口', u"グチ"}, {u'東', u"ヒガシ"}, {u'西', u"ニシ"}, {u'南', u"ミナミ"}, {u'北', u"キタ"}};
+
 void rendaku(const ReadWords& words, size_t i, ReadWord& w) {
     if (i == 0 || !isNoun(words[i - 1]) || words[i - 1].pos1 == QStringLiteral("数")) return;
     for (const Voiced& v : Rendaku)
         if (w.surface == QStringView(v.surface)) w.pronunciation = QString::fromUtf16(v.reading);
+    if (w.surface.size() == 2 && w.surface[0] == u'橋')
+        for (const Side& s : BridgeSides)
+            if (w.surface[1] == s.kanji)
+                w.pronunciation = QStringLiteral("バシ") + QString::fromUtf16(s.reading);
+}
+
+// The end of a bridge (橋詰) or its side (西詰) is ヅメ, the voiced ツメ of a compound.
+void bridgeEnd(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || w.surface != QStringLiteral("詰") || !w.pronunciation.startsWith(u'ツ')) return;
+    const QString& before = words[i - 1].surface;
+    if (before.isEmpty() || !QStringView(u"橋東西南北").contains(before.back())) return;
+    w.pronunciation[0] = u'ヅ';
+}
+
+// A shrine's name of two kanji or more before 宮 is a 宮 said グウ: 鳩峰宮 ハトミネグウ; a
+// single kanji before it is the native ミヤ (若宮).
+void shrine(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || !w.surface.startsWith(u'宮') ||
+        !w.pronunciation.startsWith(QStringLiteral("ミヤ")))
+        return;
+    // The dictionary may join 宮 to the stop's side of it (宮前 ミヤマエ, 宮北).
+    static const QStringList sides = {QStringLiteral("宮"),   QStringLiteral("宮前"),
+                                      QStringLiteral("宮東"), QStringLiteral("宮西"),
+                                      QStringLiteral("宮南"), QStringLiteral("宮北"),
+                                      QStringLiteral("宮口")};
+    if (!sides.contains(w.surface)) return;
+    const ReadWord& b = words[i - 1];
+    if (!isNoun(b) || b.pos1 == QStringLiteral("数") || b.surface.size() < 2) return;
+    for (QChar c : b.surface)
+        if (!KanaText::isKanji(c)) return;
+    w.pronunciation.replace(0, 2, QStringLiteral("グウ"));
 }
 
 // Words that the dictionary takes for a suffix of amount or shape mean something else after
@@ -272,6 +312,8 @@ void apply(ReadWords& words, const QHash<QChar, QString>& towns) {
         schoolKind(words, i, w);
         temple(words, i, w);
         rendaku(words, i, w);
+        bridgeEnd(words, i, w);
+        shrine(words, i, w);
         suffixAfterName(words, i, w);
         estateEntrance(words, i, w);
         entrance(words, i, w);

@@ -122,6 +122,18 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"宝鳩寺", "ホウキュウジ"},
         {"鳩福寺前", "キュウフクジマエ"},
         {"梅寺", "ウメテラ"},
+        // So is a shrine's 宮 after a name of two kanji: グウ, and after one kanji ミヤ.
+        {"鳩峰宮", "ハトミネグウ"},
+        {"鷺山宮前", "サギヤマグウマエ"},
+        {"山鳩宮北", "ヤマバトグウキタ"},
+        {"鳩宮前", "ハトミヤマエ"},
+        // A bridge's side, entrance and end after its name (the dictionary's 橋西, 橋口 and 橋詰
+        // are words of their own); ヅ spelt as the reading has it.
+        {"鳩川橋西詰", "ハトガワバシニシヅメ"},
+        {"鳩川橋口", "ハトガワバシグチ"},
+        {"鳩川橋詰", "ハトガワハシヅメ"},
+        {"鷺橋北詰", "サギバシキタヅメ"},
+        {"橋口", "ハシグチ"},
         // After a name, a closing 高 is the high school and 角 the street corner; inside a
         // longer name and after a number they keep the dictionary's reading.
         {"山鳩高前", "ヤマバトコウマエ"},
