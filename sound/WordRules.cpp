@@ -236,6 +236,14 @@ void shrine(const ReadWords& words, size_t i, ReadWord& w) {
     w.pronunciation.replace(0, 2, QStringLiteral("グウ"));
 }
 
+// 池 after a place's name is its pond, イケ; the dictionary's suffix チ is for words such as
+// 貯水池 and 電池.
+void pond(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || w.surface != QStringLiteral("池") || w.pronunciation != QStringLiteral("チ"))
+        return;
+    if (words[i - 1].pos1 == QStringLiteral("固有名詞")) w.pronunciation = QStringLiteral("イケ");
+}
+
 // Words that the dictionary takes for a suffix of amount or shape mean something else after
 // a name: a school's short name (鷺丘高 サギオカコウ, the high school, not an amount ダカ) and a
 // street corner (酒屋角 サカヤカド; after a number it stays the angle, 六角 ロッカク). Only where
@@ -314,6 +322,7 @@ void apply(ReadWords& words, const QHash<QChar, QString>& towns) {
         rendaku(words, i, w);
         bridgeEnd(words, i, w);
         shrine(words, i, w);
+        pond(words, i, w);
         suffixAfterName(words, i, w);
         estateEntrance(words, i, w);
         entrance(words, i, w);

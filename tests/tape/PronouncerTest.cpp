@@ -134,6 +134,9 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"鳩川橋詰", "ハトガワハシヅメ"},
         {"鷺橋北詰", "サギバシキタヅメ"},
         {"橋口", "ハシグチ"},
+        // A pond after a place's name is イケ; a reservoir keeps its チ.
+        {"京都池前", "キョートイケマエ"},
+        {"貯水池", "チョスイチ"},
         // After a name, a closing 高 is the high school and 角 the street corner; inside a
         // longer name and after a number they keep the dictionary's reading.
         {"山鳩高前", "ヤマバトコウマエ"},
