@@ -272,12 +272,15 @@ void suffixAfterName(const ReadWords& words, size_t i, ReadWord& w) {
         if (w.surface == QStringView(s.surface)) w.pronunciation = QString::fromUtf16(s.reading);
 }
 
-// 団地, a housing estate, before 口 (its entrance): the dictionary may split it 団 | 地口 and
-// read 地口 as the pun ジグチ.
+// 団地, a housing estate, before 口 (its entrance) or 中 (its middle part): the dictionary may
+// split it 団 | 地口 and read 地口 as the pun ジグチ, or 団 | 地中 and read 地中 underground,
+// チチュウ.
 void estateEntrance(const ReadWords& words, size_t i, ReadWord& w) {
-    if (i == 0 || w.surface != QStringLiteral("地口") || !words[i - 1].surface.endsWith(u'団'))
-        return;
-    w.pronunciation = QStringLiteral("チグチ");
+    if (i == 0 || !words[i - 1].surface.endsWith(u'団')) return;
+    if (w.surface == QStringLiteral("地口"))
+        w.pronunciation = QStringLiteral("チグチ");
+    else if (w.surface == QStringLiteral("地中"))
+        w.pronunciation = QStringLiteral("チナカ");
 }
 
 // A name that ends in 入 said イル (東入, "going east" in a street address) before 口 is the

@@ -144,8 +144,9 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"鷺高公民館", "サギダカコーミンカン"},
         {"山鳩角", "ヤマバトカド"},
         {"五角", "ゴカク"},
-        // 団地 before its 口, which the dictionary would take for the pun 地口.
+        // 団地 before its 口 or 中, which the dictionary would take for the pun 地口 or for 地中.
         {"山鳩団地口", "ヤマバトダンチグチ"},
+        {"山鳩団地中", "ヤマバトダンチナカ"},
         // A stop in front of something ends in マエ; a word of time keeps its ゼン.
         {"次は山鳩東門前です", "ツギワヤマバトヒガシモンマエデス"},
         {"午前", "ゴゼン"},
