@@ -154,12 +154,27 @@ ReadWords Pronouncer::analyse(const QString& text) {
          node = node->next) {
         if (node->stat == MECAB_BOS_NODE) continue;
         if (node->stat == MECAB_EOS_NODE) break;
+        const mecab_node_t* read = node;
+        // What the dictionary takes for a given name (開 ヒラク, 重 シゲル, 武道 タケミチ) is part
+        // of a place's or a firm's name here: it is read as the dictionary's cheapest other word
+        // of those characters, where it has one.
+        if (QByteArray(node->feature).startsWith("名詞,固有名詞,人名,名,")) {
+            const size_t at = size_t(node->surface - mecab_lattice_get_sentence(m_lattice));
+            const mecab_node_t* other = nullptr;
+            for (const mecab_node_t* n = mecab_lattice_get_begin_nodes(m_lattice, at); n;
+                 n = n->bnext)
+                if (n->stat == MECAB_NOR_NODE && n->length == node->length &&
+                    !QByteArray(n->feature).startsWith("名詞,固有名詞,人名,") &&
+                    (!other || n->wcost < other->wcost))
+                    other = n;
+            if (other) read = other;
+        }
         ReadWord word;
-        word.surface = QString::fromUtf8(node->surface, node->length);
-        word.known = node->stat != MECAB_UNK_NODE;
+        word.surface = QString::fromUtf8(read->surface, read->length);
+        word.known = read->stat != MECAB_UNK_NODE;
         // Features: part of speech, three subdivisions, conjugation type and form, base form,
         // reading, pronunciation. Unknown words stop after the first seven.
-        const QStringList features = QString::fromUtf8(node->feature).split(u',');
+        const QStringList features = QString::fromUtf8(read->feature).split(u',');
         word.pos = features.value(0);
         word.pos1 = features.value(1);
         word.pos2 = features.value(2);

@@ -147,6 +147,8 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         // 団地 before its 口 or 中, which the dictionary would take for the pun 地口 or for 地中.
         {"山鳩団地口", "ヤマバトダンチグチ"},
         {"山鳩団地中", "ヤマバトダンチナカ"},
+        // A name is no person's: 開 is the common noun ヒラキ, not the given name ヒラク.
+        {"鷺沢開", "サギサワヒラキ"},
         // A stop in front of something ends in マエ; a word of time keeps its ゼン.
         {"次は山鳩東門前です", "ツギワヤマバトヒガシモンマエデス"},
         {"午前", "ゴゼン"},
