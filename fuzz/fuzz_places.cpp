@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QList<PlaceNames::Entry> names = PlaceNames::fromEnamdict(text, {"p"});
     const QList<PlaceNames::Entry> entries =
         PlaceNames::fromSkk(text) + PlaceNames::newNames(PlaceNames::fromSkk(text), names);
-    for (const PlaceNames::Entry& e : entries + names) {
+    for (const PlaceNames::Entry& e : entries + names + PlaceNames::facilities(names)) {
         K41_FUZZ_CHECK(!e.surface.isEmpty() && !e.reading.isEmpty());
         K41_FUZZ_CHECK(!e.surface.contains(u',') && !e.surface.contains(u'\n'));
         for (QChar c : e.reading)

@@ -92,6 +92,18 @@ QList<Entry> fromEnamdict(QStringView text, const QStringList& kinds) {
     return out;
 }
 
+QList<Entry> facilities(const QList<Entry>& nouns) {
+    QHash<QString, QStringList> readings;
+    for (const Entry& e : nouns)
+        if (e.surface.size() >= 3 && e.surface.endsWith(u'所') &&
+            !readings[e.surface].contains(e.reading))
+            readings[e.surface].append(e.reading);
+    QList<Entry> out;
+    for (auto it = readings.constBegin(); it != readings.constEnd(); ++it)
+        if (it->size() == 1) out.append({it.key(), it->front()});
+    return out;
+}
+
 QList<Entry> newNames(const QList<Entry>& list, const QList<Entry>& more) {
     QSet<QString> known;
     for (const Entry& e : list)

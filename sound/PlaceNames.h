@@ -29,6 +29,12 @@ QList<Entry> fromSkk(QStringView text);
 // kind of `kinds` ("p" a place, "s" a surname, "st" a station).
 QList<Entry> fromEnamdict(QStringView text, const QStringList& kinds);
 
+// The words for a place of business or assembly (集会所, 出張所) among a dictionary's nouns
+// (`fromEnamdict(edict, {"n"})`): those of three characters or more that end in 所 and have one
+// reading. Such a place's 所 is ショ in some words and ジョ in others, which MeCab, splitting
+// off the 所, cannot tell.
+QList<Entry> facilities(const QList<Entry>& nouns);
+
 // The entries of `more` whose name `list` does not hold: another source's names, added where the
 // first is silent without outvoting its readings of the names it has.
 QList<Entry> newNames(const QList<Entry>& list, const QList<Entry>& more);

@@ -84,6 +84,13 @@ TEST(PlaceNames, TakesPlacesOfAProperNameDictionaryWhereTheListIsSilent) {
               (QStringList{"鳩ヶ丘=ハトガオカ"}));
 }
 
+TEST(PlaceNames, TakesFacilitiesWhose所ReadsOneWay) {
+    const QList<PlaceNames::Entry> nouns = {
+        {"鳩会所", "ハトカイジョ"}, {"鳩会所", "ハトカイジョ"}, {"鷺番所", "サギバンショ"},
+        {"鷺番所", "サギバンジョ"}, {"鳩所", "ハトショ"},       {"鳩会所前", "ハトカイジョマエ"}};
+    EXPECT_EQ(surfaces(PlaceNames::facilities(nouns)), (QStringList{"鳩会所=ハトカイジョ"}));
+}
+
 // A reading that is a surname's too outweighs the others unless more than SurnameVotes longer
 // names share another.
 TEST(PlaceNames, APlacesReadingThatIsASurnameTooWinsUnlessOutvoted) {

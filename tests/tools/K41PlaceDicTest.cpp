@@ -1,5 +1,5 @@
 // k41placedic: the place list it writes from SKK's dictionaries and, when given, the
-// proper-name dictionary.
+// proper-name dictionary and the dictionary of words.
 #include <QFile>
 #include <QProcess>
 #include <QStringEncoder>
@@ -36,7 +36,7 @@ QStringList placeList(const QTemporaryDir& dir, const QStringList& args) {
 
 } // namespace
 
-TEST(K41PlaceDic, AddsTheProperNameDictionarysPlacesAndPrefersItsSurnameReadings) {
+TEST(K41PlaceDic, AddsTheOtherDictionariesNamesAndPrefersSurnameReadings) {
     QTemporaryDir dir;
     const QString skk = dir.filePath("geo"), names = dir.filePath("names");
     writeEucJp(skk, QStringLiteral(";; okuri-nasi entries.\n"
@@ -50,4 +50,9 @@ TEST(K41PlaceDic, AddsTheProperNameDictionarysPlacesAndPrefersItsSurnameReadings
     EXPECT_EQ(placeList(dir, {skk}), (QStringList{"鳩野瀬=ハトノセ", "鷺尾=サギオ"}));
     EXPECT_EQ(placeList(dir, {"--names", names, skk}),
               (QStringList{"雉子ヶ峰=キギスガミネ", "鳩野瀬=ハトノセ", "鷺尾=ロビ"}));
+    // The dictionary of words gives the facilities.
+    const QString words = dir.filePath("words");
+    writeEucJp(words, QStringLiteral("鳩会所 [はとかいじょ] /(n) dovecote hall/\n"));
+    EXPECT_EQ(placeList(dir, {"--words", words, skk}),
+              (QStringList{"鳩会所=ハトカイジョ", "鳩野瀬=ハトノセ", "鷺尾=サギオ"}));
 }

@@ -1,11 +1,13 @@
 // Writes the place-name list that the build turns into MeCab's user dictionary (see
 // sound/PlaceNames.h):
-//   k41placedic OUT.csv OUT-TOWNS.tsv IPADIC-UTF8-FOLDER [--names ENAMDICT] SKK-DICTIONARY...
+//   k41placedic OUT.csv OUT-TOWNS.tsv IPADIC-UTF8-FOLDER [--names ENAMDICT] [--words EDICT]
+//               SKK-DICTIONARY...
 // OUT-TOWNS.tsv gets how 町 reads after each kanji (PlaceNames::townReadings). The folder holds the
 // compiled IPA dictionary in UTF-8, whose reading of each name gives the name's context ids and
 // cost; the SKK dictionaries are in EUC-JP as Debian ships them. The proper-name dictionary
 // (ENAMDICT, EUC-JP), when given, adds the places the SKK dictionaries lack and says which
-// readings are surnames too.
+// readings are surnames too; the dictionary of words (EDICT, EUC-JP) the readings of 所 in
+// the names of places of business and assembly (PlaceNames::facilities).
 #include "platform/core/FileReader.h"
 #include "platform/core/FileReplace.h"
 #include "platform/core/K41Error.h"
@@ -74,13 +76,18 @@ QString commonestReading(mecab_t* tagger, mecab_lattice_t* lattice, const QStrin
 int main(int argc, char** argv) {
     int first = 4;
     const char* names = nullptr;
-    if (argc > 5 && std::strcmp(argv[4], "--names") == 0) {
-        names = argv[5];
-        first = 6;
+    const char* words = nullptr;
+    for (; first + 1 < argc; first += 2) {
+        if (std::strcmp(argv[first], "--names") == 0)
+            names = argv[first + 1];
+        else if (std::strcmp(argv[first], "--words") == 0)
+            words = argv[first + 1];
+        else
+            break;
     }
     if (argc <= first) {
         std::fprintf(stderr, "usage: k41placedic OUT.csv OUT-TOWNS.tsv IPADIC-UTF8-FOLDER "
-                             "[--names ENAMDICT] SKK-DICTIONARY...\n");
+                             "[--names ENAMDICT] [--words EDICT] SKK-DICTIONARY...\n");
         return 2;
     }
     const char* mecabArgs[] = {"mecab", "-r", "/dev/null", "-d", argv[3]};
@@ -110,6 +117,9 @@ int main(int argc, char** argv) {
             for (const PlaceNames::Entry& e : PlaceNames::fromEnamdict(text, {"p", "s"}))
                 surnames.insert(e.surface + u'\t' + e.reading);
         }
+        if (words)
+            entries += PlaceNames::newNames(
+                entries, PlaceNames::facilities(PlaceNames::fromEnamdict(readEucJp(words), {"n"})));
         const QString csv = PlaceNames::userDictionaryCsv(
             PlaceNames::choose(
                 entries,
