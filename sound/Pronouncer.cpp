@@ -215,7 +215,13 @@ QString Pronouncer::readCharacters(const QString& surface) {
 }
 
 QString Pronouncer::readPiece(const QString& text) {
-    ReadWords words = analyse(text);
+    // A full-size ケ between kanji is the small ヶ of a name written large (槍ケ崎 ヤリガサキ),
+    // which the dictionary and the place list know in its small form.
+    QString piece = text;
+    for (qsizetype i = 1; i + 1 < piece.size(); ++i)
+        if (piece[i] == u'ケ' && KanaText::isKanji(piece[i - 1]) && KanaText::isKanji(piece[i + 1]))
+            piece[i] = u'ヶ';
+    ReadWords words = analyse(piece);
     applyOverrides(words);
     for (ReadWord& w : words) {
         if (w.fixed) continue;

@@ -85,6 +85,7 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         // ヶ between the words of a name is ガ, after a number カ.
         {"梅ヶ丘", "ウメガオカ"},
         {"3ヶ所", "サンカショ"},
+        {"鷺ケ沢", "サギガサワ"}, // written large between kanji
         // Letters are read as Japanese reads them, in either width.
         {"ＪＲ山鳩駅", "ジェイアールヤマバトエキ"},
         {"Ｂ棟前", "ビートーマエ"},
