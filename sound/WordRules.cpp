@@ -244,6 +244,18 @@ void pond(const ReadWords& words, size_t i, ReadWord& w) {
     if (words[i - 1].pos1 == QStringLiteral("固有名詞")) w.pronunciation = QStringLiteral("イケ");
 }
 
+// 館 after another word is a hall, カン; alone it reads タテ (a manor), which is what the
+// dictionary gives it where it cannot join it to the word before (ふらっと館), also joined to
+// the word after it (館前 タテマエ).
+void hall(size_t i, ReadWord& w) {
+    const QString manor = QStringLiteral("タテ"), hall = QStringLiteral("カン");
+    QString& p = w.pronunciation;
+    if (i > 0 && w.surface.startsWith(u'館') && p.startsWith(manor))
+        p.replace(0, 2, hall);
+    else if ((i > 0 || w.surface.size() > 1) && w.surface.endsWith(u'館') && p.endsWith(manor))
+        p.replace(p.size() - 2, 2, hall);
+}
+
 // Words that the dictionary takes for a suffix of amount or shape mean something else after
 // a name: a school's short name (鷺丘高 サギオカコウ, the high school, not an amount ダカ) and a
 // street corner (酒屋角 サカヤカド; after a number it stays the angle, 六角 ロッカク). Only where
@@ -326,6 +338,7 @@ void apply(ReadWords& words, const QHash<QChar, QString>& towns) {
         bridgeEnd(words, i, w);
         shrine(words, i, w);
         pond(words, i, w);
+        hall(i, w);
         suffixAfterName(words, i, w);
         estateEntrance(words, i, w);
         entrance(words, i, w);

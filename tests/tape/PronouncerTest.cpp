@@ -135,6 +135,11 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"鳩川橋詰", "ハトガワハシヅメ"},
         {"鷺橋北詰", "サギバシキタヅメ"},
         {"橋口", "ハシグチ"},
+        // 館 after a word is a hall, also where the dictionary joins it to 前 or reads it
+        // by its characters; alone it is the manor タテ.
+        {"ふわっと館前", "フワットカンマエ"},
+        {"鷺遊館前", "サギユウカンマエ"},
+        {"館", "タテ"},
         // A pond after a place's name is イケ; a reservoir keeps its チ.
         {"京都池前", "キョートイケマエ"},
         {"貯水池", "チョスイチ"},
