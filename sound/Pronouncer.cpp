@@ -215,7 +215,7 @@ QString Pronouncer::readCharacters(const QString& surface) {
 }
 
 QString Pronouncer::readPiece(const QString& text) {
-    // A full-size ケ between kanji is the small ヶ of a name written large (槍ケ崎 ヤリガサキ),
+    // A full-size ケ between kanji is the small ヶ of a name written large (鷹ケ原 タカガハラ),
     // which the dictionary and the place list know in its small form.
     QString piece = text;
     for (qsizetype i = 1; i + 1 < piece.size(); ++i)

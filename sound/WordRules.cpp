@@ -218,7 +218,7 @@ void bridgeEnd(const ReadWords& words, size_t i, ReadWord& w) {
 }
 
 // A shrine's name of two kanji or more before 宮 is a 宮 said グウ: 鳩峰宮 ハトミネグウ; a
-// single kanji before it is the native ミヤ (若宮).
+// single kanji before it is the native ミヤ (小宮).
 void shrine(const ReadWords& words, size_t i, ReadWord& w) {
     if (i == 0 || !w.surface.startsWith(u'宮') ||
         !w.pronunciation.startsWith(QStringLiteral("ミヤ")))
