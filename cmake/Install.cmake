@@ -1,7 +1,8 @@
 # What `cmake --install` puts where (GNU layout under CMAKE_INSTALL_PREFIX):
 #   bin/K41, bin/k41tool
 #   share/k41/samples/{fare,tape,sounds,panels,plugins}/   the sample data built in samples/
-#   share/k41/places.dic, towns.tsv         the speech's place names (MeCab user dictionary)
+#   share/k41/places.dic, names.dic, towns.tsv   the speech's place names (MeCab user
+#                                           dictionaries, one for each source's licence)
 #   share/k41/K41.in4                       example settings pointing at those samples (written
 #                                           at install time for the prefix used); K41
 #                                           copies it into ~/.config/K41/ on its first start
@@ -25,9 +26,13 @@ target_compile_definitions(k41core PRIVATE K41_DATA_FROM_BIN="${k41_data_from_bi
 target_compile_definitions(k41sound PRIVATE K41_DATA_FROM_BIN="${k41_data_from_bin}")
 
 install(TARGETS K41 k41tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# The place-name dictionary of the speech, when the build could make it (sound/CMakeLists.txt).
+# The place-name dictionaries of the speech, when the build could make them
+# (sound/CMakeLists.txt).
 if(K41_HAVE_PLACES_DIC)
   install(FILES ${K41_PLACES_DIC} ${K41_TOWNS_TABLE} DESTINATION ${k41_datadir})
+endif()
+if(K41_HAVE_PLACES_DIC AND K41_HAVE_NAMES_DIC)
+  install(FILES ${K41_NAMES_DIC} DESTINATION ${k41_datadir})
 endif()
 
 # The back-end modules, in a folder of K41's own under the library folder.

@@ -70,7 +70,7 @@ void JapaneseSpeech::setReadings(const ReadingTable& readings, const QString& ta
 QString JapaneseSpeech::readingOf(const QString& name) {
     if (!m_dialogPronouncer)
         m_dialogPronouncer =
-            Pronouncer::open(m_dictionaryDirs, Pronouncer::defaultPlaceDictionary());
+            Pronouncer::open(m_dictionaryDirs, Pronouncer::defaultPlaceDictionaries());
     if (!m_dialogPronouncer) return QString();
     return m_dialogPronouncer->toKana(name, m_readings.get());
 }

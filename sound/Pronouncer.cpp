@@ -18,8 +18,9 @@
 #error                                                                                             \
     "K41_DATA_FROM_BIN (the installed data folder relative to the executable) is set by the build"
 #endif
-#ifndef K41_PLACES_BUILD_DIC
-#error "K41_PLACES_BUILD_DIC (the place-name dictionary of the build tree) is set by the build"
+#ifndef K41_PLACES_BUILD_DIR
+#error                                                                                             \
+    "K41_PLACES_BUILD_DIR (the build tree's folder of place-name dictionaries) is set by the build"
 #endif
 
 namespace {
@@ -74,28 +75,56 @@ bool Pronouncer::dictionaryIn(const QStringList& dictionaryDirs) {
     return false;
 }
 
-QString Pronouncer::defaultPlaceDictionary() {
-    const QString installed =
-        QDir::cleanPath(QDir(QCoreApplication::applicationDirPath())
-                            .filePath(QStringLiteral(K41_DATA_FROM_BIN "/places.dic")));
-    for (const QString& path : {installed, QStringLiteral(K41_PLACES_BUILD_DIC)})
-        if (QFileInfo(path).isFile()) return path;
+QStringList Pronouncer::defaultPlaceDictionaries() {
+    const QString installed = QDir::cleanPath(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(K41_DATA_FROM_BIN)));
+    // One folder's files, never a mix of an installed one and one of a build tree.
+    for (const QString& dir : {installed, QStringLiteral(K41_PLACES_BUILD_DIR)}) {
+        QStringList found;
+        for (const char* name : {"places.dic", "names.dic"}) {
+            const QString path = QDir(dir).filePath(QLatin1String(name));
+            if (QFileInfo(path).isFile()) found.append(path);
+        }
+        if (!found.isEmpty()) return found;
+    }
     return {};
 }
 
 namespace {
 
-// MeCab's model on the dictionary folder `dir`, with the user dictionary `user` when not
-// empty; nullptr when MeCab refuses them.
-mecab_model_t* newModel(const QString& dir, const QString& user) {
+// MeCab's model on the dictionary folder `dir` with the user dictionaries `users`; nullptr
+// when MeCab refuses them.
+mecab_model_t* newModel(const QString& dir, const QStringList& users) {
     const QByteArray dirBytes = QFileInfo(dir).absoluteFilePath().toLocal8Bit();
-    const QByteArray userBytes = QFileInfo(user).absoluteFilePath().toLocal8Bit();
-    // No resource file: the dictionary folder is all MeCab needs to know. MeCab takes a comma
-    // as the separator of several user dictionaries, so a path with one is not given to it.
+    QByteArrayList userPaths;
+    for (const QString& user : users)
+        userPaths.append(QFileInfo(user).absoluteFilePath().toLocal8Bit());
+    const QByteArray userBytes = userPaths.join(',');
+    // No resource file: the dictionary folder is all MeCab needs to know.
     const char* argv[] = {
         "mecab", "-r", "/dev/null", "-d", dirBytes.constData(), "-u", userBytes.constData()};
-    const bool withUser = !user.isEmpty() && !userBytes.contains(',');
-    return mecab_model_new(withUser ? 7 : 5, const_cast<char**>(argv));
+    return mecab_model_new(users.isEmpty() ? 5 : 7, const_cast<char**>(argv));
+}
+
+// The user dictionaries of `users` that MeCab takes on `dir`, and the model on them (with
+// none when it takes none; nullptr when it refuses even that). MeCab refuses all of them for
+// one it cannot open, so when it does each is tried alone.
+mecab_model_t* modelTaking(const QString& dir, QStringList& users) {
+    // MeCab takes a comma as the separator of user dictionaries, so a path with one cannot
+    // be given to it.
+    users.removeIf([](const QString& user) {
+        return user.isEmpty() || QFileInfo(user).absoluteFilePath().contains(u',') ||
+               !QFileInfo(user).isFile();
+    });
+    if (mecab_model_t* all = newModel(dir, users)) return all;
+    QStringList taken;
+    for (const QString& user : users)
+        if (mecab_model_t* alone = newModel(dir, {user})) {
+            mecab_model_destroy(alone);
+            taken.append(user);
+        }
+    users = taken;
+    return newModel(dir, users);
 }
 
 // The town table beside the place dictionary; empty when there is none or it cannot be read.
@@ -113,16 +142,16 @@ QHash<QChar, QString> loadTowns(const QString& placeDictionary) {
 } // namespace
 
 std::unique_ptr<Pronouncer> Pronouncer::open(const QStringList& dictionaryDirs,
-                                             const QString& placeDictionary) {
+                                             const QStringList& placeDictionaries) {
     for (const QString& dir : dictionaryDirs) {
         if (!QFileInfo(dir + QStringLiteral("/sys.dic")).isFile()) continue;
         std::unique_ptr<Pronouncer> p(new Pronouncer);
         // A user dictionary that MeCab refuses (cut, or made for another dictionary) is
-        // left out rather than costing the speech.
-        p->m_model = newModel(dir, placeDictionary);
-        if (p->m_model && !placeDictionary.isEmpty()) p->m_towns = loadTowns(placeDictionary);
-        if (!p->m_model && !placeDictionary.isEmpty()) p->m_model = newModel(dir, {});
+        // left out rather than costing the speech or the other user dictionaries.
+        QStringList taken = placeDictionaries;
+        p->m_model = modelTaking(dir, taken);
         if (!p->m_model) continue;
+        if (!taken.isEmpty()) p->m_towns = loadTowns(taken.front());
         const mecab_dictionary_info_t* info = mecab_model_dictionary_info(p->m_model);
         const QString charset = info && info->charset
                                     ? QString::fromLatin1(info->charset).remove(u'-').toLower()

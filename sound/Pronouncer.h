@@ -27,16 +27,18 @@ class Pronouncer {
     // Whether one of `dictionaryDirs` holds a dictionary file; cheap, it opens nothing.
     static bool dictionaryIn(const QStringList& dictionaryDirs);
 
-    // The user dictionary of place names (see PlaceNames.h): the installed one beside the
-    // program's data, else the one of the build tree; empty when there is none.
-    static QString defaultPlaceDictionary();
+    // The user dictionaries of place names (see PlaceNames.h), places.dic and names.dic, those
+    // there are of them: the installed ones beside the program's data, else those of the build
+    // tree; empty when there are none.
+    static QStringList defaultPlaceDictionaries();
 
     // The pronouncer on the first of `dictionaryDirs` that holds an IPA dictionary in UTF-8,
-    // with the user dictionary `placeDictionary` when one is given and MeCab takes it (else
-    // without), and the table of towns.tsv beside it when there is one; nullptr when no folder
-    // holds a dictionary (or MeCab cannot start).
+    // with those of the user dictionaries `placeDictionaries` that MeCab takes (each one it
+    // refuses, missing, cut or made for another dictionary, is left out and the others are
+    // still used), and the table of towns.tsv beside the first one taken when there is one;
+    // nullptr when no folder holds a dictionary (or MeCab cannot start).
     static std::unique_ptr<Pronouncer> open(const QStringList& dictionaryDirs,
-                                            const QString& placeDictionary = {});
+                                            const QStringList& placeDictionaries = {});
     ~Pronouncer();
     Pronouncer(const Pronouncer&) = delete;
     Pronouncer& operator=(const Pronouncer&) = delete;

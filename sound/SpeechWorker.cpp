@@ -84,7 +84,8 @@ void SpeechWorker::run() {
         }
         if (!m_loadTried) {
             // A text spoken meanwhile waits in m_job and is taken on the next round.
-            m_pronouncer = Pronouncer::open(m_dictionaryDirs, Pronouncer::defaultPlaceDictionary());
+            m_pronouncer =
+                Pronouncer::open(m_dictionaryDirs, Pronouncer::defaultPlaceDictionaries());
             if (m_pronouncer && !EspeakVoice::open(m_voice)) m_pronouncer.reset();
             m_loadTried = true;
             if (m_loaded) m_loaded(m_pronouncer != nullptr);

@@ -103,8 +103,8 @@ int main(int argc, char** argv) {
         std::printf("bench_readings: skipped, no measuring set at %s\n", qPrintable(path));
         return 0;
     }
-    const std::unique_ptr<Pronouncer> pronouncer =
-        Pronouncer::open(Pronouncer::defaultDictionaryDirs(), Pronouncer::defaultPlaceDictionary());
+    const std::unique_ptr<Pronouncer> pronouncer = Pronouncer::open(
+        Pronouncer::defaultDictionaryDirs(), Pronouncer::defaultPlaceDictionaries());
     if (!pronouncer) {
         std::printf("bench_readings: skipped, MeCab's IPA dictionary is not installed\n");
         return 0;

@@ -176,36 +176,48 @@ TEST(PlaceNames, TownsReadTheirChoAsMostNamesAfterTheSameKanji) {
               (PlaceNames::TownReadings{{u'鷺', "マチ"}}));
 }
 
-// MeCab reads a listed name by the list, and a list it cannot use costs nothing.
-TEST(PlaceNames, PronouncerReadsByTheListAndWithoutABrokenOne) {
+namespace {
+
+// Compiles `entries` into the user dictionary `dic` with MeCab's compiler; false when it fails.
+bool compile(const QString& compiler, const QString& sources, const QString& dic,
+             const QList<PlaceNames::Entry>& entries) {
+    const QString csv = dic + QStringLiteral(".csv");
+    QFile out(csv);
+    if (!out.open(QIODevice::WriteOnly)) return false;
+    const auto placeNoun = [](const QString&, PlaceNames::Analysis& a) {
+        a = {1293, 1293, 6000}; // the IPA dictionary's place noun
+        return true;
+    };
+    out.write(PlaceNames::userDictionaryCsv(entries, placeNoun).toUtf8());
+    out.close();
+    QProcess index;
+    index.start(compiler, {"-d", sources, "-u", dic, "-f", "utf-8", "-t", "utf-8", csv});
+    return index.waitForFinished(60000) && index.exitCode() == 0;
+}
+
+} // namespace
+
+// MeCab reads a listed name by the lists, and a list it cannot use costs neither the speech
+// nor the other list.
+TEST(PlaceNames, PronouncerReadsByTheListsAndWithoutABrokenOne) {
     const QString compiler = QStringLiteral("/usr/lib/mecab/mecab-dict-index");
     const QString sources = QStringLiteral("/usr/share/mecab/dic/ipadic");
     if (!QFileInfo(compiler).isExecutable() || !QFileInfo(sources + "/left-id.def").isFile())
         GTEST_SKIP() << "needs mecab-utils and mecab-ipadic";
     QTemporaryDir dir;
-    const QString csv = dir.filePath("places.csv"), dic = dir.filePath("places.dic");
-    QFile out(csv);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    const auto placeNoun = [](const QString&, PlaceNames::Analysis& a) {
-        a = {1293, 1293, 6000}; // the IPA dictionary's place noun
-        return true;
-    };
-    out.write(PlaceNames::userDictionaryCsv({{"雉子岡", "キギスオカ"},
-                                             {"鷺沢南中", "サギサワミナミナカ"},
-                                             {"鷺東入", "サギヒガシイル"}},
-                                            placeNoun)
-                  .toUtf8());
-    out.close();
-    QProcess index;
-    index.start(compiler, {"-d", sources, "-u", dic, "-f", "utf-8", "-t", "utf-8", csv});
-    ASSERT_TRUE(index.waitForFinished(60000));
-    ASSERT_EQ(index.exitCode(), 0) << index.readAllStandardError().toStdString();
+    const QString dic = dir.filePath("places.dic"), names = dir.filePath("names.dic");
+    ASSERT_TRUE(compile(compiler, sources, dic,
+                        {{"雉子岡", "キギスオカ"},
+                         {"鷺沢南中", "サギサワミナミナカ"},
+                         {"鷺東入", "サギヒガシイル"}}));
+    ASSERT_TRUE(compile(compiler, sources, names, {{"鳩巣原", "ハトスバラ"}}));
 
     const auto plain = Pronouncer::open(Pronouncer::defaultDictionaryDirs());
-    const auto listed = Pronouncer::open(Pronouncer::defaultDictionaryDirs(), dic);
+    const auto listed = Pronouncer::open(Pronouncer::defaultDictionaryDirs(), {dic, names});
     ASSERT_TRUE(plain && listed);
     EXPECT_NE(plain->toKana("雉子岡前"), "キギスオカマエ");
-    EXPECT_EQ(listed->toKana("雉子岡前"), "キギスオカマエ");
+    EXPECT_NE(plain->toKana("鳩巣原前"), "ハトスバラマエ");
+    EXPECT_EQ(listed->toKana("雉子岡前、鳩巣原前"), "キギスオカマエ、ハトスバラマエ");
     // A listed name that ends in the 中 of 中学校 gives it back to the school.
     EXPECT_EQ(listed->toKana("鷺沢南中学校前"), "サギサワミナミチュウガッコーマエ");
     EXPECT_EQ(listed->toKana("鷺沢南中"), "サギサワミナミナカ");
@@ -217,14 +229,31 @@ TEST(PlaceNames, PronouncerReadsByTheListAndWithoutABrokenOne) {
     ASSERT_TRUE(towns.open(QIODevice::WriteOnly));
     towns.write("沢\tチョウ\n");
     towns.close();
-    EXPECT_EQ(Pronouncer::open(Pronouncer::defaultDictionaryDirs(), dic)->toKana("鷺沢町"),
+    EXPECT_EQ(Pronouncer::open(Pronouncer::defaultDictionaryDirs(), {dic})->toKana("鷺沢町"),
               "サギサワチョウ");
 
+    // Either list missing, not a dictionary or cut short: the other is still read by.
     QFile broken(dir.filePath("broken.dic"));
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
     broken.write("not a dictionary");
     broken.close();
-    const auto fallback = Pronouncer::open(Pronouncer::defaultDictionaryDirs(), broken.fileName());
-    ASSERT_TRUE(fallback);
-    EXPECT_EQ(fallback->toKana("雉子岡前"), plain->toKana("雉子岡前"));
+    QFile whole(dic), cut(dir.filePath("cut.dic"));
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly) && cut.open(QIODevice::WriteOnly));
+    cut.write(whole.read(whole.size() / 2));
+    cut.close();
+    const QString missing = dir.filePath("missing.dic");
+    for (const QString& bad : {broken.fileName(), cut.fileName(), missing}) {
+        SCOPED_TRACE(bad.toStdString());
+        const auto withNames = Pronouncer::open(Pronouncer::defaultDictionaryDirs(), {bad, names});
+        ASSERT_TRUE(withNames);
+        EXPECT_EQ(withNames->toKana("雉子岡前、鳩巣原前"),
+                  plain->toKana("雉子岡前") + "、ハトスバラマエ");
+        const auto withPlaces = Pronouncer::open(Pronouncer::defaultDictionaryDirs(), {dic, bad});
+        ASSERT_TRUE(withPlaces);
+        EXPECT_EQ(withPlaces->toKana("雉子岡前、鳩巣原前"),
+                  "キギスオカマエ、" + plain->toKana("鳩巣原前"));
+        const auto fallback = Pronouncer::open(Pronouncer::defaultDictionaryDirs(), {bad});
+        ASSERT_TRUE(fallback);
+        EXPECT_EQ(fallback->toKana("雉子岡前"), plain->toKana("雉子岡前"));
+    }
 }

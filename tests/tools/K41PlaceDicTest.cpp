@@ -1,4 +1,4 @@
-// k41placedic: the place list it writes from SKK's dictionaries and, when given, the
+// k41placedic: the place lists it writes from SKK's dictionaries and, when given, the
 // proper-name dictionary and the dictionary of words.
 #include <QFile>
 #include <QProcess>
@@ -15,28 +15,35 @@ void writeEucJp(const QString& path, const QString& text) {
     f.write(euc(text));
 }
 
-// The names and readings of the list written from `args`, "name=reading" in order.
-QStringList placeList(const QTemporaryDir& dir, const QStringList& args) {
+// The names and readings of the lists written from `args`, "name=reading" in order: the SKK
+// dictionaries' list, then after "|" the other dictionaries' list.
+QStringList placeLists(const QTemporaryDir& dir, const QStringList& args) {
     QProcess p;
     p.start(QStringLiteral(K41PLACEDIC_PATH),
-            QStringList{dir.filePath("places.csv"), dir.filePath("towns.tsv"),
-                        QStringLiteral(K41_IPADIC)} +
+            QStringList{dir.filePath("places.csv"), dir.filePath("names.csv"),
+                        dir.filePath("towns.tsv"), QStringLiteral(K41_IPADIC)} +
                 args);
     p.waitForFinished(120000);
     EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
-    QFile csv(dir.filePath("places.csv"));
-    if (!csv.open(QIODevice::ReadOnly)) return {};
     QStringList out;
-    for (const QString& line : QString::fromUtf8(csv.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
-        const QStringList f = line.split(u',');
-        out += f.value(0) + u'=' + f.value(11);
+    for (const char* name : {"places.csv", "names.csv"}) {
+        if (!out.isEmpty()) out += "|";
+        QFile csv(dir.filePath(name));
+        if (!csv.open(QIODevice::ReadOnly)) return {};
+        for (const QString& line :
+             QString::fromUtf8(csv.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
+            const QStringList f = line.split(u',');
+            out += f.value(0) + u'=' + f.value(11);
+        }
     }
     return out;
 }
 
 } // namespace
 
-TEST(K41PlaceDic, AddsTheOtherDictionariesNamesAndPrefersSurnameReadings) {
+// Each source's names go to a list of their own: the SKK dictionaries' to one, the others'
+// (another licence) to the other. The proper-name dictionary still picks among SKK's readings.
+TEST(K41PlaceDic, KeepsTheOtherDictionariesNamesApartAndPrefersSurnameReadings) {
     QTemporaryDir dir;
     const QString skk = dir.filePath("geo"), names = dir.filePath("names");
     writeEucJp(skk, QStringLiteral(";; okuri-nasi entries.\n"
@@ -47,12 +54,12 @@ TEST(K41PlaceDic, AddsTheOtherDictionariesNamesAndPrefersSurnameReadings) {
                                      "鷺尾 [さぎのお] /(p) Saginoo/\n"
                                      "雉子ヶ峰 [きぎすがみね] /(p) Kigisugamine/\n"
                                      "雉子ヶ沢 [きぎすがさわ] /(s) Kigisugasawa/\n"));
-    EXPECT_EQ(placeList(dir, {skk}), (QStringList{"鳩野瀬=ハトノセ", "鷺尾=サギオ"}));
-    EXPECT_EQ(placeList(dir, {"--names", names, skk}),
-              (QStringList{"雉子ヶ峰=キギスガミネ", "鳩野瀬=ハトノセ", "鷺尾=ロビ"}));
+    EXPECT_EQ(placeLists(dir, {skk}), (QStringList{"鳩野瀬=ハトノセ", "鷺尾=サギオ", "|"}));
+    EXPECT_EQ(placeLists(dir, {"--names", names, skk}),
+              (QStringList{"鳩野瀬=ハトノセ", "鷺尾=ロビ", "|", "雉子ヶ峰=キギスガミネ"}));
     // The dictionary of words gives the facilities.
     const QString words = dir.filePath("words");
     writeEucJp(words, QStringLiteral("鳩会所 [はとかいじょ] /(n) dovecote hall/\n"));
-    EXPECT_EQ(placeList(dir, {"--words", words, skk}),
-              (QStringList{"鳩会所=ハトカイジョ", "鳩野瀬=ハトノセ", "鷺尾=サギオ"}));
+    EXPECT_EQ(placeLists(dir, {"--words", words, skk}),
+              (QStringList{"鳩野瀬=ハトノセ", "鷺尾=サギオ", "|", "鳩会所=ハトカイジョ"}));
 }

@@ -1,13 +1,18 @@
-// Writes the place-name list that the build turns into MeCab's user dictionary (see
+// Writes the place-name lists that the build turns into MeCab's user dictionaries (see
 // sound/PlaceNames.h):
-//   k41placedic OUT.csv OUT-TOWNS.tsv IPADIC-UTF8-FOLDER [--names ENAMDICT] [--words EDICT]
-//               SKK-DICTIONARY...
-// OUT-TOWNS.tsv gets how 町 reads after each kanji (PlaceNames::townReadings). The folder holds the
-// compiled IPA dictionary in UTF-8, whose reading of each name gives the name's context ids and
-// cost; the SKK dictionaries are in EUC-JP as Debian ships them. The proper-name dictionary
-// (ENAMDICT, EUC-JP), when given, adds the places the SKK dictionaries lack and says which
-// readings are surnames too; the dictionary of words (EDICT, EUC-JP) the readings of 所 in
-// the names of places of business and assembly (PlaceNames::facilities).
+//   k41placedic PLACES.csv NAMES.csv TOWNS.tsv IPADIC-UTF8-FOLDER [--names ENAMDICT]
+//               [--words EDICT] SKK-DICTIONARY...
+// PLACES.csv gets the names of the SKK dictionaries (EUC-JP as Debian ships them), NAMES.csv
+// those that only the proper-name dictionary (ENAMDICT, EUC-JP) or the dictionary of words
+// (EDICT, EUC-JP) holds: the two sources come under different licences, so each list holds
+// the names and readings of one alone and is compiled into a dictionary of its own. The
+// proper-name dictionary adds the places the SKK dictionaries lack and says which readings
+// are surnames too, which still weighs in on the choice among an SKK name's own readings; the
+// dictionary of words gives the readings of 所 in the names of places of business and
+// assembly (PlaceNames::facilities). TOWNS.tsv gets how 町 reads after each kanji, counted
+// over all the names (PlaceNames::townReadings): it holds a kanji and マチ or チョウ a line, no
+// name of either source. The folder holds the compiled IPA dictionary in UTF-8, whose reading
+// of each name gives the name's context ids and cost.
 #include "platform/core/FileReader.h"
 #include "platform/core/FileReplace.h"
 #include "platform/core/K41Error.h"
@@ -74,7 +79,7 @@ QString commonestReading(mecab_t* tagger, mecab_lattice_t* lattice, const QStrin
 } // namespace
 
 int main(int argc, char** argv) {
-    int first = 4;
+    int first = 5;
     const char* names = nullptr;
     const char* words = nullptr;
     for (; first + 1 < argc; first += 2) {
@@ -86,14 +91,14 @@ int main(int argc, char** argv) {
             break;
     }
     if (argc <= first) {
-        std::fprintf(stderr, "usage: k41placedic OUT.csv OUT-TOWNS.tsv IPADIC-UTF8-FOLDER "
+        std::fprintf(stderr, "usage: k41placedic PLACES.csv NAMES.csv TOWNS.tsv IPADIC-UTF8-FOLDER "
                              "[--names ENAMDICT] [--words EDICT] SKK-DICTIONARY...\n");
         return 2;
     }
-    const char* mecabArgs[] = {"mecab", "-r", "/dev/null", "-d", argv[3]};
+    const char* mecabArgs[] = {"mecab", "-r", "/dev/null", "-d", argv[4]};
     mecab_model_t* model = mecab_model_new(5, const_cast<char**>(mecabArgs));
     if (!model) {
-        std::fprintf(stderr, "k41placedic: MeCab cannot open the dictionary in %s\n", argv[3]);
+        std::fprintf(stderr, "k41placedic: MeCab cannot open the dictionary in %s\n", argv[4]);
         return 1;
     }
     mecab_t* tagger = mecab_model_new_tagger(model);
@@ -106,36 +111,45 @@ int main(int argc, char** argv) {
         if (!KanjiReadings::defaultPath().isEmpty())
             kanji =
                 KanjiReadings::parseKinds(FileReader::read(KanjiReadings::defaultPath(), MaxBytes));
-        QList<PlaceNames::Entry> entries;
+        QList<PlaceNames::Entry> skk;
         for (int i = first; i < argc; ++i)
-            entries += PlaceNames::fromSkk(readEucJp(argv[i]));
+            skk += PlaceNames::fromSkk(readEucJp(argv[i]));
+        // The names only the other dictionaries hold; a name SKK has keeps SKK's readings.
+        QList<PlaceNames::Entry> others;
         // Readings of a place that are a surname's too, "name\treading".
         QSet<QString> surnames;
         if (names) {
             const QString text = readEucJp(names);
-            entries += PlaceNames::newNames(entries, PlaceNames::fromEnamdict(text, {"p"}));
+            others = PlaceNames::newNames(skk, PlaceNames::fromEnamdict(text, {"p"}));
             for (const PlaceNames::Entry& e : PlaceNames::fromEnamdict(text, {"p", "s"}))
                 surnames.insert(e.surface + u'\t' + e.reading);
         }
         if (words)
-            entries += PlaceNames::newNames(
-                entries, PlaceNames::facilities(PlaceNames::fromEnamdict(readEucJp(words), {"n"})));
-        const QString csv = PlaceNames::userDictionaryCsv(
-            PlaceNames::choose(
-                entries,
-                [&](const QString& surface) { return commonestReading(tagger, lattice, surface); },
-                [&](const QString& name, const QString& reading) {
-                    return PlaceNames::readsInOneStyle(name, reading, kanji);
-                },
-                [&](const QString& name, const QString& reading) {
-                    return surnames.contains(name + u'\t' + reading);
-                }),
-            [&](const QString& surface, PlaceNames::Analysis& a) {
-                return analyse(tagger, lattice, surface, a);
+            others += PlaceNames::newNames(
+                skk + others,
+                PlaceNames::facilities(PlaceNames::fromEnamdict(readEucJp(words), {"n"})));
+        // All names vote on each other's readings; each chosen entry then goes to the list of
+        // the source its name came from.
+        const QList<PlaceNames::Entry> chosen = PlaceNames::choose(
+            skk + others,
+            [&](const QString& surface) { return commonestReading(tagger, lattice, surface); },
+            [&](const QString& name, const QString& reading) {
+                return PlaceNames::readsInOneStyle(name, reading, kanji);
+            },
+            [&](const QString& name, const QString& reading) {
+                return surnames.contains(name + u'\t' + reading);
             });
-        FileReplace::write(QString::fromLocal8Bit(argv[1]), csv.toUtf8());
+        const QList<PlaceNames::Entry> chosenOthers = PlaceNames::newNames(skk, chosen);
+        const QList<PlaceNames::Entry> chosenSkk = PlaceNames::newNames(chosenOthers, chosen);
+        const auto analyser = [&](const QString& surface, PlaceNames::Analysis& a) {
+            return analyse(tagger, lattice, surface, a);
+        };
+        FileReplace::write(QString::fromLocal8Bit(argv[1]),
+                           PlaceNames::userDictionaryCsv(chosenSkk, analyser).toUtf8());
         FileReplace::write(QString::fromLocal8Bit(argv[2]),
-                           PlaceNames::townTable(PlaceNames::townReadings(entries)).toUtf8());
+                           PlaceNames::userDictionaryCsv(chosenOthers, analyser).toUtf8());
+        FileReplace::write(QString::fromLocal8Bit(argv[3]),
+                           PlaceNames::townTable(PlaceNames::townReadings(skk + others)).toUtf8());
     } catch (const K41Error& e) {
         std::fprintf(stderr, "k41placedic: %s\n", qPrintable(e.description()));
         status = 1;

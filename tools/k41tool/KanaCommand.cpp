@@ -77,8 +77,8 @@ int kanaCommand(const QStringList& arguments) {
             return fail(e.description());
         }
     }
-    const std::unique_ptr<Pronouncer> pronouncer =
-        Pronouncer::open(Pronouncer::defaultDictionaryDirs(), Pronouncer::defaultPlaceDictionary());
+    const std::unique_ptr<Pronouncer> pronouncer = Pronouncer::open(
+        Pronouncer::defaultDictionaryDirs(), Pronouncer::defaultPlaceDictionaries());
     if (!pronouncer)
         return fail(QStringLiteral("MeCab's IPA dictionary in UTF-8 (mecab-ipadic-utf8) is not "
                                    "installed"));
