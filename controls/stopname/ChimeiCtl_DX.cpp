@@ -448,9 +448,14 @@ void ChimeiCtl_DX::moveStrip(int fromX, int toX) {
     const bool wasShown = stripRect(fromX).intersects(client);
     const bool isShown = stripRect(toX).intersects(client);
     if (!wasShown && !isShown) return; // between passes: nothing visible changed
-    if (m_stripWindow && m_stripWindow->showStrip(stripRect(toX).topLeft() - client.topLeft(),
-                                                  m_strip, m_frame.pixel(client.center())))
-        return;
+    if (m_stripWindow) {
+        // The strip's old and new places: around them the frame's inside stays background.
+        const QPoint origin = client.topLeft();
+        const QRect changed = (stripRect(fromX) | stripRect(toX)).translated(-origin);
+        if (m_stripWindow->showStrip(stripRect(toX).topLeft() - origin, changed, m_strip,
+                                     m_frame.pixel(client.center())))
+            return;
+    }
     // Qt's copy of the window under a StripWindow is older than the server's: never move it.
     if (!m_stripWindow && wasShown && isShown && std::abs(toX - fromX) < client.width())
         scroll(toX - fromX, 0, client);

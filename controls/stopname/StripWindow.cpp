@@ -25,8 +25,9 @@ void StripWindow::invalidate() {
     m_loaded = false;
 }
 
-bool StripWindow::showStrip(QPoint at, const QImage& strip, QRgb background) {
+bool StripWindow::showStrip(QPoint at, const QRect& changed, const QImage& strip, QRgb background) {
     if (m_unsupported || !isVisible() || !internalWinId()) return false;
+    QRect area = changed.intersected(rect());
     if (!m_image) {
         m_image = ServerImage::forWindow(internalWinId());
         if (!m_image) {
@@ -43,8 +44,10 @@ bool StripWindow::showStrip(QPoint at, const QImage& strip, QRgb background) {
         QPainter(&padded).drawImage(m_pad, 0, strip);
         m_loaded = m_image->upload(padded);
         if (!m_loaded) return false;
+        area = rect();
     }
-    m_image->copy(QPoint(m_pad - at.x(), -at.y()), rect());
+    // The server's copying is most of its work for a step: only what changed.
+    m_image->copy(QPoint(m_pad - at.x(), -at.y()) + area.topLeft(), area);
     return true;
 }
 

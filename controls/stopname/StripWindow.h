@@ -28,9 +28,11 @@ class StripWindow : public QWidget {
     // Forgets the uploaded picture; the next showStrip() uploads it again.
     void invalidate();
     // Shows `strip` with its top-left at `at` of this window, the rest of the window in
-    // `background`. Returns false, having shown nothing, when the window is not shown yet or
-    // the server cannot hold the picture; the caller then paints through Qt.
-    bool showStrip(QPoint at, const QImage& strip, QRgb background);
+    // `background`. Only `changed` is copied (the whole window after a new picture): the
+    // caller says that the rest already shows it so. Returns false, having shown nothing,
+    // when the window is not shown yet or the server cannot hold the picture; the caller then
+    // paints through Qt.
+    bool showStrip(QPoint at, const QRect& changed, const QImage& strip, QRgb background);
 
   protected:
     bool event(QEvent* event) override;

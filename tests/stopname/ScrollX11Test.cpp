@@ -101,6 +101,8 @@ struct ScrollOnX11 : testing::Test {
 } // namespace
 
 TEST_F(ScrollOnX11, TheServerShowsEveryStepOfAPassAsTheControlDrawsIt) {
+    // Dots up to the strip's last column: what the strip leaves behind must be cleared.
+    line->DrawDot54(line->stripWidth() - 53, 0, QStringLiteral("■"));
     // Entering at the right, crossing the whole frame, leaving at the left: at each of these
     // the strip is a step apart from the next, so one step off shows different dots.
     for (int at : {428, 400, 214, 0, -200, -line->stripWidth() + 300, -line->stripWidth() + 4}) {
@@ -113,6 +115,8 @@ TEST_F(ScrollOnX11, TheServerShowsEveryStepOfAPassAsTheControlDrawsIt) {
 
     // The server moves the strip: Qt paints nothing for a step.
     stepTo(200);
+    QCoreApplication::sendPostedEvents(); // the new dots' own repaint
+    QCoreApplication::processEvents();
     PaintCounter counter;
     line->installEventFilter(&counter);
     for (int i = 0; i < 20; ++i) {
