@@ -232,7 +232,12 @@ TEST_F(TapePanel, TheVoiceDialogKeepsItsSettingsBesideTheSettingsFile) {
         EXPECT_EQ(dialog->parentWidget(), &panel());
         dialog->findChild<QSlider*>("sldRate")->setValue(300);
         click(dialog->findChild<QPushButton*>("cmdTest"));
-        EXPECT_EQ(panel().tapeGroup->tape().TapeVoice()->status(), SpeechEngine::Speaking);
+        // The dictionary and voice may still be loading in the background on a busy machine.
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                return panel().tapeGroup->tape().TapeVoice()->status() == SpeechEngine::Speaking;
+            },
+            10000));
         click(dialog->findChild<QPushButton*>("cmdOK"));
     });
     click(button(3));
