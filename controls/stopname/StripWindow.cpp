@@ -23,10 +23,11 @@ StripWindow::~StripWindow() = default;
 void StripWindow::invalidate() {
     if (m_image) m_image->release();
     m_loaded = false;
+    m_refused = false;
 }
 
 bool StripWindow::showStrip(QPoint at, const QRect& changed, const QImage& strip, QRgb background) {
-    if (m_unsupported || !isVisible() || !internalWinId()) return false;
+    if (m_unsupported || m_refused || !isVisible() || !internalWinId()) return false;
     QRect area = changed.intersected(rect());
     if (!m_image) {
         m_image = ServerImage::forWindow(internalWinId());
@@ -43,6 +44,8 @@ bool StripWindow::showStrip(QPoint at, const QRect& changed, const QImage& strip
         padded.fill(background);
         QPainter(&padded).drawImage(m_pad, 0, strip);
         m_loaded = m_image->upload(padded);
+        // Asked again only for another picture: a refusal costs the server a round trip.
+        m_refused = !m_loaded;
         if (!m_loaded) return false;
         area = rect();
     }

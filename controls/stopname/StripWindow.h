@@ -51,4 +51,6 @@ class StripWindow : public QWidget {
     bool m_loaded = false;
     // The server has no usable format for this window: don't ask again.
     bool m_unsupported = false;
+    // The server could not hold this picture (too wide, no memory).
+    bool m_refused = false;
 };

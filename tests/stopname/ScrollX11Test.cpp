@@ -159,6 +159,15 @@ TEST_F(ScrollOnX11, ANewPictureDuringAPassIsWhatTheNextStepShows) {
     stepTo(300);
     step();
     EXPECT_EQ(onScreen(*line), drawn(*line));
+
+    // A strip wider than any picture the server can hold is painted by Qt instead.
+    line->SetChimei(QStringLiteral("市役所").repeated(220));
+    ASSERT_GT(line->stripWidth(), 32767);
+    for (int i = 0; i < 3; ++i) {
+        stepTo(line->stripX() - 200);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return onScreen(*line) == drawn(*line); }, Deadline))
+            << "strip at " << line->stripX();
+    }
 }
 
 TEST_F(ScrollOnX11, AnExposedStripIsRepaintedWhereItIsNow) {
