@@ -7,6 +7,7 @@
 // (DisplayTarget).
 #include "app/Form1.h"
 #include "app/options/DisplayTarget.h"
+#include "app/options/OptionsOnDemand.h"
 #include "panel/PanelHost.h"
 #include "settings/Settings.h"
 
@@ -15,8 +16,6 @@
 
 class frmCtl;
 class SignalWatcher;
-class frmOption;
-class PlgInHost;
 class PanelExtras;
 class RecordWindow;
 class WindowsIniHost;
@@ -35,8 +34,9 @@ class Startup : public BoardStartup, public PanelHost, public DisplayTarget {
     Settings settings;
     std::unique_ptr<Form1> board;
     std::unique_ptr<frmCtl> panel;
-    std::unique_ptr<frmOption> options;
-    PlgInHost* plugins = nullptr;         // owned by the dialog
+    // The options dialog, built when first wanted (`*options` builds it).
+    std::unique_ptr<OptionsOnDemand> options;
+    PlgInHost* plugins = nullptr;         // owned by `options`
     PanelExtras* extras = nullptr;        // the panel's context menu, owned by the panel
     RecordWindow* recordWindow = nullptr; // "録画...", owned by the panel
     std::unique_ptr<WindowsIniHost> iniHost;
