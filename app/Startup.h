@@ -34,7 +34,7 @@ class Startup : public BoardStartup, public PanelHost, public DisplayTarget {
     Settings settings;
     std::unique_ptr<Form1> board;
     std::unique_ptr<frmCtl> panel;
-    // The options dialog, built when first wanted (`*options` builds it).
+    // The options dialog, built when first wanted (whoever takes it as a frmOption builds it).
     std::unique_ptr<OptionsOnDemand> options;
     PlgInHost* plugins = nullptr;         // owned by `options`
     PanelExtras* extras = nullptr;        // the panel's context menu, owned by the panel
