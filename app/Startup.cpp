@@ -69,9 +69,7 @@ Startup::Startup(const QString& settingsPath, SpeechFactory* speech)
     extras = new PanelExtras(*panel, settings);
     iniHost = std::make_unique<WindowsIniHost>(settings, *board, *panel, *options);
     board->setPanelWindow(panel.get());
-    recordWindow = new RecordWindow(
-        *panel, [this](const QString& path) { mdlIniIoEx::SaveIniFile(path, *iniHost); });
-    extras->setRecordingOpener(recordWindow);
+    extras->setRecordingOpener(this);
     m_signals = std::make_unique<SignalWatcher>(&Startup::endOnSignal);
 }
 
@@ -126,6 +124,14 @@ void Startup::SetProp() {
 
 void Startup::applyBacklight() {
     panel->backlightFrame->applySelected();
+}
+
+void Startup::openRecording() {
+    // Built on first use: nothing of it shows at start.
+    if (!recordWindow)
+        recordWindow = new RecordWindow(
+            *panel, [this](const QString& path) { mdlIniIoEx::SaveIniFile(path, *iniHost); });
+    recordWindow->openRecording();
 }
 
 void Startup::showPanel() {

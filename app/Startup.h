@@ -4,10 +4,11 @@
 // with a settings file in a temporary folder. The windows reach each other through small
 // interfaces that the start-up implements: the board's start-up steps (BoardStartup), what the
 // panel asks of the program (PanelHost), where the options dialog's display settings go
-// (DisplayTarget).
+// (DisplayTarget), who opens the recording window from the panel's menu (RecordingOpener).
 #include "app/Form1.h"
 #include "app/options/DisplayTarget.h"
 #include "app/options/OptionsOnDemand.h"
+#include "panel/PanelExtras.h"
 #include "panel/PanelHost.h"
 #include "settings/Settings.h"
 
@@ -16,11 +17,13 @@
 
 class frmCtl;
 class SignalWatcher;
-class PanelExtras;
 class RecordWindow;
 class WindowsIniHost;
 
-class Startup : public BoardStartup, public PanelHost, public DisplayTarget {
+class Startup : public BoardStartup,
+                public PanelHost,
+                public DisplayTarget,
+                public RecordingOpener {
   public:
     // `settingsPath` is the settings file read at start and written when quitting. `speech`
     // makes the announcements' speech component; null: the Japanese speech with its voice
@@ -38,7 +41,7 @@ class Startup : public BoardStartup, public PanelHost, public DisplayTarget {
     std::unique_ptr<OptionsOnDemand> options;
     PlgInHost* plugins = nullptr;         // owned by `options`
     PanelExtras* extras = nullptr;        // the panel's context menu, owned by the panel
-    RecordWindow* recordWindow = nullptr; // "録画...", owned by the panel
+    RecordWindow* recordWindow = nullptr; // "録画...", owned by the panel; built when first opened
     std::unique_ptr<WindowsIniHost> iniHost;
 
   private:
@@ -58,6 +61,8 @@ class Startup : public BoardStartup, public PanelHost, public DisplayTarget {
     // DisplayTarget
     void SetProp() override;
     void applyBacklight() override;
+    // RecordingOpener
+    void openRecording() override;
 
     void placePanelBottomRight();
     QString m_settingsPath;
