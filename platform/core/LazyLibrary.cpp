@@ -5,8 +5,9 @@
 
 void* LazyLibrary::symbol(const char* name) {
     std::call_once(m_opened, [this] {
-        // Its own namespace: the forwarders reach it through the handle only.
-        m_handle = dlopen(m_soname, RTLD_NOW | RTLD_LOCAL);
+        // Its own namespace: the forwarders reach it through the handle only. Its functions
+        // are bound when first called, as the loader binds them for a linked library.
+        m_handle = dlopen(m_soname, RTLD_LAZY | RTLD_LOCAL);
         if (!m_handle) qFatal("K41: cannot load %s: %s", m_soname, dlerror());
     });
     void* found = dlsym(m_handle, name);
