@@ -1,6 +1,6 @@
-// Place-name lists, kanji dictionaries and town tables of any content: every name taken has a kanji
-// and a katakana reading, the user dictionary has a line for each, and a town table reads back as
-// written.
+// Place-name and proper-name lists, kanji dictionaries and town tables of any content: every name
+// taken has a kanji and a katakana reading, the user dictionary has a line for each, and a town
+// table reads back as written.
 #include "fuzz/FuzzCheck.h"
 #include "sound/PlaceNames.h"
 
@@ -10,8 +10,11 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
-    const QList<PlaceNames::Entry> entries = PlaceNames::fromSkk(text);
-    for (const PlaceNames::Entry& e : entries) {
+    // The same text as an SKK dictionary and as a proper-name dictionary.
+    const QList<PlaceNames::Entry> names = PlaceNames::fromEnamdict(text, {"p"});
+    const QList<PlaceNames::Entry> entries =
+        PlaceNames::fromSkk(text) + PlaceNames::newNames(PlaceNames::fromSkk(text), names);
+    for (const PlaceNames::Entry& e : entries + names + PlaceNames::facilities(names)) {
         K41_FUZZ_CHECK(!e.surface.isEmpty() && !e.reading.isEmpty());
         K41_FUZZ_CHECK(!e.surface.contains(u',') && !e.surface.contains(u'\n'));
         for (QChar c : e.reading)
@@ -27,7 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         entries, [](const QString& surface) { return surface.left(2); },
         [&](const QString& name, const QString& reading) {
             return PlaceNames::readsInOneStyle(name, reading, kanji);
-        });
+        },
+        [](const QString& name, const QString& reading) { return name.size() < reading.size(); });
     const QString csv =
         PlaceNames::userDictionaryCsv(chosen, [](const QString& surface, PlaceNames::Analysis& a) {
             a = {1, 2, surface.size() > 2 ? INT_MIN : int(surface.size()) * 30000};

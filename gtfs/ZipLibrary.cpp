@@ -1,4 +1,5 @@
-// libzip, opened when the first feed archive is read (see LazyLibrary).
+// libzip, opened when the first feed archive is read (see LazyLibrary). A function the
+// program starts to call is added here (linking names it as an undefined reference).
 #include "platform/core/LazyLibrary.h"
 
 #include <zip.h>

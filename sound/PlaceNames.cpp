@@ -2,6 +2,7 @@
 
 #include "sound/KanaText.h"
 
+#include <QSet>
 #include <QStringList>
 #include <algorithm>
 
@@ -61,9 +62,61 @@ QList<Entry> fromSkk(QStringView text) {
     return out;
 }
 
+QList<Entry> fromEnamdict(QStringView text, const QStringList& kinds) {
+    const auto isKana = [](QStringView s) {
+        for (QChar c : s)
+            if (!((c >= u'\u3041' && c <= u'\u3096') || (c >= u'\u30A1' && c <= u'\u30FA') ||
+                  c == u'ー'))
+                return false;
+        return !s.isEmpty();
+    };
+    QList<Entry> out;
+    for (QStringView line : text.split(u'\n')) {
+        if (line.endsWith(u'\r')) line.chop(1);
+        const qsizetype open = line.indexOf(u" ["), close = line.indexOf(u"] /");
+        if (open <= 0 || close <= open) continue;
+        const QStringView name = line.left(open), reading = line.mid(open + 2, close - open - 2);
+        if (!isName(name) || !isKana(reading)) continue;
+        // Each gloss may open with its kinds in brackets: "(p,s) Ueno".
+        QStringList found;
+        for (QStringView gloss : line.mid(close + 3).split(u'/')) {
+            const qsizetype end = gloss.indexOf(u')');
+            if (gloss.startsWith(u'(') && end > 0)
+                for (QStringView kind : gloss.mid(1, end - 1).split(u','))
+                    found.append(kind.toString());
+        }
+        if (std::all_of(kinds.begin(), kinds.end(),
+                        [&](const QString& k) { return found.contains(k); }))
+            out.append({name.toString(), katakana(reading)});
+    }
+    return out;
+}
+
+QList<Entry> facilities(const QList<Entry>& nouns) {
+    QHash<QString, QStringList> readings;
+    for (const Entry& e : nouns)
+        if (e.surface.size() >= 3 && e.surface.endsWith(u'所') &&
+            !readings[e.surface].contains(e.reading))
+            readings[e.surface].append(e.reading);
+    QList<Entry> out;
+    for (auto it = readings.constBegin(); it != readings.constEnd(); ++it)
+        if (it->size() == 1) out.append({it.key(), it->front()});
+    return out;
+}
+
+QList<Entry> newNames(const QList<Entry>& list, const QList<Entry>& more) {
+    QSet<QString> known;
+    for (const Entry& e : list)
+        known.insert(e.surface);
+    QList<Entry> out;
+    for (const Entry& e : more)
+        if (!known.contains(e.surface)) out.append(e);
+    return out;
+}
+
 QList<Entry> choose(const QList<Entry>& entries,
                     const std::function<QString(const QString&)>& preferred,
-                    const std::function<bool(const QString&, const QString&)>& oneStyle) {
+                    const ReadingTest& oneStyle, const ReadingTest& alsoSurname) {
     QHash<QString, QStringList> readings;
     for (const Entry& e : entries) {
         QStringList& list = readings[e.surface];
@@ -103,6 +156,9 @@ QList<Entry> choose(const QList<Entry>& entries,
         if (oneStyle)
             for (const QString& r : list)
                 if (oneStyle(it.key(), r)) v[r] += OneStyleVotes;
+        if (alsoSurname)
+            for (const QString& r : list)
+                if (alsoSurname(it.key(), r)) v[r] += SurnameVotes;
         QString best = list.front();
         for (const QString& r : list)
             if (v.value(r) > v.value(best)) best = r;

@@ -23,6 +23,22 @@ struct Entry {
 // (after ";") and comment lines are left out.
 QList<Entry> fromSkk(QStringView text);
 
+// The names of a proper-name dictionary in EDICT's format (ENAMDICT, text already decoded),
+// lines such as "上野 [うえの] /(p,s) Ueno/(st) Ueno Station/", with their readings in katakana:
+// those that hold a kanji, whose reading is all kana and whose glosses together carry every
+// kind of `kinds` ("p" a place, "s" a surname, "st" a station).
+QList<Entry> fromEnamdict(QStringView text, const QStringList& kinds);
+
+// The words for a place of business or assembly (集会所, 出張所) among a dictionary's nouns
+// (`fromEnamdict(edict, {"n"})`): those of three characters or more that end in 所 and have one
+// reading. Such a place's 所 is ショ in some words and ジョ in others, which MeCab, splitting
+// off the 所, cannot tell.
+QList<Entry> facilities(const QList<Entry>& nouns);
+
+// The entries of `more` whose name `list` does not hold: another source's names, added where the
+// first is silent without outvoting its readings of the names it has.
+QList<Entry> newNames(const QList<Entry>& list, const QList<Entry>& more);
+
 // One entry for each name of two characters or more, with the reading that is most often
 // also the start (or end) of the reading of a longer name that starts (or ends) with it; a
 // longer name that reads as another listed name and one character more is no vote for the
@@ -34,10 +50,16 @@ QList<Entry> fromSkk(QStringView text);
 // A name of two kanji read both in one style, each kanji by its on'yomi or each by its kun'yomi
 // (`oneStyle` says; 鳩橋 ハトハシ rather than キュウハシ), counts as OneStyleVotes votes more: a
 // town's name keeps to one style far more often than the mixed readings the list also holds.
+//
+// A reading that is a place's and a surname's too (`alsoSurname` says) counts as SurnameVotes
+// votes more: a reading that many families took their name from is the common one of that place
+// name, where the others are local.
 constexpr int OneStyleVotes = 3;
+constexpr int SurnameVotes = 5;
+using ReadingTest = std::function<bool(const QString& name, const QString& reading)>;
 QList<Entry> choose(const QList<Entry>& entries,
                     const std::function<QString(const QString&)>& preferred = {},
-                    const std::function<bool(const QString&, const QString&)>& oneStyle = {});
+                    const ReadingTest& oneStyle = {}, const ReadingTest& alsoSurname = {});
 
 // Whether `reading` of a `name` of two kanji is both kanji's on'yomi or both their kun'yomi, by
 // `kanji`'s readings; the second may take the voiced sound of a compound (川 ガワ) and the first

@@ -154,16 +154,39 @@ ReadWords Pronouncer::analyse(const QString& text) {
          node = node->next) {
         if (node->stat == MECAB_BOS_NODE) continue;
         if (node->stat == MECAB_EOS_NODE) break;
+        const mecab_node_t* read = node;
+        // What the dictionary takes for a given name (開 ヒラク, 重 シゲル, 武道 タケミチ) is part
+        // of a place's or a firm's name here: it is read as the dictionary's cheapest other word
+        // of those characters, where it has one.
+        if (QByteArray(node->feature).startsWith("名詞,固有名詞,人名,名,")) {
+            const size_t at = size_t(node->surface - mecab_lattice_get_sentence(m_lattice));
+            const mecab_node_t* other = nullptr;
+            for (const mecab_node_t* n = mecab_lattice_get_begin_nodes(m_lattice, at); n;
+                 n = n->bnext)
+                if (n->stat == MECAB_NOR_NODE && n->length == node->length &&
+                    !QByteArray(n->feature).startsWith("名詞,固有名詞,人名,") &&
+                    (!other || n->wcost < other->wcost))
+                    other = n;
+            if (other) read = other;
+        }
         ReadWord word;
-        word.surface = QString::fromUtf8(node->surface, node->length);
-        word.known = node->stat != MECAB_UNK_NODE;
+        word.surface = QString::fromUtf8(read->surface, read->length);
+        word.known = read->stat != MECAB_UNK_NODE;
         // Features: part of speech, three subdivisions, conjugation type and form, base form,
         // reading, pronunciation. Unknown words stop after the first seven.
-        const QStringList features = QString::fromUtf8(node->feature).split(u',');
+        const QStringList features = QString::fromUtf8(read->feature).split(u',');
         word.pos = features.value(0);
         word.pos1 = features.value(1);
         word.pos2 = features.value(2);
-        const QString pronunciation = features.value(8);
+        QString pronunciation = features.value(8);
+        // The pronunciation field writes ヅ and ヂ as the ズ and ジ they sound like; the written
+        // reading keeps them (橋詰 ハシヅメ), as names are spelt in kana.
+        const QString reading = features.value(7);
+        if (reading.size() == pronunciation.size())
+            for (qsizetype i = 0; i < reading.size(); ++i)
+                if ((reading[i] == u'ヅ' && pronunciation[i] == u'ズ') ||
+                    (reading[i] == u'ヂ' && pronunciation[i] == u'ジ'))
+                    pronunciation[i] = reading[i];
         if (pronunciation != QLatin1String("*")) word.pronunciation = pronunciation;
         words.push_back(std::move(word));
     }
@@ -192,7 +215,13 @@ QString Pronouncer::readCharacters(const QString& surface) {
 }
 
 QString Pronouncer::readPiece(const QString& text) {
-    ReadWords words = analyse(text);
+    // A full-size ケ between kanji is the small ヶ of a name written large (鷹ケ原 タカガハラ),
+    // which the dictionary and the place list know in its small form.
+    QString piece = text;
+    for (qsizetype i = 1; i + 1 < piece.size(); ++i)
+        if (piece[i] == u'ケ' && KanaText::isKanji(piece[i - 1]) && KanaText::isKanji(piece[i + 1]))
+            piece[i] = u'ヶ';
+    ReadWords words = analyse(piece);
     applyOverrides(words);
     for (ReadWord& w : words) {
         if (w.fixed) continue;

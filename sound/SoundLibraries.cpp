@@ -1,6 +1,7 @@
 // The sound and speech libraries, opened when first used (see LazyLibrary): SDL's audio,
 // libsndfile's Wave reading, espeak-ng's voice and MeCab's readings. Every function the
-// program calls is forwarded here; the library's header checks each declaration.
+// program calls is forwarded here; the library's header checks each declaration. A function
+// not forwarded yet shows as an undefined reference when linking: add it here.
 #include "platform/core/LazyLibrary.h"
 
 #include <SDL.h>
@@ -75,6 +76,10 @@ K41_LAZY_FORWARD(espeakLibrary, espeak_ng_STATUS, espeak_ng_Synthesize,
 
 K41_LAZY_FORWARD(mecabLibrary, void, mecab_destroy, (mecab_t * tagger), (tagger))
 K41_LAZY_FORWARD(mecabLibrary, void, mecab_lattice_destroy, (mecab_lattice_t * lattice), (lattice))
+K41_LAZY_FORWARD(mecabLibrary, mecab_node_t*, mecab_lattice_get_begin_nodes,
+                 (mecab_lattice_t * lattice, size_t pos), (lattice, pos))
+K41_LAZY_FORWARD(mecabLibrary, const char*, mecab_lattice_get_sentence, (mecab_lattice_t * lattice),
+                 (lattice))
 K41_LAZY_FORWARD(mecabLibrary, mecab_node_t*, mecab_lattice_get_bos_node,
                  (mecab_lattice_t * lattice), (lattice))
 K41_LAZY_FORWARD(mecabLibrary, void, mecab_lattice_set_sentence2,

@@ -190,10 +190,70 @@ struct Voiced {
 };
 const Voiced Rendaku[] = {{u"橋", u"バシ"}};
 
+// A bridge's side or entrance that the dictionary took for one word (橋西 キョウセイ, 橋口
+// ハシグチ) is the bridge's too after its name: 鳩川橋西 ハトガワバシニシ.
+struct Side {
+    QChar kanji;
+    const char16_t* reading;
+};
+const Side BridgeSides[] = {
+    {u'口', u"グチ"}, {u'東', u"ヒガシ"}, {u'西', u"ニシ"}, {u'南', u"ミナミ"}, {u'北', u"キタ"}};
+
 void rendaku(const ReadWords& words, size_t i, ReadWord& w) {
     if (i == 0 || !isNoun(words[i - 1]) || words[i - 1].pos1 == QStringLiteral("数")) return;
     for (const Voiced& v : Rendaku)
         if (w.surface == QStringView(v.surface)) w.pronunciation = QString::fromUtf16(v.reading);
+    if (w.surface.size() == 2 && w.surface[0] == u'橋')
+        for (const Side& s : BridgeSides)
+            if (w.surface[1] == s.kanji)
+                w.pronunciation = QStringLiteral("バシ") + QString::fromUtf16(s.reading);
+}
+
+// The end of a bridge (橋詰) or its side (西詰) is ヅメ, the voiced ツメ of a compound.
+void bridgeEnd(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || w.surface != QStringLiteral("詰") || !w.pronunciation.startsWith(u'ツ')) return;
+    const QString& before = words[i - 1].surface;
+    if (before.isEmpty() || !QStringView(u"橋東西南北").contains(before.back())) return;
+    w.pronunciation[0] = u'ヅ';
+}
+
+// A shrine's name of two kanji or more before 宮 is a 宮 said グウ: 鳩峰宮 ハトミネグウ; a
+// single kanji before it is the native ミヤ (小宮).
+void shrine(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || !w.surface.startsWith(u'宮') ||
+        !w.pronunciation.startsWith(QStringLiteral("ミヤ")))
+        return;
+    // The dictionary may join 宮 to the stop's side of it (宮前 ミヤマエ, 宮北).
+    static const QStringList sides = {QStringLiteral("宮"),   QStringLiteral("宮前"),
+                                      QStringLiteral("宮東"), QStringLiteral("宮西"),
+                                      QStringLiteral("宮南"), QStringLiteral("宮北"),
+                                      QStringLiteral("宮口")};
+    if (!sides.contains(w.surface)) return;
+    const ReadWord& b = words[i - 1];
+    if (!isNoun(b) || b.pos1 == QStringLiteral("数") || b.surface.size() < 2) return;
+    for (QChar c : b.surface)
+        if (!KanaText::isKanji(c)) return;
+    w.pronunciation.replace(0, 2, QStringLiteral("グウ"));
+}
+
+// 池 after a place's name is its pond, イケ; the dictionary's suffix チ is for words such as
+// 貯水池 and 電池.
+void pond(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || w.surface != QStringLiteral("池") || w.pronunciation != QStringLiteral("チ"))
+        return;
+    if (words[i - 1].pos1 == QStringLiteral("固有名詞")) w.pronunciation = QStringLiteral("イケ");
+}
+
+// 館 after another word is a hall, カン; alone it reads タテ (a manor), which is what the
+// dictionary gives it where it cannot join it to the word before (ふらっと館), also joined to
+// the word after it (館前 タテマエ).
+void hall(size_t i, ReadWord& w) {
+    const QString manor = QStringLiteral("タテ"), hall = QStringLiteral("カン");
+    QString& p = w.pronunciation;
+    if (i > 0 && w.surface.startsWith(u'館') && p.startsWith(manor))
+        p.replace(0, 2, hall);
+    else if ((i > 0 || w.surface.size() > 1) && w.surface.endsWith(u'館') && p.endsWith(manor))
+        p.replace(p.size() - 2, 2, hall);
 }
 
 // Words that the dictionary takes for a suffix of amount or shape mean something else after
@@ -224,12 +284,15 @@ void suffixAfterName(const ReadWords& words, size_t i, ReadWord& w) {
         if (w.surface == QStringView(s.surface)) w.pronunciation = QString::fromUtf16(s.reading);
 }
 
-// 団地, a housing estate, before 口 (its entrance): the dictionary may split it 団 | 地口 and
-// read 地口 as the pun ジグチ.
+// 団地, a housing estate, before 口 (its entrance) or 中 (its middle part): the dictionary may
+// split it 団 | 地口 and read 地口 as the pun ジグチ, or 団 | 地中 and read 地中 underground,
+// チチュウ.
 void estateEntrance(const ReadWords& words, size_t i, ReadWord& w) {
-    if (i == 0 || w.surface != QStringLiteral("地口") || !words[i - 1].surface.endsWith(u'団'))
-        return;
-    w.pronunciation = QStringLiteral("チグチ");
+    if (i == 0 || !words[i - 1].surface.endsWith(u'団')) return;
+    if (w.surface == QStringLiteral("地口"))
+        w.pronunciation = QStringLiteral("チグチ");
+    else if (w.surface == QStringLiteral("地中"))
+        w.pronunciation = QStringLiteral("チナカ");
 }
 
 // A name that ends in 入 said イル (東入, "going east" in a street address) before 口 is the
@@ -272,6 +335,10 @@ void apply(ReadWords& words, const QHash<QChar, QString>& towns) {
         schoolKind(words, i, w);
         temple(words, i, w);
         rendaku(words, i, w);
+        bridgeEnd(words, i, w);
+        shrine(words, i, w);
+        pond(words, i, w);
+        hall(i, w);
         suffixAfterName(words, i, w);
         estateEntrance(words, i, w);
         entrance(words, i, w);

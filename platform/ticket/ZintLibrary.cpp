@@ -1,4 +1,5 @@
-// zint, opened when the first barcode is drawn (see LazyLibrary).
+// zint, opened when the first barcode is drawn (see LazyLibrary). A function the program
+// starts to call is added here (linking names it as an undefined reference).
 #include "platform/core/LazyLibrary.h"
 
 #include <zint.h>

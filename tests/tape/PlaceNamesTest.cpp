@@ -60,6 +60,52 @@ TEST(PlaceNames, ANameAndOneMoreCharacterIsNoVoteForWhatItEndsWith) {
         << chosen.join(u' ').toStdString();
 }
 
+TEST(PlaceNames, TakesPlacesOfAProperNameDictionaryWhereTheListIsSilent) {
+    const QString text = QStringLiteral("\u3000？？？ /ENAMDICT header/\n"
+                                        "鷺尾 [さぎお] /(p,s) Sagio/\n"
+                                        "鷺尾 [ろび] /(s) Robi/(p) Robi (hill)/\r\n"
+                                        "鷺尾 [さぎのお] /(s) Saginoo/\n"
+                                        "鳩ヶ丘 [はとがおか] /(p) Hatogaoka/\n"
+                                        "雉子ノ原 [キギスのはら] /(st) Kigisunohara/\n"
+                                        "さぎまち [さぎまち] /(p) Sagimachi/\n"
+                                        "鴨田 [kamoda] /(p) Kamoda/\n"
+                                        "鴨田 [かもだ] (p) no slash\n"
+                                        "鴨田 [かもだ] /(u) Kamoda/\n");
+    EXPECT_EQ(surfaces(PlaceNames::fromEnamdict(text, {"p"})),
+              (QStringList{"鷺尾=サギオ", "鷺尾=ロビ", "鳩ヶ丘=ハトガオカ"}));
+    EXPECT_EQ(surfaces(PlaceNames::fromEnamdict(text, {"p", "s"})),
+              (QStringList{"鷺尾=サギオ", "鷺尾=ロビ"}));
+    EXPECT_EQ(surfaces(PlaceNames::fromEnamdict(text, {"st"})),
+              (QStringList{"雉子ノ原=キギスノハラ"}));
+
+    // Only names the list lacks are added, each with all its readings.
+    const QList<PlaceNames::Entry> list = {{"鷺尾", "サギノオ"}};
+    EXPECT_EQ(surfaces(PlaceNames::newNames(list, PlaceNames::fromEnamdict(text, {"p"}))),
+              (QStringList{"鳩ヶ丘=ハトガオカ"}));
+}
+
+TEST(PlaceNames, TakesFacilitiesWhose所ReadsOneWay) {
+    const QList<PlaceNames::Entry> nouns = {
+        {"鳩会所", "ハトカイジョ"}, {"鳩会所", "ハトカイジョ"}, {"鷺番所", "サギバンショ"},
+        {"鷺番所", "サギバンジョ"}, {"鳩所", "ハトショ"},       {"鳩会所前", "ハトカイジョマエ"}};
+    EXPECT_EQ(surfaces(PlaceNames::facilities(nouns)), (QStringList{"鳩会所=ハトカイジョ"}));
+}
+
+// A reading that is a surname's too outweighs the others unless more than SurnameVotes longer
+// names share another.
+TEST(PlaceNames, APlacesReadingThatIsASurnameTooWinsUnlessOutvoted) {
+    QList<PlaceNames::Entry> entries = {
+        {"鷺尾", "サギオ"}, {"鷺尾", "ロビ"}, {"鳩尾", "キュウビ"}, {"鳩尾", "ハトオ"}};
+    for (const char* more : {"一", "二", "三", "四", "五", "六"})
+        entries.append({"鳩尾" + QString::fromUtf8(more), "キュウビ" + QString::fromUtf8(more)});
+    const auto surname = [](const QString& name, const QString& reading) {
+        return (name == "鷺尾" && reading == "ロビ") || (name == "鳩尾" && reading == "ハトオ");
+    };
+    const QStringList chosen = surfaces(PlaceNames::choose(entries, {}, {}, surname));
+    EXPECT_TRUE(chosen.contains("鷺尾=ロビ")) << chosen.join(u' ').toStdString();
+    EXPECT_TRUE(chosen.contains("鳩尾=キュウビ")) << chosen.join(u' ').toStdString();
+}
+
 // A name of two kanji read in one style, both on'yomi or both kun'yomi, outweighs a mixed
 // reading unless more than OneStyleVotes longer names share the mixed one.
 TEST(PlaceNames, NamesReadInOneStyleWinUnlessOutvoted) {

@@ -85,6 +85,7 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         // ヶ between the words of a name is ガ, after a number カ.
         {"梅ヶ丘", "ウメガオカ"},
         {"3ヶ所", "サンカショ"},
+        {"鷺ケ沢", "サギガサワ"}, // written large between kanji
         // Letters are read as Japanese reads them, in either width.
         {"ＪＲ山鳩駅", "ジェイアールヤマバトエキ"},
         {"Ｂ棟前", "ビートーマエ"},
@@ -122,6 +123,26 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"宝鳩寺", "ホウキュウジ"},
         {"鳩福寺前", "キュウフクジマエ"},
         {"梅寺", "ウメテラ"},
+        // So is a shrine's 宮 after a name of two kanji: グウ, and after one kanji ミヤ.
+        {"鳩峰宮", "ハトミネグウ"},
+        {"鷺山宮前", "サギヤマグウマエ"},
+        {"山鳩宮北", "ヤマバトグウキタ"},
+        {"鳩宮前", "ハトミヤマエ"},
+        // A bridge's side, entrance and end after its name (the dictionary's 橋西, 橋口 and 橋詰
+        // are words of their own); ヅ spelt as the reading has it.
+        {"鳩川橋西詰", "ハトガワバシニシヅメ"},
+        {"鳩川橋口", "ハトガワバシグチ"},
+        {"鳩川橋詰", "ハトガワハシヅメ"},
+        {"鷺橋北詰", "サギバシキタヅメ"},
+        {"橋口", "ハシグチ"},
+        // 館 after a word is a hall, also where the dictionary joins it to 前 or reads it
+        // by its characters; alone it is the manor タテ.
+        {"ふわっと館前", "フワットカンマエ"},
+        {"鷺遊館前", "サギユウカンマエ"},
+        {"館", "タテ"},
+        // A pond after a place's name is イケ; a reservoir keeps its チ.
+        {"京都池前", "キョートイケマエ"},
+        {"貯水池", "チョスイチ"},
         // After a name, a closing 高 is the high school and 角 the street corner; inside a
         // longer name and after a number they keep the dictionary's reading.
         {"山鳩高前", "ヤマバトコウマエ"},
@@ -129,8 +150,11 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"鷺高公民館", "サギダカコーミンカン"},
         {"山鳩角", "ヤマバトカド"},
         {"五角", "ゴカク"},
-        // 団地 before its 口, which the dictionary would take for the pun 地口.
+        // 団地 before its 口 or 中, which the dictionary would take for the pun 地口 or for 地中.
         {"山鳩団地口", "ヤマバトダンチグチ"},
+        {"山鳩団地中", "ヤマバトダンチナカ"},
+        // A name is no person's: 開 is the common noun ヒラキ, not the given name ヒラク.
+        {"鷺沢開", "サギサワヒラキ"},
         // A stop in front of something ends in マエ; a word of time keeps its ゼン.
         {"次は山鳩東門前です", "ツギワヤマバトヒガシモンマエデス"},
         {"午前", "ゴゼン"},

@@ -1,21 +1,27 @@
 // Writes the place-name list that the build turns into MeCab's user dictionary (see
 // sound/PlaceNames.h):
-//   k41placedic OUT.csv OUT-TOWNS.tsv IPADIC-UTF8-FOLDER SKK-DICTIONARY...
+//   k41placedic OUT.csv OUT-TOWNS.tsv IPADIC-UTF8-FOLDER [--names ENAMDICT] [--words EDICT]
+//               SKK-DICTIONARY...
 // OUT-TOWNS.tsv gets how 町 reads after each kanji (PlaceNames::townReadings). The folder holds the
 // compiled IPA dictionary in UTF-8, whose reading of each name gives the name's context ids and
-// cost; the SKK dictionaries are in EUC-JP as Debian ships them.
+// cost; the SKK dictionaries are in EUC-JP as Debian ships them. The proper-name dictionary
+// (ENAMDICT, EUC-JP), when given, adds the places the SKK dictionaries lack and says which
+// readings are surnames too; the dictionary of words (EDICT, EUC-JP) the readings of 所 in
+// the names of places of business and assembly (PlaceNames::facilities).
 #include "platform/core/FileReader.h"
 #include "platform/core/FileReplace.h"
 #include "platform/core/K41Error.h"
 #include "sound/PlaceNames.h"
 
+#include <QSet>
 #include <QStringDecoder>
 #include <cstdio>
+#include <cstring>
 #include <mecab.h>
 
 namespace {
 
-// The largest SKK dictionary Debian ships is about 10 MB.
+// The largest SKK dictionary Debian ships is about 10 MB, ENAMDICT about 27 MB.
 constexpr qint64 MaxBytes = 64 * 1024 * 1024;
 
 QString readEucJp(const char* path) {
@@ -68,9 +74,20 @@ QString commonestReading(mecab_t* tagger, mecab_lattice_t* lattice, const QStrin
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 5) {
+    int first = 4;
+    const char* names = nullptr;
+    const char* words = nullptr;
+    for (; first + 1 < argc; first += 2) {
+        if (std::strcmp(argv[first], "--names") == 0)
+            names = argv[first + 1];
+        else if (std::strcmp(argv[first], "--words") == 0)
+            words = argv[first + 1];
+        else
+            break;
+    }
+    if (argc <= first) {
         std::fprintf(stderr, "usage: k41placedic OUT.csv OUT-TOWNS.tsv IPADIC-UTF8-FOLDER "
-                             "SKK-DICTIONARY...\n");
+                             "[--names ENAMDICT] [--words EDICT] SKK-DICTIONARY...\n");
         return 2;
     }
     const char* mecabArgs[] = {"mecab", "-r", "/dev/null", "-d", argv[3]};
@@ -90,14 +107,28 @@ int main(int argc, char** argv) {
             kanji =
                 KanjiReadings::parseKinds(FileReader::read(KanjiReadings::defaultPath(), MaxBytes));
         QList<PlaceNames::Entry> entries;
-        for (int i = 4; i < argc; ++i)
+        for (int i = first; i < argc; ++i)
             entries += PlaceNames::fromSkk(readEucJp(argv[i]));
+        // Readings of a place that are a surname's too, "name\treading".
+        QSet<QString> surnames;
+        if (names) {
+            const QString text = readEucJp(names);
+            entries += PlaceNames::newNames(entries, PlaceNames::fromEnamdict(text, {"p"}));
+            for (const PlaceNames::Entry& e : PlaceNames::fromEnamdict(text, {"p", "s"}))
+                surnames.insert(e.surface + u'\t' + e.reading);
+        }
+        if (words)
+            entries += PlaceNames::newNames(
+                entries, PlaceNames::facilities(PlaceNames::fromEnamdict(readEucJp(words), {"n"})));
         const QString csv = PlaceNames::userDictionaryCsv(
             PlaceNames::choose(
                 entries,
                 [&](const QString& surface) { return commonestReading(tagger, lattice, surface); },
                 [&](const QString& name, const QString& reading) {
                     return PlaceNames::readsInOneStyle(name, reading, kanji);
+                },
+                [&](const QString& name, const QString& reading) {
+                    return surnames.contains(name + u'\t' + reading);
                 }),
             [&](const QString& surface, PlaceNames::Analysis& a) {
                 return analyse(tagger, lattice, surface, a);
