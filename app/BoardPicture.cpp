@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <array>
+#include <mutex>
 
 namespace BoardPicture {
 
@@ -131,8 +132,13 @@ QImage draw(const Look& look, qreal scale = 1.0) {
 } // namespace
 
 QImage image(int state) {
-    static const std::array<QImage, 3> pictures{draw(Looks[0]), draw(Looks[1]), draw(Looks[2])};
-    return pictures[state == 1 || state == 2 ? size_t(state) : 0];
+    // Each picture is drawn when it is first asked for: the board starts unlit, and drawing
+    // the two lit ones as well cost as much as the rest of the board's start.
+    static std::array<std::once_flag, 3> drawn;
+    static std::array<QImage, 3> pictures;
+    const size_t i = state == 1 || state == 2 ? size_t(state) : 0;
+    std::call_once(drawn[i], [i] { pictures[i] = draw(Looks[i]); });
+    return pictures[i];
 }
 
 QImage image(int state, qreal scale) {

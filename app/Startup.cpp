@@ -63,15 +63,13 @@ Startup::Startup(const QString& settingsPath, SpeechFactory* speech)
     AppIdentity::apply();
     board = std::make_unique<Form1>(settings);
     panel = std::make_unique<frmCtl>(settings, *board, *this);
-    // The dialog exists before the settings file is read, hidden until "設定..." shows it.
-    options = std::make_unique<frmOption>(settings, *this);
-    plugins = new PlgInHost(*options, *panel->previewArea);
+    // The dialog is built when "設定..." first shows it; the settings file loads without it.
+    options = std::make_unique<OptionsOnDemand>(settings, *this, *panel->previewArea);
+    plugins = &options->plugins();
     extras = new PanelExtras(*panel, settings);
     iniHost = std::make_unique<WindowsIniHost>(settings, *board, *panel, *options);
     board->setPanelWindow(panel.get());
-    recordWindow = new RecordWindow(
-        *panel, [this](const QString& path) { mdlIniIoEx::SaveIniFile(path, *iniHost); });
-    extras->setRecordingOpener(recordWindow);
+    extras->setRecordingOpener(this);
     m_signals = std::make_unique<SignalWatcher>(&Startup::endOnSignal);
 }
 
@@ -105,7 +103,7 @@ BacklightFrame& Startup::backlight() {
 }
 
 void Startup::showOptions() {
-    options->exec();
+    options->dialog().exec();
 }
 
 void Startup::quitConfirmed() {
@@ -126,6 +124,14 @@ void Startup::SetProp() {
 
 void Startup::applyBacklight() {
     panel->backlightFrame->applySelected();
+}
+
+void Startup::openRecording() {
+    // Built on first use: nothing of it shows at start.
+    if (!recordWindow)
+        recordWindow = new RecordWindow(
+            *panel, [this](const QString& path) { mdlIniIoEx::SaveIniFile(path, *iniHost); });
+    recordWindow->openRecording();
 }
 
 void Startup::showPanel() {

@@ -4,9 +4,11 @@
 // with a settings file in a temporary folder. The windows reach each other through small
 // interfaces that the start-up implements: the board's start-up steps (BoardStartup), what the
 // panel asks of the program (PanelHost), where the options dialog's display settings go
-// (DisplayTarget).
+// (DisplayTarget), who opens the recording window from the panel's menu (RecordingOpener).
 #include "app/Form1.h"
 #include "app/options/DisplayTarget.h"
+#include "app/options/OptionsOnDemand.h"
+#include "panel/PanelExtras.h"
 #include "panel/PanelHost.h"
 #include "settings/Settings.h"
 
@@ -15,13 +17,13 @@
 
 class frmCtl;
 class SignalWatcher;
-class frmOption;
-class PlgInHost;
-class PanelExtras;
 class RecordWindow;
 class WindowsIniHost;
 
-class Startup : public BoardStartup, public PanelHost, public DisplayTarget {
+class Startup : public BoardStartup,
+                public PanelHost,
+                public DisplayTarget,
+                public RecordingOpener {
   public:
     // `settingsPath` is the settings file read at start and written when quitting. `speech`
     // makes the announcements' speech component; null: the Japanese speech with its voice
@@ -35,10 +37,11 @@ class Startup : public BoardStartup, public PanelHost, public DisplayTarget {
     Settings settings;
     std::unique_ptr<Form1> board;
     std::unique_ptr<frmCtl> panel;
-    std::unique_ptr<frmOption> options;
-    PlgInHost* plugins = nullptr;         // owned by the dialog
+    // The options dialog, built when first wanted (whoever takes it as a frmOption builds it).
+    std::unique_ptr<OptionsOnDemand> options;
+    PlgInHost* plugins = nullptr;         // owned by `options`
     PanelExtras* extras = nullptr;        // the panel's context menu, owned by the panel
-    RecordWindow* recordWindow = nullptr; // "録画...", owned by the panel
+    RecordWindow* recordWindow = nullptr; // "録画...", owned by the panel; built when first opened
     std::unique_ptr<WindowsIniHost> iniHost;
 
   private:
@@ -58,6 +61,8 @@ class Startup : public BoardStartup, public PanelHost, public DisplayTarget {
     // DisplayTarget
     void SetProp() override;
     void applyBacklight() override;
+    // RecordingOpener
+    void openRecording() override;
 
     void placePanelBottomRight();
     QString m_settingsPath;

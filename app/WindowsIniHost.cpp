@@ -2,7 +2,7 @@
 
 #include "app/Form1.h"
 #include "app/SetProp.h"
-#include "app/options/frmOption.h"
+#include "app/options/OptionsOnDemand.h"
 #include "controls/digit/M_Degit.h"
 #include "controls/stopname/ChimeiCtl_DX.h"
 #include "panel/BacklightFrame.h"
@@ -21,7 +21,8 @@ void setColours(M_Degit& digit, const DigitColours& colours) {
 
 } // namespace
 
-WindowsIniHost::WindowsIniHost(Settings& settings, Form1& board, frmCtl& panel, frmOption& options)
+WindowsIniHost::WindowsIniHost(Settings& settings, Form1& board, frmCtl& panel,
+                               OptionsOnDemand& options)
     : m_settings(settings), m_board(board), m_panel(panel), m_options(options) {}
 
 DegitUserInfo WindowsIniHost::fareDigitUserInfo(int index) {

@@ -7,11 +7,11 @@
 
 class Form1;
 class frmCtl;
-class frmOption;
+class OptionsOnDemand;
 
 class WindowsIniHost : public IniHost {
   public:
-    WindowsIniHost(Settings& settings, Form1& board, frmCtl& panel, frmOption& options);
+    WindowsIniHost(Settings& settings, Form1& board, frmCtl& panel, OptionsOnDemand& options);
 
     Settings& settings() override { return m_settings; }
     DegitUserInfo fareDigitUserInfo(int index) override;
@@ -34,5 +34,5 @@ class WindowsIniHost : public IniHost {
     Settings& m_settings;
     Form1& m_board;
     frmCtl& m_panel;
-    frmOption& m_options;
+    OptionsOnDemand& m_options;
 };

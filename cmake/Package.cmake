@@ -31,6 +31,12 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # the speech data: espeak-ng's voices and MeCab's dictionary, which reads kanji aloud.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, timgm6mb-soundfont, fonts-ipafont-gothic, fonts-ipafont-mincho, espeak-ng-data, mecab-ipadic-utf8")
+# The libraries K41 opens on first use instead of linking them (cmake/LazyLibrary.cmake).
+get_property(k41_lazy_packages GLOBAL PROPERTY K41_LAZY_LIBRARY_PACKAGES)
+list(REMOVE_DUPLICATES k41_lazy_packages)
+foreach(package IN LISTS k41_lazy_packages)
+  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", ${package}")
+endforeach()
 # Qt's own Japanese texts for standard buttons, and KANJIDIC for kanji MeCab cannot read; K41
 # works without them.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, kanjidic")

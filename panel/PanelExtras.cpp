@@ -6,9 +6,8 @@
 #include <QMenu>
 
 PanelExtras::PanelExtras(frmCtl& panel, const Settings& settings)
-    : QObject(&panel), m_panel(panel) {
+    : QObject(&panel), m_panel(panel), m_settings(settings) {
     setObjectName(QStringLiteral("PanelExtras"));
-    m_autoRide = new AutoRideWindow(panel, settings);
     panel.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&panel, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         QMenu* menu = buildMenu(&m_panel);
@@ -30,8 +29,14 @@ QMenu* PanelExtras::buildMenu(QWidget* parent) {
     return menu;
 }
 
+AutoRideWindow* PanelExtras::autoRideWindow() {
+    if (!m_autoRide) m_autoRide = new AutoRideWindow(m_panel, m_settings);
+    return m_autoRide;
+}
+
 void PanelExtras::showAutoRide() {
-    m_autoRide->show();
-    m_autoRide->raise();
-    m_autoRide->activateWindow();
+    AutoRideWindow* window = autoRideWindow();
+    window->show();
+    window->raise();
+    window->activateWindow();
 }

@@ -23,7 +23,8 @@ class PanelExtras : public QObject {
   public:
     PanelExtras(frmCtl& panel, const Settings& settings);
 
-    AutoRideWindow* autoRideWindow() const { return m_autoRide; }
+    // The automatic ride's window, built when first wanted: nothing of it shows at start.
+    AutoRideWindow* autoRideWindow();
     // Without an opener the menu has no "録画..." entry. The opener must outlive the panel
     // or be cleared first.
     void setRecordingOpener(RecordingOpener* opener) { m_recording = opener; }
@@ -34,6 +35,7 @@ class PanelExtras : public QObject {
 
   private:
     frmCtl& m_panel;
+    const Settings& m_settings;
     AutoRideWindow* m_autoRide = nullptr;
     RecordingOpener* m_recording = nullptr;
 };

@@ -73,6 +73,9 @@ void ZK4_DrawSeiriken(const QString& plugin, QPainter* dc, const QString& stopNa
 int ZK4_GetPlgInfo(const QString& plugin, PlgInfo& info, QString* reason = nullptr);
 // Puts the plug-in's comment text into `box`; nothing for an invalid plug-in.
 void ZK4_SetPlgComment(const QString& plugin, QTextEdit* box);
+// The same text for a box that does not exist yet: false (and `comment` untouched) for an
+// invalid plug-in.
+bool ZK4_GetPlgComment(const QString& plugin, QString& comment);
 // Adds the plug-in's company names to the end of `box`'s list; nothing for an invalid one.
 void ZK4_SetCorpAddList(const QString& plugin, QComboBox* box);
 

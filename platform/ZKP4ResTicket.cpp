@@ -35,10 +35,17 @@ int ZK4_GetPlgInfo(const QString& plugin, PlgInfo& info, QString* reason) {
     return 1;
 }
 
+bool ZK4_GetPlgComment(const QString& plugin, QString& comment) {
+    const TicketPluginReader::Result read = TicketPluginReader::readFile(plugin);
+    if (!read) return false;
+    comment = read.plugin->comment;
+    return true;
+}
+
 void ZK4_SetPlgComment(const QString& plugin, QTextEdit* box) {
     if (!box) return;
-    const TicketPluginReader::Result read = TicketPluginReader::readFile(plugin);
-    if (read) box->setPlainText(read.plugin->comment);
+    QString comment;
+    if (ZK4_GetPlgComment(plugin, comment)) box->setPlainText(comment);
 }
 
 void ZK4_SetCorpAddList(const QString& plugin, QComboBox* box) {

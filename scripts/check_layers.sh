@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks that no source folder includes a folder above it. The layers, bottom up:
-#   platform/core; platform/ticket; platform; tape; controls/digit, controls/stopname, sound, record; settings; faredata;
+#   platform/core; platform/ticket; platform/x11; platform; tape; controls/digit, controls/stopname, sound, record; settings; faredata;
 #   gtfs; backlight; panel; app/options; app; tools (tests, bench and fuzz may include anything).
 # Prints every offending include and exits 1 when there is one. Usage: scripts/check_layers.sh
 set -euo pipefail
@@ -10,22 +10,23 @@ cd "$(dirname "$0")/.."
 declare -A allowed=(
   [platform/core]=""
   [platform/ticket]="platform/core"
+  [platform/x11]="platform/core"
   [platform]="platform/core platform/ticket"
-  [controls/digit]="platform/core platform"
-  [controls/stopname]="platform/core platform"
+  [controls/digit]="platform/core platform platform/x11"
+  [controls/stopname]="platform/core platform platform/x11"
   [tape]="platform/core"
-  [sound]="platform/core platform tape"
+  [sound]="platform/core platform platform/x11 tape"
   [record]="platform/core"
   [settings]="platform/core platform/ticket"
   [faredata]="platform/core settings"
   [gtfs]="platform/core tape settings faredata"
   [backlight]="platform/core settings"
-  [panel]="platform/core platform/ticket platform controls/digit controls/stopname tape sound settings faredata gtfs backlight"
-  [app/options]="platform/core platform/ticket platform controls/digit controls/stopname tape sound settings faredata gtfs backlight panel"
-  [app]="platform/core platform/ticket platform controls/digit controls/stopname tape sound record settings faredata gtfs backlight panel app/options"
-  [tools]="platform/core platform/ticket platform controls/digit controls/stopname tape sound record settings faredata gtfs backlight panel app/options app"
+  [panel]="platform/core platform/ticket platform platform/x11 controls/digit controls/stopname tape sound settings faredata gtfs backlight"
+  [app/options]="platform/core platform/ticket platform platform/x11 controls/digit controls/stopname tape sound settings faredata gtfs backlight panel"
+  [app]="platform/core platform/ticket platform platform/x11 controls/digit controls/stopname tape sound record settings faredata gtfs backlight panel app/options"
+  [tools]="platform/core platform/ticket platform platform/x11 controls/digit controls/stopname tape sound record settings faredata gtfs backlight panel app/options app"
 )
-layers=(platform/core platform/ticket platform tape controls/digit controls/stopname sound record settings faredata gtfs backlight panel app/options app tools)
+layers=(platform/core platform/ticket platform/x11 platform tape controls/digit controls/stopname sound record settings faredata gtfs backlight panel app/options app tools)
 
 # The layer a path belongs to: the longest layer folder that is a prefix of it.
 layer_of() {

@@ -56,6 +56,11 @@ frmOption::frmOption(Settings& store, DisplayTarget& display, QWidget* parent)
 
     Option1[0]->setChecked(true);
     Option1_Click(0);
+    // A page's rules may show one of its frames while the page is built, before it joins the
+    // dialog and takes the dialog's font; showing lays the frame out, and its layouts would
+    // keep sizes measured in the other font. Every layout measures afresh.
+    for (QLayout* l : findChildren<QLayout*>())
+        l->invalidate();
     resize(660, 600);
 }
 

@@ -6,7 +6,8 @@
 // settings to the board and hides the dialog. Closing the window or pressing Escape does the
 // same as OK, so that the board never shows something other than the dialog.
 //
-// Created once at start-up, then only shown (modally, by the panel's "設定...") and hidden.
+// Built once, when first wanted (see OptionsOnDemand), then only shown (modally, by the
+// panel's "設定...") and hidden.
 #include "app/options/DisplayTarget.h"
 #include "app/options/OptionContext.h"
 #include "app/options/OptionPage.h"

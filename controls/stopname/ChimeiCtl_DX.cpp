@@ -3,6 +3,7 @@
 #include "controls/stopname/ChimeiLayout.h"
 #include "controls/stopname/ChimeiText.h"
 #include "controls/stopname/DotGlyph.h"
+#include "controls/stopname/StripWindow.h"
 #include "platform/Fonts.h"
 #include "platform/QtColour.h"
 
@@ -65,6 +66,7 @@ ChimeiCtl_DX::ChimeiCtl_DX(QWidget* parent)
     m_frameTimer.setParent(this);
     m_frameTimer.setObjectName(QStringLiteral("frameTimer"));
     connect(&m_frameTimer, &QTimer::timeout, this, &ChimeiCtl_DX::advanceScroll);
+    m_stripWindow = StripWindow::create(this);
     InitProperties();
     clearStrip(ChimeiLayout::FrameWidth);
     redrawFrame();
@@ -248,6 +250,7 @@ void ChimeiCtl_DX::drawCell(int x, int y, const QString& text, qint16 code) {
     const DotPattern dots = DotGlyph::pattern(text, m_boxFace, DotGlyph::Size14pt, m_boxBold);
     DotGlyph::paint(m_strip, x, y, dots, toRgb(m_foreColor), m_scale);
     m_stripBlank = false;
+    pictureChanged();
 }
 
 void ChimeiCtl_DX::DrawTsugiwa() {
@@ -268,6 +271,7 @@ void ChimeiCtl_DX::DrawTsugiwa() {
                     colour, m_scale);
     m_boxBold = false;
     m_stripBlank = false;
+    pictureChanged();
     update();
 }
 
@@ -280,6 +284,11 @@ void ChimeiCtl_DX::clearStrip(int width) {
     m_stripWidth = width;
     m_strip.fill(Colour::toQColor(m_backColor));
     m_stripBlank = true;
+    pictureChanged();
+}
+
+void ChimeiCtl_DX::pictureChanged() {
+    if (m_stripWindow) m_stripWindow->invalidate();
 }
 
 void ChimeiCtl_DX::setShownText(const QString& text) {
@@ -297,6 +306,12 @@ void ChimeiCtl_DX::redrawFrame() {
                      QImage::Format_RGB32);
     m_frame.setDevicePixelRatio(m_scale);
     m_frame.fill(Colour::toQColor(m_backColor));
+    pictureChanged();
+    // The server shows the strip over the frame's inside, only at the designed size.
+    if (m_stripWindow) {
+        m_stripWindow->setGeometry(clientRect());
+        m_stripWindow->setVisible(m_scale == 1.0);
+    }
     QPainter p(&m_frame);
     const int right = ControlWidth - 1, bottom = FrameHeight - 1;
     if (m_appearance == 0) {
@@ -433,7 +448,16 @@ void ChimeiCtl_DX::moveStrip(int fromX, int toX) {
     const bool wasShown = stripRect(fromX).intersects(client);
     const bool isShown = stripRect(toX).intersects(client);
     if (!wasShown && !isShown) return; // between passes: nothing visible changed
-    if (wasShown && isShown && std::abs(toX - fromX) < client.width())
+    if (m_stripWindow) {
+        // The strip's old and new places: around them the frame's inside stays background.
+        const QPoint origin = client.topLeft();
+        const QRect changed = (stripRect(fromX) | stripRect(toX)).translated(-origin);
+        if (m_stripWindow->showStrip(stripRect(toX).topLeft() - origin, changed, m_strip,
+                                     m_frame.pixel(client.center())))
+            return;
+    }
+    // Qt's copy of the window under a StripWindow is older than the server's: never move it.
+    if (!m_stripWindow && wasShown && isShown && std::abs(toX - fromX) < client.width())
         scroll(toX - fromX, 0, client);
     else
         update(client);

@@ -9,7 +9,8 @@
 // character is printed and read back as dots. The strip is rasterised once per SetChimei;
 // a scroll only moves its offset, driven by a frame-rate timer and a replaceable clock: the
 // window's pixels are shifted and only the uncovered column is painted, and nothing is
-// painted while the strip is out of sight.
+// painted while the strip is out of sight. On X11 a StripWindow over the frame's inside lets
+// the X server move the strip instead, and Qt paints nothing for a step.
 //
 // Property writes never redraw a name: a change shows with the next SetChimei, except that
 // Speed and ScrollStartWait act on a running scroll at once. Every write emits
@@ -23,6 +24,8 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+
+class StripWindow;
 
 class ChimeiCtl_DX : public QWidget {
     Q_OBJECT
@@ -118,6 +121,8 @@ class ChimeiCtl_DX : public QWidget {
   private:
     void drawCell(int x, int y, const QString& text, qint16 code);
     void redrawFrame();
+    // The strip or the frame changed: the server's copy of the strip is out of date.
+    void pictureChanged();
     void clearStrip(int width);
     void startScroll();
     void stopScroll();
@@ -164,4 +169,5 @@ class ChimeiCtl_DX : public QWidget {
     QTimer m_frameTimer;
     QElapsedTimer m_steadyClock;
     std::function<qint64()> m_clock;
+    StripWindow* m_stripWindow = nullptr; // only on X11
 };

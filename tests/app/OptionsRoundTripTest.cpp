@@ -4,8 +4,10 @@
 #include "tests/app/OptionsFixture.h"
 
 #include "app/Form1.h"
+#include "app/WindowsIniHost.h"
 #include "app/options/ColourButton.h"
 #include "panel/frmCtl.h"
+#include "settings/mdlIniIoEx.h"
 #include "tests/common/ModalUtil.h"
 #include "tests/common/TestUtil.h"
 
@@ -242,4 +244,36 @@ TEST_F(OptionsRoundTripTest, EverySettingSurvivesQuitAndRestart) {
     EXPECT_EQ(std::size(expected), SettingFields::all().size());
     for (const auto& [name, value] : expected)
         EXPECT_EQ(saved.value(QLatin1String(name)), value) << name;
+}
+
+// The dialog is built when first wanted. A settings file read before then is written back
+// byte for byte when the dialog was never opened, and the dialog built afterwards shows it.
+TEST_F(OptionsRoundTripTest, SettingsReadBeforeTheDialogExistsAreKeptAndShown) {
+    In4File file = sampleSettings();
+    file.options.SoundPre2 = QStringLiteral("C:\\音\\駅前.wav");
+    file.options.SeiriNumStyle = 5;
+    file.options.PanelAssignAuto = 0;
+    file.options.PanelAssignEach = -1;
+    file.options.ChimeiForeColor = Colour::rgb(10, 20, 30);
+    file.options.SeiriDateAuto = 0;
+    file.options.SeiriDateFixed = -1;
+    file.options.SeiriDateValue = QStringLiteral("2024/02/29");
+    startWith(file);
+    const QByteArray read = TestUtil::readFile(settingsPath());
+    ASSERT_FALSE(k41->options->isBuilt());
+    mdlIniIoEx::SaveIniFile(settingsPath(), *k41->iniHost);
+    EXPECT_EQ(TestUtil::readFile(settingsPath()), read);
+    ASSERT_FALSE(k41->options->isBuilt());
+
+    const auto shown = dialogState(options());
+    EXPECT_EQ(shown.at("txtSelectSound(5)"), QStringLiteral("C:\\音\\駅前.wav"));
+    EXPECT_EQ(shown.at("Combo2"), "5");
+    EXPECT_EQ(shown.at("Option3(1)"), "on");
+    EXPECT_EQ(shown.at("Frame6(0) state"), "1 0") << "the rule of the loaded choice ran";
+    EXPECT_EQ(shown.at("Command9(1)"), QString::number(Colour::rgb(10, 20, 30)));
+    EXPECT_EQ(shown.at("Option4(2)"), "on");
+    EXPECT_EQ(shown.at("Label10"), "2024/02/29");
+    // Building the dialog changes nothing either.
+    mdlIniIoEx::SaveIniFile(settingsPath(), *k41->iniHost);
+    EXPECT_EQ(TestUtil::readFile(settingsPath()), read);
 }

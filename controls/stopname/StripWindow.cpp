@@ -1,0 +1,94 @@
+#include "controls/stopname/StripWindow.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QWindow>
+
+StripWindow* StripWindow::create(QWidget* control) {
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) return nullptr;
+    return new StripWindow(control);
+}
+
+StripWindow::StripWindow(QWidget* control) : QWidget(control) {
+    setObjectName(QStringLiteral("stripWindow"));
+    // A window of its own, but the board and the control stay windowless: each native window
+    // costs the server and Qt's painting work.
+    setAttribute(Qt::WA_NativeWindow);
+    setAttribute(Qt::WA_DontCreateNativeAncestors);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+StripWindow::~StripWindow() = default;
+
+void StripWindow::invalidate() {
+    if (m_image) m_image->release();
+    m_loaded = false;
+    m_refused = false;
+}
+
+bool StripWindow::showStrip(QPoint at, const QRect& changed, const QImage& strip, QRgb background) {
+    if (m_unsupported || m_refused || !isVisible() || !internalWinId()) return false;
+    QRect area = changed.intersected(rect());
+    if (!m_image) {
+        m_image = ServerImage::forWindow(internalWinId());
+        if (!m_image) {
+            m_unsupported = true;
+            return false;
+        }
+    }
+    if (!m_image->loaded()) {
+        // Background on both sides, as wide as the window, so that any position at which some
+        // of the strip is in sight is one copy of a whole window's worth.
+        m_pad = width();
+        QImage padded(strip.width() + 2 * m_pad, strip.height(), QImage::Format_RGB32);
+        padded.fill(background);
+        QPainter(&padded).drawImage(m_pad, 0, strip);
+        m_loaded = m_image->upload(padded);
+        // Asked again only for another picture: a refusal costs the server a round trip.
+        m_refused = !m_loaded;
+        if (!m_loaded) return false;
+        area = rect();
+    }
+    // The server's copying is most of its work for a step: only what changed.
+    m_image->copy(QPoint(m_pad - at.x(), -at.y()) + area.topLeft(), area);
+    return true;
+}
+
+bool StripWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WinIdChange) {
+        // A new native window: the old one's server objects belong to a window that is gone.
+        m_image.reset();
+        m_loaded = false;
+        m_unsupported = false;
+        watchWindow();
+    } else if (event->type() == QEvent::Show) {
+        watchWindow();
+    }
+    return QWidget::event(event);
+}
+
+void StripWindow::watchWindow() {
+    QWindow* window = windowHandle();
+    if (!window || window == m_watched) return;
+    if (m_watched) m_watched->removeEventFilter(this);
+    window->installEventFilter(this);
+    m_watched = window;
+}
+
+bool StripWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Before Qt answers the expose from its own copy of the control, mark the area for a
+    // repaint, so that the answer is painted at the strip's current position.
+    if (watched == m_watched && event->type() == QEvent::Expose && parentWidget())
+        parentWidget()->update(geometry());
+    return QWidget::eventFilter(watched, event);
+}
+
+void StripWindow::resizeEvent(QResizeEvent* event) {
+    invalidate(); // the padding is the window's width
+    QWidget::resizeEvent(event);
+}
+
+void StripWindow::hideEvent(QHideEvent* event) {
+    invalidate();
+    QWidget::hideEvent(event);
+}

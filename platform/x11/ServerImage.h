@@ -1,0 +1,48 @@
+#pragma once
+// ServerImage: a picture kept in the X server's memory (a pixmap) and copied from there into
+// one native window. Showing a part of the picture is then one small request, however large
+// the part: no pixels travel from the program to the server.
+//
+// Only the xcb platform has it: forWindow() gives nothing elsewhere, and nothing for a window
+// whose pixels are not 32-bit true colour with eight bits per channel in the order of
+// QImage::Format_RGB32, so the caller paints through Qt instead.
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QWindow>
+#include <cstdint>
+#include <memory>
+
+class ServerImage {
+  public:
+    // For the native window `window` (a created QWindow on the xcb platform).
+    static std::unique_ptr<ServerImage> forWindow(WId window);
+    ~ServerImage();
+    ServerImage(const ServerImage&) = delete;
+    ServerImage& operator=(const ServerImage&) = delete;
+
+    // Replaces the picture with `image` (any format; converted to RGB32). Returns false, and
+    // holds no picture, when the image is empty or wider or higher than the server allows,
+    // or the server has no memory for it.
+    bool upload(const QImage& image);
+    // Frees the picture in the server.
+    void release();
+    bool loaded() const { return m_pixmap != 0; }
+    QSize size() const { return m_size; }
+
+    // Copies the part of the picture at `from` with the size of `to` onto `to` of the window
+    // and sends the request at once. Parts outside the picture leave the window unchanged.
+    // Does nothing without a picture.
+    void copy(QPoint from, const QRect& to);
+
+  private:
+    ServerImage() = default;
+
+    void* m_connection = nullptr; // xcb_connection_t, kept out of this header
+    std::uint32_t m_window = 0;
+    std::uint32_t m_gc = 0;
+    std::uint32_t m_pixmap = 0;
+    std::uint8_t m_depth = 0;
+    QSize m_size;
+};

@@ -1,0 +1,194 @@
+// The scrolling stop name on a real X server (run by tests/app/x11_session.sh): what the
+// server shows at each step, read back from the window, must equal the control's own picture
+// at that step, whether the server moved the strip or Qt painted it.
+#include "controls/stopname/ChimeiCtl_DX.h"
+#include "platform/core/Colour.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QTest>
+#include <QWindow>
+#include <cstdlib>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <xcb/xcb.h>
+
+namespace {
+
+constexpr int Deadline = 20000; // ms: far beyond what a loaded machine needs
+
+xcb_connection_t* connection() {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+// What the X server shows of `widget`, read from its top-level window (which holds the
+// pixels of every window inside it).
+QImage onScreen(const QWidget& widget) {
+    xcb_connection_t* c = connection();
+    const QRect r(widget.mapTo(widget.window(), QPoint(0, 0)), widget.size());
+    const auto cookie =
+        xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, xcb_drawable_t(widget.window()->winId()),
+                      qint16(r.x()), qint16(r.y()), quint16(r.width()), quint16(r.height()), ~0u);
+    xcb_get_image_reply_t* reply = xcb_get_image_reply(c, cookie, nullptr);
+    if (!reply) return {};
+    QImage image(r.size(), QImage::Format_RGB32);
+    const auto* data = xcb_get_image_data(reply);
+    const int bytesPerLine = xcb_get_image_data_length(reply) / r.height();
+    for (int y = 0; y < r.height(); ++y)
+        std::memcpy(image.scanLine(y), data + y * bytesPerLine, size_t(r.width()) * 4);
+    std::free(reply);
+    // The unused top byte of each pixel is whatever the server left there.
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            line[x] |= 0xff000000;
+    }
+    return image;
+}
+
+QImage drawn(QWidget& widget) {
+    return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// Counts the paints a widget receives.
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+struct ScrollOnX11 : testing::Test {
+    qint64 clock = 10000;
+    QWidget board;
+    ChimeiCtl_DX* line = new ChimeiCtl_DX(&board);
+
+    void SetUp() override {
+        ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"));
+        line->setClock([this] { return clock; });
+        line->move(10, 10);
+        board.resize(460, 80);
+        line->setSpeed(200);
+        line->setScrollStartWait(300);
+        line->setTsugiwaMode(1);
+        line->SetChimei(QStringLiteral("県立中央病院前経由市役所東口"));
+        board.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&board, Deadline));
+        // Qt's first paint reaches the server.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return onScreen(*line) == drawn(*line); }, Deadline));
+    }
+    // The next step, due one step length later.
+    void step() {
+        clock += 16;
+        line->advanceScroll();
+    }
+    // Steps until the strip is at or left of x.
+    void stepTo(int x) {
+        for (int i = 0; i < 2000 && line->stripX() > x; ++i)
+            step();
+    }
+    // Steps until the strip has gone back to the right edge for its next pass.
+    void stepToNextPass() {
+        for (int i = 0, x = line->stripX(); i < 2000 && line->stripX() <= x; ++i) {
+            x = line->stripX();
+            step();
+        }
+    }
+};
+
+} // namespace
+
+TEST_F(ScrollOnX11, TheServerShowsEveryStepOfAPassAsTheControlDrawsIt) {
+    // Dots up to the strip's last column: what the strip leaves behind must be cleared.
+    line->DrawDot54(line->stripWidth() - 53, 0, QStringLiteral("■"));
+    // Entering at the right, crossing the whole frame, leaving at the left: at each of these
+    // the strip is a step apart from the next, so one step off shows different dots.
+    for (int at : {428, 400, 214, 0, -200, -line->stripWidth() + 300, -line->stripWidth() + 4}) {
+        stepTo(at);
+        for (int i = 0; i < 3; ++i) {
+            step();
+            ASSERT_EQ(onScreen(*line), drawn(*line)) << "strip at " << line->stripX();
+        }
+    }
+
+    // The server moves the strip: Qt paints nothing for a step.
+    stepTo(200);
+    QCoreApplication::sendPostedEvents(); // the new dots' own repaint
+    QCoreApplication::processEvents();
+    PaintCounter counter;
+    line->installEventFilter(&counter);
+    for (int i = 0; i < 20; ++i) {
+        step();
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+    line->removeEventFilter(&counter);
+    EXPECT_EQ(counter.paints, 0);
+    EXPECT_EQ(onScreen(*line), drawn(*line));
+
+    // The pass pause leaves the frame empty, then the next pass enters again.
+    stepToNextPass();
+    EXPECT_EQ(onScreen(*line), drawn(*line));
+    for (int i = 0; i < 40; ++i)
+        step();
+    ASSERT_LT(line->stripX(), 428);
+    EXPECT_EQ(onScreen(*line), drawn(*line));
+}
+
+TEST_F(ScrollOnX11, ANewPictureDuringAPassIsWhatTheNextStepShows) {
+    stepTo(200);
+    // A new background: the frame's inside takes it, the drawn strip keeps its own.
+    line->setBackColor(Colour::rgb(0, 0, 96));
+    step();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return onScreen(*line) == drawn(*line); }, Deadline));
+    step();
+    EXPECT_EQ(onScreen(*line), drawn(*line));
+
+    // The empty name blanks the strip and leaves it moving.
+    line->SetChimei(QString());
+    ASSERT_TRUE(line->scrolling());
+    step();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return onScreen(*line) == drawn(*line); }, Deadline));
+    step();
+    EXPECT_EQ(onScreen(*line), drawn(*line));
+
+    // A new name starts its own pass.
+    line->SetChimei(QStringLiteral("市役所東口バスターミナル北口"));
+    stepTo(300);
+    step();
+    EXPECT_EQ(onScreen(*line), drawn(*line));
+
+    // A strip wider than any picture the server can hold is painted by Qt instead.
+    line->SetChimei(QStringLiteral("市役所").repeated(220));
+    ASSERT_GT(line->stripWidth(), 32767);
+    for (int i = 0; i < 3; ++i) {
+        stepTo(line->stripX() - 200);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return onScreen(*line) == drawn(*line); }, Deadline))
+            << "strip at " << line->stripX();
+    }
+}
+
+TEST_F(ScrollOnX11, AnExposedStripIsRepaintedWhereItIsNow) {
+    QWidget* window = line->findChild<QWidget*>(QStringLiteral("stripWindow"));
+    ASSERT_TRUE(window && window->windowHandle());
+    stepTo(100);
+    step();
+    ASSERT_EQ(onScreen(*line), drawn(*line));
+
+    // The server asks for the window's pixels again, as when another window uncovers it.
+    struct ExposeSeen : QObject {
+        bool seen = false;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Expose) seen = true;
+            return false;
+        }
+    } expose;
+    window->windowHandle()->installEventFilter(&expose);
+    xcb_clear_area(connection(), 1, xcb_window_t(window->winId()), 0, 0, 0, 0);
+    xcb_flush(connection());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return expose.seen; }, Deadline));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(onScreen(*line), drawn(*line));
+}
