@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <espeak-ng/espeak_ng.h>
 #include <espeak-ng/speak_lib.h>
 #include <mutex>
@@ -41,9 +42,26 @@ bool start() {
     return g_rate > 0;
 }
 
+// An MBROLA voice ("mb-" and its database's name) needs the mbrola program and the database.
+// espeak-ng tries one by starting the program, and a failed try can leave the synthesiser half
+// switched, so that later texts come out silent; a voice whose parts are missing is not tried.
+bool mbrolaPartsPresent(const QByteArray& voice) {
+    if (!voice.startsWith("mb-")) return true;
+    const QString database = QString::fromLatin1(voice.mid(3));
+    if (database.isEmpty() || database.contains(QLatin1Char('/')) ||
+        QStandardPaths::findExecutable(QStringLiteral("mbrola")).isEmpty())
+        return false;
+    for (const QString& place :
+         {QStringLiteral("/usr/share/mbrola/%1"), QStringLiteral("/usr/share/mbrola/%1/%1"),
+          QStringLiteral("/usr/share/mbrola/voices/%1")})
+        if (QFileInfo(place.arg(database)).isFile()) return true;
+    return false;
+}
+
 // With the lock held.
 bool select(const QByteArray& voice) {
     if (voice == g_voice) return true;
+    if (!mbrolaPartsPresent(voice)) return false;
     if (espeak_ng_SetVoiceByName(voice.constData()) != ENS_OK) return false;
     g_voice = voice;
     // An MBROLA voice changes the rate to its database's.
@@ -93,6 +111,8 @@ QList<QByteArray> japaneseVoices(const QByteArray& builtIn) {
         // it when the database (or MBROLA itself) is missing.
         if (select(voice)) voices.append(voice);
     }
+    // Whatever the tries left behind, the voice in use is loaded afresh.
+    g_voice.clear();
     if (!loaded.isEmpty()) select(loaded);
     return voices;
 }

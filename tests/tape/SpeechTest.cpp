@@ -187,4 +187,9 @@ TEST_F(Speech, AVoiceThatIsNotInstalledSpeaksWithTheBuiltInOne) {
     EXPECT_EQ(voices.first(), "ja");
     for (const QByteArray& v : voices.mid(1))
         EXPECT_TRUE(v.startsWith("mb-jp")) << v.constData();
+    // Listing the voices leaves the one in use speaking.
+    const std::size_t after = engine.outputSize();
+    speech->speakWith(QStringLiteral("次は、市役所前です。"), VoiceSettings());
+    ASSERT_TRUE(waitIdle(15000));
+    EXPECT_GT(measure(engine.output(after)).first, 0.8);
 }
