@@ -39,16 +39,21 @@ bool hasUsableHeader(const QByteArray& smf) {
 
 // The synthesiser looks for its tracks chunk by chunk, stepping over chunks of other kinds;
 // it reads a length of 2 GB or more as negative and steps back, and can go round for ever.
-// Such a length among the chunks it would walk refuses the file; a walk that runs off the
-// end is the synthesiser's to refuse.
+// Stepping over a chunk of another kind past the end of the file makes it spin for ever too.
+// Such a length among the chunks it would walk refuses the file; a track cut short by the
+// end of the file is the synthesiser's to refuse.
 bool hasWalkableChunks(const QByteArray& smf) {
     int tracksLeft = be16(smf, 10);
     qint64 at = 8 + qint64(be32(smf, 4));
     while (tracksLeft > 0 && at + 8 <= smf.size()) {
         const quint32 length = be32(smf, qsizetype(at) + 4);
         if (length >= 0x80000000u) return false;
-        if (smf.mid(qsizetype(at), 4) == "MTrk") --tracksLeft;
+        const bool track = smf.mid(qsizetype(at), 4) == "MTrk";
         at += 8 + qint64(length);
+        if (track)
+            --tracksLeft;
+        else if (at > smf.size())
+            return false;
     }
     return true;
 }

@@ -79,8 +79,8 @@ TEST(MidiFile, FindsTheTuneBareOrInsideAnRmidWrapper) {
     }
     EXPECT_TRUE(MidiFile::standardMidi(smf.left(13)).isEmpty());
     // A chunk of another kind before the track is stepped over; one whose length would read
-    // as negative would send the synthesiser round for ever.
-    for (const char* length : {"\0\0\0\x02", "\xff\xff\xff\xff"}) {
+    // as negative, or would step past the end of the file, sends the synthesiser round for ever.
+    for (const char* length : {"\0\0\0\x02", "\x10\0\0\0", "\xff\xff\xff\xff"}) {
         const QByteArray extra = smf.left(14) + "XTra" + QByteArray(length, 4) + "ab" + smf.mid(14);
         EXPECT_EQ(MidiFile::standardMidi(extra).isEmpty(), length[0] != 0) << length[0];
         EXPECT_EQ(MidiFile::standardMidi(SoundFiles::rmid(extra)).isEmpty(), length[0] != 0);
