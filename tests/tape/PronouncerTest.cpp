@@ -1,6 +1,7 @@
 // What the speech synthesiser is given for a bus's sentences: katakana with kanji read,
 // particles as spoken, numbers as numbers and the override table applied.
 #include "sound/Pronouncer.h"
+#include "sound/InstitutionNames.h"
 #include "sound/NumberKana.h"
 #include "sound/SpeechText.h"
 #include "tape/ReadingTable.h"
@@ -155,6 +156,12 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"山鳩団地中", "ヤマバトダンチナカ"},
         // A name is no person's: 開 is the common noun ヒラキ, not the given name ヒラク.
         {"鷺沢開", "サギサワヒラキ"},
+        // A school's or a home's coined name is read in Chinese style; a word that goes on past
+        // the two kanji (公園) keeps the dictionary's reading.
+        {"雁北中学校前", "ガンホクチューガッコーマエ"},
+        {"雁南台団地", "ガンナンダイダンチ"},
+        {"清鶴荘前", "セイカクソーマエ"},
+        {"鷺の森公園", "サギノモリコーエン"},
         // A stop in front of something ends in マエ; a word of time keeps its ゼン.
         {"次は山鳩東門前です", "ツギワヤマバトヒガシモンマエデス"},
         {"午前", "ゴゼン"},
@@ -162,6 +169,36 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
     for (const auto& c : cases)
         EXPECT_EQ(pronouncer().toKana(QString::fromUtf8(c.text)), QString::fromUtf8(c.kana))
             << c.text;
+}
+
+// Which reading a coined name takes where the dictionary knows the two kanji: its reading in
+// Chinese style where it has one (voiced or with a long vowel as the dictionary writes it),
+// none where it has only a native one (a place), the characters' own where it has neither.
+TEST(InstitutionNames, PrefersTheDictionarysChineseStyleOverAPlacesNativeOne) {
+    const QHash<QString, QStringList> words = {
+        {QStringLiteral("鳩南"), {QStringLiteral("ハトミナミ"), QStringLiteral("キューナン")}},
+        {QStringLiteral("鷺東"), {QStringLiteral("サギヒガシ")}},
+        {QStringLiteral("鴨東"), {QStringLiteral("オードー")}},
+        {QStringLiteral("雁北"), {QStringLiteral("ガンキ")}}};
+    const QHash<QString, QString> on = {{QStringLiteral("鳩"), QStringLiteral("キュウ")},
+                                        {QStringLiteral("雁"), QStringLiteral("ガン")},
+                                        {QStringLiteral("鷺"), QStringLiteral("ロ")},
+                                        {QStringLiteral("南"), QStringLiteral("ナン")},
+                                        {QStringLiteral("東"), QStringLiteral("トウ")},
+                                        {QStringLiteral("北"), QStringLiteral("ホク")}};
+    const InstitutionNames::Knowledge knows{[&](const QString& s) { return words.value(s); },
+                                            [&](QStringView k) { return on.value(k.toString()); }};
+    const auto read = [&](const char* text) {
+        const auto span = InstitutionNames::find(QString::fromUtf8(text), knows);
+        return span ? QString::number(span->at) + u':' + span->reading : QString();
+    };
+    EXPECT_EQ(read("鳩南小学校"), QStringLiteral("0:キューナン"));
+    EXPECT_EQ(read("鴨東病院"), QStringLiteral("0:オードー"));
+    EXPECT_EQ(read("鷺東小学校"), QString());
+    EXPECT_EQ(read("市立・雁北高校"), QStringLiteral("3:ガンホク"));
+    // Inside a longer name, or before what is no school, it is the place's.
+    EXPECT_EQ(read("大雁北高校"), QString());
+    EXPECT_EQ(read("雁北公民館"), QString());
 }
 
 // A reading is the user's, town by town: nothing built in forces one reading of 本町.
