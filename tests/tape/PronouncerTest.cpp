@@ -162,6 +162,11 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"雁南台団地", "ガンナンダイダンチ"},
         {"清鶴荘前", "セイカクソーマエ"},
         {"鷺の森公園", "サギノモリコーエン"},
+        // A town of a market day has its market イチ; a place's island and hill are native.
+        {"鷺九日市", "サギココノカイチ"},
+        {"鷺九日", "サギキューニチ"},
+        {"京都島", "キョートジマ"},
+        {"京都山", "キョートヤマ"},
         // A stop in front of something ends in マエ; a word of time keeps its ゼン.
         {"次は山鳩東門前です", "ツギワヤマバトヒガシモンマエデス"},
         {"午前", "ゴゼン"},
