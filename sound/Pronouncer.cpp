@@ -272,6 +272,12 @@ QString Pronouncer::readPiece(const QString& text) {
     for (qsizetype i = 1; i + 1 < piece.size(); ++i)
         if (piece[i] == u'ケ' && KanaText::isKanji(piece[i - 1]) && KanaText::isKanji(piece[i + 1]))
             piece[i] = u'ヶ';
+    // A wave dash between kana is a long vowel written playfully (ぽ～ろ ポーロ).
+    const auto isKana = [](QChar c) { return KanaText::isHiragana(c) || KanaText::isKatakana(c); };
+    for (qsizetype i = 1; i + 1 < piece.size(); ++i)
+        if ((piece[i] == u'～' || piece[i] == u'〜' || piece[i] == u'~') && isKana(piece[i - 1]) &&
+            isKana(piece[i + 1]))
+            piece[i] = u'ー';
     // A name coined for a school or a hall is read in Chinese style; the words around it are
     // analysed as they stand beside it.
     const InstitutionNames::Knowledge knows{[this](const QString& s) { return wordReadings(s); },

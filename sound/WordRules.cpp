@@ -356,6 +356,18 @@ void islandOrHill(const ReadWords& words, size_t i, ReadWord& w) {
         w.pronunciation = QStringLiteral("ヤマ");
 }
 
+// The prefix 前 (former, ゼン) beside a place's name is the front of it: 前鳩田 マエハトダ, the
+// front part of 鳩田, and 鳩寺前広場 the square in front of the temple.
+void frontPrefix(const ReadWords& words, size_t i, ReadWord& w) {
+    if (w.surface != QStringLiteral("前") || w.pos != QStringLiteral("接頭詞") ||
+        w.pronunciation != QStringLiteral("ゼン"))
+        return;
+    const bool afterName = i > 0 && words[i - 1].pos1 == QStringLiteral("固有名詞");
+    const bool beginsName =
+        i == 0 && i + 1 < words.size() && words[i + 1].pos1 == QStringLiteral("固有名詞");
+    if (afterName || beginsName) w.pronunciation = QStringLiteral("マエ");
+}
+
 } // namespace
 
 void apply(ReadWords& words, const QHash<QChar, QString>& towns) {
@@ -380,6 +392,7 @@ void apply(ReadWords& words, const QHash<QChar, QString>& towns) {
         frontOf(words, i, w);
         marketDay(words, i, w);
         islandOrHill(words, i, w);
+        frontPrefix(words, i, w);
     }
 }
 

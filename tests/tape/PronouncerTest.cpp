@@ -167,6 +167,12 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"鷺九日", "サギキューニチ"},
         {"京都島", "キョートジマ"},
         {"京都山", "キョートヤマ"},
+        // The prefix 前 beside a place's name is its front; a wave dash between kana is a
+        // long vowel, between other characters nothing.
+        {"前京都", "マエキョート"},
+        {"京都前広場", "キョートマエヒロバ"},
+        {"もく～の", "モクーノ"},
+        {"鳩～鷺", "ハトサギ"},
         // A stop in front of something ends in マエ; a word of time keeps its ゼン.
         {"次は山鳩東門前です", "ツギワヤマバトヒガシモンマエデス"},
         {"午前", "ゴゼン"},
