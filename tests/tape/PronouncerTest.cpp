@@ -133,6 +133,7 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         // are words of their own); ヅ spelt as the reading has it.
         {"鳩川橋西詰", "ハトガワバシニシヅメ"},
         {"鳩川橋口", "ハトガワバシグチ"},
+        {"鳩川大橋西詰", "ハトガワオオハシニシヅメ"}, // a great bridge as a whole
         {"鳩川橋詰", "ハトガワハシヅメ"},
         {"鷺橋北詰", "サギバシキタヅメ"},
         {"橋口", "ハシグチ"},
