@@ -14,7 +14,7 @@ const char16_t* const AfterDirection[] = {
 
 // What follows a name coined from two kanji of good meaning: homes, gardens, schools. (A hall's
 // name, 館, mixes the styles too often.)
-const char16_t* const AfterCoined[] = {u"荘",   u"苑",   u"園",   u"寮",
+const char16_t* const AfterCoined[] = {u"荘",   u"苑",   u"園",   u"寮",  u"団地",
                                        u"学院", u"学園", u"病院", u"高校"};
 
 const char16_t* const NativeDirections[] = {u"ヒガシ", u"ニシ", u"ミナミ", u"キタ"};

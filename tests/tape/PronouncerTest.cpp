@@ -162,6 +162,7 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"雁北中学校前", "ガンホクチューガッコーマエ"},
         {"雁南台団地", "ガンナンダイダンチ"},
         {"清鶴荘前", "セイカクソーマエ"},
+        {"鶴陽団地", "カクヨウダンチ"},
         {"鷺の森公園", "サギノモリコーエン"},
         // A town of a market day has its market イチ; a place's island and hill are native.
         {"鷺九日市", "サギココノカイチ"},
