@@ -92,6 +92,13 @@ void positionPrefix(const ReadWords& words, size_t i, ReadWord& w) {
         return;
     for (const Position& p : Positions)
         if (w.surface == QStringView(p.surface)) w.pronunciation = QString::fromUtf16(p.reading);
+    // So are the prefixes small and high of a name, コ and タカ (小鳩田, 高鷺), not the ショウ and
+    // コウ of words such as 小規模.
+    if (w.pos != QStringLiteral("接頭詞")) return;
+    if (w.surface == QStringLiteral("小") && w.pronunciation.startsWith(QStringLiteral("ショ")))
+        w.pronunciation = QStringLiteral("コ");
+    else if (w.surface == QStringLiteral("高") && w.pronunciation.startsWith(QStringLiteral("コ")))
+        w.pronunciation = QStringLiteral("タカ");
 }
 
 // A name that closes with 上, 下 or 中 after a place names a part of that place, its upper,

@@ -112,6 +112,8 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"上若葉", "カミワカバ"},
         {"中若葉", "ナカワカバ"},
         {"ヴィラ若葉", "ビラワカバ"},
+        {"小鷺沢", "コサギサワ"},
+        {"高鳩田", "タカハトタ"},
         // A closing 上, 下, 中 after a place is its upper, lower, middle part; after another
         // noun 上 and 下 are above and below.
         {"鷺沢上", "サギサワカミ"},
