@@ -60,6 +60,9 @@ bool haIsInName(const ReadWords& words, size_t i) {
         const ReadWord& after = words[i + 1];
         if (after.pos == QStringLiteral("名詞") && after.pos1 == QStringLiteral("接尾"))
             return true;
+        // Nor before a syllable that no sentence goes on with, taken for a filler (ゆきはま
+        // split ゆき|は|ま).
+        if (after.pos == QStringLiteral("フィラー")) return true;
     }
     return false;
 }

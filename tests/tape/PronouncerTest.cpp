@@ -104,6 +104,7 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         // は inside a name in kana is ハ; after a noun it stays the particle ワ.
         {"くれは苑", "クレハエン"},
         {"あさは苑", "アサハエン"},
+        {"ゆきはま", "ユキハマ"},
         {"次はくれは苑です", "ツギワクレハエンデス"},
         {"ここは山鳩です", "ココワヤマバトデス"},
         // Place names: a bridge after a name is バシ, a leading position word native.
