@@ -55,12 +55,14 @@ std::optional<Span> find(const QString& text, const Knowledge& knows) {
         const QChar first = text[i], second = text[i + 1];
         if (!KanaText::isKanji(first) || !KanaText::isKanji(second)) continue;
         const QStringView rest = QStringView(text).mid(i + 2);
-        const QString name = text.mid(i, 2);
-        const QStringList known = knows.dictionaryReadings(name);
+        const bool direction = isDirection(second);
+        // Only before what such a name stands for is the dictionary asked.
+        if (direction ? !startsWithOne(rest, AfterDirection) : !startsWithOne(rest, AfterCoined))
+            continue;
+        const QStringList known = knows.dictionaryReadings(text.mid(i, 2));
         const QString on1 = knows.chineseReading(QStringView(text).mid(i, 1));
         const QString on2 = knows.chineseReading(QStringView(text).mid(i + 1, 1));
-        if (isDirection(second)) {
-            if (!startsWithOne(rest, AfterDirection)) continue;
+        if (direction) {
             // A reading of the dictionary's in Chinese style wins (雁南 ガンナン beside the
             // town カリミナミ); one in native style means a place it knows.
             bool native = false;
@@ -74,8 +76,7 @@ std::optional<Span> find(const QString& text, const Knowledge& knows) {
             if (rest.startsWith(u'台')) return Span{i, 3, on1 + on2 + QStringLiteral("ダイ")};
             return Span{i, 2, on1 + on2};
         }
-        if (!known.isEmpty() || !startsWithOne(rest, AfterCoined) || on1.isEmpty() || on2.isEmpty())
-            continue;
+        if (!known.isEmpty() || on1.isEmpty() || on2.isEmpty()) continue;
         // Not where the kanji begin a word the dictionary knows with what follows (水族館, or
         // the 公園 of 森公園).
         if (!knows.dictionaryReadings(text.mid(i, 3)).isEmpty() ||
