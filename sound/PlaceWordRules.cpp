@@ -1,5 +1,7 @@
 #include "sound/PlaceWordRules.h"
 
+#include "sound/KanaText.h"
+
 #include <QStringView>
 
 namespace PlaceWordRules {
@@ -53,6 +55,24 @@ void frontPrefix(const ReadWords& words, size_t i, ReadWord& w) {
     if (afterName || beginsName) w.pronunciation = QStringLiteral("マエ");
 }
 
+// A 中 between a place's name and more of a name is its middle part, ナカ (鳩田中鷺沢, 鳩市中区):
+// the dictionary's チュウ is that of a school (中学校), which is left as it is.
+void middle(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || i + 1 >= words.size() || w.surface != QStringLiteral("中") ||
+        !w.pronunciation.startsWith(QStringLiteral("チュ")))
+        return;
+    const ReadWord& before = words[i - 1];
+    const ReadWord& after = words[i + 1];
+    const bool place =
+        before.pos1 == QStringLiteral("固有名詞") ||
+        (before.pos1 == QStringLiteral("接尾") && before.pos2 == QStringLiteral("地域"));
+    if (!place || after.pos != QStringLiteral("名詞") || after.pos1 == QStringLiteral("数") ||
+        after.surface.startsWith(u'学') || after.surface.isEmpty() ||
+        !KanaText::isKanji(after.surface[0]))
+        return;
+    w.pronunciation = QStringLiteral("ナカ");
+}
+
 } // namespace
 
 void apply(ReadWords& words, size_t i) {
@@ -61,6 +81,7 @@ void apply(ReadWords& words, size_t i) {
     marketDay(words, i, w);
     islandOrHill(words, i, w);
     frontPrefix(words, i, w);
+    middle(words, i, w);
 }
 
 } // namespace PlaceWordRules

@@ -122,6 +122,10 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"若葉台中", "ワカバダイナカ"},
         {"次は若葉台上です", "ツギワワカバダイカミデス"},
         {"若葉神社下", "ワカバジンジャシタ"},
+        // So is a 中 between a place and more of a name; a school keeps its チュウ.
+        {"京都中鷺沢", "キョートナカサギサワ"},
+        {"奈良市中区役所", "ナラシナカクヤクショ"},
+        {"京都中学校", "キョートチューガッコー"},
         // A temple of a two-kanji name is read in Chinese style, also where the dictionary
         // joins its 寺 to the next word; after one kanji 寺 stays テラ.
         {"宝鳩寺", "ホウキュウジ"},
