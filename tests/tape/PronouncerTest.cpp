@@ -2,7 +2,9 @@
 // particles as spoken, numbers as numbers and the override table applied.
 #include "sound/Pronouncer.h"
 #include "sound/InstitutionNames.h"
+#include "sound/KanjiReadings.h"
 #include "sound/NumberKana.h"
+#include "sound/PlaceWordRules.h"
 #include "sound/SpeechText.h"
 #include "tape/ReadingTable.h"
 
@@ -167,6 +169,7 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         // A school's or a home's coined name is read in Chinese style; a word that goes on past
         // the two kanji (公園) keeps the dictionary's reading.
         {"雁北中学校前", "ガンホクチューガッコーマエ"},
+        {"次は雁北中学校前です", "ツギワガンホクチューガッコーマエデス"},
         {"雁南台団地", "ガンナンダイダンチ"},
         {"清鶴荘前", "セイカクソーマエ"},
         {"鶴陽団地", "カクヨウダンチ"},
@@ -199,13 +202,19 @@ TEST(InstitutionNames, PrefersTheDictionarysChineseStyleOverAPlacesNativeOne) {
         {QStringLiteral("鳩南"), {QStringLiteral("ハトミナミ"), QStringLiteral("キューナン")}},
         {QStringLiteral("鷺東"), {QStringLiteral("サギヒガシ")}},
         {QStringLiteral("鴨東"), {QStringLiteral("オードー")}},
-        {QStringLiteral("雁北"), {QStringLiteral("ガンキ")}}};
+        {QStringLiteral("雁北"), {QStringLiteral("ガンキ")}},
+        {QStringLiteral("鶴清"), {QStringLiteral("ツルキヨ")}},
+        {QStringLiteral("公園"), {QStringLiteral("コーエン")}}};
     const QHash<QString, QString> on = {{QStringLiteral("鳩"), QStringLiteral("キュウ")},
                                         {QStringLiteral("雁"), QStringLiteral("ガン")},
                                         {QStringLiteral("鷺"), QStringLiteral("ロ")},
                                         {QStringLiteral("南"), QStringLiteral("ナン")},
                                         {QStringLiteral("東"), QStringLiteral("トウ")},
-                                        {QStringLiteral("北"), QStringLiteral("ホク")}};
+                                        {QStringLiteral("北"), QStringLiteral("ホク")},
+                                        {QStringLiteral("清"), QStringLiteral("セイ")},
+                                        {QStringLiteral("鶴"), QStringLiteral("カク")},
+                                        {QStringLiteral("森"), QStringLiteral("シン")},
+                                        {QStringLiteral("公"), QStringLiteral("コウ")}};
     const InstitutionNames::Knowledge knows{[&](const QString& s) { return words.value(s); },
                                             [&](QStringView k) { return on.value(k.toString()); }};
     const auto read = [&](const char* text) {
@@ -219,6 +228,56 @@ TEST(InstitutionNames, PrefersTheDictionarysChineseStyleOverAPlacesNativeOne) {
     // Inside a longer name, or before what is no school, it is the place's.
     EXPECT_EQ(read("大雁北高校"), QString());
     EXPECT_EQ(read("雁北公民館"), QString());
+    // Two kanji of good meaning: only where the dictionary has no word for them, nor for
+    // them with what follows, and both have a Chinese reading.
+    EXPECT_EQ(read("清鶴荘前"), QStringLiteral("0:セイカク"));
+    EXPECT_EQ(read("鶴清荘"), QString());
+    EXPECT_EQ(read("の森公園"), QString());
+    EXPECT_EQ(read("清畑荘"), QString());
+    // Nothing to find in what is too short or not kanji, nor in a kanji outside the BMP.
+    for (const char* text : {"", "南", "なん小学校", "𠮷南小学校"})
+        EXPECT_EQ(read(text), QString()) << text;
+}
+
+// A coined name is read only by on'yomi: a kanji made in Japan, which has none, is not read by
+// its native reading instead.
+TEST(KanjiReadings, AChineseReadingIsAnOnyomiOrNothing) {
+    if (KanjiReadings::defaultPath().isEmpty()) GTEST_SKIP() << "no KANJIDIC";
+    EXPECT_EQ(KanjiReadings::chineseReading(u"雁"), QStringLiteral("ガン"));
+    EXPECT_EQ(KanjiReadings::chineseReading(u"峠"), QString());
+    EXPECT_EQ(KanjiReadings::chineseReading(u"a"), QString());
+}
+
+// The market-day 市 after a day the place list read as a whole (二日 フツカ) and after a day
+// the dictionary split into a number and a date; a reading the user gave stays.
+TEST(PlaceWordRules, AMarketDaysTownHasItsMarket) {
+    const auto word = [](const char* surface, const char* pos1, const char* kana) {
+        ReadWord w;
+        w.surface = QString::fromUtf8(surface);
+        w.pos = QStringLiteral("名詞");
+        w.pos1 = QString::fromUtf8(pos1);
+        w.pronunciation = QString::fromUtf8(kana);
+        return w;
+    };
+    const auto read = [](ReadWords words) {
+        for (size_t i = 0; i < words.size(); ++i)
+            PlaceWordRules::apply(words, i);
+        QString out;
+        for (const ReadWord& w : words)
+            out += w.pronunciation;
+        return out;
+    };
+    EXPECT_EQ(read({word("鷺二日", "固有名詞", "サギフツカ"), word("市", "一般", "シ")}),
+              QStringLiteral("サギフツカイチ"));
+    EXPECT_EQ(
+        read({word("六", "数", "ロク"), word("日", "接尾", "ニチ"), word("市", "一般", "シ")}),
+        QStringLiteral("ムイカイチ"));
+    EXPECT_EQ(
+        read({word("百", "数", "ヒャク"), word("日", "接尾", "ニチ"), word("市", "一般", "シ")}),
+        QStringLiteral("ヒャクニチシ"));
+    ReadWords fixed = {word("鷺二日", "固有名詞", "サギフツカ"), word("市", "一般", "シ")};
+    fixed[1].fixed = true;
+    EXPECT_EQ(read(fixed), QStringLiteral("サギフツカシ"));
 }
 
 // A reading is the user's, town by town: nothing built in forces one reading of 本町.
