@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QVariant>
 #include <QWidget>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformintegration.h>
 
 namespace Fonts {
 
@@ -60,6 +62,21 @@ QFont font(const QString& face, qreal pointSize, bool bold) {
     f.setPointSizeF(pointSize);
     f.setBold(bold);
     return f;
+}
+
+std::function<void()> finder() {
+    // Some platform plug-ins make their font database object on first request, unguarded:
+    // it is made here, on the GUI thread, before the other thread can ask for it.
+    if (QPlatformIntegration* platform = QGuiApplicationPrivate::platformIntegration())
+        platform->fontDatabase();
+    // Qt's font database functions are thread-safe (they share one lock). Listing the
+    // families reads fontconfig's configuration and cache, which fontconfig then keeps for
+    // every thread.
+    return [] {
+        QFontDatabase::families();
+        substitute(NumC2);
+        substitute(LunaNumber);
+    };
 }
 
 void apply(QWidget& widget, const QString& face, qreal pointSize, bool bold) {

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QWidget;
 
@@ -25,6 +26,13 @@ void apply(QWidget& widget, const QString& faceName, qreal pointSize, bool bold 
 
 // The face name given to `widget` by apply(); otherwise the family of its font.
 QString faceName(const QWidget& widget);
+
+// What the first text drawn would otherwise wait for: fontconfig reading its configuration
+// and font cache, Qt's font database listing the installed families, and the lookups that
+// substitute() keeps. Returns it as work to run on another thread while the GUI thread does
+// something else; that work must be over before anything lays out or draws text, or it is
+// done twice. Call this on the GUI thread once the application exists.
+std::function<void()> finder();
 
 inline const QString Gothic = QStringLiteral("ＭＳ ゴシック");
 inline const QString Mincho = QStringLiteral("ＭＳ 明朝");
