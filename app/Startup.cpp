@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "app/AppIdentity.h"
+#include "app/BoardPicture.h"
 #include "app/Form1.h"
 #include "app/RecordWindow.h"
 #include "app/SetProp.h"
@@ -63,7 +64,9 @@ Startup::Startup(const QString& settingsPath, SpeechFactory* speech)
     QtTexts::installJapanese();
     HeldInput::install();
     AppIdentity::apply();
-    // The board's labels are the first to lay out text.
+    // The board starts unlit; its picture has no text, so it is drawn while the fonts are
+    // found. The board's labels are the first to lay out text.
+    BoardPicture::image(0);
     m_prefetch->waitForFonts();
     board = std::make_unique<Form1>(settings);
     panel = std::make_unique<frmCtl>(settings, *board, *this);
