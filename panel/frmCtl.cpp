@@ -120,6 +120,12 @@ frmCtl::frmCtl(Settings& settings, BoardControl& board, PanelHost& host, QWidget
     picSeirikenPrev = previewArea->picSeirikenPrev;
     Combo1 = previewArea->Combo1;
 
+    // Qt does not hand the panel's font down through a frame that has a style sheet: the
+    // controls inside it would draw in the application's font. Each control without a font of
+    // its own is given the panel's.
+    for (QWidget* w : findChildren<QWidget*>())
+        if (!w->testAttribute(Qt::WA_SetFont)) w->setFont(font());
+
     keyboard = new PanelKeyboard(*this);
     Frame1_DblClick(0);
     // The stop-name line scrolls as the bars show from the start, not at its own defaults.

@@ -37,6 +37,17 @@ TEST_F(PanelLookTest, OnlyTheFaceInFrontTakesTheFocus) {
     EXPECT_EQ(faceInFront(), 0);
 }
 
+TEST_F(PanelLookTest, ControlsInsideFramesDrawInThePanelsFont) {
+    startWith(sampleSettings());
+    const QString face = QFontInfo(panel().font()).family();
+    const QList<QWidget*> inFrames = {panel().tapeButtons[0], panel().Option4[0], panel().Check2,
+                                      panel().Command1[1]};
+    for (QWidget* w : inFrames) {
+        EXPECT_EQ(QFontInfo(w->font()).family(), face) << w->objectName().toStdString();
+        EXPECT_EQ(w->font().pointSizeF(), panel().font().pointSizeF());
+    }
+}
+
 TEST_F(PanelLookTest, EachDialShowsItsDigitsWholeAndTheChoiceInSight) {
     startWith(sampleSettings());
     panel().Frame1_DblClick(1);
