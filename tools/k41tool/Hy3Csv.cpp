@@ -51,6 +51,7 @@ K41Error wrongAt(int line, const QString& what) {
 }
 
 // Splits CSV text into records; quoted fields may hold commas, quotes ("") and line breaks.
+// The records may refer to `text`, which must outlive them.
 std::vector<Record> parse(const QString& text) {
     std::vector<Record> out;
     int line = 1;
@@ -99,8 +100,10 @@ std::vector<Record> parse(const QString& text) {
             const qsizetype start = i;
             while (!endOfField())
                 ++i;
+            // A field without quotes refers to the text's own characters instead of copying
+            // them: the records live only inside fromCsv, which holds the text.
             if (field.text.isEmpty())
-                field.text = text.mid(start, i - start);
+                field.text = QString::fromRawData(text.constData() + start, i - start);
             else
                 field.text += QStringView(text).sliced(start, i - start);
             record.fields.push_back(std::move(field));
