@@ -26,6 +26,18 @@ class Reader {
     }
     qint16 i16(const char* what, int row) { return static_cast<qint16>(u16(what, row)); }
 
+    // `count` values in a row: the common case checks the length once; a cut run is read
+    // value by value, so that the message says where it ends.
+    void i16s(qint16* into, qsizetype count, const char* what, int row) {
+        if (remaining() < 2 * count) {
+            for (qsizetype i = 0; i < count; ++i)
+                into[i] = i16(what, row);
+            return;
+        }
+        qFromLittleEndian<qint16>(m_bytes.constData() + m_pos, count, into);
+        m_pos += 2 * count;
+    }
+
     QByteArray take(qsizetype n, const char* what, int row) {
         need(n, what, row);
         QByteArray out = m_bytes.mid(m_pos, n);
@@ -85,8 +97,7 @@ Stored readStored(const QByteArray& bytes) {
         const quint16 nameLength = in.u16("停留所名の長さ", r);
         row.name = in.take(nameLength, "停留所名", r);
         row.SeiriNum = in.i16("整理券番号", r);
-        for (qint16& fare : row.Fares)
-            fare = in.i16("運賃", r);
+        in.i16s(row.Fares.data(), qsizetype(row.Fares.size()), "運賃", r);
         stored.rows.push_back(std::move(row));
     }
     stored.trailing = in.take(in.remaining(), "", 0);
@@ -109,6 +120,7 @@ QByteArray writeStored(const Stored& stored) {
                                       .arg(rows.size())
                                       .arg(MaxRows));
     QByteArray out;
+    out.reserve(2 + qsizetype(rows.size()) * (FixedRowBytes + 16) + stored.trailing.size());
     putU16(out, static_cast<quint16>(rows.size()));
     int r = 0;
     for (const StoredRow& row : rows) {
@@ -121,10 +133,12 @@ QByteArray writeStored(const Stored& stored) {
         putU16(out, static_cast<quint16>(row.name.size()));
         out.append(row.name);
         putU16(out, static_cast<quint16>(row.SeiriNum));
-        for (qint16 fare : row.Fares)
-            putU16(out, static_cast<quint16>(fare));
+        const qsizetype at = out.size();
+        out.resize(at + 2 * qsizetype(row.Fares.size()));
+        qToLittleEndian<qint16>(row.Fares.data(), qsizetype(row.Fares.size()), out.data() + at);
     }
-    return out + stored.trailing;
+    out.append(stored.trailing);
+    return out;
 }
 
 QByteArray write(const std::vector<FareRow>& rows) {

@@ -1,7 +1,7 @@
 // MIDI files of any content, bare or in an RMID wrapper: the file reader must refuse them or
 // hand FluidSynth a tune whose header it checked, and the tune must play (its first blocks or
-// seconds, from its start or part-way in, for half the inputs) without reading past a buffer
-// and with every sample a number. The SoundFont is loaded once for the whole run.
+// seconds, from its start or part-way in, for a quarter of the inputs) without reading past a
+// buffer and with every sample a number. The SoundFont is loaded once for the whole run.
 #include "fuzz/FuzzCheck.h"
 #include "sound/MidiFile.h"
 #include "sound/MidiSource.h"
@@ -15,8 +15,8 @@
 namespace {
 
 // The lowest rate FluidSynth renders at keeps each input quick. Two seconds of a tune show
-// the player running on; a few blocks show the rest at an eighth of the cost, so most inputs
-// get the few blocks and one in sixteen (by size) the two seconds.
+// the player running on; a few blocks show the rest at an eighth of the cost, so most tunes
+// played get the few blocks and one in four of those from the start the two seconds.
 constexpr int Rate = 8000;
 constexpr std::size_t LongFrames = Rate * 2;
 constexpr std::size_t ShortFrames = 1024 * 2;
@@ -46,14 +46,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         K41_FUZZ_CHECK(std::isfinite(MidiFile::ticksPerMs(smf, tempo)));
     if (!font) return 0;
 
-    // Each opening costs a new synthesiser, several times the checks above: by size, one
-    // input in four plays from the start, one in four part-way in, and the others stop here.
+    // Each opening costs a new synthesiser, many times the checks above: by size, one input
+    // in eight plays from the start, one in eight part-way in, and the others stop here.
     for (long long startMs : {0LL, 700LL}) {
-        if (!fuzzSampled(size % 4 == (startMs == 0 ? 0 : 1))) continue;
+        if (!fuzzSampled(size % 8 == (startMs == 0 ? 0 : 1))) continue;
         SourceError error = SourceError::None;
         auto source = MidiSource::open(smf, Rate, font, startMs, &error);
         K41_FUZZ_CHECK(bool(source) == (error == SourceError::None));
-        if (source) play(*source, fuzzSampled(size % 16 == 0) ? LongFrames : ShortFrames);
+        if (source) play(*source, fuzzSampled(size % 32 == 0) ? LongFrames : ShortFrames);
         // Taking a synthesiser starts making the next one on a thread; an input that ended
         // before it would look to libFuzzer like a leak, and be run again and the whole heap
         // scanned for it.

@@ -9,20 +9,38 @@
 
 namespace {
 
+// A field's name for an error message. Put together only when a message is made: reading or
+// writing a whole file names some two hundred fields, and building every name would cost
+// more than the reading.
+struct FieldName {
+    const char* name;
+    int index = -1;               // "name(index)" when not negative
+    const char* member = nullptr; // then ".member"
+
+    QString text() const {
+        QString out = QLatin1String(name);
+        if (index >= 0) out += QStringLiteral("(%1)").arg(index);
+        if (member) out += u'.' + QLatin1String(member);
+        return out;
+    }
+};
+
 class Writer {
   public:
+    // Room for a file of the usual size, texts of some dozen characters each.
+    Writer() { m_out.reserve(1024); }
     void i16(qint16 v) { put(v); }
     void i32(qint32 v) { put(v); }
     void u32(quint32 v) { put(v); }
-    void text(const QString& value, const QString& field) { bytes(Codec932::encode(value), field); }
-    void bytes(const QByteArray& bytes, const QString& field) {
+    void text(const QString& value, const char* field) { bytes(Codec932::encode(value), field); }
+    void bytes(const QByteArray& bytes, const char* field) {
         // A longer text cannot be described by the 16-bit byte count; cutting it would store
         // a different path than the user chose, so the save fails instead.
         if (bytes.size() > 0xFFFF)
             throw K41Error(K41Error::Overflow,
                            QStringLiteral("文字列が長すぎます（%1 バイト、最大 65535 バイト）: %2")
                                .arg(bytes.size())
-                               .arg(field));
+                               .arg(QLatin1String(field)));
         put(quint16(bytes.size()));
         m_out.append(bytes);
     }
@@ -42,14 +60,14 @@ class Reader {
   public:
     explicit Reader(const QByteArray& bytes) : m_bytes(bytes) {}
 
-    qint16 i16(const QString& field) { return get<qint16>(field); }
-    qint32 i32(const QString& field) { return get<qint32>(field); }
-    quint32 u32(const QString& field) { return get<quint32>(field); }
-    QByteArray text(const QString& field) {
+    qint16 i16(FieldName field) { return get<qint16>(field); }
+    qint32 i32(FieldName field) { return get<qint32>(field); }
+    quint32 u32(FieldName field) { return get<quint32>(field); }
+    QByteArray text(FieldName field) {
         const quint16 length = get<quint16>(field);
         if (remaining() < length)
             throw K41Error::pastEnd(QStringLiteral("%1（%2 バイトの文字列、残り %3 バイト）")
-                                        .arg(field)
+                                        .arg(field.text())
                                         .arg(length)
                                         .arg(remaining()));
         const QByteArray bytes = m_bytes.mid(m_pos, length);
@@ -60,8 +78,8 @@ class Reader {
 
   private:
     qsizetype remaining() const { return m_bytes.size() - m_pos; }
-    template <typename T> T get(const QString& field) {
-        if (remaining() < qsizetype(sizeof(T))) throw K41Error::pastEnd(field);
+    template <typename T> T get(FieldName field) {
+        if (remaining() < qsizetype(sizeof(T))) throw K41Error::pastEnd(field.text());
         const T v = qFromLittleEndian<T>(m_bytes.constData() + m_pos);
         m_pos += sizeof(T);
         return v;
@@ -69,10 +87,6 @@ class Reader {
     const QByteArray& m_bytes;
     qsizetype m_pos = 0;
 };
-
-QString digitField(int digit, const char* member) {
-    return QStringLiteral("DegitUserInfo(%1).%2").arg(digit).arg(QLatin1String(member));
-}
 
 } // namespace
 
@@ -86,12 +100,14 @@ QByteArray writeFile(const In4File& file, bool exact) {
     for (const SettingField& f : SettingFields::all()) {
         switch (f.kind) {
         case SettingKind::Text: {
-            const auto stored = file.stored.texts.constFind(f.qName());
-            if (exact && stored != file.stored.texts.cend() &&
-                Codec932::decode(*stored) == s.*f.text)
-                w.bytes(*stored, f.qName());
+            // Most files keep no text apart: only then is the field's name looked up.
+            const QHash<QString, QByteArray>& texts = file.stored.texts;
+            const auto stored =
+                exact && !texts.isEmpty() ? texts.constFind(f.qName()) : texts.cend();
+            if (stored != texts.cend() && Codec932::decode(*stored) == s.*f.text)
+                w.bytes(*stored, f.name);
             else
-                w.text(s.*f.text, f.qName());
+                w.text(s.*f.text, f.name);
             break;
         }
         case SettingKind::Check:
@@ -102,8 +118,10 @@ QByteArray writeFile(const In4File& file, bool exact) {
             w.u32(s.*f.colour);
             break;
         case SettingKind::Choice: {
-            const auto stored = file.stored.choices.constFind(f.qName());
-            if (exact && stored != file.stored.choices.cend() && (*stored != 0) == s.*f.choice)
+            const QHash<QString, qint16>& choices = file.stored.choices;
+            const auto stored =
+                exact && !choices.isEmpty() ? choices.constFind(f.qName()) : choices.cend();
+            if (stored != choices.cend() && (*stored != 0) == s.*f.choice)
                 w.i16(*stored);
             else
                 w.i16(s.*f.choice ? -1 : 0);
@@ -149,13 +167,14 @@ namespace {
 void readFields(Reader& r, In4File& file, int& fieldsRead) {
     Settings& s = file.options;
     for (const SettingField& f : SettingFields::all()) {
-        const QString name = f.qName();
+        const FieldName name{f.name};
         switch (f.kind) {
         case SettingKind::Text: {
             const QByteArray bytes = r.text(name);
             s.*f.text = Codec932::decode(bytes);
-            file.stored.texts.remove(name);
-            if (Codec932::encode(s.*f.text) != bytes) file.stored.texts.insert(name, bytes);
+            QHash<QString, QByteArray>& texts = file.stored.texts;
+            if (!texts.isEmpty()) texts.remove(f.qName());
+            if (Codec932::encode(s.*f.text) != bytes) texts.insert(f.qName(), bytes);
             break;
         }
         case SettingKind::Check:
@@ -169,19 +188,20 @@ void readFields(Reader& r, In4File& file, int& fieldsRead) {
         case SettingKind::Choice: {
             const qint16 v = r.i16(name);
             s.*f.choice = v != 0;
-            file.stored.choices.remove(name);
-            if (v != 0 && v != -1) file.stored.choices.insert(name, v);
+            QHash<QString, qint16>& choices = file.stored.choices;
+            if (!choices.isEmpty()) choices.remove(f.qName());
+            if (v != 0 && v != -1) choices.insert(f.qName(), v);
             break;
         }
         }
         ++fieldsRead;
     }
     auto i16 = [&](qint16& into, const char* name) {
-        into = r.i16(QLatin1String(name));
+        into = r.i16({name});
         ++fieldsRead;
     };
     auto i32 = [&](qint32& into, const char* name) {
-        into = r.i32(QLatin1String(name));
+        into = r.i32({name});
         ++fieldsRead;
     };
     CtrlDataInfo& c = file.ctrl;
@@ -195,15 +215,15 @@ void readFields(Reader& r, In4File& file, int& fieldsRead) {
     i32(file.form.BoardLeft, "FormInfo.BoardLeft");
     i32(file.form.BoardTop, "FormInfo.BoardTop");
     for (int i = 0; i < int(s.CustomColors.size()); ++i)
-        s.CustomColors[i] = r.u32(QStringLiteral("CustomColors(%1)").arg(i));
+        s.CustomColors[i] = r.u32({"CustomColors", i});
     ++fieldsRead;
     // The stored count is kept for display only: the table always has 24 entries.
     i16(file.DigitCount, "DigitCount");
     for (int i = 0; i < FareDigitCount; ++i) {
         DegitUserInfo& d = file.digits[i];
-        d.Shift = r.i16(digitField(i + 1, "Shift"));
-        d.ZeroMode = r.i16(digitField(i + 1, "ZeroMode"));
-        d.FillZero = r.i16(digitField(i + 1, "FillZero"));
+        d.Shift = r.i16({"DegitUserInfo", i + 1, "Shift"});
+        d.ZeroMode = r.i16({"DegitUserInfo", i + 1, "ZeroMode"});
+        d.FillZero = r.i16({"DegitUserInfo", i + 1, "FillZero"});
     }
     ++fieldsRead;
     file.stored.trailing = r.rest();

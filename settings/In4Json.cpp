@@ -22,27 +22,35 @@ constexpr qint64 I32Max = std::numeric_limits<qint32>::max();
 constexpr qint64 ColourMax = std::numeric_limits<quint32>::max();
 
 // QJsonObject sorts its keys; the dump keeps the file's order, so it is written by hand.
-QByteArray quoted(const QString& text) {
-    QByteArray out = "\"";
+void appendQuoted(QByteArray& out, QStringView text) {
+    out += '"';
     for (const char c : text.toUtf8()) {
         const auto u = static_cast<unsigned char>(c);
         if (c == '"' || c == '\\') {
             out += '\\';
             out += c;
         } else if (u < 0x20) {
-            out += QByteArray("\\u00") + QByteArray::number(u, 16).rightJustified(2, '0');
+            static const char hex[] = "0123456789abcdef";
+            out += "\\u00";
+            out += hex[u >> 4];
+            out += hex[u & 0xF];
         } else {
             out += c;
         }
     }
-    return out + '"';
+    out += '"';
 }
 
 // A number as build takes it: plain when inside the range build accepts from a hand-written
 // file, otherwise marked as the value the file stores, so build gives it back unchecked.
-QByteArray number(qint64 value, qint64 min, qint64 max) {
-    if (value >= min && value <= max) return QByteArray::number(value);
-    return "{\"stored\": " + QByteArray::number(value) + "}";
+void appendNumber(QByteArray& out, qint64 value, qint64 min, qint64 max) {
+    if (value >= min && value <= max) {
+        out += QByteArray::number(value);
+        return;
+    }
+    out += "{\"stored\": ";
+    out += QByteArray::number(value);
+    out += '}';
 }
 
 // The ranges build accepts for a setting written by hand.
@@ -62,25 +70,38 @@ qint64 highest(const SettingField& f) {
     }
 }
 
-QByteArray settingValue(const SettingField& f, const In4File& file) {
+void appendSetting(QByteArray& out, const SettingField& f, const In4File& file) {
     const Settings& s = file.options;
-    const QString name = f.qName();
     switch (f.kind) {
-    case SettingKind::Text:
-        if (file.stored.texts.contains(name))
-            return "{\"bytes\": \"" + file.stored.texts.value(name).toHex().toUpper() + "\"}";
-        return quoted(s.*f.text);
+    case SettingKind::Text: {
+        const QHash<QString, QByteArray>& texts = file.stored.texts;
+        const auto stored = texts.isEmpty() ? texts.cend() : texts.constFind(f.qName());
+        if (stored != texts.cend()) {
+            out += "{\"bytes\": \"";
+            out += stored->toHex().toUpper();
+            out += "\"}";
+        } else {
+            appendQuoted(out, s.*f.text);
+        }
+        return;
+    }
     case SettingKind::Check:
     case SettingKind::Index:
-        return number(s.*f.number, lowest(f), highest(f));
+        appendNumber(out, s.*f.number, lowest(f), highest(f));
+        return;
     case SettingKind::Colour:
-        return QByteArray::number(s.*f.colour);
-    case SettingKind::Choice:
-        if (file.stored.choices.contains(name))
-            return number(file.stored.choices.value(name), 0, -1); // always marked
-        return s.*f.choice ? "-1" : "0";
+        out += QByteArray::number(s.*f.colour);
+        return;
+    case SettingKind::Choice: {
+        const QHash<QString, qint16>& choices = file.stored.choices;
+        const auto stored = choices.isEmpty() ? choices.cend() : choices.constFind(f.qName());
+        if (stored != choices.cend())
+            appendNumber(out, *stored, 0, -1); // always marked
+        else
+            out += s.*f.choice ? "-1" : "0";
+        return;
     }
-    return {};
+    }
 }
 
 K41Error refused(const QString& key, const QString& why) {
@@ -206,11 +227,16 @@ void setMembers(const QJsonObject& o, const QString& key, const Member<Record> (
 }
 
 template <typename Record, size_t N>
-QByteArray members(const Record& record, const Member<Record> (&members)[N]) {
-    QByteArrayList out;
-    for (const auto& m : members)
-        out << quoted(QLatin1String(m.name)) + ": " + number(m.get(record), m.min, m.max);
-    return "{" + out.join(", ") + "}";
+void appendMembers(QByteArray& out, const Record& record, const Member<Record> (&members)[N]) {
+    out += '{';
+    for (const auto& m : members) {
+        if (&m != members) out += ", ";
+        out += '"';
+        out += m.name; // plain ASCII names
+        out += "\": ";
+        appendNumber(out, m.get(record), m.min, m.max);
+    }
+    out += '}';
 }
 
 #define K41_MEMBER(Record, field, min, max, bits)                                                  \
@@ -250,27 +276,47 @@ const Member<DegitUserInfo> DigitMembers[] = {
 } // namespace
 
 QByteArray dump(const In4File& file) {
-    QByteArrayList lines;
-    for (const SettingField& f : SettingFields::all())
-        lines << "  " + quoted(f.qName()) + ": " + settingValue(f, file);
-    lines << "  \"CtrlDataInfo\": " + members(file.ctrl, CtrlMembers);
-    lines << "  \"FormInfo\": " + members(file.form, FormMembers);
+    // Written into one buffer: a file's dump is some two hundred small pieces.
+    QByteArray out;
+    out.reserve(4096);
+    out += "{\n";
+    for (const SettingField& f : SettingFields::all()) {
+        out += "  \"";
+        out += f.name; // plain ASCII names
+        out += "\": ";
+        appendSetting(out, f, file);
+        out += ",\n";
+    }
+    out += "  \"CtrlDataInfo\": ";
+    appendMembers(out, file.ctrl, CtrlMembers);
+    out += ",\n  \"FormInfo\": ";
+    appendMembers(out, file.form, FormMembers);
 
-    QByteArrayList colours;
-    for (OleColor colour : file.options.CustomColors)
-        colours << QByteArray::number(colour);
-    lines << "  \"CustomColors\": [" + colours.join(", ") + "]";
-    if (file.DigitCount != FareDigitCount)
-        lines << "  \"DigitCount\": " + QByteArray::number(file.DigitCount);
+    out += ",\n  \"CustomColors\": [";
+    for (const OleColor& colour : file.options.CustomColors) {
+        if (&colour != file.options.CustomColors.data()) out += ", ";
+        out += QByteArray::number(colour);
+    }
+    out += ']';
+    if (file.DigitCount != FareDigitCount) {
+        out += ",\n  \"DigitCount\": ";
+        out += QByteArray::number(file.DigitCount);
+    }
 
-    QByteArrayList digits;
-    for (const DegitUserInfo& d : file.digits)
-        digits << "    " + members(d, DigitMembers);
-    lines << "  \"DegitUserInfo\": [\n" + digits.join(",\n") + "\n  ]";
-    if (!file.stored.trailing.isEmpty())
-        lines << "  \"Trailing\": \"" + file.stored.trailing.toHex().toUpper() + "\"";
-
-    return "{\n" + lines.join(",\n") + "\n}\n";
+    out += ",\n  \"DegitUserInfo\": [\n";
+    for (const DegitUserInfo& d : file.digits) {
+        if (&d != file.digits.data()) out += ",\n";
+        out += "    ";
+        appendMembers(out, d, DigitMembers);
+    }
+    out += "\n  ]";
+    if (!file.stored.trailing.isEmpty()) {
+        out += ",\n  \"Trailing\": \"";
+        out += file.stored.trailing.toHex().toUpper();
+        out += '"';
+    }
+    out += "\n}\n";
+    return out;
 }
 
 In4File build(const QByteArray& json) {

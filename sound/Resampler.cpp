@@ -46,14 +46,21 @@ bool Resampler::finish(std::vector<float>& out) {
     // tail: feed silence after the sound, then keep only the sound's own length. The
     // look-ahead is some hundred frames, times the ratio of the rates when going down; the
     // silence is twice that, rounded up.
+    //
+    // The silence goes in a block at a time, and only until the sound's own frames are out:
+    // frames the stream has made no longer change with what follows them, so the rest of the
+    // silence would only be resampled to be cut off again.
     const int down = (m_fromRate + m_toRate - 1) / m_toRate;
     const std::size_t padFrames = 1024 + 1024 * static_cast<std::size_t>(down);
-    m_stereo.assign(padFrames * 2, 0.0f);
-    if (SDL_AudioStreamPut(m_stream, m_stereo.data(), static_cast<int>(m_stereo.size() * 4)) != 0)
-        return false;
-    SDL_AudioStreamFlush(m_stream);
     const long long expected =
         (m_framesIn * m_toRate + m_fromRate / 2) / static_cast<long long>(m_fromRate);
+    static const float silence[2 * 1024] = {};
+    for (std::size_t fed = 0; fed < padFrames; fed += 1024) {
+        if (m_framesOut + SDL_AudioStreamAvailable(m_stream) / 8 >= expected) break;
+        if (SDL_AudioStreamPut(m_stream, silence, static_cast<int>(sizeof silence)) != 0)
+            return false;
+    }
+    SDL_AudioStreamFlush(m_stream);
     const std::size_t before = out.size();
     // Only the sound's own frames are taken: at a low input rate the padding would come out
     // as many times its length.

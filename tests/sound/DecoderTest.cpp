@@ -166,6 +166,32 @@ TEST(Resampler, KeepsTheWholeSoundAtEveryRateWhenFedInBlocks) {
     }
 }
 
+TEST(Resampler, TheTailIsWhatTheSoundFollowedBySilenceGives) {
+    // The end of a sound must come out as it would with endless silence after it: the same
+    // samples, not ones cut short by the resampler's look-ahead.
+    const int rates[][2] = {{44100, 11025}, {192000, 8000}, {1000, 44100}, {22050, 48000}};
+    for (const auto& r : rates) {
+        std::vector<float> sound(3001);
+        for (std::size_t i = 0; i < sound.size(); ++i)
+            sound[i] = float(std::sin(double(i) * 0.37) * 0.8);
+        auto ended = Resampler::create(1, r[0], r[1]);
+        auto followed = Resampler::create(1, r[0], r[1]);
+        ASSERT_TRUE(ended && followed);
+        std::vector<float> out;
+        std::vector<float> longer;
+        ASSERT_TRUE(ended->push(sound.data(), sound.size(), out));
+        ASSERT_TRUE(ended->finish(out));
+        const std::vector<float> silence(std::size_t(r[0]) * 2, 0.0f);
+        ASSERT_TRUE(followed->push(sound.data(), sound.size(), longer));
+        ASSERT_TRUE(followed->push(silence.data(), silence.size(), longer));
+        ASSERT_TRUE(followed->finish(longer));
+        ASSERT_GE(longer.size(), out.size()) << r[0] << " to " << r[1];
+        EXPECT_NEAR(double(out.size() / 2), double(sound.size()) * r[1] / r[0], 1.0)
+            << r[0] << " to " << r[1];
+        EXPECT_TRUE(std::equal(out.begin(), out.end(), longer.begin())) << r[0] << " to " << r[1];
+    }
+}
+
 TEST(SampleSounds, AllDecodeToAudibleSound) {
     const QString folder = TestUtil::samplesDir() + "/sounds/";
     for (const char* name : {"chime.wav", "click.wav", "fare.wav"}) {

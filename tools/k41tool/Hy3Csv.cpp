@@ -51,6 +51,7 @@ K41Error wrongAt(int line, const QString& what) {
 }
 
 // Splits CSV text into records; quoted fields may hold commas, quotes ("") and line breaks.
+// The records may refer to `text`, which must outlive them.
 std::vector<Record> parse(const QString& text) {
     std::vector<Record> out;
     int line = 1;
@@ -96,9 +97,16 @@ std::vector<Record> parse(const QString& text) {
                 }
             }
             // Anything up to the next comma is kept as written (after a closing quote, too).
+            const qsizetype start = i;
             while (!endOfField())
-                field.text += text.at(i++);
-            record.fields << field;
+                ++i;
+            // A field without quotes refers to the text's own characters instead of copying
+            // them: the records live only inside fromCsv, which holds the text.
+            if (field.text.isEmpty())
+                field.text = QString::fromRawData(text.constData() + start, i - start);
+            else
+                field.text += QStringView(text).sliced(start, i - start);
+            record.fields.push_back(std::move(field));
             if (i < n && text.at(i) == u',') {
                 ++i;
                 continue;
@@ -111,7 +119,7 @@ std::vector<Record> parse(const QString& text) {
 }
 
 std::optional<qint16> toInt16(const QString& text) {
-    const QString t = text.trimmed();
+    const QStringView t = QStringView(text).trimmed();
     if (t.isEmpty()) return qint16(0);
     bool ok = false;
     const int v = t.toInt(&ok);
@@ -148,10 +156,14 @@ QByteArray nameBytes(const Record& record) {
 QByteArray toCsv(const Hy3File::Stored& stored) {
     QByteArray out;
     for (const Hy3File::StoredRow& row : stored.rows) {
-        QStringList fields{nameField(row.name), QString::number(row.SeiriNum)};
-        for (qint16 fare : row.Fares)
-            fields << QString::number(fare);
-        out += fields.join(u',').toUtf8() + '\n';
+        out += nameField(row.name).toUtf8();
+        out += ',';
+        out += QByteArray::number(row.SeiriNum);
+        for (qint16 fare : row.Fares) {
+            out += ',';
+            out += QByteArray::number(fare);
+        }
+        out += '\n';
     }
     if (!stored.trailing.isEmpty())
         out += TrailingMark.toLatin1() + stored.trailing.toHex().toUpper() + '\n';
