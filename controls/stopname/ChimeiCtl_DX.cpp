@@ -33,7 +33,7 @@ ChimeiCtl_DX::ChimeiCtl_DX(QWidget* parent)
     setAccessibleName(QStringLiteral("ChimeiCtl"));
     setFixedSize(ControlWidth, ControlHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_steadyClock.start();
+    m_clockStart = std::chrono::steady_clock::now();
     // Armed for the moment the next step is due, so the control wakes once a step and
     // sleeps through the pass pause.
     m_frameTimer.setTimerType(Qt::PreciseTimer);
@@ -42,9 +42,16 @@ ChimeiCtl_DX::ChimeiCtl_DX(QWidget* parent)
     m_frameTimer.setObjectName(QStringLiteral("frameTimer"));
     connect(&m_frameTimer, &QTimer::timeout, this, &ChimeiCtl_DX::advanceScroll);
     m_stripWindow = StripWindow::create(this);
+    if (m_stripWindow)
+        connect(m_stripWindow, &StripWindow::stepsInterrupted, this, &ChimeiCtl_DX::takeBack);
     InitProperties();
     clearStrip(ChimeiLayout::FrameWidth);
     redrawFrame();
+}
+
+ChimeiCtl_DX::~ChimeiCtl_DX() {
+    // The thread steps this control's scroll: it ends before the control's members go.
+    if (m_stripWindow) m_stripWindow->takeBack();
 }
 
 // --- properties ---------------------------------------------------------------------------
@@ -63,11 +70,13 @@ void ChimeiCtl_DX::setForeColor(OleColor v) {
 }
 
 void ChimeiCtl_DX::setSpeed(qint16 v) {
+    takeBack(); // the next step takes the new speed, wherever it is run
     m_speed = v;
     emit PropertyChanged(QStringLiteral("Speed"));
 }
 
 void ChimeiCtl_DX::setScrollStartWait(qint32 v) {
+    takeBack();
     m_scrollStartWait = v;
     emit PropertyChanged(QStringLiteral("ScrollStartWait"));
 }
@@ -208,6 +217,7 @@ void ChimeiCtl_DX::clearStrip(int width) {
 }
 
 void ChimeiCtl_DX::pictureChanged() {
+    takeBack();
     if (m_stripWindow) m_stripWindow->invalidate();
 }
 
@@ -264,6 +274,9 @@ QRect ChimeiCtl_DX::stripRect(int x) const {
 }
 
 void ChimeiCtl_DX::paintEvent(QPaintEvent* event) {
+    // What is painted here lands on the server after the steps the thread has sent, and
+    // shows the strip where they left it.
+    takeBack();
     if (m_scale != 1.0) {
         paintScaled();
         return;
@@ -301,6 +314,7 @@ void ChimeiCtl_DX::paintScaled() {
 
 void ChimeiCtl_DX::setRenderScale(qreal scale) {
     if (!(scale > 0) || scale == m_scale) return;
+    takeBack();
     m_scale = scale;
     setFixedSize(qRound(ControlWidth * scale), qRound(ControlHeight * scale));
     redrawFrame();
@@ -323,11 +337,30 @@ void ChimeiCtl_DX::setRenderScale(qreal scale) {
 // --- scroll -------------------------------------------------------------------------------
 
 void ChimeiCtl_DX::setClock(std::function<qint64()> ms) {
+    takeBack(); // the thread runs on the steady clock only
     m_clock = std::move(ms);
 }
 
 qint64 ChimeiCtl_DX::now() const {
-    return m_clock ? m_clock() : m_steadyClock.elapsed();
+    return m_clock ? m_clock()
+                   : std::chrono::duration_cast<std::chrono::milliseconds>(
+                         std::chrono::steady_clock::now() - m_clockStart)
+                         .count();
+}
+
+int ChimeiCtl_DX::stripX() const {
+    if (steppedByServer()) return m_stripWindow->steppedX();
+    return m_scroll.running() ? m_scroll.stripX() : m_stripX;
+}
+
+bool ChimeiCtl_DX::steppedByServer() const {
+    return m_stripWindow && m_stripWindow->stepping();
+}
+
+void ChimeiCtl_DX::takeBack() {
+    if (!steppedByServer()) return;
+    m_scroll = m_stripWindow->takeBack();
+    if (m_scroll.running()) scheduleNextStep();
 }
 
 void ChimeiCtl_DX::startScroll() {
@@ -344,41 +377,52 @@ void ChimeiCtl_DX::scheduleNextStep() {
 }
 
 void ChimeiCtl_DX::stopScroll() {
+    takeBack();
     m_frameTimer.stop();
     m_scroll.stop();
     m_stripX = 0;
 }
 
 void ChimeiCtl_DX::advanceScroll() {
+    takeBack();
     if (!m_scroll.running()) return;
     const int before = m_scroll.stripX();
-    if (m_scroll.advance(now(), m_speed, m_scrollStartWait)) moveStrip(before, m_scroll.stripX());
-    if (m_scroll.running()) scheduleNextStep();
+    bool shownByServer = false;
+    if (m_scroll.advance(now(), m_speed, m_scrollStartWait))
+        shownByServer = moveStrip(before, m_scroll.stripX());
+    if (!m_scroll.running()) return;
+    // Once the server shows the steps, its own thread can run them on the steady clock.
+    if (shownByServer && !m_clock) {
+        const auto start =
+            std::chrono::duration_cast<std::chrono::nanoseconds>(m_clockStart.time_since_epoch());
+        if (m_stripWindow->handOver(m_scroll, m_speed, m_scrollStartWait, start.count())) {
+            m_frameTimer.stop();
+            return;
+        }
+    }
+    scheduleNextStep();
 }
 
-void ChimeiCtl_DX::moveStrip(int fromX, int toX) {
+bool ChimeiCtl_DX::moveStrip(int fromX, int toX) {
     // Drawn larger, the line is painted whole; moved pixels would land between image pixels.
     if (m_scale != 1.0) {
         update();
-        return;
+        return false;
     }
     const QRect client = clientRect();
     // Outside the strip the frame's inside is one colour, so moving the shown pixels with
     // the strip and painting the uncovered column gives the same picture as a full redraw.
     const bool wasShown = stripRect(fromX).intersects(client);
     const bool isShown = stripRect(toX).intersects(client);
-    if (!wasShown && !isShown) return; // between passes: nothing visible changed
-    if (m_stripWindow) {
-        // The strip's old and new places: around them the frame's inside stays background.
-        const QPoint origin = client.topLeft();
-        const QRect changed = (stripRect(fromX) | stripRect(toX)).translated(-origin);
-        if (m_stripWindow->showStrip(stripRect(toX).topLeft() - origin, changed, m_strip,
-                                     m_frame.pixel(client.center())))
-            return;
-    }
+    if (!wasShown && !isShown) return false; // between passes: nothing visible changed
+    // The window covers the frame's inside; the strip's top edge is where stripRect puts it.
+    if (m_stripWindow && m_stripWindow->showStrip(fromX, toX, stripRect(0).top() - client.top(),
+                                                  m_strip, m_frame.pixel(client.center())))
+        return true;
     // Qt's copy of the window under a StripWindow is older than the server's: never move it.
     if (!m_stripWindow && wasShown && isShown && std::abs(toX - fromX) < client.width())
         scroll(toX - fromX, 0, client);
     else
         update(client);
+    return false;
 }

@@ -134,3 +134,9 @@ void ServerImage::copy(QPoint from, const QRect& to) {
                   std::uint16_t(to.height()));
     xcb_flush(c);
 }
+
+void ServerImage::sync() {
+    auto* c = static_cast<xcb_connection_t*>(m_connection);
+    if (connectionOfApp() != c) return;
+    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+}

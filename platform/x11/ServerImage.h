@@ -35,6 +35,15 @@ class ServerImage {
     // and sends the request at once. Parts outside the picture leave the window unchanged.
     // Does nothing without a picture.
     void copy(QPoint from, const QRect& to);
+    // Waits until the server has handled every request sent on the application's connection.
+    void sync();
+
+    // The server's names for the window, the picture and its depth, and the connection
+    // (xcb_connection_t) they belong to.
+    std::uint32_t window() const { return m_window; }
+    std::uint32_t pixmap() const { return m_pixmap; }
+    std::uint8_t depth() const { return m_depth; }
+    void* connection() const { return m_connection; }
 
   private:
     ServerImage() = default;
