@@ -241,6 +241,10 @@ TEST_F(ServerStepsOnX11, WhereverTheStepsAreTakenBackTheServerShowsWhatTheContro
     EXPECT_EQ(counter.paints, 0);
 
     // A grab paints the control where the thread left the strip, which the server shows.
+    // Dots in the strip's last two columns (the rest of the glyph cut off): what the strip
+    // leaves behind must be cleared.
+    line->DrawDot54(line->stripWidth() - 41, 0, QStringLiteral("■"));
+    ASSERT_TRUE(handedOver());
     for (int at : {300, 100, -100, -line->stripWidth() + 100}) {
         ASSERT_TRUE(reach(at));
         const QImage control = drawn(*line);
