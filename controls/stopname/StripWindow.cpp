@@ -58,9 +58,10 @@ bool StripWindow::showStrip(int fromX, int toX, int top, const QImage& strip, QR
     }
     const ServerScroll::Layout layout{size(), m_stripSize, m_top, m_pad};
     CopyThread::Copy copy = ServerScroll::stepCopy(layout, fromX, toX);
-    // A new picture is shown whole: the window may still show another.
+    // A new picture is shown whole: the window may still show another. After that, rows of
+    // one colour stay as they are.
     if (fresh) copy = {QPoint(m_pad - toX, -m_top), rect()};
-    m_image->copy(copy.from, copy.to);
+    m_image->copy(copy.from, copy.to, fresh ? ServerImage::Rows::All : ServerImage::Rows::Varying);
     return true;
 }
 

@@ -67,6 +67,8 @@ bool CopyThread::start(const ServerImage& image, Steps* steps) {
         xcb_create_gc(c, m_gc, image.window(), XCB_GC_GRAPHICS_EXPOSURES, &noExposures);
     }
     m_stop = false;
+    m_varyingRows = image.varyingRows();
+    m_clipDy.reset();
     m_thread = std::thread(&CopyThread::run, this, image.pixmap(), image.window(), steps);
     return true;
 }
@@ -107,6 +109,12 @@ void CopyThread::run(std::uint32_t pixmap, std::uint32_t window, Steps* steps) {
         lock.unlock();
         const Copy copy = steps->advance(now);
         if (!copy.to.isEmpty()) {
+            // Rows of one colour never change as the picture moves sideways: left out.
+            const int dy = copy.to.y() - copy.from.y();
+            if (m_clipDy != dy) {
+                ServerImage::clipToRows(c, m_gc, m_varyingRows, dy);
+                m_clipDy = dy;
+            }
             xcb_copy_area(c, pixmap, window, m_gc, std::int16_t(copy.from.x()),
                           std::int16_t(copy.from.y()), std::int16_t(copy.to.x()),
                           std::int16_t(copy.to.y()), std::uint16_t(copy.to.width()),

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 class CopyThread {
@@ -63,5 +64,9 @@ class CopyThread {
     std::mutex m_mutex;
     std::condition_variable m_wake;
     bool m_stop = false;
+    // Set by start() for the thread: the picture's rows that copies write, and the vertical
+    // offset the GC is clipped for.
+    QList<QRect> m_varyingRows;
+    std::optional<int> m_clipDy;
     std::thread m_thread;
 };
