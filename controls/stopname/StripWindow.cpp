@@ -77,7 +77,11 @@ bool StripWindow::handOver(const ChimeiScroll& scroll, qint16 speed, qint32 pass
                 ServerScroll::Layout{size(), m_stripSize, m_top, m_pad});
     // What Qt and the steps so far sent on the application's connection lands first.
     m_image->sync();
-    return m_thread->start(*m_image, &m_steps);
+    if (m_thread->start(*m_image, &m_steps)) return true;
+    // The thread's connection does not reach this window (another display): the control
+    // steps from here on, without asking again at every step.
+    m_thread.reset();
+    return false;
 }
 
 ChimeiScroll StripWindow::takeBack() {
