@@ -32,10 +32,12 @@ QString indexed(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
-// Ticket-number label i's face, drawn `scale` times its designed size.
-QFont labelFont(int i, qreal scale) {
-    return i == 0 ? Fonts::font(Fonts::LunaNumber, 12.75 * scale, true)
-                  : Fonts::font(Fonts::NumC2, 12 * scale);
+// Gives ticket-number label i its face, drawn `scale` times its designed size.
+void setLabelFont(QLabel& label, int i, qreal scale) {
+    if (i == 0)
+        Fonts::apply(label, Fonts::LunaNumber, 12.75 * scale, true);
+    else
+        Fonts::apply(label, Fonts::NumC2, 12 * scale);
 }
 
 // Where control `designed` (designed pixels) sits in `view`.
@@ -93,7 +95,7 @@ void Form1::buildControls() {
         QPalette pal = l->palette();
         pal.setColor(QPalette::WindowText, Qt::white);
         l->setPalette(pal);
-        l->setFont(labelFont(i, 1.0));
+        setLabelFont(*l, i, 1.0);
         l->setGeometry(
             BoardLayout::pixels(i == 0 ? BoardLayout::Label0Twips : BoardLayout::labelTwips(i)));
         lblSeiriNum.append(l);
@@ -175,7 +177,7 @@ void Form1::placeControls() {
     for (int i = 0; i < 2; ++i)
         place(TimeDegit[i], BoardLayout::pixels(BoardLayout::TimeDegitTwips[size_t(i)]));
     for (int i = 0; i <= BoardLayout::Cells; ++i) {
-        lblSeiriNum[i]->setFont(labelFont(i, m_view.scale));
+        setLabelFont(*lblSeiriNum[i], i, m_view.scale);
         lblSeiriNum[i]->setGeometry(scaled(
             BoardLayout::pixels(i == 0 ? BoardLayout::Label0Twips : BoardLayout::labelTwips(i)),
             m_view));

@@ -1,9 +1,11 @@
 #include "app/Startup.h"
 
 #include "app/AppIdentity.h"
+#include "app/BoardPicture.h"
 #include "app/Form1.h"
 #include "app/RecordWindow.h"
 #include "app/SetProp.h"
+#include "app/StartupPrefetch.h"
 #include "app/WindowsIniHost.h"
 #include "app/options/PlgInHost.h"
 #include "app/options/SoundPage.h"
@@ -58,9 +60,14 @@ class FirstExpose : public QObject {
 
 Startup::Startup(const QString& settingsPath, SpeechFactory* speech)
     : m_settingsPath(settingsPath), m_speech(speech) {
+    m_prefetch = std::make_unique<StartupPrefetch>(speech == nullptr);
     QtTexts::installJapanese();
     HeldInput::install();
     AppIdentity::apply();
+    // The board starts unlit; its picture has no text, so it is drawn while the fonts are
+    // found. The board's labels are the first to lay out text.
+    BoardPicture::image(0);
+    m_prefetch->waitForFonts();
     board = std::make_unique<Form1>(settings);
     panel = std::make_unique<frmCtl>(settings, *board, *this);
     // The dialog is built when "設定..." first shows it; the settings file loads without it.
@@ -90,6 +97,7 @@ void Startup::run() {
     // The SoundFont is large: it is loaded only when a MIDI tune is among the sounds.
     if (SoundPage::choosesMidi(settings)) MidiSynth::preloadFont();
     board->show();
+    m_prefetch.reset();
     // The speech's dictionary and voice load once the windows are up, on the speech thread.
     QTimer::singleShot(0, panel.get(), [panel = panel.get()] { panel->loadVoice(); });
 }

@@ -17,6 +17,7 @@
 
 class frmCtl;
 class SignalWatcher;
+class StartupPrefetch;
 class RecordWindow;
 class WindowsIniHost;
 
@@ -67,5 +68,6 @@ class Startup : public BoardStartup,
     void placePanelBottomRight();
     QString m_settingsPath;
     SpeechFactory* m_speech;
+    std::unique_ptr<StartupPrefetch> m_prefetch;
     std::unique_ptr<SignalWatcher> m_signals;
 };

@@ -34,7 +34,7 @@ void SeirikenNumSet(Form1& board, qint16 style, qint16 pad) {
         const SeiriNumText texts = SeiriNumText::forStyle(style, pad);
         QLabel* first = board.lblSeiriNum[1];
         const QFont current = first->font();
-        first->setFont(Fonts::font(texts.label1Face, current.pointSizeF(), current.bold()));
+        Fonts::apply(*first, texts.label1Face, current.pointSizeF(), current.bold());
         for (int i = 1; i <= 24; ++i)
             if (texts.captions[size_t(i)]) board.setSeiriNumCaption(i, *texts.captions[size_t(i)]);
     } catch (const std::exception& failure) {

@@ -5,10 +5,17 @@
 #include <QHash>
 #include <QMutex>
 #include <QPointer>
+#include <QVariant>
+#include <QWidget>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformintegration.h>
 
 namespace Fonts {
 
 namespace {
+
+// The dynamic property that keeps a widget's face name.
+constexpr char FaceProperty[] = "k41FaceName";
 
 // Whether a family is installed. QFontDatabase::hasFamily asks fontconfig to resolve the name
 // as an alias on every call, which costs more than building the font, and the board asks for
@@ -52,15 +59,34 @@ QString substitute(const QString& faceName) {
 QFont font(const QString& face, qreal pointSize, bool bold) {
     const QString family = substitute(face);
     QFont f(family);
-    f.setFamilies({family, face});
     f.setPointSizeF(pointSize);
     f.setBold(bold);
     return f;
 }
 
-QString faceName(const QFont& font) {
-    const QStringList families = font.families();
-    return families.size() >= 2 ? families.at(1) : font.family();
+std::function<void()> finder() {
+    // Some platform plug-ins make their font database object on first request, unguarded:
+    // it is made here, on the GUI thread, before the other thread can ask for it.
+    if (QPlatformIntegration* platform = QGuiApplicationPrivate::platformIntegration())
+        platform->fontDatabase();
+    // Qt's font database functions are thread-safe (they share one lock). Listing the
+    // families reads fontconfig's configuration and cache, which fontconfig then keeps for
+    // every thread.
+    return [] {
+        QFontDatabase::families();
+        substitute(NumC2);
+        substitute(LunaNumber);
+    };
+}
+
+void apply(QWidget& widget, const QString& face, qreal pointSize, bool bold) {
+    widget.setFont(font(face, pointSize, bold));
+    widget.setProperty(FaceProperty, face);
+}
+
+QString faceName(const QWidget& widget) {
+    const QVariant face = widget.property(FaceProperty);
+    return face.isValid() ? face.toString() : widget.font().family();
 }
 
 } // namespace Fonts

@@ -4,6 +4,9 @@
 #include <QFont>
 #include <QString>
 #include <QStringList>
+#include <functional>
+
+class QWidget;
 
 namespace Fonts {
 
@@ -12,12 +15,24 @@ namespace Fonts {
 // Unknown names are returned unchanged.
 QString substitute(const QString& faceName);
 
-// A font for a face name at a point size, with the substitution applied. The face name as
-// written is remembered in the font's family list so that callers can still read it.
+// A font for a face name at a point size, with the substitution applied. The font names the
+// installed family alone: Qt takes every further family as a fallback, and asks fontconfig for
+// a sorted fallback list on the first use of such a font for each script, glyphs missing or not.
 QFont font(const QString& faceName, qreal pointSize, bool bold = false);
 
-// The face name as the layout wrote it, for a font made by font().
-QString faceName(const QFont& font);
+// Gives `widget` font(faceName, pointSize, bold) and remembers the face name as the layout
+// wrote it, which the font itself no longer carries.
+void apply(QWidget& widget, const QString& faceName, qreal pointSize, bool bold = false);
+
+// The face name given to `widget` by apply(); otherwise the family of its font.
+QString faceName(const QWidget& widget);
+
+// What the first text drawn would otherwise wait for: fontconfig reading its configuration
+// and font cache, Qt's font database listing the installed families, and the lookups that
+// substitute() keeps. Returns it as work to run on another thread while the GUI thread does
+// something else; that work must be over before anything lays out or draws text, or it is
+// done twice. Call this on the GUI thread once the application exists.
+std::function<void()> finder();
 
 inline const QString Gothic = QStringLiteral("ＭＳ ゴシック");
 inline const QString Mincho = QStringLiteral("ＭＳ 明朝");

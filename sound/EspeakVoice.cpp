@@ -90,6 +90,11 @@ bool installed(const QByteArray& voice) {
     return false;
 }
 
+void preload() {
+    std::lock_guard guard(lock());
+    espeak_ng_InitializePath(nullptr);
+}
+
 bool open(const QByteArray& voice) {
     std::lock_guard guard(lock());
     return start() && select(voice);

@@ -18,6 +18,10 @@ bool open(const QByteArray& voice);
 // espeak-ng (which costs a few megabytes): a cheap check before open().
 bool installed(const QByteArray& voice);
 
+// Opens espeak-ng's library (and the libraries it needs) and finds its data folder, which is
+// most of what the first installed() costs; meant for another thread while the program starts.
+void preload();
+
 // Frames per second of what synthesize() hands over (mono) for `voice`: the built-in voices
 // speak at one rate, the MBROLA voices at their own.
 int sampleRate(const QByteArray& voice);

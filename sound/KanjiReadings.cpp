@@ -73,6 +73,24 @@ const QHash<QString, QString>& table() {
     return readings;
 }
 
+// The first on'yomi of each kanji of the file, read once on first use.
+const QHash<QString, QString>& chineseTable() {
+    static QHash<QString, QString> readings;
+    static std::once_flag once;
+    std::call_once(once, [] {
+        const QString path = defaultPath();
+        if (path.isEmpty()) return;
+        try {
+            const QHash<QString, Kinds> kinds = parseKinds(FileReader::read(path, MaxBytes));
+            for (auto it = kinds.cbegin(); it != kinds.cend(); ++it)
+                if (!it->on.isEmpty()) readings.insert(it.key(), it->on.front());
+        } catch (const K41Error&) {
+            // Unreadable: no kanji has a reading here.
+        }
+    });
+    return readings;
+}
+
 // Hands each entry of a KANJIDIC text (EUC-JP, one kanji a line, fields split by spaces) to
 // `take` as its fields, the kanji first; comments and lines without a reading are skipped.
 template <typename Take> void forEachEntry(const QByteArray& bytes, Take take) {
@@ -121,6 +139,10 @@ QHash<QString, Kinds> parseKinds(const QByteArray& bytes) {
         if (!kinds.on.isEmpty() || !kinds.kun.isEmpty()) out.insert(fields[0].toString(), kinds);
     });
     return out;
+}
+
+QString chineseReading(QStringView kanji) {
+    return chineseTable().value(kanji.toString());
 }
 
 QString reading(QStringView kanji) {

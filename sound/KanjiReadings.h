@@ -17,6 +17,10 @@ QString defaultPath();
 // empty when the file knows none. Thread-safe.
 QString reading(QStringView kanji);
 
+// The first reading of `kanji` in Chinese style (on'yomi), in katakana; empty when the file
+// knows none (a kanji made in Japan has only native readings). Thread-safe.
+QString chineseReading(QStringView kanji);
+
 // The readings a KANJIDIC text (EUC-JP) gives, for tests: kanji → reading, as reading() picks.
 QHash<QString, QString> parse(const QByteArray& bytes);
 

@@ -2,6 +2,7 @@
 
 #include "platform/core/FileReader.h"
 #include "platform/core/K41Error.h"
+#include "sound/MidiTrack.h"
 
 #include <algorithm>
 
@@ -37,29 +38,39 @@ bool hasUsableHeader(const QByteArray& smf) {
            be16(smf, 10) >= 1 && be16(smf, 12) != 0;
 }
 
-// The synthesiser looks for its tracks chunk by chunk, stepping over chunks of other kinds;
-// it reads a length of 2 GB or more as negative and steps back, and can go round for ever.
-// Stepping over a chunk of another kind past the end of the file makes it spin for ever too.
-// Such a length among the chunks it would walk refuses the file; a track cut short by the
-// end of the file is the synthesiser's to refuse.
-bool hasWalkableChunks(const QByteArray& smf) {
+void appendBe32(QByteArray& b, quint32 v) {
+    for (int shift = 24; shift >= 0; shift -= 8)
+        b.append(char((v >> shift) & 0xff));
+}
+
+// The tune as the synthesiser is given it: the header with its six bytes, then the tracks the
+// header counts, each cut to what the file holds, and nothing else. The synthesiser reads
+// the header as six bytes whatever its length says, and once it meets a chunk of another kind
+// it reads on as if every four bytes were a length to step over, which can go round for
+// ever; chunks of other kinds, which a tune file may carry, are left out so that it never
+// meets one. Empty when a counted track is missing or any track's events do not end in
+// place, since the synthesiser would then read on from the wrong place.
+QByteArray tune(const QByteArray& smf) {
+    if (!hasUsableHeader(smf)) return {};
+    QByteArray out = smf.left(8);
+    out[4] = out[5] = out[6] = 0;
+    out[7] = 6;
+    out.append(smf.mid(8, 6));
     int tracksLeft = be16(smf, 10);
     qint64 at = 8 + qint64(be32(smf, 4));
     while (tracksLeft > 0 && at + 8 <= smf.size()) {
-        const quint32 length = be32(smf, qsizetype(at) + 4);
-        if (length >= 0x80000000u) return false;
-        const bool track = smf.mid(qsizetype(at), 4) == "MTrk";
-        at += 8 + qint64(length);
-        if (track)
+        const qint64 length = std::min<qint64>(be32(smf, qsizetype(at) + 4), smf.size() - (at + 8));
+        if (smf.mid(qsizetype(at), 4) == "MTrk") {
+            const QByteArrayView events(smf.constData() + at + 8, qsizetype(length));
+            if (!MidiTrack::endsInPlace(events)) return {};
+            out.append("MTrk", 4);
+            appendBe32(out, quint32(length));
+            out.append(events);
             --tracksLeft;
-        else if (at > smf.size())
-            return false;
+        }
+        at += 8 + qint64(be32(smf, qsizetype(at) + 4));
     }
-    return true;
-}
-
-bool isTune(const QByteArray& smf) {
-    return hasUsableHeader(smf) && hasWalkableChunks(smf);
+    return tracksLeft == 0 ? out : QByteArray();
 }
 
 } // namespace
@@ -76,7 +87,7 @@ QByteArray read(const QString& path) {
 }
 
 QByteArray standardMidi(const QByteArray& bytes) {
-    if (bytes.startsWith("MThd")) return isTune(bytes) ? bytes : QByteArray();
+    if (bytes.startsWith("MThd")) return tune(bytes);
     if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "RMID") return {};
     // Chunks follow the form type: an id, a little-endian size, the data, padded to even.
     // Sizes are not trusted beyond what the file holds.
@@ -87,7 +98,7 @@ QByteArray standardMidi(const QByteArray& bytes) {
         const qsizetype available = bytes.size() - dataAt;
         if (bytes.mid(at, 4) == "data") {
             const QByteArray smf = bytes.mid(dataAt, qsizetype(std::min<qint64>(size, available)));
-            return isTune(smf) ? smf : QByteArray();
+            return tune(smf);
         }
         if (qint64(size) >= available) break;
         at = dataAt + qsizetype(size) + qsizetype(size & 1);

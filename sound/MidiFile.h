@@ -14,10 +14,13 @@ inline constexpr qint64 MaxFileBytes = 4 * 1024 * 1024;
 // be read, is larger than MaxFileBytes or holds no tune.
 QByteArray read(const QString& path);
 
-// The Standard MIDI File in `bytes`: the bytes themselves when they start with "MThd", the
-// "data" chunk of an RMID file when that starts with "MThd"; empty otherwise, and when the
-// header is unusable (a length past the file's end, an unknown format, no track or no
-// division).
+// The Standard MIDI File in `bytes` (the bytes themselves when they start with "MThd", the
+// "data" chunk of an RMID file when that starts with "MThd") as the synthesiser can safely
+// read it: the header cut to its six bytes and the tracks it counts, chunks of other kinds
+// left out; a well-formed file comes back unchanged. Empty when there is no such file, when
+// the header is unusable (a length past the file's end, an unknown format, no track or no
+// division), when a counted track is missing, or when a track's events run over its end or
+// cannot be told apart.
 QByteArray standardMidi(const QByteArray& bytes);
 
 // Ticks in a millisecond at the start of the tune in `smf` (a result of standardMidi), with

@@ -3,6 +3,7 @@
 #include "platform/core/FileReader.h"
 #include "platform/core/K41Error.h"
 #include "sound/AnnouncementText.h"
+#include "sound/InstitutionNames.h"
 #include "sound/KanaOverrides.h"
 #include "sound/KanaText.h"
 #include "sound/KanjiReadings.h"
@@ -174,10 +175,15 @@ Pronouncer::~Pronouncer() {
     if (m_model) mecab_model_destroy(m_model);
 }
 
-ReadWords Pronouncer::analyse(const QString& text) {
+ReadWords Pronouncer::analyse(const QString& text, const QList<qsizetype>& boundaries) {
     ReadWords words;
     const QByteArray utf8 = text.toUtf8();
     mecab_lattice_set_sentence2(m_lattice, utf8.constData(), size_t(utf8.size()));
+    for (qsizetype at : boundaries) {
+        const qsizetype byte = text.left(at).toUtf8().size();
+        if (byte > 0 && byte < utf8.size())
+            mecab_lattice_set_boundary_constraint(m_lattice, size_t(byte), MECAB_TOKEN_BOUNDARY);
+    }
     if (!mecab_parse_lattice(m_tagger, m_lattice)) return words;
     for (const mecab_node_t* node = mecab_lattice_get_bos_node(m_lattice); node;
          node = node->next) {
@@ -243,6 +249,22 @@ QString Pronouncer::readCharacters(const QString& surface) {
     return out;
 }
 
+QStringList Pronouncer::wordReadings(const QString& surface) {
+    QStringList out;
+    const QByteArray utf8 = surface.toUtf8();
+    mecab_lattice_set_sentence2(m_lattice, utf8.constData(), size_t(utf8.size()));
+    if (!mecab_parse_lattice(m_tagger, m_lattice)) return out;
+    for (const mecab_node_t* n = mecab_lattice_get_begin_nodes(m_lattice, 0); n; n = n->bnext) {
+        if (n->stat != MECAB_NOR_NODE || n->length != size_t(utf8.size())) continue;
+        const QByteArray feature(n->feature);
+        if (feature.startsWith("名詞,固有名詞,人名,名,")) continue;
+        const QString reading = QString::fromUtf8(feature).split(u',').value(8);
+        if (!reading.isEmpty() && reading != QLatin1String("*") && !out.contains(reading))
+            out.append(reading);
+    }
+    return out;
+}
+
 QString Pronouncer::readPiece(const QString& text) {
     // A full-size ケ between kanji is the small ヶ of a name written large (鷹ケ原 タカガハラ),
     // which the dictionary and the place list know in its small form.
@@ -250,7 +272,31 @@ QString Pronouncer::readPiece(const QString& text) {
     for (qsizetype i = 1; i + 1 < piece.size(); ++i)
         if (piece[i] == u'ケ' && KanaText::isKanji(piece[i - 1]) && KanaText::isKanji(piece[i + 1]))
             piece[i] = u'ヶ';
-    ReadWords words = analyse(piece);
+    // A wave dash between kana is a long vowel written playfully (ぽ～ろ ポーロ).
+    const auto isKana = [](QChar c) { return KanaText::isHiragana(c) || KanaText::isKatakana(c); };
+    for (qsizetype i = 1; i + 1 < piece.size(); ++i)
+        if ((piece[i] == u'～' || piece[i] == u'〜' || piece[i] == u'~') && isKana(piece[i - 1]) &&
+            isKana(piece[i + 1]))
+            piece[i] = u'ー';
+    // A name coined for a school or a hall is read in Chinese style; the words around it are
+    // analysed as they stand beside it.
+    const InstitutionNames::Knowledge knows{[this](const QString& s) { return wordReadings(s); },
+                                            &KanjiReadings::chineseReading};
+    const std::optional<InstitutionNames::Span> coined = InstitutionNames::find(piece, knows);
+    ReadWords words =
+        coined ? analyse(piece, {coined->at, coined->at + coined->length}) : analyse(piece);
+    if (coined) {
+        qsizetype at = 0;
+        bool first = true;
+        for (ReadWord& w : words) {
+            if (at >= coined->at && at + w.surface.size() <= coined->at + coined->length) {
+                w.fixed = true;
+                w.pronunciation = first ? coined->reading : QString();
+                first = false;
+            }
+            at += w.surface.size();
+        }
+    }
     applyOverrides(words);
     for (ReadWord& w : words) {
         if (w.fixed) continue;

@@ -49,9 +49,12 @@ class Pronouncer {
 
   private:
     Pronouncer() = default;
-    ReadWords analyse(const QString& text);
+    // The words of `text`, with a word boundary at each of `boundaries` (character offsets).
+    ReadWords analyse(const QString& text, const QList<qsizetype>& boundaries = {});
     QString readPiece(const QString& text);
     QString readCharacters(const QString& surface);
+    // The dictionary's readings of `surface` as one word, but for given names.
+    QStringList wordReadings(const QString& surface);
 
     mecab_model_t* m_model = nullptr;
     mecab_t* m_tagger = nullptr;

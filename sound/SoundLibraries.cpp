@@ -85,6 +85,9 @@ K41_LAZY_FORWARD(mecabLibrary, mecab_node_t*, mecab_lattice_get_bos_node,
 K41_LAZY_FORWARD(mecabLibrary, void, mecab_lattice_set_sentence2,
                  (mecab_lattice_t * lattice, const char* sentence, size_t len),
                  (lattice, sentence, len))
+K41_LAZY_FORWARD(mecabLibrary, void, mecab_lattice_set_boundary_constraint,
+                 (mecab_lattice_t * lattice, size_t pos, int boundaryType),
+                 (lattice, pos, boundaryType))
 K41_LAZY_FORWARD(mecabLibrary, void, mecab_model_destroy, (mecab_model_t * model), (model))
 K41_LAZY_FORWARD(mecabLibrary, const mecab_dictionary_info_t*, mecab_model_dictionary_info,
                  (mecab_model_t * model), (model))

@@ -2,6 +2,7 @@
 
 #include "sound/KanaText.h"
 #include "sound/KanjiReadings.h"
+#include "sound/PlaceWordRules.h"
 
 #include <QStringList>
 
@@ -60,6 +61,9 @@ bool haIsInName(const ReadWords& words, size_t i) {
         const ReadWord& after = words[i + 1];
         if (after.pos == QStringLiteral("名詞") && after.pos1 == QStringLiteral("接尾"))
             return true;
+        // Nor before a syllable that no sentence goes on with, taken for a filler (ゆきはま
+        // split ゆき|は|ま).
+        if (after.pos == QStringLiteral("フィラー")) return true;
     }
     return false;
 }
@@ -92,6 +96,13 @@ void positionPrefix(const ReadWords& words, size_t i, ReadWord& w) {
         return;
     for (const Position& p : Positions)
         if (w.surface == QStringView(p.surface)) w.pronunciation = QString::fromUtf16(p.reading);
+    // So are the prefixes small and high of a name, コ and タカ (小鳩田, 高鷺), not the ショウ and
+    // コウ of words such as 小規模.
+    if (w.pos != QStringLiteral("接頭詞")) return;
+    if (w.surface == QStringLiteral("小") && w.pronunciation.startsWith(QStringLiteral("ショ")))
+        w.pronunciation = QStringLiteral("コ");
+    else if (w.surface == QStringLiteral("高") && w.pronunciation.startsWith(QStringLiteral("コ")))
+        w.pronunciation = QStringLiteral("タカ");
 }
 
 // A name that closes with 上, 下 or 中 after a place names a part of that place, its upper,
@@ -184,12 +195,6 @@ void schoolKind(const ReadWords& words, size_t i, ReadWord& w) {
 
 // The words of a place that follow its name take the voiced sound of a compound (rendaku): a
 // bridge 鍛冶屋橋 カジヤバシ. (口, 川 and 島 were measured too and left to the dictionary.)
-struct Voiced {
-    const char16_t* surface;
-    const char16_t* reading;
-};
-const Voiced Rendaku[] = {{u"橋", u"バシ"}};
-
 // A bridge's side or entrance that the dictionary took for one word (橋西 キョウセイ, 橋口
 // ハシグチ) is the bridge's too after its name: 鳩川橋西 ハトガワバシニシ.
 struct Side {
@@ -199,14 +204,23 @@ struct Side {
 const Side BridgeSides[] = {
     {u'口', u"グチ"}, {u'東', u"ヒガシ"}, {u'西', u"ニシ"}, {u'南', u"ミナミ"}, {u'北', u"キタ"}};
 
-void rendaku(const ReadWords& words, size_t i, ReadWord& w) {
+// A great bridge, 大橋, is オオハシ as a whole, its 橋 unvoiced: 鳩川大橋西詰
+// ハトガワオオハシニシヅメ.
+void rendaku(ReadWords& words, size_t i, ReadWord& w) {
     if (i == 0 || !isNoun(words[i - 1]) || words[i - 1].pos1 == QStringLiteral("数")) return;
-    for (const Voiced& v : Rendaku)
-        if (w.surface == QStringView(v.surface)) w.pronunciation = QString::fromUtf16(v.reading);
+    ReadWord& before = words[i - 1];
+    const bool great = before.surface.endsWith(u'大') && !before.fixed &&
+                       (before.pronunciation.endsWith(QStringLiteral("ダイ")) ||
+                        before.pronunciation.endsWith(QStringLiteral("オオ")));
+    const QString bridge = great ? QStringLiteral("ハシ") : QStringLiteral("バシ");
+    if (great && w.surface.startsWith(u'橋')) {
+        before.pronunciation.chop(2);
+        before.pronunciation += QStringLiteral("オオ");
+    }
+    if (w.surface == QStringLiteral("橋")) w.pronunciation = bridge;
     if (w.surface.size() == 2 && w.surface[0] == u'橋')
         for (const Side& s : BridgeSides)
-            if (w.surface[1] == s.kanji)
-                w.pronunciation = QStringLiteral("バシ") + QString::fromUtf16(s.reading);
+            if (w.surface[1] == s.kanji) w.pronunciation = bridge + QString::fromUtf16(s.reading);
 }
 
 // The end of a bridge (橋詰) or its side (西詰) is ヅメ, the voiced ツメ of a compound.
@@ -343,6 +357,7 @@ void apply(ReadWords& words, const QHash<QChar, QString>& towns) {
         estateEntrance(words, i, w);
         entrance(words, i, w);
         frontOf(words, i, w);
+        PlaceWordRules::apply(words, i);
     }
 }
 

@@ -84,8 +84,8 @@ TEST(BoardWindow, LaysOutTheGridOfCellsAtTheirTwipPositions) {
     EXPECT_EQ(board.lblSeiriNum[5]->geometry(), QRect(384, 103, 52, 16));
     EXPECT_EQ(board.lblSeiriNum[13]->x(), 58); // 870 twips, not 885
     EXPECT_EQ(board.lblSeiriNum[14]->x(), 140);
-    EXPECT_EQ(Fonts::faceName(board.lblSeiriNum[5]->font()), Fonts::NumC2);
-    EXPECT_EQ(Fonts::faceName(board.lblSeiriNum[0]->font()), Fonts::LunaNumber);
+    EXPECT_EQ(Fonts::faceName(*board.lblSeiriNum[5]), Fonts::NumC2);
+    EXPECT_EQ(Fonts::faceName(*board.lblSeiriNum[0]), Fonts::LunaNumber);
     EXPECT_TRUE(board.lblSeiriNum[0]->font().bold());
 
     EXPECT_EQ(board.TimeDegit[1]->objectName(), "TimeDegit(1)");

@@ -46,7 +46,7 @@ TEST(SetProp, HiddenTicketNumbersAreStillRenumberedAndRecoloured) {
         EXPECT_EQ(textColour(board.lblSeiriNum[i]), QColor(10, 20, 30)) << i;
     }
     EXPECT_EQ(board.lblSeiriNum[1]->text(), QStringLiteral("無 券"));
-    EXPECT_EQ(Fonts::faceName(board.lblSeiriNum[1]->font()), Fonts::PGothic);
+    EXPECT_EQ(Fonts::faceName(*board.lblSeiriNum[1]), Fonts::PGothic);
     EXPECT_EQ(board.lblSeiriNum[2]->text(), QStringLiteral("０２"));
     EXPECT_FALSE(board.lblSeiriNum[0]->isHidden()); // the spare label is not part of the column
 
@@ -56,7 +56,7 @@ TEST(SetProp, HiddenTicketNumbersAreStillRenumberedAndRecoloured) {
     b.apply();
     EXPECT_FALSE(board.lblSeiriNum[1]->isHidden());
     EXPECT_EQ(board.lblSeiriNum[1]->text(), QStringLiteral("１"));
-    EXPECT_EQ(Fonts::faceName(board.lblSeiriNum[1]->font()), Fonts::NumC2);
+    EXPECT_EQ(Fonts::faceName(*board.lblSeiriNum[1]), Fonts::NumC2);
     EXPECT_EQ(board.lblSeiriNum[1]->font().pointSizeF(), 12.0);
 }
 
@@ -68,7 +68,7 @@ TEST(SetProp, StyleAboveElevenEmptiesLabelOneAndKeepsTheOthers) {
     s.SeiriNumStyle = 12;
     b.apply();
     EXPECT_EQ(board.lblSeiriNum[1]->text(), QString());
-    EXPECT_EQ(Fonts::faceName(board.lblSeiriNum[1]->font()), Fonts::PGothic);
+    EXPECT_EQ(Fonts::faceName(*board.lblSeiriNum[1]), Fonts::PGothic);
     EXPECT_EQ(board.lblSeiriNum[2]->text(), QStringLiteral("２"));
     EXPECT_EQ(board.lblSeiriNum[24]->text(), QStringLiteral("２４"));
 }

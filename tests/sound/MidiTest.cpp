@@ -78,16 +78,60 @@ TEST(MidiFile, FindsTheTuneBareOrInsideAnRmidWrapper) {
         EXPECT_TRUE(MidiFile::standardMidi(SoundFiles::rmid(broken)).isEmpty()) << at;
     }
     EXPECT_TRUE(MidiFile::standardMidi(smf.left(13)).isEmpty());
-    // A chunk of another kind before the track is stepped over; one whose length would read
-    // as negative, or would step past the end of the file, sends the synthesiser round for ever.
+    // A chunk of another kind is left out and a longer header cut to its six bytes, so that
+    // the synthesiser, which cannot step over either, gets the tune alone; a chunk whose length
+    // steps past the end of the file leaves the track behind it unfound.
     for (const char* length : {"\0\0\0\x02", "\x10\0\0\0", "\xff\xff\xff\xff"}) {
         const QByteArray extra = smf.left(14) + "XTra" + QByteArray(length, 4) + "ab" + smf.mid(14);
-        EXPECT_EQ(MidiFile::standardMidi(extra).isEmpty(), length[0] != 0) << length[0];
-        EXPECT_EQ(MidiFile::standardMidi(SoundFiles::rmid(extra)).isEmpty(), length[0] != 0);
+        const QByteArray expected = length[0] == 0 ? smf : QByteArray();
+        EXPECT_EQ(MidiFile::standardMidi(extra), expected) << int(length[0]);
+        EXPECT_EQ(MidiFile::standardMidi(SoundFiles::rmid(extra)), expected);
     }
+    QByteArray longHeader = smf.left(14) + "xy" + smf.mid(14);
+    longHeader[7] = 8;
+    EXPECT_EQ(MidiFile::standardMidi(longHeader), smf);
     EXPECT_TRUE(MidiFile::standardMidi(SoundFiles::rmid("not a tune")).isEmpty());
     EXPECT_TRUE(MidiFile::standardMidi("RIFF").isEmpty());
     EXPECT_TRUE(MidiFile::standardMidi({}).isEmpty());
+}
+
+namespace {
+
+// One track of `events` in a tune file; the track's length may be told short.
+QByteArray oneTrack(const QByteArray& events, int lengthShortBy = 0) {
+    QByteArray b("MThd\0\0\0\x06\0\0\0\x01\x01\xe0", 14);
+    const quint32 length = quint32(events.size() - lengthShortBy);
+    b.append("MTrk");
+    for (int shift = 24; shift >= 0; shift -= 8)
+        b.append(char(length >> shift));
+    return b + events;
+}
+
+} // namespace
+
+TEST(MidiFile, RefusesTracksWhoseEventsDoNotEndInPlace) {
+    const QByteArray note("\0\x90\x3c\x64\x60\x3c\0", 7); // on, then off by running status
+    const QByteArray end("\0\xff\x2f\0", 4);
+    const QByteArray sysex("\0\xf0\x03\x7e\x09\xf7", 6);
+    for (const QByteArray& good : {note + end, sysex + note + end, note, note + end + "\x81junk"}) {
+        const QByteArray smf = oneTrack(good);
+        EXPECT_EQ(MidiFile::standardMidi(smf), smf) << good.toHex().constData();
+    }
+    const QByteArray text("\0\xff\x01\x02hi", 6);
+    const QByteArray bad[] = {
+        oneTrack(note + end, end.size() + 1), // the last note runs over the track's end
+        oneTrack(text + QByteArray("\0\x3c\x64", 3) + end), // a data byte after a meta event
+        oneTrack(QByteArray("\0\x3c\x64", 3) + end),        // a data byte with no status
+        oneTrack(QByteArray("\0\xf1\x01", 3) + end),        // a system message
+        oneTrack(QByteArray("\0\xf7\x01\x00", 4) + end),    // a continued system exclusive
+        oneTrack(QByteArray("\x81\x81\x81\x81\0\x90\x3c\x64", 8) + end), // 5-byte time
+        oneTrack(QByteArray("\0\xff\x01\x7f", 4) + end), // text longer than the track
+    };
+    for (const QByteArray& smf : bad)
+        EXPECT_TRUE(MidiFile::standardMidi(smf).isEmpty()) << smf.toHex().constData();
+    QByteArray twoCounted = oneTrack(note + end);
+    twoCounted[11] = 2;
+    EXPECT_TRUE(MidiFile::standardMidi(twoCounted).isEmpty()) << "a counted track is missing";
 }
 
 TEST(MidiFile, CountsTicksAtTheOpeningTempoOrInFrames) {
@@ -196,6 +240,20 @@ TEST_F(Midi, RefusesDamagedFilesAndWhatIsNotAFile) {
     EXPECT_FALSE(open(dir.filePath("missing.mid")));
     EXPECT_FALSE(open(dir.path()));
     EXPECT_FALSE(MidiSource::open(tune, Rate, nullptr)) << "no SoundFont";
+}
+
+TEST_F(Midi, ATuneWithAChunkOfAnotherKindPlays) {
+    const QByteArray tune = SoundFiles::midiTune({60, 64}, 200);
+    const QByteArray extra = tune.left(14) +
+                             QByteArray("XTra\0\0\0\x02"
+                                        "ab",
+                                        10) +
+                             tune.mid(14);
+    auto source = open(file("extra.mid", extra));
+    ASSERT_TRUE(source);
+    const std::vector<float> played = SoundFiles::drain(*source);
+    EXPECT_GT(peak(played), 0.01f);
+    EXPECT_GT(seconds(played), 0.4);
 }
 
 TEST_F(Midi, TheSampleTunePlays) {

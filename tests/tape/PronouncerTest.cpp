@@ -1,7 +1,10 @@
 // What the speech synthesiser is given for a bus's sentences: katakana with kanji read,
 // particles as spoken, numbers as numbers and the override table applied.
 #include "sound/Pronouncer.h"
+#include "sound/InstitutionNames.h"
+#include "sound/KanjiReadings.h"
 #include "sound/NumberKana.h"
+#include "sound/PlaceWordRules.h"
 #include "sound/SpeechText.h"
 #include "tape/ReadingTable.h"
 
@@ -103,6 +106,7 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         // は inside a name in kana is ハ; after a noun it stays the particle ワ.
         {"くれは苑", "クレハエン"},
         {"あさは苑", "アサハエン"},
+        {"ゆきはま", "ユキハマ"},
         {"次はくれは苑です", "ツギワクレハエンデス"},
         {"ここは山鳩です", "ココワヤマバトデス"},
         // Place names: a bridge after a name is バシ, a leading position word native.
@@ -111,6 +115,8 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"上若葉", "カミワカバ"},
         {"中若葉", "ナカワカバ"},
         {"ヴィラ若葉", "ビラワカバ"},
+        {"小鷺沢", "コサギサワ"},
+        {"高鳩田", "タカハトタ"},
         // A closing 上, 下, 中 after a place is its upper, lower, middle part; after another
         // noun 上 and 下 are above and below.
         {"鷺沢上", "サギサワカミ"},
@@ -118,6 +124,10 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"若葉台中", "ワカバダイナカ"},
         {"次は若葉台上です", "ツギワワカバダイカミデス"},
         {"若葉神社下", "ワカバジンジャシタ"},
+        // So is a 中 between a place and more of a name; a school keeps its チュウ.
+        {"京都中鷺沢", "キョートナカサギサワ"},
+        {"奈良市中区役所", "ナラシナカクヤクショ"},
+        {"京都中学校", "キョートチューガッコー"},
         // A temple of a two-kanji name is read in Chinese style, also where the dictionary
         // joins its 寺 to the next word; after one kanji 寺 stays テラ.
         {"宝鳩寺", "ホウキュウジ"},
@@ -132,6 +142,7 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         // are words of their own); ヅ spelt as the reading has it.
         {"鳩川橋西詰", "ハトガワバシニシヅメ"},
         {"鳩川橋口", "ハトガワバシグチ"},
+        {"鳩川大橋西詰", "ハトガワオオハシニシヅメ"}, // a great bridge as a whole
         {"鳩川橋詰", "ハトガワハシヅメ"},
         {"鷺橋北詰", "サギバシキタヅメ"},
         {"橋口", "ハシグチ"},
@@ -155,6 +166,25 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"山鳩団地中", "ヤマバトダンチナカ"},
         // A name is no person's: 開 is the common noun ヒラキ, not the given name ヒラク.
         {"鷺沢開", "サギサワヒラキ"},
+        // A school's or a home's coined name is read in Chinese style; a word that goes on past
+        // the two kanji (公園) keeps the dictionary's reading.
+        {"雁北中学校前", "ガンホクチューガッコーマエ"},
+        {"次は雁北中学校前です", "ツギワガンホクチューガッコーマエデス"},
+        {"雁南台団地", "ガンナンダイダンチ"},
+        {"清鶴荘前", "セイカクソーマエ"},
+        {"鶴陽団地", "カクヨウダンチ"},
+        {"鷺の森公園", "サギノモリコーエン"},
+        // A town of a market day has its market イチ; a place's island and hill are native.
+        {"鷺九日市", "サギココノカイチ"},
+        {"鷺九日", "サギキューニチ"},
+        {"京都島", "キョートジマ"},
+        {"京都山", "キョートヤマ"},
+        // The prefix 前 beside a place's name is its front; a wave dash between kana is a
+        // long vowel, between other characters nothing.
+        {"前京都", "マエキョート"},
+        {"京都前広場", "キョートマエヒロバ"},
+        {"もく～の", "モクーノ"},
+        {"鳩～鷺", "ハトサギ"},
         // A stop in front of something ends in マエ; a word of time keeps its ゼン.
         {"次は山鳩東門前です", "ツギワヤマバトヒガシモンマエデス"},
         {"午前", "ゴゼン"},
@@ -162,6 +192,92 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
     for (const auto& c : cases)
         EXPECT_EQ(pronouncer().toKana(QString::fromUtf8(c.text)), QString::fromUtf8(c.kana))
             << c.text;
+}
+
+// Which reading a coined name takes where the dictionary knows the two kanji: its reading in
+// Chinese style where it has one (voiced or with a long vowel as the dictionary writes it),
+// none where it has only a native one (a place), the characters' own where it has neither.
+TEST(InstitutionNames, PrefersTheDictionarysChineseStyleOverAPlacesNativeOne) {
+    const QHash<QString, QStringList> words = {
+        {QStringLiteral("鳩南"), {QStringLiteral("ハトミナミ"), QStringLiteral("キューナン")}},
+        {QStringLiteral("鷺東"), {QStringLiteral("サギヒガシ")}},
+        {QStringLiteral("鴨東"), {QStringLiteral("オードー")}},
+        {QStringLiteral("雁北"), {QStringLiteral("ガンキ")}},
+        {QStringLiteral("鶴清"), {QStringLiteral("ツルキヨ")}},
+        {QStringLiteral("公園"), {QStringLiteral("コーエン")}}};
+    const QHash<QString, QString> on = {{QStringLiteral("鳩"), QStringLiteral("キュウ")},
+                                        {QStringLiteral("雁"), QStringLiteral("ガン")},
+                                        {QStringLiteral("鷺"), QStringLiteral("ロ")},
+                                        {QStringLiteral("南"), QStringLiteral("ナン")},
+                                        {QStringLiteral("東"), QStringLiteral("トウ")},
+                                        {QStringLiteral("北"), QStringLiteral("ホク")},
+                                        {QStringLiteral("清"), QStringLiteral("セイ")},
+                                        {QStringLiteral("鶴"), QStringLiteral("カク")},
+                                        {QStringLiteral("森"), QStringLiteral("シン")},
+                                        {QStringLiteral("公"), QStringLiteral("コウ")}};
+    const InstitutionNames::Knowledge knows{[&](const QString& s) { return words.value(s); },
+                                            [&](QStringView k) { return on.value(k.toString()); }};
+    const auto read = [&](const char* text) {
+        const auto span = InstitutionNames::find(QString::fromUtf8(text), knows);
+        return span ? QString::number(span->at) + u':' + span->reading : QString();
+    };
+    EXPECT_EQ(read("鳩南小学校"), QStringLiteral("0:キューナン"));
+    EXPECT_EQ(read("鴨東病院"), QStringLiteral("0:オードー"));
+    EXPECT_EQ(read("鷺東小学校"), QString());
+    EXPECT_EQ(read("市立・雁北高校"), QStringLiteral("3:ガンホク"));
+    // Inside a longer name, or before what is no school, it is the place's.
+    EXPECT_EQ(read("大雁北高校"), QString());
+    EXPECT_EQ(read("雁北公民館"), QString());
+    // Two kanji of good meaning: only where the dictionary has no word for them, nor for
+    // them with what follows, and both have a Chinese reading.
+    EXPECT_EQ(read("清鶴荘前"), QStringLiteral("0:セイカク"));
+    EXPECT_EQ(read("鶴清荘"), QString());
+    EXPECT_EQ(read("の森公園"), QString());
+    EXPECT_EQ(read("清畑荘"), QString());
+    // Nothing to find in what is too short or not kanji, nor in a kanji outside the BMP.
+    for (const char* text : {"", "南", "なん小学校", "𠮷南小学校"})
+        EXPECT_EQ(read(text), QString()) << text;
+}
+
+// A coined name is read only by on'yomi: a kanji made in Japan, which has none, is not read by
+// its native reading instead.
+TEST(KanjiReadings, AChineseReadingIsAnOnyomiOrNothing) {
+    if (KanjiReadings::defaultPath().isEmpty()) GTEST_SKIP() << "no KANJIDIC";
+    EXPECT_EQ(KanjiReadings::chineseReading(u"雁"), QStringLiteral("ガン"));
+    EXPECT_EQ(KanjiReadings::chineseReading(u"峠"), QString());
+    EXPECT_EQ(KanjiReadings::chineseReading(u"a"), QString());
+}
+
+// The market-day 市 after a day the place list read as a whole (二日 フツカ) and after a day
+// the dictionary split into a number and a date; a reading the user gave stays.
+TEST(PlaceWordRules, AMarketDaysTownHasItsMarket) {
+    const auto word = [](const char* surface, const char* pos1, const char* kana) {
+        ReadWord w;
+        w.surface = QString::fromUtf8(surface);
+        w.pos = QStringLiteral("名詞");
+        w.pos1 = QString::fromUtf8(pos1);
+        w.pronunciation = QString::fromUtf8(kana);
+        return w;
+    };
+    const auto read = [](ReadWords words) {
+        for (size_t i = 0; i < words.size(); ++i)
+            PlaceWordRules::apply(words, i);
+        QString out;
+        for (const ReadWord& w : words)
+            out += w.pronunciation;
+        return out;
+    };
+    EXPECT_EQ(read({word("鷺二日", "固有名詞", "サギフツカ"), word("市", "一般", "シ")}),
+              QStringLiteral("サギフツカイチ"));
+    EXPECT_EQ(
+        read({word("六", "数", "ロク"), word("日", "接尾", "ニチ"), word("市", "一般", "シ")}),
+        QStringLiteral("ムイカイチ"));
+    EXPECT_EQ(
+        read({word("百", "数", "ヒャク"), word("日", "接尾", "ニチ"), word("市", "一般", "シ")}),
+        QStringLiteral("ヒャクニチシ"));
+    ReadWords fixed = {word("鷺二日", "固有名詞", "サギフツカ"), word("市", "一般", "シ")};
+    fixed[1].fixed = true;
+    EXPECT_EQ(read(fixed), QStringLiteral("サギフツカシ"));
 }
 
 // A reading is the user's, town by town: nothing built in forces one reading of 本町.

@@ -1,0 +1,90 @@
+#include "sound/InstitutionNames.h"
+
+#include "sound/KanaText.h"
+
+namespace InstitutionNames {
+
+namespace {
+
+// What follows a name coined from a kanji and a direction: schools, hospitals, halls and the
+// estates built with them.
+const char16_t* const AfterDirection[] = {
+    u"小学校", u"中学校", u"中学", u"高校", u"高等学校", u"学校",     u"学園",   u"学院",
+    u"大学",   u"病院",   u"台",   u"団地", u"会館",     u"センター", u"幼稚園", u"保育園"};
+
+// What follows a name coined from two kanji of good meaning: homes, gardens, schools. (A hall's
+// name, 館, mixes the styles too often.)
+const char16_t* const AfterCoined[] = {u"荘",   u"苑",   u"園",   u"寮",  u"団地",
+                                       u"学院", u"学園", u"病院", u"高校"};
+
+const char16_t* const NativeDirections[] = {u"ヒガシ", u"ニシ", u"ミナミ", u"キタ"};
+
+template <size_t N> bool startsWithOne(QStringView s, const char16_t* const (&words)[N]) {
+    for (const char16_t* w : words)
+        if (s.startsWith(QStringView(w))) return true;
+    return false;
+}
+
+bool isDirection(QChar c) {
+    return QStringView(u"東西南北").contains(c);
+}
+
+// `reading` ends with `sound`, also voiced (ドウ for トウ) or with its long vowel written ー
+// (トー), as the dictionary writes pronunciations.
+bool endsWithSound(const QString& reading, const QString& sound) {
+    if (sound.isEmpty()) return false;
+    QStringList forms = {sound};
+    static const QString plain = QStringLiteral("カキクケコサシスセソタチツテトハヒフヘホ");
+    static const QString voiced = QStringLiteral("ガギグゲゴザジズゼゾダヂヅデドバビブベボ");
+    const qsizetype k = plain.indexOf(sound.front());
+    if (k >= 0) forms.append(voiced[k] + sound.mid(1));
+    for (qsizetype i = 0, n = forms.size(); i < n; ++i)
+        if (forms[i].endsWith(u'ウ') || forms[i].endsWith(u'イ'))
+            forms.append(forms[i].chopped(1) + u'ー');
+    for (const QString& f : forms)
+        if (reading.endsWith(f)) return true;
+    return false;
+}
+
+} // namespace
+
+std::optional<Span> find(const QString& text, const Knowledge& knows) {
+    for (qsizetype i = 0; i + 2 < text.size(); ++i) {
+        // The coined name is the whole of a name, not the end of a longer one (岡山南高校).
+        if (i > 0 && KanaText::isKanji(text[i - 1])) continue;
+        const QChar first = text[i], second = text[i + 1];
+        if (!KanaText::isKanji(first) || !KanaText::isKanji(second)) continue;
+        const QStringView rest = QStringView(text).mid(i + 2);
+        const bool direction = isDirection(second);
+        // Only before what such a name stands for is the dictionary asked.
+        if (direction ? !startsWithOne(rest, AfterDirection) : !startsWithOne(rest, AfterCoined))
+            continue;
+        const QStringList known = knows.dictionaryReadings(text.mid(i, 2));
+        const QString on1 = knows.chineseReading(QStringView(text).mid(i, 1));
+        const QString on2 = knows.chineseReading(QStringView(text).mid(i + 1, 1));
+        if (direction) {
+            // A reading of the dictionary's in Chinese style wins (雁南 ガンナン beside the
+            // town カリミナミ); one in native style means a place it knows.
+            bool native = false;
+            for (const QString& r : known) {
+                if (endsWithSound(r, on2)) return Span{i, 2, r};
+                for (const char16_t* d : NativeDirections)
+                    native = native || r.endsWith(QStringView(d));
+            }
+            if (native || on1.isEmpty() || on2.isEmpty()) continue;
+            // An estate on the hill of that name: 城南台 ジョウナンダイ.
+            if (rest.startsWith(u'台')) return Span{i, 3, on1 + on2 + QStringLiteral("ダイ")};
+            return Span{i, 2, on1 + on2};
+        }
+        if (!known.isEmpty() || on1.isEmpty() || on2.isEmpty()) continue;
+        // Not where the kanji begin a word the dictionary knows with what follows (水族館, or
+        // the 公園 of 森公園).
+        if (!knows.dictionaryReadings(text.mid(i, 3)).isEmpty() ||
+            !knows.dictionaryReadings(text.mid(i + 1, 2)).isEmpty())
+            continue;
+        return Span{i, 2, on1 + on2};
+    }
+    return std::nullopt;
+}
+
+} // namespace InstitutionNames

@@ -1,0 +1,87 @@
+#include "sound/PlaceWordRules.h"
+
+#include "sound/KanaText.h"
+
+#include <QStringView>
+
+namespace PlaceWordRules {
+
+namespace {
+
+// A town named for its market day (四日市 ヨッカイチ, 六日市 ムイカイチ) has the market イチ, not
+// the city シ, after the day's count of days, also where the dictionary read 日 as the day of a
+// date (ニチ) after the number.
+void marketDay(ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || !w.surface.startsWith(u'市') || !w.pronunciation.startsWith(u'シ')) return;
+    ReadWord& day = words[i - 1];
+    if (day.fixed || !day.surface.endsWith(u'日')) return;
+    static const char16_t* const Days[] = {u"フツカ", u"ミッカ", u"ヨッカ",   u"イツカ", u"ムイカ",
+                                           u"ナノカ", u"ヨウカ", u"ココノカ", u"トオカ"};
+    if (day.surface == QStringLiteral("日") && i >= 2 && !words[i - 2].fixed) {
+        ReadWord& count = words[i - 2];
+        const qsizetype n = QStringView(u"二三四五六七八九十").indexOf(count.surface);
+        if (count.surface.size() != 1 || n < 0) return;
+        count.pronunciation = QString::fromUtf16(Days[n]);
+        day.pronunciation.clear();
+    } else if (!day.pronunciation.endsWith(u'カ')) {
+        return;
+    }
+    w.pronunciation.replace(0, 1, QStringLiteral("イチ"));
+}
+
+// What the dictionary reads as a suffix of islands and mountains (トウ, サン: 諸島, 富士山) is,
+// after a place's name, the place's own 島 and 山 in native style: 鷺島 サギジマ (シマ after
+// ノ), 鳩田山 ハトダヤマ.
+void islandOrHill(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || w.pos1 != QStringLiteral("接尾") || w.pos2 != QStringLiteral("地域")) return;
+    const ReadWord& before = words[i - 1];
+    if (before.pos1 != QStringLiteral("固有名詞")) return;
+    if (w.surface == QStringLiteral("島") && w.pronunciation == QStringLiteral("トー"))
+        w.pronunciation =
+            before.pronunciation.endsWith(u'ノ') ? QStringLiteral("シマ") : QStringLiteral("ジマ");
+    else if (w.surface == QStringLiteral("山") && w.pronunciation == QStringLiteral("サン"))
+        w.pronunciation = QStringLiteral("ヤマ");
+}
+
+// The prefix 前 (former, ゼン) beside a place's name is the front of it: 前鳩田 マエハトダ, the
+// front part of 鳩田, and 鳩寺前広場 the square in front of the temple.
+void frontPrefix(const ReadWords& words, size_t i, ReadWord& w) {
+    if (w.surface != QStringLiteral("前") || w.pos != QStringLiteral("接頭詞") ||
+        w.pronunciation != QStringLiteral("ゼン"))
+        return;
+    const bool afterName = i > 0 && words[i - 1].pos1 == QStringLiteral("固有名詞");
+    const bool beginsName =
+        i == 0 && i + 1 < words.size() && words[i + 1].pos1 == QStringLiteral("固有名詞");
+    if (afterName || beginsName) w.pronunciation = QStringLiteral("マエ");
+}
+
+// A 中 between a place's name and more of a name is its middle part, ナカ (鳩田中鷺沢, 鳩市中区):
+// the dictionary's チュウ is that of a school (中学校), which is left as it is.
+void middle(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || i + 1 >= words.size() || w.surface != QStringLiteral("中") ||
+        !w.pronunciation.startsWith(QStringLiteral("チュ")))
+        return;
+    const ReadWord& before = words[i - 1];
+    const ReadWord& after = words[i + 1];
+    const bool place =
+        before.pos1 == QStringLiteral("固有名詞") ||
+        (before.pos1 == QStringLiteral("接尾") && before.pos2 == QStringLiteral("地域"));
+    if (!place || after.pos != QStringLiteral("名詞") || after.pos1 == QStringLiteral("数") ||
+        after.surface.startsWith(u'学') || after.surface.isEmpty() ||
+        !KanaText::isKanji(after.surface[0]))
+        return;
+    w.pronunciation = QStringLiteral("ナカ");
+}
+
+} // namespace
+
+void apply(ReadWords& words, size_t i) {
+    ReadWord& w = words[i];
+    if (w.fixed) return;
+    marketDay(words, i, w);
+    islandOrHill(words, i, w);
+    frontPrefix(words, i, w);
+    middle(words, i, w);
+}
+
+} // namespace PlaceWordRules
