@@ -9,10 +9,6 @@
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <algorithm>
-#include <cmath>
-#include <cstdlib>
-#include <limits>
 
 namespace {
 
@@ -33,7 +29,7 @@ ChimeiCtl_DX::ChimeiCtl_DX(QWidget* parent)
     setAccessibleName(QStringLiteral("ChimeiCtl"));
     setFixedSize(ControlWidth, ControlHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_steadyClock.start();
+    m_clockStart = std::chrono::steady_clock::now();
     // Armed for the moment the next step is due, so the control wakes once a step and
     // sleeps through the pass pause.
     m_frameTimer.setTimerType(Qt::PreciseTimer);
@@ -42,9 +38,16 @@ ChimeiCtl_DX::ChimeiCtl_DX(QWidget* parent)
     m_frameTimer.setObjectName(QStringLiteral("frameTimer"));
     connect(&m_frameTimer, &QTimer::timeout, this, &ChimeiCtl_DX::advanceScroll);
     m_stripWindow = StripWindow::create(this);
+    if (m_stripWindow)
+        connect(m_stripWindow, &StripWindow::stepsInterrupted, this, &ChimeiCtl_DX::takeBack);
     InitProperties();
     clearStrip(ChimeiLayout::FrameWidth);
     redrawFrame();
+}
+
+ChimeiCtl_DX::~ChimeiCtl_DX() {
+    // The thread steps this control's scroll: it ends before the control's members go.
+    if (m_stripWindow) m_stripWindow->takeBack();
 }
 
 // --- properties ---------------------------------------------------------------------------
@@ -63,11 +66,13 @@ void ChimeiCtl_DX::setForeColor(OleColor v) {
 }
 
 void ChimeiCtl_DX::setSpeed(qint16 v) {
+    takeBack(); // the next step takes the new speed, wherever it is run
     m_speed = v;
     emit PropertyChanged(QStringLiteral("Speed"));
 }
 
 void ChimeiCtl_DX::setScrollStartWait(qint32 v) {
+    takeBack();
     m_scrollStartWait = v;
     emit PropertyChanged(QStringLiteral("ScrollStartWait"));
 }
@@ -208,6 +213,7 @@ void ChimeiCtl_DX::clearStrip(int width) {
 }
 
 void ChimeiCtl_DX::pictureChanged() {
+    takeBack();
     if (m_stripWindow) m_stripWindow->invalidate();
 }
 
@@ -264,6 +270,9 @@ QRect ChimeiCtl_DX::stripRect(int x) const {
 }
 
 void ChimeiCtl_DX::paintEvent(QPaintEvent* event) {
+    // What is painted here lands on the server after the steps the thread has sent, and
+    // shows the strip where they left it.
+    takeBack();
     if (m_scale != 1.0) {
         paintScaled();
         return;
@@ -301,6 +310,7 @@ void ChimeiCtl_DX::paintScaled() {
 
 void ChimeiCtl_DX::setRenderScale(qreal scale) {
     if (!(scale > 0) || scale == m_scale) return;
+    takeBack();
     m_scale = scale;
     setFixedSize(qRound(ControlWidth * scale), qRound(ControlHeight * scale));
     redrawFrame();
@@ -318,67 +328,4 @@ void ChimeiCtl_DX::setRenderScale(qreal scale) {
             m_frameTimer.stop();
     }
     update();
-}
-
-// --- scroll -------------------------------------------------------------------------------
-
-void ChimeiCtl_DX::setClock(std::function<qint64()> ms) {
-    m_clock = std::move(ms);
-}
-
-qint64 ChimeiCtl_DX::now() const {
-    return m_clock ? m_clock() : m_steadyClock.elapsed();
-}
-
-void ChimeiCtl_DX::startScroll() {
-    if (m_speed == 0) setSpeed(1);
-    m_scroll.start(now(), ChimeiLayout::FrameWidth, m_stripWidth);
-    m_scroll.advance(now(), m_speed, m_scrollStartWait);
-    scheduleNextStep();
-}
-
-void ChimeiCtl_DX::scheduleNextStep() {
-    // Rounded up: a timer that fired before the step was due would wake for nothing.
-    const double wait = std::ceil(m_scroll.nextStepMs() - double(now()));
-    m_frameTimer.start(int(std::clamp(wait, 1.0, double(std::numeric_limits<int>::max()))));
-}
-
-void ChimeiCtl_DX::stopScroll() {
-    m_frameTimer.stop();
-    m_scroll.stop();
-    m_stripX = 0;
-}
-
-void ChimeiCtl_DX::advanceScroll() {
-    if (!m_scroll.running()) return;
-    const int before = m_scroll.stripX();
-    if (m_scroll.advance(now(), m_speed, m_scrollStartWait)) moveStrip(before, m_scroll.stripX());
-    if (m_scroll.running()) scheduleNextStep();
-}
-
-void ChimeiCtl_DX::moveStrip(int fromX, int toX) {
-    // Drawn larger, the line is painted whole; moved pixels would land between image pixels.
-    if (m_scale != 1.0) {
-        update();
-        return;
-    }
-    const QRect client = clientRect();
-    // Outside the strip the frame's inside is one colour, so moving the shown pixels with
-    // the strip and painting the uncovered column gives the same picture as a full redraw.
-    const bool wasShown = stripRect(fromX).intersects(client);
-    const bool isShown = stripRect(toX).intersects(client);
-    if (!wasShown && !isShown) return; // between passes: nothing visible changed
-    if (m_stripWindow) {
-        // The strip's old and new places: around them the frame's inside stays background.
-        const QPoint origin = client.topLeft();
-        const QRect changed = (stripRect(fromX) | stripRect(toX)).translated(-origin);
-        if (m_stripWindow->showStrip(stripRect(toX).topLeft() - origin, changed, m_strip,
-                                     m_frame.pixel(client.center())))
-            return;
-    }
-    // Qt's copy of the window under a StripWindow is older than the server's: never move it.
-    if (!m_stripWindow && wasShown && isShown && std::abs(toX - fromX) < client.width())
-        scroll(toX - fromX, 0, client);
-    else
-        update(client);
 }

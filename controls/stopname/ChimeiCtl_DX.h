@@ -10,7 +10,9 @@
 // a scroll only moves its offset, driven by a frame-rate timer and a replaceable clock: the
 // window's pixels are shifted and only the uncovered column is painted, and nothing is
 // painted while the strip is out of sight. On X11 a StripWindow over the frame's inside lets
-// the X server move the strip instead, and Qt paints nothing for a step.
+// the X server move the strip instead, and Qt paints nothing for a step; on the steady clock
+// the StripWindow's thread then runs the steps, and the control's timer sleeps until it
+// takes the scroll back (any change of picture, property, size or paint).
 //
 // Property writes never redraw a name: a change shows with the next SetChimei, except that
 // Speed and ScrollStartWait act on a running scroll at once. Every write emits
@@ -19,10 +21,10 @@
 #include "platform/core/Colour.h"
 #include "platform/core/PropertyBag.h"
 
-#include <QElapsedTimer>
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
+#include <chrono>
 #include <functional>
 
 class StripWindow;
@@ -38,6 +40,7 @@ class ChimeiCtl_DX : public QWidget {
     static constexpr int MaxCells = 1000;
 
     explicit ChimeiCtl_DX(QWidget* parent = nullptr);
+    ~ChimeiCtl_DX() override;
 
     // Background of strip and frame. A blank strip takes the new colour at once; a drawn
     // name keeps its colours until the next SetChimei.
@@ -95,9 +98,11 @@ class ChimeiCtl_DX : public QWidget {
 
     // The dot strip and its position in the frame.
     const QImage& strip() const { return m_strip; }
-    int stripX() const { return m_scroll.running() ? m_scroll.stripX() : m_stripX; }
+    int stripX() const;
     int stripWidth() const { return m_stripWidth; }
     bool scrolling() const { return m_scroll.running(); }
+    // Whether the X server's side runs the steps (see StripWindow), the control's timer idle.
+    bool steppedByServer() const;
 
     // Draws the line `scale` times its designed size (frame, dots and scroll steps all in
     // designed pixels, multiplied when drawn): resizes the control and draws the shown name
@@ -111,6 +116,10 @@ class ChimeiCtl_DX : public QWidget {
     // Brings a running scroll up to the clock's time and repaints when it moved. The frame
     // timer calls this; tests call it after moving their clock.
     void advanceScroll();
+
+  private slots:
+    // Takes a running scroll back from the StripWindow's thread, to be stepped here again.
+    void takeBack();
 
   signals:
     void PropertyChanged(const QString& name);
@@ -128,8 +137,9 @@ class ChimeiCtl_DX : public QWidget {
     void stopScroll();
     // Arms the frame timer for the moment the next step of the running scroll is due.
     void scheduleNextStep();
-    // Brings the window's pixels from the strip at fromX to the strip at toX.
-    void moveStrip(int fromX, int toX);
+    // Brings the window's pixels from the strip at fromX to the strip at toX. Returns true
+    // when the X server has shown it (see StripWindow), false when Qt paints it.
+    bool moveStrip(int fromX, int toX);
     QRect clientRect() const;
     // Where the strip lies in the control with its left edge at x of the frame's inside.
     QRect stripRect(int x) const;
@@ -167,7 +177,7 @@ class ChimeiCtl_DX : public QWidget {
     int m_stripX = 0;
     ChimeiScroll m_scroll;
     QTimer m_frameTimer;
-    QElapsedTimer m_steadyClock;
+    std::chrono::steady_clock::time_point m_clockStart;
     std::function<qint64()> m_clock;
     StripWindow* m_stripWindow = nullptr; // only on X11
 };

@@ -9,6 +9,13 @@
 // draw the control as usual, at the strip's current position. An expose of the window
 // repaints the control first, since Qt's own copy of the area is older than the steps the
 // server has shown since.
+//
+// Once the picture is in the server, the window can take over a running scroll: a thread
+// of its own (CopyThread) then wakes at each step's moment and copies, and neither the
+// control's timer nor Qt's event loop runs for a step. Anything that changes the picture,
+// the window or what Qt paints in it takes the scroll back first.
+#include "controls/stopname/ServerScroll.h"
+#include "platform/x11/CopyThread.h"
 #include "platform/x11/ServerImage.h"
 
 #include <QImage>
@@ -27,12 +34,30 @@ class StripWindow : public QWidget {
 
     // Forgets the uploaded picture; the next showStrip() uploads it again.
     void invalidate();
-    // Shows `strip` with its top-left at `at` of this window, the rest of the window in
-    // `background`. Only `changed` is copied (the whole window after a new picture): the
-    // caller says that the rest already shows it so. Returns false, having shown nothing,
-    // when the window is not shown yet or the server cannot hold the picture; the caller then
-    // paints through Qt.
-    bool showStrip(QPoint at, const QRect& changed, const QImage& strip, QRgb background);
+    // Shows the step of `strip` (its top edge at `top` of this window) from left edge `fromX`
+    // to `toX`, the rest of the window in `background`: only the strip's old and new places
+    // are copied (the whole window after a new picture), so the caller says that the window
+    // showed the strip at `fromX`. Returns false, having shown nothing, when the window is not
+    // shown yet or the server cannot hold the picture; the caller then paints through Qt.
+    bool showStrip(int fromX, int toX, int top, const QImage& strip, QRgb background);
+
+    // Hands `scroll`, whose last step showStrip() has shown, to the window's thread, at
+    // `speed` and `passPauseMs`, on the steady clock that was zero at `clockStartNs`. Returns
+    // false when the window cannot take it (no picture in the server, no thread); the caller
+    // goes on stepping.
+    bool handOver(const ChimeiScroll& scroll, qint16 speed, qint32 passPauseMs,
+                  std::int64_t clockStartNs);
+    bool stepping() const { return m_thread && m_thread->running(); }
+    // The strip's left edge as the thread has shown it last; while stepping().
+    int steppedX() const { return m_steps.stripX(); }
+    // Stops the thread, once the server has shown every step it sent, and gives the scroll
+    // back as the thread left it.
+    ChimeiScroll takeBack();
+
+  signals:
+    // The window stopped the thread on its own account (hidden, resized, a new native
+    // window): the owner takes the scroll back with takeBack() and steps it again.
+    void stepsInterrupted();
 
   protected:
     bool event(QEvent* event) override;
@@ -53,4 +78,11 @@ class StripWindow : public QWidget {
     bool m_unsupported = false;
     // The server could not hold this picture (too wide, no memory).
     bool m_refused = false;
+    // The strip's size in the uploaded picture.
+    QSize m_stripSize;
+    int m_top = 0;
+    ServerScroll m_steps;
+    // Opened at the first hand-over; null after a failed open, which is not tried again.
+    std::unique_ptr<CopyThread> m_thread;
+    bool m_threadTried = false;
 };

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 #include <xcb/xcb.h>
 
 namespace {
@@ -100,6 +101,12 @@ bool ServerImage::upload(const QImage& source) {
         return false;
     }
 
+    // The GC draws everything again.
+    if (m_clipDy != NoClip) {
+        const std::uint32_t none = XCB_NONE;
+        xcb_change_gc(c, m_gc, XCB_GC_CLIP_MASK, &none);
+        m_clipDy = NoClip;
+    }
     // In bands of rows that each fit in one request (the request header and some slack aside).
     const std::uint32_t bytesPerRow = std::uint32_t(image.width()) * 4;
     const std::uint32_t maxBytes = xcb_get_maximum_request_length(c) * 4 - 64;
@@ -123,14 +130,50 @@ bool ServerImage::upload(const QImage& source) {
     }
     m_pixmap = pixmap;
     m_size = image.size();
+    m_varyingRows.clear();
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        if (std::all_of(line, line + image.width(), [&](QRgb p) { return p == line[0]; })) continue;
+        if (!m_varyingRows.isEmpty() && m_varyingRows.last().bottom() == y - 1)
+            m_varyingRows.last().setBottom(y);
+        else
+            m_varyingRows.append(QRect(0, y, image.width(), 1));
+    }
     return true;
 }
 
-void ServerImage::copy(QPoint from, const QRect& to) {
+void ServerImage::clipToRows(void* connection, std::uint32_t gc, const QList<QRect>& rows, int dy) {
+    std::vector<xcb_rectangle_t> rectangles;
+    rectangles.reserve(std::size_t(rows.size()));
+    for (const QRect& r : rows)
+        rectangles.push_back({std::int16_t(r.x()), std::int16_t(r.y()), std::uint16_t(r.width()),
+                              std::uint16_t(r.height())});
+    xcb_set_clip_rectangles(static_cast<xcb_connection_t*>(connection), XCB_CLIP_ORDERING_YX_BANDED,
+                            gc, 0, std::int16_t(dy), std::uint32_t(rectangles.size()),
+                            rectangles.data());
+}
+
+void ServerImage::copy(QPoint from, const QRect& to, Rows rows) {
     if (m_pixmap == 0 || to.isEmpty()) return;
     auto* c = static_cast<xcb_connection_t*>(m_connection);
+    const int dy = rows == Rows::All ? NoClip : to.y() - from.y();
+    if (dy != m_clipDy) {
+        if (dy == NoClip) {
+            const std::uint32_t none = XCB_NONE;
+            xcb_change_gc(c, m_gc, XCB_GC_CLIP_MASK, &none);
+        } else {
+            clipToRows(c, m_gc, m_varyingRows, dy);
+        }
+        m_clipDy = dy;
+    }
     xcb_copy_area(c, m_pixmap, m_window, m_gc, std::int16_t(from.x()), std::int16_t(from.y()),
                   std::int16_t(to.x()), std::int16_t(to.y()), std::uint16_t(to.width()),
                   std::uint16_t(to.height()));
     xcb_flush(c);
+}
+
+void ServerImage::sync() {
+    auto* c = static_cast<xcb_connection_t*>(m_connection);
+    if (connectionOfApp() != c) return;
+    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
 }

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 #include <cstdlib>
 #include <cstring>
@@ -191,4 +192,107 @@ TEST_F(ScrollOnX11, AnExposedStripIsRepaintedWhereItIsNow) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return expose.seen; }, Deadline));
     QCoreApplication::processEvents();
     EXPECT_EQ(onScreen(*line), drawn(*line));
+}
+
+namespace {
+
+// The line on the steady clock, as the program runs it: once the server shows the steps,
+// a thread of the line's window runs them.
+struct ServerStepsOnX11 : testing::Test {
+    QWidget board;
+    ChimeiCtl_DX* line = new ChimeiCtl_DX(&board);
+    QTimer* frameTimer = line->findChild<QTimer*>(QStringLiteral("frameTimer"));
+
+    void SetUp() override {
+        ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"));
+        ASSERT_TRUE(frameTimer);
+        line->move(10, 10);
+        board.resize(460, 80);
+        line->setSpeed(200);
+        line->setScrollStartWait(200);
+        line->setTsugiwaMode(1);
+        line->SetChimei(QStringLiteral("県立中央病院前経由市役所東口"));
+        board.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&board, Deadline));
+        ASSERT_TRUE(handedOver());
+    }
+    bool handedOver() {
+        return QTest::qWaitFor([&] { return line->steppedByServer(); }, Deadline);
+    }
+    // Waits, with the thread stepping, until the strip is at or left of x (in this pass or
+    // the next).
+    bool reach(int x) {
+        return QTest::qWaitFor([&] { return line->stripX() <= x && line->stripX() > x - 100; },
+                               Deadline);
+    }
+};
+
+} // namespace
+
+TEST_F(ServerStepsOnX11, WhereverTheStepsAreTakenBackTheServerShowsWhatTheControlDraws) {
+    // The thread steps alone: the strip moves with no paint and no timer in the program.
+    PaintCounter counter;
+    line->installEventFilter(&counter);
+    const int start = line->stripX();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return line->stripX() < start - 40; }, Deadline));
+    EXPECT_TRUE(line->steppedByServer());
+    EXPECT_FALSE(frameTimer->isActive());
+    line->removeEventFilter(&counter);
+    EXPECT_EQ(counter.paints, 0);
+
+    // A grab paints the control where the thread left the strip, which the server shows.
+    // Dots in the strip's last two columns (the rest of the glyph cut off): what the strip
+    // leaves behind must be cleared.
+    line->DrawDot54(line->stripWidth() - 41, 0, QStringLiteral("■"));
+    ASSERT_TRUE(handedOver());
+    for (int at : {300, 100, -100, -line->stripWidth() + 100}) {
+        ASSERT_TRUE(reach(at));
+        const QImage control = drawn(*line);
+        EXPECT_FALSE(line->steppedByServer());
+        ASSERT_EQ(onScreen(*line), control) << "strip at " << line->stripX();
+        // The control steps on, and hands the steps back to the thread.
+        ASSERT_TRUE(handedOver());
+    }
+}
+
+TEST_F(ServerStepsOnX11, ChangesWhileTheThreadStepsTakeTheScrollBack) {
+    // A new name: its own pass, stepped by the thread again once shown.
+    ASSERT_TRUE(reach(200));
+    line->SetChimei(QStringLiteral("市役所東口バスターミナル北口"));
+    EXPECT_FALSE(line->steppedByServer());
+    EXPECT_GE(line->stripX(), 428); // from the right edge, not where the thread had it
+    ASSERT_TRUE(handedOver());
+    ASSERT_TRUE(reach(150));
+    QImage control = drawn(*line);
+    EXPECT_EQ(onScreen(*line), control);
+
+    // An expose repaints the strip where the thread left it.
+    ASSERT_TRUE(handedOver());
+    QWidget* window = line->findChild<QWidget*>(QStringLiteral("stripWindow"));
+    ASSERT_TRUE(window);
+    xcb_clear_area(connection(), 1, xcb_window_t(window->winId()), 0, 0, 0, 0);
+    xcb_flush(connection());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !line->steppedByServer(); }, Deadline));
+    control = drawn(*line);
+    EXPECT_EQ(onScreen(*line), control);
+
+    // A new speed acts at once: the control steps again with it.
+    ASSERT_TRUE(handedOver());
+    line->setSpeed(400);
+    EXPECT_FALSE(line->steppedByServer());
+    EXPECT_TRUE(frameTimer->isActive());
+
+    // Hidden, the window stops the thread; shown again, the steps go on.
+    ASSERT_TRUE(handedOver());
+    board.hide();
+    EXPECT_FALSE(line->steppedByServer());
+    EXPECT_TRUE(line->scrolling());
+    board.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&board, Deadline));
+    ASSERT_TRUE(handedOver());
+
+    // Gone while the thread steps: it ends first.
+    delete line;
+    line = nullptr;
+    QCoreApplication::processEvents();
 }
