@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QStringDecoder>
-#include <mutex>
 
 namespace KanjiReadings {
 
@@ -58,35 +57,31 @@ QString pick(const QList<QStringView>& fields) {
     return kun;
 }
 
+// What `make` takes from the file, read on first use; empty when there is no file or it cannot
+// be read, so that unknown kanji stay unread, as without the package.
+template <typename Make> QHash<QString, QString> fromFile(Make make) {
+    const QString path = defaultPath();
+    if (path.isEmpty()) return {};
+    try {
+        return make(FileReader::read(path, MaxBytes));
+    } catch (const K41Error&) {
+        return {};
+    }
+}
+
 const QHash<QString, QString>& table() {
-    static QHash<QString, QString> readings;
-    static std::once_flag once;
-    std::call_once(once, [] {
-        const QString path = defaultPath();
-        if (path.isEmpty()) return;
-        try {
-            readings = parse(FileReader::read(path, MaxBytes));
-        } catch (const K41Error&) {
-            // Unreadable: unknown kanji stay unread, as without the package.
-        }
-    });
+    static const QHash<QString, QString> readings = fromFile(parse);
     return readings;
 }
 
-// The first on'yomi of each kanji of the file, read once on first use.
+// The first on'yomi of each kanji of the file.
 const QHash<QString, QString>& chineseTable() {
-    static QHash<QString, QString> readings;
-    static std::once_flag once;
-    std::call_once(once, [] {
-        const QString path = defaultPath();
-        if (path.isEmpty()) return;
-        try {
-            const QHash<QString, Kinds> kinds = parseKinds(FileReader::read(path, MaxBytes));
-            for (auto it = kinds.cbegin(); it != kinds.cend(); ++it)
-                if (!it->on.isEmpty()) readings.insert(it.key(), it->on.front());
-        } catch (const K41Error&) {
-            // Unreadable: no kanji has a reading here.
-        }
+    static const QHash<QString, QString> readings = fromFile([](const QByteArray& bytes) {
+        QHash<QString, QString> firstOn;
+        const QHash<QString, Kinds> kinds = parseKinds(bytes);
+        for (auto it = kinds.cbegin(); it != kinds.cend(); ++it)
+            if (!it->on.isEmpty()) firstOn.insert(it.key(), it->on.front());
+        return firstOn;
     });
     return readings;
 }
