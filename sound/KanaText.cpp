@@ -1,6 +1,7 @@
 #include "sound/KanaText.h"
 
 #include "sound/NumberKana.h"
+#include "sound/Romaji.h"
 
 namespace KanaText {
 
@@ -15,6 +16,47 @@ const char16_t* const Letters[26] = {
     u"エイチ", u"アイ",       u"ジェイ",   u"ケイ",   u"エル",  u"エム",   u"エヌ",
     u"オー",   u"ピー",       u"キュー",   u"アール", u"エス",  u"ティー", u"ユー",
     u"ブイ",   u"ダブリュー", u"エックス", u"ワイ",   u"ゼット"};
+
+bool isLatin(QChar c) {
+    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') ||
+           QStringView(u"āīūēōâîûêôĀĪŪĒŌÂÎÛÊÔ").contains(c);
+}
+
+// Whether a word of Latin letters is Japanese written in romaji rather than initials or
+// letters to be spelled out. A word with small letters ("Midori", "aozora") is a word, read
+// as romaji when it spells nothing but Japanese syllables. A word in capitals is usually
+// initials, and short initials often spell a syllable or two by chance (JA ジャ, IC, ANA, ION):
+// capitals are read as romaji only from five letters on (TOYOTA), or four that alternate
+// consonant and vowel as a place's name does (KOBE, NARA); brands in capitals with a
+// reading of their own (AEON) stay spelled, as no rule tells their reading.
+bool readAsRomaji(QStringView word) {
+    if (word.size() < 2) return false;
+    bool small = false;
+    for (QChar c : word)
+        small = small || !c.isUpper();
+    if (small) {
+        // A capital inside a word with small letters marks initials joined to a word
+        // (JAbank, iPhone), not a word in romaji.
+        for (qsizetype i = 1; i < word.size(); ++i)
+            if (word[i].isUpper()) return false;
+        return true;
+    }
+    if (word.size() >= 5) return true;
+    const auto vowel = [](QChar c) { return QStringView(u"AIUEOĀĪŪĒŌÂÎÛÊÔ").contains(c); };
+    return word.size() == 4 && !vowel(word[0]) && vowel(word[1]) && !vowel(word[2]) &&
+           vowel(word[3]);
+}
+
+QString latinWord(QStringView word) {
+    if (readAsRomaji(word)) {
+        const QString kana = Romaji::toKana(word);
+        if (!kana.isEmpty()) return kana;
+    }
+    QString out;
+    for (QChar c : word)
+        out += letterName(c);
+    return out;
+}
 
 } // namespace
 
@@ -73,8 +115,17 @@ QString speakable(QStringView text) {
             out += u'？';
         } else if (c == u'！' || c == u'!') {
             out += u'！';
-        } else {
-            out += letterName(c);
+        } else if (isLatin(c)) {
+            // A whole word of letters, apostrophes inside it included (Shin'ya); a capital
+            // after a small letter starts another word (WakabaNHK).
+            qsizetype end = i + 1;
+            while (end < text.size() &&
+                   (isLatin(text[end]) ||
+                    (text[end] == u'\'' && end + 1 < text.size() && isLatin(text[end + 1]))) &&
+                   !(text[end].isUpper() && text[end - 1].isLower()))
+                ++end;
+            out += latinWord(text.mid(i, end - i));
+            i = end - 1;
         }
     }
     return out;
