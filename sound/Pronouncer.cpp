@@ -7,6 +7,7 @@
 #include "sound/KanaOverrides.h"
 #include "sound/KanaText.h"
 #include "sound/KanjiReadings.h"
+#include "sound/NumeralWords.h"
 #include "sound/PlaceNames.h"
 #include "sound/WordRules.h"
 
@@ -304,6 +305,12 @@ QString Pronouncer::readPiece(const QString& text) {
             w.pronunciation =
                 hasKanji(w.surface) ? readCharacters(w.surface) : KanaText::speakable(w.surface);
     }
+    NumeralWords::apply(words, [this](const QString& surface) {
+        QString read;
+        for (const ReadWord& w : analyse(surface))
+            read += w.pronunciation;
+        return read;
+    });
     WordRules::apply(words, m_towns);
     QString out;
     for (const ReadWord& w : words)

@@ -1,6 +1,7 @@
 // How the characters around the dictionary's words are read: Latin letters, numerals and
 // abbreviations of a stop's name.
 #include "sound/KanaText.h"
+#include "sound/NumeralWords.h"
 #include "sound/Pronouncer.h"
 #include "sound/Romaji.h"
 
@@ -20,8 +21,7 @@ struct Case {
 
 void expectReadings(std::initializer_list<Case> cases) {
     for (const Case& c : cases)
-        EXPECT_EQ(pronouncer().toKana(QString::fromUtf8(c.text)), QString::fromUtf8(c.kana))
-            << c.text;
+        EXPECT_EQ(pronouncer().toKana(QString::fromUtf8(c.text)).toStdString(), c.kana) << c.text;
 }
 
 } // namespace
@@ -71,4 +71,70 @@ TEST(Pronouncer, ReadsLatinWordsInNames) {
         {"ＷａｋａｂａＮＨＫ前", "ワカバエヌエイチケイマエ"},
         {"Sagi Wakaba", "サギワカバ"},
     });
+}
+
+TEST(NumeralWords, ValueOfANumberInKanji) {
+    const struct {
+        const char16_t* text;
+        long long value;
+    } cases[] = {
+        {u"三", 3},          {u"十九", 19},        {u"二十九", 29}, {u"三百五", 305},
+        {u"千百十一", 1111}, {u"一万二千", 12000}, {u"一二三", -1}, {u"二〇二", -1},
+        {u"十百", -1},       {u"百百", -1},        {u"万", -1},     {u"十鷺", -1},
+        {u"", -1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(NumeralWords::value(QStringView(c.text)), c.value)
+            << QString::fromUtf16(c.text).toStdString();
+}
+
+// Numbers in kanji that the dictionary splits, or takes for a place's name.
+TEST(Pronouncer, ReadsNumeralsInKanji) {
+    ASSERT_TRUE(Pronouncer::open(Pronouncer::defaultDictionaryDirs())) << "mecab-ipadic-utf8";
+    expectReadings({
+        // A numeral with ツ in a name is the native count, also written with a small ッ; the
+        // word after it is no suffix.
+        {"六ツ池前", "ムツイケマエ"},
+        {"三ッ鷺", "ミツサギ"},
+        {"五ツ鳩", "イツツハト"},
+        {"七ツ鷺橋", "ナナツサギバシ"},
+        {"鳩二十三ツ", "ハトニジューサンツ"},
+        // Hundreds and thousands keep their sound changes where the dictionary splits them.
+        {"六百円", "ロッピャクエン"},
+        {"八百鷺", "ハッピャクサギ"},
+        {"三千鳩", "サンゼンハト"},
+        {"鷺三百", "サギサンビャク"},
+        {"十一丁目", "ジューイッチョーメ"},
+    });
+}
+
+// Before a counter, the characters of a number that the place list knows as a place's name
+// (a made-up 十九 ジュック) are the number; a user's reading and a name before another word
+// stay.
+TEST(NumeralWords, ANumberBeforeACounterIsANumber) {
+    const auto word = [](const char* surface, const char* pos1, const char* pos2,
+                         const char* kana) {
+        ReadWord w;
+        w.surface = QString::fromUtf8(surface);
+        w.pos = QStringLiteral("名詞");
+        w.pos1 = QString::fromUtf8(pos1);
+        w.pos2 = QString::fromUtf8(pos2);
+        w.pronunciation = QString::fromUtf8(kana);
+        return w;
+    };
+    const auto read = [](ReadWords words) {
+        NumeralWords::apply(words, [](const QString&) { return QString(); });
+        QString out;
+        for (const ReadWord& w : words)
+            out += w.pronunciation;
+        return out.toStdString();
+    };
+    const ReadWord name = word("十九", "固有名詞", "一般", "ジュック");
+    EXPECT_EQ(read({name, word("番", "接尾", "助数詞", "バン")}), "ジュウキュウバン");
+    EXPECT_EQ(read({word("二", "数", "*", "ニ"), name, word("号", "接尾", "一般", "ゴー")}),
+              "ニジュウキュウゴー");
+    EXPECT_EQ(read({name, word("島", "接尾", "地域", "ジマ")}), "ジュックジマ");
+    ReadWords fixed = {name, word("番", "接尾", "助数詞", "バン")};
+    fixed[0].fixed = true;
+    EXPECT_EQ(read(fixed), "ジュックバン");
 }
