@@ -9,6 +9,7 @@
 #include "sound/KanjiReadings.h"
 #include "sound/NumeralWords.h"
 #include "sound/PlaceNames.h"
+#include "sound/RoadAbbreviations.h"
 #include "sound/WordRules.h"
 
 #include <QCoreApplication>
@@ -267,9 +268,10 @@ QStringList Pronouncer::wordReadings(const QString& surface) {
 }
 
 QString Pronouncer::readPiece(const QString& text) {
+    // Road signs' abbreviations after a name are said in full (鷺沢IC インターチェンジ).
+    QString piece = RoadAbbreviations::expand(text);
     // A full-size ケ between kanji is the small ヶ of a name written large (鷹ケ原 タカガハラ),
     // which the dictionary and the place list know in its small form.
-    QString piece = text;
     for (qsizetype i = 1; i + 1 < piece.size(); ++i)
         if (piece[i] == u'ケ' && KanaText::isKanji(piece[i - 1]) && KanaText::isKanji(piece[i + 1]))
             piece[i] = u'ヶ';

@@ -3,6 +3,7 @@
 #include "sound/KanaText.h"
 #include "sound/NumeralWords.h"
 #include "sound/Pronouncer.h"
+#include "sound/RoadAbbreviations.h"
 #include "sound/Romaji.h"
 
 #include <gtest/gtest.h>
@@ -137,4 +138,28 @@ TEST(NumeralWords, ANumberBeforeACounterIsANumber) {
     ReadWords fixed = {name, word("番", "接尾", "助数詞", "バン")};
     fixed[0].fixed = true;
     EXPECT_EQ(read(fixed), "ジュックバン");
+}
+
+// A road sign's abbreviation after a name in Japanese is said in full; elsewhere it is spelled.
+TEST(RoadAbbreviations, AreSaidInFullAfterANameOnly) {
+    const struct {
+        const char* text;
+        const char* expanded;
+    } cases[] = {
+        {"鷺沢IC", "鷺沢インターチェンジ"},
+        {"鷺沢 JCT", "鷺沢 ジャンクション"},
+        {"鳩ヶ丘BT前", "鳩ヶ丘バスターミナル前"},
+        {"すずめSA", "すずめサービスエリア"},
+        {"スマートIC", "スマートインターチェンジ"},
+        {"鷺沢IC・JCT", "鷺沢インターチェンジ・ジャンクション"},
+        {"IC前", "IC前"},
+        {"Sagi IC", "Sagi IC"},
+        {"鷺沢ICU", "鷺沢ICU"},
+        {"鷺沢IC2", "鷺沢IC2"},
+        {"鷺沢ICカード", "鷺沢ICカード"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(RoadAbbreviations::expand(QString::fromUtf8(c.text)).toStdString(), c.expanded);
+    ASSERT_TRUE(Pronouncer::open(Pronouncer::defaultDictionaryDirs())) << "mecab-ipadic-utf8";
+    expectReadings({{"鷺沢ＰＡ前", "サギサワパーキングエリアマエ"}});
 }

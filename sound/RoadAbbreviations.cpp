@@ -1,0 +1,59 @@
+#include "sound/RoadAbbreviations.h"
+
+#include "sound/KanaText.h"
+
+namespace RoadAbbreviations {
+
+namespace {
+
+struct Abbreviation {
+    const char* letters;
+    const char16_t* reading;
+};
+const Abbreviation Abbreviations[] = {{"IC", u"インターチェンジ"}, {"JCT", u"ジャンクション"},
+                                      {"BC", u"バスセンター"},     {"BT", u"バスターミナル"},
+                                      {"SA", u"サービスエリア"},   {"PA", u"パーキングエリア"}};
+
+bool isLetterOrDigit(QChar c) {
+    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9');
+}
+
+// A name written in Japanese ends here.
+bool endsName(QChar c) {
+    return KanaText::isKanji(c) || KanaText::isHiragana(c) || KanaText::isKatakana(c) ||
+           c == u'ヶ' || c == u'ヵ';
+}
+
+} // namespace
+
+QString expand(const QString& text) {
+    QString out;
+    qsizetype done = 0; // the text up to here is in `out`; after an abbreviation, its end
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!(text[i] >= u'A' && text[i] <= u'Z') || (i > 0 && isLetterOrDigit(text[i - 1])))
+            continue;
+        qsizetype end = i;
+        while (end < text.size() && isLetterOrDigit(text[end]))
+            ++end;
+        // What precedes, past spaces and dots between (鷺沢 IC, 鷺沢IC・JCT), must be a name
+        // in Japanese.
+        qsizetype before = i;
+        while (before > 0 && (text[before - 1] == u' ' || text[before - 1] == u'・'))
+            --before;
+        if (before == 0 || (!endsName(text[before - 1]) && before != done)) continue;
+        const QStringView word = QStringView(text).mid(i, end - i);
+        // An IC card (ICカード) is a card, whatever name it follows.
+        if (word == u"IC" && QStringView(text).mid(end).startsWith(u"カード")) continue;
+        for (const Abbreviation& a : Abbreviations) {
+            if (word != QLatin1String(a.letters)) continue;
+            out += QStringView(text).mid(done, i - done);
+            out += QStringView(a.reading);
+            done = end;
+        }
+        i = end - 1;
+    }
+    out += QStringView(text).mid(done);
+    return out;
+}
+
+} // namespace RoadAbbreviations
