@@ -3,6 +3,7 @@
 #include "platform/core/FileReader.h"
 #include "platform/core/K41Error.h"
 #include "sound/AnnouncementText.h"
+#include "sound/FrontOfLandmark.h"
 #include "sound/InstitutionNames.h"
 #include "sound/KanaOverrides.h"
 #include "sound/KanaText.h"
@@ -307,12 +308,14 @@ QString Pronouncer::readPiece(const QString& text) {
             w.pronunciation =
                 hasKanji(w.surface) ? readCharacters(w.surface) : KanaText::speakable(w.surface);
     }
-    NumeralWords::apply(words, [this](const QString& surface) {
+    const auto alone = [this](const QString& surface) {
         QString read;
         for (const ReadWord& w : analyse(surface))
             read += w.pronunciation;
         return read;
-    });
+    };
+    NumeralWords::apply(words, alone);
+    FrontOfLandmark::apply(words, alone);
     WordRules::apply(words, m_towns);
     QString out;
     for (const ReadWord& w : words)

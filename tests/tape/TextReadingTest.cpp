@@ -163,3 +163,14 @@ TEST(RoadAbbreviations, AreSaidInFullAfterANameOnly) {
     ASSERT_TRUE(Pronouncer::open(Pronouncer::defaultDictionaryDirs())) << "mecab-ipadic-utf8";
     expectReadings({{"鷺沢ＰＡ前", "サギサワパーキングエリアマエ"}});
 }
+
+// In front of a landmark named with の, 前 is the stop's front, not part of a place the
+// dictionary knows with a ノ of its own (湯前 ユノマエ).
+TEST(Pronouncer, TheFrontOfALandmarkHasNoExtraNo) {
+    ASSERT_TRUE(Pronouncer::open(Pronouncer::defaultDictionaryDirs())) << "mecab-ipadic-utf8";
+    expectReadings({
+        {"鷺の湯前", "サギノユマエ"},
+        {"次は鷺の湯前です", "ツギワサギノユマエデス"},
+        {"湯前", "ユノマエ"},
+    });
+}
