@@ -25,10 +25,11 @@ bool isLatin(QChar c) {
 // Whether a word of Latin letters is Japanese written in romaji rather than initials or
 // letters to be spelled out. A word with small letters ("Midori", "aozora") is a word, read
 // as romaji when it spells nothing but Japanese syllables. A word in capitals is usually
-// initials, and short initials often spell a syllable or two by chance (JA ジャ, IC, ANA, ION):
-// capitals are read as romaji only from five letters on (TOYOTA), or four that alternate
-// consonant and vowel as a place's name does (KOBE, NARA); brands in capitals with a
-// reading of their own (AEON) stay spelled, as no rule tells their reading.
+// initials, and initials often spell a syllable or two by chance (JA ジャ, IC, ANA, ION), the
+// more so where they start with a vowel or run vowels together. So capitals are read as
+// romaji from five letters on (TOYOTA), and at three or four letters only where they start
+// with a consonant and never put two vowels together, as a name's syllables do (KAN, KOBE);
+// brands in capitals with a reading of their own (AEON) stay spelled, as no rule tells it.
 bool readAsRomaji(QStringView word) {
     if (word.size() < 2) return false;
     bool small = false;
@@ -42,9 +43,12 @@ bool readAsRomaji(QStringView word) {
         return true;
     }
     if (word.size() >= 5) return true;
+    if (word.size() < 3) return false;
     const auto vowel = [](QChar c) { return QStringView(u"AIUEOĀĪŪĒŌÂÎÛÊÔ").contains(c); };
-    return word.size() == 4 && !vowel(word[0]) && vowel(word[1]) && !vowel(word[2]) &&
-           vowel(word[3]);
+    if (vowel(word[0])) return false;
+    for (qsizetype i = 1; i < word.size(); ++i)
+        if (vowel(word[i]) && vowel(word[i - 1])) return false;
+    return true;
 }
 
 QString latinWord(QStringView word) {

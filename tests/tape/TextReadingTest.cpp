@@ -50,7 +50,9 @@ TEST(KanaText, LatinWordsAreReadAsRomajiOrSpelled) {
         {"sagisawa", "サギサワ"},
         {"Tōkyō", "トーキョー"},
         {"SAGISAWA", "サギサワ"},
-        {"KUMO", "クモ"}, // four capitals as a name spells them
+        {"KUMO", "クモ"}, // capitals as a name's syllables spell them
+        {"DEN", "デン"},
+        {"KOI", "ケイオーアイ"},
         {"JA", "ジェイエー"},
         {"ANA", "エーエヌエー"},
         {"AEON", "エーイーオーエヌ"},
