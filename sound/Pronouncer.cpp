@@ -10,7 +10,7 @@
 #include "sound/KanjiReadings.h"
 #include "sound/NumeralWords.h"
 #include "sound/PlaceNames.h"
-#include "sound/RoadAbbreviations.h"
+#include "sound/Abbreviations.h"
 #include "sound/WordRules.h"
 
 #include <QCoreApplication>
@@ -270,7 +270,7 @@ QStringList Pronouncer::wordReadings(const QString& surface) {
 
 QString Pronouncer::readPiece(const QString& text) {
     // Road signs' abbreviations after a name are said in full (鷺沢IC インターチェンジ).
-    QString piece = RoadAbbreviations::expand(text);
+    QString piece = Abbreviations::expand(text);
     // A full-size ケ between kanji is the small ヶ of a name written large (鷹ケ原 タカガハラ),
     // which the dictionary and the place list know in its small form.
     for (qsizetype i = 1; i + 1 < piece.size(); ++i)

@@ -1,9 +1,9 @@
 // How the characters around the dictionary's words are read: Latin letters, numerals and
 // abbreviations of a stop's name.
+#include "sound/Abbreviations.h"
 #include "sound/KanaText.h"
 #include "sound/NumeralWords.h"
 #include "sound/Pronouncer.h"
-#include "sound/RoadAbbreviations.h"
 #include "sound/Romaji.h"
 
 #include <gtest/gtest.h>
@@ -143,7 +143,8 @@ TEST(NumeralWords, ANumberBeforeACounterIsANumber) {
 }
 
 // A road sign's abbreviation after a name in Japanese is said in full; elsewhere it is spelled.
-TEST(RoadAbbreviations, AreSaidInFullAfterANameOnly) {
+// A number's sign and parts are said as words.
+TEST(Abbreviations, AreSaidInFullAfterANameOnly) {
     const struct {
         const char* text;
         const char* expanded;
@@ -159,9 +160,15 @@ TEST(RoadAbbreviations, AreSaidInFullAfterANameOnly) {
         {"鷺沢ICU", "鷺沢ICU"},
         {"鷺沢IC2", "鷺沢IC2"},
         {"鷺沢ICカード", "鷺沢ICカード"},
+        // The number sign and the hyphen between a number's parts.
+        {"鷺沢No.3", "鷺沢ナンバー3"},
+        {"No 12", "ナンバー12"},
+        {"Nono5", "Nono5"},
+        {"鷺沢3-1", "鷺沢3の1"},
+        {"A-1", "A-1"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(RoadAbbreviations::expand(QString::fromUtf8(c.text)).toStdString(), c.expanded);
+        EXPECT_EQ(Abbreviations::expand(QString::fromUtf8(c.text)).toStdString(), c.expanded);
     ASSERT_TRUE(Pronouncer::open(Pronouncer::defaultDictionaryDirs())) << "mecab-ipadic-utf8";
     expectReadings({{"鷺沢ＰＡ前", "サギサワパーキングエリアマエ"}});
 }

@@ -1,8 +1,10 @@
-#include "sound/RoadAbbreviations.h"
+#include "sound/Abbreviations.h"
 
 #include "sound/KanaText.h"
 
-namespace RoadAbbreviations {
+#include <QRegularExpression>
+
+namespace Abbreviations {
 
 namespace {
 
@@ -53,7 +55,14 @@ QString expand(const QString& text) {
         i = end - 1;
     }
     out += QStringView(text).mid(done);
+    // Said as a word rather than spelled (エヌオー) or read as romaji (ノ), and without the
+    // pause the dot would make.
+    static const QRegularExpression number(QStringLiteral("(?<![A-Za-z])N[Oo]\\.? ?(?=\\d)"));
+    out.replace(number, QStringLiteral("ナンバー"));
+    // The parts of an address or a stop's number (3-1) are joined by の, not dropped.
+    static const QRegularExpression parts(QStringLiteral("(?<=\\d)[-‐−](?=\\d)"));
+    out.replace(parts, QStringLiteral("の"));
     return out;
 }
 
-} // namespace RoadAbbreviations
+} // namespace Abbreviations
