@@ -86,6 +86,51 @@ void beforeCounter(ReadWords& words, size_t i) {
     w.pos1 = QStringLiteral("数");
 }
 
+// Counters that start with h take p after a number that closes with a glottal stop (1分
+// イップン, 6本 ロッポン, 10分 ジュップン, 100本 ヒャッポン) and, for some, p or b after n (3分
+// サンプン, 3本 サンボン, 4分 ヨンプン but 4本 ヨンホン). The dictionary gives the plain h
+// everywhere (イチフン).
+struct HCounter {
+    QChar kanji;
+    QChar afterSan, afterYon; // the first sound after サン and after ヨン
+};
+const HCounter HCounters[] = {{u'分', u'プ', u'プ'}, {u'本', u'ボ', u'ホ'}, {u'杯', u'バ', u'ハ'},
+                              {u'泊', u'パ', u'パ'}, {u'発', u'パ', u'パ'}, {u'匹', u'ビ', u'ヒ'}};
+
+// The h kana `h` with the sound of `like`, p (パ), b (バ) or h (ハ) itself: ハ → パ or バ.
+QChar withSound(QChar h, QChar like) {
+    const qsizetype at = QStringView(u"ハヒフヘホ").indexOf(h);
+    if (at < 0 || QStringView(u"ハヒフヘホ").contains(like)) return h;
+    const bool p = QStringView(u"パピプペポ").contains(like);
+    return (p ? QStringView(u"パピプペポ") : QStringView(u"バビブベボ"))[at];
+}
+
+void hCounter(ReadWords& words, size_t i) {
+    if (i == 0) return;
+    ReadWord& counter = words[i];
+    ReadWord& number = words[i - 1];
+    if (counter.fixed || number.fixed || counter.surface.size() != 1 || !isCounter(counter) ||
+        !isNumberWord(number) || counter.pronunciation.isEmpty())
+        return;
+    const HCounter* kind = nullptr;
+    for (const HCounter& c : HCounters)
+        if (counter.surface[0] == c.kanji) kind = &c;
+    if (!kind) return;
+    QString& n = number.pronunciation;
+    QChar& first = counter.pronunciation[0];
+    for (const char16_t* stop : {u"イチ", u"ハチ", u"ロク", u"ジュウ", u"ジュー", u"ヒャク"}) {
+        if (!n.endsWith(QStringView(stop))) continue;
+        n.back() = u'ッ';
+        if (QStringView(stop) == u"ジュー") n[n.size() - 2] = u'ュ'; // ジュッ, not ジューッ
+        first = withSound(first, u'パ');
+        return;
+    }
+    if (n.endsWith(QStringLiteral("サン")))
+        first = withSound(first, kind->afterSan);
+    else if (n.endsWith(QStringLiteral("ヨン")))
+        first = withSound(first, kind->afterYon);
+}
+
 } // namespace
 
 long long value(QStringView text) {
@@ -120,6 +165,7 @@ void apply(ReadWords& words, const std::function<QString(const QString&)>& alone
         nativeCount(words, i, alone);
         hundreds(words, i);
         beforeCounter(words, i);
+        hCounter(words, i);
     }
 }
 
