@@ -1,6 +1,7 @@
 // How the characters around the dictionary's words are read: Latin letters, numerals and
 // abbreviations of a stop's name.
 #include "sound/Abbreviations.h"
+#include "sound/IterationMarks.h"
 #include "sound/KanaText.h"
 #include "sound/NumeralWords.h"
 #include "sound/Pronouncer.h"
@@ -190,5 +191,25 @@ TEST(Pronouncer, TheFrontOfALandmarkHasNoExtraNo) {
         {"鷺の湯前", "サギノユマエ"},
         {"次は鷺の湯前です", "ツギワサギノユマエデス"},
         {"湯前", "ユノマエ"},
+    });
+}
+
+// An iteration mark repeats the character before it, so no syllable of a name is lost.
+TEST(IterationMarks, RepeatTheCharacterBefore) {
+    const struct {
+        const char* text;
+        const char* expanded;
+    } cases[] = {
+        {"すゞめ", "すずめ"}, {"こゝろ", "こころ"}, {"スヾメ", "スズメ"}, {"ぶゝ", "ぶふ"},
+        {"ーゝ", "ーゝ"},     {"ゝ", "ゝ"},         {"鷺ゝ", "鷺ゝ"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IterationMarks::expandKana(QString::fromUtf8(c.text)).toStdString(), c.expanded);
+    ASSERT_TRUE(Pronouncer::open(Pronouncer::defaultDictionaryDirs())) << "mecab-ipadic-utf8";
+    expectReadings({
+        {"すゞめ台", "スズメダイ"},
+        {"鷺々", "サギサギ"},
+        {"須々花", "ススハナ"},
+        {"佐々木", "ササキ"},
     });
 }
