@@ -131,6 +131,80 @@ void hCounter(ReadWords& words, size_t i) {
         first = withSound(first, kind->afterYon);
 }
 
+// The value of a number word, in digits or in kanji; -1 when it has none.
+long long numberValue(const ReadWord& w) {
+    bool digits = !w.surface.isEmpty();
+    for (QChar c : w.surface)
+        digits = digits && c >= u'0' && c <= u'9';
+    if (digits) return w.surface.size() > 12 ? -1 : w.surface.toLongLong();
+    return value(w.surface);
+}
+
+void replaceEnd(QString& s, QStringView from, QStringView to) {
+    if (!s.endsWith(from)) return;
+    s.chop(from.size());
+    s += to;
+}
+
+// Hours, months, days of the month, people and years read a number their own way: 4時 ヨジ,
+// 9時 クジ, 4月 シガツ (the dictionary reads 月 after a number as the moon, ツキ), 4日 ヨッカ, 20日
+// ハツカ, 1日 after a month ツイタチ, 1人 ヒトリ, 4年 ヨネン.
+void calendar(ReadWords& words, size_t i) {
+    if (i == 0) return;
+    ReadWord& unit = words[i];
+    ReadWord& number = words[i - 1];
+    if (unit.fixed || number.fixed || unit.surface.size() != 1 || !isNumberWord(number)) return;
+    const long long v = numberValue(number);
+    const QChar kind = unit.surface[0];
+    if (v < 0 || !(isCounter(unit) || (kind == u'月' && unit.pos == QStringLiteral("名詞"))))
+        return;
+    QString& n = number.pronunciation;
+    const auto fourNineSeven = [&n](const char16_t* four, const char16_t* nine,
+                                    const char16_t* seven) {
+        if (four) replaceEnd(n, u"ヨン", QStringView(four));
+        if (nine) replaceEnd(n, u"キュウ", QStringView(nine));
+        if (nine) replaceEnd(n, u"キュー", QStringView(nine));
+        if (seven) replaceEnd(n, u"ナナ", QStringView(seven));
+    };
+    if (kind == u'時') {
+        fourNineSeven(u"ヨ", u"ク", nullptr);
+    } else if (kind == u'月' && v >= 1 && v <= 12) {
+        fourNineSeven(u"シ", u"ク", u"シチ");
+        unit.pronunciation = QStringLiteral("ガツ");
+    } else if (kind == u'日' && v >= 1 && v <= 31) {
+        static const char16_t* const Days[] = {u"フツカ", u"ミッカ",   u"ヨッカ",
+                                               u"イツカ", u"ムイカ",   u"ナノカ",
+                                               u"ヨウカ", u"ココノカ", u"トオカ"};
+        const bool afterMonth = i >= 2 && words[i - 2].surface == QStringLiteral("月") &&
+                                words[i - 2].pronunciation == QStringLiteral("ガツ");
+        if (v >= 2 && v <= 10) {
+            n = QString::fromUtf16(Days[v - 2]);
+        } else if (v == 20) {
+            n = QStringLiteral("ハツカ");
+        } else if (v % 10 == 4) {
+            fourNineSeven(u"ヨッカ", nullptr, nullptr);
+        } else if (v == 1 && afterMonth) {
+            n = QStringLiteral("ツイタチ");
+        } else {
+            if (v > 10) fourNineSeven(nullptr, u"ク", u"シチ");
+            return;
+        }
+        // The day is read whole on its 日, as the dictionary reads a day it knows (二日市's
+        // 二日 フツカ), so that the rules after it see it whole.
+        unit.pronunciation = n;
+        n.clear();
+    } else if (kind == u'人') {
+        if (v == 1 || v == 2) {
+            n = v == 1 ? QStringLiteral("ヒト") : QStringLiteral("フタ");
+            unit.pronunciation = QStringLiteral("リ");
+        } else {
+            fourNineSeven(u"ヨ", nullptr, nullptr);
+        }
+    } else if (kind == u'年') {
+        fourNineSeven(u"ヨ", nullptr, nullptr);
+    }
+}
+
 } // namespace
 
 long long value(QStringView text) {
@@ -166,6 +240,7 @@ void apply(ReadWords& words, const std::function<QString(const QString&)>& alone
         hundreds(words, i);
         beforeCounter(words, i);
         hCounter(words, i);
+        calendar(words, i);
     }
 }
 
