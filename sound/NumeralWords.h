@@ -1,8 +1,9 @@
 #pragma once
-// Numbers written in kanji that the dictionary reads piece by piece, or as a place's name:
-// the native count of a name (三ツ鷺 ミツサギ, not サンツ), the sound changes of hundreds and
-// thousands across its words (三|百 サンビャク), and a number before a counter that the place
-// list took for a name (十九番 ジュウキュウバン).
+// Numbers that the dictionary reads piece by piece, or as a place's name: the native count of
+// a name (三ツ鷺 ミツサギ, not サンツ), the sound changes of hundreds and thousands across its
+// words (三|百 サンビャク), a number before a counter that the place list took for a name
+// (十九番 ジュウキュウバン), the counters in h (1分 イップン), and hours, months, days, people
+// and years (4時 ヨジ, 4月 シガツ, 2日 フツカ, 1人 ヒトリ), in digits or in kanji.
 #include "sound/ReadWord.h"
 
 #include <QString>
