@@ -14,7 +14,8 @@ struct Abbreviation {
 };
 const Abbreviation Abbreviations[] = {{"IC", u"インターチェンジ"}, {"JCT", u"ジャンクション"},
                                       {"BC", u"バスセンター"},     {"BT", u"バスターミナル"},
-                                      {"SA", u"サービスエリア"},   {"PA", u"パーキングエリア"}};
+                                      {"SA", u"サービスエリア"},   {"PA", u"パーキングエリア"},
+                                      {"BS", u"バスストップ"}};
 
 bool isLetterOrDigit(QChar c) {
     return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9');
