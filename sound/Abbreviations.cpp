@@ -63,6 +63,10 @@ QString expand(const QString& text) {
     // The parts of an address or a stop's number (3-1) are joined by の, not dropped.
     static const QRegularExpression parts(QStringLiteral("(?<=\\d)[-‐−](?=\\d)"));
     out.replace(parts, QStringLiteral("の"));
+    // A decimal point is 点 (2.5 ニテンゴ), not the pause of a full stop; digits with more than
+    // one dot (a date, a version) are left as they are.
+    static const QRegularExpression point(QStringLiteral("(?<![\\d.])(\\d+)\\.(\\d+)(?![.\\d])"));
+    out.replace(point, QStringLiteral("\\1点\\2"));
     return out;
 }
 

@@ -163,7 +163,7 @@ TEST(NumeralWords, ANumberBeforeACounterIsANumber) {
 }
 
 // A road sign's abbreviation after a name in Japanese is said in full; elsewhere it is spelled.
-// A number's sign and parts are said as words.
+// A number's sign, parts and decimal point are said as words.
 TEST(Abbreviations, AreSaidInFullAfterANameOnly) {
     const struct {
         const char* text;
@@ -187,6 +187,8 @@ TEST(Abbreviations, AreSaidInFullAfterANameOnly) {
         {"Nono5", "Nono5"},
         {"鷺沢3-1", "鷺沢3の1"},
         {"A-1", "A-1"},
+        {"1.5倍", "1点5倍"},
+        {"2024.4.1", "2024.4.1"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Abbreviations::expand(QString::fromUtf8(c.text)).toStdString(), c.expanded);
