@@ -93,6 +93,10 @@ QString speakable(QStringView text) {
                 ++end;
             out += NumberKana::read(text.mid(i, end - i));
             i = end - 1;
+        } else if (c == u'ヶ' || c == u'ヵ' || c == u'ゖ' || c == u'ゕ') {
+            // A small ケ (or its rare hiragana form) between the words of a name is the particle
+            // ガ (萩ヶ岡); after a number it is the counter カ (3ヶ所).
+            out += i > 0 && isDigit(text[i - 1]) ? u'カ' : u'ガ';
         } else if (isHiragana(c)) {
             out += QChar(c.unicode() + 0x60);
         } else if (c == u'ヴ') {
@@ -103,10 +107,6 @@ QString speakable(QStringView text) {
             out += QStringView(u"バビブベボ")[small >= 0 ? small : 2];
         } else if (isKatakana(c)) {
             out += c;
-        } else if (c == u'ヶ' || c == u'ヵ') {
-            // A small ケ between the words of a name is the particle ガ (萩ヶ岡); after a number
-            // it is the counter カ (3ヶ所).
-            out += i > 0 && isDigit(text[i - 1]) ? u'カ' : u'ガ';
         } else if (c == u'ヷ') {
             out += u'バ';
         } else if (c == u'&' || c == u'＆') {

@@ -226,3 +226,9 @@ TEST(IterationMarks, RepeatTheCharacterBefore) {
         {"佐々木", "ササキ"},
     });
 }
+
+// The small ケ in its rare hiragana form is no character the voice may be given either.
+TEST(KanaText, SmallKeInEitherScriptIsGaOrKa) {
+    EXPECT_EQ(KanaText::speakable(u"うめゖおか").toStdString(), "ウメガオカ");
+    EXPECT_EQ(KanaText::speakable(u"3ゕ所").toStdString(), "サンカ");
+}
