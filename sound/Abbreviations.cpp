@@ -21,10 +21,20 @@ bool isLetterOrDigit(QChar c) {
     return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9');
 }
 
-// A name written in Japanese ends here.
+// A name written in Japanese ends here: a kanji or kana, but no particle of a sentence (お手持ち
+// のIC).
 bool endsName(QChar c) {
-    return KanaText::isKanji(c) || KanaText::isHiragana(c) || KanaText::isKatakana(c) ||
-           c == u'ヶ' || c == u'ヵ';
+    return KanaText::isKanji(c) || KanaText::isKatakana(c) || c == u'ヶ' || c == u'ヵ' ||
+           (KanaText::isHiragana(c) && !QStringView(u"のはをでにがともへやか").contains(c));
+}
+
+// An IC that is a chip card's (交通系IC, IC乗車券, ICカード), not an interchange.
+bool isCardIc(QStringView text, qsizetype at, qsizetype end) {
+    if (at > 0 && text[at - 1] == u'系') return true;
+    const QStringView after = text.mid(end);
+    for (QStringView card : {u"カード", u"乗車券", u"定期", u"専用", u"タッチ", u"チップ"})
+        if (after.startsWith(card)) return true;
+    return false;
 }
 
 } // namespace
@@ -45,8 +55,7 @@ QString expand(const QString& text) {
             --before;
         if (before == 0 || (!endsName(text[before - 1]) && before != done)) continue;
         const QStringView word = QStringView(text).mid(i, end - i);
-        // An IC card (ICカード) is a card, whatever name it follows.
-        if (word == u"IC" && QStringView(text).mid(end).startsWith(u"カード")) continue;
+        if (word == u"IC" && isCardIc(text, i, end)) continue;
         for (const Abbreviation& a : Abbreviations) {
             if (word != QLatin1String(a.letters)) continue;
             out += QStringView(text).mid(done, i - done);

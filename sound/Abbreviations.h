@@ -9,9 +9,9 @@ namespace Abbreviations {
 
 // `text` (NFKC, so full-width letters are ASCII) with each abbreviation that follows a name in
 // kanji or kana written out in katakana. Elsewhere (alone, inside an English phrase, joined to
-// other letters or digits, an IC card) the letters are left to be spelled. "No" with or
-// without a dot before a number is ナンバー, a hyphen between digits の, and a single dot between
-// digits 点.
+// other letters or digits, after a particle, an IC card) the letters are left to be spelled. "No"
+// with or without a dot before a number is ナンバー, a hyphen between digits の, and a single dot
+// between digits 点.
 QString expand(const QString& text);
 
 } // namespace Abbreviations

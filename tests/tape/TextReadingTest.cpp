@@ -181,6 +181,9 @@ TEST(Abbreviations, AreSaidInFullAfterANameOnly) {
         {"鷺沢ICU", "鷺沢ICU"},
         {"鷺沢IC2", "鷺沢IC2"},
         {"鷺沢ICカード", "鷺沢ICカード"},
+        {"交通系IC", "交通系IC"},
+        {"お持ちのIC乗車券", "お持ちのIC乗車券"},
+        {"お持ちのICで", "お持ちのICで"},
         // The number sign and the hyphen between a number's parts.
         {"鷺沢No.3", "鷺沢ナンバー3"},
         {"No 12", "ナンバー12"},
