@@ -118,6 +118,9 @@ TEST(Pronouncer, ReadsNumeralsInKanji) {
         {"4本", "ヨンホン"},
         {"六本", "ロッポン"},
         {"100本", "ヒャッポン"},
+        // So do months, places and times in k.
+        {"6ヶ月", "ロッカゲツ"},
+        {"1回", "イッカイ"},
         // Hours, months, days, people and years have readings of their own.
         {"4月1日から9時に", "シガツツイタチカラクジニ"},
         {"4時30分", "ヨジサンジュップン"},
