@@ -189,8 +189,8 @@ void calendar(ReadWords& words, size_t i) {
             if (v > 10) fourNineSeven(nullptr, u"ク", u"シチ");
             return;
         }
-        // The day is read whole on its 日, as the dictionary reads a day it knows (二日市's
-        // 二日 フツカ), so that the rules after it see it whole.
+        // The day is read whole on its 日, as the dictionary reads a day it knows (六日市's
+        // 六日 ムイカ), so that the rules after it see it whole.
         unit.pronunciation = n;
         n.clear();
     } else if (kind == u'人') {
