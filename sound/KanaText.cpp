@@ -1,6 +1,7 @@
 #include "sound/KanaText.h"
 
 #include "sound/NumberKana.h"
+#include "sound/Romaji.h"
 
 namespace KanaText {
 
@@ -15,6 +16,51 @@ const char16_t* const Letters[26] = {
     u"エイチ", u"アイ",       u"ジェイ",   u"ケイ",   u"エル",  u"エム",   u"エヌ",
     u"オー",   u"ピー",       u"キュー",   u"アール", u"エス",  u"ティー", u"ユー",
     u"ブイ",   u"ダブリュー", u"エックス", u"ワイ",   u"ゼット"};
+
+bool isLatin(QChar c) {
+    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') ||
+           QStringView(u"āīūēōâîûêôĀĪŪĒŌÂÎÛÊÔ").contains(c);
+}
+
+// Whether a word of Latin letters is Japanese written in romaji rather than initials or
+// letters to be spelled out. A word with small letters ("Midori", "aozora") is a word, read
+// as romaji when it spells nothing but Japanese syllables. A word in capitals is usually
+// initials, and initials often spell a syllable or two by chance (JA ジャ, IC, ANA, ION), the
+// more so where they start with a vowel or run vowels together. So capitals are read as
+// romaji from five letters on (TOYOTA), and at three or four letters only where they start
+// with a consonant and never put two vowels together, as a name's syllables do (KAN, KOBE);
+// brands in capitals with a reading of their own (AEON) stay spelled, as no rule tells it.
+bool readAsRomaji(QStringView word) {
+    if (word.size() < 2) return false;
+    bool small = false;
+    for (QChar c : word)
+        small = small || !c.isUpper();
+    if (small) {
+        // A capital inside a word with small letters marks initials joined to a word
+        // (JAbank, iPhone), not a word in romaji.
+        for (qsizetype i = 1; i < word.size(); ++i)
+            if (word[i].isUpper()) return false;
+        return true;
+    }
+    if (word.size() >= 5) return true;
+    if (word.size() < 3) return false;
+    const auto vowel = [](QChar c) { return QStringView(u"AIUEOĀĪŪĒŌÂÎÛÊÔ").contains(c); };
+    if (vowel(word[0])) return false;
+    for (qsizetype i = 1; i < word.size(); ++i)
+        if (vowel(word[i]) && vowel(word[i - 1])) return false;
+    return true;
+}
+
+QString latinWord(QStringView word) {
+    if (readAsRomaji(word)) {
+        const QString kana = Romaji::toKana(word);
+        if (!kana.isEmpty()) return kana;
+    }
+    QString out;
+    for (QChar c : word)
+        out += letterName(c);
+    return out;
+}
 
 } // namespace
 
@@ -47,6 +93,10 @@ QString speakable(QStringView text) {
                 ++end;
             out += NumberKana::read(text.mid(i, end - i));
             i = end - 1;
+        } else if (c == u'ヶ' || c == u'ヵ' || c == u'ゖ' || c == u'ゕ') {
+            // A small ケ (or its rare hiragana form) between the words of a name is the particle
+            // ガ (萩ヶ岡); after a number it is the counter カ (3ヶ所).
+            out += i > 0 && isDigit(text[i - 1]) ? u'カ' : u'ガ';
         } else if (isHiragana(c)) {
             out += QChar(c.unicode() + 0x60);
         } else if (c == u'ヴ') {
@@ -57,10 +107,6 @@ QString speakable(QStringView text) {
             out += QStringView(u"バビブベボ")[small >= 0 ? small : 2];
         } else if (isKatakana(c)) {
             out += c;
-        } else if (c == u'ヶ' || c == u'ヵ') {
-            // A small ケ between the words of a name is the particle ガ (萩ヶ岡); after a number
-            // it is the counter カ (3ヶ所).
-            out += i > 0 && isDigit(text[i - 1]) ? u'カ' : u'ガ';
         } else if (c == u'ヷ') {
             out += u'バ';
         } else if (c == u'&' || c == u'＆') {
@@ -73,8 +119,17 @@ QString speakable(QStringView text) {
             out += u'？';
         } else if (c == u'！' || c == u'!') {
             out += u'！';
-        } else {
-            out += letterName(c);
+        } else if (isLatin(c)) {
+            // A whole word of letters, apostrophes inside it included (Shin'ya); a capital
+            // after a small letter starts another word (WakabaNHK).
+            qsizetype end = i + 1;
+            while (end < text.size() &&
+                   (isLatin(text[end]) ||
+                    (text[end] == u'\'' && end + 1 < text.size() && isLatin(text[end + 1]))) &&
+                   !(text[end].isUpper() && text[end - 1].isLower()))
+                ++end;
+            out += latinWord(text.mid(i, end - i));
+            i = end - 1;
         }
     }
     return out;

@@ -17,8 +17,9 @@ QString letterName(QChar c);
 
 // What of `text` the synthesiser is given: katakana (hiragana made katakana, ヶ and ヵ as the
 // ガ/カ they stand for, ヴ as the b it is said with), the long vowel mark, pause punctuation
-// (、。？！), Latin letters by their Japanese names, & as アンド, and runs of digits read as
-// numbers. Other characters are dropped.
+// (、。？！), a word of Latin letters that spells romanised Japanese as that Japanese
+// ("Wakaba" ワカバ) and other Latin letters by their Japanese names (NHK エヌエイチケイ), & as
+// アンド, and runs of digits read as numbers. Other characters are dropped.
 QString speakable(QStringView text);
 
 } // namespace KanaText

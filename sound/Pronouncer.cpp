@@ -2,11 +2,15 @@
 
 #include "platform/core/FileReader.h"
 #include "platform/core/K41Error.h"
+#include "sound/Abbreviations.h"
 #include "sound/AnnouncementText.h"
+#include "sound/FrontOfLandmark.h"
 #include "sound/InstitutionNames.h"
+#include "sound/IterationMarks.h"
 #include "sound/KanaOverrides.h"
 #include "sound/KanaText.h"
 #include "sound/KanjiReadings.h"
+#include "sound/NumeralWords.h"
 #include "sound/PlaceNames.h"
 #include "sound/WordRules.h"
 
@@ -266,9 +270,11 @@ QStringList Pronouncer::wordReadings(const QString& surface) {
 }
 
 QString Pronouncer::readPiece(const QString& text) {
+    // Road signs' abbreviations after a name are said in full (鷺沢IC インターチェンジ), and
+    // kana iteration marks written out.
+    QString piece = IterationMarks::expandKana(Abbreviations::expand(text));
     // A full-size ケ between kanji is the small ヶ of a name written large (鷹ケ原 タカガハラ),
     // which the dictionary and the place list know in its small form.
-    QString piece = text;
     for (qsizetype i = 1; i + 1 < piece.size(); ++i)
         if (piece[i] == u'ケ' && KanaText::isKanji(piece[i - 1]) && KanaText::isKanji(piece[i + 1]))
             piece[i] = u'ヶ';
@@ -304,6 +310,15 @@ QString Pronouncer::readPiece(const QString& text) {
             w.pronunciation =
                 hasKanji(w.surface) ? readCharacters(w.surface) : KanaText::speakable(w.surface);
     }
+    IterationMarks::repeatKanji(words, [this](const QString& c) { return readCharacters(c); });
+    const auto alone = [this](const QString& surface) {
+        QString read;
+        for (const ReadWord& w : analyse(surface))
+            read += w.pronunciation;
+        return read;
+    };
+    NumeralWords::apply(words, alone);
+    FrontOfLandmark::apply(words, alone);
     WordRules::apply(words, m_towns);
     QString out;
     for (const ReadWord& w : words)

@@ -25,8 +25,12 @@ struct Counter {
     const char16_t* surface;
     bool kSound;
 };
-const Counter Counters[] = {{u"丁目", false}, {u"丁", false}, {u"区", true}, {u"線", false},
-                            {u"世紀", false}, {u"階", true},  {u"軒", true}};
+// Months, places, times, pieces and cases count in k too: 1ヶ月 イッカゲツ, 6回 ロッカイ.
+const Counter Counters[] = {{u"丁目", false}, {u"丁", false},  {u"区", true},   {u"線", false},
+                            {u"世紀", false}, {u"階", true},   {u"軒", true},   {u"ヶ月", true},
+                            {u"ヵ月", true},  {u"カ月", true}, {u"か月", true}, {u"ヶ所", true},
+                            {u"ヵ所", true},  {u"カ所", true}, {u"か所", true}, {u"箇所", true},
+                            {u"回", true},    {u"個", true},   {u"件", true}};
 
 void counterSoundChange(ReadWord& number, const ReadWord& next) {
     for (const Counter& counter : Counters) {

@@ -176,7 +176,7 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"鷺の森公園", "サギノモリコーエン"},
         // A town of a market day has its market イチ; a place's island and hill are native.
         {"鷺九日市", "サギココノカイチ"},
-        {"鷺九日", "サギキューニチ"},
+        {"鷺九日", "サギココノカ"},
         {"京都島", "キョートジマ"},
         {"京都山", "キョートヤマ"},
         // The prefix 前 beside a place's name is its front; a wave dash between kana is a

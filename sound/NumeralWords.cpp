@@ -1,0 +1,247 @@
+#include "sound/NumeralWords.h"
+
+#include "sound/KanaText.h"
+#include "sound/NumberKana.h"
+
+namespace NumeralWords {
+
+namespace {
+
+const QStringView Digits = u"〇一二三四五六七八九";
+
+bool isNumberWord(const ReadWord& w) {
+    return w.pos == QStringLiteral("名詞") && w.pos1 == QStringLiteral("数");
+}
+
+bool isCounter(const ReadWord& w) {
+    return w.pos1 == QStringLiteral("接尾") &&
+           (w.pos2 == QStringLiteral("助数詞") || w.surface.startsWith(u'号'));
+}
+
+// A numeral and ツ in a name are the native count that names use in its short form: 三ツ
+// ミツ, 四ツ ヨツ, 八ツ ヤツ, as in 三ツ鷺 ミツサギ and 四ツ辻 ヨツツジ, never サンツ. The
+// dictionary knows many such names; where it does not, it reads the numeral as a number and
+// the word after the ツ as a suffix (池 チ), which the word is not after a native count.
+void nativeCount(ReadWords& words, size_t i, const std::function<QString(const QString&)>& alone) {
+    static const char16_t* const Native[] = {u"ヒト", u"フタ", u"ミ", u"ヨ",    u"イツ",
+                                             u"ム",   u"ナナ", u"ヤ", u"ココノ"};
+    ReadWord& count = words[i];
+    if (i + 1 >= words.size() || count.fixed || !isNumberWord(count) || count.surface.size() != 1)
+        return;
+    const qsizetype n = Digits.indexOf(count.surface[0]);
+    ReadWord& tsu = words[i + 1];
+    if (n < 1 || tsu.fixed || !(tsu.surface.startsWith(u'ツ') || tsu.surface.startsWith(u'ッ')))
+        return;
+    if (i > 0 && isNumberWord(words[i - 1])) return; // 二十三ツ is no name's count
+    count.pronunciation = QString::fromUtf16(Native[n - 1]);
+    // A small ッ is the same ツ written small.
+    tsu.pronunciation = QStringLiteral("ツ") + KanaText::speakable(QStringView(tsu.surface).mid(1));
+    count.fixed = tsu.fixed = true;
+    if (i + 2 >= words.size() || words[i + 2].fixed || tsu.surface.size() > 1) return;
+    // What follows joins the count as a native compound: no suffix reading, and none of the
+    // voicing the rules give a word after a name (三ツ鷺橋 stays ハシ, as the dictionary's
+    // names of this kind mostly read it).
+    ReadWord& next = words[i + 2];
+    if (next.pos1 == QStringLiteral("接尾")) {
+        const QString read = alone(next.surface);
+        if (!read.isEmpty()) next.pronunciation = read;
+    }
+    next.fixed = true;
+}
+
+// A number the dictionary split before 百 or 千 loses the sound change of the whole (三|百
+// サンヒャク): three, six and eight hundred are サンビャク, ロッピャク, ハッピャク, three and
+// eight thousand サンゼン, ハッセン.
+void hundreds(ReadWords& words, size_t i) {
+    ReadWord& unit = words[i];
+    if (i == 0 || unit.fixed || unit.surface.isEmpty()) return;
+    ReadWord& before = words[i - 1];
+    if (before.fixed || !isNumberWord(before) || value(before.surface) < 0) return;
+    const bool hundred = unit.surface.startsWith(u'百') && unit.pronunciation.startsWith(u'ヒ');
+    const bool thousand = unit.surface.startsWith(u'千') && unit.pronunciation.startsWith(u'セ');
+    if (!hundred && !thousand) return;
+    QString& b = before.pronunciation;
+    QString& p = unit.pronunciation;
+    if (b.endsWith(QStringLiteral("サン"))) {
+        p[0] = hundred ? u'ビ' : u'ゼ';
+    } else if (b.endsWith(QStringLiteral("ハチ"))) {
+        b.back() = u'ッ';
+        if (hundred) p[0] = u'ピ';
+    } else if (b.endsWith(QStringLiteral("ロク")) && hundred) {
+        b.back() = u'ッ';
+        p[0] = u'ピ';
+    }
+}
+
+// A number in kanji before a counter is read as the number, also where the place list knows
+// the same characters as a place's name (十九 ジュック before 番).
+void beforeCounter(ReadWords& words, size_t i) {
+    ReadWord& w = words[i];
+    if (i + 1 >= words.size() || w.fixed || isNumberWord(w) || !isCounter(words[i + 1])) return;
+    const long long n = value(w.surface);
+    if (n < 0) return;
+    w.pronunciation = NumberKana::read(QString::number(n));
+    // A number now, so the counter's sound changes apply to it.
+    w.pos = QStringLiteral("名詞");
+    w.pos1 = QStringLiteral("数");
+}
+
+// Counters that start with h take p after a number that closes with a glottal stop (1分
+// イップン, 6本 ロッポン, 10分 ジュップン, 100本 ヒャッポン) and, for some, p or b after n (3分
+// サンプン, 3本 サンボン, 4分 ヨンプン but 4本 ヨンホン). The dictionary gives the plain h
+// everywhere (イチフン).
+struct HCounter {
+    QChar kanji;
+    QChar afterSan, afterYon; // the first sound after サン and after ヨン
+};
+const HCounter HCounters[] = {{u'分', u'プ', u'プ'}, {u'本', u'ボ', u'ホ'}, {u'杯', u'バ', u'ハ'},
+                              {u'泊', u'パ', u'パ'}, {u'発', u'パ', u'パ'}, {u'匹', u'ビ', u'ヒ'}};
+
+// The h kana `h` with the sound of `like`, p (パ), b (バ) or h (ハ) itself: ハ → パ or バ.
+QChar withSound(QChar h, QChar like) {
+    const qsizetype at = QStringView(u"ハヒフヘホ").indexOf(h);
+    if (at < 0 || QStringView(u"ハヒフヘホ").contains(like)) return h;
+    const bool p = QStringView(u"パピプペポ").contains(like);
+    return (p ? QStringView(u"パピプペポ") : QStringView(u"バビブベボ"))[at];
+}
+
+void hCounter(ReadWords& words, size_t i) {
+    if (i == 0) return;
+    ReadWord& counter = words[i];
+    ReadWord& number = words[i - 1];
+    if (counter.fixed || number.fixed || counter.surface.size() != 1 || !isCounter(counter) ||
+        !isNumberWord(number) || counter.pronunciation.isEmpty())
+        return;
+    const HCounter* kind = nullptr;
+    for (const HCounter& c : HCounters)
+        if (counter.surface[0] == c.kanji) kind = &c;
+    if (!kind) return;
+    QString& n = number.pronunciation;
+    QChar& first = counter.pronunciation[0];
+    for (const char16_t* stop : {u"イチ", u"ハチ", u"ロク", u"ジュウ", u"ジュー", u"ヒャク"}) {
+        if (!n.endsWith(QStringView(stop))) continue;
+        n.back() = u'ッ';
+        if (QStringView(stop) == u"ジュー") n[n.size() - 2] = u'ュ'; // ジュッ, not ジューッ
+        first = withSound(first, u'パ');
+        return;
+    }
+    if (n.endsWith(QStringLiteral("サン")))
+        first = withSound(first, kind->afterSan);
+    else if (n.endsWith(QStringLiteral("ヨン")))
+        first = withSound(first, kind->afterYon);
+}
+
+// The value of a number word, in digits or in kanji; -1 when it has none.
+long long numberValue(const ReadWord& w) {
+    bool digits = !w.surface.isEmpty();
+    for (QChar c : w.surface)
+        digits = digits && c >= u'0' && c <= u'9';
+    if (digits) return w.surface.size() > 12 ? -1 : w.surface.toLongLong();
+    return value(w.surface);
+}
+
+void replaceEnd(QString& s, QStringView from, QStringView to) {
+    if (!s.endsWith(from)) return;
+    s.chop(from.size());
+    s += to;
+}
+
+// Hours, months, days of the month, people and years read a number their own way: 4時 ヨジ,
+// 9時 クジ, 4月 シガツ (the dictionary reads 月 after a number as the moon, ツキ), 4日 ヨッカ, 20日
+// ハツカ, 1日 after a month ツイタチ, 1人 ヒトリ, 4年 ヨネン.
+void calendar(ReadWords& words, size_t i) {
+    if (i == 0) return;
+    ReadWord& unit = words[i];
+    ReadWord& number = words[i - 1];
+    if (unit.fixed || number.fixed || unit.surface.size() != 1 || !isNumberWord(number)) return;
+    const long long v = numberValue(number);
+    const QChar kind = unit.surface[0];
+    if (v < 0 || !(isCounter(unit) || (kind == u'月' && unit.pos == QStringLiteral("名詞"))))
+        return;
+    QString& n = number.pronunciation;
+    const auto fourNineSeven = [&n](const char16_t* four, const char16_t* nine,
+                                    const char16_t* seven) {
+        if (four) replaceEnd(n, u"ヨン", QStringView(four));
+        if (nine) replaceEnd(n, u"キュウ", QStringView(nine));
+        if (nine) replaceEnd(n, u"キュー", QStringView(nine));
+        if (seven) replaceEnd(n, u"ナナ", QStringView(seven));
+    };
+    if (kind == u'時') {
+        fourNineSeven(u"ヨ", u"ク", nullptr);
+    } else if (kind == u'月' && v >= 1 && v <= 12) {
+        fourNineSeven(u"シ", u"ク", u"シチ");
+        unit.pronunciation = QStringLiteral("ガツ");
+    } else if (kind == u'日' && v >= 1 && v <= 31) {
+        static const char16_t* const Days[] = {u"フツカ", u"ミッカ",   u"ヨッカ",
+                                               u"イツカ", u"ムイカ",   u"ナノカ",
+                                               u"ヨウカ", u"ココノカ", u"トオカ"};
+        const bool afterMonth = i >= 2 && words[i - 2].surface == QStringLiteral("月") &&
+                                words[i - 2].pronunciation == QStringLiteral("ガツ");
+        if (v >= 2 && v <= 10) {
+            n = QString::fromUtf16(Days[v - 2]);
+        } else if (v == 20) {
+            n = QStringLiteral("ハツカ");
+        } else if (v % 10 == 4) {
+            fourNineSeven(u"ヨッカ", nullptr, nullptr);
+        } else if (v == 1 && afterMonth) {
+            n = QStringLiteral("ツイタチ");
+        } else {
+            if (v > 10) fourNineSeven(nullptr, u"ク", u"シチ");
+            return;
+        }
+        // The day is read whole on its 日, as the dictionary reads a day it knows (六日市's
+        // 六日 ムイカ), so that the rules after it see it whole.
+        unit.pronunciation = n;
+        n.clear();
+    } else if (kind == u'人') {
+        if (v == 1 || v == 2) {
+            n = v == 1 ? QStringLiteral("ヒト") : QStringLiteral("フタ");
+            unit.pronunciation = QStringLiteral("リ");
+        } else {
+            fourNineSeven(u"ヨ", nullptr, nullptr);
+        }
+    } else if (kind == u'年') {
+        fourNineSeven(u"ヨ", nullptr, nullptr);
+    }
+}
+
+} // namespace
+
+long long value(QStringView text) {
+    if (text.isEmpty()) return -1;
+    long long total = 0, section = 0, digit = -1;
+    for (QChar c : text) {
+        const qsizetype d = Digits.indexOf(c);
+        const qsizetype unit = QStringView(u"十百千").indexOf(c);
+        if (d >= 0) {
+            if (digit >= 0 || d == 0) return -1; // digits in a row: a code, not a number
+            digit = d;
+        } else if (unit >= 0) {
+            const long long scale = unit == 0 ? 10 : unit == 1 ? 100 : 1000;
+            // Each unit once and in falling order within a section (not 十百, 百百).
+            if (section % (scale * 10) != 0) return -1;
+            section += (digit >= 0 ? digit : 1) * scale;
+            digit = -1;
+        } else if (c == u'万') {
+            if (total != 0 || (section == 0 && digit < 0)) return -1;
+            total = (section + std::max(digit, 0LL)) * 10000;
+            section = 0;
+            digit = -1;
+        } else {
+            return -1;
+        }
+    }
+    return total + section + std::max(digit, 0LL);
+}
+
+void apply(ReadWords& words, const std::function<QString(const QString&)>& alone) {
+    for (size_t i = 0; i < words.size(); ++i) {
+        nativeCount(words, i, alone);
+        hundreds(words, i);
+        beforeCounter(words, i);
+        hCounter(words, i);
+        calendar(words, i);
+    }
+}
+
+} // namespace NumeralWords

@@ -1,0 +1,24 @@
+#pragma once
+// Numbers that the dictionary reads piece by piece, or as a place's name: the native count of
+// a name (三ツ鷺 ミツサギ, not サンツ), the sound changes of hundreds and thousands across its
+// words (三|百 サンビャク), a number before a counter that the place list took for a name
+// (十九番 ジュウキュウバン), the counters in h (1分 イップン), and hours, months, days, people
+// and years (4時 ヨジ, 4月 シガツ, 2日 フツカ, 1人 ヒトリ), in digits or in kanji.
+#include "sound/ReadWord.h"
+
+#include <QString>
+#include <functional>
+
+namespace NumeralWords {
+
+// The value of `text` as a number in kanji (二十九 29, 三百五 305, 一万二千 12000), or -1 when
+// it is not one: other characters, digits written in a row as a code (一二三, 二〇二), or a
+// value of 10^8 or more.
+long long value(QStringView text);
+
+// Mends the readings of the numbers in `words` (fixed words are left as they are). `alone`
+// gives the dictionary's reading of a word standing alone, for the word after a native count
+// that the dictionary took for a suffix (池 イケ, not チ).
+void apply(ReadWords& words, const std::function<QString(const QString&)>& alone);
+
+} // namespace NumeralWords

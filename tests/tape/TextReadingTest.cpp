@@ -1,0 +1,240 @@
+// How the characters around the dictionary's words are read: Latin letters, numerals and
+// abbreviations of a stop's name.
+#include "sound/Abbreviations.h"
+#include "sound/IterationMarks.h"
+#include "sound/KanaText.h"
+#include "sound/NumeralWords.h"
+#include "sound/Pronouncer.h"
+#include "sound/Romaji.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+Pronouncer& pronouncer() {
+    static std::unique_ptr<Pronouncer> p = Pronouncer::open(Pronouncer::defaultDictionaryDirs());
+    return *p;
+}
+
+struct Case {
+    const char* text;
+    const char* kana;
+};
+
+void expectReadings(std::initializer_list<Case> cases) {
+    for (const Case& c : cases)
+        EXPECT_EQ(pronouncer().toKana(QString::fromUtf8(c.text)).toStdString(), c.kana) << c.text;
+}
+
+} // namespace
+
+TEST(Romaji, ReadsBothRomanisationsAndRefusesOtherWords) {
+    const Case cases[] = {
+        {"sakura", "サクラ"},        {"Shimbashi", "シンバシ"}, // m before b is the syllabic n
+        {"Sannomiya", "サンノミヤ"},                            // n before n too
+        {"Shin'ya", "シンヤ"},       {"tuzi", "ツジ"},          // Kunrei
+        {"Syuzenzi", "シュゼンジ"},                             // Kunrei contracted sound
+        {"Hakkaku", "ハッカク"},     {"Matcha", "マッチャ"},    {"Ohno", "オーノ"},
+        {"Ōtō", "オートー"},         {"WAKABA", "ワカバ"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Romaji::toKana(QString::fromUtf8(c.text)), QString::fromUtf8(c.kana)) << c.text;
+    for (const char* word : {"Park", "Plaza", "NHK", "Museum", "x", "ky", "n-a", "Rose's"})
+        EXPECT_EQ(Romaji::toKana(QString::fromUtf8(word)), QString()) << word;
+}
+
+// A word in romaji is read as the Japanese it spells; initials and English words are spelled
+// out as before.
+TEST(KanaText, LatinWordsAreReadAsRomajiOrSpelled) {
+    const Case cases[] = {
+        {"Wakaba", "ワカバ"},
+        {"sagisawa", "サギサワ"},
+        {"Tōkyō", "トーキョー"},
+        {"SAGISAWA", "サギサワ"},
+        {"KUMO", "クモ"}, // capitals as a name's syllables spell them
+        {"DEN", "デン"},
+        {"KOI", "ケイオーアイ"},
+        {"JA", "ジェイエー"},
+        {"ANA", "エーエヌエー"},
+        {"AEON", "エーイーオーエヌ"},
+        {"IKEA", "アイケイイーエー"},
+        {"NHK", "エヌエイチケイ"},
+        {"JAsagi", "ジェイエーエスエージーアイ"},
+        {"Park", "ピーエーアールケイ"},
+        {"a", "エー"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(KanaText::speakable(QString::fromUtf8(c.text)), QString::fromUtf8(c.kana))
+            << c.text;
+}
+
+TEST(Pronouncer, ReadsLatinWordsInNames) {
+    ASSERT_TRUE(Pronouncer::open(Pronouncer::defaultDictionaryDirs())) << "mecab-ipadic-utf8";
+    expectReadings({
+        {"Wakaba公園前", "ワカバコーエンマエ"},
+        {"ＷａｋａｂａＮＨＫ前", "ワカバエヌエイチケイマエ"},
+        {"Sagi Wakaba", "サギワカバ"},
+    });
+}
+
+TEST(NumeralWords, ValueOfANumberInKanji) {
+    const struct {
+        const char16_t* text;
+        long long value;
+    } cases[] = {
+        {u"三", 3},          {u"十九", 19},        {u"二十九", 29}, {u"三百五", 305},
+        {u"千百十一", 1111}, {u"一万二千", 12000}, {u"一二三", -1}, {u"二〇二", -1},
+        {u"十百", -1},       {u"百百", -1},        {u"万", -1},     {u"十鷺", -1},
+        {u"", -1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(NumeralWords::value(QStringView(c.text)), c.value)
+            << QString::fromUtf16(c.text).toStdString();
+}
+
+// Numbers in kanji that the dictionary splits, or takes for a place's name.
+TEST(Pronouncer, ReadsNumeralsInKanji) {
+    ASSERT_TRUE(Pronouncer::open(Pronouncer::defaultDictionaryDirs())) << "mecab-ipadic-utf8";
+    expectReadings({
+        // A numeral with ツ in a name is the native count, also written with a small ッ; the
+        // word after it is no suffix.
+        {"六ツ池前", "ムツイケマエ"},
+        {"三ッ鷺", "ミツサギ"},
+        {"五ツ鳩", "イツツハト"},
+        {"七ツ鷺橋", "ナナツサギバシ"},
+        {"鳩二十三ツ", "ハトニジューサンツ"},
+        // Hundreds and thousands keep their sound changes where the dictionary splits them.
+        {"六百円", "ロッピャクエン"},
+        {"八百鷺", "ハッピャクサギ"},
+        {"三千鳩", "サンゼンハト"},
+        {"鷺三百", "サギサンビャク"},
+        {"十一丁目", "ジューイッチョーメ"},
+        // Counters in h take p after a glottal stop, p or b after n, in either writing.
+        {"あと10分で発車します", "アトジュップンデハッシャシマス"},
+        {"1分", "イップン"},
+        {"4分", "ヨンプン"},
+        {"5分", "ゴフン"},
+        {"3本", "サンボン"},
+        {"4本", "ヨンホン"},
+        {"六本", "ロッポン"},
+        {"100本", "ヒャッポン"},
+        // So do months, places and times in k.
+        {"6ヶ月", "ロッカゲツ"},
+        {"1回", "イッカイ"},
+        // Hours, months, days, people and years have readings of their own.
+        {"4月1日から9時に", "シガツツイタチカラクジニ"},
+        {"4時30分", "ヨジサンジュップン"},
+        {"7月14日", "シチガツジュウヨッカ"},
+        {"20日", "ハツカ"},
+        {"19日", "ジュウクニチ"},
+        {"1日", "イチニチ"},
+        {"1人", "ヒトリ"},
+        {"4人", "ヨニン"},
+        {"4年", "ヨネン"},
+    });
+}
+
+// Before a counter, the characters of a number that the place list knows as a place's name
+// (a made-up 十九 ジュック) are the number; a user's reading and a name before another word
+// stay.
+TEST(NumeralWords, ANumberBeforeACounterIsANumber) {
+    const auto word = [](const char* surface, const char* pos1, const char* pos2,
+                         const char* kana) {
+        ReadWord w;
+        w.surface = QString::fromUtf8(surface);
+        w.pos = QStringLiteral("名詞");
+        w.pos1 = QString::fromUtf8(pos1);
+        w.pos2 = QString::fromUtf8(pos2);
+        w.pronunciation = QString::fromUtf8(kana);
+        return w;
+    };
+    const auto read = [](ReadWords words) {
+        NumeralWords::apply(words, [](const QString&) { return QString(); });
+        QString out;
+        for (const ReadWord& w : words)
+            out += w.pronunciation;
+        return out.toStdString();
+    };
+    const ReadWord name = word("十九", "固有名詞", "一般", "ジュック");
+    EXPECT_EQ(read({name, word("番", "接尾", "助数詞", "バン")}), "ジュウキュウバン");
+    EXPECT_EQ(read({word("二", "数", "*", "ニ"), name, word("号", "接尾", "一般", "ゴー")}),
+              "ニジュウキュウゴー");
+    EXPECT_EQ(read({name, word("島", "接尾", "地域", "ジマ")}), "ジュックジマ");
+    ReadWords fixed = {name, word("番", "接尾", "助数詞", "バン")};
+    fixed[0].fixed = true;
+    EXPECT_EQ(read(fixed), "ジュックバン");
+}
+
+// A road sign's abbreviation after a name in Japanese is said in full; elsewhere it is spelled.
+// A number's sign, parts and decimal point are said as words.
+TEST(Abbreviations, AreSaidInFullAfterANameOnly) {
+    const struct {
+        const char* text;
+        const char* expanded;
+    } cases[] = {
+        {"鷺沢IC", "鷺沢インターチェンジ"},
+        {"鷺沢 JCT", "鷺沢 ジャンクション"},
+        {"鳩ヶ丘BT前", "鳩ヶ丘バスターミナル前"},
+        {"すずめSA", "すずめサービスエリア"},
+        {"高速鷺沢BS", "高速鷺沢バスストップ"},
+        {"スマートIC", "スマートインターチェンジ"},
+        {"鷺沢IC・JCT", "鷺沢インターチェンジ・ジャンクション"},
+        {"IC前", "IC前"},
+        {"Sagi IC", "Sagi IC"},
+        {"鷺沢ICU", "鷺沢ICU"},
+        {"鷺沢IC2", "鷺沢IC2"},
+        {"鷺沢ICカード", "鷺沢ICカード"},
+        {"交通系IC", "交通系IC"},
+        {"お持ちのIC乗車券", "お持ちのIC乗車券"},
+        {"お持ちのICで", "お持ちのICで"},
+        // The number sign and the hyphen between a number's parts.
+        {"鷺沢No.3", "鷺沢ナンバー3"},
+        {"No 12", "ナンバー12"},
+        {"Nono5", "Nono5"},
+        {"鷺沢3-1", "鷺沢3の1"},
+        {"A-1", "A-1"},
+        {"1.5倍", "1点5倍"},
+        {"2024.4.1", "2024.4.1"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Abbreviations::expand(QString::fromUtf8(c.text)).toStdString(), c.expanded);
+    ASSERT_TRUE(Pronouncer::open(Pronouncer::defaultDictionaryDirs())) << "mecab-ipadic-utf8";
+    expectReadings({{"鷺沢ＰＡ前", "サギサワパーキングエリアマエ"}});
+}
+
+// In front of a landmark named with の, 前 is the stop's front, not part of a place the
+// dictionary knows with a ノ of its own (湯前 ユノマエ).
+TEST(Pronouncer, TheFrontOfALandmarkHasNoExtraNo) {
+    ASSERT_TRUE(Pronouncer::open(Pronouncer::defaultDictionaryDirs())) << "mecab-ipadic-utf8";
+    expectReadings({
+        {"鷺の湯前", "サギノユマエ"},
+        {"次は鷺の湯前です", "ツギワサギノユマエデス"},
+        {"湯前", "ユノマエ"},
+    });
+}
+
+// An iteration mark repeats the character before it, so no syllable of a name is lost.
+TEST(IterationMarks, RepeatTheCharacterBefore) {
+    const struct {
+        const char* text;
+        const char* expanded;
+    } cases[] = {
+        {"すゞめ", "すずめ"}, {"こゝろ", "こころ"}, {"スヾメ", "スズメ"}, {"ぶゝ", "ぶふ"},
+        {"ーゝ", "ーゝ"},     {"ゝ", "ゝ"},         {"鷺ゝ", "鷺ゝ"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IterationMarks::expandKana(QString::fromUtf8(c.text)).toStdString(), c.expanded);
+    ASSERT_TRUE(Pronouncer::open(Pronouncer::defaultDictionaryDirs())) << "mecab-ipadic-utf8";
+    expectReadings({
+        {"すゞめ台", "スズメダイ"},
+        {"鷺々", "サギサギ"},
+        {"須々花", "ススハナ"},
+        {"佐々木", "ササキ"},
+    });
+}
+
+// The small ケ in its rare hiragana form is no character the voice may be given either.
+TEST(KanaText, SmallKeInEitherScriptIsGaOrKa) {
+    EXPECT_EQ(KanaText::speakable(u"うめゖおか").toStdString(), "ウメガオカ");
+    EXPECT_EQ(KanaText::speakable(u"3ゕ所").toStdString(), "サンカ");
+}
