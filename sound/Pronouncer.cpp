@@ -7,6 +7,7 @@
 #include "sound/KanaOverrides.h"
 #include "sound/KanaText.h"
 #include "sound/KanjiReadings.h"
+#include "sound/KanjiVariants.h"
 #include "sound/PlaceNames.h"
 #include "sound/WordRules.h"
 
@@ -190,10 +191,11 @@ ReadWords Pronouncer::analyse(const QString& text, const QList<qsizetype>& bound
         if (node->stat == MECAB_BOS_NODE) continue;
         if (node->stat == MECAB_EOS_NODE) break;
         const mecab_node_t* read = node;
+        const bool givenName = QByteArray(node->feature).startsWith("名詞,固有名詞,人名,名,");
         // What the dictionary takes for a given name (開 ヒラク, 重 シゲル, 武道 タケミチ) is part
         // of a place's or a firm's name here: it is read as the dictionary's cheapest other word
         // of those characters, where it has one.
-        if (QByteArray(node->feature).startsWith("名詞,固有名詞,人名,名,")) {
+        if (givenName) {
             const size_t at = size_t(node->surface - mecab_lattice_get_sentence(m_lattice));
             const mecab_node_t* other = nullptr;
             for (const mecab_node_t* n = mecab_lattice_get_begin_nodes(m_lattice, at); n;
@@ -207,6 +209,7 @@ ReadWords Pronouncer::analyse(const QString& text, const QList<qsizetype>& bound
         ReadWord word;
         word.surface = QString::fromUtf8(read->surface, read->length);
         word.known = read->stat != MECAB_UNK_NODE;
+        word.givenName = givenName;
         // Features: part of speech, three subdivisions, conjugation type and form, base form,
         // reading, pronunciation. Unknown words stop after the first seven.
         const QStringList features = QString::fromUtf8(read->feature).split(u',');
@@ -268,7 +271,7 @@ QStringList Pronouncer::wordReadings(const QString& surface) {
 QString Pronouncer::readPiece(const QString& text) {
     // A full-size ケ between kanji is the small ヶ of a name written large (鷹ケ原 タカガハラ),
     // which the dictionary and the place list know in its small form.
-    QString piece = text;
+    QString piece = KanjiVariants::standardForms(text);
     for (qsizetype i = 1; i + 1 < piece.size(); ++i)
         if (piece[i] == u'ケ' && KanaText::isKanji(piece[i - 1]) && KanaText::isKanji(piece[i + 1]))
             piece[i] = u'ヶ';

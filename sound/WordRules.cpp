@@ -1,5 +1,6 @@
 #include "sound/WordRules.h"
 
+#include "sound/CompoundWordRules.h"
 #include "sound/KanaText.h"
 #include "sound/KanjiReadings.h"
 #include "sound/PlaceWordRules.h"
@@ -343,6 +344,7 @@ void apply(ReadWords& words, const QHash<QChar, QString>& towns) {
         if (w.fixed) continue;
         if (i + 1 < words.size() && isNumber(w)) counterSoundChange(w, words[i + 1]);
         if (isParticleHa(w) && haIsInName(words, i)) w.pronunciation = QStringLiteral("ハ");
+        CompoundWordRules::apply(words, i);
         positionPrefix(words, i, w);
         closingPosition(words, i, w);
         townSuffix(words, i, w, towns);

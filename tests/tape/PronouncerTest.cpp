@@ -194,6 +194,42 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
             << c.text;
 }
 
+// Words of a name read as names use them, not in the dictionary's reading of another kind: a
+// coined word the dictionary knows only as a given name, the inn's 亭, the lord's 殿, the former
+// 旧, a shop's 店 and the road station's 道.
+TEST(Pronouncer, ReadsTheWordsOfANameAsNamesUseThem) {
+    const struct {
+        const char* text;
+        const char* kana;
+    } cases[] = {
+        {"ぽんぽん亭前", "ポンポンテイマエ"},
+        {"殿橋", "トノバシ"},
+        {"旧さぎの湯", "キュウサギノユ"},
+        {"鷺たまご店前", "サギタマゴテンマエ"},
+        {"鷺沢の店", "サギサワノミセ"},
+        {"鷺広場道の駅", "サギヒロバミチノエキ"},
+        {"幸美", "ユキミ"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(pronouncer().toKana(QString::fromUtf8(c.text)), QString::fromUtf8(c.kana))
+            << c.text;
+    if (KanjiReadings::chineseReading(u"幸").isEmpty()) GTEST_SKIP() << "no KANJIDIC";
+    EXPECT_EQ(pronouncer().toKana(QStringLiteral("幸美ホール")), QStringLiteral("コウビホール"));
+}
+
+// A kanji written in a variant form that only the extended code page has is read as its standard
+// form, never left out of the name.
+TEST(Pronouncer, ReadsVariantKanjiAsTheirStandardForms) {
+    const struct {
+        const char* variant;
+        const char* standard;
+    } cases[] = {{"鷺﨑", "鷺崎"}, {"髙鳩前", "高鳩前"}, {"德鷺", "徳鷺"}, {"栁沢", "柳沢"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(pronouncer().toKana(QString::fromUtf8(c.variant)),
+                  pronouncer().toKana(QString::fromUtf8(c.standard)))
+            << c.variant;
+}
+
 // Which reading a coined name takes where the dictionary knows the two kanji: its reading in
 // Chinese style where it has one (voiced or with a long vowel as the dictionary writes it),
 // none where it has only a native one (a place), the characters' own where it has neither.

@@ -1,0 +1,86 @@
+#include "sound/CompoundWordRules.h"
+
+#include "sound/KanaText.h"
+#include "sound/KanjiReadings.h"
+
+#include <QStringView>
+
+namespace CompoundWordRules {
+
+namespace {
+
+bool allKanji(const QString& s) {
+    if (s.isEmpty()) return false;
+    for (QChar c : s)
+        if (!KanaText::isKanji(c)) return false;
+    return true;
+}
+
+bool isNoun(const ReadWord& w) {
+    return w.pos == QStringLiteral("名詞") || w.pos == QStringLiteral("接頭詞");
+}
+
+// Two kanji that the dictionary knows only as a given name (no other word is written so),
+// followed by more of the name, are a word coined for a facility, read in Chinese style as such
+// words are: 幸美ホール コウビホール, not a person ユキミ. Alone they may well be a person's name
+// (a stop named for one) and are left as they are.
+void givenNameInCompound(const ReadWords& words, size_t i, ReadWord& w) {
+    if (!w.givenName || w.pos2 != QStringLiteral("人名") || i + 1 >= words.size() ||
+        w.surface.size() != 2 || !allKanji(w.surface))
+        return;
+    const QString first = KanjiReadings::chineseReading(QStringView(w.surface).left(1));
+    const QString second = KanjiReadings::chineseReading(QStringView(w.surface).mid(1));
+    if (!first.isEmpty() && !second.isEmpty()) w.pronunciation = first + second;
+}
+
+// Readings of a word that the dictionary gives but no name uses: the archaic arbour チン of 亭
+// (鷺亭 an inn, テイ), the rearguard シンガリ of 殿 (the lord's, トノ), and the stem フル of the
+// adjective 旧い where 旧 stands alone before a name (旧鷺沢, the former one, キュウ).
+struct Misreading {
+    const char16_t* surface;
+    const char16_t* misread;
+    const char16_t* reading;
+};
+const Misreading NoNamesReading[] = {
+    {u"亭", u"チン", u"テイ"}, {u"殿", u"シンガリ", u"トノ"}, {u"旧", u"フル", u"キュウ"}};
+
+void noNamesReading(ReadWord& w) {
+    for (const Misreading& m : NoNamesReading)
+        if (w.surface == QStringView(m.surface) && w.pronunciation == QStringView(m.misread))
+            w.pronunciation = QString::fromUtf16(m.reading);
+}
+
+// A shop after the name of its chain or its goods is a 店 said テン (鷺屋たまご店, 鳩田店); the
+// word ミセ stands alone or after お.
+void shop(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || w.surface != QStringLiteral("店") || w.pronunciation != QStringLiteral("ミセ"))
+        return;
+    const ReadWord& before = words[i - 1];
+    if (!isNoun(before) || before.surface == QStringLiteral("お") ||
+        before.surface == QStringLiteral("御"))
+        return;
+    w.pronunciation = QStringLiteral("テン");
+}
+
+// A road station, 道の駅, is a 道 said ミチ, also after a name the dictionary made 道 a suffix of
+// (鷺公園道の駅, not the ドウ of 柔道).
+void roadStation(const ReadWords& words, size_t i, ReadWord& w) {
+    if (w.surface != QStringLiteral("道") || !w.pronunciation.startsWith(QStringLiteral("ド")) ||
+        i + 2 >= words.size() || words[i + 1].surface != QStringLiteral("の") ||
+        !words[i + 2].surface.startsWith(u'駅'))
+        return;
+    w.pronunciation = QStringLiteral("ミチ");
+}
+
+} // namespace
+
+void apply(ReadWords& words, size_t i) {
+    ReadWord& w = words[i];
+    if (w.fixed) return;
+    givenNameInCompound(words, i, w);
+    noNamesReading(w);
+    shop(words, i, w);
+    roadStation(words, i, w);
+}
+
+} // namespace CompoundWordRules

@@ -1,0 +1,12 @@
+#pragma once
+// Rules for the words of a name that the dictionary reads as words of another kind: a facility's
+// coined word that it knows only as a given name (read in Chinese style), readings no name uses
+// (亭 チン, 殿 シンガリ, 旧 フル), a shop's 店 and a road station's 道. Part of WordRules::apply.
+#include "sound/ReadWord.h"
+
+namespace CompoundWordRules {
+
+// Mends the reading of words[i].
+void apply(ReadWords& words, size_t i);
+
+} // namespace CompoundWordRules
