@@ -72,6 +72,18 @@ void roadStation(const ReadWords& words, size_t i, ReadWord& w) {
     w.pronunciation = QStringLiteral("ミチ");
 }
 
+// A name that opens with 上 or 下 before a suffix (下電, the lower line's railway) names the
+// upper or lower part, カミ or シモ, not above or below (ウエ, シタ), which follow a word.
+void openingPosition(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i != 0 || words.size() < 2 || words[1].pos1 != QStringLiteral("接尾") ||
+        words[1].surface.isEmpty() || !KanaText::isKanji(words[1].surface.front()))
+        return;
+    if (w.surface == QStringLiteral("下") && w.pronunciation == QStringLiteral("シタ"))
+        w.pronunciation = QStringLiteral("シモ");
+    else if (w.surface == QStringLiteral("上") && w.pronunciation == QStringLiteral("ウエ"))
+        w.pronunciation = QStringLiteral("カミ");
+}
+
 } // namespace
 
 void apply(ReadWords& words, size_t i) {
@@ -81,6 +93,7 @@ void apply(ReadWords& words, size_t i) {
     noNamesReading(w);
     shop(words, i, w);
     roadStation(words, i, w);
+    openingPosition(words, i, w);
 }
 
 } // namespace CompoundWordRules

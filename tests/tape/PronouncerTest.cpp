@@ -196,7 +196,7 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
 
 // Words of a name read as names use them, not in the dictionary's reading of another kind: a
 // coined word the dictionary knows only as a given name, the inn's 亭, the lord's 殿, the former
-// 旧, a shop's 店 and the road station's 道.
+// 旧, a shop's 店, the road station's 道 and the upper part 上 that opens a name.
 TEST(Pronouncer, ReadsTheWordsOfANameAsNamesUseThem) {
     const struct {
         const char* text;
@@ -209,6 +209,7 @@ TEST(Pronouncer, ReadsTheWordsOfANameAsNamesUseThem) {
         {"鷺沢の店", "サギサワノミセ"},
         {"鷺広場道の駅", "サギヒロバミチノエキ"},
         {"幸美", "ユキミ"},
+        {"上電鷺前", "カミデンサギマエ"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(pronouncer().toKana(QString::fromUtf8(c.text)), QString::fromUtf8(c.kana))
