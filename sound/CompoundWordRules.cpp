@@ -105,6 +105,19 @@ void university(const ReadWords& words, size_t i, ReadWord& w) {
     w.pronunciation.replace(0, 2, QStringLiteral("ダイ"));
 }
 
+// A firm's short name of a direction or 中 and one kanji of its trade, electricity 電 or a bank
+// 銀 (鷺電, 中銀), reads the direction in Chinese style as the firm's full name does: ホク, チュウ,
+// not the キタ, ナカ of a place.
+void firmsShortName(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i + 1 >= words.size() || (i > 0 && isNoun(words[i - 1]))) return;
+    const QString& trade = words[i + 1].surface;
+    if (trade != QStringLiteral("電") && trade != QStringLiteral("銀")) return;
+    static const char16_t* const Chinese[][2] = {
+        {u"東", u"トウ"}, {u"西", u"セイ"}, {u"南", u"ナン"}, {u"北", u"ホク"}, {u"中", u"チュウ"}};
+    for (const auto& c : Chinese)
+        if (w.surface == QStringView(c[0])) w.pronunciation = QString::fromUtf16(c[1]);
+}
+
 } // namespace
 
 void apply(ReadWords& words, size_t i) {
@@ -116,6 +129,7 @@ void apply(ReadWords& words, size_t i) {
     roadStation(words, i, w);
     openingPosition(words, i, w);
     university(words, i, w);
+    firmsShortName(words, i, w);
 }
 
 } // namespace CompoundWordRules

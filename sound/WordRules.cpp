@@ -344,7 +344,6 @@ void apply(ReadWords& words, const QHash<QChar, QString>& towns) {
         if (w.fixed) continue;
         if (i + 1 < words.size() && isNumber(w)) counterSoundChange(w, words[i + 1]);
         if (isParticleHa(w) && haIsInName(words, i)) w.pronunciation = QStringLiteral("ハ");
-        CompoundWordRules::apply(words, i);
         positionPrefix(words, i, w);
         closingPosition(words, i, w);
         townSuffix(words, i, w, towns);
@@ -360,6 +359,7 @@ void apply(ReadWords& words, const QHash<QChar, QString>& towns) {
         entrance(words, i, w);
         frontOf(words, i, w);
         PlaceWordRules::apply(words, i);
+        CompoundWordRules::apply(words, i);
     }
 }
 

@@ -196,7 +196,8 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
 
 // Words of a name read as names use them, not in the dictionary's reading of another kind: a
 // coined word the dictionary knows only as a given name, the inn's 亭, the lord's 殿, the former
-// 旧, a shop's 店, the road station's 道 and the upper part 上 that opens a name.
+// 旧, a shop's 店, the road station's 道, the upper part 上 that opens a name and the direction
+// of a firm's short name.
 TEST(Pronouncer, ReadsTheWordsOfANameAsNamesUseThem) {
     const struct {
         const char* text;
@@ -210,6 +211,8 @@ TEST(Pronouncer, ReadsTheWordsOfANameAsNamesUseThem) {
         {"鷺広場道の駅", "サギヒロバミチノエキ"},
         {"幸美", "ユキミ"},
         {"上電鷺前", "カミデンサギマエ"},
+        {"南電鷺前", "ナンデンサギマエ"},
+        {"中銀鳩前", "チュウギンハトマエ"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(pronouncer().toKana(QString::fromUtf8(c.text)), QString::fromUtf8(c.kana))
