@@ -118,6 +118,34 @@ void firmsShortName(const ReadWords& words, size_t i, ReadWord& w) {
         if (w.surface == QStringView(c[0])) w.pronunciation = QString::fromUtf16(c[1]);
 }
 
+// A shrine: 神 and 社 together are 神社, ジンジャ, also where the dictionary split them between
+// two words of the place list (鷺野神 | 社前, 鳩明神 | 社); after the name of a god or a shrine
+// 社 alone is シャ (鳩八幡社口), not the native ヤシロ that a listed place starting with it has.
+void shrine(ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || !w.surface.startsWith(u'社')) return;
+    ReadWord& before = words[i - 1];
+    if (before.fixed || before.surface.isEmpty() || !KanaText::isKanji(before.surface.back()) ||
+        !isNoun(before))
+        return;
+    QString& p = w.pronunciation;
+    const qsizetype head = p.startsWith(QStringLiteral("ヤシロ")) ? 3
+                           : p.startsWith(QStringLiteral("シャ")) ? 2
+                                                                  : 0;
+    if (head == 0) return;
+    if (before.surface.endsWith(u'神')) {
+        QString& b = before.pronunciation;
+        for (const QString god : {QStringLiteral("カミ"), QStringLiteral("ガミ"),
+                                  QStringLiteral("シン"), QStringLiteral("ジン")})
+            if (b.endsWith(god)) {
+                b.replace(b.size() - god.size(), god.size(), QStringLiteral("ジン"));
+                p.replace(0, head, QStringLiteral("ジャ"));
+                return;
+            }
+        return;
+    }
+    if (head == 3) p.replace(0, 3, QStringLiteral("シャ"));
+}
+
 } // namespace
 
 void apply(ReadWords& words, size_t i) {
@@ -130,6 +158,7 @@ void apply(ReadWords& words, size_t i) {
     openingPosition(words, i, w);
     university(words, i, w);
     firmsShortName(words, i, w);
+    shrine(words, i, w);
 }
 
 } // namespace CompoundWordRules
