@@ -146,6 +146,24 @@ void shrine(ReadWords& words, size_t i, ReadWord& w) {
     if (head == 3) p.replace(0, 3, QStringLiteral("シャ"));
 }
 
+// Acupuncture and moxibustion, 鍼灸 or 針灸, is シンキュウ; the dictionary lacks the word and reads
+// the moxa alone ヤイト and the needle alone ハリ.
+void acupuncture(ReadWords& words, size_t i, ReadWord& w) {
+    QString& p = w.pronunciation;
+    if (!w.surface.endsWith(u'灸') || !p.endsWith(QStringLiteral("ヤイト"))) return;
+    const bool needleBefore =
+        w.surface.size() >= 2 &&
+        (w.surface.endsWith(QStringLiteral("鍼灸")) || w.surface.endsWith(QStringLiteral("針灸")));
+    ReadWord* needle = nullptr;
+    if (w.surface == QStringLiteral("灸") && i > 0 && !words[i - 1].fixed &&
+        (words[i - 1].surface == QStringLiteral("鍼") ||
+         words[i - 1].surface == QStringLiteral("針")))
+        needle = &words[i - 1];
+    if (!needleBefore && !needle) return;
+    p.replace(p.size() - 3, 3, QStringLiteral("キュウ"));
+    if (needle) needle->pronunciation = QStringLiteral("シン");
+}
+
 } // namespace
 
 void apply(ReadWords& words, size_t i) {
@@ -159,6 +177,7 @@ void apply(ReadWords& words, size_t i) {
     university(words, i, w);
     firmsShortName(words, i, w);
     shrine(words, i, w);
+    acupuncture(words, i, w);
 }
 
 } // namespace CompoundWordRules

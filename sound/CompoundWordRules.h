@@ -3,7 +3,8 @@
 // coined word that it knows only as a given name (read in Chinese style), readings no name uses
 // (亭 チン, 殿 シンガリ, 旧 フル), a shop's 店, a road station's 道, the 上 or 下 that opens
 // a name before a suffix the 大 of a university's short name
-// the direction of a firm's (中銀 チュウギン) and a shrine's 神社 and 社. Part of WordRules::apply.
+// the direction of a firm's (中銀 チュウギン), a shrine's 神社 and 社, and 鍼灸. Part of
+// WordRules::apply.
 #include "sound/ReadWord.h"
 
 namespace CompoundWordRules {

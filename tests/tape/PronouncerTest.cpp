@@ -197,7 +197,7 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
 // Words of a name read as names use them, not in the dictionary's reading of another kind: a
 // coined word the dictionary knows only as a given name, the inn's 亭, the lord's 殿, the former
 // 旧, a shop's 店, the road station's 道, the upper part 上 that opens a name and the direction
-// of a firm's short name, a shrine's 神社 and 社.
+// of a firm's short name, a shrine's 神社 and 社, and acupuncture, a word the dictionary lacks.
 TEST(Pronouncer, ReadsTheWordsOfANameAsNamesUseThem) {
     const struct {
         const char* text;
@@ -215,6 +215,8 @@ TEST(Pronouncer, ReadsTheWordsOfANameAsNamesUseThem) {
         {"中銀鳩前", "チュウギンハトマエ"},
         {"鳩明神社", "ハトミョージンジャ"},
         {"鷺八幡社口", "サギヤハタシャグチ"},
+        {"鳩鍼灸院", "ハトシンキュウイン"},
+        {"鷺針灸前", "サギシンキュウマエ"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(pronouncer().toKana(QString::fromUtf8(c.text)), QString::fromUtf8(c.kana))
