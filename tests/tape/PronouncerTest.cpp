@@ -1,6 +1,7 @@
 // What the speech synthesiser is given for a bus's sentences: katakana with kanji read,
 // particles as spoken, numbers as numbers and the override table applied.
 #include "sound/Pronouncer.h"
+#include "sound/CompoundWordRules.h"
 #include "sound/InstitutionNames.h"
 #include "sound/KanjiReadings.h"
 #include "sound/NumberKana.h"
@@ -325,6 +326,43 @@ TEST(PlaceWordRules, AMarketDaysTownHasItsMarket) {
 }
 
 // A reading is the user's, town by town: nothing built in forces one reading of 本町.
+// Where the compound-word rules must leave a name alone: a place's direction before 大 or a
+// firm's trade, 店 after お, a 道 that is no road station's, and words the user fixed.
+TEST(CompoundWordRules, LeaveWhatIsNoCompoundOfTheirsAlone) {
+    const auto word = [](const char* surface, const char* pos, const char* kana) {
+        ReadWord w;
+        w.surface = QString::fromUtf8(surface);
+        w.pos = QString::fromUtf8(pos);
+        w.pronunciation = QString::fromUtf8(kana);
+        return w;
+    };
+    const auto read = [](ReadWords words) {
+        for (size_t i = 0; i < words.size(); ++i)
+            CompoundWordRules::apply(words, i);
+        QString out;
+        for (const ReadWord& w : words)
+            out += w.pronunciation;
+        return out;
+    };
+    const char* noun = "名詞";
+    EXPECT_EQ(
+        read({word("鷺", noun, "サギ"), word("大西", noun, "オオニシ"), word("門", noun, "モン")}),
+        QStringLiteral("サギダイニシモン"));
+    EXPECT_EQ(read({word("東", noun, "ヒガシ"), word("大西", noun, "オオニシ")}),
+              QStringLiteral("ヒガシオオニシ"));
+    EXPECT_EQ(read({word("鷺", noun, "サギ"), word("北", noun, "キタ"), word("電", noun, "デン")}),
+              QStringLiteral("サギキタデン"));
+    EXPECT_EQ(read({word("お", "接頭詞", "オ"), word("店", noun, "ミセ")}),
+              QStringLiteral("オミセ"));
+    EXPECT_EQ(read({word("道", noun, "ドウ"), word("の", "助詞", "ノ"), word("森", noun, "モリ")}),
+              QStringLiteral("ドウノモリ"));
+    ReadWords fixed = {word("鳩野神", noun, "ハトノガミ"), word("社", noun, "シャ")};
+    fixed[0].fixed = true;
+    EXPECT_EQ(read(fixed), QStringLiteral("ハトノガミシャ"));
+    fixed[0].fixed = false;
+    EXPECT_EQ(read(fixed), QStringLiteral("ハトノジンジャ"));
+}
+
 TEST(Pronouncer, UsersReadingsWinOverTheDictionary) {
     ReadingTable hon;
     hon.insert(QStringLiteral("本町"), QStringLiteral("ホンチョウ"));
