@@ -23,11 +23,14 @@ bool isNoun(const ReadWord& w) {
 
 // Two kanji that the dictionary knows only as a given name (no other word is written so),
 // followed by more of the name, are a word coined for a facility, read in Chinese style as such
-// words are: 幸美ホール コウビホール, not a person ユキミ. Alone they may well be a person's name
-// (a stop named for one) and are left as they are.
+// words are: 幸美ホール コウビホール, not a person ユキミ. Alone, or with a title after them, they
+// may well be a person's name and are left as they are.
 void givenNameInCompound(const ReadWords& words, size_t i, ReadWord& w) {
     if (!w.givenName || w.pos2 != QStringLiteral("人名") || i + 1 >= words.size() ||
         w.surface.size() != 2 || !allKanji(w.surface))
+        return;
+    // A title after it (さん, 様, 君) says it is a person after all.
+    if (words[i + 1].pos1 == QStringLiteral("接尾") && words[i + 1].pos2 == QStringLiteral("人名"))
         return;
     const QString first = KanjiReadings::chineseReading(QStringView(w.surface).left(1));
     const QString second = KanjiReadings::chineseReading(QStringView(w.surface).mid(1));

@@ -224,6 +224,7 @@ TEST(Pronouncer, ReadsTheWordsOfANameAsNamesUseThem) {
             << c.text;
     if (KanjiReadings::chineseReading(u"幸").isEmpty()) GTEST_SKIP() << "no KANJIDIC";
     EXPECT_EQ(pronouncer().toKana(QStringLiteral("幸美ホール")), QStringLiteral("コウビホール"));
+    EXPECT_EQ(pronouncer().toKana(QStringLiteral("幸美さん")), QStringLiteral("ユキミサン"));
 }
 
 // A kanji written in a variant form that only the extended code page has is read as its standard
