@@ -90,7 +90,7 @@ void openingPosition(const ReadWords& words, size_t i, ReadWord& w) {
 
 // A university is shortened to one kanji of its name and 大 (鷺大, 鳩商大), and the stop is named
 // for its front, entrance or gate: after such a kanji 大 is ダイ, though the place list has
-// names that start with 大 said オオ (大前, 大入口, 大西). Kanji that open place names (東大西,
+// names that start with 大 said オオ (大前, 大入口, 大南). Kanji that open place names (東大南,
 // 新大前) are left to those.
 void university(const ReadWords& words, size_t i, ReadWord& w) {
     if (i == 0 || !w.surface.startsWith(u'大') ||

@@ -346,11 +346,11 @@ TEST(CompoundWordRules, LeaveWhatIsNoCompoundOfTheirsAlone) {
         return out;
     };
     const char* noun = "名詞";
-    EXPECT_EQ(
-        read({word("鷺", noun, "サギ"), word("大西", noun, "オオニシ"), word("門", noun, "モン")}),
-        QStringLiteral("サギダイニシモン"));
-    EXPECT_EQ(read({word("東", noun, "ヒガシ"), word("大西", noun, "オオニシ")}),
-              QStringLiteral("ヒガシオオニシ"));
+    EXPECT_EQ(read({word("鷺", noun, "サギ"), word("大南", noun, "オオミナミ"),
+                    word("門", noun, "モン")}),
+              QStringLiteral("サギダイミナミモン"));
+    EXPECT_EQ(read({word("東", noun, "ヒガシ"), word("大南", noun, "オオミナミ")}),
+              QStringLiteral("ヒガシオオミナミ"));
     EXPECT_EQ(read({word("鷺", noun, "サギ"), word("北", noun, "キタ"), word("電", noun, "デン")}),
               QStringLiteral("サギキタデン"));
     EXPECT_EQ(read({word("お", "接頭詞", "オ"), word("店", noun, "ミセ")}),
