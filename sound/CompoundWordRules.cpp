@@ -183,4 +183,28 @@ void apply(ReadWords& words, size_t i) {
     acupuncture(words, i, w);
 }
 
+std::optional<qsizetype> closingPart(const ReadWords& words) {
+    // The name closes with the last word, or with the last before what is no noun (です, 、).
+    size_t last = words.size();
+    while (last > 0 && !isNoun(words[last - 1]))
+        --last;
+    if (last < 2) return std::nullopt;
+    const ReadWord& w = words[last - 1];
+    const ReadWord& before = words[last - 2];
+    if (w.pos != QStringLiteral("名詞") || w.pos1 != QStringLiteral("一般") ||
+        w.surface.size() != 2 || !allKanji(w.surface) ||
+        (w.surface.back() != u'上' && w.surface.back() != u'下') || !isNoun(before) ||
+        before.pos1 == QStringLiteral("数"))
+        return std::nullopt;
+    // Only where the dictionary reads it as a word of its own, not as the upper or lower part.
+    static const QStringList parts = {QStringLiteral("カミ"), QStringLiteral("シモ"),
+                                      QStringLiteral("ウエ"), QStringLiteral("シタ")};
+    for (const QString& p : parts)
+        if (w.pronunciation.endsWith(p)) return std::nullopt;
+    qsizetype at = 0;
+    for (size_t k = 0; k + 1 < last; ++k)
+        at += words[k].surface.size();
+    return at + 1;
+}
+
 } // namespace CompoundWordRules

@@ -3,6 +3,7 @@
 #include "platform/core/FileReader.h"
 #include "platform/core/K41Error.h"
 #include "sound/AnnouncementText.h"
+#include "sound/CompoundWordRules.h"
 #include "sound/InstitutionNames.h"
 #include "sound/KanaOverrides.h"
 #include "sound/KanaText.h"
@@ -286,8 +287,13 @@ QString Pronouncer::readPiece(const QString& text) {
     const InstitutionNames::Knowledge knows{[this](const QString& s) { return wordReadings(s); },
                                             &KanjiReadings::chineseReading};
     const std::optional<InstitutionNames::Span> coined = InstitutionNames::find(piece, knows);
-    ReadWords words =
-        coined ? analyse(piece, {coined->at, coined->at + coined->length}) : analyse(piece);
+    QList<qsizetype> boundaries;
+    if (coined) boundaries = {coined->at, coined->at + coined->length};
+    ReadWords words = analyse(piece, boundaries);
+    if (const std::optional<qsizetype> at = CompoundWordRules::closingPart(words)) {
+        boundaries.append(*at);
+        words = analyse(piece, boundaries);
+    }
     if (coined) {
         qsizetype at = 0;
         bool first = true;

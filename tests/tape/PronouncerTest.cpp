@@ -198,7 +198,8 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
 // Words of a name read as names use them, not in the dictionary's reading of another kind: a
 // coined word the dictionary knows only as a given name, the inn's 亭, the lord's 殿, the former
 // 旧, a shop's 店, the road station's 道, the upper part 上 that opens a name and the direction
-// of a firm's short name, a shrine's 神社 and 社, and acupuncture, a word the dictionary lacks.
+// of a firm's short name, a shrine's 神社 and 社, acupuncture, a word the dictionary lacks, and
+// the upper or lower part that closes a name where the dictionary made a word of it (屋上).
 TEST(Pronouncer, ReadsTheWordsOfANameAsNamesUseThem) {
     const struct {
         const char* text;
@@ -218,6 +219,9 @@ TEST(Pronouncer, ReadsTheWordsOfANameAsNamesUseThem) {
         {"鷺八幡社口", "サギヤハタシャグチ"},
         {"鳩鍼灸院", "ハトシンキュウイン"},
         {"鷺針灸前", "サギシンキュウマエ"},
+        {"鷺屋上", "サギヤカミ"},
+        {"次は鷺部下です", "ツギワサギブシモデス"},
+        {"ビルの屋上", "ビルノオクジョー"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(pronouncer().toKana(QString::fromUtf8(c.text)), QString::fromUtf8(c.kana))
