@@ -2,6 +2,7 @@
 
 #include "sound/KanaText.h"
 #include "sound/KanjiReadings.h"
+#include "sound/PlaceNames.h"
 
 #include <QStringList>
 #include <QStringView>
@@ -167,6 +168,26 @@ void acupuncture(ReadWords& words, size_t i, ReadWord& w) {
     if (needle) needle->pronunciation = QStringLiteral("シン");
 }
 
+// A ground, 場, after a place's name read in native style is バ (鳩沢場 ハトサワバ), as native
+// words take it (広場, 馬場); the suffix ジョウ goes with words in Chinese style (浄水場, 球場).
+void ground(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || w.surface != QStringLiteral("場") ||
+        !w.pronunciation.startsWith(QStringLiteral("ジョ")))
+        return;
+    const ReadWord& before = words[i - 1];
+    if (before.pos1 != QStringLiteral("固有名詞") || before.surface.size() != 2 ||
+        !allKanji(before.surface))
+        return;
+    // The name's own kanji by their native readings alone.
+    QHash<QString, KanjiReadings::Kinds> native;
+    for (qsizetype k = 0; k < 2; ++k) {
+        const QString kanji = before.surface.mid(k, 1);
+        native.insert(kanji, {{}, KanjiReadings::kinds(kanji).kun});
+    }
+    if (PlaceNames::readsInOneStyle(before.surface, before.pronunciation, native))
+        w.pronunciation = QStringLiteral("バ");
+}
+
 } // namespace
 
 void apply(ReadWords& words, size_t i) {
@@ -181,6 +202,7 @@ void apply(ReadWords& words, size_t i) {
     firmsShortName(words, i, w);
     shrine(words, i, w);
     acupuncture(words, i, w);
+    ground(words, i, w);
 }
 
 std::optional<qsizetype> closingPart(const ReadWords& words) {

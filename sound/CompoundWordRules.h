@@ -1,10 +1,10 @@
 #pragma once
-// Rules for the words of a name that the dictionary reads as words of another kind: a facility's
-// coined word that it knows only as a given name (read in Chinese style), readings no name uses
-// (亭 チン, 殿 シンガリ, 旧 フル), a shop's 店, a road station's 道, the 上 or 下 that opens
-// a name before a suffix the 大 of a university's short name
-// the direction of a firm's (中銀 チュウギン), a shrine's 神社 and 社, and 鍼灸. Part of
-// WordRules::apply.
+// Rules for the words of a name that the dictionary reads as words of another kind: a
+// facility's coined word that it knows only as a given name (read in Chinese style), readings no
+// name uses (亭 チン, 殿 シンガリ, 旧 フル), a shop's 店, a road station's 道, the 上 or 下 that
+// opens a name before a suffix, the 大 of a university's short name, the direction of a firm's
+// (中銀 チュウギン), a shrine's 神社 and 社, 鍼灸, the 場 (バ) after a native name, and the 上 or
+// 下 that closes a name where the dictionary made a common word of it. Part of WordRules::apply.
 #include "sound/ReadWord.h"
 
 #include <optional>

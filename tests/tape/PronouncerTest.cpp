@@ -332,7 +332,8 @@ TEST(PlaceWordRules, AMarketDaysTownHasItsMarket) {
 
 // A reading is the user's, town by town: nothing built in forces one reading of 本町.
 // Where the compound-word rules must leave a name alone: a place's direction before 大 or a
-// firm's trade, 店 after お, a 道 that is no road station's, and words the user fixed.
+// firm's trade, 店 after お, a 道 that is no road station's, words the user fixed, and 場 after a
+// name that is not read in native style.
 TEST(CompoundWordRules, LeaveWhatIsNoCompoundOfTheirsAlone) {
     const auto word = [](const char* surface, const char* pos, const char* kana) {
         ReadWord w;
@@ -366,6 +367,14 @@ TEST(CompoundWordRules, LeaveWhatIsNoCompoundOfTheirsAlone) {
     EXPECT_EQ(read(fixed), QStringLiteral("ハトノガミシャ"));
     fixed[0].fixed = false;
     EXPECT_EQ(read(fixed), QStringLiteral("ハトノジンジャ"));
+    // 場 is バ after a place read in native style only, not after 相撲 (スモウジョウ).
+    if (KanjiReadings::chineseReading(u"場").isEmpty()) GTEST_SKIP() << "no KANJIDIC";
+    ReadWords sumo = {word("相撲", noun, "スモウ"), word("場", noun, "ジョウ")};
+    sumo[0].pos1 = QStringLiteral("固有名詞");
+    EXPECT_EQ(read(sumo), QStringLiteral("スモウジョウ"));
+    ReadWords ground = {word("鷺沢", noun, "サギサワ"), word("場", noun, "ジョウ")};
+    ground[0].pos1 = QStringLiteral("固有名詞");
+    EXPECT_EQ(read(ground), QStringLiteral("サギサワバ"));
 }
 
 TEST(Pronouncer, UsersReadingsWinOverTheDictionary) {
