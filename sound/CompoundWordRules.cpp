@@ -169,7 +169,7 @@ void acupuncture(ReadWords& words, size_t i, ReadWord& w) {
 }
 
 // A ground, 場, after a place's name read in native style is バ (鳩沢場 ハトサワバ), as native
-// words take it (広場, 馬場); the suffix ジョウ goes with words in Chinese style (浄水場, 球場).
+// words take it (広場, 酒場); the suffix ジョウ goes with words in Chinese style (浄水場, 球場).
 void ground(const ReadWords& words, size_t i, ReadWord& w) {
     if (i == 0 || w.surface != QStringLiteral("場") ||
         !w.pronunciation.startsWith(QStringLiteral("ジョ")))
