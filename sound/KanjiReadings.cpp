@@ -136,6 +136,19 @@ QHash<QString, Kinds> parseKinds(const QByteArray& bytes) {
     return out;
 }
 
+Kinds kinds(QStringView kanji) {
+    static const QHash<QString, Kinds> table = [] {
+        const QString path = defaultPath();
+        if (path.isEmpty()) return QHash<QString, Kinds>();
+        try {
+            return parseKinds(FileReader::read(path, MaxBytes));
+        } catch (const K41Error&) {
+            return QHash<QString, Kinds>();
+        }
+    }();
+    return table.value(kanji.toString());
+}
+
 QString chineseReading(QStringView kanji) {
     return chineseTable().value(kanji.toString());
 }

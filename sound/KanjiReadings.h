@@ -31,4 +31,8 @@ struct Kinds {
 };
 QHash<QString, Kinds> parseKinds(const QByteArray& bytes);
 
+// Every reading of `kanji` by kind, from the file read on first use; none when the file knows
+// none. Thread-safe.
+Kinds kinds(QStringView kanji);
+
 } // namespace KanjiReadings

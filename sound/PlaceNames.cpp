@@ -173,6 +173,16 @@ QList<Entry> choose(const QList<Entry>& entries,
     return out;
 }
 
+QList<Entry> withoutCommonWords(const QList<Entry>& entries,
+                                const std::function<QString(const QString&)>& commonWord) {
+    QList<Entry> out;
+    for (const Entry& e : entries) {
+        const QString word = commonWord(e.surface);
+        if (word.isEmpty() || word == e.reading) out.append(e);
+    }
+    return out;
+}
+
 namespace {
 
 // The sound a kana takes as the second part of a compound (カ ガ, ハ バ and パ).

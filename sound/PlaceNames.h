@@ -61,6 +61,15 @@ QList<Entry> choose(const QList<Entry>& entries,
                     const std::function<QString(const QString&)>& preferred = {},
                     const ReadingTest& oneStyle = {}, const ReadingTest& alsoSurname = {});
 
+// The entries but those whose name is one of the general dictionary's commonest words and reads
+// otherwise as that word: `commonWord` gives a name's reading as a plain noun whose cost is
+// below CommonWordCost (国立 コクリツ, 本部 ホンブ, 耳鼻 ジビ), else nothing. A stop named for a
+// national hospital or a headquarters says the word; a place written the same (国立 クニタチ)
+// keeps its reading where the list has it inside a longer name (国立駅).
+constexpr int CommonWordCost = 3000;
+QList<Entry> withoutCommonWords(const QList<Entry>& entries,
+                                const std::function<QString(const QString&)>& commonWord);
+
 // Whether `reading` of a `name` of two kanji is both kanji's on'yomi or both their kun'yomi, by
 // `kanji`'s readings; the second may take the voiced sound of a compound (川 ガワ) and the first
 // end in the small ッ before it (日 ニチ → ニッ).

@@ -4,12 +4,14 @@
 #include "platform/core/K41Error.h"
 #include "sound/Abbreviations.h"
 #include "sound/AnnouncementText.h"
+#include "sound/CompoundWordRules.h"
 #include "sound/FrontOfLandmark.h"
 #include "sound/InstitutionNames.h"
 #include "sound/IterationMarks.h"
 #include "sound/KanaOverrides.h"
 #include "sound/KanaText.h"
 #include "sound/KanjiReadings.h"
+#include "sound/KanjiVariants.h"
 #include "sound/NumeralWords.h"
 #include "sound/PlaceNames.h"
 #include "sound/WordRules.h"
@@ -194,10 +196,11 @@ ReadWords Pronouncer::analyse(const QString& text, const QList<qsizetype>& bound
         if (node->stat == MECAB_BOS_NODE) continue;
         if (node->stat == MECAB_EOS_NODE) break;
         const mecab_node_t* read = node;
+        const bool givenName = QByteArray(node->feature).startsWith("名詞,固有名詞,人名,名,");
         // What the dictionary takes for a given name (開 ヒラク, 重 シゲル, 武道 タケミチ) is part
         // of a place's or a firm's name here: it is read as the dictionary's cheapest other word
         // of those characters, where it has one.
-        if (QByteArray(node->feature).startsWith("名詞,固有名詞,人名,名,")) {
+        if (givenName) {
             const size_t at = size_t(node->surface - mecab_lattice_get_sentence(m_lattice));
             const mecab_node_t* other = nullptr;
             for (const mecab_node_t* n = mecab_lattice_get_begin_nodes(m_lattice, at); n;
@@ -211,6 +214,7 @@ ReadWords Pronouncer::analyse(const QString& text, const QList<qsizetype>& bound
         ReadWord word;
         word.surface = QString::fromUtf8(read->surface, read->length);
         word.known = read->stat != MECAB_UNK_NODE;
+        word.givenName = givenName;
         // Features: part of speech, three subdivisions, conjugation type and form, base form,
         // reading, pronunciation. Unknown words stop after the first seven.
         const QStringList features = QString::fromUtf8(read->feature).split(u',');
@@ -270,9 +274,10 @@ QStringList Pronouncer::wordReadings(const QString& surface) {
 }
 
 QString Pronouncer::readPiece(const QString& text) {
-    // Road signs' abbreviations after a name are said in full (鷺沢IC インターチェンジ), and
-    // kana iteration marks written out.
-    QString piece = IterationMarks::expandKana(Abbreviations::expand(text));
+    // Kanji in variant forms are read as their standard ones, road signs' abbreviations after
+    // a name are said in full (鷺沢IC インターチェンジ), and kana iteration marks written out.
+    QString piece =
+        IterationMarks::expandKana(Abbreviations::expand(KanjiVariants::standardForms(text)));
     // A full-size ケ between kanji is the small ヶ of a name written large (鷹ケ原 タカガハラ),
     // which the dictionary and the place list know in its small form.
     for (qsizetype i = 1; i + 1 < piece.size(); ++i)
@@ -289,8 +294,13 @@ QString Pronouncer::readPiece(const QString& text) {
     const InstitutionNames::Knowledge knows{[this](const QString& s) { return wordReadings(s); },
                                             &KanjiReadings::chineseReading};
     const std::optional<InstitutionNames::Span> coined = InstitutionNames::find(piece, knows);
-    ReadWords words =
-        coined ? analyse(piece, {coined->at, coined->at + coined->length}) : analyse(piece);
+    QList<qsizetype> boundaries;
+    if (coined) boundaries = {coined->at, coined->at + coined->length};
+    ReadWords words = analyse(piece, boundaries);
+    if (const std::optional<qsizetype> at = CompoundWordRules::closingPart(words)) {
+        boundaries.append(*at);
+        words = analyse(piece, boundaries);
+    }
     if (coined) {
         qsizetype at = 0;
         bool first = true;

@@ -10,8 +10,9 @@ struct ReadWord {
     QString pos, pos1, pos2;
     // The reading in katakana; empty when nothing reads the word.
     QString pronunciation;
-    bool known = false; // the dictionary knows the word
-    bool fixed = false; // the reading comes from the user or the override table: kept as is
+    bool known = false;     // the dictionary knows the word
+    bool fixed = false;     // the reading comes from the user or the override table: kept as is
+    bool givenName = false; // the dictionary takes it for a person's given name
 };
 
 using ReadWords = std::vector<ReadWord>;

@@ -1,5 +1,6 @@
 #include "sound/WordRules.h"
 
+#include "sound/CompoundWordRules.h"
 #include "sound/KanaText.h"
 #include "sound/KanjiReadings.h"
 #include "sound/PlaceWordRules.h"
@@ -362,6 +363,7 @@ void apply(ReadWords& words, const QHash<QChar, QString>& towns) {
         entrance(words, i, w);
         frontOf(words, i, w);
         PlaceWordRules::apply(words, i);
+        CompoundWordRules::apply(words, i);
     }
 }
 

@@ -209,7 +209,9 @@ TEST(PlaceNames, PronouncerReadsByTheListsAndWithoutABrokenOne) {
     ASSERT_TRUE(compile(compiler, sources, dic,
                         {{"雉子岡", "キギスオカ"},
                          {"鷺沢南中", "サギサワミナミナカ"},
-                         {"鷺東入", "サギヒガシイル"}}));
+                         {"鷺東入", "サギヒガシイル"},
+                         {"大前", "オオマエ"},
+                         {"大南", "オオミナミ"}}));
     ASSERT_TRUE(compile(compiler, sources, names, {{"鳩巣原", "ハトスバラ"}}));
 
     const auto plain = Pronouncer::open(Pronouncer::defaultDictionaryDirs());
@@ -223,6 +225,8 @@ TEST(PlaceNames, PronouncerReadsByTheListsAndWithoutABrokenOne) {
     EXPECT_EQ(listed->toKana("鷺沢南中"), "サギサワミナミナカ");
     // A listed name ending in 入 said イル gives its 入 back to the entrance, 入口.
     EXPECT_EQ(listed->toKana("鷺東入口"), "サギヒガシイリグチ");
+    // One kanji and 大 are a university, not a listed place that starts with 大.
+    EXPECT_EQ(listed->toKana("鷺大前、鳩大南門"), "サギダイマエ、ハトダイミナミモン");
     // The town table beside the list reads a town's 町.
     EXPECT_EQ(listed->toKana("鷺沢町"), "サギサワマチ");
     QFile towns(dir.filePath("towns.tsv"));

@@ -1,6 +1,7 @@
 // What the speech synthesiser is given for a bus's sentences: katakana with kanji read,
 // particles as spoken, numbers as numbers and the override table applied.
 #include "sound/Pronouncer.h"
+#include "sound/CompoundWordRules.h"
 #include "sound/InstitutionNames.h"
 #include "sound/KanjiReadings.h"
 #include "sound/NumberKana.h"
@@ -194,6 +195,55 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
             << c.text;
 }
 
+// Words of a name read as names use them, not in the dictionary's reading of another kind: a
+// coined word the dictionary knows only as a given name, the inn's 亭, the lord's 殿, the former
+// 旧, a shop's 店, the road station's 道, the upper part 上 that opens a name and the direction
+// of a firm's short name, a shrine's 神社 and 社, acupuncture, a word the dictionary lacks, and
+// the upper or lower part that closes a name where the dictionary made a word of it (屋上).
+TEST(Pronouncer, ReadsTheWordsOfANameAsNamesUseThem) {
+    const struct {
+        const char* text;
+        const char* kana;
+    } cases[] = {
+        {"ぽんぽん亭前", "ポンポンテイマエ"},
+        {"殿橋", "トノバシ"},
+        {"旧さぎの湯", "キュウサギノユ"},
+        {"鷺たまご店前", "サギタマゴテンマエ"},
+        {"鷺沢の店", "サギサワノミセ"},
+        {"鷺広場道の駅", "サギヒロバミチノエキ"},
+        {"幸美", "ユキミ"},
+        {"上電鷺前", "カミデンサギマエ"},
+        {"南電鷺前", "ナンデンサギマエ"},
+        {"中銀鳩前", "チュウギンハトマエ"},
+        {"鳩明神社", "ハトミョージンジャ"},
+        {"鷺八幡社口", "サギヤハタシャグチ"},
+        {"鳩鍼灸院", "ハトシンキュウイン"},
+        {"鷺針灸前", "サギシンキュウマエ"},
+        {"鷺屋上", "サギヤカミ"},
+        {"次は鷺部下です", "ツギワサギブシモデス"},
+        {"ビルの屋上", "ビルノオクジョー"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(pronouncer().toKana(QString::fromUtf8(c.text)), QString::fromUtf8(c.kana))
+            << c.text;
+    if (KanjiReadings::chineseReading(u"幸").isEmpty()) GTEST_SKIP() << "no KANJIDIC";
+    EXPECT_EQ(pronouncer().toKana(QStringLiteral("幸美ホール")), QStringLiteral("コウビホール"));
+    EXPECT_EQ(pronouncer().toKana(QStringLiteral("幸美さん")), QStringLiteral("ユキミサン"));
+}
+
+// A kanji written in a variant form that only the extended code page has is read as its standard
+// form, never left out of the name.
+TEST(Pronouncer, ReadsVariantKanjiAsTheirStandardForms) {
+    const struct {
+        const char* variant;
+        const char* standard;
+    } cases[] = {{"鷺﨑", "鷺崎"}, {"髙鳩前", "高鳩前"}, {"德鷺", "徳鷺"}, {"栁沢", "柳沢"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(pronouncer().toKana(QString::fromUtf8(c.variant)),
+                  pronouncer().toKana(QString::fromUtf8(c.standard)))
+            << c.variant;
+}
+
 // Which reading a coined name takes where the dictionary knows the two kanji: its reading in
 // Chinese style where it has one (voiced or with a long vowel as the dictionary writes it),
 // none where it has only a native one (a place), the characters' own where it has neither.
@@ -281,6 +331,52 @@ TEST(PlaceWordRules, AMarketDaysTownHasItsMarket) {
 }
 
 // A reading is the user's, town by town: nothing built in forces one reading of 本町.
+// Where the compound-word rules must leave a name alone: a place's direction before 大 or a
+// firm's trade, 店 after お, a 道 that is no road station's, words the user fixed, and 場 after a
+// name that is not read in native style.
+TEST(CompoundWordRules, LeaveWhatIsNoCompoundOfTheirsAlone) {
+    const auto word = [](const char* surface, const char* pos, const char* kana) {
+        ReadWord w;
+        w.surface = QString::fromUtf8(surface);
+        w.pos = QString::fromUtf8(pos);
+        w.pronunciation = QString::fromUtf8(kana);
+        return w;
+    };
+    const auto read = [](ReadWords words) {
+        for (size_t i = 0; i < words.size(); ++i)
+            CompoundWordRules::apply(words, i);
+        QString out;
+        for (const ReadWord& w : words)
+            out += w.pronunciation;
+        return out;
+    };
+    const char* noun = "名詞";
+    EXPECT_EQ(read({word("鷺", noun, "サギ"), word("大南", noun, "オオミナミ"),
+                    word("門", noun, "モン")}),
+              QStringLiteral("サギダイミナミモン"));
+    EXPECT_EQ(read({word("東", noun, "ヒガシ"), word("大南", noun, "オオミナミ")}),
+              QStringLiteral("ヒガシオオミナミ"));
+    EXPECT_EQ(read({word("鷺", noun, "サギ"), word("北", noun, "キタ"), word("電", noun, "デン")}),
+              QStringLiteral("サギキタデン"));
+    EXPECT_EQ(read({word("お", "接頭詞", "オ"), word("店", noun, "ミセ")}),
+              QStringLiteral("オミセ"));
+    EXPECT_EQ(read({word("道", noun, "ドウ"), word("の", "助詞", "ノ"), word("森", noun, "モリ")}),
+              QStringLiteral("ドウノモリ"));
+    ReadWords fixed = {word("鳩野神", noun, "ハトノガミ"), word("社", noun, "シャ")};
+    fixed[0].fixed = true;
+    EXPECT_EQ(read(fixed), QStringLiteral("ハトノガミシャ"));
+    fixed[0].fixed = false;
+    EXPECT_EQ(read(fixed), QStringLiteral("ハトノジンジャ"));
+    // 場 is バ after a place read in native style only, not after 相撲 (スモウジョウ).
+    if (KanjiReadings::chineseReading(u"場").isEmpty()) GTEST_SKIP() << "no KANJIDIC";
+    ReadWords sumo = {word("相撲", noun, "スモウ"), word("場", noun, "ジョウ")};
+    sumo[0].pos1 = QStringLiteral("固有名詞");
+    EXPECT_EQ(read(sumo), QStringLiteral("スモウジョウ"));
+    ReadWords ground = {word("鷺沢", noun, "サギサワ"), word("場", noun, "ジョウ")};
+    ground[0].pos1 = QStringLiteral("固有名詞");
+    EXPECT_EQ(read(ground), QStringLiteral("サギサワバ"));
+}
+
 TEST(Pronouncer, UsersReadingsWinOverTheDictionary) {
     ReadingTable hon;
     hon.insert(QStringLiteral("本町"), QStringLiteral("ホンチョウ"));

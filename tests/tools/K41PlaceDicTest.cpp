@@ -63,3 +63,18 @@ TEST(K41PlaceDic, KeepsTheOtherDictionariesNamesApartAndPrefersSurnameReadings) 
     EXPECT_EQ(placeLists(dir, {"--words", words, skk}),
               (QStringList{"鳩野瀬=ハトノセ", "鷺尾=サギオ", "|", "鳩会所=ハトカイジョ"}));
 }
+
+// A name that is also one of the general dictionary's commonest plain nouns, read otherwise,
+// would shadow that word in every name (消防本部 ショウボウモトベ): it is left out. A rarer word
+// (大木), a longer name (本部前) and a name read as the word (都内) stay.
+TEST(K41PlaceDic, LeavesOutNamesThatShadowTheCommonestWords) {
+    QTemporaryDir dir;
+    const QString skk = dir.filePath("geo");
+    writeEucJp(skk, QStringLiteral(";; okuri-nasi entries.\n"
+                                   "もとべ /本部/\n"
+                                   "もとべまえ /本部前/\n"
+                                   "おおき /大木/\n"
+                                   "とない /都内/\n"));
+    EXPECT_EQ(placeLists(dir, {skk}),
+              (QStringList{"大木=オオキ", "本部前=モトベマエ", "都内=トナイ", "|"}));
+}

@@ -12,7 +12,8 @@
 // assembly (PlaceNames::facilities). TOWNS.tsv gets how 町 reads after each kanji, counted
 // over all the names (PlaceNames::townReadings): it holds a kanji and マチ or チョウ a line, no
 // name of either source. The folder holds the compiled IPA dictionary in UTF-8, whose reading
-// of each name gives the name's context ids and cost.
+// of each name gives the name's context ids and cost; a name that is one of its commonest
+// words, read otherwise, is left to it (PlaceNames::withoutCommonWords).
 #include "platform/core/FileReader.h"
 #include "platform/core/FileReplace.h"
 #include "platform/core/K41Error.h"
@@ -76,6 +77,20 @@ QString commonestReading(mecab_t* tagger, mecab_lattice_t* lattice, const QStrin
     return QString::fromUtf8(best->feature).split(u',').value(7);
 }
 
+// The reading of `surface` as one of the dictionary's commonest plain nouns (a word cost below
+// PlaceNames::CommonWordCost); empty when it is none.
+QString commonWord(mecab_t* tagger, mecab_lattice_t* lattice, const QString& surface) {
+    const QByteArray utf8 = surface.toUtf8();
+    mecab_lattice_set_sentence2(lattice, utf8.constData(), size_t(utf8.size()));
+    if (!mecab_parse_lattice(tagger, lattice)) return {};
+    for (const mecab_node_t* n = mecab_lattice_get_begin_nodes(lattice, 0); n; n = n->bnext)
+        if (n->stat == MECAB_NOR_NODE && n->length == size_t(utf8.size()) &&
+            n->wcost < PlaceNames::CommonWordCost &&
+            QByteArray(n->feature).startsWith("名詞,一般,"))
+            return QString::fromUtf8(n->feature).split(u',').value(7);
+    return {};
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -130,7 +145,7 @@ int main(int argc, char** argv) {
                 PlaceNames::facilities(PlaceNames::fromEnamdict(readEucJp(words), {"n"})));
         // All names vote on each other's readings; each chosen entry then goes to the list of
         // the source its name came from.
-        const QList<PlaceNames::Entry> chosen = PlaceNames::choose(
+        const QList<PlaceNames::Entry> voted = PlaceNames::choose(
             skk + others,
             [&](const QString& surface) { return commonestReading(tagger, lattice, surface); },
             [&](const QString& name, const QString& reading) {
@@ -139,6 +154,8 @@ int main(int argc, char** argv) {
             [&](const QString& name, const QString& reading) {
                 return surnames.contains(name + u'\t' + reading);
             });
+        const QList<PlaceNames::Entry> chosen = PlaceNames::withoutCommonWords(
+            voted, [&](const QString& surface) { return commonWord(tagger, lattice, surface); });
         const QList<PlaceNames::Entry> chosenOthers = PlaceNames::newNames(skk, chosen);
         const QList<PlaceNames::Entry> chosenSkk = PlaceNames::newNames(chosenOthers, chosen);
         const auto analyser = [&](const QString& surface, PlaceNames::Analysis& a) {

@@ -1,0 +1,232 @@
+#include "sound/CompoundWordRules.h"
+
+#include "sound/KanaText.h"
+#include "sound/KanjiReadings.h"
+#include "sound/PlaceNames.h"
+
+#include <QStringList>
+#include <QStringView>
+
+namespace CompoundWordRules {
+
+namespace {
+
+bool allKanji(const QString& s) {
+    if (s.isEmpty()) return false;
+    for (QChar c : s)
+        if (!KanaText::isKanji(c)) return false;
+    return true;
+}
+
+bool isNoun(const ReadWord& w) {
+    return w.pos == QStringLiteral("名詞") || w.pos == QStringLiteral("接頭詞");
+}
+
+// Two kanji that the dictionary knows only as a given name (no other word is written so),
+// followed by more of the name, are a word coined for a facility, read in Chinese style as such
+// words are: 幸美ホール コウビホール, not a person ユキミ. Alone, or with a title after them, they
+// may well be a person's name and are left as they are.
+void givenNameInCompound(const ReadWords& words, size_t i, ReadWord& w) {
+    if (!w.givenName || w.pos2 != QStringLiteral("人名") || i + 1 >= words.size() ||
+        w.surface.size() != 2 || !allKanji(w.surface))
+        return;
+    // A title after it (さん, 様, 君) says it is a person after all.
+    if (words[i + 1].pos1 == QStringLiteral("接尾") && words[i + 1].pos2 == QStringLiteral("人名"))
+        return;
+    const QString first = KanjiReadings::chineseReading(QStringView(w.surface).left(1));
+    const QString second = KanjiReadings::chineseReading(QStringView(w.surface).mid(1));
+    if (!first.isEmpty() && !second.isEmpty()) w.pronunciation = first + second;
+}
+
+// Readings of a word that the dictionary gives but no name uses: the archaic arbour チン of 亭
+// (鷺亭 an inn, テイ), the rearguard シンガリ of 殿 (the lord's, トノ), and the stem フル of the
+// adjective 旧い where 旧 stands alone before a name (旧鷺沢, the former one, キュウ).
+struct Misreading {
+    const char16_t* surface;
+    const char16_t* misread;
+    const char16_t* reading;
+};
+const Misreading NoNamesReading[] = {
+    {u"亭", u"チン", u"テイ"}, {u"殿", u"シンガリ", u"トノ"}, {u"旧", u"フル", u"キュウ"}};
+
+void noNamesReading(ReadWord& w) {
+    for (const Misreading& m : NoNamesReading)
+        if (w.surface == QStringView(m.surface) && w.pronunciation == QStringView(m.misread))
+            w.pronunciation = QString::fromUtf16(m.reading);
+}
+
+// A shop after the name of its chain or its goods is a 店 said テン (鷺屋たまご店, 鳩田店); the
+// word ミセ stands alone or after お.
+void shop(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || w.surface != QStringLiteral("店") || w.pronunciation != QStringLiteral("ミセ"))
+        return;
+    const ReadWord& before = words[i - 1];
+    if (!isNoun(before) || before.surface == QStringLiteral("お") ||
+        before.surface == QStringLiteral("御"))
+        return;
+    w.pronunciation = QStringLiteral("テン");
+}
+
+// A road station, 道の駅, is a 道 said ミチ, also after a name the dictionary made 道 a suffix of
+// (鷺公園道の駅, not the ドウ of 柔道).
+void roadStation(const ReadWords& words, size_t i, ReadWord& w) {
+    if (w.surface != QStringLiteral("道") || !w.pronunciation.startsWith(QStringLiteral("ド")) ||
+        i + 2 >= words.size() || words[i + 1].surface != QStringLiteral("の") ||
+        !words[i + 2].surface.startsWith(u'駅'))
+        return;
+    w.pronunciation = QStringLiteral("ミチ");
+}
+
+// A name that opens with 上 or 下 before a suffix (下電, the lower line's railway) names the
+// upper or lower part, カミ or シモ, not above or below (ウエ, シタ), which follow a word.
+void openingPosition(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i != 0 || words.size() < 2 || words[1].pos1 != QStringLiteral("接尾") ||
+        words[1].surface.isEmpty() || !KanaText::isKanji(words[1].surface.front()))
+        return;
+    if (w.surface == QStringLiteral("下") && w.pronunciation == QStringLiteral("シタ"))
+        w.pronunciation = QStringLiteral("シモ");
+    else if (w.surface == QStringLiteral("上") && w.pronunciation == QStringLiteral("ウエ"))
+        w.pronunciation = QStringLiteral("カミ");
+}
+
+// A university is shortened to one kanji of its name and 大 (鷺大, 鳩商大), and the stop is named
+// for its front, entrance or gate: after such a kanji 大 is ダイ, though the place list has
+// names that start with 大 said オオ (大前, 大入口, 大南). Kanji that open place names (東大南,
+// 新大前) are left to those.
+void university(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || !w.surface.startsWith(u'大') ||
+        !w.pronunciation.startsWith(QStringLiteral("オオ")))
+        return;
+    static const QStringList sides = {
+        QStringLiteral("前"), QStringLiteral("入口"), QStringLiteral("口"), QStringLiteral("東"),
+        QStringLiteral("西"), QStringLiteral("南"),   QStringLiteral("北"), QStringLiteral("正門")};
+    if (!sides.contains(w.surface.mid(1))) return;
+    const ReadWord& before = words[i - 1];
+    if (before.surface.size() != 1 || !KanaText::isKanji(before.surface[0]) || before.fixed ||
+        QStringView(u"東西南北上下中新旧元本大小").contains(before.surface[0]) ||
+        before.pos1 == QStringLiteral("数"))
+        return;
+    w.pronunciation.replace(0, 2, QStringLiteral("ダイ"));
+}
+
+// A firm's short name of a direction or 中 and one kanji of its trade, electricity 電 or a bank
+// 銀 (鷺電, 中銀), reads the direction in Chinese style as the firm's full name does: ホク, チュウ,
+// not the キタ, ナカ of a place.
+void firmsShortName(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i + 1 >= words.size() || (i > 0 && isNoun(words[i - 1]))) return;
+    const QString& trade = words[i + 1].surface;
+    if (trade != QStringLiteral("電") && trade != QStringLiteral("銀")) return;
+    static const char16_t* const Chinese[][2] = {
+        {u"東", u"トウ"}, {u"西", u"セイ"}, {u"南", u"ナン"}, {u"北", u"ホク"}, {u"中", u"チュウ"}};
+    for (const auto& c : Chinese)
+        if (w.surface == QStringView(c[0])) w.pronunciation = QString::fromUtf16(c[1]);
+}
+
+// A shrine: 神 and 社 together are 神社, ジンジャ, also where the dictionary split them between
+// two words of the place list (鷺野神 | 社前, 鳩明神 | 社); after the name of a god or a shrine
+// 社 alone is シャ (鳩八幡社口), not the native ヤシロ that a listed place starting with it has.
+void shrine(ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || !w.surface.startsWith(u'社')) return;
+    ReadWord& before = words[i - 1];
+    if (before.fixed || before.surface.isEmpty() || !KanaText::isKanji(before.surface.back()) ||
+        !isNoun(before))
+        return;
+    QString& p = w.pronunciation;
+    const qsizetype head = p.startsWith(QStringLiteral("ヤシロ")) ? 3
+                           : p.startsWith(QStringLiteral("シャ")) ? 2
+                                                                  : 0;
+    if (head == 0) return;
+    if (before.surface.endsWith(u'神')) {
+        QString& b = before.pronunciation;
+        for (const QString god : {QStringLiteral("カミ"), QStringLiteral("ガミ"),
+                                  QStringLiteral("シン"), QStringLiteral("ジン")})
+            if (b.endsWith(god)) {
+                b.replace(b.size() - god.size(), god.size(), QStringLiteral("ジン"));
+                p.replace(0, head, QStringLiteral("ジャ"));
+                return;
+            }
+        return;
+    }
+    if (head == 3) p.replace(0, 3, QStringLiteral("シャ"));
+}
+
+// Acupuncture and moxibustion, 鍼灸 or 針灸, is シンキュウ; the dictionary lacks the word and reads
+// the moxa alone ヤイト and the needle alone ハリ.
+void acupuncture(ReadWords& words, size_t i, ReadWord& w) {
+    QString& p = w.pronunciation;
+    if (!w.surface.endsWith(u'灸') || !p.endsWith(QStringLiteral("ヤイト"))) return;
+    const bool needleBefore =
+        w.surface.size() >= 2 &&
+        (w.surface.endsWith(QStringLiteral("鍼灸")) || w.surface.endsWith(QStringLiteral("針灸")));
+    ReadWord* needle = nullptr;
+    if (w.surface == QStringLiteral("灸") && i > 0 && !words[i - 1].fixed &&
+        (words[i - 1].surface == QStringLiteral("鍼") ||
+         words[i - 1].surface == QStringLiteral("針")))
+        needle = &words[i - 1];
+    if (!needleBefore && !needle) return;
+    p.replace(p.size() - 3, 3, QStringLiteral("キュウ"));
+    if (needle) needle->pronunciation = QStringLiteral("シン");
+}
+
+// A ground, 場, after a place's name read in native style is バ (鳩沢場 ハトサワバ), as native
+// words take it (広場, 酒場); the suffix ジョウ goes with words in Chinese style (浄水場, 球場).
+void ground(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || w.surface != QStringLiteral("場") ||
+        !w.pronunciation.startsWith(QStringLiteral("ジョ")))
+        return;
+    const ReadWord& before = words[i - 1];
+    if (before.pos1 != QStringLiteral("固有名詞") || before.surface.size() != 2 ||
+        !allKanji(before.surface))
+        return;
+    // The name's own kanji by their native readings alone.
+    QHash<QString, KanjiReadings::Kinds> native;
+    for (qsizetype k = 0; k < 2; ++k) {
+        const QString kanji = before.surface.mid(k, 1);
+        native.insert(kanji, {{}, KanjiReadings::kinds(kanji).kun});
+    }
+    if (PlaceNames::readsInOneStyle(before.surface, before.pronunciation, native))
+        w.pronunciation = QStringLiteral("バ");
+}
+
+} // namespace
+
+void apply(ReadWords& words, size_t i) {
+    ReadWord& w = words[i];
+    if (w.fixed) return;
+    givenNameInCompound(words, i, w);
+    noNamesReading(w);
+    shop(words, i, w);
+    roadStation(words, i, w);
+    openingPosition(words, i, w);
+    university(words, i, w);
+    firmsShortName(words, i, w);
+    shrine(words, i, w);
+    acupuncture(words, i, w);
+    ground(words, i, w);
+}
+
+std::optional<qsizetype> closingPart(const ReadWords& words) {
+    // The name closes with the last word, or with the last before what is no noun (です, 、).
+    size_t last = words.size();
+    while (last > 0 && !isNoun(words[last - 1]))
+        --last;
+    if (last < 2) return std::nullopt;
+    const ReadWord& w = words[last - 1];
+    const ReadWord& before = words[last - 2];
+    if (w.pos != QStringLiteral("名詞") || w.pos1 != QStringLiteral("一般") ||
+        w.surface.size() != 2 || !allKanji(w.surface) ||
+        (w.surface.back() != u'上' && w.surface.back() != u'下') || !isNoun(before) ||
+        before.pos1 == QStringLiteral("数"))
+        return std::nullopt;
+    // Only where the dictionary reads it as a word of its own, not as the upper or lower part.
+    static const QStringList parts = {QStringLiteral("カミ"), QStringLiteral("シモ"),
+                                      QStringLiteral("ウエ"), QStringLiteral("シタ")};
+    for (const QString& p : parts)
+        if (w.pronunciation.endsWith(p)) return std::nullopt;
+    qsizetype at = 0;
+    for (size_t k = 0; k + 1 < last; ++k)
+        at += words[k].surface.size();
+    return at + 1;
+}
+
+} // namespace CompoundWordRules

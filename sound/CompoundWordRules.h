@@ -1,0 +1,22 @@
+#pragma once
+// Rules for the words of a name that the dictionary reads as words of another kind: a
+// facility's coined word that it knows only as a given name (read in Chinese style), readings no
+// name uses (亭 チン, 殿 シンガリ, 旧 フル), a shop's 店, a road station's 道, the 上 or 下 that
+// opens a name before a suffix, the 大 of a university's short name, the direction of a firm's
+// (中銀 チュウギン), a shrine's 神社 and 社, 鍼灸, the 場 (バ) after a native name, and the 上 or
+// 下 that closes a name where the dictionary made a common word of it. Part of WordRules::apply.
+#include "sound/ReadWord.h"
+
+#include <optional>
+
+namespace CompoundWordRules {
+
+// Mends the reading of words[i].
+void apply(ReadWords& words, size_t i);
+
+// Where a name that closes with its upper or lower part (鷺屋上, the upper end of 鷺屋) should be
+// cut, as a character offset into the words' text, when the dictionary joined that 上 or 下 to
+// the kanji before it into a common word (屋上 the rooftop, 部下 a subordinate); none otherwise.
+std::optional<qsizetype> closingPart(const ReadWords& words);
+
+} // namespace CompoundWordRules

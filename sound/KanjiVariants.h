@@ -1,0 +1,13 @@
+#pragma once
+// Variant forms of kanji that names are often written in (山﨑, 髙島, 德山): the extension kanji
+// of code page 932 that the dictionaries and the kanji list do not hold. Each is read as its
+// standard form (崎, 高, 徳), which they know; without this such a kanji had no reading and was
+// left out of the name.
+#include <QString>
+
+namespace KanjiVariants {
+
+// `text` with each variant kanji replaced by its standard form; the length is unchanged.
+QString standardForms(const QString& text);
+
+} // namespace KanjiVariants
