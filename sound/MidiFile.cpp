@@ -4,28 +4,26 @@
 #include "platform/core/K41Error.h"
 #include "sound/MidiTrack.h"
 
+#include <QtEndian>
+
 #include <algorithm>
 
 namespace MidiFile {
 
 namespace {
 
+// The file's numbers are big-endian, except the RIFF wrapper's lengths; callers have checked
+// that the bytes are there.
 quint32 le32(const QByteArray& b, qsizetype at) {
-    quint32 v = 0;
-    for (int i = 3; i >= 0; --i)
-        v = (v << 8) | quint8(b[at + i]);
-    return v;
+    return qFromLittleEndian<quint32>(b.constData() + at);
 }
 
 quint32 be32(const QByteArray& b, qsizetype at) {
-    quint32 v = 0;
-    for (int i = 0; i < 4; ++i)
-        v = (v << 8) | quint8(b[at + i]);
-    return v;
+    return qFromBigEndian<quint32>(b.constData() + at);
 }
 
 int be16(const QByteArray& b, qsizetype at) {
-    return (quint8(b[at]) << 8) | quint8(b[at + 1]);
+    return qFromBigEndian<quint16>(b.constData() + at);
 }
 
 // A header the synthesiser could take: its length within the file, a known format, at least
@@ -39,8 +37,9 @@ bool hasUsableHeader(const QByteArray& smf) {
 }
 
 void appendBe32(QByteArray& b, quint32 v) {
-    for (int shift = 24; shift >= 0; shift -= 8)
-        b.append(char((v >> shift) & 0xff));
+    char bytes[4];
+    qToBigEndian(v, bytes);
+    b.append(bytes, 4);
 }
 
 // The tune as the synthesiser is given it: the header with its six bytes, then the tracks the

@@ -61,6 +61,18 @@ struct PaintCounter : QObject {
     }
 };
 
+// Shows a board whose line scrolls a long name, once the window is on the screen.
+bool showScrolling(QWidget& board, ChimeiCtl_DX& line, int startWaitMs) {
+    line.move(10, 10);
+    board.resize(460, 80);
+    line.setSpeed(200);
+    line.setScrollStartWait(startWaitMs);
+    line.setTsugiwaMode(1);
+    line.SetChimei(QStringLiteral("県立中央病院前経由市役所東口"));
+    board.show();
+    return QTest::qWaitForWindowExposed(&board, Deadline);
+}
+
 struct ScrollOnX11 : testing::Test {
     qint64 clock = 10000;
     QWidget board;
@@ -69,14 +81,7 @@ struct ScrollOnX11 : testing::Test {
     void SetUp() override {
         ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"));
         line->setClock([this] { return clock; });
-        line->move(10, 10);
-        board.resize(460, 80);
-        line->setSpeed(200);
-        line->setScrollStartWait(300);
-        line->setTsugiwaMode(1);
-        line->SetChimei(QStringLiteral("県立中央病院前経由市役所東口"));
-        board.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&board, Deadline));
+        ASSERT_TRUE(showScrolling(board, *line, 300));
         // Qt's first paint reaches the server.
         ASSERT_TRUE(QTest::qWaitFor([&] { return onScreen(*line) == drawn(*line); }, Deadline));
     }
@@ -206,14 +211,7 @@ struct ServerStepsOnX11 : testing::Test {
     void SetUp() override {
         ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"));
         ASSERT_TRUE(frameTimer);
-        line->move(10, 10);
-        board.resize(460, 80);
-        line->setSpeed(200);
-        line->setScrollStartWait(200);
-        line->setTsugiwaMode(1);
-        line->SetChimei(QStringLiteral("県立中央病院前経由市役所東口"));
-        board.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&board, Deadline));
+        ASSERT_TRUE(showScrolling(board, *line, 200));
         ASSERT_TRUE(handedOver());
     }
     bool handedOver() {
