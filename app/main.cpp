@@ -1,6 +1,7 @@
 // K41: the fare display board of a Japanese route bus, with its operation panel.
 #include "app/InfoOption.h"
 #include "app/K41Main.h"
+#include "platform/Fonts.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
         std::fputs(InfoOption::textFor(ask).toUtf8().constData(), stdout);
         return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
     }
+    Fonts::readConfigurationEarly();
     QApplication app(argc, argv);
     return K41Main::run();
 }

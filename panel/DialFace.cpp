@@ -54,7 +54,10 @@ DialFace::DialFace(QWidget* parent) : QFrame(parent) {
         QStringLiteral("DialFace { background: black; border: 1px solid #606060; }"
                        "QListWidget { background: white; color: black; }"
                        "QListWidget::item:selected { background: rgb(0,70,200); color: white; }"));
+}
 
+bool DialFace::build() {
+    if (built()) return false;
     makeCaption(this, QStringLiteral("Label5"), QStringLiteral("系統設定"),
                 Twips::toPixels(150, 60, 1800, 240));
     makeCaption(this, QStringLiteral("Label6"), QStringLiteral("系　統"),
@@ -71,6 +74,7 @@ DialFace::DialFace(QWidget* parent) : QFrame(parent) {
     Command1->setObjectName(QStringLiteral("Command1(0)"));
     Command1->setAccessibleName(Command1->text());
     Command1->setGeometry(Twips::toPixels(1290, 1860, 705, 660));
+    return true;
 }
 
 QString DialFace::routeText() const {

@@ -33,7 +33,7 @@ QAbstractButton* PanelKeyboard::target(const PanelKeys::Action& action) const {
     case Command::Section:
         return keypad ? keys.CommandButton1[11] : nullptr;
     case Command::Reset:
-        return m_panel.Command1[keypad ? 1 : 0];
+        return keypad ? m_panel.Command1[1] : m_panel.dials().Command1;
     case Command::Forward:
         return m_panel.Command2[1];
     case Command::Back:
@@ -93,7 +93,7 @@ bool PanelKeyboard::keyPressed(QWidget* focus, QKeyEvent& event) {
     if (event.isAutoRepeat()) return true; // a held key is one press, as a held click is
     if (action.command == Command::Digit && m_panel.frameIndex() == 1) {
         // The dial face: the digit chooses on the dial under focus, as a click on it does.
-        for (QListWidget* dial : m_panel.dialFace->findChildren<QListWidget*>())
+        for (QListWidget* dial : m_panel.dials().findChildren<QListWidget*>())
             if (dial == focus && dial->isEnabled()) dial->setCurrentRow(action.digit);
         return true;
     }
@@ -110,8 +110,9 @@ void PanelKeyboard::showKeysInTooltips() {
         tip(keys.CommandButton1[size_t(d)], QString::number(d));
     tip(keys.CommandButton1[10], PanelKeys::keyText(Command::Route));
     tip(keys.CommandButton1[11], PanelKeys::keyText(Command::Section));
+    // The dial face's controls are there once it is built, and get their tips then.
     for (QPushButton* reset : m_panel.Command1)
-        tip(reset, PanelKeys::keyText(Command::Reset));
+        if (reset) tip(reset, PanelKeys::keyText(Command::Reset));
     for (QListWidget* dial : m_panel.dialFace->findChildren<QListWidget*>())
         tip(dial, PanelKeys::keyText(Command::Digit));
     const std::pair<Command, QAbstractButton*> others[] = {
@@ -128,9 +129,9 @@ void PanelKeyboard::showKeysInTooltips() {
 
 void PanelKeyboard::orderTabs() {
     QList<QWidget*> order;
-    const DialFace& dials = *m_panel.dialFace;
     const KeypadFace& keys = *m_panel.keypadFace;
     if (m_panel.frameIndex() == 1) {
+        const DialFace& dials = m_panel.dials();
         for (QListWidget* d : dials.List2)
             order << d;
         for (QListWidget* d : dials.List3)

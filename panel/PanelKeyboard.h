@@ -29,6 +29,9 @@ class PanelKeyboard : public QObject {
 
     // The Tab order of the face in front and the controls beside it.
     void orderTabs();
+    // Gives each control that has a key the key in its tooltip (again after the dial face is
+    // built).
+    void showKeysInTooltips();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -38,7 +41,6 @@ class PanelKeyboard : public QObject {
     bool keyPressed(QWidget* focus, QKeyEvent& event);
     // True when some key clicks `button` now.
     bool hasKey(const QAbstractButton* button) const;
-    void showKeysInTooltips();
 
     frmCtl& m_panel;
 };

@@ -65,26 +65,19 @@ frmCtl::frmCtl(Settings& settings, BoardControl& board, PanelHost& host, QWidget
     setFixedSize(Twips::toPixels(ClientWidth), Twips::toPixels(ClientHeight));
     setFont(Fonts::font(Fonts::PGothic, 9));
 
-    // The keypad face lies on top at a first start.
+    // The keypad face lies on top at a first start; the dial face is filled in by dials().
     dialFace = new DialFace(this);
     keypadFace = new KeypadFace(this);
     const QRect faceRect = Twips::toPixels(0, 0, 2055, ClientHeight);
     dialFace->setGeometry(faceRect);
     keypadFace->setGeometry(faceRect);
     Frame1 = {dialFace, keypadFace};
-    Command1 = {dialFace->Command1, keypadFace->Command1};
+    Command1[1] = keypadFace->Command1;
 
     for (int i = 0; i < 12; ++i)
         connect(keypadFace->CommandButton1[size_t(i)], &QPushButton::clicked, this,
                 [this, i] { CommandButton1_Click(i); });
-    for (int i = 0; i < 5; ++i)
-        connect(dialFace->List2[size_t(i)], &QListWidget::itemSelectionChanged, this,
-                [this, i] { List2_Click(i); });
-    for (int i = 0; i < 3; ++i)
-        connect(dialFace->List3[size_t(i)], &QListWidget::itemSelectionChanged, this,
-                [this, i] { List3_Click(i); });
-    for (int i = 0; i < 2; ++i)
-        connect(Command1[size_t(i)], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+    connect(Command1[1], &QPushButton::clicked, this, [this] { Command1_Click(1); });
     connect(dialFace, &DialFace::doubleClicked, this, [this] { Frame1_DblClick(0); });
     connect(keypadFace, &KeypadFace::doubleClicked, this, [this] { Frame1_DblClick(1); });
 
@@ -120,11 +113,7 @@ frmCtl::frmCtl(Settings& settings, BoardControl& board, PanelHost& host, QWidget
     picSeirikenPrev = previewArea->picSeirikenPrev;
     Combo1 = previewArea->Combo1;
 
-    // Qt does not hand the panel's font down through a frame that has a style sheet: the
-    // controls inside it would draw in the application's font. Each control without a font of
-    // its own is given the panel's.
-    for (QWidget* w : findChildren<QWidget*>())
-        if (!w->testAttribute(Qt::WA_SetFont)) w->setFont(font());
+    giveOwnFont(*this);
 
     keyboard = new PanelKeyboard(*this);
     Frame1_DblClick(0);
@@ -133,6 +122,29 @@ frmCtl::frmCtl(Settings& settings, BoardControl& board, PanelHost& host, QWidget
 }
 
 frmCtl::~frmCtl() = default;
+
+void frmCtl::giveOwnFont(QWidget& under) {
+    // Qt does not hand the panel's font down through a frame that has a style sheet: the
+    // controls inside it would draw in the application's font. Each control without a font of
+    // its own is given the panel's.
+    for (QWidget* w : under.findChildren<QWidget*>())
+        if (!w->testAttribute(Qt::WA_SetFont)) w->setFont(font());
+}
+
+DialFace& frmCtl::dials() {
+    if (!dialFace->build()) return *dialFace;
+    giveOwnFont(*dialFace);
+    Command1[0] = dialFace->Command1;
+    for (int i = 0; i < 5; ++i)
+        connect(dialFace->List2[size_t(i)], &QListWidget::itemSelectionChanged, this,
+                [this, i] { List2_Click(i); });
+    for (int i = 0; i < 3; ++i)
+        connect(dialFace->List3[size_t(i)], &QListWidget::itemSelectionChanged, this,
+                [this, i] { List3_Click(i); });
+    connect(Command1[0], &QPushButton::clicked, this, [this] { Command1_Click(0); });
+    keyboard->showKeysInTooltips();
+    return *dialFace;
+}
 
 void frmCtl::buildCommands() {
     Command4 = PanelWidgets::makeButton(this, QStringLiteral("Command4"), QStringLiteral("設定..."),
@@ -203,6 +215,7 @@ void frmCtl::Check4_Click() {
 
 void frmCtl::Frame1_DblClick(int Index) {
     if (Index != 0 && Index != 1) return;
+    if (Index == 1) dials(); // about to show
     m_frameIndex = qint16(Index);
     Frame1[size_t(Index)]->lower();
     Frame1[size_t(Index)]->hide();

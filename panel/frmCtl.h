@@ -43,7 +43,8 @@ class frmCtl : public QWidget, public HeldInput::KeyTarget, private RouteLoadHos
     frmCtl(Settings& settings, BoardControl& board, PanelHost& host, QWidget* parent = nullptr);
     ~frmCtl() override;
 
-    // The pieces of the panel.
+    // The pieces of the panel. The dial face's controls are made when it first shows or
+    // dials() is asked for; until then it is an empty frame behind the keypad.
     DialFace* dialFace = nullptr;
     KeypadFace* keypadFace = nullptr;
     DataButtons* dataButtons = nullptr;
@@ -55,7 +56,7 @@ class frmCtl : public QWidget, public HeldInput::KeyTarget, private RouteLoadHos
 
     // Controls, by their names and indexes.
     std::array<QWidget*, 2> Frame1{};          // 0 dial face, 1 keypad face
-    std::array<QPushButton*, 2> Command1{};    // "リセット": 0 dials, 1 keypad
+    std::array<QPushButton*, 2> Command1{};    // "リセット": 0 dials (once made), 1 keypad
     std::array<QPushButton*, 2> Command2{};    // 0 "データ戻し", 1 "データ送り"
     QPushButton* Check1 = nullptr;             // "表示消去", stays down while checked
                                                // (the options' Check1 is a check box)
@@ -76,6 +77,9 @@ class frmCtl : public QWidget, public HeldInput::KeyTarget, private RouteLoadHos
     QComboBox* Combo1 = nullptr; // the company printed on the ticket
 
     bool KeyInKeitou = false;
+
+    // The dial face with its controls, made and wired on the first call.
+    DialFace& dials();
 
     // Start-up of the panel: the board's caption and the key shapes.
     void Form_Load();
@@ -151,6 +155,7 @@ class frmCtl : public QWidget, public HeldInput::KeyTarget, private RouteLoadHos
     void drawSeirikenPreview(const SeirikenTicket& ticket) override;
 
     void buildCommands();
+    void giveOwnFont(QWidget& under);
     void setWidthTwips(int twips);
 
     Settings& m_settings;

@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QVariant>
 #include <QWidget>
+#include <fontconfig/fontconfig.h>
+#include <future>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformintegration.h>
 
@@ -42,7 +44,20 @@ bool installed(const QString& family) {
     return has;
 }
 
+// fontconfig reading its configuration, when readConfigurationEarly() started it. fontconfig
+// installs a configuration read concurrently only once, so a second reader would merely
+// repeat the work: Qt's own first call waits for this one.
+std::shared_future<void>& configurationRead() {
+    static std::shared_future<void> read;
+    return read;
+}
+
 } // namespace
+
+void readConfigurationEarly() {
+    if (!configurationRead().valid())
+        configurationRead() = std::async(std::launch::async, [] { FcInit(); }).share();
+}
 
 QString substitute(const QString& faceName) {
     if (faceName == Gothic) return QStringLiteral("IPAGothic");
@@ -72,7 +87,8 @@ std::function<void()> finder() {
     // Qt's font database functions are thread-safe (they share one lock). Listing the
     // families reads fontconfig's configuration and cache, which fontconfig then keeps for
     // every thread.
-    return [] {
+    return [read = configurationRead()] {
+        if (read.valid()) read.wait();
         QFontDatabase::families();
         substitute(NumC2);
         substitute(LunaNumber);

@@ -27,6 +27,12 @@ void apply(QWidget& widget, const QString& faceName, qreal pointSize, bool bold 
 // The face name given to `widget` by apply(); otherwise the family of its font.
 QString faceName(const QWidget& widget);
 
+// Has fontconfig read its configuration and font cache on a thread of its own, starting now,
+// so that this, the longest part of finding the fonts, overlaps the window system's start-up.
+// Call once, first thing in main, before the application object exists; the work of
+// finder() waits for it. Without this call, finder() has fontconfig read them itself.
+void readConfigurationEarly();
+
 // What the first text drawn would otherwise wait for: fontconfig reading its configuration
 // and font cache, Qt's font database listing the installed families, and the lookups that
 // substitute() keeps. Returns it as work to run on another thread while the GUI thread does

@@ -9,7 +9,7 @@ set -euo pipefail
 # Building and running.
 run_packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-private-dev libgl-dev libxcb1-dev
+  qt6-base-dev qt6-base-private-dev libgl-dev libxcb1-dev libfontconfig-dev
   libsdl2-dev libsndfile1-dev libfluidsynth-dev timgm6mb-soundfont
   libavformat-dev libavcodec-dev libavutil-dev libswscale-dev libswresample-dev
   libespeak-ng-dev espeak-ng-data libmecab-dev mecab mecab-ipadic-utf8 kanjidic

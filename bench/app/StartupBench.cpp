@@ -12,6 +12,7 @@
 #include "app/Startup.h"
 #include "bench/app/DrawnWatcher.h"
 #include "panel/frmCtl.h"
+#include "platform/Fonts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,6 +31,7 @@
 namespace {
 
 int runK41(int argc, char** argv, const QString& settingsPath) {
+    Fonts::readConfigurationEarly(); // as K41's main does
     QApplication app(argc, argv);
     Startup k41(settingsPath);
     DrawnWatcher drawn;

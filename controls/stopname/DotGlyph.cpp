@@ -40,31 +40,34 @@ QHash<GlyphKey, DotPattern>& cache() {
     return patterns;
 }
 
-QFont boxFont(const QString& face, int pixelSize, bool bold) {
-    QFont font;
-    font.setFamilies({Fonts::substitute(face), face});
-    // A pixel size, so the glyphs do not depend on the screen's dots per inch.
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
-    font.setHintingPreference(QFont::PreferFullHinting);
-    font.setKerning(false);
-    return font;
-}
-
 } // namespace
+
+QFont font(const QString& face, int pixelSize, bool bold) {
+    QFont result;
+    // The installed family alone: Qt takes any further family as a fallback and then asks
+    // fontconfig for a sorted fallback list for every script a text uses, glyphs missing or
+    // not. Alone, the list is asked for only when a glyph is actually missing.
+    result.setFamilies({Fonts::substitute(face)});
+    // A pixel size, so the glyphs do not depend on the screen's dots per inch.
+    result.setPixelSize(pixelSize);
+    result.setBold(bold);
+    result.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoSubpixelAntialias));
+    result.setHintingPreference(QFont::PreferFullHinting);
+    result.setKerning(false);
+    return result;
+}
 
 QImage sample(const QString& text, const QString& face, int pixelSize, bool bold, int y) {
     QImage box(DotPattern::Size, DotPattern::Size, QImage::Format_RGB32);
     box.fill(Qt::white);
     if (text.isEmpty()) return box;
-    const QFont font = boxFont(face, pixelSize, bold);
+    const QFont printFont = font(face, pixelSize, bold);
     QPainter painter(&box);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setFont(font);
+    painter.setFont(printFont);
     painter.setPen(Qt::black);
     // Printing starts at the top of the character cell, so the baseline sits one ascent down.
-    painter.drawText(0, y + QFontMetrics(font, &box).ascent(), text);
+    painter.drawText(0, y + QFontMetrics(printFont, &box).ascent(), text);
     return box;
 }
 

@@ -2,6 +2,7 @@
 // Dot patterns of characters. A character is printed in black on an 18 × 18 pixel white
 // sampling box, without antialiasing, and every exactly-black pixel becomes a dot. Patterns
 // are computed once per text, face, size, weight and offset and kept.
+#include <QFont>
 #include <QImage>
 #include <QString>
 #include <array>
@@ -23,6 +24,10 @@ namespace DotGlyph {
 // Pixel sizes of the two point sizes the line uses, at 96 dots per inch.
 constexpr int Size14pt = 19;
 constexpr int Size12pt = 16;
+
+// The font the sampling box prints in: `face`'s installed family (see Fonts::substitute) at a
+// pixel size, unsmoothed and fully hinted.
+QFont font(const QString& face, int pixelSize, bool bold);
 
 // The pattern of `text` printed at the sampling box's top-left corner, `y` pixels down, in
 // the face named `face` ("ＭＳ ゴシック", "ＭＳ 明朝" or an installed family).

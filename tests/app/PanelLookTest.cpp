@@ -15,6 +15,7 @@
 #include "platform/QtColour.h"
 
 #include <QCheckBox>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -35,6 +36,47 @@ TEST_F(PanelLookTest, OnlyTheFaceInFrontTakesTheFocus) {
     EXPECT_TRUE(panel().dialFace->isVisible());
     EXPECT_FALSE(panel().keypadFace->isVisible());
     EXPECT_EQ(faceInFront(), 0);
+}
+
+// The dial face is made when it first comes to the front, not at start, and then has what it
+// would have had if made with the panel: its controls in order, their keys in the tooltips,
+// the panel's font inside its styled frame, and the Tab order through it.
+TEST_F(PanelLookTest, TheDialFaceIsMadeWhenFirstShownAndThenComplete) {
+    startWith(sampleSettings());
+    EXPECT_TRUE(panel().dialFace->findChildren<QWidget*>().isEmpty()) << "made at start";
+    panel().Frame1_DblClick(1);
+    const DialFace& dials = *panel().dialFace;
+    QStringList names;
+    for (QWidget* w : dials.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        names << w->objectName();
+    EXPECT_EQ(names.join(' ').toStdString(),
+              "Label5 Label6 List2(0) List2(1) List2(2) List2(3) List2(4) "
+              "Label7 List3(0) List3(1) List3(2) Command1(0)");
+    EXPECT_EQ(panel().Command1[0], dials.Command1);
+    for (QWidget* w : {static_cast<QWidget*>(dials.List2[0]), static_cast<QWidget*>(dials.List3[2]),
+                       static_cast<QWidget*>(dials.Command1)})
+        EXPECT_TRUE(w->toolTip().startsWith(QStringLiteral("キー：")))
+            << w->objectName().toStdString();
+    const QString face = QFontInfo(panel().font()).family();
+    EXPECT_EQ(QFontInfo(dials.Command1->font()).family(), face);
+    EXPECT_EQ(QFontInfo(dials.findChild<QLabel*>("Label5")->font()).family(), face);
+
+    // Tab as Qt moves it: along the focus chain to the next visible, enabled Tab stop.
+    QStringList tabs;
+    QWidget* at = dials.List2[0];
+    for (int i = 0; i < 11; ++i) {
+        tabs << at->objectName();
+        do
+            at = at->nextInFocusChain();
+        while (
+            !(at->isVisibleTo(&panel()) && at->isEnabled() && (at->focusPolicy() & Qt::TabFocus)));
+    }
+    EXPECT_EQ(tabs.join(' ').toStdString(),
+              "List2(0) List2(1) List2(2) List2(3) List2(4) List3(0) List3(1) "
+              "List3(2) Command1(0) Check4 Option4(0)");
+    panel().Frame1_DblClick(0);
+    panel().Frame1_DblClick(1);
+    EXPECT_EQ(dials.findChildren<QListWidget*>().size(), 8) << "made once";
 }
 
 TEST_F(PanelLookTest, ControlsInsideFramesDrawInThePanelsFont) {

@@ -136,7 +136,7 @@ TEST_F(PanelTest, KeypadFillsTheRouteAndSectionDisplaysByItsRules) {
 
 TEST_F(PanelTest, DialsLoadTheSameFileAsTheKeypadAndKeepTheRouteAsEntered) {
     startWith(sampleSettings());
-    DialFace& dials = *panel().dialFace;
+    DialFace& dials = panel().dials(); // chosen while the dials are still behind the keypad
     const QString digits = "00012";
     for (int i = 0; i < 5; ++i)
         dials.List2[size_t(i)]->setCurrentRow(digits.at(i).digitValue());

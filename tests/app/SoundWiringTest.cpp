@@ -3,6 +3,7 @@
 #include "tests/app/AppFixture.h"
 
 #include "app/Form1.h"
+#include "panel/DialFace.h"
 #include "panel/KeypadFace.h"
 #include "panel/frmCtl.h"
 #include "platform/core/AppInfo.h"
@@ -13,6 +14,7 @@
 #include "tests/sound/SoundFiles.h"
 
 #include <QElapsedTimer>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -40,6 +42,17 @@ TEST_F(SoundWiringTest, SampleSoundsPlayOnTheirChannelsWhenKeyingAndStepping) {
     EXPECT_FALSE(playing("S2"));
     click(panel().Command2[1]);
     EXPECT_TRUE(playing("S2")) << "data forward plays the fare-change sound";
+}
+
+// The dial face is made when first shown; its dials are wired as it is made.
+TEST_F(SoundWiringTest, ADialPlaysTheResetSoundOnceTheDialFaceIsMade) {
+    In4File file = sampleSettings();
+    file.options.SoundReset = QStringLiteral(K41_SAMPLES_DIR "/sounds/chime.wav");
+    startWith(file);
+    panel().Frame1_DblClick(1);
+    EXPECT_FALSE(playing("S1"));
+    panel().dialFace->List2[0]->setCurrentRow(3);
+    EXPECT_TRUE(playing("S1"));
 }
 
 TEST_F(SoundWiringTest, ByColumnTheStopArrivedAtChoosesTheFareChangeSound) {

@@ -202,6 +202,10 @@ TEST(ChimeiDraw, EmptyNameBlanksTheStrip) {
 
 TEST(ChimeiDraw, GlyphDotsAreTheExactlyBlackPixelsOfAnUnsmoothedPrint) {
     for (const QString& face : {Fonts::Gothic, Fonts::Mincho}) {
+        // The installed family alone: with the face name as a second family, Qt would ask
+        // fontconfig for fallback fonts for every script on a name's first drawing.
+        EXPECT_EQ(DotGlyph::font(face, DotGlyph::Size14pt, false).families(),
+                  QStringList{Fonts::substitute(face)});
         const QImage box = DotGlyph::sample(QStringLiteral("駅"), face, DotGlyph::Size14pt, false);
         const DotPattern dots =
             DotGlyph::pattern(QStringLiteral("駅"), face, DotGlyph::Size14pt, false);
