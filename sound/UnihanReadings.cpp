@@ -126,7 +126,11 @@ QByteArray formatTable(const Table& table) {
     for (auto it = table.variants.cbegin(); it != table.variants.cend(); ++it)
         if (!table.readings.contains(QString(it.key()))) kanji.append(QString(it.key()));
     kanji.sort();
-    QString out = QStringLiteral("# kanji\ton\tkun\tread as\n");
+    // The licence of the database asks that data changed from it say so.
+    QString out = QStringLiteral(
+        "# Japanese readings of kanji and the variant forms read instead, taken and changed\n"
+        "# from Unicode's Unihan database; Copyright 1991-2022 Unicode, Inc.\n"
+        "# kanji\ton\tkun\tread as\n");
     for (const QString& k : kanji) {
         const KanjiReadings::Kinds kinds = table.readings.value(k);
         const QChar variant = k.size() == 1 ? table.variants.value(k[0]) : QChar();
