@@ -229,4 +229,28 @@ std::optional<qsizetype> closingPart(const ReadWords& words) {
     return at + 1;
 }
 
+std::optional<qsizetype> closingDirection(const ReadWords& words,
+                                          const std::function<bool(const QString&)>& isWord) {
+    size_t last = words.size();
+    while (last > 0 && !isNoun(words[last - 1]))
+        --last;
+    if (last < 2) return std::nullopt;
+    const ReadWord& w = words[last - 1];
+    const ReadWord& before = words[last - 2];
+    if (w.pos != QStringLiteral("名詞") || w.surface.size() != 2 || !allKanji(w.surface) ||
+        !QStringView(u"東西南北").contains(w.surface.back()) || !isNoun(before) ||
+        before.surface.size() != 1 || !allKanji(before.surface))
+        return std::nullopt;
+    // A direction the dictionary already reads as the name's side is no place of its own.
+    static const QStringList sides = {QStringLiteral("ヒガシ"), QStringLiteral("ニシ"),
+                                      QStringLiteral("ミナミ"), QStringLiteral("キタ")};
+    for (const QString& side : sides)
+        if (w.pronunciation.endsWith(side)) return std::nullopt;
+    if (!isWord(before.surface + w.surface.front())) return std::nullopt;
+    qsizetype at = 0;
+    for (size_t k = 0; k + 1 < last; ++k)
+        at += words[k].surface.size();
+    return at + 1;
+}
+
 } // namespace CompoundWordRules

@@ -301,6 +301,11 @@ QString Pronouncer::readPiece(const QString& text) {
         boundaries.append(*at);
         words = analyse(piece, boundaries);
     }
+    const auto isWord = [this](const QString& s) { return !wordReadings(s).isEmpty(); };
+    if (const std::optional<qsizetype> at = CompoundWordRules::closingDirection(words, isWord)) {
+        boundaries.append(*at);
+        words = analyse(piece, boundaries);
+    }
     if (coined) {
         qsizetype at = 0;
         bool first = true;

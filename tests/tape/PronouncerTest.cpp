@@ -199,7 +199,8 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
 // coined word the dictionary knows only as a given name, the inn's 亭, the lord's 殿, the former
 // 旧, a shop's 店, the road station's 道, the upper part 上 that opens a name and the direction
 // of a firm's short name, a shrine's 神社 and 社, acupuncture, a word the dictionary lacks, and
-// the upper or lower part that closes a name where the dictionary made a word of it (屋上).
+// the upper or lower part that closes a name where the dictionary made a word of it (屋上), and
+// a closing direction it joined into a place (入|江東 of 入江 + 東) while a place so named stays.
 TEST(Pronouncer, ReadsTheWordsOfANameAsNamesUseThem) {
     const struct {
         const char* text;
@@ -222,6 +223,9 @@ TEST(Pronouncer, ReadsTheWordsOfANameAsNamesUseThem) {
         {"鷺屋上", "サギヤカミ"},
         {"次は鷺部下です", "ツギワサギブシモデス"},
         {"ビルの屋上", "ビルノオクジョー"},
+        {"次は鳩入江東です", "ツギワハトイリエヒガシデス"},
+        {"鷺江東", "サギコートー"},
+        {"鷺沢江東", "サギサワコートー"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(pronouncer().toKana(QString::fromUtf8(c.text)), QString::fromUtf8(c.kana))
@@ -298,8 +302,9 @@ TEST(KanjiReadings, AChineseReadingIsAnOnyomiOrNothing) {
     EXPECT_EQ(KanjiReadings::chineseReading(u"a"), QString());
 }
 
-// The market-day 市 after a day the place list read as a whole (二日 フツカ) and after a day
-// the dictionary split into a number and a date; a reading the user gave stays.
+// The market-day 市 after a day the place list read as a whole (二日 フツカ), after a day
+// the dictionary split into a number and a date, and after a day read with its market already;
+// a reading the user gave stays.
 TEST(PlaceWordRules, AMarketDaysTownHasItsMarket) {
     const auto word = [](const char* surface, const char* pos1, const char* kana) {
         ReadWord w;
@@ -325,6 +330,15 @@ TEST(PlaceWordRules, AMarketDaysTownHasItsMarket) {
     EXPECT_EQ(
         read({word("百", "数", "ヒャク"), word("日", "接尾", "ニチ"), word("市", "一般", "シ")}),
         QStringLiteral("ヒャクニチシ"));
+    // A day read with its market (一日 ヒトイチ) says the market once, before 市 and 市場 alike;
+    // a date's 一日 keeps the city after it.
+    EXPECT_EQ(read({word("一日", "固有名詞", "ヒトイチ"), word("市", "一般", "シ")}),
+              QStringLiteral("ヒトイチ"));
+    EXPECT_EQ(
+        read({word("鷺一日", "固有名詞", "サギヒトイチ"), word("市場", "固有名詞", "イチバ")}),
+        QStringLiteral("サギヒトイチバ"));
+    EXPECT_EQ(read({word("一日", "副詞可能", "イチニチ"), word("市", "一般", "シ")}),
+              QStringLiteral("イチニチシ"));
     ReadWords fixed = {word("鷺二日", "固有名詞", "サギフツカ"), word("市", "一般", "シ")};
     fixed[1].fixed = true;
     EXPECT_EQ(read(fixed), QStringLiteral("サギフツカシ"));
