@@ -213,9 +213,11 @@ std::optional<qsizetype> closingPart(const ReadWords& words) {
     if (last < 2) return std::nullopt;
     const ReadWord& w = words[last - 1];
     const ReadWord& before = words[last - 2];
+    // The kanji before it may be one the dictionary took for a verb's stem (売|屋上 of 売屋).
     if (w.pos != QStringLiteral("名詞") || w.pos1 != QStringLiteral("一般") ||
         w.surface.size() != 2 || !allKanji(w.surface) ||
-        (w.surface.back() != u'上' && w.surface.back() != u'下') || !isNoun(before) ||
+        (w.surface.back() != u'上' && w.surface.back() != u'下') ||
+        !(isNoun(before) || (before.pos == QStringLiteral("動詞") && allKanji(before.surface))) ||
         before.pos1 == QStringLiteral("数"))
         return std::nullopt;
     // Only where the dictionary reads it as a word of its own, not as the upper or lower part.
