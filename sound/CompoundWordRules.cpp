@@ -188,6 +188,15 @@ void ground(const ReadWords& words, size_t i, ReadWord& w) {
         w.pronunciation = QStringLiteral("バ");
 }
 
+// The suffix 家 after a family's or a place's name is the house of that family (鷺沢家 サギサワケ,
+// a listed old house); the dictionary's カ is that of a trade after a common noun (音楽家).
+void family(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || w.surface != QStringLiteral("家") || w.pos1 != QStringLiteral("接尾") ||
+        w.pronunciation != QStringLiteral("カ"))
+        return;
+    if (words[i - 1].pos1 == QStringLiteral("固有名詞")) w.pronunciation = QStringLiteral("ケ");
+}
+
 } // namespace
 
 void apply(ReadWords& words, size_t i) {
@@ -203,6 +212,7 @@ void apply(ReadWords& words, size_t i) {
     shrine(words, i, w);
     acupuncture(words, i, w);
     ground(words, i, w);
+    family(words, i, w);
 }
 
 std::optional<qsizetype> closingPart(const ReadWords& words) {

@@ -200,7 +200,8 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
 // 旧, a shop's 店, the road station's 道, the upper part 上 that opens a name and the direction
 // of a firm's short name, a shrine's 神社 and 社, acupuncture, a word the dictionary lacks, and
 // the upper or lower part that closes a name where the dictionary made a word of it (屋上), and
-// a closing direction it joined into a place (入|江東 of 入江 + 東) while a place so named stays.
+// a closing direction it joined into a place (入|江東 of 入江 + 東) while a place so named stays,
+// and a family's house 家 (ケ), not a trade's (カ).
 TEST(Pronouncer, ReadsTheWordsOfANameAsNamesUseThem) {
     const struct {
         const char* text;
@@ -223,6 +224,8 @@ TEST(Pronouncer, ReadsTheWordsOfANameAsNamesUseThem) {
         {"鷺屋上", "サギヤカミ"},
         {"次は鷺部下です", "ツギワサギブシモデス"},
         {"売屋上", "ウリヤカミ"},
+        {"鷺沢家前", "サギサワケマエ"},
+        {"音楽家", "オンガクカ"},
         {"ビルの屋上", "ビルノオクジョー"},
         {"次は鳩入江東です", "ツギワハトイリエヒガシデス"},
         {"鷺江東", "サギコートー"},
