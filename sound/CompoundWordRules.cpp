@@ -197,6 +197,32 @@ void family(const ReadWords& words, size_t i, ReadWord& w) {
     if (words[i - 1].pos1 == QStringLiteral("固有名詞")) w.pronunciation = QStringLiteral("ケ");
 }
 
+// A 停 the dictionary took for the stem of 停まる (トマ) with no kana after it is the stop of a
+// name (鷺電停前, the tram stop: デンテイ); the verb is written with its ending.
+void stop(const ReadWords& words, size_t i, ReadWord& w) {
+    if (w.surface != QStringLiteral("停") || w.pos != QStringLiteral("動詞")) return;
+    if (i + 1 < words.size() && !words[i + 1].surface.isEmpty() &&
+        KanaText::isHiragana(words[i + 1].surface.front()))
+        return;
+    w.pronunciation = QStringLiteral("テイ");
+}
+
+// 女子 before a school is the girls' school's ジョシ, whatever place the list knows so written.
+void girlsSchool(const ReadWords& words, size_t i, ReadWord& w) {
+    if (w.surface != QStringLiteral("女子") || i + 1 >= words.size() ||
+        w.pronunciation == QStringLiteral("ジョシ"))
+        return;
+    static const QStringList schools = {
+        QStringLiteral("中学"), QStringLiteral("高校"), QStringLiteral("高等"),
+        QStringLiteral("大学"), QStringLiteral("短期"), QStringLiteral("短大"),
+        QStringLiteral("学園"), QStringLiteral("学院"), QStringLiteral("校")};
+    for (const QString& school : schools)
+        if (words[i + 1].surface.startsWith(school)) {
+            w.pronunciation = QStringLiteral("ジョシ");
+            return;
+        }
+}
+
 } // namespace
 
 void apply(ReadWords& words, size_t i) {
@@ -213,6 +239,8 @@ void apply(ReadWords& words, size_t i) {
     acupuncture(words, i, w);
     ground(words, i, w);
     family(words, i, w);
+    stop(words, i, w);
+    girlsSchool(words, i, w);
 }
 
 std::optional<qsizetype> closingPart(const ReadWords& words) {

@@ -201,7 +201,7 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
 // of a firm's short name, a shrine's 神社 and 社, acupuncture, a word the dictionary lacks, and
 // the upper or lower part that closes a name where the dictionary made a word of it (屋上), and
 // a closing direction it joined into a place (入|江東 of 入江 + 東) while a place so named stays,
-// and a family's house 家 (ケ), not a trade's (カ).
+// a family's house 家 (ケ), not a trade's (カ), and the tram stop's 停.
 TEST(Pronouncer, ReadsTheWordsOfANameAsNamesUseThem) {
     const struct {
         const char* text;
@@ -226,6 +226,7 @@ TEST(Pronouncer, ReadsTheWordsOfANameAsNamesUseThem) {
         {"売屋上", "ウリヤカミ"},
         {"鷺沢家前", "サギサワケマエ"},
         {"音楽家", "オンガクカ"},
+        {"鷺電停前", "サギデンテイマエ"},
         {"ビルの屋上", "ビルノオクジョー"},
         {"次は鳩入江東です", "ツギワハトイリエヒガシデス"},
         {"鷺江東", "サギコートー"},
@@ -350,8 +351,9 @@ TEST(PlaceWordRules, AMarketDaysTownHasItsMarket) {
 
 // A reading is the user's, town by town: nothing built in forces one reading of 本町.
 // Where the compound-word rules must leave a name alone: a place's direction before 大 or a
-// firm's trade, 店 after お, a 道 that is no road station's, words the user fixed, and 場 after a
-// name that is not read in native style.
+// firm's trade, 店 after お, a 道 that is no road station's, 女子 before no school, the verb 停,
+// words the user fixed, and 場 after a name that is not read in native style (with the girls'
+// school and the shrine they must mend as the counterparts).
 TEST(CompoundWordRules, LeaveWhatIsNoCompoundOfTheirsAlone) {
     const auto word = [](const char* surface, const char* pos, const char* kana) {
         ReadWord w;
@@ -380,6 +382,14 @@ TEST(CompoundWordRules, LeaveWhatIsNoCompoundOfTheirsAlone) {
               QStringLiteral("オミセ"));
     EXPECT_EQ(read({word("道", noun, "ドウ"), word("の", "助詞", "ノ"), word("森", noun, "モリ")}),
               QStringLiteral("ドウノモリ"));
+    // 女子 that a place list reads as a place is a girls' school only before a school; a 停 with
+    // its kana after it is the verb.
+    EXPECT_EQ(read({word("女子", noun, "メゴ"), word("高校", noun, "コウコウ")}),
+              QStringLiteral("ジョシコウコウ"));
+    EXPECT_EQ(read({word("女子", noun, "メゴ"), word("前", noun, "マエ")}),
+              QStringLiteral("メゴマエ"));
+    EXPECT_EQ(read({word("停", "動詞", "トマ"), word("る", "動詞", "ル")}),
+              QStringLiteral("トマル"));
     ReadWords fixed = {word("鳩野神", noun, "ハトノガミ"), word("社", noun, "シャ")};
     fixed[0].fixed = true;
     EXPECT_EQ(read(fixed), QStringLiteral("ハトノガミシャ"));
