@@ -293,4 +293,24 @@ std::optional<qsizetype> closingDirection(const ReadWords& words,
     return at + 1;
 }
 
+std::optional<qsizetype> schoolShortName(const QString& text) {
+    static const QStringList sides = {QStringLiteral("前"), QStringLiteral("下"),
+                                      QStringLiteral("上"), QStringLiteral("入口"),
+                                      QStringLiteral("口"), QStringLiteral("正門")};
+    // A direction after more of a name: at the name's start (小西, 西小前) it is a place.
+    for (qsizetype at = 2; at + 1 < text.size(); ++at) {
+        if (text[at] != u'小' || !QStringView(u"東西南北").contains(text[at - 1]) ||
+            !KanaText::isKanji(text[at - 2]))
+            continue;
+        for (const QString& side : sides) {
+            const qsizetype end = at + 1 + side.size();
+            // The side closes the name: no more kanji of it follow (次は鷺北小前です).
+            if (QStringView(text).mid(at + 1).startsWith(side) &&
+                (end == text.size() || !KanaText::isKanji(text[end])))
+                return at;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace CompoundWordRules

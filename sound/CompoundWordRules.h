@@ -30,4 +30,9 @@ std::optional<qsizetype> closingPart(const ReadWords& words);
 std::optional<qsizetype> closingDirection(const ReadWords& words,
                                           const std::function<bool(const QString&)>& isWord);
 
+// Where a name ends with an elementary school's short name and the stop's side of it (鷺北小前,
+// the front of the north school 北小): the offset of that 小, which is read ショウ as a word of
+// its own, not the small コ or オ of a place the dictionary may join it into (小前, 西小).
+std::optional<qsizetype> schoolShortName(const QString& text);
+
 } // namespace CompoundWordRules

@@ -201,7 +201,8 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
 // of a firm's short name, a shrine's 神社 and 社, acupuncture, a word the dictionary lacks, and
 // the upper or lower part that closes a name where the dictionary made a word of it (屋上), and
 // a closing direction it joined into a place (入|江東 of 入江 + 東) while a place so named stays,
-// a family's house 家 (ケ), not a trade's (カ), and the tram stop's 停.
+// a family's house 家 (ケ), not a trade's (カ), the tram stop's 停, and the elementary school's
+// short name (北小 キタショウ, not the small コ).
 TEST(Pronouncer, ReadsTheWordsOfANameAsNamesUseThem) {
     const struct {
         const char* text;
@@ -227,6 +228,8 @@ TEST(Pronouncer, ReadsTheWordsOfANameAsNamesUseThem) {
         {"鷺沢家前", "サギサワケマエ"},
         {"音楽家", "オンガクカ"},
         {"鷺電停前", "サギデンテイマエ"},
+        {"鷺北小前", "サギキタショウマエ"},
+        {"次は鳩西小入口です", "ツギワハトニシショウイリグチデス"},
         {"ビルの屋上", "ビルノオクジョー"},
         {"次は鳩入江東です", "ツギワハトイリエヒガシデス"},
         {"鷺江東", "サギコートー"},
@@ -235,6 +238,9 @@ TEST(Pronouncer, ReadsTheWordsOfANameAsNamesUseThem) {
     for (const auto& c : cases)
         EXPECT_EQ(pronouncer().toKana(QString::fromUtf8(c.text)), QString::fromUtf8(c.kana))
             << c.text;
+    // A school's short name only after more of a name and before the stop's side of it.
+    for (const char* place : {"西小前", "鷺北小前田", "鷺北小"})
+        EXPECT_FALSE(pronouncer().toKana(QString::fromUtf8(place)).contains(u"ショ")) << place;
     if (KanjiReadings::chineseReading(u"幸").isEmpty()) GTEST_SKIP() << "no KANJIDIC";
     EXPECT_EQ(pronouncer().toKana(QStringLiteral("幸美ホール")), QStringLiteral("コウビホール"));
     EXPECT_EQ(pronouncer().toKana(QStringLiteral("幸美さん")), QStringLiteral("ユキミサン"));
