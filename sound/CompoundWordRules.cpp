@@ -223,6 +223,14 @@ void girlsSchool(const ReadWords& words, size_t i, ReadWord& w) {
         }
 }
 
+// A fork of roads (三叉路, 五叉路) is サロ whatever the count before it; the dictionary knows only
+// the three-way one whole and reads a lone 叉 as the crotch マタ.
+void forkedRoad(const ReadWords& words, size_t i, ReadWord& w) {
+    if (w.surface == QStringLiteral("叉") && w.pronunciation == QStringLiteral("マタ") &&
+        i + 1 < words.size() && words[i + 1].surface.startsWith(u'路'))
+        w.pronunciation = QStringLiteral("サ");
+}
+
 } // namespace
 
 void apply(ReadWords& words, size_t i) {
@@ -241,6 +249,7 @@ void apply(ReadWords& words, size_t i) {
     family(words, i, w);
     stop(words, i, w);
     girlsSchool(words, i, w);
+    forkedRoad(words, i, w);
 }
 
 std::optional<qsizetype> closingPart(const ReadWords& words) {

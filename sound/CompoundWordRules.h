@@ -4,9 +4,9 @@
 // name uses (亭 チン, 殿 シンガリ, 旧 フル), a shop's 店, a road station's 道, the 上 or 下 that
 // opens a name before a suffix, the 大 of a university's short name, the direction of a firm's
 // (中銀 チュウギン), a shrine's 神社 and 社, 鍼灸, the 場 (バ) after a native name, a family's
-// house 家 (ケ), a tram stop's 停, a girls' school's 女子, and the 上 or 下 that closes a name
-// where the dictionary made a common word of it, and a closing direction it joined into a place of
-// its own. Part of WordRules::apply.
+// house 家 (ケ), a tram stop's 停, a girls' school's 女子, a fork of roads 叉路, and the 上 or 下
+// that closes a name where the dictionary made a common word of it, and a closing direction it
+// joined into a place of its own. Part of WordRules::apply.
 #include "sound/ReadWord.h"
 
 #include <functional>
