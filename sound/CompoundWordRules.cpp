@@ -223,7 +223,7 @@ void girlsSchool(const ReadWords& words, size_t i, ReadWord& w) {
         }
 }
 
-// A fork of roads (三叉路, 五叉路) is サロ whatever the count before it; the dictionary knows only
+// A fork of roads (三叉路, 六叉路) is サロ whatever the count before it; the dictionary knows only
 // the three-way one whole and reads a lone 叉 as the crotch マタ.
 void forkedRoad(const ReadWords& words, size_t i, ReadWord& w) {
     if (w.surface == QStringLiteral("叉") && w.pronunciation == QStringLiteral("マタ") &&

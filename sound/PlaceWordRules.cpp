@@ -29,9 +29,9 @@ void marketDay(ReadWords& words, size_t i, ReadWord& w) {
     w.pronunciation.replace(0, 1, QStringLiteral("イチ"));
 }
 
-// Where the place list reads the day with its market already in it (一日 ヒトイチ of a town
-// 一日市), the 市 after it is that same market: 鷺一日市 says its イチ once, not ヒトイチシ, and
-// the market square 一日市場 is ヒトイチバ.
+// Where the place list reads the day with its market already in it (一日 as ヒトイチ), the 市
+// after it is that same market: the town says its イチ once, not ヒトイチシ, and a market
+// square 市場 after the day is ヒトイチバ.
 void marketInDay(const ReadWords& words, size_t i, ReadWord& w) {
     if (i == 0 || !w.surface.startsWith(u'市')) return;
     const ReadWord& day = words[i - 1];

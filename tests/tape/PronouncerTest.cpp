@@ -202,7 +202,7 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
 // the upper or lower part that closes a name where the dictionary made a word of it (屋上), and
 // a closing direction it joined into a place (入|江東 of 入江 + 東) while a place so named stays,
 // a family's house 家 (ケ), not a trade's (カ), the tram stop's 停, and the elementary school's
-// short name (北小 キタショウ, not the small コ), and a fork of roads of any count (五叉路).
+// short name (北小 キタショウ, not the small コ), and a fork of roads of any count (六叉路).
 TEST(Pronouncer, ReadsTheWordsOfANameAsNamesUseThem) {
     const struct {
         const char* text;
@@ -229,7 +229,7 @@ TEST(Pronouncer, ReadsTheWordsOfANameAsNamesUseThem) {
         {"音楽家", "オンガクカ"},
         {"鷺電停前", "サギデンテイマエ"},
         {"鷺北小前", "サギキタショウマエ"},
-        {"鷺五叉路", "サギゴサロ"},
+        {"鷺六叉路", "サギロクサロ"},
         {"次は鳩西小入口です", "ツギワハトニシショウイリグチデス"},
         {"ビルの屋上", "ビルノオクジョー"},
         {"次は鳩入江東です", "ツギワハトイリエヒガシデス"},
