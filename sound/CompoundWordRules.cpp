@@ -188,6 +188,49 @@ void ground(const ReadWords& words, size_t i, ReadWord& w) {
         w.pronunciation = QStringLiteral("バ");
 }
 
+// The suffix 家 after a family's or a place's name is the house of that family (鷺沢家 サギサワケ,
+// a listed old house); the dictionary's カ is that of a trade after a common noun (音楽家).
+void family(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || w.surface != QStringLiteral("家") || w.pos1 != QStringLiteral("接尾") ||
+        w.pronunciation != QStringLiteral("カ"))
+        return;
+    if (words[i - 1].pos1 == QStringLiteral("固有名詞")) w.pronunciation = QStringLiteral("ケ");
+}
+
+// A 停 the dictionary took for the stem of 停まる (トマ) with no kana after it is the stop of a
+// name (鷺電停前, the tram stop: デンテイ); the verb is written with its ending.
+void stop(const ReadWords& words, size_t i, ReadWord& w) {
+    if (w.surface != QStringLiteral("停") || w.pos != QStringLiteral("動詞")) return;
+    if (i + 1 < words.size() && !words[i + 1].surface.isEmpty() &&
+        KanaText::isHiragana(words[i + 1].surface.front()))
+        return;
+    w.pronunciation = QStringLiteral("テイ");
+}
+
+// 女子 before a school is the girls' school's ジョシ, whatever place the list knows so written.
+void girlsSchool(const ReadWords& words, size_t i, ReadWord& w) {
+    if (w.surface != QStringLiteral("女子") || i + 1 >= words.size() ||
+        w.pronunciation == QStringLiteral("ジョシ"))
+        return;
+    static const QStringList schools = {
+        QStringLiteral("中学"), QStringLiteral("高校"), QStringLiteral("高等"),
+        QStringLiteral("大学"), QStringLiteral("短期"), QStringLiteral("短大"),
+        QStringLiteral("学園"), QStringLiteral("学院"), QStringLiteral("校")};
+    for (const QString& school : schools)
+        if (words[i + 1].surface.startsWith(school)) {
+            w.pronunciation = QStringLiteral("ジョシ");
+            return;
+        }
+}
+
+// A fork of roads (三叉路, 六叉路) is サロ whatever the count before it; the dictionary knows only
+// the three-way one whole and reads a lone 叉 as the crotch マタ.
+void forkedRoad(const ReadWords& words, size_t i, ReadWord& w) {
+    if (w.surface == QStringLiteral("叉") && w.pronunciation == QStringLiteral("マタ") &&
+        i + 1 < words.size() && words[i + 1].surface.startsWith(u'路'))
+        w.pronunciation = QStringLiteral("サ");
+}
+
 } // namespace
 
 void apply(ReadWords& words, size_t i) {
@@ -203,6 +246,10 @@ void apply(ReadWords& words, size_t i) {
     shrine(words, i, w);
     acupuncture(words, i, w);
     ground(words, i, w);
+    family(words, i, w);
+    stop(words, i, w);
+    girlsSchool(words, i, w);
+    forkedRoad(words, i, w);
 }
 
 std::optional<qsizetype> closingPart(const ReadWords& words) {
@@ -213,9 +260,11 @@ std::optional<qsizetype> closingPart(const ReadWords& words) {
     if (last < 2) return std::nullopt;
     const ReadWord& w = words[last - 1];
     const ReadWord& before = words[last - 2];
+    // The kanji before it may be one the dictionary took for a verb's stem (売|屋上 of 売屋).
     if (w.pos != QStringLiteral("名詞") || w.pos1 != QStringLiteral("一般") ||
         w.surface.size() != 2 || !allKanji(w.surface) ||
-        (w.surface.back() != u'上' && w.surface.back() != u'下') || !isNoun(before) ||
+        (w.surface.back() != u'上' && w.surface.back() != u'下') ||
+        !(isNoun(before) || (before.pos == QStringLiteral("動詞") && allKanji(before.surface))) ||
         before.pos1 == QStringLiteral("数"))
         return std::nullopt;
     // Only where the dictionary reads it as a word of its own, not as the upper or lower part.
@@ -227,6 +276,50 @@ std::optional<qsizetype> closingPart(const ReadWords& words) {
     for (size_t k = 0; k + 1 < last; ++k)
         at += words[k].surface.size();
     return at + 1;
+}
+
+std::optional<qsizetype> closingDirection(const ReadWords& words,
+                                          const std::function<bool(const QString&)>& isWord) {
+    size_t last = words.size();
+    while (last > 0 && !isNoun(words[last - 1]))
+        --last;
+    if (last < 2) return std::nullopt;
+    const ReadWord& w = words[last - 1];
+    const ReadWord& before = words[last - 2];
+    if (w.pos != QStringLiteral("名詞") || w.surface.size() != 2 || !allKanji(w.surface) ||
+        !QStringView(u"東西南北").contains(w.surface.back()) || !isNoun(before) ||
+        before.surface.size() != 1 || !allKanji(before.surface))
+        return std::nullopt;
+    // A direction the dictionary already reads as the name's side is no place of its own.
+    static const QStringList sides = {QStringLiteral("ヒガシ"), QStringLiteral("ニシ"),
+                                      QStringLiteral("ミナミ"), QStringLiteral("キタ")};
+    for (const QString& side : sides)
+        if (w.pronunciation.endsWith(side)) return std::nullopt;
+    if (!isWord(before.surface + w.surface.front())) return std::nullopt;
+    qsizetype at = 0;
+    for (size_t k = 0; k + 1 < last; ++k)
+        at += words[k].surface.size();
+    return at + 1;
+}
+
+std::optional<qsizetype> schoolShortName(const QString& text) {
+    static const QStringList sides = {QStringLiteral("前"), QStringLiteral("下"),
+                                      QStringLiteral("上"), QStringLiteral("入口"),
+                                      QStringLiteral("口"), QStringLiteral("正門")};
+    // A direction after more of a name: at the name's start (小西, 西小前) it is a place.
+    for (qsizetype at = 2; at + 1 < text.size(); ++at) {
+        if (text[at] != u'小' || !QStringView(u"東西南北").contains(text[at - 1]) ||
+            !KanaText::isKanji(text[at - 2]))
+            continue;
+        for (const QString& side : sides) {
+            const qsizetype end = at + 1 + side.size();
+            // The side closes the name: no more kanji of it follow (次は鷺北小前です).
+            if (QStringView(text).mid(at + 1).startsWith(side) &&
+                (end == text.size() || !KanaText::isKanji(text[end])))
+                return at;
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace CompoundWordRules

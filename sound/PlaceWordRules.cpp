@@ -29,6 +29,19 @@ void marketDay(ReadWords& words, size_t i, ReadWord& w) {
     w.pronunciation.replace(0, 1, QStringLiteral("イチ"));
 }
 
+// Where the place list reads the day with its market already in it (一日 as ヒトイチ), the 市
+// after it is that same market: the town says its イチ once, not ヒトイチシ, and a market
+// square 市場 after the day is ヒトイチバ.
+void marketInDay(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || !w.surface.startsWith(u'市')) return;
+    const ReadWord& day = words[i - 1];
+    if (!day.surface.endsWith(u'日') || !day.pronunciation.endsWith(QStringLiteral("イチ"))) return;
+    if (w.pronunciation.startsWith(QStringLiteral("イチ")))
+        w.pronunciation.remove(0, 2);
+    else if (w.pronunciation.startsWith(u'シ'))
+        w.pronunciation.remove(0, 1);
+}
+
 // What the dictionary reads as a suffix of islands and mountains (トウ, サン: 諸島, 富士山) is,
 // after a place's name, the place's own 島 and 山 in native style: 鷺島 サギジマ (シマ after
 // ノ), 鳩田山 ハトダヤマ.
@@ -79,6 +92,7 @@ void apply(ReadWords& words, size_t i) {
     ReadWord& w = words[i];
     if (w.fixed) return;
     marketDay(words, i, w);
+    marketInDay(words, i, w);
     islandOrHill(words, i, w);
     frontPrefix(words, i, w);
     middle(words, i, w);

@@ -316,8 +316,15 @@ QString Pronouncer::readPiece(const QString& text) {
     const std::optional<InstitutionNames::Span> coined = InstitutionNames::find(piece, knows);
     QList<qsizetype> boundaries;
     if (coined) boundaries = {coined->at, coined->at + coined->length};
+    const std::optional<qsizetype> school = CompoundWordRules::schoolShortName(piece);
+    if (school) boundaries.append({*school, *school + 1});
     ReadWords words = analyse(piece, boundaries);
     if (const std::optional<qsizetype> at = CompoundWordRules::closingPart(words)) {
+        boundaries.append(*at);
+        words = analyse(piece, boundaries);
+    }
+    const auto isWord = [this](const QString& s) { return !wordReadings(s).isEmpty(); };
+    if (const std::optional<qsizetype> at = CompoundWordRules::closingDirection(words, isWord)) {
         boundaries.append(*at);
         words = analyse(piece, boundaries);
     }
@@ -330,6 +337,14 @@ QString Pronouncer::readPiece(const QString& text) {
                 w.pronunciation = first ? coined->reading : QString();
                 first = false;
             }
+            at += w.surface.size();
+        }
+    }
+    if (school) {
+        qsizetype at = 0;
+        for (ReadWord& w : words) {
+            if (at == *school && w.surface.size() == 1 && !w.fixed)
+                w.pronunciation = QStringLiteral("ショウ");
             at += w.surface.size();
         }
     }

@@ -199,7 +199,10 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
 // coined word the dictionary knows only as a given name, the inn's 亭, the lord's 殿, the former
 // 旧, a shop's 店, the road station's 道, the upper part 上 that opens a name and the direction
 // of a firm's short name, a shrine's 神社 and 社, acupuncture, a word the dictionary lacks, and
-// the upper or lower part that closes a name where the dictionary made a word of it (屋上).
+// the upper or lower part that closes a name where the dictionary made a word of it (屋上), and
+// a closing direction it joined into a place (入|江東 of 入江 + 東) while a place so named stays,
+// a family's house 家 (ケ), not a trade's (カ), the tram stop's 停, and the elementary school's
+// short name (北小 キタショウ, not the small コ), and a fork of roads of any count (六叉路).
 TEST(Pronouncer, ReadsTheWordsOfANameAsNamesUseThem) {
     const struct {
         const char* text;
@@ -221,11 +224,24 @@ TEST(Pronouncer, ReadsTheWordsOfANameAsNamesUseThem) {
         {"鷺針灸前", "サギシンキュウマエ"},
         {"鷺屋上", "サギヤカミ"},
         {"次は鷺部下です", "ツギワサギブシモデス"},
+        {"売屋上", "ウリヤカミ"},
+        {"鷺沢家前", "サギサワケマエ"},
+        {"音楽家", "オンガクカ"},
+        {"鷺電停前", "サギデンテイマエ"},
+        {"鷺北小前", "サギキタショウマエ"},
+        {"鷺六叉路", "サギロクサロ"},
+        {"次は鳩西小入口です", "ツギワハトニシショウイリグチデス"},
         {"ビルの屋上", "ビルノオクジョー"},
+        {"次は鳩入江東です", "ツギワハトイリエヒガシデス"},
+        {"鷺江東", "サギコートー"},
+        {"鷺沢江東", "サギサワコートー"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(pronouncer().toKana(QString::fromUtf8(c.text)), QString::fromUtf8(c.kana))
             << c.text;
+    // A school's short name only after more of a name and before the stop's side of it.
+    for (const char* place : {"西小前", "鷺北小前田", "鷺北小"})
+        EXPECT_FALSE(pronouncer().toKana(QString::fromUtf8(place)).contains(u"ショ")) << place;
     if (KanjiReadings::chineseReading(u"幸").isEmpty()) GTEST_SKIP() << "no KANJIDIC";
     EXPECT_EQ(pronouncer().toKana(QStringLiteral("幸美ホール")), QStringLiteral("コウビホール"));
     EXPECT_EQ(pronouncer().toKana(QStringLiteral("幸美さん")), QStringLiteral("ユキミサン"));
@@ -298,8 +314,9 @@ TEST(KanjiReadings, AChineseReadingIsAnOnyomiOrNothing) {
     EXPECT_EQ(KanjiReadings::chineseReading(u"a"), QString());
 }
 
-// The market-day 市 after a day the place list read as a whole (二日 フツカ) and after a day
-// the dictionary split into a number and a date; a reading the user gave stays.
+// The market-day 市 after a day the place list read as a whole (二日 フツカ), after a day
+// the dictionary split into a number and a date, and after a day read with its market already;
+// a reading the user gave stays.
 TEST(PlaceWordRules, AMarketDaysTownHasItsMarket) {
     const auto word = [](const char* surface, const char* pos1, const char* kana) {
         ReadWord w;
@@ -325,6 +342,15 @@ TEST(PlaceWordRules, AMarketDaysTownHasItsMarket) {
     EXPECT_EQ(
         read({word("百", "数", "ヒャク"), word("日", "接尾", "ニチ"), word("市", "一般", "シ")}),
         QStringLiteral("ヒャクニチシ"));
+    // A day read with its market (一日 ヒトイチ) says the market once, before 市 and 市場 alike;
+    // a date's 一日 keeps the city after it.
+    EXPECT_EQ(read({word("一日", "固有名詞", "ヒトイチ"), word("市", "一般", "シ")}),
+              QStringLiteral("ヒトイチ"));
+    EXPECT_EQ(
+        read({word("鷺一日", "固有名詞", "サギヒトイチ"), word("市場", "固有名詞", "イチバ")}),
+        QStringLiteral("サギヒトイチバ"));
+    EXPECT_EQ(read({word("一日", "副詞可能", "イチニチ"), word("市", "一般", "シ")}),
+              QStringLiteral("イチニチシ"));
     ReadWords fixed = {word("鷺二日", "固有名詞", "サギフツカ"), word("市", "一般", "シ")};
     fixed[1].fixed = true;
     EXPECT_EQ(read(fixed), QStringLiteral("サギフツカシ"));
@@ -332,8 +358,9 @@ TEST(PlaceWordRules, AMarketDaysTownHasItsMarket) {
 
 // A reading is the user's, town by town: nothing built in forces one reading of 本町.
 // Where the compound-word rules must leave a name alone: a place's direction before 大 or a
-// firm's trade, 店 after お, a 道 that is no road station's, words the user fixed, and 場 after a
-// name that is not read in native style.
+// firm's trade, 店 after お, a 道 that is no road station's, 女子 before no school, the verb 停,
+// words the user fixed, and 場 after a name that is not read in native style (with the girls'
+// school and the shrine they must mend as the counterparts).
 TEST(CompoundWordRules, LeaveWhatIsNoCompoundOfTheirsAlone) {
     const auto word = [](const char* surface, const char* pos, const char* kana) {
         ReadWord w;
@@ -362,6 +389,14 @@ TEST(CompoundWordRules, LeaveWhatIsNoCompoundOfTheirsAlone) {
               QStringLiteral("オミセ"));
     EXPECT_EQ(read({word("道", noun, "ドウ"), word("の", "助詞", "ノ"), word("森", noun, "モリ")}),
               QStringLiteral("ドウノモリ"));
+    // 女子 that a place list reads as a place is a girls' school only before a school; a 停 with
+    // its kana after it is the verb.
+    EXPECT_EQ(read({word("女子", noun, "メゴ"), word("高校", noun, "コウコウ")}),
+              QStringLiteral("ジョシコウコウ"));
+    EXPECT_EQ(read({word("女子", noun, "メゴ"), word("前", noun, "マエ")}),
+              QStringLiteral("メゴマエ"));
+    EXPECT_EQ(read({word("停", "動詞", "トマ"), word("る", "動詞", "ル")}),
+              QStringLiteral("トマル"));
     ReadWords fixed = {word("鳩野神", noun, "ハトノガミ"), word("社", noun, "シャ")};
     fixed[0].fixed = true;
     EXPECT_EQ(read(fixed), QStringLiteral("ハトノガミシャ"));
