@@ -3,6 +3,7 @@
 #   share/k41/samples/{fare,tape,sounds,panels,plugins}/   the sample data built in samples/
 #   share/k41/places.dic, names.dic, towns.tsv   the speech's place names (MeCab user
 #                                           dictionaries, one for each source's licence)
+#   share/k41/kanji.tsv                     readings of the kanji KANJIDIC lacks (Unihan)
 #   share/k41/K41.in4                       example settings pointing at those samples (written
 #                                           at install time for the prefix used); K41
 #                                           copies it into ~/.config/K41/ on its first start
@@ -30,6 +31,10 @@ install(TARGETS K41 k41tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # (sound/CMakeLists.txt).
 if(K41_HAVE_PLACES_DIC)
   install(FILES ${K41_PLACES_DIC} ${K41_TOWNS_TABLE} DESTINATION ${k41_datadir})
+endif()
+# The readings of the kanji KANJIDIC lacks, when the build could make them.
+if(K41_HAVE_KANJI_TABLE)
+  install(FILES ${K41_KANJI_TABLE} DESTINATION ${k41_datadir})
 endif()
 if(K41_HAVE_PLACES_DIC AND K41_HAVE_NAMES_DIC)
   install(FILES ${K41_NAMES_DIC} DESTINATION ${k41_datadir})

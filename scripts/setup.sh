@@ -13,6 +13,7 @@ run_packages=(
   libsdl2-dev libsndfile1-dev libfluidsynth-dev timgm6mb-soundfont
   libavformat-dev libavcodec-dev libavutil-dev libswscale-dev libswresample-dev
   libespeak-ng-dev espeak-ng-data libmecab-dev mecab mecab-ipadic-utf8 kanjidic
+  unicode-data bzip2
   mecab-utils skkdic-extra enamdict edict
   libzint-dev
   libzip-dev

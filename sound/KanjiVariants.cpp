@@ -27,4 +27,12 @@ QString standardForms(const QString& text) {
     return out;
 }
 
+QString standardForms(const QString& text, const QHash<QChar, QChar>& more) {
+    QString out = standardForms(text);
+    if (more.isEmpty()) return out;
+    for (QChar& c : out)
+        c = more.value(c, c);
+    return out;
+}
+
 } // namespace KanjiVariants

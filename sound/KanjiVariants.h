@@ -3,11 +3,17 @@
 // of code page 932 that the dictionaries and the kanji list do not hold. Each is read as its
 // standard form (崎, 高, 徳), which they know; without this such a kanji had no reading and was
 // left out of the name.
+#include <QChar>
+#include <QHash>
 #include <QString>
 
 namespace KanjiVariants {
 
 // `text` with each variant kanji replaced by its standard form; the length is unchanged.
 QString standardForms(const QString& text);
+
+// The same, and then each kanji that `more` holds replaced by the form it gives: variants that
+// have no reading of their own, found in Unicode's database (see UnihanReadings.h).
+QString standardForms(const QString& text, const QHash<QChar, QChar>& more);
 
 } // namespace KanjiVariants

@@ -97,6 +97,20 @@ QStringList Pronouncer::defaultPlaceDictionaries() {
     return {};
 }
 
+QString Pronouncer::defaultKanjiTable() {
+    const QString installed = QDir::cleanPath(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(K41_DATA_FROM_BIN)));
+    for (const QString& dir : {installed, QStringLiteral(K41_PLACES_BUILD_DIR)}) {
+        const QString path = QDir(dir).filePath(QStringLiteral("kanji.tsv"));
+        if (QFileInfo(path).isFile()) return path;
+    }
+    return {};
+}
+
+void Pronouncer::setKanjiTable(UnihanReadings::Table table) {
+    m_kanji = std::move(table);
+}
+
 namespace {
 
 // MeCab's model on the dictionary folder `dir` with the user dictionaries `users`; nullptr
@@ -159,6 +173,7 @@ std::unique_ptr<Pronouncer> Pronouncer::open(const QStringList& dictionaryDirs,
         p->m_model = modelTaking(dir, taken);
         if (!p->m_model) continue;
         if (!taken.isEmpty()) p->m_towns = loadTowns(taken.front());
+        p->m_kanji = UnihanReadings::load(defaultKanjiTable());
         const mecab_dictionary_info_t* info = mecab_model_dictionary_info(p->m_model);
         const QString charset = info && info->charset
                                     ? QString::fromLatin1(info->charset).remove(u'-').toLower()
@@ -237,8 +252,8 @@ ReadWords Pronouncer::analyse(const QString& text, const QList<qsizetype>& bound
 }
 
 // A word the dictionary does not know, read one character at a time: each kanji by the
-// dictionary's reading of it alone (or, lacking one, the kanji list's), the rest as spoken
-// characters.
+// dictionary's reading of it alone (or, lacking one, KANJIDIC's, else the Unihan table's), the
+// rest as spoken characters.
 QString Pronouncer::readCharacters(const QString& surface) {
     QString out;
     for (qsizetype i = 0; i < surface.size(); ++i) {
@@ -252,7 +267,8 @@ QString Pronouncer::readCharacters(const QString& surface) {
         QString read;
         for (const ReadWord& w : analyse(character))
             read += KanaText::speakable(w.pronunciation);
-        out += read.isEmpty() ? KanjiReadings::reading(character) : read;
+        if (read.isEmpty()) read = KanjiReadings::reading(character);
+        out += read.isEmpty() ? UnihanReadings::reading(m_kanji, character) : read;
     }
     return out;
 }
@@ -276,8 +292,8 @@ QStringList Pronouncer::wordReadings(const QString& surface) {
 QString Pronouncer::readPiece(const QString& text) {
     // Kanji in variant forms are read as their standard ones, road signs' abbreviations after
     // a name are said in full (鷺沢IC インターチェンジ), and kana iteration marks written out.
-    QString piece =
-        IterationMarks::expandKana(Abbreviations::expand(KanjiVariants::standardForms(text)));
+    QString piece = IterationMarks::expandKana(
+        Abbreviations::expand(KanjiVariants::standardForms(text, m_kanji.variants)));
     // A full-size ケ between kanji is the small ヶ of a name written large (鷹ケ原 タカガハラ),
     // which the dictionary and the place list know in its small form.
     for (qsizetype i = 1; i + 1 < piece.size(); ++i)
@@ -291,8 +307,12 @@ QString Pronouncer::readPiece(const QString& text) {
             piece[i] = u'ー';
     // A name coined for a school or a hall is read in Chinese style; the words around it are
     // analysed as they stand beside it.
-    const InstitutionNames::Knowledge knows{[this](const QString& s) { return wordReadings(s); },
-                                            &KanjiReadings::chineseReading};
+    const InstitutionNames::Knowledge knows{
+        [this](const QString& s) { return wordReadings(s); },
+        [this](QStringView kanji) {
+            const QString on = KanjiReadings::chineseReading(kanji);
+            return on.isEmpty() ? UnihanReadings::chineseReading(m_kanji, kanji) : on;
+        }};
     const std::optional<InstitutionNames::Span> coined = InstitutionNames::find(piece, knows);
     QList<qsizetype> boundaries;
     if (coined) boundaries = {coined->at, coined->at + coined->length};

@@ -8,6 +8,7 @@
 // that marks a pause (、。？！) is kept; characters without a reading are dropped, so the
 // synthesiser never spells them out.
 #include "sound/ReadWord.h"
+#include "sound/UnihanReadings.h"
 
 #include <QHash>
 #include <QString>
@@ -32,11 +33,16 @@ class Pronouncer {
     // tree; empty when there are none.
     static QStringList defaultPlaceDictionaries();
 
+    // The table of the kanji readings KANJIDIC lacks (kanji.tsv, see UnihanReadings.h): the
+    // installed one beside the program's data, else the build tree's; empty when there is none.
+    static QString defaultKanjiTable();
+
     // The pronouncer on the first of `dictionaryDirs` that holds an IPA dictionary in UTF-8,
     // with those of the user dictionaries `placeDictionaries` that MeCab takes (each one it
     // refuses, missing, cut or made for another dictionary, is left out and the others are
-    // still used), and the table of towns.tsv beside the first one taken when there is one;
-    // nullptr when no folder holds a dictionary (or MeCab cannot start).
+    // still used), the table of towns.tsv beside the first one taken when there is one, and
+    // the kanji table of defaultKanjiTable(); nullptr when no folder holds a dictionary (or MeCab
+    // cannot start).
     static std::unique_ptr<Pronouncer> open(const QStringList& dictionaryDirs,
                                             const QStringList& placeDictionaries = {});
     ~Pronouncer();
@@ -46,6 +52,10 @@ class Pronouncer {
     // The katakana pronunciation of `text`, with the user's `readings` (may be null). Not
     // reentrant: one thread at a time.
     QString toKana(const QString& text, const ReadingTable* readings = nullptr);
+
+    // Reads the kanji that neither the dictionary nor KANJIDIC knows by `table` instead of the
+    // one open() loaded.
+    void setKanjiTable(UnihanReadings::Table table);
 
   private:
     Pronouncer() = default;
@@ -61,4 +71,6 @@ class Pronouncer {
     mecab_lattice_t* m_lattice = nullptr;
     // How 町 reads after a kanji, from beside the place dictionary (see PlaceNames.h).
     QHash<QChar, QString> m_towns;
+    // The readings of the kanji KANJIDIC lacks, and variants read as other kanji.
+    UnihanReadings::Table m_kanji;
 };
