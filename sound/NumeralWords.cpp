@@ -86,6 +86,36 @@ void beforeCounter(ReadWords& words, size_t i) {
     w.pos1 = QStringLiteral("数");
 }
 
+// Counters whose first sound is k, s or t (those in h follow): a number before them that ends
+// in イチ, ハチ or ジュウ closes with a glottal stop (イッチョウメ, ハック, ジュッセン); ロク does
+// so before the k counters only.
+struct Counter {
+    const char16_t* surface;
+    bool kSound;
+};
+// Months, places, times, pieces and cases count in k too: 1ヶ月 イッカゲツ, 6回 ロッカイ.
+const Counter Counters[] = {{u"丁目", false}, {u"丁", false},  {u"区", true},   {u"線", false},
+                            {u"世紀", false}, {u"階", true},   {u"軒", true},   {u"ヶ月", true},
+                            {u"ヵ月", true},  {u"カ月", true}, {u"か月", true}, {u"ヶ所", true},
+                            {u"ヵ所", true},  {u"カ所", true}, {u"か所", true}, {u"箇所", true},
+                            {u"回", true},    {u"個", true},   {u"件", true}};
+
+void glottalStop(ReadWords& words, size_t i) {
+    ReadWord& number = words[i];
+    if (i + 1 >= words.size() || number.fixed || !isNumber(number)) return;
+    const ReadWord& next = words[i + 1];
+    for (const Counter& counter : Counters) {
+        const QString surface = QString::fromUtf16(counter.surface);
+        if (!next.surface.startsWith(surface)) continue;
+        QString& p = number.pronunciation;
+        if (p.endsWith(QStringLiteral("イチ")) || p.endsWith(QStringLiteral("ハチ")) ||
+            p.endsWith(QStringLiteral("ジュウ")) || p.endsWith(QStringLiteral("ジュー")) ||
+            (counter.kSound && p.endsWith(QStringLiteral("ロク"))))
+            p.replace(p.size() - 1, 1, u'ッ');
+        return;
+    }
+}
+
 // Counters that start with h take p after a number that closes with a glottal stop (1分
 // イップン, 6本 ロッポン, 10分 ジュップン, 100本 ヒャッポン) and, for some, p or b after n (3分
 // サンプン, 3本 サンボン, 4分 ヨンプン but 4本 ヨンホン). The dictionary gives the plain h
@@ -172,13 +202,10 @@ void calendar(ReadWords& words, size_t i) {
         fourNineSeven(u"シ", u"ク", u"シチ");
         unit.pronunciation = QStringLiteral("ガツ");
     } else if (kind == u'日' && v >= 1 && v <= 31) {
-        static const char16_t* const Days[] = {u"フツカ", u"ミッカ",   u"ヨッカ",
-                                               u"イツカ", u"ムイカ",   u"ナノカ",
-                                               u"ヨウカ", u"ココノカ", u"トオカ"};
         const bool afterMonth = i >= 2 && words[i - 2].surface == QStringLiteral("月") &&
                                 words[i - 2].pronunciation == QStringLiteral("ガツ");
         if (v >= 2 && v <= 10) {
-            n = QString::fromUtf16(Days[v - 2]);
+            n = dayCount(int(v));
         } else if (v == 20) {
             n = QStringLiteral("ハツカ");
         } else if (v % 10 == 4) {
@@ -234,6 +261,20 @@ long long value(QStringView text) {
     return total + section + std::max(digit, 0LL);
 }
 
+bool isNumber(const ReadWord& w) {
+    if (isNumberWord(w)) return true;
+    if (w.surface.isEmpty()) return false;
+    for (QChar c : w.surface)
+        if (c < u'0' || c > u'9') return false;
+    return true;
+}
+
+QString dayCount(int days) {
+    static const char16_t* const Days[] = {u"フツカ", u"ミッカ", u"ヨッカ",   u"イツカ", u"ムイカ",
+                                           u"ナノカ", u"ヨウカ", u"ココノカ", u"トオカ"};
+    return days >= 2 && days <= 10 ? QString::fromUtf16(Days[days - 2]) : QString();
+}
+
 void apply(ReadWords& words, const std::function<QString(const QString&)>& alone) {
     for (size_t i = 0; i < words.size(); ++i) {
         nativeCount(words, i, alone);
@@ -242,6 +283,9 @@ void apply(ReadWords& words, const std::function<QString(const QString&)>& alone
         hCounter(words, i);
         calendar(words, i);
     }
+    // Once every number is read as one, the glottal stop before the counters in k, s and t.
+    for (size_t i = 0; i < words.size(); ++i)
+        glottalStop(words, i);
 }
 
 } // namespace NumeralWords

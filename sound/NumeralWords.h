@@ -2,8 +2,9 @@
 // Numbers that the dictionary reads piece by piece, or as a place's name: the native count of
 // a name (三ツ鷺 ミツサギ, not サンツ), the sound changes of hundreds and thousands across its
 // words (三|百 サンビャク), a number before a counter that the place list took for a name
-// (十九番 ジュウキュウバン), the counters in h (1分 イップン), and hours, months, days, people
-// and years (4時 ヨジ, 4月 シガツ, 2日 フツカ, 1人 ヒトリ), in digits or in kanji.
+// (十九番 ジュウキュウバン), the sound changes before counters (1分 イップン, 1丁目
+// イッチョウメ), and hours, months, days, people and years (4時 ヨジ, 4月 シガツ, 2日 フツカ,
+// 1人 ヒトリ), in digits or in kanji.
 #include "sound/ReadWord.h"
 
 #include <QString>
@@ -15,6 +16,12 @@ namespace NumeralWords {
 // it is not one: other characters, digits written in a row as a code (一二三, 二〇二), or a
 // value of 10^8 or more.
 long long value(QStringView text);
+
+// Whether `w` is a number: the dictionary's number word, or digits.
+bool isNumber(const ReadWord& w);
+
+// The native count of 2 to 10 days (フツカ … トオカ); empty for other counts.
+QString dayCount(int days);
 
 // Mends the readings of the numbers in `words` (fixed words are left as they are). `alone`
 // gives the dictionary's reading of a word standing alone, for the word after a native count

@@ -1,6 +1,7 @@
 #include "sound/PlaceWordRules.h"
 
 #include "sound/KanaText.h"
+#include "sound/NumeralWords.h"
 
 #include <QStringView>
 
@@ -15,13 +16,11 @@ void marketDay(ReadWords& words, size_t i, ReadWord& w) {
     if (i == 0 || !w.surface.startsWith(u'市') || !w.pronunciation.startsWith(u'シ')) return;
     ReadWord& day = words[i - 1];
     if (day.fixed || !day.surface.endsWith(u'日')) return;
-    static const char16_t* const Days[] = {u"フツカ", u"ミッカ", u"ヨッカ",   u"イツカ", u"ムイカ",
-                                           u"ナノカ", u"ヨウカ", u"ココノカ", u"トオカ"};
     if (day.surface == QStringLiteral("日") && i >= 2 && !words[i - 2].fixed) {
         ReadWord& count = words[i - 2];
         const qsizetype n = QStringView(u"二三四五六七八九十").indexOf(count.surface);
         if (count.surface.size() != 1 || n < 0) return;
-        count.pronunciation = QString::fromUtf16(Days[n]);
+        count.pronunciation = NumeralWords::dayCount(int(n) + 2);
         day.pronunciation.clear();
     } else if (!day.pronunciation.endsWith(u'カ')) {
         return;

@@ -3,6 +3,7 @@
 #include "sound/CompoundWordRules.h"
 #include "sound/KanaText.h"
 #include "sound/KanjiReadings.h"
+#include "sound/NumeralWords.h"
 #include "sound/PlaceWordRules.h"
 
 #include <QStringList>
@@ -10,41 +11,6 @@
 namespace WordRules {
 
 namespace {
-
-bool isNumber(const ReadWord& w) {
-    if (w.pos == QStringLiteral("名詞") && w.pos1 == QStringLiteral("数")) return true;
-    if (w.surface.isEmpty()) return false;
-    for (QChar c : w.surface)
-        if (c < u'0' || c > u'9') return false;
-    return true;
-}
-
-// Counters whose first sound is k, s, t or h: a number before them that ends in イチ, ハチ or
-// ジュウ closes with a glottal stop (イッチョウメ, ハック, ジュッセン); ロク does so before the k
-// counters only.
-struct Counter {
-    const char16_t* surface;
-    bool kSound;
-};
-// Months, places, times, pieces and cases count in k too: 1ヶ月 イッカゲツ, 6回 ロッカイ.
-const Counter Counters[] = {{u"丁目", false}, {u"丁", false},  {u"区", true},   {u"線", false},
-                            {u"世紀", false}, {u"階", true},   {u"軒", true},   {u"ヶ月", true},
-                            {u"ヵ月", true},  {u"カ月", true}, {u"か月", true}, {u"ヶ所", true},
-                            {u"ヵ所", true},  {u"カ所", true}, {u"か所", true}, {u"箇所", true},
-                            {u"回", true},    {u"個", true},   {u"件", true}};
-
-void counterSoundChange(ReadWord& number, const ReadWord& next) {
-    for (const Counter& counter : Counters) {
-        const QString surface = QString::fromUtf16(counter.surface);
-        if (!next.surface.startsWith(surface)) continue;
-        QString& p = number.pronunciation;
-        if (p.endsWith(QStringLiteral("イチ")) || p.endsWith(QStringLiteral("ハチ")) ||
-            p.endsWith(QStringLiteral("ジュウ")) || p.endsWith(QStringLiteral("ジュー")) ||
-            (counter.kSound && p.endsWith(QStringLiteral("ロク"))))
-            p.replace(p.size() - 1, 1, u'ッ');
-        return;
-    }
-}
 
 bool isParticleHa(const ReadWord& w) {
     return w.surface == QStringLiteral("は") && w.pos == QStringLiteral("助詞");
@@ -297,7 +263,7 @@ bool closesLandmark(const ReadWords& words, size_t i) {
 
 void suffixAfterName(const ReadWords& words, size_t i, ReadWord& w) {
     if (i == 0 || w.pos1 != QStringLiteral("接尾") || !isNoun(words[i - 1]) ||
-        isNumber(words[i - 1]) || !closesLandmark(words, i))
+        NumeralWords::isNumber(words[i - 1]) || !closesLandmark(words, i))
         return;
     for (const SuffixReading& s : AfterName)
         if (w.surface == QStringView(s.surface)) w.pronunciation = QString::fromUtf16(s.reading);
@@ -346,7 +312,6 @@ void apply(ReadWords& words, const QHash<QChar, QString>& towns) {
     for (size_t i = 0; i < words.size(); ++i) {
         ReadWord& w = words[i];
         if (w.fixed) continue;
-        if (i + 1 < words.size() && isNumber(w)) counterSoundChange(w, words[i + 1]);
         if (isParticleHa(w) && haIsInName(words, i)) w.pronunciation = QStringLiteral("ハ");
         positionPrefix(words, i, w);
         closingPosition(words, i, w);
