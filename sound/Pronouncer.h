@@ -15,6 +15,7 @@
 #include <QStringList>
 #include <memory>
 
+class EnglishWords;
 struct mecab_model_t;
 struct mecab_t;
 struct mecab_lattice_t;
@@ -69,6 +70,8 @@ class Pronouncer {
     mecab_model_t* m_model = nullptr;
     mecab_t* m_tagger = nullptr;
     mecab_lattice_t* m_lattice = nullptr;
+    // The English words in names (Museum ミュージアム), read by the synthesiser's English.
+    std::unique_ptr<EnglishWords> m_english;
     // How 町 reads after a kanji, from beside the place dictionary (see PlaceNames.h).
     QHash<QChar, QString> m_towns;
     // The readings of the kanji KANJIDIC lacks, and variants read as other kanji.
