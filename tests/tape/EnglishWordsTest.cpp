@@ -74,6 +74,46 @@ TEST(EnglishKana, PhonemesBecomeTheKanaOfALoanword) {
             << c.spelling;
 }
 
+// What the spelling tells of the vowels: which one a reduced vowel is written with, an r
+// that is written but not said, long and short o, ai as エイ.
+TEST(EnglishKana, TheSpellingChoosesAmongTheVowels) {
+    struct Case {
+        const char* spelling;
+        const char* phonemes;
+        const char* kana;
+    };
+    const Case cases[] = {
+        {"Slopermart", "slˈəʊpəmˌɑːt", "スローパーマート"}, // written r, not said: ー
+        {"Blodern", "blˈɒdən", "ブロダン"},                 // but -ern short
+        {"Glaxford", "ɡlˈaksfəd", "グラクスフォード"},      // or: オー
+        {"Fandain", "fˈandɪn", "ファンデン"},               // -ain エン
+        {"Brindage", "bɹˈɪndɪdʒ", "ブリンデッジ"},          // -age エッジ
+        {"Kleppo", "klˈɛpəʊ", "クレッポ"},                  // final -o short
+        {"Fellow", "fˈɛləʊ", "フェロー"},                   // final -ow long
+        {"Twangwell", "twˈaŋwɛl", "トワングウェル"},
+        {"Squarn", "skwˈɔːn", "スクオーン"},
+        {"Darple", "dˈɑːpəl", "ダープル"},
+        {"Plindery", "plˈɪndəɹi", "プリンデリー"}, // a said r opens a syllable
+        {"Farl", "fˈɑɹl", "ファール"},             // an r after a vowel lengthens it
+        {"Smyde", "smˈaɪd", "スマイド"},
+        {"Zeebo", "zˈiːbˌəʊ", "ジーボ"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(
+            EnglishKana::fromPhonemes(QString::fromUtf8(c.phonemes), QString::fromUtf8(c.spelling))
+                .toStdString(),
+            c.kana)
+            << c.spelling;
+}
+
+TEST(EspeakVoice, GivesTheEnglishPhonemesOfAWord) {
+    if (!EspeakVoice::installed("en")) GTEST_SKIP() << "espeak-ng's English voice";
+    const QString phonemes = EspeakVoice::phonemes(QStringLiteral("Blentown, Hall"), "en");
+    EXPECT_TRUE(phonemes.startsWith(QStringLiteral("bl"))) << phonemes.toStdString();
+    EXPECT_TRUE(phonemes.contains(QStringLiteral("hˈɔːl"))) << phonemes.toStdString();
+    EXPECT_EQ(EspeakVoice::phonemes(QStringLiteral("Hall"), "no-such-voice"), QString());
+}
+
 // Initials, other characters and a phonemiser that fails give no reading, so the word is
 // spelled as before; a word is asked for once.
 TEST(EnglishWords, ReadsWordsAndLeavesInitials) {
