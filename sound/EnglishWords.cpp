@@ -24,6 +24,23 @@ class EspeakEnglish : public EnglishWords::Phonemiser {
 constexpr qsizetype MaxWords = 4096;
 constexpr qsizetype MaxLetters = 32;
 
+// Whether a word in capitals begins as an English word can (PLANT, STREET), not with a run
+// of consonants no English word has (YMCA): initials the English voice would say as a word.
+bool beginsLikeAWord(const QString& word) {
+    // Y after a consonant is a vowel (SKYLINE, SYSTEM), at the start a consonant (YMCA).
+    qsizetype consonants = 0;
+    while (consonants < word.size() && !QStringView(u"AEIOU").contains(word[consonants]) &&
+           !(word[consonants] == u'Y' && consonants > 0))
+        ++consonants;
+    if (consonants <= 1) return true;
+    const QString onset = word.left(consonants);
+    static const QStringList onsets = {
+        "BL", "BR", "CH", "CL", "CR",  "DR",  "DW",  "FL",  "FR",  "GL",  "GN",  "GR",  "KN",
+        "PH", "PL", "PR", "SC", "SH",  "SK",  "SL",  "SM",  "SN",  "SP",  "ST",  "SW",  "TH",
+        "TR", "TW", "WH", "WR", "SCH", "SCR", "SHR", "SPL", "SPR", "STR", "THR", "CHR", "PHR"};
+    return onsets.contains(onset);
+}
+
 qsizetype stresses(const QString& phonemes) {
     return phonemes.count(u'ˈ') + phonemes.count(u'ˌ');
 }
@@ -59,8 +76,9 @@ QString EnglishWords::readUncached(const QString& word) {
     bool vowel = false;
     for (QChar c : word)
         vowel = vowel || QStringView(small ? u"aeiouyAEIOUY" : u"AEIOU").contains(c);
-    // Initials in capitals often make a word by chance (YKK), never without a vowel letter.
-    if (!vowel) return QString();
+    // Initials in capitals often make a word by chance (YKK, YMCA), never without a vowel
+    // letter nor with a start no English word has.
+    if (!vowel || (!small && !beginsLikeAWord(word))) return QString();
     const QString phonemes = m_phonemiser->phonemes(word);
     // A word the voice spells out stresses every letter (JFE dʒˌeɪˌɛfˈiː): initials.
     if (phonemes.isEmpty() || stresses(phonemes) >= letters) return QString();

@@ -119,7 +119,8 @@ TEST(EspeakVoice, GivesTheEnglishPhonemesOfAWord) {
 TEST(EnglishWords, ReadsWordsAndLeavesInitials) {
     auto phonemes = std::make_unique<Phonemes>();
     Phonemes& p = *phonemes;
-    p.said = {{"Blentown", "blˈɛntaʊn"}, {"JFO", "dʒˌeɪˌɛfˈəʊ"}};
+    p.said = {
+        {"Blentown", "blˈɛntaʊn"}, {"JFO", "dʒˌeɪˌɛfˈəʊ"}, {"YMCO", "ˈɪmkəʊ"}, {"PLARN", "plˈɑːn"}};
     EnglishWords words(std::move(phonemes));
     EXPECT_EQ(words.read("Blentown").toStdString(), "ブレンタウン");
     EXPECT_EQ(words.read("Blentown").toStdString(), "ブレンタウン");
@@ -128,7 +129,10 @@ TEST(EnglishWords, ReadsWordsAndLeavesInitials) {
     EXPECT_EQ(words.read("ZKQY"), QString());  // capitals without a vowel letter
     EXPECT_EQ(words.read("Flarp"), QString()); // no phonemes
     EXPECT_EQ(words.read(QString::fromUtf8("Flärp")), QString());
+    EXPECT_EQ(words.read("YMCO"), QString()); // no English word starts so
+    EXPECT_EQ(words.read("PLARN").toStdString(), "プラーン");
     EXPECT_FALSE(p.asked.contains("ZKQY"));
+    EXPECT_FALSE(p.asked.contains("YMCO"));
 }
 
 // Only words that are neither romaji nor initials by the character rules are English.
