@@ -243,7 +243,7 @@ bool doubledInSpelling(QStringView symbol, const QString& word) {
 
 // Consonants held before (ッ) after a short vowel.
 bool holdable(QStringView symbol) {
-    return QStringView(u"p t k ɡ g d tʃ dʒ ʃ ts").split(u' ').contains(symbol);
+    return QStringView(u"p t k ɡ g d tʃ dʒ ʃ ts dz").split(u' ').contains(symbol);
 }
 
 bool atEnd(const QList<Phoneme>& word, qsizetype k) {
@@ -336,6 +336,9 @@ QString readWord(QList<Phoneme> word, const QString& spelling) {
             // アフターヌーン, Oxford ...フォード, but Modern モダン.
             v.vowel = letters[vowelNumber] == u'o' ? 'o' : 'a';
             v.longVowel = !(lastVowel && spelling.endsWith(QLatin1String("ern")));
+        } else if (v.reduced && aligned && beforeR[vowelNumber] && letters[vowelNumber] == u'e' &&
+                   closed && word[i + 1].consonant == u"ɹ") {
+            v.vowel = 'a'; // -ery アリー (Bakery ベーカリー, Gallery ギャラリー)
         } else if (v.reduced && aligned && (v.vowel == 'a' || lastVowel)) {
             // Schwa anywhere (Factory ファクトリー), ɪ in the last syllable (Market マーケット)
             // but Resort リゾート.
@@ -358,6 +361,10 @@ QString readWord(QList<Phoneme> word, const QString& spelling) {
         // A vowel after a glide to u opens with w (Tower タワー).
         if (opener == i && i > 0 && word[i - 1].vowel && word[i - 1].glide == 'u')
             consonant = QStringLiteral("w");
+        // And ɔɪ, eɪ before a with j (Royal ロイヤル, Player プレーヤー).
+        if (opener == i && i > 0 && word[i - 1].vowel != 'a' && word[i - 1].glide == 'i' &&
+            v.vowel == 'a')
+            consonant = QStringLiteral("j");
         if (opener == onset && opener < i && previous && previous->shortVowel && !previous->glide &&
             holdable(consonant) && doubledInSpelling(consonant, spelling))
             out += u'ッ'; // Shopping ショッピング
@@ -378,9 +385,18 @@ QString readWord(QList<Phoneme> word, const QString& spelling) {
         } else {
             out += syllable(consonant, v.vowel);
         }
+        const auto next = [&](qsizetype k) {
+            return i + k < word.size() ? word[i + k].consonant : QString();
+        };
         if (v.glide == 'i' && v.vowel == 'e') {
-            // Bay ベイ, Rainbow レインボー, Gate ゲート
-            out += (lastVowel && !closed) || (aligned && endsInI[vowelNumber]) ? u'イ' : u'ー';
+            // Bay ベイ, Rainbow レインボー, Gate ゲート, Change チェンジ
+            if (next(1) == u"n" && next(2) == u"dʒ") {
+            } else {
+                out += (lastVowel && !closed) || (aligned && endsInI[vowelNumber]) ? u'イ' : u'ー';
+            }
+        } else if (v.vowel == 'o' && v.longVowel && !v.glide && lastVowel && !closed &&
+                   spelling.endsWith(QLatin1String("ore"))) {
+            out += u'ア'; // Store ストア
         } else if (v.glide == 'u' && i + 1 < word.size() && word[i + 1].vowel) {
             // Said as the w of the next vowel (Tower タワー).
         } else if (v.glide) {

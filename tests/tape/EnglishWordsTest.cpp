@@ -93,10 +93,14 @@ TEST(EnglishKana, TheSpellingChoosesAmongTheVowels) {
         {"Twangwell", "twˈaŋwɛl", "トワングウェル"},
         {"Squarn", "skwˈɔːn", "スクオーン"},
         {"Darple", "dˈɑːpəl", "ダープル"},
-        {"Plindery", "plˈɪndəɹi", "プリンデリー"}, // a said r opens a syllable
+        {"Plindery", "plˈɪndəɹi", "プリンダリー"}, // -ery: a said r opens a syllable
         {"Farl", "fˈɑɹl", "ファール"},             // an r after a vowel lengthens it
         {"Smyde", "smˈaɪd", "スマイド"},
         {"Zeebo", "zˈiːbˌəʊ", "ジーボ"},
+        {"Glore", "ɡlˈɔː", "グロア"},
+        {"Froyal", "fɹˈɔɪəl", "フロイヤル"},
+        {"Blange", "blˈeɪndʒ", "ブレンジ"},
+        {"Kredds", "kɹˈɛdz", "クレッズ"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(
