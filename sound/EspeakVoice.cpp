@@ -124,7 +124,13 @@ QList<QByteArray> japaneseVoices(const QByteArray& builtIn) {
 
 QString phonemes(const QString& text, const QByteArray& voice) {
     std::lock_guard guard(lock());
-    if (!start() || !select(voice)) return QString();
+    if (!start()) return QString();
+    if (!select(voice)) {
+        // A voice that failed to load may leave the synthesiser half switched: the voice
+        // that speaks is loaded afresh next time.
+        g_voice.clear();
+        return QString();
+    }
     const QByteArray utf8 = text.toUtf8();
     const void* at = utf8.constData();
     QString out;

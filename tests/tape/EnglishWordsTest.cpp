@@ -115,7 +115,10 @@ TEST(EspeakVoice, GivesTheEnglishPhonemesOfAWord) {
     const QString phonemes = EspeakVoice::phonemes(QStringLiteral("Blentown, Hall"), "en");
     EXPECT_TRUE(phonemes.startsWith(QStringLiteral("bl"))) << phonemes.toStdString();
     EXPECT_TRUE(phonemes.contains(QStringLiteral("hˈɔːl"))) << phonemes.toStdString();
+    // A voice that is not there gives nothing, and the Japanese voice still speaks.
+    const size_t before = speak(QStringLiteral("サギノミヤ")).size();
     EXPECT_EQ(EspeakVoice::phonemes(QStringLiteral("Hall"), "no-such-voice"), QString());
+    EXPECT_NEAR(double(speak(QStringLiteral("サギノミヤ")).size()), double(before), before * 0.1);
 }
 
 // Initials, other characters and a phonemiser that fails give no reading, so the word is
