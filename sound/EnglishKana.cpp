@@ -339,6 +339,9 @@ QString readWord(QList<Phoneme> word, const QString& spelling) {
         } else if (v.reduced && aligned && beforeR[vowelNumber] && letters[vowelNumber] == u'e' &&
                    closed && word[i + 1].consonant == u"ɹ") {
             v.vowel = 'a'; // -ery アリー (Bakery ベーカリー, Gallery ギャラリー)
+        } else if (v.reduced && lastVowel && opener < i && word[opener].consonant == u"v" &&
+                   closed && word[i + 1].consonant == u"n") {
+            v.vowel = 'u'; // -ven ブン (Seven セブン, Heaven ヘブン)
         } else if (v.reduced && aligned && (v.vowel == 'a' || lastVowel)) {
             // Schwa anywhere (Factory ファクトリー), ɪ in the last syllable (Market マーケット)
             // but Resort リゾート.

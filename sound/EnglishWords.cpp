@@ -35,9 +35,9 @@ bool beginsLikeAWord(const QString& word) {
     if (consonants <= 1) return true;
     const QString onset = word.left(consonants);
     static const QStringList onsets = {
-        "BL", "BR", "CH", "CL", "CR",  "DR",  "DW",  "FL",  "FR",  "GL",  "GN",  "GR",  "KN",
-        "PH", "PL", "PR", "SC", "SH",  "SK",  "SL",  "SM",  "SN",  "SP",  "ST",  "SW",  "TH",
-        "TR", "TW", "WH", "WR", "SCH", "SCR", "SHR", "SPL", "SPR", "STR", "THR", "CHR", "PHR"};
+        "BL", "BR", "CH", "CL",  "CR",  "DR",  "DW",  "FL",  "FR",  "GL",  "GN",  "GR", "KN", "PH",
+        "PL", "PR", "SC", "SH",  "SK",  "SQ",  "SL",  "SM",  "SN",  "SP",  "ST",  "SW", "TH", "TR",
+        "TW", "WH", "WR", "SCH", "SCR", "SHR", "SPL", "SPR", "STR", "THR", "CHR", "PHR"};
     return onsets.contains(onset);
 }
 

@@ -101,6 +101,7 @@ TEST(EnglishKana, TheSpellingChoosesAmongTheVowels) {
         {"Froyal", "fɹˈɔɪəl", "フロイヤル"},
         {"Blange", "blˈeɪndʒ", "ブレンジ"},
         {"Kredds", "kɹˈɛdz", "クレッズ"},
+        {"Kleven", "klˈɛvən", "クレブン"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(
@@ -126,8 +127,11 @@ TEST(EspeakVoice, GivesTheEnglishPhonemesOfAWord) {
 TEST(EnglishWords, ReadsWordsAndLeavesInitials) {
     auto phonemes = std::make_unique<Phonemes>();
     Phonemes& p = *phonemes;
-    p.said = {
-        {"Blentown", "blˈɛntaʊn"}, {"JFO", "dʒˌeɪˌɛfˈəʊ"}, {"YMCO", "ˈɪmkəʊ"}, {"PLARN", "plˈɑːn"}};
+    p.said = {{"Blentown", "blˈɛntaʊn"},
+              {"JFO", "dʒˌeɪˌɛfˈəʊ"},
+              {"YMCO", "ˈɪmkəʊ"},
+              {"PLARN", "plˈɑːn"},
+              {"SQUORN", "skwˈɔːn"}};
     EnglishWords words(std::move(phonemes));
     EXPECT_EQ(words.read("Blentown").toStdString(), "ブレンタウン");
     EXPECT_EQ(words.read("Blentown").toStdString(), "ブレンタウン");
@@ -138,6 +142,7 @@ TEST(EnglishWords, ReadsWordsAndLeavesInitials) {
     EXPECT_EQ(words.read(QString::fromUtf8("Flärp")), QString());
     EXPECT_EQ(words.read("YMCO"), QString()); // no English word starts so
     EXPECT_EQ(words.read("PLARN").toStdString(), "プラーン");
+    EXPECT_EQ(words.read("SQUORN").toStdString(), "スクオーン");
     EXPECT_FALSE(p.asked.contains("ZKQY"));
     EXPECT_FALSE(p.asked.contains("YMCO"));
 }
