@@ -1,5 +1,7 @@
 #include "sound/EnglishKana.h"
 
+#include "sound/EnglishSpelling.h"
+
 #include <QList>
 
 namespace EnglishKana {
@@ -171,76 +173,6 @@ QList<QList<Phoneme>> parse(QStringView phonemes) {
     return words;
 }
 
-bool isLetterVowel(const QString& word, qsizetype i) {
-    const QChar c = word[i];
-    if (QStringView(u"aeiou").contains(c)) return true;
-    // y is a vowel after a consonant (City, Valley), a consonant at the start (Young).
-    return c == u'y' && i > 0;
-}
-
-// The written vowels of `word`, the last letter of each run of vowel letters, the silent e
-// at its end left out (Garden: a e; Station: a o; Village: i a).
-QString writtenVowels(const QString& word, QList<bool>* beforeR = nullptr,
-                      QList<bool>* endsInI = nullptr) {
-    QString w = word;
-    if (w.endsWith(u's') && w.size() > 3) w.chop(1);
-    if (w.endsWith(QLatin1String("le")) && w.size() > 3)
-        w.chop(2); // Table: no vowel before l
-    else if (w.endsWith(u'e') && w.size() > 2 && !isLetterVowel(w, w.size() - 2))
-        w.chop(1);
-    QString out;
-    for (qsizetype i = 0; i < w.size(); ++i) {
-        if (!isLetterVowel(w, i)) continue;
-        if (i + 1 < w.size() && isLetterVowel(w, i + 1)) continue;
-        out += w[i];
-        if (beforeR) beforeR->append(i + 1 < word.size() && word[i + 1] == u'r');
-        // ai, ay, ei, ey: said エイ where a alone is エー (Rainbow レインボー, Gate ゲート).
-        if (endsInI)
-            endsInI->append(i > 0 && (w[i] == u'i' || w[i] == u'y') &&
-                            (w[i - 1] == u'a' || w[i - 1] == u'e'));
-    }
-    // -ain unstressed is said エン (Mountain マウンテン).
-    for (qsizetype i = 0, at = 0; i + 1 < w.size(); ++i) {
-        if (!isLetterVowel(w, i)) continue;
-        if (isLetterVowel(w, i + 1)) {
-            if (w[i] == u'a' && (w[i + 1] == u'i' || w[i + 1] == u'y') && at < out.size())
-                out[at] = u'e';
-            continue;
-        }
-        ++at;
-    }
-    // -age is said エッジ, エージ (Village ビレッジ).
-    if (word.endsWith(QLatin1String("age")) && !out.isEmpty()) out.back() = u'e';
-    return out;
-}
-
-char vowelOfLetter(QChar letter) {
-    switch (letter.unicode()) {
-    case u'e':
-        return 'e';
-    case u'i':
-    case u'y':
-        return 'i';
-    case u'o':
-        return 'o';
-    default:
-        return 'a'; // a, and u said as in Campus キャンパス
-    }
-}
-
-// Whether the spelling doubles the consonant `symbol` (Shopping), which Japanese keeps as ッ
-// even between vowels.
-bool doubledInSpelling(QStringView symbol, const QString& word) {
-    const auto has = [&](const char* s) { return word.contains(QLatin1String(s)); };
-    if (symbol == u"p") return has("pp");
-    if (symbol == u"t") return has("tt");
-    if (symbol == u"k") return has("ck") || has("cc") || has("kk");
-    if (symbol == u"d") return has("dd");
-    if (symbol == u"ɡ" || symbol == u"g") return has("gg");
-    if (symbol == u"tʃ") return has("tch");
-    return false;
-}
-
 // Consonants held before (ッ) after a short vowel.
 bool holdable(QStringView symbol) {
     return QStringView(u"p t k ɡ g d tʃ dʒ ʃ ts dz").split(u' ').contains(symbol);
@@ -282,14 +214,12 @@ QString readWord(QList<Phoneme> word, const QString& spelling) {
     // A final -le is said with l alone (Table テーブル, Circle サークル).
     const qsizetype n = word.size();
     if (spelling.size() > 3 && spelling.endsWith(QLatin1String("le")) &&
-        !isLetterVowel(spelling, spelling.size() - 3) && n >= 3 && word[n - 1].consonant == u"l" &&
-        word[n - 2].reduced && !word[n - 3].vowel)
+        !EnglishSpelling::isVowelLetter(spelling, spelling.size() - 3) && n >= 3 &&
+        word[n - 1].consonant == u"l" && word[n - 2].reduced && !word[n - 3].vowel)
         word.removeAt(n - 2);
     // With as many written vowels as said ones, each reduced vowel takes its letter's sound;
     // else only a reduced vowel in the last syllable does, which takes the last letter's.
-    QList<bool> beforeR;
-    QList<bool> endsInI;
-    const QString letters = writtenVowels(spelling, &beforeR, &endsInI);
+    const QList<EnglishSpelling::Vowel> letters = EnglishSpelling::vowels(spelling);
     qsizetype vowels = 0;
     qsizetype lastVowelAt = -1;
     for (qsizetype k = 0; k < word.size(); ++k)
@@ -330,14 +260,14 @@ QString readWord(QList<Phoneme> word, const QString& spelling) {
             // Center センター, but Arena アリーナ.
             v.vowel = 'a';
             v.longVowel = true;
-        } else if (v.reduced && aligned && beforeR[vowelNumber] && closed &&
+        } else if (v.reduced && aligned && letters[vowelNumber].beforeR && closed &&
                    word[i + 1].consonant != u"ɹ") {
             // Written with an r that is not said: Supermarket スーパーマーケット, Afternoon
             // アフターヌーン, Oxford ...フォード, but Modern モダン.
-            v.vowel = letters[vowelNumber] == u'o' ? 'o' : 'a';
+            v.vowel = letters[vowelNumber].letter == u'o' ? 'o' : 'a';
             v.longVowel = !(lastVowel && spelling.endsWith(QLatin1String("ern")));
-        } else if (v.reduced && aligned && beforeR[vowelNumber] && letters[vowelNumber] == u'e' &&
-                   closed && word[i + 1].consonant == u"ɹ") {
+        } else if (v.reduced && aligned && letters[vowelNumber].beforeR &&
+                   letters[vowelNumber].letter == u'e' && closed && word[i + 1].consonant == u"ɹ") {
             v.vowel = 'a'; // -ery アリー (Bakery ベーカリー, Gallery ギャラリー)
         } else if (v.reduced && lastVowel && opener < i && word[opener].consonant == u"v" &&
                    closed && word[i + 1].consonant == u"n") {
@@ -345,9 +275,9 @@ QString readWord(QList<Phoneme> word, const QString& spelling) {
         } else if (v.reduced && aligned && (v.vowel == 'a' || lastVowel)) {
             // Schwa anywhere (Factory ファクトリー), ɪ in the last syllable (Market マーケット)
             // but Resort リゾート.
-            v.vowel = vowelOfLetter(letters[vowelNumber]);
+            v.vowel = letters[vowelNumber].sound();
         } else if (v.reduced && lastVowel && closed && !letters.isEmpty()) {
-            v.vowel = vowelOfLetter(letters.back());
+            v.vowel = letters.back().sound();
         }
         // A long o without stress is said short (Hotel ホテル, Radio ...オ), stressed long
         // (Road ロード).
@@ -356,7 +286,7 @@ QString readWord(QList<Phoneme> word, const QString& spelling) {
             v.longVowel = false;
         // A long a not written with r is said short (Plaza プラザ, but Park パーク).
         if (v.vowel == 'a' && v.longVowel && !v.glide && aligned && !v.reduced &&
-            !beforeR[vowelNumber])
+            !letters[vowelNumber].beforeR)
             v.longVowel = false;
 
         QString consonant = opener < i ? word[opener].consonant : QString();
@@ -369,7 +299,7 @@ QString readWord(QList<Phoneme> word, const QString& spelling) {
             v.vowel == 'a')
             consonant = QStringLiteral("j");
         if (opener == onset && opener < i && previous && previous->shortVowel && !previous->glide &&
-            holdable(consonant) && doubledInSpelling(consonant, spelling))
+            holdable(consonant) && EnglishSpelling::doubles(consonant, spelling))
             out += u'ッ'; // Shopping ショッピング
         if (glideConsonant == u"j") {
             // ミュ, ニュ, ビュ; テュ from ティ.
@@ -395,7 +325,8 @@ QString readWord(QList<Phoneme> word, const QString& spelling) {
             // Bay ベイ, Rainbow レインボー, Gate ゲート, Change チェンジ
             if (next(1) == u"n" && next(2) == u"dʒ") {
             } else {
-                out += (lastVowel && !closed) || (aligned && endsInI[vowelNumber]) ? u'イ' : u'ー';
+                out += (lastVowel && !closed) || (aligned && letters[vowelNumber].endsInI) ? u'イ'
+                                                                                           : u'ー';
             }
         } else if (v.vowel == 'o' && v.longVowel && !v.glide && lastVowel && !closed &&
                    spelling.endsWith(QLatin1String("ore"))) {
