@@ -227,6 +227,14 @@ QString readWord(QList<Phoneme> word, const QString& spelling) {
             ++vowels;
             lastVowelAt = k;
         }
+    // -all is said オール, as the British a of Mall is not (Mall モール).
+    if (spelling.endsWith(QLatin1String("all")) && lastVowelAt >= 0 &&
+        word[lastVowelAt].vowel == 'a' && !word[lastVowelAt].glide) {
+        Phoneme& v = word[lastVowelAt];
+        v.vowel = 'o';
+        v.longVowel = true;
+        v.shortVowel = v.front = false;
+    }
     const bool aligned = vowels == letters.size();
     bool anyStress = false;
     for (const Phoneme& p : word)

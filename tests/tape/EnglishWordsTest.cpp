@@ -102,6 +102,7 @@ TEST(EnglishKana, TheSpellingChoosesAmongTheVowels) {
         {"Blange", "blˈeɪndʒ", "ブレンジ"},
         {"Kredds", "kɹˈɛdz", "クレッズ"},
         {"Kleven", "klˈɛvən", "クレブン"},
+        {"Frall", "fɹˈal", "フロール"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(
