@@ -321,6 +321,9 @@ QString readWord(QList<Phoneme> word, const QString& spelling) {
                 (consonant == u"k" || consonant == u"ɡ" || consonant == u"g") &&
                 (spelling.contains(QLatin1String("qu")) || spelling.contains(QLatin1String("gu")));
             out += alone(consonant) + syllable(velar ? u"" : u"w", v.vowel);
+        } else if (consonant == u"w" && opener == 0 && spelling.startsWith(QLatin1String("wh"))) {
+            // wh is said ホワ, ホイ, ホエ (White ホワイト, Wheel ホイール).
+            out += u'ホ' + syllable(v.vowel == 'a' ? u"w" : u"", v.vowel);
         } else if (v.front && (consonant == u"k" || consonant == u"ɡ" || consonant == u"g")) {
             out += syllable(consonant, 'i') + u'ャ';
         } else {

@@ -103,6 +103,8 @@ TEST(EnglishKana, TheSpellingChoosesAmongTheVowels) {
         {"Kredds", "kɹˈɛdz", "クレッズ"},
         {"Kleven", "klˈɛvən", "クレブン"},
         {"Frall", "fɹˈal", "フロール"},
+        {"Whind", "wˈaɪnd", "ホワインド"},
+        {"Wheeb", "wˈiːb", "ホイーブ"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(
