@@ -292,6 +292,11 @@ QString readWord(QList<Phoneme> word, const QString& spelling) {
         if (v.loose && ((!v.stressed && anyStress && !lastVowel) ||
                         (lastVowel && !closed && vowels > 1 && spelling.endsWith(u'o'))))
             v.longVowel = false;
+        // uː before n and a vowel is said short (Union ユニオン, Community コミュニティー),
+        // elsewhere long (Moon ムーン, Music ミュージック).
+        if (v.vowel == 'u' && v.longVowel && !v.glide && i + 2 < word.size() &&
+            word[i + 1].consonant == u"n" && word[i + 2].vowel)
+            v.longVowel = false;
         // A long a not written with r is said short (Plaza プラザ, but Park パーク).
         if (v.vowel == 'a' && v.longVowel && !v.glide && aligned && !v.reduced &&
             !letters[vowelNumber].beforeR)

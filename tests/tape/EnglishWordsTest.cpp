@@ -105,6 +105,7 @@ TEST(EnglishKana, TheSpellingChoosesAmongTheVowels) {
         {"Frall", "fɹˈal", "フロール"},
         {"Whind", "wˈaɪnd", "ホワインド"},
         {"Wheeb", "wˈiːb", "ホイーブ"},
+        {"Plunity", "pljˈuːnɪti", "プリュニティー"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(
