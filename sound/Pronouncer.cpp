@@ -263,7 +263,7 @@ QString Pronouncer::readCharacters(const QString& surface) {
         const QString character = surface.mid(i, n);
         i += n - 1;
         if (!hasKanji(character)) {
-            out += KanaText::speakable(character, m_english.get());
+            out += KanaText::speakable(character);
             continue;
         }
         QString read;
