@@ -4,7 +4,8 @@
 // see AnnouncementText) are read so; MeCab with the IPA dictionary reads the rest, the override
 // table mends the bus phrases it misreads, WordRules the sound changes between words, and
 // numbers in digits (full or half width) are read as numbers. A word the dictionary does not
-// know is read character by character, so no part of a name is ever left unsaid. Punctuation
+// know is read character by character, so no part of a name is ever left unsaid; English words
+// in Latin letters are read as loanwords (EnglishWords), initials spelled. Punctuation
 // that marks a pause (、。？！) is kept; characters without a reading are dropped, so the
 // synthesiser never spells them out.
 #include "sound/ReadWord.h"
