@@ -14,6 +14,7 @@
 #include "sound/KanjiVariants.h"
 #include "sound/NumeralWords.h"
 #include "sound/PlaceNames.h"
+#include "sound/TempleNames.h"
 #include "sound/WordRules.h"
 
 #include <QCoreApplication>
@@ -365,6 +366,12 @@ QString Pronouncer::readPiece(const QString& text) {
     NumeralWords::apply(words, alone);
     FrontOfLandmark::apply(words, alone);
     WordRules::apply(words, m_towns);
+    TempleNames::apply(words, {[this](const QString& s) { return wordReadings(s); },
+                               [this](QStringView kanji) {
+                                   const QStringList on = KanjiReadings::kinds(kanji).on;
+                                   return on.isEmpty() ? m_kanji.readings.value(kanji.toString()).on
+                                                       : on;
+                               }});
     QString out;
     for (const ReadWord& w : words)
         out += KanaText::speakable(w.pronunciation);

@@ -2,11 +2,11 @@
 
 #include "sound/CompoundWordRules.h"
 #include "sound/KanaText.h"
-#include "sound/KanjiReadings.h"
 #include "sound/NumeralWords.h"
 #include "sound/PlaceWordRules.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace WordRules {
 
@@ -95,40 +95,33 @@ void closingPosition(const ReadWords& words, size_t i, ReadWord& w) {
         w.pronunciation = place ? QStringLiteral("シモ") : QStringLiteral("シタ");
 }
 
-// A temple's name of two kanji or more is read in Chinese style and its 寺 as ジ: 法福寺
-// ホウフクジ, 北長徳寺 キタチョウトクジ; after a single kanji it is the native テラ (林寺
-// ハヤシデラ). The dictionary may join 寺 to the word after it (寺前 テラマエ).
+// A temple's name of two kanji or more is read in Chinese style and its 寺 as ジ (鷺福寺
+// ロフクジ; TempleNames reads the name itself); after a single kanji it is the native テラ
+// (梅寺 ウメデラ). The dictionary may join 寺 to the word after it (寺前 テラマエ).
 void temple(ReadWords& words, size_t i, ReadWord& w) {
     if (i == 0 || !w.surface.startsWith(u'寺')) return;
     QString& p = w.pronunciation;
     if (!p.startsWith(QStringLiteral("テラ")) && !p.startsWith(QStringLiteral("デラ"))) return;
-    qsizetype kanji = 0;
-    for (size_t k = i; k-- > 0 && kanji < 2;) {
+    // A kanji of the name may be written in kana (鷺でん寺 サギデンジ, for a kanji outside
+    // the common set); a name of kana alone is a nickname (あじさい寺 アジサイデラ).
+    qsizetype kanji = 0, kana = 0;
+    for (size_t k = i; k-- > 0 && (kanji == 0 || kanji + kana < 2);) {
         const QString& s = words[k].surface;
+        const bool word = !s.isEmpty() && words[k].pos != QStringLiteral("助詞") &&
+                          words[k].pos != QStringLiteral("助動詞") &&
+                          words[k].pos != QStringLiteral("接頭詞");
+        if (kanji == 0 && word && std::all_of(s.begin(), s.end(), KanaText::isHiragana)) {
+            kana += s.size();
+            continue;
+        }
         qsizetype n = s.size();
         while (n > 0 && KanaText::isKanji(s[n - 1]))
             --n;
         kanji += s.size() - n;
         if (n > 0 || !isNoun(words[k])) break;
     }
-    if (kanji < 2) return;
+    if (kanji == 0 || kanji + kana < 2) return;
     p.replace(0, 2, QStringLiteral("ジ"));
-    // Two kanji the dictionary read one by one (not as a word it knows) are read as the
-    // temple's name, each in its Chinese style: 宝光寺 ホウコウジ, not タカラヒカリ.
-    auto on = [](QStringView c) {
-        const QString r = KanjiReadings::reading(c);
-        return !r.isEmpty() && r[0] >= u'\u30A1' ? r : QString();
-    };
-    ReadWord& b = words[i - 1];
-    if (b.fixed) return;
-    if (b.surface.size() == 1 && i >= 2 && words[i - 2].surface.size() == 1 &&
-        KanaText::isKanji(words[i - 2].surface[0]) && !words[i - 2].fixed) {
-        const QString x = on(words[i - 2].surface), y = on(b.surface);
-        if (!x.isEmpty() && !y.isEmpty()) {
-            words[i - 2].pronunciation = x;
-            b.pronunciation = y;
-        }
-    }
 }
 
 // 町 after a name is マチ in some towns and チョウ in others; MeCab reads the suffix マチ
