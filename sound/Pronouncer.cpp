@@ -237,6 +237,7 @@ ReadWords Pronouncer::analyse(const QString& text, const QList<qsizetype>& bound
         word.pos = features.value(0);
         word.pos1 = features.value(1);
         word.pos2 = features.value(2);
+        if (features.value(5) != QLatin1String("*")) word.form = features.value(5);
         QString pronunciation = features.value(8);
         // The pronunciation field writes ヅ and ヂ as the ズ and ジ they sound like; the written
         // reading keeps them (橋詰 ハシヅメ), as names are spelt in kana.

@@ -22,6 +22,8 @@ bool isParticleHa(const ReadWord& w) {
 bool haIsInName(const ReadWords& words, size_t i) {
     if (i == 0) return true;
     const ReadWord& before = words[i - 1];
+    // A particle marks a word, never a pause or a bracket (次は、はらっぱ).
+    if (before.pos == QStringLiteral("記号")) return true;
     const bool beforeKana =
         !before.surface.isEmpty() && KanaText::isHiragana(before.surface.back());
     const bool marksBefore =
@@ -35,8 +37,25 @@ bool haIsInName(const ReadWords& words, size_t i) {
         // Nor before a syllable that no sentence goes on with, taken for a filler (ゆきはま
         // split ゆき|は|ま).
         if (after.pos == QStringLiteral("フィラー")) return true;
+        // Nor where what follows cannot go on a sentence: a long vowel (は|ーと), an adjective's
+        // stem that only がる follows (こども|は|うす for a name's はうす).
+        if (after.surface.startsWith(u'ー')) return true;
+        if (after.form == QStringLiteral("ガル接続") &&
+            (i + 2 >= words.size() || !words[i + 2].surface.startsWith(u'が')))
+            return true;
     }
     return false;
+}
+
+// Today's spelling writes the ワ of a verb or an adjective with わ; a は read ワ inside one is
+// a literary form that the dictionary found in the kana of a name (まんばいはうす split
+// まんば|いは|うす), and is the syllable ハ.
+void literaryHa(ReadWord& w) {
+    if ((w.pos != QStringLiteral("動詞") && w.pos != QStringLiteral("形容詞")) ||
+        w.surface.size() != w.pronunciation.size())
+        return;
+    for (qsizetype k = 0; k < w.surface.size(); ++k)
+        if (w.surface[k] == u'は' && w.pronunciation[k] == u'ワ') w.pronunciation[k] = u'ハ';
 }
 
 bool isNoun(const ReadWord& w) {
@@ -306,6 +325,7 @@ void apply(ReadWords& words, const QHash<QChar, QString>& towns) {
         ReadWord& w = words[i];
         if (w.fixed) continue;
         if (isParticleHa(w) && haIsInName(words, i)) w.pronunciation = QStringLiteral("ハ");
+        literaryHa(w);
         positionPrefix(words, i, w);
         closingPosition(words, i, w);
         townSuffix(words, i, w, towns);

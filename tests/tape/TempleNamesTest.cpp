@@ -116,6 +116,16 @@ TEST(Pronouncer, ReadsTemplesAndKanaInNames) {
         {"あじさい寺", "アジサイテラ"},
         {"山の寺", "ヤマノテラ"},
         {"お寺", "オテラ"},
+        // は inside a name's kana is the syllable; the particle of a sentence stays ワ.
+        {"次はこどもはうす前です", "ツギワコドモハウスマエデス"},
+        {"まんばいはうす前", "マンバイハウスマエ"},
+        {"ひまわりはーと", "ヒマワリハート"},
+        {"次は、はらっぱです", "ツギワ、ハラッパデス"},
+        {"次はうすい橋です", "ツギワウスイハシデス"},
+        {"次はいつですか", "ツギワイツデスカ"},
+        {"では、お忘れ物のないようにご注意ください",
+         "デワ、オワスレモノノナイヨーニゴチューイクダサイ"},
+        {"こんにちは", "コンニチワ"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(pronouncer().toKana(QString::fromUtf8(c.text)), QString::fromUtf8(c.kana))
