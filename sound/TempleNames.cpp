@@ -76,8 +76,8 @@ bool isTwoKanji(QStringView s) {
 
 // The reading for the two kanji `pair`: the dictionary's reading of them in Chinese style,
 // preferring one that says both as buddhistReading() does (the ゴ of 居 before its キョ), else
-// the kanji's own; empty when a kanji has no Chinese-style reading.
-QString pairReading(const QString& pair, const Knowledge& knows) {
+// the kanji's own (unless `dictionaryOnly`); empty when a kanji has no Chinese-style reading.
+QString pairReading(const QString& pair, const Knowledge& knows, bool dictionaryOnly = false) {
     const QStringList on1 = knows.chineseReadings(QStringView(pair).left(1));
     const QStringList on2 = knows.chineseReadings(QStringView(pair).mid(1));
     if (on1.isEmpty() || on2.isEmpty()) return {};
@@ -89,7 +89,7 @@ QString pairReading(const QString& pair, const Knowledge& knows) {
         if (inChineseStyle(r, {older1}, {older2})) return r;
         if (chinese.isEmpty()) chinese = r;
     }
-    return chinese.isEmpty() ? joined(older1, older2) : chinese;
+    return chinese.isEmpty() && !dictionaryOnly ? joined(older1, older2) : chinese;
 }
 
 // Prefixes that say where a temple lies and keep their native reading (東 ヒガシ), and the
@@ -132,16 +132,18 @@ void joinedTemple(ReadWord& before, ReadWord& w, const Knowledge& knows) {
 
 // The two kanji before the word `i` that opens with a temple's 寺: one word, two single kanji,
 // or a word of a prefix and a kanji and a single kanji (北|鷺徳寺 split 北鷺|徳|寺).
-void pairBefore(ReadWords& words, size_t i, const Knowledge& knows) {
+// Before a hall's 堂, 院, 庵 or 坊, only a pair the dictionary took for a person's name, read
+// as the dictionary's word of it in Chinese style: a bookshop's 鷺明堂 is no Mr 鷺明.
+void pairBefore(ReadWords& words, size_t i, const Knowledge& knows, bool hall) {
     ReadWord& before = words[i - 1];
-    if (before.fixed) return;
+    if (before.fixed || (hall && before.pos2 != QStringLiteral("人名"))) return;
     QString pair, current, prefix;
     ReadWord* first = &before;
     ReadWord* second = nullptr;
     if (isTwoKanji(before.surface)) {
         pair = before.surface;
         current = before.pronunciation;
-    } else if (i >= 2 && isSingleKanji(before) && !words[i - 2].fixed &&
+    } else if (!hall && i >= 2 && isSingleKanji(before) && !words[i - 2].fixed &&
                isTwoKanji(words[i - 2].surface.right(1) + before.surface)) {
         ReadWord& two = words[i - 2];
         if (two.surface.size() == 2)
@@ -159,10 +161,10 @@ void pairBefore(ReadWords& words, size_t i, const Knowledge& knows) {
     }
     const QStringList on1 = knows.chineseReadings(QStringView(pair).left(1));
     const QStringList on2 = knows.chineseReadings(QStringView(pair).mid(1));
-    // Read in Chinese style already: only its long vowels are spelt as the kanji's readings
-    // spell them (ホーコー → ホウコウ), as a name's kana are.
+    // Its long vowels are spelt as the kanji's readings spell them (ホーコー ホウコウ), as a
+    // name's kana are.
     const QString read =
-        inChineseStyle(current, on1, on2) ? spelledOut(current) : pairReading(pair, knows);
+        spelledOut(inChineseStyle(current, on1, on2) ? current : pairReading(pair, knows, hall));
     if (read.isEmpty()) return;
     first->pronunciation = prefix + read;
     if (second) second->pronunciation.clear();
@@ -183,8 +185,16 @@ bool inChineseStyle(const QString& reading, const QStringList& on1, const QStrin
         for (const QString& first : asFirst(a)) {
             if (!reading.startsWith(first)) continue;
             const QString rest = reading.mid(first.size());
-            for (const QString& b : on2)
-                if (!b.isEmpty() && asSecond(b).contains(rest)) return true;
+            for (const QString& b : on2) {
+                if (b.isEmpty()) continue;
+                if (asSecond(b).contains(rest)) return true;
+                // A vowel after ン is said with n (観音 カンノン).
+                const qsizetype v = QStringView(u"アイウエオ").indexOf(b.front());
+                if (first.endsWith(u'ン') && v >= 0 &&
+                    asSecond(QStringView(u"ナニヌネノ").mid(v, 1).toString() + b.mid(1))
+                        .contains(rest))
+                    return true;
+            }
         }
     }
     return false;
@@ -197,7 +207,9 @@ void apply(ReadWords& words, const Knowledge& knows) {
         if (w.surface.size() == 2 && w.surface.endsWith(u'寺') && KanaText::isKanji(w.surface[0]))
             joinedTemple(words[i - 1], w, knows);
         else if (w.surface.startsWith(u'寺') && w.pronunciation.startsWith(u'ジ'))
-            pairBefore(words, i, knows);
+            pairBefore(words, i, knows, false);
+        else if (w.surface.size() == 1 && QStringView(u"堂院庵坊").contains(w.surface[0]))
+            pairBefore(words, i, knows, true);
     }
 }
 

@@ -4,7 +4,8 @@
 // ギョウ, not コウ. The dictionaries know the famous temples; a temple they do not know comes out
 // of the analysis in the native readings of its kanji or of a place of the same spelling
 // (サギシマジ for a 鷺島寺). This reads the two kanji before a temple's 寺 (the rules have
-// already read it ジ) in Chinese style when they were read otherwise.
+// already read it ジ) in Chinese style when they were read otherwise, and the two before a
+// hall's 堂, 院, 庵 or 坊 that it took for a person's name.
 #include "sound/ReadWord.h"
 
 #include <QString>
@@ -33,8 +34,10 @@ struct Knowledge {
 
 // Rereads the two kanji before each temple's 寺 (a word that opens with 寺 read ジ, or a word
 // of one kanji and 寺 read …ジ after a single kanji) that were read otherwise than in Chinese
-// style: by the dictionary's Chinese-style reading of the pair where it has one,
-// else kanji by kanji. Words fixed by the user or the override table are left alone.
+// style: by the dictionary's Chinese-style reading of the pair where it has one, else kanji by
+// kanji; and the pair before a hall's 堂, 院, 庵 or 坊 that the dictionary took for a person's
+// name, by its Chinese-style word. Words fixed by the user or the override table are left
+// alone.
 void apply(ReadWords& words, const Knowledge& knows);
 
 } // namespace TempleNames

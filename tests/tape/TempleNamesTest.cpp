@@ -47,6 +47,8 @@ TEST(TempleNames, TakesTheOlderReadingWhereBuddhistNamesKeepIt) {
     EXPECT_TRUE(TempleNames::inChineseStyle(QStringLiteral("ホーゴー"), treasure, light));
     EXPECT_TRUE(TempleNames::inChineseStyle(QStringLiteral("ブッコウ"), buddha, light));
     EXPECT_TRUE(TempleNames::inChineseStyle(QStringLiteral("コウボウ"), light, treasure));
+    EXPECT_TRUE(TempleNames::inChineseStyle(QStringLiteral("カンノン"), {QStringLiteral("カン")},
+                                            {QStringLiteral("オン")}));
     EXPECT_FALSE(TempleNames::inChineseStyle(QStringLiteral("タカラコウ"), treasure, light));
     EXPECT_FALSE(TempleNames::inChineseStyle(QStringLiteral("ホウ"), treasure, light));
     EXPECT_FALSE(TempleNames::inChineseStyle(QStringLiteral("ホウコウジ"), treasure, light));
@@ -116,6 +118,10 @@ TEST(Pronouncer, ReadsTemplesAndKanaInNames) {
         {"あじさい寺", "アジサイテラ"},
         {"山の寺", "ヤマノテラ"},
         {"お寺", "オテラ"},
+        // A hall's name the dictionary took for a person's is its word in Chinese style;
+        // a family's name before it stays.
+        {"正方堂前", "セイホウドーマエ"},
+        {"中村堂", "ナカムラドー"},
         // は inside a name's kana is the syllable; the particle of a sentence stays ワ.
         {"次はこどもはうす前です", "ツギワコドモハウスマエデス"},
         {"まんばいはうす前", "マンバイハウスマエ"},
