@@ -114,6 +114,19 @@ void closingPosition(const ReadWords& words, size_t i, ReadWord& w) {
         w.pronunciation = place ? QStringLiteral("シモ") : QStringLiteral("シタ");
 }
 
+// 下 that the dictionary took for the suffix of a rule or a realm (管理下 カンリカ) between a
+// place's or a building's name and more of the name is the ground below it: 鷺会館下広場
+// サギカイカンシタヒロバ.
+void below(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || i + 1 >= words.size() || w.surface != QStringLiteral("下") ||
+        w.pronunciation != QStringLiteral("カ") || !isNoun(words[i + 1]))
+        return;
+    const ReadWord& before = words[i - 1];
+    if (before.pos == QStringLiteral("名詞") && before.pos1 != QStringLiteral("サ変接続") &&
+        before.pos1 != QStringLiteral("数") && hasKanji(before.surface))
+        w.pronunciation = QStringLiteral("シタ");
+}
+
 // A temple's name of two kanji or more is read in Chinese style and its 寺 as ジ (鷺福寺
 // ロフクジ; TempleNames reads the name itself); after a single kanji it is the native テラ
 // (梅寺 ウメデラ). The dictionary may join 寺 to the word after it (寺前 テラマエ).
@@ -328,6 +341,7 @@ void apply(ReadWords& words, const QHash<QChar, QString>& towns) {
         literaryHa(w);
         positionPrefix(words, i, w);
         closingPosition(words, i, w);
+        below(words, i, w);
         townSuffix(words, i, w, towns);
         schoolKind(words, i, w);
         temple(words, i, w);

@@ -122,6 +122,9 @@ TEST(Pronouncer, ReadsTemplesAndKanaInNames) {
         // a family's name before it stays.
         {"正方堂前", "セイホウドーマエ"},
         {"中村堂", "ナカムラドー"},
+        // 下 below a building is シタ, not the カ of a rule's reach (管理下).
+        {"鷺会館下広場", "サギカイカンシタヒロバ"},
+        {"鷺管理下広場", "サギカンリカヒロバ"},
         // は inside a name's kana is the syllable; the particle of a sentence stays ワ.
         {"次はこどもはうす前です", "ツギワコドモハウスマエデス"},
         {"まんばいはうす前", "マンバイハウスマエ"},
