@@ -41,7 +41,8 @@ void givenNameInCompound(const ReadWords& words, size_t i, ReadWord& w) {
 // Readings of a word that the dictionary gives but no name uses: the archaic arbour チン of 亭
 // (鷺亭 an inn, テイ), the rearguard シンガリ of 殿 (the lord's, トノ), and the stem フル of the
 // adjective 旧い where 旧 stands alone before a name (旧鷺沢, the former one, キュウ), and the
-// literary bygone days イニシエ of 古, which names say コ (鷺古 サギコ).
+// literary bygone days イニシエ of 古, which names say コ (鷺古 サギコ), and the noun イロドリ
+// that the verb 彩る makes, where names say 彩 サイ (四季彩 シキサイ).
 struct Misreading {
     const char16_t* surface;
     const char16_t* misread;
@@ -50,7 +51,8 @@ struct Misreading {
 const Misreading NoNamesReading[] = {{u"亭", u"チン", u"テイ"},
                                      {u"殿", u"シンガリ", u"トノ"},
                                      {u"旧", u"フル", u"キュウ"},
-                                     {u"古", u"イニシエ", u"コ"}};
+                                     {u"古", u"イニシエ", u"コ"},
+                                     {u"彩", u"イロドリ", u"サイ"}};
 
 void noNamesReading(ReadWord& w) {
     for (const Misreading& m : NoNamesReading)

@@ -125,8 +125,9 @@ TEST(Pronouncer, ReadsTemplesAndKanaInNames) {
         // 下 below a building is シタ, not the カ of a rule's reach (管理下).
         {"鷺会館下広場", "サギカイカンシタヒロバ"},
         {"鷺管理下広場", "サギカンリカヒロバ"},
-        // 古 closing a name is コ, never the literary イニシエ.
+        // Nor is 古 the literary イニシエ, nor 彩 the noun イロドリ.
         {"鷺古", "サギコ"},
+        {"鷺彩館", "サギサイカン"},
         // は inside a name's kana is the syllable; the particle of a sentence stays ワ.
         {"次はこどもはうす前です", "ツギワコドモハウスマエデス"},
         {"まんばいはうす前", "マンバイハウスマエ"},
