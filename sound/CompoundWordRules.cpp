@@ -6,6 +6,7 @@
 
 #include <QStringList>
 #include <QStringView>
+#include <algorithm>
 
 namespace CompoundWordRules {
 
@@ -236,6 +237,18 @@ void forkedRoad(const ReadWords& words, size_t i, ReadWord& w) {
         w.pronunciation = QStringLiteral("サ");
 }
 
+// The prefix 大 before a native word written in katakana is オオ, as before the word in kana
+// or kanji (鷺大スギ オオスギ, a great cedar); before a loanword it stays ダイ (大ホール).
+void greatTree(const ReadWords& words, size_t i, ReadWord& w) {
+    if (w.surface != QStringLiteral("大") || w.pos != QStringLiteral("接頭詞") ||
+        w.pronunciation != QStringLiteral("ダイ") || i + 1 >= words.size())
+        return;
+    const QString& next = words[i + 1].surface;
+    if (next.size() >= 2 && std::all_of(next.begin(), next.end(), KanaText::isKatakana) &&
+        KanjiReadings::isJapaneseReading(next))
+        w.pronunciation = QStringLiteral("オオ");
+}
+
 } // namespace
 
 void apply(ReadWords& words, size_t i) {
@@ -255,6 +268,7 @@ void apply(ReadWords& words, size_t i) {
     stop(words, i, w);
     girlsSchool(words, i, w);
     forkedRoad(words, i, w);
+    greatTree(words, i, w);
 }
 
 std::optional<qsizetype> closingPart(const ReadWords& words) {

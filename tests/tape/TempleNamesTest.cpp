@@ -128,6 +128,9 @@ TEST(Pronouncer, ReadsTemplesAndKanaInNames) {
         // Nor is 古 the literary イニシエ, nor 彩 the noun イロドリ.
         {"鷺古", "サギコ"},
         {"鷺彩館", "サギサイカン"},
+        // 大 before a native word in katakana is オオ, before a loanword ダイ.
+        {"鷺大スギ前", "サギオオスギマエ"},
+        {"鷺大ホール前", "サギダイホールマエ"},
         // は inside a name's kana is the syllable; the particle of a sentence stays ワ.
         {"次はこどもはうす前です", "ツギワコドモハウスマエデス"},
         {"まんばいはうす前", "マンバイハウスマエ"},
