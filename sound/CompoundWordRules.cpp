@@ -237,6 +237,16 @@ void forkedRoad(const ReadWords& words, size_t i, ReadWord& w) {
         w.pronunciation = QStringLiteral("サ");
 }
 
+// 焼 after a name is its pottery, ヤキ (鷺沢焼 サギサワヤキ), not the suffix ショウ of houses
+// burnt down, which follows a count.
+void ware(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || w.surface != QStringLiteral("焼") || w.pos1 != QStringLiteral("接尾") ||
+        !w.pronunciation.startsWith(QStringLiteral("ショ")))
+        return;
+    if (isNoun(words[i - 1]) && words[i - 1].pos1 != QStringLiteral("数"))
+        w.pronunciation = QStringLiteral("ヤキ");
+}
+
 // The prefix 大 before a native word written in katakana is オオ, as before the word in kana
 // or kanji (鷺大スギ オオスギ, a great cedar); before a loanword it stays ダイ (大ホール).
 void greatTree(const ReadWords& words, size_t i, ReadWord& w) {
@@ -269,6 +279,7 @@ void apply(ReadWords& words, size_t i) {
     girlsSchool(words, i, w);
     forkedRoad(words, i, w);
     greatTree(words, i, w);
+    ware(words, i, w);
 }
 
 std::optional<qsizetype> closingPart(const ReadWords& words) {

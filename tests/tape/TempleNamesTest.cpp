@@ -131,6 +131,8 @@ TEST(Pronouncer, ReadsTemplesAndKanaInNames) {
         // 大 before a native word in katakana is オオ, before a loanword ダイ.
         {"鷺大スギ前", "サギオオスギマエ"},
         {"鷺大ホール前", "サギダイホールマエ"},
+        // A place's pottery is ヤキ.
+        {"鷺沢焼", "サギサワヤキ"},
         // は inside a name's kana is the syllable; the particle of a sentence stays ワ.
         {"次はこどもはうす前です", "ツギワコドモハウスマエデス"},
         {"まんばいはうす前", "マンバイハウスマエ"},
