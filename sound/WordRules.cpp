@@ -43,6 +43,21 @@ bool haIsInName(const ReadWords& words, size_t i) {
         if (after.form == QStringLiteral("ガル接続") &&
             (i + 2 >= words.size() || !words[i + 2].surface.startsWith(u'が')))
             return true;
+        // Nor before a verb's stem of one kana that a noun follows at once, which no sentence
+        // says (ひばり|は|し|前 for a name's はし); the literary つ that the dictionary finds in
+        // はいつ may come between (ふたば|は|い|つ|前). Not a noun that needs a word before it
+        // (いつ頃, split い|つ|頃).
+        size_t k = i + 1;
+        if (after.pos == QStringLiteral("動詞") && after.form == QStringLiteral("連用形") &&
+            after.surface.size() == 1 && KanaText::isHiragana(after.surface[0])) {
+            if (++k < words.size() && words[k].surface == QStringLiteral("つ") &&
+                words[k].pos == QStringLiteral("助動詞"))
+                ++k;
+            if (k < words.size() && words[k].pos == QStringLiteral("名詞") &&
+                words[k].pos1 != QStringLiteral("非自立") &&
+                words[k].pos1 != QStringLiteral("接尾"))
+                return true;
+        }
     }
     return false;
 }
