@@ -45,6 +45,7 @@ QStringList asFirst(const QString& r) {
 // The forms a reading takes second in a compound: as it is, voiced, or ハ→パ after ン or ッ.
 QStringList asSecond(const QString& r) {
     QStringList out = {r};
+    if (r.isEmpty()) return out;
     const qsizetype k = Plain.indexOf(r.front());
     if (k >= 0) out.append(Voiced[k] + r.mid(1));
     if (k >= 15) out.append(HalfVoiced[k - 15] + r.mid(1));
@@ -56,6 +57,7 @@ QStringList asSecond(const QString& r) {
 // The reading of two kanji put together from their readings: a ハ row after ン is said パ
 // (本法 ホンポウ).
 QString joined(const QString& first, const QString& second) {
+    if (second.isEmpty()) return first;
     const qsizetype k = Plain.indexOf(second.front());
     if (first.endsWith(u'ン') && k >= 15) return first + HalfVoiced[k - 15] + second.mid(1);
     return first + second;
@@ -169,6 +171,7 @@ void pairBefore(ReadWords& words, size_t i, const Knowledge& knows, bool hall) {
     first->pronunciation = prefix + read;
     if (second) second->pronunciation.clear();
 }
+
 } // namespace
 
 QString buddhistReading(QStringView kanji, const QStringList& on) {

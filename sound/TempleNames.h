@@ -22,7 +22,7 @@ QString buddhistReading(QStringView kanji, const QStringList& on);
 
 // Whether `reading` (katakana, long vowels written ウ/イ or ー) says two kanji each by one of
 // its Chinese-style readings `on1`, `on2`, with the sound changes of a compound (voicing,
-// ホ→ポ after ン, a closing ツ/ク/チ/キ doubled as ッ).
+// ホ→ポ after ン, a vowel after ン said with n, a closing ツ/ク/チ/キ doubled as ッ).
 bool inChineseStyle(const QString& reading, const QStringList& on1, const QStringList& on2);
 
 // What the reader knows: the dictionary's readings of exactly these characters as one word
