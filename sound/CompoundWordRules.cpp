@@ -43,7 +43,7 @@ void givenNameInCompound(const ReadWords& words, size_t i, ReadWord& w) {
 // (鷺亭 an inn, テイ), the rearguard シンガリ of 殿 (the lord's, トノ), and the stem フル of the
 // adjective 旧い where 旧 stands alone before a name (旧鷺沢, the former one, キュウ), and the
 // literary bygone days イニシエ of 古, which names say コ (鷺古 サギコ), and the noun イロドリ
-// that the verb 彩る makes, where names say 彩 サイ (四季彩 シキサイ).
+// that the verb 彩る makes, where names say 彩 サイ (鷺彩館 サギサイカン).
 struct Misreading {
     const char16_t* surface;
     const char16_t* misread;

@@ -63,8 +63,8 @@ bool haIsInName(const ReadWords& words, size_t i) {
 }
 
 // Today's spelling writes the ワ of a verb or an adjective with わ; a は read ワ inside one is
-// a literary form that the dictionary found in the kana of a name (まんばいはうす split
-// まんば|いは|うす), and is the syllable ハ.
+// a literary form that the dictionary found in the kana of a name (まんばいはな split
+// まんば|いは|な), and is the syllable ハ.
 void literaryHa(ReadWord& w) {
     if ((w.pos != QStringLiteral("動詞") && w.pos != QStringLiteral("形容詞")) ||
         w.surface.size() != w.pronunciation.size())

@@ -135,7 +135,7 @@ TEST(Pronouncer, ReadsTemplesAndKanaInNames) {
         {"鷺沢焼", "サギサワヤキ"},
         // は inside a name's kana is the syllable; the particle of a sentence stays ワ.
         {"次はこどもはうす前です", "ツギワコドモハウスマエデス"},
-        {"まんばいはうす前", "マンバイハウスマエ"},
+        {"まんばいはな前", "マンバイハナマエ"},
         {"ひまわりはーと", "ヒマワリハート"},
         {"次は、はらっぱです", "ツギワ、ハラッパデス"},
         {"ひばりはし前", "ヒバリハシマエ"},
