@@ -23,4 +23,5 @@ class StartupPrefetch {
     std::promise<void> m_fontsFound;
     std::future<void> m_fonts;
     std::future<void> m_thread;
+    std::future<void> m_sessionBus;
 };
