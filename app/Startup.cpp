@@ -131,7 +131,11 @@ std::unique_ptr<SpeechEngine> Startup::createSpeech() {
     // The voice settings live beside the settings file.
     JapaneseSpeech::Setup setup;
     setup.settingsPath = VoiceSettings::pathBeside(m_settingsPath);
-    return JapaneseSpeech::create(std::move(setup));
+    // At start the check was made beside the window building; the prefetch names the
+    // default dictionary and voice, as this setup does.
+    const std::optional<bool> checked =
+        m_prefetch ? m_prefetch->takeSpeechInstalled() : std::nullopt;
+    return JapaneseSpeech::create(std::move(setup), checked);
 }
 
 void Startup::SetProp() {

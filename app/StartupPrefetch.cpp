@@ -2,6 +2,7 @@
 
 #include "platform/Fonts.h"
 #include "sound/EspeakVoice.h"
+#include "sound/JapaneseSpeech.h"
 
 #include <QDBusConnection>
 #include <QGuiApplication>
@@ -17,6 +18,7 @@ bool reachesAccessibilityBus() {
 } // namespace
 
 StartupPrefetch::StartupPrefetch(bool speech) : m_fonts(m_fontsFound.get_future()) {
+    if (speech) m_speechInstalled = m_speechChecked.get_future();
     // The X11 and Wayland plug-ins make their accessibility bridge when the first widget
     // touches accessibility (the board, while it is built), and the bridge connects to the
     // session bus then, on the GUI thread and waiting; without a session bus in the
@@ -31,8 +33,13 @@ StartupPrefetch::StartupPrefetch(bool speech) : m_fonts(m_fontsFound.get_future(
         } catch (...) {
             m_fontsFound.set_exception(std::current_exception());
         }
-        // Only opens the library: the check itself stays where the speech is made.
-        if (speech) EspeakVoice::preload();
+        if (!speech) return;
+        try {
+            EspeakVoice::preload();
+            m_speechChecked.set_value(JapaneseSpeech::installed({}));
+        } catch (...) {
+            m_speechChecked.set_exception(std::current_exception());
+        }
     });
 }
 
@@ -43,4 +50,9 @@ StartupPrefetch::~StartupPrefetch() {
 
 void StartupPrefetch::waitForFonts() {
     if (m_fonts.valid()) m_fonts.get();
+}
+
+std::optional<bool> StartupPrefetch::takeSpeechInstalled() {
+    if (!m_speechInstalled.valid()) return std::nullopt;
+    return m_speechInstalled.get();
 }
