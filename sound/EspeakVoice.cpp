@@ -122,6 +122,28 @@ QList<QByteArray> japaneseVoices(const QByteArray& builtIn) {
     return voices;
 }
 
+QString phonemes(const QString& text, const QByteArray& voice) {
+    std::lock_guard guard(lock());
+    if (!start()) return QString();
+    if (!select(voice)) {
+        // A voice that failed to load may leave the synthesiser half switched: the voice
+        // that speaks is loaded afresh next time.
+        g_voice.clear();
+        return QString();
+    }
+    const QByteArray utf8 = text.toUtf8();
+    const void* at = utf8.constData();
+    QString out;
+    // One clause a call, until the text is used up; bit 1 asks for IPA.
+    for (int clauses = 0; at && clauses < 64; ++clauses) {
+        const char* clause = espeak_TextToPhonemes(&at, espeakCHARS_UTF8, 0x02);
+        if (!clause) break;
+        if (!out.isEmpty()) out += u' ';
+        out += QString::fromUtf8(clause);
+    }
+    return out.trimmed();
+}
+
 bool synthesize(const QString& text, const QByteArray& voice, const VoiceSettings& settings,
                 const Sink& sink) {
     std::lock_guard guard(lock());

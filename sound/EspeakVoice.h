@@ -30,6 +30,11 @@ int sampleRate(const QByteArray& voice);
 // Debian's MBROLA voices (mb-jp1, mb-jp2, mb-jp3) whose data is installed.
 QList<QByteArray> japaneseVoices(const QByteArray& builtIn);
 
+// The phonemes of `text` in the language of `voice`, in the International Phonetic Alphabet
+// with spaces between words; empty when espeak-ng or the voice is missing. The voice that
+// speaks is chosen again by the next synthesize(), so asking does not disturb it.
+QString phonemes(const QString& text, const QByteArray& voice);
+
 // Speaks `text` with `voice` and `settings`, handing the samples (mono, 16-bit, sampleRate(voice))
 // to `sink` block by block as they are made. `sink` returns false to stop early. Returns false
 // when synthesis failed (not when it was stopped).

@@ -51,10 +51,19 @@ bool readAsRomaji(QStringView word) {
     return true;
 }
 
-QString latinWord(QStringView word) {
+QString latinWord(QStringView word, EnglishReader* english) {
     if (readAsRomaji(word)) {
         const QString kana = Romaji::toKana(word);
         if (!kana.isEmpty()) return kana;
+        // A word that is no romaji may be English. Capitals of three letters are far more
+        // often initials than words (NEC), so only longer ones are tried (PARK).
+        bool small = false;
+        for (QChar c : word)
+            small = small || c.isLower();
+        if (english && (small || word.size() >= 4)) {
+            const QString read = english->read(word.toString());
+            if (!read.isEmpty()) return read;
+        }
     }
     QString out;
     for (QChar c : word)
@@ -83,7 +92,7 @@ QString letterName(QChar c) {
     return QString();
 }
 
-QString speakable(QStringView text) {
+QString speakable(QStringView text, EnglishReader* english) {
     QString out;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
@@ -128,7 +137,7 @@ QString speakable(QStringView text) {
                     (text[end] == u'\'' && end + 1 < text.size() && isLatin(text[end + 1]))) &&
                    !(text[end].isUpper() && text[end - 1].isLower()))
                 ++end;
-            out += latinWord(text.mid(i, end - i));
+            out += latinWord(text.mid(i, end - i), english);
             i = end - 1;
         }
     }

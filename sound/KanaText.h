@@ -15,11 +15,21 @@ bool isKatakana(QChar c);
 // How a Latin letter is read in Japanese ("N" → "エヌ"); empty for other characters.
 QString letterName(QChar c);
 
+// Reads a word of Latin letters as the English word Japanese says it in katakana (Park
+// パーク); empty when it is no English word it can read.
+class EnglishReader {
+  public:
+    virtual ~EnglishReader() = default;
+    virtual QString read(const QString& word) = 0;
+};
+
 // What of `text` the synthesiser is given: katakana (hiragana made katakana, ヶ and ヵ as the
 // ガ/カ they stand for, ヴ as the b it is said with), the long vowel mark, pause punctuation
 // (、。？！), a word of Latin letters that spells romanised Japanese as that Japanese
 // ("Wakaba" ワカバ) and other Latin letters by their Japanese names (NHK エヌエイチケイ), & as
-// アンド, and runs of digits read as numbers. Other characters are dropped.
-QString speakable(QStringView text);
+// アンド, and runs of digits read as numbers. Other characters are dropped. With `english`,
+// a word of Latin letters that is neither romaji nor initials is read by it (Museum
+// ミュージアム) when it can.
+QString speakable(QStringView text, EnglishReader* english = nullptr);
 
 } // namespace KanaText

@@ -5,6 +5,7 @@
 #include "sound/Abbreviations.h"
 #include "sound/AnnouncementText.h"
 #include "sound/CompoundWordRules.h"
+#include "sound/EnglishWords.h"
 #include "sound/FrontOfLandmark.h"
 #include "sound/InstitutionNames.h"
 #include "sound/IterationMarks.h"
@@ -167,6 +168,7 @@ std::unique_ptr<Pronouncer> Pronouncer::open(const QStringList& dictionaryDirs,
     for (const QString& dir : dictionaryDirs) {
         if (!QFileInfo(dir + QStringLiteral("/sys.dic")).isFile()) continue;
         std::unique_ptr<Pronouncer> p(new Pronouncer);
+        p->m_english = std::make_unique<EnglishWords>();
         // A user dictionary that MeCab refuses (cut, or made for another dictionary) is
         // left out rather than costing the speech or the other user dictionaries.
         QStringList taken = placeDictionaries;
@@ -352,8 +354,8 @@ QString Pronouncer::readPiece(const QString& text) {
     for (ReadWord& w : words) {
         if (w.fixed) continue;
         if (w.pronunciation.isEmpty())
-            w.pronunciation =
-                hasKanji(w.surface) ? readCharacters(w.surface) : KanaText::speakable(w.surface);
+            w.pronunciation = hasKanji(w.surface) ? readCharacters(w.surface)
+                                                  : KanaText::speakable(w.surface, m_english.get());
     }
     IterationMarks::repeatKanji(words, [this](const QString& c) { return readCharacters(c); });
     const auto alone = [this](const QString& surface) {

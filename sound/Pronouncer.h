@@ -4,7 +4,8 @@
 // see AnnouncementText) are read so; MeCab with the IPA dictionary reads the rest, the override
 // table mends the bus phrases it misreads, WordRules the sound changes between words, and
 // numbers in digits (full or half width) are read as numbers. A word the dictionary does not
-// know is read character by character, so no part of a name is ever left unsaid. Punctuation
+// know is read character by character, so no part of a name is ever left unsaid; English words
+// in Latin letters are read as loanwords (EnglishWords), initials spelled. Punctuation
 // that marks a pause (、。？！) is kept; characters without a reading are dropped, so the
 // synthesiser never spells them out.
 #include "sound/ReadWord.h"
@@ -15,6 +16,7 @@
 #include <QStringList>
 #include <memory>
 
+class EnglishWords;
 struct mecab_model_t;
 struct mecab_t;
 struct mecab_lattice_t;
@@ -69,6 +71,8 @@ class Pronouncer {
     mecab_model_t* m_model = nullptr;
     mecab_t* m_tagger = nullptr;
     mecab_lattice_t* m_lattice = nullptr;
+    // The English words in names (Museum ミュージアム), read by the synthesiser's English.
+    std::unique_ptr<EnglishWords> m_english;
     // How 町 reads after a kanji, from beside the place dictionary (see PlaceNames.h).
     QHash<QChar, QString> m_towns;
     // The readings of the kanji KANJIDIC lacks, and variants read as other kanji.

@@ -67,6 +67,9 @@ K41_LAZY_FORWARD(espeakLibrary, espeak_ng_STATUS, espeak_ng_SetParameter,
                  (parameter, value, relative))
 K41_LAZY_FORWARD(espeakLibrary, espeak_ng_STATUS, espeak_ng_SetVoiceByName, (const char* name),
                  (name))
+K41_LAZY_FORWARD(espeakLibrary, const char*, espeak_TextToPhonemes,
+                 (const void** textPointer, int textMode, int phonemeMode),
+                 (textPointer, textMode, phonemeMode))
 K41_LAZY_FORWARD(espeakLibrary, espeak_ng_STATUS, espeak_ng_Synthesize,
                  (const void* text, size_t size, unsigned int position,
                   espeak_POSITION_TYPE positionType, unsigned int endPosition, unsigned int flags,

@@ -1,0 +1,86 @@
+#include "sound/EnglishWords.h"
+
+#include "sound/EnglishKana.h"
+#include "sound/EspeakVoice.h"
+
+namespace {
+
+// espeak-ng's English (British pronunciation, closest to the one Japanese loanwords follow:
+// Hospital ホスピタル, not ハスピタル).
+class EspeakEnglish : public EnglishWords::Phonemiser {
+  public:
+    QString phonemes(const QString& text) override {
+        // Asked once: a missing voice is not looked for on every word.
+        if (m_missing) return QString();
+        const QString out = EspeakVoice::phonemes(text, "en");
+        if (out.isEmpty()) m_missing = !EspeakVoice::installed("en");
+        return out;
+    }
+
+  private:
+    bool m_missing = false;
+};
+
+constexpr qsizetype MaxWords = 4096;
+constexpr qsizetype MaxLetters = 32;
+
+// Whether a word in capitals begins as an English word can (PLANT, STREET), not with a run
+// of consonants no English word has (YMCA): initials the English voice would say as a word.
+bool beginsLikeAWord(const QString& word) {
+    // Y after a consonant is a vowel (SKYLINE, SYSTEM), at the start a consonant (YMCA).
+    qsizetype consonants = 0;
+    while (consonants < word.size() && !QStringView(u"AEIOU").contains(word[consonants]) &&
+           !(word[consonants] == u'Y' && consonants > 0))
+        ++consonants;
+    if (consonants <= 1) return true;
+    const QString onset = word.left(consonants);
+    static const QStringList onsets = {
+        "BL", "BR", "CH", "CL",  "CR",  "DR",  "DW",  "FL",  "FR",  "GL",  "GN",  "GR", "KN", "PH",
+        "PL", "PR", "SC", "SH",  "SK",  "SQ",  "SL",  "SM",  "SN",  "SP",  "ST",  "SW", "TH", "TR",
+        "TW", "WH", "WR", "SCH", "SCR", "SHR", "SPL", "SPR", "STR", "THR", "CHR", "PHR"};
+    return onsets.contains(onset);
+}
+
+qsizetype stresses(const QString& phonemes) {
+    return phonemes.count(u'ˈ') + phonemes.count(u'ˌ');
+}
+
+} // namespace
+
+EnglishWords::EnglishWords() : m_phonemiser(std::make_unique<EspeakEnglish>()) {}
+
+EnglishWords::EnglishWords(std::unique_ptr<Phonemiser> phonemiser)
+    : m_phonemiser(std::move(phonemiser)) {}
+
+EnglishWords::~EnglishWords() = default;
+
+QString EnglishWords::read(const QString& word) {
+    const auto found = m_read.constFind(word);
+    if (found != m_read.cend()) return *found;
+    if (m_read.size() >= MaxWords) m_read.clear();
+    const QString kana = readUncached(word);
+    m_read.insert(word, kana);
+    return kana;
+}
+
+QString EnglishWords::readUncached(const QString& word) {
+    if (!m_phonemiser || word.isEmpty() || word.size() > MaxLetters) return QString();
+    qsizetype letters = 0;
+    bool small = false;
+    for (QChar c : word) {
+        const bool latin = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+        if (!latin && c != u'\'') return QString();
+        letters += latin ? 1 : 0;
+        small = small || c.isLower();
+    }
+    bool vowel = false;
+    for (QChar c : word)
+        vowel = vowel || QStringView(small ? u"aeiouyAEIOUY" : u"AEIOU").contains(c);
+    // Initials in capitals often make a word by chance (YKK, YMCA), never without a vowel
+    // letter nor with a start no English word has.
+    if (!vowel || (!small && !beginsLikeAWord(word))) return QString();
+    const QString phonemes = m_phonemiser->phonemes(word);
+    // A word the voice spells out stresses every letter (JFE dʒˌeɪˌɛfˈiː): initials.
+    if (phonemes.isEmpty() || stresses(phonemes) >= letters) return QString();
+    return EnglishKana::fromPhonemes(phonemes, word);
+}
