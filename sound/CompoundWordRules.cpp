@@ -6,6 +6,7 @@
 
 #include <QStringList>
 #include <QStringView>
+#include <algorithm>
 
 namespace CompoundWordRules {
 
@@ -40,14 +41,19 @@ void givenNameInCompound(const ReadWords& words, size_t i, ReadWord& w) {
 
 // Readings of a word that the dictionary gives but no name uses: the archaic arbour チン of 亭
 // (鷺亭 an inn, テイ), the rearguard シンガリ of 殿 (the lord's, トノ), and the stem フル of the
-// adjective 旧い where 旧 stands alone before a name (旧鷺沢, the former one, キュウ).
+// adjective 旧い where 旧 stands alone before a name (旧鷺沢, the former one, キュウ), and the
+// literary bygone days イニシエ of 古, which names say コ (鷺古 サギコ), and the noun イロドリ
+// that the verb 彩る makes, where names say 彩 サイ (鷺彩館 サギサイカン).
 struct Misreading {
     const char16_t* surface;
     const char16_t* misread;
     const char16_t* reading;
 };
-const Misreading NoNamesReading[] = {
-    {u"亭", u"チン", u"テイ"}, {u"殿", u"シンガリ", u"トノ"}, {u"旧", u"フル", u"キュウ"}};
+const Misreading NoNamesReading[] = {{u"亭", u"チン", u"テイ"},
+                                     {u"殿", u"シンガリ", u"トノ"},
+                                     {u"旧", u"フル", u"キュウ"},
+                                     {u"古", u"イニシエ", u"コ"},
+                                     {u"彩", u"イロドリ", u"サイ"}};
 
 void noNamesReading(ReadWord& w) {
     for (const Misreading& m : NoNamesReading)
@@ -231,6 +237,28 @@ void forkedRoad(const ReadWords& words, size_t i, ReadWord& w) {
         w.pronunciation = QStringLiteral("サ");
 }
 
+// 焼 after a name is its pottery, ヤキ (鷺沢焼 サギサワヤキ), not the suffix ショウ of houses
+// burnt down, which follows a count.
+void ware(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || w.surface != QStringLiteral("焼") || w.pos1 != QStringLiteral("接尾") ||
+        !w.pronunciation.startsWith(QStringLiteral("ショ")))
+        return;
+    if (isNoun(words[i - 1]) && words[i - 1].pos1 != QStringLiteral("数"))
+        w.pronunciation = QStringLiteral("ヤキ");
+}
+
+// The prefix 大 before a native word written in katakana is オオ, as before the word in kana
+// or kanji (鷺大スギ オオスギ, a great cedar); before a loanword it stays ダイ (大ホール).
+void greatTree(const ReadWords& words, size_t i, ReadWord& w) {
+    if (w.surface != QStringLiteral("大") || w.pos != QStringLiteral("接頭詞") ||
+        w.pronunciation != QStringLiteral("ダイ") || i + 1 >= words.size())
+        return;
+    const QString& next = words[i + 1].surface;
+    if (next.size() >= 2 && std::all_of(next.begin(), next.end(), KanaText::isKatakana) &&
+        KanjiReadings::isJapaneseReading(next))
+        w.pronunciation = QStringLiteral("オオ");
+}
+
 } // namespace
 
 void apply(ReadWords& words, size_t i) {
@@ -250,6 +278,8 @@ void apply(ReadWords& words, size_t i) {
     stop(words, i, w);
     girlsSchool(words, i, w);
     forkedRoad(words, i, w);
+    greatTree(words, i, w);
+    ware(words, i, w);
 }
 
 std::optional<qsizetype> closingPart(const ReadWords& words) {

@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 #include <QStringDecoder>
 
 namespace KanjiReadings {
@@ -136,7 +137,9 @@ QHash<QString, Kinds> parseKinds(const QByteArray& bytes) {
     return out;
 }
 
-Kinds kinds(QStringView kanji) {
+namespace {
+
+const QHash<QString, Kinds>& kindsTable() {
     static const QHash<QString, Kinds> table = [] {
         const QString path = defaultPath();
         if (path.isEmpty()) return QHash<QString, Kinds>();
@@ -146,7 +149,24 @@ Kinds kinds(QStringView kanji) {
             return QHash<QString, Kinds>();
         }
     }();
-    return table.value(kanji.toString());
+    return table;
+}
+
+} // namespace
+
+Kinds kinds(QStringView kanji) {
+    return kindsTable().value(kanji.toString());
+}
+
+bool isJapaneseReading(QStringView katakana) {
+    static const QSet<QString> readings = [] {
+        QSet<QString> all;
+        for (const Kinds& k : kindsTable())
+            for (const QString& kun : k.kun)
+                all.insert(kun);
+        return all;
+    }();
+    return readings.contains(katakana.toString());
 }
 
 QString chineseReading(QStringView kanji) {

@@ -35,4 +35,9 @@ QHash<QString, Kinds> parseKinds(const QByteArray& bytes);
 // none. Thread-safe.
 Kinds kinds(QStringView kanji);
 
+// Whether `katakana` is a Japanese reading (kun'yomi) of some kanji of the file: a native word
+// (ケヤキ, スギ), where a word written in katakana may also be a loanword (ホール). False
+// without the file. Thread-safe.
+bool isJapaneseReading(QStringView katakana);
+
 } // namespace KanjiReadings

@@ -15,6 +15,7 @@
 #include "sound/KanjiVariants.h"
 #include "sound/NumeralWords.h"
 #include "sound/PlaceNames.h"
+#include "sound/TempleNames.h"
 #include "sound/WordRules.h"
 
 #include <QCoreApplication>
@@ -238,6 +239,7 @@ ReadWords Pronouncer::analyse(const QString& text, const QList<qsizetype>& bound
         word.pos = features.value(0);
         word.pos1 = features.value(1);
         word.pos2 = features.value(2);
+        if (features.value(5) != QLatin1String("*")) word.form = features.value(5);
         QString pronunciation = features.value(8);
         // The pronunciation field writes ヅ and ヂ as the ズ and ジ they sound like; the written
         // reading keeps them (橋詰 ハシヅメ), as names are spelt in kana.
@@ -367,6 +369,12 @@ QString Pronouncer::readPiece(const QString& text) {
     NumeralWords::apply(words, alone);
     FrontOfLandmark::apply(words, alone);
     WordRules::apply(words, m_towns);
+    TempleNames::apply(words, {[this](const QString& s) { return wordReadings(s); },
+                               [this](QStringView kanji) {
+                                   const QStringList on = KanjiReadings::kinds(kanji).on;
+                                   return on.isEmpty() ? m_kanji.readings.value(kanji.toString()).on
+                                                       : on;
+                               }});
     QString out;
     for (const ReadWord& w : words)
         out += KanaText::speakable(w.pronunciation);

@@ -8,6 +8,9 @@ struct ReadWord {
     QString surface;
     // Part of speech and its first two subdivisions ("名詞", "接尾", "地域").
     QString pos, pos1, pos2;
+    // The form a verb, adjective or auxiliary takes here ("連用形", "ガル接続"); empty for
+    // other words.
+    QString form;
     // The reading in katakana; empty when nothing reads the word.
     QString pronunciation;
     bool known = false;     // the dictionary knows the word

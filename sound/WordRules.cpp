@@ -2,11 +2,11 @@
 
 #include "sound/CompoundWordRules.h"
 #include "sound/KanaText.h"
-#include "sound/KanjiReadings.h"
 #include "sound/NumeralWords.h"
 #include "sound/PlaceWordRules.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace WordRules {
 
@@ -22,6 +22,8 @@ bool isParticleHa(const ReadWord& w) {
 bool haIsInName(const ReadWords& words, size_t i) {
     if (i == 0) return true;
     const ReadWord& before = words[i - 1];
+    // A particle marks a word, never a pause or a bracket (次は、はらっぱ).
+    if (before.pos == QStringLiteral("記号")) return true;
     const bool beforeKana =
         !before.surface.isEmpty() && KanaText::isHiragana(before.surface.back());
     const bool marksBefore =
@@ -35,8 +37,40 @@ bool haIsInName(const ReadWords& words, size_t i) {
         // Nor before a syllable that no sentence goes on with, taken for a filler (ゆきはま
         // split ゆき|は|ま).
         if (after.pos == QStringLiteral("フィラー")) return true;
+        // Nor where what follows cannot go on a sentence: a long vowel (は|ーと), an adjective's
+        // stem that only がる follows (こども|は|うす for a name's はうす).
+        if (after.surface.startsWith(u'ー')) return true;
+        if (after.form == QStringLiteral("ガル接続") &&
+            (i + 2 >= words.size() || !words[i + 2].surface.startsWith(u'が')))
+            return true;
+        // Nor before a verb's stem of one kana that a noun follows at once, which no sentence
+        // says (ひばり|は|し|前 for a name's はし); the literary つ that the dictionary finds in
+        // はいつ may come between (ふたば|は|い|つ|前). Not a noun that needs a word before it
+        // (いつ頃, split い|つ|頃).
+        size_t k = i + 1;
+        if (after.pos == QStringLiteral("動詞") && after.form == QStringLiteral("連用形") &&
+            after.surface.size() == 1 && KanaText::isHiragana(after.surface[0])) {
+            if (++k < words.size() && words[k].surface == QStringLiteral("つ") &&
+                words[k].pos == QStringLiteral("助動詞"))
+                ++k;
+            if (k < words.size() && words[k].pos == QStringLiteral("名詞") &&
+                words[k].pos1 != QStringLiteral("非自立") &&
+                words[k].pos1 != QStringLiteral("接尾"))
+                return true;
+        }
     }
     return false;
+}
+
+// Today's spelling writes the ワ of a verb or an adjective with わ; a は read ワ inside one is
+// a literary form that the dictionary found in the kana of a name (まんばいはな split
+// まんば|いは|な), and is the syllable ハ.
+void literaryHa(ReadWord& w) {
+    if ((w.pos != QStringLiteral("動詞") && w.pos != QStringLiteral("形容詞")) ||
+        w.surface.size() != w.pronunciation.size())
+        return;
+    for (qsizetype k = 0; k < w.surface.size(); ++k)
+        if (w.surface[k] == u'は' && w.pronunciation[k] == u'ワ') w.pronunciation[k] = u'ハ';
 }
 
 bool isNoun(const ReadWord& w) {
@@ -95,40 +129,46 @@ void closingPosition(const ReadWords& words, size_t i, ReadWord& w) {
         w.pronunciation = place ? QStringLiteral("シモ") : QStringLiteral("シタ");
 }
 
-// A temple's name of two kanji or more is read in Chinese style and its 寺 as ジ: 法福寺
-// ホウフクジ, 北長徳寺 キタチョウトクジ; after a single kanji it is the native テラ (林寺
-// ハヤシデラ). The dictionary may join 寺 to the word after it (寺前 テラマエ).
+// 下 that the dictionary took for the suffix of a rule or a realm (管理下 カンリカ) between a
+// place's or a building's name and more of the name is the ground below it: 鷺会館下広場
+// サギカイカンシタヒロバ.
+void below(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || i + 1 >= words.size() || w.surface != QStringLiteral("下") ||
+        w.pronunciation != QStringLiteral("カ") || !isNoun(words[i + 1]))
+        return;
+    const ReadWord& before = words[i - 1];
+    if (before.pos == QStringLiteral("名詞") && before.pos1 != QStringLiteral("サ変接続") &&
+        before.pos1 != QStringLiteral("数") && hasKanji(before.surface))
+        w.pronunciation = QStringLiteral("シタ");
+}
+
+// A temple's name of two kanji or more is read in Chinese style and its 寺 as ジ (鷺福寺
+// ロフクジ; TempleNames reads the name itself); after a single kanji it is the native テラ
+// (梅寺 ウメデラ). The dictionary may join 寺 to the word after it (寺前 テラマエ).
 void temple(ReadWords& words, size_t i, ReadWord& w) {
     if (i == 0 || !w.surface.startsWith(u'寺')) return;
     QString& p = w.pronunciation;
     if (!p.startsWith(QStringLiteral("テラ")) && !p.startsWith(QStringLiteral("デラ"))) return;
-    qsizetype kanji = 0;
-    for (size_t k = i; k-- > 0 && kanji < 2;) {
+    // A kanji of the name may be written in kana (鷺でん寺 サギデンジ, for a kanji outside
+    // the common set); a name of kana alone is a nickname (あじさい寺 アジサイデラ).
+    qsizetype kanji = 0, kana = 0;
+    for (size_t k = i; k-- > 0 && (kanji == 0 || kanji + kana < 2);) {
         const QString& s = words[k].surface;
+        const bool word = !s.isEmpty() && words[k].pos != QStringLiteral("助詞") &&
+                          words[k].pos != QStringLiteral("助動詞") &&
+                          words[k].pos != QStringLiteral("接頭詞");
+        if (kanji == 0 && word && std::all_of(s.begin(), s.end(), KanaText::isHiragana)) {
+            kana += s.size();
+            continue;
+        }
         qsizetype n = s.size();
         while (n > 0 && KanaText::isKanji(s[n - 1]))
             --n;
         kanji += s.size() - n;
         if (n > 0 || !isNoun(words[k])) break;
     }
-    if (kanji < 2) return;
+    if (kanji == 0 || kanji + kana < 2) return;
     p.replace(0, 2, QStringLiteral("ジ"));
-    // Two kanji the dictionary read one by one (not as a word it knows) are read as the
-    // temple's name, each in its Chinese style: 宝光寺 ホウコウジ, not タカラヒカリ.
-    auto on = [](QStringView c) {
-        const QString r = KanjiReadings::reading(c);
-        return !r.isEmpty() && r[0] >= u'\u30A1' ? r : QString();
-    };
-    ReadWord& b = words[i - 1];
-    if (b.fixed) return;
-    if (b.surface.size() == 1 && i >= 2 && words[i - 2].surface.size() == 1 &&
-        KanaText::isKanji(words[i - 2].surface[0]) && !words[i - 2].fixed) {
-        const QString x = on(words[i - 2].surface), y = on(b.surface);
-        if (!x.isEmpty() && !y.isEmpty()) {
-            words[i - 2].pronunciation = x;
-            b.pronunciation = y;
-        }
-    }
 }
 
 // 町 after a name is マチ in some towns and チョウ in others; MeCab reads the suffix マチ
@@ -313,8 +353,10 @@ void apply(ReadWords& words, const QHash<QChar, QString>& towns) {
         ReadWord& w = words[i];
         if (w.fixed) continue;
         if (isParticleHa(w) && haIsInName(words, i)) w.pronunciation = QStringLiteral("ハ");
+        literaryHa(w);
         positionPrefix(words, i, w);
         closingPosition(words, i, w);
+        below(words, i, w);
         townSuffix(words, i, w, towns);
         schoolKind(words, i, w);
         temple(words, i, w);

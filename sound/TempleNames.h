@@ -1,0 +1,43 @@
+#pragma once
+// A temple's name is a Buddhist word read in Chinese style, and Buddhism took its readings from
+// the older of the two layers of Chinese readings (go-on): 明 ミョウ, not the メイ of 明治; 行
+// ギョウ, not コウ. The dictionaries know the famous temples; a temple they do not know comes out
+// of the analysis in the native readings of its kanji or of a place of the same spelling
+// (サギシマジ for a 鷺島寺). This reads the two kanji before a temple's 寺 (the rules have
+// already read it ジ) in Chinese style when they were read otherwise, and the two before a
+// hall's 堂, 院, 庵 or 坊 that it took for a person's name.
+#include "sound/ReadWord.h"
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <functional>
+
+namespace TempleNames {
+
+// The reading `kanji` takes in a Buddhist name among its Chinese-style readings `on` (in the
+// order KANJIDIC lists them, the newer layer mostly first): its older reading where names
+// keep it, else the first; empty when `on` is.
+QString buddhistReading(QStringView kanji, const QStringList& on);
+
+// Whether `reading` (katakana, long vowels written ウ/イ or ー) says two kanji each by one of
+// its Chinese-style readings `on1`, `on2`, with the sound changes of a compound (voicing,
+// ホ→ポ after ン, a vowel after ン said with n, a closing ツ/ク/チ/キ doubled as ッ).
+bool inChineseStyle(const QString& reading, const QStringList& on1, const QStringList& on2);
+
+// What the reader knows: the dictionary's readings of exactly these characters as one word
+// (none when it has no such word), and a kanji's readings in Chinese style.
+struct Knowledge {
+    std::function<QStringList(const QString&)> dictionaryReadings;
+    std::function<QStringList(QStringView)> chineseReadings;
+};
+
+// Rereads the two kanji before each temple's 寺 (a word that opens with 寺 read ジ, or a word
+// of one kanji and 寺 read …ジ after a single kanji) that were read otherwise than in Chinese
+// style: by the dictionary's Chinese-style reading of the pair where it has one, else kanji by
+// kanji; and the pair before a hall's 堂, 院, 庵 or 坊 that the dictionary took for a person's
+// name, by its Chinese-style word. Words fixed by the user or the override table are left
+// alone.
+void apply(ReadWords& words, const Knowledge& knows);
+
+} // namespace TempleNames
