@@ -34,13 +34,11 @@ bool isDirection(QChar c) {
 bool endsWithSound(const QString& reading, const QString& sound) {
     if (sound.isEmpty()) return false;
     QStringList forms = {sound};
-    static const QString plain = QStringLiteral("カキクケコサシスセソタチツテトハヒフヘホ");
-    static const QString voiced = QStringLiteral("ガギグゲゴザジズゼゾダヂヅデドバビブベボ");
-    const qsizetype k = plain.indexOf(sound.front());
-    if (k >= 0) forms.append(voiced[k] + sound.mid(1));
+    if (const QChar v = KanaText::voiced(sound.front()); !v.isNull())
+        forms.append(v + sound.mid(1));
     for (qsizetype i = 0, n = forms.size(); i < n; ++i)
-        if (forms[i].endsWith(u'ウ') || forms[i].endsWith(u'イ'))
-            forms.append(forms[i].chopped(1) + u'ー');
+        if (const QString marked = KanaText::withLongVowelMark(forms[i]); marked != forms[i])
+            forms.append(marked);
     for (const QString& f : forms)
         if (reading.endsWith(f)) return true;
     return false;

@@ -88,6 +88,43 @@ bool isKatakana(QChar c) {
     return (c >= u'\u30A1' && c <= u'\u30F4') || c == u'ー';
 }
 
+namespace {
+const QStringView Plain = u"カキクケコサシスセソタチツテトハヒフヘホ";
+const QStringView Voiced = u"ガギグゲゴザジズゼゾダヂヅデドバビブベボ";
+const QStringView HalfVoiced = u"パピプペポ";
+constexpr qsizetype HaRow = 15;
+} // namespace
+
+QChar voiced(QChar c) {
+    const qsizetype k = Plain.indexOf(c);
+    return k < 0 ? QChar() : Voiced[k];
+}
+
+QChar halfVoiced(QChar c) {
+    const qsizetype k = Plain.indexOf(c);
+    return k < HaRow ? QChar() : HalfVoiced[k - HaRow];
+}
+
+QStringList firstPartForms(const QString& reading) {
+    QStringList out{reading};
+    if (reading.size() >= 2 && QStringView(u"ツチクキ").contains(reading.back()))
+        out.append(reading.chopped(1) + u'ッ');
+    return out;
+}
+
+QStringList secondPartForms(const QString& reading) {
+    QStringList out{reading};
+    if (reading.isEmpty()) return out;
+    for (QChar c : {voiced(reading.front()), halfVoiced(reading.front())})
+        if (!c.isNull()) out.append(c + reading.mid(1));
+    return out;
+}
+
+QString withLongVowelMark(const QString& reading) {
+    return reading.endsWith(u'ウ') || reading.endsWith(u'イ') ? reading.chopped(1) + u'ー'
+                                                              : reading;
+}
+
 QString letterName(QChar c) {
     if (c >= u'A' && c <= u'Z') return QString::fromUtf16(Letters[c.unicode() - u'A']);
     if (c >= u'a' && c <= u'z') return QString::fromUtf16(Letters[c.unicode() - u'a']);

@@ -4,6 +4,7 @@
 // (a kanji, a Latin letter, a small ヶ) makes it switch languages and spell the character out
 // in English, so nothing else may reach it.
 #include <QString>
+#include <QStringList>
 
 namespace KanaText {
 
@@ -11,6 +12,21 @@ bool isKanji(QChar c);
 bool isHiragana(QChar c);
 // Full-width katakana that the voice reads (ァ to ヴ) and the long vowel mark.
 bool isKatakana(QChar c);
+
+// The sound changes of a kana that opens the second part of a compound: its voiced form (カ
+// ガ, ハ バ) and the half-voiced form of the ハ row (ハ パ, after ン or ッ); a null QChar where
+// it has none.
+QChar voiced(QChar c);
+QChar halfVoiced(QChar c);
+// The forms `reading` takes as the first part of a compound: as it is, and with its closing ツ,
+// チ, ク or キ doubling the next sound (ブツ: ブツ, ブッ).
+QStringList firstPartForms(const QString& reading);
+// The forms `reading` takes as the second part of a compound: as it is, voiced, and for the ハ
+// row half-voiced (ハシ: ハシ, バシ, パシ).
+QStringList secondPartForms(const QString& reading);
+// A closing ウ or イ written as the long vowel mark, as the dictionary writes pronunciations
+// (コウ コー, セイ セー); other readings as they are.
+QString withLongVowelMark(const QString& reading);
 
 // How a Latin letter is read in Japanese ("N" → "エヌ"); empty for other characters.
 QString letterName(QChar c);

@@ -75,18 +75,6 @@ const QHash<QString, QString>& table() {
     return readings;
 }
 
-// The first on'yomi of each kanji of the file.
-const QHash<QString, QString>& chineseTable() {
-    static const QHash<QString, QString> readings = fromFile([](const QByteArray& bytes) {
-        QHash<QString, QString> firstOn;
-        const QHash<QString, Kinds> kinds = parseKinds(bytes);
-        for (auto it = kinds.cbegin(); it != kinds.cend(); ++it)
-            if (!it->on.isEmpty()) firstOn.insert(it.key(), it->on.front());
-        return firstOn;
-    });
-    return readings;
-}
-
 // Hands each entry of a KANJIDIC text (EUC-JP, one kanji a line, fields split by spaces) to
 // `take` as its fields, the kanji first; comments and lines without a reading are skipped.
 template <typename Take> void forEachEntry(const QByteArray& bytes, Take take) {
@@ -170,7 +158,7 @@ bool isJapaneseReading(QStringView katakana) {
 }
 
 QString chineseReading(QStringView kanji) {
-    return chineseTable().value(kanji.toString());
+    return kinds(kanji).on.value(0);
 }
 
 QString reading(QStringView kanji) {

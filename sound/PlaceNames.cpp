@@ -183,23 +183,6 @@ QList<Entry> withoutCommonWords(const QList<Entry>& entries,
     return out;
 }
 
-namespace {
-
-// The sound a kana takes as the second part of a compound (カ ガ, ハ バ and パ).
-QStringList compoundStarts(const QString& reading) {
-    static const QString plain = QStringLiteral("カキクケコサシスセソタチツテトハヒフヘホ");
-    static const QString voiced = QStringLiteral("ガギグゲゴザジズゼゾダヂヅデドバビブベボ");
-    static const QString halfVoiced = QStringLiteral("パピプペポ");
-    QStringList out{reading};
-    const qsizetype k = reading.isEmpty() ? -1 : plain.indexOf(reading.front());
-    if (k < 0) return out;
-    out.append(QString(voiced[k]) + reading.mid(1));
-    if (k >= 15) out.append(QString(halfVoiced[k - 15]) + reading.mid(1));
-    return out;
-}
-
-} // namespace
-
 bool readsInOneStyle(QStringView name, QStringView reading,
                      const QHash<QString, KanjiReadings::Kinds>& kanji) {
     if (name.size() != 2 || name[0].isSurrogate() || name[1].isSurrogate()) return false;
@@ -208,13 +191,10 @@ bool readsInOneStyle(QStringView name, QStringView reading,
     if (first == kanji.constEnd() || second == kanji.constEnd()) return false;
     const auto fits = [&](const QStringList& a, const QStringList& b) {
         for (const QString& x : a) {
-            QStringList heads{x};
-            if (x.size() >= 2 && QStringView(u"ツチクキ").contains(x.back()))
-                heads.append(x.left(x.size() - 1) + u'ッ');
-            for (const QString& h : heads) {
+            for (const QString& h : KanaText::firstPartForms(x)) {
                 if (!reading.startsWith(h)) continue;
                 for (const QString& y : b)
-                    if (compoundStarts(y).contains(reading.mid(h.size()))) return true;
+                    if (KanaText::secondPartForms(y).contains(reading.mid(h.size()))) return true;
             }
         }
         return false;

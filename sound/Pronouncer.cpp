@@ -279,6 +279,13 @@ QString Pronouncer::readCharacters(const QString& surface) {
     return out;
 }
 
+// A kanji's Chinese-style readings: KANJIDIC's, else, for the kanji it leaves out, the Unihan
+// table's.
+QStringList Pronouncer::chineseReadings(QStringView kanji) const {
+    const QStringList on = KanjiReadings::kinds(kanji).on;
+    return on.isEmpty() ? m_kanji.readings.value(kanji.toString()).on : on;
+}
+
 QStringList Pronouncer::wordReadings(const QString& surface) {
     QStringList out;
     const QByteArray utf8 = surface.toUtf8();
@@ -315,10 +322,7 @@ QString Pronouncer::readPiece(const QString& text) {
     // analysed as they stand beside it.
     const InstitutionNames::Knowledge knows{
         [this](const QString& s) { return wordReadings(s); },
-        [this](QStringView kanji) {
-            const QString on = KanjiReadings::chineseReading(kanji);
-            return on.isEmpty() ? UnihanReadings::chineseReading(m_kanji, kanji) : on;
-        }};
+        [this](QStringView kanji) { return chineseReadings(kanji).value(0); }};
     const std::optional<InstitutionNames::Span> coined = InstitutionNames::find(piece, knows);
     QList<qsizetype> boundaries;
     if (coined) boundaries = {coined->at, coined->at + coined->length};
@@ -372,11 +376,7 @@ QString Pronouncer::readPiece(const QString& text) {
     FrontOfLandmark::apply(words, alone);
     WordRules::apply(words, m_towns);
     TempleNames::apply(words, {[this](const QString& s) { return wordReadings(s); },
-                               [this](QStringView kanji) {
-                                   const QStringList on = KanjiReadings::kinds(kanji).on;
-                                   return on.isEmpty() ? m_kanji.readings.value(kanji.toString()).on
-                                                       : on;
-                               }});
+                               [this](QStringView kanji) { return chineseReadings(kanji); }});
     QString out;
     for (const ReadWord& w : words)
         out += KanaText::speakable(w.pronunciation);

@@ -67,6 +67,7 @@ class Pronouncer {
     QString readCharacters(const QString& surface);
     // The dictionary's readings of `surface` as one word, but for given names.
     QStringList wordReadings(const QString& surface);
+    QStringList chineseReadings(QStringView kanji) const;
 
     mecab_model_t* m_model = nullptr;
     mecab_t* m_tagger = nullptr;

@@ -24,33 +24,18 @@ const Older OlderReadings[] = {
     {u'立', u"リュウ"}, {u'武', u"ム"},     {u'言', u"ゴン"},   {u'頭', u"ズ"},
     {u'居', u"コ"},     {u'地', u"ジ"}};
 
-const QString Plain = QStringLiteral("カキクケコサシスセソタチツテトハヒフヘホ");
-const QString Voiced = QStringLiteral("ガギグゲゴザジズゼゾダヂヅデドバビブベボ");
-const QString HalfVoiced = QStringLiteral("パピプペポ");
-
-// A long vowel as the dictionary's pronunciations write it: コウ → コー, セイ → セー.
-QString withBar(const QString& r) {
-    return r.endsWith(u'ウ') || r.endsWith(u'イ') ? r.chopped(1) + u'ー' : r;
-}
-
 // The forms a reading takes first in a compound: as it is, or doubling the next sound (仏 ブツ →
 // ブッ).
 QStringList asFirst(const QString& r) {
-    QStringList out = {r, withBar(r)};
-    if (r.size() > 1 && QStringView(u"ツクチキ").contains(r.back()))
-        out.append(r.chopped(1) + u'ッ');
-    return out;
+    return KanaText::firstPartForms(r) << KanaText::withLongVowelMark(r);
 }
 
-// The forms a reading takes second in a compound: as it is, voiced, or ハ→パ after ン or ッ.
+// The forms a reading takes second in a compound: as it is, voiced, or ハ→パ after ン or ッ,
+// each also with its long vowel mark.
 QStringList asSecond(const QString& r) {
-    QStringList out = {r};
-    if (r.isEmpty()) return out;
-    const qsizetype k = Plain.indexOf(r.front());
-    if (k >= 0) out.append(Voiced[k] + r.mid(1));
-    if (k >= 15) out.append(HalfVoiced[k - 15] + r.mid(1));
+    QStringList out = KanaText::secondPartForms(r);
     for (qsizetype i = 0, n = out.size(); i < n; ++i)
-        out.append(withBar(out[i]));
+        out.append(KanaText::withLongVowelMark(out[i]));
     return out;
 }
 
@@ -58,8 +43,8 @@ QStringList asSecond(const QString& r) {
 // (本法 ホンポウ).
 QString joined(const QString& first, const QString& second) {
     if (second.isEmpty()) return first;
-    const qsizetype k = Plain.indexOf(second.front());
-    if (first.endsWith(u'ン') && k >= 15) return first + HalfVoiced[k - 15] + second.mid(1);
+    const QChar half = KanaText::halfVoiced(second.front());
+    if (first.endsWith(u'ン') && !half.isNull()) return first + half + second.mid(1);
     return first + second;
 }
 

@@ -176,9 +176,4 @@ QString reading(const Table& table, QStringView kanji) {
     return !it->on.isEmpty() ? it->on.front() : it->kun.value(0);
 }
 
-QString chineseReading(const Table& table, QStringView kanji) {
-    const auto it = table.readings.constFind(kanji.toString());
-    return it == table.readings.cend() ? QString() : it->on.value(0);
-}
-
 } // namespace UnihanReadings

@@ -43,7 +43,5 @@ Table load(const QString& path);
 // `kanji` read alone, chosen as KanjiReadings chooses among KANJIDIC's readings: the first
 // Chinese-style reading, else the first Japanese one; empty when the table has none.
 QString reading(const Table& table, QStringView kanji);
-// The first Chinese-style reading of `kanji`, the one it takes in a compound; empty when none.
-QString chineseReading(const Table& table, QStringView kanji);
 
 } // namespace UnihanReadings

@@ -238,3 +238,20 @@ TEST(KanaText, SmallKeInEitherScriptIsGaOrKa) {
     EXPECT_EQ(KanaText::speakable(u"うめゖおか").toStdString(), "ウメガオカ");
     EXPECT_EQ(KanaText::speakable(u"3ゕ所").toStdString(), "サンカ");
 }
+
+TEST(KanaText, ACompoundsPartsTakeTheirSoundChanges) {
+    // Voiced throughout the rows; half-voiced in the ハ row only.
+    EXPECT_EQ(
+        KanaText::secondPartForms(QStringLiteral("ハシ")),
+        (QStringList{QStringLiteral("ハシ"), QStringLiteral("バシ"), QStringLiteral("パシ")}));
+    EXPECT_EQ(KanaText::secondPartForms(QStringLiteral("トウ")),
+              (QStringList{QStringLiteral("トウ"), QStringLiteral("ドウ")}));
+    EXPECT_EQ(KanaText::secondPartForms(QStringLiteral("ホ")).last(), QStringLiteral("ポ"));
+    EXPECT_EQ(KanaText::secondPartForms(QStringLiteral("アサ")),
+              QStringList{QStringLiteral("アサ")});
+    EXPECT_EQ(KanaText::firstPartForms(QStringLiteral("ブツ")),
+              (QStringList{QStringLiteral("ブツ"), QStringLiteral("ブッ")}));
+    EXPECT_EQ(KanaText::firstPartForms(QStringLiteral("ツ")), QStringList{QStringLiteral("ツ")});
+    EXPECT_EQ(KanaText::withLongVowelMark(QStringLiteral("セイ")), QStringLiteral("セー"));
+    EXPECT_EQ(KanaText::withLongVowelMark(QStringLiteral("カン")), QStringLiteral("カン"));
+}
