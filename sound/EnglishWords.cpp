@@ -47,7 +47,9 @@ qsizetype stresses(const QString& phonemes) {
 
 } // namespace
 
-EnglishWords::EnglishWords() : m_phonemiser(std::make_unique<EspeakEnglish>()) {}
+EnglishWords::EnglishWords()
+    : m_phonemiser(std::make_unique<EspeakEnglish>()), m_list(std::make_unique<EnglishWordList>()) {
+}
 
 EnglishWords::EnglishWords(std::unique_ptr<Phonemiser> phonemiser)
     : m_phonemiser(std::move(phonemiser)) {}
@@ -61,6 +63,18 @@ QString EnglishWords::read(const QString& word) {
     const QString kana = readUncached(word);
     m_read.insert(word, kana);
     return kana;
+}
+
+bool EnglishWords::isEnglish(const QString& word, const QString& romaji) {
+    return m_list && m_japanese && m_list->contains(word) && !m_japanese->knows(romaji);
+}
+
+void EnglishWords::setWordList(std::unique_ptr<EnglishWordList> list) {
+    m_list = std::move(list);
+}
+
+void EnglishWords::setJapaneseWords(std::unique_ptr<JapaneseWords> japanese) {
+    m_japanese = std::move(japanese);
 }
 
 QString EnglishWords::readUncached(const QString& word) {

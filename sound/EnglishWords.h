@@ -2,6 +2,7 @@
 // English words in names (Museum, Park) read as Japanese says them: the synthesiser's English
 // voice gives the word's phonemes, EnglishKana makes them katakana. Initials are left to be
 // spelled, and without the English voice no word is read, so names are read as before.
+#include "sound/EnglishWordList.h"
 #include "sound/KanaText.h"
 
 #include <QHash>
@@ -19,7 +20,14 @@ class EnglishWords : public KanaText::EnglishReader {
         virtual QString phonemes(const QString& text) = 0;
     };
 
-    // On espeak-ng's English voice.
+    // Which words of kana Japanese has.
+    class JapaneseWords {
+      public:
+        virtual ~JapaneseWords() = default;
+        virtual bool knows(const QString& kana) = 0;
+    };
+
+    // On espeak-ng's English voice and the system's English word list.
     EnglishWords();
     explicit EnglishWords(std::unique_ptr<Phonemiser> phonemiser);
     ~EnglishWords() override;
@@ -29,10 +37,20 @@ class EnglishWords : public KanaText::EnglishReader {
     // and when the phonemes cannot be had.
     QString read(const QString& word) override;
 
+    // Whether `word`, which also spells romanised Japanese read `romaji`, is rather English:
+    // the word list has it and Japanese has no word `romaji` (House, not ホウセ; but Sake サケ).
+    // Never without a word list and the Japanese words to ask.
+    bool isEnglish(const QString& word, const QString& romaji) override;
+
+    void setWordList(std::unique_ptr<EnglishWordList> list);
+    void setJapaneseWords(std::unique_ptr<JapaneseWords> japanese);
+
   private:
     QString readUncached(const QString& word);
 
     std::unique_ptr<Phonemiser> m_phonemiser;
+    std::unique_ptr<EnglishWordList> m_list;
+    std::unique_ptr<JapaneseWords> m_japanese;
     // Names repeat on a route; each word is asked once, up to a bound on the memory it takes.
     QHash<QString, QString> m_read;
 };

@@ -54,16 +54,18 @@ bool readAsRomaji(QStringView word) {
 QString latinWord(QStringView word, EnglishReader* english) {
     if (readAsRomaji(word)) {
         const QString kana = Romaji::toKana(word);
-        if (!kana.isEmpty()) return kana;
-        // A word that is no romaji may be English. Capitals of three letters are far more
-        // often initials than words (NEC), so only longer ones are tried (PARK).
+        // A word that is no romaji may be English, and so may one that spells romaji by
+        // chance (House ホウセ). Capitals of three letters are far more often initials than
+        // words (NEC), so only longer ones are tried (PARK).
         bool small = false;
         for (QChar c : word)
             small = small || c.isLower();
-        if (english && (small || word.size() >= 4)) {
+        if (english && (small || word.size() >= 4) &&
+            (kana.isEmpty() || english->isEnglish(word.toString(), kana))) {
             const QString read = english->read(word.toString());
             if (!read.isEmpty()) return read;
         }
+        if (!kana.isEmpty()) return kana;
     }
     QString out;
     for (QChar c : word)

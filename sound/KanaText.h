@@ -37,6 +37,13 @@ class EnglishReader {
   public:
     virtual ~EnglishReader() = default;
     virtual QString read(const QString& word) = 0;
+    // Whether `word`, which also spells romanised Japanese read `romaji`, is rather an English
+    // word to read.
+    virtual bool isEnglish(const QString& word, const QString& romaji) {
+        (void)word;
+        (void)romaji;
+        return false;
+    }
 };
 
 // What of `text` the synthesiser is given: katakana (hiragana made katakana, ヶ and ヵ as the
@@ -45,7 +52,7 @@ class EnglishReader {
 // ("Wakaba" ワカバ) and other Latin letters by their Japanese names (NHK エヌエイチケイ), & as
 // アンド, and runs of digits read as numbers. Other characters are dropped. With `english`,
 // a word of Latin letters that is neither romaji nor initials is read by it (Museum
-// ミュージアム) when it can.
+// ミュージアム) when it can, as is one that spells romaji but that it takes for English (House).
 QString speakable(QStringView text, EnglishReader* english = nullptr);
 
 } // namespace KanaText

@@ -13,6 +13,7 @@
 #include "sound/KanaText.h"
 #include "sound/KanjiReadings.h"
 #include "sound/KanjiVariants.h"
+#include "sound/MecabNouns.h"
 #include "sound/NumeralWords.h"
 #include "sound/PlaceNames.h"
 #include "sound/TempleNames.h"
@@ -185,6 +186,7 @@ std::unique_ptr<Pronouncer> Pronouncer::open(const QStringList& dictionaryDirs,
         p->m_tagger = mecab_model_new_tagger(p->m_model);
         p->m_lattice = mecab_model_new_lattice(p->m_model);
         if (!p->m_tagger || !p->m_lattice) continue;
+        p->m_english->setJapaneseWords(std::make_unique<MecabNouns>(p->m_tagger, p->m_lattice));
         // Another dictionary (JUMAN, say) lays its features out differently; only one that
         // gives the particle は its spoken ワ will do.
         const ReadWords probe = p->analyse(QStringLiteral("次は"));

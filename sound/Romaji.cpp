@@ -133,6 +133,8 @@ QString toKana(QStringView word) {
         }
         if (!found) return QString();
     }
+    // Japanese never says two syllabic n in a row; a word ending in nn (Inn) is no romaji.
+    if (out.contains(QStringLiteral("ンン"))) return QString();
     return out;
 }
 
