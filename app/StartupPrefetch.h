@@ -31,5 +31,4 @@ class StartupPrefetch {
     std::promise<bool> m_speechChecked;
     std::future<bool> m_speechInstalled;
     std::future<void> m_thread;
-    std::future<void> m_sessionBus;
 };
