@@ -6,32 +6,22 @@
 
 namespace AppIdentity {
 
-QList<QImage> iconImages() {
-    QList<QImage> images;
+QIcon icon() {
+    QIcon icon;
     // Read as PNG and nothing else: an image reader that may guess the format first offers
     // the file to every image-format plug-in, which loads them all (and the JPEG library)
     // at start.
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         QImageReader reader(QStringLiteral(":/icons/%1x%1/jp.k41.K41.png").arg(size), "png");
         reader.setAutoDetectImageFormat(false);
-        images.append(reader.read());
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
     }
-    return images;
-}
-
-QIcon icon(const QList<QImage>& images) {
-    QIcon icon;
-    for (const QImage& image : images)
-        icon.addPixmap(QPixmap::fromImage(image));
     return icon;
 }
 
-void applyDesktopFileName() {
+void apply() {
+    QApplication::setWindowIcon(icon());
     QGuiApplication::setDesktopFileName(QLatin1String(DesktopFileName));
-}
-
-void applyIcon(const QIcon& icon) {
-    QApplication::setWindowIcon(icon);
 }
 
 } // namespace AppIdentity

@@ -29,7 +29,6 @@
 #include <QTimer>
 #include <QWindow>
 #include <cstdio>
-#include <future>
 
 namespace {
 
@@ -62,22 +61,15 @@ class FirstExpose : public QObject {
 Startup::Startup(const QString& settingsPath, SpeechFactory* speech)
     : m_settingsPath(settingsPath), m_speech(speech) {
     m_prefetch = std::make_unique<StartupPrefetch>(speech == nullptr);
-    // The icon is wanted only once the windows exist: it is decoded meanwhile.
-    std::future<QList<QImage>> iconImages =
-        std::async(std::launch::async, &AppIdentity::iconImages);
     QtTexts::installJapanese();
     HeldInput::install();
-    AppIdentity::applyDesktopFileName();
+    AppIdentity::apply();
     // The board starts unlit; its picture has no text, so it is drawn while the fonts are
     // found. The board's labels are the first to lay out text.
     BoardPicture::image(0);
     m_prefetch->waitForFonts();
     board = std::make_unique<Form1>(settings);
     panel = std::make_unique<frmCtl>(settings, *board, *this);
-    // The panel made its native window; the board's is made now too, so that the icon goes
-    // to each once (see AppIdentity::applyIcon).
-    board->winId();
-    AppIdentity::applyIcon(AppIdentity::icon(iconImages.get()));
     // The dialog is built when "設定..." first shows it; the settings file loads without it.
     options = std::make_unique<OptionsOnDemand>(settings, *this, *panel->previewArea);
     plugins = &options->plugins();
@@ -131,11 +123,7 @@ std::unique_ptr<SpeechEngine> Startup::createSpeech() {
     // The voice settings live beside the settings file.
     JapaneseSpeech::Setup setup;
     setup.settingsPath = VoiceSettings::pathBeside(m_settingsPath);
-    // At start the check was made beside the window building; the prefetch names the
-    // default dictionary and voice, as this setup does.
-    const std::optional<bool> checked =
-        m_prefetch ? m_prefetch->takeSpeechInstalled() : std::nullopt;
-    return JapaneseSpeech::create(std::move(setup), checked);
+    return JapaneseSpeech::create(std::move(setup));
 }
 
 void Startup::SetProp() {

@@ -13,23 +13,11 @@
 const QString JapaneseSpeech::TestText =
     QStringLiteral("音声のテストです。次は、市役所前です。お降りの方はお知らせください。");
 
-namespace {
-
-QStringList dictionaryDirsOf(const JapaneseSpeech::Setup& setup) {
-    return setup.dictionaryDirs.isEmpty() ? Pronouncer::defaultDictionaryDirs()
-                                          : setup.dictionaryDirs;
-}
-
-} // namespace
-
-bool JapaneseSpeech::installed(const Setup& setup) {
+std::unique_ptr<JapaneseSpeech> JapaneseSpeech::create(Setup setup) {
     // The dictionary takes some 15 MB and espeak-ng a few more: here they are only looked for.
-    return Pronouncer::dictionaryIn(dictionaryDirsOf(setup)) && EspeakVoice::installed(setup.voice);
-}
-
-std::unique_ptr<JapaneseSpeech> JapaneseSpeech::create(Setup setup, std::optional<bool> checked) {
-    if (!(checked ? *checked : installed(setup))) return nullptr;
-    const QStringList dirs = dictionaryDirsOf(setup);
+    const QStringList dirs =
+        setup.dictionaryDirs.isEmpty() ? Pronouncer::defaultDictionaryDirs() : setup.dictionaryDirs;
+    if (!Pronouncer::dictionaryIn(dirs) || !EspeakVoice::installed(setup.voice)) return nullptr;
     if (!setup.audio)
         setup.audio = []() -> AudioEngine& { return MciInterpreter::instance().engine(); };
 

@@ -12,7 +12,6 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
-#include <optional>
 
 class Pronouncer;
 class SpeechWorker;
@@ -29,15 +28,9 @@ class JapaneseSpeech : public SpeechEngine, private ReadingCheck {
     // The text the settings dialog's test button speaks.
     static const QString TestText;
 
-    // Whether the dictionary and the voice `setup` names are installed: the check create()
-    // makes. It touches no window, so it may run on another thread.
-    static bool installed(const Setup& setup);
-
     // nullptr when the dictionary or the voice is not installed. Only checks that they are:
-    // they load on the speech thread, on load() or before the first text. `checked`: the
-    // answer of installed(setup) when it was already asked.
-    static std::unique_ptr<JapaneseSpeech> create(Setup setup,
-                                                  std::optional<bool> checked = std::nullopt);
+    // they load on the speech thread, on load() or before the first text.
+    static std::unique_ptr<JapaneseSpeech> create(Setup setup);
     ~JapaneseSpeech() override;
 
     void speak(const QString& text) override;
