@@ -282,12 +282,24 @@ void apply(ReadWords& words, size_t i) {
     ware(words, i, w);
 }
 
-std::optional<qsizetype> closingPart(const ReadWords& words) {
-    // The name closes with the last word, or with the last before what is no noun (です, 、).
+namespace {
+
+// How many words the name has up to its closing noun: the last word, or the last before what
+// is no noun (です, 、); nothing when no noun has a word before it.
+std::optional<size_t> closingNounEnd(const ReadWords& words) {
     size_t last = words.size();
     while (last > 0 && !isNoun(words[last - 1]))
         --last;
     if (last < 2) return std::nullopt;
+    return last;
+}
+
+} // namespace
+
+std::optional<qsizetype> closingPart(const ReadWords& words) {
+    const std::optional<size_t> end = closingNounEnd(words);
+    if (!end) return std::nullopt;
+    const size_t last = *end;
     const ReadWord& w = words[last - 1];
     const ReadWord& before = words[last - 2];
     // The kanji before it may be one the dictionary took for a verb's stem (売|屋上 of 売屋).
@@ -310,10 +322,9 @@ std::optional<qsizetype> closingPart(const ReadWords& words) {
 
 std::optional<qsizetype> closingDirection(const ReadWords& words,
                                           const std::function<bool(const QString&)>& isWord) {
-    size_t last = words.size();
-    while (last > 0 && !isNoun(words[last - 1]))
-        --last;
-    if (last < 2) return std::nullopt;
+    const std::optional<size_t> end = closingNounEnd(words);
+    if (!end) return std::nullopt;
+    const size_t last = *end;
     const ReadWord& w = words[last - 1];
     const ReadWord& before = words[last - 2];
     if (w.pos != QStringLiteral("名詞") || w.surface.size() != 2 || !allKanji(w.surface) ||
