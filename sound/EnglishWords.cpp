@@ -69,6 +69,10 @@ bool EnglishWords::isEnglish(const QString& word, const QString& romaji) {
     return m_list && m_japanese && m_list->contains(word) && !m_japanese->knows(romaji);
 }
 
+QString EnglishWords::japanese(const QString& romaji) {
+    return m_japanese ? m_japanese->spoken(romaji) : romaji;
+}
+
 void EnglishWords::setWordList(std::unique_ptr<EnglishWordList> list) {
     m_list = std::move(list);
 }

@@ -25,6 +25,8 @@ class EnglishWords : public KanaText::EnglishReader {
       public:
         virtual ~JapaneseWords() = default;
         virtual bool knows(const QString& kana) = 0;
+        // How romaji read `kana` is said (its unmarked long vowels made long).
+        virtual QString spoken(const QString& kana) { return kana; }
     };
 
     // On espeak-ng's English voice and the system's English word list.
@@ -41,6 +43,8 @@ class EnglishWords : public KanaText::EnglishReader {
     // the word list has it and Japanese has no word `romaji` (House, not ホウセ; but Sake サケ).
     // Never without a word list and the Japanese words to ask.
     bool isEnglish(const QString& word, const QString& romaji) override;
+    // Asks the Japanese words; without them, `romaji` as it is.
+    QString japanese(const QString& romaji) override;
 
     void setWordList(std::unique_ptr<EnglishWordList> list);
     void setJapaneseWords(std::unique_ptr<JapaneseWords> japanese);

@@ -65,7 +65,7 @@ QString latinWord(QStringView word, EnglishReader* english) {
             const QString read = english->read(word.toString());
             if (!read.isEmpty()) return read;
         }
-        if (!kana.isEmpty()) return kana;
+        if (!kana.isEmpty()) return english ? english->japanese(kana) : kana;
     }
     QString out;
     for (QChar c : word)

@@ -44,6 +44,9 @@ class EnglishReader {
         (void)romaji;
         return false;
     }
+    // How Japanese written in romaji and read `romaji` is said, when the words Japanese has
+    // tell (Tokyo トウキョウ, its long vowels left unmarked); else as it is spelled.
+    virtual QString japanese(const QString& romaji) { return romaji; }
 };
 
 // What of `text` the synthesiser is given: katakana (hiragana made katakana, ヶ and ヵ as the

@@ -1,6 +1,8 @@
 #include "sound/Romaji.h"
 
 #include <QHash>
+#include <QPair>
+#include <algorithm>
 
 namespace Romaji {
 
@@ -136,6 +138,48 @@ QString toKana(QStringView word) {
     // Japanese never says two syllabic n in a row; a word ending in nn (Inn) is no romaji.
     if (out.contains(QStringLiteral("ンン"))) return QString();
     return out;
+}
+
+QStringList longVowelReadings(const QString& kana) {
+    const QStringView oRow(u"オコソトノホモヨロゴゾドボポョ"),
+        uRow(u"ウクスツヌフムユルグズヅブプュ");
+    const auto smallGlide = [](QChar c) { return QStringView(u"ャュョ").contains(c); };
+    QList<qsizetype> at; // the syllables that may be long, by the index of their last kana
+    for (qsizetype i = 0; i < kana.size(); ++i) {
+        const QChar c = kana[i], next = i + 1 < kana.size() ? kana[i + 1] : QChar();
+        if (c == u'ー') return {};
+        const bool o = oRow.contains(c), u = uRow.contains(c);
+        if ((o && (next == u'ウ' || next == u'オ')) || (u && next == u'ウ')) return {};
+        if ((o || u) && !smallGlide(next) && at.size() < MaxLongVowels) at.append(i);
+    }
+    // Each syllable's choices: 0 short, 1 + ウ, 2 + オ (only the bare オ, as in 大 オオ).
+    const auto choices = [&](qsizetype i) { return kana[at[i]] == u'オ' ? 3 : 2; };
+    QList<QPair<int, QString>> found; // number lengthened, reading
+    QList<int> pick(at.size(), 0);
+    for (;;) {
+        qsizetype i = 0;
+        while (i < at.size() && ++pick[i] == choices(i))
+            pick[i++] = 0;
+        if (i == at.size()) break;
+        QString reading;
+        int lengthened = 0;
+        qsizetype from = 0;
+        for (qsizetype j = 0; j < at.size(); ++j) {
+            reading += QStringView(kana).mid(from, at[j] + 1 - from);
+            from = at[j] + 1;
+            if (pick[j] == 0) continue;
+            reading += pick[j] == 1 ? u'ウ' : u'オ';
+            ++lengthened;
+        }
+        reading += QStringView(kana).mid(from);
+        found.append({lengthened, reading});
+    }
+    std::stable_sort(found.begin(), found.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    QStringList readings;
+    for (const auto& f : found)
+        readings.append(f.second);
+    return readings;
 }
 
 } // namespace Romaji

@@ -117,6 +117,23 @@ TEST(Romaji, TwoSyllabicNInARowAreNoJapanese) {
     EXPECT_EQ(Romaji::toKana(u"Shin'nami").toStdString(), "シンナミ");
 }
 
+TEST(Romaji, LongVowelReadingsLengthenOnlyUnmarkedOAndU) {
+    const QStringList tokyo = Romaji::longVowelReadings("トキョ");
+    EXPECT_EQ(tokyo, QStringList({"トウキョ", "トキョウ", "トウキョウ"}));
+    // The bare オ may also be オオ (大); syllables of a small glide are long only at their end.
+    EXPECT_TRUE(Romaji::longVowelReadings("オサカ").contains("オオサカ"));
+    EXPECT_TRUE(Romaji::longVowelReadings("キュシュ").contains("キュウシュウ"));
+    // A word that marks any long vowel is read as written.
+    for (const char* marked : {"トーキョー", "トウキョウ", "オオサカ", "ユウキ", "オーノ"})
+        EXPECT_TRUE(Romaji::longVowelReadings(marked).isEmpty()) << marked;
+    EXPECT_TRUE(Romaji::longVowelReadings("サカナ").isEmpty());
+    // Only the first four such syllables vary: 2^4 - 1 readings, the fifth always short.
+    const QStringList many = Romaji::longVowelReadings("コソトノホ");
+    EXPECT_EQ(many.size(), 15);
+    for (const QString& r : many)
+        EXPECT_TRUE(r.endsWith(u"ノホ") || r.endsWith(u"ノウホ")) << r.toStdString();
+}
+
 TEST(MecabNouns, KnowsTheDictionarysNounsInEitherKana) {
     QString dic;
     for (const QString& d : Pronouncer::defaultDictionaryDirs())
@@ -136,6 +153,15 @@ TEST(MecabNouns, KnowsTheDictionarysNounsInEitherKana) {
         EXPECT_FALSE(nouns.knows("ホメ"));  // a verb's stem only
         EXPECT_FALSE(nouns.knows("ドメ"));
         EXPECT_FALSE(nouns.knows(""));
+        // Unmarked long vowels made long where that spells a place or a word the dictionaries
+        // write in kanji; a reading that is a word already, or that nothing longer spells,
+        // stays.
+        EXPECT_EQ(nouns.spoken("コベ").toStdString(), "コウベ");
+        EXPECT_EQ(nouns.spoken("トキョ").toStdString(), "トウキョウ");
+        EXPECT_EQ(nouns.spoken("オサカ").toStdString(), "オオサカ");
+        EXPECT_EQ(nouns.spoken("チュオ").toStdString(), "チュウオウ");
+        EXPECT_EQ(nouns.spoken("リョカン").toStdString(), "リョカン");
+        EXPECT_EQ(nouns.spoken("ドロモネ").toStdString(), "ドロモネ");
     }
     mecab_lattice_destroy(lattice);
     mecab_destroy(tagger);
@@ -151,4 +177,12 @@ TEST(Pronouncer, ReadsAnEnglishWordThatSpellsRomajiAsEnglish) {
     EXPECT_EQ(p->toKana(QStringLiteral("Sunrise前")).toStdString(), "サンライズマエ");
     EXPECT_EQ(p->toKana(QStringLiteral("Rose")).toStdString(), "ローズ");
     EXPECT_EQ(p->toKana(QStringLiteral("Sake")).toStdString(), "サケ");
+}
+
+TEST(Pronouncer, SaysUnmarkedLongVowelsOfRomajiLongOnlyWhereNotMarked) {
+    const std::unique_ptr<Pronouncer> p = Pronouncer::open(Pronouncer::defaultDictionaryDirs());
+    if (!p) GTEST_SKIP() << "mecab-ipadic-utf8";
+    EXPECT_EQ(p->toKana(QStringLiteral("Kobe駅")).toStdString(), "コウベエキ");
+    EXPECT_EQ(p->toKana(QStringLiteral("Tōkyō")).toStdString(), "トーキョー");
+    EXPECT_EQ(p->toKana(QStringLiteral("Toukyou")).toStdString(), "トウキョウ");
 }
