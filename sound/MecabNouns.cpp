@@ -154,4 +154,5 @@ void MecabNouns::loadReadings() {
         std::unique(m_readings.begin(), m_readings.end(),
                     [](const Reading& a, const Reading& b) { return a.hash == b.hash; }),
         m_readings.end());
+    m_readings.shrink_to_fit();
 }
