@@ -36,6 +36,10 @@ struct Reader : KanaText::EnglishReader {
         asked.append(word + u'=' + romaji);
         return english.contains(word);
     }
+    // Says コベ as コウベ, as the dictionaries would.
+    QString japanese(const QString& romaji) override {
+        return romaji == QStringLiteral("コベ") ? QStringLiteral("コウベ") : romaji;
+    }
 };
 
 struct Japanese : EnglishWords::JapaneseWords {
@@ -108,6 +112,16 @@ TEST(KanaText, ReadsAsEnglishAWordThatSpellsRomajiOnlyByChance) {
     EXPECT_EQ(reader.asked,
               QStringList({"Parine=パリネ", "PARINE=パリネ", "Tarobe=タロベ", "Mobe=モベ"}));
     EXPECT_EQ(KanaText::speakable(u"Parine").toStdString(), "パリネ");
+}
+
+TEST(KanaText, RomajiIsSaidAsTheReaderSaysItsJapanese) {
+    Reader reader;
+    reader.english = {"Kobe"};
+    // Only romaji read as Japanese is asked: not a word read as English, nor initials.
+    EXPECT_EQ(KanaText::speakable(u"Kobe", &reader).toStdString(), "エイゴ");
+    reader.english.clear();
+    EXPECT_EQ(KanaText::speakable(u"Kobe駅 KB", &reader).toStdString(), "コウベケイビー");
+    EXPECT_EQ(KanaText::speakable(u"Kobe").toStdString(), "コベ");
 }
 
 TEST(Romaji, TwoSyllabicNInARowAreNoJapanese) {
