@@ -4,6 +4,8 @@
 #   share/k41/places.dic, names.dic, towns.tsv   the speech's place names (MeCab user
 #                                           dictionaries, one for each source's licence)
 #   share/k41/kanji.tsv                     readings of the kanji KANJIDIC lacks (Unihan)
+#   share/k41/nouns.tsv, nouns-names.tsv    nouns' readings, for romaji without its long
+#                                           vowels marked (one for each source's licence)
 #   share/k41/K41.in4                       example settings pointing at those samples (written
 #                                           at install time for the prefix used); K41
 #                                           copies it into ~/.config/K41/ on its first start
@@ -38,6 +40,13 @@ if(K41_HAVE_KANJI_TABLE)
 endif()
 if(K41_HAVE_PLACES_DIC AND K41_HAVE_NAMES_DIC)
   install(FILES ${K41_NAMES_DIC} DESTINATION ${k41_datadir})
+endif()
+# The readings of the dictionaries' nouns, beside the place dictionaries they go with.
+if(K41_HAVE_NOUN_TABLES)
+  install(FILES ${K41_NOUNS_TABLE} DESTINATION ${k41_datadir})
+  if(K41_HAVE_NAMES_DIC)
+    install(FILES ${K41_NAMES_NOUNS_TABLE} DESTINATION ${k41_datadir})
+  endif()
 endif()
 
 # The back-end modules, in a folder of K41's own under the library folder.

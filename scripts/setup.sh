@@ -12,7 +12,7 @@ run_packages=(
   qt6-base-dev qt6-base-private-dev libgl-dev libxcb1-dev libfontconfig-dev
   libsdl2-dev libsndfile1-dev libfluidsynth-dev timgm6mb-soundfont
   libavformat-dev libavcodec-dev libavutil-dev libswscale-dev libswresample-dev
-  libespeak-ng-dev espeak-ng-data libmecab-dev mecab mecab-ipadic-utf8 kanjidic wbritish
+  libespeak-ng-dev espeak-ng-data libmecab-dev mecab mecab-ipadic mecab-ipadic-utf8 kanjidic wbritish
   unicode-data bzip2
   mecab-utils skkdic-extra enamdict edict
   libzint-dev

@@ -2,6 +2,7 @@
 
 #include "sound/EnglishKana.h"
 #include "sound/EspeakVoice.h"
+#include "sound/Romaji.h"
 
 namespace {
 
@@ -70,7 +71,15 @@ bool EnglishWords::isEnglish(const QString& word, const QString& romaji) {
 }
 
 QString EnglishWords::japanese(const QString& romaji) {
-    return m_japanese ? m_japanese->spoken(romaji) : romaji;
+    // A word with no long vowel to add needs no table, so the tables are not read for it.
+    if (m_nounTables.isEmpty() || Romaji::longVowelReadings(romaji).isEmpty()) return romaji;
+    if (!m_nouns) m_nouns = std::make_unique<NounReadings>(NounReadings::load(m_nounTables));
+    return m_nouns->spoken(romaji);
+}
+
+void EnglishWords::setNounTables(QStringList paths) {
+    m_nounTables = std::move(paths);
+    m_nouns.reset();
 }
 
 void EnglishWords::setWordList(std::unique_ptr<EnglishWordList> list) {

@@ -4,6 +4,7 @@
 // spelled, and without the English voice no word is read, so names are read as before.
 #include "sound/EnglishWordList.h"
 #include "sound/KanaText.h"
+#include "sound/NounReadings.h"
 
 #include <QHash>
 #include <QString>
@@ -25,8 +26,6 @@ class EnglishWords : public KanaText::EnglishReader {
       public:
         virtual ~JapaneseWords() = default;
         virtual bool knows(const QString& kana) = 0;
-        // How romaji read `kana` is said (its unmarked long vowels made long).
-        virtual QString spoken(const QString& kana) { return kana; }
     };
 
     // On espeak-ng's English voice and the system's English word list.
@@ -43,11 +42,15 @@ class EnglishWords : public KanaText::EnglishReader {
     // the word list has it and Japanese has no word `romaji` (House, not ホウセ; but Sake サケ).
     // Never without a word list and the Japanese words to ask.
     bool isEnglish(const QString& word, const QString& romaji) override;
-    // Asks the Japanese words; without them, `romaji` as it is.
+    // With its unmarked long vowels made long as the tables of nouns' readings tell
+    // (NounReadings::spoken); without tables, `romaji` as it is.
     QString japanese(const QString& romaji) override;
 
     void setWordList(std::unique_ptr<EnglishWordList> list);
     void setJapaneseWords(std::unique_ptr<JapaneseWords> japanese);
+    // The tables of nouns' readings japanese() asks (see NounReadings.h), read the first time a
+    // word could need them: most names have no romaji, and the tables take a few MB.
+    void setNounTables(QStringList paths);
 
   private:
     QString readUncached(const QString& word);
@@ -55,6 +58,8 @@ class EnglishWords : public KanaText::EnglishReader {
     std::unique_ptr<Phonemiser> m_phonemiser;
     std::unique_ptr<EnglishWordList> m_list;
     std::unique_ptr<JapaneseWords> m_japanese;
+    QStringList m_nounTables;
+    std::unique_ptr<NounReadings> m_nouns;
     // Names repeat on a route; each word is asked once, up to a bound on the memory it takes.
     QHash<QString, QString> m_read;
 };

@@ -176,7 +176,13 @@ std::unique_ptr<Pronouncer> Pronouncer::open(const QStringList& dictionaryDirs,
         QStringList taken = placeDictionaries;
         p->m_model = modelTaking(dir, taken);
         if (!p->m_model) continue;
-        if (!taken.isEmpty()) p->m_towns = loadTowns(taken.front());
+        if (!taken.isEmpty()) {
+            p->m_towns = loadTowns(taken.front());
+            // The tables of nouns' readings the build writes beside the place dictionaries.
+            const QDir beside = QFileInfo(taken.front()).dir();
+            p->m_english->setNounTables({beside.filePath(QStringLiteral("nouns.tsv")),
+                                         beside.filePath(QStringLiteral("nouns-names.tsv"))});
+        }
         p->m_kanji = UnihanReadings::load(defaultKanjiTable());
         const mecab_dictionary_info_t* info = mecab_model_dictionary_info(p->m_model);
         const QString charset = info && info->charset

@@ -42,7 +42,8 @@ class Pronouncer {
     // The pronouncer on the first of `dictionaryDirs` that holds an IPA dictionary in UTF-8,
     // with those of the user dictionaries `placeDictionaries` that MeCab takes (each one it
     // refuses, missing, cut or made for another dictionary, is left out and the others are
-    // still used), the table of towns.tsv beside the first one taken when there is one, and
+    // still used), the tables of towns.tsv and of nouns' readings (nouns.tsv,
+    // nouns-names.tsv) beside the first one taken when there are, and
     // the kanji table of defaultKanjiTable(); nullptr when no folder holds a dictionary (or MeCab
     // cannot start).
     static std::unique_ptr<Pronouncer> open(const QStringList& dictionaryDirs,

@@ -94,8 +94,6 @@ K41_LAZY_FORWARD(mecabLibrary, void, mecab_lattice_set_boundary_constraint,
 K41_LAZY_FORWARD(mecabLibrary, void, mecab_model_destroy, (mecab_model_t * model), (model))
 K41_LAZY_FORWARD(mecabLibrary, const mecab_dictionary_info_t*, mecab_model_dictionary_info,
                  (mecab_model_t * model), (model))
-K41_LAZY_FORWARD(mecabLibrary, const mecab_dictionary_info_t*, mecab_dictionary_info,
-                 (mecab_t * tagger), (tagger))
 K41_LAZY_FORWARD(mecabLibrary, mecab_model_t*, mecab_model_new, (int argc, char** argv),
                  (argc, argv))
 K41_LAZY_FORWARD(mecabLibrary, mecab_lattice_t*, mecab_model_new_lattice, (mecab_model_t * model),
