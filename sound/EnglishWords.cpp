@@ -72,7 +72,9 @@ bool EnglishWords::isEnglish(const QString& word, const QString& romaji) {
 
 QString EnglishWords::japanese(const QString& romaji) {
     // A word with no long vowel to add needs no table, so the tables are not read for it.
-    if (m_nounTables.isEmpty() || Romaji::longVowelReadings(romaji).isEmpty()) return romaji;
+    if (m_nounTables.isEmpty() || (Romaji::longVowelReadings(romaji).isEmpty() &&
+                                   Romaji::barLongVowelReadings(romaji).isEmpty()))
+        return romaji;
     if (!m_nouns) m_nouns = std::make_unique<NounReadings>(NounReadings::load(m_nounTables));
     return m_nouns->spoken(romaji);
 }

@@ -49,13 +49,13 @@ std::optional<int> parseCost(std::string_view text) {
     return value;
 }
 
-// The readings `reading` is a long form of: `reading` with some of its ウ and オ left out, as
-// Romaji::longVowelReadings would lengthen them back. Which ウ and オ a romaji word can leave
-// out is that function's to say; here every choice is tried against it.
+// The readings `reading` is a long form of: `reading` with some of its ウ, オ or ー left out, as
+// Romaji::longVowelReadings or barLongVowelReadings would lengthen them back. Which a romaji
+// word can leave out is those functions' to say; here every choice is tried against them.
 QStringList shortForms(const QString& reading) {
     QList<qsizetype> marks;
     for (qsizetype i = 1; i < reading.size(); ++i)
-        if (reading[i] == u'ウ' || reading[i] == u'オ') marks.append(i);
+        if (reading[i] == u'ウ' || reading[i] == u'オ' || reading[i] == u'ー') marks.append(i);
     if (marks.isEmpty() || marks.size() > MaxLongMarks) return {};
     QStringList out;
     for (quint32 leaveOut = 1; leaveOut < (1u << marks.size()); ++leaveOut) {
@@ -67,7 +67,9 @@ QStringList shortForms(const QString& reading) {
             from = marks[m] + 1;
         }
         shorter += QStringView(reading).mid(from);
-        if (Romaji::longVowelReadings(shorter).contains(reading)) out.append(shorter);
+        if (Romaji::longVowelReadings(shorter).contains(reading) ||
+            Romaji::barLongVowelReadings(shorter).contains(reading))
+            out.append(shorter);
     }
     return out;
 }
@@ -169,21 +171,26 @@ std::optional<int> NounReadings::cost(const QString& reading) const {
     return lowest;
 }
 
+std::pair<QString, std::optional<int>> NounReadings::cheapest(const QStringList& readings) const {
+    // Fewest long vowels first: of two as common, the one closer to the spelling.
+    std::pair<QString, std::optional<int>> best;
+    for (const QString& reading : readings) {
+        const std::optional<int> c = cost(reading);
+        if (c && (!best.second || *c < *best.second)) best = {reading, c};
+    }
+    return best;
+}
+
 QString NounReadings::spoken(const QString& kana) const {
     if (m_tables.empty()) return kana;
-    // Fewest long vowels first: of two as common, the one closer to the spelling.
-    QString best;
-    std::optional<int> bestCost;
-    for (const QString& reading : Romaji::longVowelReadings(kana)) {
-        const std::optional<int> c = cost(reading);
-        if (c && (!bestCost || *c < *bestCost)) {
-            best = reading;
-            bestCost = c;
-        }
-    }
-    if (!bestCost) return kana;
     const std::optional<int> shortCost = cost(kana);
-    return !shortCost || *bestCost + LongerMargin <= *shortCost ? best : kana;
+    const auto [longer, longerCost] = cheapest(Romaji::longVowelReadings(kana));
+    if (longerCost && (!shortCost || *longerCost + LongerMargin <= *shortCost)) return longer;
+    if (shortCost || longerCost) return kana;
+    // A loanword's long vowels only where no noun reads the word otherwise: a name read short
+    // is no loanword (Shiga シガ, not シガー; Jinja ジンジャ, not ジンジャー).
+    const auto [loanword, loanwordCost] = cheapest(Romaji::barLongVowelReadings(kana));
+    return loanwordCost ? loanword : kana;
 }
 
 void NounReadings::addNouns(QStringView csv, Costs& costs) {

@@ -7,8 +7,8 @@
 // time a word in romaji could have a long vowel.
 //
 // The table holds only the readings that choice can ask about: a noun's reading with a long
-// vowel that romaji could leave out, and a noun's reading that is such a reading with its long
-// vowels left out. Its text, UTF-8:
+// vowel that romaji could leave out (ウ, オ, or a loanword's ー), and a noun's reading that is
+// such a reading with its long vowels left out. Its text, UTF-8:
 //   # comment lines
 //   #readings N
 //   N lines "reading<TAB>cost", the readings in katakana, sorted by their bytes, each once
@@ -19,6 +19,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class NounReadings {
@@ -47,7 +48,9 @@ class NounReadings {
 
     // How romaji read `kana` (Romaji::toKana) is said: the one of its readings with long vowels
     // added (Romaji::longVowelReadings) whose noun is the commonest, where that is commoner than
-    // the short reading's noun by LongerMargin or the short reading is no noun; else `kana`.
+    // the short reading's noun by LongerMargin or the short reading is no noun; where no noun
+    // reads `kana` nor any of those, the commonest noun of its loanword readings with ー
+    // (Romaji::barLongVowelReadings, Ramen ラーメン); else `kana`.
     QString spoken(const QString& kana) const;
 
     // What the build does. The nouns of a MeCab dictionary source (CSV lines: surface, context
@@ -62,6 +65,9 @@ class NounReadings {
     static QByteArray format(const Costs& costs, const QByteArray& header);
 
   private:
+    // The reading of `readings` with the cheapest noun, and its cost; none when none is a noun.
+    std::pair<QString, std::optional<int>> cheapest(const QStringList& readings) const;
+
     struct Table {
         QByteArray bytes;
         // Where each line starts, in the order of the file.

@@ -140,39 +140,54 @@ QString toKana(QStringView word) {
     return out;
 }
 
-QStringList longVowelReadings(const QString& kana) {
+namespace {
+
+// Whether `kana` marks a long vowel anywhere (ー, or a written ou, oo or uu): its writer marks
+// them, and none is added.
+bool marksALongVowel(const QString& kana) {
     const QStringView oRow(u"オコソトノホモヨロゴゾドボポョ"),
         uRow(u"ウクスツヌフムユルグズヅブプュ");
-    const auto smallGlide = [](QChar c) { return QStringView(u"ャュョ").contains(c); };
-    QList<qsizetype> at; // the syllables that may be long, by the index of their last kana
     for (qsizetype i = 0; i < kana.size(); ++i) {
         const QChar c = kana[i], next = i + 1 < kana.size() ? kana[i + 1] : QChar();
-        if (c == u'ー') return {};
-        const bool o = oRow.contains(c), u = uRow.contains(c);
-        if ((o && (next == u'ウ' || next == u'オ')) || (u && next == u'ウ')) return {};
-        if ((o || u) && !smallGlide(next) && at.size() < MaxLongVowels) at.append(i);
+        if (c == u'ー') return true;
+        if ((oRow.contains(c) && (next == u'ウ' || next == u'オ')) ||
+            (uRow.contains(c) && next == u'ウ'))
+            return true;
     }
-    // Each syllable's choices: 0 short, 1 + ウ, 2 + オ (only the bare オ, as in 大 オオ).
-    const auto choices = [&](qsizetype i) { return kana[at[i]] == u'オ' ? 3 : 2; };
+    return false;
+}
+
+// The readings of `kana` with each of its first MaxLongVowels syllables that `marks` gives
+// kana for as it is or followed by one of them, fewest lengthened first, leaving out `kana`
+// itself. A syllable with a small ャュョ is long only at its end (キョ キョウ, not キイョ).
+template <typename Marks> QStringList lengthened(const QString& kana, Marks marks) {
+    if (marksALongVowel(kana)) return {};
+    const auto smallGlide = [](QChar c) { return QStringView(u"ャュョァィゥェォ").contains(c); };
+    QList<qsizetype> at; // the syllables that may be long, by the index of their last kana
+    for (qsizetype i = 0; i < kana.size() && at.size() < MaxLongVowels; ++i) {
+        const QChar next = i + 1 < kana.size() ? kana[i + 1] : QChar();
+        if (!marks(kana[i]).isEmpty() && !smallGlide(next)) at.append(i);
+    }
+    // Each syllable's choice: 0 short, k the k-th of its marks.
     QList<QPair<int, QString>> found; // number lengthened, reading
-    QList<int> pick(at.size(), 0);
+    QList<qsizetype> pick(at.size(), 0);
     for (;;) {
         qsizetype i = 0;
-        while (i < at.size() && ++pick[i] == choices(i))
+        while (i < at.size() && ++pick[i] > marks(kana[at[i]]).size())
             pick[i++] = 0;
         if (i == at.size()) break;
         QString reading;
-        int lengthened = 0;
+        int count = 0;
         qsizetype from = 0;
         for (qsizetype j = 0; j < at.size(); ++j) {
             reading += QStringView(kana).mid(from, at[j] + 1 - from);
             from = at[j] + 1;
             if (pick[j] == 0) continue;
-            reading += pick[j] == 1 ? u'ウ' : u'オ';
-            ++lengthened;
+            reading += marks(kana[at[j]])[pick[j] - 1];
+            ++count;
         }
         reading += QStringView(kana).mid(from);
-        found.append({lengthened, reading});
+        found.append({count, reading});
     }
     std::stable_sort(found.begin(), found.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -180,6 +195,25 @@ QStringList longVowelReadings(const QString& kana) {
     for (const auto& f : found)
         readings.append(f.second);
     return readings;
+}
+
+} // namespace
+
+QStringList longVowelReadings(const QString& kana) {
+    return lengthened(kana, [](QChar c) {
+        if (c == u'オ') return QStringView(u"ウオ"); // 大 オオ as well as 王 オウ
+        if (QStringView(u"コソトノホモヨロゴゾドボポョウクスツヌフムユルグズヅブプュ").contains(c))
+            return QStringView(u"ウ");
+        return QStringView();
+    });
+}
+
+QStringList barLongVowelReadings(const QString& kana) {
+    return lengthened(kana, [](QChar c) {
+        // Every kana that ends in a vowel; ン and ッ do not.
+        const bool vowel = c >= u'ァ' && c <= u'ヺ' && c != u'ン' && c != u'ッ' && c != u'ヮ';
+        return vowel ? QStringView(u"ー") : QStringView();
+    });
 }
 
 } // namespace Romaji

@@ -19,4 +19,9 @@ QString toKana(QStringView word);
 constexpr int MaxLongVowels = 4;
 QStringList longVowelReadings(const QString& kana);
 
+// The same for loanwords, whose long vowels katakana marks with ー (Ramen ラーメン): each of the
+// first MaxLongVowels syllables as it is or followed by ー, fewest first; none where the word
+// marks a long vowel anywhere.
+QStringList barLongVowelReadings(const QString& kana);
+
 } // namespace Romaji

@@ -23,6 +23,9 @@ const QString Sources =
                    "荘,1,1,100,名詞,接尾,一般,*,*,*,荘,ソウ,ソー\n"
                    "走る,1,1,100,動詞,自立,*,*,五段,基本形,走る,ハシル,ハシル\n"
                    "魚,1,1,3000,名詞,一般,*,*,*,*,魚,サカナ,サカナ\n"
+                   "拉麺,1,1,5000,名詞,一般,*,*,*,*,拉麺,ラーメン,ラーメン\n"
+                   "神社,1,1,6000,名詞,一般,*,*,*,*,神社,ジンジャ,ジンジャ\n"
+                   "ジンジャー,1,1,3000,名詞,一般,*,*,*,*,ジンジャー,ジンジャー,ジンジャー\n"
                    "短い行,1,1\r\n");
 
 QByteArray table(const QString& csv) {
@@ -52,12 +55,15 @@ TEST(NounReadings, LengthensRomajiWhereACommonerNounReadsSo) {
     // A suffix is no name of its own; nothing longer, nothing changed.
     EXPECT_EQ(nouns.spoken("ソ").toStdString(), "ソ");
     EXPECT_EQ(nouns.spoken("ドロモネ").toStdString(), "ドロモネ");
+    // A loanword's ー only where no noun reads the word short or with ウ or オ.
+    EXPECT_EQ(nouns.spoken("ラメン").toStdString(), "ラーメン");
+    EXPECT_EQ(nouns.spoken("ジンジャ").toStdString(), "ジンジャ");
     // A word that marks its long vowels is not changed.
     EXPECT_EQ(nouns.spoken("コーベ").toStdString(), "コーベ");
     // Only what spoken() can ask is kept: not a reading with no long vowel to leave out.
     EXPECT_FALSE(nouns.cost("サカナ"));
     EXPECT_FALSE(nouns.cost("ハシル"));
-    EXPECT_EQ(nouns.size(), 6);
+    EXPECT_EQ(nouns.size(), 9);
 }
 
 TEST(NounReadings, KeepsAShortReadingWhoseLongOneIsInTheOtherTable) {
@@ -74,7 +80,7 @@ TEST(NounReadings, KeepsAShortReadingWhoseLongOneIsInTheOtherTable) {
 
 TEST(NounReadings, ATableThatBreaksItsLayoutAnywhereIsNotUsed) {
     const QByteArray good = table(Sources);
-    ASSERT_EQ(NounReadings::parse(good).size(), 6);
+    ASSERT_EQ(NounReadings::parse(good).size(), 9);
     const qsizetype lastLine = good.lastIndexOf('\n', good.size() - 2) + 1;
     const struct {
         const char* what;
@@ -83,8 +89,8 @@ TEST(NounReadings, ATableThatBreaksItsLayoutAnywhereIsNotUsed) {
         {"cut inside a line", good.left(good.size() - 3)},
         {"cut between lines", good.left(lastLine)},
         {"no count", QByteArray(good).replace("#readings ", "#lines ")},
-        {"count twice", QByteArray(good).replace("#readings 6\n", "#readings 6\n#readings 6\n")},
-        {"count beyond the file", QByteArray(good).replace("#readings 6", "#readings 99999999")},
+        {"count twice", QByteArray(good).replace("#readings 9\n", "#readings 9\n#readings 9\n")},
+        {"count beyond the file", QByteArray(good).replace("#readings 9", "#readings 99999999")},
         {"unsorted", QByteArray(good).replace("コウベ", "ロウベ")},
         {"not katakana", QByteArray(good).replace("コウベ", "こうべ")},
         {"no tab", QByteArray(good).replace("コベ\t", "コベ ")},
@@ -124,8 +130,8 @@ TEST(EnglishWords, ReadsTheTablesOfNounsOnlyForAWordThatCouldHaveALongVowel) {
     EnglishWords english(nullptr);
     EXPECT_EQ(english.japanese("コベ").toStdString(), "コベ"); // no tables
     english.setNounTables({dir.filePath("nouns.tsv")});
-    // Asked before the table is there: a word with nothing to lengthen does not read it.
-    EXPECT_EQ(english.japanese("サカナ").toStdString(), "サカナ");
+    // Asked before the table is there: a word that marks its long vowels does not read it.
+    EXPECT_EQ(english.japanese("トーキョー").toStdString(), "トーキョー");
     ASSERT_FALSE(writeFile(dir, "nouns.tsv", table(Sources)).isEmpty());
     EXPECT_EQ(english.japanese("コベ").toStdString(), "コウベ");
 }

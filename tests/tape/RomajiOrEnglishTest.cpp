@@ -146,6 +146,11 @@ TEST(Romaji, LongVowelReadingsLengthenOnlyUnmarkedOAndU) {
     EXPECT_EQ(many.size(), 15);
     for (const QString& r : many)
         EXPECT_TRUE(r.endsWith(u"ノホ") || r.endsWith(u"ノウホ")) << r.toStdString();
+    // A loanword's long vowels: ー after any vowel, a small kana's syllable long at its end.
+    EXPECT_EQ(Romaji::barLongVowelReadings("ラメン"),
+              QStringList({"ラーメン", "ラメーン", "ラーメーン"}));
+    EXPECT_EQ(Romaji::barLongVowelReadings("キャ"), QStringList({"キャー"}));
+    EXPECT_TRUE(Romaji::barLongVowelReadings("スーパ").isEmpty());
 }
 
 TEST(MecabNouns, KnowsTheDictionarysNounsInEitherKana) {
