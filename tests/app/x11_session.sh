@@ -24,9 +24,16 @@ work=$(mktemp -d)
 # the test and stand in the way of later ones).
 pids=()
 groups=()
+# The groups are asked to end before the X server goes, and are given a few seconds: the
+# session bus that K41 has started for itself (dbus-launch's, in a session of its own) is ended
+# by its watcher in K41's group once the X server goes, and would outlive a group killed at once.
 cleanup() {
-  for group in "${groups[@]}"; do kill -9 -- "-$group" 2>/dev/null; done
+  for group in "${groups[@]}"; do kill -TERM -- "-$group" 2>/dev/null; done
   for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null; done
+  for group in "${groups[@]}"; do
+    for ((i = 0; i < 50; i++)); do kill -0 -- "-$group" 2>/dev/null || break; sleep 0.1; done
+    kill -9 -- "-$group" 2>/dev/null
+  done
   wait 2>/dev/null
   rm -rf "$work"
 }
