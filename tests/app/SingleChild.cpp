@@ -1,12 +1,13 @@
 // Another process on a settings file, for SingleInstanceTest. Usage:
 //   k41_single_child call SETTINGS   starts as K41 would and prints "first", "answered" or
 //                                    "unanswered PID" (the holder's process id)
-//   k41_single_child hold SETTINGS FD
+//   k41_single_child hold SETTINGS [FD]
 //                                    takes the lock and listens like a first K41 whose event loop
-//                                    never runs, then forks a child that keeps all it inherited
-//                                    and runs no program, as a child stopped before its exec does;
-//                                    prints "held CHILD-PID" and waits for the end of its standard
-//                                    input, the child for the end of the pipe FD
+//                                    never runs; given FD, forks a child that keeps all it
+//                                    inherited and runs no program, as a child stopped before its
+//                                    exec does, and waits for the end of the pipe FD; prints
+//                                    "held CHILD-PID" (0 without one) and waits for the end of its
+//                                    standard input
 #include "app/SingleInstance.h"
 
 #include <QCoreApplication>
@@ -40,11 +41,11 @@ int main(int argc, char** argv) {
             std::printf("unanswered %lld\n", static_cast<long long>(single.firstPid()));
         return 0;
     }
-    if (mode != "hold" || argc != 4 || !single.acquire()) return 2;
-    const int pipe = std::atoi(argv[3]);
-    const pid_t child = fork();
+    if (mode != "hold" || argc > 4 || !single.acquire()) return 2;
+    const int pipe = argc == 4 ? std::atoi(argv[3]) : -1;
+    const pid_t child = pipe >= 0 ? fork() : 0;
     if (child < 0) return 2;
-    if (child == 0) {
+    if (child == 0 && pipe >= 0) {
         // Out of the parent's output, so that the parent's end is seen when it comes.
         const int null = open("/dev/null", O_WRONLY);
         dup2(null, 1);
@@ -53,7 +54,7 @@ int main(int argc, char** argv) {
     }
     std::printf("held %lld\n", static_cast<long long>(child));
     std::fflush(stdout);
-    close(pipe);
+    if (pipe >= 0) close(pipe);
     waitForEnd(0);
     return 0;
 }
