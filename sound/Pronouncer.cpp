@@ -13,6 +13,7 @@
 #include "sound/KanaText.h"
 #include "sound/KanjiReadings.h"
 #include "sound/KanjiVariants.h"
+#include "sound/LoneKanjiWords.h"
 #include "sound/MecabNouns.h"
 #include "sound/NumeralWords.h"
 #include "sound/PlaceNames.h"
@@ -377,6 +378,10 @@ QString Pronouncer::readPiece(const QString& text) {
     WordRules::apply(words, m_towns);
     TempleNames::apply(words, {[this](const QString& s) { return wordReadings(s); },
                                [this](QStringView kanji) { return chineseReadings(kanji); }});
+    LoneKanjiWords::apply(words,
+                          {[this](const QString& s) { return wordReadings(s); },
+                           [this](QStringView kanji) { return chineseReadings(kanji); },
+                           [](QStringView kanji) { return KanjiReadings::kinds(kanji).kun; }});
     QString out;
     for (const ReadWord& w : words)
         out += KanaText::speakable(w.pronunciation);
