@@ -49,6 +49,8 @@ bool sayOneOf(const QString& reading, const QStringList& readings) {
 
 enum class Style { Chinese, Native, Either };
 
+// The style of a word's reading: Chinese or native where it is a reading of that kind only; a
+// given name's reading that is no Chinese one counts as native.
 Style styleOf(const ReadWord& w, const Knowledge& knows) {
     const bool on = sayOneOf(w.pronunciation, knows.chineseReadings(w.surface));
     const bool kun =
@@ -58,21 +60,34 @@ Style styleOf(const ReadWord& w, const Knowledge& knows) {
     return Style::Either;
 }
 
+// Kanji that mix freely with a Chinese reading beside them: the native parts places are made of
+// (a 総野 ソウノ, a 鷺坊 サギボウ), the kinds a short name joins to a place's kanji (a 鷺大, a
+// 鳩商), and the sides and prefixes that are words of their own (鷺駅東, 新鳩).
+bool mixesFreely(const ReadWord& w) {
+    static const QString parts = QStringLiteral(
+        "田野埜瀬岡倉川山島沢谷原井木村町森林浦崎坂橋口宮石池尾江津浜方屋戸塚嶺峯峰岬又縄岩庭"
+        "沼滝湊港磯岸淵潟洲堤畑畠堀溝窪坪丘根脇坊堂庄段壇蔵房寺院");
+    static const QString kinds = QStringLiteral("大工商高中小校台区局署宅店所園館駅線");
+    static const QString sides = QStringLiteral("東西南北上下前後内外新旧元本");
+    return parts.contains(w.surface) || kinds.contains(w.surface) || sides.contains(w.surface) ||
+           w.pos1 == QStringLiteral("副詞可能") || w.pos1 == QStringLiteral("接尾") ||
+           w.pos1 == QStringLiteral("数");
+}
+
 // Two kanji the dictionary knows no word of, read one in Chinese and one in native style, are
-// a coined name of one style; as the one read in Chinese style has no native reading here, the
-// pair is Chinese: 文華 ブンカ, not ブンハナ.
+// a name coined in one style, and the kanji read in Chinese style, having no native reading
+// that fits, says which: 文華 ブンカ, not ブンハナ. A kanji said as one syllable is left to spell
+// a native name by its sound (a 鷺那 サギナ).
 bool mixedPair(ReadWords& words, size_t i, const Knowledge& knows) {
     if (i + 1 >= words.size()) return false;
     ReadWord& a = words[i];
     ReadWord& b = words[i + 1];
-    if (!isLoneKanji(a) || !isLoneKanji(b) || a.pos1 == QStringLiteral("数") ||
-        b.pos1 == QStringLiteral("数") || b.pos1 == QStringLiteral("接尾"))
-        return false;
+    if (!isLoneKanji(a) || !isLoneKanji(b) || mixesFreely(a) || mixesFreely(b)) return false;
     const Style sa = styleOf(a, knows), sb = styleOf(b, knows);
     ReadWord* native = nullptr;
     if (sa == Style::Chinese && sb == Style::Native) native = &b;
     if (sa == Style::Native && sb == Style::Chinese) native = &a;
-    if (!native) return false;
+    if (!native || (native == &a ? b : a).pronunciation.size() < 2) return false;
     if (!knows.dictionaryReadings(a.surface + b.surface).isEmpty()) return false;
     const QString on = knows.chineseReadings(native->surface).value(0);
     if (on.isEmpty()) return false;
@@ -88,7 +103,7 @@ void apply(ReadWords& words, const Knowledge& knows) {
         inlet(words, i);
     }
     for (size_t i = 0; i < words.size(); ++i)
-        if (false && mixedPair(words, i, knows)) ++i;
+        if (mixedPair(words, i, knows)) ++i;
 }
 
 } // namespace LoneKanjiWords

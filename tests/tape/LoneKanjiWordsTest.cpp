@@ -1,8 +1,10 @@
 // Single kanji that the dictionary cut out of a name it does not know, read as names say them,
 // not as the words it knows alone.
 #include "sound/LoneKanjiWords.h"
+#include "sound/KanjiReadings.h"
 #include "sound/Pronouncer.h"
 
+#include <QHash>
 #include <gtest/gtest.h>
 
 namespace {
@@ -22,24 +24,29 @@ ReadWord word(const char* surface, const char* kana, const char* pos1 = "一般"
     return w;
 }
 
-// A made-up dictionary: it knows no word of two kanji; 文 and 鷺 read ブン and ロ in Chinese
-// style, 華 カ and ハナ, 鳩 キュウ and ハト.
-const LoneKanjiWords::Knowledge knows{[](const QString&) { return QStringList(); },
-                                      [](QStringView k) {
-                                          if (k == u"文")
-                                              return QStringList{QStringLiteral("ブン")};
-                                          if (k == u"華") return QStringList{QStringLiteral("カ")};
-                                          if (k == u"鳩")
-                                              return QStringList{QStringLiteral("キュウ")};
-                                          return QStringList();
-                                      },
-                                      [](QStringView k) {
-                                          if (k == u"華")
-                                              return QStringList{QStringLiteral("ハナ")};
-                                          if (k == u"鳩")
-                                              return QStringList{QStringLiteral("ハト")};
-                                          return QStringList();
-                                      }};
+// A made-up dictionary: it knows 鳩華 as a word and no other word of two kanji; in Chinese style
+// 文 reads ブン, 那 ナ, 田 デン, 華 カ, 鳩 キュウ, 睦 ボク; in native style 華 ハナ, 鳩 ハト, 田
+// タ.
+const LoneKanjiWords::Knowledge knows{
+    [](const QString& s) {
+        return s == QStringLiteral("鳩華") ? QStringList{QStringLiteral("キュウカ")}
+                                           : QStringList();
+    },
+    [](QStringView k) {
+        static const QHash<QString, QString> on = {{QStringLiteral("文"), QStringLiteral("ブン")},
+                                                   {QStringLiteral("那"), QStringLiteral("ナ")},
+                                                   {QStringLiteral("田"), QStringLiteral("デン")},
+                                                   {QStringLiteral("華"), QStringLiteral("カ")},
+                                                   {QStringLiteral("鳩"), QStringLiteral("キュウ")},
+                                                   {QStringLiteral("睦"), QStringLiteral("ボク")}};
+        return on.contains(k.toString()) ? QStringList{on.value(k.toString())} : QStringList();
+    },
+    [](QStringView k) {
+        static const QHash<QString, QString> kun = {{QStringLiteral("華"), QStringLiteral("ハナ")},
+                                                    {QStringLiteral("鳩"), QStringLiteral("ハト")},
+                                                    {QStringLiteral("田"), QStringLiteral("タ")}};
+        return kun.contains(k.toString()) ? QStringList{kun.value(k.toString())} : QStringList();
+    }};
 
 QString read(ReadWords words) {
     LoneKanjiWords::apply(words, knows);
@@ -74,6 +81,27 @@ TEST(LoneKanjiWords, TheSunAndTheInletOfANameAreNative) {
     EXPECT_EQ(read({word("江", "コウ", "固有名詞"), title}), QStringLiteral("コウ|サマ|"));
 }
 
+TEST(LoneKanjiWords, TwoKanjiOfACoinedNameAreReadInOneStyle) {
+    EXPECT_EQ(read({word("文", "ブン"), word("華", "ハナ"), word("館", "カン", "接尾")}),
+              QStringLiteral("ブン|カ|カン|"));
+    EXPECT_EQ(read({word("鳩", "ハト"), word("文", "ブン")}), QStringLiteral("キュウ|ブン|"));
+    // A given name's reading is a native one (the dictionary's ムツミ for 睦).
+    ReadWord given = word("睦", "ムツミ", "固有名詞");
+    given.givenName = true;
+    EXPECT_EQ(read({word("文", "ブン"), given}), QStringLiteral("ブン|ボク|"));
+    // Left alone: a word the dictionary knows, a kanji said as one syllable, a place's native
+    // part, a suffix, a number, both read natively, and a reading the user gave.
+    EXPECT_EQ(read({word("鳩", "ハト"), word("華", "カ")}), QStringLiteral("ハト|カ|"));
+    EXPECT_EQ(read({word("那", "ナ"), word("華", "ハナ")}), QStringLiteral("ナ|ハナ|"));
+    EXPECT_EQ(read({word("文", "ブン"), word("田", "タ")}), QStringLiteral("ブン|タ|"));
+    EXPECT_EQ(read({word("鳩", "ハト"), word("文", "ブン", "接尾")}), QStringLiteral("ハト|ブン|"));
+    EXPECT_EQ(read({word("文", "ブン", "数"), word("華", "ハナ")}), QStringLiteral("ブン|ハナ|"));
+    EXPECT_EQ(read({word("鳩", "ハト"), word("華", "ハナ")}), QStringLiteral("ハト|ハナ|"));
+    ReadWords fixed = {word("文", "ブン"), word("華", "ハナ")};
+    fixed[1].fixed = true;
+    EXPECT_EQ(read(fixed), QStringLiteral("ブン|ハナ|"));
+}
+
 TEST(Pronouncer, ReadsTheSunAndTheInletOfAName) {
     ASSERT_TRUE(Pronouncer::open(Pronouncer::defaultDictionaryDirs())) << "mecab-ipadic-utf8";
     Pronouncer& p = pronouncer();
@@ -83,4 +111,13 @@ TEST(Pronouncer, ReadsTheSunAndTheInletOfAName) {
     EXPECT_EQ(p.toKana(QStringLiteral("鷺江前")), QStringLiteral("サギエマエ"));
     EXPECT_EQ(p.toKana(QStringLiteral("江鳩前")), QStringLiteral("エハトマエ"));
     EXPECT_EQ(p.toKana(QStringLiteral("江さん")), QStringLiteral("コーサン"));
+}
+
+TEST(Pronouncer, ReadsACoinedNameInOneStyle) {
+    ASSERT_TRUE(Pronouncer::open(Pronouncer::defaultDictionaryDirs())) << "mecab-ipadic-utf8";
+    if (KanjiReadings::defaultPath().isEmpty()) GTEST_SKIP() << "no KANJIDIC";
+    Pronouncer& p = pronouncer();
+    EXPECT_EQ(p.toKana(QStringLiteral("慶華館")), QStringLiteral("ケイカカン"));
+    EXPECT_EQ(p.toKana(QStringLiteral("次は泰華です")), QStringLiteral("ツギワタイカデス"));
+    EXPECT_EQ(p.toKana(QStringLiteral("慶睦")), QStringLiteral("ケイボク"));
 }
