@@ -1,6 +1,7 @@
 // Single kanji that the dictionary cut out of a name it does not know, read as names say them,
 // not as the words it knows alone.
 #include "sound/LoneKanjiWords.h"
+#include "sound/InstitutionNames.h"
 #include "sound/KanjiReadings.h"
 #include "sound/Pronouncer.h"
 
@@ -120,4 +121,34 @@ TEST(Pronouncer, ReadsACoinedNameInOneStyle) {
     EXPECT_EQ(p.toKana(QStringLiteral("慶華館")), QStringLiteral("ケイカカン"));
     EXPECT_EQ(p.toKana(QStringLiteral("次は泰華です")), QStringLiteral("ツギワタイカデス"));
     EXPECT_EQ(p.toKana(QStringLiteral("慶睦")), QStringLiteral("ケイボク"));
+}
+
+TEST(InstitutionNames, AClinicsCoinedNameAfterItsTownIsItsOwn) {
+    // A made-up dictionary: it knows the towns 鷺沢 and 鳩 and the word 鷺沢慶鶴.
+    const QStringList known = {QStringLiteral("鷺沢"), QStringLiteral("鳩"),
+                               QStringLiteral("鷺沢慶鶴")};
+    const QHash<QString, QString> on = {{QStringLiteral("慶"), QStringLiteral("ケイ")},
+                                        {QStringLiteral("仁"), QStringLiteral("ジン")},
+                                        {QStringLiteral("鶴"), QStringLiteral("カク")},
+                                        {QStringLiteral("西"), QStringLiteral("セイ")}};
+    const InstitutionNames::Knowledge knows{[&](const QString& s) {
+                                                return known.contains(s)
+                                                           ? QStringList{QStringLiteral("ミチ")}
+                                                           : QStringList();
+                                            },
+                                            [&](QStringView k) { return on.value(k.toString()); }};
+    const auto read = [&](const char* text) {
+        const auto span = InstitutionNames::find(QString::fromUtf8(text), knows);
+        return span ? QString::number(span->at) + u':' + span->reading : QString();
+    };
+    EXPECT_EQ(read("鷺沢慶仁クリニック前"), QStringLiteral("2:ケイジン"));
+    EXPECT_EQ(read("鷺沢慶仁病院"), QStringLiteral("2:ケイジン"));
+    EXPECT_EQ(read("慶仁医院"), QStringLiteral("0:ケイジン"));
+    // Not after a single kanji, a town the dictionary does not know, or a word it knows with
+    // the pair; not before what is no doctor's; not a direction.
+    EXPECT_EQ(read("鳩慶仁病院"), QString());
+    EXPECT_EQ(read("鷺川慶仁病院"), QString());
+    EXPECT_EQ(read("鷺沢慶鶴病院"), QString());
+    EXPECT_EQ(read("鷺沢慶仁荘"), QString());
+    EXPECT_EQ(read("鷺沢慶西病院"), QString());
 }
