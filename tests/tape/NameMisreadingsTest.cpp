@@ -1,6 +1,7 @@
-// Single kanji that the dictionary cut out of a name it does not know, read as names say them,
-// not as the words it knows alone.
+// Words of names read as names say them, not as the words the dictionary knows alone: single
+// kanji cut out of a name it does not know, a clinic's coined name, a firm's before letters.
 #include "sound/LoneKanjiWords.h"
+#include "sound/FirmNames.h"
 #include "sound/InstitutionNames.h"
 #include "sound/KanjiReadings.h"
 #include "sound/Pronouncer.h"
@@ -151,4 +152,35 @@ TEST(InstitutionNames, AClinicsCoinedNameAfterItsTownIsItsOwn) {
     EXPECT_EQ(read("鷺沢慶鶴病院"), QString());
     EXPECT_EQ(read("鷺沢慶仁荘"), QString());
     EXPECT_EQ(read("鷺沢慶西病院"), QString());
+}
+
+TEST(FirmNames, AFirmsNameBeforeLatinLettersIsTheFirms) {
+    const auto firms = [](const QString& s) {
+        return s == QStringLiteral("鷺井") ? QStringList{QStringLiteral("サギツイ")}
+                                           : QStringList();
+    };
+    const auto place = [](const char* surface, const char* kana) {
+        ReadWord w = word(surface, kana, "固有名詞");
+        w.pos2 = QStringLiteral("地域");
+        return w;
+    };
+    const auto read = [&](ReadWords words) {
+        FirmNames::apply(words, firms);
+        QString out;
+        for (const ReadWord& w : words)
+            out += w.pronunciation + u'|';
+        return out;
+    };
+    EXPECT_EQ(read({place("鷺井", "サギイ"), word("E", "イー"), word("前", "マエ")}),
+              QStringLiteral("サギツイ|イー|マエ|"));
+    EXPECT_EQ(read({place("鷺井", "サギイ"), word("Ｋ", "ケー")}),
+              QStringLiteral("サギツイ|ケー|"));
+    // The place before anything else, a place the dictionary knows no firm of, a word that is
+    // no place, and a reading the user gave stay.
+    EXPECT_EQ(read({place("鷺井", "サギイ"), word("前", "マエ")}), QStringLiteral("サギイ|マエ|"));
+    EXPECT_EQ(read({place("鳩井", "ハトイ"), word("E", "イー")}), QStringLiteral("ハトイ|イー|"));
+    EXPECT_EQ(read({word("鷺井", "サギイ"), word("E", "イー")}), QStringLiteral("サギイ|イー|"));
+    ReadWords fixed = {place("鷺井", "サギイ"), word("E", "イー")};
+    fixed[0].fixed = true;
+    EXPECT_EQ(read(fixed), QStringLiteral("サギイ|イー|"));
 }
