@@ -38,6 +38,17 @@ void inlet(ReadWords& words, size_t i) {
     w.pronunciation = QStringLiteral("エ");
 }
 
+// The prefix 向 before a place is the far side of it, ムカイ (向鷺沢, the one across from 鷺沢),
+// as most places so named say; the dictionary's Chinese コウ is that of words such as 向上.
+void facing(ReadWords& words, size_t i) {
+    ReadWord& w = words[i];
+    if (w.surface != QStringLiteral("向") || w.fixed || w.pos != QStringLiteral("接頭詞") ||
+        i + 1 >= words.size() || words[i + 1].pos2 != QStringLiteral("地域") ||
+        (w.pronunciation != QStringLiteral("コウ") && w.pronunciation != QStringLiteral("コー")))
+        return;
+    w.pronunciation = QStringLiteral("ムカイ");
+}
+
 // Whether `reading` (as the dictionary writes it, long vowels as ー) is one of `readings`
 // (KANJIDIC's, long vowels as ウ), also voiced as the second part of a compound.
 bool sayOneOf(const QString& reading, const QStringList& readings) {
@@ -101,6 +112,7 @@ void apply(ReadWords& words, const Knowledge& knows) {
     for (size_t i = 0; i < words.size(); ++i) {
         sunBeforeNo(words, i);
         inlet(words, i);
+        facing(words, i);
     }
     for (size_t i = 0; i < words.size(); ++i)
         if (mixedPair(words, i, knows)) ++i;

@@ -1,9 +1,9 @@
 // Words of names read as names say them, not as the words the dictionary knows alone: single
 // kanji cut out of a name it does not know, a clinic's coined name, a firm's before letters.
-#include "sound/LoneKanjiWords.h"
 #include "sound/FirmNames.h"
 #include "sound/InstitutionNames.h"
 #include "sound/KanjiReadings.h"
+#include "sound/LoneKanjiWords.h"
 #include "sound/Pronouncer.h"
 
 #include <QHash>
@@ -60,7 +60,7 @@ QString read(ReadWords words) {
 
 } // namespace
 
-TEST(LoneKanjiWords, TheSunAndTheInletOfANameAreNative) {
+TEST(LoneKanjiWords, TheSunTheInletAndTheFarSideOfANameAreNative) {
     EXPECT_EQ(read({word("日", "ニチ", "固有名詞"), word("ノ", "ノ"), word("鷺", "サギ")}),
               QStringLiteral("ヒ|ノ|サギ|"));
     EXPECT_EQ(read({word("日", "ニチ", "固有名詞"), word("の", "ノ")}), QStringLiteral("ヒ|ノ|"));
@@ -81,6 +81,14 @@ TEST(LoneKanjiWords, TheSunAndTheInletOfANameAreNative) {
     ReadWord title = word("様", "サマ", "接尾");
     title.pos2 = QStringLiteral("人名");
     EXPECT_EQ(read({word("江", "コウ", "固有名詞"), title}), QStringLiteral("コウ|サマ|"));
+
+    // The prefix 向 before a place; before another word it stays.
+    ReadWord facing = word("向", "コウ", "名詞接続");
+    facing.pos = QStringLiteral("接頭詞");
+    ReadWord place = word("鷺沢", "サギサワ", "固有名詞");
+    place.pos2 = QStringLiteral("地域");
+    EXPECT_EQ(read({facing, place}), QStringLiteral("ムカイ|サギサワ|"));
+    EXPECT_EQ(read({facing, word("鷺", "サギ")}), QStringLiteral("コウ|サギ|"));
 }
 
 TEST(LoneKanjiWords, TwoKanjiOfACoinedNameAreReadInOneStyle) {
@@ -113,6 +121,7 @@ TEST(Pronouncer, ReadsTheSunAndTheInletOfAName) {
     EXPECT_EQ(p.toKana(QStringLiteral("鷺江前")), QStringLiteral("サギエマエ"));
     EXPECT_EQ(p.toKana(QStringLiteral("江鳩前")), QStringLiteral("エハトマエ"));
     EXPECT_EQ(p.toKana(QStringLiteral("江さん")), QStringLiteral("コーサン"));
+    EXPECT_EQ(p.toKana(QStringLiteral("向京都前")), QStringLiteral("ムカイキョートマエ"));
 }
 
 TEST(Pronouncer, ReadsACoinedNameInOneStyle) {
