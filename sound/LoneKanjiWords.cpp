@@ -87,7 +87,7 @@ bool mixesFreely(const ReadWord& w) {
 
 // Two kanji the dictionary knows no word of, read one in Chinese and one in native style, are
 // a name coined in one style, and the kanji read in Chinese style, having no native reading
-// that fits, says which: 文華 ブンカ, not ブンハナ. A kanji said as one syllable is left to spell
+// that fits, says which: 慶華 ケイカ, not ケイハナ. A kanji said as one syllable is left to spell
 // a native name by its sound (a 鷺那 サギナ).
 bool mixedPair(ReadWords& words, size_t i, const Knowledge& knows) {
     if (i + 1 >= words.size()) return false;
