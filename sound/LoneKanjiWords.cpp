@@ -72,7 +72,7 @@ Style styleOf(const ReadWord& w, const Knowledge& knows) {
 }
 
 // Kanji that mix freely with a Chinese reading beside them: the native parts places are made of
-// (a 総野 ソウノ, a 鷺坊 サギボウ), the kinds a short name joins to a place's kanji (a 鷺大, a
+// (a 鳩野 ハトノ, a 鷺坊 サギボウ), the kinds a short name joins to a place's kanji (a 鷺大, a
 // 鳩商), and the sides and prefixes that are words of their own (鷺駅東, 新鳩).
 bool mixesFreely(const ReadWord& w) {
     static const QString parts = QStringLiteral(
