@@ -74,26 +74,28 @@ Style styleOf(const ReadWord& w, const Knowledge& knows) {
 // Kanji that mix freely with a Chinese reading beside them: the native parts places are made of
 // (a 鳩野 ハトノ, a 鷺坊 サギボウ), the kinds a short name joins to a place's kanji (a 鷺大, a
 // 鳩商), and the sides and prefixes that are words of their own (鷺駅東, 新鳩).
-bool mixesFreely(const ReadWord& w) {
+bool mixesFreely(const ReadWord& w, bool suffix = false) {
     static const QString parts = QStringLiteral(
         "田野埜瀬岡倉川山島沢谷原井木村町森林浦崎坂橋口宮石池尾江津浜方屋戸塚嶺峯峰岬又縄岩庭"
         "沼滝湊港磯岸淵潟洲堤畑畠堀溝窪坪丘根脇坊堂庄段壇蔵房寺院");
     static const QString kinds = QStringLiteral("大工商高中小校台区局署宅店所園館駅線");
     static const QString sides = QStringLiteral("東西南北上下前後内外新旧元本");
     return parts.contains(w.surface) || kinds.contains(w.surface) || sides.contains(w.surface) ||
-           w.pos1 == QStringLiteral("副詞可能") || w.pos1 == QStringLiteral("接尾") ||
+           w.pos1 == QStringLiteral("副詞可能") || (!suffix && w.pos1 == QStringLiteral("接尾")) ||
            w.pos1 == QStringLiteral("数");
 }
 
 // Two kanji the dictionary knows no word of, read one in Chinese and one in native style, are
 // a name coined in one style, and the kanji read in Chinese style, having no native reading
 // that fits, says which: 慶華 ケイカ, not ケイハナ. A kanji said as one syllable is left to spell
-// a native name by its sound (a 鷺那 サギナ).
+// a native name by its sound (a 鷺那 サギナ). A suffix after a kanji taken for a given name is
+// the coined name's second kanji (a 睦道 read ムツミドウ).
 bool mixedPair(ReadWords& words, size_t i, const Knowledge& knows) {
     if (i + 1 >= words.size()) return false;
     ReadWord& a = words[i];
     ReadWord& b = words[i + 1];
-    if (!isLoneKanji(a) || !isLoneKanji(b) || mixesFreely(a) || mixesFreely(b)) return false;
+    if (!isLoneKanji(a) || !isLoneKanji(b) || mixesFreely(a) || mixesFreely(b, a.givenName))
+        return false;
     const Style sa = styleOf(a, knows), sb = styleOf(b, knows);
     ReadWord* native = nullptr;
     if (sa == Style::Chinese && sb == Style::Native) native = &b;

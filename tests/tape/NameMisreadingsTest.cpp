@@ -99,6 +99,9 @@ TEST(LoneKanjiWords, TwoKanjiOfACoinedNameAreReadInOneStyle) {
     ReadWord given = word("睦", "ムツミ", "固有名詞");
     given.givenName = true;
     EXPECT_EQ(read({word("文", "ブン"), given}), QStringLiteral("ブン|ボク|"));
+    // A given name before a suffix: the dictionary made a person of the coined name's first
+    // kanji and a suffix of its second.
+    EXPECT_EQ(read({given, word("文", "ブン", "接尾")}), QStringLiteral("ボク|ブン|"));
     // Left alone: a word the dictionary knows, a kanji said as one syllable, a place's native
     // part, a suffix, a number, both read natively, and a reading the user gave.
     EXPECT_EQ(read({word("鳩", "ハト"), word("華", "カ")}), QStringLiteral("ハト|カ|"));
