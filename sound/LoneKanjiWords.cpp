@@ -49,6 +49,19 @@ void facing(ReadWords& words, size_t i) {
     w.pronunciation = QStringLiteral("ムカイ");
 }
 
+// A lone 原 after a name's part is the field that closes so many place names, ハラ (鷺沢原,
+// 鷺ヶ原); the dictionary reads it as the given name or the prefix ゲン, which names say only in
+// words it knows whole (高原).
+void field(ReadWords& words, size_t i) {
+    ReadWord& w = words[i];
+    if (w.surface != QStringLiteral("原") || w.fixed || w.pronunciation != QStringLiteral("ゲン") ||
+        i == 0 || words[i - 1].pos1 == QStringLiteral("数") || words[i - 1].surface.isEmpty())
+        return;
+    const QChar last = words[i - 1].surface.back();
+    if (KanaText::isKanji(last) || QStringView(u"ヶケノの").contains(last))
+        w.pronunciation = QStringLiteral("ハラ");
+}
+
 // Whether `reading` (as the dictionary writes it, long vowels as ー) is one of `readings`
 // (KANJIDIC's, long vowels as ウ), also voiced as the second part of a compound.
 bool sayOneOf(const QString& reading, const QStringList& readings) {
@@ -115,6 +128,7 @@ void apply(ReadWords& words, const Knowledge& knows) {
         sunBeforeNo(words, i);
         inlet(words, i);
         facing(words, i);
+        field(words, i);
     }
     for (size_t i = 0; i < words.size(); ++i)
         if (mixedPair(words, i, knows)) ++i;

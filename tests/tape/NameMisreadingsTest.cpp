@@ -60,7 +60,7 @@ QString read(ReadWords words) {
 
 } // namespace
 
-TEST(LoneKanjiWords, TheSunTheInletAndTheFarSideOfANameAreNative) {
+TEST(LoneKanjiWords, TheSunTheInletTheFarSideAndTheFieldOfANameAreNative) {
     EXPECT_EQ(read({word("日", "ニチ", "固有名詞"), word("ノ", "ノ"), word("鷺", "サギ")}),
               QStringLiteral("ヒ|ノ|サギ|"));
     EXPECT_EQ(read({word("日", "ニチ", "固有名詞"), word("の", "ノ")}), QStringLiteral("ヒ|ノ|"));
@@ -89,6 +89,13 @@ TEST(LoneKanjiWords, TheSunTheInletAndTheFarSideOfANameAreNative) {
     place.pos2 = QStringLiteral("地域");
     EXPECT_EQ(read({facing, place}), QStringLiteral("ムカイ|サギサワ|"));
     EXPECT_EQ(read({facing, word("鷺", "サギ")}), QStringLiteral("コウ|サギ|"));
+
+    // A closing field; the prefix that opens a name, or after a number, stays.
+    EXPECT_EQ(read({word("鷺", "サギ"), word("ヶ", "ガ"), word("原", "ゲン", "名詞接続")}),
+              QStringLiteral("サギ|ガ|ハラ|"));
+    EXPECT_EQ(read({place, word("原", "ゲン")}), QStringLiteral("サギサワ|ハラ|"));
+    EXPECT_EQ(read({word("原", "ゲン", "名詞接続"), place}), QStringLiteral("ゲン|サギサワ|"));
+    EXPECT_EQ(read({word("三", "サン", "数"), word("原", "ゲン")}), QStringLiteral("サン|ゲン|"));
 }
 
 TEST(LoneKanjiWords, TwoKanjiOfACoinedNameAreReadInOneStyle) {
@@ -115,7 +122,7 @@ TEST(LoneKanjiWords, TwoKanjiOfACoinedNameAreReadInOneStyle) {
     EXPECT_EQ(read(fixed), QStringLiteral("ブン|ハナ|"));
 }
 
-TEST(Pronouncer, ReadsTheSunAndTheInletOfAName) {
+TEST(Pronouncer, ReadsTheNativeWordsOfAName) {
     ASSERT_TRUE(Pronouncer::open(Pronouncer::defaultDictionaryDirs())) << "mecab-ipadic-utf8";
     Pronouncer& p = pronouncer();
     EXPECT_EQ(p.toKana(QStringLiteral("日ノ鷺前")), QStringLiteral("ヒノサギマエ"));
@@ -125,6 +132,7 @@ TEST(Pronouncer, ReadsTheSunAndTheInletOfAName) {
     EXPECT_EQ(p.toKana(QStringLiteral("江鳩前")), QStringLiteral("エハトマエ"));
     EXPECT_EQ(p.toKana(QStringLiteral("江さん")), QStringLiteral("コーサン"));
     EXPECT_EQ(p.toKana(QStringLiteral("向京都前")), QStringLiteral("ムカイキョートマエ"));
+    EXPECT_EQ(p.toKana(QStringLiteral("鷺沢原")), QStringLiteral("サギサワハラ"));
 }
 
 TEST(Pronouncer, ReadsACoinedNameInOneStyle) {
