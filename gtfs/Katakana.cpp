@@ -1,5 +1,7 @@
 #include "gtfs/Katakana.h"
 
+#include "platform/core/Kana.h"
+
 namespace Katakana {
 
 QString from(const QString& reading) {
@@ -26,13 +28,7 @@ QString from(const QString& reading) {
         }
         text = out;
     }
-    for (QChar& c : text) {
-        const char16_t u = c.unicode();
-        // ぁ..ゖ and the iteration marks ゝゞ sit 0x60 below their katakana.
-        if ((u >= 0x3041 && u <= 0x3096) || u == 0x309D || u == 0x309E)
-            c = QChar(char16_t(u + 0x60));
-    }
-    return text;
+    return Kana::toKatakana(text);
 }
 
 } // namespace Katakana

@@ -1,5 +1,6 @@
 #include "sound/IterationMarks.h"
 
+#include "platform/core/Kana.h"
 #include "sound/KanaText.h"
 
 namespace IterationMarks {
@@ -13,12 +14,11 @@ const QStringView Voicing =
 // The hiragana `c` (katakana made hiragana first) voiced or unvoiced; as it is when it has no
 // such pair.
 QChar withVoice(QChar c, bool voiced) {
-    const bool katakana = c >= u'\u30A1' && c <= u'\u30F6';
-    const QChar hira = katakana ? QChar(c.unicode() - 0x60) : c;
-    const qsizetype at = Voicing.indexOf(hira);
+    const bool katakana = Kana::toHiragana(c) != c;
+    const qsizetype at = Voicing.indexOf(Kana::toHiragana(c));
     if (at < 0) return c;
     const QChar out = Voicing[at - at % 2 + (voiced ? 1 : 0)];
-    return katakana ? QChar(out.unicode() + 0x60) : out;
+    return katakana ? Kana::toKatakana(out) : out;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "sound/KanaText.h"
 
+#include "platform/core/Kana.h"
 #include "sound/NumberKana.h"
 #include "sound/Romaji.h"
 
@@ -146,7 +147,7 @@ QString speakable(QStringView text, EnglishReader* english) {
             // ガ (萩ヶ岡); after a number it is the counter カ (3ヶ所).
             out += i > 0 && isDigit(text[i - 1]) ? u'カ' : u'ガ';
         } else if (isHiragana(c)) {
-            out += QChar(c.unicode() + 0x60);
+            out += Kana::toKatakana(c);
         } else if (c == u'ヴ') {
             // Spoken Japanese has no v: ヴィ is said ビ, ヴ ブ, as the voice would not.
             const qsizetype small =

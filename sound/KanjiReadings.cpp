@@ -2,6 +2,7 @@
 
 #include "platform/core/FileReader.h"
 #include "platform/core/K41Error.h"
+#include "platform/core/Kana.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -38,11 +39,8 @@ QString kunInKatakana(QStringView f) {
         f.chop(1);
     const qsizetype dot = f.indexOf(u'.');
     if (dot >= 0) f = f.left(dot);
-    QString kun;
-    if (!isHiraganaWord(f)) return kun;
-    for (QChar c : f)
-        kun += QChar(c.unicode() + 0x60);
-    return kun;
+    if (!isHiraganaWord(f)) return QString();
+    return Kana::toKatakana(f);
 }
 
 // The reading of one KANJIDIC line's fields after the kanji: the first katakana field (on),

@@ -1,16 +1,8 @@
 #include "sound/MecabNouns.h"
 
+#include "platform/core/Kana.h"
+
 #include <mecab.h>
-
-namespace {
-
-QString toHiragana(QString kana) {
-    for (QChar& c : kana)
-        if (c >= u'ァ' && c <= u'ヶ') c = QChar(c.unicode() - 0x60);
-    return kana;
-}
-
-} // namespace
 
 MecabNouns::MecabNouns(mecab_t* tagger, mecab_lattice_t* lattice)
     : m_tagger(tagger), m_lattice(lattice) {}
@@ -18,7 +10,7 @@ MecabNouns::MecabNouns(mecab_t* tagger, mecab_lattice_t* lattice)
 bool MecabNouns::knows(const QString& kana) {
     if (kana.isEmpty()) return false;
     // The dictionary lists native words mostly in hiragana and kanji, loanwords in katakana.
-    if (knowsAs(toHiragana(kana), kana) || knowsAs(kana, kana)) return true;
+    if (knowsAs(Kana::toHiragana(kana), kana) || knowsAs(kana, kana)) return true;
     // Romaji often leaves a long o or u unmarked (Tofu for トウフ, Sumo for スモウ): the word
     // with one such vowel made long counts too.
     for (qsizetype i = 0; i < kana.size(); ++i) {
@@ -26,7 +18,7 @@ bool MecabNouns::knows(const QString& kana) {
                  .contains(kana[i]))
             continue;
         const QString longer = kana.left(i + 1) + u'ウ' + kana.mid(i + 1);
-        if (knowsAs(toHiragana(longer), longer) || knowsAs(longer, longer)) return true;
+        if (knowsAs(Kana::toHiragana(longer), longer) || knowsAs(longer, longer)) return true;
     }
     return false;
 }

@@ -1,5 +1,6 @@
 #include "sound/PlaceNames.h"
 
+#include "platform/core/Kana.h"
 #include "sound/KanaText.h"
 
 #include <QSet>
@@ -33,14 +34,6 @@ bool isName(QStringView s) {
     return kanji;
 }
 
-QString katakana(QStringView hiragana) {
-    QString out;
-    out.reserve(hiragana.size());
-    for (QChar c : hiragana)
-        out += c >= u'\u3041' && c <= u'\u3096' ? QChar(c.unicode() + 0x60) : c;
-    return out;
-}
-
 } // namespace
 
 QList<Entry> fromSkk(QStringView text) {
@@ -52,7 +45,7 @@ QList<Entry> fromSkk(QStringView text) {
         if (space <= 0) continue;
         const QStringView headword = line.left(space);
         if (!isReading(headword)) continue;
-        const QString reading = katakana(headword);
+        const QString reading = Kana::toKatakana(headword);
         for (QStringView candidate : line.mid(space + 2).split(u'/', Qt::SkipEmptyParts)) {
             const qsizetype semicolon = candidate.indexOf(u';');
             if (semicolon >= 0) candidate = candidate.left(semicolon);
@@ -87,7 +80,7 @@ QList<Entry> fromEnamdict(QStringView text, const QStringList& kinds) {
         }
         if (std::all_of(kinds.begin(), kinds.end(),
                         [&](const QString& k) { return found.contains(k); }))
-            out.append({name.toString(), katakana(reading)});
+            out.append({name.toString(), Kana::toKatakana(reading)});
     }
     return out;
 }

@@ -3,6 +3,7 @@
 #include "platform/core/FileReader.h"
 #include "platform/core/FileReplace.h"
 #include "platform/core/K41Error.h"
+#include "platform/core/Kana.h"
 #include "platform/core/PathResolver.h"
 
 #include <QFileInfo>
@@ -78,9 +79,8 @@ QString ReadingTable::katakana(QStringView reading) {
     const QString text = reading.toString().normalized(QString::NormalizationForm_KC);
     QString out;
     for (QChar c : text) {
-        if (c >= u'\u3041' && c <= u'\u3096')
-            c = QChar(c.unicode() + 0x60);
-        else if (c == u' ' || c == u'\u3000' || c == u'・')
+        c = Kana::toKatakana(c);
+        if (c == u' ' || c == u'\u3000' || c == u'・')
             continue; // spacing between the words of a name
         if (!isKatakana(c)) return QString();
         out += c;
