@@ -62,6 +62,21 @@ void field(ReadWords& words, size_t i) {
         w.pronunciation = QStringLiteral("ハラ");
 }
 
+// The suffix 間 after a place that opens a name is the space of that place, マ, as nearly every
+// place so named says (鷺沢間); the dictionary's カン is the span between two places, which
+// needs a place before that one (鷺沢鳩山間, 鷺沢・鳩山間).
+void space(ReadWords& words, size_t i) {
+    ReadWord& w = words[i];
+    if (w.surface != QStringLiteral("間") || w.fixed || w.pronunciation != QStringLiteral("カン") ||
+        w.pos1 != QStringLiteral("接尾") || i == 0 || words[i - 1].pos2 != QStringLiteral("地域"))
+        return;
+    for (size_t k = 0; k + 1 < i; ++k)
+        if (words[k].pos2 == QStringLiteral("地域") || words[k].pos == QStringLiteral("記号") ||
+            words[k].surface == QStringLiteral("と") || words[k].surface == QStringLiteral("・"))
+            return;
+    w.pronunciation = QStringLiteral("マ");
+}
+
 // Whether `reading` (as the dictionary writes it, long vowels as ー) is one of `readings`
 // (KANJIDIC's, long vowels as ウ), also voiced as the second part of a compound.
 bool sayOneOf(const QString& reading, const QStringList& readings) {
@@ -129,6 +144,7 @@ void apply(ReadWords& words, const Knowledge& knows) {
         inlet(words, i);
         facing(words, i);
         field(words, i);
+        space(words, i);
     }
     for (size_t i = 0; i < words.size(); ++i)
         if (mixedPair(words, i, knows)) ++i;

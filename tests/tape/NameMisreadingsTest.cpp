@@ -60,7 +60,7 @@ QString read(ReadWords words) {
 
 } // namespace
 
-TEST(LoneKanjiWords, TheSunTheInletTheFarSideAndTheFieldOfANameAreNative) {
+TEST(LoneKanjiWords, ThePartsOfAPlaceNameAreNative) {
     EXPECT_EQ(read({word("日", "ニチ", "固有名詞"), word("ノ", "ノ"), word("鷺", "サギ")}),
               QStringLiteral("ヒ|ノ|サギ|"));
     EXPECT_EQ(read({word("日", "ニチ", "固有名詞"), word("の", "ノ")}), QStringLiteral("ヒ|ノ|"));
@@ -96,6 +96,14 @@ TEST(LoneKanjiWords, TheSunTheInletTheFarSideAndTheFieldOfANameAreNative) {
     EXPECT_EQ(read({place, word("原", "ゲン")}), QStringLiteral("サギサワ|ハラ|"));
     EXPECT_EQ(read({word("原", "ゲン", "名詞接続"), place}), QStringLiteral("ゲン|サギサワ|"));
     EXPECT_EQ(read({word("三", "サン", "数"), word("原", "ゲン")}), QStringLiteral("サン|ゲン|"));
+
+    // The space of a place that opens the name; the span between two places stays.
+    const ReadWord span = word("間", "カン", "接尾");
+    EXPECT_EQ(read({place, span, word("前", "マエ", "副詞可能")}),
+              QStringLiteral("サギサワ|マ|マエ|"));
+    EXPECT_EQ(read({place, place, span}), QStringLiteral("サギサワ|サギサワ|カン|"));
+    EXPECT_EQ(read({place, word("・", "・", "一般"), place, span}),
+              QStringLiteral("サギサワ|・|サギサワ|カン|"));
 }
 
 TEST(LoneKanjiWords, TwoKanjiOfACoinedNameAreReadInOneStyle) {
@@ -133,6 +141,8 @@ TEST(Pronouncer, ReadsTheNativeWordsOfAName) {
     EXPECT_EQ(p.toKana(QStringLiteral("江さん")), QStringLiteral("コーサン"));
     EXPECT_EQ(p.toKana(QStringLiteral("向京都前")), QStringLiteral("ムカイキョートマエ"));
     EXPECT_EQ(p.toKana(QStringLiteral("鷺沢原")), QStringLiteral("サギサワハラ"));
+    EXPECT_EQ(p.toKana(QStringLiteral("京都間")), QStringLiteral("キョートマ"));
+    EXPECT_EQ(p.toKana(QStringLiteral("京都大阪間")), QStringLiteral("キョートオーサカカン"));
 }
 
 TEST(Pronouncer, ReadsACoinedNameInOneStyle) {
