@@ -134,9 +134,7 @@ TEST(Pronouncer, ReadsTheNativeWordsOfAName) {
     ASSERT_TRUE(Pronouncer::open(Pronouncer::defaultDictionaryDirs())) << "mecab-ipadic-utf8";
     Pronouncer& p = pronouncer();
     EXPECT_EQ(p.toKana(QStringLiteral("日ノ鷺前")), QStringLiteral("ヒノサギマエ"));
-    EXPECT_EQ(p.toKana(QStringLiteral("次は日ノ鷺です")), QStringLiteral("ツギワヒノサギデス"));
     EXPECT_EQ(p.toKana(QStringLiteral("三日ノ鷺")), QStringLiteral("ミッカノサギ"));
-    EXPECT_EQ(p.toKana(QStringLiteral("鷺江前")), QStringLiteral("サギエマエ"));
     EXPECT_EQ(p.toKana(QStringLiteral("江鳩前")), QStringLiteral("エハトマエ"));
     EXPECT_EQ(p.toKana(QStringLiteral("江さん")), QStringLiteral("コーサン"));
     EXPECT_EQ(p.toKana(QStringLiteral("向京都前")), QStringLiteral("ムカイキョートマエ"));
