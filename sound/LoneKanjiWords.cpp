@@ -105,7 +105,7 @@ Style styleOf(const ReadWord& w, const Knowledge& knows) {
 bool mixesFreely(const ReadWord& w, bool suffix = false) {
     static const QString parts = QStringLiteral(
         "田野埜瀬岡倉川山島沢谷原井木村町森林浦崎坂橋口宮石池尾江津浜方屋戸塚嶺峯峰岬又縄岩庭"
-        "沼滝湊港磯岸淵潟洲堤畑畠堀溝窪坪丘根脇坊堂庄段壇蔵房寺院");
+        "沼滝湊港磯岸淵潟洲堤畑畠堀溝窪坪丘根脇坊堂庄段壇蔵房寺院跡之乃");
     static const QString kinds = QStringLiteral("大工商高中小校台区局署宅店所園館駅線");
     static const QString sides = QStringLiteral("東西南北上下前後内外新旧元本");
     return parts.contains(w.surface) || kinds.contains(w.surface) || sides.contains(w.surface) ||
@@ -116,7 +116,7 @@ bool mixesFreely(const ReadWord& w, bool suffix = false) {
 // Two kanji the dictionary knows no word of, read one in Chinese and one in native style, are
 // a name coined in one style, and the kanji read in Chinese style, having no native reading
 // that fits, says which: 慶華 ケイカ, not ケイハナ. A kanji said as one syllable is left to spell
-// a native name by its sound (a 鷺那 サギナ). A suffix after a kanji taken for a given name is
+// a name by its sound (a 鷺那 サギナ). A suffix after a kanji taken for a given name is
 // the coined name's second kanji (a 睦道 read ムツミドウ).
 bool mixedPair(ReadWords& words, size_t i, const Knowledge& knows) {
     if (i + 1 >= words.size()) return false;
@@ -128,7 +128,7 @@ bool mixedPair(ReadWords& words, size_t i, const Knowledge& knows) {
     ReadWord* native = nullptr;
     if (sa == Style::Chinese && sb == Style::Native) native = &b;
     if (sa == Style::Native && sb == Style::Chinese) native = &a;
-    if (!native || (native == &a ? b : a).pronunciation.size() < 2) return false;
+    if (!native || a.pronunciation.size() < 2 || b.pronunciation.size() < 2) return false;
     if (!knows.dictionaryReadings(a.surface + b.surface).isEmpty()) return false;
     const QString on = knows.chineseReadings(native->surface).value(0);
     if (on.isEmpty()) return false;
