@@ -127,7 +127,15 @@ bool mixedPair(ReadWords& words, size_t i, const Knowledge& knows) {
     const Style sa = styleOf(a, knows), sb = styleOf(b, knows);
     ReadWord* native = nullptr;
     if (sa == Style::Chinese && sb == Style::Native) native = &b;
-    if (sa == Style::Native && sb == Style::Chinese) native = &a;
+    // A native kanji before a Chinese one is as often a place's name before a word of its own
+    // (鷺|彩館), unless the dictionary took it for a given name.
+    if (sa == Style::Native && sb == Style::Chinese && a.givenName) native = &a;
+    // With a third single kanji beside them the dictionary's cut says nothing of which two
+    // belong together (鷺|鍼|灸, a place and a word that it split).
+    if ((i > 0 && isLoneKanji(words[i - 1])) ||
+        (i + 2 < words.size() && isLoneKanji(words[i + 2]) &&
+         words[i + 2].pos1 != QStringLiteral("接尾")))
+        return false;
     if (!native || a.pronunciation.size() < 2 || b.pronunciation.size() < 2) return false;
     if (!knows.dictionaryReadings(a.surface + b.surface).isEmpty()) return false;
     const QString on = knows.chineseReadings(native->surface).value(0);

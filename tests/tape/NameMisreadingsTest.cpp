@@ -109,7 +109,7 @@ TEST(LoneKanjiWords, ThePartsOfAPlaceNameAreNative) {
 TEST(LoneKanjiWords, TwoKanjiOfACoinedNameAreReadInOneStyle) {
     EXPECT_EQ(read({word("文", "ブン"), word("華", "ハナ"), word("館", "カン", "接尾")}),
               QStringLiteral("ブン|カ|カン|"));
-    EXPECT_EQ(read({word("鳩", "ハト"), word("文", "ブン")}), QStringLiteral("キュウ|ブン|"));
+
     // A given name's reading is a native one (the dictionary's ムツミ for 睦).
     ReadWord given = word("睦", "ムツミ", "固有名詞");
     given.givenName = true;
@@ -125,6 +125,12 @@ TEST(LoneKanjiWords, TwoKanjiOfACoinedNameAreReadInOneStyle) {
     EXPECT_EQ(read({word("鳩", "ハト"), word("文", "ブン", "接尾")}), QStringLiteral("ハト|ブン|"));
     EXPECT_EQ(read({word("文", "ブン", "数"), word("華", "ハナ")}), QStringLiteral("ブン|ハナ|"));
     EXPECT_EQ(read({word("鳩", "ハト"), word("華", "ハナ")}), QStringLiteral("ハト|ハナ|"));
+    // Nor a native kanji before a Chinese one, or a pair beside a third single kanji.
+    EXPECT_EQ(read({word("鳩", "ハト"), word("文", "ブン")}), QStringLiteral("ハト|ブン|"));
+    EXPECT_EQ(read({word("鳩", "ハト"), word("文", "ブン"), word("華", "ハナ")}),
+              QStringLiteral("ハト|ブン|ハナ|"));
+    EXPECT_EQ(read({word("文", "ブン"), word("華", "ハナ"), word("鳩", "ハト")}),
+              QStringLiteral("ブン|ハナ|ハト|"));
     ReadWords fixed = {word("文", "ブン"), word("華", "ハナ")};
     fixed[1].fixed = true;
     EXPECT_EQ(read(fixed), QStringLiteral("ブン|ハナ|"));
