@@ -11,6 +11,12 @@ bool isLoneKanji(const ReadWord& w) {
            !w.pronunciation.isEmpty();
 }
 
+// Whether a title follows words[i] (さん, 様): it is a person's family name after all.
+bool titled(const ReadWords& words, size_t i) {
+    return i + 1 < words.size() && words[i + 1].pos1 == QStringLiteral("接尾") &&
+           words[i + 1].pos2 == QStringLiteral("人名");
+}
+
 // The sun, 日, written before the particle ノ or の is the native ヒ (日ノ出, 日の丸); the
 // dictionary reads a 日 it finds alone as Japan, ニチ. After a number it is a day (三日ノ) and
 // left alone.
@@ -26,15 +32,13 @@ void sunBeforeNo(ReadWords& words, size_t i) {
 }
 
 // An inlet, 江, in a name is the native エ (入江, 鷺江); the dictionary reads a lone 江 as the
-// Chinese family name コウ. With a title after it (江さん) it is that family name after all.
+// Chinese family name コウ, which it stays with a title after it (江さん).
 void inlet(ReadWords& words, size_t i) {
     ReadWord& w = words[i];
     if (w.surface != QStringLiteral("江") || w.fixed ||
         (w.pronunciation != QStringLiteral("コウ") && w.pronunciation != QStringLiteral("コー")))
         return;
-    if (i + 1 < words.size() && words[i + 1].pos1 == QStringLiteral("接尾") &&
-        words[i + 1].pos2 == QStringLiteral("人名"))
-        return;
+    if (titled(words, i)) return;
     w.pronunciation = QStringLiteral("エ");
 }
 
@@ -144,6 +148,19 @@ bool mixedPair(ReadWords& words, size_t i, const Knowledge& knows) {
     return true;
 }
 
+// 金 read as the Korean family name キム is no reading of a Japanese place: before a kanji in
+// Chinese style it is キン, otherwise the カナ that opens most places so written (金鷺沢
+// カナサギサワ). With a title after it, it is that family name.
+void gold(ReadWords& words, size_t i, const Knowledge& knows) {
+    ReadWord& w = words[i];
+    if (w.surface != QStringLiteral("金") || w.fixed || w.pronunciation != QStringLiteral("キム") ||
+        titled(words, i))
+        return;
+    const bool chineseNext = i + 1 < words.size() && isLoneKanji(words[i + 1]) &&
+                             styleOf(words[i + 1], knows) == Style::Chinese;
+    w.pronunciation = chineseNext ? QStringLiteral("キン") : QStringLiteral("カナ");
+}
+
 } // namespace
 
 void apply(ReadWords& words, const Knowledge& knows) {
@@ -154,6 +171,8 @@ void apply(ReadWords& words, const Knowledge& knows) {
         field(words, i);
         space(words, i);
     }
+    for (size_t i = 0; i < words.size(); ++i)
+        gold(words, i, knows);
     for (size_t i = 0; i < words.size(); ++i)
         if (mixedPair(words, i, knows)) ++i;
 }

@@ -82,6 +82,13 @@ TEST(LoneKanjiWords, ThePartsOfAPlaceNameAreNative) {
     title.pos2 = QStringLiteral("人名");
     EXPECT_EQ(read({word("江", "コウ", "固有名詞"), title}), QStringLiteral("コウ|サマ|"));
 
+    // 金 as the Korean family name: キン before a kanji in Chinese style, else カナ.
+    EXPECT_EQ(read({word("金", "キム", "固有名詞"), word("文", "ブン"), word("鳩", "ハト")}),
+              QStringLiteral("キン|ブン|ハト|"));
+    EXPECT_EQ(read({word("金", "キム", "固有名詞"), word("華", "ハナ")}),
+              QStringLiteral("カナ|ハナ|"));
+    EXPECT_EQ(read({word("金", "キム", "固有名詞"), title}), QStringLiteral("キム|サマ|"));
+
     // The prefix 向 before a place; before another word it stays.
     ReadWord facing = word("向", "コウ", "名詞接続");
     facing.pos = QStringLiteral("接頭詞");
@@ -146,6 +153,7 @@ TEST(Pronouncer, ReadsTheNativeWordsOfAName) {
     EXPECT_EQ(p.toKana(QStringLiteral("向京都前")), QStringLiteral("ムカイキョートマエ"));
     EXPECT_EQ(p.toKana(QStringLiteral("鷺沢原")), QStringLiteral("サギサワハラ"));
     EXPECT_EQ(p.toKana(QStringLiteral("京都間")), QStringLiteral("キョートマ"));
+    EXPECT_EQ(p.toKana(QStringLiteral("金鷺沢")), QStringLiteral("カナサギサワ"));
     EXPECT_EQ(p.toKana(QStringLiteral("京都大阪間")), QStringLiteral("キョートオーサカカン"));
 }
 
