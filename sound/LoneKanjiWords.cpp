@@ -161,6 +161,19 @@ void gold(ReadWords& words, size_t i, const Knowledge& knows) {
     w.pronunciation = chineseNext ? QStringLiteral("キン") : QStringLiteral("カナ");
 }
 
+// The dictionary reads a 日 it cuts out of an unknown name as Japan, ニチ; before a kanji read in
+// native style it is the sun, ヒ, as in most places that open with it (日鷺 ヒサギ). Before a
+// kanji in Chinese style the ニチ stays (a firm's 日-and-a-Chinese-word name).
+void sunBeforeNative(ReadWords& words, size_t i, const Knowledge& knows) {
+    ReadWord& w = words[i];
+    if (w.surface != QStringLiteral("日") || w.fixed || w.pronunciation != QStringLiteral("ニチ") ||
+        i + 1 >= words.size() || (i > 0 && words[i - 1].pos1 == QStringLiteral("数")))
+        return;
+    const ReadWord& next = words[i + 1];
+    if (isLoneKanji(next) && styleOf(next, knows) == Style::Native)
+        w.pronunciation = QStringLiteral("ヒ");
+}
+
 } // namespace
 
 void apply(ReadWords& words, const Knowledge& knows) {
@@ -171,8 +184,10 @@ void apply(ReadWords& words, const Knowledge& knows) {
         field(words, i);
         space(words, i);
     }
-    for (size_t i = 0; i < words.size(); ++i)
+    for (size_t i = 0; i < words.size(); ++i) {
         gold(words, i, knows);
+        sunBeforeNative(words, i, knows);
+    }
     for (size_t i = 0; i < words.size(); ++i)
         if (mixedPair(words, i, knows)) ++i;
 }

@@ -67,8 +67,11 @@ TEST(LoneKanjiWords, ThePartsOfAPlaceNameAreNative) {
     // A day after a number, a 日 before anything else, and a reading the user gave stay.
     EXPECT_EQ(read({word("三", "サン", "数"), word("日", "ニチ"), word("ノ", "ノ")}),
               QStringLiteral("サン|ニチ|ノ|"));
-    EXPECT_EQ(read({word("日", "ニチ", "固有名詞"), word("鷺", "サギ")}),
-              QStringLiteral("ニチ|サギ|"));
+    // Before a kanji in native style the sun too, before one in Chinese style Japan.
+    EXPECT_EQ(read({word("日", "ニチ", "固有名詞"), word("華", "ハナ")}),
+              QStringLiteral("ヒ|ハナ|"));
+    EXPECT_EQ(read({word("日", "ニチ", "固有名詞"), word("文", "ブン")}),
+              QStringLiteral("ニチ|ブン|"));
     ReadWords fixed = {word("日", "ニチ"), word("ノ", "ノ")};
     fixed[0].fixed = true;
     EXPECT_EQ(read(fixed), QStringLiteral("ニチ|ノ|"));
@@ -154,6 +157,7 @@ TEST(Pronouncer, ReadsTheNativeWordsOfAName) {
     EXPECT_EQ(p.toKana(QStringLiteral("鷺沢原")), QStringLiteral("サギサワハラ"));
     EXPECT_EQ(p.toKana(QStringLiteral("京都間")), QStringLiteral("キョートマ"));
     EXPECT_EQ(p.toKana(QStringLiteral("金鷺沢")), QStringLiteral("カナサギサワ"));
+    EXPECT_EQ(p.toKana(QStringLiteral("日鷺前")), QStringLiteral("ヒサギマエ"));
     EXPECT_EQ(p.toKana(QStringLiteral("京都大阪間")), QStringLiteral("キョートオーサカカン"));
 }
 
