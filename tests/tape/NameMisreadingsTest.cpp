@@ -158,6 +158,7 @@ TEST(Pronouncer, ReadsTheNativeWordsOfAName) {
     EXPECT_EQ(p.toKana(QStringLiteral("京都間")), QStringLiteral("キョートマ"));
     EXPECT_EQ(p.toKana(QStringLiteral("金鷺沢")), QStringLiteral("カナサギサワ"));
     EXPECT_EQ(p.toKana(QStringLiteral("日鷺前")), QStringLiteral("ヒサギマエ"));
+    EXPECT_EQ(p.toKana(QStringLiteral("鷺彦")), QStringLiteral("サギヒコ"));
     EXPECT_EQ(p.toKana(QStringLiteral("京都大阪間")), QStringLiteral("キョートオーサカカン"));
 }
 
