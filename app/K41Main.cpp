@@ -16,11 +16,19 @@ int run() {
     const QString notice = AppInfo::prepareSettingsFile();
     SingleInstance single(AppInfo::settingsFilePath());
     if (!single.acquire()) {
-        QMessageBox(QMessageBox::Information, AppInfo::exeName(),
-                    QStringLiteral("%1 はこの設定ファイルで既に動いています。そちらを前面に出し"
-                                   "ました。\r\n設定ファイル: %2")
-                        .arg(AppInfo::exeName(), AppInfo::settingsFilePath()),
-                    QMessageBox::Ok)
+        // A first K41 that does not answer hangs: the box names its process, so that it can
+        // be ended.
+        const QString exe = AppInfo::exeName(), settings = AppInfo::settingsFilePath();
+        const QString text =
+            single.firstAnswered()
+                ? QStringLiteral("%1 はこの設定ファイルで既に動いています。そちらを前面に出し"
+                                 "ました。\r\n設定ファイル: %2")
+                      .arg(exe, settings)
+                : QStringLiteral("%1 はこの設定ファイルで既に動いていますが、応答がありません"
+                                 "（プロセス ID %3）。\r\n設定ファイル: %2")
+                      .arg(exe, settings, QString::number(single.firstPid()));
+        QMessageBox(single.firstAnswered() ? QMessageBox::Information : QMessageBox::Warning, exe,
+                    text, QMessageBox::Ok)
             .exec();
         return 1;
     }

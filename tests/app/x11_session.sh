@@ -10,17 +10,30 @@ set -uo pipefail
 if [[ "${BASH_SOURCE[0]}" == "$0" ]]; then
   tools=(dbus-run-session)
 else
-  tools=("$@")
+  tools=(dbus-daemon "$@")
 fi
-for tool in Xvfb openbox xprop xwininfo "${tools[@]}"; do
+for tool in Xvfb openbox xprop xwininfo setsid "${tools[@]}"; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 export LC_ALL=C.UTF-8
 
 work=$(mktemp -d)
+# What was started: single processes, and process groups (a program started in a session of
+# its own, so that whatever it forked goes with it: a child stopped before it ran its program
+# keeps the name of the thread that forked it and everything it inherited, and would outlive
+# the test and stand in the way of later ones).
 pids=()
+groups=()
+# The groups are asked to end before the X server goes, and are given a few seconds: the
+# session bus that K41 has started for itself (dbus-launch's, in a session of its own) is ended
+# by its watcher in K41's group once the X server goes, and would outlive a group killed at once.
 cleanup() {
+  for group in "${groups[@]}"; do kill -TERM -- "-$group" 2>/dev/null; done
   for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null; done
+  for group in "${groups[@]}"; do
+    for ((i = 0; i < 50; i++)); do kill -0 -- "-$group" 2>/dev/null || break; sleep 0.1; done
+    kill -9 -- "-$group" 2>/dev/null
+  done
   wait 2>/dev/null
   rm -rf "$work"
 }
@@ -58,9 +71,20 @@ if [[ "${BASH_SOURCE[0]}" == "$0" ]]; then
   export XDG_RUNTIME_DIR=$work/run QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
   export SDL_AUDIODRIVER=dummy
   # The accessibility bus and its registry start on the session bus when asked.
-  dbus-run-session -- "$@"
+  setsid dbus-run-session -- "$@" &
+  groups+=($!)
+  wait $!
   exit $?
 fi
+
+# A session bus of the tests' own, as a desktop has one. Without it the accessibility bridge of
+# every K41 has libdbus start a bus: it forks on a thread of its own and runs dbus-launch, and
+# under the address sanitizer a child forked while another thread held the sanitizer's
+# allocator lock stops before it runs dbus-launch, with that K41 waiting for it for ever.
+setsid dbus-daemon --session --nofork --print-address=3 3>"$work/bus" 2>"$work/bus.log" &
+groups+=($!)
+wait_for 30 test -s "$work/bus" || { echo "SKIP: dbus-daemon did not start"; exit 77; }
+export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus")
 
 # Sets $found to the managed window whose caption starts with $1, once the window manager
 # has framed it.
@@ -78,14 +102,14 @@ find_window() {
   return 1
 }
 
-# Starts K41 ($1, with the arguments after it) in the background; its output goes to
-# $work/k41.log and its process id to $k41_pid.
+# Starts K41 ($1, with the arguments after it) in the background, in a process group of its own
+# (stopped whole at the end); its output goes to $work/k41.log and its process id to $k41_pid.
 k41_pid=""
 start_k41() {
   XDG_RUNTIME_DIR=$work/run QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=0 \
-    "$@" >"$work/k41.log" 2>&1 &
+    setsid "$@" >"$work/k41.log" 2>&1 &
   k41_pid=$!
-  pids+=($k41_pid)
+  groups+=($k41_pid)
 }
 
 # The work area, "x y width height": the screen less what taskbars keep for themselves.

@@ -1,6 +1,7 @@
 // Two K41 on one settings file, each a process of its own: the second says so in a box and ends
 // without touching the file while the first runs on and comes to the front; a K41 killed
-// outright leaves its lock behind, and the next start takes it over.
+// outright leaves its lock behind, and the next start takes it over; a first that hangs is named
+// in the second's box instead of waited for.
 #include "tests/common/TestUtil.h"
 #include "tests/install/ProgramCopy.h"
 
@@ -76,4 +77,30 @@ TEST(OneK41ASettingsFile, ASecondEndsAtOnceAndAKilledOnesLockIsTakenOver) {
     EXPECT_FALSE(nextOut.contains("既に動いています")) << nextOut.toStdString();
     EXPECT_FALSE(QFileInfo::exists(settings + ".lock")) << "a confirmed quit gives the lock up";
     EXPECT_EQ(TestUtil::readFile(settings), before) << "saved unchanged: nothing was moved";
+}
+
+TEST(OneK41ASettingsFile, ASecondFacingAFirstThatDoesNotAnswerSaysSoAndEnds) {
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    const QString exe = tmp.filePath("bin/K41.test");
+    ProgramCopy::place(exe, K41_WATCHED);
+    const QString settings = tmp.filePath("bin/K41.test.in4");
+    // A first that holds the lock and never runs its event loop: a hung K41.
+    QProcess hung;
+    hung.start(QStringLiteral(K41_SINGLE_CHILD), {QStringLiteral("hold"), settings});
+    ASSERT_TRUE(hung.waitForReadyRead(Deadline));
+    ASSERT_TRUE(hung.readAllStandardOutput().startsWith("held "));
+
+    QProcess second;
+    ProgramCopy::start(second, exe, {}, tmp.filePath("home"));
+    ASSERT_TRUE(second.waitForFinished(Deadline));
+    const QString out = QString::fromUtf8(second.readAllStandardOutput());
+    EXPECT_EQ(second.exitCode(), 1);
+    const QStringList boxes = out.split('\n').filter(QStringLiteral("box: "));
+    ASSERT_EQ(boxes.size(), 1) << out.toStdString();
+    EXPECT_TRUE(boxes[0].contains("応答がありません")) << boxes[0].toStdString();
+    EXPECT_TRUE(boxes[0].contains(QString::number(hung.processId()))) << "names the hung one";
+    EXPECT_FALSE(out.contains("shown: ")) << out.toStdString();
+    hung.kill();
+    hung.waitForFinished(Deadline);
 }
