@@ -43,17 +43,16 @@ void givenNameInCompound(const ReadWords& words, size_t i, ReadWord& w) {
 // (鷺亭 an inn, テイ), the rearguard シンガリ of 殿 (the lord's, トノ), and the stem フル of the
 // adjective 旧い where 旧 stands alone before a name (旧鷺沢, the former one, キュウ), and the
 // literary bygone days イニシエ of 古, which names say コ (鷺古 サギコ), and the noun イロドリ
-// that the verb 彩る makes, where names say 彩 サイ (鷺彩館 サギサイカン).
+// that the verb 彩る makes, where names say 彩 サイ (鷺彩館 サギサイカン), and the ゲン of 彦
+// that KANJIDIC lists first, where names say ヒコ (鷺彦 サギヒコ).
 struct Misreading {
     const char16_t* surface;
     const char16_t* misread;
     const char16_t* reading;
 };
-const Misreading NoNamesReading[] = {{u"亭", u"チン", u"テイ"},
-                                     {u"殿", u"シンガリ", u"トノ"},
-                                     {u"旧", u"フル", u"キュウ"},
-                                     {u"古", u"イニシエ", u"コ"},
-                                     {u"彩", u"イロドリ", u"サイ"}};
+const Misreading NoNamesReading[] = {{u"亭", u"チン", u"テイ"},     {u"殿", u"シンガリ", u"トノ"},
+                                     {u"旧", u"フル", u"キュウ"},   {u"古", u"イニシエ", u"コ"},
+                                     {u"彩", u"イロドリ", u"サイ"}, {u"彦", u"ゲン", u"ヒコ"}};
 
 void noNamesReading(ReadWord& w) {
     for (const Misreading& m : NoNamesReading)

@@ -14,8 +14,11 @@ const char16_t* const AfterDirection[] = {
 
 // What follows a name coined from two kanji of good meaning: homes, gardens, schools. (A hall's
 // name, 館, mixes the styles too often.)
-const char16_t* const AfterCoined[] = {u"荘",   u"苑",   u"園",   u"寮",  u"団地",
-                                       u"学院", u"学園", u"病院", u"高校"};
+const char16_t* const AfterCoined[] = {u"荘",   u"苑",   u"園",   u"寮",   u"団地",      u"学院",
+                                       u"学園", u"病院", u"高校", u"医院", u"クリニック"};
+
+// Where a doctor's practice takes a coined name after the town's.
+const char16_t* const Clinics[] = {u"病院", u"医院", u"クリニック"};
 
 const char16_t* const NativeDirections[] = {u"ヒガシ", u"ニシ", u"ミナミ", u"キタ"};
 
@@ -48,8 +51,18 @@ bool endsWithSound(const QString& reading, const QString& sound) {
 
 std::optional<Span> find(const QString& text, const Knowledge& knows) {
     for (qsizetype i = 0; i + 2 < text.size(); ++i) {
-        // The coined name is the whole of a name, not the end of a longer one (岡山南高校).
-        if (i > 0 && KanaText::isKanji(text[i - 1])) continue;
+        // The coined name is the whole of a name, not the end of a longer one (岡山南高校);
+        // after a place the dictionary knows whole, a clinic's or a hospital's name is its
+        // own (鷺沢 | 慶仁医院).
+        qsizetype from = i;
+        while (from > 0 && KanaText::isKanji(text[from - 1]))
+            --from;
+        const bool afterPlace = i - from >= 2 && !isDirection(text[i + 1]) &&
+                                startsWithOne(QStringView(text).mid(i + 2), Clinics) &&
+                                !knows.dictionaryReadings(text.mid(from, i - from)).isEmpty() &&
+                                knows.dictionaryReadings(text.mid(from, i + 2 - from)).isEmpty() &&
+                                knows.dictionaryReadings(text.mid(i - 1, 2)).isEmpty();
+        if (from < i && !afterPlace) continue;
         const QChar first = text[i], second = text[i + 1];
         if (!KanaText::isKanji(first) || !KanaText::isKanji(second)) continue;
         const QStringView rest = QStringView(text).mid(i + 2);

@@ -6,6 +6,7 @@
 #include "sound/AnnouncementText.h"
 #include "sound/CompoundWordRules.h"
 #include "sound/EnglishWords.h"
+#include "sound/FirmNames.h"
 #include "sound/FrontOfLandmark.h"
 #include "sound/InstitutionNames.h"
 #include "sound/IterationMarks.h"
@@ -13,6 +14,7 @@
 #include "sound/KanaText.h"
 #include "sound/KanjiReadings.h"
 #include "sound/KanjiVariants.h"
+#include "sound/LoneKanjiWords.h"
 #include "sound/MecabNouns.h"
 #include "sound/NumeralWords.h"
 #include "sound/PlaceNames.h"
@@ -292,7 +294,7 @@ QStringList Pronouncer::chineseReadings(QStringView kanji) const {
     return on.isEmpty() ? m_kanji.readings.value(kanji.toString()).on : on;
 }
 
-QStringList Pronouncer::wordReadings(const QString& surface) {
+QStringList Pronouncer::wordReadings(const QString& surface, const char* kind) {
     QStringList out;
     const QByteArray utf8 = surface.toUtf8();
     mecab_lattice_set_sentence2(m_lattice, utf8.constData(), size_t(utf8.size()));
@@ -300,7 +302,8 @@ QStringList Pronouncer::wordReadings(const QString& surface) {
     for (const mecab_node_t* n = mecab_lattice_get_begin_nodes(m_lattice, 0); n; n = n->bnext) {
         if (n->stat != MECAB_NOR_NODE || n->length != size_t(utf8.size())) continue;
         const QByteArray feature(n->feature);
-        if (feature.startsWith("名詞,固有名詞,人名,名,")) continue;
+        if (feature.startsWith("名詞,固有名詞,人名,名,") || (kind && !feature.startsWith(kind)))
+            continue;
         const QString reading = QString::fromUtf8(feature).split(u',').value(8);
         if (!reading.isEmpty() && reading != QLatin1String("*") && !out.contains(reading))
             out.append(reading);
@@ -383,6 +386,12 @@ QString Pronouncer::readPiece(const QString& text) {
     WordRules::apply(words, m_towns);
     TempleNames::apply(words, {[this](const QString& s) { return wordReadings(s); },
                                [this](QStringView kanji) { return chineseReadings(kanji); }});
+    FirmNames::apply(words,
+                     [this](const QString& s) { return wordReadings(s, "名詞,固有名詞,組織,"); });
+    LoneKanjiWords::apply(words,
+                          {[this](const QString& s) { return wordReadings(s); },
+                           [this](QStringView kanji) { return chineseReadings(kanji); },
+                           [](QStringView kanji) { return KanjiReadings::kinds(kanji).kun; }});
     QString out;
     for (const ReadWord& w : words)
         out += KanaText::speakable(w.pronunciation);

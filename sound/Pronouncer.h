@@ -66,8 +66,9 @@ class Pronouncer {
     ReadWords analyse(const QString& text, const QList<qsizetype>& boundaries = {});
     QString readPiece(const QString& text);
     QString readCharacters(const QString& surface);
-    // The dictionary's readings of `surface` as one word, but for given names.
-    QStringList wordReadings(const QString& surface);
+    // The dictionary's readings of `surface` as one word, but for given names; with `kind`,
+    // only of words of that kind (a feature prefix such as "名詞,固有名詞,組織").
+    QStringList wordReadings(const QString& surface, const char* kind = nullptr);
     QStringList chineseReadings(QStringView kanji) const;
 
     mecab_model_t* m_model = nullptr;

@@ -1,0 +1,33 @@
+#include "sound/FirmNames.h"
+
+#include "sound/KanaText.h"
+
+namespace FirmNames {
+
+namespace {
+
+bool startsWithLatin(const QString& s) {
+    if (s.isEmpty()) return false;
+    const char16_t c = s.front().unicode();
+    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'Ａ' && c <= u'Ｚ') ||
+           (c >= u'ａ' && c <= u'ｚ');
+}
+
+} // namespace
+
+void apply(ReadWords& words, const std::function<QStringList(const QString&)>& firmReadings) {
+    for (size_t i = 0; i + 1 < words.size(); ++i) {
+        ReadWord& w = words[i];
+        // Only a place the list read: a word of the dictionary's own is read as it says.
+        if (w.fixed || w.pos2 != QStringLiteral("地域") || !startsWithLatin(words[i + 1].surface))
+            continue;
+        bool kanji = false;
+        for (QChar c : w.surface)
+            kanji = kanji || KanaText::isKanji(c);
+        if (!kanji) continue;
+        const QStringList firm = firmReadings(w.surface);
+        if (!firm.isEmpty() && !firm.contains(w.pronunciation)) w.pronunciation = firm.front();
+    }
+}
+
+} // namespace FirmNames

@@ -1,0 +1,18 @@
+#pragma once
+// A firm's name that goes on in Latin letters (鷺沢E&S, 鷺沢HD) is the firm's, though the place
+// list reads the same kanji as a place of its own (the village サギイ for the firm サギツイ of a
+// 鷺井). This
+// gives such a word the reading the dictionary has for the firm.
+#include "sound/ReadWord.h"
+
+#include <QStringList>
+#include <functional>
+
+namespace FirmNames {
+
+// Mends the readings of `words`; `firmReadings` gives the dictionary's readings of exactly these
+// characters as a firm's name (none when it knows no such firm). Words fixed by the user or the
+// override table are left alone.
+void apply(ReadWords& words, const std::function<QStringList(const QString&)>& firmReadings);
+
+} // namespace FirmNames

@@ -1,0 +1,195 @@
+#include "sound/LoneKanjiWords.h"
+
+#include "sound/KanaText.h"
+
+namespace LoneKanjiWords {
+
+namespace {
+
+bool isLoneKanji(const ReadWord& w) {
+    return w.surface.size() == 1 && KanaText::isKanji(w.surface.front()) && !w.fixed &&
+           !w.pronunciation.isEmpty();
+}
+
+// Whether a title follows words[i] (さん, 様): it is a person's family name after all.
+bool titled(const ReadWords& words, size_t i) {
+    return i + 1 < words.size() && words[i + 1].pos1 == QStringLiteral("接尾") &&
+           words[i + 1].pos2 == QStringLiteral("人名");
+}
+
+// The sun, 日, written before the particle ノ or の is the native ヒ (日ノ出, 日の丸); the
+// dictionary reads a 日 it finds alone as Japan, ニチ. After a number it is a day (三日ノ) and
+// left alone.
+void sunBeforeNo(ReadWords& words, size_t i) {
+    ReadWord& w = words[i];
+    if (w.surface != QStringLiteral("日") || w.fixed || i + 1 >= words.size() ||
+        (w.pronunciation != QStringLiteral("ニチ") && w.pronunciation != QStringLiteral("ジツ")))
+        return;
+    const QString& next = words[i + 1].surface;
+    if (next != QStringLiteral("ノ") && next != QStringLiteral("の")) return;
+    if (i > 0 && words[i - 1].pos1 == QStringLiteral("数")) return;
+    w.pronunciation = QStringLiteral("ヒ");
+}
+
+// An inlet, 江, in a name is the native エ (入江, 鷺江); the dictionary reads a lone 江 as the
+// Chinese family name コウ, which it stays with a title after it (江さん).
+void inlet(ReadWords& words, size_t i) {
+    ReadWord& w = words[i];
+    if (w.surface != QStringLiteral("江") || w.fixed ||
+        (w.pronunciation != QStringLiteral("コウ") && w.pronunciation != QStringLiteral("コー")))
+        return;
+    if (titled(words, i)) return;
+    w.pronunciation = QStringLiteral("エ");
+}
+
+// The prefix 向 before a place is the far side of it, ムカイ (向鷺沢, the one across from 鷺沢),
+// as most places so named say; the dictionary's Chinese コウ is that of words such as 向上.
+void facing(ReadWords& words, size_t i) {
+    ReadWord& w = words[i];
+    if (w.surface != QStringLiteral("向") || w.fixed || w.pos != QStringLiteral("接頭詞") ||
+        i + 1 >= words.size() || words[i + 1].pos2 != QStringLiteral("地域") ||
+        (w.pronunciation != QStringLiteral("コウ") && w.pronunciation != QStringLiteral("コー")))
+        return;
+    w.pronunciation = QStringLiteral("ムカイ");
+}
+
+// A lone 原 after a name's part is the field that closes so many place names, ハラ (鷺沢原,
+// 鷺ヶ原); the dictionary reads it as the given name or the prefix ゲン, which names say only in
+// words it knows whole (平原, 草原).
+void field(ReadWords& words, size_t i) {
+    ReadWord& w = words[i];
+    if (w.surface != QStringLiteral("原") || w.fixed || w.pronunciation != QStringLiteral("ゲン") ||
+        i == 0 || words[i - 1].pos1 == QStringLiteral("数") || words[i - 1].surface.isEmpty())
+        return;
+    const QChar last = words[i - 1].surface.back();
+    if (KanaText::isKanji(last) || QStringView(u"ヶケノの").contains(last))
+        w.pronunciation = QStringLiteral("ハラ");
+}
+
+// The suffix 間 after a place that opens a name is the space of that place, マ, as nearly every
+// place so named says (鷺沢間); the dictionary's カン is the span between two places, which
+// needs a place before that one (鷺沢鳩山間, 鷺沢・鳩山間).
+void space(ReadWords& words, size_t i) {
+    ReadWord& w = words[i];
+    if (w.surface != QStringLiteral("間") || w.fixed || w.pronunciation != QStringLiteral("カン") ||
+        w.pos1 != QStringLiteral("接尾") || i == 0 || words[i - 1].pos2 != QStringLiteral("地域"))
+        return;
+    for (size_t k = 0; k + 1 < i; ++k)
+        if (words[k].pos2 == QStringLiteral("地域") || words[k].pos == QStringLiteral("記号") ||
+            words[k].surface == QStringLiteral("と") || words[k].surface == QStringLiteral("・"))
+            return;
+    w.pronunciation = QStringLiteral("マ");
+}
+
+// Whether `reading` (as the dictionary writes it, long vowels as ー) is one of `readings`
+// (KANJIDIC's, long vowels as ウ), also voiced as the second part of a compound.
+bool sayOneOf(const QString& reading, const QStringList& readings) {
+    for (const QString& r : readings)
+        for (const QString& form : KanaText::secondPartForms(r))
+            if (reading == form || reading == KanaText::withLongVowelMark(form)) return true;
+    return false;
+}
+
+enum class Style { Chinese, Native, Either };
+
+// The style of a word's reading: Chinese or native where it is a reading of that kind only; a
+// given name's reading that is no Chinese one counts as native.
+Style styleOf(const ReadWord& w, const Knowledge& knows) {
+    const bool on = sayOneOf(w.pronunciation, knows.chineseReadings(w.surface));
+    const bool kun =
+        (w.givenName && !on) || sayOneOf(w.pronunciation, knows.nativeReadings(w.surface));
+    if (on && !kun) return Style::Chinese;
+    if (kun && !on) return Style::Native;
+    return Style::Either;
+}
+
+// Kanji that mix freely with a Chinese reading beside them: the native parts places are made of
+// (a 鳩野 ハトノ, a 鷺坊 サギボウ), the kinds a short name joins to a place's kanji (a 鷺大, a
+// 鳩商), and the sides and prefixes that are words of their own (鷺駅東, 新鳩).
+bool mixesFreely(const ReadWord& w, bool suffix = false) {
+    static const QString parts = QStringLiteral(
+        "田野埜瀬岡倉川山島沢谷原井木村町森林浦崎坂橋口宮石池尾江津浜方屋戸塚嶺峯峰岬又縄岩庭"
+        "沼滝湊港磯岸淵潟洲堤畑畠堀溝窪坪丘根脇坊堂庄段壇蔵房寺院跡之乃");
+    static const QString kinds = QStringLiteral("大工商高中小校台区局署宅店所園館駅線");
+    static const QString sides = QStringLiteral("東西南北上下前後内外新旧元本");
+    return parts.contains(w.surface) || kinds.contains(w.surface) || sides.contains(w.surface) ||
+           w.pos1 == QStringLiteral("副詞可能") || (!suffix && w.pos1 == QStringLiteral("接尾")) ||
+           w.pos1 == QStringLiteral("数");
+}
+
+// Two kanji the dictionary knows no word of, read one in Chinese and one in native style, are
+// a name coined in one style, and the kanji read in Chinese style, having no native reading
+// that fits, says which: 慶華 ケイカ, not ケイハナ. A kanji said as one syllable is left to spell
+// a name by its sound (a 鷺那 サギナ). A suffix after a kanji taken for a given name is
+// the coined name's second kanji (a 睦道 read ムツミドウ).
+bool mixedPair(ReadWords& words, size_t i, const Knowledge& knows) {
+    if (i + 1 >= words.size()) return false;
+    ReadWord& a = words[i];
+    ReadWord& b = words[i + 1];
+    if (!isLoneKanji(a) || !isLoneKanji(b) || mixesFreely(a) || mixesFreely(b, a.givenName))
+        return false;
+    const Style sa = styleOf(a, knows), sb = styleOf(b, knows);
+    ReadWord* native = nullptr;
+    if (sa == Style::Chinese && sb == Style::Native) native = &b;
+    // A native kanji before a Chinese one is as often a place's name before a word of its own
+    // (鷺|彩館), unless the dictionary took it for a given name.
+    if (sa == Style::Native && sb == Style::Chinese && a.givenName) native = &a;
+    // With a third single kanji beside them the dictionary's cut says nothing of which two
+    // belong together (鷺|鍼|灸, a place and a word that it split).
+    if ((i > 0 && isLoneKanji(words[i - 1])) ||
+        (i + 2 < words.size() && isLoneKanji(words[i + 2]) &&
+         words[i + 2].pos1 != QStringLiteral("接尾")))
+        return false;
+    if (!native || a.pronunciation.size() < 2 || b.pronunciation.size() < 2) return false;
+    if (!knows.dictionaryReadings(a.surface + b.surface).isEmpty()) return false;
+    const QString on = knows.chineseReadings(native->surface).value(0);
+    if (on.isEmpty()) return false;
+    native->pronunciation = on;
+    return true;
+}
+
+// 金 read as the Korean family name キム is no reading of a Japanese place: before a kanji in
+// Chinese style it is キン, otherwise the カナ that opens most places so written (金鷺沢
+// カナサギサワ). With a title after it, it is that family name.
+void gold(ReadWords& words, size_t i, const Knowledge& knows) {
+    ReadWord& w = words[i];
+    if (w.surface != QStringLiteral("金") || w.fixed || w.pronunciation != QStringLiteral("キム") ||
+        titled(words, i))
+        return;
+    const bool chineseNext = i + 1 < words.size() && isLoneKanji(words[i + 1]) &&
+                             styleOf(words[i + 1], knows) == Style::Chinese;
+    w.pronunciation = chineseNext ? QStringLiteral("キン") : QStringLiteral("カナ");
+}
+
+// The dictionary reads a 日 it cuts out of an unknown name as Japan, ニチ; before a kanji read in
+// native style it is the sun, ヒ, as in most places that open with it (日鷺 ヒサギ). Before a
+// kanji in Chinese style the ニチ stays (a firm's 日-and-a-Chinese-word name).
+void sunBeforeNative(ReadWords& words, size_t i, const Knowledge& knows) {
+    ReadWord& w = words[i];
+    if (w.surface != QStringLiteral("日") || w.fixed || w.pronunciation != QStringLiteral("ニチ") ||
+        i + 1 >= words.size() || (i > 0 && words[i - 1].pos1 == QStringLiteral("数")))
+        return;
+    const ReadWord& next = words[i + 1];
+    if (isLoneKanji(next) && styleOf(next, knows) == Style::Native)
+        w.pronunciation = QStringLiteral("ヒ");
+}
+
+} // namespace
+
+void apply(ReadWords& words, const Knowledge& knows) {
+    for (size_t i = 0; i < words.size(); ++i) {
+        sunBeforeNo(words, i);
+        inlet(words, i);
+        facing(words, i);
+        field(words, i);
+        space(words, i);
+    }
+    for (size_t i = 0; i < words.size(); ++i) {
+        gold(words, i, knows);
+        sunBeforeNative(words, i, knows);
+    }
+    for (size_t i = 0; i < words.size(); ++i)
+        if (mixedPair(words, i, knows)) ++i;
+}
+
+} // namespace LoneKanjiWords

@@ -1,0 +1,233 @@
+// Words of names read as names say them, not as the words the dictionary knows alone: single
+// kanji cut out of a name it does not know, a clinic's coined name, a firm's before letters.
+#include "sound/FirmNames.h"
+#include "sound/InstitutionNames.h"
+#include "sound/KanjiReadings.h"
+#include "sound/LoneKanjiWords.h"
+#include "sound/Pronouncer.h"
+
+#include <QHash>
+#include <gtest/gtest.h>
+
+namespace {
+
+Pronouncer& pronouncer() {
+    static std::unique_ptr<Pronouncer> p = Pronouncer::open(Pronouncer::defaultDictionaryDirs());
+    return *p;
+}
+
+ReadWord word(const char* surface, const char* kana, const char* pos1 = "一般") {
+    ReadWord w;
+    w.surface = QString::fromUtf8(surface);
+    w.pos = QStringLiteral("名詞");
+    w.pos1 = QString::fromUtf8(pos1);
+    w.pronunciation = QString::fromUtf8(kana);
+    w.known = true;
+    return w;
+}
+
+// A made-up dictionary: it knows 鳩華 as a word and no other word of two kanji; in Chinese style
+// 文 reads ブン, 那 ナ, 田 デン, 華 カ, 鳩 キュウ, 睦 ボク; in native style 華 ハナ, 鳩 ハト, 田
+// タ.
+const LoneKanjiWords::Knowledge knows{
+    [](const QString& s) {
+        return s == QStringLiteral("鳩華") ? QStringList{QStringLiteral("キュウカ")}
+                                           : QStringList();
+    },
+    [](QStringView k) {
+        static const QHash<QString, QString> on = {{QStringLiteral("文"), QStringLiteral("ブン")},
+                                                   {QStringLiteral("那"), QStringLiteral("ナ")},
+                                                   {QStringLiteral("田"), QStringLiteral("デン")},
+                                                   {QStringLiteral("華"), QStringLiteral("カ")},
+                                                   {QStringLiteral("鳩"), QStringLiteral("キュウ")},
+                                                   {QStringLiteral("睦"), QStringLiteral("ボク")}};
+        return on.contains(k.toString()) ? QStringList{on.value(k.toString())} : QStringList();
+    },
+    [](QStringView k) {
+        static const QHash<QString, QString> kun = {{QStringLiteral("華"), QStringLiteral("ハナ")},
+                                                    {QStringLiteral("鳩"), QStringLiteral("ハト")},
+                                                    {QStringLiteral("田"), QStringLiteral("タ")}};
+        return kun.contains(k.toString()) ? QStringList{kun.value(k.toString())} : QStringList();
+    }};
+
+QString read(ReadWords words) {
+    LoneKanjiWords::apply(words, knows);
+    QString out;
+    for (const ReadWord& w : words)
+        out += w.pronunciation + u'|';
+    return out;
+}
+
+} // namespace
+
+TEST(LoneKanjiWords, ThePartsOfAPlaceNameAreNative) {
+    EXPECT_EQ(read({word("日", "ニチ", "固有名詞"), word("ノ", "ノ"), word("鷺", "サギ")}),
+              QStringLiteral("ヒ|ノ|サギ|"));
+    EXPECT_EQ(read({word("日", "ニチ", "固有名詞"), word("の", "ノ")}), QStringLiteral("ヒ|ノ|"));
+    // A day after a number, a 日 before anything else, and a reading the user gave stay.
+    EXPECT_EQ(read({word("三", "サン", "数"), word("日", "ニチ"), word("ノ", "ノ")}),
+              QStringLiteral("サン|ニチ|ノ|"));
+    // Before a kanji in native style the sun too, before one in Chinese style Japan.
+    EXPECT_EQ(read({word("日", "ニチ", "固有名詞"), word("華", "ハナ")}),
+              QStringLiteral("ヒ|ハナ|"));
+    EXPECT_EQ(read({word("日", "ニチ", "固有名詞"), word("文", "ブン")}),
+              QStringLiteral("ニチ|ブン|"));
+    ReadWords fixed = {word("日", "ニチ"), word("ノ", "ノ")};
+    fixed[0].fixed = true;
+    EXPECT_EQ(read(fixed), QStringLiteral("ニチ|ノ|"));
+
+    EXPECT_EQ(read({word("鷺", "サギ"), word("江", "コー", "固有名詞")}),
+              QStringLiteral("サギ|エ|"));
+    EXPECT_EQ(read({word("江", "コウ", "固有名詞"), word("鷺", "サギ")}),
+              QStringLiteral("エ|サギ|"));
+    // The family name with a title after it.
+    ReadWord title = word("様", "サマ", "接尾");
+    title.pos2 = QStringLiteral("人名");
+    EXPECT_EQ(read({word("江", "コウ", "固有名詞"), title}), QStringLiteral("コウ|サマ|"));
+
+    // 金 as the Korean family name: キン before a kanji in Chinese style, else カナ.
+    EXPECT_EQ(read({word("金", "キム", "固有名詞"), word("文", "ブン"), word("鳩", "ハト")}),
+              QStringLiteral("キン|ブン|ハト|"));
+    EXPECT_EQ(read({word("金", "キム", "固有名詞"), word("華", "ハナ")}),
+              QStringLiteral("カナ|ハナ|"));
+    EXPECT_EQ(read({word("金", "キム", "固有名詞"), title}), QStringLiteral("キム|サマ|"));
+
+    // The prefix 向 before a place; before another word it stays.
+    ReadWord facing = word("向", "コウ", "名詞接続");
+    facing.pos = QStringLiteral("接頭詞");
+    ReadWord place = word("鷺沢", "サギサワ", "固有名詞");
+    place.pos2 = QStringLiteral("地域");
+    EXPECT_EQ(read({facing, place}), QStringLiteral("ムカイ|サギサワ|"));
+    EXPECT_EQ(read({facing, word("鷺", "サギ")}), QStringLiteral("コウ|サギ|"));
+
+    // A closing field; the prefix that opens a name, or after a number, stays.
+    EXPECT_EQ(read({word("鷺", "サギ"), word("ヶ", "ガ"), word("原", "ゲン", "名詞接続")}),
+              QStringLiteral("サギ|ガ|ハラ|"));
+    EXPECT_EQ(read({place, word("原", "ゲン")}), QStringLiteral("サギサワ|ハラ|"));
+    EXPECT_EQ(read({word("原", "ゲン", "名詞接続"), place}), QStringLiteral("ゲン|サギサワ|"));
+    EXPECT_EQ(read({word("三", "サン", "数"), word("原", "ゲン")}), QStringLiteral("サン|ゲン|"));
+
+    // The space of a place that opens the name; the span between two places stays.
+    const ReadWord span = word("間", "カン", "接尾");
+    EXPECT_EQ(read({place, span, word("前", "マエ", "副詞可能")}),
+              QStringLiteral("サギサワ|マ|マエ|"));
+    EXPECT_EQ(read({place, place, span}), QStringLiteral("サギサワ|サギサワ|カン|"));
+    EXPECT_EQ(read({place, word("・", "・", "一般"), place, span}),
+              QStringLiteral("サギサワ|・|サギサワ|カン|"));
+}
+
+TEST(LoneKanjiWords, TwoKanjiOfACoinedNameAreReadInOneStyle) {
+    EXPECT_EQ(read({word("文", "ブン"), word("華", "ハナ"), word("館", "カン", "接尾")}),
+              QStringLiteral("ブン|カ|カン|"));
+
+    // A given name's reading is a native one (the dictionary's ムツミ for 睦).
+    ReadWord given = word("睦", "ムツミ", "固有名詞");
+    given.givenName = true;
+    EXPECT_EQ(read({word("文", "ブン"), given}), QStringLiteral("ブン|ボク|"));
+    // A given name before a suffix: the dictionary made a person of the coined name's first
+    // kanji and a suffix of its second.
+    EXPECT_EQ(read({given, word("文", "ブン", "接尾")}), QStringLiteral("ボク|ブン|"));
+    // Left alone: a word the dictionary knows, a kanji said as one syllable, a place's native
+    // part, a suffix, a number, both read natively, and a reading the user gave.
+    EXPECT_EQ(read({word("鳩", "ハト"), word("華", "カ")}), QStringLiteral("ハト|カ|"));
+    EXPECT_EQ(read({word("那", "ナ"), word("華", "ハナ")}), QStringLiteral("ナ|ハナ|"));
+    EXPECT_EQ(read({word("文", "ブン"), word("田", "タ")}), QStringLiteral("ブン|タ|"));
+    EXPECT_EQ(read({word("鳩", "ハト"), word("文", "ブン", "接尾")}), QStringLiteral("ハト|ブン|"));
+    EXPECT_EQ(read({word("文", "ブン", "数"), word("華", "ハナ")}), QStringLiteral("ブン|ハナ|"));
+    EXPECT_EQ(read({word("鳩", "ハト"), word("華", "ハナ")}), QStringLiteral("ハト|ハナ|"));
+    // Nor a native kanji before a Chinese one, or a pair beside a third single kanji.
+    EXPECT_EQ(read({word("鳩", "ハト"), word("文", "ブン")}), QStringLiteral("ハト|ブン|"));
+    EXPECT_EQ(read({word("鳩", "ハト"), word("文", "ブン"), word("華", "ハナ")}),
+              QStringLiteral("ハト|ブン|ハナ|"));
+    EXPECT_EQ(read({word("文", "ブン"), word("華", "ハナ"), word("鳩", "ハト")}),
+              QStringLiteral("ブン|ハナ|ハト|"));
+    ReadWords fixed = {word("文", "ブン"), word("華", "ハナ")};
+    fixed[1].fixed = true;
+    EXPECT_EQ(read(fixed), QStringLiteral("ブン|ハナ|"));
+}
+
+TEST(Pronouncer, ReadsTheNativeWordsOfAName) {
+    ASSERT_TRUE(Pronouncer::open(Pronouncer::defaultDictionaryDirs())) << "mecab-ipadic-utf8";
+    Pronouncer& p = pronouncer();
+    EXPECT_EQ(p.toKana(QStringLiteral("日ノ鷺前")), QStringLiteral("ヒノサギマエ"));
+    EXPECT_EQ(p.toKana(QStringLiteral("三日ノ鷺")), QStringLiteral("ミッカノサギ"));
+    EXPECT_EQ(p.toKana(QStringLiteral("江鳩前")), QStringLiteral("エハトマエ"));
+    EXPECT_EQ(p.toKana(QStringLiteral("江さん")), QStringLiteral("コーサン"));
+    EXPECT_EQ(p.toKana(QStringLiteral("向京都前")), QStringLiteral("ムカイキョートマエ"));
+    EXPECT_EQ(p.toKana(QStringLiteral("鷺沢原")), QStringLiteral("サギサワハラ"));
+    EXPECT_EQ(p.toKana(QStringLiteral("京都間")), QStringLiteral("キョートマ"));
+    EXPECT_EQ(p.toKana(QStringLiteral("金鷺沢")), QStringLiteral("カナサギサワ"));
+    EXPECT_EQ(p.toKana(QStringLiteral("日鷺前")), QStringLiteral("ヒサギマエ"));
+    EXPECT_EQ(p.toKana(QStringLiteral("鷺彦")), QStringLiteral("サギヒコ"));
+    EXPECT_EQ(p.toKana(QStringLiteral("京都大阪間")), QStringLiteral("キョートオーサカカン"));
+}
+
+TEST(Pronouncer, ReadsACoinedNameInOneStyle) {
+    ASSERT_TRUE(Pronouncer::open(Pronouncer::defaultDictionaryDirs())) << "mecab-ipadic-utf8";
+    if (KanjiReadings::defaultPath().isEmpty()) GTEST_SKIP() << "no KANJIDIC";
+    Pronouncer& p = pronouncer();
+    EXPECT_EQ(p.toKana(QStringLiteral("慶華館")), QStringLiteral("ケイカカン"));
+    EXPECT_EQ(p.toKana(QStringLiteral("次は泰華です")), QStringLiteral("ツギワタイカデス"));
+    EXPECT_EQ(p.toKana(QStringLiteral("慶睦")), QStringLiteral("ケイボク"));
+}
+
+TEST(InstitutionNames, AClinicsCoinedNameAfterItsTownIsItsOwn) {
+    // A made-up dictionary: it knows the towns 鷺沢 and 鳩 and the word 鷺沢慶鶴.
+    const QStringList known = {QStringLiteral("鷺沢"), QStringLiteral("鳩"),
+                               QStringLiteral("鷺沢慶鶴")};
+    const QHash<QString, QString> on = {{QStringLiteral("慶"), QStringLiteral("ケイ")},
+                                        {QStringLiteral("仁"), QStringLiteral("ジン")},
+                                        {QStringLiteral("鶴"), QStringLiteral("カク")},
+                                        {QStringLiteral("西"), QStringLiteral("セイ")}};
+    const InstitutionNames::Knowledge knows{[&](const QString& s) {
+                                                return known.contains(s)
+                                                           ? QStringList{QStringLiteral("ミチ")}
+                                                           : QStringList();
+                                            },
+                                            [&](QStringView k) { return on.value(k.toString()); }};
+    const auto read = [&](const char* text) {
+        const auto span = InstitutionNames::find(QString::fromUtf8(text), knows);
+        return span ? QString::number(span->at) + u':' + span->reading : QString();
+    };
+    EXPECT_EQ(read("鷺沢慶仁クリニック前"), QStringLiteral("2:ケイジン"));
+    EXPECT_EQ(read("鷺沢慶仁病院"), QStringLiteral("2:ケイジン"));
+    EXPECT_EQ(read("慶仁医院"), QStringLiteral("0:ケイジン"));
+    // Not after a single kanji, a town the dictionary does not know, or a word it knows with
+    // the pair; not before what is no doctor's; not a direction.
+    EXPECT_EQ(read("鳩慶仁病院"), QString());
+    EXPECT_EQ(read("鷺川慶仁病院"), QString());
+    EXPECT_EQ(read("鷺沢慶鶴病院"), QString());
+    EXPECT_EQ(read("鷺沢慶仁荘"), QString());
+    EXPECT_EQ(read("鷺沢慶西病院"), QString());
+}
+
+TEST(FirmNames, AFirmsNameBeforeLatinLettersIsTheFirms) {
+    const auto firms = [](const QString& s) {
+        return s == QStringLiteral("鷺井") ? QStringList{QStringLiteral("サギツイ")}
+                                           : QStringList();
+    };
+    const auto place = [](const char* surface, const char* kana) {
+        ReadWord w = word(surface, kana, "固有名詞");
+        w.pos2 = QStringLiteral("地域");
+        return w;
+    };
+    const auto read = [&](ReadWords words) {
+        FirmNames::apply(words, firms);
+        QString out;
+        for (const ReadWord& w : words)
+            out += w.pronunciation + u'|';
+        return out;
+    };
+    EXPECT_EQ(read({place("鷺井", "サギイ"), word("E", "イー"), word("前", "マエ")}),
+              QStringLiteral("サギツイ|イー|マエ|"));
+    EXPECT_EQ(read({place("鷺井", "サギイ"), word("Ｋ", "ケー")}),
+              QStringLiteral("サギツイ|ケー|"));
+    // The place before anything else, a place the dictionary knows no firm of, a word that is
+    // no place, and a reading the user gave stay.
+    EXPECT_EQ(read({place("鷺井", "サギイ"), word("前", "マエ")}), QStringLiteral("サギイ|マエ|"));
+    EXPECT_EQ(read({place("鳩井", "ハトイ"), word("E", "イー")}), QStringLiteral("ハトイ|イー|"));
+    EXPECT_EQ(read({word("鷺井", "サギイ"), word("E", "イー")}), QStringLiteral("サギイ|イー|"));
+    ReadWords fixed = {place("鷺井", "サギイ"), word("E", "イー")};
+    fixed[0].fixed = true;
+    EXPECT_EQ(read(fixed), QStringLiteral("サギイ|イー|"));
+}
