@@ -12,6 +12,7 @@
 #include "sound/IterationMarks.h"
 #include "sound/KanaOverrides.h"
 #include "sound/KanaText.h"
+#include "sound/KanjiNotWords.h"
 #include "sound/KanjiReadings.h"
 #include "sound/KanjiVariants.h"
 #include "sound/LoneKanjiWords.h"
@@ -250,6 +251,7 @@ ReadWords Pronouncer::analyse(const QString& text, const QList<qsizetype>& bound
         word.pos1 = features.value(1);
         word.pos2 = features.value(2);
         if (features.value(5) != QLatin1String("*")) word.form = features.value(5);
+        if (features.value(4) != QLatin1String("*")) word.conjugation = features.value(4);
         QString pronunciation = features.value(8);
         // The pronunciation field writes ヅ and ヂ as the ズ and ジ they sound like; the written
         // reading keeps them (橋詰 ハシヅメ), as names are spelt in kana.
@@ -384,6 +386,9 @@ QString Pronouncer::readPiece(const QString& text) {
     NumeralWords::apply(words, alone);
     FrontOfLandmark::apply(words, alone);
     WordRules::apply(words, m_towns);
+    KanjiNotWords::apply(words,
+                         {[this](QStringView kanji) { return chineseReadings(kanji); },
+                          [](QStringView kanji) { return KanjiReadings::kinds(kanji).words; }});
     TempleNames::apply(words, {[this](const QString& s) { return wordReadings(s); },
                                [this](QStringView kanji) { return chineseReadings(kanji); }});
     FirmNames::apply(words,
