@@ -162,6 +162,8 @@ TEST(Pronouncer, ReadsNoBareStemNorPeoplesNameInAName) {
     EXPECT_EQ(p->toKana(QStringLiteral("次は鳩取沢です")),
               QStringLiteral("ツギワハトトリサワデス"));
     EXPECT_EQ(p->toKana(QStringLiteral("甫坦橋")), QStringLiteral("ホタンバシ"));
+    // A ヶ written large after kana is still the particle of a place's name.
+    EXPECT_EQ(p->toKana(QStringLiteral("すずらんケ丘")), QStringLiteral("スズランガオカ"));
     // A verb with its okurigana is still one.
     EXPECT_EQ(p->toKana(QStringLiteral("取らん")), QStringLiteral("トラン"));
 }
