@@ -44,7 +44,8 @@ void givenNameInCompound(const ReadWords& words, size_t i, ReadWord& w) {
 // adjective 旧い where 旧 stands alone before a name (旧鷺沢, the former one, キュウ), and the
 // literary bygone days イニシエ of 古, which names say コ (鷺古 サギコ), and the noun イロドリ
 // that the verb 彩る makes, where names say 彩 サイ (鷺彩館 サギサイカン), and the ゲン of 彦
-// that KANJIDIC lists first, where names say ヒコ (鷺彦 サギヒコ).
+// that KANJIDIC lists first, where names say ヒコ (鷺彦 サギヒコ), and the family names セラ of 瀬
+// and カズ of 和, where places say セ and ワ (鷺瀬 サギセ, 和鷺 ワサギ).
 struct Misreading {
     const char16_t* surface;
     const char16_t* misread;
@@ -52,7 +53,8 @@ struct Misreading {
 };
 const Misreading NoNamesReading[] = {{u"亭", u"チン", u"テイ"},     {u"殿", u"シンガリ", u"トノ"},
                                      {u"旧", u"フル", u"キュウ"},   {u"古", u"イニシエ", u"コ"},
-                                     {u"彩", u"イロドリ", u"サイ"}, {u"彦", u"ゲン", u"ヒコ"}};
+                                     {u"彩", u"イロドリ", u"サイ"}, {u"彦", u"ゲン", u"ヒコ"},
+                                     {u"瀬", u"セラ", u"セ"},       {u"和", u"カズ", u"ワ"}};
 
 void noNamesReading(ReadWord& w) {
     for (const Misreading& m : NoNamesReading)

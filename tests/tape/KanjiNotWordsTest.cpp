@@ -162,6 +162,9 @@ TEST(Pronouncer, ReadsNoBareStemNorPeoplesNameInAName) {
     EXPECT_EQ(p->toKana(QStringLiteral("次は鳩取沢です")),
               QStringLiteral("ツギワハトトリサワデス"));
     EXPECT_EQ(p->toKana(QStringLiteral("甫坦橋")), QStringLiteral("ホタンバシ"));
+    // Family names' readings that no place says.
+    EXPECT_EQ(p->toKana(QStringLiteral("和鳩前")), QStringLiteral("ワハトマエ"));
+    EXPECT_EQ(p->toKana(QStringLiteral("瀬鳩前")), QStringLiteral("セハトマエ"));
     // A ヶ written large after kana is still the particle of a place's name.
     EXPECT_EQ(p->toKana(QStringLiteral("すずらんケ丘")), QStringLiteral("スズランガオカ"));
     // A verb with its okurigana is still one.
