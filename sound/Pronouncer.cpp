@@ -399,7 +399,10 @@ QString Pronouncer::readPiece(const QString& text) {
     LoneKanjiWords::apply(words,
                           {[this](const QString& s) { return wordReadings(s); },
                            [this](QStringView kanji) { return chineseReadings(kanji); },
-                           [](QStringView kanji) { return KanjiReadings::kinds(kanji).kun; }});
+                           [](QStringView kanji) {
+                               const KanjiReadings::Kinds kinds = KanjiReadings::kinds(kanji);
+                               return kinds.kun + kinds.words;
+                           }});
     QString out;
     for (const ReadWord& w : words)
         out += KanaText::speakable(w.pronunciation);

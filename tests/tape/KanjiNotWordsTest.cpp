@@ -162,6 +162,8 @@ TEST(Pronouncer, ReadsNoBareStemNorPeoplesNameInAName) {
     EXPECT_EQ(p->toKana(QStringLiteral("次は鳩取沢です")),
               QStringLiteral("ツギワハトトリサワデス"));
     EXPECT_EQ(p->toKana(QStringLiteral("甫坦橋")), QStringLiteral("ホタンバシ"));
+    // A verb's noun beside a kanji in Chinese style is a coined word's Chinese reading.
+    EXPECT_EQ(p->toKana(QStringLiteral("泰煉")), QStringLiteral("タイレン"));
     // Family names' readings that no place says.
     EXPECT_EQ(p->toKana(QStringLiteral("和鳩前")), QStringLiteral("ワハトマエ"));
     EXPECT_EQ(p->toKana(QStringLiteral("瀬鳩前")), QStringLiteral("セハトマエ"));
