@@ -137,6 +137,11 @@ void personsName(ReadWords& words, size_t i, const Knowledge& knows) {
 
 } // namespace
 
+bool isNoWordOfAName(const ReadWord& w) {
+    return (w.pos == QStringLiteral("動詞") && w.form == QStringLiteral("体言接続特殊２")) ||
+           (w.givenName && w.pos2 == QStringLiteral("人名"));
+}
+
 bool readInChineseStyle(const QString& surface, const QString& reading, const Knowledge& knows) {
     return composes(surface, 0, reading, knows);
 }

@@ -23,6 +23,11 @@ struct Knowledge {
     std::function<QStringList(QStringView)> nativeReadings;
 };
 
+// Whether the dictionary's reading of one kanji alone is one of those kinds (a bare verb stem,
+// a reading only people's names use) rather than a word: a name read character by character
+// takes the kanji's Chinese reading instead.
+bool isNoWordOfAName(const ReadWord& w);
+
 // Mends the readings of `words`; words fixed by the user or the override table are left alone.
 void apply(ReadWords& words, const Knowledge& knows);
 

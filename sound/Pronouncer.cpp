@@ -281,8 +281,13 @@ QString Pronouncer::readCharacters(const QString& surface) {
             continue;
         }
         QString read;
-        for (const ReadWord& w : analyse(character))
-            read += KanaText::speakable(w.pronunciation);
+        const ReadWords alone = analyse(character);
+        // A bare verb stem or a reading only people's names use is no part of a name.
+        if (alone.size() == 1 && KanjiNotWords::isNoWordOfAName(alone.front()))
+            read = KanjiReadings::chineseReading(character);
+        else
+            for (const ReadWord& w : alone)
+                read += KanaText::speakable(w.pronunciation);
         if (read.isEmpty()) read = KanjiReadings::reading(character);
         out += read.isEmpty() ? UnihanReadings::reading(m_kanji, character) : read;
     }
@@ -396,13 +401,13 @@ QString Pronouncer::readPiece(const QString& text) {
                                [this](QStringView kanji) { return chineseReadings(kanji); }});
     FirmNames::apply(words,
                      [this](const QString& s) { return wordReadings(s, "名詞,固有名詞,組織,"); });
-    LoneKanjiWords::apply(words,
-                          {[this](const QString& s) { return wordReadings(s); },
-                           [this](QStringView kanji) { return chineseReadings(kanji); },
-                           [](QStringView kanji) {
-                               const KanjiReadings::Kinds kinds = KanjiReadings::kinds(kanji);
-                               return kinds.kun + kinds.words;
-                           }});
+    LoneKanjiWords::apply(words, {[this](const QString& s) { return wordReadings(s); },
+                                  [this](QStringView kanji) { return chineseReadings(kanji); },
+                                  [](QStringView kanji) {
+                                      const KanjiReadings::Kinds kinds =
+                                          KanjiReadings::kinds(kanji);
+                                      return kinds.kun + kinds.words;
+                                  }});
     QString out;
     for (const ReadWord& w : words)
         out += KanaText::speakable(w.pronunciation);

@@ -162,6 +162,9 @@ TEST(Pronouncer, ReadsNoBareStemNorPeoplesNameInAName) {
     EXPECT_EQ(p->toKana(QStringLiteral("次は鳩取沢です")),
               QStringLiteral("ツギワハトトリサワデス"));
     EXPECT_EQ(p->toKana(QStringLiteral("甫坦橋")), QStringLiteral("ホタンバシ"));
+    // Inside a word the dictionary does not know, read kanji by kanji, too.
+    EXPECT_EQ(p->toKana(QStringLiteral("嚶甫亭")), QStringLiteral("オウホテイ"));
+    EXPECT_EQ(p->toKana(QStringLiteral("鷺嚶葬")), QStringLiteral("サギオウソウ"));
     // A verb's noun beside a kanji in Chinese style is a coined word's Chinese reading.
     EXPECT_EQ(p->toKana(QStringLiteral("泰煉")), QStringLiteral("タイレン"));
     // Family names' readings that no place says.
