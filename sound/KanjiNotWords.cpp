@@ -37,9 +37,10 @@ bool composes(QStringView surface, qsizetype kanji, QStringView reading, const K
     return false;
 }
 
+// Whether `w` is a number or read kanji by kanji in Chinese style.
 bool inChineseStyle(const ReadWord& w, const Knowledge& knows) {
     return isNumber(w) || (!w.surface.isEmpty() && !w.pronunciation.isEmpty() &&
-                           readInChineseStyle(w.surface, w.pronunciation, knows));
+                           composes(w.surface, 0, w.pronunciation, knows));
 }
 
 // A kanji the dictionary took for a five-row verb in ら in the form only the contraction ん can
@@ -140,10 +141,6 @@ void personsName(ReadWords& words, size_t i, const Knowledge& knows) {
 bool isNoWordOfAName(const ReadWord& w) {
     return (w.pos == QStringLiteral("動詞") && w.form == QStringLiteral("体言接続特殊２")) ||
            (w.givenName && w.pos2 == QStringLiteral("人名"));
-}
-
-bool readInChineseStyle(const QString& surface, const QString& reading, const Knowledge& knows) {
-    return composes(surface, 0, reading, knows);
 }
 
 void apply(ReadWords& words, const Knowledge& knows) {

