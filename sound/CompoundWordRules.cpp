@@ -74,6 +74,20 @@ void shop(const ReadWords& words, size_t i, ReadWord& w) {
     w.pronunciation = QStringLiteral("テン");
 }
 
+// A lake after its name is the Chinese 湖 コ (鷺沢湖 サギサワコ), as lakes' names say it; the
+// word ミズウミ stands alone or after の (鷺の湖).
+void lake(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || w.surface != QStringLiteral("湖") ||
+        w.pronunciation != QStringLiteral("ミズウミ"))
+        return;
+    const ReadWord& before = words[i - 1];
+    if (before.surface.isEmpty() || before.pos == QStringLiteral("助詞") ||
+        before.pos == QStringLiteral("記号") || before.surface == QStringLiteral("の") ||
+        before.surface == QStringLiteral("ノ"))
+        return;
+    w.pronunciation = QStringLiteral("コ");
+}
+
 // A road station, 道の駅, is a 道 said ミチ, also after a name the dictionary made 道 a suffix of
 // (鷺公園道の駅, not the ドウ of 柔道).
 void roadStation(const ReadWords& words, size_t i, ReadWord& w) {
@@ -268,6 +282,7 @@ void apply(ReadWords& words, size_t i) {
     givenNameInCompound(words, i, w);
     noNamesReading(w);
     shop(words, i, w);
+    lake(words, i, w);
     roadStation(words, i, w);
     openingPosition(words, i, w);
     university(words, i, w);

@@ -155,6 +155,9 @@ TEST(Pronouncer, ReadsNoBareStemNorPeoplesNameInAName) {
     EXPECT_EQ(p->toKana(QStringLiteral("鷺嚶葬")), QStringLiteral("サギオウソウ"));
     // A verb's noun beside a kanji in Chinese style is a coined word's Chinese reading.
     EXPECT_EQ(p->toKana(QStringLiteral("泰煉")), QStringLiteral("タイレン"));
+    // A lake after its name; the word stays after の.
+    EXPECT_EQ(p->toKana(QStringLiteral("鷺沢湖前")), QStringLiteral("サギサワコマエ"));
+    EXPECT_EQ(p->toKana(QStringLiteral("鷺の湖")), QStringLiteral("サギノミズウミ"));
     // Family names' readings that no place says.
     EXPECT_EQ(p->toKana(QStringLiteral("和鳩前")), QStringLiteral("ワハトマエ"));
     EXPECT_EQ(p->toKana(QStringLiteral("瀬鳩前")), QStringLiteral("セハトマエ"));
