@@ -45,16 +45,17 @@ void givenNameInCompound(const ReadWords& words, size_t i, ReadWord& w) {
 // literary bygone days イニシエ of 古, which names say コ (鷺古 サギコ), and the noun イロドリ
 // that the verb 彩る makes, where names say 彩 サイ (鷺彩館 サギサイカン), and the ゲン of 彦
 // that KANJIDIC lists first, where names say ヒコ (鷺彦 サギヒコ), and the family names セラ of 瀬
-// and カズ of 和, where places say セ and ワ (鷺瀬 サギセ, 和鷺 ワサギ).
+// and カズ of 和, where places say セ and ワ (鷺瀬 サギセ, 和鷺 ワサギ), and the word ココロザシ of
+// 志, which names say シ (鷺志 サギシ).
 struct Misreading {
     const char16_t* surface;
     const char16_t* misread;
     const char16_t* reading;
 };
-const Misreading NoNamesReading[] = {{u"亭", u"チン", u"テイ"},     {u"殿", u"シンガリ", u"トノ"},
-                                     {u"旧", u"フル", u"キュウ"},   {u"古", u"イニシエ", u"コ"},
-                                     {u"彩", u"イロドリ", u"サイ"}, {u"彦", u"ゲン", u"ヒコ"},
-                                     {u"瀬", u"セラ", u"セ"},       {u"和", u"カズ", u"ワ"}};
+const Misreading NoNamesReading[] = {
+    {u"亭", u"チン", u"テイ"},   {u"殿", u"シンガリ", u"トノ"}, {u"旧", u"フル", u"キュウ"},
+    {u"古", u"イニシエ", u"コ"}, {u"彩", u"イロドリ", u"サイ"}, {u"彦", u"ゲン", u"ヒコ"},
+    {u"瀬", u"セラ", u"セ"},     {u"和", u"カズ", u"ワ"},       {u"志", u"ココロザシ", u"シ"}};
 
 void noNamesReading(ReadWord& w) {
     for (const Misreading& m : NoNamesReading)

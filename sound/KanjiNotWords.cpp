@@ -45,9 +45,9 @@ bool inChineseStyle(const ReadWord& w, const Knowledge& knows) {
 
 // A kanji the dictionary took for a five-row verb in ら in the form only the contraction ん can
 // follow (蟠らん → 蟠ん, 取らん → 取ん), with no okurigana after it: a stem, never a word of a
-// name. Beside a word read in Chinese style or a number it is the kanji's Chinese reading (a
-// 千蟠 センバン, a 蟠都 ハント); among native words it is the noun the verb makes (鷺取 サギトリ,
-// 取鳩 トリハト).
+// name. Beside a word read in Chinese style or a number, or where the stem is long, it is the
+// kanji's Chinese reading (a 千蟠 センバン, a 蟠都 ハント, a 鷺蟠 サギハン); among native words a
+// short one is the noun the verb makes (鷺取 サギトリ, 取鳩 トリハト).
 void verbStem(ReadWords& words, size_t i, const Knowledge& knows) {
     ReadWord& w = words[i];
     if (!isLoneKanji(w) || w.pos != QStringLiteral("動詞") ||
@@ -61,8 +61,10 @@ void verbStem(ReadWords& words, size_t i, const Knowledge& knows) {
         return;
     const bool chineseBeside = (i > 0 && inChineseStyle(words[i - 1], knows)) ||
                                (i + 1 < words.size() && inChineseStyle(words[i + 1], knows));
+    // A long stem's noun (ワダカマリ, オモネリ) is a literary word no name is made of either.
+    const bool longStem = w.pronunciation.size() >= 3;
     QString on = knows.chineseReadings(w.surface).value(0);
-    if (!chineseBeside || on.isEmpty()) {
+    if ((!chineseBeside && !longStem) || on.isEmpty()) {
         w.pronunciation += u'リ';
         return;
     }

@@ -80,9 +80,10 @@ TEST(KanjiNotWords, AVerbsBareStemIsReadAsANameReadsIt) {
     // After a number ending in ン, its ハ row voiced.
     EXPECT_EQ(read({word("千", "セン", "名詞", "数"), stem("蟠", "ワダカマ")}),
               QStringLiteral("セン|バン|"));
-    // Among native words, the noun the verb makes.
+    // Among native words, the noun a short stem makes; a long one's is a literary word.
     EXPECT_EQ(read({word("鳩", "ハト"), stem("取", "ト"), word("沢", "サワ")}),
               QStringLiteral("ハト|トリ|サワ|"));
+    EXPECT_EQ(read({word("鳩", "ハト"), stem("蟠", "ワダカマ")}), QStringLiteral("ハト|ハン|"));
     // Okurigana after it make it a verb of a sentence; other forms, other verbs and a
     // reading the user gave are left alone.
     EXPECT_EQ(read({stem("取", "ト"), word("ん", "ン", "助動詞", "*")}), QStringLiteral("ト|ン|"));
@@ -155,6 +156,7 @@ TEST(Pronouncer, ReadsNoBareStemNorPeoplesNameInAName) {
     EXPECT_EQ(p->toKana(QStringLiteral("鷺嚶葬")), QStringLiteral("サギオウソウ"));
     // A verb's noun beside a kanji in Chinese style is a coined word's Chinese reading.
     EXPECT_EQ(p->toKana(QStringLiteral("泰煉")), QStringLiteral("タイレン"));
+    EXPECT_EQ(p->toKana(QStringLiteral("鷺志前")), QStringLiteral("サギシマエ"));
     // A lake after its name; the word stays after の.
     EXPECT_EQ(p->toKana(QStringLiteral("鷺沢湖前")), QStringLiteral("サギサワコマエ"));
     EXPECT_EQ(p->toKana(QStringLiteral("鷺の湖")), QStringLiteral("サギノミズウミ"));
