@@ -157,6 +157,8 @@ TEST(Pronouncer, ReadsNoBareStemNorPeoplesNameInAName) {
     // A verb's noun beside a kanji in Chinese style is a coined word's Chinese reading.
     EXPECT_EQ(p->toKana(QStringLiteral("泰煉")), QStringLiteral("タイレン"));
     EXPECT_EQ(p->toKana(QStringLiteral("鷺志前")), QStringLiteral("サギシマエ"));
+    EXPECT_EQ(p->toKana(QStringLiteral("鷺峡前")), QStringLiteral("サギキョウマエ"));
+    EXPECT_EQ(p->toKana(QStringLiteral("鷺甲前")), QStringLiteral("サギコウマエ"));
     // A lake after its name; the word stays after の.
     EXPECT_EQ(p->toKana(QStringLiteral("鷺沢湖前")), QStringLiteral("サギサワコマエ"));
     EXPECT_EQ(p->toKana(QStringLiteral("鷺の湖")), QStringLiteral("サギノミズウミ"));
