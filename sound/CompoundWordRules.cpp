@@ -48,19 +48,24 @@ void givenNameInCompound(const ReadWords& words, size_t i, ReadWord& w) {
 // and カズ of 和, where places say セ and ワ (鷺瀬 サギセ, 和鷺 ワサギ), and the word ココロザシ of
 // 志, which names say シ (鷺志 サギシ). Below them, the readings the dictionary gives a kanji it
 // finds alone in a name the place lists never use, each beside the one they use nearly always
-// (鷺峡 サギキョウ, 鷺台 サギダイ, 鷺甲 サギコウ).
+// (鷺峡 サギキョウ, 鷺台 サギダイ, 鷺甲 サギコウ, 鷺樋 サギヒ).
 struct Misreading {
     const char16_t* surface;
     const char16_t* misread;
     const char16_t* reading;
 };
 const Misreading NoNamesReading[] = {
-    {u"亭", u"チン", u"テイ"},   {u"殿", u"シンガリ", u"トノ"}, {u"旧", u"フル", u"キュウ"},
-    {u"古", u"イニシエ", u"コ"}, {u"彩", u"イロドリ", u"サイ"}, {u"彦", u"ゲン", u"ヒコ"},
-    {u"瀬", u"セラ", u"セ"},     {u"和", u"カズ", u"ワ"},       {u"志", u"ココロザシ", u"シ"},
-    {u"呂", u"リョ", u"ロ"},     {u"峡", u"カイ", u"キョウ"},   {u"切", u"セツ", u"キリ"},
-    {u"辺", u"アタリ", u"ベ"},   {u"台", u"タイ", u"ダイ"},     {u"甲", u"カブト", u"コウ"},
-    {u"居", u"キョ", u"イ"},     {u"曲", u"キョク", u"マガリ"}, {u"源", u"ミナモト", u"ゲン"}};
+    {u"亭", u"チン", u"テイ"},     {u"殿", u"シンガリ", u"トノ"}, {u"旧", u"フル", u"キュウ"},
+    {u"古", u"イニシエ", u"コ"},   {u"彩", u"イロドリ", u"サイ"}, {u"彦", u"ゲン", u"ヒコ"},
+    {u"瀬", u"セラ", u"セ"},       {u"和", u"カズ", u"ワ"},       {u"志", u"ココロザシ", u"シ"},
+    {u"呂", u"リョ", u"ロ"},       {u"峡", u"カイ", u"キョウ"},   {u"切", u"セツ", u"キリ"},
+    {u"辺", u"アタリ", u"ベ"},     {u"台", u"タイ", u"ダイ"},     {u"甲", u"カブト", u"コウ"},
+    {u"居", u"キョ", u"イ"},       {u"曲", u"キョク", u"マガリ"}, {u"源", u"ミナモト", u"ゲン"},
+    {u"魚", u"サカナ", u"ウオ"},   {u"飯", u"メシ", u"イイ"},     {u"之", u"コレ", u"ノ"},
+    {u"丁", u"ヒノト", u"チョウ"}, {u"床", u"ユカ", u"トコ"},     {u"楠", u"クスノキ", u"クス"},
+    {u"葛", u"カズラ", u"クズ"},   {u"樋", u"トイ", u"ヒ"},       {u"唐", u"トウ", u"カラ"},
+    {u"唐", u"トー", u"カラ"},     {u"仁", u"ジン", u"ニ"},       {u"納", u"オサメ", u"ノウ"},
+    {u"琴", u"キン", u"コト"}};
 
 void noNamesReading(ReadWord& w) {
     for (const Misreading& m : NoNamesReading)
