@@ -47,8 +47,8 @@ void givenNameInCompound(const ReadWords& words, size_t i, ReadWord& w) {
 // that KANJIDIC lists first, where names say ヒコ (鷺彦 サギヒコ), and the family names セラ of 瀬
 // and カズ of 和, where places say セ and ワ (鷺瀬 サギセ, 和鷺 ワサギ), and the word ココロザシ of
 // 志, which names say シ (鷺志 サギシ). Below them, the readings the dictionary gives a kanji it
-// finds alone in a name the place lists never use, each beside the one they use nearly always
-// (鷺峡 サギキョウ, 鷺台 サギダイ, 鷺甲 サギコウ, 鷺樋 サギヒ).
+// finds alone in a name that the place lists hardly ever use, each beside the one they use
+// nearly always (鷺峡 サギキョウ, 鷺台 サギダイ, 鷺甲 サギコウ, 鷺樋 サギヒ, 鷺興 サギコウ).
 struct Misreading {
     const char16_t* surface;
     const char16_t* misread;
@@ -64,12 +64,23 @@ const Misreading NoNamesReading[] = {
     {u"魚", u"サカナ", u"ウオ"},   {u"飯", u"メシ", u"イイ"},     {u"之", u"コレ", u"ノ"},
     {u"丁", u"ヒノト", u"チョウ"}, {u"床", u"ユカ", u"トコ"},     {u"楠", u"クスノキ", u"クス"},
     {u"葛", u"カズラ", u"クズ"},   {u"樋", u"トイ", u"ヒ"},       {u"唐", u"トウ", u"カラ"},
-    {u"唐", u"トー", u"カラ"},     {u"仁", u"ジン", u"ニ"},       {u"納", u"オサメ", u"ノウ"},
-    {u"琴", u"キン", u"コト"}};
+    {u"仁", u"ジン", u"ニ"},       {u"納", u"オサメ", u"ノウ"},   {u"琴", u"キン", u"コト"},
+    {u"張", u"チョウ", u"ハリ"},   {u"興", u"キョウ", u"コウ"},   {u"吉", u"キチ", u"ヨシ"},
+    {u"弥", u"ワタル", u"ヤ"},     {u"網", u"モウ", u"アミ"},     {u"尊", u"ミコト", u"ソン"},
+    {u"助", u"ジョ", u"スケ"},     {u"経", u"ケイ", u"キョウ"},   {u"叢", u"クサムラ", u"ソウ"},
+    {u"笠", u"リュウ", u"カサ"},   {u"公", u"オーヤケ", u"コウ"}, {u"砥", u"トギ", u"ト"},
+    {u"吾", u"ワレ", u"ゴ"},       {u"盛", u"サカリ", u"モリ"},   {u"印", u"シルシ", u"イン"},
+    {u"銭", u"セン", u"ゼニ"},     {u"鴻", u"オートリ", u"コウ"}, {u"丈", u"タケ", u"ジョウ"},
+    {u"我", u"ワガ", u"ガ"},       {u"権", u"ケン", u"ゴン"},     {u"祝", u"シュク", u"イワイ"},
+    {u"碑", u"イシブミ", u"ヒ"},   {u"宜", u"ムベ", u"ギ"},       {u"綿", u"メン", u"ワタ"},
+    {u"投", u"トウ", u"ナゲ"}};
 
 void noNamesReading(ReadWord& w) {
     for (const Misreading& m : NoNamesReading)
-        if (w.surface == QStringView(m.surface) && w.pronunciation == QStringView(m.misread))
+        // The dictionary writes a closing long vowel as ー (キョウ キョー).
+        if (w.surface == QStringView(m.surface) &&
+            (w.pronunciation == QStringView(m.misread) ||
+             w.pronunciation == KanaText::withLongVowelMark(QString::fromUtf16(m.misread))))
             w.pronunciation = QString::fromUtf16(m.reading);
 }
 

@@ -161,6 +161,7 @@ TEST(Pronouncer, ReadsNoBareStemNorPeoplesNameInAName) {
     EXPECT_EQ(p->toKana(QStringLiteral("鷺甲前")), QStringLiteral("サギコウマエ"));
     EXPECT_EQ(p->toKana(QStringLiteral("鷺樋前")), QStringLiteral("サギヒマエ"));
     EXPECT_EQ(p->toKana(QStringLiteral("鷺唐前")), QStringLiteral("サギカラマエ"));
+    EXPECT_EQ(p->toKana(QStringLiteral("鷺興前")), QStringLiteral("サギコウマエ"));
     // A lake after its name; the word stays after の.
     EXPECT_EQ(p->toKana(QStringLiteral("鷺沢湖前")), QStringLiteral("サギサワコマエ"));
     EXPECT_EQ(p->toKana(QStringLiteral("鷺の湖")), QStringLiteral("サギノミズウミ"));
