@@ -73,7 +73,9 @@ const Misreading NoNamesReading[] = {
     {u"銭", u"セン", u"ゼニ"},     {u"鴻", u"オートリ", u"コウ"}, {u"丈", u"タケ", u"ジョウ"},
     {u"我", u"ワガ", u"ガ"},       {u"権", u"ケン", u"ゴン"},     {u"祝", u"シュク", u"イワイ"},
     {u"碑", u"イシブミ", u"ヒ"},   {u"宜", u"ムベ", u"ギ"},       {u"綿", u"メン", u"ワタ"},
-    {u"投", u"トウ", u"ナゲ"}};
+    {u"投", u"トウ", u"ナゲ"},     {u"柚", u"ユズ", u"ユ"},       {u"雌", u"メス", u"メ"},
+    {u"檀", u"マユミ", u"ダン"},   {u"幽", u"カソケ", u"ユウ"},   {u"萬", u"ヨロズ", u"マン"},
+    {u"反", u"ハン", u"タン"}};
 
 void noNamesReading(ReadWord& w) {
     for (const Misreading& m : NoNamesReading)
