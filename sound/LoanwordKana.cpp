@@ -23,6 +23,7 @@ struct VowelChange {
 
 const VowelChange VowelChanges[] = {
     {u"ɒ", u"ʌ", u"", VowelChange::Anywhere},           // American short o: College カレッジ
+    {u"ʌ", u"ɒ", u"", VowelChange::Anywhere},           // o as written: Frontier フロンティア
     {u"eɪ", u"ɛ", u"", VowelChange::AtEnd},             // Cafe カフェ
     {u"eə", u"ɛ", u"", VowelChange::Anywhere},          // Area エリア
     {u"ɛə", u"ɛ", u"", VowelChange::Anywhere},          // the same, as some voices write it
@@ -42,25 +43,26 @@ bool vowelFollows(QStringView phonemes, qsizetype from) {
     return false;
 }
 
-// `phonemes` with the change `c` made wherever it can be, into `out`; whether it could be.
-bool change(QStringView phonemes, const VowelChange& c, QString& out) {
+// `phonemes` with the change `c` made wherever it can be, or with `only` at that place alone
+// (counted from 0), into `out`; the number of places it can be made.
+qsizetype change(QStringView phonemes, const VowelChange& c, QString& out, qsizetype only = -1) {
     const QStringView from(c.from), notAfter(c.notAfter);
     out.clear();
-    bool any = false;
+    qsizetype places = 0;
     for (qsizetype i = 0; i < phonemes.size();) {
         if (phonemes.mid(i).startsWith(from) && (i == 0 || !notAfter.contains(phonemes[i - 1])) &&
             (c.where != VowelChange::BeforeVowel || vowelFollows(phonemes, i + from.size())) &&
             (c.where != VowelChange::AtEnd || i + from.size() == phonemes.size()) &&
             // The ɪ of ɪə is a diphthong of its own.
             !(from == u"ɪ" && i + 1 < phonemes.size() && phonemes[i + 1] == u'ə')) {
-            out += QStringView(c.to);
+            out += only < 0 || only == places ? QStringView(c.to) : from;
             i += from.size();
-            any = true;
+            ++places;
         } else {
             out += phonemes[i++];
         }
     }
-    return any;
+    return places;
 }
 
 // Changes of the katakana loanwords show, made at one place at a time.
@@ -110,10 +112,16 @@ QStringList vowelVariants(QStringView phonemes) {
     int writtenChanges = 0;
     for (const VowelChange& c : VowelChanges) {
         QString changed;
-        if (!change(phonemes, c, changed)) continue;
+        const qsizetype places = change(phonemes, c, changed);
+        if (places == 0) continue;
         addOnce(out, changed);
+        // Each place on its own too (Media メディア: the first iː said e, the second not).
+        for (qsizetype only = 0; places > 1 && only < places; ++only) {
+            change(phonemes, c, changed, only);
+            addOnce(out, changed);
+        }
         // The vowels said as written go together (Aquarium アクアリウム: eə and iə both).
-        if (c.written && change(written, c, changed)) {
+        if (c.written && change(written, c, changed) > 0) {
             written = changed;
             ++writtenChanges;
         }

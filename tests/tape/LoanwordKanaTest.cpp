@@ -47,6 +47,9 @@ TEST(LoanwordKana, SaysTheRenderingTheDictionaryKnowsWithTheFewestChanges) {
     // The vowel as the spelling has it, not the British one; the glide of a final eɪ dropped.
     EXPECT_EQ(choose("ɡˈɒlɪdʒ", "Gollege", {{"ガレッジ", 4000}}), "ガレッジ");
     EXPECT_EQ(choose("brˈafeɪ", "Brafe", {{"ブラフェ", 4000}}), "ブラフェ");
+    // A vowel change at one of its places alone (ブレデア changes both iː).
+    EXPECT_EQ(choose("blˈiːdiːə", "Bledia", {{"ブレディア", 4000}}), "ブレディア");
+    EXPECT_EQ(choose("blˈʌntiə", "Blontier", {{"ブロンティア", 4000}}), "ブロンティア");
     // A reduced vowel said as heard rather than as written (ブリッチェン).
     EXPECT_EQ(choose("blˈɪtʃɪn", "Blitchen", {{"ブリッチン", 4000}}), "ブリッチン");
     // A held consonant and a dropped long vowel.
