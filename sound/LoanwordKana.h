@@ -15,8 +15,8 @@
 
 namespace LoanwordKana {
 
-// How many of the usual changes a rendering may take from the phonemes' own; more would reach
-// other words (Park パーク → パック).
+// How many of the usual changes a rendering may take from the phonemes' own (Stadium takes two:
+// ステーディアム, スタディアム, スタジアム); more would reach other words.
 constexpr int MaxChanges = 2;
 // A changed rendering has at least this many characters: the dictionary writes short Japanese
 // words in katakana too (Mart マート is no マト).
@@ -30,9 +30,11 @@ struct Candidate {
     int changes = 0;
 };
 
-// The phonemes with one change of vowel that loanwords often show, each once: an American
-// short o (College カレッジ), e for the glides eɪ, eə (Cafe カフェ, Area エリア), a for eɪ as the
-// spelling has it (Stadium スタジアム), e for a reduced ɪ (Palace パレス).
+// The phonemes with one change of vowel that loanwords often show, each once, made everywhere
+// and at each place alone: an American short o (College カレッジ), o as written for ʌ (Frontier
+// フロンティア), e for the glides eɪ, eə (Cafe カフェ, Area エリア), e for a reduced ɪ (Orange
+// オレンジ), and the vowels as the spelling has them (Stadium スタジアム, Aquarium アクアリウム),
+// those also all together.
 QStringList vowelVariants(QStringView phonemes);
 
 // `kana` with one of the usual changes of the katakana made at one place (ディ → ジ,
