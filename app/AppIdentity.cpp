@@ -19,9 +19,12 @@ QIcon icon() {
     return icon;
 }
 
-void apply() {
-    QApplication::setWindowIcon(icon());
+void applyDesktopFileName() {
     QGuiApplication::setDesktopFileName(QLatin1String(DesktopFileName));
+}
+
+void applyIcon(const QIcon& icon) {
+    QApplication::setWindowIcon(icon);
 }
 
 } // namespace AppIdentity

@@ -63,13 +63,18 @@ Startup::Startup(const QString& settingsPath, SpeechFactory* speech)
     m_prefetch = std::make_unique<StartupPrefetch>(speech == nullptr);
     QtTexts::installJapanese();
     HeldInput::install();
-    AppIdentity::apply();
-    // The board starts unlit; its picture has no text, so it is drawn while the fonts are
+    AppIdentity::applyDesktopFileName();
+    // The icon and the board's unlit picture have no text: they are made while the fonts are
     // found. The board's labels are the first to lay out text.
+    const QIcon icon = AppIdentity::icon();
     BoardPicture::image(0);
     m_prefetch->waitForFonts();
     board = std::make_unique<Form1>(settings);
     panel = std::make_unique<frmCtl>(settings, *board, *this);
+    // The panel made its native window; the board's is made now, so that each gets the icon
+    // once (see AppIdentity::applyIcon).
+    board->winId();
+    AppIdentity::applyIcon(icon);
     // The dialog is built when "設定..." first shows it; the settings file loads without it.
     options = std::make_unique<OptionsOnDemand>(settings, *this, *panel->previewArea);
     plugins = &options->plugins();

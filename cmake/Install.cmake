@@ -6,6 +6,8 @@
 #   share/k41/kanji.tsv                     readings of the kanji KANJIDIC lacks (Unihan)
 #   share/k41/nouns.tsv, nouns-names.tsv    nouns' readings, for romaji without its long
 #                                           vowels marked (one for each source's licence)
+#   share/k41/loanwords.tsv                 the IPA dictionary's nouns in katakana, which
+#                                           English words are said as
 #   share/k41/K41.in4                       example settings pointing at those samples (written
 #                                           at install time for the prefix used); K41
 #                                           copies it into ~/.config/K41/ on its first start
@@ -43,7 +45,7 @@ if(K41_HAVE_PLACES_DIC AND K41_HAVE_NAMES_DIC)
 endif()
 # The readings of the dictionaries' nouns, beside the place dictionaries they go with.
 if(K41_HAVE_NOUN_TABLES)
-  install(FILES ${K41_NOUNS_TABLE} DESTINATION ${k41_datadir})
+  install(FILES ${K41_NOUNS_TABLE} ${K41_LOANWORDS_TABLE} DESTINATION ${k41_datadir})
   if(K41_HAVE_NAMES_DIC)
     install(FILES ${K41_NAMES_NOUNS_TABLE} DESTINATION ${k41_datadir})
   endif()

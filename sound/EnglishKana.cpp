@@ -210,7 +210,7 @@ void sayAlone(const QList<Phoneme>& word, qsizetype from, qsizetype to, const Ph
     }
 }
 
-QString readWord(QList<Phoneme> word, const QString& spelling) {
+QString readWord(QList<Phoneme> word, const QString& spelling, bool spelledVowels) {
     // A final -le is said with l alone (Table テーブル, Circle サークル).
     const qsizetype n = word.size();
     if (spelling.size() > 3 && spelling.endsWith(QLatin1String("le")) &&
@@ -280,11 +280,11 @@ QString readWord(QList<Phoneme> word, const QString& spelling) {
         } else if (v.reduced && lastVowel && opener < i && word[opener].consonant == u"v" &&
                    closed && word[i + 1].consonant == u"n") {
             v.vowel = 'u'; // -ven ブン (Seven セブン, Heaven ヘブン)
-        } else if (v.reduced && aligned && (v.vowel == 'a' || lastVowel)) {
+        } else if (v.reduced && spelledVowels && aligned && (v.vowel == 'a' || lastVowel)) {
             // Schwa anywhere (Factory ファクトリー), ɪ in the last syllable (Market マーケット)
             // but Resort リゾート.
             v.vowel = letters[vowelNumber].sound();
-        } else if (v.reduced && lastVowel && closed && !letters.isEmpty()) {
+        } else if (v.reduced && spelledVowels && lastVowel && closed && !letters.isEmpty()) {
             v.vowel = letters.back().sound();
         }
         // A long o without stress is said short (Hotel ホテル, Radio ...オ), stressed long
@@ -364,7 +364,7 @@ QString readWord(QList<Phoneme> word, const QString& spelling) {
 
 } // namespace
 
-QString fromPhonemes(QStringView phonemes, QStringView spelling) {
+QString fromPhonemes(QStringView phonemes, QStringView spelling, bool spelledVowels) {
     QString word;
     for (QChar c : spelling)
         if (c.isLetter()) word += c.toLower();
@@ -372,7 +372,7 @@ QString fromPhonemes(QStringView phonemes, QStringView spelling) {
     QString out;
     // The spelling tells about the vowels of one word only.
     for (const QList<Phoneme>& w : words)
-        out += readWord(w, words.size() == 1 ? word : QString());
+        out += readWord(w, words.size() == 1 ? word : QString(), spelledVowels);
     return out;
 }
 

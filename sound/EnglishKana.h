@@ -11,7 +11,8 @@ namespace EnglishKana {
 // which vowel a reduced one (ə, ɪ) is written with, which Japanese follows (Garden ガーデン,
 // Factory ファクトリー, Center センター), and whether a consonant between vowels is doubled
 // (Shopping ショッピング). Characters that are no phoneme are skipped; empty when no phoneme
-// is left.
-QString fromPhonemes(QStringView phonemes, QStringView spelling);
+// is left. With `spelledVowels` false, reduced vowels keep their own sound (Kitchen キッチン,
+// where the spelling would give キッチェン): loanwords go either way.
+QString fromPhonemes(QStringView phonemes, QStringView spelling, bool spelledVowels = true);
 
 } // namespace EnglishKana

@@ -2,6 +2,7 @@
 
 #include "sound/EnglishKana.h"
 #include "sound/EspeakVoice.h"
+#include "sound/LoanwordKana.h"
 #include "sound/Romaji.h"
 
 namespace {
@@ -84,6 +85,12 @@ void EnglishWords::setNounTables(QStringList paths) {
     m_nouns.reset();
 }
 
+void EnglishWords::setLoanwordTable(QString path) {
+    m_loanwordTable = std::move(path);
+    m_loanwords.reset();
+    m_read.clear(); // read without the table, or with another
+}
+
 void EnglishWords::setWordList(std::unique_ptr<EnglishWordList> list) {
     m_list = std::move(list);
 }
@@ -111,5 +118,9 @@ QString EnglishWords::readUncached(const QString& word) {
     const QString phonemes = m_phonemiser->phonemes(word);
     // A word the voice spells out stresses every letter (JFE dʒˌeɪˌɛfˈiː): initials.
     if (phonemes.isEmpty() || stresses(phonemes) >= letters) return QString();
-    return EnglishKana::fromPhonemes(phonemes, word);
+    if (!m_loanwords && !m_loanwordTable.isEmpty())
+        m_loanwords = std::make_unique<NounReadings>(NounReadings::load({m_loanwordTable}));
+    if (!m_loanwords || m_loanwords->isEmpty()) return EnglishKana::fromPhonemes(phonemes, word);
+    return LoanwordKana::choose(phonemes, word,
+                                [this](const QString& kana) { return m_loanwords->cost(kana); });
 }

@@ -51,6 +51,10 @@ class EnglishWords : public KanaText::EnglishReader {
     // The tables of nouns' readings japanese() asks (see NounReadings.h), read the first time a
     // word could need them: most names have no romaji, and the tables take a few MB.
     void setNounTables(QStringList paths);
+    // The table of nouns written in katakana that say which loanword an English word is
+    // (LoanwordKana.h), read the first time a word is read from its phonemes. Without it a
+    // word is said as its phonemes are.
+    void setLoanwordTable(QString path);
 
   private:
     QString readUncached(const QString& word);
@@ -60,6 +64,8 @@ class EnglishWords : public KanaText::EnglishReader {
     std::unique_ptr<JapaneseWords> m_japanese;
     QStringList m_nounTables;
     std::unique_ptr<NounReadings> m_nouns;
+    QString m_loanwordTable;
+    std::unique_ptr<NounReadings> m_loanwords;
     // Names repeat on a route; each word is asked once, up to a bound on the memory it takes.
     QHash<QString, QString> m_read;
 };

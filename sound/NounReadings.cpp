@@ -193,13 +193,19 @@ QString NounReadings::spoken(const QString& kana) const {
     return loanwordCost ? loanword : kana;
 }
 
-void NounReadings::addNouns(QStringView csv, Costs& costs) {
+namespace {
+
+// The nouns of dictionary source lines, each with its cost: suffixes, numbers, dependent nouns
+// and pronouns are no names of their own and are left out, and with `common` proper nouns too.
+// `field` is the field whose text is kept, which must be katakana.
+void addNounsBy(QStringView csv, qsizetype field, bool common, NounReadings::Costs& costs) {
     for (QStringView line : csv.split(u'\n')) {
         if (line.endsWith(u'\r')) line.chop(1);
         const QList<QStringView> f = line.split(u',');
         if (f.size() < 12 || f[4] != u"名詞") continue;
         if (f[5] == u"接尾" || f[5] == u"数" || f[5] == u"非自立" || f[5] == u"代名詞") continue;
-        const QStringView reading = f[11];
+        if (common && f[5] == u"固有名詞") continue;
+        const QStringView reading = f[field];
         bool ok = false;
         const int cost = f[3].toInt(&ok);
         if (!ok || cost < MinCost || cost > MaxCost || !isKatakana(reading)) continue;
@@ -209,6 +215,19 @@ void NounReadings::addNouns(QStringView csv, Costs& costs) {
         else
             *it = std::min(*it, cost);
     }
+}
+
+} // namespace
+
+void NounReadings::addNouns(QStringView csv, Costs& costs) {
+    addNounsBy(csv, 11, false, costs);
+}
+
+void NounReadings::addLoanwords(QStringView csv, Costs& costs) {
+    // Written in katakana alone, as loanwords are; the written form is the one said. An English
+    // word's loanword is a common noun: the dictionary's foreign names of people, firms and
+    // places are near many renderings (スー, リバサイド) and would take the word's place.
+    addNounsBy(csv, 0, true, costs);
 }
 
 NounReadings::Costs NounReadings::forLongVowels(const Costs& costs, const Costs& all) {

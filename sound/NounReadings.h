@@ -59,6 +59,10 @@ class NounReadings {
     // and pronouns are no names of their own and are left out.
     using Costs = QHash<QString, int>;
     static void addNouns(QStringView csv, Costs& costs);
+    // The same for the common nouns written in katakana alone, loanwords mostly (スタジアム,
+    // カフェ), by how they are written: the table of loanwords English words are said as
+    // (LoanwordKana.h).
+    static void addLoanwords(QStringView csv, Costs& costs);
     // Those of `costs` that spoken() can ask about, given the readings of all tables, `all`.
     static Costs forLongVowels(const Costs& costs, const Costs& all);
     // `costs` as a table, after the comment lines of `header` (each line starting with #).

@@ -185,6 +185,7 @@ std::unique_ptr<Pronouncer> Pronouncer::open(const QStringList& dictionaryDirs,
             const QDir beside = QFileInfo(taken.front()).dir();
             p->m_english->setNounTables({beside.filePath(QStringLiteral("nouns.tsv")),
                                          beside.filePath(QStringLiteral("nouns-names.tsv"))});
+            p->m_english->setLoanwordTable(beside.filePath(QStringLiteral("loanwords.tsv")));
         }
         p->m_kanji = UnihanReadings::load(defaultKanjiTable());
         const mecab_dictionary_info_t* info = mecab_model_dictionary_info(p->m_model);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The operation panel's frame under a real X server and window manager (Xvfb and openbox): a
 # title bar whose only button is the close box, no minimising, maximising or resizing, and
-# K41's own icon.
+# K41's own icon (on the board too).
 # What a window manager draws can only be seen there; the offscreen platform has no frames.
 # Exits 77 (skipped) when a program is missing or the X server does not start.
 # Usage: panel_frame_x11.sh path/to/K41
@@ -55,9 +55,18 @@ if [ -n "$title" ]; then
   done
 fi
 echo "title bar $title, top frame $top px, $buttons button(s)"
-# K41's own icon, not the window manager's generic one.
-icon=$(xprop -id "$panel" _NET_WM_ICON 2>/dev/null)
-grep -q 'Icon (16 x 16)' <<<"$icon" || { echo "FAIL: the panel has no icon of its own"; fail=1; }
+# K41's own icon, not the window manager's generic one, in every size on both windows (a
+# task switcher takes the size it draws). The start-up gives it once both windows exist.
+icon=$(xprop -len 1000000 -id "$panel" _NET_WM_ICON 2>/dev/null)
+sizes=$(grep -o 'Icon ([0-9]* x [0-9]*)' <<<"$icon" | tr '\n' ' ')
+[ "$sizes" = "$(for s in 16 22 24 32 48 64 128 256; do printf 'Icon (%s x %s) ' $s $s; done)" ] ||
+  { echo "FAIL: the panel's icon has the sizes: $sizes"; fail=1; }
+board=""
+for w in $(xprop -root _NET_CLIENT_LIST | grep -o '0x[0-9a-f]*'); do
+  xprop -id "$w" _NET_WM_NAME | grep -qF '= "料金案内盤' && board=$w
+done
+[ -n "$board" ] && [ "$(xprop -len 1000000 -id "$board" _NET_WM_ICON)" = "$icon" ] ||
+  { echo "FAIL: the board ($board) has not the panel's icon"; fail=1; }
 if [ -z "$title" ] || ((top < 10)); then echo "FAIL: no title bar"; fail=1; fi
 ((buttons == 1)) || { echo "FAIL: $buttons buttons in the title bar, the close box expected"; fail=1; }
 exit $fail
