@@ -112,6 +112,19 @@ void lake(const ReadWords& words, size_t i, ReadWord& w) {
     w.pronunciation = QStringLiteral("コ");
 }
 
+// A village after its name is the Chinese 郷 ゴウ (鷺沢郷 サギサワゴウ), as most places so named
+// say it; the native サト is the one after の (鷺の郷) or standing alone.
+void village(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || w.surface != QStringLiteral("郷") || w.pronunciation != QStringLiteral("サト"))
+        return;
+    const ReadWord& before = words[i - 1];
+    if (before.surface.isEmpty() || before.pos == QStringLiteral("助詞") ||
+        before.pos == QStringLiteral("記号") || before.surface == QStringLiteral("の") ||
+        before.surface == QStringLiteral("ノ") || before.surface == QStringLiteral("之"))
+        return;
+    w.pronunciation = QStringLiteral("ゴウ");
+}
+
 // A road station, 道の駅, is a 道 said ミチ, also after a name the dictionary made 道 a suffix of
 // (鷺公園道の駅, not the ドウ of 柔道).
 void roadStation(const ReadWords& words, size_t i, ReadWord& w) {
@@ -307,6 +320,7 @@ void apply(ReadWords& words, size_t i) {
     noNamesReading(w);
     shop(words, i, w);
     lake(words, i, w);
+    village(words, i, w);
     roadStation(words, i, w);
     openingPosition(words, i, w);
     university(words, i, w);

@@ -165,6 +165,9 @@ TEST(Pronouncer, ReadsNoBareStemNorPeoplesNameInAName) {
     // A lake after its name; the word stays after の.
     EXPECT_EQ(p->toKana(QStringLiteral("鷺沢湖前")), QStringLiteral("サギサワコマエ"));
     EXPECT_EQ(p->toKana(QStringLiteral("鷺の湖")), QStringLiteral("サギノミズウミ"));
+    // So does a village; after の it is the native word.
+    EXPECT_EQ(p->toKana(QStringLiteral("鷺ヶ郷")), QStringLiteral("サギガゴウ"));
+    EXPECT_EQ(p->toKana(QStringLiteral("鷺の郷")), QStringLiteral("サギノサト"));
     // Family names' readings that no place says.
     EXPECT_EQ(p->toKana(QStringLiteral("和鳩前")), QStringLiteral("ワハトマエ"));
     EXPECT_EQ(p->toKana(QStringLiteral("瀬鳩前")), QStringLiteral("セハトマエ"));
