@@ -44,19 +44,45 @@ void givenNameInCompound(const ReadWords& words, size_t i, ReadWord& w) {
 // adjective 旧い where 旧 stands alone before a name (旧鷺沢, the former one, キュウ), and the
 // literary bygone days イニシエ of 古, which names say コ (鷺古 サギコ), and the noun イロドリ
 // that the verb 彩る makes, where names say 彩 サイ (鷺彩館 サギサイカン), and the ゲン of 彦
-// that KANJIDIC lists first, where names say ヒコ (鷺彦 サギヒコ).
+// that KANJIDIC lists first, where names say ヒコ (鷺彦 サギヒコ), and the family names セラ of 瀬
+// and カズ of 和, where places say セ and ワ (鷺瀬 サギセ, 和鷺 ワサギ), and the word ココロザシ of
+// 志, which names say シ (鷺志 サギシ). Below them, the readings the dictionary gives a kanji it
+// finds alone in a name that the place lists hardly ever use, each beside the one they use
+// nearly always (鷺峡 サギキョウ, 鷺台 サギダイ, 鷺甲 サギコウ, 鷺樋 サギヒ, 鷺興 サギコウ).
 struct Misreading {
     const char16_t* surface;
     const char16_t* misread;
     const char16_t* reading;
 };
-const Misreading NoNamesReading[] = {{u"亭", u"チン", u"テイ"},     {u"殿", u"シンガリ", u"トノ"},
-                                     {u"旧", u"フル", u"キュウ"},   {u"古", u"イニシエ", u"コ"},
-                                     {u"彩", u"イロドリ", u"サイ"}, {u"彦", u"ゲン", u"ヒコ"}};
+const Misreading NoNamesReading[] = {
+    {u"亭", u"チン", u"テイ"},     {u"殿", u"シンガリ", u"トノ"}, {u"旧", u"フル", u"キュウ"},
+    {u"古", u"イニシエ", u"コ"},   {u"彩", u"イロドリ", u"サイ"}, {u"彦", u"ゲン", u"ヒコ"},
+    {u"瀬", u"セラ", u"セ"},       {u"和", u"カズ", u"ワ"},       {u"志", u"ココロザシ", u"シ"},
+    {u"呂", u"リョ", u"ロ"},       {u"峡", u"カイ", u"キョウ"},   {u"切", u"セツ", u"キリ"},
+    {u"辺", u"アタリ", u"ベ"},     {u"台", u"タイ", u"ダイ"},     {u"甲", u"カブト", u"コウ"},
+    {u"居", u"キョ", u"イ"},       {u"曲", u"キョク", u"マガリ"}, {u"源", u"ミナモト", u"ゲン"},
+    {u"魚", u"サカナ", u"ウオ"},   {u"飯", u"メシ", u"イイ"},     {u"之", u"コレ", u"ノ"},
+    {u"丁", u"ヒノト", u"チョウ"}, {u"床", u"ユカ", u"トコ"},     {u"楠", u"クスノキ", u"クス"},
+    {u"葛", u"カズラ", u"クズ"},   {u"樋", u"トイ", u"ヒ"},       {u"唐", u"トウ", u"カラ"},
+    {u"仁", u"ジン", u"ニ"},       {u"納", u"オサメ", u"ノウ"},   {u"琴", u"キン", u"コト"},
+    {u"張", u"チョウ", u"ハリ"},   {u"興", u"キョウ", u"コウ"},   {u"吉", u"キチ", u"ヨシ"},
+    {u"弥", u"ワタル", u"ヤ"},     {u"網", u"モウ", u"アミ"},     {u"尊", u"ミコト", u"ソン"},
+    {u"助", u"ジョ", u"スケ"},     {u"経", u"ケイ", u"キョウ"},   {u"叢", u"クサムラ", u"ソウ"},
+    {u"笠", u"リュウ", u"カサ"},   {u"公", u"オーヤケ", u"コウ"}, {u"砥", u"トギ", u"ト"},
+    {u"吾", u"ワレ", u"ゴ"},       {u"盛", u"サカリ", u"モリ"},   {u"印", u"シルシ", u"イン"},
+    {u"銭", u"セン", u"ゼニ"},     {u"鴻", u"オートリ", u"コウ"}, {u"丈", u"タケ", u"ジョウ"},
+    {u"我", u"ワガ", u"ガ"},       {u"権", u"ケン", u"ゴン"},     {u"祝", u"シュク", u"イワイ"},
+    {u"碑", u"イシブミ", u"ヒ"},   {u"宜", u"ムベ", u"ギ"},       {u"綿", u"メン", u"ワタ"},
+    {u"投", u"トウ", u"ナゲ"},     {u"柚", u"ユズ", u"ユ"},       {u"雌", u"メス", u"メ"},
+    {u"檀", u"マユミ", u"ダン"},   {u"幽", u"カソケ", u"ユウ"},   {u"萬", u"ヨロズ", u"マン"},
+    {u"反", u"ハン", u"タン"}};
 
 void noNamesReading(ReadWord& w) {
     for (const Misreading& m : NoNamesReading)
-        if (w.surface == QStringView(m.surface) && w.pronunciation == QStringView(m.misread))
+        // The dictionary writes a closing long vowel as ー (キョウ キョー).
+        if (w.surface == QStringView(m.surface) &&
+            (w.pronunciation == QStringView(m.misread) ||
+             w.pronunciation == KanaText::withLongVowelMark(QString::fromUtf16(m.misread))))
             w.pronunciation = QString::fromUtf16(m.reading);
 }
 
@@ -70,6 +96,33 @@ void shop(const ReadWords& words, size_t i, ReadWord& w) {
         before.surface == QStringLiteral("御"))
         return;
     w.pronunciation = QStringLiteral("テン");
+}
+
+// A lake after its name is the Chinese 湖 コ (鷺沢湖 サギサワコ), as lakes' names say it; the
+// word ミズウミ stands alone or after の (鷺の湖).
+void lake(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || w.surface != QStringLiteral("湖") ||
+        w.pronunciation != QStringLiteral("ミズウミ"))
+        return;
+    const ReadWord& before = words[i - 1];
+    if (before.surface.isEmpty() || before.pos == QStringLiteral("助詞") ||
+        before.pos == QStringLiteral("記号") || before.surface == QStringLiteral("の") ||
+        before.surface == QStringLiteral("ノ"))
+        return;
+    w.pronunciation = QStringLiteral("コ");
+}
+
+// A village after its name is the Chinese 郷 ゴウ (鷺沢郷 サギサワゴウ), as most places so named
+// say it; the native サト is the one after の (鷺の郷) or standing alone.
+void village(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || w.surface != QStringLiteral("郷") || w.pronunciation != QStringLiteral("サト"))
+        return;
+    const ReadWord& before = words[i - 1];
+    if (before.surface.isEmpty() || before.pos == QStringLiteral("助詞") ||
+        before.pos == QStringLiteral("記号") || before.surface == QStringLiteral("の") ||
+        before.surface == QStringLiteral("ノ") || before.surface == QStringLiteral("之"))
+        return;
+    w.pronunciation = QStringLiteral("ゴウ");
 }
 
 // A road station, 道の駅, is a 道 said ミチ, also after a name the dictionary made 道 a suffix of
@@ -266,6 +319,8 @@ void apply(ReadWords& words, size_t i) {
     givenNameInCompound(words, i, w);
     noNamesReading(w);
     shop(words, i, w);
+    lake(words, i, w);
+    village(words, i, w);
     roadStation(words, i, w);
     openingPosition(words, i, w);
     university(words, i, w);

@@ -86,6 +86,32 @@ template <typename Take> void forEachEntry(const QByteArray& bytes, Take take) {
     }
 }
 
+// The forms of a kun reading field as a word (see Kinds::words), in katakana; none when the
+// field is not a kun reading.
+QStringList kunWords(QStringView f) {
+    while (f.startsWith(u'-'))
+        f = f.mid(1);
+    while (f.endsWith(u'-'))
+        f.chop(1);
+    const qsizetype dot = f.indexOf(u'.');
+    const QString stem = kunInKatakana(f);
+    if (stem.isEmpty()) return {};
+    if (dot < 0) return {stem};
+    const QStringView okurigana = f.mid(dot + 1);
+    if (!isHiraganaWord(okurigana)) return {stem};
+    QString whole = stem + Kana::toKatakana(okurigana);
+    QStringList out{stem, whole};
+    // A verb's closing u-row kana becomes the i-row one of its noun (ネル → ネリ).
+    static const QString uRow = QStringLiteral("ウクグスツヌブムル");
+    static const QString iRow = QStringLiteral("イキギシチニビミリ");
+    const qsizetype row = uRow.indexOf(whole.back());
+    if (row >= 0) {
+        whole.back() = iRow[row];
+        out.append(whole);
+    }
+    return out;
+}
+
 } // namespace
 
 QString defaultPath() {
@@ -108,15 +134,21 @@ QHash<QString, Kinds> parseKinds(const QByteArray& bytes) {
     QHash<QString, Kinds> out;
     forEachEntry(bytes, [&](const QList<QStringView>& fields) {
         Kinds kinds;
+        bool names = false;
         for (qsizetype i = 1; i < fields.size(); ++i) {
             const QStringView f = fields[i];
             if (f.startsWith(u'{') || f == u"T2") break;
+            // The readings after T1 are those of people's and places' names.
+            if (f == u"T1") names = true;
             if (isKatakanaWord(f)) {
                 kinds.on.append(f.toString());
                 continue;
             }
             const QString kun = kunInKatakana(f);
             if (!kun.isEmpty() && !kinds.kun.contains(kun)) kinds.kun.append(kun);
+            if (!names)
+                for (const QString& word : kunWords(f))
+                    if (!kinds.words.contains(word)) kinds.words.append(word);
         }
         if (!kinds.on.isEmpty() || !kinds.kun.isEmpty()) out.insert(fields[0].toString(), kinds);
     });

@@ -26,8 +26,11 @@ QHash<QString, QString> parse(const QByteArray& bytes);
 
 // Every reading of each kanji of a KANJIDIC text (EUC-JP), by kind: in Chinese style (on'yomi)
 // and Japanese (kun'yomi without okurigana, with the readings used in names), in katakana.
+// `words` are the native readings outside names as words: each kun'yomi's stem, and where it
+// has okurigana the whole word and the noun a verb makes (向 むか.い: ムカ, ムカイ; 煉 ね.る: ネ,
+// ネル, ネリ).
 struct Kinds {
-    QStringList on, kun;
+    QStringList on, kun, words;
 };
 QHash<QString, Kinds> parseKinds(const QByteArray& bytes);
 

@@ -12,6 +12,7 @@
 #include "sound/IterationMarks.h"
 #include "sound/KanaOverrides.h"
 #include "sound/KanaText.h"
+#include "sound/KanjiNotWords.h"
 #include "sound/KanjiReadings.h"
 #include "sound/KanjiVariants.h"
 #include "sound/LoneKanjiWords.h"
@@ -251,6 +252,7 @@ ReadWords Pronouncer::analyse(const QString& text, const QList<qsizetype>& bound
         word.pos1 = features.value(1);
         word.pos2 = features.value(2);
         if (features.value(5) != QLatin1String("*")) word.form = features.value(5);
+        if (features.value(4) != QLatin1String("*")) word.conjugation = features.value(4);
         QString pronunciation = features.value(8);
         // The pronunciation field writes ヅ and ヂ as the ズ and ジ they sound like; the written
         // reading keeps them (橋詰 ハシヅメ), as names are spelt in kana.
@@ -280,8 +282,13 @@ QString Pronouncer::readCharacters(const QString& surface) {
             continue;
         }
         QString read;
-        for (const ReadWord& w : analyse(character))
-            read += KanaText::speakable(w.pronunciation);
+        const ReadWords alone = analyse(character);
+        // A bare verb stem or a reading only people's names use is no part of a name.
+        if (alone.size() == 1 && KanjiNotWords::isNoWordOfAName(alone.front()))
+            read = KanjiReadings::chineseReading(character);
+        else
+            for (const ReadWord& w : alone)
+                read += KanaText::speakable(w.pronunciation);
         if (read.isEmpty()) read = KanjiReadings::reading(character);
         out += read.isEmpty() ? UnihanReadings::reading(m_kanji, character) : read;
     }
@@ -317,10 +324,13 @@ QString Pronouncer::readPiece(const QString& text) {
     // a name are said in full (鷺沢IC インターチェンジ), and kana iteration marks written out.
     QString piece = IterationMarks::expandKana(
         Abbreviations::expand(KanjiVariants::standardForms(text, m_kanji.variants)));
-    // A full-size ケ between kanji is the small ヶ of a name written large (鷹ケ原 タカガハラ),
-    // which the dictionary and the place list know in its small form.
+    // A full-size ケ between kanji, or after hiragana before a kanji, is the small ヶ of a name
+    // written large (鷹ケ原 タカガハラ, すずらんケ丘), which the dictionary and the place list
+    // know in its small form.
     for (qsizetype i = 1; i + 1 < piece.size(); ++i)
-        if (piece[i] == u'ケ' && KanaText::isKanji(piece[i - 1]) && KanaText::isKanji(piece[i + 1]))
+        if (piece[i] == u'ケ' &&
+            (KanaText::isKanji(piece[i - 1]) || KanaText::isHiragana(piece[i - 1])) &&
+            KanaText::isKanji(piece[i + 1]))
             piece[i] = u'ヶ';
     // A wave dash between kana is a long vowel written playfully (ぽ～ろ ポーロ).
     const auto isKana = [](QChar c) { return KanaText::isHiragana(c) || KanaText::isKatakana(c); };
@@ -385,14 +395,20 @@ QString Pronouncer::readPiece(const QString& text) {
     NumeralWords::apply(words, alone);
     FrontOfLandmark::apply(words, alone);
     WordRules::apply(words, m_towns);
+    KanjiNotWords::apply(words,
+                         {[this](QStringView kanji) { return chineseReadings(kanji); },
+                          [](QStringView kanji) { return KanjiReadings::kinds(kanji).words; }});
     TempleNames::apply(words, {[this](const QString& s) { return wordReadings(s); },
                                [this](QStringView kanji) { return chineseReadings(kanji); }});
     FirmNames::apply(words,
                      [this](const QString& s) { return wordReadings(s, "名詞,固有名詞,組織,"); });
-    LoneKanjiWords::apply(words,
-                          {[this](const QString& s) { return wordReadings(s); },
-                           [this](QStringView kanji) { return chineseReadings(kanji); },
-                           [](QStringView kanji) { return KanjiReadings::kinds(kanji).kun; }});
+    LoneKanjiWords::apply(words, {[this](const QString& s) { return wordReadings(s); },
+                                  [this](QStringView kanji) { return chineseReadings(kanji); },
+                                  [](QStringView kanji) {
+                                      const KanjiReadings::Kinds kinds =
+                                          KanjiReadings::kinds(kanji);
+                                      return kinds.kun + kinds.words;
+                                  }});
     QString out;
     for (const ReadWord& w : words)
         out += KanaText::speakable(w.pronunciation);

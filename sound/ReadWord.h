@@ -11,6 +11,8 @@ struct ReadWord {
     // The form a verb, adjective or auxiliary takes here ("連用形", "ガル接続"); empty for
     // other words.
     QString form;
+    // How that verb or adjective conjugates ("五段・ラ行", "一段"); empty for other words.
+    QString conjugation;
     // The reading in katakana; empty when nothing reads the word.
     QString pronunciation;
     bool known = false;     // the dictionary knows the word
