@@ -30,13 +30,19 @@ bool isHiraganaWord(QStringView s) {
     return true;
 }
 
-// A kun reading field in katakana, without prefix and suffix marks ("-") and okurigana
-// (after "."); empty when the field is not a kun reading.
-QString kunInKatakana(QStringView f) {
+// A reading field without the marks ("-") that make it a prefix or a suffix.
+QStringView withoutAffixMarks(QStringView f) {
     while (f.startsWith(u'-'))
         f = f.mid(1);
     while (f.endsWith(u'-'))
         f.chop(1);
+    return f;
+}
+
+// A kun reading field in katakana, without prefix and suffix marks and okurigana (after
+// "."); empty when the field is not a kun reading.
+QString kunInKatakana(QStringView f) {
+    f = withoutAffixMarks(f);
     const qsizetype dot = f.indexOf(u'.');
     if (dot >= 0) f = f.left(dot);
     if (!isHiraganaWord(f)) return QString();
@@ -89,10 +95,7 @@ template <typename Take> void forEachEntry(const QByteArray& bytes, Take take) {
 // The forms of a kun reading field as a word (see Kinds::words), in katakana; none when the
 // field is not a kun reading.
 QStringList kunWords(QStringView f) {
-    while (f.startsWith(u'-'))
-        f = f.mid(1);
-    while (f.endsWith(u'-'))
-        f.chop(1);
+    f = withoutAffixMarks(f);
     const qsizetype dot = f.indexOf(u'.');
     const QString stem = kunInKatakana(f);
     if (stem.isEmpty()) return {};
