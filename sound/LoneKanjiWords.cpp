@@ -53,6 +53,33 @@ void facing(ReadWords& words, size_t i) {
     w.pronunciation = QStringLiteral("ムカイ");
 }
 
+// The prefix 今 that opens a name before a kanji noun is the newer place, イマ (今鷺沢, the
+// newer 鷺沢; 今ヶ鳩), as nearly every place so named says; the dictionary's Chinese コン is the
+// "this" of an occasion (今大会 this tournament, 今国会, 今学期), which stays. Inside a sentence
+// (次は今大会会場) it is left to the dictionary.
+void newer(ReadWords& words, size_t i) {
+    ReadWord& w = words[i];
+    if (w.surface != QStringLiteral("今") || w.fixed || w.pos != QStringLiteral("接頭詞") ||
+        w.pronunciation != QStringLiteral("コン") || i + 1 >= words.size() ||
+        (i > 0 && words[i - 1].pos != QStringLiteral("記号")))
+        return;
+    static const QStringList occasions = {
+        QStringLiteral("大会"), QStringLiteral("国会"), QStringLiteral("議会"),
+        QStringLiteral("総会"), QStringLiteral("会期"), QStringLiteral("学期"),
+        QStringLiteral("場所"), QStringLiteral("試合"), QStringLiteral("選挙"),
+        QStringLiteral("大戦"), QStringLiteral("内閣"), QStringLiteral("政権"),
+        QStringLiteral("定例"), QStringLiteral("臨時"), QStringLiteral("事業"),
+        QStringLiteral("作品"), QStringLiteral("試験"), QStringLiteral("公演"),
+        QStringLiteral("改正"), QStringLiteral("改定"), QStringLiteral("計画"),
+        QStringLiteral("工事"), QStringLiteral("期間"), QStringLiteral("年度")};
+    const ReadWord& next = words[i + 1];
+    const bool kanjiNoun = next.pos == QStringLiteral("名詞") && !next.surface.isEmpty() &&
+                           KanaText::isKanji(next.surface.front()) &&
+                           !occasions.contains(next.surface);
+    if (kanjiNoun || next.surface == QStringLiteral("ヶ") || next.surface == QStringLiteral("ケ"))
+        w.pronunciation = QStringLiteral("イマ");
+}
+
 // A lone 原 after a name's part is the field that closes so many place names, ハラ (鷺沢原,
 // 鷺ヶ原); the dictionary reads it as the given name or the prefix ゲン, which names say only in
 // words it knows whole (平原, 草原).
@@ -181,6 +208,7 @@ void apply(ReadWords& words, const Knowledge& knows) {
         sunBeforeNo(words, i);
         inlet(words, i);
         facing(words, i);
+        newer(words, i);
         field(words, i);
         space(words, i);
     }

@@ -100,6 +100,16 @@ TEST(LoneKanjiWords, ThePartsOfAPlaceNameAreNative) {
     EXPECT_EQ(read({facing, place}), QStringLiteral("ムカイ|サギサワ|"));
     EXPECT_EQ(read({facing, word("鷺", "サギ")}), QStringLiteral("コウ|サギ|"));
 
+    // The prefix 今 that opens a name before a kanji noun; before an occasion, or inside a
+    // sentence, it stays.
+    ReadWord now = word("今", "コン", "名詞接続");
+    now.pos = QStringLiteral("接頭詞");
+    EXPECT_EQ(read({now, word("鷺", "サギ")}), QStringLiteral("イマ|サギ|"));
+    EXPECT_EQ(read({now, word("ヶ", "ガ"), word("鳩", "ハト")}), QStringLiteral("イマ|ガ|ハト|"));
+    EXPECT_EQ(read({now, word("大会", "タイカイ")}), QStringLiteral("コン|タイカイ|"));
+    EXPECT_EQ(read({word("は", "ワ", "係助詞"), now, word("鷺", "サギ")}),
+              QStringLiteral("ワ|コン|サギ|"));
+
     // A closing field; the prefix that opens a name, or after a number, stays.
     EXPECT_EQ(read({word("鷺", "サギ"), word("ヶ", "ガ"), word("原", "ゲン", "名詞接続")}),
               QStringLiteral("サギ|ガ|ハラ|"));
@@ -160,6 +170,7 @@ TEST(Pronouncer, ReadsTheNativeWordsOfAName) {
     EXPECT_EQ(p.toKana(QStringLiteral("日鷺前")), QStringLiteral("ヒサギマエ"));
     EXPECT_EQ(p.toKana(QStringLiteral("鷺彦")), QStringLiteral("サギヒコ"));
     EXPECT_EQ(p.toKana(QStringLiteral("京都大阪間")), QStringLiteral("キョートオーサカカン"));
+    EXPECT_EQ(p.toKana(QStringLiteral("今鷺沢")), QStringLiteral("イマサギサワ"));
 }
 
 TEST(Pronouncer, ReadsACoinedNameInOneStyle) {
