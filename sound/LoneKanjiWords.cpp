@@ -93,6 +93,23 @@ void field(ReadWords& words, size_t i) {
         w.pronunciation = QStringLiteral("ハラ");
 }
 
+// A 丘 after a common noun of two kanji is the hill of that thing, joined to it by ガ as such
+// names nearly always are (月見丘 ツキミガオカ, 桔梗丘 キキョウガオカ); the dictionary reads the
+// two words side by side. After a single kanji or a name of its own the plain オカ is as
+// common (松丘 マツオカ) and stays.
+void hillOf(ReadWords& words, size_t i) {
+    ReadWord& w = words[i];
+    if (w.surface != QStringLiteral("丘") || w.fixed || w.pronunciation != QStringLiteral("オカ") ||
+        i == 0)
+        return;
+    const ReadWord& before = words[i - 1];
+    if (before.pos != QStringLiteral("名詞") || before.pos1 != QStringLiteral("一般") ||
+        before.surface.size() != 2 || !KanaText::isKanji(before.surface[0]) ||
+        !KanaText::isKanji(before.surface[1]))
+        return;
+    w.pronunciation = QStringLiteral("ガオカ");
+}
+
 // The suffix 間 after a place that opens a name is the space of that place, マ, as nearly every
 // place so named says (鷺沢間); the dictionary's カン is the span between two places, which
 // needs a place before that one (鷺沢鳩山間, 鷺沢・鳩山間).
@@ -210,6 +227,7 @@ void apply(ReadWords& words, const Knowledge& knows) {
         facing(words, i);
         newer(words, i);
         field(words, i);
+        hillOf(words, i);
         space(words, i);
     }
     for (size_t i = 0; i < words.size(); ++i) {

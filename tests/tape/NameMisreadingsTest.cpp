@@ -110,6 +110,12 @@ TEST(LoneKanjiWords, ThePartsOfAPlaceNameAreNative) {
     EXPECT_EQ(read({word("は", "ワ", "係助詞"), now, word("鷺", "サギ")}),
               QStringLiteral("ワ|コン|サギ|"));
 
+    // A thing's hill after a common noun of two kanji; after one kanji or a name it stays.
+    EXPECT_EQ(read({word("鷺草", "サギソウ"), word("丘", "オカ")}),
+              QStringLiteral("サギソウ|ガオカ|"));
+    EXPECT_EQ(read({word("鷺", "サギ"), word("丘", "オカ")}), QStringLiteral("サギ|オカ|"));
+    EXPECT_EQ(read({place, word("丘", "オカ")}), QStringLiteral("サギサワ|オカ|"));
+
     // A closing field; the prefix that opens a name, or after a number, stays.
     EXPECT_EQ(read({word("鷺", "サギ"), word("ヶ", "ガ"), word("原", "ゲン", "名詞接続")}),
               QStringLiteral("サギ|ガ|ハラ|"));
@@ -171,6 +177,7 @@ TEST(Pronouncer, ReadsTheNativeWordsOfAName) {
     EXPECT_EQ(p.toKana(QStringLiteral("鷺彦")), QStringLiteral("サギヒコ"));
     EXPECT_EQ(p.toKana(QStringLiteral("京都大阪間")), QStringLiteral("キョートオーサカカン"));
     EXPECT_EQ(p.toKana(QStringLiteral("今鷺沢")), QStringLiteral("イマサギサワ"));
+    EXPECT_EQ(p.toKana(QStringLiteral("朝顔丘")), QStringLiteral("アサガオガオカ"));
 }
 
 TEST(Pronouncer, ReadsACoinedNameInOneStyle) {
