@@ -57,7 +57,7 @@ void facing(ReadWords& words, size_t i) {
 // newer 鷺沢; 今ヶ鳩), as nearly every place so named says; the dictionary's Chinese コン is the
 // "this" of an occasion (今大会 this tournament, 今国会, 今学期), which stays. Inside a sentence
 // (次は今大会会場) it is left to the dictionary.
-void newer(ReadWords& words, size_t i) {
+void newer(ReadWords& words, size_t i, const Knowledge& knows) {
     ReadWord& w = words[i];
     if (w.surface != QStringLiteral("今") || w.fixed || w.pos != QStringLiteral("接頭詞") ||
         w.pronunciation != QStringLiteral("コン") || i + 1 >= words.size() ||
@@ -76,6 +76,13 @@ void newer(ReadWords& words, size_t i) {
     const bool kanjiNoun = next.pos == QStringLiteral("名詞") && !next.surface.isEmpty() &&
                            KanaText::isKanji(next.surface.front()) &&
                            !occasions.contains(next.surface);
+    // 今 with the next word's first kanji may be a word of its own that the dictionary cut
+    // apart, such as the family name 今野 コンノ in a 今|野川.
+    if (kanjiNoun) {
+        const QStringList joined = knows.dictionaryReadings(w.surface + next.surface.front());
+        for (const QString& r : joined)
+            if (r.startsWith(QStringLiteral("コン"))) return;
+    }
     if (kanjiNoun || next.surface == QStringLiteral("ヶ") || next.surface == QStringLiteral("ケ"))
         w.pronunciation = QStringLiteral("イマ");
 }
@@ -225,7 +232,7 @@ void apply(ReadWords& words, const Knowledge& knows) {
         sunBeforeNo(words, i);
         inlet(words, i);
         facing(words, i);
-        newer(words, i);
+        newer(words, i, knows);
         field(words, i);
         hillOf(words, i);
         space(words, i);

@@ -26,11 +26,12 @@ ReadWord word(const char* surface, const char* kana, const char* pos1 = "一般"
     return w;
 }
 
-// A made-up dictionary: it knows 鳩華 as a word and no other word of two kanji; in Chinese style
-// 文 reads ブン, 那 ナ, 田 デン, 華 カ, 鳩 キュウ, 睦 ボク; in native style 華 ハナ, 鳩 ハト, 田
-// タ.
+// A made-up dictionary: it knows 鳩華 as a word, 今鳩 as a family name コンバト, and no other
+// word of two kanji; in Chinese style 文 reads ブン, 那 ナ, 田 デン, 華 カ, 鳩 キュウ, 睦 ボク;
+// in native style 華 ハナ, 鳩 ハト, 田 タ.
 const LoneKanjiWords::Knowledge knows{
     [](const QString& s) {
+        if (s == QStringLiteral("今鳩")) return QStringList{QStringLiteral("コンバト")};
         return s == QStringLiteral("鳩華") ? QStringList{QStringLiteral("キュウカ")}
                                            : QStringList();
     },
@@ -107,6 +108,8 @@ TEST(LoneKanjiWords, ThePartsOfAPlaceNameAreNative) {
     EXPECT_EQ(read({now, word("鷺", "サギ")}), QStringLiteral("イマ|サギ|"));
     EXPECT_EQ(read({now, word("ヶ", "ガ"), word("鳩", "ハト")}), QStringLiteral("イマ|ガ|ハト|"));
     EXPECT_EQ(read({now, word("大会", "タイカイ")}), QStringLiteral("コン|タイカイ|"));
+    // A family name the dictionary cut apart (今|鳩川 for the 川 of the 今鳩 family).
+    EXPECT_EQ(read({now, word("鳩川", "ハトカワ")}), QStringLiteral("コン|ハトカワ|"));
     EXPECT_EQ(read({word("は", "ワ", "係助詞"), now, word("鷺", "サギ")}),
               QStringLiteral("ワ|コン|サギ|"));
 
