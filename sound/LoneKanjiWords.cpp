@@ -53,6 +53,40 @@ void facing(ReadWords& words, size_t i) {
     w.pronunciation = QStringLiteral("ムカイ");
 }
 
+// The prefix 今 that opens a name before a kanji noun is the newer place, イマ (今鷺沢, the
+// newer 鷺沢; 今ヶ鳩), as nearly every place so named says; the dictionary's Chinese コン is the
+// "this" of an occasion (今大会 this tournament, 今国会, 今学期), which stays. Inside a sentence
+// (次は今大会会場) it is left to the dictionary.
+void newer(ReadWords& words, size_t i, const Knowledge& knows) {
+    ReadWord& w = words[i];
+    if (w.surface != QStringLiteral("今") || w.fixed || w.pos != QStringLiteral("接頭詞") ||
+        w.pronunciation != QStringLiteral("コン") || i + 1 >= words.size() ||
+        (i > 0 && words[i - 1].pos != QStringLiteral("記号")))
+        return;
+    static const QStringList occasions = {
+        QStringLiteral("大会"), QStringLiteral("国会"), QStringLiteral("議会"),
+        QStringLiteral("総会"), QStringLiteral("会期"), QStringLiteral("学期"),
+        QStringLiteral("場所"), QStringLiteral("試合"), QStringLiteral("選挙"),
+        QStringLiteral("大戦"), QStringLiteral("内閣"), QStringLiteral("政権"),
+        QStringLiteral("定例"), QStringLiteral("臨時"), QStringLiteral("事業"),
+        QStringLiteral("作品"), QStringLiteral("試験"), QStringLiteral("公演"),
+        QStringLiteral("改正"), QStringLiteral("改定"), QStringLiteral("計画"),
+        QStringLiteral("工事"), QStringLiteral("期間"), QStringLiteral("年度")};
+    const ReadWord& next = words[i + 1];
+    const bool kanjiNoun = next.pos == QStringLiteral("名詞") && !next.surface.isEmpty() &&
+                           KanaText::isKanji(next.surface.front()) &&
+                           !occasions.contains(next.surface);
+    // 今 with the next word's first kanji may be a word of its own that the dictionary cut
+    // apart, such as the family name 今野 コンノ in a 今|野川.
+    if (kanjiNoun) {
+        const QStringList joined = knows.dictionaryReadings(w.surface + next.surface.front());
+        for (const QString& r : joined)
+            if (r.startsWith(QStringLiteral("コン"))) return;
+    }
+    if (kanjiNoun || next.surface == QStringLiteral("ヶ") || next.surface == QStringLiteral("ケ"))
+        w.pronunciation = QStringLiteral("イマ");
+}
+
 // A lone 原 after a name's part is the field that closes so many place names, ハラ (鷺沢原,
 // 鷺ヶ原); the dictionary reads it as the given name or the prefix ゲン, which names say only in
 // words it knows whole (平原, 草原).
@@ -64,6 +98,23 @@ void field(ReadWords& words, size_t i) {
     const QChar last = words[i - 1].surface.back();
     if (KanaText::isKanji(last) || QStringView(u"ヶケノの").contains(last))
         w.pronunciation = QStringLiteral("ハラ");
+}
+
+// A 丘 after a common noun of two kanji is the hill of that thing, joined to it by ガ as such
+// names nearly always are (月見丘 ツキミガオカ, 桔梗丘 キキョウガオカ); the dictionary reads the
+// two words side by side. After a single kanji or a name of its own the plain オカ is as
+// common (松丘 マツオカ) and stays.
+void hillOf(ReadWords& words, size_t i) {
+    ReadWord& w = words[i];
+    if (w.surface != QStringLiteral("丘") || w.fixed || w.pronunciation != QStringLiteral("オカ") ||
+        i == 0)
+        return;
+    const ReadWord& before = words[i - 1];
+    if (before.pos != QStringLiteral("名詞") || before.pos1 != QStringLiteral("一般") ||
+        before.surface.size() != 2 || !KanaText::isKanji(before.surface[0]) ||
+        !KanaText::isKanji(before.surface[1]))
+        return;
+    w.pronunciation = QStringLiteral("ガオカ");
 }
 
 // The suffix 間 after a place that opens a name is the space of that place, マ, as nearly every
@@ -181,7 +232,9 @@ void apply(ReadWords& words, const Knowledge& knows) {
         sunBeforeNo(words, i);
         inlet(words, i);
         facing(words, i);
+        newer(words, i, knows);
         field(words, i);
+        hillOf(words, i);
         space(words, i);
     }
     for (size_t i = 0; i < words.size(); ++i) {

@@ -26,11 +26,12 @@ ReadWord word(const char* surface, const char* kana, const char* pos1 = "一般"
     return w;
 }
 
-// A made-up dictionary: it knows 鳩華 as a word and no other word of two kanji; in Chinese style
-// 文 reads ブン, 那 ナ, 田 デン, 華 カ, 鳩 キュウ, 睦 ボク; in native style 華 ハナ, 鳩 ハト, 田
-// タ.
+// A made-up dictionary: it knows 鳩華 as a word, 今鳩 as a family name コンバト, and no other
+// word of two kanji; in Chinese style 文 reads ブン, 那 ナ, 田 デン, 華 カ, 鳩 キュウ, 睦 ボク;
+// in native style 華 ハナ, 鳩 ハト, 田 タ.
 const LoneKanjiWords::Knowledge knows{
     [](const QString& s) {
+        if (s == QStringLiteral("今鳩")) return QStringList{QStringLiteral("コンバト")};
         return s == QStringLiteral("鳩華") ? QStringList{QStringLiteral("キュウカ")}
                                            : QStringList();
     },
@@ -100,6 +101,24 @@ TEST(LoneKanjiWords, ThePartsOfAPlaceNameAreNative) {
     EXPECT_EQ(read({facing, place}), QStringLiteral("ムカイ|サギサワ|"));
     EXPECT_EQ(read({facing, word("鷺", "サギ")}), QStringLiteral("コウ|サギ|"));
 
+    // The prefix 今 that opens a name before a kanji noun; before an occasion, or inside a
+    // sentence, it stays.
+    ReadWord now = word("今", "コン", "名詞接続");
+    now.pos = QStringLiteral("接頭詞");
+    EXPECT_EQ(read({now, word("鷺", "サギ")}), QStringLiteral("イマ|サギ|"));
+    EXPECT_EQ(read({now, word("ヶ", "ガ"), word("鳩", "ハト")}), QStringLiteral("イマ|ガ|ハト|"));
+    EXPECT_EQ(read({now, word("大会", "タイカイ")}), QStringLiteral("コン|タイカイ|"));
+    // A family name the dictionary cut apart (今|鳩川 for the 川 of the 今鳩 family).
+    EXPECT_EQ(read({now, word("鳩川", "ハトカワ")}), QStringLiteral("コン|ハトカワ|"));
+    EXPECT_EQ(read({word("は", "ワ", "係助詞"), now, word("鷺", "サギ")}),
+              QStringLiteral("ワ|コン|サギ|"));
+
+    // A thing's hill after a common noun of two kanji; after one kanji or a name it stays.
+    EXPECT_EQ(read({word("鷺草", "サギソウ"), word("丘", "オカ")}),
+              QStringLiteral("サギソウ|ガオカ|"));
+    EXPECT_EQ(read({word("鷺", "サギ"), word("丘", "オカ")}), QStringLiteral("サギ|オカ|"));
+    EXPECT_EQ(read({place, word("丘", "オカ")}), QStringLiteral("サギサワ|オカ|"));
+
     // A closing field; the prefix that opens a name, or after a number, stays.
     EXPECT_EQ(read({word("鷺", "サギ"), word("ヶ", "ガ"), word("原", "ゲン", "名詞接続")}),
               QStringLiteral("サギ|ガ|ハラ|"));
@@ -160,6 +179,8 @@ TEST(Pronouncer, ReadsTheNativeWordsOfAName) {
     EXPECT_EQ(p.toKana(QStringLiteral("日鷺前")), QStringLiteral("ヒサギマエ"));
     EXPECT_EQ(p.toKana(QStringLiteral("鷺彦")), QStringLiteral("サギヒコ"));
     EXPECT_EQ(p.toKana(QStringLiteral("京都大阪間")), QStringLiteral("キョートオーサカカン"));
+    EXPECT_EQ(p.toKana(QStringLiteral("今鷺沢")), QStringLiteral("イマサギサワ"));
+    EXPECT_EQ(p.toKana(QStringLiteral("朝顔丘")), QStringLiteral("アサガオガオカ"));
 }
 
 TEST(Pronouncer, ReadsACoinedNameInOneStyle) {
