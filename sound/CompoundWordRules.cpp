@@ -98,31 +98,21 @@ void shop(const ReadWords& words, size_t i, ReadWord& w) {
     w.pronunciation = QStringLiteral("テン");
 }
 
-// A lake after its name is the Chinese 湖 コ (鷺沢湖 サギサワコ), as lakes' names say it; the
-// word ミズウミ stands alone or after の (鷺の湖).
-void lake(const ReadWords& words, size_t i, ReadWord& w) {
-    if (i == 0 || w.surface != QStringLiteral("湖") ||
-        w.pronunciation != QStringLiteral("ミズウミ"))
-        return;
-    const ReadWord& before = words[i - 1];
-    if (before.surface.isEmpty() || before.pos == QStringLiteral("助詞") ||
-        before.pos == QStringLiteral("記号") || before.surface == QStringLiteral("の") ||
-        before.surface == QStringLiteral("ノ"))
-        return;
-    w.pronunciation = QStringLiteral("コ");
-}
+// A lake or a village after its name is the Chinese 湖 コ or 郷 ゴウ (鷺沢湖 サギサワコ, 鷺沢郷
+// サギサワゴウ), as nearly all places so named say them; the native words ミズウミ and サト stand
+// alone or after の (鷺の湖, 鷺の郷, 鷺之郷).
+const Misreading NativeWordAfterName[] = {{u"湖", u"ミズウミ", u"コ"}, {u"郷", u"サト", u"ゴウ"}};
 
-// A village after its name is the Chinese 郷 ゴウ (鷺沢郷 サギサワゴウ), as most places so named
-// say it; the native サト is the one after の (鷺の郷) or standing alone.
-void village(const ReadWords& words, size_t i, ReadWord& w) {
-    if (i == 0 || w.surface != QStringLiteral("郷") || w.pronunciation != QStringLiteral("サト"))
-        return;
+void afterName(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0) return;
     const ReadWord& before = words[i - 1];
     if (before.surface.isEmpty() || before.pos == QStringLiteral("助詞") ||
         before.pos == QStringLiteral("記号") || before.surface == QStringLiteral("の") ||
         before.surface == QStringLiteral("ノ") || before.surface == QStringLiteral("之"))
         return;
-    w.pronunciation = QStringLiteral("ゴウ");
+    for (const Misreading& m : NativeWordAfterName)
+        if (w.surface == QStringView(m.surface) && w.pronunciation == QStringView(m.misread))
+            w.pronunciation = QString::fromUtf16(m.reading);
 }
 
 // A road station, 道の駅, is a 道 said ミチ, also after a name the dictionary made 道 a suffix of
@@ -319,8 +309,7 @@ void apply(ReadWords& words, size_t i) {
     givenNameInCompound(words, i, w);
     noNamesReading(w);
     shop(words, i, w);
-    lake(words, i, w);
-    village(words, i, w);
+    afterName(words, i, w);
     roadStation(words, i, w);
     openingPosition(words, i, w);
     university(words, i, w);
