@@ -358,6 +358,10 @@ QString Pronouncer::readPiece(const QString& text) {
         boundaries.append(*at);
         words = analyse(piece, boundaries);
     }
+    if (const std::optional<qsizetype> at = NumeralWords::unitBoundary(words, piece)) {
+        boundaries.append(*at);
+        words = analyse(piece, boundaries);
+    }
     if (coined) {
         qsizetype at = 0;
         bool first = true;

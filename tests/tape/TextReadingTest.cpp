@@ -165,6 +165,50 @@ TEST(NumeralWords, ANumberBeforeACounterIsANumber) {
     EXPECT_EQ(read(fixed), "ジュックバン");
 }
 
+// A number in kanji that the dictionary cut before a place opening with a numeral unit (七|千鳩)
+// takes the unit back; a number before a word that does not carry it on, or before another
+// number, is no such cut. After a number 石 is counted as rice is (コク).
+TEST(NumeralWords, AUnitOpeningTheNextWordIsTheNumbers) {
+    const auto word = [](const char* surface, const char* pos1, const char* pos2,
+                         const char* kana) {
+        ReadWord w;
+        w.surface = QString::fromUtf8(surface);
+        w.pos = QStringLiteral("名詞");
+        w.pos1 = QString::fromUtf8(pos1);
+        w.pos2 = QString::fromUtf8(pos2);
+        w.pronunciation = QString::fromUtf8(kana);
+        return w;
+    };
+    const ReadWord seven = word("七", "数", "*", "ナナ");
+    const ReadWord place = word("千鳩", "固有名詞", "地域", "チハト");
+    const auto cut = [](const ReadWords& words, const char* text) {
+        return NumeralWords::unitBoundary(words, QString::fromUtf8(text)).value_or(-1);
+    };
+    EXPECT_EQ(cut({seven, place}, "七千鳩"), 2);
+    EXPECT_EQ(cut({word("鷺", "一般", "*", "サギ"), seven, place}, "鷺 七千鳩"), 4);
+    EXPECT_EQ(cut({word("十", "数", "*", "ジュウ"), word("百鳩", "固有名詞", "地域", "モモハト")},
+                  "十百鳩"),
+              -1);
+    EXPECT_EQ(cut({seven, word("千", "数", "*", "セン")}, "七千"), -1);
+    EXPECT_EQ(cut({seven, word("鳩千", "固有名詞", "地域", "ハトセン")}, "七鳩千"), -1);
+
+    const auto read = [](ReadWords words) {
+        NumeralWords::apply(words, [](const QString&) { return QString(); });
+        QString out;
+        for (const ReadWord& w : words)
+            out += w.pronunciation;
+        return out.toStdString();
+    };
+    const ReadWord koku = word("石", "接尾", "助数詞", "セキ");
+    EXPECT_EQ(read({word("三", "数", "*", "サン"), word("千", "数", "*", "セン"), koku}),
+              "サンゼンゴク");
+    EXPECT_EQ(read({word("六", "数", "*", "ロク"), koku}), "ロッコク");
+    EXPECT_EQ(read({word("五", "数", "*", "ゴ"), word("十", "数", "*", "ジュウ"), koku}),
+              "ゴジュッコク");
+    EXPECT_EQ(read({seven, word("百", "数", "*", "ヒャク"), koku}), "ナナヒャクコク");
+    EXPECT_EQ(read({word("鷺", "一般", "*", "サギ"), word("石", "一般", "*", "イシ")}), "サギイシ");
+}
+
 // A road sign's abbreviation after a name in Japanese is said in full; elsewhere it is spelled.
 // A number's sign, parts and decimal point are said as words.
 TEST(Abbreviations, AreSaidInFullAfterANameOnly) {
