@@ -65,8 +65,15 @@ std::optional<qsizetype> boundary(const ReadWords& words, QStringView text,
         at = found + alone.surface.size();
         const ReadWord& next = words[i + 1];
         // Before a common word the kanji stays where the dictionary put it (波|高原): a
-        // prefix reading may still mend it.
-        if (!isNativeName(alone, knows) || !opensChinese(next, knows) ||
+        // prefix reading may still mend it. Before a name, a kanji it read as a common word
+        // natively is cut the same way (牡|丹野 for 牡丹), but not a side or a direction, which
+        // opens names of its own (北|東鷺 is the north of 東鷺).
+        const bool nativeNoun =
+            !alone.fixed && alone.surface.size() == 1 && alone.pos == QStringLiteral("名詞") &&
+            alone.pos1 == QStringLiteral("一般") && KanaText::isKanji(alone.surface[0]) &&
+            !QStringView(u"東西南北上下中前後内外新旧元本大小").contains(alone.surface[0]) &&
+            !startsChinese(alone.surface, alone.pronunciation, knows);
+        if (!(isNativeName(alone, knows) || nativeNoun) || !opensChinese(next, knows) ||
             !(next.givenName || next.pos1 == QStringLiteral("固有名詞")) ||
             !text.mid(at).startsWith(next.surface))
             continue;

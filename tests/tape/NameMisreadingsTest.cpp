@@ -193,12 +193,16 @@ TEST(Pronouncer, ReadsACoinedNameInOneStyle) {
     EXPECT_EQ(p.toKana(QStringLiteral("慶睦")), QStringLiteral("ケイボク"));
 }
 
-// A made-up dictionary: 温泉 is a common noun オンセン, 重 a prefix ジュー and 原 one read モト;
-// in Chinese style 温 reads オン, 泉 セン, 重 ジュウ, 原 ゲン, 機 キ.
+// A made-up dictionary: 温泉, 牡丹 and 北東 are common nouns, 重 a prefix ジュー and 原 one read
+// モト; in Chinese style 温 reads オン, 泉 セン, 重 ジュウ, 原 ゲン, 機 キ, 牡 ボ, 丹 タン, 北
+// ホク, 東 トウ.
 const CutCompounds::Knowledge cutKnows{
     [](const QString& s) {
-        return s == QStringLiteral("温泉") ? QStringList{QStringLiteral("オンセン")}
-                                           : QStringList();
+        static const QHash<QString, QString> common = {
+            {QStringLiteral("温泉"), QStringLiteral("オンセン")},
+            {QStringLiteral("牡丹"), QStringLiteral("ボタン")},
+            {QStringLiteral("北東"), QStringLiteral("ホクトー")}};
+        return common.contains(s) ? QStringList{common.value(s)} : QStringList();
     },
     [](const QString& s) {
         if (s == QStringLiteral("原")) return QStringList{QStringLiteral("モト")};
@@ -209,11 +213,15 @@ const CutCompounds::Knowledge cutKnows{
                                                    {QStringLiteral("泉"), QStringLiteral("セン")},
                                                    {QStringLiteral("重"), QStringLiteral("ジュウ")},
                                                    {QStringLiteral("原"), QStringLiteral("ゲン")},
-                                                   {QStringLiteral("機"), QStringLiteral("キ")}};
+                                                   {QStringLiteral("機"), QStringLiteral("キ")},
+                                                   {QStringLiteral("牡"), QStringLiteral("ボ")},
+                                                   {QStringLiteral("丹"), QStringLiteral("タン")},
+                                                   {QStringLiteral("北"), QStringLiteral("ホク")},
+                                                   {QStringLiteral("東"), QStringLiteral("トウ")}};
         return on.contains(k.toString()) ? QStringList{on.value(k.toString())} : QStringList();
     }};
 
-// A kanji taken for a person's name in a native reading is cut back into the Chinese word it
+// A kanji taken for a person's name or a native word is cut back into the Chinese word it
 // makes with the next kanji before a name (温|泉鷺 → 温泉|鷺), and read as its Chinese prefix
 // before a common word (重|機械); a kanji read in Chinese style, a common word after it, a
 // family name or a next word read natively stay as they are.
@@ -228,8 +236,13 @@ TEST(CutCompounds, AKanjiTakenForANameJoinsItsChineseWord) {
     EXPECT_EQ(cut({word("鷺", "サギ"), atsushi, place}, "鷺 温泉鷺"), 4);
     EXPECT_EQ(cut({atsushi, word("泉鷺", "センロ")}, "温泉鷺"), -1);
     EXPECT_EQ(cut({word("温", "オン", "固有名詞"), place}, "温泉鷺"), -1);
-    EXPECT_EQ(cut({word("温", "ヌク"), place}, "温泉鷺"), -1);
+    ReadWord warm = word("温", "ヌク", "自立"); // an adjective's stem, no word of a name
+    warm.pos = QStringLiteral("形容詞");
+    EXPECT_EQ(cut({warm, place}, "温泉鷺"), -1);
     EXPECT_EQ(cut({atsushi, word("泉鷺", "イズミサギ", "固有名詞")}, "温泉鷺"), -1);
+    // A common word read natively, but not a direction, which opens names of its own.
+    EXPECT_EQ(cut({word("牡", "オス"), word("丹鷺", "タンロ", "固有名詞")}, "牡丹鷺"), 2);
+    EXPECT_EQ(cut({word("北", "キタ"), word("東鷺", "トウロ", "固有名詞")}, "北東鷺"), -1);
 
     ReadWord shigeru = word("重", "オモ", "固有名詞");
     shigeru.givenName = true;
@@ -258,6 +271,7 @@ TEST(Pronouncer, ReadsAKanjiWithTheChineseWordItWasCutFrom) {
     Pronouncer& p = pronouncer();
     EXPECT_EQ(p.toKana(QStringLiteral("神明山鷺")), QStringLiteral("シンメイヤマサギ"));
     EXPECT_EQ(p.toKana(QStringLiteral("宝塔山鷺")), QStringLiteral("ホートーヤマサギ"));
+    EXPECT_EQ(p.toKana(QStringLiteral("牡丹野鷺")), QStringLiteral("ボタンノサギ"));
     EXPECT_EQ(p.toKana(QStringLiteral("鳩ヶ丘重機械")), QStringLiteral("ハトガオカジューキカイ"));
 }
 
