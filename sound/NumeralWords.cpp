@@ -194,9 +194,11 @@ void calendar(ReadWords& words, size_t i) {
         if (const long long all = value(whole); all >= 0) v = all;
     }
     // 石 after a number of ten or more is a count even where the dictionary took it for a noun
-    // (二万|石 of a canal named for the rice it waters).
-    if (v < 0 || !(isCounter(unit) || (unit.pos == QStringLiteral("名詞") &&
-                                       (kind == u'月' || (kind == u'石' && v >= 10)))))
+    // (二万|石 of a canal named for the rice it waters), and 里 after any number is the old
+    // measure of road (一里塚 イチリヅカ), not the village サト.
+    if (v < 0 ||
+        !(isCounter(unit) || (unit.pos == QStringLiteral("名詞") &&
+                              (kind == u'月' || kind == u'里' || (kind == u'石' && v >= 10)))))
         return;
     QString& n = number.pronunciation;
     const auto fourNineSeven = [&n](const char16_t* four, const char16_t* nine,
@@ -239,6 +241,9 @@ void calendar(ReadWords& words, size_t i) {
         }
     } else if (kind == u'年') {
         fourNineSeven(u"ヨ", nullptr, nullptr);
+    } else if (kind == u'里') {
+        fourNineSeven(nullptr, nullptr, u"シチ");
+        unit.pronunciation = QStringLiteral("リ");
     } else if (kind == u'石') {
         // After a number 石 is the koku that rice and villages' yields were counted in (千石
         // センゴク, 六石 ロッコク), not the stones of a watch's movement (セキ).
