@@ -241,6 +241,10 @@ void calendar(ReadWords& words, size_t i) {
         }
     } else if (kind == u'年') {
         fourNineSeven(u"ヨ", nullptr, nullptr);
+    } else if (kind == u'目') {
+        // The weight of old money (匁), which names keep (三百目 サンビャクメ), not the go
+        // stones of a count of points (モク).
+        unit.pronunciation = QStringLiteral("メ");
     } else if (kind == u'里') {
         fourNineSeven(nullptr, nullptr, u"シチ");
         unit.pronunciation = QStringLiteral("リ");

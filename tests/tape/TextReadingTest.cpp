@@ -158,7 +158,8 @@ std::string readNumbers(ReadWords words) {
 
 // Before a counter, the characters of a number that the place list knows as a place's name
 // (a made-up 十九 ジュック) are the number; a user's reading and a name before another word
-// stay. After a number 石 is counted as rice is (コク) and 里 is the measure of road (リ).
+// stay. After a number 石 is counted as rice is (コク), 里 is the measure of road (リ) and 目
+// the weight of old money (メ).
 TEST(NumeralWords, ANumberBeforeACounterIsANumber) {
     const auto word = numberWord;
     const auto read = readNumbers;
@@ -179,6 +180,8 @@ TEST(NumeralWords, ANumberBeforeACounterIsANumber) {
                     word("石", "一般", "*", "イシ")}),
               "ゴジュッコク");
     EXPECT_EQ(read({word("七", "数", "*", "ナナ"), word("里", "一般", "*", "サト")}), "シチリ");
+    EXPECT_EQ(read({word("八", "数", "*", "ハチ"), word("目", "接尾", "助数詞", "モク")}),
+              "ハチメ");
     EXPECT_EQ(read({word("鷺", "一般", "*", "サギ"), word("石", "一般", "*", "イシ"),
                     word("里", "一般", "*", "サト")}),
               "サギイシサト");
