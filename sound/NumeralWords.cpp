@@ -245,6 +245,9 @@ void calendar(ReadWords& words, size_t i) {
         // The weight of old money (匁), which names keep (三百目 サンビャクメ), not the go
         // stones of a count of points (モク).
         unit.pronunciation = QStringLiteral("メ");
+    } else if (kind == u'尾') {
+        // A ridge's tail in a name (七尾 ナナオ), not the count of fish (ビ).
+        unit.pronunciation = QStringLiteral("オ");
     } else if (kind == u'里') {
         fourNineSeven(nullptr, nullptr, u"シチ");
         unit.pronunciation = QStringLiteral("リ");

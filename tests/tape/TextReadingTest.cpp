@@ -158,8 +158,8 @@ std::string readNumbers(ReadWords words) {
 
 // Before a counter, the characters of a number that the place list knows as a place's name
 // (a made-up 十九 ジュック) are the number; a user's reading and a name before another word
-// stay. After a number 石 is counted as rice is (コク), 里 is the measure of road (リ) and 目
-// the weight of old money (メ).
+// stay. After a number 石 is counted as rice is (コク), 里 is the measure of road (リ), 目
+// the weight of old money (メ) and 尾 a ridge (オ).
 TEST(NumeralWords, ANumberBeforeACounterIsANumber) {
     const auto word = numberWord;
     const auto read = readNumbers;
@@ -182,6 +182,7 @@ TEST(NumeralWords, ANumberBeforeACounterIsANumber) {
     EXPECT_EQ(read({word("七", "数", "*", "ナナ"), word("里", "一般", "*", "サト")}), "シチリ");
     EXPECT_EQ(read({word("八", "数", "*", "ハチ"), word("目", "接尾", "助数詞", "モク")}),
               "ハチメ");
+    EXPECT_EQ(read({word("七", "数", "*", "ナナ"), word("尾", "接尾", "助数詞", "ビ")}), "ナナオ");
     EXPECT_EQ(read({word("鷺", "一般", "*", "サギ"), word("石", "一般", "*", "イシ"),
                     word("里", "一般", "*", "サト")}),
               "サギイシサト");
