@@ -3,6 +3,8 @@
 #include "sound/KanaText.h"
 #include "sound/NumberKana.h"
 
+#include <QHash>
+
 namespace NumeralWords {
 
 namespace {
@@ -245,6 +247,18 @@ void calendar(ReadWords& words, size_t i) {
         // The weight of old money (匁), which names keep (三百目 サンビャクメ), not the go
         // stones of a count of points (モク).
         unit.pronunciation = QStringLiteral("メ");
+    } else if (kind == u'重') {
+        // Layers of one, six, seven or eight are counted natively (一重 ヒトエ, 八重 ヤエ), not
+        // as a multiple; 二重 and 三重 keep the readings the dictionary gives them.
+        static const QHash<QChar, QString> Layers = {{u'一', QStringLiteral("ヒト")},
+                                                     {u'六', QStringLiteral("ム")},
+                                                     {u'七', QStringLiteral("ナナ")},
+                                                     {u'八', QStringLiteral("ヤ")}};
+        if (number.surface.size() != 1 || !Layers.contains(number.surface[0]) ||
+            (i >= 2 && isNumberWord(words[i - 2])))
+            return;
+        n = Layers.value(number.surface[0]);
+        unit.pronunciation = QStringLiteral("エ");
     } else if (kind == u'尾') {
         // A ridge's tail in a name (七尾 ナナオ), not the count of fish (ビ).
         unit.pronunciation = QStringLiteral("オ");

@@ -159,7 +159,8 @@ std::string readNumbers(ReadWords words) {
 // Before a counter, the characters of a number that the place list knows as a place's name
 // (a made-up 十九 ジュック) are the number; a user's reading and a name before another word
 // stay. After a number 石 is counted as rice is (コク), 里 is the measure of road (リ), 目
-// the weight of old money (メ) and 尾 a ridge (オ).
+// the weight of old money (メ) and 尾 a ridge (オ); layers of one digit are counted natively
+// (八重 ヤエ).
 TEST(NumeralWords, ANumberBeforeACounterIsANumber) {
     const auto word = numberWord;
     const auto read = readNumbers;
@@ -183,6 +184,11 @@ TEST(NumeralWords, ANumberBeforeACounterIsANumber) {
     EXPECT_EQ(read({word("八", "数", "*", "ハチ"), word("目", "接尾", "助数詞", "モク")}),
               "ハチメ");
     EXPECT_EQ(read({word("七", "数", "*", "ナナ"), word("尾", "接尾", "助数詞", "ビ")}), "ナナオ");
+    const ReadWord layers = word("重", "接尾", "助数詞", "ジュウ");
+    EXPECT_EQ(read({word("八", "数", "*", "ハチ"), layers}), "ヤエ");
+    EXPECT_EQ(read({word("二", "数", "*", "ニ"), layers}), "ニジュウ");
+    EXPECT_EQ(read({word("十", "数", "*", "ジュウ"), word("八", "数", "*", "ハチ"), layers}),
+              "ジュウハチジュウ");
     EXPECT_EQ(read({word("鷺", "一般", "*", "サギ"), word("石", "一般", "*", "イシ"),
                     word("里", "一般", "*", "サト")}),
               "サギイシサト");
