@@ -64,7 +64,7 @@ std::optional<qsizetype> boundary(const ReadWords& words, QStringView text,
         if (found < 0) return std::nullopt;
         at = found + alone.surface.size();
         const ReadWord& next = words[i + 1];
-        // Before a common word the kanji stays where the dictionary put it (波|高原): a
+        // Before a common word the kanji stays where the dictionary put it (波|草原): a
         // prefix reading may still mend it. Before a name, a kanji it read as a common word
         // natively is cut the same way (牡|丹野 for 牡丹), but not a side or a direction, which
         // opens names of its own (北|東鷺 is the north of 東鷺).

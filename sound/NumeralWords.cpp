@@ -266,8 +266,8 @@ void calendar(ReadWords& words, size_t i) {
         fourNineSeven(nullptr, nullptr, u"シチ");
         unit.pronunciation = QStringLiteral("リ");
     } else if (kind == u'石') {
-        // After a number 石 is the koku that rice and villages' yields were counted in (千石
-        // センゴク, 六石 ロッコク), not the stones of a watch's movement (セキ).
+        // After a number 石 is the koku that rice and villages' yields were counted in (三石
+        // サンゴク, 六石 ロッコク), not the stones of a watch's movement (セキ).
         if (n.endsWith(u'ン')) {
             unit.pronunciation = QStringLiteral("ゴク");
             return;
