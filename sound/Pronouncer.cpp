@@ -5,6 +5,7 @@
 #include "sound/Abbreviations.h"
 #include "sound/AnnouncementText.h"
 #include "sound/CompoundWordRules.h"
+#include "sound/CutCompounds.h"
 #include "sound/EnglishWords.h"
 #include "sound/FirmNames.h"
 #include "sound/FrontOfLandmark.h"
@@ -358,6 +359,21 @@ QString Pronouncer::readPiece(const QString& text) {
         boundaries.append(*at);
         words = analyse(piece, boundaries);
     }
+    if (const std::optional<qsizetype> at = NumeralWords::unitBoundary(words, piece)) {
+        boundaries.append(*at);
+        words = analyse(piece, boundaries);
+    }
+    const CutCompounds::Knowledge cut{
+        [this](const QString& s) {
+            return wordReadings(s, "名詞,一般,") + wordReadings(s, "名詞,サ変接続,");
+        },
+        [this](const QString& s) { return wordReadings(s, "接頭詞,名詞接続,"); },
+        [this](QStringView kanji) { return chineseReadings(kanji); }};
+    if (const std::optional<qsizetype> at = CutCompounds::boundary(words, piece, cut)) {
+        boundaries.append(*at);
+        words = analyse(piece, boundaries);
+    }
+    CutCompounds::readPrefixes(words, cut);
     if (coined) {
         qsizetype at = 0;
         bool first = true;
