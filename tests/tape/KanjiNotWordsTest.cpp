@@ -76,9 +76,11 @@ TEST(KanjiNotWords, AVerbsBareStemIsReadAsANameReadsIt) {
     // Chinese reading, for a short stem too.
     EXPECT_EQ(read({word("五", "ゴ", "名詞", "数"), stem("取", "ト")}), QStringLiteral("ゴ|シュ|"));
     EXPECT_EQ(read({stem("取", "ト"), word("京都", "キョウド")}), QStringLiteral("シュ|キョウド|"));
-    // After a number ending in ン, its ハ row voiced; after another word, not.
+    // After a number ending in ン, its ハ row voiced; after another number or word, not.
     EXPECT_EQ(read({word("千", "セン", "名詞", "数"), stem("蟠", "ワダカマ")}),
               QStringLiteral("セン|バン|"));
+    EXPECT_EQ(read({word("五", "ゴ", "名詞", "数"), stem("蟠", "ワダカマ")}),
+              QStringLiteral("ゴ|ハン|"));
     EXPECT_EQ(read({word("蟠", "ハン"), stem("蟠", "ワダカマ")}), QStringLiteral("ハン|ハン|"));
     // Among native words, the noun a short stem makes; a long one's is a literary word. A
     // reading that only opens with the kanji's Chinese reading is a native word.
