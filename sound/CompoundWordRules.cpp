@@ -363,8 +363,7 @@ std::optional<qsizetype> closingPart(const ReadWords& words) {
     return at + 1;
 }
 
-std::optional<qsizetype> closingDirection(const ReadWords& words,
-                                          const std::function<bool(const QString&)>& isWord) {
+std::optional<qsizetype> closingDirection(const ReadWords& words, WordKnowledge& knows) {
     const std::optional<size_t> end = closingNounEnd(words);
     if (!end) return std::nullopt;
     const size_t last = *end;
@@ -379,7 +378,7 @@ std::optional<qsizetype> closingDirection(const ReadWords& words,
                                       QStringLiteral("ミナミ"), QStringLiteral("キタ")};
     for (const QString& side : sides)
         if (w.pronunciation.endsWith(side)) return std::nullopt;
-    if (!isWord(before.surface + w.surface.front())) return std::nullopt;
+    if (knows.dictionaryReadings(before.surface + w.surface.front()).isEmpty()) return std::nullopt;
     qsizetype at = 0;
     for (size_t k = 0; k + 1 < last; ++k)
         at += words[k].surface.size();

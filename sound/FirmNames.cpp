@@ -15,7 +15,7 @@ bool startsWithLatin(const QString& s) {
 
 } // namespace
 
-void apply(ReadWords& words, const std::function<QStringList(const QString&)>& firmReadings) {
+void apply(ReadWords& words, WordKnowledge& knows) {
     for (size_t i = 0; i + 1 < words.size(); ++i) {
         ReadWord& w = words[i];
         // Only a place the list read: a word of the dictionary's own is read as it says.
@@ -25,7 +25,7 @@ void apply(ReadWords& words, const std::function<QStringList(const QString&)>& f
         for (QChar c : w.surface)
             kanji = kanji || KanaText::isKanji(c);
         if (!kanji) continue;
-        const QStringList firm = firmReadings(w.surface);
+        const QStringList firm = knows.firmReadings(w.surface);
         if (!firm.isEmpty() && !firm.contains(w.pronunciation)) w.pronunciation = firm.front();
     }
 }

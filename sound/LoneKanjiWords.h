@@ -8,24 +8,11 @@
 // 慶華), a mix that a word of two kanji almost never makes.
 // These rules give such words the reading names use.
 #include "sound/ReadWord.h"
-
-#include <QString>
-#include <QStringList>
-#include <QStringView>
-#include <functional>
+#include "sound/WordKnowledge.h"
 
 namespace LoneKanjiWords {
 
-// What the reader knows: the dictionary's readings of exactly these characters as one word
-// (none when it has no such word), and a kanji's readings in Chinese style and in native style
-// (with the readings used in names).
-struct Knowledge {
-    std::function<QStringList(const QString&)> dictionaryReadings;
-    std::function<QStringList(QStringView)> chineseReadings;
-    std::function<QStringList(QStringView)> nativeReadings;
-};
-
 // Mends the readings of `words`; words fixed by the user or the override table are left alone.
-void apply(ReadWords& words, const Knowledge& knows);
+void apply(ReadWords& words, WordKnowledge& knows);
 
 } // namespace LoneKanjiWords

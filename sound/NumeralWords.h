@@ -6,9 +6,9 @@
 // イッチョウメ), and hours, months, days, people and years (4時 ヨジ, 4月 シガツ, 2日 フツカ,
 // 1人 ヒトリ), in digits or in kanji.
 #include "sound/ReadWord.h"
+#include "sound/WordKnowledge.h"
 
 #include <QString>
-#include <functional>
 
 namespace NumeralWords {
 
@@ -23,9 +23,9 @@ bool isNumber(const ReadWord& w);
 // The native count of 2 to 10 days (フツカ … トオカ); empty for other counts.
 QString dayCount(int days);
 
-// Mends the readings of the numbers in `words` (fixed words are left as they are). `alone`
-// gives the dictionary's reading of a word standing alone, for the word after a native count
-// that the dictionary took for a suffix (池 イケ, not チ).
-void apply(ReadWords& words, const std::function<QString(const QString&)>& alone);
+// Mends the readings of the numbers in `words` (fixed words are left as they are). The word
+// after a native count that the dictionary took for a suffix is read as `knows` reads it alone
+// (池 イケ, not チ).
+void apply(ReadWords& words, WordKnowledge& knows);
 
 } // namespace NumeralWords

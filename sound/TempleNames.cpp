@@ -64,7 +64,7 @@ bool isTwoKanji(QStringView s) {
 // The reading for the two kanji `pair`: the dictionary's reading of them in Chinese style,
 // preferring one that says both as buddhistReading() does (the ゴ of 居 before its キョ), else
 // the kanji's own (unless `dictionaryOnly`); empty when a kanji has no Chinese-style reading.
-QString pairReading(const QString& pair, const Knowledge& knows, bool dictionaryOnly = false) {
+QString pairReading(const QString& pair, WordKnowledge& knows, bool dictionaryOnly = false) {
     const QStringList on1 = knows.chineseReadings(QStringView(pair).left(1));
     const QStringList on2 = knows.chineseReadings(QStringView(pair).mid(1));
     if (on1.isEmpty() || on2.isEmpty()) return {};
@@ -96,7 +96,7 @@ bool isSingleKanji(const ReadWord& w) {
 
 // 寺 that the dictionary joined to the kanji before it into a word (本寺 ホンジ, 泉寺
 // イズミデラ), after a single kanji that opens the temple's name.
-void joinedTemple(ReadWord& before, ReadWord& w, const Knowledge& knows) {
+void joinedTemple(ReadWord& before, ReadWord& w, WordKnowledge& knows) {
     if (!isSingleKanji(before) || Prefixes.contains(before.surface[0])) return;
     const QStringList on = knows.chineseReadings(before.surface);
     if (on.isEmpty()) return;
@@ -121,7 +121,7 @@ void joinedTemple(ReadWord& before, ReadWord& w, const Knowledge& knows) {
 // or a word of a prefix and a kanji and a single kanji (北|鷺徳寺 split 北鷺|徳|寺).
 // Before a hall's 堂, 院, 庵 or 坊, only a pair the dictionary took for a person's name, read
 // as the dictionary's word of it in Chinese style: a bookshop's 鷺明堂 is no Mr 鷺明.
-void pairBefore(ReadWords& words, size_t i, const Knowledge& knows, bool hall) {
+void pairBefore(ReadWords& words, size_t i, WordKnowledge& knows, bool hall) {
     ReadWord& before = words[i - 1];
     if (before.fixed || (hall && before.pos2 != QStringLiteral("人名"))) return;
     QString pair, current, prefix;
@@ -188,7 +188,7 @@ bool inChineseStyle(const QString& reading, const QStringList& on1, const QStrin
     return false;
 }
 
-void apply(ReadWords& words, const Knowledge& knows) {
+void apply(ReadWords& words, WordKnowledge& knows) {
     for (size_t i = 1; i < words.size(); ++i) {
         ReadWord& w = words[i];
         if (w.fixed) continue;

@@ -1,12 +1,12 @@
 // Words of names read as names say them, not as the words the dictionary knows alone: single
 // kanji cut out of a name it does not know, a clinic's coined name, a firm's before letters.
+#include "FakeKnowledge.h"
 #include "sound/FirmNames.h"
 #include "sound/InstitutionNames.h"
 #include "sound/KanjiReadings.h"
 #include "sound/LoneKanjiWords.h"
 #include "sound/Pronouncer.h"
 
-#include <QHash>
 #include <gtest/gtest.h>
 
 namespace {
@@ -26,32 +26,12 @@ ReadWord word(const char* surface, const char* kana, const char* pos1 = "一般"
     return w;
 }
 
-// A made-up dictionary: it knows 鳩華 as a word, 今鳩 as a family name コンバト, and no other
-// word of two kanji; in Chinese style 文 reads ブン, 那 ナ, 田 デン, 華 カ, 鳩 キュウ, 睦 ボク;
-// in native style 華 ハナ, 鳩 ハト, 田 タ.
-const LoneKanjiWords::Knowledge knows{
-    [](const QString& s) {
-        if (s == QStringLiteral("今鳩")) return QStringList{QStringLiteral("コンバト")};
-        return s == QStringLiteral("鳩華") ? QStringList{QStringLiteral("キュウカ")}
-                                           : QStringList();
-    },
-    [](QStringView k) {
-        static const QHash<QString, QString> on = {{QStringLiteral("文"), QStringLiteral("ブン")},
-                                                   {QStringLiteral("那"), QStringLiteral("ナ")},
-                                                   {QStringLiteral("田"), QStringLiteral("デン")},
-                                                   {QStringLiteral("華"), QStringLiteral("カ")},
-                                                   {QStringLiteral("鳩"), QStringLiteral("キュウ")},
-                                                   {QStringLiteral("睦"), QStringLiteral("ボク")}};
-        return on.contains(k.toString()) ? QStringList{on.value(k.toString())} : QStringList();
-    },
-    [](QStringView k) {
-        static const QHash<QString, QString> kun = {{QStringLiteral("華"), QStringLiteral("ハナ")},
-                                                    {QStringLiteral("鳩"), QStringLiteral("ハト")},
-                                                    {QStringLiteral("田"), QStringLiteral("タ")}};
-        return kun.contains(k.toString()) ? QStringList{kun.value(k.toString())} : QStringList();
-    }};
-
+// A made-up dictionary: of words of two kanji it knows only 鳩華 and the family name 今鳩.
 QString read(ReadWords words) {
+    FakeKnowledge knows;
+    knows.words = FakeKnowledge::table("鳩華=キュウカ 今鳩=コンバト");
+    knows.chinese = FakeKnowledge::table("文=ブン 那=ナ 田=デン 華=カ 鳩=キュウ 睦=ボク");
+    knows.inNames = FakeKnowledge::table("華=ハナ 鳩=ハト 田=タ");
     LoneKanjiWords::apply(words, knows);
     QString out;
     for (const ReadWord& w : words)
@@ -194,18 +174,9 @@ TEST(Pronouncer, ReadsACoinedNameInOneStyle) {
 
 TEST(InstitutionNames, AClinicsCoinedNameAfterItsTownIsItsOwn) {
     // A made-up dictionary: it knows the towns 鷺沢 and 鳩 and the word 鷺沢慶鶴.
-    const QStringList known = {QStringLiteral("鷺沢"), QStringLiteral("鳩"),
-                               QStringLiteral("鷺沢慶鶴")};
-    const QHash<QString, QString> on = {{QStringLiteral("慶"), QStringLiteral("ケイ")},
-                                        {QStringLiteral("仁"), QStringLiteral("ジン")},
-                                        {QStringLiteral("鶴"), QStringLiteral("カク")},
-                                        {QStringLiteral("西"), QStringLiteral("セイ")}};
-    const InstitutionNames::Knowledge knows{[&](const QString& s) {
-                                                return known.contains(s)
-                                                           ? QStringList{QStringLiteral("ミチ")}
-                                                           : QStringList();
-                                            },
-                                            [&](QStringView k) { return on.value(k.toString()); }};
+    FakeKnowledge knows;
+    knows.words = FakeKnowledge::table("鷺沢=ミチ 鳩=ミチ 鷺沢慶鶴=ミチ");
+    knows.chinese = FakeKnowledge::table("慶=ケイ 仁=ジン 鶴=カク 西=セイ");
     const auto read = [&](const char* text) {
         const auto span = InstitutionNames::find(QString::fromUtf8(text), knows);
         return span ? QString::number(span->at) + u':' + span->reading : QString();
@@ -223,17 +194,15 @@ TEST(InstitutionNames, AClinicsCoinedNameAfterItsTownIsItsOwn) {
 }
 
 TEST(FirmNames, AFirmsNameBeforeLatinLettersIsTheFirms) {
-    const auto firms = [](const QString& s) {
-        return s == QStringLiteral("鷺井") ? QStringList{QStringLiteral("サギツイ")}
-                                           : QStringList();
-    };
+    FakeKnowledge knows;
+    knows.firms = FakeKnowledge::table("鷺井=サギツイ");
     const auto place = [](const char* surface, const char* kana) {
         ReadWord w = word(surface, kana, "固有名詞");
         w.pos2 = QStringLiteral("地域");
         return w;
     };
     const auto read = [&](ReadWords words) {
-        FirmNames::apply(words, firms);
+        FirmNames::apply(words, knows);
         QString out;
         for (const ReadWord& w : words)
             out += w.pronunciation + u'|';

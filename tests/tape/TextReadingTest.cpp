@@ -1,5 +1,6 @@
 // How the characters around the dictionary's words are read: Latin letters, numerals and
 // abbreviations of a stop's name.
+#include "FakeKnowledge.h"
 #include "sound/Abbreviations.h"
 #include "sound/IterationMarks.h"
 #include "sound/KanaText.h"
@@ -149,7 +150,8 @@ TEST(NumeralWords, ANumberBeforeACounterIsANumber) {
         return w;
     };
     const auto read = [](ReadWords words) {
-        NumeralWords::apply(words, [](const QString&) { return QString(); });
+        FakeKnowledge none;
+        NumeralWords::apply(words, none);
         QString out;
         for (const ReadWord& w : words)
             out += w.pronunciation;
