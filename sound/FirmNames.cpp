@@ -21,10 +21,7 @@ void apply(ReadWords& words, WordKnowledge& knows) {
         // Only a place the list read: a word of the dictionary's own is read as it says.
         if (w.fixed || w.pos2 != QStringLiteral("地域") || !startsWithLatin(words[i + 1].surface))
             continue;
-        bool kanji = false;
-        for (QChar c : w.surface)
-            kanji = kanji || KanaText::isKanji(c);
-        if (!kanji) continue;
+        if (!KanaText::hasKanji(w.surface)) continue;
         const QStringList firm = knows.firmReadings(w.surface);
         if (!firm.isEmpty() && !firm.contains(w.pronunciation)) w.pronunciation = firm.front();
     }

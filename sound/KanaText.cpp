@@ -4,6 +4,8 @@
 #include "sound/NumberKana.h"
 #include "sound/Romaji.h"
 
+#include <algorithm>
+
 namespace KanaText {
 
 namespace {
@@ -79,6 +81,14 @@ QString latinWord(QStringView word, EnglishReader* english) {
 bool isKanji(QChar c) {
     return (c >= u'\u4E00' && c <= u'\u9FFF') || (c >= u'\u3400' && c <= u'\u4DBF') ||
            (c >= u'\uF900' && c <= u'\uFAFF') || c == u'々' || c == u'〆' || c.isSurrogate();
+}
+
+bool hasKanji(QStringView text) {
+    return std::any_of(text.begin(), text.end(), isKanji);
+}
+
+bool allKanji(QStringView text) {
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), isKanji);
 }
 
 bool isHiragana(QChar c) {

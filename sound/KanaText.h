@@ -9,6 +9,9 @@
 namespace KanaText {
 
 bool isKanji(QChar c);
+// Whether `text` holds a kanji; whether it is all kanji (and not empty).
+bool hasKanji(QStringView text);
+bool allKanji(QStringView text);
 bool isHiragana(QChar c);
 // Full-width katakana that the voice reads (ァ to ヴ) and the long vowel mark.
 bool isKatakana(QChar c);

@@ -1,15 +1,14 @@
 #include "sound/KanjiNotWords.h"
 
 #include "sound/KanaText.h"
+#include "sound/LoneKanjiWords.h"
 
 namespace KanjiNotWords {
 
 namespace {
 
-bool isLoneKanji(const ReadWord& w) {
-    return w.surface.size() == 1 && KanaText::isKanji(w.surface.front()) && !w.fixed &&
-           !w.pronunciation.isEmpty();
-}
+using LoneKanjiWords::isLoneKanji;
+using LoneKanjiWords::titled;
 
 bool isNumber(const ReadWord& w) {
     return w.pos1 == QStringLiteral("数");
@@ -80,11 +79,6 @@ bool sayOneOf(const QString& reading, const QStringList& readings) {
     for (const QString& r : readings)
         if (reading == r || reading == KanaText::withLongVowelMark(r)) return true;
     return false;
-}
-
-bool titled(const ReadWords& words, size_t i) {
-    return i + 1 < words.size() && words[i + 1].pos1 == QStringLiteral("接尾") &&
-           words[i + 1].pos2 == QStringLiteral("人名");
 }
 
 // Whether a temple's 寺 follows within two words: its name takes the older Chinese readings

@@ -4,18 +4,17 @@
 
 namespace LoneKanjiWords {
 
-namespace {
-
 bool isLoneKanji(const ReadWord& w) {
     return w.surface.size() == 1 && KanaText::isKanji(w.surface.front()) && !w.fixed &&
            !w.pronunciation.isEmpty();
 }
 
-// Whether a title follows words[i] (さん, 様): it is a person's family name after all.
 bool titled(const ReadWords& words, size_t i) {
     return i + 1 < words.size() && words[i + 1].pos1 == QStringLiteral("接尾") &&
            words[i + 1].pos2 == QStringLiteral("人名");
 }
+
+namespace {
 
 // The sun, 日, written before the particle ノ or の is the native ヒ (日ノ出, 日の丸); the
 // dictionary reads a 日 it finds alone as Japan, ニチ. After a number it is a day (三日ノ) and

@@ -12,6 +12,13 @@
 
 namespace LoneKanjiWords {
 
+// Whether `w` is a single kanji that the rules may read anew: read, and neither fixed by the user
+// nor by the override table.
+bool isLoneKanji(const ReadWord& w);
+
+// Whether a person's title (さん, 様) follows words[i]: the name before it is a person's.
+bool titled(const ReadWords& words, size_t i);
+
 // Mends the readings of `words`; words fixed by the user or the override table are left alone.
 void apply(ReadWords& words, WordKnowledge& knows);
 

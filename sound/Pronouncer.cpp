@@ -38,12 +38,6 @@
 
 namespace {
 
-bool hasKanji(const QString& text) {
-    for (QChar c : text)
-        if (KanaText::isKanji(c)) return true;
-    return false;
-}
-
 // Marks the words that the override table reads, the longest entry that covers whole words
 // from each word on.
 void applyOverrides(ReadWords& words) {
@@ -277,7 +271,7 @@ QString Pronouncer::readCharacters(const QString& surface) {
         const qsizetype n = surface[i].isHighSurrogate() && i + 1 < surface.size() ? 2 : 1;
         const QString character = surface.mid(i, n);
         i += n - 1;
-        if (!hasKanji(character)) {
+        if (!KanaText::hasKanji(character)) {
             out += KanaText::speakable(character);
             continue;
         }
@@ -402,8 +396,9 @@ QString Pronouncer::readPiece(const QString& text) {
     for (ReadWord& w : words) {
         if (w.fixed) continue;
         if (w.pronunciation.isEmpty())
-            w.pronunciation = hasKanji(w.surface) ? readCharacters(w.surface)
-                                                  : KanaText::speakable(w.surface, m_english.get());
+            w.pronunciation = KanaText::hasKanji(w.surface)
+                                  ? readCharacters(w.surface)
+                                  : KanaText::speakable(w.surface, m_english.get());
     }
     IterationMarks::repeatKanji(words, *this);
     NumeralWords::apply(words, *this);
