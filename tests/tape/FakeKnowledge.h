@@ -1,6 +1,7 @@
 #pragma once
 // A made-up dictionary for the reading rules: small tables of words and kanji, so that a rule is
 // tried on readings the test chooses rather than on the real dictionaries.
+#include "sound/ReadWord.h"
 #include "sound/WordKnowledge.h"
 
 #include <QHash>
@@ -38,3 +39,13 @@ class FakeKnowledge : public WordKnowledge {
         return inNames.value(kanji.toString()) + native.value(kanji.toString());
     }
 };
+
+// The readings of `words` one after another, each followed by `separator`.
+inline QString readings(const ReadWords& words, QStringView separator = {}) {
+    QString out;
+    for (const ReadWord& w : words) {
+        out += w.pronunciation;
+        out += separator;
+    }
+    return out;
+}

@@ -45,10 +45,7 @@ QString read(ReadWords words) {
         FakeKnowledge::table("蟠=ハン 京=キョウ 都=ト 取=シュ 甫=ホ 寧=ネイ 恵=ケイ 鳩=キュウ");
     knows.native = FakeKnowledge::table("恵=メグミ 取=ト/トル/トリ 鳩=ハト");
     KanjiNotWords::apply(words, knows);
-    QString out;
-    for (const ReadWord& w : words)
-        out += w.pronunciation + u'|';
-    return out;
+    return readings(words, u"|");
 }
 
 } // namespace

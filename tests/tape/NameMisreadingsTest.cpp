@@ -33,10 +33,7 @@ QString read(ReadWords words) {
     knows.chinese = FakeKnowledge::table("文=ブン 那=ナ 田=デン 華=カ 鳩=キュウ 睦=ボク");
     knows.inNames = FakeKnowledge::table("華=ハナ 鳩=ハト 田=タ");
     LoneKanjiWords::apply(words, knows);
-    QString out;
-    for (const ReadWord& w : words)
-        out += w.pronunciation + u'|';
-    return out;
+    return readings(words, u"|");
 }
 
 } // namespace
@@ -203,10 +200,7 @@ TEST(FirmNames, AFirmsNameBeforeLatinLettersIsTheFirms) {
     };
     const auto read = [&](ReadWords words) {
         FirmNames::apply(words, knows);
-        QString out;
-        for (const ReadWord& w : words)
-            out += w.pronunciation + u'|';
-        return out;
+        return readings(words, u"|");
     };
     EXPECT_EQ(read({place("鷺井", "サギイ"), word("E", "イー"), word("前", "マエ")}),
               QStringLiteral("サギツイ|イー|マエ|"));

@@ -316,10 +316,7 @@ TEST(PlaceWordRules, AMarketDaysTownHasItsMarket) {
     const auto read = [](ReadWords words) {
         for (size_t i = 0; i < words.size(); ++i)
             PlaceWordRules::apply(words, i);
-        QString out;
-        for (const ReadWord& w : words)
-            out += w.pronunciation;
-        return out;
+        return readings(words);
     };
     EXPECT_EQ(read({word("鷺二日", "固有名詞", "サギフツカ"), word("市", "一般", "シ")}),
               QStringLiteral("サギフツカイチ"));
@@ -359,10 +356,7 @@ TEST(CompoundWordRules, LeaveWhatIsNoCompoundOfTheirsAlone) {
     const auto read = [](ReadWords words) {
         for (size_t i = 0; i < words.size(); ++i)
             CompoundWordRules::apply(words, i);
-        QString out;
-        for (const ReadWord& w : words)
-            out += w.pronunciation;
-        return out;
+        return readings(words);
     };
     const char* noun = "名詞";
     EXPECT_EQ(read({word("鷺", noun, "サギ"), word("大南", noun, "オオミナミ"),

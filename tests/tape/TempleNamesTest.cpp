@@ -25,10 +25,7 @@ ReadWord word(const char* surface, const char* kana, bool fixed = false) {
 
 QString read(ReadWords words, WordKnowledge& knows) {
     TempleNames::apply(words, knows);
-    QString out;
-    for (const ReadWord& w : words)
-        out += w.pronunciation;
-    return out;
+    return readings(words);
 }
 
 } // namespace

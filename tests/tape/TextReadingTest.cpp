@@ -152,10 +152,7 @@ TEST(NumeralWords, ANumberBeforeACounterIsANumber) {
     const auto read = [](ReadWords words) {
         FakeKnowledge none;
         NumeralWords::apply(words, none);
-        QString out;
-        for (const ReadWord& w : words)
-            out += w.pronunciation;
-        return out.toStdString();
+        return readings(words).toStdString();
     };
     const ReadWord name = word("十九", "固有名詞", "一般", "ジュック");
     EXPECT_EQ(read({name, word("番", "接尾", "助数詞", "バン")}), "ジュウキュウバン");
