@@ -10,11 +10,11 @@
 
 namespace CompoundWordRules {
 
-namespace {
-
 bool isNoun(const ReadWord& w) {
     return w.pos == QStringLiteral("名詞") || w.pos == QStringLiteral("接頭詞");
 }
+
+namespace {
 
 // Two kanji that the dictionary knows only as a given name (no other word is written so),
 // followed by more of the name, are a word coined for a facility, read in Chinese style as such
@@ -330,6 +330,14 @@ std::optional<size_t> closingNounEnd(const ReadWords& words) {
     return last;
 }
 
+// The character offset just after the first character of words[k], where a cut there falls.
+qsizetype afterFirstKanji(const ReadWords& words, size_t k) {
+    qsizetype at = 1;
+    for (size_t j = 0; j < k; ++j)
+        at += words[j].surface.size();
+    return at;
+}
+
 } // namespace
 
 std::optional<qsizetype> closingPart(const ReadWords& words) {
@@ -351,10 +359,7 @@ std::optional<qsizetype> closingPart(const ReadWords& words) {
                                       QStringLiteral("ウエ"), QStringLiteral("シタ")};
     for (const QString& p : parts)
         if (w.pronunciation.endsWith(p)) return std::nullopt;
-    qsizetype at = 0;
-    for (size_t k = 0; k + 1 < last; ++k)
-        at += words[k].surface.size();
-    return at + 1;
+    return afterFirstKanji(words, last - 1);
 }
 
 std::optional<qsizetype> closingDirection(const ReadWords& words, WordKnowledge& knows) {
@@ -373,10 +378,7 @@ std::optional<qsizetype> closingDirection(const ReadWords& words, WordKnowledge&
     for (const QString& side : sides)
         if (w.pronunciation.endsWith(side)) return std::nullopt;
     if (knows.dictionaryReadings(before.surface + w.surface.front()).isEmpty()) return std::nullopt;
-    qsizetype at = 0;
-    for (size_t k = 0; k + 1 < last; ++k)
-        at += words[k].surface.size();
-    return at + 1;
+    return afterFirstKanji(words, last - 1);
 }
 
 std::optional<qsizetype> schoolShortName(const QString& text) {

@@ -17,6 +17,9 @@ namespace CompoundWordRules {
 // Mends the reading of words[i].
 void apply(ReadWords& words, size_t i);
 
+// Whether `w` is a noun or a prefix, a word a name is made of.
+bool isNoun(const ReadWord& w);
+
 // Where a name that closes with its upper or lower part (鷺屋上, the upper end of 鷺屋) should be
 // cut, as a character offset into the words' text, when the dictionary joined that 上 or 下 to
 // the kanji before it into a common word (屋上 the rooftop, 部下 a subordinate); none otherwise.

@@ -73,9 +73,7 @@ void literaryHa(ReadWord& w) {
         if (w.surface[k] == u'は' && w.pronunciation[k] == u'ワ') w.pronunciation[k] = u'ハ';
 }
 
-bool isNoun(const ReadWord& w) {
-    return w.pos == QStringLiteral("名詞") || w.pos == QStringLiteral("接頭詞");
-}
+using CompoundWordRules::isNoun;
 
 // A place name's first word that says where it lies is read in its native form: 東 ヒガシ (not
 // the given name アズマ), 上 カミ (not ウエ), 中 ナカ (not チュウ), as in 上川原, 中島田, 東山鳩.
