@@ -8,7 +8,8 @@
 
 namespace FirmNames {
 
-// Mends the readings of `words`; words fixed by the user or the override table are left alone.
+// Mends the readings of `words` by the firms' names `knows` has; words fixed by the user or the
+// override table are left alone.
 void apply(ReadWords& words, WordKnowledge& knows);
 
 } // namespace FirmNames

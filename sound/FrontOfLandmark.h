@@ -7,7 +7,7 @@
 
 namespace FrontOfLandmark {
 
-// Mends the readings of `words`.
+// Mends the readings of `words`, reading the landmark as `knows` reads it alone.
 void apply(ReadWords& words, WordKnowledge& knows);
 
 } // namespace FrontOfLandmark

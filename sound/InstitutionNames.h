@@ -17,7 +17,8 @@ struct Span {
     QString reading; // katakana
 };
 
-// The first coined name in `text` and its reading; none when there is none.
+// The first coined name in `text` and its reading; none when there is none. Asks `knows` for
+// the dictionary's words and the kanji's Chinese readings.
 std::optional<Span> find(const QString& text, WordKnowledge& knows);
 
 } // namespace InstitutionNames

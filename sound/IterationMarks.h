@@ -15,7 +15,7 @@ namespace IterationMarks {
 QString expandKana(const QString& text);
 
 // Reads each 々 that the dictionary left unread (a symbol of its own) as the kanji before it,
-// read by its characters' readings, once the other words are read.
+// which `knows` reads by its characters, once the other words are read.
 void repeatKanji(ReadWords& words, WordKnowledge& knows);
 
 } // namespace IterationMarks

@@ -18,6 +18,7 @@ namespace KanjiNotWords {
 bool isNoWordOfAName(const ReadWord& w);
 
 // Mends the readings of `words`; words fixed by the user or the override table are left alone.
+// Asks `knows` for the kanji's Chinese readings and native words.
 void apply(ReadWords& words, WordKnowledge& knows);
 
 } // namespace KanjiNotWords

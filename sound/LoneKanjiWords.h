@@ -20,6 +20,7 @@ bool isLoneKanji(const ReadWord& w);
 bool titled(const ReadWords& words, size_t i);
 
 // Mends the readings of `words`; words fixed by the user or the override table are left alone.
+// Asks `knows` for the dictionary's words and the kanji's Chinese and native readings.
 void apply(ReadWords& words, WordKnowledge& knows);
 
 } // namespace LoneKanjiWords

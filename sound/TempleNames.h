@@ -30,7 +30,7 @@ bool inChineseStyle(const QString& reading, const QStringList& on1, const QStrin
 // style: by the dictionary's Chinese-style reading of the pair where it has one, else kanji by
 // kanji; and the pair before a hall's 堂, 院, 庵 or 坊 that the dictionary took for a person's
 // name, by its Chinese-style word. Words fixed by the user or the override table are left
-// alone.
+// alone. Asks `knows` for the dictionary's words and the kanji's Chinese readings.
 void apply(ReadWords& words, WordKnowledge& knows);
 
 } // namespace TempleNames
