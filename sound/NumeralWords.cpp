@@ -3,6 +3,8 @@
 #include "sound/KanaText.h"
 #include "sound/NumberKana.h"
 
+#include <QHash>
+
 namespace NumeralWords {
 
 namespace {
@@ -184,9 +186,21 @@ void calendar(ReadWords& words, size_t i) {
     ReadWord& unit = words[i];
     ReadWord& number = words[i - 1];
     if (unit.fixed || number.fixed || unit.surface.size() != 1 || !isNumberWord(number)) return;
-    const long long v = numberValue(number);
     const QChar kind = unit.surface[0];
-    if (v < 0 || !(isCounter(unit) || (kind == u'月' && unit.pos == QStringLiteral("名詞"))))
+    long long v = numberValue(number);
+    if (kind == u'石') {
+        // The whole number, which the dictionary may have cut into its digits and units (五|万).
+        QString whole;
+        for (size_t k = i; k > 0 && isNumberWord(words[k - 1]) && !words[k - 1].fixed; --k)
+            whole.prepend(words[k - 1].surface);
+        if (const long long all = value(whole); all >= 0) v = all;
+    }
+    // 石 after a number of ten or more is a count even where the dictionary took it for a noun
+    // (二万|石 of a canal named for the rice it waters), and 里 after any number is the old
+    // measure of road (一里塚 イチリヅカ), not the village サト.
+    if (v < 0 ||
+        !(isCounter(unit) || (unit.pos == QStringLiteral("名詞") &&
+                              (kind == u'月' || kind == u'里' || (kind == u'石' && v >= 10)))))
         return;
     QString& n = number.pronunciation;
     const auto fourNineSeven = [&n](const char16_t* four, const char16_t* nine,
@@ -229,6 +243,41 @@ void calendar(ReadWords& words, size_t i) {
         }
     } else if (kind == u'年') {
         fourNineSeven(u"ヨ", nullptr, nullptr);
+    } else if (kind == u'目') {
+        // The weight of old money (匁), which names keep (三百目 サンビャクメ), not the go
+        // stones of a count of points (モク).
+        unit.pronunciation = QStringLiteral("メ");
+    } else if (kind == u'重') {
+        // Layers of one, six, seven or eight are counted natively (一重 ヒトエ, 八重 ヤエ), not
+        // as a multiple; 二重 and 三重 keep the readings the dictionary gives them.
+        static const QHash<QChar, QString> Layers = {{u'一', QStringLiteral("ヒト")},
+                                                     {u'六', QStringLiteral("ム")},
+                                                     {u'七', QStringLiteral("ナナ")},
+                                                     {u'八', QStringLiteral("ヤ")}};
+        if (number.surface.size() != 1 || !Layers.contains(number.surface[0]) ||
+            (i >= 2 && isNumberWord(words[i - 2])))
+            return;
+        n = Layers.value(number.surface[0]);
+        unit.pronunciation = QStringLiteral("エ");
+    } else if (kind == u'尾') {
+        // A ridge's tail in a name (七尾 ナナオ), not the count of fish (ビ).
+        unit.pronunciation = QStringLiteral("オ");
+    } else if (kind == u'里') {
+        fourNineSeven(nullptr, nullptr, u"シチ");
+        unit.pronunciation = QStringLiteral("リ");
+    } else if (kind == u'石') {
+        // After a number 石 is the koku that rice and villages' yields were counted in (三石
+        // サンゴク, 六石 ロッコク), not the stones of a watch's movement (セキ).
+        if (n.endsWith(u'ン')) {
+            unit.pronunciation = QStringLiteral("ゴク");
+            return;
+        }
+        unit.pronunciation = QStringLiteral("コク");
+        for (const char16_t* stop : {u"イチ", u"ハチ", u"ロク", u"ジュウ", u"ジュー"})
+            if (n.endsWith(QStringView(stop))) {
+                if (QStringView(stop) == u"ジュー") n[n.size() - 2] = u'ュ';
+                n.back() = u'ッ';
+            }
     }
 }
 
@@ -259,6 +308,26 @@ long long value(QStringView text) {
         }
     }
     return total + section + std::max(digit, 0LL);
+}
+
+std::optional<qsizetype> unitBoundary(const ReadWords& words, QStringView text) {
+    qsizetype at = 0;
+    for (size_t i = 0; i + 1 < words.size(); ++i) {
+        const ReadWord& number = words[i];
+        const qsizetype found = text.indexOf(number.surface, at);
+        if (found < 0) return std::nullopt;
+        at = found + number.surface.size();
+        const QString& next = words[i + 1].surface;
+        if (!isNumberWord(number) || number.surface.isEmpty() ||
+            Digits.indexOf(number.surface.back()) < 1 || next.size() < 2 ||
+            isNumberWord(words[i + 1]) || !text.mid(at).startsWith(next))
+            continue;
+        // Only a unit that carries the number on (五百, 三万; not 十百). A 十 is left out: the
+        // lists' names read a word opening with it as often as the number (十軒 ジッケン).
+        if (QStringView(u"百千万").contains(next[0]) && value(number.surface + next[0]) >= 0)
+            return at + 1;
+    }
+    return std::nullopt;
 }
 
 bool isNumber(const ReadWord& w) {

@@ -9,6 +9,7 @@
 #include "sound/WordKnowledge.h"
 
 #include <QString>
+#include <optional>
 
 namespace NumeralWords {
 
@@ -22,6 +23,12 @@ bool isNumber(const ReadWord& w);
 
 // The native count of 2 to 10 days (フツカ … トオカ); empty for other counts.
 QString dayCount(int days);
+
+// Where the dictionary cut a number in kanji before a word of `text` that opens with a
+// numeral unit (五|百石, a place the list reads モモイシ), the offset just after that unit: the
+// unit is part of the number, and what follows it is read after the number (五百|石 ゴヒャクコク).
+// Nothing when the words hold no such cut.
+std::optional<qsizetype> unitBoundary(const ReadWords& words, QStringView text);
 
 // Mends the readings of the numbers in `words` (fixed words are left as they are). The word
 // after a native count that the dictionary took for a suffix is read as `knows` reads it alone

@@ -5,6 +5,7 @@
 #include "sound/Abbreviations.h"
 #include "sound/AnnouncementText.h"
 #include "sound/CompoundWordRules.h"
+#include "sound/CutCompounds.h"
 #include "sound/EnglishWords.h"
 #include "sound/FirmNames.h"
 #include "sound/FrontOfLandmark.h"
@@ -320,6 +321,14 @@ QStringList Pronouncer::firmReadings(const QString& surface) {
     return wordReadings(surface, "名詞,固有名詞,組織,");
 }
 
+QStringList Pronouncer::commonNounReadings(const QString& surface) {
+    return wordReadings(surface, "名詞,一般,") + wordReadings(surface, "名詞,サ変接続,");
+}
+
+QStringList Pronouncer::prefixReadings(const QString& surface) {
+    return wordReadings(surface, "接頭詞,名詞接続,");
+}
+
 QStringList Pronouncer::wordReadings(const QString& surface, const char* kind) {
     QStringList out;
     const QByteArray utf8 = surface.toUtf8();
@@ -372,6 +381,15 @@ QString Pronouncer::readPiece(const QString& text) {
         boundaries.append(*at);
         words = analyse(piece, boundaries);
     }
+    if (const std::optional<qsizetype> at = NumeralWords::unitBoundary(words, piece)) {
+        boundaries.append(*at);
+        words = analyse(piece, boundaries);
+    }
+    if (const std::optional<qsizetype> at = CutCompounds::boundary(words, piece, *this)) {
+        boundaries.append(*at);
+        words = analyse(piece, boundaries);
+    }
+    CutCompounds::readPrefixes(words, *this);
     if (coined) {
         qsizetype at = 0;
         bool first = true;

@@ -75,6 +75,8 @@ class Pronouncer : private WordKnowledge {
     // What the reading rules ask (see WordKnowledge).
     QStringList dictionaryReadings(const QString& surface) override;
     QStringList firmReadings(const QString& surface) override;
+    QStringList commonNounReadings(const QString& surface) override;
+    QStringList prefixReadings(const QString& surface) override;
     QString readAlone(const QString& surface) override;
     QString readCharacters(const QString& surface) override;
     QStringList chineseReadings(QStringView kanji) override;

@@ -17,6 +17,12 @@ class WordKnowledge {
     // The same, of a firm's name only.
     virtual QStringList firmReadings(const QString& surface) = 0;
 
+    // The same, of a common noun only (a thing's or an action's name: 温泉, 機械).
+    virtual QStringList commonNounReadings(const QString& surface) = 0;
+
+    // The same, of a prefix before nouns only (重 ジュウ of 重機械).
+    virtual QStringList prefixReadings(const QString& surface) = 0;
+
     // How the dictionary reads `surface` standing alone: its words' readings one after the other.
     virtual QString readAlone(const QString& surface) = 0;
 

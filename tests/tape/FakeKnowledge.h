@@ -20,14 +20,20 @@ class FakeKnowledge : public WordKnowledge {
         return out;
     }
 
-    Table words;   // the dictionary's words: surface → readings
-    Table firms;   // the dictionary's firms' names
-    Table chinese; // kanji → readings in Chinese style
-    Table native;  // kanji → native readings outside names, as words
-    Table inNames; // kanji → the native readings only names use
+    Table words;       // the dictionary's words: surface → readings
+    Table firms;       // the dictionary's firms' names
+    Table commonNouns; // the dictionary's common nouns
+    Table prefixes;    // the dictionary's prefixes
+    Table chinese;     // kanji → readings in Chinese style
+    Table native;      // kanji → native readings outside names, as words
+    Table inNames;     // kanji → the native readings only names use
 
     QStringList dictionaryReadings(const QString& surface) override { return words.value(surface); }
     QStringList firmReadings(const QString& surface) override { return firms.value(surface); }
+    QStringList commonNounReadings(const QString& surface) override {
+        return commonNouns.value(surface);
+    }
+    QStringList prefixReadings(const QString& surface) override { return prefixes.value(surface); }
     // Alone, and character by character, a word reads as its first reading.
     QString readAlone(const QString& surface) override { return words.value(surface).value(0); }
     QString readCharacters(const QString& surface) override { return readAlone(surface); }

@@ -1,6 +1,7 @@
 // Words of names read as names say them, not as the words the dictionary knows alone: single
 // kanji cut out of a name it does not know, a clinic's coined name, a firm's before letters.
 #include "FakeKnowledge.h"
+#include "sound/CutCompounds.h"
 #include "sound/FirmNames.h"
 #include "sound/InstitutionNames.h"
 #include "sound/KanjiReadings.h"
@@ -167,6 +168,63 @@ TEST(Pronouncer, ReadsACoinedNameInOneStyle) {
     EXPECT_EQ(p.toKana(QStringLiteral("慶華館")), QStringLiteral("ケイカカン"));
     EXPECT_EQ(p.toKana(QStringLiteral("次は泰華です")), QStringLiteral("ツギワタイカデス"));
     EXPECT_EQ(p.toKana(QStringLiteral("慶睦")), QStringLiteral("ケイボク"));
+}
+
+// A kanji taken for a person's name or a native word is cut back into the Chinese word it
+// makes with the next kanji before a name (温|泉鷺 → 温泉|鷺), and read as its Chinese prefix
+// before a common word (重|機械); a kanji read in Chinese style, a common word after it, a
+// family name or a next word read natively stay as they are.
+TEST(CutCompounds, AKanjiTakenForANameJoinsItsChineseWord) {
+    // A made-up dictionary of common nouns, prefixes and Chinese readings.
+    FakeKnowledge knows;
+    knows.commonNouns = FakeKnowledge::table("温泉=オンセン 牡丹=ボタン 北東=ホクトー");
+    knows.prefixes = FakeKnowledge::table("重=ジュー 原=モト");
+    knows.chinese = FakeKnowledge::table(
+        "温=オン 泉=セン 重=ジュウ 原=ゲン 機=キ 牡=ボ 丹=タン 北=ホク 東=トウ");
+    ReadWord atsushi = word("温", "アツシ", "固有名詞");
+    atsushi.givenName = true;
+    const ReadWord place = word("泉鷺", "センロ", "固有名詞");
+    const auto cut = [&](const ReadWords& words, const char* text) {
+        return CutCompounds::boundary(words, QString::fromUtf8(text), knows).value_or(-1);
+    };
+    EXPECT_EQ(cut({atsushi, place}, "温泉鷺"), 2);
+    EXPECT_EQ(cut({word("鷺", "サギ"), atsushi, place}, "鷺 温泉鷺"), 4);
+    EXPECT_EQ(cut({atsushi, word("泉鷺", "センロ")}, "温泉鷺"), -1);
+    EXPECT_EQ(cut({word("温", "オン", "固有名詞"), place}, "温泉鷺"), -1);
+    ReadWord warm = word("温", "ヌク", "自立"); // an adjective's stem, no word of a name
+    warm.pos = QStringLiteral("形容詞");
+    EXPECT_EQ(cut({warm, place}, "温泉鷺"), -1);
+    EXPECT_EQ(cut({atsushi, word("泉鷺", "イズミサギ", "固有名詞")}, "温泉鷺"), -1);
+    // A common word read natively, but not a direction, which opens names of its own.
+    EXPECT_EQ(cut({word("牡", "オス"), word("丹鷺", "タンロ", "固有名詞")}, "牡丹鷺"), 2);
+    EXPECT_EQ(cut({word("北", "キタ"), word("東鷺", "トウロ", "固有名詞")}, "北東鷺"), -1);
+
+    ReadWord shigeru = word("重", "オモ", "固有名詞");
+    shigeru.givenName = true;
+    const ReadWord machine = word("機鷺", "キロ");
+    const auto read = [&](ReadWords words) {
+        CutCompounds::readPrefixes(words, knows);
+        return readings(words, u"|");
+    };
+    EXPECT_EQ(read({shigeru, machine}), QStringLiteral("ジュー|キロ|"));
+    EXPECT_EQ(read({shigeru, word("機鷺", "キロ", "固有名詞")}), QStringLiteral("オモ|キロ|"));
+    EXPECT_EQ(read({word("重", "オモ", "固有名詞"), machine}), QStringLiteral("オモ|キロ|"));
+    ReadWord moto = word("原", "ハラ", "固有名詞");
+    moto.givenName = true;
+    EXPECT_EQ(read({moto, word("機鷺", "キロ")}), QStringLiteral("ハラ|キロ|"));
+    ReadWord fixed = shigeru;
+    fixed.fixed = true;
+    EXPECT_EQ(read({fixed, machine}), QStringLiteral("オモ|キロ|"));
+}
+
+TEST(Pronouncer, ReadsAKanjiWithTheChineseWordItWasCutFrom) {
+    ASSERT_TRUE(Pronouncer::open(Pronouncer::defaultDictionaryDirs())) << "mecab-ipadic-utf8";
+    if (KanjiReadings::defaultPath().isEmpty()) GTEST_SKIP() << "no KANJIDIC";
+    Pronouncer& p = pronouncer();
+    EXPECT_EQ(p.toKana(QStringLiteral("神明山鷺")), QStringLiteral("シンメイヤマサギ"));
+    EXPECT_EQ(p.toKana(QStringLiteral("宝塔山鷺")), QStringLiteral("ホートーヤマサギ"));
+    EXPECT_EQ(p.toKana(QStringLiteral("牡丹野鷺")), QStringLiteral("ボタンノサギ"));
+    EXPECT_EQ(p.toKana(QStringLiteral("鳩ヶ丘重機械")), QStringLiteral("ハトガオカジューキカイ"));
 }
 
 TEST(InstitutionNames, AClinicsCoinedNameAfterItsTownIsItsOwn) {

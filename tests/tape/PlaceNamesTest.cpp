@@ -211,7 +211,8 @@ TEST(PlaceNames, PronouncerReadsByTheListsAndWithoutABrokenOne) {
                          {"鷺沢南中", "サギサワミナミナカ"},
                          {"鷺東入", "サギヒガシイル"},
                          {"大前", "オオマエ"},
-                         {"大南", "オオミナミ"}}));
+                         {"大南", "オオミナミ"},
+                         {"千鷺沢", "チサギサワ"}}));
     ASSERT_TRUE(compile(compiler, sources, names, {{"鳩巣原", "ハトスバラ"}}));
 
     const auto plain = Pronouncer::open(Pronouncer::defaultDictionaryDirs());
@@ -227,6 +228,8 @@ TEST(PlaceNames, PronouncerReadsByTheListsAndWithoutABrokenOne) {
     EXPECT_EQ(listed->toKana("鷺東入口"), "サギヒガシイリグチ");
     // One kanji and 大 are a university, not a listed place that starts with 大.
     EXPECT_EQ(listed->toKana("鷺大前、鳩大南門"), "サギダイマエ、ハトダイミナミモン");
+    // A number in kanji takes back the unit that opens a listed name after it.
+    EXPECT_EQ(listed->toKana("三千鷺沢、千鷺沢前"), "サンゼンサギサワ、チサギサワマエ");
     // The town table beside the list reads a town's 町.
     EXPECT_EQ(listed->toKana("鷺沢町"), "サギサワマチ");
     QFile towns(dir.filePath("towns.tsv"));

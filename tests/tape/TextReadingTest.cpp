@@ -135,25 +135,34 @@ TEST(Pronouncer, ReadsNumeralsInKanji) {
     });
 }
 
+namespace {
+
+ReadWord numberWord(const char* surface, const char* pos1, const char* pos2, const char* kana) {
+    ReadWord w;
+    w.surface = QString::fromUtf8(surface);
+    w.pos = QStringLiteral("名詞");
+    w.pos1 = QString::fromUtf8(pos1);
+    w.pos2 = QString::fromUtf8(pos2);
+    w.pronunciation = QString::fromUtf8(kana);
+    return w;
+}
+
+std::string readNumbers(ReadWords words) {
+    FakeKnowledge none;
+    NumeralWords::apply(words, none);
+    return readings(words).toStdString();
+}
+
+} // namespace
+
 // Before a counter, the characters of a number that the place list knows as a place's name
 // (a made-up 十九 ジュック) are the number; a user's reading and a name before another word
-// stay.
+// stay. After a number 石 is counted as rice is (コク), 里 is the measure of road (リ), 目
+// the weight of old money (メ) and 尾 a ridge (オ); layers of one digit are counted natively
+// (八重 ヤエ).
 TEST(NumeralWords, ANumberBeforeACounterIsANumber) {
-    const auto word = [](const char* surface, const char* pos1, const char* pos2,
-                         const char* kana) {
-        ReadWord w;
-        w.surface = QString::fromUtf8(surface);
-        w.pos = QStringLiteral("名詞");
-        w.pos1 = QString::fromUtf8(pos1);
-        w.pos2 = QString::fromUtf8(pos2);
-        w.pronunciation = QString::fromUtf8(kana);
-        return w;
-    };
-    const auto read = [](ReadWords words) {
-        FakeKnowledge none;
-        NumeralWords::apply(words, none);
-        return readings(words).toStdString();
-    };
+    const auto word = numberWord;
+    const auto read = readNumbers;
     const ReadWord name = word("十九", "固有名詞", "一般", "ジュック");
     EXPECT_EQ(read({name, word("番", "接尾", "助数詞", "バン")}), "ジュウキュウバン");
     EXPECT_EQ(read({word("二", "数", "*", "ニ"), name, word("号", "接尾", "一般", "ゴー")}),
@@ -162,6 +171,45 @@ TEST(NumeralWords, ANumberBeforeACounterIsANumber) {
     ReadWords fixed = {name, word("番", "接尾", "助数詞", "バン")};
     fixed[0].fixed = true;
     EXPECT_EQ(read(fixed), "ジュックバン");
+
+    const ReadWord koku = word("石", "接尾", "助数詞", "セキ");
+    EXPECT_EQ(read({word("三", "数", "*", "サン"), word("千", "数", "*", "セン"), koku}),
+              "サンゼンゴク");
+    EXPECT_EQ(read({word("六", "数", "*", "ロク"), koku}), "ロッコク");
+    EXPECT_EQ(read({word("五", "数", "*", "ゴ"), word("十", "数", "*", "ジュウ"),
+                    word("石", "一般", "*", "イシ")}),
+              "ゴジュッコク");
+    EXPECT_EQ(read({word("七", "数", "*", "ナナ"), word("里", "一般", "*", "サト")}), "シチリ");
+    EXPECT_EQ(read({word("八", "数", "*", "ハチ"), word("目", "接尾", "助数詞", "モク")}),
+              "ハチメ");
+    EXPECT_EQ(read({word("七", "数", "*", "ナナ"), word("尾", "接尾", "助数詞", "ビ")}), "ナナオ");
+    const ReadWord layers = word("重", "接尾", "助数詞", "ジュウ");
+    EXPECT_EQ(read({word("八", "数", "*", "ハチ"), layers}), "ヤエ");
+    EXPECT_EQ(read({word("二", "数", "*", "ニ"), layers}), "ニジュウ");
+    EXPECT_EQ(read({word("十", "数", "*", "ジュウ"), word("八", "数", "*", "ハチ"), layers}),
+              "ジュウハチジュウ");
+    EXPECT_EQ(read({word("鷺", "一般", "*", "サギ"), word("石", "一般", "*", "イシ"),
+                    word("里", "一般", "*", "サト")}),
+              "サギイシサト");
+}
+
+// A number in kanji that the dictionary cut before a place opening with a numeral unit (七|千鳩)
+// takes the unit back; a number before a word that does not carry it on, or before another
+// number, is no such cut.
+TEST(NumeralWords, AUnitOpeningTheNextWordIsTheNumbers) {
+    const auto word = numberWord;
+    const ReadWord seven = word("七", "数", "*", "ナナ");
+    const ReadWord place = word("千鳩", "固有名詞", "地域", "チハト");
+    const auto cut = [](const ReadWords& words, const char* text) {
+        return NumeralWords::unitBoundary(words, QString::fromUtf8(text)).value_or(-1);
+    };
+    EXPECT_EQ(cut({seven, place}, "七千鳩"), 2);
+    EXPECT_EQ(cut({word("鷺", "一般", "*", "サギ"), seven, place}, "鷺 七千鳩"), 4);
+    EXPECT_EQ(cut({word("十", "数", "*", "ジュウ"), word("百鳩", "固有名詞", "地域", "モモハト")},
+                  "十百鳩"),
+              -1);
+    EXPECT_EQ(cut({seven, word("千", "数", "*", "セン")}, "七千"), -1);
+    EXPECT_EQ(cut({seven, word("鳩千", "固有名詞", "地域", "ハトセン")}, "七鳩千"), -1);
 }
 
 // A road sign's abbreviation after a name in Japanese is said in full; elsewhere it is spelled.

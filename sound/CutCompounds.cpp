@@ -1,0 +1,101 @@
+#include "sound/CutCompounds.h"
+
+#include "sound/KanaText.h"
+
+namespace CutCompounds {
+
+namespace {
+
+// The dictionary says a Chinese reading's long vowel as ー (ジューキ); the kanji's readings spell
+// it out (ジュウ), as ウ after the O and U rows and イ after the E row.
+QString spelledOut(QString r) {
+    static const QString eRow = QStringLiteral("エケセテネヘメレゲゼデベペ");
+    for (qsizetype i = 1; i < r.size(); ++i)
+        if (r[i] == u'ー') r[i] = eRow.contains(r[i - 1]) ? u'イ' : u'ウ';
+    return r;
+}
+
+bool startsChinese(QStringView kanji, const QString& spoken, WordKnowledge& knows) {
+    const QString reading = spelledOut(spoken);
+    for (const QString& on : knows.chineseReadings(kanji))
+        if (!on.isEmpty() && reading.startsWith(on)) return true;
+    return false;
+}
+
+// A single kanji taken for a person's name in a native reading.
+bool isNativeName(const ReadWord& w, WordKnowledge& knows) {
+    return !w.fixed && w.surface.size() == 1 && KanaText::isKanji(w.surface[0]) &&
+           (w.givenName || w.pos1 == QStringLiteral("固有名詞")) &&
+           !startsChinese(w.surface, w.pronunciation, knows);
+}
+
+// A word of two kanji or more whose first kanji is read in Chinese style.
+bool opensChinese(const ReadWord& w, WordKnowledge& knows) {
+    return !w.fixed && w.surface.size() >= 2 && KanaText::isKanji(w.surface[0]) &&
+           KanaText::isKanji(w.surface[1]) && w.pos == QStringLiteral("名詞") &&
+           startsChinese(QStringView(w.surface).first(1), w.pronunciation, knows);
+}
+
+} // namespace
+
+bool isChineseStyle(QStringView word, const QString& spoken, WordKnowledge& knows) {
+    const QString reading = spelledOut(spoken);
+    if (word.size() != 2) return false;
+    for (const QString& first : knows.chineseReadings(word.first(1))) {
+        if (first.isEmpty()) continue;
+        QString stopped = first;
+        stopped.back() = u'ッ';
+        for (const QString& head : {first, stopped}) {
+            if (!reading.startsWith(head)) continue;
+            const QStringView rest = QStringView(reading).mid(head.size());
+            for (const QString& second : knows.chineseReadings(word.last(1)))
+                if (rest == second) return true;
+        }
+    }
+    return false;
+}
+
+std::optional<qsizetype> boundary(const ReadWords& words, QStringView text, WordKnowledge& knows) {
+    qsizetype at = 0;
+    for (size_t i = 0; i + 1 < words.size(); ++i) {
+        const ReadWord& alone = words[i];
+        const qsizetype found = text.indexOf(alone.surface, at);
+        if (found < 0) return std::nullopt;
+        at = found + alone.surface.size();
+        const ReadWord& next = words[i + 1];
+        // Before a common word the kanji stays where the dictionary put it (波|草原): a
+        // prefix reading may still mend it. Before a name, a kanji it read as a common word
+        // natively is cut the same way (牡|丹野 for 牡丹), but not a side or a direction, which
+        // opens names of its own (北|東鷺 is the north of 東鷺).
+        const bool nativeNoun =
+            !alone.fixed && alone.surface.size() == 1 && alone.pos == QStringLiteral("名詞") &&
+            alone.pos1 == QStringLiteral("一般") && KanaText::isKanji(alone.surface[0]) &&
+            !QStringView(u"東西南北上下中前後内外新旧元本大小").contains(alone.surface[0]) &&
+            !startsChinese(alone.surface, alone.pronunciation, knows);
+        if (!(isNativeName(alone, knows) || nativeNoun) || !opensChinese(next, knows) ||
+            !(next.givenName || next.pos1 == QStringLiteral("固有名詞")) ||
+            !text.mid(at).startsWith(next.surface))
+            continue;
+        const QString pair = alone.surface + next.surface[0];
+        for (const QString& reading : knows.commonNounReadings(pair))
+            if (isChineseStyle(pair, reading, knows)) return at + 1;
+    }
+    return std::nullopt;
+}
+
+void readPrefixes(ReadWords& words, WordKnowledge& knows) {
+    for (size_t i = 0; i + 1 < words.size(); ++i) {
+        ReadWord& alone = words[i];
+        const ReadWord& next = words[i + 1];
+        if (!alone.givenName || !isNativeName(alone, knows) || !opensChinese(next, knows) ||
+            (next.pos1 != QStringLiteral("一般") && next.pos1 != QStringLiteral("サ変接続")))
+            continue;
+        for (const QString& prefix : knows.prefixReadings(alone.surface))
+            if (knows.chineseReadings(alone.surface).contains(spelledOut(prefix))) {
+                alone.pronunciation = prefix;
+                break;
+            }
+    }
+}
+
+} // namespace CutCompounds
