@@ -7,13 +7,8 @@ namespace CutCompounds {
 namespace {
 
 // The dictionary says a Chinese reading's long vowel as ー (ジューキ); the kanji's readings spell
-// it out (ジュウ), as ウ after the O and U rows and イ after the E row.
-QString spelledOut(QString r) {
-    static const QString eRow = QStringLiteral("エケセテネヘメレゲゼデベペ");
-    for (qsizetype i = 1; i < r.size(); ++i)
-        if (r[i] == u'ー') r[i] = eRow.contains(r[i - 1]) ? u'イ' : u'ウ';
-    return r;
-}
+// it out (ジュウ).
+using KanaText::spelledOut;
 
 bool startsChinese(QStringView kanji, const QString& spoken, WordKnowledge& knows) {
     const QString reading = spelledOut(spoken);

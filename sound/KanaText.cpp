@@ -136,6 +136,13 @@ QString withLongVowelMark(const QString& reading) {
                                                               : reading;
 }
 
+QString spelledOut(QString reading) {
+    static const QString eRow = QStringLiteral("エケセテネヘメレゲゼデベペ");
+    for (qsizetype i = 1; i < reading.size(); ++i)
+        if (reading[i] == u'ー') reading[i] = eRow.contains(reading[i - 1]) ? u'イ' : u'ウ';
+    return reading;
+}
+
 QString letterName(QChar c) {
     if (c >= u'A' && c <= u'Z') return QString::fromUtf16(Letters[c.unicode() - u'A']);
     if (c >= u'a' && c <= u'z') return QString::fromUtf16(Letters[c.unicode() - u'a']);

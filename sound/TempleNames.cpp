@@ -6,6 +6,8 @@ namespace TempleNames {
 
 namespace {
 
+using KanaText::spelledOut;
+
 // Kanji whose older reading Buddhist names keep where KANJIDIC lists the newer one first (正
 // ショウ of 正法, 西 サイ of 西方, 楽 ラク of 極楽). Kanji where names go both ways (清 セイ or
 // ショウ, 平 ヘイ or ビョウ, 金 キン or コン) are not here and keep the first.
@@ -46,15 +48,6 @@ QString joined(const QString& first, const QString& second) {
     const QChar half = KanaText::halfVoiced(second.front());
     if (first.endsWith(u'ン') && !half.isNull()) return first + half + second.mid(1);
     return first + second;
-}
-
-// The long vowels of a Chinese-style reading spelt out: ウ after the O and U rows, イ after
-// the E row (ミョー ミョウ, セー セイ).
-QString spelledOut(QString r) {
-    static const QString eRow = QStringLiteral("エケセテネヘメレゲゼデベペ");
-    for (qsizetype i = 1; i < r.size(); ++i)
-        if (r[i] == u'ー') r[i] = eRow.contains(r[i - 1]) ? u'イ' : u'ウ';
-    return r;
 }
 
 bool isTwoKanji(QStringView s) {
