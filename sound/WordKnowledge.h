@@ -29,8 +29,8 @@ class WordKnowledge {
     // `surface` read one character at a time, as a word the dictionary does not know is read.
     virtual QString readCharacters(const QString& surface) = 0;
 
-    // The readings of `kanji` in Chinese style (on'yomi), the commonest first; none when it has
-    // none (a kanji made in Japan).
+    // The readings of `kanji` in Chinese style (on'yomi), in the order KANJIDIC lists them; none
+    // when it has none (a kanji made in Japan).
     virtual QStringList chineseReadings(QStringView kanji) = 0;
 
     // The native readings of `kanji` outside people's names, as words: without okurigana, and
