@@ -1,6 +1,7 @@
 // What the speech synthesiser is given for a bus's sentences: katakana with kanji read,
 // particles as spoken, numbers as numbers and the override table applied.
 #include "sound/Pronouncer.h"
+#include "FakeKnowledge.h"
 #include "sound/CompoundWordRules.h"
 #include "sound/InstitutionNames.h"
 #include "sound/KanjiReadings.h"
@@ -264,25 +265,11 @@ TEST(Pronouncer, ReadsVariantKanjiAsTheirStandardForms) {
 // Chinese style where it has one (voiced or with a long vowel as the dictionary writes it),
 // none where it has only a native one (a place), the characters' own where it has neither.
 TEST(InstitutionNames, PrefersTheDictionarysChineseStyleOverAPlacesNativeOne) {
-    const QHash<QString, QStringList> words = {
-        {QStringLiteral("鳩南"), {QStringLiteral("ハトミナミ"), QStringLiteral("キューナン")}},
-        {QStringLiteral("鷺東"), {QStringLiteral("サギヒガシ")}},
-        {QStringLiteral("鴨東"), {QStringLiteral("オードー")}},
-        {QStringLiteral("雁北"), {QStringLiteral("ガンキ")}},
-        {QStringLiteral("鶴清"), {QStringLiteral("ツルキヨ")}},
-        {QStringLiteral("公園"), {QStringLiteral("コーエン")}}};
-    const QHash<QString, QString> on = {{QStringLiteral("鳩"), QStringLiteral("キュウ")},
-                                        {QStringLiteral("雁"), QStringLiteral("ガン")},
-                                        {QStringLiteral("鷺"), QStringLiteral("ロ")},
-                                        {QStringLiteral("南"), QStringLiteral("ナン")},
-                                        {QStringLiteral("東"), QStringLiteral("トウ")},
-                                        {QStringLiteral("北"), QStringLiteral("ホク")},
-                                        {QStringLiteral("清"), QStringLiteral("セイ")},
-                                        {QStringLiteral("鶴"), QStringLiteral("カク")},
-                                        {QStringLiteral("森"), QStringLiteral("シン")},
-                                        {QStringLiteral("公"), QStringLiteral("コウ")}};
-    const InstitutionNames::Knowledge knows{[&](const QString& s) { return words.value(s); },
-                                            [&](QStringView k) { return on.value(k.toString()); }};
+    FakeKnowledge knows;
+    knows.words = FakeKnowledge::table("鳩南=ハトミナミ/キューナン 鷺東=サギヒガシ 鴨東=オードー "
+                                       "雁北=ガンキ 鶴清=ツルキヨ 公園=コーエン");
+    knows.chinese = FakeKnowledge::table(
+        "鳩=キュウ 雁=ガン 鷺=ロ 南=ナン 東=トウ 北=ホク 清=セイ 鶴=カク 森=シン 公=コウ");
     const auto read = [&](const char* text) {
         const auto span = InstitutionNames::find(QString::fromUtf8(text), knows);
         return span ? QString::number(span->at) + u':' + span->reading : QString();
@@ -329,10 +316,7 @@ TEST(PlaceWordRules, AMarketDaysTownHasItsMarket) {
     const auto read = [](ReadWords words) {
         for (size_t i = 0; i < words.size(); ++i)
             PlaceWordRules::apply(words, i);
-        QString out;
-        for (const ReadWord& w : words)
-            out += w.pronunciation;
-        return out;
+        return readings(words);
     };
     EXPECT_EQ(read({word("鷺二日", "固有名詞", "サギフツカ"), word("市", "一般", "シ")}),
               QStringLiteral("サギフツカイチ"));
@@ -372,10 +356,7 @@ TEST(CompoundWordRules, LeaveWhatIsNoCompoundOfTheirsAlone) {
     const auto read = [](ReadWords words) {
         for (size_t i = 0; i < words.size(); ++i)
             CompoundWordRules::apply(words, i);
-        QString out;
-        for (const ReadWord& w : words)
-            out += w.pronunciation;
-        return out;
+        return readings(words);
     };
     const char* noun = "名詞";
     EXPECT_EQ(read({word("鷺", noun, "サギ"), word("大南", noun, "オオミナミ"),
