@@ -10,8 +10,8 @@ class WordKnowledge {
   public:
     virtual ~WordKnowledge() = default;
 
-    // The dictionary's readings of exactly these characters as one word, but as a person's given
-    // name; none when it has no such word.
+    // The dictionary's readings of exactly these characters as one word, other than as a person's
+    // given name; none when it has no such word.
     virtual QStringList dictionaryReadings(const QString& surface) = 0;
 
     // The same, of a firm's name only.
