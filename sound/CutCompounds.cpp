@@ -51,12 +51,10 @@ bool isChineseStyle(QStringView word, const QString& spoken, WordKnowledge& know
 }
 
 std::optional<qsizetype> boundary(const ReadWords& words, QStringView text, WordKnowledge& knows) {
-    qsizetype at = 0;
-    for (size_t i = 0; i + 1 < words.size(); ++i) {
+    const std::vector<qsizetype> ends = wordEnds(words, text);
+    for (size_t i = 0; i + 1 < words.size() && i < ends.size(); ++i) {
         const ReadWord& alone = words[i];
-        const qsizetype found = text.indexOf(alone.surface, at);
-        if (found < 0) return std::nullopt;
-        at = found + alone.surface.size();
+        const qsizetype at = ends[i];
         const ReadWord& next = words[i + 1];
         // Before a common word the kanji stays where the dictionary put it (波|草原): a
         // prefix reading may still mend it. Before a name, a kanji it read as a common word

@@ -311,12 +311,10 @@ long long value(QStringView text) {
 }
 
 std::optional<qsizetype> unitBoundary(const ReadWords& words, QStringView text) {
-    qsizetype at = 0;
-    for (size_t i = 0; i + 1 < words.size(); ++i) {
+    const std::vector<qsizetype> ends = wordEnds(words, text);
+    for (size_t i = 0; i + 1 < words.size() && i < ends.size(); ++i) {
         const ReadWord& number = words[i];
-        const qsizetype found = text.indexOf(number.surface, at);
-        if (found < 0) return std::nullopt;
-        at = found + number.surface.size();
+        const qsizetype at = ends[i];
         const QString& next = words[i + 1].surface;
         if (!isNumberWord(number) || number.surface.isEmpty() ||
             Digits.indexOf(number.surface.back()) < 1 || next.size() < 2 ||
