@@ -10,18 +10,11 @@
 
 namespace CompoundWordRules {
 
-namespace {
-
-bool allKanji(const QString& s) {
-    if (s.isEmpty()) return false;
-    for (QChar c : s)
-        if (!KanaText::isKanji(c)) return false;
-    return true;
-}
-
 bool isNoun(const ReadWord& w) {
     return w.pos == QStringLiteral("名詞") || w.pos == QStringLiteral("接頭詞");
 }
+
+namespace {
 
 // Two kanji that the dictionary knows only as a given name (no other word is written so),
 // followed by more of the name, are a word coined for a facility, read in Chinese style as such
@@ -29,7 +22,7 @@ bool isNoun(const ReadWord& w) {
 // may well be a person's name and are left as they are.
 void givenNameInCompound(const ReadWords& words, size_t i, ReadWord& w) {
     if (!w.givenName || w.pos2 != QStringLiteral("人名") || i + 1 >= words.size() ||
-        w.surface.size() != 2 || !allKanji(w.surface))
+        w.surface.size() != 2 || !KanaText::allKanji(w.surface))
         return;
     // A title after it (さん, 様, 君) says it is a person after all.
     if (words[i + 1].pos1 == QStringLiteral("接尾") && words[i + 1].pos2 == QStringLiteral("人名"))
@@ -224,7 +217,7 @@ void ground(const ReadWords& words, size_t i, ReadWord& w) {
         return;
     const ReadWord& before = words[i - 1];
     if (before.pos1 != QStringLiteral("固有名詞") || before.surface.size() != 2 ||
-        !allKanji(before.surface))
+        !KanaText::allKanji(before.surface))
         return;
     // The name's own kanji by their native readings alone.
     QHash<QString, KanjiReadings::Kinds> native;
@@ -337,6 +330,14 @@ std::optional<size_t> closingNounEnd(const ReadWords& words) {
     return last;
 }
 
+// The character offset just after the first character of words[k], where a cut there falls.
+qsizetype afterFirstKanji(const ReadWords& words, size_t k) {
+    qsizetype at = 1;
+    for (size_t j = 0; j < k; ++j)
+        at += words[j].surface.size();
+    return at;
+}
+
 } // namespace
 
 std::optional<qsizetype> closingPart(const ReadWords& words) {
@@ -347,9 +348,10 @@ std::optional<qsizetype> closingPart(const ReadWords& words) {
     const ReadWord& before = words[last - 2];
     // The kanji before it may be one the dictionary took for a verb's stem (売|屋上 of 売屋).
     if (w.pos != QStringLiteral("名詞") || w.pos1 != QStringLiteral("一般") ||
-        w.surface.size() != 2 || !allKanji(w.surface) ||
+        w.surface.size() != 2 || !KanaText::allKanji(w.surface) ||
         (w.surface.back() != u'上' && w.surface.back() != u'下') ||
-        !(isNoun(before) || (before.pos == QStringLiteral("動詞") && allKanji(before.surface))) ||
+        !(isNoun(before) ||
+          (before.pos == QStringLiteral("動詞") && KanaText::allKanji(before.surface))) ||
         before.pos1 == QStringLiteral("数"))
         return std::nullopt;
     // Only where the dictionary reads it as a word of its own, not as the upper or lower part.
@@ -357,33 +359,26 @@ std::optional<qsizetype> closingPart(const ReadWords& words) {
                                       QStringLiteral("ウエ"), QStringLiteral("シタ")};
     for (const QString& p : parts)
         if (w.pronunciation.endsWith(p)) return std::nullopt;
-    qsizetype at = 0;
-    for (size_t k = 0; k + 1 < last; ++k)
-        at += words[k].surface.size();
-    return at + 1;
+    return afterFirstKanji(words, last - 1);
 }
 
-std::optional<qsizetype> closingDirection(const ReadWords& words,
-                                          const std::function<bool(const QString&)>& isWord) {
+std::optional<qsizetype> closingDirection(const ReadWords& words, WordKnowledge& knows) {
     const std::optional<size_t> end = closingNounEnd(words);
     if (!end) return std::nullopt;
     const size_t last = *end;
     const ReadWord& w = words[last - 1];
     const ReadWord& before = words[last - 2];
-    if (w.pos != QStringLiteral("名詞") || w.surface.size() != 2 || !allKanji(w.surface) ||
-        !QStringView(u"東西南北").contains(w.surface.back()) || !isNoun(before) ||
-        before.surface.size() != 1 || !allKanji(before.surface))
+    if (w.pos != QStringLiteral("名詞") || w.surface.size() != 2 ||
+        !KanaText::allKanji(w.surface) || !QStringView(u"東西南北").contains(w.surface.back()) ||
+        !isNoun(before) || before.surface.size() != 1 || !KanaText::allKanji(before.surface))
         return std::nullopt;
     // A direction the dictionary already reads as the name's side is no place of its own.
     static const QStringList sides = {QStringLiteral("ヒガシ"), QStringLiteral("ニシ"),
                                       QStringLiteral("ミナミ"), QStringLiteral("キタ")};
     for (const QString& side : sides)
         if (w.pronunciation.endsWith(side)) return std::nullopt;
-    if (!isWord(before.surface + w.surface.front())) return std::nullopt;
-    qsizetype at = 0;
-    for (size_t k = 0; k + 1 < last; ++k)
-        at += words[k].surface.size();
-    return at + 1;
+    if (knows.dictionaryReadings(before.surface + w.surface.front()).isEmpty()) return std::nullopt;
+    return afterFirstKanji(words, last - 1);
 }
 
 std::optional<qsizetype> schoolShortName(const QString& text) {

@@ -8,14 +8,17 @@
 // that closes a name where the dictionary made a common word of it, and a closing direction it
 // joined into a place of its own. Part of WordRules::apply.
 #include "sound/ReadWord.h"
+#include "sound/WordKnowledge.h"
 
-#include <functional>
 #include <optional>
 
 namespace CompoundWordRules {
 
 // Mends the reading of words[i].
 void apply(ReadWords& words, size_t i);
+
+// Whether `w` is a noun or a prefix, a word a name is made of.
+bool isNoun(const ReadWord& w);
 
 // Where a name that closes with its upper or lower part (鷺屋上, the upper end of 鷺屋) should be
 // cut, as a character offset into the words' text, when the dictionary joined that 上 or 下 to
@@ -25,10 +28,9 @@ std::optional<qsizetype> closingPart(const ReadWords& words);
 // Where a name that closes with a direction (鳩入江東, the east of 鳩入江) should be cut, as a
 // character offset, when the dictionary joined the direction to the kanji before it into a place
 // of its own (入|江東, the ward コウトウ) after a kanji left on its own, while the two kanji
-// make a word `isWord` knows (入江); none otherwise, so that a place so named after a word of
+// make a word the dictionary knows (入江); none otherwise, so that a place so named after a word of
 // its own (鷺沢|江東) keeps its name.
-std::optional<qsizetype> closingDirection(const ReadWords& words,
-                                          const std::function<bool(const QString&)>& isWord);
+std::optional<qsizetype> closingDirection(const ReadWords& words, WordKnowledge& knows);
 
 // Where a name ends with an elementary school's short name and the stop's side of it (鷺北小前,
 // the front of the north school 北小): the offset of that 小, which is read ショウ as a word of

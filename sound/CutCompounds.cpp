@@ -7,15 +7,10 @@ namespace CutCompounds {
 namespace {
 
 // The dictionary says a Chinese reading's long vowel as ー (ジューキ); the kanji's readings spell
-// it out (ジュウ), as ウ after the O and U rows and イ after the E row.
-QString spelledOut(QString r) {
-    static const QString eRow = QStringLiteral("エケセテネヘメレゲゼデベペ");
-    for (qsizetype i = 1; i < r.size(); ++i)
-        if (r[i] == u'ー') r[i] = eRow.contains(r[i - 1]) ? u'イ' : u'ウ';
-    return r;
-}
+// it out (ジュウ).
+using KanaText::spelledOut;
 
-bool startsChinese(QStringView kanji, const QString& spoken, const Knowledge& knows) {
+bool startsChinese(QStringView kanji, const QString& spoken, WordKnowledge& knows) {
     const QString reading = spelledOut(spoken);
     for (const QString& on : knows.chineseReadings(kanji))
         if (!on.isEmpty() && reading.startsWith(on)) return true;
@@ -23,14 +18,14 @@ bool startsChinese(QStringView kanji, const QString& spoken, const Knowledge& kn
 }
 
 // A single kanji taken for a person's name in a native reading.
-bool isNativeName(const ReadWord& w, const Knowledge& knows) {
+bool isNativeName(const ReadWord& w, WordKnowledge& knows) {
     return !w.fixed && w.surface.size() == 1 && KanaText::isKanji(w.surface[0]) &&
            (w.givenName || w.pos1 == QStringLiteral("固有名詞")) &&
            !startsChinese(w.surface, w.pronunciation, knows);
 }
 
 // A word of two kanji or more whose first kanji is read in Chinese style.
-bool opensChinese(const ReadWord& w, const Knowledge& knows) {
+bool opensChinese(const ReadWord& w, WordKnowledge& knows) {
     return !w.fixed && w.surface.size() >= 2 && KanaText::isKanji(w.surface[0]) &&
            KanaText::isKanji(w.surface[1]) && w.pos == QStringLiteral("名詞") &&
            startsChinese(QStringView(w.surface).first(1), w.pronunciation, knows);
@@ -38,7 +33,7 @@ bool opensChinese(const ReadWord& w, const Knowledge& knows) {
 
 } // namespace
 
-bool isChineseStyle(QStringView word, const QString& spoken, const Knowledge& knows) {
+bool isChineseStyle(QStringView word, const QString& spoken, WordKnowledge& knows) {
     const QString reading = spelledOut(spoken);
     if (word.size() != 2) return false;
     for (const QString& first : knows.chineseReadings(word.first(1))) {
@@ -55,14 +50,11 @@ bool isChineseStyle(QStringView word, const QString& spoken, const Knowledge& kn
     return false;
 }
 
-std::optional<qsizetype> boundary(const ReadWords& words, QStringView text,
-                                  const Knowledge& knows) {
-    qsizetype at = 0;
-    for (size_t i = 0; i + 1 < words.size(); ++i) {
+std::optional<qsizetype> boundary(const ReadWords& words, QStringView text, WordKnowledge& knows) {
+    const std::vector<qsizetype> ends = wordEnds(words, text);
+    for (size_t i = 0; i + 1 < words.size() && i < ends.size(); ++i) {
         const ReadWord& alone = words[i];
-        const qsizetype found = text.indexOf(alone.surface, at);
-        if (found < 0) return std::nullopt;
-        at = found + alone.surface.size();
+        const qsizetype at = ends[i];
         const ReadWord& next = words[i + 1];
         // Before a common word the kanji stays where the dictionary put it (波|草原): a
         // prefix reading may still mend it. Before a name, a kanji it read as a common word
@@ -84,7 +76,7 @@ std::optional<qsizetype> boundary(const ReadWords& words, QStringView text,
     return std::nullopt;
 }
 
-void readPrefixes(ReadWords& words, const Knowledge& knows) {
+void readPrefixes(ReadWords& words, WordKnowledge& knows) {
     for (size_t i = 0; i + 1 < words.size(); ++i) {
         ReadWord& alone = words[i];
         const ReadWord& next = words[i + 1];

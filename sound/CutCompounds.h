@@ -8,32 +8,22 @@
 // - before a common word, as the given name of a kanji the dictionary also knows as a prefix
 //   in Chinese style (重 シゲル before 機械, the prefix ジュウ of heavy machines): the prefix.
 #include "sound/ReadWord.h"
+#include "sound/WordKnowledge.h"
 
-#include <QStringList>
-#include <QStringView>
-#include <functional>
 #include <optional>
 
 namespace CutCompounds {
 
-// What the reader knows: the readings of a word as a common noun and as a prefix, and a
-// kanji's readings in Chinese style.
-struct Knowledge {
-    std::function<QStringList(const QString&)> commonNounReadings;
-    std::function<QStringList(const QString&)> prefixReadings;
-    std::function<QStringList(QStringView)> chineseReadings;
-};
-
 // Whether `reading` is the two kanji of `word` each read in Chinese style, the first closing in
 // a glottal stop where the two meet (ジュウキ, ハッコウ).
-bool isChineseStyle(QStringView word, const QString& spoken, const Knowledge& knows);
+bool isChineseStyle(QStringView word, const QString& spoken, WordKnowledge& knows);
 
 // The offset in `text` just after the kanji and its neighbour of the first such cut in
 // `words`, for the dictionary to read them as their word; nothing when there is none.
-std::optional<qsizetype> boundary(const ReadWords& words, QStringView text, const Knowledge& knows);
+std::optional<qsizetype> boundary(const ReadWords& words, QStringView text, WordKnowledge& knows);
 
 // Reads a given name before a common Chinese-style word as the prefix the dictionary knows the
 // kanji as, in Chinese style; fixed words are left as they are.
-void readPrefixes(ReadWords& words, const Knowledge& knows);
+void readPrefixes(ReadWords& words, WordKnowledge& knows);
 
 } // namespace CutCompounds

@@ -15,17 +15,14 @@ bool startsWithLatin(const QString& s) {
 
 } // namespace
 
-void apply(ReadWords& words, const std::function<QStringList(const QString&)>& firmReadings) {
+void apply(ReadWords& words, WordKnowledge& knows) {
     for (size_t i = 0; i + 1 < words.size(); ++i) {
         ReadWord& w = words[i];
         // Only a place the list read: a word of the dictionary's own is read as it says.
         if (w.fixed || w.pos2 != QStringLiteral("地域") || !startsWithLatin(words[i + 1].surface))
             continue;
-        bool kanji = false;
-        for (QChar c : w.surface)
-            kanji = kanji || KanaText::isKanji(c);
-        if (!kanji) continue;
-        const QStringList firm = firmReadings(w.surface);
+        if (!KanaText::hasKanji(w.surface)) continue;
+        const QStringList firm = knows.firmReadings(w.surface);
         if (!firm.isEmpty() && !firm.contains(w.pronunciation)) w.pronunciation = firm.front();
     }
 }

@@ -4,15 +4,12 @@
 // 鷺井). This
 // gives such a word the reading the dictionary has for the firm.
 #include "sound/ReadWord.h"
-
-#include <QStringList>
-#include <functional>
+#include "sound/WordKnowledge.h"
 
 namespace FirmNames {
 
-// Mends the readings of `words`; `firmReadings` gives the dictionary's readings of exactly these
-// characters as a firm's name (none when it knows no such firm). Words fixed by the user or the
+// Mends the readings of `words` by the firms' names `knows` has; words fixed by the user or the
 // override table are left alone.
-void apply(ReadWords& words, const std::function<QStringList(const QString&)>& firmReadings);
+void apply(ReadWords& words, WordKnowledge& knows);
 
 } // namespace FirmNames

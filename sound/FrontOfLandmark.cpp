@@ -2,7 +2,7 @@
 
 namespace FrontOfLandmark {
 
-void apply(ReadWords& words, const std::function<QString(const QString&)>& alone) {
+void apply(ReadWords& words, WordKnowledge& knows) {
     for (size_t i = 1; i < words.size(); ++i) {
         ReadWord& w = words[i];
         const ReadWord& before = words[i - 1];
@@ -15,7 +15,7 @@ void apply(ReadWords& words, const std::function<QString(const QString&)>& alone
             continue;
         // Where a noun goes on after it (湯前町), it is the place's name after all.
         if (i + 1 < words.size() && words[i + 1].pos == QStringLiteral("名詞")) continue;
-        const QString landmark = alone(w.surface.chopped(1));
+        const QString landmark = knows.readAlone(w.surface.chopped(1));
         if (!landmark.isEmpty()) w.pronunciation = landmark + QStringLiteral("マエ");
     }
 }

@@ -3,14 +3,11 @@
 // of 鷺の湯): the dictionary may know the word and 前 together as a place of its own, read with
 // a ノ between (a town 湯前 ユノマエ), which the name does not have.
 #include "sound/ReadWord.h"
-
-#include <QString>
-#include <functional>
+#include "sound/WordKnowledge.h"
 
 namespace FrontOfLandmark {
 
-// Mends the readings of `words`; `alone` gives the dictionary's reading of a word standing
-// alone.
-void apply(ReadWords& words, const std::function<QString(const QString&)>& alone);
+// Mends the readings of `words`, reading the landmark as `knows` reads it alone.
+void apply(ReadWords& words, WordKnowledge& knows);
 
 } // namespace FrontOfLandmark

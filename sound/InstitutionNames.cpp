@@ -49,7 +49,7 @@ bool endsWithSound(const QString& reading, const QString& sound) {
 
 } // namespace
 
-std::optional<Span> find(const QString& text, const Knowledge& knows) {
+std::optional<Span> find(const QString& text, WordKnowledge& knows) {
     for (qsizetype i = 0; i + 2 < text.size(); ++i) {
         // The coined name is the whole of a name, not the end of a longer one (岡山南高校);
         // after a place the dictionary knows whole, a clinic's or a hospital's name is its
@@ -71,8 +71,8 @@ std::optional<Span> find(const QString& text, const Knowledge& knows) {
         if (direction ? !startsWithOne(rest, AfterDirection) : !startsWithOne(rest, AfterCoined))
             continue;
         const QStringList known = knows.dictionaryReadings(text.mid(i, 2));
-        const QString on1 = knows.chineseReading(QStringView(text).mid(i, 1));
-        const QString on2 = knows.chineseReading(QStringView(text).mid(i + 1, 1));
+        const QString on1 = knows.chineseReadings(QStringView(text).mid(i, 1)).value(0);
+        const QString on2 = knows.chineseReadings(QStringView(text).mid(i + 1, 1)).value(0);
         if (direction) {
             // A reading of the dictionary's in Chinese style wins (雁南 ガンナン beside the
             // town カリミナミ); one in native style means a place it knows.

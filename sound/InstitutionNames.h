@@ -5,9 +5,9 @@
 // dictionary, not knowing the coined name, reads its kanji one by one as native words or given
 // names (カリキタ for 雁北). This finds such a name in a text so that it is read as
 // coined.
+#include "sound/WordKnowledge.h"
+
 #include <QString>
-#include <QStringList>
-#include <functional>
 #include <optional>
 
 namespace InstitutionNames {
@@ -17,15 +17,8 @@ struct Span {
     QString reading; // katakana
 };
 
-// What the reader knows of a word: the dictionary's readings of exactly these characters (as
-// one word; empty when it has no such word), and a kanji's reading in Chinese style (empty
-// when it has none).
-struct Knowledge {
-    std::function<QStringList(const QString&)> dictionaryReadings;
-    std::function<QString(QStringView)> chineseReading;
-};
-
-// The first coined name in `text` and its reading; none when there is none.
-std::optional<Span> find(const QString& text, const Knowledge& knows);
+// The first coined name in `text` and its reading; none when there is none. Asks `knows` for
+// the dictionary's words and the kanji's Chinese readings.
+std::optional<Span> find(const QString& text, WordKnowledge& knows);
 
 } // namespace InstitutionNames

@@ -36,7 +36,7 @@ QString expandKana(const QString& text) {
     return out;
 }
 
-void repeatKanji(ReadWords& words, const std::function<QString(const QString&)>& readKanji) {
+void repeatKanji(ReadWords& words, WordKnowledge& knows) {
     for (size_t i = 1; i < words.size(); ++i) {
         ReadWord& w = words[i];
         const QString& before = words[i - 1].surface;
@@ -45,7 +45,8 @@ void repeatKanji(ReadWords& words, const std::function<QString(const QString&)>&
         const qsizetype n = before.size() > 1 && before.back().isLowSurrogate() ? 2 : 1;
         const QString kanji = before.right(n);
         if (!KanaText::isKanji(kanji[0]) || kanji == QStringLiteral("々")) continue;
-        w.pronunciation = before.size() == n ? words[i - 1].pronunciation : readKanji(kanji);
+        w.pronunciation =
+            before.size() == n ? words[i - 1].pronunciation : knows.readCharacters(kanji);
     }
 }
 

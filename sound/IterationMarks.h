@@ -4,9 +4,9 @@
 // inside the words it has (佐々木); elsewhere it takes them for symbols, which have no reading,
 // so a name would lose a syllable.
 #include "sound/ReadWord.h"
+#include "sound/WordKnowledge.h"
 
 #include <QString>
-#include <functional>
 
 namespace IterationMarks {
 
@@ -15,7 +15,7 @@ namespace IterationMarks {
 QString expandKana(const QString& text);
 
 // Reads each 々 that the dictionary left unread (a symbol of its own) as the kanji before it,
-// by `readKanji` (one character's reading), once the other words are read.
-void repeatKanji(ReadWords& words, const std::function<QString(const QString&)>& readKanji);
+// which `knows` reads by its characters, once the other words are read.
+void repeatKanji(ReadWords& words, WordKnowledge& knows);
 
 } // namespace IterationMarks

@@ -4,6 +4,8 @@
 #include "sound/NumberKana.h"
 #include "sound/Romaji.h"
 
+#include <algorithm>
+
 namespace KanaText {
 
 namespace {
@@ -81,6 +83,14 @@ bool isKanji(QChar c) {
            (c >= u'\uF900' && c <= u'\uFAFF') || c == u'々' || c == u'〆' || c.isSurrogate();
 }
 
+bool hasKanji(QStringView text) {
+    return std::any_of(text.begin(), text.end(), isKanji);
+}
+
+bool allKanji(QStringView text) {
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), isKanji);
+}
+
 bool isHiragana(QChar c) {
     return c >= u'\u3041' && c <= u'\u3096';
 }
@@ -124,6 +134,13 @@ QStringList secondPartForms(const QString& reading) {
 QString withLongVowelMark(const QString& reading) {
     return reading.endsWith(u'ウ') || reading.endsWith(u'イ') ? reading.chopped(1) + u'ー'
                                                               : reading;
+}
+
+QString spelledOut(QString reading) {
+    static const QString eRow = QStringLiteral("エケセテネヘメレゲゼデベペ");
+    for (qsizetype i = 1; i < reading.size(); ++i)
+        if (reading[i] == u'ー') reading[i] = eRow.contains(reading[i - 1]) ? u'イ' : u'ウ';
+    return reading;
 }
 
 QString letterName(QChar c) {

@@ -9,6 +9,9 @@
 namespace KanaText {
 
 bool isKanji(QChar c);
+// Whether `text` holds a kanji; whether it is all kanji (and not empty).
+bool hasKanji(QStringView text);
+bool allKanji(QStringView text);
 bool isHiragana(QChar c);
 // Full-width katakana that the voice reads (ァ to ヴ) and the long vowel mark.
 bool isKatakana(QChar c);
@@ -27,6 +30,9 @@ QStringList secondPartForms(const QString& reading);
 // A closing ウ or イ written as the long vowel mark, as the dictionary writes pronunciations
 // (コウ コー, セイ セー); other readings as they are.
 QString withLongVowelMark(const QString& reading);
+// The long vowel marks of a Chinese-style reading spelt out as the kanji's readings write them:
+// ウ after the O and U rows, イ after the E row (ミョー ミョウ, セー セイ).
+QString spelledOut(QString reading);
 
 // How a Latin letter is read in Japanese ("N" → "エヌ"); empty for other characters.
 QString letterName(QChar c);

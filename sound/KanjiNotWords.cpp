@@ -1,15 +1,14 @@
 #include "sound/KanjiNotWords.h"
 
 #include "sound/KanaText.h"
+#include "sound/LoneKanjiWords.h"
 
 namespace KanjiNotWords {
 
 namespace {
 
-bool isLoneKanji(const ReadWord& w) {
-    return w.surface.size() == 1 && KanaText::isKanji(w.surface.front()) && !w.fixed &&
-           !w.pronunciation.isEmpty();
-}
+using LoneKanjiWords::isLoneKanji;
+using LoneKanjiWords::titled;
 
 bool isNumber(const ReadWord& w) {
     return w.pos1 == QStringLiteral("数");
@@ -18,7 +17,7 @@ bool isNumber(const ReadWord& w) {
 // Whether `reading` from `at` on is the kanji of `surface` from `kanji` on, each read by one
 // of its Chinese readings: voiced after the first, with a doubled sound before the next, and
 // with the dictionary's long vowel mark.
-bool composes(QStringView surface, qsizetype kanji, QStringView reading, const Knowledge& knows) {
+bool composes(QStringView surface, qsizetype kanji, QStringView reading, WordKnowledge& knows) {
     if (kanji == surface.size()) return reading.isEmpty();
     if (!KanaText::isKanji(surface[kanji])) return false;
     for (const QString& on : knows.chineseReadings(surface.mid(kanji, 1))) {
@@ -38,7 +37,7 @@ bool composes(QStringView surface, qsizetype kanji, QStringView reading, const K
 }
 
 // Whether `w` is a number or read kanji by kanji in Chinese style.
-bool inChineseStyle(const ReadWord& w, const Knowledge& knows) {
+bool inChineseStyle(const ReadWord& w, WordKnowledge& knows) {
     return isNumber(w) || (!w.surface.isEmpty() && !w.pronunciation.isEmpty() &&
                            composes(w.surface, 0, w.pronunciation, knows));
 }
@@ -48,7 +47,7 @@ bool inChineseStyle(const ReadWord& w, const Knowledge& knows) {
 // name. Beside a word read in Chinese style or a number, or where the stem is long, it is the
 // kanji's Chinese reading (a 千蟠 センバン, a 蟠都 ハント, a 鷺蟠 サギハン); among native words a
 // short one is the noun the verb makes (鷺取 サギトリ, 取鳩 トリハト).
-void verbStem(ReadWords& words, size_t i, const Knowledge& knows) {
+void verbStem(ReadWords& words, size_t i, WordKnowledge& knows) {
     ReadWord& w = words[i];
     if (!isLoneKanji(w) || w.pos != QStringLiteral("動詞") ||
         w.form != QStringLiteral("体言接続特殊２") ||
@@ -82,11 +81,6 @@ bool sayOneOf(const QString& reading, const QStringList& readings) {
     return false;
 }
 
-bool titled(const ReadWords& words, size_t i) {
-    return i + 1 < words.size() && words[i + 1].pos1 == QStringLiteral("接尾") &&
-           words[i + 1].pos2 == QStringLiteral("人名");
-}
-
 // Whether a temple's 寺 follows within two words: its name takes the older Chinese readings
 // that Buddhist names keep, which TempleNames gives it.
 bool beforeTemple(const ReadWords& words, size_t i) {
@@ -98,7 +92,7 @@ bool beforeTemple(const ReadWords& words, size_t i) {
 // Two kanji side by side that the dictionary took for two people's given names (甫 ハジメ, 寧
 // ヤスシ) are one word it does not know, coined in Chinese style as era names and facilities'
 // names are: a 甫寧 ホネイ, not a person ハジメヤスシ. A title after them leaves them people.
-bool namesPair(ReadWords& words, size_t i, const Knowledge& knows) {
+bool namesPair(ReadWords& words, size_t i, WordKnowledge& knows) {
     if (i + 1 >= words.size() || titled(words, i + 1)) return false;
     ReadWord& a = words[i];
     ReadWord& b = words[i + 1];
@@ -117,7 +111,7 @@ bool namesPair(ReadWords& words, size_t i, const Knowledge& knows) {
 // only names read it (甫 ハジメ, 寧 ヤスシ, 坦 ヒロシ): a place or a facility takes the kanji's
 // Chinese reading (a 甫寧 ホネイ). A reading the kanji has outside names (恵 メグミ, 咲 サキ) and a
 // title after it (鷺甫さん) leave it as it is.
-void personsName(ReadWords& words, size_t i, const Knowledge& knows) {
+void personsName(ReadWords& words, size_t i, WordKnowledge& knows) {
     ReadWord& w = words[i];
     // The reader replaced a given name by any other word the dictionary has of it; what is
     // still one had no other.
@@ -133,7 +127,7 @@ void personsName(ReadWords& words, size_t i, const Knowledge& knows) {
     if (titled(words, last)) return;
     const QStringList on = knows.chineseReadings(w.surface);
     if (on.isEmpty() || sayOneOf(w.pronunciation, on) ||
-        sayOneOf(w.pronunciation, knows.nativeReadings(w.surface)))
+        sayOneOf(w.pronunciation, knows.nativeWords(w.surface)))
         return;
     w.pronunciation = on.front();
 }
@@ -145,7 +139,7 @@ bool isNoWordOfAName(const ReadWord& w) {
            (w.givenName && w.pos2 == QStringLiteral("人名"));
 }
 
-void apply(ReadWords& words, const Knowledge& knows) {
+void apply(ReadWords& words, WordKnowledge& knows) {
     for (size_t i = 0; i < words.size(); ++i)
         if (namesPair(words, i, knows)) ++i;
     for (size_t i = 0; i < words.size(); ++i)

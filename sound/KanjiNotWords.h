@@ -8,20 +8,9 @@
 //   people's names use (甫 ハジメ, 寧 ヤスシ, 阪 バン).
 // These rules give such kanji the readings names use.
 #include "sound/ReadWord.h"
-
-#include <QStringList>
-#include <QStringView>
-#include <functional>
+#include "sound/WordKnowledge.h"
 
 namespace KanjiNotWords {
-
-// What the reader knows of a kanji: its readings in Chinese style, and its native readings
-// outside people's names (without okurigana, and with it where the kanji stands for a whole
-// word: 向 ムカイ as well as ムカ).
-struct Knowledge {
-    std::function<QStringList(QStringView)> chineseReadings;
-    std::function<QStringList(QStringView)> nativeReadings;
-};
 
 // Whether the dictionary's reading of one kanji alone is one of those kinds (a bare verb stem,
 // a reading only people's names use) rather than a word: a name read character by character
@@ -29,6 +18,7 @@ struct Knowledge {
 bool isNoWordOfAName(const ReadWord& w);
 
 // Mends the readings of `words`; words fixed by the user or the override table are left alone.
-void apply(ReadWords& words, const Knowledge& knows);
+// Asks `knows` for the kanji's Chinese readings and native words.
+void apply(ReadWords& words, WordKnowledge& knows);
 
 } // namespace KanjiNotWords

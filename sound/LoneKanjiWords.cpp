@@ -4,18 +4,17 @@
 
 namespace LoneKanjiWords {
 
-namespace {
-
 bool isLoneKanji(const ReadWord& w) {
     return w.surface.size() == 1 && KanaText::isKanji(w.surface.front()) && !w.fixed &&
            !w.pronunciation.isEmpty();
 }
 
-// Whether a title follows words[i] (さん, 様): it is a person's family name after all.
 bool titled(const ReadWords& words, size_t i) {
     return i + 1 < words.size() && words[i + 1].pos1 == QStringLiteral("接尾") &&
            words[i + 1].pos2 == QStringLiteral("人名");
 }
+
+namespace {
 
 // The sun, 日, written before the particle ノ or の is the native ヒ (日ノ出, 日の丸); the
 // dictionary reads a 日 it finds alone as Japan, ニチ. After a number it is a day (三日ノ) and
@@ -57,7 +56,7 @@ void facing(ReadWords& words, size_t i) {
 // newer 鷺沢; 今ヶ鳩), as nearly every place so named says; the dictionary's Chinese コン is the
 // "this" of an occasion (今大会 this tournament, 今国会, 今学期), which stays. Inside a sentence
 // (次は今大会会場) it is left to the dictionary.
-void newer(ReadWords& words, size_t i, const Knowledge& knows) {
+void newer(ReadWords& words, size_t i, WordKnowledge& knows) {
     ReadWord& w = words[i];
     if (w.surface != QStringLiteral("今") || w.fixed || w.pos != QStringLiteral("接頭詞") ||
         w.pronunciation != QStringLiteral("コン") || i + 1 >= words.size() ||
@@ -145,7 +144,7 @@ enum class Style { Chinese, Native, Either };
 
 // The style of a word's reading: Chinese or native where it is a reading of that kind only; a
 // given name's reading that is no Chinese one counts as native.
-Style styleOf(const ReadWord& w, const Knowledge& knows) {
+Style styleOf(const ReadWord& w, WordKnowledge& knows) {
     const bool on = sayOneOf(w.pronunciation, knows.chineseReadings(w.surface));
     const bool kun =
         (w.givenName && !on) || sayOneOf(w.pronunciation, knows.nativeReadings(w.surface));
@@ -173,7 +172,7 @@ bool mixesFreely(const ReadWord& w, bool suffix = false) {
 // that fits, says which: 慶華 ケイカ, not ケイハナ. A kanji said as one syllable is left to spell
 // a name by its sound (a 鷺那 サギナ). A suffix after a kanji taken for a given name is
 // the coined name's second kanji (a 睦道 read ムツミドウ).
-bool mixedPair(ReadWords& words, size_t i, const Knowledge& knows) {
+bool mixedPair(ReadWords& words, size_t i, WordKnowledge& knows) {
     if (i + 1 >= words.size()) return false;
     ReadWord& a = words[i];
     ReadWord& b = words[i + 1];
@@ -202,7 +201,7 @@ bool mixedPair(ReadWords& words, size_t i, const Knowledge& knows) {
 // 金 read as the Korean family name キム is no reading of a Japanese place: before a kanji in
 // Chinese style it is キン, otherwise the カナ that opens most places so written (金鷺沢
 // カナサギサワ). With a title after it, it is that family name.
-void gold(ReadWords& words, size_t i, const Knowledge& knows) {
+void gold(ReadWords& words, size_t i, WordKnowledge& knows) {
     ReadWord& w = words[i];
     if (w.surface != QStringLiteral("金") || w.fixed || w.pronunciation != QStringLiteral("キム") ||
         titled(words, i))
@@ -215,7 +214,7 @@ void gold(ReadWords& words, size_t i, const Knowledge& knows) {
 // The dictionary reads a 日 it cuts out of an unknown name as Japan, ニチ; before a kanji read in
 // native style it is the sun, ヒ, as in most places that open with it (日鷺 ヒサギ). Before a
 // kanji in Chinese style the ニチ stays (a firm's 日-and-a-Chinese-word name).
-void sunBeforeNative(ReadWords& words, size_t i, const Knowledge& knows) {
+void sunBeforeNative(ReadWords& words, size_t i, WordKnowledge& knows) {
     ReadWord& w = words[i];
     if (w.surface != QStringLiteral("日") || w.fixed || w.pronunciation != QStringLiteral("ニチ") ||
         i + 1 >= words.size() || (i > 0 && words[i - 1].pos1 == QStringLiteral("数")))
@@ -227,7 +226,7 @@ void sunBeforeNative(ReadWords& words, size_t i, const Knowledge& knows) {
 
 } // namespace
 
-void apply(ReadWords& words, const Knowledge& knows) {
+void apply(ReadWords& words, WordKnowledge& knows) {
     for (size_t i = 0; i < words.size(); ++i) {
         sunBeforeNo(words, i);
         inlet(words, i);

@@ -8,24 +8,19 @@
 // 慶華), a mix that a word of two kanji almost never makes.
 // These rules give such words the reading names use.
 #include "sound/ReadWord.h"
-
-#include <QString>
-#include <QStringList>
-#include <QStringView>
-#include <functional>
+#include "sound/WordKnowledge.h"
 
 namespace LoneKanjiWords {
 
-// What the reader knows: the dictionary's readings of exactly these characters as one word
-// (none when it has no such word), and a kanji's readings in Chinese style and in native style
-// (with the readings used in names).
-struct Knowledge {
-    std::function<QStringList(const QString&)> dictionaryReadings;
-    std::function<QStringList(QStringView)> chineseReadings;
-    std::function<QStringList(QStringView)> nativeReadings;
-};
+// Whether `w` is a single kanji that the rules may read anew: read, and neither fixed by the user
+// nor by the override table.
+bool isLoneKanji(const ReadWord& w);
+
+// Whether a person's title (さん, 様) follows words[i]: the name before it is a person's.
+bool titled(const ReadWords& words, size_t i);
 
 // Mends the readings of `words`; words fixed by the user or the override table are left alone.
-void apply(ReadWords& words, const Knowledge& knows);
+// Asks `knows` for the dictionary's words and the kanji's Chinese and native readings.
+void apply(ReadWords& words, WordKnowledge& knows);
 
 } // namespace LoneKanjiWords

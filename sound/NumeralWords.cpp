@@ -24,7 +24,7 @@ bool isCounter(const ReadWord& w) {
 // ミツ, 四ツ ヨツ, 八ツ ヤツ, as in 三ツ鷺 ミツサギ and 四ツ辻 ヨツツジ, never サンツ. The
 // dictionary knows many such names; where it does not, it reads the numeral as a number and
 // the word after the ツ as a suffix (池 チ), which the word is not after a native count.
-void nativeCount(ReadWords& words, size_t i, const std::function<QString(const QString&)>& alone) {
+void nativeCount(ReadWords& words, size_t i, WordKnowledge& knows) {
     static const char16_t* const Native[] = {u"ヒト", u"フタ", u"ミ", u"ヨ",    u"イツ",
                                              u"ム",   u"ナナ", u"ヤ", u"ココノ"};
     ReadWord& count = words[i];
@@ -45,7 +45,7 @@ void nativeCount(ReadWords& words, size_t i, const std::function<QString(const Q
     // names of this kind mostly read it).
     ReadWord& next = words[i + 2];
     if (next.pos1 == QStringLiteral("接尾")) {
-        const QString read = alone(next.surface);
+        const QString read = knows.readAlone(next.surface);
         if (!read.isEmpty()) next.pronunciation = read;
     }
     next.fixed = true;
@@ -311,12 +311,10 @@ long long value(QStringView text) {
 }
 
 std::optional<qsizetype> unitBoundary(const ReadWords& words, QStringView text) {
-    qsizetype at = 0;
-    for (size_t i = 0; i + 1 < words.size(); ++i) {
+    const std::vector<qsizetype> ends = wordEnds(words, text);
+    for (size_t i = 0; i + 1 < words.size() && i < ends.size(); ++i) {
         const ReadWord& number = words[i];
-        const qsizetype found = text.indexOf(number.surface, at);
-        if (found < 0) return std::nullopt;
-        at = found + number.surface.size();
+        const qsizetype at = ends[i];
         const QString& next = words[i + 1].surface;
         if (!isNumberWord(number) || number.surface.isEmpty() ||
             Digits.indexOf(number.surface.back()) < 1 || next.size() < 2 ||
@@ -344,9 +342,9 @@ QString dayCount(int days) {
     return days >= 2 && days <= 10 ? QString::fromUtf16(Days[days - 2]) : QString();
 }
 
-void apply(ReadWords& words, const std::function<QString(const QString&)>& alone) {
+void apply(ReadWords& words, WordKnowledge& knows) {
     for (size_t i = 0; i < words.size(); ++i) {
-        nativeCount(words, i, alone);
+        nativeCount(words, i, knows);
         hundreds(words, i);
         beforeCounter(words, i);
         hCounter(words, i);

@@ -6,9 +6,9 @@
 // イッチョウメ), and hours, months, days, people and years (4時 ヨジ, 4月 シガツ, 2日 フツカ,
 // 1人 ヒトリ), in digits or in kanji.
 #include "sound/ReadWord.h"
+#include "sound/WordKnowledge.h"
 
 #include <QString>
-#include <functional>
 #include <optional>
 
 namespace NumeralWords {
@@ -30,9 +30,9 @@ QString dayCount(int days);
 // Nothing when the words hold no such cut.
 std::optional<qsizetype> unitBoundary(const ReadWords& words, QStringView text);
 
-// Mends the readings of the numbers in `words` (fixed words are left as they are). `alone`
-// gives the dictionary's reading of a word standing alone, for the word after a native count
-// that the dictionary took for a suffix (池 イケ, not チ).
-void apply(ReadWords& words, const std::function<QString(const QString&)>& alone);
+// Mends the readings of the numbers in `words` (fixed words are left as they are). The word
+// after a native count that the dictionary took for a suffix is read as `knows` reads it alone
+// (池 イケ, not チ).
+void apply(ReadWords& words, WordKnowledge& knows);
 
 } // namespace NumeralWords

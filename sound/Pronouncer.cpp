@@ -39,12 +39,6 @@
 
 namespace {
 
-bool hasKanji(const QString& text) {
-    for (QChar c : text)
-        if (KanaText::isKanji(c)) return true;
-    return false;
-}
-
 // Marks the words that the override table reads, the longest entry that covers whole words
 // from each word on.
 void applyOverrides(ReadWords& words) {
@@ -278,7 +272,7 @@ QString Pronouncer::readCharacters(const QString& surface) {
         const qsizetype n = surface[i].isHighSurrogate() && i + 1 < surface.size() ? 2 : 1;
         const QString character = surface.mid(i, n);
         i += n - 1;
-        if (!hasKanji(character)) {
+        if (!KanaText::hasKanji(character)) {
             out += KanaText::speakable(character);
             continue;
         }
@@ -292,30 +286,6 @@ QString Pronouncer::readCharacters(const QString& surface) {
                 read += KanaText::speakable(w.pronunciation);
         if (read.isEmpty()) read = KanjiReadings::reading(character);
         out += read.isEmpty() ? UnihanReadings::reading(m_kanji, character) : read;
-    }
-    return out;
-}
-
-// A kanji's Chinese-style readings: KANJIDIC's, else, for the kanji it leaves out, the Unihan
-// table's.
-QStringList Pronouncer::chineseReadings(QStringView kanji) const {
-    const QStringList on = KanjiReadings::kinds(kanji).on;
-    return on.isEmpty() ? m_kanji.readings.value(kanji.toString()).on : on;
-}
-
-QStringList Pronouncer::wordReadings(const QString& surface, const char* kind) {
-    QStringList out;
-    const QByteArray utf8 = surface.toUtf8();
-    mecab_lattice_set_sentence2(m_lattice, utf8.constData(), size_t(utf8.size()));
-    if (!mecab_parse_lattice(m_tagger, m_lattice)) return out;
-    for (const mecab_node_t* n = mecab_lattice_get_begin_nodes(m_lattice, 0); n; n = n->bnext) {
-        if (n->stat != MECAB_NOR_NODE || n->length != size_t(utf8.size())) continue;
-        const QByteArray feature(n->feature);
-        if (feature.startsWith("名詞,固有名詞,人名,名,") || (kind && !feature.startsWith(kind)))
-            continue;
-        const QString reading = QString::fromUtf8(feature).split(u',').value(8);
-        if (!reading.isEmpty() && reading != QLatin1String("*") && !out.contains(reading))
-            out.append(reading);
     }
     return out;
 }
@@ -341,10 +311,7 @@ QString Pronouncer::readPiece(const QString& text) {
             piece[i] = u'ー';
     // A name coined for a school or a hall is read in Chinese style; the words around it are
     // analysed as they stand beside it.
-    const InstitutionNames::Knowledge knows{
-        [this](const QString& s) { return wordReadings(s); },
-        [this](QStringView kanji) { return chineseReadings(kanji).value(0); }};
-    const std::optional<InstitutionNames::Span> coined = InstitutionNames::find(piece, knows);
+    const std::optional<InstitutionNames::Span> coined = InstitutionNames::find(piece, *this);
     QList<qsizetype> boundaries;
     if (coined) boundaries = {coined->at, coined->at + coined->length};
     const std::optional<qsizetype> school = CompoundWordRules::schoolShortName(piece);
@@ -354,8 +321,7 @@ QString Pronouncer::readPiece(const QString& text) {
         boundaries.append(*at);
         words = analyse(piece, boundaries);
     }
-    const auto isWord = [this](const QString& s) { return !wordReadings(s).isEmpty(); };
-    if (const std::optional<qsizetype> at = CompoundWordRules::closingDirection(words, isWord)) {
+    if (const std::optional<qsizetype> at = CompoundWordRules::closingDirection(words, *this)) {
         boundaries.append(*at);
         words = analyse(piece, boundaries);
     }
@@ -363,17 +329,11 @@ QString Pronouncer::readPiece(const QString& text) {
         boundaries.append(*at);
         words = analyse(piece, boundaries);
     }
-    const CutCompounds::Knowledge cut{
-        [this](const QString& s) {
-            return wordReadings(s, "名詞,一般,") + wordReadings(s, "名詞,サ変接続,");
-        },
-        [this](const QString& s) { return wordReadings(s, "接頭詞,名詞接続,"); },
-        [this](QStringView kanji) { return chineseReadings(kanji); }};
-    if (const std::optional<qsizetype> at = CutCompounds::boundary(words, piece, cut)) {
+    if (const std::optional<qsizetype> at = CutCompounds::boundary(words, piece, *this)) {
         boundaries.append(*at);
         words = analyse(piece, boundaries);
     }
-    CutCompounds::readPrefixes(words, cut);
+    CutCompounds::readPrefixes(words, *this);
     if (coined) {
         qsizetype at = 0;
         bool first = true;
@@ -398,33 +358,18 @@ QString Pronouncer::readPiece(const QString& text) {
     for (ReadWord& w : words) {
         if (w.fixed) continue;
         if (w.pronunciation.isEmpty())
-            w.pronunciation = hasKanji(w.surface) ? readCharacters(w.surface)
-                                                  : KanaText::speakable(w.surface, m_english.get());
+            w.pronunciation = KanaText::hasKanji(w.surface)
+                                  ? readCharacters(w.surface)
+                                  : KanaText::speakable(w.surface, m_english.get());
     }
-    IterationMarks::repeatKanji(words, [this](const QString& c) { return readCharacters(c); });
-    const auto alone = [this](const QString& surface) {
-        QString read;
-        for (const ReadWord& w : analyse(surface))
-            read += w.pronunciation;
-        return read;
-    };
-    NumeralWords::apply(words, alone);
-    FrontOfLandmark::apply(words, alone);
+    IterationMarks::repeatKanji(words, *this);
+    NumeralWords::apply(words, *this);
+    FrontOfLandmark::apply(words, *this);
     WordRules::apply(words, m_towns);
-    KanjiNotWords::apply(words,
-                         {[this](QStringView kanji) { return chineseReadings(kanji); },
-                          [](QStringView kanji) { return KanjiReadings::kinds(kanji).words; }});
-    TempleNames::apply(words, {[this](const QString& s) { return wordReadings(s); },
-                               [this](QStringView kanji) { return chineseReadings(kanji); }});
-    FirmNames::apply(words,
-                     [this](const QString& s) { return wordReadings(s, "名詞,固有名詞,組織,"); });
-    LoneKanjiWords::apply(words, {[this](const QString& s) { return wordReadings(s); },
-                                  [this](QStringView kanji) { return chineseReadings(kanji); },
-                                  [](QStringView kanji) {
-                                      const KanjiReadings::Kinds kinds =
-                                          KanjiReadings::kinds(kanji);
-                                      return kinds.kun + kinds.words;
-                                  }});
+    KanjiNotWords::apply(words, *this);
+    TempleNames::apply(words, *this);
+    FirmNames::apply(words, *this);
+    LoneKanjiWords::apply(words, *this);
     QString out;
     for (const ReadWord& w : words)
         out += KanaText::speakable(w.pronunciation);

@@ -10,6 +10,7 @@
 // synthesiser never spells them out.
 #include "sound/ReadWord.h"
 #include "sound/UnihanReadings.h"
+#include "sound/WordKnowledge.h"
 
 #include <QHash>
 #include <QString>
@@ -22,7 +23,9 @@ struct mecab_t;
 struct mecab_lattice_t;
 class ReadingTable;
 
-class Pronouncer {
+// The reader answers what its reading rules ask of the dictionaries (WordKnowledge); privately,
+// as no one else asks it.
+class Pronouncer : private WordKnowledge {
   public:
     // The folders searched for the IPA dictionary in UTF-8, in order.
     static QStringList defaultDictionaryDirs();
@@ -48,7 +51,7 @@ class Pronouncer {
     // cannot start).
     static std::unique_ptr<Pronouncer> open(const QStringList& dictionaryDirs,
                                             const QStringList& placeDictionaries = {});
-    ~Pronouncer();
+    ~Pronouncer() override;
     Pronouncer(const Pronouncer&) = delete;
     Pronouncer& operator=(const Pronouncer&) = delete;
 
@@ -65,11 +68,20 @@ class Pronouncer {
     // The words of `text`, with a word boundary at each of `boundaries` (character offsets).
     ReadWords analyse(const QString& text, const QList<qsizetype>& boundaries = {});
     QString readPiece(const QString& text);
-    QString readCharacters(const QString& surface);
     // The dictionary's readings of `surface` as one word, but for given names; with `kind`,
     // only of words of that kind (a feature prefix such as "名詞,固有名詞,組織").
     QStringList wordReadings(const QString& surface, const char* kind = nullptr);
-    QStringList chineseReadings(QStringView kanji) const;
+
+    // What the reading rules ask (see WordKnowledge).
+    QStringList dictionaryReadings(const QString& surface) override;
+    QStringList firmReadings(const QString& surface) override;
+    QStringList commonNounReadings(const QString& surface) override;
+    QStringList prefixReadings(const QString& surface) override;
+    QString readAlone(const QString& surface) override;
+    QString readCharacters(const QString& surface) override;
+    QStringList chineseReadings(QStringView kanji) override;
+    QStringList nativeWords(QStringView kanji) override;
+    QStringList nativeReadings(QStringView kanji) override;
 
     mecab_model_t* m_model = nullptr;
     mecab_t* m_tagger = nullptr;

@@ -2,6 +2,7 @@
 // One word of an analysed text and how it is read: what the morphological dictionary says of
 // it, and the reading that the rules settle on.
 #include <QString>
+#include <QStringView>
 #include <vector>
 
 struct ReadWord {
@@ -21,3 +22,18 @@ struct ReadWord {
 };
 
 using ReadWords = std::vector<ReadWord>;
+
+// Where each word ends in `text`, the text the words were analysed from (which may hold spaces
+// the dictionary skipped): the offset just after each word found in turn, stopping at the first
+// one that is not found.
+inline std::vector<qsizetype> wordEnds(const ReadWords& words, QStringView text) {
+    std::vector<qsizetype> ends;
+    qsizetype at = 0;
+    for (const ReadWord& w : words) {
+        const qsizetype found = text.indexOf(w.surface, at);
+        if (found < 0) break;
+        at = found + w.surface.size();
+        ends.push_back(at);
+    }
+    return ends;
+}

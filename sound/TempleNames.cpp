@@ -6,6 +6,8 @@ namespace TempleNames {
 
 namespace {
 
+using KanaText::spelledOut;
+
 // Kanji whose older reading Buddhist names keep where KANJIDIC lists the newer one first (正
 // ショウ of 正法, 西 サイ of 西方, 楽 ラク of 極楽). Kanji where names go both ways (清 セイ or
 // ショウ, 平 ヘイ or ビョウ, 金 キン or コン) are not here and keep the first.
@@ -48,15 +50,6 @@ QString joined(const QString& first, const QString& second) {
     return first + second;
 }
 
-// The long vowels of a Chinese-style reading spelt out: ウ after the O and U rows, イ after
-// the E row (ミョー ミョウ, セー セイ).
-QString spelledOut(QString r) {
-    static const QString eRow = QStringLiteral("エケセテネヘメレゲゼデベペ");
-    for (qsizetype i = 1; i < r.size(); ++i)
-        if (r[i] == u'ー') r[i] = eRow.contains(r[i - 1]) ? u'イ' : u'ウ';
-    return r;
-}
-
 bool isTwoKanji(QStringView s) {
     return s.size() == 2 && KanaText::isKanji(s[0]) && KanaText::isKanji(s[1]);
 }
@@ -64,7 +57,7 @@ bool isTwoKanji(QStringView s) {
 // The reading for the two kanji `pair`: the dictionary's reading of them in Chinese style,
 // preferring one that says both as buddhistReading() does (the ゴ of 居 before its キョ), else
 // the kanji's own (unless `dictionaryOnly`); empty when a kanji has no Chinese-style reading.
-QString pairReading(const QString& pair, const Knowledge& knows, bool dictionaryOnly = false) {
+QString pairReading(const QString& pair, WordKnowledge& knows, bool dictionaryOnly = false) {
     const QStringList on1 = knows.chineseReadings(QStringView(pair).left(1));
     const QStringList on2 = knows.chineseReadings(QStringView(pair).mid(1));
     if (on1.isEmpty() || on2.isEmpty()) return {};
@@ -96,7 +89,7 @@ bool isSingleKanji(const ReadWord& w) {
 
 // 寺 that the dictionary joined to the kanji before it into a word (本寺 ホンジ, 泉寺
 // イズミデラ), after a single kanji that opens the temple's name.
-void joinedTemple(ReadWord& before, ReadWord& w, const Knowledge& knows) {
+void joinedTemple(ReadWord& before, ReadWord& w, WordKnowledge& knows) {
     if (!isSingleKanji(before) || Prefixes.contains(before.surface[0])) return;
     const QStringList on = knows.chineseReadings(before.surface);
     if (on.isEmpty()) return;
@@ -121,7 +114,7 @@ void joinedTemple(ReadWord& before, ReadWord& w, const Knowledge& knows) {
 // or a word of a prefix and a kanji and a single kanji (北|鷺徳寺 split 北鷺|徳|寺).
 // Before a hall's 堂, 院, 庵 or 坊, only a pair the dictionary took for a person's name, read
 // as the dictionary's word of it in Chinese style: a bookshop's 鷺明堂 is no Mr 鷺明.
-void pairBefore(ReadWords& words, size_t i, const Knowledge& knows, bool hall) {
+void pairBefore(ReadWords& words, size_t i, WordKnowledge& knows, bool hall) {
     ReadWord& before = words[i - 1];
     if (before.fixed || (hall && before.pos2 != QStringLiteral("人名"))) return;
     QString pair, current, prefix;
@@ -188,7 +181,7 @@ bool inChineseStyle(const QString& reading, const QStringList& on1, const QStrin
     return false;
 }
 
-void apply(ReadWords& words, const Knowledge& knows) {
+void apply(ReadWords& words, WordKnowledge& knows) {
     for (size_t i = 1; i < words.size(); ++i) {
         ReadWord& w = words[i];
         if (w.fixed) continue;

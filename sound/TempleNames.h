@@ -7,11 +7,11 @@
 // already read it ジ) in Chinese style when they were read otherwise, and the two before a
 // hall's 堂, 院, 庵 or 坊 that it took for a person's name.
 #include "sound/ReadWord.h"
+#include "sound/WordKnowledge.h"
 
 #include <QString>
 #include <QStringList>
 #include <QStringView>
-#include <functional>
 
 namespace TempleNames {
 
@@ -25,19 +25,12 @@ QString buddhistReading(QStringView kanji, const QStringList& on);
 // ホ→ポ after ン, a vowel after ン said with n, a closing ツ/ク/チ/キ doubled as ッ).
 bool inChineseStyle(const QString& reading, const QStringList& on1, const QStringList& on2);
 
-// What the reader knows: the dictionary's readings of exactly these characters as one word
-// (none when it has no such word), and a kanji's readings in Chinese style.
-struct Knowledge {
-    std::function<QStringList(const QString&)> dictionaryReadings;
-    std::function<QStringList(QStringView)> chineseReadings;
-};
-
 // Rereads the two kanji before each temple's 寺 (a word that opens with 寺 read ジ, or a word
 // of one kanji and 寺 read …ジ after a single kanji) that were read otherwise than in Chinese
 // style: by the dictionary's Chinese-style reading of the pair where it has one, else kanji by
 // kanji; and the pair before a hall's 堂, 院, 庵 or 坊 that the dictionary took for a person's
 // name, by its Chinese-style word. Words fixed by the user or the override table are left
-// alone.
-void apply(ReadWords& words, const Knowledge& knows);
+// alone. Asks `knows` for the dictionary's words and the kanji's Chinese readings.
+void apply(ReadWords& words, WordKnowledge& knows);
 
 } // namespace TempleNames

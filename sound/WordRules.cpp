@@ -73,15 +73,7 @@ void literaryHa(ReadWord& w) {
         if (w.surface[k] == u'は' && w.pronunciation[k] == u'ワ') w.pronunciation[k] = u'ハ';
 }
 
-bool isNoun(const ReadWord& w) {
-    return w.pos == QStringLiteral("名詞") || w.pos == QStringLiteral("接頭詞");
-}
-
-bool hasKanji(const QString& s) {
-    for (QChar c : s)
-        if (KanaText::isKanji(c)) return true;
-    return false;
-}
+using CompoundWordRules::isNoun;
 
 // A place name's first word that says where it lies is read in its native form: 東 ヒガシ (not
 // the given name アズマ), 上 カミ (not ウエ), 中 ナカ (not チュウ), as in 上川原, 中島田, 東山鳩.
@@ -96,7 +88,7 @@ const Position Positions[] = {{u"東", u"ヒガシ"}, {u"西", u"ニシ"}, {u"�
 void positionPrefix(const ReadWords& words, size_t i, ReadWord& w) {
     if (i + 1 >= words.size() || (i > 0 && isNoun(words[i - 1]))) return;
     const ReadWord& next = words[i + 1];
-    if (!isNoun(next) || !hasKanji(next.surface) || next.pos1 == QStringLiteral("接尾") ||
+    if (!isNoun(next) || !KanaText::hasKanji(next.surface) || next.pos1 == QStringLiteral("接尾") ||
         next.pos1 == QStringLiteral("数"))
         return;
     for (const Position& p : Positions)
@@ -138,7 +130,7 @@ void below(const ReadWords& words, size_t i, ReadWord& w) {
         return;
     const ReadWord& before = words[i - 1];
     if (before.pos == QStringLiteral("名詞") && before.pos1 != QStringLiteral("サ変接続") &&
-        before.pos1 != QStringLiteral("数") && hasKanji(before.surface))
+        before.pos1 != QStringLiteral("数") && KanaText::hasKanji(before.surface))
         w.pronunciation = QStringLiteral("シタ");
 }
 

@@ -1,6 +1,7 @@
 // Single kanji that the dictionary reads as no word of a name (a verb's bare stem, a reading only
 // people's names use) take the readings names use.
 #include "sound/KanjiNotWords.h"
+#include "FakeKnowledge.h"
 #include "sound/KanjiReadings.h"
 #include "sound/Pronouncer.h"
 
@@ -37,36 +38,14 @@ ReadWord givenName(const char* surface, const char* kana) {
     return w;
 }
 
-// Made-up readings: in Chinese style 蟠 ハン, 京 キョウ, 都 ト, 取 シュ, 甫 ホ, 寧 ネイ, 恵 ケイ,
-// 鳩 キュウ; as native words 恵 メグミ, 取 ト トル トリ, 鳩 ハト.
-const KanjiNotWords::Knowledge knows{
-    [](QStringView k) {
-        static const QHash<QString, QString> on = {
-            {QStringLiteral("蟠"), QStringLiteral("ハン")},
-            {QStringLiteral("京"), QStringLiteral("キョウ")},
-            {QStringLiteral("都"), QStringLiteral("ト")},
-            {QStringLiteral("取"), QStringLiteral("シュ")},
-            {QStringLiteral("甫"), QStringLiteral("ホ")},
-            {QStringLiteral("寧"), QStringLiteral("ネイ")},
-            {QStringLiteral("恵"), QStringLiteral("ケイ")},
-            {QStringLiteral("鳩"), QStringLiteral("キュウ")}};
-        return on.contains(k.toString()) ? QStringList{on.value(k.toString())} : QStringList();
-    },
-    [](QStringView k) {
-        if (k == u"恵") return QStringList{QStringLiteral("メグミ")};
-        if (k == u"取")
-            return QStringList{QStringLiteral("ト"), QStringLiteral("トル"),
-                               QStringLiteral("トリ")};
-        if (k == u"鳩") return QStringList{QStringLiteral("ハト")};
-        return QStringList();
-    }};
-
+// Made-up readings of kanji in Chinese style and as native words.
 QString read(ReadWords words) {
+    FakeKnowledge knows;
+    knows.chinese =
+        FakeKnowledge::table("蟠=ハン 京=キョウ 都=ト 取=シュ 甫=ホ 寧=ネイ 恵=ケイ 鳩=キュウ");
+    knows.native = FakeKnowledge::table("恵=メグミ 取=ト/トル/トリ 鳩=ハト");
     KanjiNotWords::apply(words, knows);
-    QString out;
-    for (const ReadWord& w : words)
-        out += w.pronunciation + u'|';
-    return out;
+    return readings(words, u"|");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Words of names read as names say them, not as the words the dictionary knows alone: single
 // kanji cut out of a name it does not know, a clinic's coined name, a firm's before letters.
+#include "FakeKnowledge.h"
 #include "sound/CutCompounds.h"
 #include "sound/FirmNames.h"
 #include "sound/InstitutionNames.h"
@@ -7,7 +8,6 @@
 #include "sound/LoneKanjiWords.h"
 #include "sound/Pronouncer.h"
 
-#include <QHash>
 #include <gtest/gtest.h>
 
 namespace {
@@ -27,37 +27,14 @@ ReadWord word(const char* surface, const char* kana, const char* pos1 = "一般"
     return w;
 }
 
-// A made-up dictionary: it knows 鳩華 as a word, 今鳩 as a family name コンバト, and no other
-// word of two kanji; in Chinese style 文 reads ブン, 那 ナ, 田 デン, 華 カ, 鳩 キュウ, 睦 ボク;
-// in native style 華 ハナ, 鳩 ハト, 田 タ.
-const LoneKanjiWords::Knowledge knows{
-    [](const QString& s) {
-        if (s == QStringLiteral("今鳩")) return QStringList{QStringLiteral("コンバト")};
-        return s == QStringLiteral("鳩華") ? QStringList{QStringLiteral("キュウカ")}
-                                           : QStringList();
-    },
-    [](QStringView k) {
-        static const QHash<QString, QString> on = {{QStringLiteral("文"), QStringLiteral("ブン")},
-                                                   {QStringLiteral("那"), QStringLiteral("ナ")},
-                                                   {QStringLiteral("田"), QStringLiteral("デン")},
-                                                   {QStringLiteral("華"), QStringLiteral("カ")},
-                                                   {QStringLiteral("鳩"), QStringLiteral("キュウ")},
-                                                   {QStringLiteral("睦"), QStringLiteral("ボク")}};
-        return on.contains(k.toString()) ? QStringList{on.value(k.toString())} : QStringList();
-    },
-    [](QStringView k) {
-        static const QHash<QString, QString> kun = {{QStringLiteral("華"), QStringLiteral("ハナ")},
-                                                    {QStringLiteral("鳩"), QStringLiteral("ハト")},
-                                                    {QStringLiteral("田"), QStringLiteral("タ")}};
-        return kun.contains(k.toString()) ? QStringList{kun.value(k.toString())} : QStringList();
-    }};
-
+// A made-up dictionary: of words of two kanji it knows only 鳩華 and the family name 今鳩.
 QString read(ReadWords words) {
+    FakeKnowledge knows;
+    knows.words = FakeKnowledge::table("鳩華=キュウカ 今鳩=コンバト");
+    knows.chinese = FakeKnowledge::table("文=ブン 那=ナ 田=デン 華=カ 鳩=キュウ 睦=ボク");
+    knows.inNames = FakeKnowledge::table("華=ハナ 鳩=ハト 田=タ");
     LoneKanjiWords::apply(words, knows);
-    QString out;
-    for (const ReadWord& w : words)
-        out += w.pronunciation + u'|';
-    return out;
+    return readings(words, u"|");
 }
 
 } // namespace
@@ -212,44 +189,22 @@ TEST(Pronouncer, ReadsACoinedNameInOneStyle) {
     EXPECT_EQ(p.toKana(QStringLiteral("慶睦")), QStringLiteral("ケイボク"));
 }
 
-// A made-up dictionary: 温泉, 牡丹 and 北東 are common nouns, 重 a prefix ジュー and 原 one read
-// モト; in Chinese style 温 reads オン, 泉 セン, 重 ジュウ, 原 ゲン, 機 キ, 牡 ボ, 丹 タン, 北
-// ホク, 東 トウ.
-const CutCompounds::Knowledge cutKnows{
-    [](const QString& s) {
-        static const QHash<QString, QString> common = {
-            {QStringLiteral("温泉"), QStringLiteral("オンセン")},
-            {QStringLiteral("牡丹"), QStringLiteral("ボタン")},
-            {QStringLiteral("北東"), QStringLiteral("ホクトー")}};
-        return common.contains(s) ? QStringList{common.value(s)} : QStringList();
-    },
-    [](const QString& s) {
-        if (s == QStringLiteral("原")) return QStringList{QStringLiteral("モト")};
-        return s == QStringLiteral("重") ? QStringList{QStringLiteral("ジュー")} : QStringList();
-    },
-    [](QStringView k) {
-        static const QHash<QString, QString> on = {{QStringLiteral("温"), QStringLiteral("オン")},
-                                                   {QStringLiteral("泉"), QStringLiteral("セン")},
-                                                   {QStringLiteral("重"), QStringLiteral("ジュウ")},
-                                                   {QStringLiteral("原"), QStringLiteral("ゲン")},
-                                                   {QStringLiteral("機"), QStringLiteral("キ")},
-                                                   {QStringLiteral("牡"), QStringLiteral("ボ")},
-                                                   {QStringLiteral("丹"), QStringLiteral("タン")},
-                                                   {QStringLiteral("北"), QStringLiteral("ホク")},
-                                                   {QStringLiteral("東"), QStringLiteral("トウ")}};
-        return on.contains(k.toString()) ? QStringList{on.value(k.toString())} : QStringList();
-    }};
-
 // A kanji taken for a person's name or a native word is cut back into the Chinese word it
 // makes with the next kanji before a name (温|泉鷺 → 温泉|鷺), and read as its Chinese prefix
 // before a common word (重|機械); a kanji read in Chinese style, a common word after it, a
 // family name or a next word read natively stay as they are.
 TEST(CutCompounds, AKanjiTakenForANameJoinsItsChineseWord) {
+    // A made-up dictionary of common nouns, prefixes and Chinese readings.
+    FakeKnowledge knows;
+    knows.commonNouns = FakeKnowledge::table("温泉=オンセン 牡丹=ボタン 北東=ホクトー");
+    knows.prefixes = FakeKnowledge::table("重=ジュー 原=モト");
+    knows.chinese = FakeKnowledge::table(
+        "温=オン 泉=セン 重=ジュウ 原=ゲン 機=キ 牡=ボ 丹=タン 北=ホク 東=トウ");
     ReadWord atsushi = word("温", "アツシ", "固有名詞");
     atsushi.givenName = true;
     const ReadWord place = word("泉鷺", "センロ", "固有名詞");
-    const auto cut = [](const ReadWords& words, const char* text) {
-        return CutCompounds::boundary(words, QString::fromUtf8(text), cutKnows).value_or(-1);
+    const auto cut = [&](const ReadWords& words, const char* text) {
+        return CutCompounds::boundary(words, QString::fromUtf8(text), knows).value_or(-1);
     };
     EXPECT_EQ(cut({atsushi, place}, "温泉鷺"), 2);
     EXPECT_EQ(cut({word("鷺", "サギ"), atsushi, place}, "鷺 温泉鷺"), 4);
@@ -266,12 +221,9 @@ TEST(CutCompounds, AKanjiTakenForANameJoinsItsChineseWord) {
     ReadWord shigeru = word("重", "オモ", "固有名詞");
     shigeru.givenName = true;
     const ReadWord machine = word("機鷺", "キロ");
-    const auto read = [](ReadWords words) {
-        CutCompounds::readPrefixes(words, cutKnows);
-        QString out;
-        for (const ReadWord& w : words)
-            out += w.pronunciation + u'|';
-        return out;
+    const auto read = [&](ReadWords words) {
+        CutCompounds::readPrefixes(words, knows);
+        return readings(words, u"|");
     };
     EXPECT_EQ(read({shigeru, machine}), QStringLiteral("ジュー|キロ|"));
     EXPECT_EQ(read({shigeru, word("機鷺", "キロ", "固有名詞")}), QStringLiteral("オモ|キロ|"));
@@ -296,18 +248,9 @@ TEST(Pronouncer, ReadsAKanjiWithTheChineseWordItWasCutFrom) {
 
 TEST(InstitutionNames, AClinicsCoinedNameAfterItsTownIsItsOwn) {
     // A made-up dictionary: it knows the towns 鷺沢 and 鳩 and the word 鷺沢慶鶴.
-    const QStringList known = {QStringLiteral("鷺沢"), QStringLiteral("鳩"),
-                               QStringLiteral("鷺沢慶鶴")};
-    const QHash<QString, QString> on = {{QStringLiteral("慶"), QStringLiteral("ケイ")},
-                                        {QStringLiteral("仁"), QStringLiteral("ジン")},
-                                        {QStringLiteral("鶴"), QStringLiteral("カク")},
-                                        {QStringLiteral("西"), QStringLiteral("セイ")}};
-    const InstitutionNames::Knowledge knows{[&](const QString& s) {
-                                                return known.contains(s)
-                                                           ? QStringList{QStringLiteral("ミチ")}
-                                                           : QStringList();
-                                            },
-                                            [&](QStringView k) { return on.value(k.toString()); }};
+    FakeKnowledge knows;
+    knows.words = FakeKnowledge::table("鷺沢=ミチ 鳩=ミチ 鷺沢慶鶴=ミチ");
+    knows.chinese = FakeKnowledge::table("慶=ケイ 仁=ジン 鶴=カク 西=セイ");
     const auto read = [&](const char* text) {
         const auto span = InstitutionNames::find(QString::fromUtf8(text), knows);
         return span ? QString::number(span->at) + u':' + span->reading : QString();
@@ -325,21 +268,16 @@ TEST(InstitutionNames, AClinicsCoinedNameAfterItsTownIsItsOwn) {
 }
 
 TEST(FirmNames, AFirmsNameBeforeLatinLettersIsTheFirms) {
-    const auto firms = [](const QString& s) {
-        return s == QStringLiteral("鷺井") ? QStringList{QStringLiteral("サギツイ")}
-                                           : QStringList();
-    };
+    FakeKnowledge knows;
+    knows.firms = FakeKnowledge::table("鷺井=サギツイ");
     const auto place = [](const char* surface, const char* kana) {
         ReadWord w = word(surface, kana, "固有名詞");
         w.pos2 = QStringLiteral("地域");
         return w;
     };
     const auto read = [&](ReadWords words) {
-        FirmNames::apply(words, firms);
-        QString out;
-        for (const ReadWord& w : words)
-            out += w.pronunciation + u'|';
-        return out;
+        FirmNames::apply(words, knows);
+        return readings(words, u"|");
     };
     EXPECT_EQ(read({place("鷺井", "サギイ"), word("E", "イー"), word("前", "マエ")}),
               QStringLiteral("サギツイ|イー|マエ|"));

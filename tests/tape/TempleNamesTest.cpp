@@ -1,6 +1,7 @@
 // Temples' names read in the Chinese style of Buddhist words, and kana inside names read as
 // syllables, never as the particle.
 #include "sound/TempleNames.h"
+#include "FakeKnowledge.h"
 #include "sound/KanjiReadings.h"
 #include "sound/Pronouncer.h"
 
@@ -22,12 +23,9 @@ ReadWord word(const char* surface, const char* kana, bool fixed = false) {
     return w;
 }
 
-QString read(ReadWords words, const TempleNames::Knowledge& knows) {
+QString read(ReadWords words, WordKnowledge& knows) {
     TempleNames::apply(words, knows);
-    QString out;
-    for (const ReadWord& w : words)
-        out += w.pronunciation;
-    return out;
+    return readings(words);
 }
 
 } // namespace
@@ -57,22 +55,9 @@ TEST(TempleNames, TakesTheOlderReadingWhereBuddhistNamesKeepIt) {
 TEST(TempleNames, RereadsATemplesNameReadAsAPlace) {
     // A made-up dictionary: 鷺 ロ, 鳩 ケン, 星 セイ/ショウ, 谷 コク, 居 キョ/コ; it knows 鷺居 as
     // ロキョ and ロゴ in Chinese style, and 鷺谷 in a native reading only.
-    const TempleNames::Knowledge knows{
-        [](const QString& s) {
-            if (s == QStringLiteral("鷺居"))
-                return QStringList{QStringLiteral("サギイ"), QStringLiteral("ロキョ"),
-                                   QStringLiteral("ロゴ")};
-            if (s == QStringLiteral("鷺谷")) return QStringList{QStringLiteral("サギタニ")};
-            return QStringList();
-        },
-        [](QStringView k) {
-            if (k == u"鷺") return QStringList{QStringLiteral("ロ")};
-            if (k == u"星") return QStringList{QStringLiteral("セイ"), QStringLiteral("ショウ")};
-            if (k == u"谷") return QStringList{QStringLiteral("コク")};
-            if (k == u"居") return QStringList{QStringLiteral("キョ"), QStringLiteral("コ")};
-            if (k == u"鳩") return QStringList{QStringLiteral("ケン")};
-            return QStringList();
-        }};
+    FakeKnowledge knows;
+    knows.words = FakeKnowledge::table("鷺居=サギイ/ロキョ/ロゴ 鷺谷=サギタニ");
+    knows.chinese = FakeKnowledge::table("鷺=ロ 星=セイ/ショウ 谷=コク 居=キョ/コ 鳩=ケン");
     // One word read natively; two single kanji; the dictionary's Chinese reading that keeps the
     // older one.
     EXPECT_EQ(read({word("鷺谷", "サギタニ"), word("寺", "ジ")}, knows),

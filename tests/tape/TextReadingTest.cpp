@@ -1,5 +1,6 @@
 // How the characters around the dictionary's words are read: Latin letters, numerals and
 // abbreviations of a stop's name.
+#include "FakeKnowledge.h"
 #include "sound/Abbreviations.h"
 #include "sound/IterationMarks.h"
 #include "sound/KanaText.h"
@@ -152,11 +153,9 @@ ReadWord numberWord(const char* surface, const char* pos1, const char* pos2, con
 }
 
 std::string readNumbers(ReadWords words) {
-    NumeralWords::apply(words, [](const QString&) { return QString(); });
-    QString out;
-    for (const ReadWord& w : words)
-        out += w.pronunciation;
-    return out.toStdString();
+    FakeKnowledge none;
+    NumeralWords::apply(words, none);
+    return readings(words).toStdString();
 }
 
 } // namespace

@@ -1,0 +1,141 @@
+// The word rules that mend the dictionary's reading of a name's parts, each tried on words of
+// its own or on a made-up dictionary: a coined name, a market-day town, compounds.
+#include "FakeKnowledge.h"
+#include "sound/CompoundWordRules.h"
+#include "sound/InstitutionNames.h"
+#include "sound/KanjiReadings.h"
+#include "sound/PlaceWordRules.h"
+
+#include <gtest/gtest.h>
+
+// Which reading a coined name takes where the dictionary knows the two kanji: its reading in
+// Chinese style where it has one (voiced or with a long vowel as the dictionary writes it),
+// none where it has only a native one (a place), the characters' own where it has neither.
+TEST(InstitutionNames, PrefersTheDictionarysChineseStyleOverAPlacesNativeOne) {
+    FakeKnowledge knows;
+    knows.words = FakeKnowledge::table("鳩南=ハトミナミ/キューナン 鷺東=サギヒガシ 鴨東=オードー "
+                                       "雁北=ガンキ 鶴清=ツルキヨ 公園=コーエン");
+    knows.chinese = FakeKnowledge::table(
+        "鳩=キュウ 雁=ガン 鷺=ロ 南=ナン 東=トウ 北=ホク 清=セイ 鶴=カク 森=シン 公=コウ");
+    const auto read = [&](const char* text) {
+        const auto span = InstitutionNames::find(QString::fromUtf8(text), knows);
+        return span ? QString::number(span->at) + u':' + span->reading : QString();
+    };
+    EXPECT_EQ(read("鳩南小学校"), QStringLiteral("0:キューナン"));
+    EXPECT_EQ(read("鴨東病院"), QStringLiteral("0:オードー"));
+    EXPECT_EQ(read("鷺東小学校"), QString());
+    EXPECT_EQ(read("市立・雁北高校"), QStringLiteral("3:ガンホク"));
+    // Inside a longer name, or before what is no school, it is the place's.
+    EXPECT_EQ(read("大雁北高校"), QString());
+    EXPECT_EQ(read("雁北公民館"), QString());
+    // Two kanji of good meaning: only where the dictionary has no word for them, nor for
+    // them with what follows, and both have a Chinese reading.
+    EXPECT_EQ(read("清鶴荘前"), QStringLiteral("0:セイカク"));
+    EXPECT_EQ(read("鶴清荘"), QString());
+    EXPECT_EQ(read("の森公園"), QString());
+    EXPECT_EQ(read("清畑荘"), QString());
+    // Nothing to find in what is too short or not kanji, nor in a kanji outside the BMP.
+    for (const char* text : {"", "南", "なん小学校", "𠮷南小学校"})
+        EXPECT_EQ(read(text), QString()) << text;
+}
+
+// A coined name is read only by on'yomi: a kanji made in Japan, which has none, is not read by
+// its native reading instead.
+TEST(KanjiReadings, AChineseReadingIsAnOnyomiOrNothing) {
+    if (KanjiReadings::defaultPath().isEmpty()) GTEST_SKIP() << "no KANJIDIC";
+    EXPECT_EQ(KanjiReadings::chineseReading(u"雁"), QStringLiteral("ガン"));
+    EXPECT_EQ(KanjiReadings::chineseReading(u"峠"), QString());
+    EXPECT_EQ(KanjiReadings::chineseReading(u"a"), QString());
+}
+
+// The market-day 市 after a day the place list read as a whole (二日 フツカ), after a day
+// the dictionary split into a number and a date, and after a day read with its market already;
+// a reading the user gave stays.
+TEST(PlaceWordRules, AMarketDaysTownHasItsMarket) {
+    const auto word = [](const char* surface, const char* pos1, const char* kana) {
+        ReadWord w;
+        w.surface = QString::fromUtf8(surface);
+        w.pos = QStringLiteral("名詞");
+        w.pos1 = QString::fromUtf8(pos1);
+        w.pronunciation = QString::fromUtf8(kana);
+        return w;
+    };
+    const auto read = [](ReadWords words) {
+        for (size_t i = 0; i < words.size(); ++i)
+            PlaceWordRules::apply(words, i);
+        return readings(words);
+    };
+    EXPECT_EQ(read({word("鷺二日", "固有名詞", "サギフツカ"), word("市", "一般", "シ")}),
+              QStringLiteral("サギフツカイチ"));
+    EXPECT_EQ(
+        read({word("六", "数", "ロク"), word("日", "接尾", "ニチ"), word("市", "一般", "シ")}),
+        QStringLiteral("ムイカイチ"));
+    EXPECT_EQ(
+        read({word("百", "数", "ヒャク"), word("日", "接尾", "ニチ"), word("市", "一般", "シ")}),
+        QStringLiteral("ヒャクニチシ"));
+    // A day read with its market (一日 ヒトイチ) says the market once, before 市 and 市場 alike;
+    // a date's 一日 keeps the city after it.
+    EXPECT_EQ(read({word("一日", "固有名詞", "ヒトイチ"), word("市", "一般", "シ")}),
+              QStringLiteral("ヒトイチ"));
+    EXPECT_EQ(
+        read({word("鷺一日", "固有名詞", "サギヒトイチ"), word("市場", "固有名詞", "イチバ")}),
+        QStringLiteral("サギヒトイチバ"));
+    EXPECT_EQ(read({word("一日", "副詞可能", "イチニチ"), word("市", "一般", "シ")}),
+              QStringLiteral("イチニチシ"));
+    ReadWords fixed = {word("鷺二日", "固有名詞", "サギフツカ"), word("市", "一般", "シ")};
+    fixed[1].fixed = true;
+    EXPECT_EQ(read(fixed), QStringLiteral("サギフツカシ"));
+}
+
+// A reading is the user's, town by town: nothing built in forces one reading of 本町.
+// Where the compound-word rules must leave a name alone: a place's direction before 大 or a
+// firm's trade, 店 after お, a 道 that is no road station's, 女子 before no school, the verb 停,
+// words the user fixed, and 場 after a name that is not read in native style (with the girls'
+// school and the shrine they must mend as the counterparts).
+TEST(CompoundWordRules, LeaveWhatIsNoCompoundOfTheirsAlone) {
+    const auto word = [](const char* surface, const char* pos, const char* kana) {
+        ReadWord w;
+        w.surface = QString::fromUtf8(surface);
+        w.pos = QString::fromUtf8(pos);
+        w.pronunciation = QString::fromUtf8(kana);
+        return w;
+    };
+    const auto read = [](ReadWords words) {
+        for (size_t i = 0; i < words.size(); ++i)
+            CompoundWordRules::apply(words, i);
+        return readings(words);
+    };
+    const char* noun = "名詞";
+    EXPECT_EQ(read({word("鷺", noun, "サギ"), word("大南", noun, "オオミナミ"),
+                    word("門", noun, "モン")}),
+              QStringLiteral("サギダイミナミモン"));
+    EXPECT_EQ(read({word("東", noun, "ヒガシ"), word("大南", noun, "オオミナミ")}),
+              QStringLiteral("ヒガシオオミナミ"));
+    EXPECT_EQ(read({word("鷺", noun, "サギ"), word("北", noun, "キタ"), word("電", noun, "デン")}),
+              QStringLiteral("サギキタデン"));
+    EXPECT_EQ(read({word("お", "接頭詞", "オ"), word("店", noun, "ミセ")}),
+              QStringLiteral("オミセ"));
+    EXPECT_EQ(read({word("道", noun, "ドウ"), word("の", "助詞", "ノ"), word("森", noun, "モリ")}),
+              QStringLiteral("ドウノモリ"));
+    // 女子 that a place list reads as a place is a girls' school only before a school; a 停 with
+    // its kana after it is the verb.
+    EXPECT_EQ(read({word("女子", noun, "メゴ"), word("高校", noun, "コウコウ")}),
+              QStringLiteral("ジョシコウコウ"));
+    EXPECT_EQ(read({word("女子", noun, "メゴ"), word("前", noun, "マエ")}),
+              QStringLiteral("メゴマエ"));
+    EXPECT_EQ(read({word("停", "動詞", "トマ"), word("る", "動詞", "ル")}),
+              QStringLiteral("トマル"));
+    ReadWords fixed = {word("鳩野神", noun, "ハトノガミ"), word("社", noun, "シャ")};
+    fixed[0].fixed = true;
+    EXPECT_EQ(read(fixed), QStringLiteral("ハトノガミシャ"));
+    fixed[0].fixed = false;
+    EXPECT_EQ(read(fixed), QStringLiteral("ハトノジンジャ"));
+    // 場 is バ after a place read in native style only, not after 相撲 (スモウジョウ).
+    if (KanjiReadings::chineseReading(u"場").isEmpty()) GTEST_SKIP() << "no KANJIDIC";
+    ReadWords sumo = {word("相撲", noun, "スモウ"), word("場", noun, "ジョウ")};
+    sumo[0].pos1 = QStringLiteral("固有名詞");
+    EXPECT_EQ(read(sumo), QStringLiteral("スモウジョウ"));
+    ReadWords ground = {word("鷺沢", noun, "サギサワ"), word("場", noun, "ジョウ")};
+    ground[0].pos1 = QStringLiteral("固有名詞");
+    EXPECT_EQ(read(ground), QStringLiteral("サギサワバ"));
+}
