@@ -51,18 +51,22 @@ QString read(ReadWords words) {
 } // namespace
 
 TEST(KanjiNotWords, AVerbsBareStemIsReadAsANameReadsIt) {
-    // Beside a number or a word in Chinese style, the kanji's Chinese reading.
-    EXPECT_EQ(read({word("五", "ゴ", "名詞", "数"), stem("蟠", "ワダカマ")}),
-              QStringLiteral("ゴ|ハン|"));
-    EXPECT_EQ(read({stem("蟠", "ワダカマ"), word("京都", "キョウド")}),
-              QStringLiteral("ハン|キョウド|"));
-    // After a number ending in ン, its ハ row voiced.
+    // Beside a number or a word in Chinese style (its second kanji voiced), the kanji's
+    // Chinese reading, for a short stem too.
+    EXPECT_EQ(read({word("五", "ゴ", "名詞", "数"), stem("取", "ト")}), QStringLiteral("ゴ|シュ|"));
+    EXPECT_EQ(read({stem("取", "ト"), word("京都", "キョウド")}), QStringLiteral("シュ|キョウド|"));
+    // After a number ending in ン, its ハ row voiced; after another number or word, not.
     EXPECT_EQ(read({word("千", "セン", "名詞", "数"), stem("蟠", "ワダカマ")}),
               QStringLiteral("セン|バン|"));
-    // Among native words, the noun a short stem makes; a long one's is a literary word.
+    EXPECT_EQ(read({word("五", "ゴ", "名詞", "数"), stem("蟠", "ワダカマ")}),
+              QStringLiteral("ゴ|ハン|"));
+    EXPECT_EQ(read({word("蟠", "ハン"), stem("蟠", "ワダカマ")}), QStringLiteral("ハン|ハン|"));
+    // Among native words, the noun a short stem makes; a long one's is a literary word. A
+    // reading that only opens with the kanji's Chinese reading is a native word.
     EXPECT_EQ(read({word("鳩", "ハト"), stem("取", "ト"), word("沢", "サワ")}),
               QStringLiteral("ハト|トリ|サワ|"));
-    EXPECT_EQ(read({word("鳩", "ハト"), stem("蟠", "ワダカマ")}), QStringLiteral("ハト|ハン|"));
+    EXPECT_EQ(read({word("京", "キョウコ"), stem("取", "ト")}), QStringLiteral("キョウコ|トリ|"));
+    EXPECT_EQ(read({word("鳩", "ハト"), stem("蟠", "ワダカ")}), QStringLiteral("ハト|ハン|"));
     // Okurigana after it make it a verb of a sentence; other forms, other verbs and a
     // reading the user gave are left alone.
     EXPECT_EQ(read({stem("取", "ト"), word("ん", "ン", "助動詞", "*")}), QStringLiteral("ト|ン|"));
@@ -102,6 +106,9 @@ TEST(KanjiNotWords, ReadingsOnlyPeoplesNamesUseAreNoPlacesReadings) {
     family.pos2 = QStringLiteral("人名");
     EXPECT_EQ(read({family, givenName("甫", "ハジメ"), word("館", "カン")}),
               QStringLiteral("サギサワ|ハジメ|カン|"));
+    // A longer given name before it is no family name.
+    EXPECT_EQ(read({givenName("鷺甫", "サギハジメ"), givenName("寧", "ヤスシ")}),
+              QStringLiteral("サギハジメ|ネイ|"));
     // A temple's name is left to the temples' own readings.
     EXPECT_EQ(read({givenName("甫", "ハジメ"), givenName("寧", "ヤスシ"), word("寺", "ジ")}),
               QStringLiteral("ハジメ|ヤスシ|ジ|"));

@@ -69,6 +69,8 @@ TEST(LoanwordKana, KeepsThePhonemesRenderingWhenItIsKnownOrNothingNearIs) {
     EXPECT_EQ(choose("plˈeɪdiəm", "Pladium", {}), "プレーディアム");
     // Three changes away is another word, not this one's loanword.
     EXPECT_EQ(choose("plˈeɪdiəm", "Pladium", {{"プラッジアム", 100}}), "プレーディアム");
+    // A changed rendering this short is as often a Japanese word.
+    EXPECT_EQ(choose("dˈiː", "Dee", {{"ジー", 100}}), "ディー");
     EXPECT_EQ(LoanwordKana::choose(u"plˈeɪdiəm", u"Pladium", nullptr).toStdString(),
               "プレーディアム");
 }
@@ -77,14 +79,22 @@ TEST(LoanwordKana, ChangesTheKanaOnlyWhereTheChangeCanBe) {
     const QStringList variants = LoanwordKana::kanaVariants(QStringLiteral("ランクト"));
     EXPECT_TRUE(variants.contains("ランクツ"));    // a final ト
     EXPECT_FALSE(variants.contains("ランキト"));   // ク → キ at the end only
-    EXPECT_FALSE(variants.contains("ラッンクト")); // nothing held after ン
+    EXPECT_FALSE(variants.contains("ランックト")); // nothing held after ン
     EXPECT_TRUE(variants.contains("ランクット"));
+    // A long o shortened and a consonant held from the second kana on; a ズ before a long vowel
+    // is no ス.
+    const QStringList first = LoanwordKana::kanaVariants(QStringLiteral("ポーズー"));
+    EXPECT_TRUE(first.contains("ポズー"));
+    EXPECT_FALSE(first.contains("ポースー"));
     // Each place on its own, so one change is one.
     EXPECT_EQ(LoanwordKana::kanaVariants(QStringLiteral("ディディ")).count("ジディ"), 1);
     EXPECT_TRUE(LoanwordKana::kanaVariants(QStringLiteral("ディディ")).contains("ディジ"));
     // The ɪ of a diphthong is no reduced vowel to change.
     for (const QString& v : LoanwordKana::vowelVariants(u"bˈaɪtɪs"))
         EXPECT_TRUE(v.contains(u"aɪ")) << v.toStdString();
+    // Nor is the ɪ of ɪə; the vowels said as written change together.
+    EXPECT_FALSE(LoanwordKana::vowelVariants(u"blˈɪəm").contains(u"blˈɛəm"));
+    EXPECT_TRUE(LoanwordKana::vowelVariants(u"blˈeəriəm").contains(u"blˈariʊm"));
 }
 
 TEST(NounReadings, TheLoanwordTableHoldsTheNounsWrittenInKatakana) {

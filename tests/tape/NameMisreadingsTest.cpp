@@ -42,10 +42,12 @@ QString read(ReadWords words) {
 TEST(LoneKanjiWords, ThePartsOfAPlaceNameAreNative) {
     EXPECT_EQ(read({word("日", "ニチ", "固有名詞"), word("ノ", "ノ"), word("鷺", "サギ")}),
               QStringLiteral("ヒ|ノ|サギ|"));
-    EXPECT_EQ(read({word("日", "ニチ", "固有名詞"), word("の", "ノ")}), QStringLiteral("ヒ|ノ|"));
+    EXPECT_EQ(read({word("日", "ジツ", "固有名詞"), word("の", "ノ")}), QStringLiteral("ヒ|ノ|"));
     // A day after a number, a 日 before anything else, and a reading the user gave stay.
     EXPECT_EQ(read({word("三", "サン", "数"), word("日", "ニチ"), word("ノ", "ノ")}),
               QStringLiteral("サン|ニチ|ノ|"));
+    EXPECT_EQ(read({word("三", "サン", "数"), word("日", "ニチ"), word("華", "ハナ")}),
+              QStringLiteral("サン|ニチ|ハナ|"));
     // Before a kanji in native style the sun too, before one in Chinese style Japan.
     EXPECT_EQ(read({word("日", "ニチ", "固有名詞"), word("華", "ハナ")}),
               QStringLiteral("ヒ|ハナ|"));
@@ -85,6 +87,11 @@ TEST(LoneKanjiWords, ThePartsOfAPlaceNameAreNative) {
     now.pos = QStringLiteral("接頭詞");
     EXPECT_EQ(read({now, word("鷺", "サギ")}), QStringLiteral("イマ|サギ|"));
     EXPECT_EQ(read({now, word("ヶ", "ガ"), word("鳩", "ハト")}), QStringLiteral("イマ|ガ|ハト|"));
+    EXPECT_EQ(read({now, word("ケ", "ガ"), word("鳩", "ハト")}), QStringLiteral("イマ|ガ|ハト|"));
+    // After a bracket the name opens anew.
+    ReadWord bracket = word("（", "（", "括弧開");
+    bracket.pos = QStringLiteral("記号");
+    EXPECT_EQ(read({bracket, now, word("鷺", "サギ")}), QStringLiteral("（|イマ|サギ|"));
     EXPECT_EQ(read({now, word("大会", "タイカイ")}), QStringLiteral("コン|タイカイ|"));
     // A family name the dictionary cut apart (今|鳩川 for the 川 of the 今鳩 family).
     EXPECT_EQ(read({now, word("鳩川", "ハトカワ")}), QStringLiteral("コン|ハトカワ|"));
@@ -95,12 +102,20 @@ TEST(LoneKanjiWords, ThePartsOfAPlaceNameAreNative) {
     EXPECT_EQ(read({word("鷺草", "サギソウ"), word("丘", "オカ")}),
               QStringLiteral("サギソウ|ガオカ|"));
     EXPECT_EQ(read({word("鷺", "サギ"), word("丘", "オカ")}), QStringLiteral("サギ|オカ|"));
+    // Nor after a longer noun or one that ends in kana, nor where 丘 is read otherwise.
+    EXPECT_EQ(read({word("鷺草原", "サギソウゲン"), word("丘", "オカ")}),
+              QStringLiteral("サギソウゲン|オカ|"));
+    EXPECT_EQ(read({word("鷺ん", "サギン"), word("丘", "オカ")}), QStringLiteral("サギン|オカ|"));
+    EXPECT_EQ(read({word("鷺草", "サギソウ"), word("丘", "キュウ")}),
+              QStringLiteral("サギソウ|キュウ|"));
     EXPECT_EQ(read({place, word("丘", "オカ")}), QStringLiteral("サギサワ|オカ|"));
 
     // A closing field; the prefix that opens a name, or after a number, stays.
     EXPECT_EQ(read({word("鷺", "サギ"), word("ヶ", "ガ"), word("原", "ゲン", "名詞接続")}),
               QStringLiteral("サギ|ガ|ハラ|"));
     EXPECT_EQ(read({place, word("原", "ゲン")}), QStringLiteral("サギサワ|ハラ|"));
+    EXPECT_EQ(read({word("鷺", "サギ"), word("の", "ノ"), word("原", "ゲン")}),
+              QStringLiteral("サギ|ノ|ハラ|"));
     EXPECT_EQ(read({word("原", "ゲン", "名詞接続"), place}), QStringLiteral("ゲン|サギサワ|"));
     EXPECT_EQ(read({word("三", "サン", "数"), word("原", "ゲン")}), QStringLiteral("サン|ゲン|"));
 
@@ -109,13 +124,17 @@ TEST(LoneKanjiWords, ThePartsOfAPlaceNameAreNative) {
     EXPECT_EQ(read({place, span, word("前", "マエ", "副詞可能")}),
               QStringLiteral("サギサワ|マ|マエ|"));
     EXPECT_EQ(read({place, place, span}), QStringLiteral("サギサワ|サギサワ|カン|"));
-    EXPECT_EQ(read({place, word("・", "・", "一般"), place, span}),
-              QStringLiteral("サギサワ|・|サギサワ|カン|"));
+    EXPECT_EQ(read({word("鷺", "サギ"), word("・", "・", "一般"), place, span}),
+              QStringLiteral("サギ|・|サギサワ|カン|"));
+    EXPECT_EQ(read({word("鷺", "サギ"), word("と", "ト", "並立助詞"), place, span}),
+              QStringLiteral("サギ|ト|サギサワ|カン|"));
 }
 
 TEST(LoneKanjiWords, TwoKanjiOfACoinedNameAreReadInOneStyle) {
     EXPECT_EQ(read({word("文", "ブン"), word("華", "ハナ"), word("館", "カン", "接尾")}),
               QStringLiteral("ブン|カ|カン|"));
+    // A native reading voiced as a compound's second part is still native.
+    EXPECT_EQ(read({word("文", "ブン"), word("華", "バナ")}), QStringLiteral("ブン|カ|"));
 
     // A given name's reading is a native one (the dictionary's ムツミ for 睦).
     ReadWord given = word("睦", "ムツミ", "固有名詞");
@@ -126,7 +145,7 @@ TEST(LoneKanjiWords, TwoKanjiOfACoinedNameAreReadInOneStyle) {
     EXPECT_EQ(read({given, word("文", "ブン", "接尾")}), QStringLiteral("ボク|ブン|"));
     // Left alone: a word the dictionary knows, a kanji said as one syllable, a place's native
     // part, a suffix, a number, both read natively, and a reading the user gave.
-    EXPECT_EQ(read({word("鳩", "ハト"), word("華", "カ")}), QStringLiteral("ハト|カ|"));
+    EXPECT_EQ(read({word("鳩", "キュウ"), word("華", "ハナ")}), QStringLiteral("キュウ|ハナ|"));
     EXPECT_EQ(read({word("那", "ナ"), word("華", "ハナ")}), QStringLiteral("ナ|ハナ|"));
     EXPECT_EQ(read({word("文", "ブン"), word("田", "タ")}), QStringLiteral("ブン|タ|"));
     EXPECT_EQ(read({word("鳩", "ハト"), word("文", "ブン", "接尾")}), QStringLiteral("ハト|ブン|"));

@@ -86,7 +86,7 @@ TEST(NumeralWords, ValueOfANumberInKanji) {
         {u"三", 3},          {u"十九", 19},        {u"二十九", 29}, {u"三百五", 305},
         {u"千百十一", 1111}, {u"一万二千", 12000}, {u"一二三", -1}, {u"二〇二", -1},
         {u"十百", -1},       {u"百百", -1},        {u"万", -1},     {u"十鷺", -1},
-        {u"", -1},
+        {u"", -1},           {u"三十〇", -1},
     };
     for (const auto& c : cases)
         EXPECT_EQ(NumeralWords::value(QStringView(c.text)), c.value)
@@ -108,8 +108,11 @@ TEST(Pronouncer, ReadsNumeralsInKanji) {
         {"六百円", "ロッピャクエン"},
         {"八百鷺", "ハッピャクサギ"},
         {"三千鳩", "サンゼンハト"},
+        {"六千鳩", "ロクセンハト"},
+        {"八千鳩", "ハッセンハト"},
         {"鷺三百", "サギサンビャク"},
         {"十一丁目", "ジューイッチョーメ"},
+        {"6丁目", "ロクチョーメ"},
         // Counters in h take p after a glottal stop, p or b after n, in either writing.
         {"あと10分で発車します", "アトジュップンデハッシャシマス"},
         {"1分", "イップン"},
@@ -126,10 +129,12 @@ TEST(Pronouncer, ReadsNumeralsInKanji) {
         {"4月1日から9時に", "シガツツイタチカラクジニ"},
         {"4時30分", "ヨジサンジュップン"},
         {"7月14日", "シチガツジュウヨッカ"},
+        {"10日", "トオカ"},
         {"20日", "ハツカ"},
         {"19日", "ジュウクニチ"},
         {"1日", "イチニチ"},
         {"1人", "ヒトリ"},
+        {"2人", "フタリ"},
         {"4人", "ヨニン"},
         {"4年", "ヨネン"},
     });
@@ -183,8 +188,11 @@ TEST(NumeralWords, ANumberBeforeACounterIsANumber) {
     EXPECT_EQ(read({word("八", "数", "*", "ハチ"), word("目", "接尾", "助数詞", "モク")}),
               "ハチメ");
     EXPECT_EQ(read({word("七", "数", "*", "ナナ"), word("尾", "接尾", "助数詞", "ビ")}), "ナナオ");
+    EXPECT_EQ(read({word("十", "数", "*", "ジュー"), word("本", "接尾", "助数詞", "ホン")}),
+              "ジュッポン");
     const ReadWord layers = word("重", "接尾", "助数詞", "ジュウ");
     EXPECT_EQ(read({word("八", "数", "*", "ハチ"), layers}), "ヤエ");
+    EXPECT_EQ(read({word("一", "数", "*", "イチ"), layers}), "ヒトエ");
     EXPECT_EQ(read({word("二", "数", "*", "ニ"), layers}), "ニジュウ");
     EXPECT_EQ(read({word("十", "数", "*", "ジュウ"), word("八", "数", "*", "ハチ"), layers}),
               "ジュウハチジュウ");
