@@ -152,8 +152,7 @@ void hCounter(ReadWords& words, size_t i) {
     QChar& first = counter.pronunciation[0];
     for (const char16_t* stop : {u"イチ", u"ハチ", u"ロク", u"ジュウ", u"ジュー", u"ヒャク"}) {
         if (!n.endsWith(QStringView(stop))) continue;
-        n.back() = u'ッ';
-        if (QStringView(stop) == u"ジュー") n[n.size() - 2] = u'ュ'; // ジュッ, not ジューッ
+        n.back() = u'ッ'; // ジュー's ー too: ジュッ
         first = withSound(first, u'パ');
         return;
     }
@@ -274,10 +273,7 @@ void calendar(ReadWords& words, size_t i) {
         }
         unit.pronunciation = QStringLiteral("コク");
         for (const char16_t* stop : {u"イチ", u"ハチ", u"ロク", u"ジュウ", u"ジュー"})
-            if (n.endsWith(QStringView(stop))) {
-                if (QStringView(stop) == u"ジュー") n[n.size() - 2] = u'ュ';
-                n.back() = u'ッ';
-            }
+            if (n.endsWith(QStringView(stop))) n.back() = u'ッ';
     }
 }
 
