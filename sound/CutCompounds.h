@@ -14,7 +14,7 @@
 
 namespace CutCompounds {
 
-// Whether `reading` is the two kanji of `word` each read in Chinese style, the first closing in
+// Whether `spoken` is the two kanji of `word` each read in Chinese style, the first closing in
 // a glottal stop where the two meet (ジュウキ, ハッコウ).
 bool isChineseStyle(QStringView word, const QString& spoken, WordKnowledge& knows);
 
