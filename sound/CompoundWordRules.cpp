@@ -20,15 +20,15 @@ namespace {
 // followed by more of the name, are a word coined for a facility, read in Chinese style as such
 // words are: 幸美ホール コウビホール, not a person ユキミ. Alone, or with a title after them, they
 // may well be a person's name and are left as they are.
-void givenNameInCompound(const ReadWords& words, size_t i, ReadWord& w) {
+void givenNameInCompound(const ReadWords& words, size_t i, ReadWord& w, WordKnowledge& knows) {
     if (!w.givenName || w.pos2 != QStringLiteral("人名") || i + 1 >= words.size() ||
         w.surface.size() != 2 || !KanaText::allKanji(w.surface))
         return;
     // A title after it (さん, 様, 君) says it is a person after all.
     if (words[i + 1].pos1 == QStringLiteral("接尾") && words[i + 1].pos2 == QStringLiteral("人名"))
         return;
-    const QString first = KanjiReadings::chineseReading(QStringView(w.surface).left(1));
-    const QString second = KanjiReadings::chineseReading(QStringView(w.surface).mid(1));
+    const QString first = knows.chineseReadings(QStringView(w.surface).left(1)).value(0);
+    const QString second = knows.chineseReadings(QStringView(w.surface).mid(1)).value(0);
     if (!first.isEmpty() && !second.isEmpty()) w.pronunciation = first + second;
 }
 
@@ -211,7 +211,7 @@ void acupuncture(ReadWords& words, size_t i, ReadWord& w) {
 
 // A ground, 場, after a place's name read in native style is バ (鳩沢場 ハトサワバ), as native
 // words take it (広場, 酒場); the suffix ジョウ goes with words in Chinese style (浄水場, 球場).
-void ground(const ReadWords& words, size_t i, ReadWord& w) {
+void ground(const ReadWords& words, size_t i, ReadWord& w, WordKnowledge& knows) {
     if (i == 0 || w.surface != QStringLiteral("場") ||
         !w.pronunciation.startsWith(QStringLiteral("ジョ")))
         return;
@@ -223,7 +223,7 @@ void ground(const ReadWords& words, size_t i, ReadWord& w) {
     QHash<QString, KanjiReadings::Kinds> native;
     for (qsizetype k = 0; k < 2; ++k) {
         const QString kanji = before.surface.mid(k, 1);
-        native.insert(kanji, {{}, KanjiReadings::kinds(kanji).kun});
+        native.insert(kanji, {{}, knows.nativeReadings(kanji)});
     }
     if (PlaceNames::readsInOneStyle(before.surface, before.pronunciation, native))
         w.pronunciation = QStringLiteral("バ");
@@ -296,10 +296,10 @@ void greatTree(const ReadWords& words, size_t i, ReadWord& w) {
 
 } // namespace
 
-void apply(ReadWords& words, size_t i) {
+void apply(ReadWords& words, size_t i, WordKnowledge& knows) {
     ReadWord& w = words[i];
     if (w.fixed) return;
-    givenNameInCompound(words, i, w);
+    givenNameInCompound(words, i, w, knows);
     noNamesReading(w);
     shop(words, i, w);
     afterName(words, i, w);
@@ -309,7 +309,7 @@ void apply(ReadWords& words, size_t i) {
     firmsShortName(words, i, w);
     shrine(words, i, w);
     acupuncture(words, i, w);
-    ground(words, i, w);
+    ground(words, i, w, knows);
     family(words, i, w);
     stop(words, i, w);
     girlsSchool(words, i, w);
@@ -330,17 +330,17 @@ std::optional<size_t> closingNounEnd(const ReadWords& words) {
     return last;
 }
 
-// The character offset just after the first character of words[k], where a cut there falls.
-qsizetype afterFirstKanji(const ReadWords& words, size_t k) {
-    qsizetype at = 1;
-    for (size_t j = 0; j < k; ++j)
-        at += words[j].surface.size();
-    return at;
+// The offset in `text` just after the first character of words[k], where a cut there falls;
+// none when the words are not all found in the text.
+std::optional<qsizetype> afterFirstKanji(const ReadWords& words, size_t k, QStringView text) {
+    const std::vector<qsizetype> ends = wordEnds(words, text);
+    if (k >= ends.size()) return std::nullopt;
+    return ends[k] - words[k].surface.size() + 1;
 }
 
 } // namespace
 
-std::optional<qsizetype> closingPart(const ReadWords& words) {
+std::optional<qsizetype> closingPart(const ReadWords& words, QStringView text) {
     const std::optional<size_t> end = closingNounEnd(words);
     if (!end) return std::nullopt;
     const size_t last = *end;
@@ -359,10 +359,11 @@ std::optional<qsizetype> closingPart(const ReadWords& words) {
                                       QStringLiteral("ウエ"), QStringLiteral("シタ")};
     for (const QString& p : parts)
         if (w.pronunciation.endsWith(p)) return std::nullopt;
-    return afterFirstKanji(words, last - 1);
+    return afterFirstKanji(words, last - 1, text);
 }
 
-std::optional<qsizetype> closingDirection(const ReadWords& words, WordKnowledge& knows) {
+std::optional<qsizetype> closingDirection(const ReadWords& words, QStringView text,
+                                          WordKnowledge& knows) {
     const std::optional<size_t> end = closingNounEnd(words);
     if (!end) return std::nullopt;
     const size_t last = *end;
@@ -378,7 +379,7 @@ std::optional<qsizetype> closingDirection(const ReadWords& words, WordKnowledge&
     for (const QString& side : sides)
         if (w.pronunciation.endsWith(side)) return std::nullopt;
     if (knows.dictionaryReadings(before.surface + w.surface.front()).isEmpty()) return std::nullopt;
-    return afterFirstKanji(words, last - 1);
+    return afterFirstKanji(words, last - 1, text);
 }
 
 std::optional<qsizetype> schoolShortName(const QString& text) {

@@ -14,23 +14,25 @@
 
 namespace CompoundWordRules {
 
-// Mends the reading of words[i].
-void apply(ReadWords& words, size_t i);
+// Mends the reading of words[i]. Asks `knows` for the kanji's Chinese and native readings.
+void apply(ReadWords& words, size_t i, WordKnowledge& knows);
 
 // Whether `w` is a noun or a prefix, a word a name is made of.
 bool isNoun(const ReadWord& w);
 
 // Where a name that closes with its upper or lower part (鷺屋上, the upper end of 鷺屋) should be
-// cut, as a character offset into the words' text, when the dictionary joined that 上 or 下 to
-// the kanji before it into a common word (屋上 the rooftop, 部下 a subordinate); none otherwise.
-std::optional<qsizetype> closingPart(const ReadWords& words);
+// cut, as an offset into `text` (the text the words were analysed from, which may hold spaces
+// the dictionary skipped), when the dictionary joined that 上 or 下 to the kanji before it into a
+// common word (屋上 the rooftop, 部下 a subordinate); none otherwise.
+std::optional<qsizetype> closingPart(const ReadWords& words, QStringView text);
 
-// Where a name that closes with a direction (鳩入江東, the east of 鳩入江) should be cut, as a
-// character offset, when the dictionary joined the direction to the kanji before it into a place
+// Where a name that closes with a direction (鳩入江東, the east of 鳩入江) should be cut, as an
+// offset into `text`, when the dictionary joined the direction to the kanji before it into a place
 // of its own (入|江東, the ward コウトウ) after a kanji left on its own, while the two kanji
 // make a word the dictionary knows (入江); none otherwise, so that a place so named after a word of
 // its own (鷺沢|江東) keeps its name.
-std::optional<qsizetype> closingDirection(const ReadWords& words, WordKnowledge& knows);
+std::optional<qsizetype> closingDirection(const ReadWords& words, QStringView text,
+                                          WordKnowledge& knows);
 
 // Where a name ends with an elementary school's short name and the stop's side of it (鷺北小前,
 // the front of the north school 北小): the offset of that 小, which is read ショウ as a word of

@@ -33,23 +33,6 @@ bool opensChinese(const ReadWord& w, WordKnowledge& knows) {
 
 } // namespace
 
-bool isChineseStyle(QStringView word, const QString& spoken, WordKnowledge& knows) {
-    const QString reading = spelledOut(spoken);
-    if (word.size() != 2) return false;
-    for (const QString& first : knows.chineseReadings(word.first(1))) {
-        if (first.isEmpty()) continue;
-        QString stopped = first;
-        stopped.back() = u'ッ';
-        for (const QString& head : {first, stopped}) {
-            if (!reading.startsWith(head)) continue;
-            const QStringView rest = QStringView(reading).mid(head.size());
-            for (const QString& second : knows.chineseReadings(word.last(1)))
-                if (rest == second) return true;
-        }
-    }
-    return false;
-}
-
 std::optional<qsizetype> boundary(const ReadWords& words, QStringView text, WordKnowledge& knows) {
     const std::vector<qsizetype> ends = wordEnds(words, text);
     for (size_t i = 0; i + 1 < words.size() && i < ends.size(); ++i) {
@@ -71,7 +54,9 @@ std::optional<qsizetype> boundary(const ReadWords& words, QStringView text, Word
             continue;
         const QString pair = alone.surface + next.surface[0];
         for (const QString& reading : knows.commonNounReadings(pair))
-            if (isChineseStyle(pair, reading, knows)) return at + 1;
+            if (KanaText::composes(reading, {knows.chineseReadings(QStringView(pair).first(1)),
+                                             knows.chineseReadings(QStringView(pair).last(1))}))
+                return at + 1;
     }
     return std::nullopt;
 }

@@ -14,10 +14,6 @@
 
 namespace CutCompounds {
 
-// Whether `spoken` is the two kanji of `word` each read in Chinese style, the first closing in
-// a glottal stop where the two meet (ジュウキ, ハッコウ).
-bool isChineseStyle(QStringView word, const QString& spoken, WordKnowledge& knows);
-
 // The offset in `text` just after the kanji and its neighbour of the first such cut in
 // `words`, for the dictionary to read them as their word; nothing when there is none.
 std::optional<qsizetype> boundary(const ReadWords& words, QStringView text, WordKnowledge& knows);

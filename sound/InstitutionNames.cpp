@@ -32,18 +32,13 @@ bool isDirection(QChar c) {
     return QStringView(u"東西南北").contains(c);
 }
 
-// `reading` ends with `sound`, also voiced (ドウ for トウ) or with its long vowel written ー
-// (トー), as the dictionary writes pronunciations.
-bool endsWithSound(const QString& reading, const QString& sound) {
-    if (sound.isEmpty()) return false;
-    QStringList forms = {sound};
-    if (const QChar v = KanaText::voiced(sound.front()); !v.isNull())
-        forms.append(v + sound.mid(1));
-    for (qsizetype i = 0, n = forms.size(); i < n; ++i)
-        if (const QString marked = KanaText::withLongVowelMark(forms[i]); marked != forms[i])
-            forms.append(marked);
-    for (const QString& f : forms)
-        if (reading.endsWith(f)) return true;
+// Whether the dictionary's `reading` of a kanji and a direction says the direction in Chinese
+// style: it ends with the direction's first Chinese reading `on` as a compound's second part
+// takes it (ナン, ドウ, トー). The kanji before it may be read as only names read it (the バン of
+// a 坂東), and a direction's other readings (南 ナ) belong to old names rather than coined ones.
+bool closesInChineseStyle(const QString& reading, const QString& on) {
+    for (qsizetype i = 0; i < reading.size(); ++i)
+        if (KanaText::saysOneOf(QStringView(reading).mid(i), {on})) return true;
     return false;
 }
 
@@ -78,7 +73,7 @@ std::optional<Span> find(const QString& text, WordKnowledge& knows) {
             // town カリミナミ); one in native style means a place it knows.
             bool native = false;
             for (const QString& r : known) {
-                if (endsWithSound(r, on2)) return Span{i, 2, r};
+                if (closesInChineseStyle(r, on2)) return Span{i, 2, r};
                 for (const char16_t* d : NativeDirections)
                     native = native || r.endsWith(QStringView(d));
             }

@@ -143,6 +143,44 @@ QString spelledOut(QString reading) {
     return reading;
 }
 
+namespace {
+
+bool composesFrom(QStringView reading, const QList<QStringList>& parts, qsizetype k, QChar before,
+                  Liaison liaison) {
+    if (k == parts.size()) return reading.isEmpty();
+    for (const QString& r : parts[k]) {
+        if (r.isEmpty()) continue;
+        QStringList forms = k > 0 ? secondPartForms(r) : QStringList{r};
+        const qsizetype vowel = QStringView(u"アイウエオ").indexOf(r.front());
+        if (liaison == Liaison::Buddhist && before == u'ン' && vowel >= 0)
+            forms.append(QStringView(u"ナニヌネノ")[vowel] + r.mid(1));
+        if (k + 1 < parts.size())
+            for (qsizetype i = 0, n = forms.size(); i < n; ++i)
+                forms.append(firstPartForms(forms[i]).mid(1));
+        for (const QString& form : forms)
+            if (reading.startsWith(form) &&
+                composesFrom(reading.mid(form.size()), parts, k + 1, form.back(), liaison))
+                return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool composes(QStringView reading, const QList<QStringList>& parts, Liaison liaison) {
+    return !parts.isEmpty() &&
+           composesFrom(spelledOut(reading.toString()), parts, 0, QChar(), liaison);
+}
+
+bool saysOneOf(QStringView reading, const QStringList& readings) {
+    // Only a closing long vowel is marked: a native reading's イ after the イ row (タマシイ
+    // タマシー) is no long vowel spelledOut() could write back.
+    for (const QString& r : readings)
+        for (const QString& form : secondPartForms(r))
+            if (reading == form || reading == withLongVowelMark(form)) return true;
+    return false;
+}
+
 QString letterName(QChar c) {
     if (c >= u'A' && c <= u'Z') return QString::fromUtf16(Letters[c.unicode() - u'A']);
     if (c >= u'a' && c <= u'z') return QString::fromUtf16(Letters[c.unicode() - u'a']);

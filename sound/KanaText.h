@@ -33,6 +33,20 @@ QString withLongVowelMark(const QString& reading);
 // The long vowel marks of a Chinese-style reading spelt out as the kanji's readings write them:
 // ウ after the O and U rows, イ after the E row (ミョー ミョウ, セー セイ).
 QString spelledOut(QString reading);
+// Which words a reading is checked against: today's, or the old Buddhist words that keep the
+// liaison of ン with a vowel after it (観音 カン+オン カンノン), which words coined since do not
+// make (金曜 キンヨウ, 半円 ハンエン).
+enum class Liaison { None, Buddhist };
+// Whether `reading` (long vowels written out or as ー) says a word of as many characters as
+// `parts` has lists, each by one of the readings of its list (as KANJIDIC spells them), with the
+// sound changes of a compound: a closing ツ, チ, ク or キ doubling the next sound (ブツ ブッ), and
+// a later part voiced or half-voiced (ハシ バシ, パシ). A kanji's Chinese readings as its list
+// make this the test of a word read in Chinese style.
+bool composes(QStringView reading, const QList<QStringList>& parts,
+              Liaison liaison = Liaison::None);
+// Whether `reading` (a closing long vowel written out or as ー) is one of `readings`, also in
+// the forms the second part of a compound takes (ハシ, バシ, パシ).
+bool saysOneOf(QStringView reading, const QStringList& readings);
 
 // How a Latin letter is read in Japanese ("N" → "エヌ"); empty for other characters.
 QString letterName(QChar c);

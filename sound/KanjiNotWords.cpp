@@ -2,6 +2,7 @@
 
 #include "sound/KanaText.h"
 #include "sound/LoneKanjiWords.h"
+#include "sound/NumeralWords.h"
 
 namespace KanjiNotWords {
 
@@ -10,36 +11,14 @@ namespace {
 using LoneKanjiWords::isLoneKanji;
 using LoneKanjiWords::titled;
 
-bool isNumber(const ReadWord& w) {
-    return w.pos1 == QStringLiteral("数");
-}
-
-// Whether `reading` from `at` on is the kanji of `surface` from `kanji` on, each read by one
-// of its Chinese readings: voiced after the first, with a doubled sound before the next, and
-// with the dictionary's long vowel mark.
-bool composes(QStringView surface, qsizetype kanji, QStringView reading, WordKnowledge& knows) {
-    if (kanji == surface.size()) return reading.isEmpty();
-    if (!KanaText::isKanji(surface[kanji])) return false;
-    for (const QString& on : knows.chineseReadings(surface.mid(kanji, 1))) {
-        const QStringList seconds = kanji > 0 ? KanaText::secondPartForms(on) : QStringList{on};
-        for (const QString& second : seconds) {
-            QStringList forms =
-                kanji + 1 < surface.size() ? KanaText::firstPartForms(second) : QStringList{second};
-            for (const QString& form : QStringList(forms))
-                forms.append(KanaText::withLongVowelMark(form));
-            for (const QString& form : forms)
-                if (!form.isEmpty() && reading.startsWith(form) &&
-                    composes(surface, kanji + 1, reading.mid(form.size()), knows))
-                    return true;
-        }
-    }
-    return false;
-}
-
 // Whether `w` is a number or read kanji by kanji in Chinese style.
 bool inChineseStyle(const ReadWord& w, WordKnowledge& knows) {
-    return isNumber(w) || (!w.surface.isEmpty() && !w.pronunciation.isEmpty() &&
-                           composes(w.surface, 0, w.pronunciation, knows));
+    if (NumeralWords::isNumber(w)) return true;
+    if (!KanaText::allKanji(w.surface)) return false;
+    QList<QStringList> on;
+    for (qsizetype k = 0; k < w.surface.size(); ++k)
+        on.append(knows.chineseReadings(QStringView(w.surface).mid(k, 1)));
+    return KanaText::composes(w.pronunciation, on);
 }
 
 // A kanji the dictionary took for a five-row verb in ら in the form only the contraction ん can
@@ -68,17 +47,11 @@ void verbStem(ReadWords& words, size_t i, WordKnowledge& knows) {
         return;
     }
     // After a number that ends in ン, the ハ row is voiced, as most names say (三本 サンボン).
-    if (i > 0 && isNumber(words[i - 1]) && words[i - 1].pronunciation.endsWith(u'ン') &&
+    if (i > 0 && NumeralWords::isNumber(words[i - 1]) &&
+        words[i - 1].pronunciation.endsWith(u'ン') &&
         QStringView(u"ハヒフヘホ").contains(on.front()))
         on.front() = KanaText::voiced(on.front());
     w.pronunciation = on;
-}
-
-// Whether `reading` (long vowels as ー) is one of `readings` (long vowels written out).
-bool sayOneOf(const QString& reading, const QStringList& readings) {
-    for (const QString& r : readings)
-        if (reading == r || reading == KanaText::withLongVowelMark(r)) return true;
-    return false;
 }
 
 // Whether a temple's 寺 follows within two words: its name takes the older Chinese readings
@@ -126,8 +99,8 @@ void personsName(ReadWords& words, size_t i, WordKnowledge& knows) {
         ++last;
     if (titled(words, last)) return;
     const QStringList on = knows.chineseReadings(w.surface);
-    if (on.isEmpty() || sayOneOf(w.pronunciation, on) ||
-        sayOneOf(w.pronunciation, knows.nativeWords(w.surface)))
+    if (on.isEmpty() || KanaText::saysOneOf(w.pronunciation, on) ||
+        KanaText::saysOneOf(w.pronunciation, knows.nativeWords(w.surface)))
         return;
     w.pronunciation = on.front();
 }

@@ -131,23 +131,14 @@ void space(ReadWords& words, size_t i) {
     w.pronunciation = QStringLiteral("マ");
 }
 
-// Whether `reading` (as the dictionary writes it, long vowels as ー) is one of `readings`
-// (KANJIDIC's, long vowels as ウ), also voiced as the second part of a compound.
-bool sayOneOf(const QString& reading, const QStringList& readings) {
-    for (const QString& r : readings)
-        for (const QString& form : KanaText::secondPartForms(r))
-            if (reading == form || reading == KanaText::withLongVowelMark(form)) return true;
-    return false;
-}
-
 enum class Style { Chinese, Native, Either };
 
 // The style of a word's reading: Chinese or native where it is a reading of that kind only; a
 // given name's reading that is no Chinese one counts as native.
 Style styleOf(const ReadWord& w, WordKnowledge& knows) {
-    const bool on = sayOneOf(w.pronunciation, knows.chineseReadings(w.surface));
-    const bool kun =
-        (w.givenName && !on) || sayOneOf(w.pronunciation, knows.nativeReadings(w.surface));
+    const bool on = KanaText::saysOneOf(w.pronunciation, knows.chineseReadings(w.surface));
+    const bool kun = (w.givenName && !on) ||
+                     KanaText::saysOneOf(w.pronunciation, knows.nativeReadings(w.surface));
     if (on && !kun) return Style::Chinese;
     if (kun && !on) return Style::Native;
     return Style::Either;

@@ -280,7 +280,7 @@ QString Pronouncer::readCharacters(const QString& surface) {
         const ReadWords alone = analyse(character);
         // A bare verb stem or a reading only people's names use is no part of a name.
         if (alone.size() == 1 && KanjiNotWords::isNoWordOfAName(alone.front()))
-            read = KanjiReadings::chineseReading(character);
+            read = chineseReadings(character).value(0);
         else
             for (const ReadWord& w : alone)
                 read += KanaText::speakable(w.pronunciation);
@@ -317,11 +317,12 @@ QString Pronouncer::readPiece(const QString& text) {
     const std::optional<qsizetype> school = CompoundWordRules::schoolShortName(piece);
     if (school) boundaries.append({*school, *school + 1});
     ReadWords words = analyse(piece, boundaries);
-    if (const std::optional<qsizetype> at = CompoundWordRules::closingPart(words)) {
+    if (const std::optional<qsizetype> at = CompoundWordRules::closingPart(words, piece)) {
         boundaries.append(*at);
         words = analyse(piece, boundaries);
     }
-    if (const std::optional<qsizetype> at = CompoundWordRules::closingDirection(words, *this)) {
+    if (const std::optional<qsizetype> at =
+            CompoundWordRules::closingDirection(words, piece, *this)) {
         boundaries.append(*at);
         words = analyse(piece, boundaries);
     }
@@ -334,25 +335,19 @@ QString Pronouncer::readPiece(const QString& text) {
         words = analyse(piece, boundaries);
     }
     CutCompounds::readPrefixes(words, *this);
-    if (coined) {
-        qsizetype at = 0;
-        bool first = true;
-        for (ReadWord& w : words) {
-            if (at >= coined->at && at + w.surface.size() <= coined->at + coined->length) {
-                w.fixed = true;
-                w.pronunciation = first ? coined->reading : QString();
-                first = false;
-            }
-            at += w.surface.size();
+    // Where each word starts in the piece, counting the spaces the dictionary skipped.
+    const std::vector<qsizetype> ends = wordEnds(words, piece);
+    bool first = true;
+    for (size_t k = 0; k < ends.size(); ++k) {
+        ReadWord& w = words[k];
+        const qsizetype at = ends[k] - w.surface.size();
+        if (coined && at >= coined->at && ends[k] <= coined->at + coined->length) {
+            w.fixed = true;
+            w.pronunciation = first ? coined->reading : QString();
+            first = false;
         }
-    }
-    if (school) {
-        qsizetype at = 0;
-        for (ReadWord& w : words) {
-            if (at == *school && w.surface.size() == 1 && !w.fixed)
-                w.pronunciation = QStringLiteral("ショウ");
-            at += w.surface.size();
-        }
+        if (school && at == *school && w.surface.size() == 1 && !w.fixed)
+            w.pronunciation = QStringLiteral("ショウ");
     }
     applyOverrides(words);
     for (ReadWord& w : words) {
@@ -365,7 +360,7 @@ QString Pronouncer::readPiece(const QString& text) {
     IterationMarks::repeatKanji(words, *this);
     NumeralWords::apply(words, *this);
     FrontOfLandmark::apply(words, *this);
-    WordRules::apply(words, m_towns);
+    WordRules::apply(words, *this, m_towns);
     KanjiNotWords::apply(words, *this);
     TempleNames::apply(words, *this);
     FirmNames::apply(words, *this);

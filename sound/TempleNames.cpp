@@ -1,12 +1,15 @@
 #include "sound/TempleNames.h"
 
 #include "sound/KanaText.h"
+#include "sound/LoneKanjiWords.h"
 
 namespace TempleNames {
 
 namespace {
 
+using KanaText::Liaison;
 using KanaText::spelledOut;
+using LoneKanjiWords::isLoneKanji;
 
 // Kanji whose older reading Buddhist names keep where KANJIDIC lists the newer one first (正
 // ショウ of 正法, 西 サイ of 西方, 楽 ラク of 極楽). Kanji where names go both ways (清 セイ or
@@ -30,15 +33,6 @@ const Older OlderReadings[] = {
 // ブッ).
 QStringList asFirst(const QString& r) {
     return KanaText::firstPartForms(r) << KanaText::withLongVowelMark(r);
-}
-
-// The forms a reading takes second in a compound: as it is, voiced, or ハ→パ after ン or ッ,
-// each also with its long vowel mark.
-QStringList asSecond(const QString& r) {
-    QStringList out = KanaText::secondPartForms(r);
-    for (qsizetype i = 0, n = out.size(); i < n; ++i)
-        out.append(KanaText::withLongVowelMark(out[i]));
-    return out;
 }
 
 // The reading of two kanji put together from their readings: a ハ row after ン is said パ
@@ -65,8 +59,8 @@ QString pairReading(const QString& pair, WordKnowledge& knows, bool dictionaryOn
     const QString older2 = buddhistReading(QStringView(pair).mid(1), on2);
     QString chinese;
     for (const QString& r : knows.dictionaryReadings(pair)) {
-        if (!inChineseStyle(r, on1, on2)) continue;
-        if (inChineseStyle(r, {older1}, {older2})) return r;
+        if (!KanaText::composes(r, {on1, on2}, Liaison::Buddhist)) continue;
+        if (KanaText::composes(r, {{older1}, {older2}}, Liaison::Buddhist)) return r;
         if (chinese.isEmpty()) chinese = r;
     }
     return chinese.isEmpty() && !dictionaryOnly ? joined(older1, older2) : chinese;
@@ -83,14 +77,10 @@ const Position Positions[] = {{u'東', u"ヒガシ"}, {u'西', u"ニシ"}, {u'�
                               {u'北', u"キタ"},   {u'上', u"カミ"}, {u'下', u"シモ"},
                               {u'中', u"ナカ"}};
 
-bool isSingleKanji(const ReadWord& w) {
-    return w.surface.size() == 1 && KanaText::isKanji(w.surface[0]) && !w.fixed;
-}
-
 // 寺 that the dictionary joined to the kanji before it into a word (本寺 ホンジ, 泉寺
 // イズミデラ), after a single kanji that opens the temple's name.
 void joinedTemple(ReadWord& before, ReadWord& w, WordKnowledge& knows) {
-    if (!isSingleKanji(before) || Prefixes.contains(before.surface[0])) return;
+    if (!isLoneKanji(before) || Prefixes.contains(before.surface[0])) return;
     const QStringList on = knows.chineseReadings(before.surface);
     if (on.isEmpty()) return;
     if (w.pronunciation.endsWith(QStringLiteral("テラ")) ||
@@ -123,7 +113,7 @@ void pairBefore(ReadWords& words, size_t i, WordKnowledge& knows, bool hall) {
     if (isTwoKanji(before.surface)) {
         pair = before.surface;
         current = before.pronunciation;
-    } else if (!hall && i >= 2 && isSingleKanji(before) && !words[i - 2].fixed &&
+    } else if (!hall && i >= 2 && isLoneKanji(before) && !words[i - 2].fixed &&
                isTwoKanji(words[i - 2].surface.right(1) + before.surface)) {
         ReadWord& two = words[i - 2];
         if (two.surface.size() == 2)
@@ -143,8 +133,9 @@ void pairBefore(ReadWords& words, size_t i, WordKnowledge& knows, bool hall) {
     const QStringList on2 = knows.chineseReadings(QStringView(pair).mid(1));
     // Its long vowels are spelt as the kanji's readings spell them (ホーコー ホウコウ), as a
     // name's kana are.
-    const QString read =
-        spelledOut(inChineseStyle(current, on1, on2) ? current : pairReading(pair, knows, hall));
+    const QString read = spelledOut(KanaText::composes(current, {on1, on2}, Liaison::Buddhist)
+                                        ? current
+                                        : pairReading(pair, knows, hall));
     if (read.isEmpty()) return;
     first->pronunciation = prefix + read;
     if (second) second->pronunciation.clear();
@@ -158,27 +149,6 @@ QString buddhistReading(QStringView kanji, const QStringList& on) {
             if (kanji[0] == QChar(o.kanji) && on.contains(QString::fromUtf16(o.reading)))
                 return QString::fromUtf16(o.reading);
     return on.value(0);
-}
-
-bool inChineseStyle(const QString& reading, const QStringList& on1, const QStringList& on2) {
-    for (const QString& a : on1) {
-        if (a.isEmpty()) continue;
-        for (const QString& first : asFirst(a)) {
-            if (!reading.startsWith(first)) continue;
-            const QString rest = reading.mid(first.size());
-            for (const QString& b : on2) {
-                if (b.isEmpty()) continue;
-                if (asSecond(b).contains(rest)) return true;
-                // A vowel after ン is said with n (観音 カンノン).
-                const qsizetype v = QStringView(u"アイウエオ").indexOf(b.front());
-                if (first.endsWith(u'ン') && v >= 0 &&
-                    asSecond(QStringView(u"ナニヌネノ").mid(v, 1).toString() + b.mid(1))
-                        .contains(rest))
-                    return true;
-            }
-        }
-    }
-    return false;
 }
 
 void apply(ReadWords& words, WordKnowledge& knows) {

@@ -20,11 +20,6 @@ namespace TempleNames {
 // keep it, else the first; empty when `on` is.
 QString buddhistReading(QStringView kanji, const QStringList& on);
 
-// Whether `reading` (katakana, long vowels written ウ/イ or ー) says two kanji each by one of
-// its Chinese-style readings `on1`, `on2`, with the sound changes of a compound (voicing,
-// ホ→ポ after ン, a vowel after ン said with n, a closing ツ/ク/チ/キ doubled as ッ).
-bool inChineseStyle(const QString& reading, const QStringList& on1, const QStringList& on2);
-
 // Rereads the two kanji before each temple's 寺 (a word that opens with 寺 read ジ, or a word
 // of one kanji and 寺 read …ジ after a single kanji) that were read otherwise than in Chinese
 // style: by the dictionary's Chinese-style reading of the pair where it has one, else kanji by

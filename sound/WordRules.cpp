@@ -340,7 +340,7 @@ void frontOf(const ReadWords& words, size_t i, ReadWord& w) {
 
 } // namespace
 
-void apply(ReadWords& words, const QHash<QChar, QString>& towns) {
+void apply(ReadWords& words, WordKnowledge& knows, const QHash<QChar, QString>& towns) {
     for (size_t i = 0; i < words.size(); ++i) {
         ReadWord& w = words[i];
         if (w.fixed) continue;
@@ -362,7 +362,7 @@ void apply(ReadWords& words, const QHash<QChar, QString>& towns) {
         entrance(words, i, w);
         frontOf(words, i, w);
         PlaceWordRules::apply(words, i);
-        CompoundWordRules::apply(words, i);
+        CompoundWordRules::apply(words, i, knows);
     }
 }
 

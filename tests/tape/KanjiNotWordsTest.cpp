@@ -140,6 +140,9 @@ TEST(Pronouncer, ReadsNoBareStemNorPeoplesNameInAName) {
     // Inside a word the dictionary does not know, read kanji by kanji, too.
     EXPECT_EQ(p->toKana(QStringLiteral("嚶甫亭")), QStringLiteral("オウホテイ"));
     EXPECT_EQ(p->toKana(QStringLiteral("鷺嚶葬")), QStringLiteral("サギオウソウ"));
+    // A kanji the dictionary takes for a given name but also knows as a place keeps the place's
+    // reading (豊 ユタカ, not the Chinese ホウ).
+    EXPECT_EQ(p->toKana(QStringLiteral("嚶豊亭")), QStringLiteral("オウユタカテイ"));
     // A verb's noun beside a kanji in Chinese style is a coined word's Chinese reading.
     EXPECT_EQ(p->toKana(QStringLiteral("泰煉")), QStringLiteral("タイレン"));
     // Readings names hardly use, also where the dictionary writes a long vowel as ー (興 キョー).

@@ -38,18 +38,6 @@ TEST(TempleNames, TakesTheOlderReadingWhereBuddhistNamesKeepIt) {
               QStringLiteral("メイ"));
     EXPECT_EQ(TempleNames::buddhistReading(u"鷺", bright), QStringLiteral("メイ"));
     EXPECT_EQ(TempleNames::buddhistReading(u"明", {}), QString());
-
-    const QStringList treasure = {QStringLiteral("ホウ")}, light = {QStringLiteral("コウ")};
-    const QStringList buddha = {QStringLiteral("ブツ")};
-    EXPECT_TRUE(TempleNames::inChineseStyle(QStringLiteral("ホウコウ"), treasure, light));
-    EXPECT_TRUE(TempleNames::inChineseStyle(QStringLiteral("ホーゴー"), treasure, light));
-    EXPECT_TRUE(TempleNames::inChineseStyle(QStringLiteral("ブッコウ"), buddha, light));
-    EXPECT_TRUE(TempleNames::inChineseStyle(QStringLiteral("コウボウ"), light, treasure));
-    EXPECT_TRUE(TempleNames::inChineseStyle(QStringLiteral("カンノン"), {QStringLiteral("カン")},
-                                            {QStringLiteral("オン")}));
-    EXPECT_FALSE(TempleNames::inChineseStyle(QStringLiteral("タカラコウ"), treasure, light));
-    EXPECT_FALSE(TempleNames::inChineseStyle(QStringLiteral("ホウ"), treasure, light));
-    EXPECT_FALSE(TempleNames::inChineseStyle(QStringLiteral("ホウコウジ"), treasure, light));
 }
 
 TEST(TempleNames, RereadsATemplesNameReadAsAPlace) {

@@ -310,3 +310,31 @@ TEST(KanaText, ACompoundsPartsTakeTheirSoundChanges) {
     EXPECT_EQ(KanaText::withLongVowelMark(QStringLiteral("セイ")), QStringLiteral("セー"));
     EXPECT_EQ(KanaText::withLongVowelMark(QStringLiteral("カン")), QStringLiteral("カン"));
 }
+
+// A word read in Chinese style: each kanji by one of its readings, with the sound changes of a
+// compound and long vowels as the dictionary writes them, and nothing more or less.
+TEST(KanaText, AWordComposedOfItsKanjisReadings) {
+    const QStringList treasure = {QStringLiteral("ホウ")}, light = {QStringLiteral("コウ")};
+    const QStringList buddha = {QStringLiteral("ブツ")}, sound = {QStringLiteral("オン")};
+    const QStringList ten = {QStringLiteral("ジュウ"), QStringLiteral("ジッ")};
+    EXPECT_TRUE(KanaText::composes(u"ホウコウ", {treasure, light}));
+    EXPECT_TRUE(KanaText::composes(u"ホーゴー", {treasure, light}));
+    EXPECT_TRUE(KanaText::composes(u"ブッコウ", {buddha, light}));
+    EXPECT_TRUE(KanaText::composes(u"コウボウ", {light, treasure}));
+    EXPECT_TRUE(KanaText::composes(u"ジッポウブッコウ", {ten, treasure, buddha, light}));
+    // The liaison after ン only in old Buddhist words, and only after ン.
+    const QStringList look = {QStringLiteral("カン")};
+    EXPECT_TRUE(KanaText::composes(u"カンノン", {look, sound}, KanaText::Liaison::Buddhist));
+    EXPECT_FALSE(KanaText::composes(u"カンノン", {look, sound}));
+    EXPECT_TRUE(KanaText::composes(u"カンオン", {look, sound}));
+    EXPECT_FALSE(KanaText::composes(u"コウノン", {light, sound}, KanaText::Liaison::Buddhist));
+    EXPECT_FALSE(KanaText::composes(u"ブッ", {buddha}));
+    EXPECT_FALSE(KanaText::composes(u"タカラコウ", {treasure, light}));
+    EXPECT_FALSE(KanaText::composes(u"ホウ", {treasure, light}));
+    EXPECT_FALSE(KanaText::composes(u"ホウコウジ", {treasure, light}));
+    EXPECT_FALSE(KanaText::composes(u"ホウ", {}));
+    // One reading of a list, also voiced as a compound's second part.
+    EXPECT_TRUE(KanaText::saysOneOf(u"バシ", {QStringLiteral("ハシ")}));
+    EXPECT_TRUE(KanaText::saysOneOf(u"セー", {QStringLiteral("セイ")}));
+    EXPECT_FALSE(KanaText::saysOneOf(u"ハシラ", {QStringLiteral("ハシ")}));
+}
