@@ -4,6 +4,7 @@
 #include "sound/CompoundWordRules.h"
 #include "sound/InstitutionNames.h"
 #include "sound/KanjiReadings.h"
+#include "sound/OpeningWord.h"
 #include "sound/PlaceWordRules.h"
 
 #include <gtest/gtest.h>
@@ -138,4 +139,39 @@ TEST(CompoundWordRules, LeaveWhatIsNoCompoundOfTheirsAlone) {
     ReadWords ground = {word("鷺沢", noun, "サギサワ"), word("場", noun, "ジョウ")};
     ground[0].pos1 = QStringLiteral("固有名詞");
     EXPECT_EQ(read(ground), QStringLiteral("サギサワバ"));
+}
+
+// A name's first word read with the voiced sound of a compound takes the dictionary's reading of
+// it that opens unvoiced, where the voiced kana comes from a native reading of its first kanji.
+TEST(OpeningWord, ANameDoesNotOpenWithACompoundsVoicedSound) {
+    FakeKnowledge knows;
+    knows.words = FakeKnowledge::table(
+        "鳩町=バトチョウ/ハトマチ 鳩野=バトノ 鴨沢=ガモサワ/カモサワ 坂鳩=バンキュウ/ハンキュウ");
+    knows.chinese = FakeKnowledge::table("鳩=キュウ 鴨=オウ 坂=ハン");
+    knows.native = FakeKnowledge::table("鳩=ハト 鴨=カモ 坂=サカ");
+    knows.inNames = FakeKnowledge::table("鴨=ガモ");
+    const auto word = [](const char* surface, const char* kana) {
+        ReadWord w;
+        w.surface = QString::fromUtf8(surface);
+        w.pos = QStringLiteral("名詞");
+        w.pronunciation = QString::fromUtf8(kana);
+        return w;
+    };
+    const auto read = [&](ReadWords words) {
+        OpeningWord::apply(words, knows);
+        return readings(words, u"|");
+    };
+    EXPECT_EQ(read({word("鳩町", "バトチョウ"), word("前", "マエ")}),
+              QStringLiteral("ハトマチ|マエ|"));
+    // Inside a name the voiced sound is the compound's.
+    EXPECT_EQ(read({word("鷺", "サギ"), word("鳩町", "バトチョウ")}),
+              QStringLiteral("サギ|バトチョウ|"));
+    // Kept: a kanji that names read voiced alone, a voiced Chinese-style reading, a word the
+    // dictionary reads no other way, and the user's reading.
+    EXPECT_EQ(read({word("鴨沢", "ガモサワ")}), QStringLiteral("ガモサワ|"));
+    EXPECT_EQ(read({word("坂鳩", "バンキュウ")}), QStringLiteral("バンキュウ|"));
+    EXPECT_EQ(read({word("鳩野", "バトノ")}), QStringLiteral("バトノ|"));
+    ReadWord fixed = word("鳩町", "バトチョウ");
+    fixed.fixed = true;
+    EXPECT_EQ(read({fixed}), QStringLiteral("バトチョウ|"));
 }
