@@ -6,6 +6,7 @@
 #include "sound/KanjiReadings.h"
 #include "sound/OpeningWord.h"
 #include "sound/PlaceWordRules.h"
+#include "sound/WordRules.h"
 
 #include <gtest/gtest.h>
 
@@ -174,4 +175,37 @@ TEST(OpeningWord, ANameDoesNotOpenWithACompoundsVoicedSound) {
     ReadWord fixed = word("鳩町", "バトチョウ");
     fixed.fixed = true;
     EXPECT_EQ(read({fixed}), QStringLiteral("バトチョウ|"));
+}
+
+// A family name ending in 橋 after more of a name is the end of a bridge's name, voiced as a
+// compound's; after a side, a new part or a town, and as a great bridge, it keeps its ハシ.
+TEST(WordRules, AFamilyNameEndingInABridgeAfterANameIsTheBridge) {
+    const auto word = [](const char* surface, const char* pos, const char* pos1, const char* kana) {
+        ReadWord w;
+        w.surface = QString::fromUtf8(surface);
+        w.pos = QString::fromUtf8(pos);
+        w.pos1 = QString::fromUtf8(pos1);
+        w.pronunciation = QString::fromUtf8(kana);
+        return w;
+    };
+    const auto read = [&](ReadWords words) {
+        WordRules::apply(words);
+        return readings(words);
+    };
+    const ReadWord dove = word("鳩", "名詞", "一般", "ハト");
+    const ReadWord bridge = word("沢橋", "名詞", "固有名詞", "サワハシ");
+    EXPECT_EQ(read({dove, bridge}), QStringLiteral("ハトサワバシ"));
+    EXPECT_EQ(read({dove, word("の", "助詞", "連体化", "ノ"), bridge}),
+              QStringLiteral("ハトノサワバシ"));
+    EXPECT_EQ(read({bridge}), QStringLiteral("サワハシ"));
+    EXPECT_EQ(read({dove, word("町", "名詞", "接尾", "マチ"), bridge}),
+              QStringLiteral("ハトマチサワハシ"));
+    EXPECT_EQ(read({dove, word("北", "名詞", "一般", "キタ"), bridge}),
+              QStringLiteral("ハトキタサワハシ"));
+    EXPECT_EQ(read({word("三", "名詞", "数", "サン"), bridge}), QStringLiteral("サンサワハシ"));
+    EXPECT_EQ(read({dove, word("大橋", "名詞", "固有名詞", "オオハシ")}),
+              QStringLiteral("ハトオオハシ"));
+    // A common noun is no family name: a 掛橋-type word keeps the dictionary's reading.
+    EXPECT_EQ(read({dove, word("掛橋", "名詞", "一般", "カケハシ")}),
+              QStringLiteral("ハトカケハシ"));
 }
