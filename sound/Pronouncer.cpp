@@ -19,6 +19,7 @@
 #include "sound/LoneKanjiWords.h"
 #include "sound/MecabNouns.h"
 #include "sound/NumeralWords.h"
+#include "sound/OpeningWord.h"
 #include "sound/PlaceNames.h"
 #include "sound/TempleNames.h"
 #include "sound/WordRules.h"
@@ -362,6 +363,7 @@ QString Pronouncer::readPiece(const QString& text) {
     FrontOfLandmark::apply(words, *this);
     WordRules::apply(words, *this, m_towns);
     KanjiNotWords::apply(words, *this);
+    OpeningWord::apply(words, *this);
     TempleNames::apply(words, *this);
     FirmNames::apply(words, *this);
     LoneKanjiWords::apply(words, *this);

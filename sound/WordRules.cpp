@@ -226,6 +226,29 @@ void rendaku(ReadWords& words, size_t i, ReadWord& w) {
             if (w.surface[1] == s.kanji) w.pronunciation = bridge + QString::fromUtf16(s.reading);
 }
 
+// A family name ending in 橋 after another part of the name (鳩|沢橋, 鷺の|岡橋) is no family
+// here but the end of the bridge's name: the place it crosses, then its 橋, voiced as the
+// compound's (鳩沢橋 ハトサワバシ). A great bridge, 大橋, keeps its ハシ.
+void bridgeAfterName(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || w.surface.size() != 2 || w.surface[1] != u'橋' || w.surface[0] == u'大' ||
+        w.pos1 != QStringLiteral("固有名詞") || !w.pronunciation.endsWith(QStringLiteral("ハシ")))
+        return;
+    const ReadWord& before = words[i - 1];
+    const bool particleNo = before.surface == QStringLiteral("の") ||
+                            before.surface == QStringLiteral("ノ") ||
+                            before.surface == QStringLiteral("之");
+    if ((!isNoun(before) && !particleNo) || before.pos1 == QStringLiteral("数")) return;
+    // After a side or a new part of a place (北|鷺橋, 新|鷺橋), or after the town or ward it lies
+    // in (鳩町|鷺橋), the word is a district's own name and keeps its reading.
+    static const QString sides = QStringLiteral("東西南北上下中新元本");
+    static const QString units = QStringLiteral("町村区市郡県");
+    if ((before.surface.size() == 1 && sides.contains(before.surface[0])) ||
+        (!before.surface.isEmpty() && units.contains(before.surface.back())))
+        return;
+    w.pronunciation.chop(2);
+    w.pronunciation += QStringLiteral("バシ");
+}
+
 // The end of a bridge (橋詰) or its side (西詰) is ヅメ, the voiced ツメ of a compound.
 void bridgeEnd(const ReadWords& words, size_t i, ReadWord& w) {
     if (i == 0 || w.surface != QStringLiteral("詰") || !w.pronunciation.startsWith(u'ツ')) return;
@@ -353,6 +376,7 @@ void apply(ReadWords& words, WordKnowledge& knows, const QHash<QChar, QString>& 
         schoolKind(words, i, w);
         temple(words, i, w);
         rendaku(words, i, w);
+        bridgeAfterName(words, i, w);
         bridgeEnd(words, i, w);
         shrine(words, i, w);
         pond(words, i, w);

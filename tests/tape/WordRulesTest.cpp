@@ -4,7 +4,9 @@
 #include "sound/CompoundWordRules.h"
 #include "sound/InstitutionNames.h"
 #include "sound/KanjiReadings.h"
+#include "sound/OpeningWord.h"
 #include "sound/PlaceWordRules.h"
+#include "sound/WordRules.h"
 
 #include <gtest/gtest.h>
 
@@ -160,4 +162,73 @@ TEST(CompoundWordRules, ACutNearTheEndCountsTheTextsSpaces) {
     knows.words = FakeKnowledge::table("入江=イリエ");
     const ReadWords ward = {word("鳩", "ハト"), word("入", "イリ"), word("江東", "コウトウ")};
     EXPECT_EQ(CompoundWordRules::closingDirection(ward, u"鳩 入 江東", knows).value_or(-1), 5);
+}
+
+// A name's first word read with the voiced sound of a compound takes the dictionary's reading of
+// it that opens unvoiced, where the voiced kana comes from a native reading of its first kanji.
+TEST(OpeningWord, ANameDoesNotOpenWithACompoundsVoicedSound) {
+    FakeKnowledge knows;
+    knows.words = FakeKnowledge::table(
+        "鳩町=バトチョウ/ハトマチ 鳩野=バトノ 鴨沢=ガモサワ/カモサワ 坂鳩=バンキュウ/ハンキュウ");
+    knows.chinese = FakeKnowledge::table("鳩=キュウ 鴨=オウ 坂=ハン");
+    knows.native = FakeKnowledge::table("鳩=ハト 鴨=カモ 坂=サカ");
+    knows.inNames = FakeKnowledge::table("鴨=ガモ");
+    const auto word = [](const char* surface, const char* kana) {
+        ReadWord w;
+        w.surface = QString::fromUtf8(surface);
+        w.pos = QStringLiteral("名詞");
+        w.pronunciation = QString::fromUtf8(kana);
+        return w;
+    };
+    const auto read = [&](ReadWords words) {
+        OpeningWord::apply(words, knows);
+        return readings(words, u"|");
+    };
+    EXPECT_EQ(read({word("鳩町", "バトチョウ"), word("前", "マエ")}),
+              QStringLiteral("ハトマチ|マエ|"));
+    // Inside a name the voiced sound is the compound's.
+    EXPECT_EQ(read({word("鷺", "サギ"), word("鳩町", "バトチョウ")}),
+              QStringLiteral("サギ|バトチョウ|"));
+    // Kept: a kanji that names read voiced alone, a voiced Chinese-style reading, a word the
+    // dictionary reads no other way, and the user's reading.
+    EXPECT_EQ(read({word("鴨沢", "ガモサワ")}), QStringLiteral("ガモサワ|"));
+    EXPECT_EQ(read({word("坂鳩", "バンキュウ")}), QStringLiteral("バンキュウ|"));
+    EXPECT_EQ(read({word("鳩野", "バトノ")}), QStringLiteral("バトノ|"));
+    ReadWord fixed = word("鳩町", "バトチョウ");
+    fixed.fixed = true;
+    EXPECT_EQ(read({fixed}), QStringLiteral("バトチョウ|"));
+}
+
+// A family name ending in 橋 after more of a name is the end of a bridge's name, voiced as a
+// compound's; after a side, a new part or a town, and as a great bridge, it keeps its ハシ.
+TEST(WordRules, AFamilyNameEndingInABridgeAfterANameIsTheBridge) {
+    const auto word = [](const char* surface, const char* pos, const char* pos1, const char* kana) {
+        ReadWord w;
+        w.surface = QString::fromUtf8(surface);
+        w.pos = QString::fromUtf8(pos);
+        w.pos1 = QString::fromUtf8(pos1);
+        w.pronunciation = QString::fromUtf8(kana);
+        return w;
+    };
+    FakeKnowledge knows;
+    const auto read = [&](ReadWords words) {
+        WordRules::apply(words, knows);
+        return readings(words);
+    };
+    const ReadWord dove = word("鳩", "名詞", "一般", "ハト");
+    const ReadWord bridge = word("沢橋", "名詞", "固有名詞", "サワハシ");
+    EXPECT_EQ(read({dove, bridge}), QStringLiteral("ハトサワバシ"));
+    EXPECT_EQ(read({dove, word("の", "助詞", "連体化", "ノ"), bridge}),
+              QStringLiteral("ハトノサワバシ"));
+    EXPECT_EQ(read({bridge}), QStringLiteral("サワハシ"));
+    EXPECT_EQ(read({dove, word("町", "名詞", "接尾", "マチ"), bridge}),
+              QStringLiteral("ハトマチサワハシ"));
+    EXPECT_EQ(read({dove, word("北", "名詞", "一般", "キタ"), bridge}),
+              QStringLiteral("ハトキタサワハシ"));
+    EXPECT_EQ(read({word("三", "名詞", "数", "サン"), bridge}), QStringLiteral("サンサワハシ"));
+    EXPECT_EQ(read({dove, word("大橋", "名詞", "固有名詞", "オオハシ")}),
+              QStringLiteral("ハトオオハシ"));
+    // A common noun is no family name: a 掛橋-type word keeps the dictionary's reading.
+    EXPECT_EQ(read({dove, word("掛橋", "名詞", "一般", "カケハシ")}),
+              QStringLiteral("ハトカケハシ"));
 }
