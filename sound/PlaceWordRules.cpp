@@ -85,6 +85,30 @@ void middle(const ReadWords& words, size_t i, ReadWord& w) {
     w.pronunciation = QStringLiteral("ナカ");
 }
 
+// The native word that closes a place after a name of two kanji or more joins it as the second
+// part of a compound, with its first sound voiced (rendaku): 鷺沼谷 サギヌマダニ, 鳩岩崎
+// ハトイワザキ, 鷺山平 サギヤマダイラ. After one kanji, a ヶ or a ノ, the plain sound is as common
+// (松谷 マツタニ, 鳩ヶ谷 ハトガヤ) and stays; so does 沢, which the country's places voice as
+// often as not.
+struct ClosingPart {
+    char16_t kanji;
+    const char16_t* plain;
+};
+const ClosingPart VoicedAfterName[] = {{u'谷', u"タニ"}, {u'崎', u"サキ"}, {u'平', u"タイラ"},
+                                       {u'田', u"タ"},   {u'塚', u"ツカ"}, {u'尻', u"シリ"},
+                                       {u'堀', u"ホリ"}, {u'洞', u"ホラ"}};
+
+void closingPart(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || w.surface.size() != 1) return;
+    const ReadWord& before = words[i - 1];
+    if (before.pos != QStringLiteral("名詞") || before.pos1 == QStringLiteral("数") ||
+        before.surface.size() < 2 || !KanaText::allKanji(before.surface))
+        return;
+    for (const ClosingPart& part : VoicedAfterName)
+        if (w.surface[0] == part.kanji && w.pronunciation == QStringView(part.plain))
+            w.pronunciation[0] = KanaText::voiced(w.pronunciation[0]);
+}
+
 } // namespace
 
 void apply(ReadWords& words, size_t i) {
@@ -95,6 +119,7 @@ void apply(ReadWords& words, size_t i) {
     islandOrHill(words, i, w);
     frontPrefix(words, i, w);
     middle(words, i, w);
+    closingPart(words, i, w);
 }
 
 } // namespace PlaceWordRules

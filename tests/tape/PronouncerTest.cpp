@@ -149,9 +149,21 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"ふわっと館前", "フワットカンマエ"},
         {"鷺遊館前", "サギユウカンマエ"},
         {"館", "タテ"},
-        // A pond after a place's name is イケ; a reservoir keeps its チ.
+        // A pond after a name or a thing is イケ; a reservoir and a works named for what it
+        // does to water keep their チ.
         {"京都池前", "キョートイケマエ"},
+        {"鷺見池", "サギミイケ"},
+        {"鳩ヶ池", "ハトガイケ"},
         {"貯水池", "チョスイチ"},
+        {"調整池", "チョーセイチ"},
+        // The native word that closes a place after two kanji is voiced; after one kanji or
+        // ノ it is not, and 沢 never.
+        {"若葉谷前", "ワカバダニマエ"},
+        {"山鳩崎", "ヤマバトザキ"},
+        {"若葉平", "ワカバダイラ"},
+        {"鷺ノ谷", "サギノタニ"},
+        {"鷺谷", "サギタニ"},
+        {"若葉沢", "ワカバサワ"},
         // After a name, a closing 高 is the high school and 角 the street corner; inside a
         // longer name and after a number they keep the dictionary's reading.
         {"山鳩高前", "ヤマバトコウマエ"},
