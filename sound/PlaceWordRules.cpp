@@ -85,11 +85,11 @@ void middle(const ReadWords& words, size_t i, ReadWord& w) {
     w.pronunciation = QStringLiteral("ナカ");
 }
 
-// The native word that closes a place after a name of two kanji or more joins it as the second
-// part of a compound, with its first sound voiced (rendaku): 鷺沼谷 サギヌマダニ, 鳩岩崎
-// ハトイワザキ, 鷺山平 サギヤマダイラ. After one kanji, a ヶ or a ノ, the plain sound is as common
-// (松谷 マツタニ, 鳩ヶ谷 ハトガヤ) and stays; so does 沢, which the country's places voice as
-// often as not.
+// The native word that closes a place after a noun in kanji joins it as the second part of a
+// compound, with its first sound voiced (rendaku): 鷺沼谷 サギヌマダニ, 鳩崎 ハトザキ, 鷺山平
+// サギヤマダイラ. After a ヶ or a ノ the compound is already marked and the plain sound is as
+// common (鳩ヶ谷 ハトガヤ, 鷺ノ谷 サギノタニ); 沢, which the country's places voice as often as
+// not, stays too.
 struct ClosingPart {
     char16_t kanji;
     const char16_t* plain;
@@ -102,7 +102,7 @@ void closingPart(const ReadWords& words, size_t i, ReadWord& w) {
     if (i == 0 || w.surface.size() != 1) return;
     const ReadWord& before = words[i - 1];
     if (before.pos != QStringLiteral("名詞") || before.pos1 == QStringLiteral("数") ||
-        before.surface.size() < 2 || !KanaText::allKanji(before.surface))
+        !KanaText::allKanji(before.surface))
         return;
     for (const ClosingPart& part : VoicedAfterName)
         if (w.surface[0] == part.kanji && w.pronunciation == QStringView(part.plain))

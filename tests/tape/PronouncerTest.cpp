@@ -114,7 +114,7 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"中若葉", "ナカワカバ"},
         {"ヴィラ若葉", "ビラワカバ"},
         {"小鷺沢", "コサギサワ"},
-        {"高鳩田", "タカハトタ"},
+        {"高鳩田", "タカハトダ"},
         // A closing 上, 下, 中 after a place is its upper, lower, middle part; after another
         // noun 上 and 下 are above and below.
         {"鷺沢上", "サギサワカミ"},
@@ -156,13 +156,13 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"鳩ヶ池", "ハトガイケ"},
         {"貯水池", "チョスイチ"},
         {"調整池", "チョーセイチ"},
-        // The native word that closes a place after two kanji is voiced; after one kanji or
-        // ノ it is not, and 沢 never.
+        // The native word that closes a place after a noun in kanji is voiced; after ノ it is
+        // not, and 沢 never.
         {"若葉谷前", "ワカバダニマエ"},
         {"山鳩崎", "ヤマバトザキ"},
         {"若葉平", "ワカバダイラ"},
+        {"鷺谷", "サギダニ"},
         {"鷺ノ谷", "サギノタニ"},
-        {"鷺谷", "サギタニ"},
         {"若葉沢", "ワカバサワ"},
         // After a name, a closing 高 is the high school and 角 the street corner; inside a
         // longer name and after a number they keep the dictionary's reading.
