@@ -46,8 +46,9 @@ void inlet(ReadWords& words, size_t i) {
 void inside(ReadWords& words, size_t i) {
     ReadWord& w = words[i];
     if (w.surface != QStringLiteral("内") || w.fixed || w.pronunciation != QStringLiteral("ナイ") ||
-        i == 0 || !QStringList{QStringLiteral("ノ"), QStringLiteral("ヶ"), QStringLiteral("ケ")}
-                       .contains(words[i - 1].surface))
+        i == 0 ||
+        !QStringList{QStringLiteral("ノ"), QStringLiteral("ヶ"), QStringLiteral("ケ")}.contains(
+            words[i - 1].surface))
         return;
     w.pronunciation = QStringLiteral("ウチ");
 }

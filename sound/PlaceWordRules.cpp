@@ -87,16 +87,16 @@ void middle(const ReadWords& words, size_t i, ReadWord& w) {
 
 // The native word that closes a place after a noun in kanji joins it as the second part of a
 // compound, with its first sound voiced (rendaku): 鷺沼谷 サギヌマダニ, 鳩崎 ハトザキ, 鷺山平
-// サギヤマダイラ. After a ヶ or a ノ the compound is already marked and the plain sound is as
-// common (鳩ヶ谷 ハトガヤ, 鷺ノ谷 サギノタニ); 沢, which the country's places voice as often as
-// not, stays too.
+// サギヤマダイラ, 鳩岩鼻 ハトイワバナ. After a ヶ or a ノ the compound is already marked and the
+// plain sound is as common (鳩ヶ谷 ハトガヤ, 鷺ノ谷 サギノタニ); 沢, which the country's places
+// voice as often as not, stays too.
 struct ClosingPart {
     char16_t kanji;
     const char16_t* plain;
 };
-const ClosingPart VoicedAfterName[] = {{u'谷', u"タニ"}, {u'崎', u"サキ"}, {u'平', u"タイラ"},
-                                       {u'田', u"タ"},   {u'塚', u"ツカ"}, {u'尻', u"シリ"},
-                                       {u'堀', u"ホリ"}, {u'洞', u"ホラ"}};
+const ClosingPart VoicedAfterName[] = {
+    {u'谷', u"タニ"}, {u'崎', u"サキ"}, {u'平', u"タイラ"}, {u'田', u"タ"},   {u'塚', u"ツカ"},
+    {u'尻', u"シリ"}, {u'堀', u"ホリ"}, {u'洞', u"ホラ"},   {u'鼻', u"ハナ"}, {u'戸', u"ト"}};
 
 void closingPart(const ReadWords& words, size_t i, ReadWord& w) {
     if (i == 0 || w.surface.size() != 1) return;
