@@ -62,8 +62,11 @@ void frontPrefix(const ReadWords& words, size_t i, ReadWord& w) {
         w.pronunciation != QStringLiteral("ゼン"))
         return;
     const bool afterName = i > 0 && words[i - 1].pos1 == QStringLiteral("固有名詞");
+    // Opening a name, also before a thing's name in kanji (前浜, the beach in front).
     const bool beginsName =
-        i == 0 && i + 1 < words.size() && words[i + 1].pos1 == QStringLiteral("固有名詞");
+        i == 0 && i + 1 < words.size() &&
+        (words[i + 1].pos1 == QStringLiteral("固有名詞") ||
+         (words[i + 1].pos1 == QStringLiteral("一般") && KanaText::allKanji(words[i + 1].surface)));
     if (afterName || beginsName) w.pronunciation = QStringLiteral("マエ");
 }
 

@@ -192,6 +192,7 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         // The prefix 前 beside a place's name is its front; a wave dash between kana is a
         // long vowel, between other characters nothing.
         {"前京都", "マエキョート"},
+        {"前若葉", "マエワカバ"},
         {"京都前広場", "キョートマエヒロバ"},
         {"もく～の", "モクーノ"},
         {"鳩～鷺", "ハトサギ"},
