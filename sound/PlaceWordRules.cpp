@@ -112,6 +112,27 @@ void closingPart(const ReadWords& words, size_t i, ReadWord& w) {
             w.pronunciation[0] = KanaText::voiced(w.pronunciation[0]);
 }
 
+// A 越 that closes a name after a noun is the way over what it names, ゴエ (鷺山越 サギヤマゴエ):
+// the dictionary's エツ is the old province, which no place so named says.
+void passOver(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || i + 1 != words.size() || w.surface != QStringLiteral("越") ||
+        w.pronunciation != QStringLiteral("エツ") || words[i - 1].pos != QStringLiteral("名詞") ||
+        words[i - 1].pos1 == QStringLiteral("数"))
+        return;
+    w.pronunciation = QStringLiteral("ゴエ");
+}
+
+// A 石 the dictionary takes for its suffix セキ (the count of a watch's jewels) after a noun that
+// is no number is a stone, イシ (鳩石, 鷺岩石); after a number it is the koku, which the number
+// rules read.
+void stone(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || w.surface != QStringLiteral("石") || w.pos1 != QStringLiteral("接尾") ||
+        w.pronunciation != QStringLiteral("セキ") || words[i - 1].pos != QStringLiteral("名詞") ||
+        words[i - 1].pos1 == QStringLiteral("数"))
+        return;
+    w.pronunciation = QStringLiteral("イシ");
+}
+
 } // namespace
 
 void apply(ReadWords& words, size_t i) {
@@ -123,6 +144,8 @@ void apply(ReadWords& words, size_t i) {
     frontPrefix(words, i, w);
     middle(words, i, w);
     closingPart(words, i, w);
+    passOver(words, i, w);
+    stone(words, i, w);
 }
 
 } // namespace PlaceWordRules

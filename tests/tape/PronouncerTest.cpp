@@ -164,6 +164,10 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"鷺谷", "サギダニ"},
         {"鷺ノ谷", "サギノタニ"},
         {"若葉沢", "ワカバサワ"},
+        // A closing 越 is the way over, and 石 after a noun a stone; after a number the koku.
+        {"若葉越", "ワカバゴエ"},
+        {"若葉石", "ワカバイシ"},
+        {"三石", "サンゴク"},
         // After a name, a closing 高 is the high school and 角 the street corner; inside a
         // longer name and after a number they keep the dictionary's reading.
         {"山鳩高前", "ヤマバトコウマエ"},
