@@ -41,6 +41,18 @@ void inlet(ReadWords& words, size_t i) {
     w.pronunciation = QStringLiteral("エ");
 }
 
+// 内 after ノ or ヶ is the inside of what comes before, ウチ (鷺ノ内, 鳩ヶ内); the dictionary's
+// suffix ナイ is that of words such as 社内 and 家内.
+void inside(ReadWords& words, size_t i) {
+    ReadWord& w = words[i];
+    if (w.surface != QStringLiteral("内") || w.fixed || w.pronunciation != QStringLiteral("ナイ") ||
+        i == 0 ||
+        !QStringList{QStringLiteral("ノ"), QStringLiteral("ヶ"), QStringLiteral("ケ")}.contains(
+            words[i - 1].surface))
+        return;
+    w.pronunciation = QStringLiteral("ウチ");
+}
+
 // The prefix 向 before a place is the far side of it, ムカイ (向鷺沢, the one across from 鷺沢),
 // as most places so named say; the dictionary's Chinese コウ is that of words such as 向上.
 void facing(ReadWords& words, size_t i) {
@@ -84,6 +96,39 @@ void newer(ReadWords& words, size_t i, WordKnowledge& knows) {
     }
     if (kanjiNoun || next.surface == QStringLiteral("ヶ") || next.surface == QStringLiteral("ケ"))
         w.pronunciation = QStringLiteral("イマ");
+}
+
+// A prefix that opens a name before a place's name of two kanji or more says which part of
+// that place it is, in native style: 大鷺沢 オオサギサワ (the greater), 入鷺沢 イリサギサワ (the
+// inner), 後鷺沢 ウシロサギサワ, 向鷺沢 ムカイサギサワ (the one across). The dictionary's
+// Chinese ダイ, ニュウ and コウ are those of words such as 大規模 and 入会金, and stay where the
+// prefix makes a word with the place's first kanji that the dictionary cut apart (大|門口 of a
+// 大門, the great gate).
+struct PartPrefix {
+    char16_t kanji;
+    const char16_t* chinese;
+    const char16_t* native;
+};
+const PartPrefix PlacePartPrefixes[] = {{u'大', u"ダイ", u"オオ"},
+                                        {u'入', u"ニュー", u"イリ"},
+                                        {u'後', u"コー", u"ウシロ"},
+                                        {u'向', u"コー", u"ムカイ"}};
+
+void partOfPlace(ReadWords& words, size_t i, WordKnowledge& knows) {
+    ReadWord& w = words[i];
+    if (i != 0 || i + 1 >= words.size() || w.fixed || w.surface.size() != 1 ||
+        w.pos != QStringLiteral("接頭詞"))
+        return;
+    const ReadWord& place = words[i + 1];
+    if (place.pos1 != QStringLiteral("固有名詞") || place.surface.size() < 2 ||
+        !KanaText::allKanji(place.surface))
+        return;
+    for (const PartPrefix& p : PlacePartPrefixes) {
+        if (w.surface[0] != p.kanji || w.pronunciation != QStringView(p.chinese)) continue;
+        for (const QString& r : knows.dictionaryReadings(w.surface + place.surface.front()))
+            if (r.startsWith(p.chinese[0])) return;
+        w.pronunciation = QString::fromUtf16(p.native);
+    }
 }
 
 // A lone 原 after a name's part is the field that closes so many place names, ハラ (鷺沢原,
@@ -221,8 +266,10 @@ void apply(ReadWords& words, WordKnowledge& knows) {
     for (size_t i = 0; i < words.size(); ++i) {
         sunBeforeNo(words, i);
         inlet(words, i);
+        inside(words, i);
         facing(words, i);
         newer(words, i, knows);
+        partOfPlace(words, i, knows);
         field(words, i);
         hillOf(words, i);
         space(words, i);

@@ -62,8 +62,11 @@ void frontPrefix(const ReadWords& words, size_t i, ReadWord& w) {
         w.pronunciation != QStringLiteral("ゼン"))
         return;
     const bool afterName = i > 0 && words[i - 1].pos1 == QStringLiteral("固有名詞");
+    // Opening a name, also before a thing's name in kanji (前浜, the beach in front).
     const bool beginsName =
-        i == 0 && i + 1 < words.size() && words[i + 1].pos1 == QStringLiteral("固有名詞");
+        i == 0 && i + 1 < words.size() &&
+        (words[i + 1].pos1 == QStringLiteral("固有名詞") ||
+         (words[i + 1].pos1 == QStringLiteral("一般") && KanaText::allKanji(words[i + 1].surface)));
     if (afterName || beginsName) w.pronunciation = QStringLiteral("マエ");
 }
 
@@ -85,6 +88,51 @@ void middle(const ReadWords& words, size_t i, ReadWord& w) {
     w.pronunciation = QStringLiteral("ナカ");
 }
 
+// The native word that closes a place after a noun in kanji joins it as the second part of a
+// compound, with its first sound voiced (rendaku): 鷺沼谷 サギヌマダニ, 鳩崎 ハトザキ, 鷺山平
+// サギヤマダイラ, 鳩岩鼻 ハトイワバナ. After a ヶ or a ノ the compound is already marked and the
+// plain sound is as common (鳩ヶ谷 ハトガヤ, 鷺ノ谷 サギノタニ); 沢, which the country's places
+// voice as often as not, stays too.
+struct ClosingPart {
+    char16_t kanji;
+    const char16_t* plain;
+};
+const ClosingPart VoicedAfterName[] = {
+    {u'谷', u"タニ"}, {u'崎', u"サキ"}, {u'平', u"タイラ"}, {u'田', u"タ"},   {u'塚', u"ツカ"},
+    {u'尻', u"シリ"}, {u'堀', u"ホリ"}, {u'洞', u"ホラ"},   {u'鼻', u"ハナ"}, {u'戸', u"ト"}};
+
+void closingPart(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || w.surface.size() != 1) return;
+    const ReadWord& before = words[i - 1];
+    if (before.pos != QStringLiteral("名詞") || before.pos1 == QStringLiteral("数") ||
+        !KanaText::allKanji(before.surface))
+        return;
+    for (const ClosingPart& part : VoicedAfterName)
+        if (w.surface[0] == part.kanji && w.pronunciation == QStringView(part.plain))
+            w.pronunciation[0] = KanaText::voiced(w.pronunciation[0]);
+}
+
+// A 越 that closes a name after a noun is the way over what it names, ゴエ (鷺山越 サギヤマゴエ):
+// the dictionary's エツ is the old province, which no place so named says.
+void passOver(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || i + 1 != words.size() || w.surface != QStringLiteral("越") ||
+        w.pronunciation != QStringLiteral("エツ") || words[i - 1].pos != QStringLiteral("名詞") ||
+        words[i - 1].pos1 == QStringLiteral("数"))
+        return;
+    w.pronunciation = QStringLiteral("ゴエ");
+}
+
+// A 石 the dictionary takes for its suffix セキ (the count of a watch's jewels) after a noun that
+// is no number is a stone, イシ (鳩石, 鷺岩石); after a number it is the koku, which the number
+// rules read.
+void stone(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || w.surface != QStringLiteral("石") || w.pos1 != QStringLiteral("接尾") ||
+        w.pronunciation != QStringLiteral("セキ") || words[i - 1].pos != QStringLiteral("名詞") ||
+        words[i - 1].pos1 == QStringLiteral("数"))
+        return;
+    w.pronunciation = QStringLiteral("イシ");
+}
+
 } // namespace
 
 void apply(ReadWords& words, size_t i) {
@@ -95,6 +143,9 @@ void apply(ReadWords& words, size_t i) {
     islandOrHill(words, i, w);
     frontPrefix(words, i, w);
     middle(words, i, w);
+    closingPart(words, i, w);
+    passOver(words, i, w);
+    stone(words, i, w);
 }
 
 } // namespace PlaceWordRules

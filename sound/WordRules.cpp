@@ -276,12 +276,13 @@ void shrine(const ReadWords& words, size_t i, ReadWord& w) {
     w.pronunciation.replace(0, 2, QStringLiteral("グウ"));
 }
 
-// 池 after a place's name is its pond, イケ; the dictionary's suffix チ is for words such as
-// 貯水池 and 電池.
+// 池 after a name or a thing is a pond, イケ (鷺池, 鳩ヶ池, 弁天池); the dictionary's suffix チ is
+// that of a works named for what it does to water, after a verbal noun (調整池, 配水池), and of
+// the words it knows whole (貯水池, 電池).
 void pond(const ReadWords& words, size_t i, ReadWord& w) {
     if (i == 0 || w.surface != QStringLiteral("池") || w.pronunciation != QStringLiteral("チ"))
         return;
-    if (words[i - 1].pos1 == QStringLiteral("固有名詞")) w.pronunciation = QStringLiteral("イケ");
+    if (words[i - 1].pos1 != QStringLiteral("サ変接続")) w.pronunciation = QStringLiteral("イケ");
 }
 
 // 館 after another word is a hall, カン; alone it reads タテ (a manor), which is what the

@@ -27,10 +27,11 @@ ReadWord word(const char* surface, const char* kana, const char* pos1 = "一般"
     return w;
 }
 
-// A made-up dictionary: of words of two kanji it knows only 鳩華 and the family name 今鳩.
+// A made-up dictionary: of words of two kanji it knows only 鳩華, the family name 今鳩 and the
+// bird 大鷺.
 QString read(ReadWords words) {
     FakeKnowledge knows;
-    knows.words = FakeKnowledge::table("鳩華=キュウカ 今鳩=コンバト");
+    knows.words = FakeKnowledge::table("鳩華=キュウカ 今鳩=コンバト 大鷺=ダイサギ");
     knows.chinese = FakeKnowledge::table("文=ブン 那=ナ 田=デン 華=カ 鳩=キュウ 睦=ボク");
     knows.inNames = FakeKnowledge::table("華=ハナ 鳩=ハト 田=タ");
     LoneKanjiWords::apply(words, knows);
@@ -80,6 +81,26 @@ TEST(LoneKanjiWords, ThePartsOfAPlaceNameAreNative) {
     place.pos2 = QStringLiteral("地域");
     EXPECT_EQ(read({facing, place}), QStringLiteral("ムカイ|サギサワ|"));
     EXPECT_EQ(read({facing, word("鷺", "サギ")}), QStringLiteral("コウ|サギ|"));
+
+    // A prefix that opens a name before a place of two kanji is the part of that place, in
+    // native style; before a word it makes with the place's first kanji, a common noun or a
+    // single kanji, and inside a name, it stays.
+    ReadWord great = word("大", "ダイ", "名詞接続");
+    great.pos = QStringLiteral("接頭詞");
+    ReadWord inner = word("入", "ニュー", "名詞接続");
+    inner.pos = QStringLiteral("接頭詞");
+    ReadWord river = word("鳩川", "ハトカワ", "固有名詞");
+    EXPECT_EQ(read({great, river}), QStringLiteral("オオ|ハトカワ|"));
+    EXPECT_EQ(read({inner, river}), QStringLiteral("イリ|ハトカワ|"));
+    EXPECT_EQ(read({great, place}), QStringLiteral("ダイ|サギサワ|"));
+    EXPECT_EQ(read({great, word("鳩華", "キュウカ")}), QStringLiteral("ダイ|キュウカ|"));
+    EXPECT_EQ(read({great, word("鳩", "ハト", "固有名詞")}), QStringLiteral("ダイ|ハト|"));
+    EXPECT_EQ(read({word("鷺", "サギ"), great, river}), QStringLiteral("サギ|ダイ|ハトカワ|"));
+
+    // 内 after ノ or ヶ is the inside, ウチ; after a word it stays the suffix.
+    EXPECT_EQ(read({word("鷺", "サギ"), word("ノ", "ノ"), word("内", "ナイ", "接尾")}),
+              QStringLiteral("サギ|ノ|ウチ|"));
+    EXPECT_EQ(read({word("鷺", "サギ"), word("内", "ナイ", "接尾")}), QStringLiteral("サギ|ナイ|"));
 
     // The prefix 今 that opens a name before a kanji noun; before an occasion, or inside a
     // sentence, it stays.
@@ -178,6 +199,9 @@ TEST(Pronouncer, ReadsTheNativeWordsOfAName) {
     EXPECT_EQ(p.toKana(QStringLiteral("京都大阪間")), QStringLiteral("キョートオーサカカン"));
     EXPECT_EQ(p.toKana(QStringLiteral("今鷺沢")), QStringLiteral("イマサギサワ"));
     EXPECT_EQ(p.toKana(QStringLiteral("朝顔丘")), QStringLiteral("アサガオガオカ"));
+    EXPECT_EQ(p.toKana(QStringLiteral("大奈良")), QStringLiteral("オオナラ"));
+    EXPECT_EQ(p.toKana(QStringLiteral("入京都")), QStringLiteral("ニューキョート"));
+    EXPECT_EQ(p.toKana(QStringLiteral("鳩ヶ内")), QStringLiteral("ハトガウチ"));
 }
 
 TEST(Pronouncer, ReadsACoinedNameInOneStyle) {

@@ -114,7 +114,7 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"中若葉", "ナカワカバ"},
         {"ヴィラ若葉", "ビラワカバ"},
         {"小鷺沢", "コサギサワ"},
-        {"高鳩田", "タカハトタ"},
+        {"高鳩田", "タカハトダ"},
         // A closing 上, 下, 中 after a place is its upper, lower, middle part; after another
         // noun 上 and 下 are above and below.
         {"鷺沢上", "サギサワカミ"},
@@ -149,9 +149,25 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"ふわっと館前", "フワットカンマエ"},
         {"鷺遊館前", "サギユウカンマエ"},
         {"館", "タテ"},
-        // A pond after a place's name is イケ; a reservoir keeps its チ.
+        // A pond after a name or a thing is イケ; a reservoir and a works named for what it
+        // does to water keep their チ.
         {"京都池前", "キョートイケマエ"},
+        {"鷺見池", "サギミイケ"},
+        {"鳩ヶ池", "ハトガイケ"},
         {"貯水池", "チョスイチ"},
+        {"調整池", "チョーセイチ"},
+        // The native word that closes a place after a noun in kanji is voiced; after ノ it is
+        // not, and 沢 never.
+        {"若葉谷前", "ワカバダニマエ"},
+        {"山鳩崎", "ヤマバトザキ"},
+        {"若葉平", "ワカバダイラ"},
+        {"鷺谷", "サギダニ"},
+        {"鷺ノ谷", "サギノタニ"},
+        {"若葉沢", "ワカバサワ"},
+        // A closing 越 is the way over, and 石 after a noun a stone; after a number the koku.
+        {"若葉越", "ワカバゴエ"},
+        {"若葉石", "ワカバイシ"},
+        {"三石", "サンゴク"},
         // After a name, a closing 高 is the high school and 角 the street corner; inside a
         // longer name and after a number they keep the dictionary's reading.
         {"山鳩高前", "ヤマバトコウマエ"},
@@ -180,6 +196,7 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         // The prefix 前 beside a place's name is its front; a wave dash between kana is a
         // long vowel, between other characters nothing.
         {"前京都", "マエキョート"},
+        {"前若葉", "マエワカバ"},
         {"京都前広場", "キョートマエヒロバ"},
         {"もく～の", "モクーノ"},
         {"鳩～鷺", "ハトサギ"},
