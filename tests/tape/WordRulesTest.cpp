@@ -1,12 +1,12 @@
 // The word rules that mend the dictionary's reading of a name's parts, each tried on words of
 // its own or on a made-up dictionary: a coined name, a market-day town, compounds.
+#include "sound/WordRules.h"
 #include "FakeKnowledge.h"
 #include "sound/CompoundWordRules.h"
 #include "sound/InstitutionNames.h"
 #include "sound/KanjiReadings.h"
 #include "sound/OpeningWord.h"
 #include "sound/PlaceWordRules.h"
-#include "sound/WordRules.h"
 
 #include <gtest/gtest.h>
 
