@@ -41,12 +41,33 @@ void marketInDay(const ReadWords& words, size_t i, ReadWord& w) {
         w.pronunciation.remove(0, 1);
 }
 
+// Islands and mountains abroad, written in katakana, take the Chinese-style suffix: グレンダ島
+// グレンダトー, ピエルネー山 ピエルネーサン. An island's name of four kana or more is taken as
+// foreign; a mountain's only where its spelling is one Japanese words do not use (a long vowel
+// mark, a small vowel, ヴ), since native hills are often written in katakana too (ハトクラ山).
+bool abroad(QStringView name, QStringView kind) {
+    if (kind != u"島" && kind != u"山") return false;
+    if (name.isEmpty()) return false;
+    for (QChar c : name)
+        if (!KanaText::isKatakana(c)) return false;
+    const bool marked = name.contains(u'ー') || name.contains(u'ァ') || name.contains(u'ィ') ||
+                        name.contains(u'ゥ') || name.contains(u'ェ') || name.contains(u'ォ') ||
+                        name.contains(u'ヴ');
+    return marked || (kind == u"島" && name.size() >= 4);
+}
+
 // What the dictionary reads as a suffix of islands and mountains (トウ, サン: 諸島, 富士山) is,
 // after a place's name, the place's own 島 and 山 in native style: 鷺島 サギジマ (シマ after
 // ノ), 鳩田山 ハトダヤマ.
 void islandOrHill(const ReadWords& words, size_t i, ReadWord& w) {
-    if (i == 0 || w.pos1 != QStringLiteral("接尾") || w.pos2 != QStringLiteral("地域")) return;
+    if (i == 0) return;
     const ReadWord& before = words[i - 1];
+    if (abroad(before.surface, w.surface)) {
+        w.pronunciation =
+            w.surface == QStringLiteral("島") ? QStringLiteral("トー") : QStringLiteral("サン");
+        return;
+    }
+    if (w.pos1 != QStringLiteral("接尾") || w.pos2 != QStringLiteral("地域")) return;
     if (before.pos1 != QStringLiteral("固有名詞")) return;
     if (w.surface == QStringLiteral("島") && w.pronunciation == QStringLiteral("トー"))
         w.pronunciation =
@@ -133,6 +154,35 @@ void stone(const ReadWords& words, size_t i, ReadWord& w) {
     w.pronunciation = QStringLiteral("イシ");
 }
 
+// Kanji that close a place's name in the native word the dictionary reads in Chinese style or
+// as another word: the peak 峰 ミネ (not ホウ), the valley 迫 サコ (not ハサマ), the harbour 泊
+// (not the night's stay ハク), the field 畑 ハタ and the street 通 ドーリ (鷺峰 サギミネ,
+// 鳩迫 ハトサコ, 鷺泊 サギドマリ, 鳩畑 ハトハタ, 鷺通 サギドーリ). After a number the dictionary's
+// word stays (二泊, a stay of two nights).
+struct NativeClosing {
+    char16_t kanji;
+    const char16_t* dictionary;
+    const char16_t* place;
+};
+const NativeClosing NativeAfterName[] = {{u'峰', u"ホー", u"ミネ"},
+                                         {u'迫', u"ハサマ", u"サコ"},
+                                         {u'泊', u"ハク", u"ドマリ"},
+                                         {u'畑', u"ハタケ", u"ハタ"},
+                                         {u'通', u"ツー", u"ドーリ"}};
+
+void nativeClosing(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || i + 1 != words.size() || w.surface.size() != 1) return;
+    const ReadWord& before = words[i - 1];
+    if (before.pos != QStringLiteral("名詞") || NumeralWords::isNumber(before)) return;
+    for (const NativeClosing& part : NativeAfterName) {
+        if (w.surface[0] != part.kanji || w.pronunciation != QStringView(part.dictionary)) continue;
+        w.pronunciation = QString::fromUtf16(part.place);
+        // The harbour is voiced only as the second part of a compound in kanji (鷺ノ泊
+        // サギノトマリ).
+        if (part.kanji == u'泊' && !KanaText::allKanji(before.surface)) w.pronunciation[0] = u'ト';
+    }
+}
+
 } // namespace
 
 void apply(ReadWords& words, size_t i) {
@@ -146,6 +196,7 @@ void apply(ReadWords& words, size_t i) {
     closingPart(words, i, w);
     passOver(words, i, w);
     stone(words, i, w);
+    nativeClosing(words, i, w);
 }
 
 } // namespace PlaceWordRules

@@ -168,6 +168,20 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"若葉越", "ワカバゴエ"},
         {"若葉石", "ワカバイシ"},
         {"三石", "サンゴク"},
+        // A peak, a valley, a harbour, a field and a street that close a place say their
+        // native words; the harbour after a number is the night's stay.
+        {"若葉峰", "ワカバミネ"},
+        {"鷺沼迫", "サギヌマサコ"},
+        {"若葉泊", "ワカバドマリ"},
+        {"二泊", "ニハク"},
+        {"若葉畑", "ワカバハタ"},
+        {"鷺洲通", "サギスドーリ"},
+        // Islands and mountains abroad keep the Chinese-style suffix; a hill in katakana with
+        // no foreign spelling is a native one.
+        {"ピエルネー島", "ピエルネートー"},
+        {"グレンダモ島", "グレンダモトー"},
+        {"ピエルネー山", "ピエルネーサン"},
+        {"ハトクラ山", "ハトクラヤマ"},
         // After a name, a closing 高 is the high school and 角 the street corner; inside a
         // longer name and after a number they keep the dictionary's reading.
         {"山鳩高前", "ヤマバトコウマエ"},
