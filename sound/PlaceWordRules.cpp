@@ -25,7 +25,11 @@ void marketDay(ReadWords& words, size_t i, ReadWord& w) {
     } else if (!day.pronunciation.endsWith(u'カ')) {
         return;
     }
-    w.pronunciation.replace(0, 1, QStringLiteral("イチ"));
+    // Its square is the market's, イチバ (七日市場 ナノカイチバ), not the trade's シジョウ.
+    if (w.surface == QStringLiteral("市場") && w.pronunciation == QStringLiteral("シジョー"))
+        w.pronunciation = QStringLiteral("イチバ");
+    else
+        w.pronunciation.replace(0, 1, QStringLiteral("イチ"));
 }
 
 // Where the place list reads the day with its market already in it (一日 as ヒトイチ), the 市
@@ -156,19 +160,17 @@ void stone(const ReadWords& words, size_t i, ReadWord& w) {
 
 // Kanji that close a place's name in the native word the dictionary reads in Chinese style or
 // as another word: the peak 峰 ミネ (not ホウ), the valley 迫 サコ (not ハサマ), the harbour 泊
-// (not the night's stay ハク), the field 畑 ハタ and the street 通 ドーリ (鷺峰 サギミネ,
-// 鳩迫 ハトサコ, 鷺泊 サギドマリ, 鳩畑 ハトハタ, 鷺通 サギドーリ). After a number the dictionary's
-// word stays (二泊, a stay of two nights).
+// (not the night's stay ハク), the field 畑 ハタ, the street 通 ドーリ and the reef 碆 バエ (鷺峰
+// サギミネ, 鳩迫 ハトサコ, 鷺泊 サギドマリ, 鳩畑 ハトハタ, 鷺通 サギドーリ). After a number the
+// dictionary's word stays (二泊, a stay of two nights).
 struct NativeClosing {
     char16_t kanji;
     const char16_t* dictionary;
     const char16_t* place;
 };
-const NativeClosing NativeAfterName[] = {{u'峰', u"ホー", u"ミネ"},
-                                         {u'迫', u"ハサマ", u"サコ"},
-                                         {u'泊', u"ハク", u"ドマリ"},
-                                         {u'畑', u"ハタケ", u"ハタ"},
-                                         {u'通', u"ツー", u"ドーリ"}};
+const NativeClosing NativeAfterName[] = {{u'峰', u"ホー", u"ミネ"},   {u'迫', u"ハサマ", u"サコ"},
+                                         {u'泊', u"ハク", u"ドマリ"}, {u'畑', u"ハタケ", u"ハタ"},
+                                         {u'通', u"ツー", u"ドーリ"}, {u'碆', u"ハ", u"バエ"}};
 
 void nativeClosing(const ReadWords& words, size_t i, ReadWord& w) {
     if (i == 0 || i + 1 != words.size() || w.surface.size() != 1) return;

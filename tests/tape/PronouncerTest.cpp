@@ -168,7 +168,7 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"若葉越", "ワカバゴエ"},
         {"若葉石", "ワカバイシ"},
         {"三石", "サンゴク"},
-        // A peak, a valley, a harbour, a field and a street that close a place say their
+        // A peak, a valley, a harbour, a field, a street and a reef that close a place say their
         // native words; the harbour after a number is the night's stay.
         {"若葉峰", "ワカバミネ"},
         {"鷺沼迫", "サギヌマサコ"},
@@ -176,6 +176,7 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"二泊", "ニハク"},
         {"若葉畑", "ワカバハタ"},
         {"鷺洲通", "サギスドーリ"},
+        {"鷺碆", "サギバエ"},
         // Islands and mountains abroad keep the Chinese-style suffix; a hill in katakana with
         // no foreign spelling is a native one.
         {"ピエルネー島", "ピエルネートー"},

@@ -69,6 +69,9 @@ TEST(PlaceWordRules, AMarketDaysTownHasItsMarket) {
     };
     EXPECT_EQ(read({word("鷺二日", "固有名詞", "サギフツカ"), word("市", "一般", "シ")}),
               QStringLiteral("サギフツカイチ"));
+    // The market day's square is the market's, not the trade's.
+    EXPECT_EQ(read({word("鷺二日", "固有名詞", "サギフツカ"), word("市場", "一般", "シジョー")}),
+              QStringLiteral("サギフツカイチバ"));
     EXPECT_EQ(
         read({word("六", "数", "ロク"), word("日", "接尾", "ニチ"), word("市", "一般", "シ")}),
         QStringLiteral("ムイカイチ"));
