@@ -46,6 +46,18 @@ class FakeKnowledge : public WordKnowledge {
     }
 };
 
+// A word as the dictionary gives it: its surface, reading, part of speech and first subclass.
+inline ReadWord word(const char* surface, const char* kana, const char* pos = "名詞",
+                     const char* pos1 = "一般") {
+    ReadWord w;
+    w.surface = QString::fromUtf8(surface);
+    w.pos = QString::fromUtf8(pos);
+    w.pos1 = QString::fromUtf8(pos1);
+    w.pronunciation = QString::fromUtf8(kana);
+    w.known = true;
+    return w;
+}
+
 // The readings of `words` one after another, each followed by `separator`.
 inline QString readings(const ReadWords& words, QStringView separator = {}) {
     QString out;

@@ -11,17 +11,6 @@
 
 namespace {
 
-ReadWord word(const char* surface, const char* kana, const char* pos = "名詞",
-              const char* pos1 = "一般") {
-    ReadWord w;
-    w.surface = QString::fromUtf8(surface);
-    w.pos = QString::fromUtf8(pos);
-    w.pos1 = QString::fromUtf8(pos1);
-    w.pronunciation = QString::fromUtf8(kana);
-    w.known = true;
-    return w;
-}
-
 // A verb's stem as the dictionary cuts it out of a name.
 ReadWord stem(const char* surface, const char* kana) {
     ReadWord w = word(surface, kana, "動詞", "自立");

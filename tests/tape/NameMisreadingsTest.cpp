@@ -17,16 +17,6 @@ Pronouncer& pronouncer() {
     return *p;
 }
 
-ReadWord word(const char* surface, const char* kana, const char* pos1 = "一般") {
-    ReadWord w;
-    w.surface = QString::fromUtf8(surface);
-    w.pos = QStringLiteral("名詞");
-    w.pos1 = QString::fromUtf8(pos1);
-    w.pronunciation = QString::fromUtf8(kana);
-    w.known = true;
-    return w;
-}
-
 // A made-up dictionary: of words of two kanji it knows only 鳩華, the family name 今鳩 and the
 // bird 大鷺.
 QString read(ReadWords words) {
@@ -41,43 +31,45 @@ QString read(ReadWords words) {
 } // namespace
 
 TEST(LoneKanjiWords, ThePartsOfAPlaceNameAreNative) {
-    EXPECT_EQ(read({word("日", "ニチ", "固有名詞"), word("ノ", "ノ"), word("鷺", "サギ")}),
+    EXPECT_EQ(read({word("日", "ニチ", "名詞", "固有名詞"), word("ノ", "ノ"), word("鷺", "サギ")}),
               QStringLiteral("ヒ|ノ|サギ|"));
-    EXPECT_EQ(read({word("日", "ジツ", "固有名詞"), word("の", "ノ")}), QStringLiteral("ヒ|ノ|"));
+    EXPECT_EQ(read({word("日", "ジツ", "名詞", "固有名詞"), word("の", "ノ")}),
+              QStringLiteral("ヒ|ノ|"));
     // A day after a number, a 日 before anything else, and a reading the user gave stay.
-    EXPECT_EQ(read({word("三", "サン", "数"), word("日", "ニチ"), word("ノ", "ノ")}),
+    EXPECT_EQ(read({word("三", "サン", "名詞", "数"), word("日", "ニチ"), word("ノ", "ノ")}),
               QStringLiteral("サン|ニチ|ノ|"));
-    EXPECT_EQ(read({word("三", "サン", "数"), word("日", "ニチ"), word("華", "ハナ")}),
+    EXPECT_EQ(read({word("三", "サン", "名詞", "数"), word("日", "ニチ"), word("華", "ハナ")}),
               QStringLiteral("サン|ニチ|ハナ|"));
     // Before a kanji in native style the sun too, before one in Chinese style Japan.
-    EXPECT_EQ(read({word("日", "ニチ", "固有名詞"), word("華", "ハナ")}),
+    EXPECT_EQ(read({word("日", "ニチ", "名詞", "固有名詞"), word("華", "ハナ")}),
               QStringLiteral("ヒ|ハナ|"));
-    EXPECT_EQ(read({word("日", "ニチ", "固有名詞"), word("文", "ブン")}),
+    EXPECT_EQ(read({word("日", "ニチ", "名詞", "固有名詞"), word("文", "ブン")}),
               QStringLiteral("ニチ|ブン|"));
     ReadWords fixed = {word("日", "ニチ"), word("ノ", "ノ")};
     fixed[0].fixed = true;
     EXPECT_EQ(read(fixed), QStringLiteral("ニチ|ノ|"));
 
-    EXPECT_EQ(read({word("鷺", "サギ"), word("江", "コー", "固有名詞")}),
+    EXPECT_EQ(read({word("鷺", "サギ"), word("江", "コー", "名詞", "固有名詞")}),
               QStringLiteral("サギ|エ|"));
-    EXPECT_EQ(read({word("江", "コウ", "固有名詞"), word("鷺", "サギ")}),
+    EXPECT_EQ(read({word("江", "コウ", "名詞", "固有名詞"), word("鷺", "サギ")}),
               QStringLiteral("エ|サギ|"));
     // The family name with a title after it.
-    ReadWord title = word("様", "サマ", "接尾");
+    ReadWord title = word("様", "サマ", "名詞", "接尾");
     title.pos2 = QStringLiteral("人名");
-    EXPECT_EQ(read({word("江", "コウ", "固有名詞"), title}), QStringLiteral("コウ|サマ|"));
+    EXPECT_EQ(read({word("江", "コウ", "名詞", "固有名詞"), title}), QStringLiteral("コウ|サマ|"));
 
     // 金 as the Korean family name: キン before a kanji in Chinese style, else カナ.
-    EXPECT_EQ(read({word("金", "キム", "固有名詞"), word("文", "ブン"), word("鳩", "ハト")}),
-              QStringLiteral("キン|ブン|ハト|"));
-    EXPECT_EQ(read({word("金", "キム", "固有名詞"), word("華", "ハナ")}),
+    EXPECT_EQ(
+        read({word("金", "キム", "名詞", "固有名詞"), word("文", "ブン"), word("鳩", "ハト")}),
+        QStringLiteral("キン|ブン|ハト|"));
+    EXPECT_EQ(read({word("金", "キム", "名詞", "固有名詞"), word("華", "ハナ")}),
               QStringLiteral("カナ|ハナ|"));
-    EXPECT_EQ(read({word("金", "キム", "固有名詞"), title}), QStringLiteral("キム|サマ|"));
+    EXPECT_EQ(read({word("金", "キム", "名詞", "固有名詞"), title}), QStringLiteral("キム|サマ|"));
 
     // The prefix 向 before a place; before another word it stays.
-    ReadWord facing = word("向", "コウ", "名詞接続");
+    ReadWord facing = word("向", "コウ", "名詞", "名詞接続");
     facing.pos = QStringLiteral("接頭詞");
-    ReadWord place = word("鷺沢", "サギサワ", "固有名詞");
+    ReadWord place = word("鷺沢", "サギサワ", "名詞", "固有名詞");
     place.pos2 = QStringLiteral("地域");
     EXPECT_EQ(read({facing, place}), QStringLiteral("ムカイ|サギサワ|"));
     EXPECT_EQ(read({facing, word("鷺", "サギ")}), QStringLiteral("コウ|サギ|"));
@@ -85,38 +77,39 @@ TEST(LoneKanjiWords, ThePartsOfAPlaceNameAreNative) {
     // A prefix that opens a name before a place of two kanji is the part of that place, in
     // native style; before a word it makes with the place's first kanji, a common noun or a
     // single kanji, and inside a name, it stays.
-    ReadWord great = word("大", "ダイ", "名詞接続");
+    ReadWord great = word("大", "ダイ", "名詞", "名詞接続");
     great.pos = QStringLiteral("接頭詞");
-    ReadWord inner = word("入", "ニュー", "名詞接続");
+    ReadWord inner = word("入", "ニュー", "名詞", "名詞接続");
     inner.pos = QStringLiteral("接頭詞");
-    ReadWord river = word("鳩川", "ハトカワ", "固有名詞");
+    ReadWord river = word("鳩川", "ハトカワ", "名詞", "固有名詞");
     EXPECT_EQ(read({great, river}), QStringLiteral("オオ|ハトカワ|"));
     EXPECT_EQ(read({inner, river}), QStringLiteral("イリ|ハトカワ|"));
     EXPECT_EQ(read({great, place}), QStringLiteral("ダイ|サギサワ|"));
     EXPECT_EQ(read({great, word("鳩華", "キュウカ")}), QStringLiteral("ダイ|キュウカ|"));
-    EXPECT_EQ(read({great, word("鳩", "ハト", "固有名詞")}), QStringLiteral("ダイ|ハト|"));
+    EXPECT_EQ(read({great, word("鳩", "ハト", "名詞", "固有名詞")}), QStringLiteral("ダイ|ハト|"));
     EXPECT_EQ(read({word("鷺", "サギ"), great, river}), QStringLiteral("サギ|ダイ|ハトカワ|"));
 
     // 内 after ノ or ヶ is the inside, ウチ; after a word it stays the suffix.
-    EXPECT_EQ(read({word("鷺", "サギ"), word("ノ", "ノ"), word("内", "ナイ", "接尾")}),
+    EXPECT_EQ(read({word("鷺", "サギ"), word("ノ", "ノ"), word("内", "ナイ", "名詞", "接尾")}),
               QStringLiteral("サギ|ノ|ウチ|"));
-    EXPECT_EQ(read({word("鷺", "サギ"), word("内", "ナイ", "接尾")}), QStringLiteral("サギ|ナイ|"));
+    EXPECT_EQ(read({word("鷺", "サギ"), word("内", "ナイ", "名詞", "接尾")}),
+              QStringLiteral("サギ|ナイ|"));
 
     // The prefix 今 that opens a name before a kanji noun; before an occasion, or inside a
     // sentence, it stays.
-    ReadWord now = word("今", "コン", "名詞接続");
+    ReadWord now = word("今", "コン", "名詞", "名詞接続");
     now.pos = QStringLiteral("接頭詞");
     EXPECT_EQ(read({now, word("鷺", "サギ")}), QStringLiteral("イマ|サギ|"));
     EXPECT_EQ(read({now, word("ヶ", "ガ"), word("鳩", "ハト")}), QStringLiteral("イマ|ガ|ハト|"));
     EXPECT_EQ(read({now, word("ケ", "ガ"), word("鳩", "ハト")}), QStringLiteral("イマ|ガ|ハト|"));
     // After a bracket the name opens anew.
-    ReadWord bracket = word("（", "（", "括弧開");
+    ReadWord bracket = word("（", "（", "名詞", "括弧開");
     bracket.pos = QStringLiteral("記号");
     EXPECT_EQ(read({bracket, now, word("鷺", "サギ")}), QStringLiteral("（|イマ|サギ|"));
     EXPECT_EQ(read({now, word("大会", "タイカイ")}), QStringLiteral("コン|タイカイ|"));
     // A family name the dictionary cut apart (今|鳩川 for the 川 of the 今鳩 family).
     EXPECT_EQ(read({now, word("鳩川", "ハトカワ")}), QStringLiteral("コン|ハトカワ|"));
-    EXPECT_EQ(read({word("は", "ワ", "係助詞"), now, word("鷺", "サギ")}),
+    EXPECT_EQ(read({word("は", "ワ", "名詞", "係助詞"), now, word("鷺", "サギ")}),
               QStringLiteral("ワ|コン|サギ|"));
 
     // A thing's hill after a common noun of two kanji; after one kanji or a name it stays.
@@ -132,45 +125,49 @@ TEST(LoneKanjiWords, ThePartsOfAPlaceNameAreNative) {
     EXPECT_EQ(read({place, word("丘", "オカ")}), QStringLiteral("サギサワ|オカ|"));
 
     // A closing field; the prefix that opens a name, or after a number, stays.
-    EXPECT_EQ(read({word("鷺", "サギ"), word("ヶ", "ガ"), word("原", "ゲン", "名詞接続")}),
+    EXPECT_EQ(read({word("鷺", "サギ"), word("ヶ", "ガ"), word("原", "ゲン", "名詞", "名詞接続")}),
               QStringLiteral("サギ|ガ|ハラ|"));
     EXPECT_EQ(read({place, word("原", "ゲン")}), QStringLiteral("サギサワ|ハラ|"));
     EXPECT_EQ(read({word("鷺", "サギ"), word("の", "ノ"), word("原", "ゲン")}),
               QStringLiteral("サギ|ノ|ハラ|"));
-    EXPECT_EQ(read({word("原", "ゲン", "名詞接続"), place}), QStringLiteral("ゲン|サギサワ|"));
-    EXPECT_EQ(read({word("三", "サン", "数"), word("原", "ゲン")}), QStringLiteral("サン|ゲン|"));
+    EXPECT_EQ(read({word("原", "ゲン", "名詞", "名詞接続"), place}),
+              QStringLiteral("ゲン|サギサワ|"));
+    EXPECT_EQ(read({word("三", "サン", "名詞", "数"), word("原", "ゲン")}),
+              QStringLiteral("サン|ゲン|"));
 
     // The space of a place that opens the name; the span between two places stays.
-    const ReadWord span = word("間", "カン", "接尾");
-    EXPECT_EQ(read({place, span, word("前", "マエ", "副詞可能")}),
+    const ReadWord span = word("間", "カン", "名詞", "接尾");
+    EXPECT_EQ(read({place, span, word("前", "マエ", "名詞", "副詞可能")}),
               QStringLiteral("サギサワ|マ|マエ|"));
     EXPECT_EQ(read({place, place, span}), QStringLiteral("サギサワ|サギサワ|カン|"));
-    EXPECT_EQ(read({word("鷺", "サギ"), word("・", "・", "一般"), place, span}),
+    EXPECT_EQ(read({word("鷺", "サギ"), word("・", "・", "名詞", "一般"), place, span}),
               QStringLiteral("サギ|・|サギサワ|カン|"));
-    EXPECT_EQ(read({word("鷺", "サギ"), word("と", "ト", "並立助詞"), place, span}),
+    EXPECT_EQ(read({word("鷺", "サギ"), word("と", "ト", "名詞", "並立助詞"), place, span}),
               QStringLiteral("サギ|ト|サギサワ|カン|"));
 }
 
 TEST(LoneKanjiWords, TwoKanjiOfACoinedNameAreReadInOneStyle) {
-    EXPECT_EQ(read({word("文", "ブン"), word("華", "ハナ"), word("館", "カン", "接尾")}),
+    EXPECT_EQ(read({word("文", "ブン"), word("華", "ハナ"), word("館", "カン", "名詞", "接尾")}),
               QStringLiteral("ブン|カ|カン|"));
     // A native reading voiced as a compound's second part is still native.
     EXPECT_EQ(read({word("文", "ブン"), word("華", "バナ")}), QStringLiteral("ブン|カ|"));
 
     // A given name's reading is a native one (the dictionary's ムツミ for 睦).
-    ReadWord given = word("睦", "ムツミ", "固有名詞");
+    ReadWord given = word("睦", "ムツミ", "名詞", "固有名詞");
     given.givenName = true;
     EXPECT_EQ(read({word("文", "ブン"), given}), QStringLiteral("ブン|ボク|"));
     // A given name before a suffix: the dictionary made a person of the coined name's first
     // kanji and a suffix of its second.
-    EXPECT_EQ(read({given, word("文", "ブン", "接尾")}), QStringLiteral("ボク|ブン|"));
+    EXPECT_EQ(read({given, word("文", "ブン", "名詞", "接尾")}), QStringLiteral("ボク|ブン|"));
     // Left alone: a word the dictionary knows, a kanji said as one syllable, a place's native
     // part, a suffix, a number, both read natively, and a reading the user gave.
     EXPECT_EQ(read({word("鳩", "キュウ"), word("華", "ハナ")}), QStringLiteral("キュウ|ハナ|"));
     EXPECT_EQ(read({word("那", "ナ"), word("華", "ハナ")}), QStringLiteral("ナ|ハナ|"));
     EXPECT_EQ(read({word("文", "ブン"), word("田", "タ")}), QStringLiteral("ブン|タ|"));
-    EXPECT_EQ(read({word("鳩", "ハト"), word("文", "ブン", "接尾")}), QStringLiteral("ハト|ブン|"));
-    EXPECT_EQ(read({word("文", "ブン", "数"), word("華", "ハナ")}), QStringLiteral("ブン|ハナ|"));
+    EXPECT_EQ(read({word("鳩", "ハト"), word("文", "ブン", "名詞", "接尾")}),
+              QStringLiteral("ハト|ブン|"));
+    EXPECT_EQ(read({word("文", "ブン", "名詞", "数"), word("華", "ハナ")}),
+              QStringLiteral("ブン|ハナ|"));
     EXPECT_EQ(read({word("鳩", "ハト"), word("華", "ハナ")}), QStringLiteral("ハト|ハナ|"));
     // Nor a native kanji before a Chinese one, or a pair beside a third single kanji.
     EXPECT_EQ(read({word("鳩", "ハト"), word("文", "ブン")}), QStringLiteral("ハト|ブン|"));
@@ -224,25 +221,25 @@ TEST(CutCompounds, AKanjiTakenForANameJoinsItsChineseWord) {
     knows.prefixes = FakeKnowledge::table("重=ジュー 原=モト");
     knows.chinese = FakeKnowledge::table(
         "温=オン 泉=セン 重=ジュウ 原=ゲン 機=キ 牡=ボ 丹=タン 北=ホク 東=トウ");
-    ReadWord atsushi = word("温", "アツシ", "固有名詞");
+    ReadWord atsushi = word("温", "アツシ", "名詞", "固有名詞");
     atsushi.givenName = true;
-    const ReadWord place = word("泉鷺", "センロ", "固有名詞");
+    const ReadWord place = word("泉鷺", "センロ", "名詞", "固有名詞");
     const auto cut = [&](const ReadWords& words, const char* text) {
         return CutCompounds::boundary(words, QString::fromUtf8(text), knows).value_or(-1);
     };
     EXPECT_EQ(cut({atsushi, place}, "温泉鷺"), 2);
     EXPECT_EQ(cut({word("鷺", "サギ"), atsushi, place}, "鷺 温泉鷺"), 4);
     EXPECT_EQ(cut({atsushi, word("泉鷺", "センロ")}, "温泉鷺"), -1);
-    EXPECT_EQ(cut({word("温", "オン", "固有名詞"), place}, "温泉鷺"), -1);
-    ReadWord warm = word("温", "ヌク", "自立"); // an adjective's stem, no word of a name
+    EXPECT_EQ(cut({word("温", "オン", "名詞", "固有名詞"), place}, "温泉鷺"), -1);
+    ReadWord warm = word("温", "ヌク", "名詞", "自立"); // an adjective's stem, no word of a name
     warm.pos = QStringLiteral("形容詞");
     EXPECT_EQ(cut({warm, place}, "温泉鷺"), -1);
-    EXPECT_EQ(cut({atsushi, word("泉鷺", "イズミサギ", "固有名詞")}, "温泉鷺"), -1);
+    EXPECT_EQ(cut({atsushi, word("泉鷺", "イズミサギ", "名詞", "固有名詞")}, "温泉鷺"), -1);
     // A common word read natively, but not a direction, which opens names of its own.
-    EXPECT_EQ(cut({word("牡", "オス"), word("丹鷺", "タンロ", "固有名詞")}, "牡丹鷺"), 2);
-    EXPECT_EQ(cut({word("北", "キタ"), word("東鷺", "トウロ", "固有名詞")}, "北東鷺"), -1);
+    EXPECT_EQ(cut({word("牡", "オス"), word("丹鷺", "タンロ", "名詞", "固有名詞")}, "牡丹鷺"), 2);
+    EXPECT_EQ(cut({word("北", "キタ"), word("東鷺", "トウロ", "名詞", "固有名詞")}, "北東鷺"), -1);
 
-    ReadWord shigeru = word("重", "オモ", "固有名詞");
+    ReadWord shigeru = word("重", "オモ", "名詞", "固有名詞");
     shigeru.givenName = true;
     const ReadWord machine = word("機鷺", "キロ");
     const auto read = [&](ReadWords words) {
@@ -250,9 +247,11 @@ TEST(CutCompounds, AKanjiTakenForANameJoinsItsChineseWord) {
         return readings(words, u"|");
     };
     EXPECT_EQ(read({shigeru, machine}), QStringLiteral("ジュー|キロ|"));
-    EXPECT_EQ(read({shigeru, word("機鷺", "キロ", "固有名詞")}), QStringLiteral("オモ|キロ|"));
-    EXPECT_EQ(read({word("重", "オモ", "固有名詞"), machine}), QStringLiteral("オモ|キロ|"));
-    ReadWord moto = word("原", "ハラ", "固有名詞");
+    EXPECT_EQ(read({shigeru, word("機鷺", "キロ", "名詞", "固有名詞")}),
+              QStringLiteral("オモ|キロ|"));
+    EXPECT_EQ(read({word("重", "オモ", "名詞", "固有名詞"), machine}),
+              QStringLiteral("オモ|キロ|"));
+    ReadWord moto = word("原", "ハラ", "名詞", "固有名詞");
     moto.givenName = true;
     EXPECT_EQ(read({moto, word("機鷺", "キロ")}), QStringLiteral("ハラ|キロ|"));
     ReadWord fixed = shigeru;
@@ -294,7 +293,7 @@ TEST(FirmNames, AFirmsNameBeforeLatinLettersIsTheFirms) {
     FakeKnowledge knows;
     knows.firms = FakeKnowledge::table("鷺井=サギツイ");
     const auto place = [](const char* surface, const char* kana) {
-        ReadWord w = word(surface, kana, "固有名詞");
+        ReadWord w = word(surface, kana, "名詞", "固有名詞");
         w.pos2 = QStringLiteral("地域");
         return w;
     };

@@ -14,15 +14,6 @@ Pronouncer& pronouncer() {
     return *p;
 }
 
-ReadWord word(const char* surface, const char* kana, bool fixed = false) {
-    ReadWord w;
-    w.surface = QString::fromUtf8(surface);
-    w.pos = QStringLiteral("名詞");
-    w.pronunciation = QString::fromUtf8(kana);
-    w.fixed = fixed;
-    return w;
-}
-
 QString read(ReadWords words, WordKnowledge& knows) {
     TempleNames::apply(words, knows);
     return readings(words);
@@ -65,8 +56,9 @@ TEST(TempleNames, RereadsATemplesNameReadAsAPlace) {
     // user fixed, a prefix before a joined 寺, a 寺 still read テラ, a name of one kanji.
     EXPECT_EQ(read({word("星谷", "セーコク"), word("寺", "ジ")}, knows),
               QStringLiteral("セイコクジ"));
-    EXPECT_EQ(read({word("鷺谷", "サギタニ", true), word("寺", "ジ")}, knows),
-              QStringLiteral("サギタニジ"));
+    ReadWord fixed = word("鷺谷", "サギタニ");
+    fixed.fixed = true;
+    EXPECT_EQ(read({fixed, word("寺", "ジ")}, knows), QStringLiteral("サギタニジ"));
     EXPECT_EQ(read({word("北", "キタ"), word("本寺", "ホンジ")}, knows),
               QStringLiteral("キタホンジ"));
     EXPECT_EQ(read({word("鷺谷", "サギタニ"), word("寺", "テラ")}, knows),

@@ -54,40 +54,32 @@ TEST(KanjiReadings, AChineseReadingIsAnOnyomiOrNothing) {
 // the dictionary split into a number and a date, and after a day read with its market already;
 // a reading the user gave stays.
 TEST(PlaceWordRules, AMarketDaysTownHasItsMarket) {
-    const auto word = [](const char* surface, const char* pos1, const char* kana) {
-        ReadWord w;
-        w.surface = QString::fromUtf8(surface);
-        w.pos = QStringLiteral("名詞");
-        w.pos1 = QString::fromUtf8(pos1);
-        w.pronunciation = QString::fromUtf8(kana);
-        return w;
-    };
     const auto read = [](ReadWords words) {
         for (size_t i = 0; i < words.size(); ++i)
             PlaceWordRules::apply(words, i);
         return readings(words);
     };
-    EXPECT_EQ(read({word("鷺二日", "固有名詞", "サギフツカ"), word("市", "一般", "シ")}),
+    EXPECT_EQ(read({word("鷺二日", "サギフツカ", "名詞", "固有名詞"), word("市", "シ")}),
               QStringLiteral("サギフツカイチ"));
     // The market day's square is the market's, not the trade's.
-    EXPECT_EQ(read({word("鷺二日", "固有名詞", "サギフツカ"), word("市場", "一般", "シジョー")}),
+    EXPECT_EQ(read({word("鷺二日", "サギフツカ", "名詞", "固有名詞"), word("市場", "シジョー")}),
               QStringLiteral("サギフツカイチバ"));
-    EXPECT_EQ(
-        read({word("六", "数", "ロク"), word("日", "接尾", "ニチ"), word("市", "一般", "シ")}),
-        QStringLiteral("ムイカイチ"));
-    EXPECT_EQ(
-        read({word("百", "数", "ヒャク"), word("日", "接尾", "ニチ"), word("市", "一般", "シ")}),
-        QStringLiteral("ヒャクニチシ"));
+    EXPECT_EQ(read({word("六", "ロク", "名詞", "数"), word("日", "ニチ", "名詞", "接尾"),
+                    word("市", "シ")}),
+              QStringLiteral("ムイカイチ"));
+    EXPECT_EQ(read({word("百", "ヒャク", "名詞", "数"), word("日", "ニチ", "名詞", "接尾"),
+                    word("市", "シ")}),
+              QStringLiteral("ヒャクニチシ"));
     // A day read with its market (一日 ヒトイチ) says the market once, before 市 and 市場 alike;
     // a date's 一日 keeps the city after it.
-    EXPECT_EQ(read({word("一日", "固有名詞", "ヒトイチ"), word("市", "一般", "シ")}),
+    EXPECT_EQ(read({word("一日", "ヒトイチ", "名詞", "固有名詞"), word("市", "シ")}),
               QStringLiteral("ヒトイチ"));
-    EXPECT_EQ(
-        read({word("鷺一日", "固有名詞", "サギヒトイチ"), word("市場", "固有名詞", "イチバ")}),
-        QStringLiteral("サギヒトイチバ"));
-    EXPECT_EQ(read({word("一日", "副詞可能", "イチニチ"), word("市", "一般", "シ")}),
+    EXPECT_EQ(read({word("鷺一日", "サギヒトイチ", "名詞", "固有名詞"),
+                    word("市場", "イチバ", "名詞", "固有名詞")}),
+              QStringLiteral("サギヒトイチバ"));
+    EXPECT_EQ(read({word("一日", "イチニチ", "名詞", "副詞可能"), word("市", "シ")}),
               QStringLiteral("イチニチシ"));
-    ReadWords fixed = {word("鷺二日", "固有名詞", "サギフツカ"), word("市", "一般", "シ")};
+    ReadWords fixed = {word("鷺二日", "サギフツカ", "名詞", "固有名詞"), word("市", "シ")};
     fixed[1].fixed = true;
     EXPECT_EQ(read(fixed), QStringLiteral("サギフツカシ"));
 }
@@ -98,13 +90,6 @@ TEST(PlaceWordRules, AMarketDaysTownHasItsMarket) {
 // words the user fixed, and 場 after a name that is not read in native style (with the girls'
 // school and the shrine they must mend as the counterparts).
 TEST(CompoundWordRules, LeaveWhatIsNoCompoundOfTheirsAlone) {
-    const auto word = [](const char* surface, const char* pos, const char* kana) {
-        ReadWord w;
-        w.surface = QString::fromUtf8(surface);
-        w.pos = QString::fromUtf8(pos);
-        w.pronunciation = QString::fromUtf8(kana);
-        return w;
-    };
     // A made-up dictionary of the kanji's native readings.
     FakeKnowledge knows;
     knows.native = FakeKnowledge::table("鷺=サギ 沢=サワ 相=アイ");
@@ -113,36 +98,32 @@ TEST(CompoundWordRules, LeaveWhatIsNoCompoundOfTheirsAlone) {
             CompoundWordRules::apply(words, i, knows);
         return readings(words);
     };
-    const char* noun = "名詞";
-    EXPECT_EQ(read({word("鷺", noun, "サギ"), word("大南", noun, "オオミナミ"),
-                    word("門", noun, "モン")}),
+    EXPECT_EQ(read({word("鷺", "サギ"), word("大南", "オオミナミ"), word("門", "モン")}),
               QStringLiteral("サギダイミナミモン"));
-    EXPECT_EQ(read({word("東", noun, "ヒガシ"), word("大南", noun, "オオミナミ")}),
+    EXPECT_EQ(read({word("東", "ヒガシ"), word("大南", "オオミナミ")}),
               QStringLiteral("ヒガシオオミナミ"));
-    EXPECT_EQ(read({word("鷺", noun, "サギ"), word("北", noun, "キタ"), word("電", noun, "デン")}),
+    EXPECT_EQ(read({word("鷺", "サギ"), word("北", "キタ"), word("電", "デン")}),
               QStringLiteral("サギキタデン"));
-    EXPECT_EQ(read({word("お", "接頭詞", "オ"), word("店", noun, "ミセ")}),
-              QStringLiteral("オミセ"));
-    EXPECT_EQ(read({word("道", noun, "ドウ"), word("の", "助詞", "ノ"), word("森", noun, "モリ")}),
+    EXPECT_EQ(read({word("お", "オ", "接頭詞"), word("店", "ミセ")}), QStringLiteral("オミセ"));
+    EXPECT_EQ(read({word("道", "ドウ"), word("の", "ノ", "助詞"), word("森", "モリ")}),
               QStringLiteral("ドウノモリ"));
     // 女子 that a place list reads as a place is a girls' school only before a school; a 停 with
     // its kana after it is the verb.
-    EXPECT_EQ(read({word("女子", noun, "メゴ"), word("高校", noun, "コウコウ")}),
+    EXPECT_EQ(read({word("女子", "メゴ"), word("高校", "コウコウ")}),
               QStringLiteral("ジョシコウコウ"));
-    EXPECT_EQ(read({word("女子", noun, "メゴ"), word("前", noun, "マエ")}),
-              QStringLiteral("メゴマエ"));
-    EXPECT_EQ(read({word("停", "動詞", "トマ"), word("る", "動詞", "ル")}),
+    EXPECT_EQ(read({word("女子", "メゴ"), word("前", "マエ")}), QStringLiteral("メゴマエ"));
+    EXPECT_EQ(read({word("停", "トマ", "動詞"), word("る", "ル", "動詞")}),
               QStringLiteral("トマル"));
-    ReadWords fixed = {word("鳩野神", noun, "ハトノガミ"), word("社", noun, "シャ")};
+    ReadWords fixed = {word("鳩野神", "ハトノガミ"), word("社", "シャ")};
     fixed[0].fixed = true;
     EXPECT_EQ(read(fixed), QStringLiteral("ハトノガミシャ"));
     fixed[0].fixed = false;
     EXPECT_EQ(read(fixed), QStringLiteral("ハトノジンジャ"));
     // 場 is バ after a place read in native style only, not after 相撲 (スモウジョウ).
-    ReadWords sumo = {word("相撲", noun, "スモウ"), word("場", noun, "ジョウ")};
+    ReadWords sumo = {word("相撲", "スモウ"), word("場", "ジョウ")};
     sumo[0].pos1 = QStringLiteral("固有名詞");
     EXPECT_EQ(read(sumo), QStringLiteral("スモウジョウ"));
-    ReadWords ground = {word("鷺沢", noun, "サギサワ"), word("場", noun, "ジョウ")};
+    ReadWords ground = {word("鷺沢", "サギサワ"), word("場", "ジョウ")};
     ground[0].pos1 = QStringLiteral("固有名詞");
     EXPECT_EQ(read(ground), QStringLiteral("サギサワバ"));
 }
@@ -150,14 +131,6 @@ TEST(CompoundWordRules, LeaveWhatIsNoCompoundOfTheirsAlone) {
 // The cut before a closing 上 or direction falls inside the word the dictionary joined it into,
 // counted in the text as given: a space the dictionary skipped moves it on.
 TEST(CompoundWordRules, ACutNearTheEndCountsTheTextsSpaces) {
-    const auto word = [](const char* surface, const char* kana) {
-        ReadWord w;
-        w.surface = QString::fromUtf8(surface);
-        w.pos = QStringLiteral("名詞");
-        w.pos1 = QStringLiteral("一般");
-        w.pronunciation = QString::fromUtf8(kana);
-        return w;
-    };
     const ReadWords roof = {word("鷺", "サギ"), word("屋上", "オクジョウ")};
     EXPECT_EQ(CompoundWordRules::closingPart(roof, u"鷺 屋上").value_or(-1), 3);
     EXPECT_EQ(CompoundWordRules::closingPart(roof, u"鷺屋上").value_or(-1), 2);
@@ -176,13 +149,6 @@ TEST(OpeningWord, ANameDoesNotOpenWithACompoundsVoicedSound) {
     knows.chinese = FakeKnowledge::table("鳩=キュウ 鴨=オウ 坂=ハン");
     knows.native = FakeKnowledge::table("鳩=ハト 鴨=カモ 坂=サカ");
     knows.inNames = FakeKnowledge::table("鴨=ガモ");
-    const auto word = [](const char* surface, const char* kana) {
-        ReadWord w;
-        w.surface = QString::fromUtf8(surface);
-        w.pos = QStringLiteral("名詞");
-        w.pronunciation = QString::fromUtf8(kana);
-        return w;
-    };
     const auto read = [&](ReadWords words) {
         OpeningWord::apply(words, knows);
         return readings(words, u"|");
@@ -205,33 +171,23 @@ TEST(OpeningWord, ANameDoesNotOpenWithACompoundsVoicedSound) {
 // A family name ending in 橋 after more of a name is the end of a bridge's name, voiced as a
 // compound's; after a side, a new part or a town, and as a great bridge, it keeps its ハシ.
 TEST(WordRules, AFamilyNameEndingInABridgeAfterANameIsTheBridge) {
-    const auto word = [](const char* surface, const char* pos, const char* pos1, const char* kana) {
-        ReadWord w;
-        w.surface = QString::fromUtf8(surface);
-        w.pos = QString::fromUtf8(pos);
-        w.pos1 = QString::fromUtf8(pos1);
-        w.pronunciation = QString::fromUtf8(kana);
-        return w;
-    };
     FakeKnowledge knows;
     const auto read = [&](ReadWords words) {
         WordRules::apply(words, knows);
         return readings(words);
     };
-    const ReadWord dove = word("鳩", "名詞", "一般", "ハト");
-    const ReadWord bridge = word("沢橋", "名詞", "固有名詞", "サワハシ");
+    const ReadWord dove = word("鳩", "ハト");
+    const ReadWord bridge = word("沢橋", "サワハシ", "名詞", "固有名詞");
     EXPECT_EQ(read({dove, bridge}), QStringLiteral("ハトサワバシ"));
-    EXPECT_EQ(read({dove, word("の", "助詞", "連体化", "ノ"), bridge}),
+    EXPECT_EQ(read({dove, word("の", "ノ", "助詞", "連体化"), bridge}),
               QStringLiteral("ハトノサワバシ"));
     EXPECT_EQ(read({bridge}), QStringLiteral("サワハシ"));
-    EXPECT_EQ(read({dove, word("町", "名詞", "接尾", "マチ"), bridge}),
+    EXPECT_EQ(read({dove, word("町", "マチ", "名詞", "接尾"), bridge}),
               QStringLiteral("ハトマチサワハシ"));
-    EXPECT_EQ(read({dove, word("北", "名詞", "一般", "キタ"), bridge}),
-              QStringLiteral("ハトキタサワハシ"));
-    EXPECT_EQ(read({word("三", "名詞", "数", "サン"), bridge}), QStringLiteral("サンサワハシ"));
-    EXPECT_EQ(read({dove, word("大橋", "名詞", "固有名詞", "オオハシ")}),
+    EXPECT_EQ(read({dove, word("北", "キタ"), bridge}), QStringLiteral("ハトキタサワハシ"));
+    EXPECT_EQ(read({word("三", "サン", "名詞", "数"), bridge}), QStringLiteral("サンサワハシ"));
+    EXPECT_EQ(read({dove, word("大橋", "オオハシ", "名詞", "固有名詞")}),
               QStringLiteral("ハトオオハシ"));
     // A common noun is no family name: a 掛橋-type word keeps the dictionary's reading.
-    EXPECT_EQ(read({dove, word("掛橋", "名詞", "一般", "カケハシ")}),
-              QStringLiteral("ハトカケハシ"));
+    EXPECT_EQ(read({dove, word("掛橋", "カケハシ")}), QStringLiteral("ハトカケハシ"));
 }
