@@ -185,6 +185,17 @@ void nativeClosing(const ReadWords& words, size_t i, ReadWord& w) {
     }
 }
 
+// 新田 after a place's name is the new rice field that so many villages were named for when
+// they were opened up, シンデン (鷺沢新田); the dictionary's ニッタ is the family name.
+void newField(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || w.surface != QStringLiteral("新田") ||
+        w.pronunciation != QStringLiteral("ニッタ"))
+        return;
+    const ReadWord& before = words[i - 1];
+    if (before.pos != QStringLiteral("名詞") || NumeralWords::isNumber(before)) return;
+    w.pronunciation = QStringLiteral("シンデン");
+}
+
 } // namespace
 
 void apply(ReadWords& words, size_t i) {
@@ -199,6 +210,7 @@ void apply(ReadWords& words, size_t i) {
     passOver(words, i, w);
     stone(words, i, w);
     nativeClosing(words, i, w);
+    newField(words, i, w);
 }
 
 } // namespace PlaceWordRules

@@ -177,6 +177,8 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"若葉畑", "ワカバハタ"},
         {"鷺洲通", "サギスドーリ"},
         {"鷺碆", "サギバエ"},
+        // A village opened on new rice fields, not the family name ニッタ.
+        {"若葉新田", "ワカバシンデン"},
         // Islands and mountains abroad keep the Chinese-style suffix; a hill in katakana with
         // no foreign spelling is a native one.
         {"ピエルネー島", "ピエルネートー"},
