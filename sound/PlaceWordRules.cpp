@@ -54,9 +54,9 @@ bool abroad(QStringView name, QStringView kind) {
     if (name.isEmpty()) return false;
     for (QChar c : name)
         if (!KanaText::isKatakana(c)) return false;
-    const bool marked = name.contains(u'ー') || name.contains(u'ァ') || name.contains(u'ィ') ||
-                        name.contains(u'ゥ') || name.contains(u'ェ') || name.contains(u'ォ') ||
-                        name.contains(u'ヴ');
+    bool marked = false;
+    for (QChar c : u"ーァィゥェォヴ")
+        marked = marked || name.contains(c);
     return marked || (kind == u"島" && name.size() >= 4);
 }
 
@@ -129,7 +129,7 @@ const ClosingPart VoicedAfterName[] = {
 void closingPart(const ReadWords& words, size_t i, ReadWord& w) {
     if (i == 0 || w.surface.size() != 1) return;
     const ReadWord& before = words[i - 1];
-    if (before.pos != QStringLiteral("名詞") || before.pos1 == QStringLiteral("数") ||
+    if (before.pos != QStringLiteral("名詞") || NumeralWords::isNumber(before) ||
         !KanaText::allKanji(before.surface))
         return;
     for (const ClosingPart& part : VoicedAfterName)
@@ -142,7 +142,7 @@ void closingPart(const ReadWords& words, size_t i, ReadWord& w) {
 void passOver(const ReadWords& words, size_t i, ReadWord& w) {
     if (i == 0 || i + 1 != words.size() || w.surface != QStringLiteral("越") ||
         w.pronunciation != QStringLiteral("エツ") || words[i - 1].pos != QStringLiteral("名詞") ||
-        words[i - 1].pos1 == QStringLiteral("数"))
+        NumeralWords::isNumber(words[i - 1]))
         return;
     w.pronunciation = QStringLiteral("ゴエ");
 }
@@ -153,7 +153,7 @@ void passOver(const ReadWords& words, size_t i, ReadWord& w) {
 void stone(const ReadWords& words, size_t i, ReadWord& w) {
     if (i == 0 || w.surface != QStringLiteral("石") || w.pos1 != QStringLiteral("接尾") ||
         w.pronunciation != QStringLiteral("セキ") || words[i - 1].pos != QStringLiteral("名詞") ||
-        words[i - 1].pos1 == QStringLiteral("数"))
+        NumeralWords::isNumber(words[i - 1]))
         return;
     w.pronunciation = QStringLiteral("イシ");
 }

@@ -169,11 +169,10 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"若葉石", "ワカバイシ"},
         {"三石", "サンゴク"},
         // A peak, a valley, a harbour, a field, a street and a reef that close a place say their
-        // native words; the harbour after a number is the night's stay.
+        // native words.
         {"若葉峰", "ワカバミネ"},
         {"鷺沼迫", "サギヌマサコ"},
         {"若葉泊", "ワカバドマリ"},
-        {"二泊", "ニハク"},
         {"若葉畑", "ワカバハタ"},
         {"鷺洲通", "サギスドーリ"},
         {"鷺碆", "サギバエ"},
