@@ -34,6 +34,11 @@ bool isName(QStringView s) {
     return kanji;
 }
 
+// A word's cost is a 16-bit number in MeCab's dictionary.
+int clampedCost(qint64 cost) {
+    return int(std::clamp(cost, qint64(-32768), qint64(32767)));
+}
+
 } // namespace
 
 QList<Entry> fromSkk(QStringView text) {
@@ -195,20 +200,48 @@ bool readsInOneStyle(QStringView name, QStringView reading,
     return fits(first->on, second->on) || fits(first->kun, second->kun);
 }
 
-QString userDictionaryCsv(const QList<Entry>& entries,
-                          const std::function<bool(const QString&, Analysis&)>& analyse) {
-    QString out;
+QList<Word> dictionaryWords(const QList<Entry>& entries,
+                            const std::function<bool(const QString&, Analysis&)>& analyse) {
+    QList<Word> out;
     for (const Entry& e : entries) {
         Analysis a;
         if (!analyse(e.surface, a)) continue;
-        // A word's cost is a 16-bit number in MeCab's dictionary.
-        const int cost =
-            int(std::clamp(qint64(a.cost) - CostMargin, qint64(-32768), qint64(32767)));
-        out += e.surface + QStringLiteral(",%1,%2,%3,").arg(a.leftId).arg(a.rightId).arg(cost) +
-               QStringLiteral("名詞,固有名詞,地域,一般,*,*,") + e.surface + u',' + e.reading +
-               u',' + e.reading + u'\n';
+        out.append({e, a.leftId, a.rightId, clampedCost(qint64(a.cost) - CostMargin)});
     }
     return out;
+}
+
+QString wordFeatures(const Entry& entry) {
+    return QStringLiteral("名詞,固有名詞,地域,一般,*,*,") + entry.surface + u',' + entry.reading +
+           u',' + entry.reading;
+}
+
+QString userDictionaryCsv(const QList<Word>& words) {
+    QString out;
+    for (const Word& w : words)
+        out += w.entry.surface +
+               QStringLiteral(",%1,%2,%3,").arg(w.leftId).arg(w.rightId).arg(w.cost) +
+               wordFeatures(w.entry) + u'\n';
+    return out;
+}
+
+QString userDictionaryCsv(const QList<Entry>& entries,
+                          const std::function<bool(const QString&, Analysis&)>& analyse) {
+    return userDictionaryCsv(dictionaryWords(entries, analyse));
+}
+
+int undercutParts(QList<Word>& words,
+                  const std::function<std::optional<int>(const Word&)>& others) {
+    int changed = 0;
+    for (Word& w : words) {
+        const std::optional<int> parts = others(w);
+        if (!parts) continue;
+        const int cost = clampedCost(qint64(*parts) - PartsMargin);
+        if (cost >= w.cost) continue;
+        w.cost = cost;
+        ++changed;
+    }
+    return changed;
 }
 
 TownReadings townReadings(const QList<Entry>& entries) {

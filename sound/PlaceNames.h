@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringView>
 #include <functional>
+#include <optional>
 
 namespace PlaceNames {
 
@@ -90,12 +91,41 @@ struct Analysis {
 // name swallows a neighbouring word (中学校, 公民館) that MeCab would otherwise split off.
 constexpr int CostMargin = 1000;
 
-// The entries as lines of a MeCab user dictionary in CSV, proper nouns of a place. Each takes
-// the context ids and the cost (less CostMargin) of `analyse`'s reading of its characters, so
-// it joins the words around it just as that reading did; an entry that `analyse` gives no
-// analysis for (it returns false) is left out.
+// A listed name as a word of MeCab's user dictionary: its context ids and its cost.
+struct Word {
+    Entry entry;
+    int leftId = 0;
+    int rightId = 0;
+    int cost = 0;
+};
+
+// The entries as words of the user dictionary. Each takes the context ids and the cost (less
+// CostMargin) of `analyse`'s reading of its characters, so it joins the words around it just
+// as that reading did; an entry that `analyse` gives no analysis for (it returns false) is
+// left out.
+QList<Word> dictionaryWords(const QList<Entry>& entries,
+                            const std::function<bool(const QString&, Analysis&)>& analyse);
+
+// The words as lines of a MeCab user dictionary in CSV, proper nouns of a place; and the
+// entries so, by `dictionaryWords`.
+QString userDictionaryCsv(const QList<Word>& words);
 QString userDictionaryCsv(const QList<Entry>& entries,
                           const std::function<bool(const QString&, Analysis&)>& analyse);
+
+// The features a word of the user dictionary carries (part of speech, base form, reading), by
+// which MeCab's analysis tells the word itself from others of the same characters.
+QString wordFeatures(const Entry& entry);
+
+// A listed name is costed against the general dictionary alone, but its listed parts are
+// cheaper than the general dictionary's words for them: 千引 and the suffix 町 can cost as
+// much as the listed 千引町 センビキチョウ, or less, and MeCab then reads the parts (センビキマチ).
+// Each word whose characters `others` reads (by the dictionaries with every word, itself left
+// out) for less than its cost plus PartsMargin costs PartsMargin less than that reading, so that
+// the whole name wins over its listed parts. `others` gives nothing where it has no reading.
+// A word made cheaper makes the names holding it cheaper in turn, so the caller runs this again
+// over the dictionaries as changed, until no word changes. Returns how many words changed.
+constexpr int PartsMargin = 300;
+int undercutParts(QList<Word>& words, const std::function<std::optional<int>(const Word&)>& others);
 
 // How 町 reads after each kanji in the country's town names (新町 マチ, 田町 チョウ): for a
 // kanji that ends at least five names before 町 and whose names read it one way at least twice

@@ -152,6 +152,31 @@ TEST(PlaceNames, WritesEachNameWithTheContextAndCostOfItsAnalysis) {
                        "雉岡,12,34,-32768,名詞,固有名詞,地域,一般,*,*,雉岡,キジオカ,キジオカ\n"));
 }
 
+// A word costs PartsMargin less than the cheapest other reading of its characters where that
+// reading is not already dearer by more; a word never gets dearer.
+TEST(PlaceNames, MakesEachWordCheaperThanTheOtherReadingsOfItsCharacters) {
+    const QHash<QString, int> others = {
+        {"鳩野町", 5000},  // cheaper than the word itself
+        {"鷺沢町", 6000},  // as dear: a tie MeCab may break either way
+        {"雉岡町", 6300},  // dearer, but by the margin only
+        {"鳩巣町", 9000},  // dearer by more than the margin
+        {"鷺野町", -32700} // at the cost's lower end
+    };
+    QList<PlaceNames::Word> words;
+    for (const QString& s : {"鳩野町", "鷺沢町", "雉岡町", "鳩巣町", "鷺野町", "雉野町"})
+        words.append({{s, "ハトノ"}, 1, 2, 6000});
+    const int changed = PlaceNames::undercutParts(words, [&](const PlaceNames::Word& w) {
+        return others.contains(w.entry.surface) ? std::optional(others.value(w.entry.surface))
+                                                : std::nullopt;
+    });
+    QStringList costs;
+    for (const PlaceNames::Word& w : words)
+        costs += w.entry.surface + u'=' + QString::number(w.cost);
+    EXPECT_EQ(costs, (QStringList{"鳩野町=4700", "鷺沢町=5700", "雉岡町=6000", "鳩巣町=6000",
+                                  "鷺野町=-32768", "雉野町=6000"}));
+    EXPECT_EQ(changed, 3);
+}
+
 TEST(PlaceNames, TownsReadTheirChoAsMostNamesAfterTheSameKanji) {
     QList<PlaceNames::Entry> entries;
     const auto add = [&](const char* surface, const char* reading, int times) {

@@ -1,10 +1,12 @@
 // k41placedic: the place lists it writes from SKK's dictionaries and, when given, the
 // proper-name dictionary and the dictionary of words.
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <mecab.h>
 
 namespace {
 
@@ -36,6 +38,25 @@ QStringList placeLists(const QTemporaryDir& dir, const QStringList& args) {
             out += f.value(0) + u'=' + f.value(11);
         }
     }
+    return out;
+}
+
+// MeCab's words for `text` with the IPA dictionary and the user dictionary `dic`,
+// "surface=reading" each.
+QStringList words(const QString& dic, const QString& text) {
+    const QByteArray user = dic.toLocal8Bit();
+    const char* args[] = {"mecab", "-r", "/dev/null", "-d", K41_IPADIC, "-u", user.constData()};
+    mecab_t* tagger = mecab_new(7, const_cast<char**>(args));
+    if (!tagger) return {};
+    const QByteArray utf8 = text.toUtf8();
+    QStringList out;
+    for (const mecab_node_t* n =
+             mecab_sparse_tonode2(tagger, utf8.constData(), size_t(utf8.size()));
+         n; n = n->next)
+        if (n->stat == MECAB_NOR_NODE || n->stat == MECAB_UNK_NODE)
+            out += QString::fromUtf8(n->surface, int(n->length)) + u'=' +
+                   QString::fromUtf8(n->feature).split(u',').value(7);
+    mecab_destroy(tagger);
     return out;
 }
 
@@ -77,4 +98,30 @@ TEST(K41PlaceDic, LeavesOutNamesThatShadowTheCommonestWords) {
                                    "とない /都内/\n"));
     EXPECT_EQ(placeLists(dir, {skk}),
               (QStringList{"大木=オオキ", "本部前=モトベマエ", "都内=トナイ", "|"}));
+}
+
+// Costed against the IPA dictionary alone, a listed name is no cheaper than its listed first
+// part and the suffix 町 after it, and MeCab reads the parts (鳩巣 and 町 マチ). Costed against
+// the compiled lists as well, the whole name wins.
+TEST(K41PlaceDic, MakesAWholeNameCheaperThanItsListedParts) {
+    const QString index = QStringLiteral(MECAB_DICT_INDEX),
+                  sources = QStringLiteral(K41_IPADIC_SOURCE);
+    if (!QFileInfo(index).isExecutable() || !QFileInfo(sources + "/left-id.def").isFile())
+        GTEST_SKIP() << "needs mecab-utils and mecab-ipadic";
+    QTemporaryDir dir;
+    const QString skk = dir.filePath("geo"), dic = dir.filePath("places.dic");
+    writeEucJp(skk, QStringLiteral(";; okuri-nasi entries.\n"
+                                   "はとす /鳩巣/\n"
+                                   "はとすちょう /鳩巣町/\n"));
+    const auto readWith = [&](const QStringList& args) {
+        placeLists(dir, args);
+        QProcess p;
+        p.start(index, {"-d", sources, "-u", dic, "-f", "utf-8", "-t", "utf-8",
+                        dir.filePath("places.csv")});
+        EXPECT_TRUE(p.waitForFinished(60000) && p.exitCode() == 0);
+        return words(dic, QStringLiteral("鳩巣町"));
+    };
+    EXPECT_EQ(readWith({skk}), (QStringList{"鳩巣=ハトス", "町=マチ"}));
+    EXPECT_EQ(readWith({"--index", index, "--sources", sources, skk}),
+              (QStringList{"鳩巣町=ハトスチョウ"}));
 }

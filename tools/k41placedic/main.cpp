@@ -1,7 +1,8 @@
 // Writes the place-name lists that the build turns into MeCab's user dictionaries (see
 // sound/PlaceNames.h):
 //   k41placedic PLACES.csv NAMES.csv TOWNS.tsv IPADIC-UTF8-FOLDER [--names ENAMDICT]
-//               [--words EDICT] SKK-DICTIONARY...
+//               [--words EDICT] [--index MECAB-DICT-INDEX --sources IPADIC-SOURCE-FOLDER]
+//               SKK-DICTIONARY...
 // PLACES.csv gets the names of the SKK dictionaries (EUC-JP as Debian ships them), NAMES.csv
 // those that only the proper-name dictionary (ENAMDICT, EUC-JP) or the dictionary of words
 // (EDICT, EUC-JP) holds: the two sources come under different licences, so each list holds
@@ -13,14 +14,18 @@
 // over all the names (PlaceNames::townReadings): it holds a kanji and マチ or チョウ a line, no
 // name of either source. The folder holds the compiled IPA dictionary in UTF-8, whose reading
 // of each name gives the name's context ids and cost; a name that is one of its commonest
-// words, read otherwise, is left to it (PlaceNames::withoutCommonWords).
+// words, read otherwise, is left to it (PlaceNames::withoutCommonWords). Given MeCab's
+// dictionary compiler and the IPA dictionary's sources, the lists are compiled as they are
+// costed and each name made cheaper than its listed parts (PlaceNames::undercutParts).
 #include "platform/core/FileReader.h"
 #include "platform/core/FileReplace.h"
 #include "platform/core/K41Error.h"
 #include "sound/PlaceNames.h"
 
+#include <QProcess>
 #include <QSet>
 #include <QStringDecoder>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <cstring>
 #include <mecab.h>
@@ -91,23 +96,111 @@ QString commonWord(mecab_t* tagger, mecab_lattice_t* lattice, const QString& sur
     return {};
 }
 
+// The cost of MeCab's best path through `word`'s characters that is not the word itself
+// alone (the lattice asks for the best paths in order), between the first word's left end and
+// the last word's right end as `analyse` counts it; nothing when there is none.
+std::optional<int> othersCost(mecab_t* tagger, mecab_lattice_t* lattice,
+                              const PlaceNames::Word& word) {
+    const QByteArray utf8 = word.entry.surface.toUtf8();
+    const QByteArray features = PlaceNames::wordFeatures(word.entry).toUtf8();
+    mecab_lattice_set_sentence2(lattice, utf8.constData(), size_t(utf8.size()));
+    if (!mecab_parse_lattice(tagger, lattice)) return {};
+    // The word itself may come more than once among the best paths.
+    for (int path = 0; path < 4; ++path) {
+        const mecab_node_t* first = nullptr;
+        const mecab_node_t* last = nullptr;
+        for (const mecab_node_t* n = mecab_lattice_get_bos_node(lattice); n; n = n->next) {
+            if (n->stat == MECAB_BOS_NODE || n->stat == MECAB_EOS_NODE) continue;
+            if (!first) first = n;
+            last = n;
+        }
+        if (!first) return {};
+        const bool itself = first == last && first->length == size_t(utf8.size()) &&
+                            features == QByteArray(first->feature);
+        if (!itself) return int(last->cost - first->cost + first->wcost);
+        if (!mecab_lattice_next(lattice)) return {};
+    }
+    return {};
+}
+
+// Compiles a list in MeCab's CSV into a user dictionary with `index` (mecab-dict-index)
+// against the IPA dictionary's `sources`.
+void compile(const QString& index, const QString& sources, const QString& csv, const QString& dic) {
+    QProcess p;
+    p.start(index, {QStringLiteral("-d"), sources, QStringLiteral("-u"), dic, QStringLiteral("-f"),
+                    QStringLiteral("utf-8"), QStringLiteral("-t"), QStringLiteral("utf-8"), csv});
+    if (!p.waitForFinished(600000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        throw K41Error(K41Error::InternalError,
+                       QStringLiteral("%1 cannot compile %2: %3")
+                           .arg(index, csv, QString::fromLocal8Bit(p.readAllStandardError())));
+}
+
+// At most this many rounds of PlaceNames::undercutParts: a name is made cheaper after its
+// listed parts, and names hold names a few deep at most.
+constexpr int MaxRounds = 8;
+
+// Makes each listed name cheaper than its listed parts (PlaceNames::undercutParts), compiling
+// the lists as they stand before each round.
+void undercutInRounds(const QString& index, const QString& sources, const char* ipadic,
+                      QList<PlaceNames::Word>& places, QList<PlaceNames::Word>& names) {
+    const QTemporaryDir dir;
+    if (!dir.isValid())
+        throw K41Error(K41Error::InternalError, QStringLiteral("no temporary folder"));
+    for (int round = 0; round < MaxRounds; ++round) {
+        QStringList dics;
+        for (const auto* words : {&places, &names}) {
+            if (words->isEmpty()) continue;
+            const QString csv = dir.filePath(QStringLiteral("%1.csv").arg(dics.size()));
+            const QString dic = dir.filePath(QStringLiteral("%1.dic").arg(dics.size()));
+            FileReplace::write(csv, PlaceNames::userDictionaryCsv(*words).toUtf8());
+            compile(index, sources, csv, dic);
+            dics.append(dic);
+        }
+        if (dics.isEmpty()) return;
+        const QByteArray userDics = dics.join(u',').toLocal8Bit();
+        const char* args[] = {"mecab", "-r", "/dev/null", "-d", ipadic, "-u", userDics.constData()};
+        mecab_model_t* model = mecab_model_new(7, const_cast<char**>(args));
+        if (!model)
+            throw K41Error(K41Error::InternalError,
+                           QStringLiteral("MeCab cannot open the compiled place lists"));
+        mecab_t* tagger = mecab_model_new_tagger(model);
+        mecab_lattice_t* lattice = mecab_model_new_lattice(model);
+        mecab_lattice_set_request_type(lattice, MECAB_NBEST);
+        const auto others = [&](const PlaceNames::Word& w) {
+            return othersCost(tagger, lattice, w);
+        };
+        const int changed =
+            PlaceNames::undercutParts(places, others) + PlaceNames::undercutParts(names, others);
+        mecab_lattice_destroy(lattice);
+        mecab_destroy(tagger);
+        mecab_model_destroy(model);
+        if (changed == 0) return;
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     int first = 5;
     const char* names = nullptr;
     const char* words = nullptr;
+    QString index, sources;
     for (; first + 1 < argc; first += 2) {
         if (std::strcmp(argv[first], "--names") == 0)
             names = argv[first + 1];
         else if (std::strcmp(argv[first], "--words") == 0)
             words = argv[first + 1];
+        else if (std::strcmp(argv[first], "--index") == 0)
+            index = QString::fromLocal8Bit(argv[first + 1]);
+        else if (std::strcmp(argv[first], "--sources") == 0)
+            sources = QString::fromLocal8Bit(argv[first + 1]);
         else
             break;
     }
-    if (argc <= first) {
+    if (argc <= first || index.isEmpty() != sources.isEmpty()) {
         std::fprintf(stderr, "usage: k41placedic PLACES.csv NAMES.csv TOWNS.tsv IPADIC-UTF8-FOLDER "
-                             "[--names ENAMDICT] [--words EDICT] SKK-DICTIONARY...\n");
+                             "[--names ENAMDICT] [--words EDICT] [--index MECAB-DICT-INDEX "
+                             "--sources IPADIC-SOURCE-FOLDER] SKK-DICTIONARY...\n");
         return 2;
     }
     const char* mecabArgs[] = {"mecab", "-r", "/dev/null", "-d", argv[4]};
@@ -161,10 +254,13 @@ int main(int argc, char** argv) {
         const auto analyser = [&](const QString& surface, PlaceNames::Analysis& a) {
             return analyse(tagger, lattice, surface, a);
         };
+        QList<PlaceNames::Word> places = PlaceNames::dictionaryWords(chosenSkk, analyser);
+        QList<PlaceNames::Word> otherWords = PlaceNames::dictionaryWords(chosenOthers, analyser);
+        if (!index.isEmpty()) undercutInRounds(index, sources, argv[4], places, otherWords);
         FileReplace::write(QString::fromLocal8Bit(argv[1]),
-                           PlaceNames::userDictionaryCsv(chosenSkk, analyser).toUtf8());
+                           PlaceNames::userDictionaryCsv(places).toUtf8());
         FileReplace::write(QString::fromLocal8Bit(argv[2]),
-                           PlaceNames::userDictionaryCsv(chosenOthers, analyser).toUtf8());
+                           PlaceNames::userDictionaryCsv(otherWords).toUtf8());
         FileReplace::write(QString::fromLocal8Bit(argv[3]),
                            PlaceNames::townTable(PlaceNames::townReadings(skk + others)).toUtf8());
     } catch (const K41Error& e) {
