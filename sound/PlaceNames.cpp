@@ -41,6 +41,15 @@ int clampedCost(qint64 cost) {
 
 } // namespace
 
+QString withSmallKe(QString text) {
+    for (qsizetype i = 1; i + 1 < text.size(); ++i)
+        if (text[i] == u'ケ' &&
+            (KanaText::isKanji(text[i - 1]) || KanaText::isHiragana(text[i - 1])) &&
+            KanaText::isKanji(text[i + 1]))
+            text[i] = u'ヶ';
+    return text;
+}
+
 QList<Entry> fromSkk(QStringView text) {
     QList<Entry> out;
     for (QStringView line : text.split(u'\n')) {
@@ -54,7 +63,7 @@ QList<Entry> fromSkk(QStringView text) {
         for (QStringView candidate : line.mid(space + 2).split(u'/', Qt::SkipEmptyParts)) {
             const qsizetype semicolon = candidate.indexOf(u';');
             if (semicolon >= 0) candidate = candidate.left(semicolon);
-            if (isName(candidate)) out.append({candidate.toString(), reading});
+            if (isName(candidate)) out.append({withSmallKe(candidate.toString()), reading});
         }
     }
     return out;
@@ -85,7 +94,7 @@ QList<Entry> fromEnamdict(QStringView text, const QStringList& kinds) {
         }
         if (std::all_of(kinds.begin(), kinds.end(),
                         [&](const QString& k) { return found.contains(k); }))
-            out.append({name.toString(), Kana::toKatakana(reading)});
+            out.append({withSmallKe(name.toString()), Kana::toKatakana(reading)});
     }
     return out;
 }

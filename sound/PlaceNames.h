@@ -14,6 +14,11 @@
 
 namespace PlaceNames {
 
+// The text with each full-size ケ between kanji, or after hiragana before a kanji, made small:
+// that is the small ヶ of a name written large (鷹ケ原 タカガハラ, すずらんケ丘). The reader asks
+// the dictionaries for names so, and the lists hold them so.
+QString withSmallKe(QString text);
+
 struct Entry {
     QString surface;
     QString reading; // katakana
@@ -21,7 +26,8 @@ struct Entry {
 
 // Every name of an SKK dictionary's text, with the reading of its headword in katakana. Only
 // headwords of hiragana and names of kanji and kana that hold a kanji are taken; annotations
-// (after ";") and comment lines are left out.
+// (after ";") and comment lines are left out. A name's ケ is made small (withSmallKe), here
+// and in fromEnamdict.
 QList<Entry> fromSkk(QStringView text);
 
 // The names of a proper-name dictionary in EDICT's format (ENAMDICT, text already decoded),

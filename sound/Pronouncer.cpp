@@ -296,14 +296,8 @@ QString Pronouncer::readPiece(const QString& text) {
     // a name are said in full (鷺沢IC インターチェンジ), and kana iteration marks written out.
     QString piece = IterationMarks::expandKana(
         Abbreviations::expand(KanjiVariants::standardForms(text, m_kanji.variants)));
-    // A full-size ケ between kanji, or after hiragana before a kanji, is the small ヶ of a name
-    // written large (鷹ケ原 タカガハラ, すずらんケ丘), which the dictionary and the place list
-    // know in its small form.
-    for (qsizetype i = 1; i + 1 < piece.size(); ++i)
-        if (piece[i] == u'ケ' &&
-            (KanaText::isKanji(piece[i - 1]) || KanaText::isHiragana(piece[i - 1])) &&
-            KanaText::isKanji(piece[i + 1]))
-            piece[i] = u'ヶ';
+    // The dictionary and the place lists know a name's ヶ in its small form.
+    piece = PlaceNames::withSmallKe(piece);
     // A wave dash between kana is a long vowel written playfully (ぽ～ろ ポーロ).
     const auto isKana = [](QChar c) { return KanaText::isHiragana(c) || KanaText::isKatakana(c); };
     for (qsizetype i = 1; i + 1 < piece.size(); ++i)

@@ -28,11 +28,13 @@ TEST(PlaceNames, TakesKanjiNamesUnderKanaHeadwords) {
                                         "はとのだい /鳩野台/鳩ノ台;古い書き方/\r\n"
                                         "さぎぬま /鷺沼/サギヌマ/AB沼/\n"
                                         "がっこう /学校/\n"
+                                        "はとがおか /鳩ケ丘/ケ鳩丘/\n"
                                         "broken line without slashes\n"
                                         "つるが /\n");
     EXPECT_EQ(
         surfaces(PlaceNames::fromSkk(text)),
-        (QStringList{"鳩野台=ハトノダイ", "鳩ノ台=ハトノダイ", "鷺沼=サギヌマ", "学校=ガッコウ"}));
+        (QStringList{"鳩野台=ハトノダイ", "鳩ノ台=ハトノダイ", "鷺沼=サギヌマ", "学校=ガッコウ",
+                     "鳩ヶ丘=ハトガオカ", "ケ鳩丘=ハトガオカ"})); // a ケ between kanji is small
 }
 
 TEST(PlaceNames, KeepsTheReadingThatLongerNamesShare) {
@@ -65,7 +67,7 @@ TEST(PlaceNames, TakesPlacesOfAProperNameDictionaryWhereTheListIsSilent) {
                                         "鷺尾 [さぎお] /(p,s) Sagio/\n"
                                         "鷺尾 [ろび] /(s) Robi/(p) Robi (hill)/\r\n"
                                         "鷺尾 [さぎのお] /(s) Saginoo/\n"
-                                        "鳩ヶ丘 [はとがおか] /(p) Hatogaoka/\n"
+                                        "鳩ケ丘 [はとがおか] /(p) Hatogaoka/\n"
                                         "雉子ノ原 [キギスのはら] /(st) Kigisunohara/\n"
                                         "さぎまち [さぎまち] /(p) Sagimachi/\n"
                                         "鴨田 [kamoda] /(p) Kamoda/\n"
