@@ -130,7 +130,7 @@ QString wordFeatures(const Entry& entry);
 // the whole name wins over its listed parts. `others` gives nothing where it has no reading.
 // A word made cheaper makes the names holding it cheaper in turn, so the caller runs this again
 // over the dictionaries as changed, until no word changes. Returns how many words changed.
-constexpr int PartsMargin = 300;
+constexpr int PartsMargin = 600;
 int undercutParts(QList<Word>& words, const std::function<std::optional<int>(const Word&)>& others);
 
 // How 町 reads after each kanji in the country's town names (新町 マチ, 田町 チョウ): for a
