@@ -203,6 +203,22 @@ void newField(const ReadWords& words, size_t i, ReadWord& w) {
     w.pronunciation = QStringLiteral("シンデン");
 }
 
+// 又 after a word of a name is a fork, of a river or a valley (鳩又, 鷺又谷 サギマタダニ), a noun
+// that the parts after it join as a compound's: the dictionary's conjunction (又, also) never
+// stands inside a name. The river after a fork is ガワ (鷺又川 サギマタガワ).
+void fork(ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0) return;
+    const ReadWord& before = words[i - 1];
+    if (w.surface == QStringLiteral("又") && w.pos == QStringLiteral("接続詞") &&
+        before.pos == QStringLiteral("名詞")) {
+        w.pos = QStringLiteral("名詞");
+        w.pos1 = QStringLiteral("一般");
+    } else if (w.surface == QStringLiteral("川") && w.pronunciation == QStringLiteral("カワ") &&
+               before.surface == QStringLiteral("又") && before.pos == QStringLiteral("名詞")) {
+        w.pronunciation = QStringLiteral("ガワ");
+    }
+}
+
 // A hut and a head that close a name after a noun are the second part of a compound and take
 // its voiced sound: 鷺小屋 サギゴヤ, 鳩避難小屋 ハトヒナンゴヤ, 鷺田頭 サギタガシラ (the head, the
 // upper end, of 鷺田), not the body's アタマ. After a prefix (下小屋) the plain sound stays.
@@ -247,6 +263,7 @@ void kindAfterName(const ReadWords& words, size_t i, ReadWord& w) {
 void apply(ReadWords& words, size_t i) {
     ReadWord& w = words[i];
     if (w.fixed) return;
+    fork(words, i, w);
     marketDay(words, i, w);
     marketInDay(words, i, w);
     islandOrHill(words, i, w);

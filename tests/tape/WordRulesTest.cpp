@@ -240,3 +240,27 @@ TEST(WordRules, TheUpperPartOpensANameBeforeANumber) {
     EXPECT_EQ(read({word("中", "チュウ"), word("三", "サン", "名詞", "数")}),
               QStringLiteral("チュウサン"));
 }
+
+// 又 inside a name is a fork that the next part joins with a compound's voiced sound; opening
+// the text it is left as the dictionary has it. A university named for what it teaches (福祉大)
+// has its 大 ダイ before its front and its station, not a listed place's オオ.
+TEST(WordRules, AForkAndAUniversityJoinTheNameBeforeThem) {
+    FakeKnowledge knows;
+    const auto read = [&](ReadWords words) {
+        WordRules::apply(words, knows);
+        return readings(words);
+    };
+    const ReadWord dove = word("鳩", "ハト", "名詞", "固有名詞");
+    const ReadWord fork = word("又", "マタ", "接続詞", "*");
+    EXPECT_EQ(read({dove, fork, word("谷", "タニ")}), QStringLiteral("ハトマタダニ"));
+    EXPECT_EQ(read({dove, fork, word("川", "カワ")}), QStringLiteral("ハトマタガワ"));
+    EXPECT_EQ(read({fork, word("谷", "タニ")}), QStringLiteral("マタタニ"));
+    EXPECT_EQ(read({dove, word("川", "カワ")}), QStringLiteral("ハトカワ"));
+    const ReadWord front = word("大前", "オオマエ", "名詞", "固有名詞");
+    EXPECT_EQ(read({word("福祉", "フクシ"), front}), QStringLiteral("フクシダイマエ"));
+    EXPECT_EQ(read({word("鷺", "サギ"), word("大前駅", "オオマエエキ", "名詞", "固有名詞")}),
+              QStringLiteral("サギダイマエエキ"));
+    EXPECT_EQ(read({word("鷺沢", "サギサワ", "名詞", "固有名詞"), front}),
+              QStringLiteral("サギサワオオマエ"));
+    EXPECT_EQ(read({word("ハト", "ハト"), front}), QStringLiteral("ハトオオマエ"));
+}
