@@ -140,15 +140,15 @@ void university(const ReadWords& words, size_t i, ReadWord& w) {
         !w.pronunciation.startsWith(QStringLiteral("オオ")))
         return;
     static const QStringList sides = {
-        QStringLiteral("前"), QStringLiteral("入口"), QStringLiteral("口"), QStringLiteral("東"),
-        QStringLiteral("西"), QStringLiteral("南"),   QStringLiteral("北"), QStringLiteral("正門"),
-        QStringLiteral("前駅")};
+        QStringLiteral("前"), QStringLiteral("入口"), QStringLiteral("口"),
+        QStringLiteral("東"), QStringLiteral("西"),   QStringLiteral("南"),
+        QStringLiteral("北"), QStringLiteral("正門"), QStringLiteral("前駅")};
     if (!sides.contains(w.surface.mid(1))) return;
     const ReadWord& before = words[i - 1];
     if (before.fixed || !KanaText::allKanji(before.surface)) return;
-    const bool subject = before.surface.size() >= 2 && before.pos == QStringLiteral("名詞") &&
-                         (before.pos1 == QStringLiteral("一般") ||
-                          before.pos1 == QStringLiteral("サ変接続"));
+    const bool subject =
+        before.surface.size() >= 2 && before.pos == QStringLiteral("名詞") &&
+        (before.pos1 == QStringLiteral("一般") || before.pos1 == QStringLiteral("サ変接続"));
     if (!subject && (before.surface.size() != 1 ||
                      QStringView(u"東西南北上下中新旧元本大小").contains(before.surface[0]) ||
                      before.pos1 == QStringLiteral("数")))

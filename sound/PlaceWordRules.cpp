@@ -255,7 +255,8 @@ void kindAfterName(const ReadWords& words, size_t i, ReadWord& w) {
           KanaText::isKatakana(before.back())))
         return;
     for (const KindOfPlace& kind : KindsAfterName)
-        if (w.surface == QStringView(kind.surface)) w.pronunciation = QString::fromUtf16(kind.reading);
+        if (w.surface == QStringView(kind.surface))
+            w.pronunciation = QString::fromUtf16(kind.reading);
 }
 
 } // namespace
