@@ -220,13 +220,15 @@ void fork(ReadWords& words, size_t i, ReadWord& w) {
 }
 
 // A hut and a head that close a name after a noun are the second part of a compound and take
-// its voiced sound: 鷺小屋 サギゴヤ, 鳩避難小屋 ハトヒナンゴヤ, 鷺田頭 サギタガシラ (the head, the
+// its voiced sound: 鷺小屋 サギゴヤ, 鳩避難小屋 ハトヒナンゴヤ, 鳩古屋 ハトゴヤ (the hut written
+// as the old house, not the family name フルヤ), 鷺田頭 サギタガシラ (the head, the
 // upper end, of 鷺田), not the body's アタマ. After a prefix (下小屋) the plain sound stays.
 void voicedSecondPart(const ReadWords& words, size_t i, ReadWord& w) {
     if (i == 0 || words[i - 1].pos != QStringLiteral("名詞") ||
         NumeralWords::isNumber(words[i - 1]))
         return;
-    if (w.surface == QStringLiteral("小屋") && w.pronunciation == QStringLiteral("コヤ"))
+    if ((w.surface == QStringLiteral("小屋") && w.pronunciation == QStringLiteral("コヤ")) ||
+        (w.surface == QStringLiteral("古屋") && w.pronunciation == QStringLiteral("フルヤ")))
         w.pronunciation = QStringLiteral("ゴヤ");
     else if (w.surface == QStringLiteral("頭") && w.pronunciation == QStringLiteral("アタマ"))
         w.pronunciation = QStringLiteral("ガシラ");
@@ -237,15 +239,17 @@ void voicedSecondPart(const ReadWords& words, size_t i, ReadWord& w) {
 // thing, read as the word: 鳩高原 ハトコーゲン (a plateau), 鷺山地 サギサンチ (a range), 鳩半島
 // ハトハントー, 鷺街道 サギカイドー (a highroad), 鳩隧道 ハトズイドー (a tunnel, which the
 // dictionary does not know), 鷺沢川 サギサワガワ (the stream of 鷺沢), 鳩沢山 ハトサワヤマ and
-// 鷺山川 サギヤマガワ (the river of 鷺山). After the town or village it lies in (鳩町|高原) the
-// word is that district's own name and keeps its reading.
+// 鷺山川 サギヤマガワ (the river of 鷺山), and the village 一色 イッシキ (鳩一色), which the
+// dictionary reads as the single colour イッショク. After the town or village it lies in
+// (鳩町|高原) the word is that district's own name and keeps its reading.
 struct KindOfPlace {
     const char16_t* surface;
     const char16_t* reading;
 };
 const KindOfPlace KindsAfterName[] = {
-    {u"高原", u"コーゲン"}, {u"山地", u"サンチ"},   {u"半島", u"ハントー"}, {u"街道", u"カイドー"},
-    {u"隧道", u"ズイドー"}, {u"沢川", u"サワガワ"}, {u"沢山", u"サワヤマ"}, {u"山川", u"ヤマガワ"}};
+    {u"高原", u"コーゲン"}, {u"山地", u"サンチ"},   {u"半島", u"ハントー"},
+    {u"街道", u"カイドー"}, {u"隧道", u"ズイドー"}, {u"沢川", u"サワガワ"},
+    {u"沢山", u"サワヤマ"}, {u"山川", u"ヤマガワ"}, {u"一色", u"イッシキ"}};
 
 void kindAfterName(const ReadWords& words, size_t i, ReadWord& w) {
     if (i == 0) return;

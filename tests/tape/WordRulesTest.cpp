@@ -212,6 +212,8 @@ TEST(PlaceWordRules, AKindOfPlaceAfterANameIsThatKind) {
               QStringLiteral("サギノサワガワ"));
     const ReadWord hut = word("小屋", "コヤ");
     EXPECT_EQ(read({dove, hut}), QStringLiteral("ハトゴヤ"));
+    EXPECT_EQ(read({dove, word("古屋", "フルヤ", "名詞", "固有名詞")}), QStringLiteral("ハトゴヤ"));
+    EXPECT_EQ(read({dove, word("一色", "イッショク")}), QStringLiteral("ハトイッシキ"));
     EXPECT_EQ(read({word("下", "シモ", "接頭詞", "数接続"), hut}), QStringLiteral("シモコヤ"));
     EXPECT_EQ(read({word("三", "サン", "名詞", "数"), hut}), QStringLiteral("サンコヤ"));
     EXPECT_EQ(read({word("鷺田", "サギタ", "名詞", "固有名詞"), word("頭", "アタマ")}),
