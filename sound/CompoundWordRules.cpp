@@ -130,22 +130,28 @@ void openingPosition(const ReadWords& words, size_t i, ReadWord& w) {
         w.pronunciation = QStringLiteral("カミ");
 }
 
-// A university is shortened to one kanji of its name and 大 (鷺大, 鳩商大), and the stop is named
-// for its front, entrance or gate: after such a kanji 大 is ダイ, though the place list has
-// names that start with 大 said オオ (大前, 大入口, 大南). Kanji that open place names (東大南,
+// A university is shortened to one kanji of its name and 大 (鷺大, 鳩商大), or to the common
+// noun of what it teaches and 大 (福祉大, 教育大), and the stop or the station is named for its
+// front, entrance or gate: after such a word 大 is ダイ, though the place list has names that
+// start with 大 said オオ (大前, 大前駅, 大入口, 大南). Kanji that open place names (東大南,
 // 新大前) are left to those.
 void university(const ReadWords& words, size_t i, ReadWord& w) {
     if (i == 0 || !w.surface.startsWith(u'大') ||
         !w.pronunciation.startsWith(QStringLiteral("オオ")))
         return;
     static const QStringList sides = {
-        QStringLiteral("前"), QStringLiteral("入口"), QStringLiteral("口"), QStringLiteral("東"),
-        QStringLiteral("西"), QStringLiteral("南"),   QStringLiteral("北"), QStringLiteral("正門")};
+        QStringLiteral("前"), QStringLiteral("入口"), QStringLiteral("口"),
+        QStringLiteral("東"), QStringLiteral("西"),   QStringLiteral("南"),
+        QStringLiteral("北"), QStringLiteral("正門"), QStringLiteral("前駅")};
     if (!sides.contains(w.surface.mid(1))) return;
     const ReadWord& before = words[i - 1];
-    if (before.surface.size() != 1 || !KanaText::isKanji(before.surface[0]) || before.fixed ||
-        QStringView(u"東西南北上下中新旧元本大小").contains(before.surface[0]) ||
-        before.pos1 == QStringLiteral("数"))
+    if (before.fixed || !KanaText::allKanji(before.surface)) return;
+    const bool subject =
+        before.surface.size() >= 2 && before.pos == QStringLiteral("名詞") &&
+        (before.pos1 == QStringLiteral("一般") || before.pos1 == QStringLiteral("サ変接続"));
+    if (!subject && (before.surface.size() != 1 ||
+                     QStringView(u"東西南北上下中新旧元本大小").contains(before.surface[0]) ||
+                     before.pos1 == QStringLiteral("数")))
         return;
     w.pronunciation.replace(0, 2, QStringLiteral("ダイ"));
 }

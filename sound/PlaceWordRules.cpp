@@ -4,6 +4,7 @@
 #include "sound/NumeralWords.h"
 
 #include <QStringView>
+#include <algorithm>
 
 namespace PlaceWordRules {
 
@@ -72,7 +73,13 @@ void islandOrHill(const ReadWords& words, size_t i, ReadWord& w) {
         return;
     }
     if (w.pos1 != QStringLiteral("接尾") || w.pos2 != QStringLiteral("地域")) return;
-    if (before.pos1 != QStringLiteral("固有名詞")) return;
+    // A thing's name in kanji or hiragana names an island as well (鳩舟島 ハトブネジマ, an
+    // island shaped like a boat); one in katakana may be a foreign word.
+    const bool thing =
+        before.pos == QStringLiteral("名詞") && before.pos1 == QStringLiteral("一般") &&
+        std::all_of(before.surface.begin(), before.surface.end(),
+                    [](QChar c) { return KanaText::isKanji(c) || KanaText::isHiragana(c); });
+    if (before.pos1 != QStringLiteral("固有名詞") && !thing) return;
     if (w.surface == QStringLiteral("島") && w.pronunciation == QStringLiteral("トー"))
         w.pronunciation =
             before.pronunciation.endsWith(u'ノ') ? QStringLiteral("シマ") : QStringLiteral("ジマ");
@@ -196,11 +203,72 @@ void newField(const ReadWords& words, size_t i, ReadWord& w) {
     w.pronunciation = QStringLiteral("シンデン");
 }
 
+// 又 after a word of a name is a fork, of a river or a valley (鳩又, 鷺又谷 サギマタダニ), a noun
+// that the parts after it join as a compound's: the dictionary's conjunction (又, also) never
+// stands inside a name. The river after a fork is ガワ (鷺又川 サギマタガワ).
+void fork(ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0) return;
+    const ReadWord& before = words[i - 1];
+    if (w.surface == QStringLiteral("又") && w.pos == QStringLiteral("接続詞") &&
+        before.pos == QStringLiteral("名詞")) {
+        w.pos = QStringLiteral("名詞");
+        w.pos1 = QStringLiteral("一般");
+    } else if (w.surface == QStringLiteral("川") && w.pronunciation == QStringLiteral("カワ") &&
+               before.surface == QStringLiteral("又") && before.pos == QStringLiteral("名詞")) {
+        w.pronunciation = QStringLiteral("ガワ");
+    }
+}
+
+// A hut and a head that close a name after a noun are the second part of a compound and take
+// its voiced sound: 鷺小屋 サギゴヤ, 鳩避難小屋 ハトヒナンゴヤ, 鳩古屋 ハトゴヤ (the hut written
+// as the old house, not the family name フルヤ), 鷺田頭 サギタガシラ (the head, the
+// upper end, of 鷺田), not the body's アタマ. After a prefix (下小屋) the plain sound stays.
+void voicedSecondPart(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || words[i - 1].pos != QStringLiteral("名詞") ||
+        NumeralWords::isNumber(words[i - 1]))
+        return;
+    if ((w.surface == QStringLiteral("小屋") && w.pronunciation == QStringLiteral("コヤ")) ||
+        (w.surface == QStringLiteral("古屋") && w.pronunciation == QStringLiteral("フルヤ")))
+        w.pronunciation = QStringLiteral("ゴヤ");
+    else if (w.surface == QStringLiteral("頭") && w.pronunciation == QStringLiteral("アタマ"))
+        w.pronunciation = QStringLiteral("ガシラ");
+}
+
+// Words for a kind of land, water or way that the place list also holds as one village's own
+// name (高原 タカハラ, 山地 ヤマジ, 沢川 ソウゴウ): after another name they are that kind of
+// thing, read as the word: 鳩高原 ハトコーゲン (a plateau), 鷺山地 サギサンチ (a range), 鳩半島
+// ハトハントー, 鷺街道 サギカイドー (a highroad), 鳩隧道 ハトズイドー (a tunnel, which the
+// dictionary does not know), 鷺沢川 サギサワガワ (the stream of 鷺沢), 鳩沢山 ハトサワヤマ and
+// 鷺山川 サギヤマガワ (the river of 鷺山), and the village 一色 イッシキ (鳩一色), which the
+// dictionary reads as the single colour イッショク. After the town or village it lies in
+// (鳩町|高原) the word is that district's own name and keeps its reading.
+struct KindOfPlace {
+    const char16_t* surface;
+    const char16_t* reading;
+};
+const KindOfPlace KindsAfterName[] = {
+    {u"高原", u"コーゲン"}, {u"山地", u"サンチ"},   {u"半島", u"ハントー"},
+    {u"街道", u"カイドー"}, {u"隧道", u"ズイドー"}, {u"沢川", u"サワガワ"},
+    {u"沢山", u"サワヤマ"}, {u"山川", u"ヤマガワ"}, {u"一色", u"イッシキ"}};
+
+void kindAfterName(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0) return;
+    const QString& before = words[i - 1].surface;
+    if (before.isEmpty() || QStringView(u"町村区市郡").contains(before.back()) ||
+        !(KanaText::isKanji(before.back()) || KanaText::isHiragana(before.back()) ||
+          KanaText::isKatakana(before.back())))
+        return;
+    for (const KindOfPlace& kind : KindsAfterName)
+        if (w.surface == QStringView(kind.surface))
+            w.pronunciation = QString::fromUtf16(kind.reading);
+}
+
 } // namespace
 
 void apply(ReadWords& words, size_t i) {
     ReadWord& w = words[i];
     if (w.fixed) return;
+    fork(words, i, w);
     marketDay(words, i, w);
     marketInDay(words, i, w);
     islandOrHill(words, i, w);
@@ -211,6 +279,8 @@ void apply(ReadWords& words, size_t i) {
     stone(words, i, w);
     nativeClosing(words, i, w);
     newField(words, i, w);
+    kindAfterName(words, i, w);
+    voicedSecondPart(words, i, w);
 }
 
 } // namespace PlaceWordRules

@@ -88,8 +88,11 @@ const Position Positions[] = {{u"東", u"ヒガシ"}, {u"西", u"ニシ"}, {u"�
 void positionPrefix(const ReadWords& words, size_t i, ReadWord& w) {
     if (i + 1 >= words.size() || (i > 0 && isNoun(words[i - 1]))) return;
     const ReadWord& next = words[i + 1];
+    // Before a number in kanji only the upper and lower parts open a name (上三坂 カミミサカ).
+    const bool upperOrLower =
+        w.surface == QStringLiteral("上") || w.surface == QStringLiteral("下");
     if (!isNoun(next) || !KanaText::hasKanji(next.surface) || next.pos1 == QStringLiteral("接尾") ||
-        next.pos1 == QStringLiteral("数"))
+        (next.pos1 == QStringLiteral("数") && !upperOrLower))
         return;
     for (const Position& p : Positions)
         if (w.surface == QStringView(p.surface)) w.pronunciation = QString::fromUtf16(p.reading);
