@@ -1,6 +1,7 @@
 #include "sound/LoneKanjiWords.h"
 
 #include "sound/KanaText.h"
+#include "sound/NumeralWords.h"
 
 namespace LoneKanjiWords {
 
@@ -98,6 +99,19 @@ void newer(ReadWords& words, size_t i, WordKnowledge& knows) {
         w.pronunciation = QStringLiteral("イマ");
 }
 
+enum class Style { Chinese, Native, Either };
+
+// The style of a word's reading: Chinese or native where it is a reading of that kind only; a
+// given name's reading that is no Chinese one counts as native.
+Style styleOf(const ReadWord& w, WordKnowledge& knows) {
+    const bool on = KanaText::saysOneOf(w.pronunciation, knows.chineseReadings(w.surface));
+    const bool kun = (w.givenName && !on) ||
+                     KanaText::saysOneOf(w.pronunciation, knows.nativeReadings(w.surface));
+    if (on && !kun) return Style::Chinese;
+    if (kun && !on) return Style::Native;
+    return Style::Either;
+}
+
 // A prefix that opens a name before a place's name of two kanji or more says which part of
 // that place it is, in native style: 大鷺沢 オオサギサワ (the greater), 入鷺沢 イリサギサワ (the
 // inner), 後鷺沢 ウシロサギサワ, 向鷺沢 ムカイサギサワ (the one across). The dictionary's
@@ -120,9 +134,16 @@ void partOfPlace(ReadWords& words, size_t i, WordKnowledge& knows) {
         w.pos != QStringLiteral("接頭詞"))
         return;
     const ReadWord& place = words[i + 1];
-    if (place.pos1 != QStringLiteral("固有名詞") || place.surface.size() < 2 ||
-        !KanaText::allKanji(place.surface))
-        return;
+    const bool name = place.pos1 == QStringLiteral("固有名詞") && place.surface.size() >= 2 &&
+                      KanaText::allKanji(place.surface);
+    // A native word makes a place's name with it too: one kanji read in native style (大鍋
+    // オオナベ), or a word in kana (大ぜんまい).
+    const bool nativeWord =
+        place.pos == QStringLiteral("名詞") && !NumeralWords::isNumber(place) &&
+        ((isLoneKanji(place) && styleOf(place, knows) == Style::Native) ||
+         (!place.surface.isEmpty() && !KanaText::hasKanji(place.surface) &&
+          (KanaText::isHiragana(place.surface[0]) || KanaText::isKatakana(place.surface[0]))));
+    if (!name && !nativeWord) return;
     for (const PartPrefix& p : PlacePartPrefixes) {
         if (w.surface[0] != p.kanji || w.pronunciation != QStringView(p.chinese)) continue;
         for (const QString& r : knows.dictionaryReadings(w.surface + place.surface.front()))
@@ -161,32 +182,21 @@ void hillOf(ReadWords& words, size_t i) {
     w.pronunciation = QStringLiteral("ガオカ");
 }
 
-// The suffix 間 after a place that opens a name is the space of that place, マ, as nearly every
-// place so named says (鷺沢間); the dictionary's カン is the span between two places, which
-// needs a place before that one (鷺沢鳩山間, 鷺沢・鳩山間).
+// The suffix 間 after a noun that opens a name is the space of that place or thing, マ, as
+// nearly every place so named says (鷺沢間, 桜間); the dictionary's カン is the span between two
+// places, which needs a place before that one (鷺沢鳩山間, 鷺沢・鳩山間), or a count of time
+// after a number (三日間).
 void space(ReadWords& words, size_t i) {
     ReadWord& w = words[i];
     if (w.surface != QStringLiteral("間") || w.fixed || w.pronunciation != QStringLiteral("カン") ||
-        w.pos1 != QStringLiteral("接尾") || i == 0 || words[i - 1].pos2 != QStringLiteral("地域"))
+        w.pos1 != QStringLiteral("接尾") || i == 0 || words[i - 1].pos != QStringLiteral("名詞") ||
+        NumeralWords::isNumber(words[i - 1]))
         return;
     for (size_t k = 0; k + 1 < i; ++k)
         if (words[k].pos2 == QStringLiteral("地域") || words[k].pos == QStringLiteral("記号") ||
             words[k].surface == QStringLiteral("と") || words[k].surface == QStringLiteral("・"))
             return;
     w.pronunciation = QStringLiteral("マ");
-}
-
-enum class Style { Chinese, Native, Either };
-
-// The style of a word's reading: Chinese or native where it is a reading of that kind only; a
-// given name's reading that is no Chinese one counts as native.
-Style styleOf(const ReadWord& w, WordKnowledge& knows) {
-    const bool on = KanaText::saysOneOf(w.pronunciation, knows.chineseReadings(w.surface));
-    const bool kun = (w.givenName && !on) ||
-                     KanaText::saysOneOf(w.pronunciation, knows.nativeReadings(w.surface));
-    if (on && !kun) return Style::Chinese;
-    if (kun && !on) return Style::Native;
-    return Style::Either;
 }
 
 // Kanji that mix freely with a Chinese reading beside them: the native parts places are made of

@@ -115,25 +115,26 @@ void middle(const ReadWords& words, size_t i, ReadWord& w) {
 
 // The native word that closes a place after a noun in kanji joins it as the second part of a
 // compound, with its first sound voiced (rendaku): 鷺沼谷 サギヌマダニ, 鳩崎 ハトザキ, 鷺山平
-// サギヤマダイラ, 鳩岩鼻 ハトイワバナ. After a ヶ or a ノ the compound is already marked and the
-// plain sound is as common (鳩ヶ谷 ハトガヤ, 鷺ノ谷 サギノタニ); 沢, which the country's places
-// voice as often as not, stays too.
+// サギヤマダイラ, 鳩岩鼻 ハトイワバナ, 鷺岳 サギダケ, 鳩山小屋 ハトヤマゴヤ. After a ヶ or a ノ the
+// compound is already marked and the plain sound is as common (鳩ヶ谷 ハトガヤ, 鷺ノ谷 サギノタニ);
+// 沢, which the country's places voice as often as not, stays too.
 struct ClosingPart {
-    char16_t kanji;
+    const char16_t* surface;
     const char16_t* plain;
 };
-const ClosingPart VoicedAfterName[] = {
-    {u'谷', u"タニ"}, {u'崎', u"サキ"}, {u'平', u"タイラ"}, {u'田', u"タ"},   {u'塚', u"ツカ"},
-    {u'尻', u"シリ"}, {u'堀', u"ホリ"}, {u'洞', u"ホラ"},   {u'鼻', u"ハナ"}, {u'戸', u"ト"}};
+const ClosingPart VoicedAfterName[] = {{u"谷", u"タニ"}, {u"崎", u"サキ"}, {u"平", u"タイラ"},
+                                       {u"田", u"タ"},   {u"塚", u"ツカ"}, {u"尻", u"シリ"},
+                                       {u"堀", u"ホリ"}, {u"洞", u"ホラ"}, {u"鼻", u"ハナ"},
+                                       {u"戸", u"ト"},   {u"岳", u"タケ"}, {u"小屋", u"コヤ"}};
 
 void closingPart(const ReadWords& words, size_t i, ReadWord& w) {
-    if (i == 0 || w.surface.size() != 1) return;
+    if (i == 0) return;
     const ReadWord& before = words[i - 1];
     if (before.pos != QStringLiteral("名詞") || NumeralWords::isNumber(before) ||
         !KanaText::allKanji(before.surface))
         return;
     for (const ClosingPart& part : VoicedAfterName)
-        if (w.surface[0] == part.kanji && w.pronunciation == QStringView(part.plain))
+        if (w.surface == QStringView(part.surface) && w.pronunciation == QStringView(part.plain))
             w.pronunciation[0] = KanaText::voiced(w.pronunciation[0]);
 }
 
@@ -196,6 +197,60 @@ void newField(const ReadWords& words, size_t i, ReadWord& w) {
     w.pronunciation = QStringLiteral("シンデン");
 }
 
+// Words the dictionary knows only as something else that in a place's name are its parts: the
+// stream of a 沢, 沢川 サワガワ (not the Chinese place ソウゴウ), and the south side of a place,
+// 南方 ミナミカタ (not the southern lands ナンポウ). After a word, the family name 沢川 サワカワ
+// is that stream too (鷺の沢川 サギノサワガワ); a name it opens is the family's.
+struct PlaceWord {
+    const char16_t* surface;
+    const char16_t* dictionary;
+    const char16_t* place;
+    bool afterWord;
+};
+const PlaceWord PlaceWords[] = {{u"沢川", u"ソーゴー", u"サワガワ", false},
+                                {u"沢川", u"サワカワ", u"サワガワ", true},
+                                {u"南方", u"ナンポー", u"ミナミカタ", false}};
+
+void placeWord(size_t i, ReadWord& w) {
+    for (const PlaceWord& p : PlaceWords)
+        if (w.surface == QStringView(p.surface) && w.pronunciation == QStringView(p.dictionary) &&
+            (i > 0 || !p.afterWord))
+            w.pronunciation = QString::fromUtf16(p.place);
+}
+
+// The suffix 名 after a noun that is no number is the name-field of the old manors that many
+// villages are named for, ミョウ (鷺田名 サギタミョウ); the dictionary's メイ counts people.
+void nameField(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || w.surface != QStringLiteral("名") || w.pos1 != QStringLiteral("接尾") ||
+        w.pronunciation != QStringLiteral("メイ") || words[i - 1].pos != QStringLiteral("名詞") ||
+        NumeralWords::isNumber(words[i - 1]))
+        return;
+    w.pronunciation = QStringLiteral("ミョー");
+}
+
+// A 頭 after a noun in kanji is the head or upper end of what it names, ガシラ (鷺沢頭
+// サギサワガシラ), the second part of a compound; the dictionary's アタマ is the body's.
+void headOf(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || w.surface != QStringLiteral("頭") || w.pronunciation != QStringLiteral("アタマ"))
+        return;
+    const ReadWord& before = words[i - 1];
+    if (before.pos != QStringLiteral("名詞") || NumeralWords::isNumber(before) ||
+        !KanaText::allKanji(before.surface))
+        return;
+    w.pronunciation = QStringLiteral("ガシラ");
+}
+
+// 市場 after a place's name is the market square the place grew up around, イチバ (鷺沢市場
+// サギサワイチバ); the dictionary's シジョウ, the trade's market or a wholesale hall, stays after
+// a common noun (卸売市場, 家畜市場).
+void marketSquare(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || w.surface != QStringLiteral("市場") ||
+        w.pronunciation != QStringLiteral("シジョー") ||
+        words[i - 1].pos1 != QStringLiteral("固有名詞"))
+        return;
+    w.pronunciation = QStringLiteral("イチバ");
+}
+
 } // namespace
 
 void apply(ReadWords& words, size_t i) {
@@ -211,6 +266,10 @@ void apply(ReadWords& words, size_t i) {
     stone(words, i, w);
     nativeClosing(words, i, w);
     newField(words, i, w);
+    placeWord(i, w);
+    nameField(words, i, w);
+    headOf(words, i, w);
+    marketSquare(words, i, w);
 }
 
 } // namespace PlaceWordRules
