@@ -240,15 +240,24 @@ void headOf(const ReadWords& words, size_t i, ReadWord& w) {
     w.pronunciation = QStringLiteral("ガシラ");
 }
 
-// 市場 after a place's name is the market square the place grew up around, イチバ (鷺沢市場
-// サギサワイチバ); the dictionary's シジョウ, the trade's market or a wholesale hall, stays after
-// a common noun (卸売市場, 家畜市場).
-void marketSquare(const ReadWords& words, size_t i, ReadWord& w) {
-    if (i == 0 || w.surface != QStringLiteral("市場") ||
-        w.pronunciation != QStringLiteral("シジョー") ||
-        words[i - 1].pos1 != QStringLiteral("固有名詞"))
-        return;
-    w.pronunciation = QStringLiteral("イチバ");
+// After a place's name, 市場 is the market square the place grew up around, イチバ (鷺沢市場
+// サギサワイチバ), and 宿 the post town on its road, シュク (鷺沢宿 サギサワシュク). The
+// dictionary's readings are the trade's market or a wholesale hall (シジョウ, which stays after
+// a common noun: 卸売市場) and an inn, ヤド.
+struct WordAfterPlace {
+    const char16_t* surface;
+    const char16_t* dictionary;
+    const char16_t* place;
+};
+const WordAfterPlace AfterPlace[] = {{u"市場", u"シジョー", u"イチバ"},
+                                     {u"宿", u"ヤド", u"シュク"}};
+
+void afterPlace(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || words[i - 1].pos1 != QStringLiteral("固有名詞")) return;
+    for (const WordAfterPlace& part : AfterPlace)
+        if (w.surface == QStringView(part.surface) &&
+            w.pronunciation == QStringView(part.dictionary))
+            w.pronunciation = QString::fromUtf16(part.place);
 }
 
 } // namespace
@@ -269,7 +278,7 @@ void apply(ReadWords& words, size_t i) {
     placeWord(i, w);
     nameField(words, i, w);
     headOf(words, i, w);
-    marketSquare(words, i, w);
+    afterPlace(words, i, w);
 }
 
 } // namespace PlaceWordRules

@@ -194,6 +194,9 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"鳩山頭", "ハトヤマガシラ"},
         {"若葉市場", "ワカバイチバ"},
         {"青果市場", "セイカシジョー"},
+        // A post town after a place's name; after a common noun the inn.
+        {"若葉宿", "ワカバシュク"},
+        {"鳩宿", "ハトヤド"},
         // A prefix before a native word is the part of a place: the great pan, the inner ハト.
         {"大鍋", "オオナベ"},
         {"入はと", "イリハト"},
