@@ -2,6 +2,7 @@
 
 #include "sound/KanaText.h"
 #include "sound/KanjiReadings.h"
+#include "sound/NumeralWords.h"
 #include "sound/PlaceNames.h"
 
 #include <QStringList>
@@ -145,7 +146,7 @@ void university(const ReadWords& words, size_t i, ReadWord& w) {
     const ReadWord& before = words[i - 1];
     if (before.surface.size() != 1 || !KanaText::isKanji(before.surface[0]) || before.fixed ||
         QStringView(u"東西南北上下中新旧元本大小").contains(before.surface[0]) ||
-        before.pos1 == QStringLiteral("数"))
+        NumeralWords::isNumber(before))
         return;
     w.pronunciation.replace(0, 2, QStringLiteral("ダイ"));
 }
@@ -278,7 +279,7 @@ void ware(const ReadWords& words, size_t i, ReadWord& w) {
     if (i == 0 || w.surface != QStringLiteral("焼") || w.pos1 != QStringLiteral("接尾") ||
         !w.pronunciation.startsWith(QStringLiteral("ショ")))
         return;
-    if (isNoun(words[i - 1]) && words[i - 1].pos1 != QStringLiteral("数"))
+    if (isNoun(words[i - 1]) && !NumeralWords::isNumber(words[i - 1]))
         w.pronunciation = QStringLiteral("ヤキ");
 }
 
@@ -352,7 +353,7 @@ std::optional<qsizetype> closingPart(const ReadWords& words, QStringView text) {
         (w.surface.back() != u'上' && w.surface.back() != u'下') ||
         !(isNoun(before) ||
           (before.pos == QStringLiteral("動詞") && KanaText::allKanji(before.surface))) ||
-        before.pos1 == QStringLiteral("数"))
+        NumeralWords::isNumber(before))
         return std::nullopt;
     // Only where the dictionary reads it as a word of its own, not as the upper or lower part.
     static const QStringList parts = {QStringLiteral("カミ"), QStringLiteral("シモ"),

@@ -27,7 +27,7 @@ void sunBeforeNo(ReadWords& words, size_t i) {
         return;
     const QString& next = words[i + 1].surface;
     if (next != QStringLiteral("ノ") && next != QStringLiteral("の")) return;
-    if (i > 0 && words[i - 1].pos1 == QStringLiteral("数")) return;
+    if (i > 0 && NumeralWords::isNumber(words[i - 1])) return;
     w.pronunciation = QStringLiteral("ヒ");
 }
 
@@ -158,7 +158,7 @@ void partOfPlace(ReadWords& words, size_t i, WordKnowledge& knows) {
 void field(ReadWords& words, size_t i) {
     ReadWord& w = words[i];
     if (w.surface != QStringLiteral("原") || w.fixed || w.pronunciation != QStringLiteral("ゲン") ||
-        i == 0 || words[i - 1].pos1 == QStringLiteral("数") || words[i - 1].surface.isEmpty())
+        i == 0 || NumeralWords::isNumber(words[i - 1]) || words[i - 1].surface.isEmpty())
         return;
     const QChar last = words[i - 1].surface.back();
     if (KanaText::isKanji(last) || QStringView(u"ヶケノの").contains(last))
@@ -210,7 +210,7 @@ bool mixesFreely(const ReadWord& w, bool suffix = false) {
     static const QString sides = QStringLiteral("東西南北上下前後内外新旧元本");
     return parts.contains(w.surface) || kinds.contains(w.surface) || sides.contains(w.surface) ||
            w.pos1 == QStringLiteral("副詞可能") || (!suffix && w.pos1 == QStringLiteral("接尾")) ||
-           w.pos1 == QStringLiteral("数");
+           NumeralWords::isNumber(w);
 }
 
 // Two kanji the dictionary knows no word of, read one in Chinese and one in native style, are
@@ -263,7 +263,7 @@ void gold(ReadWords& words, size_t i, WordKnowledge& knows) {
 void sunBeforeNative(ReadWords& words, size_t i, WordKnowledge& knows) {
     ReadWord& w = words[i];
     if (w.surface != QStringLiteral("日") || w.fixed || w.pronunciation != QStringLiteral("ニチ") ||
-        i + 1 >= words.size() || (i > 0 && words[i - 1].pos1 == QStringLiteral("数")))
+        i + 1 >= words.size() || (i > 0 && NumeralWords::isNumber(words[i - 1])))
         return;
     const ReadWord& next = words[i + 1];
     if (isLoneKanji(next) && styleOf(next, knows) == Style::Native)

@@ -106,7 +106,7 @@ void middle(const ReadWords& words, size_t i, ReadWord& w) {
     const bool place =
         before.pos1 == QStringLiteral("固有名詞") ||
         (before.pos1 == QStringLiteral("接尾") && before.pos2 == QStringLiteral("地域"));
-    if (!place || after.pos != QStringLiteral("名詞") || after.pos1 == QStringLiteral("数") ||
+    if (!place || after.pos != QStringLiteral("名詞") || NumeralWords::isNumber(after) ||
         after.surface.startsWith(u'学') || after.surface.isEmpty() ||
         !KanaText::isKanji(after.surface[0]))
         return;
