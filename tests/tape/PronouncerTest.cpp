@@ -194,6 +194,8 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"鳩山頭", "ハトヤマガシラ"},
         {"若葉市場", "ワカバイチバ"},
         {"青果市場", "セイカシジョー"},
+        // The tunnel, a word the dictionary lacks, not read by its characters.
+        {"若葉隧道", "ワカバズイドー"},
         // A post town after a place's name; after a common noun the inn.
         {"若葉宿", "ワカバシュク"},
         {"鳩宿", "ハトヤド"},
