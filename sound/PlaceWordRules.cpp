@@ -148,15 +148,27 @@ void passOver(const ReadWords& words, size_t i, ReadWord& w) {
     w.pronunciation = QStringLiteral("ゴエ");
 }
 
-// A 石 the dictionary takes for its suffix セキ (the count of a watch's jewels) after a noun that
-// is no number is a stone, イシ (鳩石, 鷺岩石); after a number it is the koku, which the number
-// rules read.
-void stone(const ReadWords& words, size_t i, ReadWord& w) {
-    if (i == 0 || w.surface != QStringLiteral("石") || w.pos1 != QStringLiteral("接尾") ||
-        w.pronunciation != QStringLiteral("セキ") || words[i - 1].pos != QStringLiteral("名詞") ||
-        NumeralWords::isNumber(words[i - 1]))
+// A kanji, the dictionary's reading of it, and the reading it has as part of a place's name.
+struct NativeClosing {
+    char16_t kanji;
+    const char16_t* dictionary;
+    const char16_t* place;
+};
+
+// Suffixes the dictionary reads as counters that after a noun that is no number are a place's
+// own words: a stone 石 イシ (鳩石, 鷺岩石; not the count of a watch's jewels セキ), and the
+// name-field 名 ミョウ of the old manors that many villages are named for (鷺田名 サギタミョウ;
+// not the count of people メイ). After a number 石 is the koku, which the number rules read,
+// and 名 the people.
+const NativeClosing SuffixAfterNoun[] = {{u'石', u"セキ", u"イシ"}, {u'名', u"メイ", u"ミョー"}};
+
+void suffixAfterNoun(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || w.surface.size() != 1 || w.pos1 != QStringLiteral("接尾") ||
+        words[i - 1].pos != QStringLiteral("名詞") || NumeralWords::isNumber(words[i - 1]))
         return;
-    w.pronunciation = QStringLiteral("イシ");
+    for (const NativeClosing& part : SuffixAfterNoun)
+        if (w.surface[0] == part.kanji && w.pronunciation == QStringView(part.dictionary))
+            w.pronunciation = QString::fromUtf16(part.place);
 }
 
 // Kanji that close a place's name in the native word the dictionary reads in Chinese style or
@@ -164,11 +176,6 @@ void stone(const ReadWords& words, size_t i, ReadWord& w) {
 // (not the night's stay ハク), the field 畑 ハタ, the street 通 ドーリ and the reef 碆 バエ (鷺峰
 // サギミネ, 鳩迫 ハトサコ, 鷺泊 サギドマリ, 鳩畑 ハトハタ, 鷺通 サギドーリ). After a number the
 // dictionary's word stays (二泊, a stay of two nights).
-struct NativeClosing {
-    char16_t kanji;
-    const char16_t* dictionary;
-    const char16_t* place;
-};
 const NativeClosing NativeAfterName[] = {{u'峰', u"ホー", u"ミネ"},   {u'迫', u"ハサマ", u"サコ"},
                                          {u'泊', u"ハク", u"ドマリ"}, {u'畑', u"ハタケ", u"ハタ"},
                                          {u'通', u"ツー", u"ドーリ"}, {u'碆', u"ハ", u"バエ"}};
@@ -218,16 +225,6 @@ void placeWord(size_t i, ReadWord& w) {
             w.pronunciation = QString::fromUtf16(p.place);
 }
 
-// The suffix 名 after a noun that is no number is the name-field of the old manors that many
-// villages are named for, ミョウ (鷺田名 サギタミョウ); the dictionary's メイ counts people.
-void nameField(const ReadWords& words, size_t i, ReadWord& w) {
-    if (i == 0 || w.surface != QStringLiteral("名") || w.pos1 != QStringLiteral("接尾") ||
-        w.pronunciation != QStringLiteral("メイ") || words[i - 1].pos != QStringLiteral("名詞") ||
-        NumeralWords::isNumber(words[i - 1]))
-        return;
-    w.pronunciation = QStringLiteral("ミョー");
-}
-
 // A 頭 after a noun in kanji is the head or upper end of what it names, ガシラ (鷺沢頭
 // サギサワガシラ), the second part of a compound; the dictionary's アタマ is the body's.
 void headOf(const ReadWords& words, size_t i, ReadWord& w) {
@@ -272,11 +269,10 @@ void apply(ReadWords& words, size_t i) {
     middle(words, i, w);
     closingPart(words, i, w);
     passOver(words, i, w);
-    stone(words, i, w);
+    suffixAfterNoun(words, i, w);
     nativeClosing(words, i, w);
     newField(words, i, w);
     placeWord(i, w);
-    nameField(words, i, w);
     headOf(words, i, w);
     afterPlace(words, i, w);
 }
