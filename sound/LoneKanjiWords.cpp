@@ -112,21 +112,21 @@ Style styleOf(const ReadWord& w, WordKnowledge& knows) {
     return Style::Either;
 }
 
-// A prefix that opens a name before a place's name of two kanji or more says which part of
-// that place it is, in native style: 大鷺沢 オオサギサワ (the greater), 入鷺沢 イリサギサワ (the
-// inner), 後鷺沢 ウシロサギサワ, 向鷺沢 ムカイサギサワ (the one across). The dictionary's
-// Chinese ダイ, ニュウ and コウ are those of words such as 大規模 and 入会金, and stay where the
-// prefix makes a word with the place's first kanji that the dictionary cut apart (大|門口 of a
-// 大門, the great gate).
+// A prefix that opens a name before a place's name of two kanji or more, or before a native
+// word, says which part of that place it is, in native style: 大鷺沢 オオサギサワ (the greater),
+// 入鷺沢 イリサギサワ (the inner), 後鷺沢 ウシロサギサワ, 向鷺沢 ムカイサギサワ (the one across),
+// 中ハトクラ ナカハトクラ (the middle), 小はと コハト (the lesser). The dictionary's Chinese ダイ,
+// ニュウ, コウ, チュウ and ショウ are those of words such as 大規模, 入会金 and 中規模, and stay
+// where the prefix makes a word with the place's first kanji that the dictionary cut apart
+// (大|門口 of a 大門, the great gate).
 struct PartPrefix {
     char16_t kanji;
     const char16_t* chinese;
     const char16_t* native;
 };
-const PartPrefix PlacePartPrefixes[] = {{u'大', u"ダイ", u"オオ"},
-                                        {u'入', u"ニュー", u"イリ"},
-                                        {u'後', u"コー", u"ウシロ"},
-                                        {u'向', u"コー", u"ムカイ"}};
+const PartPrefix PlacePartPrefixes[] = {{u'大', u"ダイ", u"オオ"},   {u'入', u"ニュー", u"イリ"},
+                                        {u'後', u"コー", u"ウシロ"}, {u'向', u"コー", u"ムカイ"},
+                                        {u'中', u"チュー", u"ナカ"}, {u'小', u"ショー", u"コ"}};
 
 void partOfPlace(ReadWords& words, size_t i, WordKnowledge& knows) {
     ReadWord& w = words[i];

@@ -202,6 +202,8 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         // A prefix before a native word is the part of a place: the great pan, the inner ハト.
         {"大鍋", "オオナベ"},
         {"入はと", "イリハト"},
+        {"中ハトクラ", "ナカハトクラ"},
+        {"小はと", "コハト"},
         {"大文", "ダイブン"},
         // Islands and mountains abroad keep the Chinese-style suffix; a hill in katakana with
         // no foreign spelling is a native one.
