@@ -207,7 +207,8 @@ void newField(const ReadWords& words, size_t i, ReadWord& w) {
 // Words the dictionary knows only as something else that in a place's name are its parts: the
 // stream of a 沢, 沢川 サワガワ (not the Chinese place ソウゴウ), and the south side of a place,
 // 南方 ミナミカタ (not the southern lands ナンポウ). After a word, the family name 沢川 サワカワ
-// is that stream too (鷺の沢川 サギノサワガワ); a name it opens is the family's.
+// and the one village of the place lists that says ソウゴウ are that stream too (鷺の沢川
+// サギノサワガワ); a name they open is the family's or the village's.
 struct PlaceWord {
     const char16_t* surface;
     const char16_t* dictionary;
@@ -215,6 +216,7 @@ struct PlaceWord {
     bool afterWord;
 };
 const PlaceWord PlaceWords[] = {{u"沢川", u"ソーゴー", u"サワガワ", false},
+                                {u"沢川", u"ソウゴウ", u"サワガワ", true},
                                 {u"沢川", u"サワカワ", u"サワガワ", true},
                                 {u"南方", u"ナンポー", u"ミナミカタ", false}};
 
