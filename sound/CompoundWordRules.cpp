@@ -2,6 +2,7 @@
 
 #include "sound/KanaText.h"
 #include "sound/KanjiReadings.h"
+#include "sound/NumeralWords.h"
 #include "sound/PlaceNames.h"
 
 #include <QStringList>
@@ -151,7 +152,7 @@ void university(const ReadWords& words, size_t i, ReadWord& w) {
         (before.pos1 == QStringLiteral("一般") || before.pos1 == QStringLiteral("サ変接続"));
     if (!subject && (before.surface.size() != 1 ||
                      QStringView(u"東西南北上下中新旧元本大小").contains(before.surface[0]) ||
-                     before.pos1 == QStringLiteral("数")))
+                     NumeralWords::isNumber(before)))
         return;
     w.pronunciation.replace(0, 2, QStringLiteral("ダイ"));
 }
@@ -284,7 +285,7 @@ void ware(const ReadWords& words, size_t i, ReadWord& w) {
     if (i == 0 || w.surface != QStringLiteral("焼") || w.pos1 != QStringLiteral("接尾") ||
         !w.pronunciation.startsWith(QStringLiteral("ショ")))
         return;
-    if (isNoun(words[i - 1]) && words[i - 1].pos1 != QStringLiteral("数"))
+    if (isNoun(words[i - 1]) && !NumeralWords::isNumber(words[i - 1]))
         w.pronunciation = QStringLiteral("ヤキ");
 }
 
@@ -358,7 +359,7 @@ std::optional<qsizetype> closingPart(const ReadWords& words, QStringView text) {
         (w.surface.back() != u'上' && w.surface.back() != u'下') ||
         !(isNoun(before) ||
           (before.pos == QStringLiteral("動詞") && KanaText::allKanji(before.surface))) ||
-        before.pos1 == QStringLiteral("数"))
+        NumeralWords::isNumber(before))
         return std::nullopt;
     // Only where the dictionary reads it as a word of its own, not as the upper or lower part.
     static const QStringList parts = {QStringLiteral("カミ"), QStringLiteral("シモ"),

@@ -10,6 +10,9 @@ const std::vector<KanaOverride>& table() {
         {QStringLiteral("なる方"), QStringLiteral("ナルカタ"), {}},
         {QStringLiteral("方々"), QStringLiteral("カタガタ"), {}},
         {QStringLiteral("行き"), QStringLiteral("ユキ"), QStringLiteral("名詞")},
+        // Common words the dictionary lacks, which it would read by their characters: the
+        // tunnel 隧道 (not スイミチ).
+        {QStringLiteral("隧道"), QStringLiteral("ズイドー"), {}},
     };
     return entries;
 }

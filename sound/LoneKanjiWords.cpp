@@ -1,6 +1,7 @@
 #include "sound/LoneKanjiWords.h"
 
 #include "sound/KanaText.h"
+#include "sound/NumeralWords.h"
 
 namespace LoneKanjiWords {
 
@@ -26,7 +27,7 @@ void sunBeforeNo(ReadWords& words, size_t i) {
         return;
     const QString& next = words[i + 1].surface;
     if (next != QStringLiteral("ノ") && next != QStringLiteral("の")) return;
-    if (i > 0 && words[i - 1].pos1 == QStringLiteral("数")) return;
+    if (i > 0 && NumeralWords::isNumber(words[i - 1])) return;
     w.pronunciation = QStringLiteral("ヒ");
 }
 
@@ -98,21 +99,34 @@ void newer(ReadWords& words, size_t i, WordKnowledge& knows) {
         w.pronunciation = QStringLiteral("イマ");
 }
 
-// A prefix that opens a name before a place's name of two kanji or more says which part of
-// that place it is, in native style: 大鷺沢 オオサギサワ (the greater), 入鷺沢 イリサギサワ (the
-// inner), 後鷺沢 ウシロサギサワ, 向鷺沢 ムカイサギサワ (the one across). The dictionary's
-// Chinese ダイ, ニュウ and コウ are those of words such as 大規模 and 入会金, and stay where the
-// prefix makes a word with the place's first kanji that the dictionary cut apart (大|門口 of a
-// 大門, the great gate).
+enum class Style { Chinese, Native, Either };
+
+// The style of a word's reading: Chinese or native where it is a reading of that kind only; a
+// given name's reading that is no Chinese one counts as native.
+Style styleOf(const ReadWord& w, WordKnowledge& knows) {
+    const bool on = KanaText::saysOneOf(w.pronunciation, knows.chineseReadings(w.surface));
+    const bool kun = (w.givenName && !on) ||
+                     KanaText::saysOneOf(w.pronunciation, knows.nativeReadings(w.surface));
+    if (on && !kun) return Style::Chinese;
+    if (kun && !on) return Style::Native;
+    return Style::Either;
+}
+
+// A prefix that opens a name before a place's name of two kanji or more, or before a native
+// word, says which part of that place it is, in native style: 大鷺沢 オオサギサワ (the greater),
+// 入鷺沢 イリサギサワ (the inner), 後鷺沢 ウシロサギサワ, 向鷺沢 ムカイサギサワ (the one across),
+// 中ハトクラ ナカハトクラ (the middle), 小はと コハト (the lesser). The dictionary's Chinese ダイ,
+// ニュウ, コウ, チュウ and ショウ are those of words such as 大規模, 入会金 and 中規模, and stay
+// where the prefix makes a word with the place's first kanji that the dictionary cut apart
+// (大|門口 of a 大門, the great gate).
 struct PartPrefix {
     char16_t kanji;
     const char16_t* chinese;
     const char16_t* native;
 };
-const PartPrefix PlacePartPrefixes[] = {{u'大', u"ダイ", u"オオ"},
-                                        {u'入', u"ニュー", u"イリ"},
-                                        {u'後', u"コー", u"ウシロ"},
-                                        {u'向', u"コー", u"ムカイ"}};
+const PartPrefix PlacePartPrefixes[] = {{u'大', u"ダイ", u"オオ"},   {u'入', u"ニュー", u"イリ"},
+                                        {u'後', u"コー", u"ウシロ"}, {u'向', u"コー", u"ムカイ"},
+                                        {u'中', u"チュー", u"ナカ"}, {u'小', u"ショー", u"コ"}};
 
 void partOfPlace(ReadWords& words, size_t i, WordKnowledge& knows) {
     ReadWord& w = words[i];
@@ -120,9 +134,16 @@ void partOfPlace(ReadWords& words, size_t i, WordKnowledge& knows) {
         w.pos != QStringLiteral("接頭詞"))
         return;
     const ReadWord& place = words[i + 1];
-    if (place.pos1 != QStringLiteral("固有名詞") || place.surface.size() < 2 ||
-        !KanaText::allKanji(place.surface))
-        return;
+    const bool name = place.pos1 == QStringLiteral("固有名詞") && place.surface.size() >= 2 &&
+                      KanaText::allKanji(place.surface);
+    // A native word makes a place's name with it too: one kanji read in native style (大鍋
+    // オオナベ), or a word in kana (大ぜんまい).
+    const bool nativeWord =
+        place.pos == QStringLiteral("名詞") && !NumeralWords::isNumber(place) &&
+        ((isLoneKanji(place) && styleOf(place, knows) == Style::Native) ||
+         (!place.surface.isEmpty() && !KanaText::hasKanji(place.surface) &&
+          (KanaText::isHiragana(place.surface[0]) || KanaText::isKatakana(place.surface[0]))));
+    if (!name && !nativeWord) return;
     for (const PartPrefix& p : PlacePartPrefixes) {
         if (w.surface[0] != p.kanji || w.pronunciation != QStringView(p.chinese)) continue;
         for (const QString& r : knows.dictionaryReadings(w.surface + place.surface.front()))
@@ -137,7 +158,7 @@ void partOfPlace(ReadWords& words, size_t i, WordKnowledge& knows) {
 void field(ReadWords& words, size_t i) {
     ReadWord& w = words[i];
     if (w.surface != QStringLiteral("原") || w.fixed || w.pronunciation != QStringLiteral("ゲン") ||
-        i == 0 || words[i - 1].pos1 == QStringLiteral("数") || words[i - 1].surface.isEmpty())
+        i == 0 || NumeralWords::isNumber(words[i - 1]) || words[i - 1].surface.isEmpty())
         return;
     const QChar last = words[i - 1].surface.back();
     if (KanaText::isKanji(last) || QStringView(u"ヶケノの").contains(last))
@@ -161,32 +182,21 @@ void hillOf(ReadWords& words, size_t i) {
     w.pronunciation = QStringLiteral("ガオカ");
 }
 
-// The suffix 間 after a place that opens a name is the space of that place, マ, as nearly every
-// place so named says (鷺沢間); the dictionary's カン is the span between two places, which
-// needs a place before that one (鷺沢鳩山間, 鷺沢・鳩山間).
+// The suffix 間 after a noun that opens a name is the space of that place or thing, マ, as
+// nearly every place so named says (鷺沢間, 桜間); the dictionary's カン is the span between two
+// places, which needs a place before that one (鷺沢鳩山間, 鷺沢・鳩山間), or a count of time
+// after a number (三日間).
 void space(ReadWords& words, size_t i) {
     ReadWord& w = words[i];
     if (w.surface != QStringLiteral("間") || w.fixed || w.pronunciation != QStringLiteral("カン") ||
-        w.pos1 != QStringLiteral("接尾") || i == 0 || words[i - 1].pos2 != QStringLiteral("地域"))
+        w.pos1 != QStringLiteral("接尾") || i == 0 || words[i - 1].pos != QStringLiteral("名詞") ||
+        NumeralWords::isNumber(words[i - 1]))
         return;
     for (size_t k = 0; k + 1 < i; ++k)
         if (words[k].pos2 == QStringLiteral("地域") || words[k].pos == QStringLiteral("記号") ||
             words[k].surface == QStringLiteral("と") || words[k].surface == QStringLiteral("・"))
             return;
     w.pronunciation = QStringLiteral("マ");
-}
-
-enum class Style { Chinese, Native, Either };
-
-// The style of a word's reading: Chinese or native where it is a reading of that kind only; a
-// given name's reading that is no Chinese one counts as native.
-Style styleOf(const ReadWord& w, WordKnowledge& knows) {
-    const bool on = KanaText::saysOneOf(w.pronunciation, knows.chineseReadings(w.surface));
-    const bool kun = (w.givenName && !on) ||
-                     KanaText::saysOneOf(w.pronunciation, knows.nativeReadings(w.surface));
-    if (on && !kun) return Style::Chinese;
-    if (kun && !on) return Style::Native;
-    return Style::Either;
 }
 
 // Kanji that mix freely with a Chinese reading beside them: the native parts places are made of
@@ -200,7 +210,7 @@ bool mixesFreely(const ReadWord& w, bool suffix = false) {
     static const QString sides = QStringLiteral("東西南北上下前後内外新旧元本");
     return parts.contains(w.surface) || kinds.contains(w.surface) || sides.contains(w.surface) ||
            w.pos1 == QStringLiteral("副詞可能") || (!suffix && w.pos1 == QStringLiteral("接尾")) ||
-           w.pos1 == QStringLiteral("数");
+           NumeralWords::isNumber(w);
 }
 
 // Two kanji the dictionary knows no word of, read one in Chinese and one in native style, are
@@ -253,7 +263,7 @@ void gold(ReadWords& words, size_t i, WordKnowledge& knows) {
 void sunBeforeNative(ReadWords& words, size_t i, WordKnowledge& knows) {
     ReadWord& w = words[i];
     if (w.surface != QStringLiteral("日") || w.fixed || w.pronunciation != QStringLiteral("ニチ") ||
-        i + 1 >= words.size() || (i > 0 && words[i - 1].pos1 == QStringLiteral("数")))
+        i + 1 >= words.size() || (i > 0 && NumeralWords::isNumber(words[i - 1])))
         return;
     const ReadWord& next = words[i + 1];
     if (isLoneKanji(next) && styleOf(next, knows) == Style::Native)

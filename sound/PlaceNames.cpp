@@ -196,17 +196,8 @@ bool readsInOneStyle(QStringView name, QStringView reading,
     const auto first = kanji.constFind(name.left(1).toString());
     const auto second = kanji.constFind(name.mid(1).toString());
     if (first == kanji.constEnd() || second == kanji.constEnd()) return false;
-    const auto fits = [&](const QStringList& a, const QStringList& b) {
-        for (const QString& x : a) {
-            for (const QString& h : KanaText::firstPartForms(x)) {
-                if (!reading.startsWith(h)) continue;
-                for (const QString& y : b)
-                    if (KanaText::secondPartForms(y).contains(reading.mid(h.size()))) return true;
-            }
-        }
-        return false;
-    };
-    return fits(first->on, second->on) || fits(first->kun, second->kun);
+    return KanaText::composes(reading, {first->on, second->on}) ||
+           KanaText::composes(reading, {first->kun, second->kun});
 }
 
 QList<Word> dictionaryWords(const QList<Entry>& entries,

@@ -113,7 +113,7 @@ void middle(const ReadWords& words, size_t i, ReadWord& w) {
     const bool place =
         before.pos1 == QStringLiteral("固有名詞") ||
         (before.pos1 == QStringLiteral("接尾") && before.pos2 == QStringLiteral("地域"));
-    if (!place || after.pos != QStringLiteral("名詞") || after.pos1 == QStringLiteral("数") ||
+    if (!place || after.pos != QStringLiteral("名詞") || NumeralWords::isNumber(after) ||
         after.surface.startsWith(u'学') || after.surface.isEmpty() ||
         !KanaText::isKanji(after.surface[0]))
         return;
@@ -122,25 +122,26 @@ void middle(const ReadWords& words, size_t i, ReadWord& w) {
 
 // The native word that closes a place after a noun in kanji joins it as the second part of a
 // compound, with its first sound voiced (rendaku): 鷺沼谷 サギヌマダニ, 鳩崎 ハトザキ, 鷺山平
-// サギヤマダイラ, 鳩岩鼻 ハトイワバナ. After a ヶ or a ノ the compound is already marked and the
-// plain sound is as common (鳩ヶ谷 ハトガヤ, 鷺ノ谷 サギノタニ); 沢, which the country's places
-// voice as often as not, stays too.
+// サギヤマダイラ, 鳩岩鼻 ハトイワバナ, 鷺岳 サギダケ, 鳩山小屋 ハトヤマゴヤ. After a ヶ or a ノ the
+// compound is already marked and the plain sound is as common (鳩ヶ谷 ハトガヤ, 鷺ノ谷 サギノタニ);
+// 沢, which the country's places voice as often as not, stays too.
 struct ClosingPart {
-    char16_t kanji;
+    const char16_t* surface;
     const char16_t* plain;
 };
-const ClosingPart VoicedAfterName[] = {
-    {u'谷', u"タニ"}, {u'崎', u"サキ"}, {u'平', u"タイラ"}, {u'田', u"タ"},   {u'塚', u"ツカ"},
-    {u'尻', u"シリ"}, {u'堀', u"ホリ"}, {u'洞', u"ホラ"},   {u'鼻', u"ハナ"}, {u'戸', u"ト"}};
+const ClosingPart VoicedAfterName[] = {{u"谷", u"タニ"}, {u"崎", u"サキ"}, {u"平", u"タイラ"},
+                                       {u"田", u"タ"},   {u"塚", u"ツカ"}, {u"尻", u"シリ"},
+                                       {u"堀", u"ホリ"}, {u"洞", u"ホラ"}, {u"鼻", u"ハナ"},
+                                       {u"戸", u"ト"},   {u"岳", u"タケ"}, {u"小屋", u"コヤ"}};
 
 void closingPart(const ReadWords& words, size_t i, ReadWord& w) {
-    if (i == 0 || w.surface.size() != 1) return;
+    if (i == 0) return;
     const ReadWord& before = words[i - 1];
     if (before.pos != QStringLiteral("名詞") || NumeralWords::isNumber(before) ||
         !KanaText::allKanji(before.surface))
         return;
     for (const ClosingPart& part : VoicedAfterName)
-        if (w.surface[0] == part.kanji && w.pronunciation == QStringView(part.plain))
+        if (w.surface == QStringView(part.surface) && w.pronunciation == QStringView(part.plain))
             w.pronunciation[0] = KanaText::voiced(w.pronunciation[0]);
 }
 
@@ -154,15 +155,27 @@ void passOver(const ReadWords& words, size_t i, ReadWord& w) {
     w.pronunciation = QStringLiteral("ゴエ");
 }
 
-// A 石 the dictionary takes for its suffix セキ (the count of a watch's jewels) after a noun that
-// is no number is a stone, イシ (鳩石, 鷺岩石); after a number it is the koku, which the number
-// rules read.
-void stone(const ReadWords& words, size_t i, ReadWord& w) {
-    if (i == 0 || w.surface != QStringLiteral("石") || w.pos1 != QStringLiteral("接尾") ||
-        w.pronunciation != QStringLiteral("セキ") || words[i - 1].pos != QStringLiteral("名詞") ||
-        NumeralWords::isNumber(words[i - 1]))
+// A kanji, the dictionary's reading of it, and the reading it has as part of a place's name.
+struct NativeClosing {
+    char16_t kanji;
+    const char16_t* dictionary;
+    const char16_t* place;
+};
+
+// Suffixes the dictionary reads as counters that after a noun that is no number are a place's
+// own words: a stone 石 イシ (鳩石, 鷺岩石; not the count of a watch's jewels セキ), and the
+// name-field 名 ミョウ of the old manors that many villages are named for (鷺田名 サギタミョウ;
+// not the count of people メイ). After a number 石 is the koku, which the number rules read,
+// and 名 the people.
+const NativeClosing SuffixAfterNoun[] = {{u'石', u"セキ", u"イシ"}, {u'名', u"メイ", u"ミョー"}};
+
+void suffixAfterNoun(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || w.surface.size() != 1 || w.pos1 != QStringLiteral("接尾") ||
+        words[i - 1].pos != QStringLiteral("名詞") || NumeralWords::isNumber(words[i - 1]))
         return;
-    w.pronunciation = QStringLiteral("イシ");
+    for (const NativeClosing& part : SuffixAfterNoun)
+        if (w.surface[0] == part.kanji && w.pronunciation == QStringView(part.dictionary))
+            w.pronunciation = QString::fromUtf16(part.place);
 }
 
 // Kanji that close a place's name in the native word the dictionary reads in Chinese style or
@@ -170,11 +183,6 @@ void stone(const ReadWords& words, size_t i, ReadWord& w) {
 // (not the night's stay ハク), the field 畑 ハタ, the street 通 ドーリ and the reef 碆 バエ (鷺峰
 // サギミネ, 鳩迫 ハトサコ, 鷺泊 サギドマリ, 鳩畑 ハトハタ, 鷺通 サギドーリ). After a number the
 // dictionary's word stays (二泊, a stay of two nights).
-struct NativeClosing {
-    char16_t kanji;
-    const char16_t* dictionary;
-    const char16_t* place;
-};
 const NativeClosing NativeAfterName[] = {{u'峰', u"ホー", u"ミネ"},   {u'迫', u"ハサマ", u"サコ"},
                                          {u'泊', u"ハク", u"ドマリ"}, {u'畑', u"ハタケ", u"ハタ"},
                                          {u'通', u"ツー", u"ドーリ"}, {u'碆', u"ハ", u"バエ"}};
@@ -219,36 +227,30 @@ void fork(ReadWords& words, size_t i, ReadWord& w) {
     }
 }
 
-// A hut and a head that close a name after a noun are the second part of a compound and take
-// its voiced sound: 鷺小屋 サギゴヤ, 鳩避難小屋 ハトヒナンゴヤ, 鳩古屋 ハトゴヤ (the hut written
-// as the old house, not the family name フルヤ), 鷺田頭 サギタガシラ (the head, the
-// upper end, of 鷺田), not the body's アタマ. After a prefix (下小屋) the plain sound stays.
-void voicedSecondPart(const ReadWords& words, size_t i, ReadWord& w) {
+// A hut written as the old house after a noun is the second part of a compound, ゴヤ (鳩古屋
+// ハトゴヤ), not the family name フルヤ; the hut written 小屋 is voiced with the other closing
+// parts (VoicedAfterName).
+void oldHouseHut(const ReadWords& words, size_t i, ReadWord& w) {
     if (i == 0 || words[i - 1].pos != QStringLiteral("名詞") ||
         NumeralWords::isNumber(words[i - 1]))
         return;
-    if ((w.surface == QStringLiteral("小屋") && w.pronunciation == QStringLiteral("コヤ")) ||
-        (w.surface == QStringLiteral("古屋") && w.pronunciation == QStringLiteral("フルヤ")))
+    if (w.surface == QStringLiteral("古屋") && w.pronunciation == QStringLiteral("フルヤ"))
         w.pronunciation = QStringLiteral("ゴヤ");
-    else if (w.surface == QStringLiteral("頭") && w.pronunciation == QStringLiteral("アタマ"))
-        w.pronunciation = QStringLiteral("ガシラ");
 }
 
 // Words for a kind of land, water or way that the place list also holds as one village's own
-// name (高原 タカハラ, 山地 ヤマジ, 沢川 ソウゴウ): after another name they are that kind of
-// thing, read as the word: 鳩高原 ハトコーゲン (a plateau), 鷺山地 サギサンチ (a range), 鳩半島
-// ハトハントー, 鷺街道 サギカイドー (a highroad), 鳩隧道 ハトズイドー (a tunnel, which the
-// dictionary does not know), 鷺沢川 サギサワガワ (the stream of 鷺沢), 鳩沢山 ハトサワヤマ and
-// 鷺山川 サギヤマガワ (the river of 鷺山), and the village 一色 イッシキ (鳩一色), which the
-// dictionary reads as the single colour イッショク. After the town or village it lies in
-// (鳩町|高原) the word is that district's own name and keeps its reading.
+// name (高原 タカハラ, 山地 ヤマジ): after another name they are that kind of thing, read as the
+// word: 鳩高原 ハトコーゲン (a plateau), 鷺山地 サギサンチ (a range), 鳩半島 ハトハントー, 鷺街道
+// サギカイドー (a highroad), 鳩沢山 ハトサワヤマ and 鷺山川 サギヤマガワ (the mountain of a 沢,
+// the river of 鷺山), and the village 一色 イッシキ (鳩一色), which the dictionary reads as the
+// single colour イッショク. After the town or village it lies in (鳩町|高原) the word is that
+// district's own name and keeps its reading.
 struct KindOfPlace {
     const char16_t* surface;
     const char16_t* reading;
 };
 const KindOfPlace KindsAfterName[] = {
-    {u"高原", u"コーゲン"}, {u"山地", u"サンチ"},   {u"半島", u"ハントー"},
-    {u"街道", u"カイドー"}, {u"隧道", u"ズイドー"}, {u"沢川", u"サワガワ"},
+    {u"高原", u"コーゲン"}, {u"山地", u"サンチ"},   {u"半島", u"ハントー"}, {u"街道", u"カイドー"},
     {u"沢山", u"サワヤマ"}, {u"山川", u"ヤマガワ"}, {u"一色", u"イッシキ"}};
 
 void kindAfterName(const ReadWords& words, size_t i, ReadWord& w) {
@@ -261,6 +263,61 @@ void kindAfterName(const ReadWords& words, size_t i, ReadWord& w) {
     for (const KindOfPlace& kind : KindsAfterName)
         if (w.surface == QStringView(kind.surface))
             w.pronunciation = QString::fromUtf16(kind.reading);
+}
+
+// Words the dictionary knows only as something else that in a place's name are its parts: the
+// stream of a 沢, 沢川 サワガワ (not the Chinese place ソウゴウ), and the south side of a place,
+// 南方 ミナミカタ (not the southern lands ナンポウ). After a word, the family name 沢川 サワカワ
+// and the one village of the place lists that says ソウゴウ are that stream too (鷺の沢川
+// サギノサワガワ); a name they open is the family's or the village's.
+struct PlaceWord {
+    const char16_t* surface;
+    const char16_t* dictionary;
+    const char16_t* place;
+    bool afterWord;
+};
+const PlaceWord PlaceWords[] = {{u"沢川", u"ソーゴー", u"サワガワ", false},
+                                {u"沢川", u"ソウゴウ", u"サワガワ", true},
+                                {u"沢川", u"サワカワ", u"サワガワ", true},
+                                {u"南方", u"ナンポー", u"ミナミカタ", false}};
+
+void placeWord(size_t i, ReadWord& w) {
+    for (const PlaceWord& p : PlaceWords)
+        if (w.surface == QStringView(p.surface) && w.pronunciation == QStringView(p.dictionary) &&
+            (i > 0 || !p.afterWord))
+            w.pronunciation = QString::fromUtf16(p.place);
+}
+
+// A 頭 after a noun in kanji is the head or upper end of what it names, ガシラ (鷺沢頭
+// サギサワガシラ), the second part of a compound; the dictionary's アタマ is the body's.
+void headOf(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || w.surface != QStringLiteral("頭") || w.pronunciation != QStringLiteral("アタマ"))
+        return;
+    const ReadWord& before = words[i - 1];
+    if (before.pos != QStringLiteral("名詞") || NumeralWords::isNumber(before) ||
+        !KanaText::allKanji(before.surface))
+        return;
+    w.pronunciation = QStringLiteral("ガシラ");
+}
+
+// After a place's name, 市場 is the market square the place grew up around, イチバ (鷺沢市場
+// サギサワイチバ), and 宿 the post town on its road, シュク (鷺沢宿 サギサワシュク). The
+// dictionary's readings are the trade's market or a wholesale hall (シジョウ, which stays after
+// a common noun: 卸売市場) and an inn, ヤド.
+struct WordAfterPlace {
+    const char16_t* surface;
+    const char16_t* dictionary;
+    const char16_t* place;
+};
+const WordAfterPlace AfterPlace[] = {{u"市場", u"シジョー", u"イチバ"},
+                                     {u"宿", u"ヤド", u"シュク"}};
+
+void afterPlace(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || words[i - 1].pos1 != QStringLiteral("固有名詞")) return;
+    for (const WordAfterPlace& part : AfterPlace)
+        if (w.surface == QStringView(part.surface) &&
+            w.pronunciation == QStringView(part.dictionary))
+            w.pronunciation = QString::fromUtf16(part.place);
 }
 
 } // namespace
@@ -276,11 +333,14 @@ void apply(ReadWords& words, size_t i) {
     middle(words, i, w);
     closingPart(words, i, w);
     passOver(words, i, w);
-    stone(words, i, w);
+    suffixAfterNoun(words, i, w);
     nativeClosing(words, i, w);
     newField(words, i, w);
     kindAfterName(words, i, w);
-    voicedSecondPart(words, i, w);
+    oldHouseHut(words, i, w);
+    placeWord(i, w);
+    headOf(words, i, w);
+    afterPlace(words, i, w);
 }
 
 } // namespace PlaceWordRules

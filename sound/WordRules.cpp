@@ -92,7 +92,7 @@ void positionPrefix(const ReadWords& words, size_t i, ReadWord& w) {
     const bool upperOrLower =
         w.surface == QStringLiteral("上") || w.surface == QStringLiteral("下");
     if (!isNoun(next) || !KanaText::hasKanji(next.surface) || next.pos1 == QStringLiteral("接尾") ||
-        (next.pos1 == QStringLiteral("数") && !upperOrLower))
+        (NumeralWords::isNumber(next) && !upperOrLower))
         return;
     for (const Position& p : Positions)
         if (w.surface == QStringView(p.surface)) w.pronunciation = QString::fromUtf16(p.reading);
@@ -112,7 +112,7 @@ void positionPrefix(const ReadWords& words, size_t i, ReadWord& w) {
 void closingPosition(const ReadWords& words, size_t i, ReadWord& w) {
     if (i == 0 || (i + 1 < words.size() && isNoun(words[i + 1]))) return;
     const ReadWord& before = words[i - 1];
-    if (!isNoun(before) || before.pos1 == QStringLiteral("数")) return;
+    if (!isNoun(before) || NumeralWords::isNumber(before)) return;
     const bool place = before.pos1 == QStringLiteral("固有名詞") ||
                        before.pos1 == QStringLiteral("接尾") ||
                        before.pos2 == QStringLiteral("地域");
@@ -133,7 +133,7 @@ void below(const ReadWords& words, size_t i, ReadWord& w) {
         return;
     const ReadWord& before = words[i - 1];
     if (before.pos == QStringLiteral("名詞") && before.pos1 != QStringLiteral("サ変接続") &&
-        before.pos1 != QStringLiteral("数") && KanaText::hasKanji(before.surface))
+        !NumeralWords::isNumber(before) && KanaText::hasKanji(before.surface))
         w.pronunciation = QStringLiteral("シタ");
 }
 
@@ -213,7 +213,7 @@ const Side BridgeSides[] = {
 // A great bridge, 大橋, is オオハシ as a whole, its 橋 unvoiced: 鳩川大橋西詰
 // ハトガワオオハシニシヅメ.
 void rendaku(ReadWords& words, size_t i, ReadWord& w) {
-    if (i == 0 || !isNoun(words[i - 1]) || words[i - 1].pos1 == QStringLiteral("数")) return;
+    if (i == 0 || !isNoun(words[i - 1]) || NumeralWords::isNumber(words[i - 1])) return;
     ReadWord& before = words[i - 1];
     const bool great = before.surface.endsWith(u'大') && !before.fixed &&
                        (before.pronunciation.endsWith(QStringLiteral("ダイ")) ||
@@ -240,7 +240,7 @@ void bridgeAfterName(const ReadWords& words, size_t i, ReadWord& w) {
     const bool particleNo = before.surface == QStringLiteral("の") ||
                             before.surface == QStringLiteral("ノ") ||
                             before.surface == QStringLiteral("之");
-    if ((!isNoun(before) && !particleNo) || before.pos1 == QStringLiteral("数")) return;
+    if ((!isNoun(before) && !particleNo) || NumeralWords::isNumber(before)) return;
     // After a side or a new part of a place (北|鷺橋, 新|鷺橋), or after the town or ward it lies
     // in (鳩町|鷺橋), the word is a district's own name and keeps its reading.
     static const QString sides = QStringLiteral("東西南北上下中新元本");
@@ -273,7 +273,7 @@ void shrine(const ReadWords& words, size_t i, ReadWord& w) {
                                       QStringLiteral("宮口")};
     if (!sides.contains(w.surface)) return;
     const ReadWord& b = words[i - 1];
-    if (!isNoun(b) || b.pos1 == QStringLiteral("数") || b.surface.size() < 2) return;
+    if (!isNoun(b) || NumeralWords::isNumber(b) || b.surface.size() < 2) return;
     for (QChar c : b.surface)
         if (!KanaText::isKanji(c)) return;
     w.pronunciation.replace(0, 2, QStringLiteral("グウ"));

@@ -74,9 +74,10 @@ TEST(LoneKanjiWords, ThePartsOfAPlaceNameAreNative) {
     EXPECT_EQ(read({facing, place}), QStringLiteral("ムカイ|サギサワ|"));
     EXPECT_EQ(read({facing, word("鷺", "サギ")}), QStringLiteral("コウ|サギ|"));
 
-    // A prefix that opens a name before a place of two kanji is the part of that place, in
-    // native style; before a word it makes with the place's first kanji, a common noun or a
-    // single kanji, and inside a name, it stays.
+    // A prefix that opens a name before a place of two kanji, a kanji read in native style or
+    // a word in kana is the part of that place, in native style; before a word it makes with
+    // the place's first kanji, a common noun or a kanji in Chinese style, and inside a name, it
+    // stays.
     ReadWord great = word("大", "ダイ", "名詞", "名詞接続");
     great.pos = QStringLiteral("接頭詞");
     ReadWord inner = word("入", "ニュー", "名詞", "名詞接続");
@@ -86,7 +87,10 @@ TEST(LoneKanjiWords, ThePartsOfAPlaceNameAreNative) {
     EXPECT_EQ(read({inner, river}), QStringLiteral("イリ|ハトカワ|"));
     EXPECT_EQ(read({great, place}), QStringLiteral("ダイ|サギサワ|"));
     EXPECT_EQ(read({great, word("鳩華", "キュウカ")}), QStringLiteral("ダイ|キュウカ|"));
-    EXPECT_EQ(read({great, word("鳩", "ハト", "名詞", "固有名詞")}), QStringLiteral("ダイ|ハト|"));
+    EXPECT_EQ(read({great, word("鳩", "ハト", "名詞", "固有名詞")}), QStringLiteral("オオ|ハト|"));
+    EXPECT_EQ(read({inner, word("はと", "ハト")}), QStringLiteral("イリ|ハト|"));
+    EXPECT_EQ(read({great, word("文", "ブン")}), QStringLiteral("ダイ|ブン|"));
+    EXPECT_EQ(read({great, word("三", "サン", "名詞", "数")}), QStringLiteral("ダイ|サン|"));
     EXPECT_EQ(read({word("鷺", "サギ"), great, river}), QStringLiteral("サギ|ダイ|ハトカワ|"));
 
     // 内 after ノ or ヶ is the inside, ウチ; after a word it stays the suffix.
@@ -135,10 +139,13 @@ TEST(LoneKanjiWords, ThePartsOfAPlaceNameAreNative) {
     EXPECT_EQ(read({word("三", "サン", "名詞", "数"), word("原", "ゲン")}),
               QStringLiteral("サン|ゲン|"));
 
-    // The space of a place that opens the name; the span between two places stays.
+    // The space of a place or a thing that opens the name; the span between two places and a
+    // count of time after a number stay.
     const ReadWord span = word("間", "カン", "名詞", "接尾");
     EXPECT_EQ(read({place, span, word("前", "マエ", "名詞", "副詞可能")}),
               QStringLiteral("サギサワ|マ|マエ|"));
+    EXPECT_EQ(read({word("鷺", "サギ"), span}), QStringLiteral("サギ|マ|"));
+    EXPECT_EQ(read({word("三", "サン", "名詞", "数"), span}), QStringLiteral("サン|カン|"));
     EXPECT_EQ(read({place, place, span}), QStringLiteral("サギサワ|サギサワ|カン|"));
     EXPECT_EQ(read({word("鷺", "サギ"), word("・", "・", "名詞", "一般"), place, span}),
               QStringLiteral("サギ|・|サギサワ|カン|"));

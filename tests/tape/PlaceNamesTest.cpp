@@ -126,6 +126,7 @@ TEST(PlaceNames, NamesReadInOneStyleWinUnlessOutvoted) {
     EXPECT_TRUE(oneStyle("鷺沢", "サギサワ"));
     EXPECT_TRUE(oneStyle("鷺沢", "ロタク"));
     EXPECT_TRUE(oneStyle("鉄橋", "テッキョウ"));  // the small ッ before the second kanji
+    EXPECT_TRUE(oneStyle("鉄橋", "テッキョー"));  // a long vowel as the dictionary marks it
     EXPECT_TRUE(oneStyle("鳩橋", "ハトバシ"));    // and its voiced sound
     EXPECT_FALSE(oneStyle("鷺沢", "サギタク"));   // mixed
     EXPECT_FALSE(oneStyle("鷺沢", "サギサワダ")); // more than the kanji say

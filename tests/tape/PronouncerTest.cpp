@@ -178,6 +178,33 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"鷺碆", "サギバエ"},
         // A village opened on new rice fields, not the family name ニッタ.
         {"若葉新田", "ワカバシンデン"},
+        // A peak and a hut close a place voiced too; after ノ the hut stays plain.
+        {"若葉岳", "ワカバダケ"},
+        {"鳩山小屋", "ハトヤマゴヤ"},
+        {"鷺ノ小屋", "サギノコヤ"},
+        // The stream of a 沢, the south side of a place, an old manor's name-field, the head of
+        // a valley and a place's market square, not the words the dictionary knows alone; the
+        // family name 沢川 that opens a name, a count of people and a wholesale market stay.
+        {"ハト沢川", "ハトサワガワ"},
+        {"若葉の沢川", "ワカバノサワガワ"},
+        {"沢川さん", "サワカワサン"},
+        {"若葉南方", "ワカバミナミカタ"},
+        {"若葉名", "ワカバミョー"},
+        {"三名", "サンメイ"},
+        {"鳩山頭", "ハトヤマガシラ"},
+        {"若葉市場", "ワカバイチバ"},
+        {"青果市場", "セイカシジョー"},
+        // The tunnel, a word the dictionary lacks, not read by its characters.
+        {"若葉隧道", "ワカバズイドー"},
+        // A post town after a place's name; after a common noun the inn.
+        {"若葉宿", "ワカバシュク"},
+        {"鳩宿", "ハトヤド"},
+        // A prefix before a native word is the part of a place: the great pan, the inner ハト.
+        {"大鍋", "オオナベ"},
+        {"入はと", "イリハト"},
+        {"中ハトクラ", "ナカハトクラ"},
+        {"小はと", "コハト"},
+        {"大文", "ダイブン"},
         // Islands and mountains abroad keep the Chinese-style suffix; a hill in katakana with
         // no foreign spelling is a native one.
         {"ピエルネー島", "ピエルネートー"},

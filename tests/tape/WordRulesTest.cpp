@@ -84,6 +84,21 @@ TEST(PlaceWordRules, AMarketDaysTownHasItsMarket) {
     EXPECT_EQ(read(fixed), QStringLiteral("サギフツカシ"));
 }
 
+// 沢川 after a word is a 沢's stream, whether the dictionary read it as a family name or as the
+// place list's one village of that name; a name it opens keeps the list's reading.
+TEST(PlaceWordRules, AStreamOfAValleyAfterAWord) {
+    const auto read = [](ReadWords words) {
+        for (size_t i = 0; i < words.size(); ++i)
+            PlaceWordRules::apply(words, i);
+        return readings(words, u"|");
+    };
+    const ReadWord village = word("沢川", "ソウゴウ", "名詞", "固有名詞");
+    EXPECT_EQ(read({word("鷺", "サギ"), village}), QStringLiteral("サギ|サワガワ|"));
+    EXPECT_EQ(read({word("鷺", "サギ"), word("の", "ノ", "助詞", "連体化"), village}),
+              QStringLiteral("サギ|ノ|サワガワ|"));
+    EXPECT_EQ(read({village, word("鷺", "サギ")}), QStringLiteral("ソウゴウ|サギ|"));
+}
+
 // A reading is the user's, town by town: nothing built in forces one reading of 本町.
 // Where the compound-word rules must leave a name alone: a place's direction before 大 or a
 // firm's trade, 店 after お, a 道 that is no road station's, 女子 before no school, the verb 停,
