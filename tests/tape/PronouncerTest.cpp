@@ -199,12 +199,10 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         // A post town after a place's name; after a common noun the inn.
         {"若葉宿", "ワカバシュク"},
         {"鳩宿", "ハトヤド"},
-        // A prefix before a native word is the part of a place: the great pan, the inner ハト.
+        // A prefix before a native word or one in kana is the part of a place (the great pan).
         {"大鍋", "オオナベ"},
-        {"入はと", "イリハト"},
         {"中ハトクラ", "ナカハトクラ"},
         {"小はと", "コハト"},
-        {"大文", "ダイブン"},
         // Islands and mountains abroad keep the Chinese-style suffix; a hill in katakana with
         // no foreign spelling is a native one.
         {"ピエルネー島", "ピエルネートー"},

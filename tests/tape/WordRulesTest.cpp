@@ -208,8 +208,9 @@ TEST(WordRules, AFamilyNameEndingInABridgeAfterANameIsTheBridge) {
 }
 
 // After another name, a word the place list holds as one village's name is the kind of place it
-// writes, and a hut, a head and an island take a compound's voiced sound; alone, after the town
-// it lies in, after a prefix or after a foreign word they keep the dictionary's reading.
+// writes, and a hut written as the old house and an island take a compound's voiced sound;
+// alone, after the town it lies in, after a number or after a foreign word they keep the
+// dictionary's reading.
 TEST(PlaceWordRules, AKindOfPlaceAfterANameIsThatKind) {
     const auto read = [](ReadWords words) {
         for (size_t i = 0; i < words.size(); ++i)
@@ -223,16 +224,10 @@ TEST(PlaceWordRules, AKindOfPlaceAfterANameIsThatKind) {
     EXPECT_EQ(read({word("鳩町", "ハトマチ", "名詞", "固有名詞"), plateau}),
               QStringLiteral("ハトマチタカハラ"));
     EXPECT_EQ(read({word("（", "（", "記号"), plateau}), QStringLiteral("（タカハラ"));
-    EXPECT_EQ(read({word("鷺の", "サギノ"), word("沢川", "ソウゴウ", "名詞", "固有名詞")}),
-              QStringLiteral("サギノサワガワ"));
-    const ReadWord hut = word("小屋", "コヤ");
-    EXPECT_EQ(read({dove, hut}), QStringLiteral("ハトゴヤ"));
-    EXPECT_EQ(read({dove, word("古屋", "フルヤ", "名詞", "固有名詞")}), QStringLiteral("ハトゴヤ"));
+    const ReadWord oldHouse = word("古屋", "フルヤ", "名詞", "固有名詞");
+    EXPECT_EQ(read({dove, oldHouse}), QStringLiteral("ハトゴヤ"));
+    EXPECT_EQ(read({word("三", "サン", "名詞", "数"), oldHouse}), QStringLiteral("サンフルヤ"));
     EXPECT_EQ(read({dove, word("一色", "イッショク")}), QStringLiteral("ハトイッシキ"));
-    EXPECT_EQ(read({word("下", "シモ", "接頭詞", "数接続"), hut}), QStringLiteral("シモコヤ"));
-    EXPECT_EQ(read({word("三", "サン", "名詞", "数"), hut}), QStringLiteral("サンコヤ"));
-    EXPECT_EQ(read({word("鷺田", "サギタ", "名詞", "固有名詞"), word("頭", "アタマ")}),
-              QStringLiteral("サギタガシラ"));
     ReadWord island = word("島", "トー", "名詞", "接尾");
     island.pos2 = QStringLiteral("地域");
     EXPECT_EQ(read({word("舟", "フネ"), island}), QStringLiteral("フネジマ"));
@@ -242,9 +237,12 @@ TEST(PlaceWordRules, AKindOfPlaceAfterANameIsThatKind) {
     EXPECT_EQ(read({dove, fixed}), QStringLiteral("ハトタカハラ"));
 }
 
-// A name opens with its upper or lower part also before a number (上三坂 カミミサカ); other
-// words before a number keep the dictionary's reading.
-TEST(WordRules, TheUpperPartOpensANameBeforeANumber) {
+// A name opens with its upper or lower part also before a number (上三坂 カミミサカ), where other
+// words keep the dictionary's reading. 又 inside a name is a fork that the next part joins with
+// a compound's voiced sound; opening the text it is left as the dictionary has it. A university
+// named for what it teaches (福祉大) has its 大 ダイ before its front and its station, not a
+// listed place's オオ.
+TEST(WordRules, PartsThatOpenOrJoinAName) {
     FakeKnowledge knows;
     const auto read = [&](ReadWords words) {
         WordRules::apply(words, knows);
@@ -256,17 +254,6 @@ TEST(WordRules, TheUpperPartOpensANameBeforeANumber) {
               QStringLiteral("シモロク"));
     EXPECT_EQ(read({word("中", "チュウ"), word("三", "サン", "名詞", "数")}),
               QStringLiteral("チュウサン"));
-}
-
-// 又 inside a name is a fork that the next part joins with a compound's voiced sound; opening
-// the text it is left as the dictionary has it. A university named for what it teaches (福祉大)
-// has its 大 ダイ before its front and its station, not a listed place's オオ.
-TEST(WordRules, AForkAndAUniversityJoinTheNameBeforeThem) {
-    FakeKnowledge knows;
-    const auto read = [&](ReadWords words) {
-        WordRules::apply(words, knows);
-        return readings(words);
-    };
     const ReadWord dove = word("鳩", "ハト", "名詞", "固有名詞");
     const ReadWord fork = word("又", "マタ", "接続詞", "*");
     EXPECT_EQ(read({dove, fork, word("谷", "タニ")}), QStringLiteral("ハトマタダニ"));
