@@ -43,6 +43,29 @@ QString readEucJp(const char* path) {
     return decode(bytes);
 }
 
+// The first and the last word of the lattice's path; none when the path has no word.
+struct PathEnds {
+    const mecab_node_t* first = nullptr;
+    const mecab_node_t* last = nullptr;
+};
+
+PathEnds pathEnds(mecab_lattice_t* lattice) {
+    PathEnds ends;
+    for (const mecab_node_t* n = mecab_lattice_get_bos_node(lattice); n; n = n->next) {
+        if (n->stat == MECAB_BOS_NODE || n->stat == MECAB_EOS_NODE) continue;
+        if (!ends.first) ends.first = n;
+        ends.last = n;
+    }
+    return ends;
+}
+
+// A path's cost between its first word's left end and its last word's right end. A node's
+// cost is the path's from the start; the first word's own cost is added back so that only the
+// connection from the sentence's start is left out.
+int pathCost(const PathEnds& ends) {
+    return int(ends.last->cost - ends.first->cost + ends.first->wcost);
+}
+
 // MeCab's best path through `surface` alone: the first word's left id, the last word's right
 // id and the cost between them.
 bool analyse(mecab_t* tagger, mecab_lattice_t* lattice, const QString& surface,
@@ -50,19 +73,11 @@ bool analyse(mecab_t* tagger, mecab_lattice_t* lattice, const QString& surface,
     const QByteArray utf8 = surface.toUtf8();
     mecab_lattice_set_sentence2(lattice, utf8.constData(), size_t(utf8.size()));
     if (!mecab_parse_lattice(tagger, lattice)) return false;
-    const mecab_node_t* first = nullptr;
-    const mecab_node_t* last = nullptr;
-    for (const mecab_node_t* n = mecab_lattice_get_bos_node(lattice); n; n = n->next) {
-        if (n->stat == MECAB_BOS_NODE || n->stat == MECAB_EOS_NODE) continue;
-        if (!first) first = n;
-        last = n;
-    }
-    if (!first) return false;
-    out.leftId = first->lcAttr;
-    out.rightId = last->rcAttr;
-    // A node's cost is the path's from the start; the first word's own cost is added back
-    // so that only the connection from the sentence's start is left out.
-    out.cost = int(last->cost - first->cost + first->wcost);
+    const PathEnds ends = pathEnds(lattice);
+    if (!ends.first) return false;
+    out.leftId = ends.first->lcAttr;
+    out.rightId = ends.last->rcAttr;
+    out.cost = pathCost(ends);
     return true;
 }
 
@@ -107,17 +122,11 @@ std::optional<int> othersCost(mecab_t* tagger, mecab_lattice_t* lattice,
     if (!mecab_parse_lattice(tagger, lattice)) return {};
     // The word itself may come more than once among the best paths.
     for (int path = 0; path < 4; ++path) {
-        const mecab_node_t* first = nullptr;
-        const mecab_node_t* last = nullptr;
-        for (const mecab_node_t* n = mecab_lattice_get_bos_node(lattice); n; n = n->next) {
-            if (n->stat == MECAB_BOS_NODE || n->stat == MECAB_EOS_NODE) continue;
-            if (!first) first = n;
-            last = n;
-        }
-        if (!first) return {};
-        const bool itself = first == last && first->length == size_t(utf8.size()) &&
-                            features == QByteArray(first->feature);
-        if (!itself) return int(last->cost - first->cost + first->wcost);
+        const PathEnds ends = pathEnds(lattice);
+        if (!ends.first) return {};
+        const bool itself = ends.first == ends.last && ends.first->length == size_t(utf8.size()) &&
+                            features == QByteArray(ends.first->feature);
+        if (!itself) return pathCost(ends);
         if (!mecab_lattice_next(lattice)) return {};
     }
     return {};
