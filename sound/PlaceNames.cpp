@@ -213,7 +213,7 @@ QList<Word> dictionaryWords(const QList<Entry>& entries,
 
 QString wordFeatures(const Entry& entry) {
     return QStringLiteral("名詞,固有名詞,地域,一般,*,*,") + entry.surface + u',' + entry.reading +
-           u',' + entry.reading;
+           u',' + entry.reading + u',' + QString::fromUtf16(ListedMark);
 }
 
 QString userDictionaryCsv(const QList<Word>& words) {

@@ -19,6 +19,10 @@ namespace PlaceNames {
 // the dictionaries for names so, and the lists hold them so.
 QString withSmallKe(QString text);
 
+// The last feature of every word of the place dictionaries, after the nine the system dictionary
+// gives: the reader knows by it that a word is a whole listed name, read as the list reads it.
+inline constexpr char16_t ListedMark[] = u"地名表";
+
 struct Entry {
     QString surface;
     QString reading; // katakana

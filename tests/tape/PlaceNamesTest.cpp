@@ -151,8 +151,8 @@ TEST(PlaceNames, WritesEachNameWithTheContextAndCostOfItsAnalysis) {
     EXPECT_EQ(
         PlaceNames::userDictionaryCsv(
             {{"鳩野", "ハトノ"}, {"鷺沢", "サギサワ"}, {"雉岡", "キジオカ"}}, analyse),
-        QStringLiteral("鳩野,12,34,6000,名詞,固有名詞,地域,一般,*,*,鳩野,ハトノ,ハトノ\n"
-                       "雉岡,12,34,-32768,名詞,固有名詞,地域,一般,*,*,雉岡,キジオカ,キジオカ\n"));
+        QStringLiteral("鳩野,12,34,6000,名詞,固有名詞,地域,一般,*,*,鳩野,ハトノ,ハトノ,地名表\n"
+                       "雉岡,12,34,-32768,名詞,固有名詞,地域,一般,*,*,雉岡,キジオカ,キジオカ,地名表\n"));
 }
 
 // A word costs PartsMargin less than the cheapest other reading of its characters where that
@@ -240,7 +240,8 @@ TEST(PlaceNames, PronouncerReadsByTheListsAndWithoutABrokenOne) {
                          {"鷺東入", "サギヒガシイル"},
                          {"大前", "オオマエ"},
                          {"大南", "オオミナミ"},
-                         {"千鷺沢", "チサギサワ"}}));
+                         {"千鷺沢", "チサギサワ"},
+                         {"雉門前", "キジモンゼン"}}));
     ASSERT_TRUE(compile(compiler, sources, names, {{"鳩巣原", "ハトスバラ"}}));
 
     const auto plain = Pronouncer::open(Pronouncer::defaultDictionaryDirs());
@@ -258,6 +259,9 @@ TEST(PlaceNames, PronouncerReadsByTheListsAndWithoutABrokenOne) {
     EXPECT_EQ(listed->toKana("鷺大前、鳩大南門"), "サギダイマエ、ハトダイミナミモン");
     // A number in kanji takes back the unit that opens a listed name after it.
     EXPECT_EQ(listed->toKana("三千鷺沢、千鷺沢前"), "サンゼンサギサワ、チサギサワマエ");
+    // A listed name read whole keeps its own 前; the same characters unlisted are a front.
+    EXPECT_EQ(listed->toKana("雉門前"), "キジモンゼン");
+    EXPECT_TRUE(plain->toKana("雉門前").endsWith(u"モンマエ"));
     // The town table beside the list reads a town's 町.
     EXPECT_EQ(listed->toKana("鷺沢町"), "サギサワマチ");
     QFile towns(dir.filePath("towns.tsv"));

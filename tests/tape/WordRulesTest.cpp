@@ -183,6 +183,31 @@ TEST(OpeningWord, ANameDoesNotOpenWithACompoundsVoicedSound) {
     EXPECT_EQ(read({fixed}), QStringLiteral("バトチョウ|"));
 }
 
+// A stop's closing 前 is the front of what it names (マエ) and a 館 after a name is a hall
+// (カン), but a listed name read as a whole keeps the list's ゼン and タテ; a listed word inside
+// a longer name does not.
+TEST(WordRules, AWholeListedNameKeepsItsOwnFrontAndManor) {
+    FakeKnowledge knows;
+    const auto read = [&](ReadWords words) {
+        WordRules::apply(words, knows);
+        return readings(words, u"|");
+    };
+    const auto listed = [](const char* surface, const char* kana) {
+        ReadWord w = word(surface, kana, "名詞", "固有名詞");
+        w.listed = true;
+        return w;
+    };
+    EXPECT_EQ(read({listed("鷺門前", "サギモンゼン")}), QStringLiteral("サギモンゼン|"));
+    EXPECT_EQ(read({listed("鳩館", "ハトタテ")}), QStringLiteral("ハトタテ|"));
+    EXPECT_EQ(read({word("鷺門前", "サギモンゼン", "名詞", "固有名詞")}),
+              QStringLiteral("サギモンマエ|"));
+    EXPECT_EQ(read({word("鳩館", "ハトタテ", "名詞", "固有名詞")}), QStringLiteral("ハトカン|"));
+    EXPECT_EQ(read({word("鷺", "サギ"), listed("北門前", "キタモンゼン")}),
+              QStringLiteral("サギ|キタモンマエ|"));
+    EXPECT_EQ(read({word("鷺", "サギ"), listed("雉館", "キジタテ")}),
+              QStringLiteral("サギ|キジカン|"));
+}
+
 // A family name ending in 橋 after more of a name is the end of a bridge's name, voiced as a
 // compound's; after a side, a new part or a town, and as a great bridge, it keeps its ハシ.
 TEST(WordRules, AFamilyNameEndingInABridgeAfterANameIsTheBridge) {
