@@ -148,11 +148,11 @@ TEST(PlaceNames, WritesEachNameWithTheContextAndCostOfItsAnalysis) {
         a = {12, 34, surface == "鳩野" ? 7000 : -32000};
         return true;
     };
-    EXPECT_EQ(
-        PlaceNames::userDictionaryCsv(
-            {{"鳩野", "ハトノ"}, {"鷺沢", "サギサワ"}, {"雉岡", "キジオカ"}}, analyse),
-        QStringLiteral("鳩野,12,34,6000,名詞,固有名詞,地域,一般,*,*,鳩野,ハトノ,ハトノ,地名表\n"
-                       "雉岡,12,34,-32768,名詞,固有名詞,地域,一般,*,*,雉岡,キジオカ,キジオカ,地名表\n"));
+    EXPECT_EQ(PlaceNames::userDictionaryCsv(
+                  {{"鳩野", "ハトノ"}, {"鷺沢", "サギサワ"}, {"雉岡", "キジオカ"}}, analyse),
+              QStringLiteral(
+                  "鳩野,12,34,6000,名詞,固有名詞,地域,一般,*,*,鳩野,ハトノ,ハトノ,地名表\n"
+                  "雉岡,12,34,-32768,名詞,固有名詞,地域,一般,*,*,雉岡,キジオカ,キジオカ,地名表\n"));
 }
 
 // A word costs PartsMargin less than the cheapest other reading of its characters where that
