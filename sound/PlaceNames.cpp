@@ -121,6 +121,34 @@ QList<Entry> newNames(const QList<Entry>& list, const QList<Entry>& more) {
     return out;
 }
 
+QList<Entry> particleTwins(const QList<Entry>& entries, const QList<Entry>& others) {
+    static const QStringView spellings[] = {u"のノ之"};
+    QSet<QString> known;
+    for (const QList<Entry>* list : {&entries, &others})
+        for (const Entry& e : *list)
+            known.insert(e.surface);
+    QList<Entry> out;
+    QSet<QString> added; // name and reading
+    for (const Entry& e : entries) {
+        const QString& s = e.surface;
+        for (qsizetype i = 1; i + 1 < s.size(); ++i) {
+            if (!KanaText::isKanji(s[i - 1]) || !KanaText::isKanji(s[i + 1])) continue;
+            for (QStringView spelling : spellings) {
+                if (!spelling.contains(s[i])) continue;
+                for (QChar other : spelling) {
+                    if (other == s[i]) continue;
+                    QString twin = s;
+                    twin[i] = other;
+                    if (known.contains(twin) || added.contains(twin + u'\t' + e.reading)) continue;
+                    added.insert(twin + u'\t' + e.reading);
+                    out.append({twin, e.reading});
+                }
+            }
+        }
+    }
+    return out;
+}
+
 QList<Entry> choose(const QList<Entry>& entries,
                     const std::function<QString(const QString&)>& preferred,
                     const ReadingTest& oneStyle, const ReadingTest& alsoSurname) {

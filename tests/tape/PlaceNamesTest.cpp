@@ -142,6 +142,32 @@ TEST(PlaceNames, NamesReadInOneStyleWinUnlessOutvoted) {
     EXPECT_TRUE(chosen.contains("鳩橋=キュウハシ")) << chosen.join(u' ').toStdString();
 }
 
+// A name's の between kanji is respelt ノ and 之 (and back), one at a time, with the name's
+// reading; a spelling either list has keeps its own, and の beside kana or at an end stays.
+TEST(PlaceNames, SpellsANamesParticleAsSignsDo) {
+    const auto twins = [](const QList<PlaceNames::Entry>& entries,
+                          const QList<PlaceNames::Entry>& others = {}) {
+        QStringList out;
+        for (const PlaceNames::Entry& e : PlaceNames::particleTwins(entries, others))
+            out.append(e.surface + u'=' + e.reading);
+        out.sort();
+        return out.join(u' ').toStdString();
+    };
+    EXPECT_EQ(twins({{"鷺の沢", "サギノサワ"}}), "鷺ノ沢=サギノサワ 鷺之沢=サギノサワ");
+    EXPECT_EQ(twins({{"鷺之沢", "サギノサワ"}, {"鷺ノ沢", "サギノソウ"}}),
+              "鷺の沢=サギノサワ 鷺の沢=サギノソウ");
+    EXPECT_EQ(twins({{"鳩の木の下", "ハトノキノシタ"}}),
+              "鳩の木ノ下=ハトノキノシタ 鳩の木之下=ハトノキノシタ 鳩ノ木の下=ハトノキノシタ "
+              "鳩之木の下=ハトノキノシタ");
+    EXPECT_EQ(twins({{"鷺の沢", "サギノサワ"}}, {{"鷺ノ沢", "サギノタク"}}), "鷺之沢=サギノサワ");
+    EXPECT_EQ(twins({{"の沢", "ノサワ"},
+                     {"鷺の", "サギノ"},
+                     {"さぎの沢", "サギノサワ"},
+                     {"鳩ヶ丘", "ハトガオカ"},
+                     {"鳩が丘", "ハトガオカ"}}),
+              "");
+}
+
 TEST(PlaceNames, WritesEachNameWithTheContextAndCostOfItsAnalysis) {
     const auto analyse = [](const QString& surface, PlaceNames::Analysis& a) {
         if (surface == "鷺沢") return false;
