@@ -2,6 +2,8 @@
 
 #include "sound/KanaText.h"
 
+#include <algorithm>
+
 namespace InstitutionNames {
 
 namespace {
@@ -22,10 +24,16 @@ const char16_t* const Clinics[] = {u"病院", u"医院", u"クリニック"};
 
 const char16_t* const NativeDirections[] = {u"ヒガシ", u"ニシ", u"ミナミ", u"キタ"};
 
-template <size_t N> bool startsWithOne(QStringView s, const char16_t* const (&words)[N]) {
+// The length of the longest of `words` that `s` starts with; 0 when none.
+template <size_t N> qsizetype startOf(QStringView s, const char16_t* const (&words)[N]) {
+    qsizetype longest = 0;
     for (const char16_t* w : words)
-        if (s.startsWith(QStringView(w))) return true;
-    return false;
+        if (s.startsWith(QStringView(w))) longest = std::max(longest, QStringView(w).size());
+    return longest;
+}
+
+template <size_t N> bool startsWithOne(QStringView s, const char16_t* const (&words)[N]) {
+    return startOf(s, words) > 0;
 }
 
 bool isDirection(QChar c) {
@@ -63,8 +71,12 @@ std::optional<Span> find(const QString& text, WordKnowledge& knows) {
         const QStringView rest = QStringView(text).mid(i + 2);
         const bool direction = isDirection(second);
         // Only before what such a name stands for is the dictionary asked.
-        if (direction ? !startsWithOne(rest, AfterDirection) : !startsWithOne(rest, AfterCoined))
-            continue;
+        const qsizetype kind =
+            direction ? startOf(rest, AfterDirection) : startOf(rest, AfterCoined);
+        if (kind == 0) continue;
+        // A name the dictionaries know whole with what it names (a listed 鷺南台 サギミナミダイ,
+        // 鳩苑団地 ハトゾノダンチ) is read as they read it.
+        if (!knows.dictionaryReadings(text.mid(i, 2 + kind)).isEmpty()) continue;
         const QStringList known = knows.dictionaryReadings(text.mid(i, 2));
         const QString on1 = knows.chineseReadings(QStringView(text).mid(i, 1)).value(0);
         const QString on2 = knows.chineseReadings(QStringView(text).mid(i + 1, 1)).value(0);

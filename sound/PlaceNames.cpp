@@ -121,6 +121,34 @@ QList<Entry> newNames(const QList<Entry>& list, const QList<Entry>& more) {
     return out;
 }
 
+QList<Entry> particleTwins(const QList<Entry>& entries, const QList<Entry>& others) {
+    static const QStringView spellings[] = {u"のノ之"};
+    QSet<QString> known;
+    for (const QList<Entry>* list : {&entries, &others})
+        for (const Entry& e : *list)
+            known.insert(e.surface);
+    QList<Entry> out;
+    QSet<QString> added; // name and reading
+    for (const Entry& e : entries) {
+        const QString& s = e.surface;
+        for (qsizetype i = 1; i + 1 < s.size(); ++i) {
+            if (!KanaText::isKanji(s[i - 1]) || !KanaText::isKanji(s[i + 1])) continue;
+            for (QStringView spelling : spellings) {
+                if (!spelling.contains(s[i])) continue;
+                for (QChar other : spelling) {
+                    if (other == s[i]) continue;
+                    QString twin = s;
+                    twin[i] = other;
+                    if (known.contains(twin) || added.contains(twin + u'\t' + e.reading)) continue;
+                    added.insert(twin + u'\t' + e.reading);
+                    out.append({twin, e.reading});
+                }
+            }
+        }
+    }
+    return out;
+}
+
 QList<Entry> choose(const QList<Entry>& entries,
                     const std::function<QString(const QString&)>& preferred,
                     const ReadingTest& oneStyle, const ReadingTest& alsoSurname) {
@@ -213,7 +241,7 @@ QList<Word> dictionaryWords(const QList<Entry>& entries,
 
 QString wordFeatures(const Entry& entry) {
     return QStringLiteral("名詞,固有名詞,地域,一般,*,*,") + entry.surface + u',' + entry.reading +
-           u',' + entry.reading;
+           u',' + entry.reading + u',' + QString::fromUtf16(ListedMark);
 }
 
 QString userDictionaryCsv(const QList<Word>& words) {

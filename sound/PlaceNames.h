@@ -19,6 +19,10 @@ namespace PlaceNames {
 // the dictionaries for names so, and the lists hold them so.
 QString withSmallKe(QString text);
 
+// The last feature of every word of the place dictionaries, after the nine the system dictionary
+// gives: the reader knows by it that a word is a whole listed name, read as the list reads it.
+inline constexpr char16_t ListedMark[] = u"地名表";
+
 struct Entry {
     QString surface;
     QString reading; // katakana
@@ -45,6 +49,13 @@ QList<Entry> facilities(const QList<Entry>& nouns);
 // The entries of `more` whose name `list` does not hold: another source's names, added where the
 // first is silent without outvoting its readings of the names it has.
 QList<Entry> newNames(const QList<Entry>& list, const QList<Entry>& more);
+
+// The names of `entries` spelt with the particle の between two kanji written another way, as
+// signs write it: の, ノ and 之 (鷺ノ沢, 鷺之沢 of a listed 鷺の沢), each with the reading of the
+// name it comes from. One particle is respelt at a time; a spelling that `entries` or `others`
+// hold already keeps its own readings. (が and ヶ are left alone: a name spelt with the other
+// one is as often another place of another reading.)
+QList<Entry> particleTwins(const QList<Entry>& entries, const QList<Entry>& others = {});
 
 // One entry for each name of two characters or more, with the reading that is most often
 // also the start (or end) of the reading of a longer name that starts (or ends) with it; a

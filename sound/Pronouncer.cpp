@@ -242,8 +242,10 @@ ReadWords Pronouncer::analyse(const QString& text, const QList<qsizetype>& bound
         word.known = read->stat != MECAB_UNK_NODE;
         word.givenName = givenName;
         // Features: part of speech, three subdivisions, conjugation type and form, base form,
-        // reading, pronunciation. Unknown words stop after the first seven.
+        // reading, pronunciation. Unknown words stop after the first seven; the place
+        // dictionaries' words carry a mark after the nine.
         const QStringList features = QString::fromUtf8(read->feature).split(u',');
+        word.listed = features.value(9) == QStringView(PlaceNames::ListedMark);
         word.pos = features.value(0);
         word.pos1 = features.value(1);
         word.pos2 = features.value(2);

@@ -19,6 +19,7 @@ struct ReadWord {
     bool known = false;     // the dictionary knows the word
     bool fixed = false;     // the reading comes from the user or the override table: kept as is
     bool givenName = false; // the dictionary takes it for a person's given name
+    bool listed = false;    // a whole name of the place lists, read as the list reads it
 };
 
 using ReadWords = std::vector<ReadWord>;

@@ -290,8 +290,10 @@ void pond(const ReadWords& words, size_t i, ReadWord& w) {
 
 // 館 after another word is a hall, カン; alone it reads タテ (a manor), which is what the
 // dictionary gives it where it cannot join it to the word before (ふらっと館), also joined to
-// the word after it (館前 タテマエ).
-void hall(size_t i, ReadWord& w) {
+// the word after it (館前 タテマエ). A listed name that is the whole name keeps the list's
+// reading (鷺館 サギタテ, a village).
+void hall(const ReadWords& words, size_t i, ReadWord& w) {
+    if (w.listed && words.size() == 1) return;
     const QString manor = QStringLiteral("タテ"), hall = QStringLiteral("カン");
     QString& p = w.pronunciation;
     if (i > 0 && w.surface.startsWith(u'館') && p.startsWith(manor))
@@ -350,8 +352,11 @@ void entrance(const ReadWords& words, size_t i, ReadWord& w) {
 }
 
 // A stop named after what it stands in front of ends in 前, said マエ: 西門前 is ニシモンマエ,
-// though the dictionary knows 門前 as モンゼン. Words of time and the like keep their ゼン.
+// though the dictionary knows 門前 as モンゼン. Words of time and the like keep their ゼン, and
+// so does a listed name that is the whole name (鷺門前 サギモンゼン, a district); inside a
+// longer one (鷺公園北門前) a listed 北門前 is the gate's front still.
 void frontOf(const ReadWords& words, size_t i, ReadWord& w) {
+    if (w.listed && words.size() == 1) return;
     static const QStringList keep = {
         QStringLiteral("午前"), QStringLiteral("以前"), QStringLiteral("直前"),
         QStringLiteral("事前"), QStringLiteral("寸前"), QStringLiteral("空前"),
@@ -384,7 +389,7 @@ void apply(ReadWords& words, WordKnowledge& knows, const QHash<QChar, QString>& 
         bridgeEnd(words, i, w);
         shrine(words, i, w);
         pond(words, i, w);
-        hall(i, w);
+        hall(words, i, w);
         suffixAfterName(words, i, w);
         estateEntrance(words, i, w);
         entrance(words, i, w);

@@ -142,17 +142,43 @@ TEST(PlaceNames, NamesReadInOneStyleWinUnlessOutvoted) {
     EXPECT_TRUE(chosen.contains("鳩橋=キュウハシ")) << chosen.join(u' ').toStdString();
 }
 
+// A name's の between kanji is respelt ノ and 之 (and back), one at a time, with the name's
+// reading; a spelling either list has keeps its own, and の beside kana or at an end stays.
+TEST(PlaceNames, SpellsANamesParticleAsSignsDo) {
+    const auto twins = [](const QList<PlaceNames::Entry>& entries,
+                          const QList<PlaceNames::Entry>& others = {}) {
+        QStringList out;
+        for (const PlaceNames::Entry& e : PlaceNames::particleTwins(entries, others))
+            out.append(e.surface + u'=' + e.reading);
+        out.sort();
+        return out.join(u' ').toStdString();
+    };
+    EXPECT_EQ(twins({{"鷺の沢", "サギノサワ"}}), "鷺ノ沢=サギノサワ 鷺之沢=サギノサワ");
+    EXPECT_EQ(twins({{"鷺之沢", "サギノサワ"}, {"鷺ノ沢", "サギノソウ"}}),
+              "鷺の沢=サギノサワ 鷺の沢=サギノソウ");
+    EXPECT_EQ(twins({{"鳩の木の下", "ハトノキノシタ"}}),
+              "鳩の木ノ下=ハトノキノシタ 鳩の木之下=ハトノキノシタ 鳩ノ木の下=ハトノキノシタ "
+              "鳩之木の下=ハトノキノシタ");
+    EXPECT_EQ(twins({{"鷺の沢", "サギノサワ"}}, {{"鷺ノ沢", "サギノタク"}}), "鷺之沢=サギノサワ");
+    EXPECT_EQ(twins({{"の沢", "ノサワ"},
+                     {"鷺の", "サギノ"},
+                     {"さぎの沢", "サギノサワ"},
+                     {"鳩ヶ丘", "ハトガオカ"},
+                     {"鳩が丘", "ハトガオカ"}}),
+              "");
+}
+
 TEST(PlaceNames, WritesEachNameWithTheContextAndCostOfItsAnalysis) {
     const auto analyse = [](const QString& surface, PlaceNames::Analysis& a) {
         if (surface == "鷺沢") return false;
         a = {12, 34, surface == "鳩野" ? 7000 : -32000};
         return true;
     };
-    EXPECT_EQ(
-        PlaceNames::userDictionaryCsv(
-            {{"鳩野", "ハトノ"}, {"鷺沢", "サギサワ"}, {"雉岡", "キジオカ"}}, analyse),
-        QStringLiteral("鳩野,12,34,6000,名詞,固有名詞,地域,一般,*,*,鳩野,ハトノ,ハトノ\n"
-                       "雉岡,12,34,-32768,名詞,固有名詞,地域,一般,*,*,雉岡,キジオカ,キジオカ\n"));
+    EXPECT_EQ(PlaceNames::userDictionaryCsv(
+                  {{"鳩野", "ハトノ"}, {"鷺沢", "サギサワ"}, {"雉岡", "キジオカ"}}, analyse),
+              QStringLiteral(
+                  "鳩野,12,34,6000,名詞,固有名詞,地域,一般,*,*,鳩野,ハトノ,ハトノ,地名表\n"
+                  "雉岡,12,34,-32768,名詞,固有名詞,地域,一般,*,*,雉岡,キジオカ,キジオカ,地名表\n"));
 }
 
 // A word costs PartsMargin less than the cheapest other reading of its characters where that
@@ -240,7 +266,8 @@ TEST(PlaceNames, PronouncerReadsByTheListsAndWithoutABrokenOne) {
                          {"鷺東入", "サギヒガシイル"},
                          {"大前", "オオマエ"},
                          {"大南", "オオミナミ"},
-                         {"千鷺沢", "チサギサワ"}}));
+                         {"千鷺沢", "チサギサワ"},
+                         {"雉門前", "キジモンゼン"}}));
     ASSERT_TRUE(compile(compiler, sources, names, {{"鳩巣原", "ハトスバラ"}}));
 
     const auto plain = Pronouncer::open(Pronouncer::defaultDictionaryDirs());
@@ -258,6 +285,9 @@ TEST(PlaceNames, PronouncerReadsByTheListsAndWithoutABrokenOne) {
     EXPECT_EQ(listed->toKana("鷺大前、鳩大南門"), "サギダイマエ、ハトダイミナミモン");
     // A number in kanji takes back the unit that opens a listed name after it.
     EXPECT_EQ(listed->toKana("三千鷺沢、千鷺沢前"), "サンゼンサギサワ、チサギサワマエ");
+    // A listed name read whole keeps its own 前; the same characters unlisted are a front.
+    EXPECT_EQ(listed->toKana("雉門前"), "キジモンゼン");
+    EXPECT_TRUE(plain->toKana("雉門前").endsWith(u"モンマエ"));
     // The town table beside the list reads a town's 町.
     EXPECT_EQ(listed->toKana("鷺沢町"), "サギサワマチ");
     QFile towns(dir.filePath("towns.tsv"));

@@ -16,7 +16,8 @@
 TEST(InstitutionNames, PrefersTheDictionarysChineseStyleOverAPlacesNativeOne) {
     FakeKnowledge knows;
     knows.words = FakeKnowledge::table("鳩南=ハトミナミ/キューナン 鷺東=サギヒガシ 鴨東=オードー "
-                                       "雁北=ガンキ 鶴清=ツルキヨ 公園=コーエン");
+                                       "雁北=ガンキ 鶴清=ツルキヨ 公園=コーエン "
+                                       "清鶴団地=キヨツルダンチ 鳩南台=ハトミナミダイ");
     knows.chinese = FakeKnowledge::table(
         "鳩=キュウ 雁=ガン 鷺=ロ 南=ナン 東=トウ 北=ホク 清=セイ 鶴=カク 森=シン 公=コウ");
     const auto read = [&](const char* text) {
@@ -36,6 +37,10 @@ TEST(InstitutionNames, PrefersTheDictionarysChineseStyleOverAPlacesNativeOne) {
     EXPECT_EQ(read("鶴清荘"), QString());
     EXPECT_EQ(read("の森公園"), QString());
     EXPECT_EQ(read("清畑荘"), QString());
+    // A name the dictionary knows whole with what it names (a listed estate) is its own.
+    EXPECT_EQ(read("清鶴団地前"), QString());
+    EXPECT_EQ(read("鳩南台団地"), QString());
+    EXPECT_EQ(read("鳩南団地"), QStringLiteral("0:キューナン"));
     // Nothing to find in what is too short or not kanji, nor in a kanji outside the BMP.
     for (const char* text : {"", "南", "なん小学校", "𠮷南小学校"})
         EXPECT_EQ(read(text), QString()) << text;
@@ -181,6 +186,31 @@ TEST(OpeningWord, ANameDoesNotOpenWithACompoundsVoicedSound) {
     ReadWord fixed = word("鳩町", "バトチョウ");
     fixed.fixed = true;
     EXPECT_EQ(read({fixed}), QStringLiteral("バトチョウ|"));
+}
+
+// A stop's closing 前 is the front of what it names (マエ) and a 館 after a name is a hall
+// (カン), but a listed name read as a whole keeps the list's ゼン and タテ; a listed word inside
+// a longer name does not.
+TEST(WordRules, AWholeListedNameKeepsItsOwnFrontAndManor) {
+    FakeKnowledge knows;
+    const auto read = [&](ReadWords words) {
+        WordRules::apply(words, knows);
+        return readings(words, u"|");
+    };
+    const auto listed = [](const char* surface, const char* kana) {
+        ReadWord w = word(surface, kana, "名詞", "固有名詞");
+        w.listed = true;
+        return w;
+    };
+    EXPECT_EQ(read({listed("鷺門前", "サギモンゼン")}), QStringLiteral("サギモンゼン|"));
+    EXPECT_EQ(read({listed("鳩館", "ハトタテ")}), QStringLiteral("ハトタテ|"));
+    EXPECT_EQ(read({word("鷺門前", "サギモンゼン", "名詞", "固有名詞")}),
+              QStringLiteral("サギモンマエ|"));
+    EXPECT_EQ(read({word("鳩館", "ハトタテ", "名詞", "固有名詞")}), QStringLiteral("ハトカン|"));
+    EXPECT_EQ(read({word("鷺", "サギ"), listed("北門前", "キタモンゼン")}),
+              QStringLiteral("サギ|キタモンマエ|"));
+    EXPECT_EQ(read({word("鷺", "サギ"), listed("雉館", "キジタテ")}),
+              QStringLiteral("サギ|キジカン|"));
 }
 
 // A family name ending in 橋 after more of a name is the end of a bridge's name, voiced as a

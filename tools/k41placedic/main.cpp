@@ -258,8 +258,11 @@ int main(int argc, char** argv) {
             });
         const QList<PlaceNames::Entry> chosen = PlaceNames::withoutCommonWords(
             voted, [&](const QString& surface) { return commonWord(tagger, lattice, surface); });
-        const QList<PlaceNames::Entry> chosenOthers = PlaceNames::newNames(skk, chosen);
-        const QList<PlaceNames::Entry> chosenSkk = PlaceNames::newNames(chosenOthers, chosen);
+        QList<PlaceNames::Entry> chosenOthers = PlaceNames::newNames(skk, chosen);
+        QList<PlaceNames::Entry> chosenSkk = PlaceNames::newNames(chosenOthers, chosen);
+        // A sign may spell a listed name's particle otherwise (鷺ノ沢 for 鷺の沢).
+        chosenSkk += PlaceNames::particleTwins(chosenSkk, chosenOthers);
+        chosenOthers += PlaceNames::particleTwins(chosenOthers, chosenSkk);
         const auto analyser = [&](const QString& surface, PlaceNames::Analysis& a) {
             return analyse(tagger, lattice, surface, a);
         };
