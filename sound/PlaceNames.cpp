@@ -122,7 +122,8 @@ QList<Entry> newNames(const QList<Entry>& list, const QList<Entry>& more) {
 }
 
 QList<Entry> particleTwins(const QList<Entry>& entries, const QList<Entry>& others) {
-    static const QStringView spellings[] = {u"のノ之"};
+    // The particle の between kanji, as names spell it.
+    static constexpr QStringView spellings = u"のノ之";
     QSet<QString> known;
     for (const QList<Entry>* list : {&entries, &others})
         for (const Entry& e : *list)
@@ -132,17 +133,16 @@ QList<Entry> particleTwins(const QList<Entry>& entries, const QList<Entry>& othe
     for (const Entry& e : entries) {
         const QString& s = e.surface;
         for (qsizetype i = 1; i + 1 < s.size(); ++i) {
-            if (!KanaText::isKanji(s[i - 1]) || !KanaText::isKanji(s[i + 1])) continue;
-            for (QStringView spelling : spellings) {
-                if (!spelling.contains(s[i])) continue;
-                for (QChar other : spelling) {
-                    if (other == s[i]) continue;
-                    QString twin = s;
-                    twin[i] = other;
-                    if (known.contains(twin) || added.contains(twin + u'\t' + e.reading)) continue;
-                    added.insert(twin + u'\t' + e.reading);
-                    out.append({twin, e.reading});
-                }
+            if (!KanaText::isKanji(s[i - 1]) || !KanaText::isKanji(s[i + 1]) ||
+                !spellings.contains(s[i]))
+                continue;
+            for (QChar other : spellings) {
+                if (other == s[i]) continue;
+                QString twin = s;
+                twin[i] = other;
+                if (known.contains(twin) || added.contains(twin + u'\t' + e.reading)) continue;
+                added.insert(twin + u'\t' + e.reading);
+                out.append({twin, e.reading});
             }
         }
     }
