@@ -148,6 +148,30 @@ TEST(CompoundWordRules, LeaveWhatIsNoCompoundOfTheirsAlone) {
     EXPECT_EQ(read(ground), QStringLiteral("サギサワバ"));
 }
 
+// Two kanji known only as a given name, inside a longer name, are a coined word read in Chinese
+// style, but not after a family name: then they are the person the place is named for.
+TEST(CompoundWordRules, AGivenNameAfterAFamilyNameIsAPersons) {
+    FakeKnowledge knows;
+    knows.chinese = FakeKnowledge::table("幸=コウ 美=ビ");
+    const auto read = [&](ReadWords words) {
+        for (size_t i = 0; i < words.size(); ++i)
+            CompoundWordRules::apply(words, i, knows);
+        return readings(words, u"|");
+    };
+    ReadWord given = word("幸美", "ユキミ", "名詞", "固有名詞");
+    given.givenName = true;
+    given.pos2 = QStringLiteral("人名");
+    const ReadWord hall = word("ホール", "ホール");
+    const ReadWord monument = word("碑", "ヒ");
+    EXPECT_EQ(read({given, hall}), QStringLiteral("コウビ|ホール|"));
+    EXPECT_EQ(read({word("鷺山", "サギヤマ", "名詞", "固有名詞"), given, monument}),
+              QStringLiteral("サギヤマ|ユキミ|ヒ|"));
+    // A single kanji or a common noun before it is no family name.
+    EXPECT_EQ(read({word("鷺", "サギ", "名詞", "固有名詞"), given, hall}),
+              QStringLiteral("サギ|コウビ|ホール|"));
+    EXPECT_EQ(read({word("市民", "シミン"), given, hall}), QStringLiteral("シミン|コウビ|ホール|"));
+}
+
 // The cut before a closing 上 or direction falls inside the word the dictionary joined it into,
 // counted in the text as given: a space the dictionary skipped moves it on.
 TEST(CompoundWordRules, ACutNearTheEndCountsTheTextsSpaces) {
