@@ -212,9 +212,9 @@ TEST(OpeningWord, ANameDoesNotOpenWithACompoundsVoicedSound) {
     EXPECT_EQ(read({fixed}), QStringLiteral("バトチョウ|"));
 }
 
-// A 館 after a name is a hall (カン), but a listed name read as a whole keeps the list's タテ; a
-// listed word inside a longer name keeps neither its タテ nor its ゼン (a whole listed 門前 is
-// read end to end in PlaceNamesTest).
+// A 館 after a name is a hall (カン), but a listed name read as a whole keeps the list's タテ, and
+// so does a place that opens with it after a name (鷺館山); a listed word inside a longer name
+// keeps neither its タテ nor its ゼン (a whole listed 門前 is read end to end in PlaceNamesTest).
 TEST(WordRules, AWholeListedNameKeepsItsOwnFrontAndManor) {
     FakeKnowledge knows;
     const auto read = [&](ReadWords words) {
@@ -232,6 +232,14 @@ TEST(WordRules, AWholeListedNameKeepsItsOwnFrontAndManor) {
               QStringLiteral("サギ|キタモンマエ|"));
     EXPECT_EQ(read({word("鷺", "サギ"), listed("雉館", "キジタテ")}),
               QStringLiteral("サギ|キジカン|"));
+    // A word that opens with the manor after another word: the hall's front or side joined to
+    // it is the hall's, a place that opens with it (館山) stays that place.
+    EXPECT_EQ(read({word("鷺", "サギ"), word("館前", "タテマエ")}),
+              QStringLiteral("サギ|カンマエ|"));
+    EXPECT_EQ(read({word("鷺", "サギ"), word("館南", "タテミナミ")}),
+              QStringLiteral("サギ|カンミナミ|"));
+    EXPECT_EQ(read({word("鷺", "サギ"), word("館山", "タテヤマ", "名詞", "固有名詞")}),
+              QStringLiteral("サギ|タテヤマ|"));
 }
 
 // A family name ending in 橋 after more of a name is the end of a bridge's name, voiced as a
