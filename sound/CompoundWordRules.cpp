@@ -28,6 +28,15 @@ void givenNameInCompound(const ReadWords& words, size_t i, ReadWord& w, WordKnow
     // A title after it (さん, 様, 君) says it is a person after all.
     if (words[i + 1].pos1 == QStringLiteral("接尾") && words[i + 1].pos2 == QStringLiteral("人名"))
         return;
+    // So does a name of two or more kanji before it: a family name and the given name, a person
+    // whose grave, monument or house the place is (鷺山幸美碑 サギヤマユキミヒ). The dictionary
+    // may well have read the family name as a place of the lists, so any proper noun counts.
+    if (i > 0) {
+        const ReadWord& before = words[i - 1];
+        if (before.pos1 == QStringLiteral("固有名詞") && before.surface.size() >= 2 &&
+            KanaText::allKanji(before.surface))
+            return;
+    }
     const QString first = knows.chineseReadings(QStringView(w.surface).left(1)).value(0);
     const QString second = knows.chineseReadings(QStringView(w.surface).mid(1)).value(0);
     if (!first.isEmpty() && !second.isEmpty()) w.pronunciation = first + second;

@@ -291,12 +291,17 @@ void pond(const ReadWords& words, size_t i, ReadWord& w) {
 // 館 after another word is a hall, カン; alone it reads タテ (a manor), which is what the
 // dictionary gives it where it cannot join it to the word before (ふらっと館), also joined to
 // the word after it (館前 タテマエ). A listed name that is the whole name keeps the list's
-// reading (鷺館 サギタテ, a village).
+// reading (鷺館 サギタテ, a village). A place the dictionary knows that opens with the manor
+// (館山 タテヤマ, 館沢) is that place after another word too (鷺館山); only the hall's front or
+// side joined to it (館前, 館南) is still the hall's.
 void hall(const ReadWords& words, size_t i, ReadWord& w) {
     if (w.listed && words.size() == 1) return;
     const QString manor = QStringLiteral("タテ"), hall = QStringLiteral("カン");
     QString& p = w.pronunciation;
-    if (i > 0 && w.surface.startsWith(u'館') && p.startsWith(manor))
+    const bool ofTheHall =
+        w.surface.size() == 1 ||
+        (w.surface.size() == 2 && QStringView(u"前東西南北").contains(w.surface[1]));
+    if (i > 0 && w.surface.startsWith(u'館') && p.startsWith(manor) && ofTheHall)
         p.replace(0, 2, hall);
     else if ((i > 0 || w.surface.size() > 1) && w.surface.endsWith(u'館') && p.endsWith(manor))
         p.replace(p.size() - 2, 2, hall);

@@ -148,6 +148,30 @@ TEST(CompoundWordRules, LeaveWhatIsNoCompoundOfTheirsAlone) {
     EXPECT_EQ(read(ground), QStringLiteral("サギサワバ"));
 }
 
+// Two kanji known only as a given name, inside a longer name, are a coined word read in Chinese
+// style, but not after a family name: then they are the person the place is named for.
+TEST(CompoundWordRules, AGivenNameAfterAFamilyNameIsAPersons) {
+    FakeKnowledge knows;
+    knows.chinese = FakeKnowledge::table("幸=コウ 美=ビ");
+    const auto read = [&](ReadWords words) {
+        for (size_t i = 0; i < words.size(); ++i)
+            CompoundWordRules::apply(words, i, knows);
+        return readings(words, u"|");
+    };
+    ReadWord given = word("幸美", "ユキミ", "名詞", "固有名詞");
+    given.givenName = true;
+    given.pos2 = QStringLiteral("人名");
+    const ReadWord hall = word("ホール", "ホール");
+    const ReadWord monument = word("碑", "ヒ");
+    EXPECT_EQ(read({given, hall}), QStringLiteral("コウビ|ホール|"));
+    EXPECT_EQ(read({word("鷺山", "サギヤマ", "名詞", "固有名詞"), given, monument}),
+              QStringLiteral("サギヤマ|ユキミ|ヒ|"));
+    // A single kanji or a common noun before it is no family name.
+    EXPECT_EQ(read({word("鷺", "サギ", "名詞", "固有名詞"), given, hall}),
+              QStringLiteral("サギ|コウビ|ホール|"));
+    EXPECT_EQ(read({word("市民", "シミン"), given, hall}), QStringLiteral("シミン|コウビ|ホール|"));
+}
+
 // The cut before a closing 上 or direction falls inside the word the dictionary joined it into,
 // counted in the text as given: a space the dictionary skipped moves it on.
 TEST(CompoundWordRules, ACutNearTheEndCountsTheTextsSpaces) {
@@ -188,9 +212,9 @@ TEST(OpeningWord, ANameDoesNotOpenWithACompoundsVoicedSound) {
     EXPECT_EQ(read({fixed}), QStringLiteral("バトチョウ|"));
 }
 
-// A 館 after a name is a hall (カン), but a listed name read as a whole keeps the list's タテ; a
-// listed word inside a longer name keeps neither its タテ nor its ゼン (a whole listed 門前 is
-// read end to end in PlaceNamesTest).
+// A 館 after a name is a hall (カン), but a listed name read as a whole keeps the list's タテ, and
+// so does a place that opens with it after a name (鷺館山); a listed word inside a longer name
+// keeps neither its タテ nor its ゼン (a whole listed 門前 is read end to end in PlaceNamesTest).
 TEST(WordRules, AWholeListedNameKeepsItsOwnFrontAndManor) {
     FakeKnowledge knows;
     const auto read = [&](ReadWords words) {
@@ -208,6 +232,14 @@ TEST(WordRules, AWholeListedNameKeepsItsOwnFrontAndManor) {
               QStringLiteral("サギ|キタモンマエ|"));
     EXPECT_EQ(read({word("鷺", "サギ"), listed("雉館", "キジタテ")}),
               QStringLiteral("サギ|キジカン|"));
+    // A word that opens with the manor after another word: the hall's front or side joined to
+    // it is the hall's, a place that opens with it (館山) stays that place.
+    EXPECT_EQ(read({word("鷺", "サギ"), word("館前", "タテマエ")}),
+              QStringLiteral("サギ|カンマエ|"));
+    EXPECT_EQ(read({word("鷺", "サギ"), word("館南", "タテミナミ")}),
+              QStringLiteral("サギ|カンミナミ|"));
+    EXPECT_EQ(read({word("鷺", "サギ"), word("館山", "タテヤマ", "名詞", "固有名詞")}),
+              QStringLiteral("サギ|タテヤマ|"));
 }
 
 // A family name ending in 橋 after more of a name is the end of a bridge's name, voiced as a
