@@ -34,7 +34,7 @@ install(TARGETS K41 k41tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The place-name dictionaries of the speech, when the build could make them
 # (sound/CMakeLists.txt).
 if(K41_HAVE_PLACES_DIC)
-  install(FILES ${K41_PLACES_DIC} ${K41_TOWNS_TABLE} DESTINATION ${k41_datadir})
+  install(FILES ${K41_PLACES_DIC} ${K41_TOWNS_TABLE} ${K41_JOINS_TABLE} DESTINATION ${k41_datadir})
 endif()
 # The readings of the kanji KANJIDIC lacks, when the build could make them.
 if(K41_HAVE_KANJI_TABLE)
