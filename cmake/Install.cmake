@@ -1,7 +1,7 @@
 # What `cmake --install` puts where (GNU layout under CMAKE_INSTALL_PREFIX):
 #   bin/K41, bin/k41tool
 #   share/k41/samples/{fare,tape,sounds,panels,plugins}/   the sample data built in samples/
-#   share/k41/places.dic, names.dic, towns.tsv   the speech's place names (MeCab user
+#   share/k41/places.dic, names.dic, towns.tsv, joins.tsv   the speech's place names (MeCab user
 #                                           dictionaries, one for each source's licence)
 #   share/k41/kanji.tsv                     readings of the kanji KANJIDIC lacks (Unihan)
 #   share/k41/nouns.tsv, nouns-names.tsv    nouns' readings, for romaji without its long
