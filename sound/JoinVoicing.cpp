@@ -119,6 +119,9 @@ void apply(ReadWords& words, const Table& table) {
             w.pronunciation.isEmpty() || before.surface.isEmpty() ||
             before.pronunciation.isEmpty() || closesWithParticle(before.surface.back()))
             continue;
+        // A bridge's 橋 is settled by the reader's own rule (voiced after a noun, plain in a
+        // great bridge, 大橋), which splits words the lists hold whole.
+        if (w.surface == QStringLiteral("橋")) continue;
         const QStringList readings = table.readings.value(w.surface);
         if (readings.isEmpty()) continue;
         const QString plain = unvoiced(w.pronunciation);

@@ -19,6 +19,7 @@ JoinVoicing::Table madeUpTable() {
     t.add("沢", "サワ", "*オ2", false, 12);
     t.add("沢", "サワ", "鶴", true, 2);
     t.add("沢", "サワ", "*ウ1", false, 9);
+    t.add("橋", "ハシ", "鳩", true, 5);
     return t;
 }
 
@@ -51,6 +52,8 @@ TEST(JoinVoicing, KeepsWhatTheCountsDoNotReach) {
     EXPECT_EQ(read({word("鳩", "ハト"), word("沢鳩", "サワバト")}),
               QStringLiteral("ハト|サワバト|"));
     EXPECT_EQ(read({word("鳩", "ハト"), word("沢", "タク")}), QStringLiteral("ハト|タク|"));
+    // A bridge's 橋 is the bridge rule's to read, whatever the counts say.
+    EXPECT_EQ(read({word("鳩", "ハト"), word("橋", "ハシ")}), QStringLiteral("ハト|ハシ|"));
     // The user's reading and a listed name's are kept as they are.
     ReadWord fixed = word("沢", "サワ");
     fixed.fixed = true;
