@@ -11,6 +11,7 @@
 #include "sound/FrontOfLandmark.h"
 #include "sound/InstitutionNames.h"
 #include "sound/IterationMarks.h"
+#include "sound/JoinVoicing.h"
 #include "sound/KanaOverrides.h"
 #include "sound/KanaText.h"
 #include "sound/KanjiNotWords.h"
@@ -162,6 +163,19 @@ QHash<QChar, QString> loadTowns(const QString& placeDictionary) {
     }
 }
 
+// The table of joins beside the place dictionary (JoinVoicing.h); empty when there is none or
+// it cannot be read.
+JoinVoicing::Table loadJoins(const QString& placeDictionary) {
+    const QString path = QFileInfo(placeDictionary).dir().filePath(QStringLiteral("joins.tsv"));
+    if (!QFileInfo(path).isFile()) return {};
+    try {
+        // Some ten thousand rows; a far larger file is not the table.
+        return JoinVoicing::parse(QString::fromUtf8(FileReader::read(path, 16 << 20)));
+    } catch (const K41Error&) {
+        return {};
+    }
+}
+
 } // namespace
 
 std::unique_ptr<Pronouncer> Pronouncer::open(const QStringList& dictionaryDirs,
@@ -177,6 +191,7 @@ std::unique_ptr<Pronouncer> Pronouncer::open(const QStringList& dictionaryDirs,
         if (!p->m_model) continue;
         if (!taken.isEmpty()) {
             p->m_towns = loadTowns(taken.front());
+            p->m_joins = std::make_unique<JoinVoicing::Table>(loadJoins(taken.front()));
             // The tables of nouns' readings the build writes beside the place dictionaries.
             const QDir beside = QFileInfo(taken.front()).dir();
             p->m_english->setNounTables({beside.filePath(QStringLiteral("nouns.tsv")),
@@ -363,6 +378,7 @@ QString Pronouncer::readPiece(const QString& text) {
     TempleNames::apply(words, *this);
     FirmNames::apply(words, *this);
     LoneKanjiWords::apply(words, *this);
+    if (m_joins) JoinVoicing::apply(words, *m_joins);
     QString out;
     for (const ReadWord& w : words)
         out += KanaText::speakable(w.pronunciation);

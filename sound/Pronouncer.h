@@ -18,6 +18,9 @@
 #include <memory>
 
 class EnglishWords;
+namespace JoinVoicing {
+struct Table;
+}
 struct mecab_model_t;
 struct mecab_t;
 struct mecab_lattice_t;
@@ -45,7 +48,7 @@ class Pronouncer : private WordKnowledge {
     // The pronouncer on the first of `dictionaryDirs` that holds an IPA dictionary in UTF-8,
     // with those of the user dictionaries `placeDictionaries` that MeCab takes (each one it
     // refuses, missing, cut or made for another dictionary, is left out and the others are
-    // still used), the tables of towns.tsv and of nouns' readings (nouns.tsv,
+    // still used), the tables of towns.tsv, joins.tsv and of nouns' readings (nouns.tsv,
     // nouns-names.tsv) beside the first one taken when there are, and
     // the kanji table of defaultKanjiTable(); nullptr when no folder holds a dictionary (or MeCab
     // cannot start).
@@ -90,6 +93,8 @@ class Pronouncer : private WordKnowledge {
     std::unique_ptr<EnglishWords> m_english;
     // How 町 reads after a kanji, from beside the place dictionary (see PlaceNames.h).
     QHash<QChar, QString> m_towns;
+    // How the place lists voice a closing word at its join, from beside the place dictionary.
+    std::unique_ptr<JoinVoicing::Table> m_joins;
     // The readings of the kanji KANJIDIC lacks, and variants read as other kanji.
     UnihanReadings::Table m_kanji;
 };

@@ -125,3 +125,40 @@ TEST(K41PlaceDic, MakesAWholeNameCheaperThanItsListedParts) {
     EXPECT_EQ(readWith({"--index", index, "--sources", sources, skk}),
               (QStringList{"鳩巣町=ハトスチョウ"}));
 }
+
+// The table of joins counts, over lists of names and readings, how a closing kanji's native
+// word sounds after the character before it and after the sound of the part before it. A join
+// after a particle, a word that already holds a voiced sound and a name whose last two
+// characters are a listed name are not counted; rows of fewer than three names are left out.
+TEST(K41PlaceDic, CountsHowListedNamesVoiceAClosingWord) {
+    if (!QFileInfo(QStringLiteral("/usr/share/edict/kanjidic")).isFile())
+        GTEST_SKIP() << "needs KANJIDIC for the kanji's native readings";
+    QTemporaryDir dir;
+    const QString csv = dir.filePath("places.csv"), joins = dir.filePath("joins.tsv");
+    QFile f(csv);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    const auto row = [&](const char* name, const char* reading) {
+        f.write(QByteArray(name) + ",1,1,5000,名詞,固有名詞,地域,一般,*,*," + name + ',' + reading +
+                ',' + reading + ",地名表\n");
+    };
+    row("雁鳩沢", "ガンハトザワ");
+    row("鷺鳩沢", "サギハトザワ");
+    row("鴨鳩沢", "カモハトザワ");
+    row("鳩ノ沢", "ハトノサワ");
+    row("鳩鏡", "ハトカガミ");
+    row("鴨鏡", "カモカガミ");
+    row("鵐鏡", "シトドカガミ");
+    row("鳶橋", "トビハシ");
+    row("雁鳶橋", "ガントビバシ");
+    row("鳩鳶橋", "ハトトビバシ");
+    row("鴨鳶橋", "カモトビバシ");
+    f.close();
+    QProcess p;
+    p.start(QStringLiteral(K41PLACEDIC_PATH), {"--joins", joins, csv});
+    p.waitForFinished(60000);
+    ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    QFile out(joins);
+    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(out.readAll()), QStringLiteral("沢\tサワ\t*オ2\t3\t0\n"
+                                                               "沢\tサワ\t鳩\t3\t0\n"));
+}

@@ -17,10 +17,14 @@
 // words, read otherwise, is left to it (PlaceNames::withoutCommonWords). Given MeCab's
 // dictionary compiler and the IPA dictionary's sources, the lists are compiled as they are
 // costed and each name made cheaper than its listed parts (PlaceNames::undercutParts).
+//   k41placedic --joins JOINS.tsv LIST.csv...
+// writes, from lists written so, how their names voice a closing word at its join
+// (JoinCounts.h).
 #include "platform/core/FileReader.h"
 #include "platform/core/FileReplace.h"
 #include "platform/core/K41Error.h"
 #include "sound/PlaceNames.h"
+#include "tools/k41placedic/JoinCounts.h"
 
 #include <QProcess>
 #include <QSet>
@@ -29,6 +33,7 @@
 #include <cstdio>
 #include <cstring>
 #include <mecab.h>
+#include <vector>
 
 namespace {
 
@@ -187,9 +192,31 @@ void undercutInRounds(const QString& index, const QString& sources, const char* 
     }
 }
 
+// The table of joins.tsv counted over the lists `csvs` (see JoinCounts.h).
+int writeJoins(const char* out, const std::vector<const char*>& csvs) {
+    try {
+        QList<std::pair<QString, QString>> names;
+        for (const char* csv : csvs)
+            names += JoinCounts::fromCsv(
+                QString::fromUtf8(FileReader::read(QString::fromLocal8Bit(csv), MaxBytes)));
+        QHash<QString, KanjiReadings::Kinds> kanji;
+        if (!KanjiReadings::defaultPath().isEmpty())
+            kanji =
+                KanjiReadings::parseKinds(FileReader::read(KanjiReadings::defaultPath(), MaxBytes));
+        FileReplace::write(QString::fromLocal8Bit(out),
+                           JoinVoicing::format(JoinCounts::count(names, kanji)).toUtf8());
+    } catch (const K41Error& e) {
+        std::fprintf(stderr, "k41placedic: %s\n", qPrintable(e.description()));
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc >= 3 && std::strcmp(argv[1], "--joins") == 0)
+        return writeJoins(argv[2], std::vector<const char*>(argv + 3, argv + argc));
     int first = 5;
     const char* names = nullptr;
     const char* words = nullptr;

@@ -1,0 +1,85 @@
+// The voicing of a closing word at its join, as the place lists' counts say (made-up names).
+#include "sound/JoinVoicing.h"
+#include "FakeKnowledge.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// 沢 after 鳩 is voiced in every listed name, after 鷺 plain in every one; after 鴨 the names go
+// both ways, and then the sound of the part decides: after a part of two characters closing in
+// オ it is plain. After 鶴 too few names say anything.
+JoinVoicing::Table madeUpTable() {
+    JoinVoicing::Table t;
+    t.add("沢", "サワ", "鳩", true, 5);
+    t.add("沢", "サワ", "鷺", false, 4);
+    t.add("沢", "サワ", "鴨", true, 2);
+    t.add("沢", "サワ", "鴨", false, 2);
+    t.add("沢", "サワ", "*オ2", true, 1);
+    t.add("沢", "サワ", "*オ2", false, 12);
+    t.add("沢", "サワ", "鶴", true, 2);
+    t.add("沢", "サワ", "*ウ1", false, 9);
+    t.add("橋", "ハシ", "鳩", true, 5);
+    return t;
+}
+
+QString read(ReadWords words) {
+    JoinVoicing::apply(words, madeUpTable());
+    return readings(words, u"|");
+}
+
+} // namespace
+
+TEST(JoinVoicing, VoicesOrUnvoicesTheClosingWordAsTheCountsLean) {
+    EXPECT_EQ(read({word("鳩", "ハト"), word("沢", "サワ")}), QStringLiteral("ハト|ザワ|"));
+    EXPECT_EQ(read({word("鷺", "サギ"), word("沢", "ザワ")}), QStringLiteral("サギ|サワ|"));
+    // The part's last character says nothing clear: its sound decides.
+    EXPECT_EQ(read({word("雁鴨", "ガンカモ"), word("沢", "ザワ")}),
+              QStringLiteral("ガンカモ|サワ|"));
+    // Too few names by the character, and the sound's row too small: left as read.
+    EXPECT_EQ(read({word("鶴", "ツル"), word("沢", "ザワ")}), QStringLiteral("ツル|ザワ|"));
+    // In the middle of a longer name as at its end.
+    EXPECT_EQ(read({word("鳩", "ハト"), word("沢", "サワ"), word("前", "マエ")}),
+              QStringLiteral("ハト|ザワ|マエ|"));
+}
+
+TEST(JoinVoicing, KeepsWhatTheCountsDoNotReach) {
+    // After a particle, as the opening word, a word of two kanji, another reading of the kanji,
+    // a half-voiced one.
+    EXPECT_EQ(read({word("鳩", "ハト"), word("ノ", "ノ"), word("沢", "サワ")}),
+              QStringLiteral("ハト|ノ|サワ|"));
+    EXPECT_EQ(read({word("沢", "サワ"), word("鳩", "ハト")}), QStringLiteral("サワ|ハト|"));
+    EXPECT_EQ(read({word("鳩", "ハト"), word("沢鳩", "サワバト")}),
+              QStringLiteral("ハト|サワバト|"));
+    EXPECT_EQ(read({word("鳩", "ハト"), word("沢", "タク")}), QStringLiteral("ハト|タク|"));
+    // A bridge's 橋 is the bridge rule's to read, whatever the counts say.
+    EXPECT_EQ(read({word("鳩", "ハト"), word("橋", "ハシ")}), QStringLiteral("ハト|ハシ|"));
+    // The user's reading and a listed name's are kept as they are.
+    ReadWord fixed = word("沢", "サワ");
+    fixed.fixed = true;
+    EXPECT_EQ(read({word("鳩", "ハト"), fixed}), QStringLiteral("ハト|サワ|"));
+    ReadWord listed = word("沢", "サワ");
+    listed.listed = true;
+    EXPECT_EQ(read({word("鳩", "ハト"), listed}), QStringLiteral("ハト|サワ|"));
+}
+
+TEST(JoinVoicing, ClassesAPartBySoundAndLength) {
+    EXPECT_EQ(JoinVoicing::soundClass(u"鳩", u"ハト"), QStringLiteral("*オ1"));
+    EXPECT_EQ(JoinVoicing::soundClass(u"鷺鳩", u"サギバト"), QStringLiteral("*オ2"));
+    // A long vowel written out or marked, ン and ッ are classes of their own.
+    EXPECT_EQ(JoinVoicing::soundClass(u"鴨", u"コウ"), QStringLiteral("*ー1"));
+    EXPECT_EQ(JoinVoicing::soundClass(u"鴨", u"コー"), QStringLiteral("*ー1"));
+    EXPECT_EQ(JoinVoicing::soundClass(u"雁", u"ガン"), QStringLiteral("*ン1"));
+    EXPECT_EQ(JoinVoicing::soundClass(u"鶴鷺", u"セイ"), QStringLiteral("*ー2"));
+    EXPECT_EQ(JoinVoicing::soundClass(u"鶴鷺", u"ツルイ"), QStringLiteral("*イ2"));
+}
+
+TEST(JoinVoicing, TheTableReadsBackAsWritten) {
+    const JoinVoicing::Table t = madeUpTable();
+    EXPECT_EQ(JoinVoicing::parse(JoinVoicing::format(t)), t);
+    // Malformed rows are skipped, the good ones kept.
+    const JoinVoicing::Table p = JoinVoicing::parse(
+        QStringLiteral("沢\tサワ\t鳩\t3\t1\n沢\tサワ\t鷺\tx\t1\n沢\tサワ\n川\tカワ\t鳩\t-1\t2\n"));
+    EXPECT_EQ(p.counts.size(), 1);
+    EXPECT_EQ(p.at("沢", "サワ", "鳩"), (JoinVoicing::Counts{3, 1}));
+}
