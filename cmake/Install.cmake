@@ -3,6 +3,7 @@
 #   share/k41/samples/{fare,tape,sounds,panels,plugins}/   the sample data built in samples/
 #   share/k41/places.dic, names.dic, towns.tsv, joins.tsv   the speech's place names (MeCab user
 #                                           dictionaries, one for each source's licence)
+#   share/k41/kanji-in-names.tsv            how those names read each kanji by position
 #   share/k41/kanji.tsv                     readings of the kanji KANJIDIC lacks (Unihan)
 #   share/k41/nouns.tsv, nouns-names.tsv    nouns' readings, for romaji without its long
 #                                           vowels marked (one for each source's licence)
@@ -34,7 +35,8 @@ install(TARGETS K41 k41tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The place-name dictionaries of the speech, when the build could make them
 # (sound/CMakeLists.txt).
 if(K41_HAVE_PLACES_DIC)
-  install(FILES ${K41_PLACES_DIC} ${K41_TOWNS_TABLE} ${K41_JOINS_TABLE} DESTINATION ${k41_datadir})
+  install(FILES ${K41_PLACES_DIC} ${K41_TOWNS_TABLE} ${K41_JOINS_TABLE} ${K41_KANJI_IN_NAMES}
+          DESTINATION ${k41_datadir})
 endif()
 # The readings of the kanji KANJIDIC lacks, when the build could make them.
 if(K41_HAVE_KANJI_TABLE)

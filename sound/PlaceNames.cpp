@@ -258,6 +258,16 @@ QString userDictionaryCsv(const QList<Entry>& entries,
     return userDictionaryCsv(dictionaryWords(entries, analyse));
 }
 
+QList<std::pair<QString, QString>> listedNames(QStringView csv) {
+    QList<std::pair<QString, QString>> out;
+    for (QStringView line : csv.split(u'\n', Qt::SkipEmptyParts)) {
+        const QList<QStringView> f = line.split(u',');
+        if (f.size() > 11 && !f[0].isEmpty() && !f[11].isEmpty())
+            out.append({f[0].toString(), f[11].toString()});
+    }
+    return out;
+}
+
 int undercutParts(QList<Word>& words,
                   const std::function<std::optional<int>(const Word&)>& others) {
     int changed = 0;

@@ -128,6 +128,9 @@ QList<Word> dictionaryWords(const QList<Entry>& entries,
 QString userDictionaryCsv(const QList<Word>& words);
 QString userDictionaryCsv(const QList<Entry>& entries,
                           const std::function<bool(const QString&, Analysis&)>& analyse);
+// The names and readings of such a list (the name first, the reading twelfth), as the tables
+// counted over the lists read them.
+QList<std::pair<QString, QString>> listedNames(QStringView csv);
 
 // The features a word of the user dictionary carries (part of speech, base form, reading), by
 // which MeCab's analysis tells the word itself from others of the same characters.

@@ -14,6 +14,7 @@
 #include "sound/JoinVoicing.h"
 #include "sound/KanaOverrides.h"
 #include "sound/KanaText.h"
+#include "sound/KanjiInNames.h"
 #include "sound/KanjiNotWords.h"
 #include "sound/KanjiReadings.h"
 #include "sound/KanjiVariants.h"
@@ -151,26 +152,15 @@ mecab_model_t* modelTaking(const QString& dir, QStringList& users) {
     return newModel(dir, users);
 }
 
-// The town table beside the place dictionary; empty when there is none or it cannot be read.
-QHash<QChar, QString> loadTowns(const QString& placeDictionary) {
-    const QString path = QFileInfo(placeDictionary).dir().filePath(QStringLiteral("towns.tsv"));
+// A table the build writes beside the place dictionary, as `parse` reads it; empty when there
+// is none or it cannot be read. `maxBytes` bounds it: a far larger file is not the table.
+template <typename Parse>
+auto loadBeside(const QString& placeDictionary, const char* name, qint64 maxBytes, Parse parse)
+    -> decltype(parse(QString())) {
+    const QString path = QFileInfo(placeDictionary).dir().filePath(QString::fromLatin1(name));
     if (!QFileInfo(path).isFile()) return {};
     try {
-        // A few thousand kanji at most; a far larger file is not the table.
-        return PlaceNames::parseTownTable(QString::fromUtf8(FileReader::read(path, 1 << 20)));
-    } catch (const K41Error&) {
-        return {};
-    }
-}
-
-// The table of joins beside the place dictionary (JoinVoicing.h); empty when there is none or
-// it cannot be read.
-JoinVoicing::Table loadJoins(const QString& placeDictionary) {
-    const QString path = QFileInfo(placeDictionary).dir().filePath(QStringLiteral("joins.tsv"));
-    if (!QFileInfo(path).isFile()) return {};
-    try {
-        // Some ten thousand rows; a far larger file is not the table.
-        return JoinVoicing::parse(QString::fromUtf8(FileReader::read(path, 16 << 20)));
+        return parse(QString::fromUtf8(FileReader::read(path, maxBytes)));
     } catch (const K41Error&) {
         return {};
     }
@@ -190,8 +180,16 @@ std::unique_ptr<Pronouncer> Pronouncer::open(const QStringList& dictionaryDirs,
         p->m_model = modelTaking(dir, taken);
         if (!p->m_model) continue;
         if (!taken.isEmpty()) {
-            p->m_towns = loadTowns(taken.front());
-            p->m_joins = std::make_unique<JoinVoicing::Table>(loadJoins(taken.front()));
+            // How 町 reads after a kanji: a few thousand kanji at most.
+            p->m_towns = loadBeside(taken.front(), "towns.tsv", 1 << 20,
+                                    [](const QString& t) { return PlaceNames::parseTownTable(t); });
+            // How names voice a closing word at a join: some ten thousand rows.
+            p->m_joins = std::make_unique<JoinVoicing::Table>(
+                loadBeside(taken.front(), "joins.tsv", 16 << 20,
+                           [](const QString& t) { return JoinVoicing::parse(t); }));
+            // How names read each kanji by its place: some thousands of kanji.
+            p->m_kanjiInNames = loadBeside(taken.front(), "kanji-in-names.tsv", 8 << 20,
+                                           [](const QString& t) { return KanjiInNames::parse(t); });
             // The tables of nouns' readings the build writes beside the place dictionaries.
             const QDir beside = QFileInfo(taken.front()).dir();
             p->m_english->setNounTables({beside.filePath(QStringLiteral("nouns.tsv")),
@@ -347,6 +345,8 @@ QString Pronouncer::readPiece(const QString& text) {
         words = analyse(piece, boundaries);
     }
     CutCompounds::readPrefixes(words, *this);
+    // A name fallen apart into single kanji is read as names read them, before the rules.
+    KanjiInNames::apply(words, piece, m_kanjiInNames);
     // Where each word starts in the piece, counting the spaces the dictionary skipped.
     const std::vector<qsizetype> ends = wordEnds(words, piece);
     bool first = true;

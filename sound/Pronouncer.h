@@ -8,6 +8,7 @@
 // in Latin letters are read as loanwords (EnglishWords), initials spelled. Punctuation
 // that marks a pause (、。？！) is kept; characters without a reading are dropped, so the
 // synthesiser never spells them out.
+#include "sound/KanjiInNames.h"
 #include "sound/ReadWord.h"
 #include "sound/UnihanReadings.h"
 #include "sound/WordKnowledge.h"
@@ -95,6 +96,8 @@ class Pronouncer : private WordKnowledge {
     QHash<QChar, QString> m_towns;
     // How the place lists voice a closing word at its join, from beside the place dictionary.
     std::unique_ptr<JoinVoicing::Table> m_joins;
+    // How names read each kanji by its place in the name, from beside it (KanjiInNames.h).
+    KanjiInNames::Table m_kanjiInNames;
     // The readings of the kanji KANJIDIC lacks, and variants read as other kanji.
     UnihanReadings::Table m_kanji;
 };

@@ -126,6 +126,33 @@ TEST(K41PlaceDic, MakesAWholeNameCheaperThanItsListedParts) {
               (QStringList{"鳩巣町=ハトスチョウ"}));
 }
 
+namespace {
+
+// The table `option` (--joins, --kanji-in-names) that k41placedic writes alone from a list
+// of `rows` ("name,reading"), as lines.
+QStringList tableFromList(const char* option, const QStringList& rows) {
+    const QTemporaryDir dir;
+    QFile csv(dir.filePath("list.csv"));
+    if (!csv.open(QIODevice::WriteOnly)) return {};
+    for (const QString& row : rows) {
+        const QStringList f = row.split(u',');
+        csv.write((f[0] + ",1,1,5000,名詞,固有名詞,地域,一般,*,*," + f[0] + u',' + f[1] + u',' +
+                   f[1] + ",地名表\n")
+                      .toUtf8());
+    }
+    csv.close();
+    QProcess p;
+    p.start(QStringLiteral(K41PLACEDIC_PATH),
+            {QString::fromLatin1(option), dir.filePath("table.tsv"), dir.filePath("list.csv")});
+    p.waitForFinished(120000);
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    QFile table(dir.filePath("table.tsv"));
+    if (!table.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(table.readAll()).split(u'\n', Qt::SkipEmptyParts);
+}
+
+} // namespace
+
 // The table of joins counts, over lists of names and readings, how a closing kanji's native
 // word sounds after the character before it and after the sound of the part before it. A join
 // after a particle, a word that already holds a voiced sound and a name whose last two
@@ -133,32 +160,28 @@ TEST(K41PlaceDic, MakesAWholeNameCheaperThanItsListedParts) {
 TEST(K41PlaceDic, CountsHowListedNamesVoiceAClosingWord) {
     if (!QFileInfo(QStringLiteral("/usr/share/edict/kanjidic")).isFile())
         GTEST_SKIP() << "needs KANJIDIC for the kanji's native readings";
-    QTemporaryDir dir;
-    const QString csv = dir.filePath("places.csv"), joins = dir.filePath("joins.tsv");
-    QFile f(csv);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    const auto row = [&](const char* name, const char* reading) {
-        f.write(QByteArray(name) + ",1,1,5000,名詞,固有名詞,地域,一般,*,*," + name + ',' + reading +
-                ',' + reading + ",地名表\n");
-    };
-    row("雁鳩沢", "ガンハトザワ");
-    row("鷺鳩沢", "サギハトザワ");
-    row("鴨鳩沢", "カモハトザワ");
-    row("鳩ノ沢", "ハトノサワ");
-    row("鳩鏡", "ハトカガミ");
-    row("鴨鏡", "カモカガミ");
-    row("鵐鏡", "シトドカガミ");
-    row("鳶橋", "トビハシ");
-    row("雁鳶橋", "ガントビバシ");
-    row("鳩鳶橋", "ハトトビバシ");
-    row("鴨鳶橋", "カモトビバシ");
-    f.close();
-    QProcess p;
-    p.start(QStringLiteral(K41PLACEDIC_PATH), {"--joins", joins, csv});
-    p.waitForFinished(60000);
-    ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
-    QFile out(joins);
-    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromUtf8(out.readAll()), QStringLiteral("沢\tサワ\t*オ2\t3\t0\n"
-                                                               "沢\tサワ\t鳩\t3\t0\n"));
+    EXPECT_EQ(tableFromList("--joins",
+                            {"雁鳩沢,ガンハトザワ", "鷺鳩沢,サギハトザワ", "鴨鳩沢,カモハトザワ",
+                             "鳩ノ沢,ハトノサワ", "鳩鏡,ハトカガミ", "鴨鏡,カモカガミ",
+                             "鵐鏡,シトドカガミ", "鳶橋,トビハシ", "雁鳶橋,ガントビバシ",
+                             "鳩鳶橋,ハトトビバシ", "鴨鳶橋,カモトビバシ"}),
+              (QStringList{"沢\tサワ\t*オ2\t3\t0", "沢\tサワ\t鳩\t3\t0"}));
+}
+
+TEST(K41PlaceDic, CountsHowNamesReadEachKanjiByPosition) {
+    // The kanji are aligned with the readings by KANJIDIC's readings.
+    if (!QFileInfo::exists("/usr/share/edict/kanjidic")) GTEST_SKIP() << "no KANJIDIC";
+    const QStringList table =
+        tableFromList("--kanji-in-names", {"鷺沢,サギサワ", "鷺原,サギハラ", "北鷺,キタサギ",
+                                           "北沢,キタザワ", "小沢,オザワ", "鷺の沢,サギノサワ",
+                                           // Reads in no way its kanji do: counts for nothing.
+                                           "沢原,ウソ"});
+    EXPECT_TRUE(table.contains("鷺\tF\tサギ\t3")) << table.join(u' ').toStdString();
+    EXPECT_TRUE(table.contains("鷺\tL\tサギ\t1"));
+    // A later part is counted as the name voices it; the kana between parts is no kanji's.
+    EXPECT_TRUE(table.contains("沢\tL\tザワ\t2"));
+    EXPECT_TRUE(table.contains("沢\tL\tサワ\t2"));
+    EXPECT_TRUE(table.contains("原\tL\tハラ\t1"));
+    EXPECT_FALSE(table.join(u'\n').contains("ウ"));
+    EXPECT_FALSE(table.join(u'\n').contains("の"));
 }

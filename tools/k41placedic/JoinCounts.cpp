@@ -59,14 +59,4 @@ JoinVoicing::Table count(const QList<std::pair<QString, QString>>& names,
     return kept;
 }
 
-QList<std::pair<QString, QString>> fromCsv(const QString& csv) {
-    QList<std::pair<QString, QString>> out;
-    for (QStringView line : QStringView(csv).split(u'\n', Qt::SkipEmptyParts)) {
-        const QList<QStringView> f = line.split(u',');
-        if (f.size() > 11 && !f[0].isEmpty() && !f[11].isEmpty())
-            out.append({f[0].toString(), f[11].toString()});
-    }
-    return out;
-}
-
 } // namespace JoinCounts

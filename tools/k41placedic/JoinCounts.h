@@ -23,7 +23,4 @@ constexpr int MinNames = 3;
 JoinVoicing::Table count(const QList<std::pair<QString, QString>>& names,
                          const QHash<QString, KanjiReadings::Kinds>& kanji);
 
-// The names and readings of place lists in MeCab's CSV (the name first, the reading 12th).
-QList<std::pair<QString, QString>> fromCsv(const QString& csv);
-
 } // namespace JoinCounts

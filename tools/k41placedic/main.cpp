@@ -17,15 +17,20 @@
 // words, read otherwise, is left to it (PlaceNames::withoutCommonWords). Given MeCab's
 // dictionary compiler and the IPA dictionary's sources, the lists are compiled as they are
 // costed and each name made cheaper than its listed parts (PlaceNames::undercutParts).
+// Beside TOWNS.tsv it writes kanji-in-names.tsv, how the listed names read each kanji by its
+// place in the name (KanjiCounts.h). From lists already written so, it writes that table, or
+// how their names voice a closing word at its join (JoinCounts.h):
+//   k41placedic --kanji-in-names TABLE.tsv LIST.csv...
 //   k41placedic --joins JOINS.tsv LIST.csv...
-// writes, from lists written so, how their names voice a closing word at its join
-// (JoinCounts.h).
 #include "platform/core/FileReader.h"
 #include "platform/core/FileReplace.h"
 #include "platform/core/K41Error.h"
 #include "sound/PlaceNames.h"
 #include "tools/k41placedic/JoinCounts.h"
+#include "tools/k41placedic/KanjiCounts.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSet>
 #include <QStringDecoder>
@@ -33,7 +38,6 @@
 #include <cstdio>
 #include <cstring>
 #include <mecab.h>
-#include <vector>
 
 namespace {
 
@@ -192,19 +196,29 @@ void undercutInRounds(const QString& index, const QString& sources, const char* 
     }
 }
 
-// The table of joins.tsv counted over the lists `csvs` (see JoinCounts.h).
-int writeJoins(const char* out, const std::vector<const char*>& csvs) {
+// KANJIDIC's readings of each kanji by kind, when it is installed.
+QHash<QString, KanjiReadings::Kinds> kanjiKinds() {
+    if (KanjiReadings::defaultPath().isEmpty()) return {};
+    return KanjiReadings::parseKinds(FileReader::read(KanjiReadings::defaultPath(), MaxBytes));
+}
+
+// The names and readings of the lists `csvs` (MeCab's CSV).
+QList<std::pair<QString, QString>> listedNames(char** csvs, int count) {
+    QList<std::pair<QString, QString>> names;
+    for (int i = 0; i < count; ++i)
+        names += PlaceNames::listedNames(
+            QString::fromUtf8(FileReader::read(QString::fromLocal8Bit(csvs[i]), MaxBytes)));
+    return names;
+}
+
+// Writes to `out` the table of joins (JoinCounts.h) or of kanji in names (KanjiCounts.h)
+// counted over the lists `csvs`.
+int writeTable(bool joins, const char* out, char** csvs, int count) {
     try {
-        QList<std::pair<QString, QString>> names;
-        for (const char* csv : csvs)
-            names += JoinCounts::fromCsv(
-                QString::fromUtf8(FileReader::read(QString::fromLocal8Bit(csv), MaxBytes)));
-        QHash<QString, KanjiReadings::Kinds> kanji;
-        if (!KanjiReadings::defaultPath().isEmpty())
-            kanji =
-                KanjiReadings::parseKinds(FileReader::read(KanjiReadings::defaultPath(), MaxBytes));
-        FileReplace::write(QString::fromLocal8Bit(out),
-                           JoinVoicing::format(JoinCounts::count(names, kanji)).toUtf8());
+        const QList<std::pair<QString, QString>> names = listedNames(csvs, count);
+        const QString table = joins ? JoinVoicing::format(JoinCounts::count(names, kanjiKinds()))
+                                    : KanjiInNames::format(KanjiCounts::count(names, kanjiKinds()));
+        FileReplace::write(QString::fromLocal8Bit(out), table.toUtf8());
     } catch (const K41Error& e) {
         std::fprintf(stderr, "k41placedic: %s\n", qPrintable(e.description()));
         return 1;
@@ -215,8 +229,9 @@ int writeJoins(const char* out, const std::vector<const char*>& csvs) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc >= 3 && std::strcmp(argv[1], "--joins") == 0)
-        return writeJoins(argv[2], std::vector<const char*>(argv + 3, argv + argc));
+    if (argc >= 3 &&
+        (std::strcmp(argv[1], "--joins") == 0 || std::strcmp(argv[1], "--kanji-in-names") == 0))
+        return writeTable(std::strcmp(argv[1], "--joins") == 0, argv[2], argv + 3, argc - 3);
     int first = 5;
     const char* names = nullptr;
     const char* words = nullptr;
@@ -251,10 +266,7 @@ int main(int argc, char** argv) {
     try {
         // Each kanji's readings by kind, when KANJIDIC is installed; without it no name counts
         // as read in one style.
-        QHash<QString, KanjiReadings::Kinds> kanji;
-        if (!KanjiReadings::defaultPath().isEmpty())
-            kanji =
-                KanjiReadings::parseKinds(FileReader::read(KanjiReadings::defaultPath(), MaxBytes));
+        const QHash<QString, KanjiReadings::Kinds> kanji = kanjiKinds();
         QList<PlaceNames::Entry> skk;
         for (int i = first; i < argc; ++i)
             skk += PlaceNames::fromSkk(readEucJp(argv[i]));
@@ -302,6 +314,15 @@ int main(int argc, char** argv) {
                            PlaceNames::userDictionaryCsv(otherWords).toUtf8());
         FileReplace::write(QString::fromLocal8Bit(argv[3]),
                            PlaceNames::townTable(PlaceNames::townReadings(skk + others)).toUtf8());
+        // The names as the lists hold them, so that lists made again without some names make
+        // the table again from what they hold.
+        QList<QPair<QString, QString>> listed;
+        for (const auto* list : {&places, &otherWords})
+            for (const PlaceNames::Word& w : *list)
+                listed.append({w.entry.surface, w.entry.reading});
+        const QString towns = QString::fromLocal8Bit(argv[3]);
+        FileReplace::write(QFileInfo(towns).dir().filePath(QStringLiteral("kanji-in-names.tsv")),
+                           KanjiInNames::format(KanjiCounts::count(listed, kanji)).toUtf8());
     } catch (const K41Error& e) {
         std::fprintf(stderr, "k41placedic: %s\n", qPrintable(e.description()));
         status = 1;
