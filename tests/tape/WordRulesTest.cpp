@@ -104,7 +104,17 @@ TEST(PlaceWordRules, AStreamOfAValleyAfterAWord) {
     EXPECT_EQ(read({village, word("鷺", "サギ")}), QStringLiteral("ソウゴウ|サギ|"));
 }
 
-// A reading is the user's, town by town: nothing built in forces one reading of 本町.
+namespace {
+
+// The words' readings once each compound-word rule has run at each word in turn.
+QString compoundReadings(ReadWords words, FakeKnowledge& knows, QStringView separator = {}) {
+    for (size_t i = 0; i < words.size(); ++i)
+        CompoundWordRules::apply(words, i, knows);
+    return readings(words, separator);
+}
+
+} // namespace
+
 // Where the compound-word rules must leave a name alone: a place's direction before 大 or a
 // firm's trade, 店 after お, a 道 that is no road station's, 女子 before no school, the verb 停,
 // words the user fixed, and 場 after a name that is not read in native style (with the girls'
@@ -113,11 +123,7 @@ TEST(CompoundWordRules, LeaveWhatIsNoCompoundOfTheirsAlone) {
     // A made-up dictionary of the kanji's native readings.
     FakeKnowledge knows;
     knows.native = FakeKnowledge::table("鷺=サギ 沢=サワ 相=アイ");
-    const auto read = [&](ReadWords words) {
-        for (size_t i = 0; i < words.size(); ++i)
-            CompoundWordRules::apply(words, i, knows);
-        return readings(words);
-    };
+    const auto read = [&](ReadWords words) { return compoundReadings(std::move(words), knows); };
     EXPECT_EQ(read({word("鷺", "サギ"), word("大南", "オオミナミ"), word("門", "モン")}),
               QStringLiteral("サギダイミナミモン"));
     EXPECT_EQ(read({word("東", "ヒガシ"), word("大南", "オオミナミ")}),
@@ -154,9 +160,7 @@ TEST(CompoundWordRules, AGivenNameAfterAFamilyNameIsAPersons) {
     FakeKnowledge knows;
     knows.chinese = FakeKnowledge::table("幸=コウ 美=ビ");
     const auto read = [&](ReadWords words) {
-        for (size_t i = 0; i < words.size(); ++i)
-            CompoundWordRules::apply(words, i, knows);
-        return readings(words, u"|");
+        return compoundReadings(std::move(words), knows, u"|");
     };
     ReadWord given = word("幸美", "ユキミ", "名詞", "固有名詞");
     given.givenName = true;
