@@ -1,7 +1,9 @@
 // Place-name and proper-name lists, kanji dictionaries and town tables of any content: every name
 // taken has a kanji and a katakana reading, the user dictionary has a line for each, and a town
-// table reads back as written.
+// table and the tables counted over the lists read back as written.
 #include "fuzz/FuzzCheck.h"
+#include "sound/JoinVoicing.h"
+#include "sound/KanjiInNames.h"
 #include "sound/PlaceNames.h"
 
 #include <climits>
@@ -42,5 +44,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     K41_FUZZ_CHECK(PlaceNames::parseTownTable(PlaceNames::townTable(towns)) == towns);
     for (const QString& reading : PlaceNames::parseTownTable(text))
         K41_FUZZ_CHECK(reading == QStringLiteral("マチ") || reading == QStringLiteral("チョウ"));
+    // The same text as the tables counted over the lists: each writes back as it was read.
+    for (const auto& [name, reading] : PlaceNames::listedNames(text))
+        K41_FUZZ_CHECK(!name.isEmpty() && !reading.isEmpty() && !name.contains(u','));
+    const QString joins = JoinVoicing::format(JoinVoicing::parse(text));
+    K41_FUZZ_CHECK(JoinVoicing::format(JoinVoicing::parse(joins)) == joins);
+    const KanjiInNames::Table inNames = KanjiInNames::parse(text);
+    const QString inNamesText = KanjiInNames::format(inNames);
+    K41_FUZZ_CHECK(KanjiInNames::format(KanjiInNames::parse(inNamesText)) == inNamesText);
+    for (auto it = inNames.constBegin(); it != inNames.constEnd(); ++it)
+        for (int position : {KanjiInNames::First, KanjiInNames::Inside, KanjiInNames::Last})
+            KanjiInNames::namesReading(inNames, it.key(), KanjiInNames::Position(position),
+                                       QStringLiteral("ロ"));
     return 0;
 }

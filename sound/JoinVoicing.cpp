@@ -2,6 +2,9 @@
 
 #include "sound/KanaText.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace JoinVoicing {
 
 namespace {
@@ -33,7 +36,7 @@ QString key(const QString& kanji, const QString& reading, const QString& context
 // Whether the counts lean to one side by at least `share` of `atLeast` names or more: 1 for
 // voiced, 0 for plain, -1 for neither.
 int leaning(const Counts& c, int atLeast, double share) {
-    const int n = c.voiced + c.plain;
+    const qint64 n = qint64(c.voiced) + c.plain;
     if (n < atLeast) return -1;
     if (c.voiced >= share * n) return 1;
     if (c.plain >= share * n) return 0;
@@ -45,7 +48,9 @@ int leaning(const Counts& c, int atLeast, double share) {
 void Table::add(const QString& kanji, const QString& reading, const QString& context, bool voiced,
                 int times) {
     Counts& c = counts[key(kanji, reading, context)];
-    (voiced ? c.voiced : c.plain) += times;
+    // A table's rows may repeat a key; the sum stops at the largest count rather than wrapping.
+    int& n = voiced ? c.voiced : c.plain;
+    n = int(std::min<qint64>(std::numeric_limits<int>::max(), qint64(n) + times));
     QStringList& known = readings[kanji];
     if (!known.contains(reading)) known.append(reading);
 }

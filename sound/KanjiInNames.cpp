@@ -30,7 +30,7 @@ QString namesReading(const Table& table, const QString& kanji, Position position
     const auto found = table.constFind(kanji);
     if (found == table.constEnd()) return {};
     const QList<Count>& counts = (*found)[size_t(position)];
-    int all = 0, asMine = 0;
+    qint64 all = 0, asMine = 0; // a table's counts may come close to the largest int
     const QString plainMine = unvoiced(KanaText::spelledOut(mine));
     for (const Count& c : counts) {
         all += c.names;

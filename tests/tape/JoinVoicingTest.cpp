@@ -82,4 +82,11 @@ TEST(JoinVoicing, TheTableReadsBackAsWritten) {
         QStringLiteral("沢\tサワ\t鳩\t3\t1\n沢\tサワ\t鷺\tx\t1\n沢\tサワ\n川\tカワ\t鳩\t-1\t2\n"));
     EXPECT_EQ(p.counts.size(), 1);
     EXPECT_EQ(p.at("沢", "サワ", "鳩"), (JoinVoicing::Counts{3, 1}));
+    // A key written twice adds up, and stops at the largest count instead of wrapping round.
+    const JoinVoicing::Table big = JoinVoicing::parse(
+        QStringLiteral("沢\tサワ\t鳩\t2147483647\t0\n沢\tサワ\t鳩\t2147483647\t2147483647\n"));
+    EXPECT_EQ(big.at("沢", "サワ", "鳩"), (JoinVoicing::Counts{2147483647, 2147483647}));
+    ReadWords words{word("鳩", "ハト"), word("沢", "ザワ")};
+    JoinVoicing::apply(words, big);
+    EXPECT_EQ(readings(words, u"|"), QStringLiteral("ハト|ザワ|"));
 }

@@ -68,6 +68,10 @@ TEST(KanjiInNames, NamesReadingOnlyWhereTheDictionarysIsRareThere) {
     // Too few names say nothing.
     EXPECT_EQ(KanjiInNames::namesReading(t, "沼", KanjiInNames::Inside, "ショウ"), "");
     EXPECT_EQ(KanjiInNames::namesReading(t, "無", KanjiInNames::First, "ム"), "");
+    // Counts near the largest number add up without wrapping round.
+    const KanjiInNames::Table big =
+        KanjiInNames::parse(u"鷺\tF\tサギ\t2147483647\n鷺\tF\tロ\t2147483647\n");
+    EXPECT_EQ(KanjiInNames::namesReading(big, "鷺", KanjiInNames::First, "ロ"), "");
 }
 
 TEST(KanjiInNames, ReadsRunsOfSingleKanjiByPosition) {
