@@ -2,6 +2,8 @@
 
 #include "sound/KanaText.h"
 
+#include <QMap>
+
 namespace KanjiCounts {
 
 namespace {
@@ -77,7 +79,8 @@ QList<QPair<QString, QString>> align(const QString& name, const QString& reading
 
 KanjiInNames::Table count(const QList<QPair<QString, QString>>& names,
                           const QHash<QString, KanjiReadings::Kinds>& kanji) {
-    QHash<QString, std::array<QHash<QString, int>, 3>> counts;
+    // Readings in order, so that readings as common as each other keep one order build by build.
+    QHash<QString, std::array<QMap<QString, int>, 3>> counts;
     for (const auto& [name, reading] : names) {
         const QList<QPair<QString, QString>> parts = align(name, reading, kanji);
         for (qsizetype i = 0; i < parts.size(); ++i) {
