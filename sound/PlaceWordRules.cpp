@@ -48,13 +48,15 @@ void marketInDay(const ReadWords& words, size_t i, ReadWord& w) {
 
 // Islands and mountains abroad, written in katakana, take the Chinese-style suffix: グレンダ島
 // グレンダトー, ピエルネー山 ピエルネーサン. An island's name of four kana or more is taken as
-// foreign; a mountain's only where its spelling is one Japanese words do not use (a long vowel
-// mark, a small vowel, ヴ), since native hills are often written in katakana too (ハトクラ山).
+// foreign; a mountain's where its spelling is one Japanese words do not use (a long vowel
+// mark, a small vowel, ヴ), whatever the dictionary made of 山 after it.
+bool allKatakana(QStringView name) {
+    return !name.isEmpty() && std::all_of(name.begin(), name.end(), KanaText::isKatakana);
+}
+
 bool abroad(QStringView name, QStringView kind) {
     if (kind != u"島" && kind != u"山") return false;
-    if (name.isEmpty()) return false;
-    for (QChar c : name)
-        if (!KanaText::isKatakana(c)) return false;
+    if (!allKatakana(name)) return false;
     bool marked = false;
     for (QChar c : u"ーァィゥェォヴ")
         marked = marked || name.contains(c);
@@ -73,8 +75,14 @@ void islandOrHill(const ReadWords& words, size_t i, ReadWord& w) {
         return;
     }
     if (w.pos1 != QStringLiteral("接尾") || w.pos2 != QStringLiteral("地域")) return;
+    // A name in katakana alone is mostly one abroad, even a short one in plain kana (グレダ島,
+    // アペ山, ガルモ山の滝): those keep the dictionary's トウ and サン. Native hills in katakana
+    // are fewer, and a katakana part after kanji is native (中ハトクラ山 ナカハトクラヤマ).
     // A thing's name in kanji or hiragana names an island as well (鳩舟島 ハトブネジマ, an
-    // island shaped like a boat); one in katakana may be a foreign word.
+    // island shaped like a boat).
+    if (std::all_of(words.begin(), words.begin() + qsizetype(i),
+                    [](const ReadWord& b) { return allKatakana(b.surface); }))
+        return;
     const bool thing =
         before.pos == QStringLiteral("名詞") && before.pos1 == QStringLiteral("一般") &&
         std::all_of(before.surface.begin(), before.surface.end(),

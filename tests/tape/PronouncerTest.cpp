@@ -203,12 +203,13 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"大鍋", "オオナベ"},
         {"中ハトクラ", "ナカハトクラ"},
         {"小はと", "コハト"},
-        // Islands and mountains abroad keep the Chinese-style suffix; a hill in katakana with
-        // no foreign spelling is a native one.
+        // Islands and mountains abroad keep the Chinese-style suffix, also one in plain kana;
+        // a katakana part after kanji is a native one.
         {"ピエルネー島", "ピエルネートー"},
         {"グレンダモ島", "グレンダモトー"},
         {"ピエルネー山", "ピエルネーサン"},
-        {"ハトクラ山", "ハトクラヤマ"},
+        {"ハトクラ山", "ハトクラサン"},
+        {"中ハトクラ山", "ナカハトクラヤマ"},
         // After a name, a closing 高 is the high school and 角 the street corner; inside a
         // longer name and after a number they keep the dictionary's reading.
         {"山鳩高前", "ヤマバトコウマエ"},
