@@ -77,4 +77,22 @@ void apply(ReadWords& words, QStringView text, const Table& table) {
     }
 }
 
+QString readUnknown(QStringView word, qsizetype at, qsizetype length, const Table& table,
+                    const std::function<QString(const QString&)>& own) {
+    QString out;
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        const qsizetype n = word[i].isHighSurrogate() && i + 1 < word.size() ? 2 : 1;
+        const QString character = word.mid(i, n).toString();
+        const QString mine = own(character);
+        const qsizetype place = at + i;
+        const Position position = place == 0 ? First : place + n == length ? Last : Inside;
+        const QString names = KanaText::hasKanji(character)
+                                  ? namesReading(table, character, position, mine)
+                                  : QString();
+        out += names.isEmpty() ? mine : names;
+        i += n - 1;
+    }
+    return out;
+}
+
 } // namespace KanjiInNames

@@ -10,6 +10,7 @@
 #include <QList>
 #include <QString>
 #include <array>
+#include <functional>
 
 namespace KanjiInNames {
 
@@ -41,5 +42,11 @@ QString namesReading(const Table& table, const QString& kanji, Position position
 // lists and not fixed. A run does not open on a suffix or on a counter after a number; a
 // verb's or an adjective's stem in it keeps its reading.
 void apply(ReadWords& words, QStringView text, const Table& table);
+
+// Reads `word`, which the dictionary does not know, a character at a time: each kanji as names
+// read it at its place in the name (the word starts at `at` in a name of `length` characters)
+// where `table` says so plainly, and otherwise, like every other character, by `own`.
+QString readUnknown(QStringView word, qsizetype at, qsizetype length, const Table& table,
+                    const std::function<QString(const QString&)>& own);
 
 } // namespace KanjiInNames

@@ -286,24 +286,24 @@ QString Pronouncer::readCharacters(const QString& surface) {
     QString out;
     for (qsizetype i = 0; i < surface.size(); ++i) {
         const qsizetype n = surface[i].isHighSurrogate() && i + 1 < surface.size() ? 2 : 1;
-        const QString character = surface.mid(i, n);
+        out += readCharacter(surface.mid(i, n));
         i += n - 1;
-        if (!KanaText::hasKanji(character)) {
-            out += KanaText::speakable(character);
-            continue;
-        }
-        QString read;
-        const ReadWords alone = analyse(character);
-        // A bare verb stem or a reading only people's names use is no part of a name.
-        if (alone.size() == 1 && KanjiNotWords::isNoWordOfAName(alone.front()))
-            read = chineseReadings(character).value(0);
-        else
-            for (const ReadWord& w : alone)
-                read += KanaText::speakable(w.pronunciation);
-        if (read.isEmpty()) read = KanjiReadings::reading(character);
-        out += read.isEmpty() ? UnihanReadings::reading(m_kanji, character) : read;
     }
     return out;
+}
+
+QString Pronouncer::readCharacter(const QString& character) {
+    if (!KanaText::hasKanji(character)) return KanaText::speakable(character);
+    QString read;
+    const ReadWords alone = analyse(character);
+    // A bare verb stem or a reading only people's names use is no part of a name.
+    if (alone.size() == 1 && KanjiNotWords::isNoWordOfAName(alone.front()))
+        read = chineseReadings(character).value(0);
+    else
+        for (const ReadWord& w : alone)
+            read += KanaText::speakable(w.pronunciation);
+    if (read.isEmpty()) read = KanjiReadings::reading(character);
+    return read.isEmpty() ? UnihanReadings::reading(m_kanji, character) : read;
 }
 
 QString Pronouncer::readPiece(const QString& text) {
@@ -362,12 +362,16 @@ QString Pronouncer::readPiece(const QString& text) {
             w.pronunciation = QStringLiteral("ショウ");
     }
     applyOverrides(words);
-    for (ReadWord& w : words) {
-        if (w.fixed) continue;
-        if (w.pronunciation.isEmpty())
-            w.pronunciation = KanaText::hasKanji(w.surface)
-                                  ? readCharacters(w.surface)
-                                  : KanaText::speakable(w.surface, m_english.get());
+    // A word the dictionary does not know is read a character at a time, its kanji as names
+    // read them at that place in the name where they say so plainly.
+    const auto own = [this](const QString& character) { return readCharacter(character); };
+    for (size_t k = 0; k < words.size(); ++k) {
+        ReadWord& w = words[k];
+        if (w.fixed || !w.pronunciation.isEmpty()) continue;
+        w.pronunciation = KanaText::hasKanji(w.surface)
+                              ? KanjiInNames::readUnknown(w.surface, ends[k] - w.surface.size(),
+                                                          piece.size(), m_kanjiInNames, own)
+                              : KanaText::speakable(w.surface, m_english.get());
     }
     IterationMarks::repeatKanji(words, *this);
     NumeralWords::apply(words, *this);

@@ -83,6 +83,8 @@ class Pronouncer : private WordKnowledge {
     QStringList prefixReadings(const QString& surface) override;
     QString readAlone(const QString& surface) override;
     QString readCharacters(const QString& surface) override;
+    // One character of a word the dictionary does not know (see readCharacters).
+    QString readCharacter(const QString& character);
     QStringList chineseReadings(QStringView kanji) override;
     QStringList nativeWords(QStringView kanji) override;
     QStringList nativeReadings(QStringView kanji) override;

@@ -91,6 +91,26 @@ TEST(KanjiInNames, ReadsRunsOfSingleKanjiByPosition) {
     EXPECT_EQ(readings(words), "キタザワ|ロ|ボ");
 }
 
+TEST(KanjiInNames, ReadsAnUnknownWordsKanjiByTheirPlaceInTheName) {
+    // The dictionary's own readings of the characters, as the reader would give them.
+    const auto own = [](const QString& c) {
+        static const QHash<QString, QString> alone{
+            {"鷺", "ロ"}, {"呂", "リョ"}, {"保", "ヤス"}, {"柳", "リュー"}, {"ノ", "ノ"}};
+        return alone.value(c, "?");
+    };
+    const KanjiInNames::Table& t = table();
+    // The whole name: first, inside and last.
+    EXPECT_EQ(KanjiInNames::readUnknown(u"鷺呂保", 0, 3, t, own), "サギロボ");
+    // The same word inside a longer name: only 呂 has names' evidence inside.
+    EXPECT_EQ(KanjiInNames::readUnknown(u"鷺呂保", 2, 6, t, own), "ロロヤス");
+    // Closing the name: kana, and a kanji names say nothing of at its place, read as their own.
+    EXPECT_EQ(KanjiInNames::readUnknown(u"ノ柳保", 4, 7, t, own), "ノリューボ");
+    // A character outside the basic plane is one character, not two halves.
+    EXPECT_EQ(KanjiInNames::readUnknown(u"\U00020BB7保", 0, 3, t, own), "?ボ");
+    // Without a table every character is read as its own.
+    EXPECT_EQ(KanjiInNames::readUnknown(u"鷺呂保", 0, 3, {}, own), "ロリョヤス");
+}
+
 TEST(KanjiInNames, LeavesWordsTheRunDoesNotHold) {
     // A listed name, a fixed reading, a number and a verb's stem are not the run's.
     ReadWords words{word("鷺", "ロ"), word("呂", "リョ"), word("保", "ヤス")};
