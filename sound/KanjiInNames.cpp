@@ -62,7 +62,17 @@ void apply(ReadWords& words, QStringView text, const Table& table) {
         if (end == words.size() && end > from &&
             QStringView(u"前東西南北口").contains(words[end - 1].surface))
             --end;
-        if (end - from >= 2)
+        // A lone kanji that opens the name before a longer word of kanji, which is no listed
+        // name nor a verbal noun of the kind that makes Chinese-style compounds (鷺修行): a
+        // name's first kanji that the dictionary took for a word of its own (鷺|沢川 read ロ
+        // where names say サギ).
+        const auto longer = [&](size_t j) {
+            return j < words.size() && words[j].surface.size() >= 2 &&
+                   KanaText::allKanji(words[j].surface) && !words[j].listed &&
+                   !NumeralWords::isNumber(words[j]) && words[j].pos1 != u"サ変接続";
+        };
+        const bool opening = end - from == 1 && ends[from] == 1 && longer(from + 1);
+        if (end - from >= 2 || opening)
             for (size_t i = from; i < end; ++i) {
                 const qsizetype at = ends[i] - 1;
                 const Position position = at == 0 ? First : at + 1 == text.size() ? Last : Inside;

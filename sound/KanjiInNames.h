@@ -40,7 +40,8 @@ QString namesReading(const Table& table, const QString& kanji, Position position
 // Reads each run of two or more single-kanji words of `words` (the words of `text`, in
 // order, as the dictionary reads them) by `table`: words that are no number, no name of the
 // lists and not fixed. A run does not open on a suffix or on a counter after a number; a
-// verb's or an adjective's stem in it keeps its reading.
+// verb's or an adjective's stem in it keeps its reading. A single kanji opening the name
+// before a longer word of kanji (no listed name, no verbal noun) is read by it too.
 void apply(ReadWords& words, QStringView text, const Table& table);
 
 // Reads `word`, which the dictionary does not know, a character at a time: each kanji as names

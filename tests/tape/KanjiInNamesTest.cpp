@@ -91,6 +91,28 @@ TEST(KanjiInNames, ReadsRunsOfSingleKanjiByPosition) {
     EXPECT_EQ(readings(words), "キタザワ|ロ|ボ");
 }
 
+TEST(KanjiInNames, ReadsALoneKanjiOpeningTheNameBeforeALongerWord) {
+    ReadWords words{word("鷺", "ロ"), word("沢川", "サワカワ")};
+    KanjiInNames::apply(words, u"鷺沢川", table());
+    EXPECT_EQ(readings(words), "サギ|サワカワ");
+
+    // Not before a listed name, a verbal noun, or a word that is not all kanji.
+    words = {word("鷺", "ロ"), word("沢川", "サワカワ")};
+    words[1].listed = true;
+    KanjiInNames::apply(words, u"鷺沢川", table());
+    EXPECT_EQ(readings(words), "ロ|サワカワ");
+    words = {word("鷺", "ロ"), word("修行", "シュギョー", "サ変接続")};
+    KanjiInNames::apply(words, u"鷺修行", table());
+    EXPECT_EQ(readings(words), "ロ|シュギョー");
+    words = {word("鷺", "ロ"), word("沢の", "サワノ")};
+    KanjiInNames::apply(words, u"鷺沢の", table());
+    EXPECT_EQ(readings(words), "ロ|サワノ");
+    // A lone kanji closing the name stays the dictionary's.
+    words = {word("北沢", "キタザワ"), word("保", "ヤス")};
+    KanjiInNames::apply(words, u"北沢保", table());
+    EXPECT_EQ(readings(words), "キタザワ|ヤス");
+}
+
 TEST(KanjiInNames, ReadsAnUnknownWordsKanjiByTheirPlaceInTheName) {
     // The dictionary's own readings of the characters, as the reader would give them.
     const auto own = [](const QString& c) {
