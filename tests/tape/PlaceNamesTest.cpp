@@ -296,6 +296,15 @@ TEST(PlaceNames, PronouncerReadsByTheListsAndWithoutABrokenOne) {
     towns.close();
     EXPECT_EQ(Pronouncer::open(Pronouncer::defaultDictionaryDirs(), {dic})->toKana("鷺沢町"),
               "サギサワチョウ");
+    // The kanji table beside the list reads a kanji the dictionary does not know as names
+    // read it at that place.
+    EXPECT_NE(plain->toKana("鷺沢岫"), "サギサワクキ");
+    QFile kanji(dir.filePath("kanji-in-names.tsv"));
+    ASSERT_TRUE(kanji.open(QIODevice::WriteOnly));
+    kanji.write("岫\tL\tクキ\t9\n");
+    kanji.close();
+    EXPECT_EQ(Pronouncer::open(Pronouncer::defaultDictionaryDirs(), {dic})->toKana("鷺沢岫"),
+              "サギサワクキ");
 
     // Either list missing, not a dictionary or cut short: the other is still read by.
     QFile broken(dir.filePath("broken.dic"));
