@@ -1,0 +1,73 @@
+#include "sound/LoneKanjiNouns.h"
+
+#include "sound/KanaText.h"
+
+#include <algorithm>
+
+namespace LoneKanjiNouns {
+
+namespace {
+
+// Fewer names than this with the kanji at that place say nothing of how it reads there.
+constexpr qint64 MinNames = 3;
+// The other noun wins only where names read the kanji its way this many times as often.
+constexpr qint64 Ratio = 3;
+
+// Whether names favour the reading of `other` over that of `mine` clearly: counted in halves,
+// so that a reading no name gives still weighs half a name and one name alone proves nothing.
+bool favoured(const KanjiInNames::Share& other, const KanjiInNames::Share& mine) {
+    return other.all >= MinNames && 2 * other.asReading + 1 >= Ratio * (2 * mine.asReading + 1);
+}
+
+// The most names any one reading of `kanji` has at `position`, voiced and plain together.
+qint64 commonest(const KanjiInNames::Table& table, const QString& kanji,
+                 KanjiInNames::Position position) {
+    qint64 most = 0;
+    const auto found = table.constFind(kanji);
+    if (found == table.constEnd()) return most;
+    for (const KanjiInNames::Count& c : (*found)[size_t(position)])
+        most = std::max(most, KanjiInNames::share(table, kanji, position, c.reading).asReading);
+    return most;
+}
+
+// Whether words[i] stands beside a hiragana の: a phrase of everyday words (a made-up 鷺の海,
+// 鷺の郷), whose nouns keep their everyday readings.
+bool besideNo(const ReadWords& words, size_t i) {
+    return (i > 0 && words[i - 1].surface == u"の") ||
+           (i + 1 < words.size() && words[i + 1].surface == u"の");
+}
+
+} // namespace
+
+void apply(ReadWords& words, QStringView text, const KanjiInNames::Table& table,
+           WordKnowledge& knows) {
+    if (table.isEmpty()) return;
+    const std::vector<qsizetype> ends = wordEnds(words, text);
+    for (size_t i = 0; i < ends.size(); ++i) {
+        ReadWord& w = words[i];
+        // 町 is read by the towns' table (PlaceNames) and the rules for it.
+        if (w.surface.size() != 1 || !KanaText::isKanji(w.surface[0]) || w.surface == u"町" ||
+            w.fixed || w.listed || !w.known || w.pos != u"名詞" || w.pos1 != u"一般" ||
+            w.pronunciation.isEmpty() || besideNo(words, i))
+            continue;
+        const KanjiInNames::Position position = KanjiInNames::positionAt(ends[i] - 1, text.size());
+        const KanjiInNames::Share mine = KanjiInNames::share(table, w.surface, position,
+                                                             w.pronunciation);
+        QString best;
+        KanjiInNames::Share bestShare;
+        for (const QString& other : knows.commonNounReadings(w.surface)) {
+            const KanjiInNames::Share s = KanjiInNames::share(table, w.surface, position, other);
+            if (s.asReading > bestShare.asReading) {
+                best = other;
+                bestShare = s;
+            }
+        }
+        // Only the reading most names give the kanji there: a third reading that merely beats
+        // the dictionary's would be a guess.
+        if (!best.isEmpty() && favoured(bestShare, mine) &&
+            bestShare.asReading == commonest(table, w.surface, position))
+            w.pronunciation = best;
+    }
+}
+
+} // namespace LoneKanjiNouns
