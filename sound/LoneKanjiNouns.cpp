@@ -30,6 +30,16 @@ qint64 commonest(const KanjiInNames::Table& table, const QString& kanji,
     return most;
 }
 
+// How many names spell `kanji` at `position` exactly as `reading`.
+qint64 spelledSo(const KanjiInNames::Table& table, const QString& kanji,
+                 KanjiInNames::Position position, const QString& reading) {
+    const auto found = table.constFind(kanji);
+    if (found == table.constEnd()) return 0;
+    for (const KanjiInNames::Count& c : (*found)[size_t(position)])
+        if (c.reading == reading) return c.names;
+    return 0;
+}
+
 // Whether words[i] stands beside a hiragana の: a phrase of everyday words (a made-up 鷺の海,
 // 鷺の郷), whose nouns keep their everyday readings.
 bool besideNo(const ReadWords& words, size_t i) {
@@ -53,13 +63,18 @@ void apply(ReadWords& words, QStringView text, const KanjiInNames::Table& table,
         const KanjiInNames::Position position = KanjiInNames::positionAt(ends[i] - 1, text.size());
         const KanjiInNames::Share mine = KanjiInNames::share(table, w.surface, position,
                                                              w.pronunciation);
+        // Of readings alike but for voicing (羽 ハ and the counter バ), the one names spell so.
         QString best;
         KanjiInNames::Share bestShare;
-        for (const QString& other : knows.commonNounReadings(w.surface)) {
+        qint64 bestSpelled = 0;
+        for (const QString& other : knows.dictionaryReadings(w.surface)) {
             const KanjiInNames::Share s = KanjiInNames::share(table, w.surface, position, other);
-            if (s.asReading > bestShare.asReading) {
+            const qint64 spelled = spelledSo(table, w.surface, position, other);
+            if (s.asReading > bestShare.asReading ||
+                (s.asReading == bestShare.asReading && spelled > bestSpelled)) {
                 best = other;
                 bestShare = s;
+                bestSpelled = spelled;
             }
         }
         // Only the reading most names give the kanji there: a third reading that merely beats

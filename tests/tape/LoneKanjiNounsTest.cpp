@@ -23,10 +23,14 @@ struct LoneKanjiNounsTest : ::testing::Test {
                                                           u"鷺\tI\tサギ\t4\n"
                                                           u"鷺\tI\tロ\t3\n"
                                                           u"呂\tF\tリョ\t2\n"
+                                                          u"堰\tL\tベ\t20\n"
+                                                          u"堰\tL\tヘン\t6\n"
+                                                          u"堰\tL\tセキ\t1\n"
                                                           u"町\tF\tマチ\t50\n");
     FakeKnowledge knows;
     LoneKanjiNounsTest() {
-        knows.commonNouns = FakeKnowledge::table("鷺=ロ/サギ 呂=ロ/リョ 町=チョウ/マチ");
+        // The dictionary's words of each kanji; 鷺's ザギ a suffix's, alike but for voicing.
+        knows.words = FakeKnowledge::table("鷺=ザギ/ロ/サギ 呂=ロ/リョ 町=チョウ/マチ 堰=セキ/ヘン");
     }
     QString read(ReadWords words, const QString& text) {
         LoneKanjiNouns::apply(words, text, table, knows);
@@ -35,7 +39,7 @@ struct LoneKanjiNounsTest : ::testing::Test {
 };
 
 TEST_F(LoneKanjiNounsTest, TakesTheNounNamesFavourAtThatPlace) {
-    // First in the name names say サギ: the other noun.
+    // First in the name names say サギ, spelled so: the other word.
     EXPECT_EQ(read({word("鷺", "ロ"), word("ヶ", "ガ", "助詞"), word("丘", "オカ")}, "鷺ヶ丘"),
                "サギ|ガ|オカ");
     // Last, the dictionary's ロ is what names say (a voiced ザギ counts with サギ, still fewer).
@@ -46,6 +50,9 @@ TEST_F(LoneKanjiNounsTest, TakesTheNounNamesFavourAtThatPlace) {
                     word("沢", "サワ")},
                    "北ノ鷺沢"),
               "キタ|ノ|ロ|サワ");
+    // A reading names favour over the dictionary's, but not the one most of them give, is no
+    // answer.
+    EXPECT_EQ(read({word("鷺", "サギ"), word("堰", "セキ")}, "鷺堰"), "サギ|セキ");
     // Too few names: the dictionary's reading stays.
     EXPECT_EQ(read({word("呂", "ロ"), word("沢", "サワ")}, "呂沢"), "ロ|サワ");
 }
@@ -60,6 +67,9 @@ TEST_F(LoneKanjiNounsTest, LeavesWordsThatAreNotALoneCommonNoun) {
     // A proper noun, a suffix, a word of two kanji: not this rule's.
     EXPECT_EQ(read({word("鷺", "ロ", "名詞", "固有名詞"), word("沢", "サワ")}, "鷺沢"), "ロ|サワ");
     EXPECT_EQ(read({word("鷺", "ロ", "名詞", "接尾"), word("沢", "サワ")}, "鷺沢"), "ロ|サワ");
+    // Beside a hiragana の, a phrase of everyday words.
+    EXPECT_EQ(read({word("鷺", "ロ"), word("の", "ノ", "助詞"), word("沢", "サワ")}, "鷺の沢"),
+              "ロ|ノ|サワ");
     // 町 is the towns' table's.
     EXPECT_EQ(read({word("町", "チョウ"), word("沢", "サワ")}, "町沢"), "チョウ|サワ");
     // Without the table nothing changes.
