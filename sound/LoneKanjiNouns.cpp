@@ -40,11 +40,16 @@ qint64 spelledSo(const KanjiInNames::Table& table, const QString& kanji,
     return 0;
 }
 
-// Whether words[i] stands beside a hiragana の: a phrase of everyday words (a made-up 鷺の海,
-// 鷺の郷), whose nouns keep their everyday readings.
-bool besideNo(const ReadWords& words, size_t i) {
-    return (i > 0 && words[i - 1].surface == u"の") ||
-           (i + 1 < words.size() && words[i + 1].surface == u"の");
+// Whether words[i] stands in a phrase rather than a name: beside a hiragana の (a made-up 鷺の海,
+// 鷺の郷, whose nouns keep their everyday readings), or beside another particle, an auxiliary or
+// a punctuation mark, as in the bus's own sentences (次は…です). A name's ノ and ヶ are its own.
+bool inPhrase(const ReadWords& words, size_t i) {
+    const auto phrasal = [](const ReadWord& w) {
+        if (w.surface == u"の") return true;
+        if (w.pos == u"助詞") return !QStringView(u"ノヶケが").contains(w.surface);
+        return w.pos == u"助動詞" || w.pos == u"記号";
+    };
+    return (i > 0 && phrasal(words[i - 1])) || (i + 1 < words.size() && phrasal(words[i + 1]));
 }
 
 } // namespace
@@ -58,11 +63,11 @@ void apply(ReadWords& words, QStringView text, const KanjiInNames::Table& table,
         // 町 is read by the towns' table (PlaceNames) and the rules for it.
         if (w.surface.size() != 1 || !KanaText::isKanji(w.surface[0]) || w.surface == u"町" ||
             w.fixed || w.listed || !w.known || w.pos != u"名詞" || w.pos1 != u"一般" ||
-            w.pronunciation.isEmpty() || besideNo(words, i))
+            w.pronunciation.isEmpty() || inPhrase(words, i))
             continue;
         const KanjiInNames::Position position = KanjiInNames::positionAt(ends[i] - 1, text.size());
-        const KanjiInNames::Share mine = KanjiInNames::share(table, w.surface, position,
-                                                             w.pronunciation);
+        const KanjiInNames::Share mine =
+            KanjiInNames::share(table, w.surface, position, w.pronunciation);
         // Of readings alike but for voicing (羽 ハ and the counter バ), the one names spell so.
         QString best;
         KanjiInNames::Share bestShare;

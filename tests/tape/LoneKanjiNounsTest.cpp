@@ -1,7 +1,7 @@
 // A kanji standing alone as a common noun, read as the dictionary's other noun of it where names
 // clearly favour that one at its place in the name. Made-up names and counts throughout.
-#include "FakeKnowledge.h"
 #include "sound/LoneKanjiNouns.h"
+#include "FakeKnowledge.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +30,8 @@ struct LoneKanjiNounsTest : ::testing::Test {
     FakeKnowledge knows;
     LoneKanjiNounsTest() {
         // The dictionary's words of each kanji; 鷺's ザギ a suffix's, alike but for voicing.
-        knows.words = FakeKnowledge::table("鷺=ザギ/ロ/サギ 呂=ロ/リョ 町=チョウ/マチ 堰=セキ/ヘン");
+        knows.words =
+            FakeKnowledge::table("鷺=ザギ/ロ/サギ 呂=ロ/リョ 町=チョウ/マチ 堰=セキ/ヘン");
     }
     QString read(ReadWords words, const QString& text) {
         LoneKanjiNouns::apply(words, text, table, knows);
@@ -41,15 +42,15 @@ struct LoneKanjiNounsTest : ::testing::Test {
 TEST_F(LoneKanjiNounsTest, TakesTheNounNamesFavourAtThatPlace) {
     // First in the name names say サギ, spelled so: the other word.
     EXPECT_EQ(read({word("鷺", "ロ"), word("ヶ", "ガ", "助詞"), word("丘", "オカ")}, "鷺ヶ丘"),
-               "サギ|ガ|オカ");
+              "サギ|ガ|オカ");
     // Last, the dictionary's ロ is what names say (a voiced ザギ counts with サギ, still fewer).
     EXPECT_EQ(read({word("鷺沢", "サギサワ", "名詞", "固有名詞"), word("鷺", "ロ")}, "鷺沢鷺"),
               "サギサワ|ロ");
     // Inside, 4 against 3 is no clear lead.
-    EXPECT_EQ(read({word("北", "キタ"), word("ノ", "ノ", "助詞"), word("鷺", "ロ"),
-                    word("沢", "サワ")},
-                   "北ノ鷺沢"),
-              "キタ|ノ|ロ|サワ");
+    EXPECT_EQ(
+        read({word("北", "キタ"), word("ノ", "ノ", "助詞"), word("鷺", "ロ"), word("沢", "サワ")},
+             "北ノ鷺沢"),
+        "キタ|ノ|ロ|サワ");
     // A reading names favour over the dictionary's, but not the one most of them give, is no
     // answer.
     EXPECT_EQ(read({word("鷺", "サギ"), word("堰", "セキ")}, "鷺堰"), "サギ|セキ");
@@ -67,9 +68,11 @@ TEST_F(LoneKanjiNounsTest, LeavesWordsThatAreNotALoneCommonNoun) {
     // A proper noun, a suffix, a word of two kanji: not this rule's.
     EXPECT_EQ(read({word("鷺", "ロ", "名詞", "固有名詞"), word("沢", "サワ")}, "鷺沢"), "ロ|サワ");
     EXPECT_EQ(read({word("鷺", "ロ", "名詞", "接尾"), word("沢", "サワ")}, "鷺沢"), "ロ|サワ");
-    // Beside a hiragana の, a phrase of everyday words.
+    // Beside a hiragana の, a phrase of everyday words; so beside another particle or a mark.
     EXPECT_EQ(read({word("鷺", "ロ"), word("の", "ノ", "助詞"), word("沢", "サワ")}, "鷺の沢"),
               "ロ|ノ|サワ");
+    EXPECT_EQ(read({word("鷺", "ロ"), word("は", "ワ", "助詞")}, "鷺は"), "ロ|ワ");
+    EXPECT_EQ(read({word("鷺", "ロ"), word("、", "、", "記号")}, "鷺、"), "ロ|、");
     // 町 is the towns' table's.
     EXPECT_EQ(read({word("町", "チョウ"), word("沢", "サワ")}, "町沢"), "チョウ|サワ");
     // Without the table nothing changes.
