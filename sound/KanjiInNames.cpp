@@ -25,18 +25,24 @@ QString unvoiced(const QString& reading) {
 
 } // namespace
 
+Share share(const Table& table, const QString& kanji, Position position, const QString& reading) {
+    Share out;
+    const auto found = table.constFind(kanji);
+    if (found == table.constEnd()) return out;
+    const QString plain = unvoiced(KanaText::spelledOut(reading));
+    for (const Count& c : (*found)[size_t(position)]) {
+        out.all += c.names;
+        if (unvoiced(c.reading) == plain) out.asReading += c.names;
+    }
+    return out;
+}
+
 QString namesReading(const Table& table, const QString& kanji, Position position,
                      const QString& mine) {
-    const auto found = table.constFind(kanji);
-    if (found == table.constEnd()) return {};
-    const QList<Count>& counts = (*found)[size_t(position)];
-    qint64 all = 0, asMine = 0; // a table's counts may come close to the largest int
-    const QString plainMine = unvoiced(KanaText::spelledOut(mine));
-    for (const Count& c : counts) {
-        all += c.names;
-        if (unvoiced(c.reading) == plainMine) asMine += c.names;
-    }
-    if (counts.isEmpty() || all < MinNames || asMine * Ratio >= counts.front().names) return {};
+    const Share s = share(table, kanji, position, mine);
+    if (s.all < MinNames) return {};
+    const QList<Count>& counts = (*table.constFind(kanji))[size_t(position)];
+    if (s.asReading * Ratio >= counts.front().names) return {};
     return counts.front().reading;
 }
 
@@ -75,7 +81,7 @@ void apply(ReadWords& words, QStringView text, const Table& table) {
         if (end - from >= 2 || opening)
             for (size_t i = from; i < end; ++i) {
                 const qsizetype at = ends[i] - 1;
-                const Position position = at == 0 ? First : at + 1 == text.size() ? Last : Inside;
+                const Position position = positionAt(at, text.size());
                 const ReadWord& w = words[i];
                 // A verb's or an adjective's stem is read by the rules for them.
                 if (w.pos == u"動詞" || w.pos == u"形容詞") continue;

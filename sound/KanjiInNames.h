@@ -31,6 +31,20 @@ using Table = QHash<QString, std::array<QList<Count>, 3>>;
 Table parse(QStringView text);
 QString format(const Table& table);
 
+// How many names have `kanji` at `position`, and how many of them read it `reading` (voiced or
+// plain); none for a kanji the table does not hold. The sums are 64-bit: a table's counts may
+// come close to the largest int.
+struct Share {
+    qint64 asReading = 0;
+    qint64 all = 0;
+};
+Share share(const Table& table, const QString& kanji, Position position, const QString& reading);
+
+// Where the character at `at` of a text of `length` characters stands in it as a name.
+inline Position positionAt(qsizetype at, qsizetype length) {
+    return at == 0 ? First : at + 1 == length ? Last : Inside;
+}
+
 // The reading names give `kanji` at `position` where `mine` is a rare one there: the
 // commonest, when at least a few names have the kanji there and those reading it as `mine`
 // (voiced or not) are far fewer; empty otherwise.

@@ -18,6 +18,7 @@
 #include "sound/KanjiNotWords.h"
 #include "sound/KanjiReadings.h"
 #include "sound/KanjiVariants.h"
+#include "sound/LoneKanjiNouns.h"
 #include "sound/LoneKanjiWords.h"
 #include "sound/MecabNouns.h"
 #include "sound/NumeralWords.h"
@@ -347,6 +348,8 @@ QString Pronouncer::readPiece(const QString& text) {
     CutCompounds::readPrefixes(words, *this);
     // A name fallen apart into single kanji is read as names read them, before the rules.
     KanjiInNames::apply(words, piece, m_kanjiInNames);
+    // So is a kanji standing alone as a noun, where the dictionary has another noun of it.
+    LoneKanjiNouns::apply(words, piece, m_kanjiInNames, *this);
     // Where each word starts in the piece, counting the spaces the dictionary skipped.
     const std::vector<qsizetype> ends = wordEnds(words, piece);
     bool first = true;
