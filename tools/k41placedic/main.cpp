@@ -18,10 +18,12 @@
 // dictionary compiler and the IPA dictionary's sources, the lists are compiled as they are
 // costed and each name made cheaper than its listed parts (PlaceNames::undercutParts).
 // Beside TOWNS.tsv it writes kanji-in-names.tsv, how the listed names read each kanji by its
-// place in the name (KanjiCounts.h). From lists already written so, it writes that table, or
-// how their names voice a closing word at its join (JoinCounts.h):
+// place in the name (KanjiCounts.h). From lists already written so, it writes that table, how
+// their names voice a closing word at its join (JoinCounts.h), or how they read 町 (counted
+// over each name's one listed reading, where TOWNS.tsv counts every reading a source gives):
 //   k41placedic --kanji-in-names TABLE.tsv LIST.csv...
 //   k41placedic --joins JOINS.tsv LIST.csv...
+//   k41placedic --towns TOWNS.tsv LIST.csv...
 #include "platform/core/FileReader.h"
 #include "platform/core/FileReplace.h"
 #include "platform/core/K41Error.h"
@@ -211,13 +213,29 @@ QList<std::pair<QString, QString>> listedNames(char** csvs, int count) {
     return names;
 }
 
-// Writes to `out` the table of joins (JoinCounts.h) or of kanji in names (KanjiCounts.h)
-// counted over the lists `csvs`.
-int writeTable(bool joins, const char* out, char** csvs, int count) {
+// The tables counted over lists already written.
+enum class Table { Joins, KanjiInNames, Towns };
+
+// The table of its kind counted over the names `names`.
+QString countTable(Table kind, const QList<std::pair<QString, QString>>& names) {
+    switch (kind) {
+    case Table::Joins:
+        return JoinVoicing::format(JoinCounts::count(names, kanjiKinds()));
+    case Table::KanjiInNames:
+        return KanjiInNames::format(KanjiCounts::count(names, kanjiKinds()));
+    case Table::Towns:
+        break;
+    }
+    QList<PlaceNames::Entry> entries;
+    for (const auto& [name, reading] : names)
+        entries.append({name, reading});
+    return PlaceNames::townTable(PlaceNames::townReadings(entries));
+}
+
+// Writes to `out` the table of its kind counted over the lists `csvs`.
+int writeTable(Table kind, const char* out, char** csvs, int count) {
     try {
-        const QList<std::pair<QString, QString>> names = listedNames(csvs, count);
-        const QString table = joins ? JoinVoicing::format(JoinCounts::count(names, kanjiKinds()))
-                                    : KanjiInNames::format(KanjiCounts::count(names, kanjiKinds()));
+        const QString table = countTable(kind, listedNames(csvs, count));
         FileReplace::write(QString::fromLocal8Bit(out), table.toUtf8());
     } catch (const K41Error& e) {
         std::fprintf(stderr, "k41placedic: %s\n", qPrintable(e.description()));
@@ -229,9 +247,12 @@ int writeTable(bool joins, const char* out, char** csvs, int count) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc >= 3 &&
-        (std::strcmp(argv[1], "--joins") == 0 || std::strcmp(argv[1], "--kanji-in-names") == 0))
-        return writeTable(std::strcmp(argv[1], "--joins") == 0, argv[2], argv + 3, argc - 3);
+    const std::pair<const char*, Table> tables[] = {{"--joins", Table::Joins},
+                                                    {"--kanji-in-names", Table::KanjiInNames},
+                                                    {"--towns", Table::Towns}};
+    for (const auto& [option, kind] : tables)
+        if (argc >= 3 && std::strcmp(argv[1], option) == 0)
+            return writeTable(kind, argv[2], argv + 3, argc - 3);
     int first = 5;
     const char* names = nullptr;
     const char* words = nullptr;
