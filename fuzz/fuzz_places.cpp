@@ -49,7 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const QString& reading : TownReadings::parse(text))
         K41_FUZZ_CHECK(reading == QStringLiteral("マチ") || reading == QStringLiteral("チョウ"));
     const QString said = TownReadings::reading(towns, text);
-    K41_FUZZ_CHECK(said.isEmpty() || said == QStringLiteral("マチ") || said == QStringLiteral("チョウ"));
+    K41_FUZZ_CHECK(said.isEmpty() || said == QStringLiteral("マチ") ||
+                   said == QStringLiteral("チョウ"));
     // The same text as the tables counted over the lists: each writes back as it was read.
     for (const auto& [name, reading] : PlaceNames::listedNames(text))
         K41_FUZZ_CHECK(!name.isEmpty() && !reading.isEmpty() && !name.contains(u','));

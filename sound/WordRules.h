@@ -6,7 +6,6 @@
 #include "sound/TownReadings.h"
 #include "sound/WordKnowledge.h"
 
-
 namespace WordRules {
 
 // `towns`: how 町 reads after the endings of the country's town names (TownReadings.h); a 町

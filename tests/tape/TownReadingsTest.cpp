@@ -46,8 +46,8 @@ TownReadings::Table madeUpTable() {
 // what most towns say.
 TEST(TownReadings, CountsHowTownsReadTheirChoByTheEndingOfTheirName) {
     const TownReadings::Table table = madeUpTable();
-    EXPECT_EQ(table, (TownReadings::Table{
-                         {"", Chou}, {"浜", Machi}, {"鷺浜", Chou}, {"北雁鴫", Machi}}));
+    EXPECT_EQ(table,
+              (TownReadings::Table{{"", Chou}, {"浜", Machi}, {"鷺浜", Chou}, {"北雁鴫", Machi}}));
     // The longest ending the table holds decides.
     EXPECT_EQ(TownReadings::reading(table, u"北鷺浜"), Chou);
     EXPECT_EQ(TownReadings::reading(table, u"桃浜"), Machi);
@@ -79,7 +79,8 @@ TEST(WordRules, ATownsSuffixReadsAsTownsEndingAlikeDo) {
         return readings(words);
     };
     const ReadWord suffix = word("町", "マチ", "名詞", "接尾");
-    EXPECT_EQ(read({word("鷺", "サギ"), word("浜", "ハマ"), suffix}), QStringLiteral("サギハマチョウ"));
+    EXPECT_EQ(read({word("鷺", "サギ"), word("浜", "ハマ"), suffix}),
+              QStringLiteral("サギハマチョウ"));
     EXPECT_EQ(read({word("桃浜", "モモハマ"), word("町", "チョウ", "名詞", "接尾")}),
               QStringLiteral("モモハママチ"));
     EXPECT_EQ(read({word("鳩", "ハト"), suffix}), QStringLiteral("ハトチョウ"));
