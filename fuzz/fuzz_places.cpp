@@ -5,6 +5,7 @@
 #include "sound/JoinVoicing.h"
 #include "sound/KanjiInNames.h"
 #include "sound/PlaceNames.h"
+#include "sound/TownReadings.h"
 
 #include <climits>
 #include <cstddef>
@@ -40,10 +41,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             return true;
         });
     K41_FUZZ_CHECK(csv.count(u'\n') == chosen.size());
-    const PlaceNames::TownReadings towns = PlaceNames::townReadings(entries);
-    K41_FUZZ_CHECK(PlaceNames::parseTownTable(PlaceNames::townTable(towns)) == towns);
-    for (const QString& reading : PlaceNames::parseTownTable(text))
+    QList<std::pair<QString, QString>> named;
+    for (const PlaceNames::Entry& e : entries)
+        named.append({e.surface, e.reading});
+    const TownReadings::Table towns = TownReadings::count(named);
+    K41_FUZZ_CHECK(TownReadings::parse(TownReadings::format(towns)) == towns);
+    for (const QString& reading : TownReadings::parse(text))
         K41_FUZZ_CHECK(reading == QStringLiteral("マチ") || reading == QStringLiteral("チョウ"));
+    const QString said = TownReadings::reading(towns, text);
+    K41_FUZZ_CHECK(said.isEmpty() || said == QStringLiteral("マチ") ||
+                   said == QStringLiteral("チョウ"));
     // The same text as the tables counted over the lists: each writes back as it was read.
     for (const auto& [name, reading] : PlaceNames::listedNames(text))
         K41_FUZZ_CHECK(!name.isEmpty() && !reading.isEmpty() && !name.contains(u','));

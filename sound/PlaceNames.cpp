@@ -282,48 +282,4 @@ int undercutParts(QList<Word>& words,
     return changed;
 }
 
-TownReadings townReadings(const QList<Entry>& entries) {
-    const QString machi = QStringLiteral("マチ"), chou = QStringLiteral("チョウ");
-    QHash<QChar, std::pair<int, int>> counts; // マチ, チョウ
-    for (const Entry& e : entries) {
-        if (e.surface.size() < 2 || !e.surface.endsWith(u'町')) continue;
-        const QChar before = e.surface[e.surface.size() - 2];
-        if (!KanaText::isKanji(before)) continue;
-        if (e.reading.endsWith(machi))
-            ++counts[before].first;
-        else if (e.reading.endsWith(chou))
-            ++counts[before].second;
-    }
-    TownReadings out;
-    for (auto it = counts.constBegin(); it != counts.constEnd(); ++it) {
-        const auto [m, c] = it.value();
-        if (m + c < 5) continue;
-        if (m >= 2 * c)
-            out.insert(it.key(), machi);
-        else if (c >= 2 * m)
-            out.insert(it.key(), chou);
-    }
-    return out;
-}
-
-QString townTable(const TownReadings& towns) {
-    QList<QChar> keys = towns.keys();
-    std::sort(keys.begin(), keys.end());
-    QString out;
-    for (QChar k : keys)
-        out += k + QStringLiteral("\t") + towns.value(k) + u'\n';
-    return out;
-}
-
-TownReadings parseTownTable(QStringView text) {
-    TownReadings out;
-    for (QStringView line : text.split(u'\n')) {
-        const qsizetype tab = line.indexOf(u'\t');
-        if (tab != 1 || !KanaText::isKanji(line[0])) continue;
-        const QStringView reading = line.mid(2);
-        if (reading == u"マチ" || reading == u"チョウ") out.insert(line[0], reading.toString());
-    }
-    return out;
-}
-
 } // namespace PlaceNames

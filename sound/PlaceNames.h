@@ -147,15 +147,4 @@ QString wordFeatures(const Entry& entry);
 constexpr int PartsMargin = 600;
 int undercutParts(QList<Word>& words, const std::function<std::optional<int>(const Word&)>& others);
 
-// How 町 reads after each kanji in the country's town names (新町 マチ, 田町 チョウ): for a
-// kanji that ends at least five names before 町 and whose names read it one way at least twice
-// as often as the other, that way (マチ or チョウ). A town missing from the list is read by it.
-using TownReadings = QHash<QChar, QString>;
-TownReadings townReadings(const QList<Entry>& entries);
-
-// The table as text, one kanji a line: the kanji, a tab, the reading; and back. Lines that are
-// not so are skipped.
-QString townTable(const TownReadings& towns);
-TownReadings parseTownTable(QStringView text);
-
 } // namespace PlaceNames

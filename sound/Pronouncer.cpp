@@ -181,9 +181,9 @@ std::unique_ptr<Pronouncer> Pronouncer::open(const QStringList& dictionaryDirs,
         p->m_model = modelTaking(dir, taken);
         if (!p->m_model) continue;
         if (!taken.isEmpty()) {
-            // How 町 reads after a kanji: a few thousand kanji at most.
+            // How 町 reads after a name's ending: some thousands of endings.
             p->m_towns = loadBeside(taken.front(), "towns.tsv", 1 << 20,
-                                    [](const QString& t) { return PlaceNames::parseTownTable(t); });
+                                    [](const QString& t) { return TownReadings::parse(t); });
             // How names voice a closing word at a join: some ten thousand rows.
             p->m_joins = std::make_unique<JoinVoicing::Table>(
                 loadBeside(taken.front(), "joins.tsv", 16 << 20,

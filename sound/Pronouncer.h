@@ -10,6 +10,7 @@
 // synthesiser never spells them out.
 #include "sound/KanjiInNames.h"
 #include "sound/ReadWord.h"
+#include "sound/TownReadings.h"
 #include "sound/UnihanReadings.h"
 #include "sound/WordKnowledge.h"
 
@@ -95,7 +96,7 @@ class Pronouncer : private WordKnowledge {
     // The English words in names (Museum ミュージアム), read by the synthesiser's English.
     std::unique_ptr<EnglishWords> m_english;
     // How 町 reads after a kanji, from beside the place dictionary (see PlaceNames.h).
-    QHash<QChar, QString> m_towns;
+    TownReadings::Table m_towns;
     // How the place lists voice a closing word at its join, from beside the place dictionary.
     std::unique_ptr<JoinVoicing::Table> m_joins;
     // How names read each kanji by its place in the name, from beside it (KanjiInNames.h).

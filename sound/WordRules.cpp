@@ -167,13 +167,15 @@ void temple(ReadWords& words, size_t i, ReadWord& w) {
 }
 
 // 町 after a name is マチ in some towns and チョウ in others; MeCab reads the suffix マチ
-// everywhere. A town missing from the place list is read the way most of the country's town
-// names read 町 after the same kanji (新町 マチ; 田町, 寺町 チョウ).
-void townSuffix(const ReadWords& words, size_t i, ReadWord& w, const QHash<QChar, QString>& towns) {
+// everywhere. A town missing from the place list is read the way the country's town names
+// that end alike read it (新町 マチ; 田町, 寺町 チョウ).
+void townSuffix(const ReadWords& words, size_t i, ReadWord& w, const TownReadings::Table& towns) {
     if (i == 0 || w.surface != QStringLiteral("町") || w.pos1 != QStringLiteral("接尾")) return;
-    const QString& before = words[i - 1].surface;
+    QString before;
+    for (size_t k = i; k-- > 0 && before.size() < TownReadings::MaxEnding;)
+        before.prepend(words[k].surface);
     if (before.isEmpty()) return;
-    const QString reading = towns.value(before.back());
+    const QString reading = TownReadings::reading(towns, before);
     if (!reading.isEmpty()) w.pronunciation = reading;
 }
 
@@ -377,7 +379,7 @@ void frontOf(const ReadWords& words, size_t i, ReadWord& w) {
 
 } // namespace
 
-void apply(ReadWords& words, WordKnowledge& knows, const QHash<QChar, QString>& towns) {
+void apply(ReadWords& words, WordKnowledge& knows, const TownReadings::Table& towns) {
     for (size_t i = 0; i < words.size(); ++i) {
         ReadWord& w = words[i];
         if (w.fixed) continue;

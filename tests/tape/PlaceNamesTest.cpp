@@ -206,30 +206,6 @@ TEST(PlaceNames, MakesEachWordCheaperThanTheOtherReadingsOfItsCharacters) {
     EXPECT_EQ(changed, 4);
 }
 
-TEST(PlaceNames, TownsReadTheirChoAsMostNamesAfterTheSameKanji) {
-    QList<PlaceNames::Entry> entries;
-    const auto add = [&](const char* surface, const char* reading, int times) {
-        for (int i = 0; i < times; ++i)
-            entries.append({QString::fromUtf8(surface), QString::fromUtf8(reading)});
-    };
-    add("白鷺町", "シラサギマチ", 4); // 4 to 1: マチ
-    add("青鷺町", "アオサギチョウ", 1);
-    add("鶴町", "ツルチョウ", 5);     // 5 to 0: チョウ
-    add("山鳩町", "ヤマバトマチ", 3); // 3 to 3: no rule
-    add("野鳩町", "ノバトチョウ", 3);
-    add("雉町", "キジチョウ", 4); // too few names
-    add("鴨町", "カモノマチ", 5);
-    add("鴨町", "カモチョウ", 2); // 5 to 2: マチ
-    add("町", "マチ", 9);         // no kanji before it
-    const PlaceNames::TownReadings towns = PlaceNames::townReadings(entries);
-    EXPECT_EQ(towns,
-              (PlaceNames::TownReadings{{u'鷺', "マチ"}, {u'鶴', "チョウ"}, {u'鴨', "マチ"}}));
-    EXPECT_EQ(PlaceNames::parseTownTable(PlaceNames::townTable(towns)), towns);
-    EXPECT_EQ(PlaceNames::parseTownTable(
-                  QStringLiteral("鷺\tマチ\nab\tマチ\n鶴\tトウ\n\t\n鴨鴨\tマチ\n")),
-              (PlaceNames::TownReadings{{u'鷺', "マチ"}}));
-}
-
 namespace {
 
 // Compiles `entries` into the user dictionary `dic` with MeCab's compiler; false when it fails.

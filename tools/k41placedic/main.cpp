@@ -10,22 +10,24 @@
 // proper-name dictionary adds the places the SKK dictionaries lack and says which readings
 // are surnames too, which still weighs in on the choice among an SKK name's own readings; the
 // dictionary of words gives the readings of 所 in the names of places of business and
-// assembly (PlaceNames::facilities). TOWNS.tsv gets how 町 reads after each kanji, counted
-// over all the names (PlaceNames::townReadings): it holds a kanji and マチ or チョウ a line, no
-// name of either source. The folder holds the compiled IPA dictionary in UTF-8, whose reading
+// assembly (PlaceNames::facilities). TOWNS.tsv gets how 町 reads after the endings of the names
+// the lists hold (TownReadings.h): an ending of at most a few characters and マチ or チョウ a
+// line. The folder holds the compiled IPA dictionary in UTF-8, whose reading
 // of each name gives the name's context ids and cost; a name that is one of its commonest
 // words, read otherwise, is left to it (PlaceNames::withoutCommonWords). Given MeCab's
 // dictionary compiler and the IPA dictionary's sources, the lists are compiled as they are
 // costed and each name made cheaper than its listed parts (PlaceNames::undercutParts).
 // Beside TOWNS.tsv it writes kanji-in-names.tsv, how the listed names read each kanji by its
-// place in the name (KanjiCounts.h). From lists already written so, it writes that table, or
-// how their names voice a closing word at its join (JoinCounts.h):
+// place in the name (KanjiCounts.h). From lists already written so, it writes that table, how
+// their names voice a closing word at its join (JoinCounts.h), or TOWNS.tsv again:
 //   k41placedic --kanji-in-names TABLE.tsv LIST.csv...
 //   k41placedic --joins JOINS.tsv LIST.csv...
+//   k41placedic --towns TOWNS.tsv LIST.csv...
 #include "platform/core/FileReader.h"
 #include "platform/core/FileReplace.h"
 #include "platform/core/K41Error.h"
 #include "sound/PlaceNames.h"
+#include "sound/TownReadings.h"
 #include "tools/k41placedic/JoinCounts.h"
 #include "tools/k41placedic/KanjiCounts.h"
 
@@ -211,13 +213,26 @@ QList<std::pair<QString, QString>> listedNames(char** csvs, int count) {
     return names;
 }
 
-// Writes to `out` the table of joins (JoinCounts.h) or of kanji in names (KanjiCounts.h)
-// counted over the lists `csvs`.
-int writeTable(bool joins, const char* out, char** csvs, int count) {
+// The tables counted over lists already written.
+enum class Table { Joins, KanjiInNames, Towns };
+
+// The table of its kind counted over the names `names`.
+QString countTable(Table kind, const QList<std::pair<QString, QString>>& names) {
+    switch (kind) {
+    case Table::Joins:
+        return JoinVoicing::format(JoinCounts::count(names, kanjiKinds()));
+    case Table::KanjiInNames:
+        return KanjiInNames::format(KanjiCounts::count(names, kanjiKinds()));
+    case Table::Towns:
+        break;
+    }
+    return TownReadings::format(TownReadings::count(names));
+}
+
+// Writes to `out` the table of its kind counted over the lists `csvs`.
+int writeTable(Table kind, const char* out, char** csvs, int count) {
     try {
-        const QList<std::pair<QString, QString>> names = listedNames(csvs, count);
-        const QString table = joins ? JoinVoicing::format(JoinCounts::count(names, kanjiKinds()))
-                                    : KanjiInNames::format(KanjiCounts::count(names, kanjiKinds()));
+        const QString table = countTable(kind, listedNames(csvs, count));
         FileReplace::write(QString::fromLocal8Bit(out), table.toUtf8());
     } catch (const K41Error& e) {
         std::fprintf(stderr, "k41placedic: %s\n", qPrintable(e.description()));
@@ -229,9 +244,12 @@ int writeTable(bool joins, const char* out, char** csvs, int count) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc >= 3 &&
-        (std::strcmp(argv[1], "--joins") == 0 || std::strcmp(argv[1], "--kanji-in-names") == 0))
-        return writeTable(std::strcmp(argv[1], "--joins") == 0, argv[2], argv + 3, argc - 3);
+    const std::pair<const char*, Table> tables[] = {{"--joins", Table::Joins},
+                                                    {"--kanji-in-names", Table::KanjiInNames},
+                                                    {"--towns", Table::Towns}};
+    for (const auto& [option, kind] : tables)
+        if (argc >= 3 && std::strcmp(argv[1], option) == 0)
+            return writeTable(kind, argv[2], argv + 3, argc - 3);
     int first = 5;
     const char* names = nullptr;
     const char* words = nullptr;
@@ -312,15 +330,14 @@ int main(int argc, char** argv) {
                            PlaceNames::userDictionaryCsv(places).toUtf8());
         FileReplace::write(QString::fromLocal8Bit(argv[2]),
                            PlaceNames::userDictionaryCsv(otherWords).toUtf8());
-        FileReplace::write(QString::fromLocal8Bit(argv[3]),
-                           PlaceNames::townTable(PlaceNames::townReadings(skk + others)).toUtf8());
         // The names as the lists hold them, so that lists made again without some names make
-        // the table again from what they hold.
+        // the tables again from what they hold.
         QList<QPair<QString, QString>> listed;
         for (const auto* list : {&places, &otherWords})
             for (const PlaceNames::Word& w : *list)
                 listed.append({w.entry.surface, w.entry.reading});
         const QString towns = QString::fromLocal8Bit(argv[3]);
+        FileReplace::write(towns, TownReadings::format(TownReadings::count(listed)).toUtf8());
         FileReplace::write(QFileInfo(towns).dir().filePath(QStringLiteral("kanji-in-names.tsv")),
                            KanjiInNames::format(KanjiCounts::count(listed, kanji)).toUtf8());
     } catch (const K41Error& e) {
