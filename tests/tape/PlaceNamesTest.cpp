@@ -2,6 +2,7 @@
 // name read several ways keeps, and MeCab reading with (and without) the list.
 #include "sound/PlaceNames.h"
 #include "sound/Pronouncer.h"
+#include "tests/common/TestUtil.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -266,19 +267,13 @@ TEST(PlaceNames, PronouncerReadsByTheListsAndWithoutABrokenOne) {
     EXPECT_TRUE(plain->toKana("雉門前").endsWith(u"モンマエ"));
     // The town table beside the list reads a town's 町.
     EXPECT_EQ(listed->toKana("鷺沢町"), "サギサワマチ");
-    QFile towns(dir.filePath("towns.tsv"));
-    ASSERT_TRUE(towns.open(QIODevice::WriteOnly));
-    towns.write("沢\tチョウ\n");
-    towns.close();
+    TestUtil::writeFile(dir.filePath("towns.tsv"), "沢\tチョウ\n");
     EXPECT_EQ(Pronouncer::open(Pronouncer::defaultDictionaryDirs(), {dic})->toKana("鷺沢町"),
               "サギサワチョウ");
     // The kanji table beside the list reads a kanji the dictionary does not know as names
     // read it at that place.
     EXPECT_NE(plain->toKana("鷺沢岫"), "サギサワクキ");
-    QFile kanji(dir.filePath("kanji-in-names.tsv"));
-    ASSERT_TRUE(kanji.open(QIODevice::WriteOnly));
-    kanji.write("岫\tL\tクキ\t9\n");
-    kanji.close();
+    TestUtil::writeFile(dir.filePath("kanji-in-names.tsv"), "岫\tL\tクキ\t9\n");
     EXPECT_EQ(Pronouncer::open(Pronouncer::defaultDictionaryDirs(), {dic})->toKana("鷺沢岫"),
               "サギサワクキ");
 
