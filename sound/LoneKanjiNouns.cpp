@@ -60,7 +60,7 @@ void apply(ReadWords& words, QStringView text, const KanjiInNames::Table& table,
     const std::vector<qsizetype> ends = wordEnds(words, text);
     for (size_t i = 0; i < ends.size(); ++i) {
         ReadWord& w = words[i];
-        // 町 is read by the towns' table (PlaceNames) and the rules for it.
+        // 町 is read by the town table (TownReadings) and the rules for it.
         if (w.surface.size() != 1 || !KanaText::isKanji(w.surface[0]) || w.surface == u"町" ||
             w.fixed || w.listed || !w.known || w.pos != u"名詞" || w.pos1 != u"一般" ||
             w.pronunciation.isEmpty() || inPhrase(words, i))

@@ -95,7 +95,7 @@ class Pronouncer : private WordKnowledge {
     mecab_lattice_t* m_lattice = nullptr;
     // The English words in names (Museum ミュージアム), read by the synthesiser's English.
     std::unique_ptr<EnglishWords> m_english;
-    // How 町 reads after a kanji, from beside the place dictionary (see PlaceNames.h).
+    // How 町 reads after a name's ending, from beside the place dictionary (TownReadings.h).
     TownReadings::Table m_towns;
     // How the place lists voice a closing word at its join, from beside the place dictionary.
     std::unique_ptr<JoinVoicing::Table> m_joins;
