@@ -129,8 +129,6 @@ TEST(KanjiInNames, ReadsAnUnknownWordsKanjiByTheirPlaceInTheName) {
     EXPECT_EQ(KanjiInNames::readUnknown(u"ノ柳保", 4, 7, t, own), "ノリューボ");
     // A character outside the basic plane is one character, not two halves.
     EXPECT_EQ(KanjiInNames::readUnknown(u"\U00020BB7保", 0, 3, t, own), "?ボ");
-    // Without a table every character is read as its own.
-    EXPECT_EQ(KanjiInNames::readUnknown(u"鷺呂保", 0, 3, {}, own), "ロリョヤス");
 }
 
 TEST(KanjiInNames, LeavesWordsTheRunDoesNotHold) {

@@ -75,10 +75,6 @@ TEST_F(LoneKanjiNounsTest, LeavesWordsThatAreNotALoneCommonNoun) {
     EXPECT_EQ(read({word("鷺", "ロ"), word("、", "、", "記号")}, "鷺、"), "ロ|、");
     // 町 is the towns' table's.
     EXPECT_EQ(read({word("町", "チョウ"), word("沢", "サワ")}, "町沢"), "チョウ|サワ");
-    // Without the table nothing changes.
-    words = {word("鷺", "ロ"), word("沢", "サワ")};
-    LoneKanjiNouns::apply(words, u"鷺沢", {}, knows);
-    EXPECT_EQ(joined(words), "ロ|サワ");
 }
 
 } // namespace

@@ -216,23 +216,25 @@ QList<std::pair<QString, QString>> listedNames(char** csvs, int count) {
 // The tables counted over lists already written.
 enum class Table { Joins, KanjiInNames, Towns };
 
-// The table of its kind counted over the names `names`.
-QString countTable(Table kind, const QList<std::pair<QString, QString>>& names) {
+// The table of its kind counted over the names `names`, matched with each kanji's readings
+// `kanji` where the kind needs them.
+QString countTable(Table kind, const QList<std::pair<QString, QString>>& names,
+                   const QHash<QString, KanjiReadings::Kinds>& kanji) {
     switch (kind) {
     case Table::Joins:
-        return JoinVoicing::format(JoinCounts::count(names, kanjiKinds()));
+        return JoinVoicing::format(JoinCounts::count(names, kanji));
     case Table::KanjiInNames:
-        return KanjiInNames::format(KanjiCounts::count(names, kanjiKinds()));
+        return KanjiInNames::format(KanjiCounts::count(names, kanji));
     case Table::Towns:
-        break;
+        return TownReadings::format(TownReadings::count(names));
     }
-    return TownReadings::format(TownReadings::count(names));
+    return {};
 }
 
 // Writes to `out` the table of its kind counted over the lists `csvs`.
 int writeTable(Table kind, const char* out, char** csvs, int count) {
     try {
-        const QString table = countTable(kind, listedNames(csvs, count));
+        const QString table = countTable(kind, listedNames(csvs, count), kanjiKinds());
         FileReplace::write(QString::fromLocal8Bit(out), table.toUtf8());
     } catch (const K41Error& e) {
         std::fprintf(stderr, "k41placedic: %s\n", qPrintable(e.description()));
@@ -337,9 +339,9 @@ int main(int argc, char** argv) {
             for (const PlaceNames::Word& w : *list)
                 listed.append({w.entry.surface, w.entry.reading});
         const QString towns = QString::fromLocal8Bit(argv[3]);
-        FileReplace::write(towns, TownReadings::format(TownReadings::count(listed)).toUtf8());
+        FileReplace::write(towns, countTable(Table::Towns, listed, kanji).toUtf8());
         FileReplace::write(QFileInfo(towns).dir().filePath(QStringLiteral("kanji-in-names.tsv")),
-                           KanjiInNames::format(KanjiCounts::count(listed, kanji)).toUtf8());
+                           countTable(Table::KanjiInNames, listed, kanji).toUtf8());
     } catch (const K41Error& e) {
         std::fprintf(stderr, "k41placedic: %s\n", qPrintable(e.description()));
         status = 1;
