@@ -181,6 +181,94 @@ bool saysOneOf(QStringView reading, const QStringList& readings) {
     return false;
 }
 
+namespace {
+
+bool isWrittenKana(QChar c) {
+    return (isHiragana(c) && c != u'ゕ' && c != u'ゖ') || isKatakana(c);
+}
+
+QChar vowelOf(QChar c) {
+    static const QStringView Rows[] = {
+        u"アカサタナハマヤラワガザダバパァャヮ", u"イキシチニヒミリギジヂビピィ",
+        u"ウクスツヌフムユルグズヅブプゥュヴ", u"エケセテネヘメレゲゼデベペェ",
+        u"オコソトノホモヨロヲゴゾドボポォョ"};
+    for (qsizetype v = 0; v < 5; ++v)
+        if (Rows[v].contains(c)) return u"アイウエオ"[v];
+    return QChar();
+}
+
+// `kana` with its long vowels written as the vowel itself: ー, and the ウ after an O sound and
+// the イ after an E sound that spell one.
+QString longVowelsAsVowels(QStringView kana) {
+    QString out;
+    for (QChar c : kana) {
+        const QChar before = out.isEmpty() ? QChar() : vowelOf(out.back());
+        if (c == u'ー' && !before.isNull()) c = before;
+        if ((before == u'オ' && c == u'ウ') || (before == u'エ' && c == u'イ')) c = before;
+        out += c;
+    }
+    return out;
+}
+
+// Whether the kana `written` is said `said` in a spelling of old: a large ケ between the words
+// of a name for the ガ, カ or ゲ it stands for, a ヒ, フ or ホ inside a word for the vowel it came
+// to be said as (向ヒ ムカイ), and a large kana for the small one (チヤ チャ).
+bool oldSpelling(QChar written, QChar said) {
+    static const QStringView Pairs[][2] = {
+        {u"ケケケ", u"ガカゲ"}, {u"ヒフホ", u"イウオ"}, {u"ヤユヨツ", u"ャュョッ"}};
+    for (const auto& pair : Pairs)
+        for (qsizetype k = 0; k < pair[0].size(); ++k)
+            if (written == pair[0][k] && said == pair[1][k]) return true;
+    return false;
+}
+
+// The kana `written`, each as `said` says it where that is only their spelling of old.
+QString withOldSpellingsAsSaid(QString written, const QString& said) {
+    if (written.size() != said.size()) return written;
+    for (qsizetype i = 0; i < written.size(); ++i) {
+        if (oldSpelling(written[i], said[i])) written[i] = said[i];
+        // The kana ヲ, ヱ, ヰ of old are today's vowels, also where the dictionary made one long
+        // (兵ヱ ベー).
+        const qsizetype old = QStringView(u"ヲヱヰ").indexOf(written[i]);
+        if (old >= 0 && said[i] != written[i]) written[i] = u"オエイ"[old];
+    }
+    return written;
+}
+
+// The kana `closing` of a word in katakana, its last one as `said` closes where that is the
+// particle's ワ or エ of a closing は or へ.
+QString closingKana(QStringView closing, const QString& said) {
+    QString out = Kana::toKatakana(closing);
+    if (!out.isEmpty() && ((closing.back() == u'は' && said.back() == u'ワ') ||
+                           (closing.back() == u'へ' && said.back() == u'エ')))
+        out.back() = said.back();
+    return out;
+}
+
+} // namespace
+
+QString asWritten(QStringView surface, const QString& pronunciation) {
+    qsizetype open = 0;
+    while (open < surface.size() && isWrittenKana(surface[open]))
+        ++open;
+    qsizetype close = 0;
+    while (close < surface.size() - open && isWrittenKana(surface[surface.size() - 1 - close]))
+        ++close;
+    // Each kana is one of the pronunciation's characters, so the ones that open and close the
+    // word stand for as many there.
+    if (open == surface.size() ? pronunciation.size() != open : pronunciation.size() < open + close)
+        return pronunciation;
+    const QString opening = open == surface.size() ? closingKana(surface, pronunciation)
+                                                   : Kana::toKatakana(surface.left(open));
+    const QString written =
+        withOldSpellingsAsSaid(opening, pronunciation.left(open)) +
+        pronunciation.mid(open, pronunciation.size() - open - close) +
+        withOldSpellingsAsSaid(closingKana(surface.right(close), pronunciation.right(close)),
+                               pronunciation.right(close));
+    return longVowelsAsVowels(written) == longVowelsAsVowels(pronunciation) ? pronunciation
+                                                                            : written;
+}
+
 QString letterName(QChar c) {
     if (c >= u'A' && c <= u'Z') return QString::fromUtf16(Letters[c.unicode() - u'A']);
     if (c >= u'a' && c <= u'z') return QString::fromUtf16(Letters[c.unicode() - u'a']);

@@ -48,6 +48,15 @@ bool composes(QStringView reading, const QList<QStringList>& parts,
 // the forms the second part of a compound takes (ハシ, バシ, パシ).
 bool saysOneOf(QStringView reading, const QStringList& readings);
 
+// The reading `pronunciation` of a word written `surface` with its kana said as written: the
+// dictionary gives a kana word it takes for a verb or an adjective its spoken form (いわ ユワ,
+// なう ナー) and mends some kana of the names it knows (チヂ チジ), but a name in kana is said
+// as it is spelt. A word all in kana is read as written; a word of kanji and kana has the
+// kana that open and close it so read. Only long vowels may differ (トーキョー for とうきょう),
+// and a closing は or へ read ワ or エ stays: the particle the dictionary fused into its word
+// (こんにちは).
+QString asWritten(QStringView surface, const QString& pronunciation);
+
 // How a Latin letter is read in Japanese ("N" → "エヌ"); empty for other characters.
 QString letterName(QChar c);
 

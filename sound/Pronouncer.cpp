@@ -274,7 +274,8 @@ ReadWords Pronouncer::analyse(const QString& text, const QList<qsizetype>& bound
                 if ((reading[i] == u'ヅ' && pronunciation[i] == u'ズ') ||
                     (reading[i] == u'ヂ' && pronunciation[i] == u'ジ'))
                     pronunciation[i] = reading[i];
-        if (pronunciation != QLatin1String("*")) word.pronunciation = pronunciation;
+        if (pronunciation != QLatin1String("*"))
+            word.pronunciation = KanaText::asWritten(word.surface, pronunciation);
         words.push_back(std::move(word));
     }
     return words;

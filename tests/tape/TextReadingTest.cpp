@@ -338,3 +338,32 @@ TEST(KanaText, AWordComposedOfItsKanjisReadings) {
     EXPECT_TRUE(KanaText::saysOneOf(u"セー", {QStringLiteral("セイ")}));
     EXPECT_FALSE(KanaText::saysOneOf(u"ハシラ", {QStringLiteral("ハシ")}));
 }
+
+// A word's kana are said as written, whatever the dictionary made of them; long vowels, the
+// particle fused into a word and a large ケ between a name's words are as it said.
+TEST(KanaText, KanaAreSaidAsWritten) {
+    using KanaText::asWritten;
+    EXPECT_EQ(asWritten(u"いわ", QStringLiteral("ユワ")), QStringLiteral("イワ"));
+    EXPECT_EQ(asWritten(u"ナウ", QStringLiteral("ナー")), QStringLiteral("ナウ"));
+    EXPECT_EQ(asWritten(u"チヂ鳩", QStringLiteral("チジハト")), QStringLiteral("チヂハト"));
+    EXPECT_EQ(asWritten(u"鷺フイルム", QStringLiteral("サギフィルム")),
+              QStringLiteral("サギフイルム"));
+    EXPECT_EQ(asWritten(u"ヘ", QStringLiteral("エ")), QStringLiteral("ヘ"));
+    EXPECT_EQ(asWritten(u"とうきょう", QStringLiteral("トーキョー")), QStringLiteral("トーキョー"));
+    EXPECT_EQ(asWritten(u"おおさぎ", QStringLiteral("オーサギ")), QStringLiteral("オーサギ"));
+    EXPECT_EQ(asWritten(u"は", QStringLiteral("ワ")), QStringLiteral("ワ"));
+    EXPECT_EQ(asWritten(u"こんばんは", QStringLiteral("コンバンワ")), QStringLiteral("コンバンワ"));
+    // Spellings of old are said as the dictionary says them.
+    EXPECT_EQ(asWritten(u"ケ鳩", QStringLiteral("ガハト")), QStringLiteral("ガハト"));
+    EXPECT_EQ(asWritten(u"鷺ケ", QStringLiteral("サギゲ")), QStringLiteral("サギゲ"));
+    EXPECT_EQ(asWritten(u"ヲ鷺", QStringLiteral("オサギ")), QStringLiteral("オサギ"));
+    EXPECT_EQ(asWritten(u"鷺部ヱ", QStringLiteral("サギベー")), QStringLiteral("サギベー"));
+    EXPECT_EQ(asWritten(u"を", QStringLiteral("ヲ")), QStringLiteral("ヲ"));
+    EXPECT_EQ(asWritten(u"鳩ヒ", QStringLiteral("ハトイ")), QStringLiteral("ハトイ"));
+    EXPECT_EQ(asWritten(u"チヤ", QStringLiteral("チャ")), QStringLiteral("チャ"));
+    EXPECT_EQ(asWritten(u"ハッタ", QStringLiteral("ハツタ")), QStringLiteral("ハッタ"));
+    // A reading of other length than the kana is left alone, as is a word without one.
+    EXPECT_EQ(asWritten(u"ヴィラ", QStringLiteral("ビラ")), QStringLiteral("ビラ"));
+    EXPECT_EQ(asWritten(u"鳩", QStringLiteral("ハト")), QStringLiteral("ハト"));
+    EXPECT_EQ(asWritten(u"いわ", QString()), QString());
+}
