@@ -1,5 +1,6 @@
 #include "sound/WordRules.h"
 
+#include "platform/core/Kana.h"
 #include "sound/CompoundWordRules.h"
 #include "sound/KanaText.h"
 #include "sound/NumeralWords.h"
@@ -12,13 +13,20 @@ namespace WordRules {
 
 namespace {
 
-bool isParticleHa(const ReadWord& w) {
-    return w.surface == QStringLiteral("は") && w.pos == QStringLiteral("助詞");
+// The particles written は and へ and said ワ and エ.
+bool isParticleHaOrHe(const ReadWord& w) {
+    return (w.surface == QStringLiteral("は") || w.surface == QStringLiteral("へ")) &&
+           w.pos == QStringLiteral("助詞");
 }
 
-// The particle は follows the word it marks: a noun, a pronoun, a particle (では, には) or an
-// auxiliary. After a kana word of another kind (a verb's stem くれ, an interjection, a suffix
-// さ) or right before a suffix (苑, 台, 町) it is not the particle but a syllable of a name.
+bool allHiragana(QStringView text) {
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), KanaText::isHiragana);
+}
+
+// The particle は (or へ) follows the word it marks: a noun, a pronoun, a particle (では, には)
+// or an auxiliary. After a kana word of another kind (a verb's stem くれ, an interjection, a
+// suffix さ) or right before a suffix (苑, 台, 町) it is not the particle but a syllable of a
+// name.
 bool haIsInName(const ReadWords& words, size_t i) {
     if (i == 0) return true;
     const ReadWord& before = words[i - 1];
@@ -32,6 +40,22 @@ bool haIsInName(const ReadWords& words, size_t i) {
     if (beforeKana && !marksBefore) return true;
     if (i + 1 < words.size()) {
         const ReadWord& after = words[i + 1];
+        // A common noun written in hiragana is a name's syllables that the dictionary read as a
+        // word (くず|は|台, たか|は|た) where a word goes on the name: a sentence writes the
+        // nouns it marks in kanji, and goes on after the particle with a pause, an honorific or
+        // another particle (みなさまは、).
+        if (before.pos == QStringLiteral("名詞") && before.pos1 == QStringLiteral("一般") &&
+            allHiragana(before.surface) && after.pos != QStringLiteral("記号") &&
+            after.pos != QStringLiteral("接頭詞") && after.pos != QStringLiteral("助詞"))
+            return true;
+        // Nor before the past tense's た, which no particle comes before (おり|は|た), nor a
+        // noun of one kana (鷺|へ|ら).
+        if (after.pos == QStringLiteral("助動詞") &&
+            after.conjugation == QStringLiteral("特殊・タ"))
+            return true;
+        if (after.pos == QStringLiteral("名詞") && after.surface.size() == 1 &&
+            KanaText::isHiragana(after.surface[0]))
+            return true;
         if (after.pos == QStringLiteral("名詞") && after.pos1 == QStringLiteral("接尾"))
             return true;
         // Nor before a syllable that no sentence goes on with, taken for a filler (ゆきはま
@@ -383,7 +407,8 @@ void apply(ReadWords& words, WordKnowledge& knows, const TownReadings::Table& to
     for (size_t i = 0; i < words.size(); ++i) {
         ReadWord& w = words[i];
         if (w.fixed) continue;
-        if (isParticleHa(w) && haIsInName(words, i)) w.pronunciation = QStringLiteral("ハ");
+        if (isParticleHaOrHe(w) && haIsInName(words, i))
+            w.pronunciation = Kana::toKatakana(w.surface);
         literaryHa(w);
         positionPrefix(words, i, w);
         closingPosition(words, i, w);

@@ -107,6 +107,17 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"ゆきはま", "ユキハマ"},
         {"次はくれは苑です", "ツギワクレハエンデス"},
         {"ここは山鳩です", "ココワヤマバトデス"},
+        // Nor after a noun in hiragana the name goes on from, before a た or a lone kana; so
+        // へ is ヘ. A sentence keeps its particles.
+        {"くずは鷺", "クズハサギ"},
+        {"たかはた鳩", "タカハタハト"},
+        {"次はくずは台です", "ツギワクズハダイデス"},
+        {"鷺へら山", "サギヘラヤマ"},
+        {"みなさまは、お忘れ物", "ミナサマワ、オワスレモノ"},
+        {"病院へおいでの方は", "ビョーインエオイデノカタワ"},
+        // Kana the dictionary takes for a verb or an adjective are said as written.
+        {"いわて鳩台", "イワテハトダイ"},
+        {"なうら鳩", "ナウラハト"},
         // Place names: a bridge after a name is バシ, a leading position word native.
         {"若葉橋", "ワカババシ"},
         {"次は東若葉です", "ツギワヒガシワカバデス"},
