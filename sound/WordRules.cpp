@@ -278,6 +278,18 @@ void bridgeAfterName(const ReadWords& words, size_t i, ReadWord& w) {
     w.pronunciation += QStringLiteral("バシ");
 }
 
+// The dictionary reads 橋 after a word it does not take for a noun as the Chinese-style suffix
+// キョウ; after a name's kana (a verb's stem 渡り, a particle や) it is the native bridge of a
+// compound, バシ.
+void bridgeAfterKana(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || w.surface != QStringLiteral("橋") ||
+        !w.pronunciation.startsWith(QStringLiteral("キョ")))
+        return;
+    const QString& before = words[i - 1].surface;
+    if (!before.isEmpty() && KanaText::isHiragana(before.back()))
+        w.pronunciation = QStringLiteral("バシ");
+}
+
 // The end of a bridge (橋詰) or its side (西詰) is ヅメ, the voiced ツメ of a compound.
 void bridgeEnd(const ReadWords& words, size_t i, ReadWord& w) {
     if (i == 0 || w.surface != QStringLiteral("詰") || !w.pronunciation.startsWith(u'ツ')) return;
@@ -418,6 +430,7 @@ void apply(ReadWords& words, WordKnowledge& knows, const TownReadings::Table& to
         temple(words, i, w);
         rendaku(words, i, w);
         bridgeAfterName(words, i, w);
+        bridgeAfterKana(words, i, w);
         bridgeEnd(words, i, w);
         shrine(words, i, w);
         pond(words, i, w);

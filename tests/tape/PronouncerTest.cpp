@@ -111,6 +111,7 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         // へ is ヘ. A sentence keeps its particles.
         {"くずは鷺", "クズハサギ"},
         {"たかはた鳩", "タカハタハト"},
+        {"鳩はた山", "ハトハタヤマ"},
         {"次はくずは台です", "ツギワクズハダイデス"},
         {"鷺へら山", "サギヘラヤマ"},
         {"みなさまは、お忘れ物", "ミナサマワ、オワスレモノ"},
@@ -120,6 +121,7 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"なうら鳩", "ナウラハト"},
         // Place names: a bridge after a name is バシ, a leading position word native.
         {"若葉橋", "ワカババシ"},
+        {"ゆずり橋", "ユズリバシ"}, // after a verb's stem too
         {"次は東若葉です", "ツギワヒガシワカバデス"},
         {"上若葉", "カミワカバ"},
         {"中若葉", "ナカワカバ"},
