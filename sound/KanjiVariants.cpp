@@ -14,7 +14,23 @@ const char16_t Variants[][2] = {
     {u'甁', u'瓶'}, {u'羡', u'羨'}, {u'凬', u'風'}, {u'靍', u'鶴'}, {u'靏', u'鶴'}, {u'曻', u'昇'},
     {u'昻', u'昂'}};
 
+// Old form, today's: the forms that Japan's list of common kanji replaced in 1946, as names
+// still write them.
+const char16_t OldForms[][2] = {
+    {u'溪', u'渓'}, {u'澤', u'沢'}, {u'濱', u'浜'}, {u'廣', u'広'}, {u'國', u'国'}, {u'圓', u'円'},
+    {u'瀧', u'滝'}, {u'藏', u'蔵'}, {u'壽', u'寿'}, {u'與', u'与'}, {u'萬', u'万'}, {u'寶', u'宝'},
+    {u'穗', u'穂'}, {u'處', u'処'}, {u'齋', u'斎'}, {u'眞', u'真'}, {u'鐵', u'鉄'}, {u'實', u'実'},
+    {u'邊', u'辺'}, {u'邉', u'辺'}, {u'櫻', u'桜'}, {u'學', u'学'}, {u'驛', u'駅'}, {u'榮', u'栄'},
+    {u'關', u'関'}, {u'會', u'会'}, {u'團', u'団'}, {u'體', u'体'}, {u'靜', u'静'}, {u'聲', u'声'},
+    {u'龜', u'亀'}, {u'嶽', u'岳'}, {u'豐', u'豊'}, {u'舊', u'旧'}, {u'淺', u'浅'}, {u'曉', u'暁'}};
+
 } // namespace
+
+QChar todaysForm(QChar kanji) {
+    for (const auto& f : OldForms)
+        if (kanji == QChar(f[0])) return QChar(f[1]);
+    return kanji;
+}
 
 QString standardForms(const QString& text) {
     QString out = text;

@@ -16,4 +16,8 @@ QString standardForms(const QString& text);
 // have no reading of their own, found in Unicode's database (see UnihanReadings.h).
 QString standardForms(const QString& text, const QHash<QChar, QChar>& more);
 
+// `kanji` in today's form where it is an old one that names keep (溪 渓, 澤 沢, 廣 広); any other
+// character as it is. The dictionary knows few words in the old forms.
+QChar todaysForm(QChar kanji);
+
 } // namespace KanjiVariants

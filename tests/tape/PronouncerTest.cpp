@@ -322,7 +322,13 @@ TEST(Pronouncer, ReadsVariantKanjiAsTheirStandardForms) {
     const struct {
         const char* variant;
         const char* standard;
-    } cases[] = {{"鷺﨑", "鷺崎"}, {"髙鳩前", "高鳩前"}, {"德鷺", "徳鷺"}, {"栁沢", "柳沢"}};
+    } cases[] = {{"鷺﨑", "鷺崎"},
+                 {"髙鳩前", "高鳩前"},
+                 {"德鷺", "徳鷺"},
+                 {"栁沢", "柳沢"},
+                 // Old forms of words the dictionary knows only in today's.
+                 {"鳩川溪谷", "鳩川渓谷"},
+                 {"鷺寶", "鷺宝"}};
     for (const auto& c : cases)
         EXPECT_EQ(pronouncer().toKana(QString::fromUtf8(c.variant)),
                   pronouncer().toKana(QString::fromUtf8(c.standard)))
