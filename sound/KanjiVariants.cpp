@@ -32,6 +32,20 @@ QChar todaysForm(QChar kanji) {
     return kanji;
 }
 
+bool todaysFormsInUnknownWords(QString& text, const ReadWords& words) {
+    bool changed = false;
+    const std::vector<qsizetype> ends = wordEnds(words, text);
+    for (size_t k = 0; k < ends.size(); ++k) {
+        if (words[k].known) continue;
+        for (qsizetype at = ends[k] - words[k].surface.size(); at < ends[k]; ++at)
+            if (const QChar today = todaysForm(text[at]); today != text[at]) {
+                text[at] = today;
+                changed = true;
+            }
+    }
+    return changed;
+}
+
 QString standardForms(const QString& text) {
     QString out = text;
     for (QChar& c : out)

@@ -3,6 +3,8 @@
 // of code page 932 that the dictionaries and the kanji list do not hold. Each is read as its
 // standard form (崎, 高, 徳), which they know; without this such a kanji had no reading and was
 // left out of the name.
+#include "sound/ReadWord.h"
+
 #include <QChar>
 #include <QHash>
 #include <QString>
@@ -19,5 +21,9 @@ QString standardForms(const QString& text, const QHash<QChar, QChar>& more);
 // `kanji` in today's form where it is an old one that names keep (溪 渓, 澤 沢, 廣 広); any other
 // character as it is. The dictionary knows few words in the old forms.
 QChar todaysForm(QChar kanji);
+
+// Puts today's forms into `text` in the words of `words` (its analysis) that the dictionary does
+// not know; whether it changed any.
+bool todaysFormsInUnknownWords(QString& text, const ReadWords& words);
 
 } // namespace KanjiVariants

@@ -331,17 +331,7 @@ QString Pronouncer::readPiece(const QString& text) {
     ReadWords words = analyse(piece, boundaries);
     // A word the dictionary does not know in a kanji's old form is read in today's (溪谷 as
     // 渓谷); the words it knows keep theirs, as the place lists write them.
-    bool old = false;
-    const std::vector<qsizetype> firstEnds = wordEnds(words, piece);
-    for (size_t k = 0; k < firstEnds.size(); ++k) {
-        if (words[k].known) continue;
-        for (qsizetype at = firstEnds[k] - words[k].surface.size(); at < firstEnds[k]; ++at)
-            if (const QChar today = KanjiVariants::todaysForm(piece[at]); today != piece[at]) {
-                piece[at] = today;
-                old = true;
-            }
-    }
-    if (old) words = analyse(piece, boundaries);
+    if (KanjiVariants::todaysFormsInUnknownWords(piece, words)) words = analyse(piece, boundaries);
     if (const std::optional<qsizetype> at = CompoundWordRules::closingPart(words, piece)) {
         boundaries.append(*at);
         words = analyse(piece, boundaries);
