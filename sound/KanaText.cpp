@@ -254,10 +254,13 @@ QString asWritten(QStringView surface, const QString& pronunciation) {
     qsizetype close = 0;
     while (close < surface.size() - open && isWrittenKana(surface[surface.size() - 1 - close]))
         ++close;
-    // Each kana is one of the pronunciation's characters, so the ones that open and close the
-    // word stand for as many there.
-    if (open == surface.size() ? pronunciation.size() != open : pronunciation.size() < open + close)
-        return pronunciation;
+    // A word all in kana is as written even where the dictionary says it in more or fewer
+    // kana (アルミニウム アルミニューム).
+    if (open == surface.size() && !pronunciation.isEmpty() && pronunciation.size() != open)
+        return closingKana(surface, pronunciation);
+    // Otherwise each kana is one of the pronunciation's characters, so the ones that open and
+    // close the word stand for as many there.
+    if (pronunciation.size() < open + close) return pronunciation;
     const QString opening = open == surface.size() ? closingKana(surface, pronunciation)
                                                    : Kana::toKatakana(surface.left(open));
     const QString written =
