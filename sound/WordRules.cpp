@@ -151,6 +151,19 @@ void closingPosition(const ReadWords& words, size_t i, ReadWord& w) {
 // 下 that the dictionary took for the suffix of a rule or a realm (管理下 カンリカ) between a
 // place's or a building's name and more of the name is the ground below it: 鷺会館下広場
 // サギカイカンシタヒロバ.
+// A name that opens with 下 and the particle の names the lower part of what follows: 下の鳩
+// シモノハト, not the シタ of below.
+void lowerPartOf(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i + 2 >= words.size() || w.surface != QStringLiteral("下") ||
+        w.pronunciation != QStringLiteral("シタ") ||
+        (i > 0 && words[i - 1].pos != QStringLiteral("記号")))
+        return;
+    static const QStringList no = {QStringLiteral("の"), QStringLiteral("ノ"),
+                                   QStringLiteral("之")};
+    if (no.contains(words[i + 1].surface) && words[i + 2].pos == QStringLiteral("名詞"))
+        w.pronunciation = QStringLiteral("シモ");
+}
+
 void below(const ReadWords& words, size_t i, ReadWord& w) {
     if (i == 0 || i + 1 >= words.size() || w.surface != QStringLiteral("下") ||
         w.pronunciation != QStringLiteral("カ") || !isNoun(words[i + 1]))
@@ -425,6 +438,7 @@ void apply(ReadWords& words, WordKnowledge& knows, const TownReadings::Table& to
         positionPrefix(words, i, w);
         closingPosition(words, i, w);
         below(words, i, w);
+        lowerPartOf(words, i, w);
         townSuffix(words, i, w, towns);
         schoolKind(words, i, w);
         temple(words, i, w);

@@ -135,6 +135,10 @@ TEST(Pronouncer, ReadsStopNamesWhole) {
         {"若葉台中", "ワカバダイナカ"},
         {"次は若葉台上です", "ツギワワカバダイカミデス"},
         {"若葉神社下", "ワカバジンジャシタ"},
+        // A name opening with 下の is the lower part; below something 下 stays シタ.
+        {"下の鳩", "シモノハト"},
+        {"下ノ鷺沢", "シモノサギサワ"},
+        {"机の下の鳩", "ツクエノシタノハト"},
         // So is a 中 between a place and more of a name; a school keeps its チュウ.
         {"京都中鷺沢", "キョートナカサギサワ"},
         {"奈良市中区役所", "ナラシナカクヤクショ"},
