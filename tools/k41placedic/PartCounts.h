@@ -15,7 +15,7 @@ namespace PartCounts {
 // as give the name's own listed reading: a few names read otherwise are local habits, not how
 // the country's names read the part.
 constexpr int MinNames = 3;
-constexpr int Ratio = 4;
+constexpr int Ratio = 3;
 
 // The table of `names` (name, reading in katakana). A longer name opening (closing) with a
 // listed name of two characters or more counts the part of its reading that the name takes:
