@@ -281,6 +281,7 @@ TEST(PlaceNames, PronouncerReadsByTheListsAndWithoutABrokenOne) {
     TestUtil::writeFile(dir.filePath("part-readings.tsv"), "雉子岡\tF\tキジオカ\n");
     EXPECT_EQ(Pronouncer::open(Pronouncer::defaultDictionaryDirs(), {dic})->toKana("雉子岡前"),
               "キジオカマエ");
+    QFile::remove(dir.filePath("part-readings.tsv"));
 
     // Either list missing, not a dictionary or cut short: the other is still read by.
     QFile broken(dir.filePath("broken.dic"));
