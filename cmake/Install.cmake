@@ -4,6 +4,7 @@
 #   share/k41/places.dic, names.dic, towns.tsv, joins.tsv   the speech's place names (MeCab user
 #                                           dictionaries, one for each source's licence)
 #   share/k41/kanji-in-names.tsv            how those names read each kanji by position
+#   share/k41/part-readings.tsv             how they read a listed name inside a longer one
 #   share/k41/kanji.tsv                     readings of the kanji KANJIDIC lacks (Unihan)
 #   share/k41/nouns.tsv, nouns-names.tsv    nouns' readings, for romaji without its long
 #                                           vowels marked (one for each source's licence)
@@ -36,7 +37,7 @@ install(TARGETS K41 k41tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # (sound/CMakeLists.txt).
 if(K41_HAVE_PLACES_DIC)
   install(FILES ${K41_PLACES_DIC} ${K41_TOWNS_TABLE} ${K41_JOINS_TABLE} ${K41_KANJI_IN_NAMES}
-          DESTINATION ${k41_datadir})
+                ${K41_PART_READINGS} DESTINATION ${k41_datadir})
 endif()
 # The readings of the kanji KANJIDIC lacks, when the build could make them.
 if(K41_HAVE_KANJI_TABLE)

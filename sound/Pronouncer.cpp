@@ -23,6 +23,7 @@
 #include "sound/MecabNouns.h"
 #include "sound/NumeralWords.h"
 #include "sound/OpeningWord.h"
+#include "sound/PartReadings.h"
 #include "sound/PlaceNames.h"
 #include "sound/TempleNames.h"
 #include "sound/WordRules.h"
@@ -191,6 +192,9 @@ std::unique_ptr<Pronouncer> Pronouncer::open(const QStringList& dictionaryDirs,
             // How names read each kanji by its place: some thousands of kanji.
             p->m_kanjiInNames = loadBeside(taken.front(), "kanji-in-names.tsv", 8 << 20,
                                            [](const QString& t) { return KanjiInNames::parse(t); });
+            // How longer names read a listed name they open or close with: some hundreds.
+            p->m_parts = loadBeside(taken.front(), "part-readings.tsv", 4 << 20,
+                                    [](const QString& t) { return PartReadings::parse(t); });
             // The tables of nouns' readings the build writes beside the place dictionaries.
             const QDir beside = QFileInfo(taken.front()).dir();
             p->m_english->setNounTables({beside.filePath(QStringLiteral("nouns.tsv")),
@@ -368,6 +372,8 @@ QString Pronouncer::readPiece(const QString& text) {
         if (school && at == *school && w.surface.size() == 1 && !w.fixed)
             w.pronunciation = QStringLiteral("ショウ");
     }
+    // A listed name opening or closing a longer one reads as longer names read it there.
+    PartReadings::apply(words, m_parts);
     applyOverrides(words);
     // A word the dictionary does not know is read a character at a time, its kanji as names
     // read them at that place in the name where they say so plainly.

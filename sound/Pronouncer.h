@@ -9,6 +9,7 @@
 // that marks a pause (、。？！) is kept; characters without a reading are dropped, so the
 // synthesiser never spells them out.
 #include "sound/KanjiInNames.h"
+#include "sound/PartReadings.h"
 #include "sound/ReadWord.h"
 #include "sound/TownReadings.h"
 #include "sound/UnihanReadings.h"
@@ -50,10 +51,9 @@ class Pronouncer : private WordKnowledge {
     // The pronouncer on the first of `dictionaryDirs` that holds an IPA dictionary in UTF-8,
     // with those of the user dictionaries `placeDictionaries` that MeCab takes (each one it
     // refuses, missing, cut or made for another dictionary, is left out and the others are
-    // still used), the tables of towns.tsv, joins.tsv and of nouns' readings (nouns.tsv,
-    // nouns-names.tsv) beside the first one taken when there are, and
-    // the kanji table of defaultKanjiTable(); nullptr when no folder holds a dictionary (or MeCab
-    // cannot start).
+    // still used), the tables of towns.tsv, joins.tsv, part-readings.tsv and of nouns' readings
+    // (nouns.tsv, nouns-names.tsv) beside the first one taken when there are, and the kanji table
+    // of defaultKanjiTable(); nullptr when no folder holds a dictionary (or MeCab cannot start).
     static std::unique_ptr<Pronouncer> open(const QStringList& dictionaryDirs,
                                             const QStringList& placeDictionaries = {});
     ~Pronouncer() override;
@@ -101,6 +101,8 @@ class Pronouncer : private WordKnowledge {
     std::unique_ptr<JoinVoicing::Table> m_joins;
     // How names read each kanji by its place in the name, from beside it (KanjiInNames.h).
     KanjiInNames::Table m_kanjiInNames;
+    // How longer names read a listed name they open or close with, from beside it.
+    PartReadings::Table m_parts;
     // The readings of the kanji KANJIDIC lacks, and variants read as other kanji.
     UnihanReadings::Table m_kanji;
 };

@@ -276,6 +276,12 @@ TEST(PlaceNames, PronouncerReadsByTheListsAndWithoutABrokenOne) {
     TestUtil::writeFile(dir.filePath("kanji-in-names.tsv"), "岫\tL\tクキ\t9\n");
     EXPECT_EQ(Pronouncer::open(Pronouncer::defaultDictionaryDirs(), {dic})->toKana("鷺沢岫"),
               "サギサワクキ");
+    // The table of parts beside the list reads a listed name opening a longer one as longer
+    // names read it there.
+    TestUtil::writeFile(dir.filePath("part-readings.tsv"), "雉子岡\tF\tキジオカ\n");
+    EXPECT_EQ(Pronouncer::open(Pronouncer::defaultDictionaryDirs(), {dic})->toKana("雉子岡前"),
+              "キジオカマエ");
+    QFile::remove(dir.filePath("part-readings.tsv"));
 
     // Either list missing, not a dictionary or cut short: the other is still read by.
     QFile broken(dir.filePath("broken.dic"));

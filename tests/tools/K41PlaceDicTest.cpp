@@ -185,3 +185,38 @@ TEST(K41PlaceDic, CountsHowNamesReadEachKanjiByPosition) {
     EXPECT_FALSE(table.join(u'\n').contains("ウ"));
     EXPECT_FALSE(table.join(u'\n').contains("の"));
 }
+
+// The table of parts counts how longer names read a listed name they open or close with, and
+// keeps a reading other than the name's own where at least three longer names give it and
+// three times as many as give the name's own.
+TEST(K41PlaceDic, CountsHowLongerNamesReadAListedNameTheyOpenOrCloseWith) {
+    const QStringList table = tableFromList(
+        "--parts",
+        {// The rest of each longer name is listed: the part is the reading before the rest's.
+         "鳩鴨,ハトカモ", "雁原,ガンバラ", "雁沼,ガンヌマ", "雁谷,ガンヤ",
+         "鳩鴨雁原,ツバクロガンバラ", "鳩鴨雁沼,ツバクロガンヌマ", "鳩鴨雁谷,ツバクロガンヤ",
+         // Two names read otherwise are too few.
+         "鷺鴨,サギカモ", "鷺鴨雁原,サギドリガンバラ", "鷺鴨雁沼,サギドリガンヌマ",
+         // Five read otherwise, but two read as the name does alone: not three times as many.
+         "雁田,ガンダ", "雁川,ガンカワ", "鶴鴨,ツルカモ", "鶴鴨雁原,カクオウガンバラ",
+         "鶴鴨雁沼,カクオウガンヌマ", "鶴鴨雁谷,カクオウガンヤ", "鶴鴨雁田,カクオウガンダ",
+         "鶴鴨雁川,カクオウガンカワ", "鶴鴨鷺沼,ツルカモサギヌマ", "鶴鴨鷺浜,ツルカモサギハマ",
+         // Closing a longer name: the reading after the listed rest's.
+         "鴫鴇,シギトキ", "雁原鴫鴇,ガンバラシトホウ", "雁沼鴫鴇,ガンヌマシトホウ",
+         "雁谷鴫鴇,ガンヤシトホウ"});
+    EXPECT_EQ(table, (QStringList{"鳩鴨\tF\tツバクロ", "鴫鴇\tL\tシトホウ"}));
+}
+
+// Where the rest of a longer name is no listed name, the part is the one beginning (or end)
+// of its reading that says the part's characters by their readings.
+TEST(K41PlaceDic, CountsAPartByItsCharactersReadings) {
+    if (!QFileInfo::exists("/usr/share/edict/kanjidic")) GTEST_SKIP() << "no KANJIDIC";
+    const QStringList table = tableFromList(
+        "--parts", {"台東,タイトウ", "鷺台東,サギダイヒガシ", "鳩台東,ハトダイヒガシ",
+                    "鴨台東,カモダイヒガシ", "雁台東,ガンダイヒガシ",
+                    // A reading that no beginning of says the part counts for nothing; nor
+                    // one that two of its beginnings say (生 ナ or ナマ).
+                    "台東鷺,ウソ", "台東鳩,ウソ", "台東鴨,ウソ", "鷺生,サギウ",
+                    "鷺生原,サギナマハラ", "鷺生沢,サギナマサワ", "鷺生野,サギナマノ"});
+    EXPECT_EQ(table, (QStringList{"台東\tL\tダイヒガシ"}));
+}

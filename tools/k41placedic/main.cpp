@@ -18,9 +18,12 @@
 // dictionary compiler and the IPA dictionary's sources, the lists are compiled as they are
 // costed and each name made cheaper than its listed parts (PlaceNames::undercutParts).
 // Beside TOWNS.tsv it writes kanji-in-names.tsv, how the listed names read each kanji by its
-// place in the name (KanjiCounts.h). From lists already written so, it writes that table, how
-// their names voice a closing word at its join (JoinCounts.h), or TOWNS.tsv again:
+// place in the name (KanjiCounts.h), and part-readings.tsv, how they read a listed name that
+// opens or closes a longer one (PartCounts.h). From lists already written so, it writes one of
+// those tables, how their names voice a closing word at its join (JoinCounts.h), or TOWNS.tsv
+// again:
 //   k41placedic --kanji-in-names TABLE.tsv LIST.csv...
+//   k41placedic --parts TABLE.tsv LIST.csv...
 //   k41placedic --joins JOINS.tsv LIST.csv...
 //   k41placedic --towns TOWNS.tsv LIST.csv...
 #include "platform/core/FileReader.h"
@@ -30,6 +33,7 @@
 #include "sound/TownReadings.h"
 #include "tools/k41placedic/JoinCounts.h"
 #include "tools/k41placedic/KanjiCounts.h"
+#include "tools/k41placedic/PartCounts.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -214,7 +218,7 @@ QList<std::pair<QString, QString>> listedNames(char** csvs, int count) {
 }
 
 // The tables counted over lists already written.
-enum class Table { Joins, KanjiInNames, Towns };
+enum class Table { Joins, KanjiInNames, Parts, Towns };
 
 // The table of its kind counted over the names `names`, matched with each kanji's readings
 // `kanji` where the kind needs them.
@@ -225,6 +229,8 @@ QString countTable(Table kind, const QList<std::pair<QString, QString>>& names,
         return JoinVoicing::format(JoinCounts::count(names, kanji));
     case Table::KanjiInNames:
         return KanjiInNames::format(KanjiCounts::count(names, kanji));
+    case Table::Parts:
+        return PartReadings::format(PartCounts::count(names, kanji));
     case Table::Towns:
         return TownReadings::format(TownReadings::count(names));
     }
@@ -248,6 +254,7 @@ int writeTable(Table kind, const char* out, char** csvs, int count) {
 int main(int argc, char** argv) {
     const std::pair<const char*, Table> tables[] = {{"--joins", Table::Joins},
                                                     {"--kanji-in-names", Table::KanjiInNames},
+                                                    {"--parts", Table::Parts},
                                                     {"--towns", Table::Towns}};
     for (const auto& [option, kind] : tables)
         if (argc >= 3 && std::strcmp(argv[1], option) == 0)
@@ -340,8 +347,11 @@ int main(int argc, char** argv) {
                 listed.append({w.entry.surface, w.entry.reading});
         const QString towns = QString::fromLocal8Bit(argv[3]);
         FileReplace::write(towns, countTable(Table::Towns, listed, kanji).toUtf8());
-        FileReplace::write(QFileInfo(towns).dir().filePath(QStringLiteral("kanji-in-names.tsv")),
+        const QDir beside = QFileInfo(towns).dir();
+        FileReplace::write(beside.filePath(QStringLiteral("kanji-in-names.tsv")),
                            countTable(Table::KanjiInNames, listed, kanji).toUtf8());
+        FileReplace::write(beside.filePath(QStringLiteral("part-readings.tsv")),
+                           countTable(Table::Parts, listed, kanji).toUtf8());
     } catch (const K41Error& e) {
         std::fprintf(stderr, "k41placedic: %s\n", qPrintable(e.description()));
         status = 1;

@@ -1,0 +1,62 @@
+#include "sound/PartReadings.h"
+
+#include "sound/KanaText.h"
+
+#include <QStringList>
+#include <algorithm>
+
+namespace PartReadings {
+
+namespace {
+
+// A reading of the table: katakana and the long vowel mark only.
+bool isReading(QStringView s) {
+    return !s.isEmpty() && std::all_of(s.begin(), s.end(), [](QChar c) {
+        return KanaText::isKatakana(c) || c == u'ー';
+    });
+}
+
+void formatRows(const QHash<QString, QString>& rows, char16_t mark, QStringList& out) {
+    for (auto it = rows.cbegin(); it != rows.cend(); ++it)
+        out.append(it.key() + u'\t' + QChar(mark) + u'\t' + it.value());
+}
+
+void readAs(ReadWord& w, const QHash<QString, QString>& rows) {
+    if (!w.listed || w.fixed) return;
+    const auto found = rows.constFind(w.surface);
+    if (found != rows.constEnd()) w.pronunciation = *found;
+}
+
+} // namespace
+
+QString format(const Table& table) {
+    QStringList lines;
+    formatRows(table.opening, u'F', lines);
+    formatRows(table.closing, u'L', lines);
+    // In order, so that the same lists write the same file.
+    std::sort(lines.begin(), lines.end());
+    return lines.isEmpty() ? QString() : lines.join(u'\n') + u'\n';
+}
+
+Table parse(QStringView text) {
+    Table out;
+    for (QStringView line : text.split(u'\n')) {
+        if (line.endsWith(u'\r')) line.chop(1);
+        const QList<QStringView> f = line.split(u'\t');
+        if (f.size() != 3 || f[0].size() < 2 || !KanaText::hasKanji(f[0]) || !isReading(f[2]))
+            continue;
+        if (f[1] == u"F")
+            out.opening.insert(f[0].toString(), f[2].toString());
+        else if (f[1] == u"L")
+            out.closing.insert(f[0].toString(), f[2].toString());
+    }
+    return out;
+}
+
+void apply(ReadWords& words, const Table& table) {
+    if (words.size() < 2) return;
+    readAs(words.front(), table.opening);
+    readAs(words.back(), table.closing);
+}
+
+} // namespace PartReadings

@@ -1,0 +1,106 @@
+#include "tools/k41placedic/PartCounts.h"
+
+#include "sound/KanaText.h"
+
+#include <QMap>
+
+namespace PartCounts {
+
+namespace {
+
+// The readings each character of `name` may take: a kanji's by KANJIDIC, 々 its kanji's
+// before, kana itself (の also as ノ, ヶ as the particle or the counter); empty when one of them
+// has none.
+QList<QStringList> characterReadings(const QString& name,
+                                     const QHash<QString, KanjiReadings::Kinds>& kanji) {
+    QList<QStringList> parts;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const qsizetype n = name[i].isHighSurrogate() && i + 1 < name.size() ? 2 : 1;
+        const QString c = name.mid(i, n);
+        i += n - 1;
+        QStringList readings;
+        if (c == u"々") {
+            if (!parts.isEmpty()) readings = parts.back();
+        } else if (KanaText::allKanji(c)) {
+            const auto found = kanji.constFind(c);
+            if (found != kanji.constEnd()) readings = found->on + found->kun;
+        } else if (c == u"ヶ" || c == u"ケ") {
+            readings = {QStringLiteral("ガ"), QStringLiteral("ケ")};
+        } else if (c == u"の" || c == u"ノ" || c == u"之") {
+            readings = {QStringLiteral("ノ")};
+        } else if (KanaText::isHiragana(c[0]) || KanaText::isKatakana(c[0])) {
+            readings = {KanaText::speakable(c)};
+        }
+        readings.removeAll(QString());
+        if (readings.isEmpty()) return {};
+        parts.append(readings);
+    }
+    return parts;
+}
+
+// The part of `reading`, a longer name's, that the listed name `part` (read `own` alone) takes
+// where the longer name opens (`closing` false) or closes with it, the rest of the longer name
+// being listed as read `restReading` or not listed (null), as PartCounts::count says; empty
+// when there is none.
+QString partReading(const QString& part, const QString& own, const QString* restReading,
+                    const QString& reading, bool closing,
+                    const QHash<QString, KanjiReadings::Kinds>& kanji) {
+    if (restReading && reading.size() > restReading->size() &&
+        (closing ? reading.startsWith(*restReading) : reading.endsWith(*restReading)))
+        return closing ? reading.mid(restReading->size()) : reading.chopped(restReading->size());
+    if (reading.size() > own.size() && (closing ? reading.endsWith(own) : reading.startsWith(own)))
+        return own;
+    const QList<QStringList> parts = characterReadings(part, kanji);
+    if (parts.isEmpty()) return {};
+    QString found;
+    for (qsizetype n = 1; n < reading.size(); ++n) {
+        const QString candidate = closing ? reading.right(n) : reading.left(n);
+        if (!KanaText::composes(candidate, parts)) continue;
+        if (!found.isEmpty()) return {};
+        found = candidate;
+    }
+    return found;
+}
+
+} // namespace
+
+PartReadings::Table count(const QList<std::pair<QString, QString>>& names,
+                          const QHash<QString, KanjiReadings::Kinds>& kanji) {
+    // A name listed twice keeps its first reading, as the reader finds it.
+    QHash<QString, QString> listed;
+    for (const auto& [name, reading] : names)
+        if (!listed.contains(name)) listed.insert(name, reading);
+    // By the part, how often longer names read it each way; in order, so that a tie goes the
+    // same way build by build.
+    QHash<QString, QMap<QString, int>> votes[2];
+    for (const auto& [name, reading] : names)
+        for (qsizetype n = 2; n < name.size(); ++n)
+            for (const bool closing : {false, true}) {
+                const QString part = closing ? name.right(n) : name.left(n);
+                const auto own = listed.constFind(part);
+                if (own == listed.constEnd()) continue;
+                const QString rest = closing ? name.chopped(n) : name.mid(n);
+                const auto restOwn = listed.constFind(rest);
+                const QString p =
+                    partReading(part, *own, restOwn == listed.constEnd() ? nullptr : &*restOwn,
+                                reading, closing, kanji);
+                if (!p.isEmpty()) ++votes[closing][part][p];
+            }
+    PartReadings::Table out;
+    for (const bool closing : {false, true})
+        for (auto it = votes[closing].cbegin(); it != votes[closing].cend(); ++it) {
+            const QString& own = listed[it.key()];
+            QString best;
+            int most = 0;
+            for (auto r = it->cbegin(); r != it->cend(); ++r)
+                if (r.value() > most) {
+                    best = r.key();
+                    most = r.value();
+                }
+            if (best == own || most < MinNames || most < Ratio * it->value(own)) continue;
+            (closing ? out.closing : out.opening).insert(it.key(), best);
+        }
+    return out;
+}
+
+} // namespace PartCounts
