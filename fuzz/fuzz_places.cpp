@@ -1,9 +1,11 @@
 // Place-name and proper-name lists, kanji dictionaries and town tables of any content: every name
 // taken has a kanji and a katakana reading, the user dictionary has a line for each, and a town
-// table and the tables counted over the lists read back as written.
+// table and the tables counted over the lists (joins, kanji by place, parts of names) read back
+// as written.
 #include "fuzz/FuzzCheck.h"
 #include "sound/JoinVoicing.h"
 #include "sound/KanjiInNames.h"
+#include "sound/PartReadings.h"
 #include "sound/PlaceNames.h"
 #include "sound/TownReadings.h"
 
@@ -56,6 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         K41_FUZZ_CHECK(!name.isEmpty() && !reading.isEmpty() && !name.contains(u','));
     const QString joins = JoinVoicing::format(JoinVoicing::parse(text));
     K41_FUZZ_CHECK(JoinVoicing::format(JoinVoicing::parse(joins)) == joins);
+    const QString parts = PartReadings::format(PartReadings::parse(text));
+    K41_FUZZ_CHECK(PartReadings::format(PartReadings::parse(parts)) == parts);
     const KanjiInNames::Table inNames = KanjiInNames::parse(text);
     const QString inNamesText = KanjiInNames::format(inNames);
     K41_FUZZ_CHECK(KanjiInNames::format(KanjiInNames::parse(inNamesText)) == inNamesText);
