@@ -1,7 +1,7 @@
 #pragma once
 // Rules that mend the dictionary's readings of words by the words around them: the sound
-// changes of numbers before counters (十一丁目 ジュウイッチョウメ) and the kana は that is part of
-// a name rather than the particle ワ (くれは苑), and so the kana へ rather than the particle エ.
+// changes of numbers before counters (十一丁目 ジュウイッチョウメ), the kana は and へ that are
+// part of a name rather than the particles ワ and エ (KanaParticles.h), 町 by town, and more.
 #include "sound/ReadWord.h"
 #include "sound/TownReadings.h"
 #include "sound/WordKnowledge.h"
