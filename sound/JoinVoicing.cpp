@@ -16,19 +16,6 @@ constexpr double PairShare = 0.7;
 constexpr int SoundAtLeast = 10;
 constexpr double SoundShare = 0.7;
 
-// The katakana of each vowel's row, small ones included.
-constexpr QStringView Rows[] = {
-    u"アカサタナハマヤラワガザダバパァャヮ", u"イキシチニヒミリギジヂビピィ",
-    u"ウクスツヌフムユルグズヅブプゥュヴ", u"エケセテネヘメレゲゼデベペェ",
-    u"オコソトノホモヨロヲゴゾドボポォョ"};
-constexpr QStringView Vowels = u"アイウエオ";
-
-QChar vowelOf(QChar c) {
-    for (int i = 0; i < 5; ++i)
-        if (Rows[i].contains(c)) return Vowels[i];
-    return {};
-}
-
 QString key(const QString& kanji, const QString& reading, const QString& context) {
     return kanji + u'\t' + reading + u'\t' + context;
 }
@@ -62,14 +49,15 @@ Counts Table::at(const QString& kanji, const QString& reading, const QString& co
 QString soundClass(QStringView part, QStringView reading) {
     QString out(u'*');
     const QChar last = reading.isEmpty() ? QChar() : reading.back();
-    const QChar before = reading.size() >= 2 ? vowelOf(reading[reading.size() - 2]) : QChar();
+    const QChar before =
+        reading.size() >= 2 ? KanaText::vowelOf(reading[reading.size() - 2]) : QChar();
     // A long vowel: marked, or a vowel after its own row, ウ after the O row, イ after the E row.
-    const bool lengthens = Vowels.contains(last) && !before.isNull() &&
+    const bool lengthens = QStringView(u"アイウエオ").contains(last) && !before.isNull() &&
                            (last == before || (last == u'ウ' && before == u'オ') ||
                             (last == u'イ' && before == u'エ'));
     if (last == u'ン' || last == u'ッ' || last == u'ー' || lengthens)
         out += lengthens ? QChar(u'ー') : last;
-    else if (const QChar v = vowelOf(last); !v.isNull())
+    else if (const QChar v = KanaText::vowelOf(last); !v.isNull())
         out += v;
     else
         out += u'?';

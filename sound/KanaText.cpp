@@ -181,12 +181,6 @@ bool saysOneOf(QStringView reading, const QStringList& readings) {
     return false;
 }
 
-namespace {
-
-bool isWrittenKana(QChar c) {
-    return (isHiragana(c) && c != u'ゕ' && c != u'ゖ') || isKatakana(c);
-}
-
 QChar vowelOf(QChar c) {
     static const QStringView Rows[] = {
         u"アカサタナハマヤラワガザダバパァャヮ", u"イキシチニヒミリギジヂビピィ",
@@ -195,6 +189,12 @@ QChar vowelOf(QChar c) {
     for (qsizetype v = 0; v < 5; ++v)
         if (Rows[v].contains(c)) return u"アイウエオ"[v];
     return QChar();
+}
+
+namespace {
+
+bool isWrittenKana(QChar c) {
+    return (isHiragana(c) && c != u'ゕ' && c != u'ゖ') || isKatakana(c);
 }
 
 // `kana` with its long vowels written as the vowel itself: ー, and the ウ after an O sound and

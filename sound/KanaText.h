@@ -15,6 +15,9 @@ bool allKanji(QStringView text);
 bool isHiragana(QChar c);
 // Full-width katakana that the voice reads (ァ to ヴ) and the long vowel mark.
 bool isKatakana(QChar c);
+// The vowel アイウエオ that a katakana closes with (キャ ア at its ャ); null for ン, ッ, ー and
+// what is no katakana.
+QChar vowelOf(QChar c);
 
 // The sound changes of a kana that opens the second part of a compound: its voiced form (カ
 // ガ, ハ バ) and the half-voiced form of the ハ row (ハ パ, after ン or ッ); a null QChar where
