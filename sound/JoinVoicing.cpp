@@ -30,6 +30,34 @@ int leaning(const Counts& c, int atLeast, double share) {
     return -1;
 }
 
+// The closing kanji of a name's last word where that word is longer than one character and no
+// list holds it: the dictionary reads such a word (柴川 シバカワ) as it reads it alone, but
+// behind other words (赤+柴川) it is only the end of a name the lists do not hold, and its
+// closing kanji is voiced as listed names with the same character before that kanji voice it.
+// Only that character decides here: the sound of the part before is the whole name's, which
+// the word's own reading says nothing of. The longest of the kanji's counted readings that the
+// word closes with, plain or voiced, is the one taken.
+void voiceInsideClosingWord(ReadWord& w, const Table& table) {
+    const QString& s = w.surface;
+    if (w.fixed || w.listed || s.size() < 2 || !KanaText::isKanji(s.back()) ||
+        closesWithParticle(s[s.size() - 2]) || s.back() == u'橋')
+        return;
+    QStringList readings = table.readings.value(QString(s.back()));
+    std::stable_sort(readings.begin(), readings.end(),
+                     [](const QString& a, const QString& b) { return a.size() > b.size(); });
+    for (const QString& reading : readings) {
+        const QChar voicedFirst = KanaText::voiced(reading.front());
+        const qsizetype at = w.pronunciation.size() - reading.size();
+        if (voicedFirst.isNull() || at <= 0 || !w.pronunciation.endsWith(reading.mid(1)) ||
+            (w.pronunciation[at] != reading.front() && w.pronunciation[at] != voicedFirst))
+            continue;
+        const int side = leaning(table.at(QString(s.back()), reading, QString(s[s.size() - 2])),
+                                 PairAtLeast, PairShare);
+        if (side >= 0) w.pronunciation[at] = side == 1 ? voicedFirst : reading.front();
+        return;
+    }
+}
+
 } // namespace
 
 void Table::add(const QString& kanji, const QString& reading, const QString& context, bool voiced,
@@ -134,6 +162,7 @@ void apply(ReadWords& words, const Table& table) {
             break;
         }
     }
+    if (words.size() >= 2) voiceInsideClosingWord(words.back(), table);
 }
 
 } // namespace JoinVoicing

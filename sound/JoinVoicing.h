@@ -54,7 +54,8 @@ Table parse(const QString& text);
 // Voices or unvoices each word of one kanji that the dictionary read alone after another word,
 // where the table's counts for it are clearly one-sided: first by the part's last character,
 // else by its sound. A reading of the user's, a listed name's, a word after a particle or a
-// half-voiced one (パ) is kept.
+// half-voiced one (パ) is kept. A name's last word of two characters or more that no list
+// holds has its closing kanji decided likewise, by the character before that kanji alone.
 void apply(ReadWords& words, const Table& table);
 
 } // namespace JoinVoicing

@@ -63,6 +63,30 @@ TEST(JoinVoicing, KeepsWhatTheCountsDoNotReach) {
     EXPECT_EQ(read({word("鳩", "ハト"), listed}), QStringLiteral("ハト|サワ|"));
 }
 
+TEST(JoinVoicing, DecidesTheClosingKanjiInsideALastWordNoListHolds) {
+    // 雁+鳩沢: the dictionary's one reading of 鳩沢 is not the name's; 沢 after 鳩 is voiced.
+    EXPECT_EQ(read({word("雁", "ガン"), word("鳩沢", "ハトサワ")}),
+              QStringLiteral("ガン|ハトザワ|"));
+    EXPECT_EQ(read({word("雁", "ガン"), word("鷺沢", "サギザワ")}),
+              QStringLiteral("ガン|サギサワ|"));
+    // Only the character before the kanji decides: the sound of the part (*オ2, plain) does not.
+    EXPECT_EQ(read({word("雁", "ガン"), word("雁鴨沢", "ガンカモザワ")}),
+              QStringLiteral("ガン|ガンカモザワ|"));
+    // The whole name, a listed or a fixed word, one not at the end, another reading of the
+    // kanji: as read.
+    EXPECT_EQ(read({word("鳩沢", "ハトサワ")}), QStringLiteral("ハトサワ|"));
+    ReadWord listed = word("鳩沢", "ハトサワ");
+    listed.listed = true;
+    EXPECT_EQ(read({word("雁", "ガン"), listed}), QStringLiteral("ガン|ハトサワ|"));
+    ReadWord fixed = word("鳩沢", "ハトサワ");
+    fixed.fixed = true;
+    EXPECT_EQ(read({word("雁", "ガン"), fixed}), QStringLiteral("ガン|ハトサワ|"));
+    EXPECT_EQ(read({word("雁", "ガン"), word("鳩沢", "ハトサワ"), word("前", "マエ")}),
+              QStringLiteral("ガン|ハトサワ|マエ|"));
+    EXPECT_EQ(read({word("雁", "ガン"), word("鳩沢", "ハトタク")}),
+              QStringLiteral("ガン|ハトタク|"));
+}
+
 TEST(JoinVoicing, ClassesAPartBySoundAndLength) {
     EXPECT_EQ(JoinVoicing::soundClass(u"鳩", u"ハト"), QStringLiteral("*オ1"));
     EXPECT_EQ(JoinVoicing::soundClass(u"鷺鳩", u"サギバト"), QStringLiteral("*オ2"));
