@@ -32,8 +32,8 @@ int leaning(const Counts& c, int atLeast, double share) {
 
 // The closing kanji of a name's last word where that word is longer than one character and no
 // list holds it: the dictionary reads such a word (柴川 シバカワ) as it reads it alone, but
-// behind other words (赤+柴川) it is only the end of a name the lists do not hold, and its
-// closing kanji is voiced as listed names with the same character before that kanji voice it.
+// behind other words (赤+柴川) it is only the end of a longer name, and its closing kanji is
+// voiced as the longer listed names that close with the same character and kanji voice it.
 // Only that character decides here: the sound of the part before is the whole name's, which
 // the word's own reading says nothing of. The longest of the kanji's counted readings that the
 // word closes with, plain or voiced, is the one taken.
@@ -51,7 +51,7 @@ void voiceInsideClosingWord(ReadWord& w, const Table& table) {
         if (voicedFirst.isNull() || at <= 0 || !w.pronunciation.endsWith(reading.mid(1)) ||
             (w.pronunciation[at] != reading.front() && w.pronunciation[at] != voicedFirst))
             continue;
-        const int side = leaning(table.at(QString(s.back()), reading, QString(s[s.size() - 2])),
+        const int side = leaning(table.at(QString(s.back()), reading, closingPair(s[s.size() - 2])),
                                  PairAtLeast, PairShare);
         if (side >= 0) w.pronunciation[at] = side == 1 ? voicedFirst : reading.front();
         return;
@@ -91,6 +91,10 @@ QString soundClass(QStringView part, QStringView reading) {
         out += u'?';
     out += part.size() == 1 ? u'1' : u'2';
     return out;
+}
+
+QString closingPair(QChar before) {
+    return QStringLiteral("+") + before;
 }
 
 bool closesWithParticle(QChar last) {

@@ -38,6 +38,12 @@ struct Table {
 // (コー).
 QString soundClass(QStringView part, QStringView reading);
 
+// The context of a kanji closing a name of three characters or more by the character before
+// it: "+" and that character. Unlike the plain context of that character, it counts names
+// whose last two characters are a listed name too, so it says how a word the lists hold ends
+// a longer name (赤柴川 as well as 柴川 alone).
+QString closingPair(QChar before);
+
 // Whether a join after `last`, the part's last character, is no place for this rule: a
 // particle, also written in katakana, or the counter's ツ (鷺ノ沢, 鷺ヶ沢, 鷺ガ沢, 三ツ沢), after
 // which the next word keeps its own sound.
@@ -55,7 +61,7 @@ Table parse(const QString& text);
 // where the table's counts for it are clearly one-sided: first by the part's last character,
 // else by its sound. A reading of the user's, a listed name's, a word after a particle or a
 // half-voiced one (パ) is kept. A name's last word of two characters or more that no list
-// holds has its closing kanji decided likewise, by the character before that kanji alone.
+// holds has its closing kanji decided likewise, by `closingPair` of the character before it.
 void apply(ReadWords& words, const Table& table);
 
 } // namespace JoinVoicing

@@ -20,6 +20,13 @@ JoinVoicing::Table madeUpTable() {
     t.add("沢", "サワ", "鶴", true, 2);
     t.add("沢", "サワ", "*ウ1", false, 9);
     t.add("橋", "ハシ", "鳩", true, 5);
+    // Closing longer names: after 鳩 voiced, after 鷺 plain, after 鴨 either way; 鵜 has only
+    // the join's own row.
+    t.add("沢", "サワ", "+鳩", true, 4);
+    t.add("沢", "サワ", "+鷺", false, 3);
+    t.add("沢", "サワ", "+鴨", true, 3);
+    t.add("沢", "サワ", "+鴨", false, 3);
+    t.add("沢", "サワ", "鵜", true, 5);
     return t;
 }
 
@@ -69,9 +76,11 @@ TEST(JoinVoicing, DecidesTheClosingKanjiInsideALastWordNoListHolds) {
               QStringLiteral("ガン|ハトザワ|"));
     EXPECT_EQ(read({word("雁", "ガン"), word("鷺沢", "サギザワ")}),
               QStringLiteral("ガン|サギサワ|"));
-    // Only the character before the kanji decides: the sound of the part (*オ2, plain) does not.
+    // Only the longer names closing with the character and the kanji decide: neither the
+    // sound of the part (*オ2, plain) nor the join's own row (鵜, voiced).
     EXPECT_EQ(read({word("雁", "ガン"), word("雁鴨沢", "ガンカモザワ")}),
               QStringLiteral("ガン|ガンカモザワ|"));
+    EXPECT_EQ(read({word("雁", "ガン"), word("鵜沢", "ウサワ")}), QStringLiteral("ガン|ウサワ|"));
     // The whole name, a listed or a fixed word, one not at the end, another reading of the
     // kanji: as read.
     EXPECT_EQ(read({word("鳩沢", "ハトサワ")}), QStringLiteral("ハトサワ|"));

@@ -155,8 +155,9 @@ QStringList tableFromList(const char* option, const QStringList& rows) {
 
 // The table of joins counts, over lists of names and readings, how a closing kanji's native
 // word sounds after the character before it and after the sound of the part before it. A join
-// after a particle, a word that already holds a voiced sound and a name whose last two
-// characters are a listed name are not counted; rows of fewer than three names are left out.
+// after a particle and a word that already holds a voiced sound are not counted; a name whose
+// last two characters are a listed name counts only as a longer name closing with them (+鳶);
+// rows of fewer than three names are left out.
 TEST(K41PlaceDic, CountsHowListedNamesVoiceAClosingWord) {
     if (!QFileInfo(QStringLiteral("/usr/share/edict/kanjidic")).isFile())
         GTEST_SKIP() << "needs KANJIDIC for the kanji's native readings";
@@ -165,7 +166,8 @@ TEST(K41PlaceDic, CountsHowListedNamesVoiceAClosingWord) {
                              "鳩ノ沢,ハトノサワ", "鳩鏡,ハトカガミ", "鴨鏡,カモカガミ",
                              "鵐鏡,シトドカガミ", "鳶橋,トビハシ", "雁鳶橋,ガントビバシ",
                              "鳩鳶橋,ハトトビバシ", "鴨鳶橋,カモトビバシ"}),
-              (QStringList{"沢\tサワ\t*オ2\t3\t0", "沢\tサワ\t鳩\t3\t0"}));
+              (QStringList{"橋\tハシ\t+鳶\t3\t0", "沢\tサワ\t*オ2\t3\t0", "沢\tサワ\t+鳩\t3\t0",
+                           "沢\tサワ\t鳩\t3\t0"}));
 }
 
 TEST(K41PlaceDic, CountsHowNamesReadEachKanjiByPosition) {

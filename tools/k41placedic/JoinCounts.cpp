@@ -31,7 +31,7 @@ JoinVoicing::Table count(const QList<std::pair<QString, QString>>& names,
         const QString last(name.back());
         const QString part = name.chopped(1);
         if (JoinVoicing::closesWithParticle(part.back())) continue;
-        if (name.size() > 2 && listed.contains(name.right(2))) continue;
+        const bool closesWithListed = name.size() > 2 && listed.contains(name.right(2));
         // The longer readings first, so that a name is counted by the fullest word it ends in.
         QStringList natives = kanji.value(last).kun;
         std::stable_sort(natives.begin(), natives.end(),
@@ -44,8 +44,12 @@ JoinVoicing::Table count(const QList<std::pair<QString, QString>>& names,
             const bool voiced = reading.endsWith(voicedForm);
             if (!voiced && !reading.endsWith(native)) continue;
             const QString partReading = reading.chopped(native.size());
-            all.add(last, native, QString(part.back()), voiced);
-            all.add(last, native, JoinVoicing::soundClass(part, partReading), voiced);
+            if (name.size() > 2)
+                all.add(last, native, JoinVoicing::closingPair(part.back()), voiced);
+            if (!closesWithListed) {
+                all.add(last, native, QString(part.back()), voiced);
+                all.add(last, native, JoinVoicing::soundClass(part, partReading), voiced);
+            }
             break;
         }
     }
