@@ -137,7 +137,8 @@ Table parse(const QString& text) {
 
 void apply(ReadWords& words, const Table& table) {
     if (table.counts.isEmpty()) return;
-    for (size_t k = 1; k < words.size(); ++k) {
+    qsizetype partSize = words.empty() ? 0 : words[0].surface.size();
+    for (size_t k = 1; k < words.size(); partSize += words[k].surface.size(), ++k) {
         ReadWord& w = words[k];
         const ReadWord& before = words[k - 1];
         if (w.fixed || w.listed || w.surface.size() != 1 || !KanaText::isKanji(w.surface[0]) ||
@@ -154,6 +155,11 @@ void apply(ReadWords& words, const Table& table) {
         for (const QString& reading : readings) {
             if (plain != reading && spelled != reading) continue;
             int side = leaning(table.at(w.surface, reading, QString(before.surface.back())),
+                               PairAtLeast, PairShare);
+            // After a part of two characters or more, the longer names that close with the
+            // same character and kanji come next, those closing with a listed name included.
+            if (side < 0 && partSize >= 2)
+                side = leaning(table.at(w.surface, reading, closingPair(before.surface.back())),
                                PairAtLeast, PairShare);
             if (side < 0)
                 side = leaning(

@@ -59,9 +59,10 @@ Table parse(const QString& text);
 
 // Voices or unvoices each word of one kanji that the dictionary read alone after another word,
 // where the table's counts for it are clearly one-sided: first by the part's last character,
-// else by its sound. A reading of the user's, a listed name's, a word after a particle or a
-// half-voiced one (パ) is kept. A name's last word of two characters or more that no list
-// holds has its closing kanji decided likewise, by `closingPair` of the character before it.
+// then, after a part of two characters or more, by its `closingPair`, else by its sound. A reading
+// of the user's, a listed name's, a word after a particle or a half-voiced one (パ) is kept. A
+// name's last word of two characters or more that no list holds has its closing kanji decided
+// likewise, by `closingPair` of the character before it.
 void apply(ReadWords& words, const Table& table);
 
 } // namespace JoinVoicing

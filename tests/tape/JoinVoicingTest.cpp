@@ -8,7 +8,7 @@ namespace {
 
 // 沢 after 鳩 is voiced in every listed name, after 鷺 plain in every one; after 鴨 the names go
 // both ways, and then the sound of the part decides: after a part of two characters closing in
-// オ it is plain. After 鶴 too few names say anything.
+// オ it is plain. After 鶴 too few names say anything but the longer ones, which keep it plain.
 JoinVoicing::Table madeUpTable() {
     JoinVoicing::Table t;
     t.add("沢", "サワ", "鳩", true, 5);
@@ -27,6 +27,7 @@ JoinVoicing::Table madeUpTable() {
     t.add("沢", "サワ", "+鴨", true, 3);
     t.add("沢", "サワ", "+鴨", false, 3);
     t.add("沢", "サワ", "鵜", true, 5);
+    t.add("沢", "サワ", "+鶴", false, 3);
     return t;
 }
 
@@ -43,8 +44,13 @@ TEST(JoinVoicing, VoicesOrUnvoicesTheClosingWordAsTheCountsLean) {
     // The part's last character says nothing clear: its sound decides.
     EXPECT_EQ(read({word("雁鴨", "ガンカモ"), word("沢", "ザワ")}),
               QStringLiteral("ガンカモ|サワ|"));
-    // Too few names by the character, and the sound's row too small: left as read.
+    // Too few names by the character, and the sound's row too small: left as read, where the
+    // part is too short for the longer names to say; after a longer part, they decide.
     EXPECT_EQ(read({word("鶴", "ツル"), word("沢", "ザワ")}), QStringLiteral("ツル|ザワ|"));
+    EXPECT_EQ(read({word("雁鶴", "ガンツル"), word("沢", "ザワ")}),
+              QStringLiteral("ガンツル|サワ|"));
+    EXPECT_EQ(read({word("雁", "ガン"), word("鶴", "ツル"), word("沢", "ザワ")}),
+              QStringLiteral("ガン|ツル|サワ|"));
     // In the middle of a longer name as at its end.
     EXPECT_EQ(read({word("鳩", "ハト"), word("沢", "サワ"), word("前", "マエ")}),
               QStringLiteral("ハト|ザワ|マエ|"));
