@@ -4,6 +4,7 @@
 #include "sound/CutCompounds.h"
 #include "sound/FirmNames.h"
 #include "sound/InstitutionNames.h"
+#include "sound/KanjiNo.h"
 #include "sound/KanjiReadings.h"
 #include "sound/LoneKanjiWords.h"
 #include "sound/Pronouncer.h"
@@ -320,4 +321,33 @@ TEST(FirmNames, AFirmsNameBeforeLatinLettersIsTheFirms) {
     ReadWords fixed = {place("鷺井", "サギイ"), word("E", "イー")};
     fixed[0].fixed = true;
     EXPECT_EQ(read(fixed), QStringLiteral("サギイ|イー|"));
+}
+
+TEST(KanjiNo, CutsAroundTheParticleOnlyInAWordThatReadsItOtherwise) {
+    const auto given = [](const char* surface, const char* kana) {
+        ReadWord w = word(surface, kana, "名詞", "固有名詞");
+        w.givenName = true;
+        return w;
+    };
+    const auto cuts = [](const ReadWords& words, const char* text) {
+        return KanjiNo::boundaries(words, QString::fromUtf8(text));
+    };
+    using Cuts = QList<qsizetype>;
+    EXPECT_EQ(cuts({word("鳩", "ハト"), given("吉之", "ヨシユキ"), word("沢", "サワ")}, "鳩吉之沢"),
+              (Cuts{2, 3}));
+    EXPECT_EQ(cuts({word("鷺", "サギ"), given("之子", "ユキコ")}, "鷺之子"), (Cuts{1, 2}));
+    // A word that reads it as the particle, a listed name, a reading the user gave, a given name
+    // after a family name, and a 之 that is not between kanji stay whole.
+    EXPECT_TRUE(cuts({given("金之助", "キンノスケ"), word("沢", "サワ")}, "金之助沢").isEmpty());
+    ReadWord listed = word("鳩之沢", "ハトユキサワ", "名詞", "固有名詞");
+    listed.listed = true;
+    EXPECT_TRUE(cuts({listed}, "鳩之沢").isEmpty());
+    ReadWord fixed = given("吉之", "ヨシユキ");
+    fixed.fixed = true;
+    EXPECT_TRUE(cuts({fixed, word("沢", "サワ")}, "吉之沢").isEmpty());
+    EXPECT_TRUE(cuts({word("鷺山", "サギヤマ", "名詞", "固有名詞"), given("吉之", "ヨシユキ"),
+                      word("碑", "ヒ")},
+                     "鷺山吉之碑")
+                    .isEmpty());
+    EXPECT_TRUE(cuts({given("吉之", "ヨシユキ"), word("さん", "サン")}, "吉之さん").isEmpty());
 }

@@ -320,6 +320,26 @@ TEST(Pronouncer, ReadsTheWordsOfANameAsNamesUseThem) {
     EXPECT_EQ(pronouncer().toKana(QStringLiteral("幸美さん")), QStringLiteral("ユキミサン"));
 }
 
+// 之 between kanji is the particle の written in kanji, even where the dictionary takes it and
+// a kanji beside it for a given name (吉之 ヨシユキ, 之子 ユキコ); after a family name that name
+// is a person's, and a name that the dictionary already reads with the particle keeps its reading.
+TEST(Pronouncer, ReadsTheKanjiNoBetweenKanjiAsTheParticle) {
+    const struct {
+        const char* text;
+        const char* kana;
+    } cases[] = {
+        {"鷺之子", "サギノコ"},
+        {"吉之鴫", "ヨシノシギ"},
+        {"鳩吉之沢", "ハトヨシノサワ"},
+        {"光之鷺沢", "ヒカリノサギサワ"},
+        {"鷺山吉之碑", "サギヤマヨシユキヒ"},
+        {"金之助鷺", "キンノスケサギ"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(pronouncer().toKana(QString::fromUtf8(c.text)), QString::fromUtf8(c.kana))
+            << c.text;
+}
+
 // A kanji written in a variant form that only the extended code page has is read as its standard
 // form, never left out of the name.
 TEST(Pronouncer, ReadsVariantKanjiAsTheirStandardForms) {
