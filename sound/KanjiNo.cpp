@@ -4,18 +4,23 @@
 
 namespace KanjiNo {
 
+namespace {
+
+// Whether `w` reads a 之 of it as the particle: its reading holds ノ, but not as the first kana
+// of a word that opens with another kanji (紀之 ノリユキ is a given name).
+bool readsParticle(const ReadWord& w) {
+    const qsizetype no = w.pronunciation.indexOf(u'ノ', w.surface.startsWith(u'之') ? 0 : 1);
+    return no >= 0;
+}
+
+} // namespace
+
 QList<qsizetype> boundaries(const ReadWords& words, QStringView text) {
     QList<qsizetype> cuts;
     const std::vector<qsizetype> ends = wordEnds(words, text);
     for (size_t k = 0; k < ends.size(); ++k) {
         const ReadWord& w = words[k];
-        if (w.surface.size() < 2 || w.listed || w.fixed || w.pronunciation.contains(u'ノ'))
-            continue;
-        // A given name after a family name is a person's (鷺山吉之 サギヤマヨシユキ, whose
-        // monument or house the place may be named for).
-        if (w.givenName && k > 0 && words[k - 1].pos1 == QStringLiteral("固有名詞") &&
-            words[k - 1].surface.size() >= 2 && KanaText::allKanji(words[k - 1].surface))
-            continue;
+        if (w.surface.size() < 2 || w.listed || w.fixed || readsParticle(w)) continue;
         const qsizetype start = ends[k] - w.surface.size();
         for (qsizetype j = 0; j < w.surface.size(); ++j) {
             const qsizetype at = start + j;

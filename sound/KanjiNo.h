@@ -13,8 +13,9 @@ namespace KanjiNo {
 
 // The offsets in `text` (the text `words` were analysed from) just before and just after each 之
 // that stands between two kanji inside a longer word the dictionary does not read with the
-// particle ノ: a word that is not a listed name nor fixed, and whose reading holds no ノ (金之助
-// キンノスケ keeps its own). Empty when there is none.
+// particle ノ: a word that is not a listed name nor fixed, and whose reading holds no ノ but as
+// the first kana of a word that opens with another kanji (金之助 キンノスケ keeps its own, 紀之
+// ノリユキ does not). Empty when there is none.
 QList<qsizetype> boundaries(const ReadWords& words, QStringView text);
 
 } // namespace KanjiNo
