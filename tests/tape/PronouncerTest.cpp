@@ -318,6 +318,10 @@ TEST(Pronouncer, ReadsTheWordsOfANameAsNamesUseThem) {
     if (KanjiReadings::chineseReading(u"幸").isEmpty()) GTEST_SKIP() << "no KANJIDIC";
     EXPECT_EQ(pronouncer().toKana(QStringLiteral("幸美ホール")), QStringLiteral("コウビホール"));
     EXPECT_EQ(pronouncer().toKana(QStringLiteral("幸美さん")), QStringLiteral("ユキミサン"));
+    EXPECT_EQ(pronouncer().toKana(QStringLiteral("幸美ふれあい館")),
+              QStringLiteral("コウビフレアイカン"));
+    // Before a word in kanji they are a place's own name.
+    EXPECT_EQ(pronouncer().toKana(QStringLiteral("鷺義経沢")), QStringLiteral("サギヨシツネサワ"));
 }
 
 // 之 between kanji is the particle の written in kanji, even where the dictionary takes it and
