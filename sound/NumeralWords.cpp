@@ -51,6 +51,23 @@ void nativeCount(ReadWords& words, size_t i, WordKnowledge& knows) {
     next.fixed = true;
 }
 
+// Four standing alone in a name, not counting anything, is シ, as old names say it (四国, 四の宮,
+// 四天王 シテンノウ): ヨン is the modern way of counting, kept before the counters of streets and
+// numbered places (四丁目, 四番, 四号, 四区, 四線, 四条, 四組) and inside a longer number.
+void nameFour(ReadWords& words, size_t i) {
+    ReadWord& four = words[i];
+    if (four.fixed || four.surface != QStringLiteral("四") || !isNumberWord(four) ||
+        four.pronunciation != QStringLiteral("ヨン") || i + 1 >= words.size())
+        return;
+    if (i > 0 && isNumberWord(words[i - 1])) return;
+    const ReadWord& next = words[i + 1];
+    if (next.surface.isEmpty() || isNumberWord(next) || isCounter(next)) return;
+    const QChar c = next.surface[0];
+    if (QStringView(u"丁町番号区線条組班期階百千万").contains(c)) return;
+    if (KanaText::isKanji(c) || QStringView(u"のノ之ヶ").contains(c))
+        four.pronunciation = QStringLiteral("シ");
+}
+
 // A number the dictionary split before 百 or 千 loses the sound change of the whole (三|百
 // サンヒャク): three, six and eight hundred are サンビャク, ロッピャク, ハッピャク, three and
 // eight thousand サンゼン, ハッセン.
@@ -341,6 +358,7 @@ QString dayCount(int days) {
 void apply(ReadWords& words, WordKnowledge& knows) {
     for (size_t i = 0; i < words.size(); ++i) {
         nativeCount(words, i, knows);
+        nameFour(words, i);
         hundreds(words, i);
         beforeCounter(words, i);
         hCounter(words, i);

@@ -56,6 +56,22 @@ TEST(Pronouncer, NumbersInEitherWidthAreReadAsNumbers) {
             << c.text;
 }
 
+// Four alone in a name counts nothing and is シ; before a counter, after a number and in a
+// native count it keeps its reading.
+TEST(Pronouncer, ReadsFourInANameAsNamesSayIt) {
+    const struct {
+        const char* text;
+        const char* kana;
+    } cases[] = {
+        {"四ノ鷺", "シノサギ"},       {"四の鷺沢", "シノサギサワ"},     {"四鷺", "シサギ"},
+        {"四ヶ鷺", "シガサギ"},       {"鷺四丁目", "サギヨンチョーメ"}, {"四番鷺", "ヨンバンサギ"},
+        {"鷺四条", "サギヨンジョー"}, {"十四鷺", "ジューヨンサギ"},     {"四ツ鷺", "ヨツサギ"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(pronouncer().toKana(QString::fromUtf8(c.text)), QString::fromUtf8(c.kana))
+            << c.text;
+}
+
 TEST(Pronouncer, CharactersWithoutAReadingAreDropped) {
     EXPECT_EQ(pronouncer().toKana(QString::fromUtf16(u"\uFFFD次\u0001は\u3013。")),
               QStringLiteral("ツギワ。"));
