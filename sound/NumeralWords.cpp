@@ -53,11 +53,16 @@ void nativeCount(ReadWords& words, size_t i, WordKnowledge& knows) {
 
 // A numeral opening a name before a native word is the native count's short form, as names
 // make it: 三 ミ (三鷺沢 ミサギサワ, like 三島 ミシマ), 二 フタ, 八 ヤ. Before a word in
-// Chinese readings it keeps its Chinese one (三段 サンダン).
+// Chinese readings it keeps its Chinese one (三段 サンダン). 一, 五 and 六 are left alone: their
+// native forms (ヒト, イツ, ム) open far fewer names than their Chinese ones.
 void nativePrefix(ReadWords& words, size_t i, WordKnowledge& knows) {
     static const char16_t* const Native[] = {u"", u"フタ", u"ミ", u"", u"", u"", u"", u"ヤ", u""};
     ReadWord& count = words[i];
-    if (i != 0 || count.fixed || !isNumberWord(count) || count.surface.size() != 1 ||
+    // It opens the name, or follows only a kanji of the name's side (上三坂 カミミサカ).
+    const bool opening =
+        i == 0 || (i == 1 && words[0].surface.size() == 1 &&
+                   QStringView(u"上下東西南北中新元本奥").contains(words[0].surface[0]));
+    if (!opening || count.fixed || !isNumberWord(count) || count.surface.size() != 1 ||
         i + 1 >= words.size())
         return;
     const qsizetype n = Digits.indexOf(count.surface[0]);

@@ -161,8 +161,8 @@ std::string readNumbers(ReadWords words) {
 } // namespace
 
 // Two, three and eight opening a name before a native noun are the native count's short forms
-// (三島 ミシマ); before a noun in Chinese readings, the particle 之, a verb, inside a name and for
-// other numerals they stay numbers.
+// (三島 ミシマ), also after the name's side (上三島); before a noun in Chinese readings, the
+// particle 之, a verb, after another word and for other numerals they stay numbers.
 TEST(NumeralWords, ANumeralOpeningANameBeforeANativeWordIsNative) {
     FakeKnowledge knows;
     knows.chinese = FakeKnowledge::table("鷺=ロ 段=ダン 之=シ");
@@ -180,6 +180,8 @@ TEST(NumeralWords, ANumeralOpeningANameBeforeANativeWordIsNative) {
     EXPECT_EQ(read({three, word("段", "ダン")}), QStringLiteral("サン|ダン|"));
     EXPECT_EQ(read({three, word("之", "ノ")}), QStringLiteral("サン|ノ|"));
     EXPECT_EQ(read({three, word("鷺", "サギ", "動詞", "自立")}), QStringLiteral("サン|サギ|"));
+    EXPECT_EQ(read({word("上", "カミ"), three, word("鷺", "サギ")}),
+              QStringLiteral("カミ|ミ|サギ|"));
     EXPECT_EQ(read({word("鳩", "ハト"), three, word("鷺", "サギ")}),
               QStringLiteral("ハト|サン|サギ|"));
     EXPECT_EQ(read({word("一", "イチ", "名詞", "数"), word("鷺", "サギ")}),
