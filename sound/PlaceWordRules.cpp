@@ -128,6 +128,19 @@ void middle(const ReadWords& words, size_t i, ReadWord& w) {
     w.pronunciation = QStringLiteral("ナカ");
 }
 
+// After the particle の of a name (written の, ノ or 之) 内 is the inside of what it names, ウチ
+// (鷺ノ内 サギノウチ), and 本 its foot, モト (鷺之本 サギノモト): the suffix ナイ and the book ホン
+// that the dictionary reads cannot follow a particle.
+void afterNo(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || words[i - 1].pronunciation != QStringLiteral("ノ") ||
+        !QStringView(u"のノ之").contains(words[i - 1].surface))
+        return;
+    if (w.surface == QStringLiteral("内") && w.pronunciation == QStringLiteral("ナイ"))
+        w.pronunciation = QStringLiteral("ウチ");
+    else if (w.surface == QStringLiteral("本") && w.pronunciation == QStringLiteral("ホン"))
+        w.pronunciation = QStringLiteral("モト");
+}
+
 // The native word that closes a place after a noun in kanji joins it as the second part of a
 // compound, with its first sound voiced (rendaku): 鷺沼谷 サギヌマダニ, 鳩崎 ハトザキ, 鷺山平
 // サギヤマダイラ, 鳩岩鼻 ハトイワバナ, 鷺岳 サギダケ, 鳩山小屋 ハトヤマゴヤ. After a ヶ or a ノ the
@@ -339,6 +352,7 @@ void apply(ReadWords& words, size_t i) {
     islandOrHill(words, i, w);
     frontPrefix(words, i, w);
     middle(words, i, w);
+    afterNo(words, i, w);
     closingPart(words, i, w);
     passOver(words, i, w);
     suffixAfterNoun(words, i, w);
