@@ -128,17 +128,27 @@ void middle(const ReadWords& words, size_t i, ReadWord& w) {
     w.pronunciation = QStringLiteral("ナカ");
 }
 
-// After the particle の of a name (written の, ノ or 之) 内 is the inside of what it names, ウチ
-// (鷺ノ内 サギノウチ), and 本 its foot, モト (鷺之本 サギノモト): the suffix ナイ and the book ホン
-// that the dictionary reads cannot follow a particle.
+// After the particle の of a name (written の, ノ or 之) a word of one kanji is a native noun of
+// what the name before it names: its inside ウチ (鷺ノ内 サギノウチ), its foot モト (鷺之本), its
+// front マエ, its entrance イリ, its mansion ヤカタ, its road ミチ. The suffix ナイ, the book ホン
+// and the Chinese readings the dictionary gives these cannot follow a particle.
+struct NativeAfterNo {
+    const char16_t* surface;
+    const char16_t* misread;
+    const char16_t* reading;
+};
+const NativeAfterNo AfterNo[] = {{u"内", u"ナイ", u"ウチ"},   {u"本", u"ホン", u"モト"},
+                                 {u"前", u"ゼン", u"マエ"},   {u"入", u"ニュウ", u"イリ"},
+                                 {u"館", u"カン", u"ヤカタ"}, {u"道", u"ドウ", u"ミチ"}};
+
 void afterNo(const ReadWords& words, size_t i, ReadWord& w) {
     if (i == 0 || words[i - 1].pronunciation != QStringLiteral("ノ") ||
         !QStringView(u"のノ之").contains(words[i - 1].surface))
         return;
-    if (w.surface == QStringLiteral("内") && w.pronunciation == QStringLiteral("ナイ"))
-        w.pronunciation = QStringLiteral("ウチ");
-    else if (w.surface == QStringLiteral("本") && w.pronunciation == QStringLiteral("ホン"))
-        w.pronunciation = QStringLiteral("モト");
+    const QString spoken = KanaText::spelledOut(w.pronunciation);
+    for (const NativeAfterNo& a : AfterNo)
+        if (w.surface == QStringView(a.surface) && spoken == QStringView(a.misread))
+            w.pronunciation = QString::fromUtf16(a.reading);
 }
 
 // The native word that closes a place after a noun in kanji joins it as the second part of a

@@ -104,8 +104,9 @@ TEST(PlaceWordRules, AStreamOfAValleyAfterAWord) {
     EXPECT_EQ(read({village, word("鷺", "サギ")}), QStringLiteral("ソウゴウ|サギ|"));
 }
 
-// After the particle の in any spelling, 内 is the inside (ウチ) and 本 the foot (モト) of what the
-// name before it names; without the particle, or as another word, they stay as read.
+// After the particle の in any spelling, 内 is the inside (ウチ), 本 the foot (モト), 道 the road
+// (ミチ) and 館 the mansion (ヤカタ) of what the name before it names; without the particle, or
+// read as another word, they stay as read.
 TEST(PlaceWordRules, TheInsideAndTheFootAfterTheParticle) {
     const auto read = [](ReadWords words) {
         for (size_t i = 0; i < words.size(); ++i)
@@ -119,6 +120,10 @@ TEST(PlaceWordRules, TheInsideAndTheFootAfterTheParticle) {
     EXPECT_EQ(read({word("鷺", "サギ"), word("之", "ノ"), foot}), QStringLiteral("サギ|ノ|モト|"));
     EXPECT_EQ(read({word("鷺", "サギ"), word("の", "ノ", "助詞", "連体化"), foot}),
               QStringLiteral("サギ|ノ|モト|"));
+    EXPECT_EQ(read({word("鷺", "サギ"), word("ノ", "ノ", "記号"), word("道", "ドー")}),
+              QStringLiteral("サギ|ノ|ミチ|"));
+    EXPECT_EQ(read({word("鷺", "サギ"), word("の", "ノ", "助詞", "連体化"), word("館", "カン")}),
+              QStringLiteral("サギ|ノ|ヤカタ|"));
     EXPECT_EQ(read({word("鷺", "サギ"), inside}), QStringLiteral("サギ|ナイ|"));
     EXPECT_EQ(read({word("鷺", "サギ"), word("之", "コレ"), foot}),
               QStringLiteral("サギ|コレ|ホン|"));
