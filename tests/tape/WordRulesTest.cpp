@@ -105,8 +105,8 @@ TEST(PlaceWordRules, AStreamOfAValleyAfterAWord) {
 }
 
 // After the particle の in any spelling, 内 is the inside (ウチ), 本 the foot (モト), 道 the road
-// (ミチ) and 館 the mansion (ヤカタ) of what the name before it names; without the particle, or
-// read as another word, they stay as read.
+// (ミチ), 館 the mansion (ヤカタ) and 後 the back (ウシロ) of what the name before it names;
+// without the particle, or read as another word, they stay as read.
 TEST(PlaceWordRules, TheInsideAndTheFootAfterTheParticle) {
     const auto read = [](ReadWords words) {
         for (size_t i = 0; i < words.size(); ++i)
@@ -124,6 +124,8 @@ TEST(PlaceWordRules, TheInsideAndTheFootAfterTheParticle) {
               QStringLiteral("サギ|ノ|ミチ|"));
     EXPECT_EQ(read({word("鷺", "サギ"), word("の", "ノ", "助詞", "連体化"), word("館", "カン")}),
               QStringLiteral("サギ|ノ|ヤカタ|"));
+    EXPECT_EQ(read({word("鷺", "サギ"), word("ノ", "ノ", "記号"), word("後", "ノチ")}),
+              QStringLiteral("サギ|ノ|ウシロ|"));
     EXPECT_EQ(read({word("鷺", "サギ"), inside}), QStringLiteral("サギ|ナイ|"));
     EXPECT_EQ(read({word("鷺", "サギ"), word("之", "コレ"), foot}),
               QStringLiteral("サギ|コレ|ホン|"));
