@@ -105,8 +105,9 @@ TEST(PlaceWordRules, AStreamOfAValleyAfterAWord) {
 }
 
 // After the particle の in any spelling, 内 is the inside (ウチ), 本 the foot (モト), 道 the road
-// (ミチ), 館 the mansion (ヤカタ) and 後 the back (ウシロ) of what the name before it names;
-// without the particle, or read as another word, they stay as read.
+// (ミチ), 館 the mansion (ヤカタ) and 後 the back (ウシロ) of what the name before it names, and a
+// word keeps its plain sound (組 クミ); without the particle, or read as another word, they stay
+// as read.
 TEST(PlaceWordRules, TheInsideAndTheFootAfterTheParticle) {
     const auto read = [](ReadWords words) {
         for (size_t i = 0; i < words.size(); ++i)
@@ -126,6 +127,8 @@ TEST(PlaceWordRules, TheInsideAndTheFootAfterTheParticle) {
               QStringLiteral("サギ|ノ|ヤカタ|"));
     EXPECT_EQ(read({word("鷺", "サギ"), word("ノ", "ノ", "記号"), word("後", "ノチ")}),
               QStringLiteral("サギ|ノ|ウシロ|"));
+    EXPECT_EQ(read({word("鷺", "サギ"), word("之", "ノ"), word("組", "グミ", "名詞", "接尾")}),
+              QStringLiteral("サギ|ノ|クミ|"));
     EXPECT_EQ(read({word("鷺", "サギ"), inside}), QStringLiteral("サギ|ナイ|"));
     EXPECT_EQ(read({word("鷺", "サギ"), word("之", "コレ"), foot}),
               QStringLiteral("サギ|コレ|ホン|"));
