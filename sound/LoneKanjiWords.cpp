@@ -42,14 +42,12 @@ void inlet(ReadWords& words, size_t i) {
     w.pronunciation = QStringLiteral("エ");
 }
 
-// 内 after ノ or ヶ is the inside of what comes before, ウチ (鷺ノ内, 鳩ヶ内); the dictionary's
-// suffix ナイ is that of words such as 社内 and 家内.
+// 内 after ヶ is the inside of what comes before, ウチ (鳩ヶ内), as after the particle の
+// (PlaceWordRules); the dictionary's suffix ナイ is that of words such as 社内 and 家内.
 void inside(ReadWords& words, size_t i) {
     ReadWord& w = words[i];
     if (w.surface != QStringLiteral("内") || w.fixed || w.pronunciation != QStringLiteral("ナイ") ||
-        i == 0 ||
-        !QStringList{QStringLiteral("ノ"), QStringLiteral("ヶ"), QStringLiteral("ケ")}.contains(
-            words[i - 1].surface))
+        i == 0 || !QStringView(u"ヶケ").contains(words[i - 1].surface))
         return;
     w.pronunciation = QStringLiteral("ウチ");
 }

@@ -94,9 +94,9 @@ TEST(LoneKanjiWords, ThePartsOfAPlaceNameAreNative) {
     EXPECT_EQ(read({great, word("三", "サン", "名詞", "数")}), QStringLiteral("ダイ|サン|"));
     EXPECT_EQ(read({word("鷺", "サギ"), great, river}), QStringLiteral("サギ|ダイ|ハトカワ|"));
 
-    // 内 after ノ or ヶ is the inside, ウチ; after a word it stays the suffix.
-    EXPECT_EQ(read({word("鷺", "サギ"), word("ノ", "ノ"), word("内", "ナイ", "名詞", "接尾")}),
-              QStringLiteral("サギ|ノ|ウチ|"));
+    // 内 after ヶ is the inside, ウチ; after a word it stays the suffix.
+    EXPECT_EQ(read({word("鷺", "サギ"), word("ヶ", "ガ"), word("内", "ナイ", "名詞", "接尾")}),
+              QStringLiteral("サギ|ガ|ウチ|"));
     EXPECT_EQ(read({word("鷺", "サギ"), word("内", "ナイ", "名詞", "接尾")}),
               QStringLiteral("サギ|ナイ|"));
 
