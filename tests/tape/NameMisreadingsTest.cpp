@@ -94,11 +94,15 @@ TEST(LoneKanjiWords, ThePartsOfAPlaceNameAreNative) {
     EXPECT_EQ(read({great, word("三", "サン", "名詞", "数")}), QStringLiteral("ダイ|サン|"));
     EXPECT_EQ(read({word("鷺", "サギ"), great, river}), QStringLiteral("サギ|ダイ|ハトカワ|"));
 
-    // 内 after ヶ is the inside, ウチ; after a word it stays the suffix.
+    // 内 after ヶ is the inside, ウチ, and so it is closing a name after a word in native
+    // readings; after a word in Chinese readings, or before more of the name, it stays the suffix.
     EXPECT_EQ(read({word("鷺", "サギ"), word("ヶ", "ガ"), word("内", "ナイ", "名詞", "接尾")}),
               QStringLiteral("サギ|ガ|ウチ|"));
-    EXPECT_EQ(read({word("鷺", "サギ"), word("内", "ナイ", "名詞", "接尾")}),
-              QStringLiteral("サギ|ナイ|"));
+    const ReadWord inside = word("内", "ナイ", "名詞", "接尾");
+    EXPECT_EQ(read({word("鳩田", "ハトダ"), inside}), QStringLiteral("ハトダ|ウチ|"));
+    EXPECT_EQ(read({word("鳩華", "キュウカ"), inside}), QStringLiteral("キュウカ|ナイ|"));
+    EXPECT_EQ(read({word("鳩田", "ハトダ"), inside, word("鳩", "ハト")}),
+              QStringLiteral("ハトダ|ナイ|ハト|"));
 
     // The prefix 今 that opens a name before a kanji noun; before an occasion, or inside a
     // sentence, it stays.
