@@ -125,6 +125,8 @@ TEST(PlaceWordRules, TheInsideAndTheFootAfterTheParticle) {
               QStringLiteral("サギ|ノ|ミチ|"));
     EXPECT_EQ(read({word("鷺", "サギ"), word("の", "ノ", "助詞", "連体化"), word("館", "カン")}),
               QStringLiteral("サギ|ノ|ヤカタ|"));
+    EXPECT_EQ(read({word("鷺", "サギ"), word("之", "ノ"), word("窟", "クツ")}),
+              QStringLiteral("サギ|ノ|イワヤ|"));
     EXPECT_EQ(read({word("鷺", "サギ"), word("ノ", "ノ", "記号"), word("後", "ノチ")}),
               QStringLiteral("サギ|ノ|ウシロ|"));
     EXPECT_EQ(read({word("鷺", "サギ"), word("之", "ノ"), word("組", "グミ", "名詞", "接尾")}),
