@@ -18,13 +18,17 @@ bool isNoun(const ReadWord& w) {
 namespace {
 
 // Two kanji that the dictionary knows only as a given name (no other word is written so),
-// followed by more of the name, are a word coined for a facility, read in Chinese style as such
-// words are: 幸美ホール コウビホール, not a person ユキミ. Alone, or with a title after them, they
-// may well be a person's name and are left as they are.
+// followed by a word in kana (a loanword or a native word: ホール, ふれあい館), are a word coined
+// for a facility, read in Chinese style as such words are: 幸美ホール コウビホール, not a person
+// ユキミ. Alone, or with a title after them, they may well be a person's name; before a word in
+// kanji they are as often a place's own name in native readings (義経沢 ヨシツネサワ) or a person's
+// that a place was named for, and are left as they are too.
 void givenNameInCompound(const ReadWords& words, size_t i, ReadWord& w, WordKnowledge& knows) {
     if (!w.givenName || w.pos2 != QStringLiteral("人名") || i + 1 >= words.size() ||
         w.surface.size() != 2 || !KanaText::allKanji(w.surface))
         return;
+    const QString& next = words[i + 1].surface;
+    if (next.isEmpty() || !(KanaText::isHiragana(next[0]) || KanaText::isKatakana(next[0]))) return;
     // A title after it (さん, 様, 君) says it is a person after all.
     if (words[i + 1].pos1 == QStringLiteral("接尾") && words[i + 1].pos2 == QStringLiteral("人名"))
         return;

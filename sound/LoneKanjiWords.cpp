@@ -42,14 +42,12 @@ void inlet(ReadWords& words, size_t i) {
     w.pronunciation = QStringLiteral("エ");
 }
 
-// 内 after ノ or ヶ is the inside of what comes before, ウチ (鷺ノ内, 鳩ヶ内); the dictionary's
-// suffix ナイ is that of words such as 社内 and 家内.
+// 内 after ヶ is the inside of what comes before, ウチ (鳩ヶ内), as after the particle の
+// (PlaceWordRules); the dictionary's suffix ナイ is that of words such as 社内 and 家内.
 void inside(ReadWords& words, size_t i) {
     ReadWord& w = words[i];
     if (w.surface != QStringLiteral("内") || w.fixed || w.pronunciation != QStringLiteral("ナイ") ||
-        i == 0 ||
-        !QStringList{QStringLiteral("ノ"), QStringLiteral("ヶ"), QStringLiteral("ケ")}.contains(
-            words[i - 1].surface))
+        i == 0 || !QStringView(u"ヶケ").contains(words[i - 1].surface))
         return;
     w.pronunciation = QStringLiteral("ウチ");
 }
@@ -110,6 +108,24 @@ Style styleOf(const ReadWord& w, WordKnowledge& knows) {
     if (on && !kun) return Style::Chinese;
     if (kun && !on) return Style::Native;
     return Style::Either;
+}
+
+// 内 closing a name after a word in native readings is the inside of that place, ウチ (鷺沢内
+// サギサワウチ), as a compound keeps to one style; the suffix ナイ follows Chinese words (社内,
+// 庄内 ショウナイ).
+void closingInside(ReadWords& words, size_t i, WordKnowledge& knows) {
+    ReadWord& w = words[i];
+    if (w.surface != QStringLiteral("内") || w.fixed || w.pronunciation != QStringLiteral("ナイ") ||
+        i == 0 || i + 1 != words.size())
+        return;
+    const ReadWord& before = words[i - 1];
+    if (before.pos != QStringLiteral("名詞") || !KanaText::allKanji(before.surface)) return;
+    // Each kanji of the word before read by one of its native readings.
+    QList<QStringList> native;
+    for (qsizetype k = 0; k < before.surface.size(); ++k)
+        native.append(knows.nativeReadings(QStringView(before.surface).mid(k, 1)));
+    if (!KanaText::composes(before.pronunciation, native)) return;
+    w.pronunciation = QStringLiteral("ウチ");
 }
 
 // A prefix that opens a name before a place's name of two kanji or more, or before a native
@@ -286,6 +302,7 @@ void apply(ReadWords& words, WordKnowledge& knows) {
     }
     for (size_t i = 0; i < words.size(); ++i) {
         gold(words, i, knows);
+        closingInside(words, i, knows);
         sunBeforeNative(words, i, knows);
     }
     for (size_t i = 0; i < words.size(); ++i)

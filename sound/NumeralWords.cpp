@@ -51,6 +51,55 @@ void nativeCount(ReadWords& words, size_t i, WordKnowledge& knows) {
     next.fixed = true;
 }
 
+// A numeral opening a name before a native word is the native count's short form, as names
+// make it: 三 ミ (三鷺沢 ミサギサワ, like 三島 ミシマ), 二 フタ, 八 ヤ. Before a word in
+// Chinese readings it keeps its Chinese one (三段 サンダン). 一, 五 and 六 are left alone: their
+// native forms (ヒト, イツ, ム) open far fewer names than their Chinese ones.
+void nativePrefix(ReadWords& words, size_t i, WordKnowledge& knows) {
+    static const char16_t* const Native[] = {u"", u"フタ", u"ミ", u"", u"", u"", u"", u"ヤ", u""};
+    ReadWord& count = words[i];
+    // It opens the name, or follows only a kanji of the name's side (上三坂 カミミサカ).
+    const bool opening =
+        i == 0 || (i == 1 && words[0].surface.size() == 1 &&
+                   QStringView(u"上下東西南北中新元本奥").contains(words[0].surface[0]));
+    if (!opening || count.fixed || !isNumberWord(count) || count.surface.size() != 1 ||
+        i + 1 >= words.size())
+        return;
+    const qsizetype n = Digits.indexOf(count.surface[0]);
+    if (n < 1 || QStringView(Native[n - 1]).isEmpty()) return;
+    const ReadWord& next = words[i + 1];
+    if (next.surface.isEmpty() || next.pos != QStringLiteral("名詞") ||
+        !KanaText::isKanji(next.surface[0]) || isNumberWord(next) || isCounter(next) ||
+        QStringView(u"丁町番号区線条組班期階百千万之").contains(next.surface[0]))
+        return;
+    const QStringView first = QStringView(next.surface).left(1);
+    const QString reading = KanaText::spelledOut(next.pronunciation);
+    const auto opensWith = [&](const QStringList& readings) {
+        for (const QString& r : readings)
+            if (!r.isEmpty() && reading.startsWith(r)) return true;
+        return false;
+    };
+    if (opensWith(knows.nativeReadings(first)) && !opensWith(knows.chineseReadings(first)))
+        count.pronunciation = QString::fromUtf16(Native[n - 1]);
+}
+
+// Four standing alone in a name, not counting anything, is シ, as old names say it (四国, 四の宮,
+// 四天王 シテンノウ): ヨン is the modern way of counting, kept before the counters of streets and
+// numbered places (四丁目, 四番, 四号, 四区, 四線, 四条, 四組) and inside a longer number.
+void nameFour(ReadWords& words, size_t i) {
+    ReadWord& four = words[i];
+    if (four.fixed || four.surface != QStringLiteral("四") || !isNumberWord(four) ||
+        four.pronunciation != QStringLiteral("ヨン") || i + 1 >= words.size())
+        return;
+    if (i > 0 && isNumberWord(words[i - 1])) return;
+    const ReadWord& next = words[i + 1];
+    if (next.surface.isEmpty() || isNumberWord(next) || isCounter(next)) return;
+    const QChar c = next.surface[0];
+    if (QStringView(u"丁町番号区線条組班期階百千万").contains(c)) return;
+    if (KanaText::isKanji(c) || QStringView(u"のノ之ヶ").contains(c))
+        four.pronunciation = QStringLiteral("シ");
+}
+
 // A number the dictionary split before 百 or 千 loses the sound change of the whole (三|百
 // サンヒャク): three, six and eight hundred are サンビャク, ロッピャク, ハッピャク, three and
 // eight thousand サンゼン, ハッセン.
@@ -341,6 +390,8 @@ QString dayCount(int days) {
 void apply(ReadWords& words, WordKnowledge& knows) {
     for (size_t i = 0; i < words.size(); ++i) {
         nativeCount(words, i, knows);
+        nameFour(words, i);
+        nativePrefix(words, i, knows);
         hundreds(words, i);
         beforeCounter(words, i);
         hCounter(words, i);

@@ -128,6 +128,35 @@ void middle(const ReadWords& words, size_t i, ReadWord& w) {
     w.pronunciation = QStringLiteral("ナカ");
 }
 
+// After the particle の of a name (written の, ノ or 之) a word of one kanji is a native noun of
+// what the name before it names: its inside ウチ (鷺ノ内 サギノウチ), its foot モト (鷺之本), its
+// front マエ, its entrance イリ, its mansion ヤカタ, its road ミチ, its back ウシロ, its head (a
+// peak's top) カシラ, its shrine ヤシロ, its cave イワヤ. The suffix ナイ, the book ホン, the
+// Chinese readings the dictionary gives these, the time ノチ and the body's アタマ cannot follow a
+// particle here, nor the voiced sound that a compound gives its second part (組 グミ, 谷 ダニ,
+// 橋 バシ): the particle keeps the words apart.
+struct NativeAfterNo {
+    const char16_t* surface;
+    const char16_t* misread;
+    const char16_t* reading;
+};
+const NativeAfterNo AfterNo[] = {
+    {u"内", u"ナイ", u"ウチ"},   {u"本", u"ホン", u"モト"},     {u"前", u"ゼン", u"マエ"},
+    {u"入", u"ニュウ", u"イリ"}, {u"館", u"カン", u"ヤカタ"},   {u"道", u"ドウ", u"ミチ"},
+    {u"後", u"ノチ", u"ウシロ"}, {u"頭", u"アタマ", u"カシラ"}, {u"組", u"グミ", u"クミ"},
+    {u"谷", u"ダニ", u"タニ"},   {u"橋", u"バシ", u"ハシ"},     {u"社", u"シャ", u"ヤシロ"},
+    {u"窟", u"クツ", u"イワヤ"}};
+
+void afterNo(const ReadWords& words, size_t i, ReadWord& w) {
+    if (i == 0 || words[i - 1].pronunciation != QStringLiteral("ノ") ||
+        !QStringView(u"のノ之").contains(words[i - 1].surface))
+        return;
+    const QString spoken = KanaText::spelledOut(w.pronunciation);
+    for (const NativeAfterNo& a : AfterNo)
+        if (w.surface == QStringView(a.surface) && spoken == QStringView(a.misread))
+            w.pronunciation = QString::fromUtf16(a.reading);
+}
+
 // The native word that closes a place after a noun in kanji joins it as the second part of a
 // compound, with its first sound voiced (rendaku): 鷺沼谷 サギヌマダニ, 鳩崎 ハトザキ, 鷺山平
 // サギヤマダイラ, 鳩岩鼻 ハトイワバナ, 鷺岳 サギダケ, 鳩山小屋 ハトヤマゴヤ. After a ヶ or a ノ the
@@ -339,6 +368,7 @@ void apply(ReadWords& words, size_t i) {
     islandOrHill(words, i, w);
     frontPrefix(words, i, w);
     middle(words, i, w);
+    afterNo(words, i, w);
     closingPart(words, i, w);
     passOver(words, i, w);
     suffixAfterNoun(words, i, w);

@@ -15,6 +15,7 @@
 #include "sound/KanaOverrides.h"
 #include "sound/KanaText.h"
 #include "sound/KanjiInNames.h"
+#include "sound/KanjiNo.h"
 #include "sound/KanjiNotWords.h"
 #include "sound/KanjiReadings.h"
 #include "sound/KanjiVariants.h"
@@ -336,6 +337,10 @@ QString Pronouncer::readPiece(const QString& text) {
     // A word the dictionary does not know in a kanji's old form is read in today's (溪谷 as
     // 渓谷); the words it knows keep theirs, as the place lists write them.
     if (KanjiVariants::todaysFormsInUnknownWords(piece, words)) words = analyse(piece, boundaries);
+    if (const QList<qsizetype> cuts = KanjiNo::boundaries(words, piece); !cuts.isEmpty()) {
+        boundaries.append(cuts);
+        words = analyse(piece, boundaries);
+    }
     if (const std::optional<qsizetype> at = CompoundWordRules::closingPart(words, piece)) {
         boundaries.append(*at);
         words = analyse(piece, boundaries);

@@ -4,6 +4,7 @@
 #include "sound/CutCompounds.h"
 #include "sound/FirmNames.h"
 #include "sound/InstitutionNames.h"
+#include "sound/KanjiNo.h"
 #include "sound/KanjiReadings.h"
 #include "sound/LoneKanjiWords.h"
 #include "sound/Pronouncer.h"
@@ -93,11 +94,15 @@ TEST(LoneKanjiWords, ThePartsOfAPlaceNameAreNative) {
     EXPECT_EQ(read({great, word("三", "サン", "名詞", "数")}), QStringLiteral("ダイ|サン|"));
     EXPECT_EQ(read({word("鷺", "サギ"), great, river}), QStringLiteral("サギ|ダイ|ハトカワ|"));
 
-    // 内 after ノ or ヶ is the inside, ウチ; after a word it stays the suffix.
-    EXPECT_EQ(read({word("鷺", "サギ"), word("ノ", "ノ"), word("内", "ナイ", "名詞", "接尾")}),
-              QStringLiteral("サギ|ノ|ウチ|"));
-    EXPECT_EQ(read({word("鷺", "サギ"), word("内", "ナイ", "名詞", "接尾")}),
-              QStringLiteral("サギ|ナイ|"));
+    // 内 after ヶ is the inside, ウチ, and so it is closing a name after a word in native
+    // readings; after a word in Chinese readings, or before more of the name, it stays the suffix.
+    EXPECT_EQ(read({word("鷺", "サギ"), word("ヶ", "ガ"), word("内", "ナイ", "名詞", "接尾")}),
+              QStringLiteral("サギ|ガ|ウチ|"));
+    const ReadWord inside = word("内", "ナイ", "名詞", "接尾");
+    EXPECT_EQ(read({word("鳩田", "ハトダ"), inside}), QStringLiteral("ハトダ|ウチ|"));
+    EXPECT_EQ(read({word("鳩華", "キュウカ"), inside}), QStringLiteral("キュウカ|ナイ|"));
+    EXPECT_EQ(read({word("鳩田", "ハトダ"), inside, word("鳩", "ハト")}),
+              QStringLiteral("ハトダ|ナイ|ハト|"));
 
     // The prefix 今 that opens a name before a kanji noun; before an occasion, or inside a
     // sentence, it stays.
@@ -320,4 +325,30 @@ TEST(FirmNames, AFirmsNameBeforeLatinLettersIsTheFirms) {
     ReadWords fixed = {place("鷺井", "サギイ"), word("E", "イー")};
     fixed[0].fixed = true;
     EXPECT_EQ(read(fixed), QStringLiteral("サギイ|イー|"));
+}
+
+TEST(KanjiNo, CutsAroundTheParticleOnlyInAWordThatReadsItOtherwise) {
+    const auto given = [](const char* surface, const char* kana) {
+        ReadWord w = word(surface, kana, "名詞", "固有名詞");
+        w.givenName = true;
+        return w;
+    };
+    const auto cuts = [](const ReadWords& words, const char* text) {
+        return KanjiNo::boundaries(words, QString::fromUtf8(text));
+    };
+    using Cuts = QList<qsizetype>;
+    EXPECT_EQ(cuts({word("鳩", "ハト"), given("吉之", "ヨシユキ"), word("沢", "サワ")}, "鳩吉之沢"),
+              (Cuts{2, 3}));
+    EXPECT_EQ(cuts({word("鷺", "サギ"), given("之子", "ユキコ")}, "鷺之子"), (Cuts{1, 2}));
+    // A word that reads it as the particle, a listed name, a reading the user gave and a 之 that
+    // is not between kanji stay whole; a given name's ノ of another kanji is no particle.
+    EXPECT_TRUE(cuts({given("金之助", "キンノスケ"), word("沢", "サワ")}, "金之助沢").isEmpty());
+    EXPECT_EQ(cuts({given("紀之", "ノリユキ"), word("沢", "サワ")}, "紀之沢"), (Cuts{1, 2}));
+    ReadWord listed = word("鳩之沢", "ハトユキサワ", "名詞", "固有名詞");
+    listed.listed = true;
+    EXPECT_TRUE(cuts({listed}, "鳩之沢").isEmpty());
+    ReadWord fixed = given("吉之", "ヨシユキ");
+    fixed.fixed = true;
+    EXPECT_TRUE(cuts({fixed, word("沢", "サワ")}, "吉之沢").isEmpty());
+    EXPECT_TRUE(cuts({given("吉之", "ヨシユキ"), word("さん", "サン")}, "吉之さん").isEmpty());
 }

@@ -160,6 +160,34 @@ std::string readNumbers(ReadWords words) {
 
 } // namespace
 
+// Two, three and eight opening a name before a native noun are the native count's short forms
+// (三島 ミシマ), also after the name's side (上三島); before a noun in Chinese readings, the
+// particle 之, a verb, after another word and for other numerals they stay numbers.
+TEST(NumeralWords, ANumeralOpeningANameBeforeANativeWordIsNative) {
+    FakeKnowledge knows;
+    knows.chinese = FakeKnowledge::table("鷺=ロ 段=ダン 之=シ");
+    knows.native = FakeKnowledge::table("鷺=サギ 段=ダ 之=ノ/コレ");
+    const auto read = [&](ReadWords words) {
+        NumeralWords::apply(words, knows);
+        return readings(words, u"|");
+    };
+    const ReadWord three = word("三", "サン", "名詞", "数");
+    EXPECT_EQ(read({three, word("鷺", "サギ")}), QStringLiteral("ミ|サギ|"));
+    EXPECT_EQ(read({word("二", "ニ", "名詞", "数"), word("鷺", "サギ")}),
+              QStringLiteral("フタ|サギ|"));
+    EXPECT_EQ(read({word("八", "ハチ", "名詞", "数"), word("鷺沢", "サギサワ")}),
+              QStringLiteral("ヤ|サギサワ|"));
+    EXPECT_EQ(read({three, word("段", "ダン")}), QStringLiteral("サン|ダン|"));
+    EXPECT_EQ(read({three, word("之", "ノ")}), QStringLiteral("サン|ノ|"));
+    EXPECT_EQ(read({three, word("鷺", "サギ", "動詞", "自立")}), QStringLiteral("サン|サギ|"));
+    EXPECT_EQ(read({word("上", "カミ"), three, word("鷺", "サギ")}),
+              QStringLiteral("カミ|ミ|サギ|"));
+    EXPECT_EQ(read({word("鳩", "ハト"), three, word("鷺", "サギ")}),
+              QStringLiteral("ハト|サン|サギ|"));
+    EXPECT_EQ(read({word("一", "イチ", "名詞", "数"), word("鷺", "サギ")}),
+              QStringLiteral("イチ|サギ|"));
+}
+
 // Before a counter, the characters of a number that the place list knows as a place's name
 // (a made-up 十九 ジュック) are the number; a user's reading and a name before another word
 // stay. After a number 石 is counted as rice is (コク), 里 is the measure of road (リ), 目
