@@ -272,6 +272,15 @@ QString asWritten(QStringView surface, const QString& pronunciation) {
                                                                             : written;
 }
 
+QString wavesAsLongVowels(QString text) {
+    const auto isKana = [](QChar c) { return isHiragana(c) || isKatakana(c); };
+    for (qsizetype i = 1; i + 1 < text.size(); ++i)
+        if ((text[i] == u'～' || text[i] == u'〜' || text[i] == u'~') && isKana(text[i - 1]) &&
+            isKana(text[i + 1]))
+            text[i] = u'ー';
+    return text;
+}
+
 QString letterName(QChar c) {
     if (c >= u'A' && c <= u'Z') return QString::fromUtf16(Letters[c.unicode() - u'A']);
     if (c >= u'a' && c <= u'z') return QString::fromUtf16(Letters[c.unicode() - u'a']);

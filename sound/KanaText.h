@@ -60,6 +60,10 @@ bool saysOneOf(QStringView reading, const QStringList& readings);
 // (こんにちは).
 QString asWritten(QStringView surface, const QString& pronunciation);
 
+// `text` with each wave dash between two kana made the long vowel it playfully stands for
+// (ぽ～ろ ポーロ); a wave dash anywhere else (a range, 10～12) is kept.
+QString wavesAsLongVowels(QString text);
+
 // How a Latin letter is read in Japanese ("N" → "エヌ"); empty for other characters.
 QString letterName(QChar c);
 

@@ -4,7 +4,7 @@
 #include "platform/core/K41Error.h"
 #include "sound/Abbreviations.h"
 #include "sound/AnnouncementText.h"
-#include "sound/CompoundWordRules.h"
+#include "sound/ClosingCuts.h"
 #include "sound/CutCompounds.h"
 #include "sound/EnglishWords.h"
 #include "sound/FirmNames.h"
@@ -319,45 +319,32 @@ QString Pronouncer::readPiece(const QString& text) {
     QString piece = IterationMarks::expandKana(
         Abbreviations::expand(KanjiVariants::standardForms(text, m_kanji.variants)));
     // The dictionary and the place lists know a name's ヶ in its small form.
-    piece = PlaceNames::withSmallKe(piece);
-    // A wave dash between kana is a long vowel written playfully (ぽ～ろ ポーロ).
-    const auto isKana = [](QChar c) { return KanaText::isHiragana(c) || KanaText::isKatakana(c); };
-    for (qsizetype i = 1; i + 1 < piece.size(); ++i)
-        if ((piece[i] == u'～' || piece[i] == u'〜' || piece[i] == u'~') && isKana(piece[i - 1]) &&
-            isKana(piece[i + 1]))
-            piece[i] = u'ー';
+    piece = KanaText::wavesAsLongVowels(PlaceNames::withSmallKe(piece));
     // A name coined for a school or a hall is read in Chinese style; the words around it are
     // analysed as they stand beside it.
     const std::optional<InstitutionNames::Span> coined = InstitutionNames::find(piece, *this);
     QList<qsizetype> boundaries;
     if (coined) boundaries = {coined->at, coined->at + coined->length};
-    const std::optional<qsizetype> school = CompoundWordRules::schoolShortName(piece);
+    const std::optional<qsizetype> school = ClosingCuts::schoolShortName(piece);
     if (school) boundaries.append({*school, *school + 1});
     ReadWords words = analyse(piece, boundaries);
     // A word the dictionary does not know in a kanji's old form is read in today's (溪谷 as
     // 渓谷); the words it knows keep theirs, as the place lists write them.
     if (KanjiVariants::todaysFormsInUnknownWords(piece, words)) words = analyse(piece, boundaries);
-    if (const QList<qsizetype> cuts = KanjiNo::boundaries(words, piece); !cuts.isEmpty()) {
+    // Each rule below looks at the words as the cuts before it left them.
+    const auto cutAt = [&](const QList<qsizetype>& cuts) {
+        if (cuts.isEmpty()) return;
         boundaries.append(cuts);
         words = analyse(piece, boundaries);
-    }
-    if (const std::optional<qsizetype> at = CompoundWordRules::closingPart(words, piece)) {
-        boundaries.append(*at);
-        words = analyse(piece, boundaries);
-    }
-    if (const std::optional<qsizetype> at =
-            CompoundWordRules::closingDirection(words, piece, *this)) {
-        boundaries.append(*at);
-        words = analyse(piece, boundaries);
-    }
-    if (const std::optional<qsizetype> at = NumeralWords::unitBoundary(words, piece)) {
-        boundaries.append(*at);
-        words = analyse(piece, boundaries);
-    }
-    if (const std::optional<qsizetype> at = CutCompounds::boundary(words, piece, *this)) {
-        boundaries.append(*at);
-        words = analyse(piece, boundaries);
-    }
+    };
+    const auto listOf = [](std::optional<qsizetype> at) {
+        return at ? QList<qsizetype>{*at} : QList<qsizetype>{};
+    };
+    cutAt(KanjiNo::boundaries(words, piece));
+    cutAt(listOf(ClosingCuts::closingPart(words, piece)));
+    cutAt(listOf(ClosingCuts::closingDirection(words, piece, *this)));
+    cutAt(listOf(NumeralWords::unitBoundary(words, piece)));
+    cutAt(listOf(CutCompounds::boundary(words, piece, *this)));
     CutCompounds::readPrefixes(words, *this);
     // A name fallen apart into single kanji is read as names read them, before the rules.
     KanjiInNames::apply(words, piece, m_kanjiInNames);

@@ -2,6 +2,7 @@
 // its own or on a made-up dictionary: a coined name, a market-day town, compounds.
 #include "sound/WordRules.h"
 #include "FakeKnowledge.h"
+#include "sound/ClosingCuts.h"
 #include "sound/CompoundWordRules.h"
 #include "sound/InstitutionNames.h"
 #include "sound/KanjiReadings.h"
@@ -215,14 +216,14 @@ TEST(CompoundWordRules, AGivenNameAfterAFamilyNameIsAPersons) {
 
 // The cut before a closing 上 or direction falls inside the word the dictionary joined it into,
 // counted in the text as given: a space the dictionary skipped moves it on.
-TEST(CompoundWordRules, ACutNearTheEndCountsTheTextsSpaces) {
+TEST(ClosingCuts, ACutNearTheEndCountsTheTextsSpaces) {
     const ReadWords roof = {word("鷺", "サギ"), word("屋上", "オクジョウ")};
-    EXPECT_EQ(CompoundWordRules::closingPart(roof, u"鷺 屋上").value_or(-1), 3);
-    EXPECT_EQ(CompoundWordRules::closingPart(roof, u"鷺屋上").value_or(-1), 2);
+    EXPECT_EQ(ClosingCuts::closingPart(roof, u"鷺 屋上").value_or(-1), 3);
+    EXPECT_EQ(ClosingCuts::closingPart(roof, u"鷺屋上").value_or(-1), 2);
     FakeKnowledge knows;
     knows.words = FakeKnowledge::table("入江=イリエ");
     const ReadWords ward = {word("鳩", "ハト"), word("入", "イリ"), word("江東", "コウトウ")};
-    EXPECT_EQ(CompoundWordRules::closingDirection(ward, u"鳩 入 江東", knows).value_or(-1), 5);
+    EXPECT_EQ(ClosingCuts::closingDirection(ward, u"鳩 入 江東", knows).value_or(-1), 5);
 }
 
 // A name's first word read with the voiced sound of a compound takes the dictionary's reading of
