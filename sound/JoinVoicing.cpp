@@ -10,7 +10,8 @@ namespace JoinVoicing {
 namespace {
 
 // A join is decided by the part's last character where names with it and the word are at
-// least this many and this one-sided; else by the part's sound, with more names.
+// least this many and this one-sided; else by the part's sound, with more names, and the
+// kanji's names over every part likewise.
 constexpr int PairAtLeast = 3;
 constexpr double PairShare = 0.7;
 constexpr int SoundAtLeast = 10;
@@ -93,6 +94,10 @@ QString soundClass(QStringView part, QStringView reading) {
     return out;
 }
 
+QString anyPart() {
+    return QStringLiteral("*");
+}
+
 QString closingPair(QChar before) {
     return QStringLiteral("+") + before;
 }
@@ -165,6 +170,8 @@ void apply(ReadWords& words, const Table& table) {
                 side = leaning(
                     table.at(w.surface, reading, soundClass(before.surface, before.pronunciation)),
                     SoundAtLeast, SoundShare);
+            if (side < 0)
+                side = leaning(table.at(w.surface, reading, anyPart()), SoundAtLeast, SoundShare);
             if (side == 1)
                 w.pronunciation[0] = KanaText::voiced(plain.front());
             else if (side == 0)

@@ -49,6 +49,7 @@ JoinVoicing::Table count(const QList<std::pair<QString, QString>>& names,
             if (!closesWithListed) {
                 all.add(last, native, QString(part.back()), voiced);
                 all.add(last, native, JoinVoicing::soundClass(part, partReading), voiced);
+                all.add(last, native, JoinVoicing::anyPart(), voiced);
             }
             break;
         }
