@@ -36,6 +36,8 @@ JoinVoicing::Table madeUpTable() {
     t.add("潟", "カタ", "*", true, 6);
     t.add("潟", "カタ", "*", false, 6);
     t.add("堀", "ホリ", "*", true, 9);
+    // After the particle ヶ, 沢 is voiced.
+    t.add("沢", "サワ", "ヶ", true, 3);
     return t;
 }
 
@@ -82,6 +84,14 @@ TEST(JoinVoicing, KeepsWhatTheCountsDoNotReach) {
     ReadWord listed = word("沢", "サワ");
     listed.listed = true;
     EXPECT_EQ(read({word("鳩", "ハト"), listed}), QStringLiteral("ハト|サワ|"));
+}
+
+TEST(JoinVoicing, DecidesAWordAfterAParticleByThatParticleAlone) {
+    EXPECT_EQ(read({word("鳩", "ハト"), word("ヶ", "ガ"), word("沢", "サワ")}),
+              QStringLiteral("ハト|ガ|ザワ|"));
+    // No row for ノ: the word's own sound, whatever names with 淵 do after other parts.
+    EXPECT_EQ(read({word("鷺", "サギ"), word("ノ", "ノ"), word("淵", "フチ")}),
+              QStringLiteral("サギ|ノ|フチ|"));
 }
 
 TEST(JoinVoicing, FallsBackOnHowNamesVoiceTheKanjiAfterAnyPart) {
