@@ -10,7 +10,8 @@ namespace JoinVoicing {
 namespace {
 
 // A join is decided by the part's last character where names with it and the word are at
-// least this many and this one-sided; else by the part's sound, with more names.
+// least this many and this one-sided; else by the part's sound, with more names, and the
+// kanji's names over every part likewise.
 constexpr int PairAtLeast = 3;
 constexpr double PairShare = 0.7;
 constexpr int SoundAtLeast = 10;
@@ -93,6 +94,10 @@ QString soundClass(QStringView part, QStringView reading) {
     return out;
 }
 
+QString anyPart() {
+    return QStringLiteral("*");
+}
+
 QString closingPair(QChar before) {
     return QStringLiteral("+") + before;
 }
@@ -142,9 +147,9 @@ void apply(ReadWords& words, const Table& table) {
         ReadWord& w = words[k];
         const ReadWord& before = words[k - 1];
         if (w.fixed || w.listed || w.surface.size() != 1 || !KanaText::isKanji(w.surface[0]) ||
-            w.pronunciation.isEmpty() || before.surface.isEmpty() ||
-            before.pronunciation.isEmpty() || closesWithParticle(before.surface.back()))
+            w.pronunciation.isEmpty() || before.surface.isEmpty() || before.pronunciation.isEmpty())
             continue;
+        const bool afterParticle = closesWithParticle(before.surface.back());
         // A bridge's 橋 is settled by the reader's own rule (voiced after a noun, plain in a
         // great bridge, 大橋), which splits words the lists hold whole.
         if (w.surface == QStringLiteral("橋")) continue;
@@ -156,6 +161,7 @@ void apply(ReadWords& words, const Table& table) {
             if (plain != reading && spelled != reading) continue;
             int side = leaning(table.at(w.surface, reading, QString(before.surface.back())),
                                PairAtLeast, PairShare);
+            if (side < 0 && afterParticle) break;
             // After a part of two characters or more, the longer names that close with the
             // same character and kanji come next, those closing with a listed name included.
             if (side < 0 && partSize >= 2)
@@ -165,6 +171,8 @@ void apply(ReadWords& words, const Table& table) {
                 side = leaning(
                     table.at(w.surface, reading, soundClass(before.surface, before.pronunciation)),
                     SoundAtLeast, SoundShare);
+            if (side < 0)
+                side = leaning(table.at(w.surface, reading, anyPart()), SoundAtLeast, SoundShare);
             if (side == 1)
                 w.pronunciation[0] = KanaText::voiced(plain.front());
             else if (side == 0)

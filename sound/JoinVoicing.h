@@ -44,9 +44,14 @@ QString soundClass(QStringView part, QStringView reading);
 // a longer name (赤柴川 as well as 柴川 alone).
 QString closingPair(QChar before);
 
-// Whether a join after `last`, the part's last character, is no place for this rule: a
-// particle, also written in katakana, or the counter's ツ (鷺ノ沢, 鷺ヶ沢, 鷺ガ沢, 三ツ沢), after
-// which the next word keeps its own sound.
+// The context of the counts of a kanji's native word over every part before it: the widest
+// row, that decides a join where neither the part's last character nor its sound does (沢 after
+// parts whose sound leaves it either way, where most names with 沢 voice it).
+QString anyPart();
+
+// Whether a join after `last`, the part's last character, is a particle's, also written in
+// katakana, or the counter's ツ (鷺ノ沢, 鷺ヶ沢, 鷺ガ沢, 三ツ沢). The word after it is no second
+// part of a compound: only how the names voice it after that same particle decides it.
 bool closesWithParticle(QChar last);
 
 // `reading` with its first kana plain (ザワ サワ); as it is when that kana is not voiced.
@@ -59,10 +64,12 @@ Table parse(const QString& text);
 
 // Voices or unvoices each word of one kanji that the dictionary read alone after another word,
 // where the table's counts for it are clearly one-sided: first by the part's last character,
-// then, after a part of two characters or more, by its `closingPair`, else by its sound. A reading
-// of the user's, a listed name's, a word after a particle or a half-voiced one (パ) is kept. A
-// name's last word of two characters or more that no list holds has its closing kanji decided
-// likewise, by `closingPair` of the character before it.
+// then, after a part of two characters or more, by its `closingPair`, else by its sound, else by
+// `anyPart`, as names with the kanji voice it whatever comes before. A reading of the user's, a
+// listed name's or a half-voiced one (パ) is kept; a word after a particle is decided by the
+// particle's own row alone (`closesWithParticle`). A name's last word of
+// two characters or more that no list holds has its closing kanji decided likewise, by
+// `closingPair` of the character before it.
 void apply(ReadWords& words, const Table& table);
 
 } // namespace JoinVoicing

@@ -28,6 +28,16 @@ JoinVoicing::Table madeUpTable() {
     t.add("沢", "サワ", "+鴨", false, 3);
     t.add("沢", "サワ", "鵜", true, 5);
     t.add("沢", "サワ", "+鶴", false, 3);
+    // Over every part: 淵 mostly voiced, 潟 either way, 堀 voiced in too few names; after a part
+    // closing in ン, 淵 is plain.
+    t.add("淵", "フチ", "*", true, 9);
+    t.add("淵", "フチ", "*", false, 2);
+    t.add("淵", "フチ", "*ン1", false, 10);
+    t.add("潟", "カタ", "*", true, 6);
+    t.add("潟", "カタ", "*", false, 6);
+    t.add("堀", "ホリ", "*", true, 9);
+    // After the particle ヶ, 沢 is voiced.
+    t.add("沢", "サワ", "ヶ", true, 3);
     return t;
 }
 
@@ -74,6 +84,24 @@ TEST(JoinVoicing, KeepsWhatTheCountsDoNotReach) {
     ReadWord listed = word("沢", "サワ");
     listed.listed = true;
     EXPECT_EQ(read({word("鳩", "ハト"), listed}), QStringLiteral("ハト|サワ|"));
+}
+
+TEST(JoinVoicing, DecidesAWordAfterAParticleByThatParticleAlone) {
+    EXPECT_EQ(read({word("鳩", "ハト"), word("ヶ", "ガ"), word("沢", "サワ")}),
+              QStringLiteral("ハト|ガ|ザワ|"));
+    // No row for ノ: the word's own sound, whatever names with 淵 do after other parts.
+    EXPECT_EQ(read({word("鷺", "サギ"), word("ノ", "ノ"), word("淵", "フチ")}),
+              QStringLiteral("サギ|ノ|フチ|"));
+}
+
+TEST(JoinVoicing, FallsBackOnHowNamesVoiceTheKanjiAfterAnyPart) {
+    // Neither 鷺 nor a part closing in イ says anything of 淵: most names with it voice it.
+    EXPECT_EQ(read({word("鷺", "サギ"), word("淵", "フチ")}), QStringLiteral("サギ|ブチ|"));
+    // The part's sound comes first.
+    EXPECT_EQ(read({word("雁", "ガン"), word("淵", "ブチ")}), QStringLiteral("ガン|フチ|"));
+    // Names split evenly, or too few of them: as read.
+    EXPECT_EQ(read({word("鷺", "サギ"), word("潟", "ガタ")}), QStringLiteral("サギ|ガタ|"));
+    EXPECT_EQ(read({word("鷺", "サギ"), word("堀", "ホリ")}), QStringLiteral("サギ|ホリ|"));
 }
 
 TEST(JoinVoicing, DecidesTheClosingKanjiInsideALastWordNoListHolds) {

@@ -154,20 +154,23 @@ QStringList tableFromList(const char* option, const QStringList& rows) {
 } // namespace
 
 // The table of joins counts, over lists of names and readings, how a closing kanji's native
-// word sounds after the character before it and after the sound of the part before it. A join
-// after a particle and a word that already holds a voiced sound are not counted; a name whose
-// last two characters are a listed name counts only as a longer name closing with them (+鳶);
-// rows of fewer than three names are left out.
+// word sounds after the character before it, after the sound of the part before it and after
+// any part (*); after a particle, by the particle alone. A word that already holds a voiced
+// sound is not counted; a name whose last two characters are a listed name counts only as a
+// longer name closing with them (+鳶); rows of fewer than three names are left out.
 TEST(K41PlaceDic, CountsHowListedNamesVoiceAClosingWord) {
     if (!QFileInfo(QStringLiteral("/usr/share/edict/kanjidic")).isFile())
         GTEST_SKIP() << "needs KANJIDIC for the kanji's native readings";
-    EXPECT_EQ(tableFromList("--joins",
-                            {"雁鳩沢,ガンハトザワ", "鷺鳩沢,サギハトザワ", "鴨鳩沢,カモハトザワ",
-                             "鳩ノ沢,ハトノサワ", "鳩鏡,ハトカガミ", "鴨鏡,カモカガミ",
-                             "鵐鏡,シトドカガミ", "鳶橋,トビハシ", "雁鳶橋,ガントビバシ",
-                             "鳩鳶橋,ハトトビバシ", "鴨鳶橋,カモトビバシ"}),
-              (QStringList{"橋\tハシ\t+鳶\t3\t0", "沢\tサワ\t*オ2\t3\t0", "沢\tサワ\t+鳩\t3\t0",
-                           "沢\tサワ\t鳩\t3\t0"}));
+    EXPECT_EQ(
+        tableFromList("--joins",
+                      {"雁鳩沢,ガンハトザワ", "鷺鳩沢,サギハトザワ", "鴨鳩沢,カモハトザワ",
+                       "鳩ノ沢,ハトノサワ", "鳩鏡,ハトカガミ", "鴨鏡,カモカガミ",
+                       "鵐鏡,シトドカガミ", "鳶橋,トビハシ", "雁鳶橋,ガントビバシ",
+                       "鳩鳶橋,ハトトビバシ", "鴨鳶橋,カモトビバシ", "鷺淵,サギブチ",
+                       "鴨淵,カモブチ", "雁淵,ガンフチ", "鴨ノ沢,カモノサワ", "雁ノ沢,ガンノサワ"}),
+        (QStringList{"橋\tハシ\t+鳶\t3\t0", "沢\tサワ\t*\t3\t0", "沢\tサワ\t*オ2\t3\t0",
+                     "沢\tサワ\t+鳩\t3\t0", "沢\tサワ\tノ\t0\t3", "沢\tサワ\t鳩\t3\t0",
+                     "淵\tフチ\t*\t2\t1"}));
 }
 
 TEST(K41PlaceDic, CountsHowNamesReadEachKanjiByPosition) {

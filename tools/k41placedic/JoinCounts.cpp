@@ -30,7 +30,7 @@ JoinVoicing::Table count(const QList<std::pair<QString, QString>>& names,
         if (name.size() < 2 || !KanaText::isKanji(name.back())) continue;
         const QString last(name.back());
         const QString part = name.chopped(1);
-        if (JoinVoicing::closesWithParticle(part.back())) continue;
+        const bool afterParticle = JoinVoicing::closesWithParticle(part.back());
         const bool closesWithListed = name.size() > 2 && listed.contains(name.right(2));
         // The longer readings first, so that a name is counted by the fullest word it ends in.
         QStringList natives = kanji.value(last).kun;
@@ -44,11 +44,17 @@ JoinVoicing::Table count(const QList<std::pair<QString, QString>>& names,
             const bool voiced = reading.endsWith(voicedForm);
             if (!voiced && !reading.endsWith(native)) continue;
             const QString partReading = reading.chopped(native.size());
+            // After a particle, the word is counted by that particle alone.
+            if (afterParticle) {
+                all.add(last, native, QString(part.back()), voiced);
+                break;
+            }
             if (name.size() > 2)
                 all.add(last, native, JoinVoicing::closingPair(part.back()), voiced);
             if (!closesWithListed) {
                 all.add(last, native, QString(part.back()), voiced);
                 all.add(last, native, JoinVoicing::soundClass(part, partReading), voiced);
+                all.add(last, native, JoinVoicing::anyPart(), voiced);
             }
             break;
         }
