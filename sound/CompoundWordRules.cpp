@@ -56,11 +56,6 @@ void givenNameInCompound(const ReadWords& words, size_t i, ReadWord& w, WordKnow
 // 志, which names say シ (鷺志 サギシ). Below them, the readings the dictionary gives a kanji it
 // finds alone in a name that the place lists hardly ever use, each beside the one they use
 // nearly always (鷺峡 サギキョウ, 鷺台 サギダイ, 鷺甲 サギコウ, 鷺樋 サギヒ, 鷺興 サギコウ).
-struct Misreading {
-    const char16_t* surface;
-    const char16_t* misread;
-    const char16_t* reading;
-};
 const Misreading NoNamesReading[] = {
     {u"亭", u"チン", u"テイ"},     {u"殿", u"シンガリ", u"トノ"}, {u"旧", u"フル", u"キュウ"},
     {u"古", u"イニシエ", u"コ"},   {u"彩", u"イロドリ", u"サイ"}, {u"彦", u"ゲン", u"ヒコ"},

@@ -135,12 +135,7 @@ void middle(const ReadWords& words, size_t i, ReadWord& w) {
 // Chinese readings the dictionary gives these, the time ノチ and the body's アタマ cannot follow a
 // particle here, nor the voiced sound that a compound gives its second part (組 グミ, 谷 ダニ,
 // 橋 バシ): the particle keeps the words apart.
-struct NativeAfterNo {
-    const char16_t* surface;
-    const char16_t* misread;
-    const char16_t* reading;
-};
-const NativeAfterNo AfterNo[] = {
+const Misreading AfterNo[] = {
     {u"内", u"ナイ", u"ウチ"},   {u"本", u"ホン", u"モト"},     {u"前", u"ゼン", u"マエ"},
     {u"入", u"ニュウ", u"イリ"}, {u"館", u"カン", u"ヤカタ"},   {u"道", u"ドウ", u"ミチ"},
     {u"後", u"ノチ", u"ウシロ"}, {u"頭", u"アタマ", u"カシラ"}, {u"組", u"グミ", u"クミ"},
@@ -152,7 +147,7 @@ void afterNo(const ReadWords& words, size_t i, ReadWord& w) {
         !QStringView(u"のノ之").contains(words[i - 1].surface))
         return;
     const QString spoken = KanaText::spelledOut(w.pronunciation);
-    for (const NativeAfterNo& a : AfterNo)
+    for (const Misreading& a : AfterNo)
         if (w.surface == QStringView(a.surface) && spoken == QStringView(a.misread))
             w.pronunciation = QString::fromUtf16(a.reading);
 }

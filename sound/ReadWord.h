@@ -24,6 +24,14 @@ struct ReadWord {
 
 using ReadWords = std::vector<ReadWord>;
 
+// A line of a rule's table: a word as written, a reading the dictionary gives it that names do
+// not use there, and the reading they use instead.
+struct Misreading {
+    const char16_t* surface;
+    const char16_t* misread;
+    const char16_t* reading;
+};
+
 // Where each word ends in `text`, the text the words were analysed from (which may hold spaces
 // the dictionary skipped): the offset just after each word found in turn, stopping at the first
 // one that is not found.

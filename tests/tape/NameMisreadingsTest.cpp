@@ -352,3 +352,36 @@ TEST(KanjiNo, CutsAroundTheParticleOnlyInAWordThatReadsItOtherwise) {
     EXPECT_TRUE(cuts({fixed, word("沢", "サワ")}, "吉之沢").isEmpty());
     EXPECT_TRUE(cuts({given("吉之", "ヨシユキ"), word("さん", "サン")}, "吉之さん").isEmpty());
 }
+
+// Four alone in a name counts nothing and is シ; before a counter, after a number and in a
+// native count it keeps its reading.
+TEST(Pronouncer, ReadsFourInANameAsNamesSayIt) {
+    const struct {
+        const char* text;
+        const char* kana;
+    } cases[] = {
+        {"四ノ鷺", "シノサギ"},       {"四の鷺沢", "シノサギサワ"},     {"四鷺", "シサギ"},
+        {"四ヶ鷺", "シガサギ"},       {"鷺四丁目", "サギヨンチョーメ"}, {"四番鷺", "ヨンバンサギ"},
+        {"鷺四条", "サギヨンジョー"}, {"十四鷺", "ジューヨンサギ"},     {"四ツ鷺", "ヨツサギ"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(pronouncer().toKana(QString::fromUtf8(c.text)), QString::fromUtf8(c.kana))
+            << c.text;
+}
+
+// 之 between kanji is the particle の written in kanji, even where the dictionary takes it and
+// a kanji beside it for a given name (吉之 ヨシユキ, 之子 ユキコ); a name that the dictionary
+// already reads with the particle keeps its reading.
+TEST(Pronouncer, ReadsTheKanjiNoBetweenKanjiAsTheParticle) {
+    const struct {
+        const char* text;
+        const char* kana;
+    } cases[] = {
+        {"鷺之子", "サギノコ"},         {"吉之鴫", "ヨシノシギ"},
+        {"鳩吉之沢", "ハトヨシノサワ"}, {"光之鷺沢", "ヒカリノサギサワ"},
+        {"金之助鷺", "キンノスケサギ"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(pronouncer().toKana(QString::fromUtf8(c.text)), QString::fromUtf8(c.kana))
+            << c.text;
+}

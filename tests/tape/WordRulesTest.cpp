@@ -56,15 +56,22 @@ TEST(KanjiReadings, AChineseReadingIsAnOnyomiOrNothing) {
     EXPECT_EQ(KanjiReadings::chineseReading(u"a"), QString());
 }
 
+namespace {
+
+// The words' readings once each place-word rule has run at each word in turn.
+QString placeReadings(ReadWords words, QStringView separator = {}) {
+    for (size_t i = 0; i < words.size(); ++i)
+        PlaceWordRules::apply(words, i);
+    return readings(words, separator);
+}
+
+} // namespace
+
 // The market-day 市 after a day the place list read as a whole (二日 フツカ), after a day
 // the dictionary split into a number and a date, and after a day read with its market already;
 // a reading the user gave stays.
 TEST(PlaceWordRules, AMarketDaysTownHasItsMarket) {
-    const auto read = [](ReadWords words) {
-        for (size_t i = 0; i < words.size(); ++i)
-            PlaceWordRules::apply(words, i);
-        return readings(words);
-    };
+    const auto read = [](ReadWords words) { return placeReadings(std::move(words)); };
     EXPECT_EQ(read({word("鷺二日", "サギフツカ", "名詞", "固有名詞"), word("市", "シ")}),
               QStringLiteral("サギフツカイチ"));
     // The market day's square is the market's, not the trade's.
@@ -93,11 +100,7 @@ TEST(PlaceWordRules, AMarketDaysTownHasItsMarket) {
 // 沢川 after a word is a 沢's stream, whether the dictionary read it as a family name or as the
 // place list's one village of that name; a name it opens keeps the list's reading.
 TEST(PlaceWordRules, AStreamOfAValleyAfterAWord) {
-    const auto read = [](ReadWords words) {
-        for (size_t i = 0; i < words.size(); ++i)
-            PlaceWordRules::apply(words, i);
-        return readings(words, u"|");
-    };
+    const auto read = [](ReadWords words) { return placeReadings(std::move(words), u"|"); };
     const ReadWord village = word("沢川", "ソウゴウ", "名詞", "固有名詞");
     EXPECT_EQ(read({word("鷺", "サギ"), village}), QStringLiteral("サギ|サワガワ|"));
     EXPECT_EQ(read({word("鷺", "サギ"), word("の", "ノ", "助詞", "連体化"), village}),
@@ -110,11 +113,7 @@ TEST(PlaceWordRules, AStreamOfAValleyAfterAWord) {
 // word keeps its plain sound (組 クミ); without the particle, or read as another word, they stay
 // as read.
 TEST(PlaceWordRules, TheInsideAndTheFootAfterTheParticle) {
-    const auto read = [](ReadWords words) {
-        for (size_t i = 0; i < words.size(); ++i)
-            PlaceWordRules::apply(words, i);
-        return readings(words, u"|");
-    };
+    const auto read = [](ReadWords words) { return placeReadings(std::move(words), u"|"); };
     const ReadWord inside = word("内", "ナイ", "名詞", "接尾");
     const ReadWord foot = word("本", "ホン");
     EXPECT_EQ(read({word("鷺", "サギ"), word("ノ", "ノ", "記号"), inside}),
@@ -313,11 +312,7 @@ TEST(WordRules, AFamilyNameEndingInABridgeAfterANameIsTheBridge) {
 // alone, after the town it lies in, after a number or after a foreign word they keep the
 // dictionary's reading.
 TEST(PlaceWordRules, AKindOfPlaceAfterANameIsThatKind) {
-    const auto read = [](ReadWords words) {
-        for (size_t i = 0; i < words.size(); ++i)
-            PlaceWordRules::apply(words, i);
-        return readings(words);
-    };
+    const auto read = [](ReadWords words) { return placeReadings(std::move(words)); };
     const ReadWord dove = word("鳩", "ハト", "名詞", "固有名詞");
     const ReadWord plateau = word("高原", "タカハラ", "名詞", "固有名詞");
     EXPECT_EQ(read({dove, plateau}), QStringLiteral("ハトコーゲン"));
