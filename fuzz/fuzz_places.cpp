@@ -1,7 +1,7 @@
-// Place-name and proper-name lists, kanji dictionaries and town tables of any content: every name
-// taken has a kanji and a katakana reading, the user dictionary has a line for each, and a town
-// table and the tables counted over the lists (joins, kanji by place, parts of names) read back
-// as written.
+// Place-name and proper-name lists, kanji dictionaries, id tables and town tables of any content:
+// every name taken has a kanji and a katakana reading, the user dictionary has a line for each, and
+// a town table and the tables counted over the lists (joins, kanji by place, parts of names) read
+// back as written.
 #include "fuzz/FuzzCheck.h"
 #include "sound/JoinVoicing.h"
 #include "sound/KanjiInNames.h"
@@ -43,6 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             return true;
         });
     K41_FUZZ_CHECK(csv.count(u'\n') == chosen.size());
+    // The same text as one of the dictionary's tables of context ids.
+    if (const std::optional<int> id = PlaceNames::contextId(text, PlaceNames::PlaceNounFeatures))
+        K41_FUZZ_CHECK(*id >= 0 &&
+                       text.contains(QString::fromUtf16(PlaceNames::PlaceNounFeatures)));
     QList<std::pair<QString, QString>> named;
     for (const PlaceNames::Entry& e : entries)
         named.append({e.surface, e.reading});

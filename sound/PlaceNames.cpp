@@ -228,19 +228,38 @@ bool readsInOneStyle(QStringView name, QStringView reading,
            KanaText::composes(reading, {first->kun, second->kun});
 }
 
+std::optional<int> contextId(QStringView idTable, QStringView features) {
+    for (QStringView line : idTable.split(u'\n')) {
+        const qsizetype space = line.indexOf(u' ');
+        if (space <= 0 || line.mid(space + 1).trimmed() != features) continue;
+        bool ok = false;
+        const int id = line.left(space).toInt(&ok);
+        if (ok && id >= 0) return id;
+    }
+    return std::nullopt;
+}
+
+ContextIds contextIds(const Analysis& analysis, std::optional<ContextIds> placeNoun) {
+    if (placeNoun && analysis.severalWords && !analysis.personAtAnEnd) return *placeNoun;
+    return {analysis.leftId, analysis.rightId};
+}
+
 QList<Word> dictionaryWords(const QList<Entry>& entries,
-                            const std::function<bool(const QString&, Analysis&)>& analyse) {
+                            const std::function<bool(const QString&, Analysis&)>& analyse,
+                            std::optional<ContextIds> placeNoun) {
     QList<Word> out;
     for (const Entry& e : entries) {
         Analysis a;
         if (!analyse(e.surface, a)) continue;
-        out.append({e, a.leftId, a.rightId, clampedCost(qint64(a.cost) - CostMargin)});
+        const ContextIds ids = contextIds(a, placeNoun);
+        out.append({e, ids.left, ids.right, clampedCost(qint64(a.cost) - CostMargin)});
     }
     return out;
 }
 
 QString wordFeatures(const Entry& entry) {
-    return QStringLiteral("名詞,固有名詞,地域,一般,*,*,") + entry.surface + u',' + entry.reading +
+    // The place noun's part of speech with the name itself for its base form, the last field.
+    return QString::fromUtf16(PlaceNounFeatures).chopped(1) + entry.surface + u',' + entry.reading +
            u',' + entry.reading + u',' + QString::fromUtf16(ListedMark);
 }
 

@@ -96,12 +96,37 @@ bool readsInOneStyle(QStringView name, QStringView reading,
 
 // How MeCab with the IPA dictionary alone reads a name: the context ids of the first and
 // the last word it splits the name into, and the cost of that path between them (the words'
-// costs and the connections inside the name).
+// costs and the connections inside the name); whether the path has more than one word, and
+// whether its first or last word is a person's name.
 struct Analysis {
     int leftId = 0;
     int rightId = 0;
     int cost = 0;
+    bool severalWords = false;
+    bool personAtAnEnd = false;
 };
+
+// A word's context ids in MeCab's connection table: to the word before it and to the one after.
+struct ContextIds {
+    int left = 0;
+    int right = 0;
+    bool operator==(const ContextIds&) const = default;
+};
+
+// The IPA dictionary's part of speech of a place's proper name, as its id tables spell it.
+inline constexpr char16_t PlaceNounFeatures[] = u"名詞,固有名詞,地域,一般,*,*,*";
+
+// The id that a MeCab id table (left-id.def or right-id.def: an id and a part of speech a line)
+// gives `features`; none when no line has them.
+std::optional<int> contextId(QStringView idTable, QStringView features);
+
+// The ids a listed name joins its neighbours with. A name the dictionary splits into several
+// words takes a place noun's ids, `placeNoun`, where it has them: as pieces, the name joined
+// the words around it as its first and last piece would (a suffix, a verb's stem), which is
+// not how a place joins 前 or 駅 after it. A name the dictionary holds as one word keeps that
+// word's ids, and so does one with a person's name at an end: over the lists, place ids there
+// cost more names than they gain, as the dictionary's surnames often read the place too.
+ContextIds contextIds(const Analysis& analysis, std::optional<ContextIds> placeNoun);
 
 // How much cheaper a listed name is than the IPA dictionary's own reading of the same
 // characters: enough that MeCab takes the listed reading for them, but not so much that a
@@ -116,12 +141,13 @@ struct Word {
     int cost = 0;
 };
 
-// The entries as words of the user dictionary. Each takes the context ids and the cost (less
-// CostMargin) of `analyse`'s reading of its characters, so it joins the words around it just
-// as that reading did; an entry that `analyse` gives no analysis for (it returns false) is
-// left out.
+// The entries as words of the user dictionary. Each takes the cost (less CostMargin) of
+// `analyse`'s reading of its characters and the context ids `contextIds` gives that reading
+// with `placeNoun`; an entry that `analyse` gives no analysis for (it returns false) is left
+// out.
 QList<Word> dictionaryWords(const QList<Entry>& entries,
-                            const std::function<bool(const QString&, Analysis&)>& analyse);
+                            const std::function<bool(const QString&, Analysis&)>& analyse,
+                            std::optional<ContextIds> placeNoun = {});
 
 // The words as lines of a MeCab user dictionary in CSV, proper nouns of a place; and the
 // entries so, by `dictionaryWords`.

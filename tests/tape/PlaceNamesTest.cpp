@@ -182,6 +182,34 @@ TEST(PlaceNames, WritesEachNameWithTheContextAndCostOfItsAnalysis) {
                   "雉岡,12,34,-32768,名詞,固有名詞,地域,一般,*,*,雉岡,キジオカ,キジオカ,地名表\n"));
 }
 
+// A name the dictionary reads as several words joins its neighbours as a place, unless a
+// person's name opens or closes it; one word keeps its ids, and so does every name when the
+// place noun's ids are not known.
+TEST(PlaceNames, ANameOfSeveralWordsTakesThePlaceNounsContextIds) {
+    const auto analyse = [](const QString& surface, PlaceNames::Analysis& a) {
+        a = {12, 34, 5000, surface != "鳩野", surface == "雉岡"};
+        return true;
+    };
+    const QList<PlaceNames::Entry> entries = {
+        {"鳩野", "ハトノ"}, {"鷺沢口", "サギサワグチ"}, {"雉岡", "キジオカ"}};
+    const auto ids = [&](std::optional<PlaceNames::ContextIds> placeNoun) {
+        QStringList out;
+        for (const PlaceNames::Word& w : PlaceNames::dictionaryWords(entries, analyse, placeNoun))
+            out += QStringLiteral("%1 %2").arg(w.leftId).arg(w.rightId);
+        return out;
+    };
+    EXPECT_EQ(ids(PlaceNames::ContextIds{1293, 1294}),
+              (QStringList{"12 34", "1293 1294", "12 34"}));
+    EXPECT_EQ(ids(std::nullopt), (QStringList{"12 34", "12 34", "12 34"}));
+
+    const QString table = QStringLiteral("0 BOS/EOS,*,*,*,*,*,BOS/EOS\n"
+                                         "x 名詞,固有名詞,地域,一般,*,*,*\n"
+                                         "1292 名詞,固有名詞,地域,一般,*,*,*,余分\n"
+                                         "1293 名詞,固有名詞,地域,一般,*,*,*\r\n");
+    EXPECT_EQ(PlaceNames::contextId(table, PlaceNames::PlaceNounFeatures), 1293);
+    EXPECT_EQ(PlaceNames::contextId(table, u"名詞,固有名詞,地域,一般"), std::nullopt);
+}
+
 // A word costs PartsMargin less than the cheapest other reading of its characters where that
 // reading is not already dearer by more; a word never gets dearer.
 TEST(PlaceNames, MakesEachWordCheaperThanTheOtherReadingsOfItsCharacters) {

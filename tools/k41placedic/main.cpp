@@ -50,8 +50,8 @@ namespace {
 // The largest SKK dictionary Debian ships is about 10 MB, ENAMDICT about 27 MB.
 constexpr qint64 MaxBytes = 64 * 1024 * 1024;
 
-QString readEucJp(const char* path) {
-    const QByteArray bytes = FileReader::read(QString::fromLocal8Bit(path), MaxBytes);
+QString readEucJp(const QString& path) {
+    const QByteArray bytes = FileReader::read(path, MaxBytes);
     QStringDecoder decode("EUC-JP", QStringDecoder::Flag::Stateless);
     if (!decode.isValid())
         throw K41Error(K41Error::InternalError, QStringLiteral("no EUC-JP decoder"));
@@ -93,7 +93,26 @@ bool analyse(mecab_t* tagger, mecab_lattice_t* lattice, const QString& surface,
     out.leftId = ends.first->lcAttr;
     out.rightId = ends.last->rcAttr;
     out.cost = pathCost(ends);
+    out.severalWords = ends.first != ends.last;
+    // Features: part of speech and its subdivisions; the second subdivision names people.
+    const auto person = [](const mecab_node_t* n) {
+        return QString::fromUtf8(n->feature).section(u',', 2, 2) == QStringLiteral("人名");
+    };
+    out.personAtAnEnd = person(ends.first) || person(ends.last);
     return true;
+}
+
+// A place noun's context ids by the IPA dictionary's id tables in its `sources` (EUC-JP);
+// none when they do not name it.
+std::optional<PlaceNames::ContextIds> placeNounIds(const QString& sources) {
+    const auto id = [&](const char* table) {
+        return PlaceNames::contextId(readEucJp(QDir(sources).filePath(QString::fromLatin1(table))),
+                                     PlaceNames::PlaceNounFeatures);
+    };
+    const std::optional<int> left = id("left-id.def");
+    const std::optional<int> right = id("right-id.def");
+    if (!left || !right) return std::nullopt;
+    return PlaceNames::ContextIds{*left, *right};
 }
 
 // The reading of the cheapest word the dictionary has for all of `surface`, the commonest;
@@ -296,21 +315,21 @@ int main(int argc, char** argv) {
         const QHash<QString, KanjiReadings::Kinds> kanji = kanjiKinds();
         QList<PlaceNames::Entry> skk;
         for (int i = first; i < argc; ++i)
-            skk += PlaceNames::fromSkk(readEucJp(argv[i]));
+            skk += PlaceNames::fromSkk(readEucJp(QString::fromLocal8Bit(argv[i])));
         // The names only the other dictionaries hold; a name SKK has keeps SKK's readings.
         QList<PlaceNames::Entry> others;
         // Readings of a place that are a surname's too, "name\treading".
         QSet<QString> surnames;
         if (names) {
-            const QString text = readEucJp(names);
+            const QString text = readEucJp(QString::fromLocal8Bit(names));
             others = PlaceNames::newNames(skk, PlaceNames::fromEnamdict(text, {"p"}));
             for (const PlaceNames::Entry& e : PlaceNames::fromEnamdict(text, {"p", "s"}))
                 surnames.insert(e.surface + u'\t' + e.reading);
         }
         if (words)
-            others += PlaceNames::newNames(
-                skk + others,
-                PlaceNames::facilities(PlaceNames::fromEnamdict(readEucJp(words), {"n"})));
+            others += PlaceNames::newNames(skk + others,
+                                           PlaceNames::facilities(PlaceNames::fromEnamdict(
+                                               readEucJp(QString::fromLocal8Bit(words)), {"n"})));
         // All names vote on each other's readings; each chosen entry then goes to the list of
         // the source its name came from.
         const QList<PlaceNames::Entry> voted = PlaceNames::choose(
@@ -332,8 +351,13 @@ int main(int argc, char** argv) {
         const auto analyser = [&](const QString& surface, PlaceNames::Analysis& a) {
             return analyse(tagger, lattice, surface, a);
         };
-        QList<PlaceNames::Word> places = PlaceNames::dictionaryWords(chosenSkk, analyser);
-        QList<PlaceNames::Word> otherWords = PlaceNames::dictionaryWords(chosenOthers, analyser);
+        // Without the dictionary's sources, every name keeps the ids of its own analysis.
+        const std::optional<PlaceNames::ContextIds> placeNoun =
+            sources.isEmpty() ? std::nullopt : placeNounIds(sources);
+        QList<PlaceNames::Word> places =
+            PlaceNames::dictionaryWords(chosenSkk, analyser, placeNoun);
+        QList<PlaceNames::Word> otherWords =
+            PlaceNames::dictionaryWords(chosenOthers, analyser, placeNoun);
         if (!index.isEmpty()) undercutInRounds(index, sources, argv[4], places, otherWords);
         FileReplace::write(QString::fromLocal8Bit(argv[1]),
                            PlaceNames::userDictionaryCsv(places).toUtf8());
