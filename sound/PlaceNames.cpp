@@ -240,8 +240,11 @@ std::optional<int> contextId(QStringView idTable, QStringView features) {
 }
 
 ContextIds contextIds(const Analysis& analysis, std::optional<ContextIds> placeNoun) {
-    if (placeNoun && analysis.severalWords && !analysis.personAtAnEnd) return *placeNoun;
-    return {analysis.leftId, analysis.rightId};
+    ContextIds ids{analysis.leftId, analysis.rightId};
+    if (!placeNoun || !(analysis.severalWords || analysis.properNounOfNoKind)) return ids;
+    if (!analysis.personFirst && !analysis.personLast) ids.left = placeNoun->left;
+    if (!analysis.personLast) ids.right = placeNoun->right;
+    return ids;
 }
 
 QList<Word> dictionaryWords(const QList<Entry>& entries,

@@ -96,14 +96,17 @@ bool readsInOneStyle(QStringView name, QStringView reading,
 
 // How MeCab with the IPA dictionary alone reads a name: the context ids of the first and
 // the last word it splits the name into, and the cost of that path between them (the words'
-// costs and the connections inside the name); whether the path has more than one word, and
-// whether its first or last word is a person's name.
+// costs and the connections inside the name); whether the path has more than one word,
+// whether its first or its last word is a person's name, and whether its one word is a proper
+// noun the dictionary gives no kind (neither a person, a place nor an organisation).
 struct Analysis {
     int leftId = 0;
     int rightId = 0;
     int cost = 0;
     bool severalWords = false;
-    bool personAtAnEnd = false;
+    bool personFirst = false;
+    bool personLast = false;
+    bool properNounOfNoKind = false;
 };
 
 // A word's context ids in MeCab's connection table: to the word before it and to the one after.
@@ -123,9 +126,12 @@ std::optional<int> contextId(QStringView idTable, QStringView features);
 // The ids a listed name joins its neighbours with. A name the dictionary splits into several
 // words takes a place noun's ids, `placeNoun`, where it has them: as pieces, the name joined
 // the words around it as its first and last piece would (a suffix, a verb's stem), which is
-// not how a place joins 前 or 駅 after it. A name the dictionary holds as one word keeps that
-// word's ids, and so does one with a person's name at an end: over the lists, place ids there
-// cost more names than they gain, as the dictionary's surnames often read the place too.
+// not how a place joins 前, 駅 or 町 after it. So does a name the dictionary holds as a proper
+// noun of no kind. Any other name of one word keeps that word's ids (a common noun, a place,
+// an organisation, a person), and a person's name at an end keeps its side's ids: over the
+// lists, place ids there cost more names than they gain, as the dictionary's surnames often
+// read the place too. A person's name at the end keeps the left id too; one in front leaves
+// the right id to the place.
 ContextIds contextIds(const Analysis& analysis, std::optional<ContextIds> placeNoun);
 
 // How much cheaper a listed name is than the IPA dictionary's own reading of the same

@@ -182,16 +182,28 @@ TEST(PlaceNames, WritesEachNameWithTheContextAndCostOfItsAnalysis) {
                   "雉岡,12,34,-32768,名詞,固有名詞,地域,一般,*,*,雉岡,キジオカ,キジオカ,地名表\n"));
 }
 
-// A name the dictionary reads as several words joins its neighbours as a place, unless a
-// person's name opens or closes it; one word keeps its ids, and so does every name when the
-// place noun's ids are not known.
+// A name the dictionary reads as several words, or as one proper noun of no kind, joins its
+// neighbours as a place: a person's name at its end keeps both its ids, one in front the left
+// id alone. Any other word keeps its ids, and so does every name when the place noun's ids are
+// not known.
 TEST(PlaceNames, ANameOfSeveralWordsTakesThePlaceNounsContextIds) {
-    const auto analyse = [](const QString& surface, PlaceNames::Analysis& a) {
-        a = {12, 34, 5000, surface != "鳩野", surface == "雉岡"};
+    // Several words, a person at neither end, in front, at the end; one proper noun of no
+    // kind; one word of another kind.
+    const QHash<QString, PlaceNames::Analysis> analyses = {
+        {"鷺沢口", {12, 34, 5000, true, false, false, false}},
+        {"雉岡", {12, 34, 5000, true, true, false, false}},
+        {"鳩巣", {12, 34, 5000, true, false, true, false}},
+        {"鷺野", {12, 34, 5000, false, false, false, true}},
+        {"鳩野", {12, 34, 5000, false, false, false, false}}};
+    const auto analyse = [&](const QString& surface, PlaceNames::Analysis& a) {
+        a = analyses.value(surface);
         return true;
     };
-    const QList<PlaceNames::Entry> entries = {
-        {"鳩野", "ハトノ"}, {"鷺沢口", "サギサワグチ"}, {"雉岡", "キジオカ"}};
+    const QList<PlaceNames::Entry> entries = {{"鷺沢口", "サギサワグチ"},
+                                              {"雉岡", "キジオカ"},
+                                              {"鳩巣", "ハトス"},
+                                              {"鷺野", "サギノ"},
+                                              {"鳩野", "ハトノ"}};
     const auto ids = [&](std::optional<PlaceNames::ContextIds> placeNoun) {
         QStringList out;
         for (const PlaceNames::Word& w : PlaceNames::dictionaryWords(entries, analyse, placeNoun))
@@ -199,8 +211,8 @@ TEST(PlaceNames, ANameOfSeveralWordsTakesThePlaceNounsContextIds) {
         return out;
     };
     EXPECT_EQ(ids(PlaceNames::ContextIds{1293, 1294}),
-              (QStringList{"12 34", "1293 1294", "12 34"}));
-    EXPECT_EQ(ids(std::nullopt), (QStringList{"12 34", "12 34", "12 34"}));
+              (QStringList{"1293 1294", "12 1294", "12 34", "1293 1294", "12 34"}));
+    EXPECT_EQ(ids(std::nullopt), (QStringList{"12 34", "12 34", "12 34", "12 34", "12 34"}));
 
     const QString table = QStringLiteral("0 BOS/EOS,*,*,*,*,*,BOS/EOS\n"
                                          "x 名詞,固有名詞,地域,一般,*,*,*\n"

@@ -98,7 +98,10 @@ bool analyse(mecab_t* tagger, mecab_lattice_t* lattice, const QString& surface,
     const auto person = [](const mecab_node_t* n) {
         return QString::fromUtf8(n->feature).section(u',', 2, 2) == QStringLiteral("人名");
     };
-    out.personAtAnEnd = person(ends.first) || person(ends.last);
+    out.personFirst = person(ends.first);
+    out.personLast = person(ends.last);
+    out.properNounOfNoKind =
+        !out.severalWords && QByteArray(ends.first->feature).startsWith("名詞,固有名詞,一般,");
     return true;
 }
 
