@@ -21,10 +21,25 @@ void formatRows(const QHash<QString, QString>& rows, char16_t mark, QStringList&
         out.append(it.key() + u'\t' + QChar(mark) + u'\t' + it.value());
 }
 
+// Whether `a` and `b` say the same kana but for voiced and plain ones (ヤマサキ ヤマザキ), a long
+// vowel marked or written out alike.
+bool differInVoicingAlone(const QString& a, const QString& b) {
+    const QString x = KanaText::spelledOut(a), y = KanaText::spelledOut(b);
+    if (x.size() != y.size()) return false;
+    for (qsizetype i = 0; i < x.size(); ++i)
+        if (x[i] != y[i] && KanaText::voiced(x[i]) != y[i] && KanaText::voiced(y[i]) != x[i])
+            return false;
+    return true;
+}
+
 void readAs(ReadWord& w, const QHash<QString, QString>& rows) {
-    if (!w.listed || w.fixed) return;
+    if (w.fixed || w.pronunciation.isEmpty()) return;
     const auto found = rows.constFind(w.surface);
-    if (found != rows.constEnd()) w.pronunciation = *found;
+    if (found == rows.constEnd()) return;
+    // A word no list holds, which the dictionary reads as a word of its own, keeps its kana;
+    // only where the longer names voice it otherwise (御蔵 オグラ, in longer names オクラ) does
+    // it take their voicing.
+    if (w.listed || differInVoicingAlone(w.pronunciation, *found)) w.pronunciation = *found;
 }
 
 } // namespace

@@ -6,8 +6,11 @@
 // from the lists is most likely read as its listed neighbours read that part. The build counts,
 // over the listed names, how each listed name of two characters or more reads where a longer
 // listed name opens or closes with it, and keeps the reading that clearly most of them give
-// where it is not the name's own (part-readings.tsv beside the place dictionaries). The
-// reader reads a listed word that opens or closes a longer name by it.
+// (part-readings.tsv beside the place dictionaries). The reader reads a listed word that opens
+// or closes a longer name by it. A word no list holds is counted likewise where the longer
+// names read it alike: the dictionary reads such a word (a surname, a place elsewhere) as it
+// reads it alone, and where the longer names voice it otherwise (御蔵 オグラ alone, オクラ at the
+// start of longer names) it takes their voicing.
 #include "sound/ReadWord.h"
 
 #include <QHash>
@@ -29,8 +32,10 @@ QString format(const Table& table);
 Table parse(QStringView text);
 
 // Reads the first of `words` (the words of one name, in order) by the table's opening row for
-// it and the last by its closing row: only a word that is a listed name and not fixed, and only
-// where other words come after it, or before it.
+// it and the last by its closing row, only where other words come after it, or before it: a
+// listed word as the row reads it, a word no list holds only where the row says the same kana
+// but for voiced and plain ones (a long vowel marked or written out alike). A fixed word keeps
+// its reading.
 void apply(ReadWords& words, const Table& table);
 
 } // namespace PartReadings

@@ -57,3 +57,27 @@ TEST(PartReadings, AListedNameOpeningOrClosingALongerOneReadsAsLongerNamesDo) {
     PartReadings::apply(fixed, madeUpTable());
     EXPECT_EQ(readings(fixed, u"|"), "ハトカモ|ダイヒガシ|");
 }
+
+// A word no list holds (the dictionary's surname or a place elsewhere) takes a row's reading
+// only where it says the same kana but for voiced and plain ones, a long vowel marked or
+// written out alike; a row that reads it otherwise, a name alone and a fixed word keep theirs.
+TEST(PartReadings, AnUnlistedWordTakesOnlyTheVoicingLongerNamesGiveIt) {
+    PartReadings::Table table;
+    table.opening.insert("鷺鴨", "サギガモ");
+    table.opening.insert("鳩鴫", "キュウシギ");
+    table.opening.insert("鷹鴨", "タカコウ");
+    table.closing.insert("鵜沢", "ウザワ");
+    const auto readWith = [&](ReadWords words) {
+        PartReadings::apply(words, table);
+        return readings(words, u"|");
+    };
+    EXPECT_EQ(readWith({word("鷺鴨", "サギカモ"), word("前", "マエ")}), "サギガモ|マエ|");
+    EXPECT_EQ(readWith({word("鷺", "サギ"), word("鵜沢", "ウサワ")}), "サギ|ウザワ|");
+    EXPECT_EQ(readWith({word("鳩鴫", "ハトシギ"), word("前", "マエ")}), "ハトシギ|マエ|");
+    EXPECT_EQ(readWith({word("鷹鴨", "タカゴー"), word("前", "マエ")}), "タカコウ|マエ|");
+    EXPECT_EQ(readWith({word("鷺鴨", "サギカモ")}), "サギカモ|");
+    ReadWords fixed = {word("鷺鴨", "サギカモ"), word("前", "マエ")};
+    fixed[0].fixed = true;
+    PartReadings::apply(fixed, table);
+    EXPECT_EQ(readings(fixed, u"|"), "サギカモ|マエ|");
+}

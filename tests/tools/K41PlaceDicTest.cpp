@@ -209,7 +209,10 @@ TEST(K41PlaceDic, CountsHowLongerNamesReadAListedNameTheyOpenOrCloseWith) {
          // Closing a longer name: the reading after the listed rest's.
          "鴫鴇,シギトキ", "雁原鴫鴇,ガンバラシトホウ", "雁沼鴫鴇,ガンヌマシトホウ",
          "雁谷鴫鴇,ガンヤシトホウ"});
-    EXPECT_EQ(table, (QStringList{"鳩鴨\tF\tツバクロ", "鴫鴇\tL\tシトホウ"}));
+    // The listed 雁原 and 雁沼 close longer names as they read alone, and the unlisted 鶴鴨雁
+    // opens five by its characters' readings: rows for the dictionary's words of them.
+    EXPECT_EQ(table, (QStringList{"雁原\tL\tガンバラ", "雁沼\tL\tガンヌマ", "鳩鴨\tF\tツバクロ",
+                                  "鴫鴇\tL\tシトホウ", "鶴鴨雁\tF\tカクオウガン"}));
 }
 
 // Where the rest of a longer name is no listed name, the part is the one beginning (or end)
@@ -224,4 +227,24 @@ TEST(K41PlaceDic, CountsAPartByItsCharactersReadings) {
                     "台東鷺,ウソ", "台東鳩,ウソ", "台東鴨,ウソ", "鷺生,サギウ",
                     "鷺生原,サギナマハラ", "鷺生沢,サギナマサワ", "鷺生野,サギナマノ"});
     EXPECT_EQ(table, (QStringList{"台東\tL\tダイヒガシ"}));
+}
+
+// A part no list holds is counted by its characters' readings, and kept where at least three
+// longer names give one reading and three times as many as give the next; a listed name's own
+// reading is kept too where longer names clearly give it, for the dictionary's word of the
+// same characters.
+TEST(K41PlaceDic, CountsHowLongerNamesReadAPartNoListHolds) {
+    if (!QFileInfo::exists("/usr/share/edict/kanjidic")) GTEST_SKIP() << "no KANJIDIC";
+    const QStringList table = tableFromList(
+        "--parts",
+        {// Three voice the unlisted 鴇鴫, one does not: three times as many.
+         "鴇鴫町,トキジギチョウ", "鴇鴫沢,トキジギサワ", "鴇鴫原,トキジギハラ",
+         "鴇鴫浜,トキシギハマ",
+         // Three to two: not clear.
+         "鵯鴫町,ヒヨドリジギチョウ", "鵯鴫沢,ヒヨドリジギサワ", "鵯鴫原,ヒヨドリジギハラ",
+         "鵯鴫浜,ヒヨドリシギハマ", "鵯鴫野,ヒヨドリシギノ",
+         // Listed, and read by longer names as it is alone.
+         "鶫鴫,ツグミシギ", "鶫鴫町,ツグミシギチョウ", "鶫鴫沢,ツグミシギサワ",
+         "鶫鴫原,ツグミシギハラ"});
+    EXPECT_EQ(table, (QStringList{"鴇鴫\tF\tトキジギ", "鶫鴫\tF\tツグミシギ"}));
 }

@@ -4,6 +4,8 @@
 
 #include <QMap>
 
+#include <algorithm>
+
 namespace PartCounts {
 
 namespace {
@@ -38,17 +40,18 @@ QList<QStringList> characterReadings(const QString& name,
     return parts;
 }
 
-// The part of `reading`, a longer name's, that the listed name `part` (read `own` alone) takes
-// where the longer name opens (`closing` false) or closes with it, the rest of the longer name
-// being listed as read `restReading` or not listed (null), as PartCounts::count says; empty
-// when there is none.
+// The part of `reading`, a longer name's, that `part` (a listed name read `own` alone, or one no
+// list holds, `own` empty) takes where the longer name opens (`closing` false) or closes with
+// it, the rest of the longer name being listed as read `restReading` or not listed (null), as
+// PartCounts::count says; empty when there is none.
 QString partReading(const QString& part, const QString& own, const QString* restReading,
                     const QString& reading, bool closing,
                     const QHash<QString, KanjiReadings::Kinds>& kanji) {
     if (restReading && reading.size() > restReading->size() &&
         (closing ? reading.startsWith(*restReading) : reading.endsWith(*restReading)))
         return closing ? reading.mid(restReading->size()) : reading.chopped(restReading->size());
-    if (reading.size() > own.size() && (closing ? reading.endsWith(own) : reading.startsWith(own)))
+    if (!own.isEmpty() && reading.size() > own.size() &&
+        (closing ? reading.endsWith(own) : reading.startsWith(own)))
         return own;
     const QList<QStringList> parts = characterReadings(part, kanji);
     if (parts.isEmpty()) return {};
@@ -77,27 +80,33 @@ PartReadings::Table count(const QList<std::pair<QString, QString>>& names,
         for (qsizetype n = 2; n < name.size(); ++n)
             for (const bool closing : {false, true}) {
                 const QString part = closing ? name.right(n) : name.left(n);
-                const auto own = listed.constFind(part);
-                if (own == listed.constEnd()) continue;
                 const QString rest = closing ? name.chopped(n) : name.mid(n);
                 const auto restOwn = listed.constFind(rest);
-                const QString p =
-                    partReading(part, *own, restOwn == listed.constEnd() ? nullptr : &*restOwn,
-                                reading, closing, kanji);
+                const QString p = partReading(part, listed.value(part),
+                                              restOwn == listed.constEnd() ? nullptr : &*restOwn,
+                                              reading, closing, kanji);
                 if (!p.isEmpty()) ++votes[closing][part][p];
             }
     PartReadings::Table out;
     for (const bool closing : {false, true})
         for (auto it = votes[closing].cbegin(); it != votes[closing].cend(); ++it) {
-            const QString& own = listed[it.key()];
+            const QString own = listed.value(it.key());
             QString best;
-            int most = 0;
+            int most = 0, next = 0;
             for (auto r = it->cbegin(); r != it->cend(); ++r)
                 if (r.value() > most) {
                     best = r.key();
+                    next = most;
                     most = r.value();
+                } else {
+                    next = std::max(next, r.value());
                 }
-            if (best == own || most < MinNames || most < Ratio * it->value(own)) continue;
+            // A reading other than the listed name's own is weighed against its own; the own
+            // one, or that of a name no list holds, against the next commonest. The own one is
+            // kept for the words the dictionary has of the same characters (an IPA surname
+            // ニシダ of a listed 西田 ニシタ).
+            const int against = own.isEmpty() || best == own ? next : it->value(own);
+            if (most < MinNames || most < Ratio * against) continue;
             (closing ? out.closing : out.opening).insert(it.key(), best);
         }
     return out;
