@@ -242,8 +242,8 @@ std::optional<int> contextId(QStringView idTable, QStringView features) {
 ContextIds contextIds(const Analysis& analysis, std::optional<ContextIds> placeNoun) {
     ContextIds ids{analysis.leftId, analysis.rightId};
     if (!placeNoun || !(analysis.severalWords || analysis.properNounOfNoKind)) return ids;
-    if (!analysis.personFirst && !analysis.personLast) ids.left = placeNoun->left;
-    if (!analysis.personLast) ids.right = placeNoun->right;
+    if (!analysis.personFirst && !analysis.givenNameLast) ids.left = placeNoun->left;
+    ids.right = placeNoun->right;
     return ids;
 }
 

@@ -97,15 +97,16 @@ bool readsInOneStyle(QStringView name, QStringView reading,
 // How MeCab with the IPA dictionary alone reads a name: the context ids of the first and
 // the last word it splits the name into, and the cost of that path between them (the words'
 // costs and the connections inside the name); whether the path has more than one word,
-// whether its first or its last word is a person's name, and whether its one word is a proper
-// noun the dictionary gives no kind (neither a person, a place nor an organisation).
+// whether its first word is a person's name and whether its last is a given name (not a
+// surname), and whether its one word is a proper noun the dictionary gives no kind (neither a
+// person, a place nor an organisation).
 struct Analysis {
     int leftId = 0;
     int rightId = 0;
     int cost = 0;
     bool severalWords = false;
     bool personFirst = false;
-    bool personLast = false;
+    bool givenNameLast = false;
     bool properNounOfNoKind = false;
 };
 
@@ -128,10 +129,10 @@ std::optional<int> contextId(QStringView idTable, QStringView features);
 // the words around it as its first and last piece would (a suffix, a verb's stem), which is
 // not how a place joins 前, 駅 or 町 after it. So does a name the dictionary holds as a proper
 // noun of no kind. Any other name of one word keeps that word's ids (a common noun, a place,
-// an organisation, a person), and a person's name at an end keeps its side's ids: over the
-// lists, place ids there cost more names than they gain, as the dictionary's surnames often
-// read the place too. A person's name at the end keeps the left id too; one in front leaves
-// the right id to the place.
+// an organisation, a person). A person's name in front, or a given name at the end, keeps the
+// first word's left id: over the lists, the place's left id there costs more names than it
+// gains. What follows a name joins it as a place whatever its last word: a surname at the
+// end (…中山) is as often the place's own name, and 町 after it reads チョウ as after a place.
 ContextIds contextIds(const Analysis& analysis, std::optional<ContextIds> placeNoun);
 
 // How much cheaper a listed name is than the IPA dictionary's own reading of the same

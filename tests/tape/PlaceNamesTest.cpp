@@ -183,12 +183,12 @@ TEST(PlaceNames, WritesEachNameWithTheContextAndCostOfItsAnalysis) {
 }
 
 // A name the dictionary reads as several words, or as one proper noun of no kind, joins its
-// neighbours as a place: a person's name at its end keeps both its ids, one in front the left
-// id alone. Any other word keeps its ids, and so does every name when the place noun's ids are
-// not known.
+// neighbours as a place: a person's name in front, or a given name at the end, keeps the left
+// id alone, and what follows joins the name as a place whatever its last word. Any other word
+// keeps its ids, and so does every name when the place noun's ids are not known.
 TEST(PlaceNames, ANameOfSeveralWordsTakesThePlaceNounsContextIds) {
-    // Several words, a person at neither end, in front, at the end; one proper noun of no
-    // kind; one word of another kind.
+    // Several words, a person at neither end, in front, a given name at the end; one proper
+    // noun of no kind; one word of another kind.
     const QHash<QString, PlaceNames::Analysis> analyses = {
         {"鷺沢口", {12, 34, 5000, true, false, false, false}},
         {"雉岡", {12, 34, 5000, true, true, false, false}},
@@ -211,7 +211,7 @@ TEST(PlaceNames, ANameOfSeveralWordsTakesThePlaceNounsContextIds) {
         return out;
     };
     EXPECT_EQ(ids(PlaceNames::ContextIds{1293, 1294}),
-              (QStringList{"1293 1294", "12 1294", "12 34", "1293 1294", "12 34"}));
+              (QStringList{"1293 1294", "12 1294", "12 1294", "1293 1294", "12 34"}));
     EXPECT_EQ(ids(std::nullopt), (QStringList{"12 34", "12 34", "12 34", "12 34", "12 34"}));
 
     const QString table = QStringLiteral("0 BOS/EOS,*,*,*,*,*,BOS/EOS\n"

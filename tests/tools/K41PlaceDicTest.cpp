@@ -2,6 +2,7 @@
 // proper-name dictionary and the dictionary of words.
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QProcess>
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -124,6 +125,35 @@ TEST(K41PlaceDic, MakesAWholeNameCheaperThanItsListedParts) {
     EXPECT_EQ(readWith({skk}), (QStringList{"鳩巣=ハトス", "町=マチ"}));
     EXPECT_EQ(readWith({"--index", index, "--sources", sources, skk}),
               (QStringList{"鳩巣町=ハトスチョウ"}));
+}
+
+// A name the IPA dictionary splits into words joins its neighbours as a place noun (鷺池前,
+// no person's name in it): a surname at its end (鷺 and the surname 山田) as well, but a given
+// name there (鷺 and 太郎) keeps the first word's left id, as a person's name does.
+TEST(K41PlaceDic, GivesANameEndingInASurnameThePlaceNounsIds) {
+    const QString index = QStringLiteral(MECAB_DICT_INDEX),
+                  sources = QStringLiteral(K41_IPADIC_SOURCE);
+    if (!QFileInfo(index).isExecutable() || !QFileInfo(sources + "/left-id.def").isFile())
+        GTEST_SKIP() << "needs mecab-utils and mecab-ipadic";
+    QTemporaryDir dir;
+    const QString skk = dir.filePath("geo");
+    writeEucJp(skk, QStringLiteral(";; okuri-nasi entries.\n"
+                                   "さぎいけまえ /鷺池前/\n"
+                                   "さぎやまだ /鷺山田/\n"
+                                   "さぎたろう /鷺太郎/\n"));
+    placeLists(dir, {"--index", index, "--sources", sources, skk});
+    QFile csv(dir.filePath("places.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    QHash<QString, QStringList> ids; // left and right id
+    for (const QString& line : QString::fromUtf8(csv.readAll()).split(u'\n', Qt::SkipEmptyParts))
+        ids[line.section(u',', 0, 0)] = line.split(u',').mid(1, 2);
+    const QStringList place = ids.value("鷺池前");
+    ASSERT_EQ(place.size(), 2);
+    EXPECT_EQ(place[0], place[1]);
+    EXPECT_EQ(ids.value("鷺山田"), place);
+    ASSERT_EQ(ids.value("鷺太郎").size(), 2);
+    EXPECT_NE(ids.value("鷺太郎")[0], place[0]);
+    EXPECT_EQ(ids.value("鷺太郎")[1], place[1]);
 }
 
 namespace {

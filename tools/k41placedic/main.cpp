@@ -94,12 +94,15 @@ bool analyse(mecab_t* tagger, mecab_lattice_t* lattice, const QString& surface,
     out.rightId = ends.last->rcAttr;
     out.cost = pathCost(ends);
     out.severalWords = ends.first != ends.last;
-    // Features: part of speech and its subdivisions; the second subdivision names people.
-    const auto person = [](const mecab_node_t* n) {
-        return QString::fromUtf8(n->feature).section(u',', 2, 2) == QStringLiteral("人名");
+    // Features: part of speech and its subdivisions; the second subdivision names people, the
+    // third tells a surname (姓) from a given name (名).
+    const auto person = [](const mecab_node_t* n, const char* kind) {
+        return QString::fromUtf8(n->feature)
+            .section(u',', 2, 3)
+            .startsWith(QString::fromUtf8(kind));
     };
-    out.personFirst = person(ends.first);
-    out.personLast = person(ends.last);
+    out.personFirst = person(ends.first, "人名");
+    out.givenNameLast = person(ends.last, "人名,名");
     out.properNounOfNoKind =
         !out.severalWords && QByteArray(ends.first->feature).startsWith("名詞,固有名詞,一般,");
     return true;
