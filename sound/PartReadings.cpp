@@ -1,5 +1,6 @@
 #include "sound/PartReadings.h"
 
+#include "sound/JoinVoicing.h"
 #include "sound/KanaText.h"
 
 #include <QStringList>
@@ -32,10 +33,15 @@ bool differInVoicingAlone(const QString& a, const QString& b) {
     return true;
 }
 
-void readAs(ReadWord& w, const QHash<QString, QString>& rows) {
+void readAs(ReadWord& w, const QHash<QString, QString>& rows, bool afterParticle = false) {
     if (w.fixed || w.pronunciation.isEmpty()) return;
     const auto found = rows.constFind(w.surface);
     if (found == rows.constEnd()) return;
+    // After a particle (鷺の|小屋) the word is no second part of a compound: the voicing the
+    // names give its first kana behind other words is not its own there.
+    if (afterParticle && found->front() != w.pronunciation.front() &&
+        differInVoicingAlone(w.pronunciation, *found))
+        return;
     // A word no list holds, which the dictionary reads as a word of its own, keeps its kana;
     // only where the longer names voice it otherwise (御蔵 オグラ, in longer names オクラ) does
     // it take their voicing.
@@ -71,7 +77,9 @@ Table parse(QStringView text) {
 void apply(ReadWords& words, const Table& table) {
     if (words.size() < 2) return;
     readAs(words.front(), table.opening);
-    readAs(words.back(), table.closing);
+    const QString& before = words[words.size() - 2].surface;
+    readAs(words.back(), table.closing,
+           !before.isEmpty() && JoinVoicing::closesWithParticle(before.back()));
 }
 
 } // namespace PartReadings

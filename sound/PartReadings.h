@@ -35,7 +35,8 @@ Table parse(QStringView text);
 // it and the last by its closing row, only where other words come after it, or before it: a
 // listed word as the row reads it, a word no list holds only where the row says the same kana
 // but for voiced and plain ones (a long vowel marked or written out alike). A fixed word keeps
-// its reading.
+// its reading, and so does a last word after a particle (鷺の|小屋) where the row differs from it
+// only in voicing, its first kana among them.
 void apply(ReadWords& words, const Table& table);
 
 } // namespace PartReadings

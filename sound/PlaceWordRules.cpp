@@ -1,5 +1,6 @@
 #include "sound/PlaceWordRules.h"
 
+#include "sound/JoinVoicing.h"
 #include "sound/KanaText.h"
 #include "sound/NumeralWords.h"
 
@@ -155,8 +156,9 @@ void afterNo(const ReadWords& words, size_t i, ReadWord& w) {
 // The native word that closes a place after a noun in kanji joins it as the second part of a
 // compound, with its first sound voiced (rendaku): 鷺沼谷 サギヌマダニ, 鳩崎 ハトザキ, 鷺山平
 // サギヤマダイラ, 鳩岩鼻 ハトイワバナ, 鷺岳 サギダケ, 鳩山小屋 ハトヤマゴヤ. After a ヶ or a ノ the
-// compound is already marked and the plain sound is as common (鳩ヶ谷 ハトガヤ, 鷺ノ谷 サギノタニ);
-// 沢, which the country's places voice as often as not, stays too.
+// compound is already marked and the plain sound is as common (鳩ヶ谷 ハトガヤ, 鷺ノ谷 サギノタニ),
+// also after the particle written in kanji, 之, which the dictionary may take for the end of a
+// noun (鷺之平 サギノタイラ); 沢, which the country's places voice as often as not, stays too.
 struct ClosingPart {
     const char16_t* surface;
     const char16_t* plain;
@@ -170,7 +172,8 @@ void closingPart(const ReadWords& words, size_t i, ReadWord& w) {
     if (i == 0) return;
     const ReadWord& before = words[i - 1];
     if (before.pos != QStringLiteral("名詞") || NumeralWords::isNumber(before) ||
-        !KanaText::allKanji(before.surface))
+        !KanaText::allKanji(before.surface) ||
+        JoinVoicing::closesWithParticle(before.surface.back()))
         return;
     for (const ClosingPart& part : VoicedAfterName)
         if (w.surface == QStringView(part.surface) && w.pronunciation == QStringView(part.plain))

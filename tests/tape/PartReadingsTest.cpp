@@ -60,13 +60,17 @@ TEST(PartReadings, AListedNameOpeningOrClosingALongerOneReadsAsLongerNamesDo) {
 
 // A word no list holds (the dictionary's surname or a place elsewhere) takes a row's reading
 // only where it says the same kana but for voiced and plain ones, a long vowel marked or
-// written out alike; a row that reads it otherwise, a name alone and a fixed word keep theirs.
+// written out alike; a row that reads it otherwise, a name alone, a word after a particle and a
+// fixed word keep theirs.
 TEST(PartReadings, AnUnlistedWordTakesOnlyTheVoicingLongerNamesGiveIt) {
     PartReadings::Table table;
     table.opening.insert("鷺鴨", "サギガモ");
     table.opening.insert("鳩鴫", "キュウシギ");
     table.opening.insert("鷹鴨", "タカコウ");
     table.closing.insert("鵜沢", "ウザワ");
+    table.closing.insert("鳩鴨", "ツルガモ");
+    table.closing.insert("鷹島", "タカジマ");
+    table.closing.insert("鴨沢", "ガモサワ");
     const auto readWith = [&](ReadWords words) {
         PartReadings::apply(words, table);
         return readings(words, u"|");
@@ -76,6 +80,18 @@ TEST(PartReadings, AnUnlistedWordTakesOnlyTheVoicingLongerNamesGiveIt) {
     EXPECT_EQ(readWith({word("鳩鴫", "ハトシギ"), word("前", "マエ")}), "ハトシギ|マエ|");
     EXPECT_EQ(readWith({word("鷹鴨", "タカゴー"), word("前", "マエ")}), "タカコウ|マエ|");
     EXPECT_EQ(readWith({word("鷺鴨", "サギカモ")}), "サギカモ|");
+    // After a particle the closing word keeps the voicing of its first kana, listed or not; the
+    // row's voicing further in and a reading it gives otherwise are still taken.
+    for (const char* particle : {"の", "ノ", "之", "ヶ"})
+        EXPECT_EQ(readWith({word("鷺", "サギ"), word(particle, "ノ"), word("鴨沢", "カモサワ")}),
+                  "サギ|ノ|カモサワ|")
+            << particle;
+    EXPECT_EQ(readWith({word("鷺", "サギ"), word("の", "ノ"), listed("鴨沢", "カモサワ")}),
+              "サギ|ノ|カモサワ|");
+    EXPECT_EQ(readWith({word("鷺", "サギ"), word("鴨沢", "カモサワ")}), "サギ|ガモサワ|");
+    EXPECT_EQ(readWith({word("鷺", "サギ"), word("の", "ノ"), word("鷹島", "タカシマ")}),
+              "サギ|ノ|タカジマ|");
+    EXPECT_EQ(readWith({word("鷺の", "サギノ"), listed("鳩鴨", "ハトカモ")}), "サギノ|ツルガモ|");
     ReadWords fixed = {word("鷺鴨", "サギカモ"), word("前", "マエ")};
     fixed[0].fixed = true;
     PartReadings::apply(fixed, table);

@@ -110,8 +110,8 @@ TEST(PlaceWordRules, AStreamOfAValleyAfterAWord) {
 
 // After the particle の in any spelling, 内 is the inside (ウチ), 本 the foot (モト) and 道 the
 // road (ミチ, also where the dictionary wrote its long vowel ー) of what the name before it names,
-// and a word keeps its plain sound (組 クミ); without the particle, or read as another word, they
-// stay as read.
+// and a word keeps its plain sound (組 クミ, 平 タイラ); without the particle, or read as another
+// word, they stay as read.
 TEST(PlaceWordRules, TheInsideAndTheFootAfterTheParticle) {
     const auto read = [](ReadWords words) { return placeReadings(std::move(words), u"|"); };
     const ReadWord inside = word("内", "ナイ", "名詞", "接尾");
@@ -125,6 +125,13 @@ TEST(PlaceWordRules, TheInsideAndTheFootAfterTheParticle) {
               QStringLiteral("サギ|ノ|ミチ|"));
     EXPECT_EQ(read({word("鷺", "サギ"), word("之", "ノ"), word("組", "グミ", "名詞", "接尾")}),
               QStringLiteral("サギ|ノ|クミ|"));
+    // A closing part after the particle written in kanji stays plain, also where the dictionary
+    // joined the particle to the noun before it; after a noun it is voiced.
+    const ReadWord flat = word("平", "タイラ");
+    EXPECT_EQ(read({word("鷺", "サギ"), word("之", "ノ"), flat}),
+              QStringLiteral("サギ|ノ|タイラ|"));
+    EXPECT_EQ(read({word("鷺之", "サギノ"), flat}), QStringLiteral("サギノ|タイラ|"));
+    EXPECT_EQ(read({word("鷺", "サギ"), flat}), QStringLiteral("サギ|ダイラ|"));
     EXPECT_EQ(read({word("鷺", "サギ"), inside}), QStringLiteral("サギ|ナイ|"));
     EXPECT_EQ(read({word("鷺", "サギ"), word("之", "コレ"), foot}),
               QStringLiteral("サギ|コレ|ホン|"));

@@ -53,8 +53,15 @@ QString partReading(const QString& part, const QString& own, const QString* rest
     if (!own.isEmpty() && reading.size() > own.size() &&
         (closing ? reading.endsWith(own) : reading.startsWith(own)))
         return own;
-    const QList<QStringList> parts = characterReadings(part, kanji);
+    QList<QStringList> parts = characterReadings(part, kanji);
     if (parts.isEmpty()) return {};
+    // A closing part is the second part of the compound the longer name makes: its first kanji
+    // read natively may be voiced (鷺|柴川 サギシバカワ, 鷺|島田 サギジマダ); read in Chinese style
+    // it keeps its sound, as Chinese words mostly do.
+    if (closing && KanaText::allKanji(part.left(1)))
+        for (const QString& r : kanji.value(part.left(1)).kun)
+            if (const QChar v = r.isEmpty() ? QChar() : KanaText::voiced(r.front()); !v.isNull())
+                parts.front().append(v + r.mid(1));
     QString found;
     for (qsizetype n = 1; n < reading.size(); ++n) {
         const QString candidate = closing ? reading.right(n) : reading.left(n);

@@ -23,7 +23,8 @@ constexpr int Ratio = 3;
 // where the rest of it is a listed name too and the reading ends (begins) with the rest's, the
 // reading before (after) that; else a listed name's own reading where the longer reading begins
 // (ends) with it; else the one beginning (end) of the reading that says the name's characters
-// by their readings in `kanji`. A longer name that gives none of these counts for nothing.
+// by their readings in `kanji`, a closing name's first kanji also by its native readings voiced.
+// A longer name that gives none of these counts for nothing.
 PartReadings::Table count(const QList<std::pair<QString, QString>>& names,
                           const QHash<QString, KanjiReadings::Kinds>& kanji);
 
